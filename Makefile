@@ -1,0 +1,41 @@
+# The two commands a new machine needs: `make run` and `make test`. Everything else is here too.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+SECONDS    ?= 60
+
+.PHONY: all deps build run test bench test-asan fuzz clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/tralyx ]; then $(BUILD)/src/tralyx $(ARGS); else $(BUILD)/cli/tralyx-lrc --help; fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTRALYX_ASAN=ON -DTRALYX_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+fuzz:
+	@tools/install-deps.sh --fuzz
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRALYX_FUZZ=ON -DTRALYX_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@if [ -x fuzz/run-all.sh ]; then fuzz/run-all.sh $(FUZZ_BUILD) $(SECONDS); fi
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

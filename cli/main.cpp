@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { std::puts("tralyx-lrc: check, dump, write (coming)"); return 0; }

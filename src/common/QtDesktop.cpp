@@ -1,0 +1,91 @@
+#include "QtDesktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tralyx {
+
+clsQtDesktop::clsQtDesktop(std::function<QWidget*()> pfnParent) : mfnParent(std::move(pfnParent)) {}
+
+QWidget* clsQtDesktop::Parent() const
+{
+    if (mfnParent) return mfnParent();
+    return QApplication::activeWindow();
+}
+
+int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle,
+                             const QString& pstrDetails)
+{
+    QMessageBox objBox(Parent());
+    objBox.setWindowTitle(pstrTitle);
+    // The store holds CR LF; a lone CR would show as nothing.
+    objBox.setText(QString(pstrPrompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+    if (!pstrDetails.isEmpty()) objBox.setDetailedText(pstrDetails);
+    switch (plngStyle & 0x70) {
+    case vbCritical: objBox.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: objBox.setIcon(QMessageBox::Question); break;
+    case vbExclamation: objBox.setIcon(QMessageBox::Warning); break;
+    case vbInformation: objBox.setIcon(QMessageBox::Information); break;
+    default: objBox.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct udtButton {
+        QMessageBox::StandardButton Button;
+        int32_t Answer;
+    };
+    std::vector<udtButton> udtButtons;
+    switch (plngStyle & 7) {
+    case vbOKCancel: udtButtons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbAbortRetryIgnore:
+        udtButtons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+        break;
+    case vbYesNoCancel:
+        udtButtons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+        break;
+    case vbYesNo: udtButtons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+    case vbRetryCancel: udtButtons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+    default: udtButtons = {{QMessageBox::Ok, vbOK}}; break;
+    }
+    QMessageBox::StandardButtons enuButtons;
+    for (const udtButton& b : udtButtons) enuButtons |= b.Button;
+    objBox.setStandardButtons(enuButtons);
+    const size_t lngDefault = std::min<size_t>((plngStyle >> 8) & 3, udtButtons.size() - 1);
+    objBox.setDefaultButton(udtButtons[lngDefault].Button);
+    // Esc answers Cancel when there is one, else the only button; a box closed by its frame likewise.
+    for (const udtButton& b : udtButtons)
+        if (b.Answer == vbCancel) objBox.setEscapeButton(b.Button);
+    if (udtButtons.size() == 1) objBox.setEscapeButton(udtButtons.front().Button);
+
+    objBox.exec();
+    const auto enuClicked = objBox.standardButton(objBox.clickedButton());
+    for (const udtButton& b : udtButtons)
+        if (b.Button == enuClicked) return b.Answer;
+    // Closed without a button (only possible when Esc has no button to press).
+    return (plngStyle & 7) == vbYesNo ? vbNo : (plngStyle & 7) == vbAbortRetryIgnore ? vbAbort : vbCancel;
+}
+
+bool clsQtDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName)
+{
+    const QString strChosen = pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter)
+                                       : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter);
+    if (strChosen.isEmpty()) return false;
+    pstrFileName = strChosen;
+    return true;
+}
+
+bool clsQtDesktop::ChooseFolder(const QString& pstrStartFolder, QString& pstrFolder)
+{
+    if (mfnChooseFolder) return mfnChooseFolder(Parent(), pstrStartFolder, pstrFolder);
+    const QString strChosen = QFileDialog::getExistingDirectory(Parent(), QString(), pstrStartFolder);
+    if (strChosen.isEmpty()) return false;
+    pstrFolder = strChosen;
+    return true;
+}
+
+QString clsQtDesktop::ClipboardText() { return QApplication::clipboard()->text(); }
+
+void clsQtDesktop::SetClipboardText(const QString& pstrText) { QApplication::clipboard()->setText(pstrText); }
+
+}  // namespace tralyx

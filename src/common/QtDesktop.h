@@ -1,0 +1,34 @@
+#pragma once
+// The desktop seam bound to Qt: QMessageBox, QFileDialog, the folder selector and QClipboard.
+#include "basDesktop.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace tralyx {
+
+class clsQtDesktop : public clsDesktop {
+public:
+    // pfnParent gives the window that dialogs belong to (may return nullptr).
+    explicit clsQtDesktop(std::function<QWidget*()> pfnParent = {});
+
+    int32_t MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle,
+                   const QString& pstrDetails) override;
+    bool FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName) override;
+    bool ChooseFolder(const QString& pstrStartFolder, QString& pstrFolder) override;
+    QString ClipboardText() override;
+    void SetClipboardText(const QString& pstrText) override;
+
+    // How a folder is chosen; the update tool installs its folder selector here. Without one, a
+    // plain folder dialog is used.
+    using FolderChooser = std::function<bool(QWidget* pobjParent, const QString& pstrStart, QString& pstrFolder)>;
+    void SetFolderChooser(FolderChooser pfnChooser) { mfnChooseFolder = std::move(pfnChooser); }
+
+private:
+    QWidget* Parent() const;
+    std::function<QWidget*()> mfnParent;
+    FolderChooser mfnChooseFolder;
+};
+
+}  // namespace tralyx

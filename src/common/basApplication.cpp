@@ -1,0 +1,21 @@
+#include "basApplication.h"
+
+#include "Version.h"
+
+#include <QCoreApplication>
+
+namespace tralyx::App {
+
+QString Title()
+{
+    const QString strName = QCoreApplication::applicationName();
+    return strName.isEmpty() ? QStringLiteral("Tralyx") : strName;
+}
+
+QString Path() { return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(); }
+
+int Major() { return TRALYX_VERSION_MAJOR; }
+int Minor() { return TRALYX_VERSION_MINOR; }
+int Revision() { return TRALYX_VERSION_REVISION; }
+
+}  // namespace tralyx::App

@@ -1,0 +1,44 @@
+#include "basDesktop.h"
+
+#include "basApplication.h"
+
+namespace tralyx {
+namespace {
+
+class clsHeadlessDesktop final : public clsDesktop {
+public:
+    int32_t MsgBox(const QString&, int32_t plngStyle, const QString&, const QString&) override
+    {
+        switch (plngStyle & 7) {
+        case vbYesNo: return vbNo;
+        case vbYesNoCancel:
+        case vbOKCancel:
+        case vbRetryCancel: return vbCancel;
+        case vbAbortRetryIgnore: return vbAbort;
+        default: return vbOK;
+        }
+    }
+    bool FileDialog(bool, const QString&, QString&) override { return false; }
+    bool ChooseFolder(const QString&, QString&) override { return false; }
+    QString ClipboardText() override { return mstrClipboard; }
+    void SetClipboardText(const QString& pstrText) override { mstrClipboard = pstrText; }
+
+private:
+    QString mstrClipboard;
+};
+
+clsHeadlessDesktop gobjHeadless;
+clsDesktop* gobjDesktop = &gobjHeadless;
+
+}  // namespace
+
+clsDesktop& Desktop() { return *gobjDesktop; }
+
+void InstallDesktop(clsDesktop* pobjDesktop) { gobjDesktop = pobjDesktop ? pobjDesktop : &gobjHeadless; }
+
+int32_t MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle, const QString& pstrDetails)
+{
+    return Desktop().MsgBox(pstrPrompt, plngStyle, pstrTitle.isEmpty() ? App::Title() : pstrTitle, pstrDetails);
+}
+
+}  // namespace tralyx

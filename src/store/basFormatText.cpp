@@ -1,0 +1,37 @@
+#include "basFormatText.h"
+
+namespace tralyx {
+
+QStringList SplitTextLines(const QString& pstrText)
+{
+    QStringList strLines;
+    qsizetype lngStart = 0;
+    const qsizetype lngSize = pstrText.size();
+    for (qsizetype i = 0; i < lngSize; ++i) {
+        const QChar c = pstrText[i];
+        if (c != u'\r' && c != u'\n') continue;
+        strLines.append(pstrText.mid(lngStart, i - lngStart));
+        if (c == u'\r' && i + 1 < lngSize && pstrText[i + 1] == u'\n') ++i;
+        lngStart = i + 1;
+    }
+    strLines.append(pstrText.mid(lngStart));
+    return strLines;
+}
+
+bool HasLineBreak(QStringView pstrText) { return pstrText.contains(u'\r') || pstrText.contains(u'\n'); }
+
+std::optional<int32_t> ParseDigits(QStringView pstrText, int32_t plngMax)
+{
+    if (pstrText.isEmpty()) return std::nullopt;
+    int64_t lngValue = 0;
+    for (const QChar c : pstrText) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        lngValue = lngValue * 10 + (c.unicode() - u'0');
+        if (lngValue > plngMax) return std::nullopt;
+    }
+    return static_cast<int32_t>(lngValue);
+}
+
+QString ThreeDigits(int32_t plngNumber) { return QStringLiteral("%1").arg(plngNumber, 3, 10, QChar(u'0')); }
+
+}  // namespace tralyx

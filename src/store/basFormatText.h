@@ -1,0 +1,21 @@
+#pragma once
+// Small text helpers that the three file formats share.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+namespace tralyx {
+
+// The lines of a text: CR LF, a lone CR and a lone LF each count as one line break.
+QStringList SplitTextLines(const QString& pstrText);
+bool HasLineBreak(QStringView pstrText);
+
+// A number of ASCII decimal digits only (leading zeros allowed), or nothing when the text is empty,
+// holds anything else, or exceeds plngMax.
+std::optional<int32_t> ParseDigits(QStringView pstrText, int32_t plngMax);
+
+// Three digits with leading zeros.
+QString ThreeDigits(int32_t plngNumber);
+
+}  // namespace tralyx

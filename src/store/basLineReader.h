@@ -1,0 +1,51 @@
+#pragma once
+// Splits a language file into lines. CR LF, a lone CR and a lone LF each end a line; a final line
+// end does not make an empty last line. Lines are numbered from 1.
+#include <QByteArray>
+#include <cstdint>
+
+namespace tralyx {
+
+class clsLineReader {
+public:
+    explicit clsLineReader(const QByteArray& pbytContent)
+        : mpbytNext(pbytContent.constData()), mpbytEnd(pbytContent.constData() + pbytContent.size()) {}
+
+    // Moves to the next line; false at the end of the file.
+    bool Next()
+    {
+        if (mpbytNext >= mpbytEnd) return false;
+        mpbytLine = mpbytNext;
+        const char* p = mpbytNext;
+        while (p < mpbytEnd && *p != '\r' && *p != '\n') ++p;
+        mlngSize = p - mpbytLine;
+        mbooLoneCR = false;
+        if (p < mpbytEnd) {
+            if (*p == '\r') {
+                ++p;
+                if (p < mpbytEnd && *p == '\n') ++p;
+                else mbooLoneCR = true;
+            } else {
+                ++p;
+            }
+        }
+        mpbytNext = p;
+        ++mlngLine;
+        return true;
+    }
+
+    const char* Data() const { return mpbytLine; }
+    qsizetype Size() const { return mlngSize; }
+    bool EndedByLoneCR() const { return mbooLoneCR; }  // the line end inside a multi-line text
+    int32_t LineNumber() const { return mlngLine; }
+
+private:
+    const char* mpbytNext;
+    const char* mpbytEnd;
+    const char* mpbytLine = nullptr;
+    qsizetype mlngSize = 0;
+    bool mbooLoneCR = false;
+    int32_t mlngLine = 0;
+};
+
+}  // namespace tralyx

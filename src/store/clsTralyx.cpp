@@ -1,0 +1,102 @@
+// Tables, setters and what the three file formats share.
+#include "clsTralyx.h"
+
+#include "basDesktop.h"
+#include "basSafeFile.h"
+#include "clsRuntimeError.h"
+
+#include <QFileInfo>
+
+namespace tralyx {
+
+QString udtFileIssue::Text() const
+{
+    return Line > 0 ? QStringLiteral("line %1: %2").arg(Line).arg(Reason) : Reason;
+}
+
+void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)
+{
+    mudtControlText = std::move(pudtTable);
+    mstrControlTextCodePage = mstrCodePage;
+}
+
+void clsTralyx::SetMessageTable(QVector<MessageItem> pudtTable)
+{
+    mudtMessages = std::move(pudtTable);
+    mstrMessagesCodePage = mstrCodePage;
+}
+
+void clsTralyx::SetSecondaryTable(QStringList pstrTable)
+{
+    mstrSecondary = std::move(pstrTable);
+    mstrSecondaryCodePage = mstrCodePage;
+}
+
+bool clsTralyx::SetCodePage(const QString& pstrName)
+{
+    if (!clsCodePage(pstrName).IsValid()) return false;
+    mstrCodePage = pstrName;
+    return true;
+}
+
+void clsTralyx::SetMessageText(int16_t pintIndex, const QString& pstrTitle, const QString& pstrMessage)
+{
+    if (pintIndex < 0 || pintIndex >= mudtMessages.size()) return;
+    mudtMessages[pintIndex].Message = pstrMessage;
+    mudtMessages[pintIndex].Title = pstrTitle;
+}
+
+void clsTralyx::SetSecondary(int16_t pintIndex, const QString& pstrText)
+{
+    if (pintIndex < 0 || pintIndex >= mstrSecondary.size()) {
+        MsgBox(QStringLiteral("Index out-of-bounds setting secondary"), vbExclamation, QStringLiteral("Doh!"));
+        return;
+    }
+    mstrSecondary[pintIndex] = pstrText;
+}
+
+void clsTralyx::SetControlTextItem(int16_t pintIndex, const QString& pstrCaption, const QString& pstrToolTip)
+{
+    if (pintIndex < 0 || pintIndex >= mudtControlText.size()) {
+        MsgBox(QStringLiteral("Index out-of-bounds setting control text item"), vbExclamation, QStringLiteral("Doh!"));
+        return;
+    }
+    mudtControlText[pintIndex].Caption = pstrCaption;
+    mudtControlText[pintIndex].ToolTip = pstrToolTip;
+}
+
+QString clsTralyx::RuntimeTextItem(uint8_t bytIndex) const
+{
+    if (bytIndex >= mstrSecondary.size())
+        throw clsSubscriptOutOfRange("procedural text " + std::to_string(bytIndex) + " does not exist");
+    return mstrSecondary[bytIndex];
+}
+
+QString clsTralyx::ObjectPath(const ControlTextItem& pudtItem)
+{
+    return pudtItem.FormName + u'.' + pudtItem.ControlName + u'.' + QString::number(pudtItem.Index);
+}
+
+void clsTralyx::Fail(int32_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
+
+bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent)
+{
+    const QFileInfo objInfo(pstrFileName);
+    if (objInfo.exists() && !objInfo.isDir()) {
+        const int32_t lngAnswer =
+            MsgBox(QStringLiteral("The file ") + pstrFileName + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"),
+                   vbQuestion + vbYesNo, QStringLiteral("Overwrite file"));
+        if (lngAnswer != vbYes) {
+            Fail(0, QStringLiteral("%1 already exists and was not overwritten").arg(pstrFileName));
+            return false;
+        }
+    }
+    QString strReason;
+    if (!WriteFileAtomically(pstrFileName, pbytContent, strReason)) {
+        Fail(0, strReason);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tralyx

@@ -1,0 +1,136 @@
+#pragma once
+// The text store: the three tables of one language folder, their files, and the two faces built on
+// them (the editor's: load, list, edit, save, merge; the translated application's: apply text to
+// forms, harvest a form's text, show messages, hand out procedural text).
+//
+// Names follow the classic convention of this code base: prefixes p (parameter), m (member),
+// g (global); type tags str (QString), int (int16_t), lng (int32_t), byt (uint8_t), boo (bool),
+// udt (record), obj (object).
+#include "clsCodePage.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+
+namespace tralyx {
+
+struct ControlTextItem {
+    QString FormName;
+    QString ControlName;
+    uint8_t Index = 0;
+    QString Caption;
+    QString ToolTip;
+    bool operator==(const ControlTextItem&) const = default;
+};
+
+struct MessageItem {
+    uint8_t Identifier = 0;
+    QString Message;
+    QString Title;
+    bool operator==(const MessageItem&) const = default;
+};
+
+// Why a load or save failed (Line 0 when it concerns the file as a whole), or a line that the
+// control-text reader skipped.
+struct udtFileIssue {
+    int32_t Line = 0;
+    QString Reason;
+    QString Text() const;  // "line 12: reason", or the reason alone for line 0
+    bool operator==(const udtFileIssue&) const = default;
+};
+
+class clsListItems;
+class clsForm;
+class clsControl;
+
+class clsTralyx {
+public:
+    // Largest tables the formats and the list can address.
+    static constexpr int32_t MaxRecords = 32767;
+    static constexpr int32_t MaxMessages = 255;
+
+    // ---- Tables ---------------------------------------------------------------------------------
+    const QVector<ControlTextItem>& ControlTextTable() const { return mudtControlText; }
+    const QVector<MessageItem>& MessageTable() const { return mudtMessages; }
+    const QStringList& SecondaryTable() const { return mstrSecondary; }
+    // Replace a table whole; it is then written in the store's current code page.
+    void SetControlTextTable(QVector<ControlTextItem> pudtTable);
+    void SetMessageTable(QVector<MessageItem> pudtTable);
+    void SetSecondaryTable(QStringList pstrTable);
+
+    // ---- Code page ------------------------------------------------------------------------------
+    // The code page of the next loads (default windows-1252). A table is written back in the code
+    // page it was read with.
+    const QString& CodePage() const { return mstrCodePage; }
+    bool SetCodePage(const QString& pstrName);  // false, unchanged, when Qt does not know the name
+    const QString& ControlTextCodePage() const { return mstrControlTextCodePage; }
+    const QString& MessagesCodePage() const { return mstrMessagesCodePage; }
+    const QString& SecondaryCodePage() const { return mstrSecondaryCodePage; }
+
+    // ---- What the last load or save said --------------------------------------------------------
+    const udtFileIssue& LastError() const { return mudtLastError; }
+    const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // skipped core.lrc lines
+
+    // ---- Setters and procedural text ------------------------------------------------------------
+    void SetMessageText(int16_t pintIndex, const QString& pstrTitle, const QString& pstrMessage);
+    void SetSecondary(int16_t pintIndex, const QString& pstrText);
+    void SetControlTextItem(int16_t pintIndex, const QString& pstrCaption, const QString& pstrToolTip);
+    QString RuntimeTextItem(uint8_t bytIndex) const;  // throws clsSubscriptOutOfRange
+
+    // ---- Files ----------------------------------------------------------------------------------
+    void LoadControlText(const QString& pstrFileName, bool& pbooSuccess);
+    void SaveControlText(const QString& pstrFileName, bool& pbooSuccess);
+    void LoadMessagesFromResource(const QString& pstrFileName, bool& pbooSuccess);
+    void SaveMessageText(const QString& pstrFileName, bool& pbooSuccess);
+    void LoadPreceduralTextFromResource(const QString& pstrFileName, bool& pbooSuccess);
+    void SaveSecondaryText(const QString& pstrFileName, bool& pbooSuccess);
+
+    // The lines of one core.lrc entry text: "Path.Tag:text", one line per text line, joined by a lone
+    // CR, without the final line end. pbooBlankAfterColon puts one blank after the first colon (the
+    // caption lines of tabs).
+    static QString FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag, const QString& pstrText,
+                                    bool pbooBlankAfterColon = false);
+    static QString ObjectPath(const ControlTextItem& pudtItem);
+
+    // ---- Filling the editor list ----------------------------------------------------------------
+    void DisplayControlText(clsListItems& plvwDestinationListView) const;
+    void DisplayMessages(clsListItems& plvwDestinationListView) const;
+    void DisplaySecondary(clsListItems& plvwDestinationListView) const;
+
+    // ---- Run-time face ---------------------------------------------------------------------------
+    void SetFormText(clsForm& pfrmPassedForm) const;
+    void SetControlText(clsForm& pfrmContainingForm, clsControl& pctlControlName, uint8_t pbytIndex,
+                        bool pbooResizeControlToFit) const;
+    void GetFormDimensions(clsForm& pfrmPassedForm) const;
+    void BuildFormTextList(clsForm& pfrmPassedForm) const;
+    int32_t DisplayMessage(uint8_t pbytMessageIdentifier, const QString& pstrReplacementString, int32_t pintOptions,
+                           const QString& pstrTitle = QString(), const QString& pstrMessage = QString()) const;
+
+    // ---- Update merge ---------------------------------------------------------------------------
+    void UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
+    void UpdateMessages(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
+    void UpdateSecondaryText(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
+
+private:
+    QString FormatMessageRecord(int16_t pintIndex) const;
+    QString FormatTextRecord(int16_t pintIndex) const;
+    // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
+    // when declined or failed.
+    bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent);
+    void Fail(int32_t plngLine, const QString& pstrReason);
+
+    QVector<ControlTextItem> mudtControlText;
+    QVector<MessageItem> mudtMessages;
+    QStringList mstrSecondary;
+
+    QString mstrCodePage = QString::fromLatin1(clsCodePage::DefaultName);
+    QString mstrControlTextCodePage = mstrCodePage;
+    QString mstrMessagesCodePage = mstrCodePage;
+    QString mstrSecondaryCodePage = mstrCodePage;
+
+    udtFileIssue mudtLastError;
+    QVector<udtFileIssue> mudtLastWarnings;
+};
+
+}  // namespace tralyx

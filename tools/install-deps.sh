@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing and running Tralyx need, and only those
+# that are missing, so that a second run costs nothing.
+set -euo pipefail
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
