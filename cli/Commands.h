@@ -1,0 +1,13 @@
+#pragma once
+// The sub-commands of tralyx-lrc. Each takes the arguments after its name and returns the exit code
+// (0 all well, 1 something failed or was skipped, 2 usage error).
+#include <QStringList>
+
+namespace tralyx::cli {
+
+int CmdCheck(const QStringList& pstrArgs);
+int CmdDump(const QStringList& pstrArgs);
+int CmdWrite(const QStringList& pstrArgs);
+int CmdUpdate(const QStringList& pstrArgs);
+
+}  // namespace tralyx::cli
