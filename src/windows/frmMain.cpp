@@ -340,15 +340,7 @@ void frmMain::UpdateCommands()
         const QString strKey = pobjButton->data().toString();
         if (!strKey.isEmpty() && strKey != QLatin1String("Open")) pobjButton->setEnabled(booEditor);
     }
-    QString strCodePage;
-    if (frmEditor) {
-        switch (frmEditor->EditTypeValue()) {
-        case frmMessageEditor::EditControlText: strCodePage = gobjTextStore->ControlTextCodePage(); break;
-        case frmMessageEditor::EditSecondary: strCodePage = gobjTextStore->SecondaryCodePage(); break;
-        default: strCodePage = gobjTextStore->MessagesCodePage(); break;
-        }
-    }
-    mobjStatus->SetCodePage(strCodePage);
+    mobjStatus->SetCodePage(frmEditor ? frmEditor->CodePage() : QString());
 }
 
 void frmMain::closeEvent(QCloseEvent* pobjEvent)
