@@ -129,3 +129,21 @@ TEST(StoreSave, DoubleByteCodePageReadsAndWrites)
     ASSERT_TRUE(SaveTo(store, enuKind::Messages, dir.Path("out.lrc")));
     EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), japanese);
 }
+
+TEST(StoreSave, StampTellsWhenAnotherProgramChangedTheFile)
+{
+    clsTempDir dir;
+    const QString path = dir.Write("secondary.lrc", "TXT001:a\r\n");
+    clsTralyx store;
+    bool success = false;
+    store.LoadPreceduralTextFromResource(path, success);
+    ASSERT_TRUE(success);
+    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
+    dir.Write("secondary.lrc", "TXT001:b\r\n");  // same size, maybe the same second: the content tells
+    EXPECT_NE(store.SecondaryStamp(), udtFileStamp::Of(path));
+    clsScriptedDesktop desktop;
+    desktop.Expect("The file " + path + " already exists.\r\nDo you want to overwrite it?", vbQuestion + vbYesNo,
+                   "Overwrite file", vbYes);
+    ASSERT_TRUE(SaveTo(store, enuKind::Secondary, path));
+    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
+}
