@@ -37,11 +37,6 @@ QString FromStore(const QString& pstrText)
 }
 QString ToStore(const QString& pstrText) { return QString(pstrText).replace(u'\n', QStringLiteral("\r\n")); }
 
-struct udtColumn {
-    const char* Header;
-    int32_t Width;  // twips
-};
-
 }  // namespace
 
 frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
@@ -119,22 +114,11 @@ void frmMessageEditor::Form_Load()
     mbooLoaded = true;
     SetFullRowSelect(*lvwMessages);
 
-    static const udtColumn udtMessageColumns[] = {{"Title", 2500}, {"Message", 7000}};
-    static const udtColumn udtSecondaryColumns[] = {{"Procedural text", 9500}};
-    static const udtColumn udtControlColumns[] = {{"Object Path", 2500}, {"Text/Caption", 5000}, {"Tool-Tip", 2500}};
-    const udtColumn* udtColumns = udtMessageColumns;
-    size_t lngColumns = std::size(udtMessageColumns);
-    if (mlngEditType == EditSecondary) {
-        udtColumns = udtSecondaryColumns;
-        lngColumns = std::size(udtSecondaryColumns);
-    } else if (mlngEditType == EditControlText) {
-        udtColumns = udtControlColumns;
-        lngColumns = std::size(udtControlColumns);
-    }
+    const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(mlngEditType);
     QStringList strHeaders;
-    for (size_t i = 0; i < lngColumns; ++i) strHeaders << QString::fromLatin1(udtColumns[i].Header);
+    for (const udtListColumn& udtColumn : udtColumns) strHeaders << QString::fromLatin1(udtColumn.Header);
     mobjListItems->SetColumns(strHeaders);
-    for (size_t i = 0; i < lngColumns; ++i)
+    for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
 
     mudtLayout = clsEditorLayout();
