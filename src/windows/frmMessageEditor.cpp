@@ -123,6 +123,7 @@ void frmMessageEditor::Form_Load()
 
     mudtLayout = clsEditorLayout();
     lblTitle->setText(QStringLiteral("Title:"));
+    lblTitle->setBuddy(txtTitle);
     lblMessage->setText(QStringLiteral("Message:"));
     lblMessage->setVisible(true);
     txtTitle->setVisible(true);
