@@ -2,6 +2,15 @@
 
 namespace tralyx {
 
+std::vector<udtListColumn> clsEditorLayout::Columns(int32_t plngEditType)
+{
+    switch (plngEditType) {
+    case 1: return {{"Procedural text", 9500}};
+    case 2: return {{"Object Path", 2500}, {"Text/Caption", 5000}, {"Tool-Tip", 2500}};
+    default: return {{"Title", 2500}, {"Message", 7000}};
+    }
+}
+
 void clsEditorLayout::UseSingleBox()
 {
     txtMessage.Top = 285;

@@ -2,6 +2,7 @@
 // Where the text editor window's controls stand, in twips. The design is for a client area of
 // 7935 x 5865; the resize rule keeps the right and bottom margins of that design.
 #include <cstdint>
+#include <vector>
 
 namespace tralyx {
 
@@ -11,6 +12,11 @@ struct udtTwipsBox {
     int32_t Width = 0;
     int32_t Height = 0;
     bool operator==(const udtTwipsBox&) const = default;
+};
+
+struct udtListColumn {
+    const char* Header;
+    int32_t Width;  // twips
 };
 
 class clsEditorLayout {
@@ -30,6 +36,9 @@ public:
     udtTwipsBox txtMessage{960, 600, 6615, 735};
     udtTwipsBox lvwMessages{120, 1680, 7695, 3615};
     udtTwipsBox cmdPreview{120, 5400, 1335, 375};
+
+    // The list's columns for an edit type (0 messages, 1 procedural text, 2 control text).
+    static std::vector<udtListColumn> Columns(int32_t plngEditType);
 
     // The one-box form of procedural text: the lower box moves up and grows.
     void UseSingleBox();

@@ -4,6 +4,7 @@
 #include "QtTwips.h"
 #include "basDesktop.h"
 #include "basGeneralItems.h"
+#include "basMessageMarkers.h"
 #include "clsCodePage.h"
 #include "clsEditorListModel.h"
 #include "clsEditorListView.h"
@@ -28,14 +29,13 @@ namespace {
 
 const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarvo\u00AC");
 
-// The store keeps CR LF line breaks, the text boxes LF.
-QString FromStore(const QString& pstrText) { return QString(pstrText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+// The store keeps CR LF line breaks, the text boxes LF. A lone CR, which the files also read as a
+// line break, becomes one too (the text box would otherwise merge it with a following LF).
+QString FromStore(const QString& pstrText)
+{
+    return QString(pstrText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
 QString ToStore(const QString& pstrText) { return QString(pstrText).replace(u'\n', QStringLiteral("\r\n")); }
-
-struct udtColumn {
-    const char* Header;
-    int32_t Width;  // twips
-};
 
 }  // namespace
 
@@ -114,26 +114,16 @@ void frmMessageEditor::Form_Load()
     mbooLoaded = true;
     SetFullRowSelect(*lvwMessages);
 
-    static const udtColumn udtMessageColumns[] = {{"Title", 2500}, {"Message", 7000}};
-    static const udtColumn udtSecondaryColumns[] = {{"Procedural text", 9500}};
-    static const udtColumn udtControlColumns[] = {{"Object Path", 2500}, {"Text/Caption", 5000}, {"Tool-Tip", 2500}};
-    const udtColumn* udtColumns = udtMessageColumns;
-    size_t lngColumns = std::size(udtMessageColumns);
-    if (mlngEditType == EditSecondary) {
-        udtColumns = udtSecondaryColumns;
-        lngColumns = std::size(udtSecondaryColumns);
-    } else if (mlngEditType == EditControlText) {
-        udtColumns = udtControlColumns;
-        lngColumns = std::size(udtControlColumns);
-    }
+    const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(mlngEditType);
     QStringList strHeaders;
-    for (size_t i = 0; i < lngColumns; ++i) strHeaders << QString::fromLatin1(udtColumns[i].Header);
+    for (const udtListColumn& udtColumn : udtColumns) strHeaders << QString::fromLatin1(udtColumn.Header);
     mobjListItems->SetColumns(strHeaders);
-    for (size_t i = 0; i < lngColumns; ++i)
+    for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
 
     mudtLayout = clsEditorLayout();
     lblTitle->setText(QStringLiteral("Title:"));
+    lblTitle->setBuddy(txtTitle);
     lblMessage->setText(QStringLiteral("Message:"));
     lblMessage->setVisible(true);
     txtTitle->setVisible(true);
@@ -330,11 +320,20 @@ void frmMessageEditor::closeEvent(QCloseEvent* pobjEvent)
 void frmMessageEditor::cmdPreview_Click()
 {
     if (mlngCurrentItem < 0 || !gobjTextStore || mlngEditType != EditMessages) return;
+    const QString strTitle = TitleBoxText();
+    const QString strMessage = MessageBoxText();
     try {
-        gobjTextStore->DisplayMessage(static_cast<uint8_t>(mlngCurrentItem), ReplacementString, vbOKOnly,
-                                      TitleBoxText(), MessageBoxText());
+        if (mlngCurrentItem <= std::numeric_limits<uint8_t>::max()) {
+            gobjTextStore->DisplayMessage(static_cast<uint8_t>(mlngCurrentItem), ReplacementString, vbOKOnly, strTitle,
+                                          strMessage);
+        } else {
+            // Beyond what an identifier can address: the boxes alone, never another row's entry.
+            MsgBox(GetReplacedText(strMessage, ReplacementString), vbOKOnly,
+                   strTitle.isEmpty() ? QString() : GetReplacedText(strTitle, ReplacementString));
+        }
     } catch (const clsRuntimeError& objError) {
-        MsgBox(QString::fromStdString(objError.what()), vbExclamation, QStringLiteral("Preview"));
+        MsgBox(QStringLiteral("This message cannot be previewed: ") + QString::fromStdString(objError.what()),
+               vbExclamation, QStringLiteral("Preview"));
     }
 }
 
