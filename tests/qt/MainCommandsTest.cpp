@@ -4,6 +4,7 @@
 
 #include "clsFileDialog.h"
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -222,6 +223,26 @@ TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrame)
         for (QMdiSubWindow* pobjChild : objChildren) pobjChild->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+TEST_F(MainCommandsTest, TheWindowMenuListsTheOpenWindowsBelowItsOwnItems)
+{
+    const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
+    const QString strB = mobjDir.Write(Q("core.lrc"), CoreA);
+    mfrmMain->OpenFile(strA);
+    mfrmMain->OpenFile(strB);
+    auto* mnuWindow = mfrmMain->findChild<QMenu*>(Q("mnuWindow"));
+    for (int intShowing = 0; intShowing < 2; ++intShowing) {  // rebuilt, not added to, each time
+        emit mnuWindow->aboutToShow();
+        QStringList strItems;
+        for (QAction* pobjItem : mnuWindow->actions())
+            strItems << (pobjItem->isSeparator() ? Q("-") : pobjItem->text() + (pobjItem->isChecked() ? Q(" *") : Q("")));
+        EXPECT_EQ(strItems, QStringList({Q("-"), Q("&Cascade"), Q("Tile &Horizontal"), Q("Tile &Vertical"),
+                                         Q("&Arrange Icons"), Q("-"), Q("&1 Localising ") + strA,
+                                         Q("&2 Localising ") + strB + Q(" *")}));
+    }
+    mnuWindow->actions()[6]->trigger();
+    EXPECT_EQ(mfrmMain->ActiveEditor()->FileNameValue(), strA);
 }
 
 TEST_F(MainCommandsTest, FileCommandsWithoutAnEditorWindowDoNothing)
