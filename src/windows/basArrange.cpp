@@ -53,6 +53,20 @@ void ArrangeIcons(QMdiArea& pobjArea)
 
 }  // namespace
 
+void PlaceNewWindow(QMdiArea& pobjArea, QMdiSubWindow& pobjWindow)
+{
+    const QSize objArea = pobjArea.viewport()->size();
+    const qsizetype lngOthers = Windows(pobjArea, false).size() - (pobjWindow.isVisible() ? 1 : 0);
+    const int intStep = pobjWindow.widget() ? std::max(pobjWindow.height() - pobjWindow.widget()->height(), 16) : 24;
+    QPoint objTopLeft(intStep * int(lngOthers % 5), intStep * int(lngOthers % 5));
+    QSize objSize = pobjWindow.sizeHint().boundedTo(objArea - QSize(objTopLeft.x(), objTopLeft.y()));
+    if (objSize.width() < objArea.width() / 2 || objSize.height() < objArea.height() / 2) {
+        objTopLeft = QPoint(0, 0);  // no room to cascade: start again at the corner
+        objSize = pobjWindow.sizeHint().boundedTo(objArea);
+    }
+    pobjWindow.setGeometry(QRect(objTopLeft, objSize));
+}
+
 void Arrange(QMdiArea& pobjArea, int pintCode)
 {
     switch (pintCode) {

@@ -2,6 +2,7 @@
 
 #include "basApplication.h"
 #include "basIcons.h"
+#include "basTwips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,7 +69,7 @@ frmAbout::frmAbout(QWidget* pobjParent) : QDialog(pobjParent)
 
     // 5655 x 2385 twips at the screen's density is the smallest it gets; fonts may make it larger.
     const int intDpi = logicalDpiX();
-    setMinimumSize(5655 * intDpi / 1440, 2385 * intDpi / 1440);
+    setMinimumSize(TwipsToPixels(5655, intDpi), TwipsToPixels(2385, intDpi));
     setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

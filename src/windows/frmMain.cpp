@@ -1,13 +1,13 @@
 #include "frmMain.h"
 
 #include "FileFunctions.h"
-#include "basApplication.h"
 #include "basArrange.h"
 #include "basCodePages.h"
 #include "basDesktop.h"
 #include "basGeneralItems.h"
 #include "basIcons.h"
 #include "basTextBox.h"
+#include "basTwips.h"
 #include "clsStatusPanels.h"
 #include "clsTralyx.h"
 #include "frmAbout.h"
@@ -22,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QMimeData>
 #include <QToolBar>
 
@@ -39,8 +40,6 @@ constexpr udtButton gudtButtons[] = {
     {"Cut", "Cut", picCut},    {"Copy", "Copy", picCopy}, {"Paste", "Paste", picPaste},
     {"", "", 0},               {"ToGrid", "Save changes", picToGrid},
 };
-
-int TwipsToPixels(int plngTwips, int pintDpi) { return plngTwips * pintDpi / 1440; }
 
 }  // namespace
 
@@ -66,8 +65,10 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     mobjStatus = new clsStatusPanels(statusBar());
     UpdateCommands();
 
+    // The frame's client area, where the child windows live, is 9015 x 5805 twips.
     const int intDpi = logicalDpiX();
-    resize(TwipsToPixels(9015, intDpi), TwipsToPixels(5805, intDpi) + menuBar()->sizeHint().height());
+    const int intBars = menuBar()->sizeHint().height() + tbToolBar->sizeHint().height() + statusBar()->sizeHint().height();
+    resize(TwipsToPixels(9015, intDpi), TwipsToPixels(5805, intDpi) + intBars);
 
     // The clipboard keys run the commands (whole text) inside an editor window instead of the
     // box's own selection-based handling, so that key and menu item always do the same.
@@ -212,6 +213,7 @@ bool frmMain::OpenFile(const QString& pstrPath)
     frmEditor->FileName(pstrPath);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
     frmEditor->show();
+    PlaceNewWindow(*mdiArea, *pobjChild);
     mdiArea->setActiveSubWindow(pobjChild);
     UpdateCommands();
     return true;
