@@ -59,10 +59,11 @@ void PlaceNewWindow(QMdiArea& pobjArea, QMdiSubWindow& pobjWindow)
     const qsizetype lngOthers = Windows(pobjArea, false).size() - (pobjWindow.isVisible() ? 1 : 0);
     const int intStep = pobjWindow.widget() ? std::max(pobjWindow.height() - pobjWindow.widget()->height(), 16) : 24;
     QPoint objTopLeft(intStep * int(lngOthers % 5), intStep * int(lngOthers % 5));
-    QSize objSize = pobjWindow.sizeHint().boundedTo(objArea - QSize(objTopLeft.x(), objTopLeft.y()));
-    if (objSize.width() < objArea.width() / 2 || objSize.height() < objArea.height() / 2) {
-        objTopLeft = QPoint(0, 0);  // no room to cascade: start again at the corner
-        objSize = pobjWindow.sizeHint().boundedTo(objArea);
+    const QSize objFull = pobjWindow.sizeHint().boundedTo(objArea);
+    QSize objSize = objFull.boundedTo(objArea - QSize(objTopLeft.x(), objTopLeft.y()));
+    if (objSize.width() * 4 < objFull.width() * 3 || objSize.height() * 4 < objFull.height() * 3) {
+        objTopLeft = QPoint(0, 0);  // cascading would cut off too much: start again at the corner
+        objSize = objFull;
     }
     pobjWindow.setGeometry(QRect(objTopLeft, objSize));
 }

@@ -212,7 +212,7 @@ bool frmMain::OpenFile(const QString& pstrPath)
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
-    frmEditor->show();
+    pobjChild->show();
     PlaceNewWindow(*mdiArea, *pobjChild);
     mdiArea->setActiveSubWindow(pobjChild);
     UpdateCommands();

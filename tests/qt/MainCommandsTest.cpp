@@ -225,6 +225,27 @@ TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrame)
     }
 }
 
+TEST_F(MainCommandsTest, NewWindowsOpenInsideTheVisibleFrame)
+{
+    for (const QSize objMain : {QSize(620, 480), QSize(1200, 800)}) {
+        mfrmMain->resize(objMain);
+        QCoreApplication::processEvents();
+        const char* pstrNames[] = {"messages.lrc", "secondary.lrc", "core.lrc"};
+        const QByteArray bytContents[] = {MessagesA, SecondaryA, CoreA};
+        for (int i = 0; i < 3; ++i) mfrmMain->OpenFile(mobjDir.Write(Q(pstrNames[i]), bytContents[i]));
+        QPoint objLast(-1, -1);
+        for (QMdiSubWindow* pobjChild : mfrmMain->Frame()->subWindowList(QMdiArea::CreationOrder)) {
+            EXPECT_TRUE(mfrmMain->Frame()->viewport()->rect().contains(pobjChild->geometry()))
+                << objMain.width() << ": " << pobjChild->geometry().x() << "," << pobjChild->geometry().y() << " "
+                << pobjChild->width() << "x" << pobjChild->height();
+            EXPECT_NE(pobjChild->pos(), objLast) << objMain.width();  // cascaded, not stacked on one another
+            objLast = pobjChild->pos();
+        }
+        for (QMdiSubWindow* pobjChild : mfrmMain->Frame()->subWindowList()) pobjChild->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(MainCommandsTest, TheWindowMenuListsTheOpenWindowsBelowItsOwnItems)
 {
     const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
