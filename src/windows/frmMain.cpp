@@ -293,8 +293,9 @@ void frmMain::mnuWindow_AboutToShow()
     mobjWindowList.append(mnuWindow->addSeparator());
     for (qsizetype i = 0; i < objChildren.size(); ++i) {
         QMdiSubWindow* pobjChild = objChildren[i];
-        const QString strCaption = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(pobjChild->windowTitle())
-                                         : QStringLiteral("%1 %2").arg(i + 1).arg(pobjChild->windowTitle());
+        // An "&" in a path is text, not an access key.
+        const QString strTitle = pobjChild->windowTitle().replace(u'&', QStringLiteral("&&"));
+        const QString strCaption = (i < 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2")).arg(i + 1).arg(strTitle);
         QAction* pobjItem = mnuWindow->addAction(strCaption);
         pobjItem->setCheckable(true);
         pobjItem->setChecked(pobjChild == ActiveChild());
