@@ -190,7 +190,7 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
     EXPECT_EQ(clsTempDir::Read(strB), SecondaryA);
 }
 
-TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrame)
+TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrameAndIconsLineUpAtTheBottom)
 {
     for (int n = 2; n <= 3; ++n) {
         SCOPED_TRACE(n);
@@ -220,6 +220,16 @@ TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrame)
             lngLeft += pobjChild->width();
         }
         EXPECT_EQ(lngLeft, objArea.width());
+
+        // Minimised windows line up along the bottom edge, left to right.
+        for (QMdiSubWindow* pobjChild : objChildren) pobjChild->showMinimized();
+        Click("mnuWindowArrangeIcons");
+        lngLeft = 0;
+        for (QMdiSubWindow* pobjChild : objChildren) {
+            EXPECT_EQ(pobjChild->geometry().bottom(), objArea.bottom());
+            EXPECT_EQ(pobjChild->geometry().left(), lngLeft);
+            lngLeft += pobjChild->width();
+        }
         for (QMdiSubWindow* pobjChild : objChildren) pobjChild->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
