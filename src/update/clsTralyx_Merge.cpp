@@ -1,8 +1,9 @@
 // Placeholder until the update merge is built.
 #include "clsTralyx.h"
+#include "udtUpdateReport.h"
 
 namespace tralyx {
-void clsTralyx::UpdateControlText(const QString&, const QString&, const QString&) {}
-void clsTralyx::UpdateMessages(const QString&, const QString&, const QString&) {}
-void clsTralyx::UpdateSecondaryText(const QString&, const QString&, const QString&) {}
+udtUpdateReport clsTralyx::UpdateControlText(const QString&, const QString&, const QString&, bool) { return {}; }
+udtUpdateReport clsTralyx::UpdateMessages(const QString&, const QString&, const QString&, bool) { return {}; }
+udtUpdateReport clsTralyx::UpdateSecondaryText(const QString&, const QString&, const QString&, bool) { return {}; }
 }  // namespace tralyx
