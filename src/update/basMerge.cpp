@@ -65,13 +65,12 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
                             QVector<ControlTextItem>& pudtResultTable, udtUpdateReport& pudtReport)
 {
     // The first old entry of each path, found by hashing instead of scanning the old table for
-    // every new entry: the same pairs, in linear time.
+    // every new entry: the same pairs, in linear time. Filled from the end, so that the first
+    // entry of a path is the last one stored.
     QHash<udtKeyView, int32_t> objFirstOld;
     objFirstOld.reserve(pudtOldTable.size());
-    for (qsizetype i = 0; i < pudtOldTable.size(); ++i) {
-        const udtKeyView udtKey = KeyOf(pudtOldTable[i]);
-        if (!objFirstOld.contains(udtKey)) objFirstOld.insert(udtKey, static_cast<int32_t>(i));
-    }
+    for (qsizetype i = pudtOldTable.size() - 1; i >= 0; --i)
+        objFirstOld.insert(KeyOf(pudtOldTable[i]), static_cast<int32_t>(i));
 
     std::vector<bool> booUsed(pudtOldTable.size(), false);
     QVector<ControlTextItem> udtResult;
