@@ -7,6 +7,7 @@
 // g (global); type tags str (QString), int (int16_t), lng (int32_t), byt (uint8_t), boo (bool),
 // udt (record), obj (object).
 #include "clsCodePage.h"
+#include "udtFileStamp.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,7 @@ struct MessageItem {
 struct udtFileIssue {
     int32_t Line = 0;
     QString Reason;
+    bool Declined = false;  // a save that failed only because the overwrite question was answered No
     QString Text() const;  // "line 12: reason", or the reason alone for line 0
     bool operator==(const udtFileIssue&) const = default;
 };
@@ -72,6 +74,10 @@ public:
     // ---- What the last load or save said --------------------------------------------------------
     const udtFileIssue& LastError() const { return mudtLastError; }
     const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // skipped core.lrc lines
+    // The file as the last load or successful save of each table left it.
+    const udtFileStamp& ControlTextStamp() const { return mudtControlTextStamp; }
+    const udtFileStamp& MessagesStamp() const { return mudtMessagesStamp; }
+    const udtFileStamp& SecondaryStamp() const { return mudtSecondaryStamp; }
 
     // ---- Setters and procedural text ------------------------------------------------------------
     void SetMessageText(int16_t pintIndex, const QString& pstrTitle, const QString& pstrMessage);
@@ -124,7 +130,7 @@ private:
     QString FormatTextRecord(int16_t pintIndex) const;
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
-    bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent);
+    bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
     void Fail(int32_t plngLine, const QString& pstrReason);
 
     QVector<ControlTextItem> mudtControlText;
@@ -135,6 +141,10 @@ private:
     QString mstrControlTextCodePage = mstrCodePage;
     QString mstrMessagesCodePage = mstrCodePage;
     QString mstrSecondaryCodePage = mstrCodePage;
+
+    udtFileStamp mudtControlTextStamp;
+    udtFileStamp mudtMessagesStamp;
+    udtFileStamp mudtSecondaryStamp;
 
     udtFileIssue mudtLastError;
     QVector<udtFileIssue> mudtLastWarnings;
