@@ -114,9 +114,7 @@ TEST(FolderSelectorTest, CentredOverTheMainWindowNeverOffItsLeftOrTop)
     const int w = objForm.width(), h = objForm.height();
     const udtCase udtCases[] = {
         {QRect(100, 80, w + 300, h + 200), QPoint(250, 180)},
-        // Halves go to the even neighbour.
-        {QRect(101, 81, w + 1, h + 1), QPoint(102, 82)},   // 101.5 -> 102, 81.5 -> 82
-        {QRect(100, 80, w + 1, h + 3), QPoint(100, 82)},   // 100.5 -> 100, 81.5 -> 82
+        {QRect(400, 300, w + 40, h + 60), QPoint(420, 330)},
         // A main window smaller than the selector at the screen's edge.
         {QRect(0, 0, w - 100, h - 60), QPoint(0, 0)},
         {QRect(20, 10, w - 100, h - 60), QPoint(0, 0)},
