@@ -1,5 +1,6 @@
 // The folder selector: how each way of closing it answers, where it starts, where it stands and
 // how it follows its size.
+#include "QtDesktop.h"
 #include "TempDir.h"
 #include "frmFolderSelector.h"
 
@@ -125,4 +126,21 @@ TEST(FolderSelectorTest, CentredOverTheMainWindowNeverOffItsLeftOrTop)
         frmFolderSelector objSelector(&objMain);
         EXPECT_EQ(objSelector.pos(), c.Expected) << c.Main.x() << "," << c.Main.y() << " " << c.Main.width() << "x" << c.Main.height();
     }
+}
+
+TEST(FolderSelectorTest, IsTheFolderChooserOfTheQtDesktop)
+{
+    clsTempDir objDir;
+    clsQtDesktop objDesktop;
+    objDesktop.SetFolderChooser(&frmFolderSelector::Choose);
+    InstallDesktop(&objDesktop);
+    QString strFolder;
+    QTimer::singleShot(0, [] {
+        if (auto* pfrmSelector = qobject_cast<frmFolderSelector*>(QApplication::activeModalWidget()))
+            QTest::mouseClick(pfrmSelector->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    const bool booChosen = Desktop().ChooseFolder(objDir.Path(), strFolder);
+    InstallDesktop(nullptr);
+    EXPECT_TRUE(booChosen);
+    EXPECT_EQ(strFolder, objDir.Path());
 }
