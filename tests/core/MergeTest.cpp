@@ -156,19 +156,6 @@ TEST(MergeControlTextTablesTest, SameAsScanningTheOldTableForEveryNewEntry)
     }
 }
 
-TEST(MergeControlTextTablesTest, ResultMayBeOneOfTheInputs)
-{
-    QVector<ControlTextItem> udtOld{Item("f", "a", 0, "A"), Item("f", "b", 0, "B")};
-    QVector<ControlTextItem> udtNew{Item("f", "b", 0, "b"), Item("f", "c", 0, "c")};
-    const QVector<ControlTextItem> udtExpected{Item("f", "b", 0, "B"), Item("f", "c", 0, "c")};
-    udtUpdateReport udtReport;
-    QVector<ControlTextItem> udtIntoOld = udtOld, udtIntoNew = udtNew;
-    MergeControlTextTables(udtNew, udtIntoOld, udtIntoOld, udtReport);
-    EXPECT_EQ(udtIntoOld, udtExpected);
-    MergeControlTextTables(udtIntoNew, udtOld, udtIntoNew, udtReport);
-    EXPECT_EQ(udtIntoNew, udtExpected);
-}
-
 TEST(MergeByPositionTest, OldTextsUpToTheNewLengthThenNewOnes)
 {
     struct udtCase {

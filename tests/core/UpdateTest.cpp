@@ -186,33 +186,6 @@ TEST_F(UpdateTest, DeclinedOverwriteLeavesTheExistingFileByteIdentical)
     EXPECT_EQ(UpdateMessage(udtReports).Style, vbExclamation);
 }
 
-TEST_F(UpdateTest, SameFolderThreeTimesAsksOncePerFile)
-{
-    // The old folder is also the new one and the destination: every answer leaves it as it was.
-    for (const int32_t lngAnswer : {vbYes, vbNo}) {
-        WriteSet("old", {MergedCore, MergedMessages, MergedSecondary});
-        clsScriptedDesktop objDesktop;
-        for (const char* pstrName : FileNames)
-            objDesktop.Expect(OverwritePrompt(File("old", pstrName)), vbQuestion + vbYesNo, QStringLiteral("Overwrite file"),
-                              lngAnswer);
-        const auto objBefore = Snapshot(Folder("old"));
-        QVector<udtUpdateReport> udtReports;
-        {
-            clsTralyx objStore;
-            const QString strFolder = Folder("old");
-            udtReports = {objStore.UpdateControlText(strFolder, strFolder, strFolder),
-                          objStore.UpdateMessages(strFolder, strFolder, strFolder),
-                          objStore.UpdateSecondaryText(strFolder, strFolder, strFolder)};
-        }
-        EXPECT_EQ(Snapshot(Folder("old")), objBefore);
-        for (const udtUpdateReport& udtReport : udtReports) {
-            EXPECT_EQ(udtReport.Written(), lngAnswer == vbYes);
-            EXPECT_TRUE(udtReport.Dropped.isEmpty());
-            EXPECT_EQ(udtReport.TakenFromNew, 0);
-        }
-    }
-}
-
 TEST_F(UpdateTest, EmptyOldFilesGiveAnEmptyEntryAtPositionZero)
 {
     WriteSet("old", {OldCore, QByteArray(), QByteArray()});
@@ -232,27 +205,6 @@ TEST_F(UpdateTest, EmptyOldFilesGiveAnEmptyEntryAtPositionZero)
     EXPECT_EQ(objResult.SecondaryTable(), (QStringList{QString(), QStringLiteral("Two")}));
     EXPECT_EQ(udtReports[1].KeptFromOld, 1);
     EXPECT_EQ(udtReports[2].TakenFromNew, 1);
-}
-
-TEST_F(UpdateTest, NothingIsWrittenWhenAskedNotTo)
-{
-    clsScriptedDesktop objDesktop;
-    const QVector<udtUpdateReport> udtReports = RunAll(Folder("old"), Folder("new"), Folder("dest"), false);
-    EXPECT_TRUE(Snapshot(Folder("dest")).empty());
-    for (const udtUpdateReport& udtReport : udtReports) EXPECT_EQ(udtReport.Outcome, enuUpdateOutcome::Merged);
-    EXPECT_EQ(udtReports[0].Dropped.size(), 1);
-}
-
-TEST_F(UpdateTest, AMissingDestinationFolderIsReportedForEachFile)
-{
-    clsScriptedDesktop objDesktop;
-    const QString strMissing = Folder("dest") + QStringLiteral("/not-there");
-    const QVector<udtUpdateReport> udtReports = RunAll(Folder("old"), Folder("new"), strMissing);
-    for (const udtUpdateReport& udtReport : udtReports) {
-        EXPECT_EQ(udtReport.Outcome, enuUpdateOutcome::NotWritten);
-        EXPECT_TRUE(udtReport.Summary().contains(QStringLiteral("does not exist"))) << udtReport.Summary().toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(strMissing));
 }
 
 TEST_F(UpdateTest, SkippedLinesOfTheNewFileAreReported)
