@@ -3,6 +3,7 @@
 #include "QtTwips.h"
 #include "basApplication.h"
 #include "basDesktop.h"
+#include "basGeneralItems.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
 
@@ -164,8 +165,10 @@ void frmUpdateFiles::cmdUpdate_Click()
     const QString strOld = mtxtOldFile->text(), strNew = mtxtNewFile->text(), strDestination = mtxtDestination->text();
     QVector<udtUpdateReport> udtReports;
     {
-        // A store of its own: the editor's tables are never touched by an update.
+        // A store of its own: the editor's tables are never touched by an update. It reads the
+        // files in the code page the editor was set to, so that the report shows their texts right.
         clsTralyx objStore;
+        if (gobjTextStore) objStore.SetCodePage(gobjTextStore->CodePage());
         udtReports.append(objStore.UpdateControlText(strOld, strNew, strDestination));
         udtReports.append(objStore.UpdateMessages(strOld, strNew, strDestination));
         udtReports.append(objStore.UpdateSecondaryText(strOld, strNew, strDestination));

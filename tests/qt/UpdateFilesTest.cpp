@@ -3,6 +3,8 @@
 #include "ScriptedDesktop.h"
 #include "TempDir.h"
 #include "basApplication.h"
+#include "basGeneralItems.h"
+#include "clsTralyx.h"
 #include "frmUpdateFiles.h"
 
 #include <QLabel>
@@ -196,4 +198,27 @@ TEST_F(UpdateFilesTest, AccessKeysAndTabOrderFollowTheRows)
         while (pobjNext->focusPolicy() == Qt::NoFocus) pobjNext = pobjNext->nextInFocusChain();
         EXPECT_EQ(pobjNext, pobjOrder[i + 1]) << "after " << i;
     }
+}
+
+TEST_F(UpdateFilesTest, ReadsTheFilesInTheEditorsCodePage)
+{
+    clsTempDir objDir;
+    objDir.Write(QStringLiteral("old/core.lrc"), "frmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:\xc3\x89t\xc3\xa9\r\n");  // UTF-8
+    objDir.Write(QStringLiteral("new/core.lrc"), "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:OK\r\n");
+    for (const char* pstrName : {"messages.lrc", "secondary.lrc"}) objDir.Write(QStringLiteral("old/") + QLatin1StringView(pstrName), {});
+    std::unique_ptr<clsTralyx> objEditorStore = std::exchange(gobjTextStore, std::make_unique<clsTralyx>());
+    gobjTextStore->SetCodePage(QStringLiteral("UTF-8"));
+    Box(0)->setText(objDir.Path(QStringLiteral("old")));
+    Box(1)->setText(objDir.Path(QStringLiteral("new")));
+    Box(2)->setText(objDir.Path());
+    clsScriptedDesktop objDesktop;
+    QString strPrompt = QStringLiteral("Not every file was updated.\r\n");
+    for (const char* pstrName : {"messages.lrc", "secondary.lrc"})
+        strPrompt += QStringLiteral("\r\n%1 was not merged: %2 does not exist").arg(QLatin1StringView(pstrName), objDir.Path(QStringLiteral("new/") + QLatin1StringView(pstrName)));
+    objDesktop.Expect(strPrompt, vbExclamation, App::Title());
+    QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
+    gobjTextStore = std::move(objEditorStore);
+    ASSERT_EQ(objDesktop.Shown().size(), 1u);
+    EXPECT_TRUE(objDesktop.Shown()[0].Details.contains(QStringLiteral("frmMain.cmdGone.0 \"\u00c9t\u00e9\"")))
+        << objDesktop.Shown()[0].Details.toStdString();
 }
