@@ -141,7 +141,7 @@ TEST_F(UpdateFilesTest, SameFolderThreeTimesAsksThreeQuestionsAndTheWindowStaysO
         for (int i = 0; i < 3; ++i) EXPECT_EQ(clsTempDir::Read(objDir.Path(QLatin1StringView(FileNames[i]))), Files[i]);
         // The per-file report is in the box's details either way.
         ASSERT_FALSE(objDesktop.Shown().empty());
-        EXPECT_TRUE(objDesktop.Shown().back().Details.contains(QStringLiteral("kept from the old file: 1")))
+        EXPECT_TRUE(objDesktop.Shown().back().Details.contains(QStringLiteral("entries from the old file: 1,")))
             << objDesktop.Shown().back().Details.toStdString();
     }
 }
