@@ -128,6 +128,10 @@ int CmdUpdate(const QStringList& pstrArgs)
             strText = strRest.isEmpty() ? strFirstLine : strFirstLine + u'\n' + strRest;
         } else {
             booAllWell = udtReport.Written() && booAllWell;
+            if (udtReport.Issue.Declined) {
+                const qsizetype lngEnd = strText.indexOf(u'\n');
+                strText.insert(lngEnd < 0 ? strText.size() : lngEnd, QStringLiteral(" (--force overwrites it)"));
+            }
         }
         std::printf("%s\n", qPrintable(strText));
     }

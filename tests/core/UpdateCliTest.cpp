@@ -52,7 +52,7 @@ TEST(CliUpdateTest, ExitCodesAndFiles)
 {
     const std::vector<udtCase> udtCases{
         {"fresh destination", {}, enuDest::Empty, false, 0, MergedCore, true, true, "core.lrc was written to"},
-        {"existing file left alone", {}, enuDest::HasCore, false, 1, Existing, true, true, "already exists and was not overwritten"},
+        {"existing file left alone", {}, enuDest::HasCore, false, 1, Existing, true, true, "already exists and was not overwritten (--force overwrites it)"},
         {"--force overwrites", {"--force"}, enuDest::HasCore, false, 0, MergedCore, true, true, "frmMain.cmdGone.0 \"Parti\""},
         {"--dry-run writes nothing", {"--dry-run"}, enuDest::Empty, false, 0, {}, false, false, "core.lrc would be written to"},
         {"--dry-run on an existing file", {"--dry-run"}, enuDest::HasCore, false, 1, Existing, false, false,
