@@ -276,6 +276,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     ConfirmItemChange();
     if (!gobjTextStore) return false;
+    if (strTarget == mstrFileName && !ConfirmOverwriteOfOtherChanges()) return false;
     bool booSuccess = false;
     switch (mlngEditType) {
     case EditMessages: gobjTextStore->SaveMessageText(strTarget, booSuccess); break;
@@ -294,6 +295,21 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     FileName(strTarget);
     mbooDataChanged = false;
     return true;
+}
+
+bool frmMessageEditor::ConfirmOverwriteOfOtherChanges()
+{
+    // Another program (or another copy of Tralyx) may have changed the file since this window's
+    // table was read or last saved; writing over it would lose that work without a word.
+    const udtFileStamp& udtKnown = mlngEditType == EditMessages    ? gobjTextStore->MessagesStamp()
+                                   : mlngEditType == EditSecondary ? gobjTextStore->SecondaryStamp()
+                                                                   : gobjTextStore->ControlTextStamp();
+    const udtFileStamp udtNow = udtFileStamp::Of(mstrFileName);
+    if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
+    return MsgBox(QStringLiteral("The file ") + mstrFileName +
+                      QStringLiteral(" was changed by another program after Tralyx read it.\r\n"
+                                     "Do you want to overwrite it anyway?"),
+                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("File changed")) == vbYes;
 }
 
 bool frmMessageEditor::QueryClose()

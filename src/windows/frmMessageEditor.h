@@ -58,6 +58,7 @@ private:
     void Form_Load();
     void Form_Resize();
     void ConfirmItemChange();
+    bool ConfirmOverwriteOfOtherChanges();  // false when the file changed on disk and the user keeps it
     void ApplyLayout();
     void WarnUnencodable(const QString& pstrText);
     QString TitleBoxText() const;
