@@ -24,6 +24,12 @@ bool HasToolTipLine(const QString& pstrControlName)
 
 bool HasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(pstrControlName, QLatin1StringView("txt")); }
 
+// A piece of a line quoted in a reason: a damaged file can hold a line of megabytes.
+QString Shortened(QStringView pstrText)
+{
+    return pstrText.size() > 20 ? pstrText.left(20).toString() + QStringLiteral("...") : pstrText.toString();
+}
+
 struct udtParsedLine {
     QStringView FormName;
     QStringView ControlName;
@@ -43,11 +49,7 @@ QString ParseEntryLine(const QString& pstrLine, udtParsedLine& pudtOut)
     const QStringView strLine(pstrLine);
     const QStringView strIndex = strLine.mid(p2 + 1, p3 - p2 - 1);
     const auto lngIndex = ParseDigits(strIndex, 255);
-    if (!lngIndex) {
-        const QString strShown = strIndex.size() > 20 ? strIndex.left(20).toString() + QStringLiteral("...")
-                                                      : strIndex.toString();
-        return QStringLiteral("index '%1' is not a number from 0 to 255").arg(strShown);
-    }
+    if (!lngIndex) return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex));
     const qsizetype lngColon = pstrLine.indexOf(u':', p3 + 1);
     if (lngColon < 0) return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
     pudtOut.FormName = strLine.left(p1);
@@ -115,7 +117,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
         const bool booC = udtLine.Tag == u"C";
         if (!booT && !booC) {
             mudtLastWarnings.append({objLines.LineNumber(),
-                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(udtLine.Tag)});
+                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(udtLine.Tag))});
             MsgBox(QStringLiteral("An unexpected error occurred loading the control text."), vbCritical);
             booContinues = false;
             continue;
