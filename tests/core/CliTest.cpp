@@ -84,9 +84,9 @@ struct udtCheckCase {
     const char* Expected;  // the output, FILE standing for the path
 };
 
-class CheckTest : public ::testing::TestWithParam<udtCheckCase> {};
+class CliCheckTest : public ::testing::TestWithParam<udtCheckCase> {};
 
-TEST_P(CheckTest, ReportsEachFile)
+TEST_P(CliCheckTest, ReportsEachFile)
 {
     const udtCheckCase& c = GetParam();
     clsTempDir objDir;
@@ -105,7 +105,7 @@ TEST_P(CheckTest, ReportsEachFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, CheckTest,
+    Files, CliCheckTest,
     ::testing::Values(
         udtCheckCase{"Core", "core.lrc", "frmMain.cmdOK.0.T:Tip\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.mnuFile.0.C:&File\r\n",
                      {}, 0, "FILE: ok, 2 records\n"},
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "FILE: ok, 1 records\n"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(CheckTest, ReportsEveryFileInOrderAndFailsWhenOneFails)
+TEST(CliCheckTest, ReportsEveryFileInOrderAndFailsWhenOneFails)
 {
     clsTempDir objDir;
     const QString strGood = objDir.Write(QStringLiteral("a/core.lrc"), "a.b.0.C:x\r\n");
@@ -152,7 +152,7 @@ TEST(CheckTest, ReportsEveryFileInOrderAndFailsWhenOneFails)
                                  QStringLiteral(": ok, 1 records\n"));
 }
 
-TEST(CheckTest, BadCommandLinesAreUsageErrors)
+TEST(CliCheckTest, BadCommandLinesAreUsageErrors)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Write(QStringLiteral("core.lrc"), "a.b.0.C:x\r\n");
@@ -181,7 +181,7 @@ TEST(CheckTest, BadCommandLinesAreUsageErrors)
 
 // ---- dump -------------------------------------------------------------------------------------------
 
-TEST(DumpTest, PrintsTheDocumentWithWarnings)
+TEST(CliDumpTest, PrintsTheDocumentWithWarnings)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Write(QStringLiteral("core.lrc"),
@@ -206,7 +206,7 @@ TEST(DumpTest, PrintsTheDocumentWithWarnings)
               "}\n");
 }
 
-TEST(DumpTest, AFailedLoadStillShowsTheRecordsReadAndTheLine)
+TEST(CliDumpTest, AFailedLoadStillShowsTheRecordsReadAndTheLine)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Write(QStringLiteral("messages.lrc"),
@@ -225,7 +225,7 @@ TEST(DumpTest, AFailedLoadStillShowsTheRecordsReadAndTheLine)
               (QJsonArray{Message(1, QStringLiteral("Hello"), QStringLiteral("Hi")), Message(2, QStringLiteral("Bye"), QString())}));
 }
 
-TEST(DumpTest, AMissingFileIsAFailureOfLineZeroWithTheEmptyTable)
+TEST(CliDumpTest, AMissingFileIsAFailureOfLineZeroWithTheEmptyTable)
 {
     clsTempDir objDir;
     const udtRun udtResult = RunLrc({QStringLiteral("dump"), objDir.Path(QStringLiteral("secondary.lrc"))});
@@ -238,7 +238,7 @@ TEST(DumpTest, AMissingFileIsAFailureOfLineZeroWithTheEmptyTable)
 
 // ---- write ------------------------------------------------------------------------------------------
 
-TEST(WriteTest, WritesTheSaversBytes)
+TEST(CliWriteTest, WritesTheSaversBytes)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Path(QStringLiteral("messages.lrc"));
@@ -253,7 +253,7 @@ TEST(WriteTest, WritesTheSaversBytes)
                                          "MSG003:Ends\rMSG003:\r\nMST003:\r\n");
 }
 
-TEST(WriteTest, ReplacesAnExistingFileOnlyWithForce)
+TEST(CliWriteTest, ReplacesAnExistingFileOnlyWithForce)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Write(QStringLiteral("secondary.lrc"), "TXT001:old\r\n");
@@ -270,7 +270,7 @@ TEST(WriteTest, ReplacesAnExistingFileOnlyWithForce)
     EXPECT_EQ(FolderListing(objDir.Path()), QStringList{QStringLiteral("secondary.lrc")}) << "a temporary file was left";
 }
 
-TEST(WriteTest, KindFromTheOptionTheNameOrTheDocument)
+TEST(CliWriteTest, KindFromTheOptionTheNameOrTheDocument)
 {
     clsTempDir objDir;
     const QByteArray bytSecondary = R"({"kind": "secondary", "records": ["x"]})";
@@ -301,9 +301,9 @@ struct udtBadInputCase {
     const char* Reason;  // a part of the message on stderr
 };
 
-class WriteRefusesTest : public ::testing::TestWithParam<udtBadInputCase> {};
+class CliWriteRefusesTest : public ::testing::TestWithParam<udtBadInputCase> {};
 
-TEST_P(WriteRefusesTest, SaysWhyAndWritesNothing)
+TEST_P(CliWriteRefusesTest, SaysWhyAndWritesNothing)
 {
     const udtBadInputCase& c = GetParam();
     clsTempDir objDir;
@@ -316,7 +316,7 @@ TEST_P(WriteRefusesTest, SaysWhyAndWritesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Inputs, WriteRefusesTest,
+    Inputs, CliWriteRefusesTest,
     ::testing::Values(
         udtBadInputCase{"NotJson", "core.lrc", "{\"records\": [\n  {\"FormName\": \"a\",,}]}", {},
                         "standard input: line 2, column 21: not valid JSON"},
@@ -361,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "message 1: a title cannot hold a line break"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(WriteTest, RefusesMoreMessagesThanAFileCanNumber)
+TEST(CliWriteTest, RefusesMoreMessagesThanAFileCanNumber)
 {
     clsTempDir objDir;
     QJsonArray udtRecords;
@@ -372,7 +372,7 @@ TEST(WriteTest, RefusesMoreMessagesThanAFileCanNumber)
     EXPECT_TRUE(FolderListing(objDir.Path()).isEmpty());
 }
 
-TEST(WriteTest, AFolderAsTheFileIsAFailure)
+TEST(CliWriteTest, AFolderAsTheFileIsAFailure)
 {
     clsTempDir objDir;
     QDir().mkpath(objDir.Path(QStringLiteral("core.lrc")));
@@ -426,7 +426,7 @@ void ExpectRoundTrip(const udtRoundTrip& pudtCase)
     EXPECT_TRUE(udtSecondDump.OutBytes == udtFirstDump.OutBytes) << "the dumps differ";
 }
 
-TEST(RoundTripTest, ControlTextWithEmptyMultiLineAndBlankTexts)
+TEST(CliRoundTripTest, ControlTextWithEmptyMultiLineAndBlankTexts)
 {
     const QJsonArray udtRecords{
         Control(QStringLiteral("frmMain"), QStringLiteral("cmdOK"), 0, QStringLiteral("&OK"), QStringLiteral("Accept  ")),
@@ -440,7 +440,7 @@ TEST(RoundTripTest, ControlTextWithEmptyMultiLineAndBlankTexts)
     ExpectRoundTrip({QStringLiteral("core.lrc"), {}, udtRecords, udtRecords});
 }
 
-TEST(RoundTripTest, ControlTextLosesOnlyWhatItsLinesCannotCarry)
+TEST(CliRoundTripTest, ControlTextLosesOnlyWhatItsLinesCannotCarry)
 {
     const QJsonArray udtRecords{
         Control(QStringLiteral("f"), QStringLiteral("txtName"), 0, QStringLiteral("lost caption"), QStringLiteral("tip")),
@@ -453,7 +453,7 @@ TEST(RoundTripTest, ControlTextLosesOnlyWhatItsLinesCannotCarry)
     ExpectRoundTrip({QStringLiteral("core.lrc"), {}, udtRecords, udtExpected, false});
 }
 
-TEST(RoundTripTest, TheLargestControlTextTable)
+TEST(CliRoundTripTest, TheLargestControlTextTable)
 {
     QJsonArray udtRecords;
     for (int i = 0; i < 32767; ++i)
@@ -463,7 +463,7 @@ TEST(RoundTripTest, TheLargestControlTextTable)
     ExpectRoundTrip({QStringLiteral("core.lrc"), {}, udtRecords, udtRecords});
 }
 
-TEST(RoundTripTest, TwoHundredFiftyFiveMessagesNumberedByPosition)
+TEST(CliRoundTripTest, TwoHundredFiftyFiveMessagesNumberedByPosition)
 {
     QJsonArray udtRecords, udtExpected;
     for (int i = 0; i < 255; ++i) {
@@ -478,7 +478,7 @@ TEST(RoundTripTest, TwoHundredFiftyFiveMessagesNumberedByPosition)
     ExpectRoundTrip({QStringLiteral("messages.lrc"), {}, udtRecords, udtExpected});
 }
 
-TEST(RoundTripTest, ProceduralTextBeyondNineHundredNinetyNineEntries)
+TEST(CliRoundTripTest, ProceduralTextBeyondNineHundredNinetyNineEntries)
 {
     QJsonArray udtRecords;
     for (int i = 0; i < 1500; ++i)
@@ -489,7 +489,7 @@ TEST(RoundTripTest, ProceduralTextBeyondNineHundredNinetyNineEntries)
     ExpectRoundTrip({QStringLiteral("secondary.lrc"), {}, udtRecords, udtRecords});
 }
 
-TEST(RoundTripTest, OtherCodePages)
+TEST(CliRoundTripTest, OtherCodePages)
 {
     const QJsonArray udtRecords{QStringLiteral("\u0416\u0443\u043a"), QStringLiteral("\u0451\u2116")};
     ExpectRoundTrip({QStringLiteral("secondary.lrc"), {QStringLiteral("--code-page"), QStringLiteral("windows-1251")}, udtRecords, udtRecords});
@@ -498,7 +498,7 @@ TEST(RoundTripTest, OtherCodePages)
 
 // Every byte but the line ends survives load, dump, write: control characters and NUL through JSON
 // escapes, the bytes a code page leaves undefined through their private code points.
-TEST(RoundTripTest, EveryByteOfASingleByteCodePage)
+TEST(CliRoundTripTest, EveryByteOfASingleByteCodePage)
 {
     QByteArray bytFile = "TXT001:";
     for (int b = 0; b < 256; ++b)
@@ -520,7 +520,7 @@ TEST(RoundTripTest, EveryByteOfASingleByteCodePage)
 
 // ---- damaged files ----------------------------------------------------------------------------------
 
-TEST(BadInputTest, RandomBytesNulsAndHugeLinesFailClearlyWithoutAWrite)
+TEST(CliBadInputTest, RandomBytesNulsAndHugeLinesFailClearlyWithoutAWrite)
 {
     std::mt19937 objRandom(7);
     QByteArray bytRandom(200000, Qt::Uninitialized);
@@ -560,7 +560,7 @@ TEST(BadInputTest, RandomBytesNulsAndHugeLinesFailClearlyWithoutAWrite)
     }
 }
 
-TEST(BadInputTest, AnUnreadableFile)
+TEST(CliBadInputTest, AnUnreadableFile)
 {
     if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
     clsTempDir objDir;
