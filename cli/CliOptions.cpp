@@ -25,6 +25,10 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             booOptionsEnded = true;
             continue;
         }
+        if (strArg == u"--help" || strArg == u"-h") {
+            pudtOut.Help = true;
+            continue;
+        }
         const qsizetype lngEquals = strArg.indexOf(u'=');
         const QString strName = lngEquals < 0 ? strArg : strArg.left(lngEquals);
         const udtKnown* pudtOption = nullptr;
@@ -68,6 +72,12 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         }
     }
     return true;
+}
+
+int UsageHelp(const char* pstrUsage)
+{
+    PrintOutput(QString::fromUtf8(pstrUsage));
+    return 0;
 }
 
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage)

@@ -12,6 +12,7 @@ int CmdCheck(const QStringList& pstrArgs)
     QString strError;
     if (!ParseCliOptions(pstrArgs, optKind | optCodePage, udtOptions, strError))
         return UsageError(QStringLiteral("check"), strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
     if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("check"), QStringLiteral("no FILE given"), Usage);
 
     const clsCliDesktop objDesktop(false);

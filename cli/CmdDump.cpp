@@ -15,6 +15,7 @@ int CmdDump(const QStringList& pstrArgs)
     QString strError;
     if (!ParseCliOptions(pstrArgs, optKind | optCodePage, udtOptions, strError))
         return UsageError(QStringLiteral("dump"), strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("dump"), QStringLiteral("give exactly one FILE"), Usage);
 

@@ -17,6 +17,7 @@ int CmdWrite(const QStringList& pstrArgs)
     QString strError;
     if (!ParseCliOptions(pstrArgs, optKind | optCodePage | optForce, udtOptions, strError))
         return UsageError(QStringLiteral("write"), strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("write"), QStringLiteral("give exactly one FILE"), Usage);
     const QString& strFile = udtOptions.Operands.front();
@@ -54,9 +55,8 @@ int CmdWrite(const QStringList& pstrArgs)
     bool booSuccess = false;
     SaveTable(objStore, *enuKind, strFile, booSuccess);
     if (!booSuccess) {
-        const bool booDeclined = !udtOptions.Force && !objDesktop.Shown().isEmpty();  // the overwrite question
         PrintError(IssueText(strFile, objStore.LastError()) +
-                   (booDeclined ? QStringLiteral(" (give --force to replace it)") : QString()));
+                   (objStore.LastError().Declined ? QStringLiteral(" (give --force to replace it)") : QString()));
         return 1;
     }
     PrintOutput(QStringLiteral("%1: written, %2 records").arg(strFile, QString::number(RecordCount(objStore, *enuKind))));
