@@ -20,11 +20,11 @@ public:
         // The line ends at the first CR before the next LF, or at that LF. The next LF is found once
         // and remembered, so that a file of lone CRs is not searched to its end for every line.
         if (!mpbytLF || mpbytLF < mpbytLine) {
-            const void* varLF = std::memchr(mpbytLine, '\n', static_cast<size_t>(mpbytEnd - mpbytLine));
-            mpbytLF = varLF ? static_cast<const char*>(varLF) : mpbytEnd;
+            const void* hitLF = std::memchr(mpbytLine, '\n', static_cast<size_t>(mpbytEnd - mpbytLine));
+            mpbytLF = hitLF ? static_cast<const char*>(hitLF) : mpbytEnd;
         }
-        const void* varCR = std::memchr(mpbytLine, '\r', static_cast<size_t>(mpbytLF - mpbytLine));
-        const char* p = varCR ? static_cast<const char*>(varCR) : mpbytLF;
+        const void* hitCR = std::memchr(mpbytLine, '\r', static_cast<size_t>(mpbytLF - mpbytLine));
+        const char* p = hitCR ? static_cast<const char*>(hitCR) : mpbytLF;
         mlngSize = p - mpbytLine;
         mbooLoneCR = false;
         if (p < mpbytEnd) {

@@ -107,16 +107,17 @@ qsizetype CountByte(const QByteArray& pbytContent, char pbytWanted)
 {
     qsizetype lngCount = 0;
     const char* p = pbytContent.constData();
-    const char* const pEnd = p + pbytContent.size();
-    while ((p = static_cast<const char*>(std::memchr(p, pbytWanted, static_cast<size_t>(pEnd - p))))) {
+    const char* const end = p + pbytContent.size();
+    while ((p = static_cast<const char*>(std::memchr(p, pbytWanted, static_cast<size_t>(end - p))))) {
         ++lngCount;
         ++p;
     }
     return lngCount;
 }
 
-// Room for the table before it is read, so that it is not copied as it grows: a record takes at
-// least one line (about: a file that mixes lone CRs and lone LFs is counted short).
+// Room for the table before it is read, so that it is not copied as it grows. A record takes at
+// least one line; the count only guides the reservation (a file that mixes lone CRs and lone LFs is
+// counted short, and the table then grows as usual).
 qsizetype RecordsAtMost(const QByteArray& pbytContent)
 {
     const qsizetype lngLines = std::max(CountByte(pbytContent, '\r'), CountByte(pbytContent, '\n')) + 1;
