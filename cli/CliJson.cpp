@@ -102,7 +102,7 @@ void AppendList(QByteArray& pbytOut, const List& pudtItems)
     pbytOut += "\n  ]";
 }
 
-// Where an offset into the text lies, counted as an editor shows it.
+// Where a byte offset into the text lies: line and column (in bytes) from 1.
 QString Position(const QByteArray& pbytText, qsizetype plngOffset)
 {
     const QByteArrayView bytBefore(pbytText.constData(), std::min(plngOffset, pbytText.size()));
@@ -140,7 +140,9 @@ public:
         if (!Ok()) return;
         for (const QString& strKey : mobjRecord.keys())
             if (std::find(pstrNames.begin(), pstrNames.end(), strKey) == pstrNames.end())
-                return Fail(QString(), QStringLiteral("has no field '%1' (it has %2)").arg(strKey, Join(pstrNames)));
+                return Fail(QString(), QStringLiteral("has an unknown field '%1' (the fields are %2)")
+                                           .arg(strKey.size() > 40 ? strKey.left(40) + QStringLiteral("...") : strKey,
+                                                Join(pstrNames)));
     }
 
     // A missing text is empty.

@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "records[0].Caption must be a string, not null"},
         udtBadInputCase{"MisspeltField", "core.lrc",
                         R"({"records": [{"FormName": "f", "ControlName": "c", "Index": 0, "caption": "x"}]})", {},
-                        "records[0] has no field 'caption'"},
+                        "records[0] has an unknown field 'caption'"},
         udtBadInputCase{"IdentifierTooBig", "messages.lrc", R"({"records": [{"Identifier": 300, "Message": "m"}]})", {},
                         "records[0].Identifier must be a whole number from 0 to 255, not 300"},
         udtBadInputCase{"SecondaryNotAString", "secondary.lrc", R"({"records": ["a", 5]})", {},
