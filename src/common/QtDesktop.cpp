@@ -77,8 +77,12 @@ int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const
 
 bool clsQtDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName)
 {
-    const QString strChosen = pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter)
-                                       : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter);
+    // A filter entry may carry its patterns twice, as a description for people and as the patterns
+    // the dialog matches ("Text (*.txt) (*.[Tt][Xx][Tt])"): only the description is shown.
+    const auto enuOptions = QFileDialog::HideNameFilterDetails;
+    const QString strChosen =
+        pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions)
+                 : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions);
     if (strChosen.isEmpty()) return false;
     pstrFileName = strChosen;
     return true;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -86,19 +87,16 @@ QByteArray Translated()
 
 class DemoTest : public ::testing::Test {
 protected:
+    // Each test gets an application folder of its own, so tests running side by side never share one.
     void SetUp() override
     {
+        App::SetPath(mobjAppFolder.path());
         mstrEnglish = App::Path() + QStringLiteral("/Languages/English");
-        mbooMadeFolder = !QDir(mstrEnglish).exists();
         ASSERT_TRUE(QDir().mkpath(mstrEnglish));
         mstrHarvested = mstrEnglish + QStringLiteral("/frmDemo.LRC");
-        QFile::remove(mstrHarvested);
     }
-    void TearDown() override
-    {
-        QFile::remove(mstrHarvested);
-        if (mbooMadeFolder) QDir(App::Path()).rmpath(QStringLiteral("Languages/English"));
-    }
+    void TearDown() override { App::SetPath(QString()); }
+    QTemporaryDir mobjAppFolder;
     template <class T>
     T* Find(const char* pstrName, int plngIndex = -1)
     {
@@ -110,7 +108,6 @@ protected:
 
     QString mstrEnglish;
     QString mstrHarvested;
-    bool mbooMadeFolder = false;
     clsScriptedDesktop mobjDesktop;
     clsTralyx mobjLanguage;
     demo::frmDemo mfrmDemo{mobjLanguage};
@@ -167,7 +164,6 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
 TEST_F(DemoTest, HarvestIntoAMissingFolderIsReported)
 {
     QDir(App::Path()).rmpath(QStringLiteral("Languages/English"));
-    if (QDir(mstrEnglish).exists()) GTEST_SKIP() << "the folder holds other files";
     mobjDesktop.Expect(QStringLiteral("Path/File access error: the folder ") + mstrEnglish + QStringLiteral(" does not exist"),
                        16, App::Title());
     Find<QPushButton>("cmdHarvest")->click();
