@@ -18,8 +18,10 @@ const char* const Help =
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
-    "  --force                          write: replace FILE when it exists\n"
+    "  --force                          write, update: replace files that exist\n"
+    "  --dry-run                        update: write nothing, report what would happen\n"
     "\n"
+    "tralyx-lrc COMMAND --help shows one command's usage.\n"
     "exit status: 0 all well, 1 a file failed to load or write, 2 usage error\n";
 }  // namespace
 
