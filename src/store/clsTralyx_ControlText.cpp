@@ -238,12 +238,14 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
                                    .arg(strPath, *pstrName));
         }
         strRecord.resize(0);  // keeps its buffer
+        // Leading blanks of a text's first line are not written: the reader would drop them, and a
+        // file read and saved again must come out the same, byte for byte.
         if (HasToolTipLine(udtItem.ControlName)) {
-            AppendEntryLines(strRecord, strPath, u'T', udtItem.ToolTip, false);
+            AppendEntryLines(strRecord, strPath, u'T', WithoutLeadingBlanks(udtItem.ToolTip), false);
             strRecord += QLatin1StringView("\r\n");
         }
         if (HasCaptionLine(udtItem.ControlName)) {
-            AppendEntryLines(strRecord, strPath, u'C', udtItem.Caption, false);
+            AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(udtItem.Caption), false);
             strRecord += QLatin1StringView("\r\n");
         }
         if (!objCodePage.Encode(strRecord, bytContent))

@@ -154,6 +154,7 @@ TEST(ControlTextWrite, LinesChosenByControlName)
         {Item("f", "[ca", 0, "c", "t"), "f.[ca.0.T:t\r\nf.[ca.0.C:c\r\n"},
         {Item("f", "tx", 0, "c", "t"), "f.tx.0.T:t\r\nf.tx.0.C:c\r\n"},
         {Item("f", "cmdOK", 12, "", ""), "f.cmdOK.12.T:\r\nf.cmdOK.12.C:\r\n"},
+        {Item("f", "lbl", 1, "   first\r\n  second", "  tip "), "f.lbl.1.T:tip \r\nf.lbl.1.C:first\rf.lbl.1.C:  second\r\n"},
         {Item("f", "lbl", 0, "one\r\ntwo\nthree\r", "a\rb"),
          "f.lbl.0.T:a\rf.lbl.0.T:b\r\nf.lbl.0.C:one\rf.lbl.0.C:two\rf.lbl.0.C:three\rf.lbl.0.C:\r\n"},
     };
