@@ -1,6 +1,7 @@
 // Applying stored text to a form: which entry is found, what is assigned, what a failure leaves.
 #include "RuntimeFakeForm.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "clsTralyx.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,6 @@ ControlTextItem Entry(const char* pstrForm, const char* pstrControl, uint8_t pby
 {
     return {QString::fromUtf8(pstrForm), QString::fromUtf8(pstrControl), pbytIndex, QString::fromUtf8(pstrCaption),
             QString::fromUtf8(pstrToolTip)};
-}
-
-int32_t ErrorNumber(const std::function<void()>& pfnCall)
-{
-    try {
-        pfnCall();
-    } catch (const clsRuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
 }
 
 TEST(SetControlText, FirstMatchingEntryOnlyWithExactCaseSensitiveKeys)
