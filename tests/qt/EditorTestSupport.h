@@ -3,6 +3,7 @@
 // the user's gestures (row clicks, typing).
 #include "ScriptedDesktop.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "basGeneralItems.h"
 #include "clsTralyx.h"
 #include "frmMessageEditor.h"
@@ -16,7 +17,32 @@
 
 namespace tralyx::test {
 
-inline QString Q(const char* pstrText) { return QString::fromUtf8(pstrText); }
+// The editor window's parts, and the user's gestures on them.
+inline QTreeView* List(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QTreeView*>("lvwMessages"); }
+inline QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QLineEdit*>("txtTitle"); }
+inline QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QPlainTextEdit*>("txtMessage"); }
+inline QString Cell(frmMessageEditor& pfrmWindow, int plngRow, int plngColumn)
+{
+    return List(pfrmWindow)->model()->index(plngRow, plngColumn).data().toString();
+}
+inline void ClickRow(frmMessageEditor& pfrmWindow, int plngRow)
+{
+    QTreeView* objList = List(pfrmWindow);
+    const QRect objCell = objList->visualRect(objList->model()->index(plngRow, 0));
+    ASSERT_TRUE(objCell.isValid()) << "row " << plngRow << " not visible";
+    QTest::mouseClick(objList->viewport(), Qt::LeftButton, {}, objCell.center());
+}
+// Types at the end of a box, as the user would.
+inline void TypeUpper(frmMessageEditor& pfrmWindow, const QString& pstrText)
+{
+    UpperBox(pfrmWindow)->end(false);
+    QTest::keyClicks(UpperBox(pfrmWindow), pstrText);
+}
+inline void TypeLower(frmMessageEditor& pfrmWindow, const QString& pstrText)
+{
+    LowerBox(pfrmWindow)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(LowerBox(pfrmWindow), pstrText);
+}
 
 class clsEditorFixture : public ::testing::Test {
 protected:
@@ -43,45 +69,8 @@ protected:
         return objWindow;
     }
 
-    static QTreeView* List(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QTreeView*>("lvwMessages"); }
-    static QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QLineEdit*>("txtTitle"); }
-    static QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow)
-    {
-        return pfrmWindow.findChild<QPlainTextEdit*>("txtMessage");
-    }
-    static QString Cell(frmMessageEditor& pfrmWindow, int plngRow, int plngColumn)
-    {
-        return List(pfrmWindow)->model()->index(plngRow, plngColumn).data().toString();
-    }
-
-    static void ClickRow(frmMessageEditor& pfrmWindow, int plngRow)
-    {
-        QTreeView* objList = List(pfrmWindow);
-        const QRect objCell = objList->visualRect(objList->model()->index(plngRow, 0));
-        ASSERT_TRUE(objCell.isValid()) << "row " << plngRow << " not visible";
-        QTest::mouseClick(objList->viewport(), Qt::LeftButton, {}, objCell.center());
-    }
-    // Types at the end of a box, as the user would.
-    static void TypeUpper(frmMessageEditor& pfrmWindow, const QString& pstrText)
-    {
-        UpperBox(pfrmWindow)->end(false);
-        QTest::keyClicks(UpperBox(pfrmWindow), pstrText);
-    }
-    static void TypeLower(frmMessageEditor& pfrmWindow, const QString& pstrText)
-    {
-        LowerBox(pfrmWindow)->moveCursor(QTextCursor::End);
-        QTest::keyClicks(LowerBox(pfrmWindow), pstrText);
-    }
-
     clsScriptedDesktop mobjDesktop;
     clsTempDir mobjDir;
 };
-
-const QString DataChangedPrompt = Q("This item has changed, do you want to save the changes?");
-const QString SaveChangesPrompt = Q("Do you want to save your changes?");
-inline QString OverwritePrompt(const QString& pstrPath)
-{
-    return Q("The file ") + pstrPath + Q(" already exists.\r\nDo you want to overwrite it?");
-}
 
 }  // namespace tralyx::test

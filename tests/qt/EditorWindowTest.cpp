@@ -2,7 +2,6 @@
 #include "EditorTestSupport.h"
 #include "QtTwips.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,7 +11,6 @@ namespace {
 struct udtModeCase {
     int32_t EditType;
     QStringList Headers;
-    std::vector<int32_t> Widths;  // twips
     bool PreviewEnabled;
     bool UpperBoxShown;
     QString UpperLabel;
@@ -33,12 +31,8 @@ TEST_P(EditorModeTest, ColumnsBoxesAndPreviewFollowTheEditType)
     QTreeView* objList = List(*objWindow);
 
     ASSERT_EQ(objList->model()->columnCount(), c.Headers.size());
-    for (int i = 0; i < c.Headers.size(); ++i) {
+    for (int i = 0; i < c.Headers.size(); ++i)
         EXPECT_EQ(objList->model()->headerData(i, Qt::Horizontal).toString(), c.Headers[i]);
-        // The last column may stretch to fill the list.
-        if (i + 1 < c.Headers.size()) EXPECT_EQ(objList->header()->sectionSize(i), TwipsToPixelsX(*objWindow, c.Widths[i]));
-        else EXPECT_GE(objList->header()->sectionSize(i), TwipsToPixelsX(*objWindow, c.Widths[i]));
-    }
     EXPECT_EQ(objList->model()->rowCount(), 3);
     EXPECT_EQ(objWindow->findChild<QPushButton*>("cmdPreview")->isEnabled(), c.PreviewEnabled);
     EXPECT_EQ(UpperBox(*objWindow)->isVisible(), c.UpperBoxShown);
@@ -70,11 +64,11 @@ TEST_P(EditorModeTest, ColumnsBoxesAndPreviewFollowTheEditType)
 INSTANTIATE_TEST_SUITE_P(
     Modes, EditorModeTest,
     ::testing::Values(
-        udtModeCase{0, {Q("Title"), Q("Message")}, {2500, 7000}, true, true, Q("Title:"), Q("Message:"), Q("Done"),
+        udtModeCase{0, {Q("Title"), Q("Message")}, true, true, Q("Title:"), Q("Message:"), Q("Done"),
                     Q("Saved [#!file!#]."), {Q("Done"), Q("Saved [#!file!#].")}, 600, 735},
-        udtModeCase{1, {Q("Procedural text")}, {9500}, false, false, Q("Text:"), Q(""), Q(""), Q("Two\nlines"),
+        udtModeCase{1, {Q("Procedural text")}, false, false, Q("Text:"), Q(""), Q(""), Q("Two\nlines"),
                     {Q("Two \u21B5 lines")}, 285, 1095},
-        udtModeCase{2, {Q("Object Path"), Q("Text/Caption"), Q("Tool-Tip")}, {2500, 5000, 2500}, false, true,
+        udtModeCase{2, {Q("Object Path"), Q("Text/Caption"), Q("Tool-Tip")}, false, true,
                     Q("Tool-Tip:"), Q("Caption:"), Q("Pick\none"), Q("Kind"),
                     {Q("frmMain.optKind.12"), Q("Kind"), Q("Pick \u21B5 one")}, 600, 735}));
 
@@ -173,14 +167,12 @@ TEST_F(EditorWindowTest, UnchangedTextsCommitBackByteForByte)
     }
     EXPECT_EQ(gobjTextStore->ControlTextTable(), udtBefore);
     EXPECT_FALSE(objWindow->DataChanged());
-}
 
-TEST_F(EditorWindowTest, LoneLineBreakCharactersCommitAsCrLf)
-{
+    // Lone line break characters come back as CR LF.
     gobjTextStore->SetSecondaryTable({Q("x\ry\nz\r\r\n")});
-    auto objWindow = Open(frmMessageEditor::EditSecondary);
-    ClickRow(*objWindow, 0);
-    objWindow->MoveToList();
+    auto objSecondary = Open(frmMessageEditor::EditSecondary);
+    ClickRow(*objSecondary, 0);
+    objSecondary->MoveToList();
     EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("x\r\ny\r\nz\r\n\r\n"));
 }
 
@@ -207,19 +199,6 @@ TEST_F(EditorWindowTest, KeyboardMovesLoadTheRowAndAskFirst)
     QTest::keyClick(List(*objWindow), Qt::Key_Down);
     EXPECT_EQ(objWindow->CurrentItem(), 2);
     EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), Q("Two\nlines"));
-}
-
-TEST_F(EditorWindowTest, RowsAreNotEditedInPlace)
-{
-    auto objWindow = Open(frmMessageEditor::EditMessages);
-    QTreeView* objList = List(*objWindow);
-    const QModelIndex objCell = objList->model()->index(1, 0);
-    QTest::mouseDClick(objList->viewport(), Qt::LeftButton, {}, objList->visualRect(objCell).center());
-    QTest::keyClick(objList, Qt::Key_F2);
-    QTest::keyClicks(objList, Q("zz"));
-    QTest::keyClick(objList, Qt::Key_Return);
-    EXPECT_EQ(objCell.data().toString(), Q("Done"));
-    EXPECT_FALSE(objList->model()->flags(objCell) & Qt::ItemIsEditable);
 }
 
 TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)

@@ -1,6 +1,4 @@
-// The folder selector: how each way of closing it answers, where it starts, where it stands and
-// how it follows its size.
-#include "QtDesktop.h"
+// The folder selector: how each way of closing it answers, where it starts and where it stands.
 #include "TempDir.h"
 #include "frmFolderSelector.h"
 
@@ -9,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -82,29 +79,6 @@ TEST(FolderSelectorTest, StartsAtTheNearestExistingFolder)
     }
 }
 
-TEST(FolderSelectorTest, TreeFollowsTheWindowSizeAndButtonsTheRightEdge)
-{
-    frmFolderSelector objSelector;
-    objSelector.show();  // a hidden window gets its resize events only when shown
-    const auto* pftvTree = objSelector.findChild<QTreeView*>(QStringLiteral("ftvFolderSelector"));
-    const auto* pcmdOK = objSelector.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    const auto* pcmdCancel = objSelector.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
-    const QSize objStart = objSelector.size();
-    const QRect objTree = pftvTree->geometry(), objOK = pcmdOK->geometry(), objCancel = pcmdCancel->geometry();
-    ASSERT_GT(objTree.width(), 0);
-    EXPECT_LT(objTree.right(), objOK.left()) << "the tree stands left of the buttons";
-
-    for (const QSize objDelta : {QSize(150, 100), QSize(-60, -40), QSize(0, 300)}) {
-        objSelector.resize(objStart + objDelta);
-        EXPECT_EQ(pftvTree->geometry(), objTree.adjusted(0, 0, objDelta.width(), objDelta.height()));
-        EXPECT_EQ(pcmdOK->geometry(), objOK.translated(objDelta.width(), 0));
-        EXPECT_EQ(pcmdCancel->geometry(), objCancel.translated(objDelta.width(), 0));
-    }
-    objSelector.resize(10, 10);  // too small for the tree: it shrinks to nothing
-    EXPECT_EQ(pftvTree->size(), QSize(0, 0));
-    EXPECT_EQ(pftvTree->pos(), objTree.topLeft());
-}
-
 TEST(FolderSelectorTest, CentredOverTheMainWindowNeverOffItsLeftOrTop)
 {
     const QSize objForm = frmFolderSelector().size();
@@ -126,21 +100,4 @@ TEST(FolderSelectorTest, CentredOverTheMainWindowNeverOffItsLeftOrTop)
         frmFolderSelector objSelector(&objMain);
         EXPECT_EQ(objSelector.pos(), c.Expected) << c.Main.x() << "," << c.Main.y() << " " << c.Main.width() << "x" << c.Main.height();
     }
-}
-
-TEST(FolderSelectorTest, IsTheFolderChooserOfTheQtDesktop)
-{
-    clsTempDir objDir;
-    clsQtDesktop objDesktop;
-    objDesktop.SetFolderChooser(&frmFolderSelector::Choose);
-    InstallDesktop(&objDesktop);
-    QString strFolder;
-    QTimer::singleShot(0, [] {
-        if (auto* pfrmSelector = qobject_cast<frmFolderSelector*>(QApplication::activeModalWidget()))
-            QTest::mouseClick(pfrmSelector->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
-    const bool booChosen = Desktop().ChooseFolder(objDir.Path(), strFolder);
-    InstallDesktop(nullptr);
-    EXPECT_TRUE(booChosen);
-    EXPECT_EQ(strFolder, objDir.Path());
 }

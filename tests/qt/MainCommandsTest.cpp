@@ -5,8 +5,6 @@
 #include "clsFileDialog.h"
 
 #include <QMenu>
-#include <QMenuBar>
-#include <QRegularExpression>
 
 namespace tralyx::test {
 namespace {
@@ -17,15 +15,6 @@ TEST(MainFileDialogTest, TheOpenFilterKeepsItsDescriptionsAndMatchesAnyLetterCas
 {
     const QString strFilter = clsFileDialog::QtFilter(Q(frmMain::OpenFilter));
     EXPECT_EQ(strFilter, Q("Zarvo Language resource files (*.LRC) (*.[Ll][Rr][Cc]);;All Files (*.*) (*)"));
-    // What the dialog matches: the patterns in the last parentheses of each entry.
-    const QStringList strEntries = strFilter.split(Q(";;"));
-    auto fnMatches = [&](int pintEntry, const QString& pstrName) {
-        const QString strPattern = strEntries[pintEntry].section(u'(', -1).chopped(1);
-        return QRegularExpression(QRegularExpression::wildcardToRegularExpression(strPattern)).match(pstrName).hasMatch();
-    };
-    for (const char* pstrName : {"core.lrc", "CORE.LRC", "Messages.Lrc", "secondary.lRc"}) EXPECT_TRUE(fnMatches(0, Q(pstrName))) << pstrName;
-    for (const char* pstrName : {"core", "core.lrc.bak", "core.lr"}) EXPECT_FALSE(fnMatches(0, Q(pstrName))) << pstrName;
-    EXPECT_TRUE(fnMatches(1, Q("core")));  // a name without a point is listed under All Files
 }
 
 TEST_F(MainCommandsTest, SaveAsUsesTheFilterAndTheNameThatOpenLeftInTheDialog)
@@ -138,28 +127,6 @@ TEST_F(MainCommandsTest, ToolbarKeysAreComparedExactly)
     }
 }
 
-TEST_F(MainCommandsTest, MenuItemsHaveTheirCaptionsAndShortcuts)
-{
-    const std::tuple<const char*, const char*, const char*> udtItems[] = {
-        {"mnuFileOpen", "&Open", "Ctrl+O"},          {"mnuFileClose", "&Close", ""},
-        {"mnuMergeFiles", "&Update file", ""},       {"mnuFileSave", "&Save", "Ctrl+S"},
-        {"mnuFileSaveAs", "Save &As...", ""},        {"mnuFileExit", "E&xit", ""},
-        {"mnuEditCut", "Cu&t", "Ctrl+X"},            {"mnuEditCopy", "&Copy", "Ctrl+C"},
-        {"mnuEditPaste", "&Paste", "Ctrl+V"},        {"mnuWindowCascade", "&Cascade", ""},
-        {"mnuWindowTileHorizontal", "Tile &Horizontal", ""}, {"mnuWindowTileVertical", "Tile &Vertical", ""},
-        {"mnuWindowArrangeIcons", "&Arrange Icons", ""},     {"mnuHelpAbout", "&About Tralyx...", ""},
-    };
-    for (const auto& [pstrName, pstrCaption, pstrShortcut] : udtItems) {
-        QAction* pobjItem = Item(pstrName);
-        ASSERT_NE(pobjItem, nullptr) << pstrName;
-        EXPECT_EQ(pobjItem->text(), Q(pstrCaption)) << pstrName;
-        EXPECT_EQ(pobjItem->shortcut().toString(QKeySequence::PortableText), Q(pstrShortcut)) << pstrName;
-    }
-    QStringList strMenus;
-    for (QAction* pobjMenu : mfrmMain->menuBar()->actions()) strMenus << pobjMenu->text();
-    EXPECT_EQ(strMenus, QStringList({Q("&File"), Q("&Edit"), Q("&Code Page"), Q("&Window"), Q("&Help")}));
-}
-
 TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
 {
     const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
@@ -235,6 +202,7 @@ TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrameAndIcons
     }
 }
 
+// Mended: new windows opened partly outside the frame, or stacked on one another.
 TEST_F(MainCommandsTest, NewWindowsOpenInsideTheVisibleFrame)
 {
     for (const QSize objMain : {QSize(620, 480), QSize(1200, 800)}) {

@@ -1,28 +1,16 @@
 #pragma once
 // Shared set-up of the main window tests: a shown main window with its fresh store, a scripted
 // desktop, small language files written by the tests, and the user's gestures.
-#include "ScriptedDesktop.h"
-#include "TempDir.h"
-#include "basGeneralItems.h"
-#include "clsTralyx.h"
+#include "EditorTestSupport.h"
 #include "frmMain.h"
-#include "frmMessageEditor.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <QToolBar>
-#include <QTreeView>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace tralyx::test {
-
-inline QString Q(const char* pstrText) { return QString::fromUtf8(pstrText); }
 
 // File contents, in the formats' own bytes.
 inline const QByteArray MessagesA = "MSG001:Disk full.\rMSG001:Free some space.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n";
@@ -32,12 +20,6 @@ inline const QByteArray CoreA = "frmMain.cmdOK.0.T:Accept\r\nfrmMain.cmdOK.0.C:O
 
 inline QString CorruptPrompt(const QString& pstrPath) { return Q("The file ") + pstrPath + Q(" is corrupt!"); }
 inline QString CorruptTitle(const QString& pstrPath) { return Q("Couldn't load ") + pstrPath; }
-const QString SaveChangesPrompt = Q("Do you want to save your changes?");
-const QString DataChangedPrompt = Q("This item has changed, do you want to save the changes?");
-inline QString OverwritePrompt(const QString& pstrPath)
-{
-    return Q("The file ") + pstrPath + Q(" already exists.\r\nDo you want to overwrite it?");
-}
 
 class clsMainFixture : public ::testing::Test {
 protected:
@@ -93,24 +75,11 @@ protected:
         Click("mnuFileOpen");
     }
 
-    static QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QLineEdit*>(Q("txtTitle")); }
-    static QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow)
-    {
-        return pfrmWindow.findChild<QPlainTextEdit*>(Q("txtMessage"));
-    }
-    static void ClickRow(frmMessageEditor& pfrmWindow, int plngRow)
-    {
-        auto* lvwMessages = pfrmWindow.findChild<QTreeView*>(Q("lvwMessages"));
-        const QRect objCell = lvwMessages->visualRect(lvwMessages->model()->index(plngRow, 0));
-        ASSERT_TRUE(objCell.isValid()) << "row " << plngRow << " not visible";
-        QTest::mouseClick(lvwMessages->viewport(), Qt::LeftButton, {}, objCell.center());
-    }
     // Clicks a row, types at the end of its lower box and commits with the toolbar button.
     void EditAndCommit(frmMessageEditor& pfrmWindow, int plngRow, const QString& pstrTyped)
     {
         ClickRow(pfrmWindow, plngRow);
-        LowerBox(pfrmWindow)->moveCursor(QTextCursor::End);
-        QTest::keyClicks(LowerBox(pfrmWindow), pstrTyped);
+        TypeLower(pfrmWindow, pstrTyped);
         ClickButton(Q("ToGrid"));
     }
 

@@ -72,6 +72,7 @@ QByteArray Translated()
         {".tabMain.2.T:", ".tabMain.2.T:Hilfe zur \xDC" "bersetzung"},
         {".txtName.0.T:The name that the greeting uses", ".txtName.0.T:Ihr Name"},
         {".chkRemember.0.C:Remember me", ".chkRemember.0.C:Mich f\xFCr immer und ewig merken"},
+        {".fraSize.0.C:Size", ".fraSize.0.C:Gr\xF6\xDF" "e"},
         {".optSize.2.C:Large", ".optSize.2.C:Gro\xDF"},
         {".lblHelp.0.C:Type your name and press Greet.", ".lblHelp.0.C:Zeile eins"},
         {".lblHelp.0.C:The greeting is message 1 of messages.lrc.", ".lblHelp.0.C:  Zeile zwei"},
@@ -137,6 +138,7 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
     EXPECT_EQ(tabMain->tabToolTip(2), QStringLiteral("Hilfe zur \u00DCbersetzung"));
     EXPECT_EQ(Find<QLineEdit>("txtName")->text(), QStringLiteral("Bob"));
     EXPECT_EQ(Find<QLineEdit>("txtName")->toolTip(), QStringLiteral("Ihr Name"));
+    EXPECT_EQ(Find<QGroupBox>("fraSize")->title(), QStringLiteral("Gr\u00F6\u00DFe"));
     EXPECT_EQ(Find<QRadioButton>("optSize", 0)->text(), QStringLiteral("Small"));
     EXPECT_EQ(Find<QRadioButton>("optSize", 2)->text(), QStringLiteral("Gro\u00DF"));
     EXPECT_EQ(Find<QLabel>("lblHelp")->text(), QStringLiteral("Zeile eins\n  Zeile zwei"));

@@ -63,11 +63,9 @@ TEST(QtDesktop, StyleFlagsAndAnswers)
         {vbOKCancel | vbCritical, QMessageBox::Critical, SB::Ok | SB::Cancel, SB::Ok, SB::Cancel, vbCancel},
         {vbOKCancel | vbDefaultButton2, QMessageBox::NoIcon, SB::Ok | SB::Cancel, SB::Cancel, SB::Ok, vbOK},
         {vbAbortRetryIgnore | vbQuestion, QMessageBox::Question, SB::Abort | SB::Retry | SB::Ignore, SB::Abort, SB::Abort, vbAbort},
-        {vbAbortRetryIgnore | vbDefaultButton2, QMessageBox::NoIcon, SB::Abort | SB::Retry | SB::Ignore, SB::Retry, SB::Retry, vbRetry},
         {vbAbortRetryIgnore | vbDefaultButton3, QMessageBox::NoIcon, SB::Abort | SB::Retry | SB::Ignore, SB::Ignore, SB::Ignore, vbIgnore},
         {vbYesNoCancel | vbExclamation | vbDefaultButton3, QMessageBox::Warning, SB::Yes | SB::No | SB::Cancel, SB::Cancel, SB::No, vbNo},
         {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::Yes, vbYes},
-        {vbYesNo | vbQuestion | vbDefaultButton2, QMessageBox::Question, SB::Yes | SB::No, SB::No, SB::No, vbNo},
         {vbRetryCancel | vbCritical, QMessageBox::Critical, SB::Retry | SB::Cancel, SB::Retry, SB::Retry, vbRetry},
         {vbYesNoCancel | vbQuestion, QMessageBox::Question, SB::Yes | SB::No | SB::Cancel, SB::Yes, SB::Cancel, vbCancel},
     };

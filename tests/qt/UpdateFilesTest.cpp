@@ -2,12 +2,12 @@
 // and that there is one such window at a time.
 #include "ScriptedDesktop.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "basApplication.h"
 #include "basGeneralItems.h"
 #include "clsTralyx.h"
 #include "frmUpdateFiles.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,11 +27,6 @@ const char* const BoxNames[] = {"txtOldFile", "txtNewFile", "txtDestination"};
 const char* const FileNames[] = {"core.lrc", "messages.lrc", "secondary.lrc"};
 const QByteArray Files[] = {"frmMain.cmdOK.0.T:Valider\r\nfrmMain.cmdOK.0.C:D'accord\r\n", "MSG001:Bonjour\r\nMST001:Salut\r\n",
                             "TXT001:Un\r\n"};
-
-QString OverwritePrompt(const QString& pstrFile)
-{
-    return QStringLiteral("The file ") + pstrFile + QStringLiteral(" already exists.\r\nDo you want to overwrite it?");
-}
 
 class UpdateFilesTest : public ::testing::Test {
 protected:
@@ -185,18 +180,6 @@ TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpt
         mfrmForm = frmUpdateFiles::ShowIn(&mobjArea);
         EXPECT_EQ(Texts(), QStringList(3, QString()));
         EXPECT_FALSE(Button("cmdUpdate")->isEnabled());
-    }
-}
-
-TEST_F(UpdateFilesTest, AccessKeysAndTabOrderFollowTheRows)
-{
-    const char* const strLabels[] = {"lblOldFile", "lblNew", "lblDestination"};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(mfrmForm->findChild<QLabel*>(QLatin1StringView(strLabels[i]))->buddy(), Box(i));
-    const QWidget* pobjOrder[] = {Box(0), Browse(0), Box(1), Browse(1), Box(2), Browse(2), Button("cmdUpdate"), Button("cmdCancel")};
-    for (size_t i = 0; i + 1 < std::size(pobjOrder); ++i) {
-        const QWidget* pobjNext = pobjOrder[i]->nextInFocusChain();
-        while (pobjNext->focusPolicy() == Qt::NoFocus) pobjNext = pobjNext->nextInFocusChain();
-        EXPECT_EQ(pobjNext, pobjOrder[i + 1]) << "after " << i;
     }
 }
 
