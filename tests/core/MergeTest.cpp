@@ -79,11 +79,6 @@ TEST(MergeControlTextTablesTest, PairsByExactPathOnly)
          {Item("frmMain", "cmdOK", 0, "OK", "Accept"), Item("frmMain", "lblName", 0, "Full name", "Your name")},
          {Item("frmMain", "cmdOK", 0, "", ""), Item("frmMain", "lblName", 0, "Nom", "Le nom")},
          {}},
-        {"the first of two old duplicates wins; the second is reported",
-         {Item("frm", "cmd", 0, "premier"), Item("frm", "cmd", 0, "second")},
-         {Item("frm", "cmd", 0, "new")},
-         {Item("frm", "cmd", 0, "premier")},
-         {1}},
     };
     for (const udtKeyedCase& c : udtCases) {
         udtUpdateReport udtReport;

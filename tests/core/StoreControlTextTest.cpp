@@ -159,36 +159,6 @@ TEST(ControlTextWrite, LinesChosenByControlName)
     for (const auto& c : cases) EXPECT_EQ(Save({c.item}), c.lines) << c.item.ControlName.toStdString();
 }
 
-TEST(ControlTextWrite, RoundTripKeepsRecordsAndBytes)
-{
-    const QVector<ControlTextItem> table = {
-        Item("frmMain", "cmdOK", 0, "OK", "Accept the changes"),
-        Item("frmMain", "txtName", 0, "", "Your name  "),
-        Item("frmMain", "mnuFile", 0, "&File", ""),
-        Item("frmMain", "optSize", 0, "Small", "s"),
-        Item("frmMain", "optSize", 1, "Large\r\n  and wide", ""),
-        Item("frmMain", "txtA", 0, "", "a"),
-        Item("frmMain", "[Caption]", 0, "Main window", ""),
-        Item("frmOther", "optSize", 0, "", "\r\n"),
-        Item("frmOther", "cmdOK", 0, "OK", "Accept"),
-        Item("frmOther", "cmdOK", 0, "OK again", "duplicate key"),
-        Item("", "", 255, "", ""),
-    };
-    const QByteArray bytes = Save(table);
-    QVector<ControlTextItem> expected = table;
-    expected[1].Caption.clear();  // a txt control has no caption line
-    expected[5].Caption.clear();
-    expected[2].ToolTip.clear();  // nor a mnu control a tool-tip line
-    expected[6].ToolTip.clear();
-    EXPECT_EQ(Load(bytes), expected);
-
-    clsTempDir dir;
-    clsTralyx store;
-    ASSERT_TRUE(LoadBytes(store, enuKind::ControlText, bytes, dir.Path()).Success);
-    ASSERT_TRUE(SaveTo(store, enuKind::ControlText, dir.Path("again.lrc")));
-    EXPECT_EQ(clsTempDir::Read(dir.Path("again.lrc")), bytes);
-}
-
 TEST(ControlTextWrite, NamesThatCannotBeReadBackAreRefused)
 {
     for (const char* form : {"frm.Main", "frm\r\nMain"}) {

@@ -141,23 +141,6 @@ TEST_F(UpdateFilesTest, SameFolderThreeTimesAsksThreeQuestionsAndTheWindowStaysO
     }
 }
 
-TEST_F(UpdateFilesTest, FoldersWithoutFilesAreReportedNotCompleted)
-{
-    clsTempDir objDir;
-    const QString strOld = objDir.Path(QStringLiteral("old"));
-    Box(0)->setText(strOld);
-    Box(1)->setText(objDir.Path(QStringLiteral("new")));
-    Box(2)->setText(objDir.Path());
-    QString strPrompt = QStringLiteral("Not every file was updated.\r\n");
-    for (const char* pstrName : FileNames)
-        strPrompt += QStringLiteral("\r\n%1 was not merged: %2/%1 does not exist").arg(QLatin1StringView(pstrName), strOld);
-    clsScriptedDesktop objDesktop;
-    objDesktop.Expect(strPrompt, vbExclamation, App::Title());
-    QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
-    EXPECT_TRUE(QDir(objDir.Path()).isEmpty());
-    EXPECT_TRUE(mfrmForm->isVisible());
-}
-
 TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpty)
 {
     Box(0)->setText(QStringLiteral("/kept"));
