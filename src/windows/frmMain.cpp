@@ -75,7 +75,13 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    // The frame closes its windows while QWidget tears this window down; their activation signals
+    // must not reach a frmMain that is no longer one.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
 
 QAction* frmMain::AddItem(QMenu* pobjMenu, const char* pstrName, const QString& pstrCaption,
                           void (frmMain::*pfnSlot)(), const QKeySequence& pobjShortcut)
