@@ -79,7 +79,7 @@ QString clsTralyx::ObjectPath(const ControlTextItem& pudtItem)
 
 void clsTralyx::Fail(int32_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
 
-bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent)
+bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp)
 {
     const QFileInfo objInfo(pstrFileName);
     if (objInfo.exists() && !objInfo.isDir()) {
@@ -96,6 +96,7 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
         Fail(0, strReason);
         return false;
     }
+    pudtStamp = udtFileStamp::Of(pstrFileName, pbytContent);
     return true;
 }
 

@@ -7,6 +7,7 @@
 // g (global); type tags str (QString), int (int16_t), lng (int32_t), byt (uint8_t), boo (bool),
 // udt (record), obj (object).
 #include "clsCodePage.h"
+#include "udtFileStamp.h"
 
 #include <QString>
 #include <QStringList>
@@ -71,6 +72,10 @@ public:
     // ---- What the last load or save said --------------------------------------------------------
     const udtFileIssue& LastError() const { return mudtLastError; }
     const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // skipped core.lrc lines
+    // The file as the last load or successful save of each table left it.
+    const udtFileStamp& ControlTextStamp() const { return mudtControlTextStamp; }
+    const udtFileStamp& MessagesStamp() const { return mudtMessagesStamp; }
+    const udtFileStamp& SecondaryStamp() const { return mudtSecondaryStamp; }
 
     // ---- Setters and procedural text ------------------------------------------------------------
     void SetMessageText(int16_t pintIndex, const QString& pstrTitle, const QString& pstrMessage);
@@ -117,7 +122,7 @@ private:
     QString FormatTextRecord(int16_t pintIndex) const;
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
-    bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent);
+    bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
     void Fail(int32_t plngLine, const QString& pstrReason);
 
     QVector<ControlTextItem> mudtControlText;
@@ -128,6 +133,10 @@ private:
     QString mstrControlTextCodePage = mstrCodePage;
     QString mstrMessagesCodePage = mstrCodePage;
     QString mstrSecondaryCodePage = mstrCodePage;
+
+    udtFileStamp mudtControlTextStamp;
+    udtFileStamp mudtMessagesStamp;
+    udtFileStamp mudtSecondaryStamp;
 
     udtFileIssue mudtLastError;
     QVector<udtFileIssue> mudtLastWarnings;

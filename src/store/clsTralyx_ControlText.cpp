@@ -97,7 +97,9 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
 
     QByteArray bytContent;
     QString strReason;
+    mudtControlTextStamp = {};
     if (!ReadWholeFile(pstrFileName, bytContent, strReason)) return Fail(0, strReason);
+    mudtControlTextStamp = udtFileStamp::Of(pstrFileName, bytContent);
 
     QString strForm, strControl;   // shared name strings
     bool booHaveEntry = false;      // record 0 has been started
@@ -192,7 +194,7 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
                                .arg(i)
                                .arg(strPath, objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
-    pbooSuccess = WriteWholeFile(pstrFileName, bytContent);
+    pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtControlTextStamp);
 }
 
 }  // namespace tralyx

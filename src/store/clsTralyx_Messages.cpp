@@ -17,7 +17,9 @@ void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pboo
 
     QByteArray bytContent;
     QString strReason;
+    mudtMessagesStamp = {};
     if (!ReadWholeFile(pstrFileName, bytContent, strReason)) return Fail(0, strReason);
+    mudtMessagesStamp = udtFileStamp::Of(pstrFileName, bytContent);
 
     int32_t lngCounter = 0;      // records started
     int32_t lngLastNumber = 0;
@@ -99,7 +101,7 @@ void clsTralyx::SaveMessageText(const QString& pstrFileName, bool& pbooSuccess)
                                .arg(i + 1)
                                .arg(objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
-    pbooSuccess = WriteWholeFile(pstrFileName, bytContent);
+    pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtMessagesStamp);
 }
 
 }  // namespace tralyx

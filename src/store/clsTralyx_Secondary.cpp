@@ -17,7 +17,9 @@ void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool
 
     QByteArray bytContent;
     QString strReason;
+    mudtSecondaryStamp = {};
     if (!ReadWholeFile(pstrFileName, bytContent, strReason)) return Fail(0, strReason);
+    mudtSecondaryStamp = udtFileStamp::Of(pstrFileName, bytContent);
 
     int32_t lngCounter = 0;
     int32_t lngLastNumber = 0;
@@ -78,7 +80,7 @@ void clsTralyx::SaveSecondaryText(const QString& pstrFileName, bool& pbooSuccess
                                .arg(i + 1)
                                .arg(objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
-    pbooSuccess = WriteWholeFile(pstrFileName, bytContent);
+    pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtSecondaryStamp);
 }
 
 }  // namespace tralyx

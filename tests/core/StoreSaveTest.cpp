@@ -1,0 +1,149 @@
+// What every saver shares: the overwrite question, the code page, and never losing the old file.
+#include "ScriptedDesktop.h"
+#include "StoreFiles.h"
+#include "TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace tralyx;
+using namespace tralyx::test;
+
+namespace {
+
+void Fill(clsTralyx& store, enuKind kind, const QString& text)
+{
+    switch (kind) {
+    case enuKind::ControlText: store.SetControlTextTable({{"f", "lbl", 0, text, ""}}); break;
+    case enuKind::Messages: store.SetMessageTable({{1, text, "title"}}); break;
+    case enuKind::Secondary: store.SetSecondaryTable({text}); break;
+    }
+}
+
+const enuKind AllKinds[] = {enuKind::ControlText, enuKind::Messages, enuKind::Secondary};
+
+QString OverwritePrompt(const QString& path)
+{
+    return "The file " + path + " already exists.\r\nDo you want to overwrite it?";
+}
+
+}  // namespace
+
+TEST(StoreSave, OverwriteQuestionNoKeepsTheOldFileYesReplacesIt)
+{
+    for (const enuKind kind : AllKinds) {
+        clsTempDir dir;
+        const QString path = dir.Write(FileNameOf(kind), "old content\r\n");
+        clsTralyx store;
+        Fill(store, kind, "new");
+        {
+            clsScriptedDesktop desktop;
+            desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbNo);
+            EXPECT_FALSE(SaveTo(store, kind, path));
+        }
+        EXPECT_EQ(clsTempDir::Read(path), "old content\r\n");
+        EXPECT_FALSE(store.LastError().Reason.isEmpty());
+        {
+            clsScriptedDesktop desktop;
+            desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbYes);
+            EXPECT_TRUE(SaveTo(store, kind, path));
+        }
+        EXPECT_TRUE(clsTempDir::Read(path).contains("new"));
+        EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
+    }
+}
+
+TEST(StoreSave, FailuresLeaveNothingBehindAndSayWhy)
+{
+    for (const enuKind kind : AllKinds) {
+        clsTempDir dir;
+        clsTralyx store;
+        Fill(store, kind, "text");
+        EXPECT_FALSE(SaveTo(store, kind, dir.Path("missing/folder/x.lrc")));
+        EXPECT_TRUE(store.LastError().Reason.contains("does not exist"));
+        QDir(dir.Path()).mkdir("sub");
+        EXPECT_FALSE(SaveTo(store, kind, dir.Path("sub")));  // a folder is not asked about, only refused
+        EXPECT_TRUE(store.LastError().Reason.contains("is a folder"));
+        EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files).size(), 0);
+    }
+}
+
+TEST(StoreSave, TextTheCodePageCannotHoldFailsNamingTheRecord)
+{
+    for (const enuKind kind : AllKinds) {
+        clsTempDir dir;
+        const QString path = dir.Write(FileNameOf(kind), "old\r\n");
+        clsTralyx store;
+        Fill(store, kind, QString::fromUtf8("caf\u00e9 \u4e2d\u6587"));
+        EXPECT_FALSE(SaveTo(store, kind, path));  // refused before the question
+        EXPECT_TRUE(store.LastError().Reason.contains(QString::fromUtf8("\u4e2d\u6587"))) << store.LastError().Reason.toStdString();
+        EXPECT_EQ(clsTempDir::Read(path), "old\r\n");
+    }
+}
+
+TEST(StoreSave, EverySingleByteValueSurvivesLoadAndSave)
+{
+    // All bytes but CR and LF, which end lines, in the text of each format.
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n') all += static_cast<char>(b);
+    const QByteArray files[] = {"f.lbl.0.T:" + all + "\r\nf.lbl.0.C:" + all + "\r\n",
+                                "MSG001:" + all + "\r\nMST001:" + all + "\r\n", "TXT001:" + all + "\r\n"};
+    for (const char* codePage : {"windows-1252", "windows-1250", "windows-1251", "windows-1253", "windows-1255",
+                                 "windows-1257", "windows-874"}) {
+        for (int k = 0; k < 3; ++k) {
+            clsTempDir dir;
+            clsTralyx store;
+            ASSERT_TRUE(store.SetCodePage(codePage));
+            ASSERT_TRUE(LoadBytes(store, AllKinds[k], files[k], dir.Path()).Success) << codePage;
+            ASSERT_TRUE(SaveTo(store, AllKinds[k], dir.Path("out.lrc"))) << codePage << store.LastError().Text().toStdString();
+            EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), files[k]) << codePage << " kind " << k;
+        }
+    }
+}
+
+TEST(StoreSave, ATableIsWrittenInTheCodePageItWasReadWith)
+{
+    clsTempDir dir;
+    clsTralyx store;
+    ASSERT_TRUE(store.SetCodePage("windows-1251"));
+    const QByteArray cyrillic = "TXT001:\xcf\xf0\xe8\xe2\xe5\xf2\r\n";  // "Привет"
+    ASSERT_TRUE(LoadBytes(store, enuKind::Secondary, cyrillic, dir.Path()).Success);
+    EXPECT_EQ(store.SecondaryTable().front(), QString::fromUtf8("\u041f\u0440\u0438\u0432\u0435\u0442"));
+    ASSERT_TRUE(store.SetCodePage("windows-1252"));  // for the next loads only
+    ASSERT_TRUE(SaveTo(store, enuKind::Secondary, dir.Path("out.lrc")));
+    EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), cyrillic);
+    EXPECT_EQ(store.SecondaryCodePage(), "windows-1251");
+    EXPECT_FALSE(store.SetCodePage("no-such-code-page"));
+}
+
+TEST(StoreSave, DoubleByteCodePageReadsAndWrites)
+{
+    clsTempDir dir;
+    clsTralyx store;
+    ASSERT_TRUE(store.SetCodePage("windows-932"));
+    const QByteArray japanese = "MSG001:\x93\xfa\x96\x7b\x8c\xea\rMSG001:2\r\nMST001:\x83\x5e\x83\x43\x83\x67\x83\x8b\r\n";
+    ASSERT_TRUE(LoadBytes(store, enuKind::Messages, japanese, dir.Path()).Success);
+    EXPECT_EQ(store.MessageTable().front().Message, QString::fromUtf8("\u65e5\u672c\u8a9e\r\n2"));
+    ASSERT_TRUE(SaveTo(store, enuKind::Messages, dir.Path("out.lrc")));
+    EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), japanese);
+}
+
+TEST(StoreSave, StampTellsWhenAnotherProgramChangedTheFile)
+{
+    clsTempDir dir;
+    const QString path = dir.Write("secondary.lrc", "TXT001:a\r\n");
+    clsTralyx store;
+    bool success = false;
+    store.LoadPreceduralTextFromResource(path, success);
+    ASSERT_TRUE(success);
+    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
+    dir.Write("secondary.lrc", "TXT001:b\r\n");  // same size, maybe the same second: the content tells
+    EXPECT_NE(store.SecondaryStamp(), udtFileStamp::Of(path));
+    clsScriptedDesktop desktop;
+    desktop.Expect("The file " + path + " already exists.\r\nDo you want to overwrite it?", vbQuestion + vbYesNo,
+                   "Overwrite file", vbYes);
+    ASSERT_TRUE(SaveTo(store, enuKind::Secondary, path));
+    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Loading and saving through the store in tests, with the results in one value.
+#include "clsTralyx.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tralyx::test {
+
+enum class enuKind { ControlText, Messages, Secondary };
+
+struct udtLoadResult {
+    bool Success = false;
+    udtFileIssue Error;
+};
+
+udtLoadResult LoadBytes(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytContent,
+                        const QString& pstrFolder);
+bool SaveTo(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrPath);
+const char* FileNameOf(enuKind penuKind);
+
+}  // namespace tralyx::test
