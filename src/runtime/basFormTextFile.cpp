@@ -1,0 +1,97 @@
+#include "basFormTextFile.h"
+
+#include "basControlIndex.h"
+#include "basFormatText.h"
+#include "basSafeFile.h"
+#include "clsForm.h"
+#include "clsRuntimeError.h"
+#include "clsTralyx.h"
+
+#include <functional>
+
+namespace tralyx {
+namespace {
+
+bool CanHeadALine(const QString& pstrName) { return !pstrName.contains(u'.') && !HasLineBreak(pstrName); }
+
+}  // namespace
+
+QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjCodePage)
+{
+    const QString strForm = pfrmPassedForm.Name();
+    if (strForm.isEmpty() || !CanHeadALine(strForm) || strForm.contains(u'/') || strForm.contains(u'\\'))
+        throw clsRuntimeError(ErrInvalidArgument,
+                              "the form name '" + strForm.toStdString() + "' cannot name a form text file");
+
+    QByteArray bytOut;
+    QString strUnencodable;  // the first line that the code page cannot carry
+    const auto WriteLine = [&](const QString& pstrPath, QChar pchrTag, const std::function<QString()>& pfnRead,
+                               bool pbooBlankAfterColon) {
+        QString strText;
+        try {
+            strText = pfnRead();
+        } catch (const clsRuntimeError&) {
+            return;  // a property that cannot be read: the line is left out
+        }
+        const QString strLine =
+            clsTralyx::FormatEntryLines(pstrPath, pchrTag, strText, pbooBlankAfterColon) + QStringLiteral("\r\n");
+        if (!pobjCodePage.Encode(strLine, bytOut) && strUnencodable.isEmpty())
+            strUnencodable = QStringLiteral("%1.%2 holds '%3', which %4 cannot write")
+                                 .arg(pstrPath, pchrTag, pobjCodePage.Unencodable(strLine), pobjCodePage.Name());
+    };
+
+    pfrmPassedForm.Controls([&](clsControl& pctlControl) {
+        try {
+            const QString strName = pctlControl.Name();
+            if (!CanHeadALine(strName)) return;  // its lines would be read back as another entry
+            const auto Path = [&](uint8_t pbytIndex) { return strForm + u'.' + strName + u'.' + QString::number(pbytIndex); };
+            const auto ToolTip = [&] { return pctlControl.ToolTipText(); };
+            const auto Caption = [&] { return pctlControl.Caption(); };
+            switch (pctlControl.Kind()) {
+            case enuControlKind::TextBox: WriteLine(Path(StoredIndex(pctlControl)), u'T', ToolTip, false); break;
+            case enuControlKind::Label:
+            case enuControlKind::CommandButton:
+            case enuControlKind::CheckBox:
+            case enuControlKind::OptionButton:
+            case enuControlKind::Frame: {
+                const QString strPath = Path(StoredIndex(pctlControl));
+                WriteLine(strPath, u'T', ToolTip, false);
+                WriteLine(strPath, u'C', Caption, false);
+                break;
+            }
+            case enuControlKind::TabControl: {
+                const int16_t intSelected = pctlControl.Tab();
+                const int16_t intTabs = pctlControl.Tabs();
+                for (int16_t intTab = 0; intTab < intTabs && intTab <= 255; ++intTab) {
+                    try {
+                        pctlControl.SetTab(intTab);
+                        const QString strPath = Path(static_cast<uint8_t>(intTab));
+                        WriteLine(strPath, u'T', ToolTip, false);
+                        WriteLine(strPath, u'C', Caption, true);
+                    } catch (const clsRuntimeError&) {
+                    }
+                }
+                pctlControl.SetTab(intSelected);
+                break;
+            }
+            case enuControlKind::Other: break;
+            }
+        } catch (const clsRuntimeError&) {
+        }
+    });
+
+    // Left out, the line would be missing from the file without a sign; written with a substitute,
+    // a wrong caption would later be applied to the form.
+    if (!strUnencodable.isEmpty()) throw clsRuntimeError(ErrInvalidArgument, strUnencodable.toStdString());
+    return bytOut;
+}
+
+void WriteFormTextFile(clsForm& pfrmPassedForm, const QString& pstrFileName, const clsCodePage& pobjCodePage)
+{
+    const QByteArray bytContent = FormTextFileContent(pfrmPassedForm, pobjCodePage);
+    QString strReason;
+    if (!WriteFileAtomically(pstrFileName, bytContent, strReason))
+        throw clsRuntimeError(ErrPathFileAccess, "Path/File access error: " + strReason.toStdString());
+}
+
+}  // namespace tralyx

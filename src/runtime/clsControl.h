@@ -1,0 +1,36 @@
+#pragma once
+// One control of a form, as the run-time face sees it. Bindings to a real toolkit implement this;
+// tests implement it with fakes. A failing operation (a property the control lacks, a value it
+// refuses) throws a clsRuntimeError.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace tralyx {
+
+enum class enuControlKind { TextBox, Label, CommandButton, CheckBox, OptionButton, TabControl, Frame, Other };
+
+class clsControl {
+public:
+    virtual ~clsControl() = default;
+
+    virtual enuControlKind Kind() const = 0;
+    virtual QString Name() const = 0;
+    // The position in the control array; nothing for a control that is not in one.
+    virtual std::optional<int32_t> Index() const = 0;
+
+    // Texts hold their line breaks as CR LF. For a tab control they address the selected tab.
+    virtual QString Caption() const = 0;
+    virtual void SetCaption(const QString& pstrCaption) = 0;
+    virtual QString ToolTipText() const = 0;
+    virtual void SetToolTipText(const QString& pstrToolTip) = 0;
+    // In the units of the form's TextWidth (twips).
+    virtual void SetWidth(float psngWidth) = 0;
+
+    // Tab controls only: the selected tab (from 0) and the number of tabs.
+    virtual int16_t Tab() const = 0;
+    virtual void SetTab(int16_t pintTab) = 0;
+    virtual int16_t Tabs() const = 0;
+};
+
+}  // namespace tralyx
