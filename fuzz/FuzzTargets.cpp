@@ -76,7 +76,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     clsFuzzInput objIn(pbytData, plngSize);
     const enuKind enuTable = static_cast<enuKind>(objIn.Byte() % 3);
     const QString strCodePage = QString::fromLatin1(CodePages[objIn.Byte() & 1]);
-    const uint8_t bytFlags = objIn.Byte();
+    const uint8_t bytFlags = objIn.Byte();  // 0x11: a thousand records and more; 2: over an old file
 
     clsTralyx objStore;
     objStore.SetCodePage(strCodePage);
@@ -94,7 +94,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             udtTable.append(r);
         }
         // Large tables: the records again and again, past a thousand.
-        if ((bytFlags & 1) && !udtTable.isEmpty()) {
+        if ((bytFlags & 0x11) == 0x11 && !udtTable.isEmpty()) {
             const qsizetype lngWanted = 1000 + objIn.Upto(1200);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
@@ -111,7 +111,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             udtTable.append(r);
         }
         // Around the 255 messages a file can number.
-        if ((bytFlags & 1) && !udtTable.isEmpty()) {
+        if ((bytFlags & 0x11) == 0x11 && !udtTable.isEmpty()) {
             const qsizetype lngWanted = 200 + objIn.Upto(100);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
@@ -121,7 +121,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     case enuKind::Secondary: {
         QStringList strTable;
         for (uint32_t i = 0; i < lngCount; ++i) strTable.append(objIn.Text(16));
-        if ((bytFlags & 1) && !strTable.isEmpty()) {
+        if ((bytFlags & 0x11) == 0x11 && !strTable.isEmpty()) {
             const qsizetype lngWanted = 1000 + objIn.Upto(1200);
             for (qsizetype i = strTable.size(); i < lngWanted; ++i) strTable.append(strTable[i % lngCount]);
         }
