@@ -1,12 +1,136 @@
-// Placeholder until this command is built.
+// tralyx-lrc update OLD NEW DEST: the update merge of the three language files, without a window,
+// for build pipelines.
 #include "Commands.h"
+#include "basDesktop.h"
+#include "clsTralyx.h"
+#include "udtUpdateReport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace tralyx::cli {
-int CmdUpdate(const QStringList&)
+namespace {
+
+const char* const UpdateUsage =
+    "usage: tralyx-lrc update OLD NEW DEST [--force] [--dry-run] [--code-page NAME]\n"
+    "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
+    "  of the new release's folder NEW into DEST: entries the old files already had keep their text.\n"
+    "  --force          overwrite files that already exist in DEST (otherwise they are left alone)\n"
+    "  --dry-run        write nothing; report what would happen\n"
+    "  --code-page NAME the code page of the files (default windows-1252)\n"
+    "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.\n";
+
+// The store asks before overwriting a file: --force answers Yes, otherwise No. Anything else it
+// says goes to stderr.
+class clsCliDesktop : public clsDesktop {
+public:
+    explicit clsCliDesktop(bool pbooForce) : mbooForce(pbooForce) { InstallDesktop(this); }
+    ~clsCliDesktop() override { InstallDesktop(nullptr); }
+
+    int32_t MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle, const QString&) override
+    {
+        if (pstrTitle == u"Overwrite file") return mbooForce ? vbYes : vbNo;
+        std::fprintf(stderr, "tralyx-lrc: %s\n", qPrintable(QString(pstrPrompt).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+        return (plngStyle & 7) == vbYesNo ? vbNo : (plngStyle & 7) == vbOKOnly ? vbOK : vbCancel;
+    }
+    bool FileDialog(bool, const QString&, QString&) override { return false; }
+    bool ChooseFolder(const QString&, QString&) override { return false; }
+    QString ClipboardText() override { return QString(); }
+    void SetClipboardText(const QString&) override {}
+
+private:
+    bool mbooForce;
+};
+
+int UsageError(const QString& pstrWhat)
 {
-    std::fputs("tralyx-lrc: not built yet\n", stderr);
+    std::fprintf(stderr, "tralyx-lrc update: %s\n%s", qPrintable(pstrWhat), UpdateUsage);
     return 2;
 }
+
+// A dry run's first line: what the write would do, judged without writing. False when the file
+// would not be written.
+bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& pstrLine)
+{
+    const QFileInfo objDestination(pudtReport.DestinationFile);
+    if (!objDestination.absoluteDir().exists()) {
+        pstrLine = QStringLiteral("%1 would not be written: the folder %2 does not exist")
+                       .arg(pudtReport.FileName, objDestination.absolutePath());
+        return false;
+    }
+    if (objDestination.isDir()) {
+        pstrLine = QStringLiteral("%1 would not be written: %2 is a folder").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        return false;
+    }
+    if (objDestination.exists() && !pbooForce) {
+        pstrLine = QStringLiteral("%1 would not be written: %2 already exists (--force overwrites it)")
+                       .arg(pudtReport.FileName, pudtReport.DestinationFile);
+        return false;
+    }
+    pstrLine = QStringLiteral("%1 would be %2 %3")
+                   .arg(pudtReport.FileName, objDestination.exists() ? QStringLiteral("overwritten:") : QStringLiteral("written to"),
+                        pudtReport.DestinationFile);
+    return true;
+}
+
+}  // namespace
+
+int CmdUpdate(const QStringList& pstrArgs)
+{
+    bool booForce = false, booDryRun = false;
+    QString strCodePage = QString::fromLatin1(clsCodePage::DefaultName);
+    QStringList strFolders;
+    for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
+        const QString& strArg = pstrArgs[i];
+        if (strArg == u"--help" || strArg == u"-h") {
+            std::fputs(UpdateUsage, stdout);
+            return 0;
+        }
+        if (strArg == u"--force") {
+            booForce = true;
+        } else if (strArg == u"--dry-run") {
+            booDryRun = true;
+        } else if (strArg == u"--code-page" || strArg.startsWith(QStringLiteral("--code-page="))) {
+            if (strArg.contains(u'=')) {
+                strCodePage = strArg.section(u'=', 1);
+            } else if (++i < pstrArgs.size()) {
+                strCodePage = pstrArgs[i];
+            } else {
+                return UsageError(QStringLiteral("--code-page needs a name"));
+            }
+        } else if (strArg.startsWith(QStringLiteral("--"))) {
+            return UsageError(QStringLiteral("unknown option '%1'").arg(strArg));
+        } else {
+            strFolders.append(strArg);
+        }
+    }
+    if (strFolders.size() != 3)
+        return UsageError(QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()));
+
+    clsTralyx objStore;
+    if (!objStore.SetCodePage(strCodePage)) return UsageError(QStringLiteral("unknown code page '%1'").arg(strCodePage));
+    clsCliDesktop objDesktop(booForce);
+
+    const QString &strOld = strFolders[0], &strNew = strFolders[1], &strDestination = strFolders[2];
+    const bool booWrite = !booDryRun;
+    const QVector<udtUpdateReport> udtReports{objStore.UpdateControlText(strOld, strNew, strDestination, booWrite),
+                                              objStore.UpdateMessages(strOld, strNew, strDestination, booWrite),
+                                              objStore.UpdateSecondaryText(strOld, strNew, strDestination, booWrite)};
+    bool booAllWell = true;
+    for (const udtUpdateReport& udtReport : udtReports) {
+        QString strText = udtReport.Text();
+        if (udtReport.Outcome == enuUpdateOutcome::Merged) {
+            QString strFirstLine;
+            booAllWell = DescribeDryRun(udtReport, booForce, strFirstLine) && booAllWell;
+            const QString strRest = strText.section(u'\n', 1);
+            strText = strRest.isEmpty() ? strFirstLine : strFirstLine + u'\n' + strRest;
+        } else {
+            booAllWell = udtReport.Written() && booAllWell;
+        }
+        std::printf("%s\n", qPrintable(strText));
+    }
+    return booAllWell ? 0 : 1;
+}
+
 }  // namespace tralyx::cli

@@ -43,6 +43,7 @@ struct udtFileIssue {
 
 class clsListItems;
 class clsForm;
+struct udtUpdateReport;  // udtUpdateReport.h
 class clsControl;
 
 class clsTralyx {
@@ -113,9 +114,15 @@ public:
                            const QString& pstrTitle = QString(), const QString& pstrMessage = QString()) const;
 
     // ---- Update merge ---------------------------------------------------------------------------
-    void UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
-    void UpdateMessages(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
-    void UpdateSecondaryText(const QString& pstrOriginalPath, const QString& pstrNewPath, const QString& pstrUpdatedPath);
+    // Each merges its file of the old (translated) folder with the same file of the new folder into
+    // the destination folder, and reports what it did (include udtUpdateReport.h to call them).
+    // pbooWrite false merges without writing anything.
+    udtUpdateReport UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath,
+                                      const QString& pstrUpdatedPath, bool pbooWrite = true);
+    udtUpdateReport UpdateMessages(const QString& pstrOriginalPath, const QString& pstrNewPath,
+                                   const QString& pstrUpdatedPath, bool pbooWrite = true);
+    udtUpdateReport UpdateSecondaryText(const QString& pstrOriginalPath, const QString& pstrNewPath,
+                                        const QString& pstrUpdatedPath, bool pbooWrite = true);
 
 private:
     QString FormatMessageRecord(int16_t pintIndex) const;

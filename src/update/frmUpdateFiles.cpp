@@ -1,6 +1,180 @@
 #include "frmUpdateFiles.h"
 
+#include "basApplication.h"
+#include "basDesktop.h"
+#include "clsTralyx.h"
+#include "udtUpdateReport.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace tralyx {
-frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent) {}
-frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea*) { return nullptr; }
+namespace {
+
+// Sizes of the original layout in pixels (15 twips to the pixel at 96 dpi); labels and boxes grow
+// with the font, the layout keeps the three rows and the two buttons below them at the right.
+constexpr int TextBoxWidth = 321;
+constexpr int BrowseWidth = 25;
+constexpr int ButtonWidth = 89;
+constexpr int ButtonHeight = 25;
+
+}  // namespace
+
+frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
+{
+    setObjectName(QStringLiteral("frmUpdateFiles"));
+    setWindowTitle(QStringLiteral("Update Files"));
+
+    mfraDetails = new QGroupBox(QStringLiteral("File Details"), this);
+    mfraDetails->setObjectName(QStringLiteral("fraDetails"));
+    auto* objRows = new QGridLayout(mfraDetails);
+    objRows->setHorizontalSpacing(8);
+    objRows->setColumnMinimumWidth(1, TextBoxWidth);
+
+    const std::array<const char*, 3> strLabelNames{"lblOldFile", "lblNew", "lblDestination"};
+    const std::array<QString, 3> strCaptions{QStringLiteral("O&ld file folder:"), QStringLiteral("&New file folder:"),
+                                             QStringLiteral("&Destination folder:")};
+    const std::array<const char*, 3> strBoxNames{"txtOldFile", "txtNewFile", "txtDestination"};
+    std::array<QLabel*, 3> lblRows{};
+    for (int i = 0; i < 3; ++i) {
+        lblRows[i] = new QLabel(strCaptions[i], mfraDetails);
+        lblRows[i]->setObjectName(QLatin1StringView(strLabelNames[i]));
+        mtxtRows[i] = new QLineEdit(mfraDetails);
+        mtxtRows[i]->setObjectName(QLatin1StringView(strBoxNames[i]));
+        lblRows[i]->setBuddy(mtxtRows[i]);  // the access key moves the focus to the box
+        mcmdBrowse[i] = new QPushButton(QStringLiteral("..."), mfraDetails);
+        mcmdBrowse[i]->setObjectName(QStringLiteral("cmdBrowse"));
+        mcmdBrowse[i]->setProperty("Index", i);
+        mcmdBrowse[i]->setFixedWidth(BrowseWidth);
+        mcmdBrowse[i]->setToolTip(QStringLiteral("Browse for the folder"));
+        mcmdBrowse[i]->setAutoDefault(false);
+        objRows->addWidget(lblRows[i], i, 0);
+        objRows->addWidget(mtxtRows[i], i, 1);
+        objRows->addWidget(mcmdBrowse[i], i, 2);
+        connect(mcmdBrowse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(static_cast<int16_t>(i)); });
+    }
+    mlblOldFile = lblRows[0];
+    mlblNew = lblRows[1];
+    mlblDestination = lblRows[2];
+    mtxtOldFile = mtxtRows[0];
+    mtxtNewFile = mtxtRows[1];
+    mtxtDestination = mtxtRows[2];
+
+    mcmdUpdate = new QPushButton(QStringLiteral("&Update"), this);
+    mcmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
+    mcmdUpdate->setEnabled(false);
+    mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel}) {
+        pcmdButton->setMinimumSize(ButtonWidth, ButtonHeight);
+        pcmdButton->setAutoDefault(false);
+    }
+
+    auto* objButtons = new QHBoxLayout;
+    objButtons->addStretch();
+    objButtons->addWidget(mcmdUpdate);
+    objButtons->addWidget(mcmdCancel);
+    auto* objForm = new QVBoxLayout(this);
+    objForm->setContentsMargins(8, 8, 8, 8);
+    objForm->setSpacing(8);
+    objForm->addWidget(mfraDetails);
+    objForm->addLayout(objButtons);
+    objForm->setSizeConstraint(QLayout::SetFixedSize);  // a fixed border
+
+    // Tab order: each row's box then its browse button, then Update and Cancel.
+    setTabOrder(mtxtOldFile, mcmdBrowse[0]);
+    setTabOrder(mcmdBrowse[0], mtxtNewFile);
+    setTabOrder(mtxtNewFile, mcmdBrowse[1]);
+    setTabOrder(mcmdBrowse[1], mtxtDestination);
+    setTabOrder(mtxtDestination, mcmdBrowse[2]);
+    setTabOrder(mcmdBrowse[2], mcmdUpdate);
+    setTabOrder(mcmdUpdate, mcmdCancel);
+
+    connect(mtxtOldFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldFile_Change);
+    connect(mtxtNewFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtNewFile_Change);
+    connect(mtxtDestination, &QLineEdit::textChanged, this, &frmUpdateFiles::txtDestination_Change);
+    connect(mcmdUpdate, &QPushButton::clicked, this, &frmUpdateFiles::cmdUpdate_Click);
+    connect(mcmdCancel, &QPushButton::clicked, this, &frmUpdateFiles::cmdCancel_Click);
+}
+
+frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea)
+{
+    for (QMdiSubWindow* pobjWindow : pobjArea->subWindowList()) {
+        if (auto* pfrmOpen = qobject_cast<frmUpdateFiles*>(pobjWindow->widget())) {
+            pobjWindow->showNormal();
+            pobjArea->setActiveSubWindow(pobjWindow);
+            return pfrmOpen;
+        }
+    }
+    auto* pfrmNew = new frmUpdateFiles;
+    // A fixed single border: a title with a close box, no minimise or maximise.
+    QMdiSubWindow* pobjWindow =
+        pobjArea->addSubWindow(pfrmNew, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    pobjWindow->setAttribute(Qt::WA_DeleteOnClose);  // the next opening starts with empty boxes
+    pobjWindow->show();
+    pobjWindow->setFixedSize(pobjWindow->sizeHint());
+    pobjArea->setActiveSubWindow(pobjWindow);
+    pfrmNew->mtxtOldFile->setFocus();
+    return pfrmNew;
+}
+
+void frmUpdateFiles::keyPressEvent(QKeyEvent* pobjEvent)
+{
+    if (pobjEvent->key() == Qt::Key_Escape && pobjEvent->modifiers() == Qt::NoModifier) {
+        mcmdCancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(pobjEvent);
+}
+
+void frmUpdateFiles::SetUpdateButtonState()
+{
+    // Only that each box holds something: the folders are not looked at before the update.
+    mcmdUpdate->setEnabled(!mtxtOldFile->text().isEmpty() && !mtxtNewFile->text().isEmpty() &&
+                           !mtxtDestination->text().isEmpty());
+}
+
+void frmUpdateFiles::txtOldFile_Change() { SetUpdateButtonState(); }
+void frmUpdateFiles::txtNewFile_Change() { SetUpdateButtonState(); }
+void frmUpdateFiles::txtDestination_Change() { SetUpdateButtonState(); }
+
+void frmUpdateFiles::cmdBrowse_Click(int16_t Index)
+{
+    QLineEdit* ptxtRow = mtxtRows[Index];
+    const QString strStart = ptxtRow->text().isEmpty() ? App::Path() : ptxtRow->text();
+    QString strFolder;
+    if (Desktop().ChooseFolder(strStart, strFolder)) ptxtRow->setText(strFolder);
+    SetUpdateButtonState();
+}
+
+void frmUpdateFiles::cmdUpdate_Click()
+{
+    const QString strOld = mtxtOldFile->text(), strNew = mtxtNewFile->text(), strDestination = mtxtDestination->text();
+    QVector<udtUpdateReport> udtReports;
+    {
+        // A store of its own: the editor's tables are never touched by an update.
+        clsTralyx objStore;
+        udtReports.append(objStore.UpdateControlText(strOld, strNew, strDestination));
+        udtReports.append(objStore.UpdateMessages(strOld, strNew, strDestination));
+        udtReports.append(objStore.UpdateSecondaryText(strOld, strNew, strDestination));
+    }
+    const udtUpdateMessage udtMessage = UpdateMessage(udtReports);
+    MsgBox(udtMessage.Prompt, udtMessage.Style, QString(), udtMessage.Details);
+}
+
+void frmUpdateFiles::cmdCancel_Click()
+{
+    if (auto* pobjWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) pobjWindow->close();
+    else close();
+}
+
 }  // namespace tralyx

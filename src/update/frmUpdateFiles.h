@@ -1,8 +1,16 @@
 #pragma once
-// The update files window (placeholder until it is built).
+// The update files window: the old (translated) folder, the new release's folder and the
+// destination folder, and the button that merges the three language files of the first two into
+// the third. A child window of the main window's frame, one at a time.
 #include <QWidget>
+#include <array>
+#include <cstdint>
 
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMdiArea;
+class QPushButton;
 
 namespace tralyx {
 
@@ -12,6 +20,33 @@ public:
     explicit frmUpdateFiles(QWidget* pobjParent = nullptr);
     // Shows the one update window in the frame, or brings the open one forward with its texts.
     static frmUpdateFiles* ShowIn(QMdiArea* pobjArea);
+
+protected:
+    void keyPressEvent(QKeyEvent* pobjEvent) override;  // Esc presses "&Cancel"
+
+private slots:
+    void cmdUpdate_Click();
+    void cmdCancel_Click();
+    void txtOldFile_Change();
+    void txtNewFile_Change();
+    void txtDestination_Change();
+
+private:
+    // The browse buttons are one control array; Index picks the row: 0 old, 1 new, 2 destination.
+    void cmdBrowse_Click(int16_t Index);
+    void SetUpdateButtonState();
+
+    QGroupBox* mfraDetails;
+    QLabel* mlblOldFile;
+    QLabel* mlblNew;
+    QLabel* mlblDestination;
+    QLineEdit* mtxtOldFile;
+    QLineEdit* mtxtNewFile;
+    QLineEdit* mtxtDestination;
+    std::array<QLineEdit*, 3> mtxtRows;
+    std::array<QPushButton*, 3> mcmdBrowse;
+    QPushButton* mcmdUpdate;
+    QPushButton* mcmdCancel;
 };
 
 }  // namespace tralyx

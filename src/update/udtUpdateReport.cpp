@@ -1,0 +1,79 @@
+#include "udtUpdateReport.h"
+
+#include "basDesktop.h"
+
+namespace tralyx {
+namespace {
+
+// A reason names its file when the reader or writer did not already do so.
+QString IssueText(const QString& pstrFile, const udtFileIssue& pudtIssue)
+{
+    if (pudtIssue.Line > 0) return QStringLiteral("%1, line %2: %3").arg(pstrFile, QString::number(pudtIssue.Line), pudtIssue.Reason);
+    if (pstrFile.isEmpty() || pudtIssue.Reason.contains(pstrFile)) return pudtIssue.Reason;
+    return pstrFile + QStringLiteral(": ") + pudtIssue.Reason;
+}
+
+QString DroppedLine(const udtDroppedEntry& pudtEntry)
+{
+    // Positions count from 0, as everywhere in the tables.
+    QString strLine = pudtEntry.Key.isEmpty() ? QStringLiteral("position %1").arg(pudtEntry.Position) : pudtEntry.Key;
+    strLine += QStringLiteral(" \"%1\"").arg(pudtEntry.Text);
+    if (pudtEntry.Duplicate) strLine += QStringLiteral(" (a second entry with this path; the first one was kept)");
+    return strLine;
+}
+
+}  // namespace
+
+QString udtUpdateReport::Summary() const
+{
+    switch (Outcome) {
+    case enuUpdateOutcome::Written: return QStringLiteral("%1 was written to %2").arg(FileName, DestinationFile);
+    case enuUpdateOutcome::Merged: return QStringLiteral("%1 was merged and not written (dry run)").arg(FileName);
+    case enuUpdateOutcome::NotMerged:
+        return QStringLiteral("%1 was not merged: %2").arg(FileName, IssueText(FailedFile, Issue));
+    case enuUpdateOutcome::NotWritten:
+        return QStringLiteral("%1 was not written: %2").arg(FileName, IssueText(FailedFile, Issue));
+    }
+    return QString();
+}
+
+QString udtUpdateReport::Text(int32_t plngMaxListed) const
+{
+    QStringList strLines{Summary()};
+    if (IsMerged()) {
+        strLines.append(QStringLiteral("  kept from the old file: %L1; taken from the new file: %L2; dropped from the old file: %L3")
+                            .arg(KeptFromOld)
+                            .arg(TakenFromNew)
+                            .arg(Dropped.size()));
+        const qsizetype lngListed = std::min<qsizetype>(Dropped.size(), plngMaxListed);
+        for (qsizetype i = 0; i < lngListed; ++i) strLines.append(QStringLiteral("    ") + DroppedLine(Dropped[i]));
+        if (Dropped.size() > lngListed) strLines.append(QStringLiteral("    ... and %L1 more").arg(Dropped.size() - lngListed));
+    }
+    if (!Warnings.isEmpty()) {
+        strLines.append(QStringLiteral("  lines skipped while reading: %L1").arg(Warnings.size()));
+        for (const QString& strWarning : Warnings) strLines.append(QStringLiteral("    ") + strWarning);
+    }
+    // "\n", not CR LF: these lines go into text views and terminals.
+    return strLines.join(u'\n');
+}
+
+udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports)
+{
+    udtUpdateMessage udtMessage;
+    QStringList strDetails, strNotUpdated;
+    for (const udtUpdateReport& udtReport : pudtReports) {
+        strDetails.append(udtReport.Text());
+        if (!udtReport.Written()) strNotUpdated.append(udtReport.Summary());
+    }
+    udtMessage.Details = strDetails.join(QStringLiteral("\n\n"));
+    if (strNotUpdated.isEmpty()) {
+        udtMessage.Prompt = QStringLiteral("Completed!");
+        udtMessage.Style = vbInformation;
+    } else {
+        udtMessage.Prompt = QStringLiteral("Not every file was updated.\r\n\r\n") + strNotUpdated.join(QStringLiteral("\r\n"));
+        udtMessage.Style = vbExclamation;
+    }
+    return udtMessage;
+}
+
+}  // namespace tralyx
