@@ -130,6 +130,8 @@ const udtWriter Writers[] = {
      }},
 };
 
+void PrintTo(const udtWriter& pudtWriter, std::ostream* pobjOut) { *pobjOut << pudtWriter.Name; }
+
 enum class enuFault { LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing };
 
 struct udtFaultCase {
@@ -138,6 +140,8 @@ struct udtFaultCase {
     bool Large;        // table size
     bool HasOldFile;   // an old file stands at the destination
 };
+
+void PrintTo(const udtFaultCase& pudtCase, std::ostream* pobjOut) { *pobjOut << pudtCase.Name; }
 
 const udtFaultCase FaultCases[] = {
     {"LimitAtStart", enuFault::LimitAtStart, true, true},
