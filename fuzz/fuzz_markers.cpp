@@ -33,7 +33,8 @@ std::optional<std::u16string> Reference(std::u16string t, const std::u16string& 
 }
 
 std::u16string U16(const QString& s) { return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()), s.size()); }
-QString Q(const std::u16string& s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+// Not QString::fromUtf16: it would take a leading U+FEFF for a byte-order mark and drop it.
+QString Q(const std::u16string& s) { return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size())); }
 
 // Replaces until stable, so the piece cannot hold the pattern afterwards.
 QString Without(QString s, const QString& pstrPattern)
