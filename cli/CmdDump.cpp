@@ -1,12 +1,43 @@
-// Placeholder until this command is built.
+// tralyx-lrc dump FILE: prints the table that loading FILE gives as JSON (after a failed load too).
+#include "CliDesktop.h"
+#include "CliJson.h"
+#include "CliOptions.h"
 #include "Commands.h"
 
 #include <cstdio>
 
 namespace tralyx::cli {
-int CmdDump(const QStringList&)
+
+int CmdDump(const QStringList& pstrArgs)
 {
-    std::fputs("tralyx-lrc: not built yet\n", stderr);
-    return 2;
+    static const char Usage[] = "usage: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE";
+    udtCliOptions udtOptions;
+    QString strError;
+    if (!ParseCliOptions(pstrArgs, optKind | optCodePage, udtOptions, strError))
+        return UsageError(QStringLiteral("dump"), strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
+    if (udtOptions.Operands.size() != 1)
+        return UsageError(QStringLiteral("dump"), QStringLiteral("give exactly one FILE"), Usage);
+
+    const QString& strFile = udtOptions.Operands.front();
+    const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : KindOfFile(strFile);
+    if (!enuKind) {
+        PrintError(IssueText(strFile, {0, UnknownKindReason(strFile)}));
+        return 1;
+    }
+    const clsCliDesktop objDesktop(false);
+    clsTralyx objStore;
+    objStore.SetCodePage(udtOptions.CodePage);
+    bool booSuccess = false;
+    LoadTable(objStore, *enuKind, strFile, booSuccess);
+    const QByteArray bytJson = DumpDocument(objStore, *enuKind, booSuccess);
+    std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
+    if (std::fflush(stdout) != 0) {
+        PrintError(QStringLiteral("tralyx-lrc dump: cannot write to the standard output"));
+        return 1;
+    }
+    if (!booSuccess) PrintError(IssueText(strFile, objStore.LastError()));
+    return booSuccess ? 0 : 1;
 }
+
 }  // namespace tralyx::cli

@@ -21,17 +21,16 @@ const char* const UpdateUsage =
     "  --code-page NAME the code page of the files (default windows-1252)\n"
     "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.\n";
 
-// The store asks before overwriting a file: --force answers Yes, otherwise No. Anything else it
-// says goes to stderr.
+// The store asks before overwriting a file: --force answers Yes, otherwise No. Its only other box,
+// the control-text reader's for a skipped line, is answered silently: the report lists those lines.
 class clsCliDesktop : public clsDesktop {
 public:
     explicit clsCliDesktop(bool pbooForce) : mbooForce(pbooForce) { InstallDesktop(this); }
     ~clsCliDesktop() override { InstallDesktop(nullptr); }
 
-    int32_t MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle, const QString&) override
+    int32_t MsgBox(const QString&, int32_t plngStyle, const QString& pstrTitle, const QString&) override
     {
         if (pstrTitle == u"Overwrite file") return mbooForce ? vbYes : vbNo;
-        std::fprintf(stderr, "tralyx-lrc: %s\n", qPrintable(QString(pstrPrompt).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
         return (plngStyle & 7) == vbYesNo ? vbNo : (plngStyle & 7) == vbOKOnly ? vbOK : vbCancel;
     }
     bool FileDialog(bool, const QString&, QString&) override { return false; }
@@ -81,13 +80,17 @@ int CmdUpdate(const QStringList& pstrArgs)
     bool booForce = false, booDryRun = false;
     QString strCodePage = QString::fromLatin1(clsCodePage::DefaultName);
     QStringList strFolders;
+    bool booOptionsEnded = false;  // after "--", a folder may begin with "-"
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
-        if (strArg == u"--help" || strArg == u"-h") {
+        if (booOptionsEnded || !strArg.startsWith(u'-') || strArg == u"-") {
+            strFolders.append(strArg);
+        } else if (strArg == u"--") {
+            booOptionsEnded = true;
+        } else if (strArg == u"--help" || strArg == u"-h") {
             std::fputs(UpdateUsage, stdout);
             return 0;
-        }
-        if (strArg == u"--force") {
+        } else if (strArg == u"--force") {
             booForce = true;
         } else if (strArg == u"--dry-run") {
             booDryRun = true;
@@ -99,10 +102,8 @@ int CmdUpdate(const QStringList& pstrArgs)
             } else {
                 return UsageError(QStringLiteral("--code-page needs a name"));
             }
-        } else if (strArg.startsWith(QStringLiteral("--"))) {
-            return UsageError(QStringLiteral("unknown option '%1'").arg(strArg));
         } else {
-            strFolders.append(strArg);
+            return UsageError(QStringLiteral("unknown option '%1'").arg(strArg));
         }
     }
     if (strFolders.size() != 3)
@@ -127,6 +128,10 @@ int CmdUpdate(const QStringList& pstrArgs)
             strText = strRest.isEmpty() ? strFirstLine : strFirstLine + u'\n' + strRest;
         } else {
             booAllWell = udtReport.Written() && booAllWell;
+            if (udtReport.Issue.Declined) {
+                const qsizetype lngEnd = strText.indexOf(u'\n');
+                strText.insert(lngEnd < 0 ? strText.size() : lngEnd, QStringLiteral(" (--force overwrites it)"));
+            }
         }
         std::printf("%s\n", qPrintable(strText));
     }

@@ -1,12 +1,66 @@
-// Placeholder until this command is built.
+// tralyx-lrc write FILE < JSON: writes the records of a dump to FILE with the saver of its kind.
+#include "CliDesktop.h"
+#include "CliJson.h"
+#include "CliOptions.h"
 #include "Commands.h"
 
+#include <QFile>
 #include <cstdio>
 
 namespace tralyx::cli {
-int CmdWrite(const QStringList&)
+
+int CmdWrite(const QStringList& pstrArgs)
 {
-    std::fputs("tralyx-lrc: not built yet\n", stderr);
-    return 2;
+    static const char Usage[] =
+        "usage: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] FILE < JSON";
+    udtCliOptions udtOptions;
+    QString strError;
+    if (!ParseCliOptions(pstrArgs, optKind | optCodePage | optForce, udtOptions, strError))
+        return UsageError(QStringLiteral("write"), strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
+    if (udtOptions.Operands.size() != 1)
+        return UsageError(QStringLiteral("write"), QStringLiteral("give exactly one FILE"), Usage);
+    const QString& strFile = udtOptions.Operands.front();
+
+    QFile objInput;
+    if (!objInput.open(stdin, QIODevice::ReadOnly)) {
+        PrintError(QStringLiteral("tralyx-lrc write: cannot read the standard input"));
+        return 1;
+    }
+    udtJsonTable udtTable;
+    if (!ParseJsonTable(objInput.readAll(), udtTable, strError)) {
+        PrintError(QStringLiteral("tralyx-lrc write: standard input: ") + strError);
+        return 1;
+    }
+    // --kind, else the file's name, else the kind the dump names.
+    std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : KindOfFile(strFile);
+    if (!enuKind) enuKind = udtTable.Kind;
+    if (!enuKind) {
+        PrintError(IssueText(strFile, {0, UnknownKindReason(strFile)}));
+        return 1;
+    }
+    if (udtTable.Kind && udtTable.Kind != enuKind) {
+        PrintError(QStringLiteral("%1: the JSON holds a %2 table, but the file is written as %3")
+                       .arg(strFile, KindName(*udtTable.Kind), KindName(*enuKind)));
+        return 1;
+    }
+
+    clsTralyx objStore;
+    objStore.SetCodePage(udtOptions.CodePage);  // before the table is set: it is written in this code page
+    if (!SetTableFromJson(objStore, *enuKind, udtTable.Records, strError)) {
+        PrintError(QStringLiteral("tralyx-lrc write: standard input: ") + strError);
+        return 1;
+    }
+    const clsCliDesktop objDesktop(udtOptions.Force);
+    bool booSuccess = false;
+    SaveTable(objStore, *enuKind, strFile, booSuccess);
+    if (!booSuccess) {
+        PrintError(IssueText(strFile, objStore.LastError()) +
+                   (objStore.LastError().Declined ? QStringLiteral(" (give --force to replace it)") : QString()));
+        return 1;
+    }
+    PrintOutput(QStringLiteral("%1: written, %2 records").arg(strFile, QString::number(RecordCount(objStore, *enuKind))));
+    return 0;
 }
+
 }  // namespace tralyx::cli

@@ -21,6 +21,8 @@ int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const
 {
     QMessageBox objBox(Parent());
     objBox.setWindowTitle(pstrTitle);
+    // Messages come from language files as plain text; "<" in one must not switch it to HTML.
+    objBox.setTextFormat(Qt::PlainText);
     // The store holds CR LF; a lone CR would show as nothing.
     objBox.setText(QString(pstrPrompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     if (!pstrDetails.isEmpty()) objBox.setDetailedText(pstrDetails);
@@ -62,14 +64,25 @@ int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const
     const auto enuClicked = objBox.standardButton(objBox.clickedButton());
     for (const udtButton& b : udtButtons)
         if (b.Button == enuClicked) return b.Answer;
-    // Closed without a button (only possible when Esc has no button to press).
-    return (plngStyle & 7) == vbYesNo ? vbNo : (plngStyle & 7) == vbAbortRetryIgnore ? vbAbort : vbCancel;
+    // Closed without a button: the answer of the button that Esc stands for.
+    switch (plngStyle & 7) {
+    case vbYesNo: return vbNo;
+    case vbAbortRetryIgnore: return vbAbort;
+    case vbOKCancel:
+    case vbYesNoCancel:
+    case vbRetryCancel: return vbCancel;
+    default: return vbOK;
+    }
 }
 
 bool clsQtDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName)
 {
-    const QString strChosen = pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter)
-                                       : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter);
+    // A filter entry may carry its patterns twice, as a description for people and as the patterns
+    // the dialog matches ("Text (*.txt) (*.[Tt][Xx][Tt])"): only the description is shown.
+    const auto enuOptions = QFileDialog::HideNameFilterDetails;
+    const QString strChosen =
+        pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions)
+                 : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions);
     if (strChosen.isEmpty()) return false;
     pstrFileName = strChosen;
     return true;

@@ -12,7 +12,17 @@ QString Title()
     return strName.isEmpty() ? QStringLiteral("Tralyx") : strName;
 }
 
-QString Path() { return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(); }
+namespace {
+QString gstrPath;
+}
+
+QString Path()
+{
+    if (!gstrPath.isEmpty()) return gstrPath;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+void SetPath(const QString& pstrFolder) { gstrPath = pstrFolder; }
 
 int Major() { return TRALYX_VERSION_MAJOR; }
 int Minor() { return TRALYX_VERSION_MINOR; }

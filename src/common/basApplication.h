@@ -5,7 +5,10 @@
 namespace tralyx::App {
 
 QString Title();      // the application's display name ("Tralyx" for the editor)
-QString Path();       // the folder that holds the running program
+QString Path();       // the folder that holds the running program, unless set below
+// Makes Path() answer another folder (an application that keeps its languages elsewhere, or a
+// test); an empty folder restores the program's own.
+void SetPath(const QString& pstrFolder);
 int Major();
 int Minor();
 int Revision();

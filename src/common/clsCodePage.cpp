@@ -72,16 +72,24 @@ bool clsCodePage::IsSingleByte() const { return mudtTable->booSingleByte; }
 
 QString clsCodePage::Decode(const char* pbytData, qsizetype plngSize) const
 {
-    if (!mudtTable->booValid) return QString();
-    if (mudtTable->booSingleByte) {
-        QString strOut(plngSize, Qt::Uninitialized);
-        char16_t* pchrOut = reinterpret_cast<char16_t*>(strOut.data());
+    QString strOut;
+    DecodeInto(pbytData, plngSize, strOut);
+    return strOut;
+}
+
+void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
+{
+    if (!mudtTable->booValid) {
+        pstrOut.resize(0);
+    } else if (mudtTable->booSingleByte) {
+        pstrOut.resize(plngSize);  // keeps the buffer when it is large enough
+        char16_t* pchrOut = reinterpret_cast<char16_t*>(pstrOut.data());
         const auto& table = mudtTable->chrDecode;
         for (qsizetype i = 0; i < plngSize; ++i) pchrOut[i] = table[static_cast<uint8_t>(pbytData[i])];
-        return strOut;
+    } else {
+        QStringDecoder objDecoder(mstrName.toLatin1().constData());
+        pstrOut = objDecoder.decode(QByteArrayView(pbytData, plngSize));
     }
-    QStringDecoder objDecoder(mstrName.toLatin1().constData());
-    return objDecoder.decode(QByteArrayView(pbytData, plngSize));
 }
 
 bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const

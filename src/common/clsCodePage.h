@@ -23,6 +23,8 @@ public:
 
     QString Decode(const char* pbytData, qsizetype plngSize) const;
     QString Decode(const QByteArray& pbytData) const { return Decode(pbytData.constData(), pbytData.size()); }
+    // The same into pstrOut, reusing its memory: a reader decodes line after line into one buffer.
+    void DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const;
 
     // Appends the encoded text to pbytOut. Returns false, appending nothing, when some character
     // cannot be written in this code page.

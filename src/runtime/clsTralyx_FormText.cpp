@@ -5,6 +5,16 @@
 #include "clsTralyx.h"
 
 namespace tralyx {
+namespace {
+
+// Names of one table tend to share their beginning ("frmMain", "frmMainOptions"; "lblName1",
+// "lblName2"), so the last character rejects most of them before the full comparison.
+inline bool SameName(const QString& pstrA, const QString& pstrB)
+{
+    return pstrA.size() == pstrB.size() && (pstrA.isEmpty() || pstrA.back() == pstrB.back()) && pstrA == pstrB;
+}
+
+}  // namespace
 
 void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlControlName, uint8_t pbytIndex,
                                bool pbooResizeControlToFit) const
@@ -24,9 +34,9 @@ void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlCont
         if (udtItem.FormName.constData() != pchrLastForm || udtItem.FormName.size() != lngLastFormSize) {
             pchrLastForm = udtItem.FormName.constData();
             lngLastFormSize = udtItem.FormName.size();
-            booLastFormMatched = udtItem.FormName == strForm;
+            booLastFormMatched = SameName(udtItem.FormName, strForm);
         }
-        if (!booLastFormMatched || udtItem.ControlName != strControl || udtItem.Index != pbytIndex) continue;
+        if (!booLastFormMatched || udtItem.Index != pbytIndex || !SameName(udtItem.ControlName, strControl)) continue;
 
         // First match only. Each assignment that succeeded stays when a later one fails.
         const enuControlKind enuKind = pctlControlName.Kind();

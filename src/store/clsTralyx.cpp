@@ -88,6 +88,7 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
                    vbQuestion + vbYesNo, QStringLiteral("Overwrite file"));
         if (lngAnswer != vbYes) {
             Fail(0, QStringLiteral("%1 already exists and was not overwritten").arg(pstrFileName));
+            mudtLastError.Declined = true;
             return false;
         }
     }

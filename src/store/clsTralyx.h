@@ -37,6 +37,7 @@ struct MessageItem {
 struct udtFileIssue {
     int32_t Line = 0;
     QString Reason;
+    bool Declined = false;  // a save that failed only because the overwrite question was answered No
     QString Text() const;  // "line 12: reason", or the reason alone for line 0
     bool operator==(const udtFileIssue&) const = default;
 };

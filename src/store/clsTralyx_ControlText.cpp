@@ -5,6 +5,9 @@
 #include "basSafeFile.h"
 #include "clsTralyx.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tralyx {
 namespace {
 
@@ -23,6 +26,12 @@ bool HasToolTipLine(const QString& pstrControlName)
 }
 
 bool HasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(pstrControlName, QLatin1StringView("txt")); }
+
+// A piece of a line quoted in a reason: a damaged file can hold a line of megabytes.
+QString Shortened(QStringView pstrText)
+{
+    return pstrText.size() > 20 ? pstrText.left(20).toString() + QStringLiteral("...") : pstrText.toString();
+}
 
 struct udtParsedLine {
     QStringView FormName;
@@ -43,11 +52,7 @@ QString ParseEntryLine(const QString& pstrLine, udtParsedLine& pudtOut)
     const QStringView strLine(pstrLine);
     const QStringView strIndex = strLine.mid(p2 + 1, p3 - p2 - 1);
     const auto lngIndex = ParseDigits(strIndex, 255);
-    if (!lngIndex) {
-        const QString strShown = strIndex.size() > 20 ? strIndex.left(20).toString() + QStringLiteral("...")
-                                                      : strIndex.toString();
-        return QStringLiteral("index '%1' is not a number from 0 to 255").arg(strShown);
-    }
+    if (!lngIndex) return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex));
     const qsizetype lngColon = pstrLine.indexOf(u':', p3 + 1);
     if (lngColon < 0) return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
     pudtOut.FormName = strLine.left(p1);
@@ -72,17 +77,60 @@ const QString& Shared(QString& pstrLast, QStringView pstrNew)
     return pstrLast;
 }
 
+// Appends the lines of FormatEntryLines: a line break in the text (CR LF, CR or LF) starts the next
+// line with the whole head again.
+void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTag, QStringView pstrText,
+                      bool pbooBlankAfterColon)
+{
+    auto AppendHead = [&] {
+        pstrOut += pstrObjectPath;
+        pstrOut += u'.';
+        pstrOut += pchrTag;
+        pstrOut += u':';
+    };
+    AppendHead();
+    if (pbooBlankAfterColon) pstrOut += u' ';
+    qsizetype lngStart = 0;
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const QChar c = pstrText[i];
+        if (c != u'\r' && c != u'\n') continue;
+        pstrOut += pstrText.mid(lngStart, i - lngStart);
+        if (c == u'\r' && i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
+        lngStart = i + 1;
+        pstrOut += u'\r';
+        AppendHead();
+    }
+    pstrOut += pstrText.mid(lngStart);
+}
+
+qsizetype CountByte(const QByteArray& pbytContent, char pbytWanted)
+{
+    qsizetype lngCount = 0;
+    const char* p = pbytContent.constData();
+    const char* const end = p + pbytContent.size();
+    while ((p = static_cast<const char*>(std::memchr(p, pbytWanted, static_cast<size_t>(end - p))))) {
+        ++lngCount;
+        ++p;
+    }
+    return lngCount;
+}
+
+// Room for the table before it is read, so that it is not copied as it grows. A record takes at
+// least one line; the count only guides the reservation (a file that mixes lone CRs and lone LFs is
+// counted short, and the table then grows as usual).
+qsizetype RecordsAtMost(const QByteArray& pbytContent)
+{
+    const qsizetype lngLines = std::max(CountByte(pbytContent, '\r'), CountByte(pbytContent, '\n')) + 1;
+    return std::min<qsizetype>(lngLines, clsTralyx::MaxRecords);
+}
+
 }  // namespace
 
 QString clsTralyx::FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag, const QString& pstrText,
                                     bool pbooBlankAfterColon)
 {
-    const QString strHead = pstrObjectPath + u'.' + pchrTag + u':';
-    const QStringList strLines = SplitTextLines(pstrText);
-    QString strOut = strHead;
-    if (pbooBlankAfterColon) strOut += u' ';
-    strOut += strLines.front();
-    for (qsizetype i = 1; i < strLines.size(); ++i) strOut += u'\r' + strHead + strLines[i];
+    QString strOut;
+    AppendEntryLines(strOut, pstrObjectPath, pchrTag, pstrText, pbooBlankAfterColon);
     return strOut;
 }
 
@@ -100,6 +148,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
     mudtControlTextStamp = {};
     if (!ReadWholeFile(pstrFileName, bytContent, strReason)) return Fail(0, strReason);
     mudtControlTextStamp = udtFileStamp::Of(pstrFileName, bytContent);
+    mudtControlText.reserve(RecordsAtMost(bytContent));
 
     QString strForm, strControl;   // shared name strings
     bool booHaveEntry = false;      // record 0 has been started
@@ -107,8 +156,9 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
     bool booContinues = false;      // the last entry line ended with a lone CR
     QChar chrLastTag;
     clsLineReader objLines(bytContent);
+    QString strLine;  // one buffer for every line
     while (objLines.Next()) {
-        const QString strLine = objCodePage.Decode(objLines.Data(), objLines.Size());
+        objCodePage.DecodeInto(objLines.Data(), objLines.Size(), strLine);
         udtParsedLine udtLine;
         strReason = ParseEntryLine(strLine, udtLine);
         if (!strReason.isEmpty()) return Fail(objLines.LineNumber(), strReason);
@@ -117,7 +167,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
         const bool booC = udtLine.Tag == u"C";
         if (!booT && !booC) {
             mudtLastWarnings.append({objLines.LineNumber(),
-                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(udtLine.Tag)});
+                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(udtLine.Tag))});
             MsgBox(QStringLiteral("An unexpected error occurred loading the control text."), vbCritical);
             booContinues = false;
             continue;
@@ -175,6 +225,7 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
     const clsCodePage objCodePage(mstrControlTextCodePage);
     QByteArray bytContent;
     bytContent.reserve(mudtControlText.size() * 96);
+    QString strRecord;
     for (qsizetype i = 0; i < mudtControlText.size(); ++i) {
         const ControlTextItem& udtItem = mudtControlText[i];
         const QString strPath = ObjectPath(udtItem);
@@ -186,9 +237,17 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
                                    .arg(i)
                                    .arg(strPath, *pstrName));
         }
-        QString strRecord;
-        if (HasToolTipLine(udtItem.ControlName)) strRecord += FormatEntryLines(strPath, u'T', udtItem.ToolTip) + QStringLiteral("\r\n");
-        if (HasCaptionLine(udtItem.ControlName)) strRecord += FormatEntryLines(strPath, u'C', udtItem.Caption) + QStringLiteral("\r\n");
+        strRecord.resize(0);  // keeps its buffer
+        // Leading blanks of a text's first line are not written: the reader would drop them, and a
+        // file read and saved again must come out the same, byte for byte.
+        if (HasToolTipLine(udtItem.ControlName)) {
+            AppendEntryLines(strRecord, strPath, u'T', WithoutLeadingBlanks(udtItem.ToolTip), false);
+            strRecord += QLatin1StringView("\r\n");
+        }
+        if (HasCaptionLine(udtItem.ControlName)) {
+            AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(udtItem.Caption), false);
+            strRecord += QLatin1StringView("\r\n");
+        }
         if (!objCodePage.Encode(strRecord, bytContent))
             return Fail(0, QStringLiteral("record %1 (%2): %3 cannot write the characters '%4'")
                                .arg(i)

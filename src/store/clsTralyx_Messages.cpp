@@ -25,8 +25,9 @@ void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pboo
     int32_t lngLastNumber = 0;
     bool booMessageLine = false;  // the current record has had a message line
     clsLineReader objLines(bytContent);
+    QString strLine;
     while (objLines.Next()) {
-        const QString strLine = objCodePage.Decode(objLines.Data(), objLines.Size());
+        objCodePage.DecodeInto(objLines.Data(), objLines.Size(), strLine);
         if (strLine.size() < 7)
             return Fail(objLines.LineNumber(),
                         strLine.isEmpty() ? QStringLiteral("the line is blank")

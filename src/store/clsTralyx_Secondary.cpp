@@ -24,8 +24,9 @@ void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool
     int32_t lngCounter = 0;
     int32_t lngLastNumber = 0;
     clsLineReader objLines(bytContent);
+    QString strLine;
     while (objLines.Next()) {
-        const QString strLine = objCodePage.Decode(objLines.Data(), objLines.Size());
+        objCodePage.DecodeInto(objLines.Data(), objLines.Size(), strLine);
         const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999);
         if (strLine.size() < 6 || !lngNumber) continue;  // unnumbered lines, blank ones too, are skipped
         if (strLine.size() < 7)

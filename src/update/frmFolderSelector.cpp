@@ -1,5 +1,8 @@
 #include "frmFolderSelector.h"
 
+#include "QtGeneralItems.h"
+#include "QtTwips.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -8,37 +11,20 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tralyx {
 namespace {
 
-// Pixels of the original layout (15 twips to the pixel at 96 dpi): the tree at the top left, the
-// two buttons at the right edge.
-constexpr int Margin = 8;
-constexpr int ButtonWidth = 97;
-constexpr int ButtonHeight = 25;
-constexpr int CancelTop = 40;
-constexpr int TreeToButtons = 7;
-constexpr int ClientWidth = 385;
-constexpr int ClientHeight = 321;
-
-// Centres a window over the main window: the position rounded to the nearest pixel (halves to
-// even), never beyond the left or top edge of the screen.
-// TODO(shared): switch to basGeneralItems' CentreForm once it is there.
-void CentreForm(QWidget& pfrmForm)
-{
-    const QWidget* pfrmMain = pfrmForm.parentWidget() ? pfrmForm.parentWidget()->window() : nullptr;
-    if (!pfrmMain) return;
-    const QRect objMain = pfrmMain->frameGeometry();
-    const QSize objForm = pfrmForm.frameGeometry().size();
-    const auto Place = [](int plngStart, int plngOuter, int plngInner) {
-        const auto lngPosition = static_cast<int32_t>(std::nearbyint(plngStart + (plngOuter - plngInner) / 2.0));
-        return std::max(0, lngPosition);
-    };
-    pfrmForm.move(Place(objMain.left(), objMain.width(), objForm.width()),
-                  Place(objMain.top(), objMain.height(), objForm.height()));
-}
+// The layout in twips, within the client area: the tree at the top left, the two buttons at the
+// right edge; the tree takes what the buttons leave.
+constexpr int32_t DesignClientWidth = 5775;
+constexpr int32_t DesignClientHeight = 4815;
+constexpr int32_t Margin = 120;
+constexpr int32_t ButtonsFromRight = 1575;  // the buttons' left edge, from the right edge
+constexpr int32_t ButtonWidth = 1455;
+constexpr int32_t ButtonHeight = 375;
+constexpr int32_t CancelTop = 600;
+constexpr int32_t TreeToButtons = 105;
 
 }  // namespace
 
@@ -75,14 +61,14 @@ frmFolderSelector::frmFolderSelector(QWidget* pobjParent) : QDialog(pobjParent)
     connect(mftvFolderSelector, &QTreeView::pressed, this, [this] { mbooKeepInView = false; });
     connect(mftvFolderSelector->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { mbooKeepInView = false; });
 
-    resize(ClientWidth, ClientHeight);
+    resize(TwipsToPixelsX(*this, DesignClientWidth), TwipsToPixelsY(*this, DesignClientHeight));
     Form_Resize();
     Form_Load();
 }
 
 void frmFolderSelector::Form_Load()
 {
-    CentreForm(*this);
+    CentreForm(*this, false);
     mbooCancelled = true;
 }
 
@@ -96,11 +82,13 @@ void frmFolderSelector::Form_Resize()
 {
     // The tree grows and shrinks with the window, the buttons keep to its right edge; a window
     // too small for the tree leaves it empty.
-    const int lngButtonLeft = width() - Margin - ButtonWidth;
-    mftvFolderSelector->setGeometry(Margin, Margin, std::max(0, lngButtonLeft - TreeToButtons - Margin),
-                                    std::max(0, height() - 2 * Margin));
-    mcmdOK->setGeometry(lngButtonLeft, Margin, ButtonWidth, ButtonHeight);
-    mcmdCancel->setGeometry(lngButtonLeft, CancelTop, ButtonWidth, ButtonHeight);
+    const int32_t lngWidth = PixelsToTwipsX(*this, width()), lngHeight = PixelsToTwipsY(*this, height());
+    const int32_t lngButtonLeft = lngWidth - ButtonsFromRight;
+    mftvFolderSelector->setGeometry(TwipsRectToPixels(*this, Margin, Margin,
+                                                      std::max(0, lngButtonLeft - TreeToButtons - Margin),
+                                                      std::max(0, lngHeight - 2 * Margin)));
+    mcmdOK->setGeometry(TwipsRectToPixels(*this, lngButtonLeft, Margin, ButtonWidth, ButtonHeight));
+    mcmdCancel->setGeometry(TwipsRectToPixels(*this, lngButtonLeft, CancelTop, ButtonWidth, ButtonHeight));
 }
 
 QString frmFolderSelector::SelectedFolder() const

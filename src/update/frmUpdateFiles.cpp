@@ -1,7 +1,9 @@
 #include "frmUpdateFiles.h"
 
+#include "QtTwips.h"
 #include "basApplication.h"
 #include "basDesktop.h"
+#include "basGeneralItems.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
 
@@ -19,12 +21,13 @@
 namespace tralyx {
 namespace {
 
-// Sizes of the original layout in pixels (15 twips to the pixel at 96 dpi); labels and boxes grow
-// with the font, the layout keeps the three rows and the two buttons below them at the right.
-constexpr int TextBoxWidth = 321;
-constexpr int BrowseWidth = 25;
-constexpr int ButtonWidth = 89;
-constexpr int ButtonHeight = 25;
+// Sizes of the original layout in twips; labels and boxes grow with the font, and the layout
+// keeps the three rows in the frame and the two buttons below it at the right.
+constexpr int32_t TextBoxWidth = 4815;
+constexpr int32_t BrowseWidth = 375;
+constexpr int32_t ButtonWidth = 1335;
+constexpr int32_t ButtonHeight = 375;
+constexpr int32_t Margin = 120;
 
 }  // namespace
 
@@ -36,8 +39,8 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mfraDetails = new QGroupBox(QStringLiteral("File Details"), this);
     mfraDetails->setObjectName(QStringLiteral("fraDetails"));
     auto* objRows = new QGridLayout(mfraDetails);
-    objRows->setHorizontalSpacing(8);
-    objRows->setColumnMinimumWidth(1, TextBoxWidth);
+    objRows->setHorizontalSpacing(TwipsToPixelsX(*this, Margin));
+    objRows->setColumnMinimumWidth(1, TwipsToPixelsX(*this, TextBoxWidth));
 
     const std::array<const char*, 3> strLabelNames{"lblOldFile", "lblNew", "lblDestination"};
     const std::array<QString, 3> strCaptions{QStringLiteral("O&ld file folder:"), QStringLiteral("&New file folder:"),
@@ -53,7 +56,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
         mcmdBrowse[i] = new QPushButton(QStringLiteral("..."), mfraDetails);
         mcmdBrowse[i]->setObjectName(QStringLiteral("cmdBrowse"));
         mcmdBrowse[i]->setProperty("Index", i);
-        mcmdBrowse[i]->setFixedWidth(BrowseWidth);
+        mcmdBrowse[i]->setFixedWidth(TwipsToPixelsX(*this, BrowseWidth));
         mcmdBrowse[i]->setToolTip(QStringLiteral("Browse for the folder"));
         mcmdBrowse[i]->setAutoDefault(false);
         objRows->addWidget(lblRows[i], i, 0);
@@ -74,7 +77,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel}) {
-        pcmdButton->setMinimumSize(ButtonWidth, ButtonHeight);
+        pcmdButton->setMinimumSize(TwipsToPixelsX(*this, ButtonWidth), TwipsToPixelsY(*this, ButtonHeight));
         pcmdButton->setAutoDefault(false);
     }
 
@@ -83,8 +86,9 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     objButtons->addWidget(mcmdUpdate);
     objButtons->addWidget(mcmdCancel);
     auto* objForm = new QVBoxLayout(this);
-    objForm->setContentsMargins(8, 8, 8, 8);
-    objForm->setSpacing(8);
+    const int lngMargin = TwipsToPixelsX(*this, Margin);
+    objForm->setContentsMargins(lngMargin, lngMargin, lngMargin, lngMargin);
+    objForm->setSpacing(lngMargin);
     objForm->addWidget(mfraDetails);
     objForm->addLayout(objButtons);
     objForm->setSizeConstraint(QLayout::SetFixedSize);  // a fixed border
@@ -161,8 +165,10 @@ void frmUpdateFiles::cmdUpdate_Click()
     const QString strOld = mtxtOldFile->text(), strNew = mtxtNewFile->text(), strDestination = mtxtDestination->text();
     QVector<udtUpdateReport> udtReports;
     {
-        // A store of its own: the editor's tables are never touched by an update.
+        // A store of its own: the editor's tables are never touched by an update. It reads the
+        // files in the code page the editor was set to, so that the report shows their texts right.
         clsTralyx objStore;
+        if (gobjTextStore) objStore.SetCodePage(gobjTextStore->CodePage());
         udtReports.append(objStore.UpdateControlText(strOld, strNew, strDestination));
         udtReports.append(objStore.UpdateMessages(strOld, strNew, strDestination));
         udtReports.append(objStore.UpdateSecondaryText(strOld, strNew, strDestination));

@@ -41,7 +41,7 @@ QString udtUpdateReport::Text(int32_t plngMaxListed) const
 {
     QStringList strLines{Summary()};
     if (IsMerged()) {
-        strLines.append(QStringLiteral("  kept from the old file: %L1; taken from the new file: %L2; dropped from the old file: %L3")
+        strLines.append(QStringLiteral("  entries from the old file: %L1, from the new file: %L2, old ones dropped: %L3")
                             .arg(KeptFromOld)
                             .arg(TakenFromNew)
                             .arg(Dropped.size()));

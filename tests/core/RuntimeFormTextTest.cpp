@@ -1,6 +1,7 @@
 // Applying stored text to a form: which entry is found, what is assigned, what a failure leaves.
 #include "RuntimeFakeForm.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "clsTralyx.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,6 @@ ControlTextItem Entry(const char* pstrForm, const char* pstrControl, uint8_t pby
 {
     return {QString::fromUtf8(pstrForm), QString::fromUtf8(pstrControl), pbytIndex, QString::fromUtf8(pstrCaption),
             QString::fromUtf8(pstrToolTip)};
-}
-
-int32_t ErrorNumber(const std::function<void()>& pfnCall)
-{
-    try {
-        pfnCall();
-    } catch (const clsRuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
 }
 
 TEST(SetControlText, FirstMatchingEntryOnlyWithExactCaseSensitiveKeys)
@@ -50,44 +41,25 @@ TEST(SetControlText, FirstMatchingEntryOnlyWithExactCaseSensitiveKeys)
     EXPECT_TRUE(lbl2.mstrLog.isEmpty());
 }
 
-TEST(SetControlText, WhatEachKindReceives)
+TEST(SetControlText, DirectCallWidensAnyKindToItsCaption)
 {
+    // Only check boxes and option buttons get the room of their box; a text box gets no caption.
     const struct {
         K Kind;
-        bool Fit;
         QStringList Log;
     } udtCases[] = {
-        {K::TextBox, true, {"ToolTip=Tip", "Width=70"}},
-        {K::TextBox, false, {"ToolTip=Tip"}},
-        {K::Label, false, {"ToolTip=Tip", "Caption=Caption"}},
-        {K::Label, true, {"ToolTip=Tip", "Caption=Caption", "Width=70"}},  // the caption's width alone
-        {K::CommandButton, true, {"ToolTip=Tip", "Caption=Caption", "Width=70"}},
-        {K::Frame, false, {"ToolTip=Tip", "Caption=Caption"}},
-        {K::CheckBox, true, {"ToolTip=Tip", "Caption=Caption", "Width=420"}},
-        {K::OptionButton, true, {"ToolTip=Tip", "Caption=Caption", "Width=420"}},
-        {K::OptionButton, false, {"ToolTip=Tip", "Caption=Caption"}},
+        {K::Label, {"ToolTip=Tip", "Caption=Caption", "Width=70"}},
+        {K::TextBox, {"ToolTip=Tip", "Width=70"}},
+        {K::OptionButton, {"ToolTip=Tip", "Caption=Caption", "Width=420"}},
     };
     clsTralyx objStore;
     objStore.SetControlTextTable({Entry("frm", "ctl", 0, "Caption", "Tip")});
     for (const auto& c : udtCases) {
         clsFakeForm frm(QStringLiteral("frm"));
         clsFakeControl& ctl = frm.Add(c.Kind, QStringLiteral("ctl"));
-        objStore.SetControlText(frm, ctl, 0, c.Fit);
-        EXPECT_EQ(ctl.mstrLog, c.Log) << "kind " << int(c.Kind) << " fit " << c.Fit;
+        objStore.SetControlText(frm, ctl, 0, true);
+        EXPECT_EQ(ctl.mstrLog, c.Log) << "kind " << int(c.Kind);
     }
-}
-
-TEST(SetControlText, EmptyStoredTextsBlankTheControl)
-{
-    clsTralyx objStore;
-    objStore.SetControlTextTable({Entry("frm", "cmdGo", 0, "", "")});
-    clsFakeForm frm(QStringLiteral("frm"));
-    clsFakeControl& cmd = frm.Add(K::CommandButton, QStringLiteral("cmdGo"));
-    cmd.mstrCaption = QStringLiteral("Go");
-    cmd.mstrToolTip = QStringLiteral("Starts");
-    objStore.SetControlText(frm, cmd, 0, false);
-    EXPECT_EQ(cmd.mstrCaption, QString());
-    EXPECT_EQ(cmd.mstrToolTip, QString());
 }
 
 TEST(SetControlText, FailureReachesTheCallerAndKeepsEarlierAssignments)
@@ -158,7 +130,8 @@ TEST(SetFormText, KindsAndWidening)
     clsFakeForm frm(QStringLiteral("frm"));
     frm.Add(K::TextBox, QStringLiteral("txtName")).mstrCaption = QStringLiteral("typed text");
     frm.Add(K::Label, QStringLiteral("lblName"));
-    frm.Add(K::CommandButton, QStringLiteral("cmdOK"));
+    clsFakeControl& cmd = frm.Add(K::CommandButton, QStringLiteral("cmdOK"));
+    cmd.mstrToolTip = QStringLiteral("an empty stored tool-tip clears this");
     frm.Add(K::CheckBox, QStringLiteral("chkAll"));
     frm.Add(K::OptionButton, QStringLiteral("optSize"), 1);
     frm.Add(K::Frame, QStringLiteral("fraSize"));
@@ -173,6 +146,7 @@ TEST(SetFormText, KindsAndWidening)
                                  "fraSize ToolTip=", "fraSize Caption=Size",
                              }));
     EXPECT_EQ(frm.mobjControls[0]->mstrCaption, QStringLiteral("typed text"));
+    EXPECT_EQ(cmd.mstrToolTip, QString());
 }
 
 TEST(SetFormText, TabsAreLookedUpByTabNumberAndTheSelectionRestored)

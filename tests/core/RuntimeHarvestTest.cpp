@@ -1,6 +1,7 @@
 // Harvesting a form's text: the exact bytes of the form text file, and what happens on failure.
 #include "RuntimeFakeForm.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "basFormTextFile.h"
 #include "clsTralyx.h"
 
@@ -13,16 +14,6 @@ using namespace tralyx::test;
 using K = enuControlKind;
 
 namespace {
-
-int32_t ErrorNumber(const std::function<void()>& pfnCall)
-{
-    try {
-        pfnCall();
-    } catch (const clsRuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 // A form with one control of each kind and the awkward cases around them.
 void BuildOptionsForm(clsFakeForm& frm)
@@ -86,27 +77,6 @@ TEST(Harvest, WritesTheLinesOfEachKindByteForByte)
     // Unchanged form, same bytes.
     WriteFormTextFile(frm, strFile, clsCodePage());
     EXPECT_EQ(clsTempDir::Read(strFile), ExpectedOptionsFile);
-}
-
-TEST(Harvest, TheFileLoadsBackIntoOneRecordPerEntry)
-{
-    clsTempDir objDir;
-    clsFakeForm frm(QStringLiteral("frmOptions"));
-    BuildOptionsForm(frm);
-    const QString strFile = objDir.Path(QStringLiteral("frmOptions.LRC"));
-    WriteFormTextFile(frm, strFile, clsCodePage());
-    clsTralyx objStore;
-    bool booSuccess = false;
-    objStore.LoadControlText(strFile, booSuccess);
-    ASSERT_TRUE(booSuccess) << objStore.LastError().Text().toStdString();
-    const QVector<ControlTextItem>& udtTable = objStore.ControlTextTable();
-    ASSERT_EQ(udtTable.size(), 11);
-    EXPECT_EQ(udtTable[3], (ControlTextItem{"frmOptions", "optSize", 2, "Large", "tip 2"}));
-    EXPECT_EQ(udtTable[5], (ControlTextItem{"frmOptions", "txtName", 0, "", "Your name"}));
-    EXPECT_EQ(udtTable[6], (ControlTextItem{"frmOptions", "fraStyle", 0, "Style: ...", "a.b:c"}));
-    EXPECT_EQ(udtTable[7].Caption, QStringLiteral("OK"));  // the reader drops leading blanks
-    EXPECT_EQ(udtTable[8].Caption, QStringLiteral("Line one\r\n  Line two"));
-    EXPECT_EQ(udtTable[10], (ControlTextItem{"frmOptions", "tabMain", 1, "View", "View tip"}));
 }
 
 TEST(Harvest, UnreadablePropertiesLeaveTheirLinesOut)

@@ -2,6 +2,7 @@
 #include "ScriptedDesktop.h"
 #include "StoreFiles.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +23,6 @@ void Fill(clsTralyx& store, enuKind kind, const QString& text)
 }
 
 const enuKind AllKinds[] = {enuKind::ControlText, enuKind::Messages, enuKind::Secondary};
-
-QString OverwritePrompt(const QString& path)
-{
-    return "The file " + path + " already exists.\r\nDo you want to overwrite it?";
-}
 
 }  // namespace
 
@@ -142,8 +138,7 @@ TEST(StoreSave, StampTellsWhenAnotherProgramChangedTheFile)
     dir.Write("secondary.lrc", "TXT001:b\r\n");  // same size, maybe the same second: the content tells
     EXPECT_NE(store.SecondaryStamp(), udtFileStamp::Of(path));
     clsScriptedDesktop desktop;
-    desktop.Expect("The file " + path + " already exists.\r\nDo you want to overwrite it?", vbQuestion + vbYesNo,
-                   "Overwrite file", vbYes);
+    desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbYes);
     ASSERT_TRUE(SaveTo(store, enuKind::Secondary, path));
     EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
 }

@@ -48,11 +48,11 @@ struct udtCase {
 
 }  // namespace
 
-TEST(UpdateCliTest, ExitCodesAndFiles)
+TEST(CliUpdateTest, ExitCodesAndFiles)
 {
     const std::vector<udtCase> udtCases{
         {"fresh destination", {}, enuDest::Empty, false, 0, MergedCore, true, true, "core.lrc was written to"},
-        {"existing file left alone", {}, enuDest::HasCore, false, 1, Existing, true, true, "already exists and was not overwritten"},
+        {"existing file left alone", {}, enuDest::HasCore, false, 1, Existing, true, true, "already exists and was not overwritten (--force overwrites it)"},
         {"--force overwrites", {"--force"}, enuDest::HasCore, false, 0, MergedCore, true, true, "frmMain.cmdGone.0 \"Parti\""},
         {"--dry-run writes nothing", {"--dry-run"}, enuDest::Empty, false, 0, {}, false, false, "core.lrc would be written to"},
         {"--dry-run on an existing file", {"--dry-run"}, enuDest::HasCore, false, 1, Existing, false, false,
@@ -60,7 +60,8 @@ TEST(UpdateCliTest, ExitCodesAndFiles)
         {"--dry-run --force", {"--dry-run", "--force"}, enuDest::HasCore, false, 0, Existing, false, false, "core.lrc would be overwritten"},
         {"a missing old file", {}, enuDest::Empty, true, 1, MergedCore, false, true, "messages.lrc was not merged:"},
         {"a missing destination folder", {}, enuDest::Missing, false, 1, {}, false, false, "does not exist"},
-        {"another code page", {"--code-page", "ISO-8859-1"}, enuDest::Empty, false, 0, MergedCore, true, true, "was written"},
+        {"another code page", {"--code-page=ISO-8859-1"}, enuDest::Empty, false, 0, MergedCore, true, true, "was written"},
+        {"options after \"--\" are folders", {"--", "--force"}, enuDest::Empty, false, 2, {}, false, false, ""},
     };
     for (const udtCase& c : udtCases) {
         clsTempDir objDir;
@@ -85,7 +86,7 @@ TEST(UpdateCliTest, ExitCodesAndFiles)
     }
 }
 
-TEST(UpdateCliTest, UsageErrorsExitTwoAndTouchNothing)
+TEST(CliUpdateTest, UsageErrorsExitTwoAndTouchNothing)
 {
     clsTempDir objDir;
     QDir().mkpath(objDir.Path(QStringLiteral("a")));

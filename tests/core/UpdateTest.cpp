@@ -2,6 +2,7 @@
 // reports, and that the old and new folders are never touched.
 #include "ScriptedDesktop.h"
 #include "TempDir.h"
+#include "TestTexts.h"
 #include "basApplication.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
@@ -37,11 +38,6 @@ const QByteArray NewSecondary = "TXT001:One\r\nTXT002:Two\r\n";
 const QByteArray MergedSecondary = "TXT001:Un\r\nTXT002:Deux\rTXT002:lignes\r\n";
 
 const char* const FileNames[] = {"core.lrc", "messages.lrc", "secondary.lrc"};
-
-QString OverwritePrompt(const QString& pstrFile)
-{
-    return QStringLiteral("The file ") + pstrFile + QStringLiteral(" already exists.\r\nDo you want to overwrite it?");
-}
 
 class UpdateTest : public ::testing::Test {
 protected:
@@ -102,17 +98,8 @@ TEST_F(UpdateTest, WritesEachMergedFileByteForByte)
         EXPECT_TRUE(udtReports[i].Written()) << udtReports[i].Summary().toStdString();
         EXPECT_EQ(udtReports[i].DestinationFile, File("dest", FileNames[i]));
     }
-    // core: cmdOK and mnuFile kept, cmdNew taken, cmdGone dropped.
-    EXPECT_EQ(udtReports[0].KeptFromOld, 2);
-    EXPECT_EQ(udtReports[0].TakenFromNew, 1);
-    ASSERT_EQ(udtReports[0].Dropped.size(), 1);
-    EXPECT_EQ(udtReports[0].Dropped[0], (udtDroppedEntry{2, QStringLiteral("frmMain.cmdGone.0"), QStringLiteral("Parti"), false}));
-    EXPECT_EQ(udtReports[1].TakenFromNew, 1);
-    ASSERT_EQ(udtReports[2].Dropped.size(), 1);
-    EXPECT_EQ(udtReports[2].Dropped[0].Position, 2);
-    EXPECT_EQ(udtReports[2].Dropped[0].Text.toStdString(), "Trois");
-
-    // The closing box says so, and its details name what was dropped.
+    // The closing box says so, and its details name what was dropped (the merge's own counts are
+    // tested with the merge).
     const udtUpdateMessage udtMessage = UpdateMessage(udtReports);
     EXPECT_EQ(udtMessage.Prompt.toStdString(), "Completed!");
     EXPECT_EQ(udtMessage.Style, vbInformation);
@@ -186,33 +173,6 @@ TEST_F(UpdateTest, DeclinedOverwriteLeavesTheExistingFileByteIdentical)
     EXPECT_EQ(UpdateMessage(udtReports).Style, vbExclamation);
 }
 
-TEST_F(UpdateTest, SameFolderThreeTimesAsksOncePerFile)
-{
-    // The old folder is also the new one and the destination: every answer leaves it as it was.
-    for (const int32_t lngAnswer : {vbYes, vbNo}) {
-        WriteSet("old", {MergedCore, MergedMessages, MergedSecondary});
-        clsScriptedDesktop objDesktop;
-        for (const char* pstrName : FileNames)
-            objDesktop.Expect(OverwritePrompt(File("old", pstrName)), vbQuestion + vbYesNo, QStringLiteral("Overwrite file"),
-                              lngAnswer);
-        const auto objBefore = Snapshot(Folder("old"));
-        QVector<udtUpdateReport> udtReports;
-        {
-            clsTralyx objStore;
-            const QString strFolder = Folder("old");
-            udtReports = {objStore.UpdateControlText(strFolder, strFolder, strFolder),
-                          objStore.UpdateMessages(strFolder, strFolder, strFolder),
-                          objStore.UpdateSecondaryText(strFolder, strFolder, strFolder)};
-        }
-        EXPECT_EQ(Snapshot(Folder("old")), objBefore);
-        for (const udtUpdateReport& udtReport : udtReports) {
-            EXPECT_EQ(udtReport.Written(), lngAnswer == vbYes);
-            EXPECT_TRUE(udtReport.Dropped.isEmpty());
-            EXPECT_EQ(udtReport.TakenFromNew, 0);
-        }
-    }
-}
-
 TEST_F(UpdateTest, EmptyOldFilesGiveAnEmptyEntryAtPositionZero)
 {
     WriteSet("old", {OldCore, QByteArray(), QByteArray()});
@@ -232,27 +192,6 @@ TEST_F(UpdateTest, EmptyOldFilesGiveAnEmptyEntryAtPositionZero)
     EXPECT_EQ(objResult.SecondaryTable(), (QStringList{QString(), QStringLiteral("Two")}));
     EXPECT_EQ(udtReports[1].KeptFromOld, 1);
     EXPECT_EQ(udtReports[2].TakenFromNew, 1);
-}
-
-TEST_F(UpdateTest, NothingIsWrittenWhenAskedNotTo)
-{
-    clsScriptedDesktop objDesktop;
-    const QVector<udtUpdateReport> udtReports = RunAll(Folder("old"), Folder("new"), Folder("dest"), false);
-    EXPECT_TRUE(Snapshot(Folder("dest")).empty());
-    for (const udtUpdateReport& udtReport : udtReports) EXPECT_EQ(udtReport.Outcome, enuUpdateOutcome::Merged);
-    EXPECT_EQ(udtReports[0].Dropped.size(), 1);
-}
-
-TEST_F(UpdateTest, AMissingDestinationFolderIsReportedForEachFile)
-{
-    clsScriptedDesktop objDesktop;
-    const QString strMissing = Folder("dest") + QStringLiteral("/not-there");
-    const QVector<udtUpdateReport> udtReports = RunAll(Folder("old"), Folder("new"), strMissing);
-    for (const udtUpdateReport& udtReport : udtReports) {
-        EXPECT_EQ(udtReport.Outcome, enuUpdateOutcome::NotWritten);
-        EXPECT_TRUE(udtReport.Summary().contains(QStringLiteral("does not exist"))) << udtReport.Summary().toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(strMissing));
 }
 
 TEST_F(UpdateTest, SkippedLinesOfTheNewFileAreReported)

@@ -1,0 +1,312 @@
+#include "CliJson.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <algorithm>
+#include <cmath>
+
+namespace tralyx::cli {
+
+void AppendJsonString(QByteArray& pbytOut, QStringView pstrText)
+{
+    static const char Hex[] = "0123456789abcdef";
+    auto AppendEscape = [&](char16_t c) {
+        const char bytEscape[] = {'\\', 'u', Hex[(c >> 12) & 15], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15]};
+        pbytOut.append(bytEscape, sizeof bytEscape);
+    };
+    pbytOut += '"';
+    qsizetype lngRun = -1;  // start of a run of non-ASCII characters, converted to UTF-8 at once
+    auto FlushRun = [&](qsizetype plngEnd) {
+        if (lngRun >= 0) pbytOut += pstrText.mid(lngRun, plngEnd - lngRun).toUtf8();
+        lngRun = -1;
+    };
+    const qsizetype lngSize = pstrText.size();
+    for (qsizetype i = 0; i < lngSize; ++i) {
+        const char16_t c = pstrText[i].unicode();
+        if (c >= 0x80) {
+            // A surrogate without its partner has no UTF-8 form: it is kept as an escape.
+            const bool booLone = (QChar::isHighSurrogate(c) && !(i + 1 < lngSize && pstrText[i + 1].isLowSurrogate())) ||
+                                 (QChar::isLowSurrogate(c) && !(i > 0 && pstrText[i - 1].isHighSurrogate()));
+            if (!booLone) {
+                if (lngRun < 0) lngRun = i;
+                continue;
+            }
+            FlushRun(i);
+            AppendEscape(c);
+            continue;
+        }
+        FlushRun(i);
+        switch (c) {
+        case u'"': pbytOut += "\\\""; break;
+        case u'\\': pbytOut += "\\\\"; break;
+        case u'\r': pbytOut += "\\r"; break;
+        case u'\n': pbytOut += "\\n"; break;
+        case u'\t': pbytOut += "\\t"; break;
+        default:
+            if (c < 0x20) AppendEscape(c);
+            else pbytOut += static_cast<char>(c);
+        }
+    }
+    FlushRun(lngSize);
+    pbytOut += '"';
+}
+
+namespace {
+
+void AppendIssue(QByteArray& pbytOut, const udtFileIssue& pudtIssue)
+{
+    pbytOut += "{\"line\": " + QByteArray::number(pudtIssue.Line) + ", \"reason\": ";
+    AppendJsonString(pbytOut, pudtIssue.Reason);
+    pbytOut += '}';
+}
+
+void AppendRecord(QByteArray& pbytOut, const ControlTextItem& pudtItem)
+{
+    pbytOut += "{\"FormName\": ";
+    AppendJsonString(pbytOut, pudtItem.FormName);
+    pbytOut += ", \"ControlName\": ";
+    AppendJsonString(pbytOut, pudtItem.ControlName);
+    pbytOut += ", \"Index\": " + QByteArray::number(pudtItem.Index) + ", \"Caption\": ";
+    AppendJsonString(pbytOut, pudtItem.Caption);
+    pbytOut += ", \"ToolTip\": ";
+    AppendJsonString(pbytOut, pudtItem.ToolTip);
+    pbytOut += '}';
+}
+
+void AppendRecord(QByteArray& pbytOut, const MessageItem& pudtItem)
+{
+    pbytOut += "{\"Identifier\": " + QByteArray::number(pudtItem.Identifier) + ", \"Message\": ";
+    AppendJsonString(pbytOut, pudtItem.Message);
+    pbytOut += ", \"Title\": ";
+    AppendJsonString(pbytOut, pudtItem.Title);
+    pbytOut += '}';
+}
+
+void AppendRecord(QByteArray& pbytOut, const QString& pstrText) { AppendJsonString(pbytOut, pstrText); }
+
+// A list of items, one per line, indented below its key.
+template <typename List>
+void AppendList(QByteArray& pbytOut, const List& pudtItems)
+{
+    if (pudtItems.isEmpty()) {
+        pbytOut += "[]";
+        return;
+    }
+    pbytOut += '[';
+    for (qsizetype i = 0; i < pudtItems.size(); ++i) {
+        pbytOut += i == 0 ? "\n    " : ",\n    ";
+        if constexpr (std::is_same_v<typename List::value_type, udtFileIssue>) AppendIssue(pbytOut, pudtItems[i]);
+        else AppendRecord(pbytOut, pudtItems[i]);
+    }
+    pbytOut += "\n  ]";
+}
+
+// Where a byte offset into the text lies: line and column (in bytes) from 1.
+QString Position(const QByteArray& pbytText, qsizetype plngOffset)
+{
+    const QByteArrayView bytBefore(pbytText.constData(), std::min(plngOffset, pbytText.size()));
+    const qsizetype lngLineStart = bytBefore.lastIndexOf('\n') + 1;
+    return QStringLiteral("line %1, column %2").arg(bytBefore.count('\n') + 1).arg(bytBefore.size() - lngLineStart + 1);
+}
+
+QString TypeName(const QJsonValue& pvarValue)
+{
+    switch (pvarValue.type()) {
+    case QJsonValue::Null: return QStringLiteral("null");
+    case QJsonValue::Bool: return QStringLiteral("true or false");
+    case QJsonValue::Double: return QStringLiteral("a number");
+    case QJsonValue::String: return QStringLiteral("a string");
+    case QJsonValue::Array: return QStringLiteral("an array");
+    case QJsonValue::Object: return QStringLiteral("an object");
+    default: return QStringLiteral("nothing");
+    }
+}
+
+// Reads the fields of one record object; each reader fails with a reason naming the field.
+class clsRecordReader {
+public:
+    clsRecordReader(const QJsonValue& pvarRecord, qsizetype plngIndex, QString& pstrReason)
+        : mobjRecord(pvarRecord.toObject()), mstrWhere(QStringLiteral("records[%1]").arg(plngIndex)), mstrReason(pstrReason)
+    {
+        if (!pvarRecord.isObject()) Fail(QString(), QStringLiteral("must be an object, not %1").arg(TypeName(pvarRecord)));
+    }
+
+    bool Ok() const { return mstrReason.isEmpty(); }
+
+    // Fails on a field the kind does not have, so that a misspelt name does not lose its text.
+    void OnlyFields(std::initializer_list<QLatin1StringView> pstrNames)
+    {
+        if (!Ok()) return;
+        for (const QString& strKey : mobjRecord.keys())
+            if (std::find(pstrNames.begin(), pstrNames.end(), strKey) == pstrNames.end())
+                return Fail(QString(), QStringLiteral("has an unknown field '%1' (the fields are %2)")
+                                           .arg(strKey.size() > 40 ? strKey.left(40) + QStringLiteral("...") : strKey,
+                                                Join(pstrNames)));
+    }
+
+    // A missing text is empty.
+    QString Text(QLatin1StringView pstrName)
+    {
+        const QJsonValue varValue = mobjRecord.value(pstrName);
+        if (varValue.isUndefined() || !Ok()) return QString();
+        if (!varValue.isString()) Fail(pstrName, QStringLiteral("must be a string, not %1").arg(TypeName(varValue)));
+        return varValue.toString();
+    }
+
+    QString RequiredText(QLatin1StringView pstrName)
+    {
+        if (Ok() && !mobjRecord.contains(pstrName)) Fail(pstrName, QStringLiteral("is missing"));
+        return Text(pstrName);
+    }
+
+    // A whole number from 0 to 255; missing is 0 unless required.
+    uint8_t Byte(QLatin1StringView pstrName, bool pbooRequired)
+    {
+        const QJsonValue varValue = mobjRecord.value(pstrName);
+        if (!Ok()) return 0;
+        if (varValue.isUndefined()) {
+            if (pbooRequired) Fail(pstrName, QStringLiteral("is missing"));
+            return 0;
+        }
+        const double dblValue = varValue.toDouble(-1);
+        if (!varValue.isDouble() || dblValue < 0 || dblValue > 255 || dblValue != std::floor(dblValue)) {
+            const QString strGiven = varValue.isDouble() ? QString::number(dblValue) : TypeName(varValue);
+            Fail(pstrName, QStringLiteral("must be a whole number from 0 to 255, not %1").arg(strGiven));
+            return 0;
+        }
+        return static_cast<uint8_t>(dblValue);
+    }
+
+private:
+    void Fail(const QString& pstrField, const QString& pstrWhat)
+    {
+        if (!Ok()) return;
+        mstrReason = mstrWhere + (pstrField.isEmpty() ? QString() : u'.' + pstrField) + u' ' + pstrWhat;
+    }
+    static QString Join(std::initializer_list<QLatin1StringView> pstrNames)
+    {
+        QStringList strNames;
+        for (const QLatin1StringView strName : pstrNames) strNames.append(strName);
+        return strNames.join(QStringLiteral(", "));
+    }
+
+    QJsonObject mobjRecord;
+    QString mstrWhere;
+    QString& mstrReason;
+};
+
+}  // namespace
+
+QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool pbooSuccess)
+{
+    QByteArray bytOut;
+    bytOut.reserve(RecordCount(pobjStore, penuKind) * 200 + 256);
+    bytOut += "{\n  \"kind\": \"" + KindName(penuKind).toLatin1() + "\",\n  \"success\": ";
+    bytOut += pbooSuccess ? "true" : "false";
+    bytOut += ",\n  \"error\": ";
+    if (pbooSuccess) bytOut += "null";
+    else AppendIssue(bytOut, pobjStore.LastError());
+    bytOut += ",\n  \"warnings\": ";
+    AppendList(bytOut, pobjStore.LastWarnings());
+    bytOut += ",\n  \"records\": ";
+    switch (penuKind) {
+    case enuFileKind::Core: AppendList(bytOut, pobjStore.ControlTextTable()); break;
+    case enuFileKind::Messages: AppendList(bytOut, pobjStore.MessageTable()); break;
+    case enuFileKind::Secondary: AppendList(bytOut, pobjStore.SecondaryTable()); break;
+    }
+    bytOut += "\n}\n";
+    return bytOut;
+}
+
+bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& pstrReason)
+{
+    QJsonParseError udtError;
+    const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
+    if (udtError.error != QJsonParseError::NoError) {
+        pstrReason = QStringLiteral("%1: not valid JSON: %2").arg(Position(pbytJson, udtError.offset), udtError.errorString());
+        return false;
+    }
+    if (!objDocument.isObject()) {
+        pstrReason = QStringLiteral("expected an object with \"records\", as dump prints it");
+        return false;
+    }
+    const QJsonObject objRoot = objDocument.object();
+    const QJsonValue varRecords = objRoot.value(QLatin1StringView("records"));
+    if (!varRecords.isArray()) {
+        pstrReason = varRecords.isUndefined() ? QStringLiteral("the object has no \"records\"")
+                                              : QStringLiteral("\"records\" must be an array, not %1").arg(TypeName(varRecords));
+        return false;
+    }
+    const QJsonValue varKind = objRoot.value(QLatin1StringView("kind"));
+    pudtOut.Kind.reset();
+    if (!varKind.isUndefined() && !varKind.isNull()) {
+        pudtOut.Kind = KindFromName(varKind.toString());
+        if (!pudtOut.Kind) {
+            pstrReason = QStringLiteral("\"kind\" must be \"core\", \"messages\" or \"secondary\"");
+            return false;
+        }
+    }
+    pudtOut.Records = varRecords.toArray();
+    return true;
+}
+
+bool SetTableFromJson(clsTralyx& pobjStore, enuFileKind penuKind, const QJsonArray& pudtRecords, QString& pstrReason)
+{
+    pstrReason.clear();
+    const qsizetype lngCount = pudtRecords.size();
+    switch (penuKind) {
+    case enuFileKind::Core: {
+        QVector<ControlTextItem> udtTable;
+        udtTable.reserve(lngCount);
+        for (qsizetype i = 0; i < lngCount; ++i) {
+            clsRecordReader objRecord(pudtRecords[i], i, pstrReason);
+            objRecord.OnlyFields({QLatin1StringView("FormName"), QLatin1StringView("ControlName"),
+                                  QLatin1StringView("Index"), QLatin1StringView("Caption"), QLatin1StringView("ToolTip")});
+            ControlTextItem udtItem;
+            udtItem.FormName = objRecord.RequiredText(QLatin1StringView("FormName"));
+            udtItem.ControlName = objRecord.RequiredText(QLatin1StringView("ControlName"));
+            udtItem.Index = objRecord.Byte(QLatin1StringView("Index"), true);
+            udtItem.Caption = objRecord.Text(QLatin1StringView("Caption"));
+            udtItem.ToolTip = objRecord.Text(QLatin1StringView("ToolTip"));
+            if (!objRecord.Ok()) return false;
+            udtTable.append(std::move(udtItem));
+        }
+        pobjStore.SetControlTextTable(std::move(udtTable));
+        return true;
+    }
+    case enuFileKind::Messages: {
+        QVector<MessageItem> udtTable;
+        udtTable.reserve(lngCount);
+        for (qsizetype i = 0; i < lngCount; ++i) {
+            clsRecordReader objRecord(pudtRecords[i], i, pstrReason);
+            objRecord.OnlyFields({QLatin1StringView("Identifier"), QLatin1StringView("Message"), QLatin1StringView("Title")});
+            MessageItem udtItem;
+            udtItem.Identifier = objRecord.Byte(QLatin1StringView("Identifier"), false);
+            udtItem.Message = objRecord.Text(QLatin1StringView("Message"));
+            udtItem.Title = objRecord.Text(QLatin1StringView("Title"));
+            if (!objRecord.Ok()) return false;
+            udtTable.append(std::move(udtItem));
+        }
+        pobjStore.SetMessageTable(std::move(udtTable));
+        return true;
+    }
+    case enuFileKind::Secondary: {
+        QStringList strTable;
+        strTable.reserve(lngCount);
+        for (qsizetype i = 0; i < lngCount; ++i) {
+            const QJsonValue varText = pudtRecords[i];
+            if (!varText.isString()) {
+                pstrReason = QStringLiteral("records[%1] must be a string, not %2").arg(i).arg(TypeName(varText));
+                return false;
+            }
+            strTable.append(varText.toString());
+        }
+        pobjStore.SetSecondaryTable(std::move(strTable));
+        return true;
+    }
+    }
+    return false;
+}
+
+}  // namespace tralyx::cli

@@ -1,0 +1,38 @@
+#pragma once
+// The options of the tralyx-lrc commands, and how a command reports a usage error.
+#include "CliStore.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace tralyx::cli {
+
+// The options a command accepts, as flags for ParseCliOptions.
+enum CliOption : uint32_t {
+    optCodePage = 1,  // --code-page NAME
+    optKind = 2,      // --kind core|messages|secondary
+    optForce = 4,     // --force
+};
+
+struct udtCliOptions {
+    QStringList Operands;  // the arguments that are not options, in order
+    QString CodePage = QString::fromLatin1(clsCodePage::DefaultName);
+    std::optional<enuFileKind> Kind;
+    bool Force = false;
+    bool Help = false;  // --help or -h, which every command takes
+};
+
+// Parses one command's arguments ("--name value" or "--name=value"; "--" ends the options). False,
+// with the reason in pstrError, for an option the command does not take, a missing value, an
+// unknown kind or a code page that Qt does not know.
+bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOptions& pudtOut, QString& pstrError);
+
+// Prints the command's usage line on stdout; returns exit code 0.
+int UsageHelp(const char* pstrUsage);
+
+// Prints "tralyx-lrc COMMAND: message" and the command's usage line to stderr; returns exit code 2.
+int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage);
+
+}  // namespace tralyx::cli

@@ -1,0 +1,154 @@
+#include "QtControl.h"
+
+#include "clsRuntimeError.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <limits>
+
+namespace tralyx {
+namespace {
+
+QString ToWidgetText(const QString& pstrText)
+{
+    QString strOut = pstrText;
+    strOut.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return strOut;
+}
+
+QString ToStoreText(const QString& pstrText)
+{
+    return ToWidgetText(pstrText).replace(u'\n', QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+clsQtControl::clsQtControl(QWidget* pobjWidget) : mobjWidget(pobjWidget), menuKind(KindOf(pobjWidget)) {}
+
+enuControlKind clsQtControl::KindOf(const QWidget* pobjWidget)
+{
+    if (!pobjWidget) return enuControlKind::Other;
+    if (qobject_cast<const QLineEdit*>(pobjWidget) || qobject_cast<const QTextEdit*>(pobjWidget) ||
+        qobject_cast<const QPlainTextEdit*>(pobjWidget))
+        return enuControlKind::TextBox;
+    if (qobject_cast<const QLabel*>(pobjWidget)) return enuControlKind::Label;
+    if (qobject_cast<const QPushButton*>(pobjWidget)) return enuControlKind::CommandButton;
+    if (qobject_cast<const QCheckBox*>(pobjWidget)) return enuControlKind::CheckBox;
+    if (qobject_cast<const QRadioButton*>(pobjWidget)) return enuControlKind::OptionButton;
+    if (qobject_cast<const QTabWidget*>(pobjWidget)) return enuControlKind::TabControl;
+    if (qobject_cast<const QGroupBox*>(pobjWidget)) return enuControlKind::Frame;
+    return enuControlKind::Other;
+}
+
+QWidget* clsQtControl::Checked() const
+{
+    if (!mobjWidget) throw clsPropertyNotSupported("the widget no longer exists");
+    return mobjWidget;
+}
+
+QTabWidget* clsQtControl::CheckedTabs() const
+{
+    auto* objTabs = qobject_cast<QTabWidget*>(Checked());
+    if (!objTabs) throw clsPropertyNotSupported("Tab (not a tab control)");
+    return objTabs;
+}
+
+int clsQtControl::AddressedTab() const { return mintAddressedTab.value_or(CheckedTabs()->currentIndex()); }
+
+QString clsQtControl::Name() const { return Checked()->objectName(); }
+
+std::optional<int32_t> clsQtControl::Index() const
+{
+    const QVariant varIndex = Checked()->property("Index");
+    if (!varIndex.isValid()) return std::nullopt;
+    bool booNumber = false;
+    const qlonglong lngIndex = varIndex.toLongLong(&booNumber);
+    if (!booNumber || lngIndex < std::numeric_limits<int32_t>::min() || lngIndex > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(lngIndex);
+}
+
+QString clsQtControl::Caption() const
+{
+    QWidget* objWidget = Checked();
+    switch (menuKind) {
+    case enuControlKind::Label: return ToStoreText(static_cast<QLabel*>(objWidget)->text());
+    case enuControlKind::CommandButton:
+    case enuControlKind::CheckBox:
+    case enuControlKind::OptionButton: return ToStoreText(static_cast<QAbstractButton*>(objWidget)->text());
+    case enuControlKind::Frame: return ToStoreText(static_cast<QGroupBox*>(objWidget)->title());
+    case enuControlKind::TabControl: return ToStoreText(CheckedTabs()->tabText(AddressedTab()));
+    case enuControlKind::TextBox:
+    case enuControlKind::Other: break;
+    }
+    throw clsPropertyNotSupported("Caption");
+}
+
+void clsQtControl::SetCaption(const QString& pstrCaption)
+{
+    QWidget* objWidget = Checked();
+    const QString strText = ToWidgetText(pstrCaption);
+    switch (menuKind) {
+    case enuControlKind::Label: static_cast<QLabel*>(objWidget)->setText(strText); return;
+    case enuControlKind::CommandButton:
+    case enuControlKind::CheckBox:
+    case enuControlKind::OptionButton: static_cast<QAbstractButton*>(objWidget)->setText(strText); return;
+    case enuControlKind::Frame: static_cast<QGroupBox*>(objWidget)->setTitle(strText); return;
+    case enuControlKind::TabControl: CheckedTabs()->setTabText(AddressedTab(), strText); return;
+    case enuControlKind::TextBox:
+    case enuControlKind::Other: break;
+    }
+    throw clsPropertyNotSupported("Caption");
+}
+
+QString clsQtControl::ToolTipText() const
+{
+    if (menuKind == enuControlKind::TabControl) return ToStoreText(CheckedTabs()->tabToolTip(AddressedTab()));
+    return ToStoreText(Checked()->toolTip());
+}
+
+void clsQtControl::SetToolTipText(const QString& pstrToolTip)
+{
+    if (menuKind == enuControlKind::TabControl) CheckedTabs()->setTabToolTip(AddressedTab(), ToWidgetText(pstrToolTip));
+    else Checked()->setToolTip(ToWidgetText(pstrToolTip));
+}
+
+void clsQtControl::SetWidth(float psngWidth)
+{
+    QWidget* objWidget = Checked();
+    const int lngPixels = qMax(0, qRound(psngWidth * objWidget->logicalDpiX() / 1440.0));
+    // A layout would shrink a resized widget back to its size hint; the minimum holds.
+    objWidget->setMinimumWidth(lngPixels);
+    objWidget->resize(lngPixels, objWidget->height());
+}
+
+int16_t clsQtControl::Tab() const { return static_cast<int16_t>(CheckedTabs()->currentIndex()); }
+
+void clsQtControl::SetTab(int16_t pintTab)
+{
+    QTabWidget* objTabs = CheckedTabs();
+    if (pintTab >= objTabs->count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
+    {
+        // The walks select each tab in turn and then the one selected before: the application is not
+        // told about these passing changes.
+        const QSignalBlocker objBlock(objTabs);
+        objTabs->setCurrentIndex(pintTab);
+    }
+    mintAddressedTab = pintTab;
+}
+
+int16_t clsQtControl::Tabs() const
+{
+    return static_cast<int16_t>(qMin<qsizetype>(CheckedTabs()->count(), std::numeric_limits<int16_t>::max()));
+}
+
+}  // namespace tralyx

@@ -1,0 +1,14 @@
+#pragma once
+// The code pages that the main window offers for the files opened next, default first.
+#include <span>
+
+namespace tralyx {
+
+struct udtCodePageChoice {
+    const char* Caption;
+    const char* Name;  // as the store and Qt's converters know it
+};
+
+std::span<const udtCodePageChoice> CodePageChoices();
+
+}  // namespace tralyx

@@ -1,0 +1,93 @@
+#pragma once
+// The main window: a frame of child windows whose menus and toolbar hold every command of the
+// editor. It owns the program's text store, opens each language file in a text editor window and
+// sends Save, Save As, Commit and the clipboard commands to the active one.
+#include "clsFileDialog.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <optional>
+
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace tralyx {
+
+class clsStatusPanels;
+class frmMessageEditor;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // The filter of the Open dialog, in the classic form.
+    static constexpr const char* OpenFilter = "Zarvo Language resource files (*.LRC)|*.LRC|All Files (*.*)|*.*";
+
+    explicit frmMain(QWidget* pobjParent = nullptr);
+    ~frmMain() override;
+
+    // Opens a file as Open does after its dialog: by the lower-cased base name "core", "secondary" or
+    // "messages" (any other name is ignored silently), in a new editor window. True when a window
+    // opened. Used for the command line and for files dropped onto the window too.
+    bool OpenFile(const QString& pstrPath);
+
+    // The edit type that a file of this name is opened with; none when it is not a language file.
+    static std::optional<int32_t> EditTypeOf(const QString& pstrPath);
+
+    QMdiArea* Frame() const { return mdiArea; }
+    frmMessageEditor* ActiveEditor() const;
+
+protected:
+    void closeEvent(QCloseEvent* pobjEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pobjEvent) override;
+    void dropEvent(QDropEvent* pobjEvent) override;
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
+
+private slots:
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuMergeFiles_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuCodePage_Click(QAction* pobjItem);
+    void mnuWindow_AboutToShow();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(QAction* pobjButton);
+    void mdiArea_SubWindowActivated(QMdiSubWindow* pobjWindow);
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    QAction* AddItem(QMenu* pobjMenu, const char* pstrName, const QString& pstrCaption, void (frmMain::*pfnSlot)(),
+                     const QKeySequence& pobjShortcut = QKeySequence());
+    QMdiSubWindow* ActiveChild() const;
+    QWidget* FocusedTextBox() const;  // in the active editor window, or nullptr
+    bool CloseEditorsOfKind(int32_t plngEditType);
+    void UpdateCommands();
+
+    QMdiArea* mdiArea = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QMenu* mnuWindow = nullptr;
+    QActionGroup* mobjCodePages = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QList<QAction*> mobjWindowList;  // the window list entries of mnuWindow
+    clsStatusPanels* mobjStatus = nullptr;
+    clsFileDialog dlgCommonDialog;
+};
+
+}  // namespace tralyx

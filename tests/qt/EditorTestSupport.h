@@ -1,0 +1,76 @@
+#pragma once
+// Shared set-up of the editor window tests: a fresh store, a scripted desktop, small tables, and
+// the user's gestures (row clicks, typing).
+#include "ScriptedDesktop.h"
+#include "TempDir.h"
+#include "TestTexts.h"
+#include "basGeneralItems.h"
+#include "clsTralyx.h"
+#include "frmMessageEditor.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tralyx::test {
+
+// The editor window's parts, and the user's gestures on them.
+inline QTreeView* List(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QTreeView*>("lvwMessages"); }
+inline QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QLineEdit*>("txtTitle"); }
+inline QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QPlainTextEdit*>("txtMessage"); }
+inline QString Cell(frmMessageEditor& pfrmWindow, int plngRow, int plngColumn)
+{
+    return List(pfrmWindow)->model()->index(plngRow, plngColumn).data().toString();
+}
+inline void ClickRow(frmMessageEditor& pfrmWindow, int plngRow)
+{
+    QTreeView* objList = List(pfrmWindow);
+    const QRect objCell = objList->visualRect(objList->model()->index(plngRow, 0));
+    ASSERT_TRUE(objCell.isValid()) << "row " << plngRow << " not visible";
+    QTest::mouseClick(objList->viewport(), Qt::LeftButton, {}, objCell.center());
+}
+// Types at the end of a box, as the user would.
+inline void TypeUpper(frmMessageEditor& pfrmWindow, const QString& pstrText)
+{
+    UpperBox(pfrmWindow)->end(false);
+    QTest::keyClicks(UpperBox(pfrmWindow), pstrText);
+}
+inline void TypeLower(frmMessageEditor& pfrmWindow, const QString& pstrText)
+{
+    LowerBox(pfrmWindow)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(LowerBox(pfrmWindow), pstrText);
+}
+
+class clsEditorFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gobjTextStore = std::make_unique<clsTralyx>();
+        gobjTextStore->SetMessageTable({{1, Q("Disk full.\r\nFree some space."), Q("Error [#!n!#]")},
+                                        {2, Q("Saved [#!file!#]."), Q("Done")},
+                                        {3, Q("Quit?"), Q("")}});
+        gobjTextStore->SetSecondaryTable({Q("First entry"), Q("Two\r\nlines"), Q("Third")});
+        gobjTextStore->SetControlTextTable({{Q("frmMain"), Q("mnuFileOpen"), 0, Q("&Open"), Q("Open a file")},
+                                            {Q("frmMain"), Q("optKind"), 12, Q("Kind"), Q("Pick\r\none")},
+                                            {Q(""), Q(""), 0, Q(""), Q("")}});
+    }
+    void TearDown() override { gobjTextStore.reset(); }
+
+    // Opens a window as the main window does: edit type, then file name, then shown.
+    std::unique_ptr<frmMessageEditor> Open(int32_t plngEditType, const QString& pstrFileName = Q("/lang/x.lrc"))
+    {
+        auto objWindow = std::make_unique<frmMessageEditor>();
+        objWindow->EditType(plngEditType);
+        objWindow->FileName(pstrFileName);
+        objWindow->show();
+        return objWindow;
+    }
+
+    clsScriptedDesktop mobjDesktop;
+    clsTempDir mobjDir;
+};
+
+}  // namespace tralyx::test

@@ -1,0 +1,106 @@
+// The Qt message box behind the desktop seam: style flags to icon, buttons and default button, the
+// chosen button to the standard answer code, and the prompt shown as plain text.
+#include "QtDesktop.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace tralyx;
+using SB = QMessageBox::StandardButton;
+
+namespace {
+
+struct udtSeenBox {
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons Buttons;
+    SB Default = QMessageBox::NoButton;
+    SB Escape = QMessageBox::NoButton;
+    QString Title;
+    QString Text;
+    Qt::TextFormat Format = Qt::AutoText;
+};
+
+// Shows a box through the seam, notes what it looks like and presses penuPress (or Esc for NoButton).
+int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
+                     const QString& pstrPrompt = QStringLiteral("Prompt"))
+{
+    clsQtDesktop objDesktop([] { return nullptr; });
+    QTimer::singleShot(0, [&] {
+        auto* objBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!objBox) {
+            ADD_FAILURE() << "no message box";
+            return;
+        }
+        pudtSeen.Icon = objBox->icon();
+        pudtSeen.Buttons = objBox->standardButtons();
+        pudtSeen.Default = objBox->standardButton(objBox->defaultButton());
+        pudtSeen.Escape = objBox->standardButton(objBox->escapeButton());
+        pudtSeen.Title = objBox->windowTitle();
+        pudtSeen.Text = objBox->text();
+        pudtSeen.Format = objBox->textFormat();
+        if (penuPress == QMessageBox::NoButton) QTest::keyClick(objBox, Qt::Key_Escape);
+        else objBox->button(penuPress)->click();
+    });
+    return objDesktop.MsgBox(pstrPrompt, plngStyle, QStringLiteral("Title"), QString());
+}
+
+TEST(QtDesktop, StyleFlagsAndAnswers)
+{
+    const struct {
+        int32_t Style;
+        QMessageBox::Icon Icon;
+        QMessageBox::StandardButtons Buttons;
+        SB Default;
+        SB Press;
+        int32_t Answer;
+    } udtCases[] = {
+        {vbOKOnly, QMessageBox::NoIcon, SB::Ok, SB::Ok, SB::Ok, vbOK},
+        {vbOKCancel | vbCritical, QMessageBox::Critical, SB::Ok | SB::Cancel, SB::Ok, SB::Cancel, vbCancel},
+        {vbOKCancel | vbDefaultButton2, QMessageBox::NoIcon, SB::Ok | SB::Cancel, SB::Cancel, SB::Ok, vbOK},
+        {vbAbortRetryIgnore | vbQuestion, QMessageBox::Question, SB::Abort | SB::Retry | SB::Ignore, SB::Abort, SB::Abort, vbAbort},
+        {vbAbortRetryIgnore | vbDefaultButton3, QMessageBox::NoIcon, SB::Abort | SB::Retry | SB::Ignore, SB::Ignore, SB::Ignore, vbIgnore},
+        {vbYesNoCancel | vbExclamation | vbDefaultButton3, QMessageBox::Warning, SB::Yes | SB::No | SB::Cancel, SB::Cancel, SB::No, vbNo},
+        {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::Yes, vbYes},
+        {vbRetryCancel | vbCritical, QMessageBox::Critical, SB::Retry | SB::Cancel, SB::Retry, SB::Retry, vbRetry},
+        {vbYesNoCancel | vbQuestion, QMessageBox::Question, SB::Yes | SB::No | SB::Cancel, SB::Yes, SB::Cancel, vbCancel},
+    };
+    for (const auto& c : udtCases) {
+        udtSeenBox udtSeen;
+        EXPECT_EQ(ShowAndPress(c.Style, c.Press, udtSeen), c.Answer) << "style " << c.Style;
+        EXPECT_EQ(udtSeen.Icon, c.Icon) << "style " << c.Style;
+        EXPECT_EQ(udtSeen.Buttons, c.Buttons) << "style " << c.Style;
+        EXPECT_EQ(udtSeen.Default, c.Default) << "style " << c.Style;
+        EXPECT_EQ(udtSeen.Title, QStringLiteral("Title"));
+    }
+}
+
+TEST(QtDesktop, EscapeAnswersCancelOrTheSafeChoice)
+{
+    const struct {
+        int32_t Style;
+        int32_t Answer;
+    } udtCases[] = {
+        {vbOKOnly, vbOK}, {vbOKCancel, vbCancel}, {vbYesNoCancel, vbCancel}, {vbRetryCancel, vbCancel},
+        {vbYesNo, vbNo},  {vbAbortRetryIgnore, vbAbort},
+    };
+    for (const auto& c : udtCases) {
+        udtSeenBox udtSeen;
+        EXPECT_EQ(ShowAndPress(c.Style, QMessageBox::NoButton, udtSeen), c.Answer) << "style " << c.Style;
+    }
+}
+
+TEST(QtDesktop, PromptIsPlainTextWithLineBreaks)
+{
+    // Language files are plain text: markup in a message must show as written.
+    udtSeenBox udtSeen;
+    ShowAndPress(vbOKOnly, SB::Ok, udtSeen, QStringLiteral("<b>Size</b> < 5\r\nline two\rline three"));
+    EXPECT_EQ(udtSeen.Format, Qt::PlainText);
+    EXPECT_EQ(udtSeen.Text, QStringLiteral("<b>Size</b> < 5\nline two\nline three"));
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// What many tests share: the system's own questions, and the number of the run-time error a call
+// raises.
+#include "clsRuntimeError.h"
+
+#include <QString>
+#include <functional>
+
+namespace tralyx::test {
+
+inline QString Q(const char* pstrText) { return QString::fromUtf8(pstrText); }
+
+inline const QString DataChangedPrompt = Q("This item has changed, do you want to save the changes?");
+inline const QString SaveChangesPrompt = Q("Do you want to save your changes?");
+inline QString OverwritePrompt(const QString& pstrPath)
+{
+    return Q("The file ") + pstrPath + Q(" already exists.\r\nDo you want to overwrite it?");
+}
+
+// 0 when pfnCall raises no run-time error.
+inline int32_t ErrorNumber(const std::function<void()>& pfnCall)
+{
+    try {
+        pfnCall();
+    } catch (const clsRuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+}  // namespace tralyx::test
