@@ -75,7 +75,13 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    // ~QWidget closes the editor windows after this object has stopped being a frmMain; the MDI
+    // area's activation signal must not reach a slot of it then.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
 
 QAction* frmMain::AddItem(QMenu* pobjMenu, const char* pstrName, const QString& pstrCaption,
                           void (frmMain::*pfnSlot)(), const QKeySequence& pobjShortcut)
