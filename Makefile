@@ -34,7 +34,7 @@ test-asan: deps
 fuzz:
 	@tools/install-deps.sh --fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRALYX_FUZZ=ON -DTRALYX_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_all
 	@if [ -x fuzz/run-all.sh ]; then fuzz/run-all.sh $(FUZZ_BUILD) $(SECONDS); fi
 
 clean:

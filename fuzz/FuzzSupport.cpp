@@ -1,0 +1,413 @@
+#include "FuzzSupport.h"
+
+#include "FuzzInput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace tralyx::fuzz {
+
+// ---- Failing ------------------------------------------------------------------------------------
+
+void Fail(const std::string& pstrWhat)
+{
+    std::fprintf(stderr, "\n*** property broken: %s\n", pstrWhat.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+std::string Show(const QString& pstrText)
+{
+    std::string strOut = "\"";
+    for (const QChar c : pstrText) {
+        const char16_t u = c.unicode();
+        if (u == u'\r') strOut += "\\r";
+        else if (u == u'\n') strOut += "\\n";
+        else if (u == u'"' || u == u'\\') strOut += std::string("\\") + static_cast<char>(u);
+        else if (u >= 0x20 && u < 0x7F) strOut += static_cast<char>(u);
+        else {
+            char buf[12];
+            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(u));
+            strOut += buf;
+        }
+        if (strOut.size() > 400) return strOut + "...\"";
+    }
+    return strOut + "\"";
+}
+
+// ---- Files --------------------------------------------------------------------------------------
+
+QString ScratchPath(const QString& pstrName)
+{
+    static const std::unique_ptr<QTemporaryDir> objDir = [] {
+        const QString strBase = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                                   : QDir::tempPath();
+        auto objNew = std::make_unique<QTemporaryDir>(strBase + QStringLiteral("/tralyx-fuzz-XXXXXX"));
+        if (!objNew->isValid()) Fail("cannot make a scratch folder under " + strBase.toStdString());
+        return objNew;
+    }();
+    const QString strPath = objDir->path() + u'/' + pstrName;
+    QDir().mkpath(QFileInfo(strPath).absolutePath());
+    return strPath;
+}
+
+void WriteBytes(const QString& pstrPath, const QByteArray& pbytContent)
+{
+    QFile objFile(pstrPath);
+    if (!objFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || objFile.write(pbytContent) != pbytContent.size())
+        Fail("cannot write the scratch file " + pstrPath.toStdString());
+}
+
+QByteArray ReadBytes(const QString& pstrPath)
+{
+    QFile objFile(pstrPath);
+    return objFile.open(QIODevice::ReadOnly) ? objFile.readAll() : QByteArray();
+}
+
+bool FileExists(const QString& pstrPath) { return QFileInfo::exists(pstrPath); }
+
+void RemoveFile(const QString& pstrPath)
+{
+    if (QFileInfo::exists(pstrPath) && !QFile::remove(pstrPath)) Fail("cannot remove " + pstrPath.toStdString());
+}
+
+bool FolderHoldsOnly(const QString& pstrFolder, const QStringList& pstrNames)
+{
+    QStringList strFound = QDir(pstrFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList strWanted = pstrNames;
+    strFound.sort();
+    strWanted.sort();
+    return strFound == strWanted;
+}
+
+// ---- Desktop ------------------------------------------------------------------------------------
+
+clsFuzzDesktop& clsFuzzDesktop::Installed()
+{
+    static clsFuzzDesktop objDesktop;
+    static const bool booInstalled = (InstallDesktop(&objDesktop), true);
+    (void)booInstalled;
+    return objDesktop;
+}
+
+int32_t clsFuzzDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle, const QString&)
+{
+    mstrPrompts.append(pstrPrompt);
+    mstrTitles.append(pstrTitle);
+    mlngStyles.push_back(plngStyle);
+    if (mlngNextAnswer != 0) return mlngNextAnswer;
+    return (plngStyle & 7) == vbYesNo || (plngStyle & 7) == vbYesNoCancel ? vbYes : vbOK;
+}
+
+// ---- Tables -------------------------------------------------------------------------------------
+
+void Load(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess)
+{
+    switch (penuKind) {
+    case enuKind::ControlText: return pobjStore.LoadControlText(pstrFileName, pbooSuccess);
+    case enuKind::Messages: return pobjStore.LoadMessagesFromResource(pstrFileName, pbooSuccess);
+    case enuKind::Secondary: return pobjStore.LoadPreceduralTextFromResource(pstrFileName, pbooSuccess);
+    }
+}
+
+void Save(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess)
+{
+    switch (penuKind) {
+    case enuKind::ControlText: return pobjStore.SaveControlText(pstrFileName, pbooSuccess);
+    case enuKind::Messages: return pobjStore.SaveMessageText(pstrFileName, pbooSuccess);
+    case enuKind::Secondary: return pobjStore.SaveSecondaryText(pstrFileName, pbooSuccess);
+    }
+}
+
+qsizetype TableSize(const clsTralyx& pobjStore, enuKind penuKind)
+{
+    switch (penuKind) {
+    case enuKind::ControlText: return pobjStore.ControlTextTable().size();
+    case enuKind::Messages: return pobjStore.MessageTable().size();
+    case enuKind::Secondary: return pobjStore.SecondaryTable().size();
+    }
+    return 0;
+}
+
+namespace {
+
+std::string Record(const clsTralyx& pobjStore, enuKind penuKind, qsizetype i)
+{
+    if (i >= TableSize(pobjStore, penuKind)) return "(none)";
+    switch (penuKind) {
+    case enuKind::ControlText: {
+        const ControlTextItem& r = pobjStore.ControlTextTable()[i];
+        return "{" + Show(r.FormName) + ", " + Show(r.ControlName) + ", " + std::to_string(r.Index) +
+               ", C=" + Show(r.Caption) + ", T=" + Show(r.ToolTip) + "}";
+    }
+    case enuKind::Messages: {
+        const MessageItem& r = pobjStore.MessageTable()[i];
+        return "{" + std::to_string(r.Identifier) + ", M=" + Show(r.Message) + ", T=" + Show(r.Title) + "}";
+    }
+    case enuKind::Secondary: return Show(pobjStore.SecondaryTable()[i]);
+    }
+    return {};
+}
+
+bool SameRecord(const clsTralyx& a, const clsTralyx& b, enuKind k, qsizetype i)
+{
+    switch (k) {
+    case enuKind::ControlText: return a.ControlTextTable()[i] == b.ControlTextTable()[i];
+    case enuKind::Messages: return a.MessageTable()[i] == b.MessageTable()[i];
+    case enuKind::Secondary: return a.SecondaryTable()[i] == b.SecondaryTable()[i];
+    }
+    return false;
+}
+
+}  // namespace
+
+bool SameTable(const clsTralyx& pobjA, const clsTralyx& pobjB, enuKind penuKind)
+{
+    switch (penuKind) {
+    case enuKind::ControlText: return pobjA.ControlTextTable() == pobjB.ControlTextTable();
+    case enuKind::Messages: return pobjA.MessageTable() == pobjB.MessageTable();
+    case enuKind::Secondary: return pobjA.SecondaryTable() == pobjB.SecondaryTable();
+    }
+    return false;
+}
+
+std::string Describe(const clsTralyx& pobjStore, enuKind penuKind)
+{
+    const qsizetype n = TableSize(pobjStore, penuKind);
+    std::string strOut = std::to_string(n) + " records";
+    for (qsizetype i = 0; i < n && i < 8; ++i) strOut += "\n  [" + std::to_string(i) + "] " + Record(pobjStore, penuKind, i);
+    if (n > 8) strOut += "\n  ...";
+    return strOut;
+}
+
+namespace {
+
+std::string FirstDifference(const clsTralyx& pobjGot, const clsTralyx& pobjWanted, enuKind penuKind)
+{
+    const qsizetype n = std::max(TableSize(pobjGot, penuKind), TableSize(pobjWanted, penuKind));
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i < TableSize(pobjGot, penuKind) && i < TableSize(pobjWanted, penuKind) && SameRecord(pobjGot, pobjWanted, penuKind, i))
+            continue;
+        return "sizes " + std::to_string(TableSize(pobjGot, penuKind)) + " / " +
+               std::to_string(TableSize(pobjWanted, penuKind)) + "; first difference at record " + std::to_string(i) +
+               ":\n  got    " + Record(pobjGot, penuKind, i) + "\n  wanted " + Record(pobjWanted, penuKind, i);
+    }
+    return {};
+}
+
+}  // namespace
+
+// ---- The losses the formats define ---------------------------------------------------------------
+
+QString WithCRLF(const QString& pstrText)
+{
+    QString strOut;
+    strOut.reserve(pstrText.size());
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const QChar c = pstrText[i];
+        if (c == u'\r' || c == u'\n') {
+            strOut += QStringLiteral("\r\n");
+            if (c == u'\r' && i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
+        } else {
+            strOut += c;
+        }
+    }
+    return strOut;
+}
+
+QString WithoutFirstLineBlanks(const QString& pstrText)
+{
+    qsizetype i = 0;
+    while (i < pstrText.size() && pstrText[i] == u' ') ++i;
+    return pstrText.mid(i);
+}
+
+bool WritesToolTipLine(const QString& pstrControlName)
+{
+    if (pstrControlName.size() < 4) return true;
+    const QString strHead = pstrControlName.left(4).toLower();
+    return !strHead.startsWith(QStringLiteral("[cap")) && !strHead.startsWith(QStringLiteral("mnu"));
+}
+
+bool WritesCaptionLine(const QString& pstrControlName) { return pstrControlName.left(3).toLower() != QStringLiteral("txt"); }
+
+QVector<ControlTextItem> ExpectedControlText(const QVector<ControlTextItem>& pudtTable)
+{
+    if (pudtTable.isEmpty()) return QVector<ControlTextItem>(1);
+    QVector<ControlTextItem> udtOut = pudtTable;
+    for (ControlTextItem& r : udtOut) {
+        r.ToolTip = WritesToolTipLine(r.ControlName) ? WithoutFirstLineBlanks(WithCRLF(r.ToolTip)) : QString();
+        r.Caption = WritesCaptionLine(r.ControlName) ? WithoutFirstLineBlanks(WithCRLF(r.Caption)) : QString();
+    }
+    return udtOut;
+}
+
+QVector<MessageItem> ExpectedMessages(const QVector<MessageItem>& pudtTable)
+{
+    if (pudtTable.isEmpty()) return QVector<MessageItem>(1);
+    QVector<MessageItem> udtOut = pudtTable;
+    for (qsizetype i = 0; i < udtOut.size(); ++i) {
+        udtOut[i].Identifier = static_cast<uint8_t>(i + 1);
+        udtOut[i].Message = WithCRLF(udtOut[i].Message);
+    }
+    return udtOut;
+}
+
+QStringList ExpectedSecondary(const QStringList& pstrTable)
+{
+    if (pstrTable.isEmpty()) return QStringList(QString());
+    QStringList strOut;
+    for (const QString& s : pstrTable) strOut.append(WithCRLF(s));
+    return strOut;
+}
+
+namespace {
+
+bool HasBreak(const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); }
+
+bool Writable(const clsCodePage& pobjCodePage, const QString& pstrText)
+{
+    QByteArray bytScratch;
+    return pobjCodePage.Encode(pstrText, bytScratch);
+}
+
+}  // namespace
+
+QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCodePage& pobjCodePage)
+{
+    switch (penuKind) {
+    case enuKind::ControlText: {
+        const auto& t = pobjStore.ControlTextTable();
+        if (t.size() > clsTralyx::MaxRecords) return QStringLiteral("too many records");
+        for (const ControlTextItem& r : t) {
+            for (const QString* s : {&r.FormName, &r.ControlName})
+                if (s->contains(u'.') || HasBreak(*s)) return QStringLiteral("a name holds '.' or a line break");
+        }
+        for (const ControlTextItem& r : t) {
+            const bool booT = WritesToolTipLine(r.ControlName), booC = WritesCaptionLine(r.ControlName);
+            if (!Writable(pobjCodePage, r.FormName) || !Writable(pobjCodePage, r.ControlName) ||
+                (booT && !Writable(pobjCodePage, r.ToolTip)) || (booC && !Writable(pobjCodePage, r.Caption)))
+                return QStringLiteral("an unwritable character");
+        }
+        return QString();
+    }
+    case enuKind::Messages: {
+        const auto& t = pobjStore.MessageTable();
+        if (t.size() > clsTralyx::MaxMessages) return QStringLiteral("too many messages");
+        for (const MessageItem& r : t) {
+            if (HasBreak(r.Title)) return QStringLiteral("a title holds a line break");
+            if (!Writable(pobjCodePage, r.Message) || !Writable(pobjCodePage, r.Title))
+                return QStringLiteral("an unwritable character");
+        }
+        return QString();
+    }
+    case enuKind::Secondary: {
+        const auto& t = pobjStore.SecondaryTable();
+        if (t.size() > clsTralyx::MaxRecords) return QStringLiteral("too many entries");
+        for (const QString& s : t)
+            if (!Writable(pobjCodePage, s)) return QStringLiteral("an unwritable character");
+        return QString();
+    }
+    }
+    return QString();
+}
+
+bool CheckSaveAndReload(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage,
+                        const QString& pstrFileName)
+{
+    clsTralyx objStore = pobjStore;
+    const QString strFolder = QFileInfo(pstrFileName).absolutePath();
+    const QString strName = QFileInfo(pstrFileName).fileName();
+    RemoveFile(pstrFileName);
+    Check(FolderHoldsOnly(strFolder, {}), "the save folder is not empty before the save");
+    const QString strRefuse = RefusalReason(objStore, penuKind, clsCodePage(pstrCodePage));
+
+    bool booSaved = false;
+    Save(objStore, penuKind, pstrFileName, booSaved);
+    const std::string strContext = " (code page " + pstrCodePage.toStdString() + ", table " + Describe(objStore, penuKind) + ")";
+    if (!booSaved) {
+        Check(!strRefuse.isEmpty(), "the saver refused a table it can write: " +
+                                        objStore.LastError().Text().toStdString() + strContext);
+        Check(!objStore.LastError().Reason.isEmpty(), "a refused save gave no reason" + strContext);
+        Check(FolderHoldsOnly(strFolder, {}), "a refused save left a file behind" + strContext);
+        return false;
+    }
+    Check(strRefuse.isEmpty(), "the saver wrote a table it must refuse (" + strRefuse.toStdString() + ")" + strContext);
+    Check(objStore.LastError().Reason.isEmpty(), "a successful save left a reason" + strContext);
+    Check(FolderHoldsOnly(strFolder, {strName}), "the save left a temporary file behind" + strContext);
+
+    const QByteArray bytWritten = ReadBytes(pstrFileName);
+    for (qsizetype i = 0; i < bytWritten.size(); ++i)
+        Check(bytWritten[i] != '\n' || (i > 0 && bytWritten[i - 1] == '\r'), "the file holds a lone LF" + strContext);
+    Check(bytWritten.isEmpty() || bytWritten.endsWith("\r\n"), "the file does not end with CR LF" + strContext);
+
+    clsTralyx objBack;
+    objBack.SetCodePage(pstrCodePage);
+    bool booLoaded = false;
+    Load(objBack, penuKind, pstrFileName, booLoaded);
+    Check(booLoaded, "a written file does not load again: " + objBack.LastError().Text().toStdString() + strContext);
+
+    clsTralyx objWanted;
+    objWanted.SetCodePage(pstrCodePage);
+    switch (penuKind) {
+    case enuKind::ControlText: objWanted.SetControlTextTable(ExpectedControlText(objStore.ControlTextTable())); break;
+    case enuKind::Messages: objWanted.SetMessageTable(ExpectedMessages(objStore.MessageTable())); break;
+    case enuKind::Secondary: objWanted.SetSecondaryTable(ExpectedSecondary(objStore.SecondaryTable())); break;
+    }
+    const std::string strDiff = FirstDifference(objBack, objWanted, penuKind);
+    Check(strDiff.empty(), "the table read back differs from the one written: " + strDiff + strContext);
+
+    // When the format lost nothing, saving what was read back writes the same bytes (the writer
+    // numbers messages by position, so their identifiers do not count).
+    bool booLossless = TableSize(objStore, penuKind) > 0;
+    switch (penuKind) {
+    case enuKind::ControlText: booLossless = booLossless && objStore.ControlTextTable() == objWanted.ControlTextTable(); break;
+    case enuKind::Secondary: booLossless = booLossless && objStore.SecondaryTable() == objWanted.SecondaryTable(); break;
+    case enuKind::Messages:
+        for (qsizetype i = 0; booLossless && i < objStore.MessageTable().size(); ++i)
+            booLossless = objStore.MessageTable()[i].Message == objWanted.MessageTable()[i].Message &&
+                          objStore.MessageTable()[i].Title == objWanted.MessageTable()[i].Title;
+        break;
+    }
+    RemoveFile(pstrFileName);
+    if (!booLossless) return true;
+    bool booAgain = false;
+    Save(objBack, penuKind, pstrFileName, booAgain);
+    Check(booAgain, "the table read back cannot be saved: " + objBack.LastError().Text().toStdString() + strContext);
+    Check(ReadBytes(pstrFileName) == bytWritten, "saving the table read back writes other bytes" + strContext);
+    RemoveFile(pstrFileName);
+    return true;
+}
+
+// ---- Input --------------------------------------------------------------------------------------
+
+QString clsFuzzInput::Text(uint32_t plngMaxPieces)
+{
+    static const char16_t* const Pieces[] = {
+        u"a", u"Z", u"0", u"7", u" ", u"  ", u".", u":", u"\r", u"\n", u"\r\n", u"\t",
+        u"MSG", u"MST", u"TXT", u".T:", u".C:", u"T", u"C", u"mnu", u"txt", u"[cap", u"Mnu", u"TXT001:",
+        u"[#!", u"!#]", u"[#", u"!#", u"#", u"!", u"]", u"[", u"\u00E9", u"\u20AC", u"\u65E5", u"\uFF71",
+        u"\u00A5", u"\u2015", u"\u301C", u"\uFF5E", u"\u0081", u"\uF781", u"\u0000", u"\u00A0", u"\\", u"999",
+    };
+    constexpr uint32_t lngPieces = sizeof Pieces / sizeof Pieces[0];
+    QString strOut;
+    const uint32_t n = Upto(plngMaxPieces);
+    for (uint32_t i = 0; i < n && !Empty(); ++i) {
+        const uint8_t b = Byte();
+        if (b < lngPieces * 5) {
+            const char16_t* p = Pieces[b % lngPieces];
+            // The NUL piece is one character, not an empty one.
+            strOut += p[0] == 0 ? QString(QChar(0)) : QString::fromUtf16(p);
+        } else {
+            strOut += QChar(static_cast<char16_t>(Byte() << 8 | Byte()));  // any UTF-16 unit
+        }
+    }
+    return strOut;
+}
+
+}  // namespace tralyx::fuzz

@@ -1,0 +1,7 @@
+// Any bytes as a message file, under both code pages.
+#include "FuzzTargets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
+{
+    return tralyx::fuzz::ReadAnyFile(tralyx::fuzz::enuKind::Messages, pbytData, plngSize);
+}
