@@ -59,21 +59,13 @@ QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjC
                 WriteLine(strPath, u'C', Caption, false);
                 break;
             }
-            case enuControlKind::TabControl: {
-                const int16_t intSelected = pctlControl.Tab();
-                const int16_t intTabs = pctlControl.Tabs();
-                for (int16_t intTab = 0; intTab < intTabs && intTab <= 255; ++intTab) {
-                    try {
-                        pctlControl.SetTab(intTab);
-                        const QString strPath = Path(static_cast<uint8_t>(intTab));
-                        WriteLine(strPath, u'T', ToolTip, false);
-                        WriteLine(strPath, u'C', Caption, true);
-                    } catch (const clsRuntimeError&) {
-                    }
-                }
-                pctlControl.SetTab(intSelected);
+            case enuControlKind::TabControl:
+                ForEachTab(pctlControl, [&](uint8_t pbytTab) {
+                    const QString strPath = Path(pbytTab);
+                    WriteLine(strPath, u'T', ToolTip, false);
+                    WriteLine(strPath, u'C', Caption, true);
+                });
                 break;
-            }
             case enuControlKind::Other: break;
             }
         } catch (const clsRuntimeError&) {

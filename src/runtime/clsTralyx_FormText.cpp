@@ -67,20 +67,9 @@ void clsTralyx::SetFormText(clsForm& pfrmPassedForm) const
             case enuControlKind::Frame: SetControlText(pfrmPassedForm, pctlControl, bytIndex, false); break;
             case enuControlKind::CheckBox:
             case enuControlKind::OptionButton: SetControlText(pfrmPassedForm, pctlControl, bytIndex, true); break;
-            case enuControlKind::TabControl: {
-                // Tab entries are keyed by tab number; the selection is put back afterwards.
-                const int16_t intSelected = pctlControl.Tab();
-                const int16_t intTabs = pctlControl.Tabs();
-                for (int16_t intTab = 0; intTab < intTabs && intTab <= 255; ++intTab) {
-                    try {
-                        pctlControl.SetTab(intTab);
-                        SetControlText(pfrmPassedForm, pctlControl, static_cast<uint8_t>(intTab), false);
-                    } catch (const clsRuntimeError&) {
-                    }
-                }
-                pctlControl.SetTab(intSelected);
+            case enuControlKind::TabControl:  // tab entries are keyed by tab number
+                ForEachTab(pctlControl, [&](uint8_t pbytTab) { SetControlText(pfrmPassedForm, pctlControl, pbytTab, false); });
                 break;
-            }
             case enuControlKind::Other: break;
             }
         } catch (const clsRuntimeError&) {
