@@ -17,7 +17,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/src/tralyx ]; then $(BUILD)/src/tralyx $(ARGS); else $(BUILD)/cli/tralyx-lrc --help; fi
+	@if [ -x $(BUILD)/src/app/tralyx ]; then $(BUILD)/src/app/tralyx $(ARGS); else $(BUILD)/cli/tralyx-lrc --help; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -17,18 +17,21 @@ QString udtFileIssue::Text() const
 void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)
 {
     mudtControlText = std::move(pudtTable);
+    mlngControlTextLines.clear();
     mstrControlTextCodePage = mstrCodePage;
 }
 
 void clsTralyx::SetMessageTable(QVector<MessageItem> pudtTable)
 {
     mudtMessages = std::move(pudtTable);
+    mlngMessageLines.clear();
     mstrMessagesCodePage = mstrCodePage;
 }
 
 void clsTralyx::SetSecondaryTable(QStringList pstrTable)
 {
     mstrSecondary = std::move(pstrTable);
+    mlngSecondaryLines.clear();
     mstrSecondaryCodePage = mstrCodePage;
 }
 

@@ -140,6 +140,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
     mudtLastError = {};
     mudtLastWarnings.clear();
     mudtControlText = QVector<ControlTextItem>(1);
+    mlngControlTextLines = QVector<int32_t>(1, 0);
     mstrControlTextCodePage = mstrCodePage;
     const clsCodePage objCodePage(mstrCodePage);
 
@@ -186,12 +187,14 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
             const bool booJoins = booC && booSamePath && !booHasCaption;
             if (!booHaveEntry) {
                 booHaveEntry = true;
+                mlngControlTextLines[0] = objLines.LineNumber();
             } else if (!booJoins) {
                 if (mudtControlText.size() >= MaxRecords)
                     return Fail(objLines.LineNumber(),
                                 QStringLiteral("the file has more than %L1 records, the most a table can hold")
                                     .arg(MaxRecords));
                 mudtControlText.append(ControlTextItem());
+                mlngControlTextLines.append(objLines.LineNumber());
                 booHasCaption = false;
             }
             ControlTextItem& udtRecord = mudtControlText.last();

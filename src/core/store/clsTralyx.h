@@ -62,6 +62,12 @@ public:
     void SetMessageTable(QVector<MessageItem> pudtTable);
     void SetSecondaryTable(QStringList pstrTable);
 
+    // The line of its file where each record starts (1-based), as the last load read them; empty for
+    // a table that was not read from a file. Reports name entries by these lines.
+    const QVector<int32_t>& ControlTextLines() const { return mlngControlTextLines; }
+    const QVector<int32_t>& MessageLines() const { return mlngMessageLines; }
+    const QVector<int32_t>& SecondaryLines() const { return mlngSecondaryLines; }
+
     // ---- Code page ------------------------------------------------------------------------------
     // The code page of the next loads (default windows-1252). A table is written back in the code
     // page it was read with.
@@ -136,6 +142,9 @@ private:
     QVector<ControlTextItem> mudtControlText;
     QVector<MessageItem> mudtMessages;
     QStringList mstrSecondary;
+    QVector<int32_t> mlngControlTextLines;
+    QVector<int32_t> mlngMessageLines;
+    QVector<int32_t> mlngSecondaryLines;
 
     QString mstrCodePage = QString::fromLatin1(clsCodePage::DefaultName);
     QString mstrControlTextCodePage = mstrCodePage;

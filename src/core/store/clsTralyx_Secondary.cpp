@@ -12,6 +12,7 @@ void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool
     mudtLastError = {};
     mudtLastWarnings.clear();
     mstrSecondary = QStringList(QString());
+    mlngSecondaryLines = QVector<int32_t>(1, 0);
     mstrSecondaryCodePage = mstrCodePage;
     const clsCodePage objCodePage(mstrCodePage);
 
@@ -37,7 +38,11 @@ void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool
                             QStringLiteral("the file has more than %L1 entries, the most a table can hold").arg(MaxRecords));
             ++lngCounter;
             lngLastNumber = *lngNumber;
-            if (lngCounter > mstrSecondary.size()) mstrSecondary.append(QString());
+            if (lngCounter > mstrSecondary.size()) {
+                mstrSecondary.append(QString());
+                mlngSecondaryLines.append(0);
+            }
+            mlngSecondaryLines[lngCounter - 1] = objLines.LineNumber();
             mstrSecondary[lngCounter - 1] = strLine.mid(7);
         } else {
             if (lngCounter == 0)

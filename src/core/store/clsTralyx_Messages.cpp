@@ -12,6 +12,7 @@ void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pboo
     mudtLastError = {};
     mudtLastWarnings.clear();
     mudtMessages = QVector<MessageItem>(1);
+    mlngMessageLines = QVector<int32_t>(1, 0);
     mstrMessagesCodePage = mstrCodePage;
     const clsCodePage objCodePage(mstrCodePage);
 
@@ -42,6 +43,8 @@ void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pboo
                                 QStringLiteral("the file has more than %1 messages, the most it can hold").arg(MaxMessages));
                 ++lngCounter;
                 if (lngCounter > mudtMessages.size()) mudtMessages.resize(lngCounter);
+                mlngMessageLines.resize(mudtMessages.size());
+                mlngMessageLines[lngCounter - 1] = objLines.LineNumber();
                 lngLastNumber = *lngNumber;
                 mudtMessages[lngCounter - 1].Identifier = static_cast<uint8_t>(*lngNumber);
                 booMessageLine = false;
