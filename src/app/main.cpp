@@ -13,6 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication objApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tralyx"));
+    QApplication::setOrganizationName(QStringLiteral("Tralyx"));
     QApplication::setDesktopFileName(QStringLiteral("tralyx"));
     QApplication::setWindowIcon(tralyx::ApplicationIcon());
 

@@ -76,6 +76,7 @@ TEST_F(EditorPreviewRowsTest, RowsPastTheByteRangeShowOnlyTheirBoxes)
 
 TEST_F(EditorPreviewRowsTest, NoRowMeansNoPreview)
 {
+    gobjTextStore->SetMessageTable({});
     auto objWindow = Open(frmMessageEditor::EditMessages);
     QTest::mouseClick(objWindow->findChild<QPushButton*>("cmdPreview"), Qt::LeftButton);
     EXPECT_TRUE(mobjDesktop.Shown().empty());

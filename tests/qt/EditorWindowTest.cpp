@@ -45,9 +45,8 @@ TEST_P(EditorModeTest, ColumnsBoxesAndPreviewFollowTheEditType)
     EXPECT_EQ(objLower.top(), TwipsToPixelsY(*objWindow, c.LowerTop));
     EXPECT_EQ(objLower.bottom() + 1, TwipsToPixelsY(*objWindow, c.LowerTop + c.LowerHeight));
 
-    // Loaded: no row, empty boxes, no flag.
-    EXPECT_EQ(objWindow->CurrentItem(), 0);
-    EXPECT_TRUE(LowerBox(*objWindow)->toPlainText().isEmpty());
+    // Loaded: the first row, so that typing always has a row; no flag.
+    EXPECT_EQ(objWindow->CurrentItem(), 1);
     EXPECT_FALSE(objWindow->ItemChanged());
     EXPECT_FALSE(objWindow->DataChanged());
 
@@ -69,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         udtModeCase{1, {Q("Procedural text")}, false, false, Q("Text:"), Q(""), Q(""), Q("Two\nlines"),
                     {Q("Two \u21B5 lines")}, 285, 1095},
         udtModeCase{2, {Q("Object Path"), Q("Text/Caption"), Q("Tool-Tip")}, false, true,
-                    Q("Tool-Tip:"), Q("Caption:"), Q("Pick\none"), Q("Kind"),
+                    Q("Tool-Tip:"), Q("Caption:"), Q("Pick\u21B5one"), Q("Kind"),
                     {Q("frmMain.optKind.12"), Q("Kind"), Q("Pick \u21B5 one")}, 600, 735}));
 
 using EditorWindowTest = clsEditorFixture;
@@ -139,17 +138,17 @@ TEST_F(EditorWindowTest, CommitKeepsTheItemMarkSoTheNextRowAsksAgain)
 TEST_F(EditorWindowTest, ControlTextCommitWritesLowerBoxAsCaptionAndUpperAsToolTip)
 {
     auto objWindow = Open(frmMessageEditor::EditControlText);
-    ClickRow(*objWindow, 0);
+    ClickRow(*objWindow, 1);
     UpperBox(*objWindow)->setText(Q("New tip"));
     LowerBox(*objWindow)->setPlainText(Q("New\ncaption"));
     objWindow->MoveToList();
-    const ControlTextItem udtItem = gobjTextStore->ControlTextTable()[0];
+    const ControlTextItem udtItem = gobjTextStore->ControlTextTable()[1];
     EXPECT_EQ(udtItem.Caption, Q("New\r\ncaption"));
     EXPECT_EQ(udtItem.ToolTip, Q("New tip"));
-    EXPECT_EQ(clsTralyx::ObjectPath(udtItem), Q("frmMain.mnuFileOpen.0"));
-    EXPECT_EQ(Cell(*objWindow, 0, 0), Q("frmMain.mnuFileOpen.0"));
-    EXPECT_EQ(Cell(*objWindow, 0, 1), Q("New \u21B5 caption"));
-    EXPECT_EQ(Cell(*objWindow, 0, 2), Q("New tip"));
+    EXPECT_EQ(clsTralyx::ObjectPath(udtItem), Q("frmMain.optKind.12"));
+    EXPECT_EQ(Cell(*objWindow, 1, 0), Q("frmMain.optKind.12"));
+    EXPECT_EQ(Cell(*objWindow, 1, 1), Q("New \u21B5 caption"));
+    EXPECT_EQ(Cell(*objWindow, 1, 2), Q("New tip"));
 }
 
 TEST_F(EditorWindowTest, UnchangedTextsCommitBackByteForByte)
@@ -168,25 +167,22 @@ TEST_F(EditorWindowTest, UnchangedTextsCommitBackByteForByte)
     EXPECT_EQ(gobjTextStore->ControlTextTable(), udtBefore);
     EXPECT_FALSE(objWindow->DataChanged());
 
-    // Lone line break characters come back as CR LF.
+    // Lone line break characters come back as they were.
     gobjTextStore->SetSecondaryTable({Q("x\ry\nz\r\r\n")});
     auto objSecondary = Open(frmMessageEditor::EditSecondary);
     ClickRow(*objSecondary, 0);
     objSecondary->MoveToList();
-    EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("x\r\ny\r\nz\r\n\r\n"));
+    EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("x\ry\nz\r\r\n"));
 }
 
-TEST_F(EditorWindowTest, TypingBeforeAnyRowAsksAndThenCommitsNothing)
+TEST_F(EditorWindowTest, TypingRightAfterOpeningGoesIntoTheFirstRow)
 {
-    const QStringList strBefore = gobjTextStore->SecondaryTable();
     auto objWindow = Open(frmMessageEditor::EditSecondary);
-    TypeLower(*objWindow, Q("stray"));
-    objWindow->MoveToList();
+    TypeLower(*objWindow, Q("!"));
     mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbYes);
     ClickRow(*objWindow, 1);
-    EXPECT_EQ(gobjTextStore->SecondaryTable(), strBefore);
-    EXPECT_FALSE(objWindow->DataChanged());
-    EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), Q("Two\nlines"));
+    EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("First entry!"));
+    EXPECT_TRUE(objWindow->DataChanged());
 }
 
 TEST_F(EditorWindowTest, KeyboardMovesLoadTheRowAndAskFirst)

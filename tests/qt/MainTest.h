@@ -18,7 +18,7 @@ inline const QByteArray MessagesB = "MSG001:Other file\r\nMST001:B\r\n";
 inline const QByteArray SecondaryA = "TXT001:First\r\nTXT002:Second\r\n";
 inline const QByteArray CoreA = "frmMain.cmdOK.0.T:Accept\r\nfrmMain.cmdOK.0.C:OK\r\n";
 
-inline QString CorruptPrompt(const QString& pstrPath) { return Q("The file ") + pstrPath + Q(" is corrupt!"); }
+inline QString CorruptPrompt(const QString& pstrPath) { return Q("The file ") + pstrPath + Q(" is corrupt!\r\n\r\n…"); }
 inline QString CorruptTitle(const QString& pstrPath) { return Q("Couldn't load ") + pstrPath; }
 
 class clsMainFixture : public ::testing::Test {

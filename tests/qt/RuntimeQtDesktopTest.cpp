@@ -86,7 +86,7 @@ TEST(QtDesktop, EscapeAnswersCancelOrTheSafeChoice)
         int32_t Answer;
     } udtCases[] = {
         {vbOKOnly, vbOK}, {vbOKCancel, vbCancel}, {vbYesNoCancel, vbCancel}, {vbRetryCancel, vbCancel},
-        {vbYesNo, vbNo},  {vbAbortRetryIgnore, vbAbort},
+        {vbAbortRetryIgnore, vbAbort},
     };
     for (const auto& c : udtCases) {
         udtSeenBox udtSeen;

@@ -9,7 +9,11 @@ QString GetFileExtension(const QString& pstrFile)
 {
     const qsizetype lngPoint = pstrFile.lastIndexOf(u'.') + 1;  // 1-based, 0 when none
     if (lngPoint < 2) return QString();
-    return pstrFile.mid(lngPoint).toUpper();
+    // Character by character: a whole-string upper-casing turns "ß" into "SS", and the extension
+    // would no longer be as long as the text it stands for.
+    QString strExtension = pstrFile.mid(lngPoint);
+    for (QChar& c : strExtension) c = c.toUpper();
+    return strExtension;
 }
 
 QString GetFileName(const QString& pstrPath, bool pbooKeepExtension)

@@ -1,5 +1,8 @@
 #include "clsEditorLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tralyx {
 
 std::vector<udtListColumn> clsEditorLayout::Columns(int32_t plngEditType)
@@ -14,7 +17,42 @@ std::vector<udtListColumn> clsEditorLayout::Columns(int32_t plngEditType)
 void clsEditorLayout::UseSingleBox()
 {
     txtMessage.Top = 285;
-    txtMessage.Height = 1095;
+    txtMessage.Height = 1095 + mlngExtra;
+}
+
+namespace {
+constexpr int32_t DesignFrameHeight = 1455;
+constexpr int32_t DesignGap = 105;  // between the frame's bottom and the list's top
+}  // namespace
+
+udtTwipsBox clsEditorLayout::Splitter() const
+{
+    return {fraMessage.Left, fraMessage.Top + fraMessage.Height, fraMessage.Width, DesignGap};
+}
+
+bool clsEditorLayout::DragSplitter(int32_t plngFrameBottom)
+{
+    const int32_t lngTotal = fraMessage.Height + lvwMessages.Height;
+    const int32_t lngFrame =
+        std::clamp(plngFrameBottom - fraMessage.Top, DesignFrameHeight, std::max(DesignFrameHeight, lngTotal - MinListHeight));
+    if (lngFrame == fraMessage.Height || lngTotal <= 0) return false;
+    mdblFrameShare = double(lngFrame) / lngTotal;
+    ApplyShare();
+    return true;
+}
+
+void clsEditorLayout::ApplyShare()
+{
+    if (mdblFrameShare <= 0) return;
+    const int32_t lngTotal = fraMessage.Height + lvwMessages.Height;
+    const int32_t lngFrame = std::clamp(int32_t(std::lround(lngTotal * mdblFrameShare)), DesignFrameHeight,
+                                        std::max(DesignFrameHeight, lngTotal - MinListHeight));
+    const int32_t lngDelta = lngFrame - fraMessage.Height;
+    mlngExtra += lngDelta;
+    fraMessage.Height += lngDelta;
+    txtMessage.Height += lngDelta;
+    lvwMessages.Top += lngDelta;
+    lvwMessages.Height -= lngDelta;
 }
 
 bool clsEditorLayout::Resize(int32_t plngOuterWidth, int32_t plngOuterHeight)
@@ -23,11 +61,12 @@ bool clsEditorLayout::Resize(int32_t plngOuterWidth, int32_t plngOuterHeight)
     const int64_t H = plngOuterHeight;
     if (W - 1440 <= 0 || H - 2655 <= 0) return false;
     lvwMessages.Width = static_cast<int32_t>(W - 320);
-    lvwMessages.Height = static_cast<int32_t>(H - 2655);
+    lvwMessages.Height = static_cast<int32_t>(H - 2655 - mlngExtra);
     fraMessage.Width = static_cast<int32_t>(W - 320);
     txtMessage.Width = static_cast<int32_t>(W - 1440);
     txtTitle.Width = static_cast<int32_t>(W - 1440);
     cmdPreview.Top = static_cast<int32_t>(H - 870);
+    ApplyShare();
     return true;
 }
 

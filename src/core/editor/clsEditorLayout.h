@@ -46,6 +46,21 @@ public:
     // Applies the resize rule for an outer size of W x H. Returns false, changing nothing, when the
     // rule would give a control no room (W - 1440 or H - 2655 not positive).
     bool Resize(int32_t plngOuterWidth, int32_t plngOuterHeight);
+
+    // The handle between the frame and the list, in the gap the design leaves between them.
+    udtTwipsBox Splitter() const;
+    // Dragging the handle so that the frame ends at plngFrameBottom: the boxes grow or shrink by
+    // as much (the frame never gets smaller than designed, the list keeps MinListHeight), and later
+    // resizes keep the frame's share of the height of frame and list. Returns whether it changed.
+    bool DragSplitter(int32_t plngFrameBottom);
+    double FrameShare() const { return mdblFrameShare; }  // 0 while the handle is untouched
+
+    static constexpr int32_t MinListHeight = 600;
+
+private:
+    void ApplyShare();
+    double mdblFrameShare = 0;
+    int32_t mlngExtra = 0;  // twips the frame and its lower box have above the design
 };
 
 }  // namespace tralyx

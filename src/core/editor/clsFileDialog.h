@@ -12,6 +12,7 @@ public:
     void SetFilter(const QString& pstrClassicFilter) { mstrFilter = QtFilter(pstrClassicFilter); }
     const QString& Filter() const { return mstrFilter; }  // Qt's form; empty until set
     const QString& FileName() const { return mstrFileName; }
+    void SetFileName(const QString& pstrFileName) { mstrFileName = pstrFileName; }  // offered next
 
     // Shows the dialog through the desktop seam, offering the last name. Open forgets the name when
     // cancelled (it then reads as empty); a cancelled Save keeps it. False: cancelled.

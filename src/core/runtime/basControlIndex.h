@@ -16,21 +16,4 @@ inline uint8_t StoredIndex(const clsControl& pctlControl)
     return 0;
 }
 
-// Selects each tab of a tab control in turn (at most 256, the numbers a byte can key) and calls
-// pfnTab with its number; a failing tab is skipped, and the tab selected before is selected again.
-template <typename Fn>
-void ForEachTab(clsControl& pctlControl, Fn pfnTab)
-{
-    const int16_t intSelected = pctlControl.Tab();
-    const int16_t intTabs = pctlControl.Tabs();
-    for (int16_t intTab = 0; intTab < intTabs && intTab <= 255; ++intTab) {
-        try {
-            pctlControl.SetTab(intTab);
-            pfnTab(static_cast<uint8_t>(intTab));
-        } catch (const clsRuntimeError&) {
-        }
-    }
-    pctlControl.SetTab(intSelected);
-}
-
 }  // namespace tralyx

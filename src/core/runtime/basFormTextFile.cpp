@@ -1,6 +1,7 @@
 #include "basFormTextFile.h"
 
 #include "basControlIndex.h"
+#include "basForEachTab.h"
 #include "basFormatText.h"
 #include "basSafeFile.h"
 #include "clsForm.h"

@@ -1,5 +1,6 @@
 // Applying the stored captions and tool-tips to a form's controls.
 #include "basControlIndex.h"
+#include "basForEachTab.h"
 #include "clsForm.h"
 #include "clsRuntimeError.h"
 #include "clsTralyx.h"

@@ -1,8 +1,9 @@
 // core.lrc: one entry per control, "Form.Control.Index.T:tool-tip" and "Form.Control.Index.C:caption".
 #include "basDesktop.h"
 #include "basFormatText.h"
-#include "basLineReader.h"
 #include "basSafeFile.h"
+#include "basShortened.h"
+#include "clsLineReader.h"
 #include "clsTralyx.h"
 
 #include <algorithm>
@@ -27,11 +28,8 @@ bool HasToolTipLine(const QString& pstrControlName)
 
 bool HasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(pstrControlName, QLatin1StringView("txt")); }
 
-// A piece of a line quoted in a reason: a damaged file can hold a line of megabytes.
-QString Shortened(QStringView pstrText)
-{
-    return pstrText.size() > 20 ? pstrText.left(20).toString() + QStringLiteral("...") : pstrText.toString();
-}
+// A piece of a line quoted in a reason.
+constexpr qsizetype QuotedChars = 20;
 
 struct udtParsedLine {
     QStringView FormName;
@@ -52,7 +50,8 @@ QString ParseEntryLine(const QString& pstrLine, udtParsedLine& pudtOut)
     const QStringView strLine(pstrLine);
     const QStringView strIndex = strLine.mid(p2 + 1, p3 - p2 - 1);
     const auto lngIndex = ParseDigits(strIndex, 255);
-    if (!lngIndex) return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex));
+    if (!lngIndex)
+        return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex, QuotedChars));
     const qsizetype lngColon = pstrLine.indexOf(u':', p3 + 1);
     if (lngColon < 0) return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
     pudtOut.FormName = strLine.left(p1);
@@ -168,7 +167,8 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
         const bool booC = udtLine.Tag == u"C";
         if (!booT && !booC) {
             mudtLastWarnings.append({objLines.LineNumber(),
-                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(udtLine.Tag))});
+                                     QStringLiteral("unexpected tag '%1'; the line was skipped")
+                                         .arg(Shortened(udtLine.Tag, QuotedChars))});
             MsgBox(QStringLiteral("An unexpected error occurred loading the control text."), vbCritical);
             booContinues = false;
             continue;

@@ -1,6 +1,6 @@
 // messages.lrc: "MSGnnn:" lines of the message text, then an "MSTnnn:" line with the title.
 #include "basFormatText.h"
-#include "basLineReader.h"
+#include "clsLineReader.h"
 #include "basSafeFile.h"
 #include "clsTralyx.h"
 

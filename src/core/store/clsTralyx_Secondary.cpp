@@ -1,6 +1,6 @@
 // secondary.lrc: "TXTnnn:" lines, one per line of each procedural text.
 #include "basFormatText.h"
-#include "basLineReader.h"
+#include "clsLineReader.h"
 #include "basSafeFile.h"
 #include "clsTralyx.h"
 

@@ -1,5 +1,7 @@
 #include "basMerge.h"
 
+#include "basShortened.h"
+
 #include <vector>
 
 namespace tralyx {
@@ -68,17 +70,7 @@ private:
     size_t mlngMask = 0;
 };
 
-// A dropped text as one short line, enough for the translator to recognise it.
-QString Shortened(const QString& pstrText)
-{
-    constexpr qsizetype MaxChars = 60;
-    qsizetype lngEnd = pstrText.indexOf(u'\r');
-    if (const qsizetype lngLF = pstrText.indexOf(u'\n'); lngLF >= 0 && (lngEnd < 0 || lngLF < lngEnd)) lngEnd = lngLF;
-    const bool booCut = lngEnd >= 0 || pstrText.size() > MaxChars;
-    QString strOut = pstrText.left(std::min(lngEnd < 0 ? pstrText.size() : lngEnd, MaxChars));
-    return booCut ? strOut + QStringLiteral("...") : strOut;
-}
-
+// A dropped text is named by Shortened(): one short line, enough for the translator to recognise it.
 QString DroppedText(const ControlTextItem& pudtItem)
 {
     return Shortened(pudtItem.Caption.isEmpty() ? pudtItem.ToolTip : pudtItem.Caption);

@@ -41,7 +41,7 @@ struct udtUpdateReport {
     bool IsMerged() const { return Outcome != enuUpdateOutcome::NotMerged; }
     // One line: "core.lrc was not merged: /old/core.lrc does not exist".
     QString Summary() const;
-    // The whole report of this file: outcome, counts, dropped entries and skipped lines, CR LF
+    // The whole report of this file: outcome, counts, dropped entries and skipped lines, LF
     // between lines. At most plngMaxListed dropped entries are named one by one.
     QString Text(int32_t plngMaxListed = 50) const;
 };

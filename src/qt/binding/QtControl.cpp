@@ -1,5 +1,6 @@
 #include "QtControl.h"
 
+#include "basStoreText.h"
 #include "clsRuntimeError.h"
 
 #include <QAbstractButton>
@@ -16,22 +17,6 @@
 #include <limits>
 
 namespace tralyx {
-namespace {
-
-QString ToWidgetText(const QString& pstrText)
-{
-    QString strOut = pstrText;
-    strOut.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    return strOut;
-}
-
-QString ToStoreText(const QString& pstrText)
-{
-    return ToWidgetText(pstrText).replace(u'\n', QStringLiteral("\r\n"));
-}
-
-}  // namespace
-
 clsQtControl::clsQtControl(QWidget* pobjWidget) : mobjWidget(pobjWidget), menuKind(KindOf(pobjWidget)) {}
 
 enuControlKind clsQtControl::KindOf(const QWidget* pobjWidget)
@@ -81,12 +66,12 @@ QString clsQtControl::Caption() const
 {
     QWidget* objWidget = Checked();
     switch (menuKind) {
-    case enuControlKind::Label: return ToStoreText(static_cast<QLabel*>(objWidget)->text());
+    case enuControlKind::Label: return LinesToStore(static_cast<QLabel*>(objWidget)->text());
     case enuControlKind::CommandButton:
     case enuControlKind::CheckBox:
-    case enuControlKind::OptionButton: return ToStoreText(static_cast<QAbstractButton*>(objWidget)->text());
-    case enuControlKind::Frame: return ToStoreText(static_cast<QGroupBox*>(objWidget)->title());
-    case enuControlKind::TabControl: return ToStoreText(CheckedTabs()->tabText(AddressedTab()));
+    case enuControlKind::OptionButton: return LinesToStore(static_cast<QAbstractButton*>(objWidget)->text());
+    case enuControlKind::Frame: return LinesToStore(static_cast<QGroupBox*>(objWidget)->title());
+    case enuControlKind::TabControl: return LinesToStore(CheckedTabs()->tabText(AddressedTab()));
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
     }
@@ -96,7 +81,7 @@ QString clsQtControl::Caption() const
 void clsQtControl::SetCaption(const QString& pstrCaption)
 {
     QWidget* objWidget = Checked();
-    const QString strText = ToWidgetText(pstrCaption);
+    const QString strText = StoreToLines(pstrCaption);
     switch (menuKind) {
     case enuControlKind::Label: static_cast<QLabel*>(objWidget)->setText(strText); return;
     case enuControlKind::CommandButton:
@@ -112,14 +97,14 @@ void clsQtControl::SetCaption(const QString& pstrCaption)
 
 QString clsQtControl::ToolTipText() const
 {
-    if (menuKind == enuControlKind::TabControl) return ToStoreText(CheckedTabs()->tabToolTip(AddressedTab()));
-    return ToStoreText(Checked()->toolTip());
+    if (menuKind == enuControlKind::TabControl) return LinesToStore(CheckedTabs()->tabToolTip(AddressedTab()));
+    return LinesToStore(Checked()->toolTip());
 }
 
 void clsQtControl::SetToolTipText(const QString& pstrToolTip)
 {
-    if (menuKind == enuControlKind::TabControl) CheckedTabs()->setTabToolTip(AddressedTab(), ToWidgetText(pstrToolTip));
-    else Checked()->setToolTip(ToWidgetText(pstrToolTip));
+    if (menuKind == enuControlKind::TabControl) CheckedTabs()->setTabToolTip(AddressedTab(), StoreToLines(pstrToolTip));
+    else Checked()->setToolTip(StoreToLines(pstrToolTip));
 }
 
 void clsQtControl::SetWidth(float psngWidth)

@@ -1,12 +1,39 @@
 #include "QtDesktop.h"
 
+#include "basStoreText.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tralyx {
+namespace {
+
+// A question with Yes and No only is answered by one of them: Escape and the frame's close button
+// do nothing (Escape would otherwise count as No and throw away what the question protects).
+class clsAnswerBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool mbooMustAnswer = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* pobjEvent) override
+    {
+        if (mbooMustAnswer && pobjEvent->matches(QKeySequence::Cancel)) return pobjEvent->accept();
+        QMessageBox::keyPressEvent(pobjEvent);
+    }
+    void closeEvent(QCloseEvent* pobjEvent) override
+    {
+        if (mbooMustAnswer && !clickedButton()) return pobjEvent->ignore();
+        QMessageBox::closeEvent(pobjEvent);
+    }
+};
+
+}  // namespace
 
 clsQtDesktop::clsQtDesktop(std::function<QWidget*()> pfnParent) : mfnParent(std::move(pfnParent)) {}
 
@@ -19,12 +46,12 @@ QWidget* clsQtDesktop::Parent() const
 int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle,
                              const QString& pstrDetails)
 {
-    QMessageBox objBox(Parent());
+    clsAnswerBox objBox(Parent());
     objBox.setWindowTitle(pstrTitle);
     // Messages come from language files as plain text; "<" in one must not switch it to HTML.
     objBox.setTextFormat(Qt::PlainText);
     // The store holds CR LF; a lone CR would show as nothing.
-    objBox.setText(QString(pstrPrompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+    objBox.setText(StoreToLines(pstrPrompt));
     if (!pstrDetails.isEmpty()) objBox.setDetailedText(pstrDetails);
     switch (plngStyle & 0x70) {
     case vbCritical: objBox.setIcon(QMessageBox::Critical); break;
@@ -59,6 +86,10 @@ int32_t clsQtDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const
     for (const udtButton& b : udtButtons)
         if (b.Answer == vbCancel) objBox.setEscapeButton(b.Button);
     if (udtButtons.size() == 1) objBox.setEscapeButton(udtButtons.front().Button);
+    if ((plngStyle & 7) == vbYesNo) {
+        objBox.mbooMustAnswer = true;
+        objBox.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
 
     objBox.exec();
     const auto enuClicked = objBox.standardButton(objBox.clickedButton());
@@ -79,7 +110,8 @@ bool clsQtDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString&
 {
     // A filter entry may carry its patterns twice, as a description for people and as the patterns
     // the dialog matches ("Text (*.txt) (*.[Tt][Xx][Tt])"): only the description is shown.
-    const auto enuOptions = QFileDialog::HideNameFilterDetails;
+    // The store asks its own "Overwrite file" question; the dialog's would be a second one.
+    const auto enuOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
     const QString strChosen =
         pbooSave ? QFileDialog::getSaveFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions)
                  : QFileDialog::getOpenFileName(Parent(), QString(), pstrFileName, pstrFilter, nullptr, enuOptions);

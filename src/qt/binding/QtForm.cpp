@@ -1,6 +1,7 @@
 #include "QtForm.h"
 
 #include "QtControl.h"
+#include "basStoreText.h"
 #include "clsRuntimeError.h"
 
 #include <QFontMetricsF>
@@ -64,7 +65,7 @@ float clsQtForm::TextWidth(const QString& pstrText) const
     // A text of several lines is as wide as its widest line.
     const QFontMetricsF objMetrics(mobjForm->font());
     qreal dblWidest = 0;
-    const QStringList strLines = QString(pstrText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    const QStringList strLines = StoreToLines(pstrText).split(u'\n');
     for (const QString& strLine : strLines) dblWidest = qMax(dblWidest, objMetrics.horizontalAdvance(strLine));
     return static_cast<float>(dblWidest * 1440.0 / mobjForm->logicalDpiX());
 }

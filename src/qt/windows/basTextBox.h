@@ -1,6 +1,9 @@
 #pragma once
-// The text-box view of a control that the clipboard commands need: whether it is a text box, and
-// its whole text. Line edits and plain or rich text edits are text boxes; anything else is not.
+// The text-box view of a control that the editor and the clipboard commands need: whether it is a
+// text box, and its whole text as the store holds it. Line edits are one-line boxes; plain and
+// rich text edits several-line boxes; anything else is not a text box.
+#include "basStoreText.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,8 +12,14 @@ namespace tralyx {
 
 bool IsTextBox(const QWidget* pobjControl);
 bool IsReadOnlyTextBox(const QWidget* pobjControl);
-QString TextBoxText(const QWidget* pobjControl);  // empty for anything that is not a text box
-// Replaces the whole text, as typing would (the box reports a change); ignored for anything else.
-void SetTextBoxText(QWidget* pobjControl, const QString& pstrText);
+enuBoxLines BoxLines(const QWidget* pobjControl);
+// The box's text as a stored text; empty for anything that is not a text box. Taken raw, so that a
+// no-break space stays one.
+QString TextBoxText(const QWidget* pobjControl);
+// Shows a stored text, starting the box's undo history afresh (a row loaded into the box).
+void LoadTextBox(QWidget* pobjControl, const QString& pstrStored);
+// Replaces the whole text with a stored text as typing would: the box reports a change and its
+// undo restores the text before. Ignored for anything that is not a text box.
+void SetTextBoxText(QWidget* pobjControl, const QString& pstrStored);
 
 }  // namespace tralyx

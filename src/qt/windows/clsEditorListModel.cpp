@@ -1,18 +1,12 @@
 #include "clsEditorListModel.h"
 
+#include "basStoreText.h"
+
+#include <QFont>
+
 namespace tralyx {
 
 namespace {
-
-// One line per row: line breaks are shown as a return sign so a row keeps its height.
-QString OneLine(const QString& pstrText)
-{
-    if (!pstrText.contains(u'\r') && !pstrText.contains(u'\n')) return pstrText;
-    QString strLine = pstrText;
-    strLine.replace(QStringLiteral("\r\n"), QStringLiteral(" \u21B5 "));
-    strLine.replace(u'\r', QStringLiteral(" \u21B5 ")).replace(u'\n', QStringLiteral(" \u21B5 "));
-    return strLine;
-}
 
 constexpr qsizetype ToolTipLimit = 2000;
 
@@ -24,6 +18,7 @@ void clsEditorListModel::SetColumns(const QStringList& pstrHeaders)
 {
     beginResetModel();
     mudtRows.clear();
+    mbooChanged.clear();
     mstrHeaders = pstrHeaders;
     endResetModel();
 }
@@ -31,6 +26,7 @@ void clsEditorListModel::SetColumns(const QStringList& pstrHeaders)
 void clsEditorListModel::Fill(const std::function<void(clsListItems&)>& pfnFill)
 {
     beginResetModel();
+    mbooChanged.clear();
     mbooFilling = true;
     try {
         pfnFill(*this);
@@ -74,6 +70,22 @@ void clsEditorListModel::SetItemText(int32_t plngRow, int pintColumn, const QStr
     }
 }
 
+void clsEditorListModel::MarkChanged(int32_t plngRow)
+{
+    if (plngRow < 0 || plngRow >= mudtRows.size()) return;
+    if (mbooChanged.size() <= plngRow) mbooChanged.resize(plngRow + 1);
+    mbooChanged[plngRow] = true;
+    if (columnCount() > 0) emit dataChanged(index(plngRow, 0), index(plngRow, columnCount() - 1), {Qt::FontRole});
+}
+
+void clsEditorListModel::ClearChanged()
+{
+    const qsizetype lngRows = mbooChanged.size();
+    mbooChanged.clear();
+    if (lngRows > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(int(lngRows) - 1, columnCount() - 1), {Qt::FontRole});
+}
+
 int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const
 {
     return pobjParent.isValid() ? 0 : static_cast<int>(mudtRows.size());
@@ -89,13 +101,26 @@ QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) co
     if (!pobjIndex.isValid() || pobjIndex.row() >= mudtRows.size() || pobjIndex.column() > 2) return {};
     const QString& strText = mudtRows[pobjIndex.row()][pobjIndex.column()];
     switch (pintRole) {
-    case Qt::DisplayRole: return OneLine(strText);
-    case Qt::ToolTipRole:
-        // The text with its lines, for cells too narrow to show it; marked up so that text which
-        // looks like markup is shown as it stands.
-        if (strText.isEmpty()) return {};
-        return QStringLiteral("<p style='white-space:pre-wrap'>") + strText.left(ToolTipLimit).toHtmlEscaped() +
-               QStringLiteral("</p>");
+    case Qt::DisplayRole: return StoreToRow(strText);  // one line, so that a row keeps its height
+    case Qt::ToolTipRole: {
+        // The entry's id, so that a number in a report can be found, and the text with its lines
+        // for cells too narrow to show it; marked up so that text which looks like markup is shown
+        // as it stands.
+        const QString strId = IdOf(pobjIndex.row());
+        QString strTip;
+        if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
+        if (!strText.isEmpty())
+            strTip += QStringLiteral("<p style='white-space:pre-wrap'>") +
+                      StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() + QStringLiteral("</p>");
+        if (strTip.isEmpty()) return {};
+        return strTip;
+    }
+    case Qt::FontRole: {
+        if (pobjIndex.row() >= mbooChanged.size() || !mbooChanged[pobjIndex.row()]) return {};
+        QFont objFont;
+        objFont.setBold(true);
+        return objFont;
+    }
     default: return {};
     }
 }

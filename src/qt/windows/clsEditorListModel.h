@@ -29,6 +29,12 @@ public:
     // The text of row plngRow (from 0), column pintColumn (0 row text, 1 and 2 the sub-items).
     QString ItemText(int32_t plngRow, int pintColumn) const;
     void SetItemText(int32_t plngRow, int pintColumn, const QString& pstrText);
+    // Rows committed since the last save are shown in bold.
+    void MarkChanged(int32_t plngRow);
+    void ClearChanged();
+    // The entry id of a row as the file names it, shown in the row's tool-tip.
+    void SetIdOf(std::function<QString(int32_t)> pfnIdOf) { mfnIdOf = std::move(pfnIdOf); }
+    QString IdOf(int32_t plngRow) const { return mfnIdOf ? mfnIdOf(plngRow) : QString(); }
 
     int rowCount(const QModelIndex& pobjParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& pobjParent = QModelIndex()) const override;
@@ -41,6 +47,8 @@ private:
     QVector<udtRow> mudtRows;
     QStringList mstrHeaders;
     bool mbooFilling = false;
+    QVector<bool> mbooChanged;  // by row; shorter than the rows when the last rows are unchanged
+    std::function<QString(int32_t)> mfnIdOf;
 };
 
 }  // namespace tralyx

@@ -33,7 +33,10 @@ QString TimeFormat(const QLocale& pobjLocale)
 clsStatusPanels::clsStatusPanels(QStatusBar* psbStatusBar) : QObject(psbStatusBar)
 {
     psbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    AddPanel(psbStatusBar, "sbStatus", QStringLiteral("Status"), true);
+    mlblStatus = AddPanel(psbStatusBar, "sbStatus", QStringLiteral("Status"), true);
+    mlblModified = AddPanel(psbStatusBar, "sbModified", QString(), false);
+    mlblNextCodePage = AddPanel(psbStatusBar, "sbNextCodePage", QString(), false);
+    mlblNextCodePage->setToolTip(QStringLiteral("Code page of the next Open"));
     mlblCodePage = AddPanel(psbStatusBar, "sbCodePage", QString(), false);
     mlblCodePage->setToolTip(QStringLiteral("Code page of the active file"));
     mlblDate = AddPanel(psbStatusBar, "sbDate", QString(), false);
@@ -45,6 +48,21 @@ clsStatusPanels::clsStatusPanels(QStatusBar* psbStatusBar) : QObject(psbStatusBa
 }
 
 void clsStatusPanels::SetCodePage(const QString& pstrName) { mlblCodePage->setText(pstrName); }
+
+void clsStatusPanels::SetNextCodePage(const QString& pstrName)
+{
+    mlblNextCodePage->setText(pstrName.isEmpty() ? QString() : QStringLiteral("Next Open: ") + pstrName);
+}
+
+void clsStatusPanels::SetModified(bool pbooModified)
+{
+    mlblModified->setText(pbooModified ? QStringLiteral("Modified") : QString());
+}
+
+void clsStatusPanels::SetEntry(const QString& pstrEntryId)
+{
+    mlblStatus->setText(pstrEntryId.isEmpty() ? QStringLiteral("Status") : pstrEntryId);
+}
 
 void clsStatusPanels::tmrClock_Timer()
 {

@@ -15,11 +15,18 @@ public:
     explicit clsStatusPanels(QStatusBar* psbStatusBar);
 
     void SetCodePage(const QString& pstrName);  // empty when no file window is active
+    // The code page the next Open uses, shown only when it differs from the active file's.
+    void SetNextCodePage(const QString& pstrName);
+    void SetModified(bool pbooModified);       // the active window's table has unsaved commits
+    void SetEntry(const QString& pstrEntryId);  // the selected row's entry id; empty: "Status"
 
 private slots:
     void tmrClock_Timer();
 
 private:
+    QLabel* mlblStatus = nullptr;
+    QLabel* mlblModified = nullptr;
+    QLabel* mlblNextCodePage = nullptr;
     QLabel* mlblCodePage = nullptr;
     QLabel* mlblDate = nullptr;
     QLabel* mlblTime = nullptr;

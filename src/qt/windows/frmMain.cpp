@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QToolBar>
 
 namespace tralyx {
@@ -41,12 +42,31 @@ constexpr udtButton gudtButtons[] = {
     {"", "", 0},               {"ToGrid", "Save changes", picToGrid},
 };
 
+// What the program remembers between runs.
+const QString KeyGeometry = QStringLiteral("MainWindow/Geometry");
+const QString KeyDialogFolder = QStringLiteral("FileDialog/Folder");
+const QString KeyCodePage = QStringLiteral("CodePage");
+const QString KeyRecentPaths = QStringLiteral("RecentFiles/Paths");
+const QString KeyRecentCodePages = QStringLiteral("RecentFiles/CodePages");
+constexpr qsizetype MaxRecentFiles = 8;
+
+QString KindName(int32_t plngEditType)
+{
+    switch (plngEditType) {
+    case frmMessageEditor::EditControlText: return QStringLiteral("control text (core.lrc)");
+    case frmMessageEditor::EditSecondary: return QStringLiteral("procedural text (secondary.lrc)");
+    default: return QStringLiteral("messages (messages.lrc)");
+    }
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
 {
     // MDIForm_Load: the program's one text store.
     gobjTextStore = std::make_unique<clsTralyx>();
+    const QSettings objSettings;
+    gobjTextStore->SetCodePage(objSettings.value(KeyCodePage, gobjTextStore->CodePage()).toString());
 
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tralyx"));
@@ -69,6 +89,11 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     const int intDpi = logicalDpiX();
     const int intBars = menuBar()->sizeHint().height() + tbToolBar->sizeHint().height() + statusBar()->sizeHint().height();
     resize(TwipsToPixels(9015, intDpi), TwipsToPixels(5805, intDpi) + intBars);
+    // From the second start on, the size, position and maximised state the user left.
+    if (objSettings.contains(KeyGeometry)) restoreGeometry(objSettings.value(KeyGeometry).toByteArray());
+    const QString strFolder = objSettings.value(KeyDialogFolder).toString();
+    if (!strFolder.isEmpty()) dlgCommonDialog.SetFileName(strFolder + u'/');
+    UpdateRecentFiles();
 
     // The clipboard keys run the commands (whole text) inside an editor window instead of the
     // box's own selection-based handling, so that key and menu item always do the same.
@@ -104,7 +129,7 @@ void frmMain::BuildMenus()
         pobjMenu->addSeparator()->setObjectName(QLatin1String(pstrName));
     };
 
-    QMenu* mnuFile = fnMenu("mnuFile", QStringLiteral("&File"));
+    mnuFile = fnMenu("mnuFile", QStringLiteral("&File"));
     AddItem(mnuFile, "mnuFileOpen", QStringLiteral("&Open"), &frmMain::mnuFileOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileClose = AddItem(mnuFile, "mnuFileClose", QStringLiteral("&Close"), &frmMain::mnuFileClose_Click);
     fnBar(mnuFile, "mnuFileBar1");
@@ -114,7 +139,10 @@ void frmMain::BuildMenus()
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = AddItem(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &frmMain::mnuFileSaveAs_Click);
     fnBar(mnuFile, "mnuFileBar3");
-    AddItem(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
+    mnuFileBarRecent = mnuFile->addSeparator();
+    mnuFileBarRecent->setObjectName(QStringLiteral("mnuFileBarRecent"));
+    mnuFileBarRecent->setVisible(false);
+    mnuFileExit = AddItem(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
 
     QMenu* mnuEdit = fnMenu("mnuEdit", QStringLiteral("&Edit"));
     mnuEditCut = AddItem(mnuEdit, "mnuEditCut", QStringLiteral("Cu&t"), &frmMain::mnuEditCut_Click,
@@ -187,13 +215,23 @@ std::optional<int32_t> frmMain::EditTypeOf(const QString& pstrPath)
     return std::nullopt;
 }
 
+bool frmMain::AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk)
+{
+    // A window with questions to ask comes to the front first: the user sees which file is meant.
+    const auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget());
+    if (frmEditor && (frmEditor->DataChanged() || frmEditor->ItemChanged())) mdiArea->setActiveSubWindow(pobjChild);
+    return pfnAsk();
+}
+
 bool frmMain::CloseEditorsOfKind(int32_t plngEditType)
 {
     // The store holds one table of each kind: a window still showing the old table would save the
     // new file's entries over its own file.
     for (QMdiSubWindow* pobjChild : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
         const auto* pobjEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget());
-        if (pobjEditor && pobjEditor->EditTypeValue() == plngEditType && !pobjChild->close()) return false;
+        if (pobjEditor && pobjEditor->EditTypeValue() == plngEditType &&
+            !AskIn(pobjChild, [pobjChild] { return pobjChild->close(); }))
+            return false;
     }
     return true;
 }
@@ -201,6 +239,7 @@ bool frmMain::CloseEditorsOfKind(int32_t plngEditType)
 bool frmMain::OpenFile(const QString& pstrPath)
 {
     const std::optional<int32_t> lngEditType = EditTypeOf(pstrPath);
+    const bool booMaximised = ActiveChild() && ActiveChild()->isMaximized();
     if (!lngEditType || !CloseEditorsOfKind(*lngEditType)) return false;
 
     bool booSuccess = false;
@@ -210,25 +249,98 @@ bool frmMain::OpenFile(const QString& pstrPath)
     default: gobjTextStore->LoadMessagesFromResource(pstrPath, booSuccess); break;
     }
     if (!booSuccess) {
-        MsgBox(QStringLiteral("The file ") + pstrPath + QStringLiteral(" is corrupt!"), vbCritical,
-               QStringLiteral("Couldn't load ") + pstrPath, gobjTextStore->LastError().Text());
+        // The line and the reason in the box itself, not only behind its details.
+        MsgBox(QStringLiteral("The file ") + pstrPath + QStringLiteral(" is corrupt!\r\n\r\n") +
+                   gobjTextStore->LastError().Text(),
+               vbCritical, QStringLiteral("Couldn't load ") + pstrPath, gobjTextStore->LastError().Text());
         return false;
     }
     auto* frmEditor = new frmMessageEditor;
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
+    WatchEditor(frmEditor);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
-    pobjChild->show();
-    PlaceNewWindow(*mdiArea, *pobjChild);
+    if (booMaximised) {
+        pobjChild->showMaximized();
+    } else {
+        pobjChild->show();
+        PlaceNewWindow(*mdiArea, *pobjChild);
+    }
     mdiArea->setActiveSubWindow(pobjChild);
+    AddRecentFile(pstrPath, frmEditor->CodePage());
     UpdateCommands();
     return true;
+}
+
+void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
+{
+    connect(pfrmEditor, &frmMessageEditor::ModifiedChanged, this, [this, pfrmEditor](bool pbooModified) {
+        if (pfrmEditor == ActiveEditor()) mobjStatus->SetModified(pbooModified);
+    });
+    connect(pfrmEditor, &frmMessageEditor::CurrentEntryChanged, this, [this, pfrmEditor](const QString& pstrId) {
+        if (pfrmEditor == ActiveEditor()) mobjStatus->SetEntry(pstrId);
+    });
+}
+
+void frmMain::AddRecentFile(const QString& pstrPath, const QString& pstrCodePage)
+{
+    QSettings objSettings;
+    QStringList strPaths = objSettings.value(KeyRecentPaths).toStringList();
+    QStringList strCodePages = objSettings.value(KeyRecentCodePages).toStringList();
+    strCodePages.resize(strPaths.size());
+    const qsizetype lngAt = strPaths.indexOf(pstrPath);
+    if (lngAt >= 0) {
+        strPaths.removeAt(lngAt);
+        strCodePages.removeAt(lngAt);
+    }
+    strPaths.prepend(pstrPath);
+    strCodePages.prepend(pstrCodePage);
+    objSettings.setValue(KeyRecentPaths, strPaths.mid(0, MaxRecentFiles));
+    objSettings.setValue(KeyRecentCodePages, strCodePages.mid(0, MaxRecentFiles));
+    UpdateRecentFiles();
+}
+
+void frmMain::UpdateRecentFiles()
+{
+    qDeleteAll(mobjRecentList);
+    mobjRecentList.clear();
+    const QSettings objSettings;
+    const QStringList strPaths = objSettings.value(KeyRecentPaths).toStringList().mid(0, MaxRecentFiles);
+    QStringList strCodePages = objSettings.value(KeyRecentCodePages).toStringList();
+    strCodePages.resize(strPaths.size());
+    for (qsizetype i = 0; i < strPaths.size(); ++i) {
+        const QString strCaption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(strPaths[i]).replace(u'&', QStringLiteral("&&")));
+        auto* pobjItem = new QAction(strCaption, mnuFile);
+        pobjItem->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
+        pobjItem->setToolTip(QStringLiteral("Opens in ") + strCodePages[i]);
+        mnuFile->insertAction(mnuFileBarRecent, pobjItem);
+        connect(pobjItem, &QAction::triggered, this,
+                [this, strPath = strPaths[i], strCodePage = strCodePages[i]] { mnuRecentFile_Click(strPath, strCodePage); });
+        mobjRecentList.append(pobjItem);
+    }
+    mnuFileBarRecent->setVisible(!strPaths.isEmpty());
+}
+
+void frmMain::mnuRecentFile_Click(const QString& pstrPath, const QString& pstrCodePage)
+{
+    // Reopened in the code page it was read with; the choice for other files stays.
+    const QString strChosen = gobjTextStore->CodePage();
+    if (!pstrCodePage.isEmpty()) gobjTextStore->SetCodePage(pstrCodePage);
+    OpenFile(pstrPath);
+    gobjTextStore->SetCodePage(strChosen);
+    UpdateCommands();
+}
+
+void frmMain::RememberDialogFolder()
+{
+    QSettings().setValue(KeyDialogFolder, QFileInfo(dlgCommonDialog.FileName()).absolutePath());
 }
 
 void frmMain::mnuFileOpen_Click()
 {
     dlgCommonDialog.SetFilter(QLatin1String(OpenFilter));
     if (!dlgCommonDialog.ShowOpen() || dlgCommonDialog.FileName().isEmpty()) return;
+    RememberDialogFolder();
     OpenFile(dlgCommonDialog.FileName());
 }
 
@@ -249,6 +361,17 @@ void frmMain::mnuFileSaveAs_Click()
     // Without an editor window there is nothing to save: no dialog whose answer would be dropped.
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor || !dlgCommonDialog.ShowSave()) return;
+    RememberDialogFolder();
+    // A file named as another kind would be read as that kind: a messages table written as
+    // secondary.lrc would be lost to both.
+    const QString strTarget = dlgCommonDialog.FileName();
+    const std::optional<int32_t> lngKind = EditTypeOf(strTarget);
+    if (lngKind && *lngKind != frmEditor->EditTypeValue() &&
+        MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" would be read as ") + KindName(*lngKind) +
+                   QStringLiteral(", but this window holds ") + KindName(frmEditor->EditTypeValue()) +
+                   QStringLiteral(".\r\nDo you want to save it under this name anyway?"),
+               vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("Save As")) != vbYes)
+        return;
     try {
         frmEditor->SaveMe(dlgCommonDialog.FileName());
     } catch (...) {
@@ -270,24 +393,35 @@ void frmMain::mnuEditCut_Click()
 {
     QWidget* txtBox = FocusedTextBox();
     if (!txtBox || IsReadOnlyTextBox(txtBox)) return;
-    Desktop().SetClipboardText(TextBoxText(txtBox));
+    Desktop().SetClipboardText(StoreToLines(TextBoxText(txtBox)));
     SetTextBoxText(txtBox, QString());
 }
 
 void frmMain::mnuEditCopy_Click()
 {
-    if (QWidget* txtBox = FocusedTextBox()) Desktop().SetClipboardText(TextBoxText(txtBox));
+    if (QWidget* txtBox = FocusedTextBox()) Desktop().SetClipboardText(StoreToLines(TextBoxText(txtBox)));
 }
 
 void frmMain::mnuEditPaste_Click()
 {
     QWidget* txtBox = FocusedTextBox();
-    if (txtBox && !IsReadOnlyTextBox(txtBox)) SetTextBoxText(txtBox, Desktop().ClipboardText());
+    if (txtBox && !IsReadOnlyTextBox(txtBox)) SetTextBoxText(txtBox, LinesToStore(Desktop().ClipboardText()));
 }
 
 void frmMain::mnuCodePage_Click(QAction* pobjItem)
 {
-    gobjTextStore->SetCodePage(pobjItem->data().toString());
+    const QString strName = pobjItem->data().toString();
+    gobjTextStore->SetCodePage(strName);
+    QSettings().setValue(KeyCodePage, strName);
+    UpdateCommands();
+    // A file that shows wrong letters is usually read in the wrong code page: offer to read it
+    // again at once, while nothing typed would be lost.
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor || frmEditor->DataChanged() || frmEditor->ItemChanged() || frmEditor->CodePage() == strName) return;
+    if (MsgBox(QStringLiteral("Do you want to open ") + frmEditor->FileNameValue() + QStringLiteral(" again in ") +
+                   strName + QStringLiteral("?\r\nIt was read in ") + frmEditor->CodePage() + u'.',
+               vbQuestion + vbYesNo, QStringLiteral("Code page")) == vbYes)
+        OpenFile(frmEditor->FileNameValue());
 }
 
 void frmMain::mnuWindow_AboutToShow()
@@ -350,6 +484,10 @@ void frmMain::UpdateCommands()
         if (!strKey.isEmpty() && strKey != QLatin1String("Open")) pobjButton->setEnabled(booEditor);
     }
     mobjStatus->SetCodePage(frmEditor ? frmEditor->CodePage() : QString());
+    const bool booOther = frmEditor && frmEditor->CodePage() != gobjTextStore->CodePage();
+    mobjStatus->SetNextCodePage(booOther ? gobjTextStore->CodePage() : QString());
+    mobjStatus->SetModified(frmEditor && frmEditor->DataChanged());
+    mobjStatus->SetEntry(frmEditor ? frmEditor->EntryId(frmEditor->CurrentItem() - 1) : QString());
 }
 
 void frmMain::closeEvent(QCloseEvent* pobjEvent)
@@ -358,11 +496,12 @@ void frmMain::closeEvent(QCloseEvent* pobjEvent)
     // not asked again: they go with the frame.
     for (QMdiSubWindow* pobjChild : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
         auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget());
-        if (frmEditor && !frmEditor->QueryClose()) {
+        if (frmEditor && !AskIn(pobjChild, [frmEditor] { return frmEditor->QueryClose(); })) {
             pobjEvent->ignore();
             return;
         }
     }
+    QSettings().setValue(KeyGeometry, saveGeometry());
     pobjEvent->accept();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QActionGroup;
@@ -64,6 +65,7 @@ private slots:
     void mnuHelpAbout_Click();
     void tbToolBar_ButtonClick(QAction* pobjButton);
     void mdiArea_SubWindowActivated(QMdiSubWindow* pobjWindow);
+    void mnuRecentFile_Click(const QString& pstrPath, const QString& pstrCodePage);
 
 private:
     void BuildMenus();
@@ -74,6 +76,11 @@ private:
     QWidget* FocusedTextBox() const;  // in the active editor window, or nullptr
     bool CloseEditorsOfKind(int32_t plngEditType);
     void UpdateCommands();
+    bool AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk);  // activates, then asks
+    void AddRecentFile(const QString& pstrPath, const QString& pstrCodePage);
+    void UpdateRecentFiles();
+    void RememberDialogFolder();
+    void WatchEditor(frmMessageEditor* pfrmEditor);
 
     QMdiArea* mdiArea = nullptr;
     QToolBar* tbToolBar = nullptr;
@@ -86,6 +93,10 @@ private:
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditPaste = nullptr;
     QList<QAction*> mobjWindowList;  // the window list entries of mnuWindow
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuFileBarRecent = nullptr;
+    QList<QAction*> mobjRecentList;  // the recent file entries of mnuFile
     clsStatusPanels* mobjStatus = nullptr;
     clsFileDialog dlgCommonDialog;
 };

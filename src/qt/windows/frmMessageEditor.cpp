@@ -4,7 +4,10 @@
 #include "QtTwips.h"
 #include "basDesktop.h"
 #include "basGeneralItems.h"
+#include "basEntryMatch.h"
 #include "basMessageMarkers.h"
+#include "basFormatText.h"
+#include "basTextBox.h"
 #include "clsCodePage.h"
 #include "clsEditorListModel.h"
 #include "clsEditorListView.h"
@@ -17,7 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -29,13 +34,43 @@ namespace {
 
 const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarvo\u00AC");
 
-// The store keeps CR LF line breaks, the text boxes LF. A lone CR, which the files also read as a
-// line break, becomes one too (the text box would otherwise merge it with a following LF).
-QString FromStore(const QString& pstrText)
+// What each edit type shows and where its boxes go. The one-line box (txtTitle) holds the column
+// TitleColumn, the several-line box (txtMessage) the column MessageColumn; -1: no such box.
+struct udtEditMode {
+    const char* TitleLabel;    // label of the one-line box, or of the several-line box without it
+    const char* MessageLabel;  // nullptr: the several-line box is labelled by TitleLabel
+    int TitleColumn;
+    int MessageColumn;
+    const char* IdTag;  // the file's record tag; nullptr: the object path names the row
+    bool IdWraps;       // the record numbers of the file run from 001 to 999 and then again
+    bool Preview;
+    bool ControlLines;  // core.lrc keeps a caption or a tool-tip only where the control's name allows
+    void (clsTralyx::*Display)(clsListItems&) const;
+    void (*Commit)(clsTralyx&, int16_t plngIndex, const QString& pstrTitle, const QString& pstrMessage);
+    void (clsTralyx::*Save)(const QString&, bool&);
+    const QString& (clsTralyx::*CodePage)() const;
+    const udtFileStamp& (clsTralyx::*Stamp)() const;
+};
+
+const udtEditMode gudtModes[] = {
+    // EditMessages
+    {"Title:", "Message:", 0, 1, "MSG", false, true, false, &clsTralyx::DisplayMessages,
+     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetMessageText(i, t, m); },
+     &clsTralyx::SaveMessageText, &clsTralyx::MessagesCodePage, &clsTralyx::MessagesStamp},
+    // EditSecondary
+    {"Text:", nullptr, -1, 0, "TXT", true, false, false, &clsTralyx::DisplaySecondary,
+     [](clsTralyx& s, int16_t i, const QString&, const QString& m) { s.SetSecondary(i, m); },
+     &clsTralyx::SaveSecondaryText, &clsTralyx::SecondaryCodePage, &clsTralyx::SecondaryStamp},
+    // EditControlText: the caption in the several-line box, the tool-tip in the one-line box
+    {"Tool-Tip:", "Caption:", 2, 1, nullptr, false, false, true, &clsTralyx::DisplayControlText,
+     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetControlTextItem(i, m, t); },
+     &clsTralyx::SaveControlText, &clsTralyx::ControlTextCodePage, &clsTralyx::ControlTextStamp},
+};
+
+const udtEditMode& ModeOf(int32_t plngEditType)
 {
-    return QString(pstrText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return plngEditType >= 0 && plngEditType < int32_t(std::size(gudtModes)) ? gudtModes[plngEditType] : gudtModes[0];
 }
-QString ToStore(const QString& pstrText) { return QString(pstrText).replace(u'\n', QStringLiteral("\r\n")); }
 
 }  // namespace
 
@@ -48,7 +83,8 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
       txtMessage(new QPlainTextEdit(fraMessage)),
       lvwMessages(new clsEditorListView(this)),
       mobjListItems(new clsEditorListModel(this)),
-      cmdPreview(new QPushButton(QStringLiteral("&Preview"), this))
+      cmdPreview(new QPushButton(QStringLiteral("&Preview"), this)),
+      splMessage(new QWidget(this))
 {
     setObjectName(QStringLiteral("frmMessageEditor"));
     fraMessage->setObjectName(QStringLiteral("fraMessage"));
@@ -58,6 +94,10 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     lvwMessages->setObjectName(QStringLiteral("lvwMessages"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    splMessage->setObjectName(QStringLiteral("splMessage"));
+    splMessage->setCursor(Qt::SplitVCursor);
+    splMessage->setToolTip(QStringLiteral("Drag to give the boxes more or less room"));
+    splMessage->installEventFilter(this);
     setWindowTitle(QStringLiteral("Message Tralyx"));
 
     lblTitle->setBuddy(txtTitle);
@@ -83,6 +123,13 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     connect(txtMessage, &QPlainTextEdit::textChanged, this, &frmMessageEditor::txtMessage_Change);
     connect(lvwMessages, &clsEditorListView::ItemClick, this, &frmMessageEditor::lvwMessages_ItemClick);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
+    mobjListItems->SetIdOf([this](int32_t plngRow) { return EntryId(plngRow); });
+    const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
+                                             QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
+    for (const QKeyCombination objKey : objCommitKeys) {
+        auto* objCommitNext = new QShortcut(QKeySequence(objKey), this, this, &frmMessageEditor::CommitAndNext);
+        objCommitNext->setContext(Qt::WidgetWithChildrenShortcut);
+    }
 
     resize(TwipsToPixelsX(*this, clsEditorLayout::DesignClientWidth),
            TwipsToPixelsY(*this, clsEditorLayout::DesignClientHeight));
@@ -98,7 +145,7 @@ QSize frmMessageEditor::sizeHint() const
 void frmMessageEditor::EditType(int32_t penuEditType)
 {
     mlngEditType = penuEditType;
-    cmdPreview->setEnabled(penuEditType == EditMessages);
+    cmdPreview->setEnabled(ModeOf(penuEditType).Preview);
     Form_Load();
 }
 
@@ -121,39 +168,59 @@ void frmMessageEditor::Form_Load()
     for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
 
+    const udtEditMode& udtMode = ModeOf(mlngEditType);
+    const bool booTitleBox = udtMode.TitleColumn >= 0;
     mudtLayout = clsEditorLayout();
-    lblTitle->setText(QStringLiteral("Title:"));
-    lblTitle->setBuddy(txtTitle);
-    lblMessage->setText(QStringLiteral("Message:"));
-    lblMessage->setVisible(true);
-    txtTitle->setVisible(true);
-    if (gobjTextStore) {
-        mobjListItems->Fill([this](clsListItems& plvwList) {
-            switch (mlngEditType) {
-            case EditMessages: gobjTextStore->DisplayMessages(plvwList); break;
-            case EditSecondary: gobjTextStore->DisplaySecondary(plvwList); break;
-            case EditControlText: gobjTextStore->DisplayControlText(plvwList); break;
-            default: break;
-            }
-        });
-    }
-    if (mlngEditType == EditSecondary) {
-        lblMessage->setVisible(false);
-        lblTitle->setText(QStringLiteral("Text:"));
-        lblTitle->setBuddy(txtMessage);
-        txtTitle->setVisible(false);
-        mudtLayout.UseSingleBox();
-    } else if (mlngEditType == EditControlText) {
-        lblTitle->setText(QStringLiteral("Tool-Tip:"));
-        lblMessage->setText(QStringLiteral("Caption:"));
-    }
+    if (!booTitleBox) mudtLayout.UseSingleBox();
+    lblTitle->setText(QLatin1StringView(udtMode.TitleLabel));
+    lblTitle->setBuddy(booTitleBox ? static_cast<QWidget*>(txtTitle) : txtMessage);
+    txtTitle->setVisible(booTitleBox);
+    lblMessage->setVisible(udtMode.MessageLabel != nullptr);
+    if (udtMode.MessageLabel) lblMessage->setText(QLatin1StringView(udtMode.MessageLabel));
+    if (gobjTextStore)
+        mobjListItems->Fill([&](clsListItems& plvwList) { (gobjTextStore.get()->*udtMode.Display)(plvwList); });
     Form_Resize();
     ApplyLayout();
 
-    SetBoxes(QString(), QString());
     mlngCurrentItem = -1;
+    LoadBoxes();
     mbooItemChanged = false;
-    mbooDataChanged = false;
+    SetDataChanged(false);
+    // A row is always chosen: typing with none would go nowhere.
+    if (mobjListItems->Count() > 0) SelectRow(0);
+}
+
+void frmMessageEditor::SelectRow(int32_t plngRow)
+{
+    const QModelIndex objRow = mobjListItems->index(plngRow, 0);
+    lvwMessages->setCurrentIndex(objRow);  // reports the row as chosen, which loads it
+    lvwMessages->scrollTo(objRow);
+    if (mlngCurrentItem != plngRow) lvwMessages_ItemClick(plngRow);
+}
+
+void frmMessageEditor::CommitAndNext()
+{
+    if (mlngCurrentItem < 0) return;
+    MoveToList();
+    mbooItemChanged = false;
+    if (mlngCurrentItem + 1 < mobjListItems->Count()) SelectRow(mlngCurrentItem + 1);
+}
+
+void frmMessageEditor::SetDataChanged(bool pbooChanged)
+{
+    const bool booWas = mbooDataChanged;
+    mbooDataChanged = pbooChanged;
+    if (!pbooChanged) mobjListItems->ClearChanged();
+    if (booWas != pbooChanged) emit ModifiedChanged(pbooChanged);
+}
+
+QString frmMessageEditor::EntryId(int32_t plngRow) const
+{
+    const udtEditMode& udtMode = ModeOf(mlngEditType);
+    if (plngRow < 0 || plngRow >= mobjListItems->Count()) return QString();
+    if (!udtMode.IdTag) return mobjListItems->ItemText(plngRow, 0);
+    const int32_t lngNumber = udtMode.IdWraps ? (plngRow + 1) % 1000 : plngRow + 1;
+    return QLatin1StringView(udtMode.IdTag) + ThreeDigits(lngNumber);
 }
 
 void frmMessageEditor::FileName(const QString& pstrFileName)
@@ -165,11 +232,7 @@ void frmMessageEditor::FileName(const QString& pstrFileName)
 QString frmMessageEditor::CodePage() const
 {
     if (!gobjTextStore) return QString::fromLatin1(clsCodePage::DefaultName);
-    switch (mlngEditType) {
-    case EditSecondary: return gobjTextStore->SecondaryCodePage();
-    case EditControlText: return gobjTextStore->ControlTextCodePage();
-    default: return gobjTextStore->MessagesCodePage();
-    }
+    return (gobjTextStore.get()->*ModeOf(mlngEditType).CodePage)();
 }
 
 void frmMessageEditor::txtTitle_Change()
@@ -200,60 +263,72 @@ void frmMessageEditor::lvwMessages_ItemClick(int plngRow)
     mbooCloseAgreed = false;
     if (plngRow < 0 || plngRow >= mobjListItems->Count()) return;
     mlngCurrentItem = plngRow;
-    switch (mlngEditType) {
-    case EditMessages: SetBoxes(mobjListItems->ItemText(plngRow, 0), mobjListItems->ItemText(plngRow, 1)); break;
-    case EditSecondary: SetBoxes(QString(), mobjListItems->ItemText(plngRow, 0)); break;
-    case EditControlText: SetBoxes(mobjListItems->ItemText(plngRow, 2), mobjListItems->ItemText(plngRow, 1)); break;
-    default: break;
-    }
+    LoadBoxes();
     // Loading the boxes counted as a change; it is none.
     mbooItemChanged = false;
+    emit CurrentEntryChanged(EntryId(plngRow));
 }
 
-void frmMessageEditor::SetBoxes(const QString& pstrTitle, const QString& pstrMessage)
+void frmMessageEditor::LoadBoxes()
 {
-    if (mlngEditType != EditSecondary) txtTitle->setText(FromStore(pstrTitle));
-    txtMessage->setPlainText(FromStore(pstrMessage));
+    const udtEditMode& udtMode = ModeOf(mlngEditType);
+    const auto Load = [&](QWidget* pobjBox, int plngColumn, const QString& pstrLocked) {
+        const QString strStored = mlngCurrentItem >= 0 ? mobjListItems->ItemText(mlngCurrentItem, plngColumn) : QString();
+        QString strWhy = pstrLocked;
+        if (strWhy.isEmpty() && !BoxCanHold(strStored, BoxLines(pobjBox)))
+            strWhy = QStringLiteral("This text holds a paragraph mark this box cannot show; it is kept as it is.");
+        LoadTextBox(pobjBox, strStored);
+        if (auto* pobjLine = qobject_cast<QLineEdit*>(pobjBox)) pobjLine->setReadOnly(!strWhy.isEmpty());
+        else static_cast<QPlainTextEdit*>(pobjBox)->setReadOnly(!strWhy.isEmpty());
+        pobjBox->setToolTip(strWhy);
+    };
+    QString strNoTitle, strNoMessage;
+    if (udtMode.ControlLines && gobjTextStore && mlngCurrentItem >= 0 &&
+        mlngCurrentItem < gobjTextStore->ControlTextTable().size()) {
+        // core.lrc has no line for these texts: typed there, they would be lost at the next save.
+        const QString& strControl = gobjTextStore->ControlTextTable()[mlngCurrentItem].ControlName;
+        if (!ControlHasToolTipLine(strControl))
+            strNoTitle = QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
+        if (!ControlHasCaptionLine(strControl))
+            strNoMessage = QStringLiteral("core.lrc keeps no caption for a txt... text box.");
+    }
+    if (udtMode.TitleColumn >= 0) Load(txtTitle, udtMode.TitleColumn, strNoTitle);
+    Load(txtMessage, udtMode.MessageColumn, strNoMessage);
 }
 
-QString frmMessageEditor::TitleBoxText() const { return ToStore(txtTitle->text()); }
-
-QString frmMessageEditor::MessageBoxText() const
+QString frmMessageEditor::BoxText(int plngColumn) const
 {
-    // The raw text keeps non-breaking spaces, which toPlainText() would turn into plain ones.
-    QString strText = txtMessage->document()->toRawText();
-    strText.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    return ToStore(strText);
+    const udtEditMode& udtMode = ModeOf(mlngEditType);
+    const QWidget* pobjBox = plngColumn == udtMode.TitleColumn ? static_cast<const QWidget*>(txtTitle) : txtMessage;
+    // A read-only box keeps the row's text exactly as it stands.
+    if (IsReadOnlyTextBox(pobjBox) && mlngCurrentItem >= 0) return mobjListItems->ItemText(mlngCurrentItem, plngColumn);
+    return TextBoxText(pobjBox);
 }
+
+QString frmMessageEditor::TitleBoxText() const
+{
+    const int lngColumn = ModeOf(mlngEditType).TitleColumn;
+    return lngColumn < 0 ? QString() : BoxText(lngColumn);
+}
+
+QString frmMessageEditor::MessageBoxText() const { return BoxText(ModeOf(mlngEditType).MessageColumn); }
 
 void frmMessageEditor::MoveToList()
 {
     if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
     mbooCloseAgreed = false;
-    if (mbooItemChanged) mbooDataChanged = true;
+    if (mbooItemChanged) {
+        SetDataChanged(true);
+        mobjListItems->MarkChanged(mlngCurrentItem);
+    }
     const auto intIndex = static_cast<int16_t>(mlngCurrentItem);
+    const udtEditMode& udtMode = ModeOf(mlngEditType);
     const QString strTitle = TitleBoxText();
     const QString strMessage = MessageBoxText();
-    switch (mlngEditType) {
-    case EditMessages:
-        mobjListItems->SetItemText(mlngCurrentItem, 0, strTitle);
-        mobjListItems->SetItemText(mlngCurrentItem, 1, strMessage);
-        if (gobjTextStore) gobjTextStore->SetMessageText(intIndex, strTitle, strMessage);
-        WarnUnencodable(strTitle + strMessage);
-        break;
-    case EditSecondary:
-        mobjListItems->SetItemText(mlngCurrentItem, 0, strMessage);
-        if (gobjTextStore) gobjTextStore->SetSecondary(intIndex, strMessage);
-        WarnUnencodable(strMessage);
-        break;
-    case EditControlText:
-        mobjListItems->SetItemText(mlngCurrentItem, 2, strTitle);
-        mobjListItems->SetItemText(mlngCurrentItem, 1, strMessage);
-        if (gobjTextStore) gobjTextStore->SetControlTextItem(intIndex, strMessage, strTitle);
-        WarnUnencodable(strMessage + strTitle);
-        break;
-    default: break;
-    }
+    if (udtMode.TitleColumn >= 0) mobjListItems->SetItemText(mlngCurrentItem, udtMode.TitleColumn, strTitle);
+    mobjListItems->SetItemText(mlngCurrentItem, udtMode.MessageColumn, strMessage);
+    if (gobjTextStore) udtMode.Commit(*gobjTextStore, intIndex, strTitle, strMessage);
+    WarnUnencodable(strTitle + strMessage);
 }
 
 void frmMessageEditor::WarnUnencodable(const QString& pstrText)
@@ -278,12 +353,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     if (!gobjTextStore) return false;
     if (strTarget == mstrFileName && !ConfirmOverwriteOfOtherChanges()) return false;
     bool booSuccess = false;
-    switch (mlngEditType) {
-    case EditMessages: gobjTextStore->SaveMessageText(strTarget, booSuccess); break;
-    case EditSecondary: gobjTextStore->SaveSecondaryText(strTarget, booSuccess); break;
-    case EditControlText: gobjTextStore->SaveControlText(strTarget, booSuccess); break;
-    default: break;
-    }
+    (gobjTextStore.get()->*ModeOf(mlngEditType).Save)(strTarget, booSuccess);
     if (!booSuccess) {
         // A declined overwrite is the translator's own choice; any other failure must not pass
         // silently, or the window would look saved.
@@ -293,7 +363,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
         return false;
     }
     FileName(strTarget);
-    mbooDataChanged = false;
+    SetDataChanged(false);
     return true;
 }
 
@@ -301,9 +371,7 @@ bool frmMessageEditor::ConfirmOverwriteOfOtherChanges()
 {
     // Another program (or another copy of Tralyx) may have changed the file since this window's
     // table was read or last saved; writing over it would lose that work without a word.
-    const udtFileStamp& udtKnown = mlngEditType == EditMessages    ? gobjTextStore->MessagesStamp()
-                                   : mlngEditType == EditSecondary ? gobjTextStore->SecondaryStamp()
-                                                                   : gobjTextStore->ControlTextStamp();
+    const udtFileStamp& udtKnown = (gobjTextStore.get()->*ModeOf(mlngEditType).Stamp)();
     const udtFileStamp udtNow = udtFileStamp::Of(mstrFileName);
     if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
     return MsgBox(QStringLiteral("The file ") + mstrFileName +
@@ -335,7 +403,7 @@ void frmMessageEditor::closeEvent(QCloseEvent* pobjEvent)
 
 void frmMessageEditor::cmdPreview_Click()
 {
-    if (mlngCurrentItem < 0 || !gobjTextStore || mlngEditType != EditMessages) return;
+    if (mlngCurrentItem < 0 || !gobjTextStore || !ModeOf(mlngEditType).Preview) return;
     const QString strTitle = TitleBoxText();
     const QString strMessage = MessageBoxText();
     try {
@@ -367,6 +435,20 @@ void frmMessageEditor::Form_Resize()
         ApplyLayout();
 }
 
+bool frmMessageEditor::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
+{
+    if (pobjWatched == splMessage && pobjEvent->type() == QEvent::MouseMove) {
+        const auto* pobjMouse = static_cast<QMouseEvent*>(pobjEvent);
+        if (pobjMouse->buttons() & Qt::LeftButton) {
+            // The frame ends where the pointer is, less the handle's own half.
+            const int lngY = splMessage->mapToParent(pobjMouse->position().toPoint()).y() - splMessage->height() / 2;
+            if (mudtLayout.DragSplitter(PixelsToTwipsY(*this, lngY))) ApplyLayout();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(pobjWatched, pobjEvent);
+}
+
 void frmMessageEditor::ApplyLayout()
 {
     const auto Place = [this](QWidget* pobjControl, const udtTwipsBox& pudtBox) {
@@ -377,6 +459,7 @@ void frmMessageEditor::ApplyLayout()
     Place(txtMessage, mudtLayout.txtMessage);
     Place(lvwMessages, mudtLayout.lvwMessages);
     Place(cmdPreview, mudtLayout.cmdPreview);
+    Place(splMessage, mudtLayout.Splitter());
 
     // A font wider than the design's would run the labels into the boxes: then the boxes start
     // further right, keeping their right edges.
@@ -396,7 +479,7 @@ void frmMessageEditor::ApplyLayout()
     };
     const int lngLineEditTop = std::max(0, (txtTitle->height() - fontMetrics().height() + 1) / 2);
     const int lngPlainTop = txtMessage->frameWidth() + int(txtMessage->document()->documentMargin());
-    if (mlngEditType == EditSecondary) {
+    if (ModeOf(mlngEditType).TitleColumn < 0) {
         PlaceLabel(lblTitle, txtMessage, lngPlainTop);
     } else {
         PlaceLabel(lblTitle, txtTitle, lngLineEditTop);

@@ -42,6 +42,14 @@ public:
     const clsEditorLayout& Layout() const { return mudtLayout; }
 
     QSize sizeHint() const override;
+    // The entry id of a row (from 0) as the file names it: MSG006, TXT007, or the object path.
+    QString EntryId(int32_t plngRow) const;
+    // Commits the current row and moves to the next one (Ctrl+Return).
+    void CommitAndNext();
+
+signals:
+    void ModifiedChanged(bool pbooModified);  // the table has commits that are not saved
+    void CurrentEntryChanged(const QString& pstrEntryId);
 
 protected:
     void closeEvent(QCloseEvent* pobjEvent) override;
@@ -61,9 +69,13 @@ private:
     bool ConfirmOverwriteOfOtherChanges();  // false when the file changed on disk and the user keeps it
     void ApplyLayout();
     void WarnUnencodable(const QString& pstrText);
+    void SetDataChanged(bool pbooChanged);
+    void SelectRow(int32_t plngRow);
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
     QString TitleBoxText() const;
     QString MessageBoxText() const;
-    void SetBoxes(const QString& pstrTitle, const QString& pstrMessage);
+    void LoadBoxes();  // the current row's texts, or empty boxes without one
+    QString BoxText(int plngColumn) const;
 
     QGroupBox* fraMessage;
     QLabel* lblTitle;
@@ -73,6 +85,7 @@ private:
     clsEditorListView* lvwMessages;
     clsEditorListModel* mobjListItems;
     QPushButton* cmdPreview;
+    QWidget* splMessage;  // the handle between the frame of boxes and the list
 
     int32_t mlngEditType = EditMessages;
     QString mstrFileName;
