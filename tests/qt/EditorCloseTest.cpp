@@ -142,11 +142,12 @@ TEST_F(EditorSaveTest, AFailedSaveIsReportedAndChangesNothing)
     auto objWindow = Open(frmMessageEditor::EditMessages, mstrPath);
     CommitEdit(*objWindow);
     const QString strBadPath = mobjDir.Path(Q("no-such-folder/messages.lrc"));
-    mobjDesktop.Expect(Q("The file ") + strBadPath + Q(" could not be saved."), vbCritical,
+    mobjDesktop.Expect(Q("The file ") + strBadPath + Q(" could not be saved.\r\n\r\n…"), vbCritical,
                        Q("Couldn't save ") + strBadPath);
     EXPECT_FALSE(objWindow->SaveMe(strBadPath));
     ASSERT_EQ(mobjDesktop.Shown().size(), 2u);
     EXPECT_FALSE(mobjDesktop.Shown().back().Details.isEmpty()) << "the reason goes into the details";
+    EXPECT_TRUE(mobjDesktop.Shown().back().Prompt.endsWith(gobjTextStore->LastError().Text())) << "and the box";
     EXPECT_EQ(objWindow->FileNameValue(), mstrPath);
     EXPECT_EQ(objWindow->windowTitle(), Q("Localising ") + mstrPath);
     EXPECT_TRUE(objWindow->DataChanged());

@@ -358,8 +358,9 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
         // A declined overwrite is the translator's own choice; any other failure must not pass
         // silently, or the window would look saved.
         if (!gobjTextStore->LastError().Declined)
-            MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" could not be saved."), vbCritical,
-                   QStringLiteral("Couldn't save ") + strTarget, gobjTextStore->LastError().Text());
+            MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" could not be saved.\r\n\r\n") +
+                       gobjTextStore->LastError().Text(),
+                   vbCritical, QStringLiteral("Couldn't save ") + strTarget, gobjTextStore->LastError().Text());
         return false;
     }
     FileName(strTarget);
