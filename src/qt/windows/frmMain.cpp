@@ -302,7 +302,11 @@ void frmMain::AddRecentFile(const QString& pstrPath, const QString& pstrCodePage
 
 void frmMain::UpdateRecentFiles()
 {
-    qDeleteAll(mobjRecentList);
+    // Later, not now: the entry that was chosen may be the one asking for this update.
+    for (QAction* pobjItem : std::as_const(mobjRecentList)) {
+        mnuFile->removeAction(pobjItem);
+        pobjItem->deleteLater();
+    }
     mobjRecentList.clear();
     const QSettings objSettings;
     const QStringList strPaths = objSettings.value(KeyRecentPaths).toStringList().mid(0, MaxRecentFiles);
