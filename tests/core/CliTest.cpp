@@ -133,7 +133,8 @@ TEST(CliDumpTest, PrintsTheDocumentWithWarnings)
               "{\n  \"kind\": \"core\",\n  \"success\": true,\n  \"error\": null,\n  \"warnings\": [\n"
               "    {\"line\": 3, \"reason\": \"unexpected tag 'Z'; the line was skipped\"}\n  ],\n  \"records\": [\n"
               "    {\"FormName\": \"frmMain\", \"ControlName\": \"cmdOK\", \"Index\": 0, \"Caption\": \"OK\", \"ToolTip\": \"Press \\\"OK\\\"  \"},\n"
-              "    {\"FormName\": \"frmMain\", \"ControlName\": \"mnuFile\", \"Index\": 3, \"Caption\": \"&Fil\xC3\xA9\\r\\n \\\\x\", \"ToolTip\": \"\"}\n"
+              "    {\"FormName\": \"frmMain\", \"ControlName\": \"mnuFile\", \"Index\": 3, "
+              "\"Caption\": \"&Fil\xC3\xA9\\r\\n \\\\x\", \"ToolTip\": \"\"}\n"
               "  ]\n}\n");
 }
 
@@ -159,7 +160,8 @@ TEST(CliWriteTest, WritesTheSaversBytesAndReplacesOnlyWithForce)
     udtRun udtResult = RunLrc({"write", strFile}, bytJson);
     EXPECT_EQ(udtResult.ExitCode, 0) << udtResult.Err.toStdString();
     EXPECT_EQ(udtResult.Out, strFile + ": written, 3 records\n");
-    const QByteArray bytWritten = "MSG001:Line one\rMSG001:Line two\r\nMST001:Warning\r\nMSG002:\r\nMST002:Empty\r\nMSG003:Ends\rMSG003:\r\nMST003:\r\n";
+    const QByteArray bytWritten =
+        "MSG001:Line one\rMSG001:Line two\r\nMST001:Warning\r\nMSG002:\r\nMST002:Empty\r\nMSG003:Ends\rMSG003:\r\nMST003:\r\n";
     EXPECT_EQ(clsTempDir::Read(strFile), bytWritten);
 
     udtResult = RunLrc({"write", strFile}, Document({Message(1, "new", "")}));

@@ -118,7 +118,8 @@ const udtWriter Writers[] = {
 void PrintTo(const udtWriter& pudtWriter, std::ostream* pobjOut) { *pobjOut << pudtWriter.Name; }
 
 enum class enuFault { LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing };
-const char* const FaultNames[] = {"LimitAtStart", "LimitInMiddle", "LimitAtFlush", "FullDisk", "ReadOnlyFolder", "DestinationIsFolder", "FolderMissing"};
+const char* const FaultNames[] = {"LimitAtStart",   "LimitInMiddle",       "LimitAtFlush", "FullDisk",
+                                  "ReadOnlyFolder", "DestinationIsFolder", "FolderMissing"};
 
 const QByteArray OldContent = "the old file, which must survive\r\n";
 
@@ -243,8 +244,9 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveFaultTest,
                          ::testing::Combine(::testing::ValuesIn(Writers),
-                                            ::testing::Values(enuFault::LimitAtStart, enuFault::LimitInMiddle, enuFault::LimitAtFlush, enuFault::FullDisk,
-                                                              enuFault::ReadOnlyFolder, enuFault::DestinationIsFolder, enuFault::FolderMissing)),
+                                            ::testing::Values(enuFault::LimitAtStart, enuFault::LimitInMiddle, enuFault::LimitAtFlush,
+                                                              enuFault::FullDisk, enuFault::ReadOnlyFolder, enuFault::DestinationIsFolder,
+                                                              enuFault::FolderMissing)),
                          [](const auto& pudtInfo) {
                              return std::string(std::get<0>(pudtInfo.param).Name) + "_" + FaultNames[int(std::get<1>(pudtInfo.param))];
                          });

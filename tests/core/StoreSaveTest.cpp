@@ -57,7 +57,8 @@ TEST(StoreSave, TablesTheFormatCannotCarryAreRefusedNamingTheRecord)
         {enuKind::Messages, [](clsTralyx& s) { s.SetMessageTable(QVector<MessageItem>(256)); }, "the table has 256 messages"},
         {enuKind::ControlText, [](clsTralyx& s) { Fill(s, enuKind::ControlText, "caf\u00e9 \u4e2d\u6587"); }, "'\u4e2d\u6587'"},
         {enuKind::Messages, [](clsTralyx& s) { Fill(s, enuKind::Messages, "caf\u00e9 \u4e2d\u6587"); }, "'\u4e2d\u6587'"},
-        {enuKind::Secondary, [](clsTralyx& s) { Fill(s, enuKind::Secondary, "caf\u00e9 \u4e2d\u6587"); }, "entry 1: windows-1252 cannot write the characters '\u4e2d\u6587'"},
+        {enuKind::Secondary, [](clsTralyx& s) { Fill(s, enuKind::Secondary, "caf\u00e9 \u4e2d\u6587"); },
+         "entry 1: windows-1252 cannot write the characters '\u4e2d\u6587'"},
     };
     for (const auto& [kind, fill, reason] : cases) {
         clsTempDir dir;

@@ -44,7 +44,8 @@ protected:
     std::map<QString, QByteArray> Snapshot(const QString& pstrFolder) const
     {
         std::map<QString, QByteArray> objFiles;
-        for (const QString& strName : QDir(Path(pstrFolder)).entryList(QDir::Files)) objFiles[strName] = clsTempDir::Read(Path(pstrFolder + u'/' + strName));
+        for (const QString& strName : QDir(Path(pstrFolder)).entryList(QDir::Files))
+            objFiles[strName] = clsTempDir::Read(Path(pstrFolder + u'/' + strName));
         return objFiles;
     }
     // The three operations, as the dialog runs them, on a store of their own; the input folders

@@ -76,14 +76,16 @@ TEST_F(UpdateFilesTest, BrowseStartsAtTheBoxOrTheProgramFolderAndFillsTheBoxOnly
 TEST_F(UpdateFilesTest, SameFolderThreeTimesAsksThreeQuestionsAndTheWindowStaysOpenWithItsFolders)
 {
     clsTempDir objDir;
-    const QByteArray bytFiles[] = {"frmMain.cmdOK.0.T:Valider\r\nfrmMain.cmdOK.0.C:D'accord\r\n", "MSG001:Bonjour\r\nMST001:Salut\r\n", "TXT001:Un\r\n"};
+    const QByteArray bytFiles[] = {"frmMain.cmdOK.0.T:Valider\r\nfrmMain.cmdOK.0.C:D'accord\r\n", "MSG001:Bonjour\r\nMST001:Salut\r\n",
+                                   "TXT001:Un\r\n"};
     for (int i = 0; i < 3; ++i) objDir.Write(FileNames[i], bytFiles[i]);
     SetAll(objDir.Path(), objDir.Path(), objDir.Path());
     QString strDeclined = "Not every file was updated.\r\n";
     for (const char* pstrName : FileNames)
         strDeclined += Q("\r\n%1 was not written: %2 already exists and was not overwritten").arg(pstrName, objDir.Path(pstrName));
     // Yes merges each file with itself, which must give the same bytes; No leaves them alone.
-    for (const auto& [lngAnswer, strPrompt, lngStyle] : {std::tuple{vbYes, Q("Completed!"), vbInformation}, std::tuple{vbNo, strDeclined, vbExclamation}}) {
+    for (const auto& [lngAnswer, strPrompt, lngStyle] :
+         {std::tuple{vbYes, Q("Completed!"), vbInformation}, std::tuple{vbNo, strDeclined, vbExclamation}}) {
         clsScriptedDesktop objDesktop;
         for (const char* pstrName : FileNames)
             objDesktop.Expect(OverwritePrompt(objDir.Path(pstrName)), vbQuestion + vbYesNo, "Overwrite file", lngAnswer);
