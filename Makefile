@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 
-.PHONY: all deps build run test bench test-asan fuzz clean
+.PHONY: all deps build run test bench test-asan fuzz screenshots clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Pictures of the windows in $(BUILD)/screenshots (offscreen: no frames; see tests/shots for Xvfb).
+screenshots: build
+	mkdir -p $(BUILD)/screenshots
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} TRALYX_SHOTS=$(abspath $(BUILD))/screenshots $(BUILD)/tests/tralyx_screenshots
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done

@@ -13,42 +13,29 @@ using tralyx::test::clsScriptedDesktop;
 
 namespace {
 
-struct udtMarkerCase {
-    const char* Name;
-    QString Text;
-    QString Replacement;
-    QString Expected;
-};
-
-class MarkerTest : public ::testing::TestWithParam<udtMarkerCase> {};
-
-TEST_P(MarkerTest, ReplacesEachMarkerOnceLeftToRight)
+TEST(MarkerTest, ReplacesEachMarkerOnceLeftToRight)
 {
-    const udtMarkerCase& c = GetParam();
-    EXPECT_EQ(GetReplacedText(c.Text, c.Replacement).toStdString(), c.Expected.toStdString());
-    QString strInPlace = c.Text;
-    ReplaceMarkedText(strInPlace, c.Replacement);
-    EXPECT_EQ(strInPlace.toStdString(), c.Expected.toStdString());
+    const std::tuple<QString, QString, QString> udtCases[] = {
+        {"Dear [#!name!#], file [#!the file name!#] saved.", "X", "Dear X, file X saved."},
+        {"<[#!twenty characters!!#][#!1!#]>", "X", "<XX>"},
+        {"a[#!1!#]b[#!2!#]c", "a much longer replacement", "aa much longer replacementba much longer replacementc"},
+        {"a[#!x!#]b[#!y!#]c", "[#!z!#]", "a[#!z!#]b[#!z!#]c"},
+        {"a[#!1!#]b!#]c", "[#!", "a[#!b!#]c"},
+        {"a[#!x!#]b[#!!#]c", "", "abc"},
+        {"[#!a!#]middle[#!b!#]", "R", "RmiddleR"},
+        {"a[#!1!#]b[#!c", "R", "aRb[#!c"},
+        {"a!#]b[#!x!#]c", "R", "a!#]bRc"},
+        {"a[#!#]b", "R", "a[#!#]b"},
+        {"a[#!#]b!#]c", "R", "aRc"},
+        {"a[# !x!#]b[#!x! #]c", "R", "a[# !x!#]b[#!x! #]c"},
+    };
+    for (const auto& [strText, strReplacement, strExpected] : udtCases) {
+        EXPECT_EQ(GetReplacedText(strText, strReplacement), strExpected) << strText.toStdString();
+        QString strInPlace = strText;
+        ReplaceMarkedText(strInPlace, strReplacement);
+        EXPECT_EQ(strInPlace, strExpected) << strText.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Markers, MarkerTest,
-    ::testing::Values(
-        udtMarkerCase{"LabelsOfDifferentLength", "Dear [#!name!#], file [#!the file name!#] saved.", "X",
-                      "Dear X, file X saved."},
-        udtMarkerCase{"ShrinkingTextStillFindsTheNext", "<[#!twenty characters!!#][#!1!#]>", "X", "<XX>"},
-        udtMarkerCase{"GrowingText", "a[#!1!#]b[#!2!#]c", "a much longer replacement",
-                      "aa much longer replacementba much longer replacementc"},
-        udtMarkerCase{"ReplacementHoldingAMarkerIsLiteral", "a[#!x!#]b[#!y!#]c", "[#!z!#]", "a[#!z!#]b[#!z!#]c"},
-        udtMarkerCase{"ReplacementOpeningAMarkerIsNotJoinedWithTheText", "a[#!1!#]b!#]c", "[#!", "a[#!b!#]c"},
-        udtMarkerCase{"EmptyReplacementRemovesMarkers", "a[#!x!#]b[#!!#]c", "", "abc"},
-        udtMarkerCase{"MarkerAtBothEnds", "[#!a!#]middle[#!b!#]", "R", "RmiddleR"},
-        udtMarkerCase{"OpeningWithoutClosingLeavesTheRest", "a[#!1!#]b[#!c", "R", "aRb[#!c"},
-        udtMarkerCase{"ClosingBeforeOpeningStays", "a!#]b[#!x!#]c", "R", "a!#]bRc"},
-        udtMarkerCase{"OverlappingMarkersAreNotAPair", "a[#!#]b", "R", "a[#!#]b"},
-        udtMarkerCase{"OverlapFollowedByAClosing", "a[#!#]b!#]c", "R", "aRc"},
-        udtMarkerCase{"CaseAndSpacingMustMatch", "a[# !x!#]b[#!x! #]c", "R", "a[# !x!#]b[#!x! #]c"}),
-    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(MarkerLimits, MarkerBeyondCharacter32767Overflows)
 {
@@ -81,96 +68,47 @@ protected:
     clsScriptedDesktop mobjDesktop;
 };
 
-TEST_F(DisplayMessageTest, StoredTitleAndTextWithMarkersReplaced)
-{
-    mobjDesktop.Expect("Cannot open a.txt.\r\nTry a.txt.", vbExclamation, "Open a.txt", vbOK);
-    EXPECT_EQ(mobjStore.DisplayMessage(0, QStringLiteral("a.txt"), vbExclamation), vbOK);
-}
-
-TEST_F(DisplayMessageTest, SuppliedTitleAndTextWinAndEmptyOnesFallBack)
-{
-    mobjDesktop.Expect("Own [R]", 0, "Own title R", vbOK)
-        .Expect("Cannot open R.\r\nTry R.", 0, "Own title R", vbOK)
-        .Expect("Own [R]", 0, "Open R", vbOK);
-    mobjStore.DisplayMessage(0, QStringLiteral("R"), 0, QStringLiteral("Own title [#!t!#]"),
-                             QStringLiteral("Own [[#!m!#]]"));
-    mobjStore.DisplayMessage(0, QStringLiteral("R"), 0, QStringLiteral("Own title [#!t!#]"), QString());
-    mobjStore.DisplayMessage(0, QStringLiteral("R"), 0, QString(), QStringLiteral("Own [[#!m!#]]"));
-    // With both supplied the identifier is not looked up, even in a table never loaded.
-    mobjDesktop.Expect("text", 0, "title", vbOK);
-    EXPECT_EQ(clsTralyx().DisplayMessage(255, QStringLiteral("R"), 0, QStringLiteral("title"), QStringLiteral("text")), vbOK);
-}
-
-TEST_F(DisplayMessageTest, EmptyReplacementRemovesMarkersFromTheTitleOnly)
-{
-    mobjDesktop.Expect("Cannot open [#!file!#].\r\nTry [#!again!#].", 0, "Open ", vbOK)
-        .Expect("text [#!a!#]", 0, "title ", vbOK);
-    mobjStore.DisplayMessage(0, QString(), 0);
-    mobjStore.DisplayMessage(0, QString(), 0, QStringLiteral("title [#!b!#]"), QStringLiteral("text [#!a!#]"));
-}
-
-TEST_F(DisplayMessageTest, EmptyStoredTitleGivesTheApplicationTitleUnreplaced)
+TEST_F(DisplayMessageTest, SuppliedTitleAndTextWinEmptyOnesFallBackAndMarkersAreReplaced)
 {
     const QString strOldName = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QStringLiteral("App [#!not a marker here!#]"));
-    mobjDesktop.Expect("No title here R", 0, "App [#!not a marker here!#]", vbOK);
-    mobjStore.DisplayMessage(1, QStringLiteral("R"), 0);
-    QCoreApplication::setApplicationName(strOldName);
-}
-
-TEST_F(DisplayMessageTest, StyleIsPassedUnchangedAndTheAnswerReturned)
-{
-    const struct {
-        int32_t Style;
-        int32_t Answer;
-    } udtCases[] = {
-        {vbOKOnly, vbOK},
-        {vbYesNo | vbQuestion, vbYes},
-        {vbYesNo | vbQuestion | vbDefaultButton2, vbNo},
-        {vbYesNoCancel | vbExclamation | vbDefaultButton3, vbCancel},
-        {vbAbortRetryIgnore | vbCritical, vbIgnore},
-        {vbRetryCancel | vbInformation, vbRetry},
+    QCoreApplication::setApplicationName("App [#!not a marker here!#]");
+    const std::tuple<uint8_t, QString, QString, QString, QString, QString> udtCases[] = {
+        // identifier, replacement, title, text: the box's prompt and title
+        {0, "a.txt", "", "", "Cannot open a.txt.\r\nTry a.txt.", "Open a.txt"},
+        {0, "R", "Own title [#!t!#]", "Own [[#!m!#]]", "Own [R]", "Own title R"},
+        {0, "R", "Own title [#!t!#]", "", "Cannot open R.\r\nTry R.", "Own title R"},
+        {0, "R", "", "Own [[#!m!#]]", "Own [R]", "Open R"},
+        {0, "", "", "", "Cannot open [#!file!#].\r\nTry [#!again!#].", "Open "},  // an empty replacement: from the title only
+        {0, "", "title [#!b!#]", "text [#!a!#]", "text [#!a!#]", "title "},
+        {1, "R", "", "", "No title here R", "App [#!not a marker here!#]"},  // the application's title, unreplaced
     };
-    for (const auto& c : udtCases) {
-        mobjDesktop.Expect("t", c.Style, "T", c.Answer);
-        EXPECT_EQ(mobjStore.DisplayMessage(0, QString(), c.Style, QStringLiteral("T"), QStringLiteral("t")), c.Answer)
-            << "style " << c.Style;
+    for (const auto& [bytIdentifier, strReplacement, strTitle, strText, strPrompt, strBoxTitle] : udtCases) {
+        mobjDesktop.Expect(strPrompt, vbYesNoCancel | vbExclamation, strBoxTitle, vbCancel);
+        EXPECT_EQ(mobjStore.DisplayMessage(bytIdentifier, strReplacement, vbYesNoCancel | vbExclamation, strTitle, strText), vbCancel);
     }
+    QCoreApplication::setApplicationName(strOldName);
+    // With both supplied the identifier is not looked up, even in a table never loaded.
+    mobjDesktop.Expect("text", 0, "title", vbOK);
+    EXPECT_EQ(clsTralyx().DisplayMessage(255, "R", 0, "title", "text"), vbOK);
 }
 
-TEST_F(DisplayMessageTest, MissingEntryRaisesSubscriptErrorAndShowsNothing)
+TEST_F(DisplayMessageTest, AMissingEntryOrAnOverlongTextRaisesAndShowsNothing)
 {
     clsTralyx objEmpty;
-    const struct {
-        const clsTralyx* Store;
-        uint8_t Identifier;
-        QString Title;
-        QString Text;
-    } udtCases[] = {
-        {&mobjStore, 2, QString(), QString()},
-        {&mobjStore, 2, QStringLiteral("title"), QString()},  // the text is still needed
-        {&mobjStore, 200, QString(), QStringLiteral("text")},
-        {&objEmpty, 0, QString(), QString()},
+    const std::tuple<const clsTralyx*, uint8_t, QString, QString, int32_t> udtCases[] = {
+        {&mobjStore, 2, "", "", 9},
+        {&mobjStore, 2, "title", "", 9},  // the text is still needed
+        {&mobjStore, 200, "", "text", 9},
+        {&objEmpty, 0, "", "", 9},
+        {&mobjStore, 0, "t", QString(40000, u'a') + "[#!x!#]", 6},
     };
-    for (const auto& c : udtCases) {
+    for (const auto& [pobjStore, bytIdentifier, strTitle, strText, lngNumber] : udtCases) {
         try {
-            c.Store->DisplayMessage(c.Identifier, QStringLiteral("R"), 0, c.Title, c.Text);
-            ADD_FAILURE() << "no error for identifier " << int(c.Identifier);
+            pobjStore->DisplayMessage(bytIdentifier, QStringLiteral("R"), 0, strTitle, strText);
+            ADD_FAILURE() << "no error for identifier " << int(bytIdentifier);
         } catch (const clsRuntimeError& e) {
-            EXPECT_EQ(e.Number(), 9);
+            EXPECT_EQ(e.Number(), lngNumber);
         }
-    }
-    EXPECT_TRUE(mobjDesktop.Shown().empty());
-}
-
-TEST_F(DisplayMessageTest, OverlongTextOverflowsBeforeAnythingIsShown)
-{
-    try {
-        mobjStore.DisplayMessage(0, QStringLiteral("R"), 0, QStringLiteral("t"),
-                                 QString(40000, u'a') + QStringLiteral("[#!x!#]"));
-        FAIL() << "no overflow";
-    } catch (const clsRuntimeError& e) {
-        EXPECT_EQ(e.Number(), 6);
     }
     EXPECT_TRUE(mobjDesktop.Shown().empty());
 }

@@ -20,54 +20,29 @@ public:
 
     enuControlKind Kind() const override { return menuKind; }
     QString Name() const override { return mstrName; }
-    std::optional<int32_t> Index() const override
-    {
-        if (mbooFailIndex) throw clsPropertyNotSupported("Index");
-        return mlngIndex;
-    }
-    QString Caption() const override
-    {
-        Check(mbooFailCaption, "Caption");
-        return IsTabs() ? mstrTabCaptions.value(mintTab) : mstrCaption;
-    }
+    std::optional<int32_t> Index() const override { return Check(mbooFailIndex, "Index"), mlngIndex; }
+    QString Caption() const override { return Check(mbooFailCaption, "Caption"), IsTabs() ? mstrTabCaptions.value(mintTab) : mstrCaption; }
     void SetCaption(const QString& pstrCaption) override
     {
         Check(mbooFailCaption, "Caption");
-        mstrLog << QStringLiteral("Caption=") + pstrCaption;
+        mstrLog << "Caption=" + pstrCaption;
         (IsTabs() ? mstrTabCaptions[mintTab] : mstrCaption) = pstrCaption;
     }
-    QString ToolTipText() const override
-    {
-        Check(mbooFailToolTip, "ToolTipText");
-        return IsTabs() ? mstrTabToolTips.value(mintTab) : mstrToolTip;
-    }
+    QString ToolTipText() const override { return Check(mbooFailToolTip, "ToolTipText"), IsTabs() ? mstrTabToolTips.value(mintTab) : mstrToolTip; }
     void SetToolTipText(const QString& pstrToolTip) override
     {
         Check(mbooFailToolTip, "ToolTipText");
-        mstrLog << QStringLiteral("ToolTip=") + pstrToolTip;
+        mstrLog << "ToolTip=" + pstrToolTip;
         (IsTabs() ? mstrTabToolTips[mintTab] : mstrToolTip) = pstrToolTip;
     }
-    void SetWidth(float psngWidth) override
-    {
-        mstrLog << QStringLiteral("Width=%1").arg(psngWidth);
-        msngWidth = psngWidth;
-    }
-    int16_t Tab() const override
-    {
-        Check(!IsTabs(), "Tab");
-        return mintTab;
-    }
+    void SetWidth(float psngWidth) override { mstrLog << QString("Width=%1").arg(msngWidth.emplace(psngWidth)); }
+    int16_t Tab() const override { return Check(!IsTabs(), "Tab"), mintTab; }
     void SetTab(int16_t pintTab) override
     {
         Check(!IsTabs() || mintFailTabs.count(pintTab) > 0, "Tab");
-        mstrLog << QStringLiteral("Tab=%1").arg(pintTab);
-        mintTab = pintTab;
+        mstrLog << QString("Tab=%1").arg(mintTab = pintTab);
     }
-    int16_t Tabs() const override
-    {
-        Check(!IsTabs(), "Tabs");
-        return static_cast<int16_t>(mstrTabCaptions.size());
-    }
+    int16_t Tabs() const override { return Check(!IsTabs(), "Tabs"), static_cast<int16_t>(mstrTabCaptions.size()); }
 
     enuControlKind menuKind;
     QString mstrName;
@@ -107,7 +82,7 @@ public:
     {
         clsFakeControl& ctl = Add(enuControlKind::TabControl, pstrName);
         ctl.mstrTabCaptions = pstrCaptions;
-        for (qsizetype i = 0; i < pstrCaptions.size(); ++i) ctl.mstrTabToolTips << QString();
+        ctl.mstrTabToolTips = QStringList(pstrCaptions.size(), QString());
         ctl.mintTab = pintSelected;
         return ctl;
     }

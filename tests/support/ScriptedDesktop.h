@@ -29,6 +29,7 @@ struct udtFileDialogCall {
     bool Save = false;
     QString Filter;
     QString OfferedName;
+    bool operator==(const udtFileDialogCall&) const = default;
 };
 
 class clsScriptedDesktop : public clsDesktop {

@@ -20,11 +20,16 @@ udtLoadResult LoadBytes(clsTralyx& pobjStore, enuKind penuKind, const QByteArray
     QFile objFile(strPath);
     if (objFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) objFile.write(pbytContent);
     objFile.close();
+    return LoadFrom(pobjStore, penuKind, strPath);
+}
+
+udtLoadResult LoadFrom(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrPath)
+{
     udtLoadResult udtResult;
     switch (penuKind) {
-    case enuKind::ControlText: pobjStore.LoadControlText(strPath, udtResult.Success); break;
-    case enuKind::Messages: pobjStore.LoadMessagesFromResource(strPath, udtResult.Success); break;
-    case enuKind::Secondary: pobjStore.LoadPreceduralTextFromResource(strPath, udtResult.Success); break;
+    case enuKind::ControlText: pobjStore.LoadControlText(pstrPath, udtResult.Success); break;
+    case enuKind::Messages: pobjStore.LoadMessagesFromResource(pstrPath, udtResult.Success); break;
+    case enuKind::Secondary: pobjStore.LoadPreceduralTextFromResource(pstrPath, udtResult.Success); break;
     }
     udtResult.Error = pobjStore.LastError();
     return udtResult;

@@ -14,6 +14,8 @@ struct udtLoadResult {
     udtFileIssue Error;
 };
 
+udtLoadResult LoadFrom(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrPath);
+// Writes the bytes to the kind's file name in pstrFolder and loads that.
 udtLoadResult LoadBytes(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytContent,
                         const QString& pstrFolder);
 bool SaveTo(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrPath);
