@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 
-.PHONY: all deps build run test bench test-asan fuzz clean
+.PHONY: all deps build run test test-install package bench test-asan fuzz clean
 
 all: build
 
@@ -21,6 +21,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Installs to a temporary prefix, builds examples/consumer against it, builds and checks the .deb.
+test-install: build
+	tools/test-install.sh $(BUILD)
+
+# The Debian package: $(BUILD)/tralyx_<version>_amd64.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
