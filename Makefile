@@ -22,11 +22,11 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# Installs to a temporary prefix, builds examples/consumer against it, builds and checks the .deb.
+# Installs to a temporary prefix, builds examples/consumer against it, builds and checks the .deb files.
 test-install: build
 	tools/test-install.sh $(BUILD)
 
-# The Debian package: $(BUILD)/tralyx_<version>_amd64.deb.
+# The Debian packages: $(BUILD)/tralyx_<version>_amd64.deb (programs) and tralyx-dev_... (library).
 package: build
 	cmake --build $(BUILD) --target package
 

@@ -1,6 +1,6 @@
 # What `cmake --install` puts under a prefix besides the programs and the data files: the two
 # libraries, the CMake package Tralyx that exports them as Tralyx::Core and Tralyx::Widgets, and
-# the .deb that `make package` builds from all of it.
+# the two .deb files that `make package` builds from all of it.
 #
 # The libraries are static: their classes hold Qt containers and change shape from release to
 # release, so a shared library would need a soname policy this project does not keep yet; static
@@ -39,19 +39,34 @@ foreach(header IN LISTS tralyx_public_headers)
   endforeach()
 endforeach()
 
-# make package: one .deb with the programs, the desktop entry, the icon, the man pages and the
-# library package. Its dependencies are read from the programs' shared libraries by dpkg-shlibdeps.
+# make package: two .deb files, tralyx (the programs, the desktop entry, the icon, the man pages:
+# what a translator installs) and tralyx-dev (the library package for application developers).
+# Their dependencies on shared libraries are read from the programs by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tralyx)
 set(CPACK_PACKAGE_VENDOR "The Tralyx developers")
 set(CPACK_PACKAGE_CONTACT "The Tralyx developers <tralyx@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor for .lrc language resource files")
-set(CPACK_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
-The editor tralyx, the command-line tool tralyx-lrc (check, dump, write and merge language files),
-and the run-time library with its headers and CMake package (find_package(Tralyx)).")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION devel)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Each package's description below starts with its own summary line, so none is put in front.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME tralyx)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "Editor for .lrc language resource files
+${PROJECT_DESCRIPTION}
+The editor tralyx and the command-line tool tralyx-lrc, which checks, dumps, writes
+and merges language files.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME tralyx-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN})")
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Run-time library of Tralyx for translated Qt applications
+Static libraries, headers under include/tralyx and the CMake package Tralyx
+(find_package(Tralyx), targets Tralyx::Core and Tralyx::Widgets): loading language
+folders, applying them to Qt forms, showing their messages.")
 include(CPack)

@@ -2,7 +2,7 @@
 # What an application developer and a translator get from a build: installs it to a temporary
 # prefix and checks the files there, the programs' --version and the man pages; builds the
 # application in examples/consumer against that prefix with nothing but -DCMAKE_PREFIX_PATH and runs
-# it offscreen; then builds the .deb and checks what it holds.
+# it offscreen; then builds the two .deb files and checks what they hold.
 #   tools/test-install.sh [BUILD]     (default build; the build must be complete)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,17 +46,25 @@ TXT001: Alle Notizen
 message: [Grüße] Diese Anwendung benutzt Tralyx $version."
 same "tralyx-texts" "$("$work/consumer/tralyx-texts" examples/consumer/Languages/German/secondary.lrc 1 0)" "Heute
 Alle Notizen"
-! ldd "$work/consumer/tralyx-texts" | grep -q Qt6Widgets || fail "Tralyx::Core pulls in Qt widgets"
+libraries=$(ldd "$work/consumer/tralyx-texts")
+! grep -q Qt6Widgets <<<"$libraries" || fail "Tralyx::Core pulls in Qt widgets"
 
 echo "== make package"
 cmake --build "$build" --target package >/dev/null
 deb=$build/tralyx_${version}_amd64.deb
-[ -f "$deb" ] || fail "$deb was not built"
-contents=$(dpkg-deb -c "$deb")
+dev=$build/tralyx-dev_${version}_amd64.deb
+[ -f "$deb" ] && [ -f "$dev" ] || fail "$deb or $dev was not built"
+dpkg-deb -c "$deb" >"$work/deb.list"
+dpkg-deb -c "$dev" >"$work/dev.list"
+holds() { grep -q " $2\(.gz\)\?$" "$work/$1.list"; }
 for f in ./usr/bin/tralyx ./usr/bin/tralyx-lrc ./usr/share/applications/tralyx.desktop \
-         ./usr/share/man/man1/tralyx.1 ./usr/share/man/man1/tralyx-lrc.1 ./usr/include/tralyx/clsTralyx.h; do
-  grep -q " $f\(.gz\)\?$" <<<"$contents" || fail "$deb lacks $f"
+         ./usr/share/icons/hicolor/scalable/apps/tralyx.svg ./usr/share/man/man1/tralyx.1 ./usr/share/man/man1/tralyx-lrc.1; do
+  holds deb "$f" || fail "$deb lacks $f"
 done
+for f in ./usr/include/tralyx/clsTralyx.h ./usr/include/tralyx/QtForm.h ./usr/lib/cmake/Tralyx/TralyxConfig.cmake; do
+  holds dev "$f" || fail "$dev lacks $f"
+done
+! grep -q '/include/\|\.a$' "$work/deb.list" || fail "$deb holds the library package"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "the package's dependencies lack Qt widgets: $depends"
-echo "test-install: all well ($deb; Depends: $depends)"
+echo "test-install: all well ($deb, Depends: $depends; $dev)"
