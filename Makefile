@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 
-.PHONY: all deps build run test bench test-asan fuzz screenshots clean
+.PHONY: all deps build run test test-install package bench test-asan fuzz screenshots clean
 
 all: build
 
@@ -26,6 +26,13 @@ test: build
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} TRALYX_SHOTS=$(abspath $(BUILD))/screenshots $(BUILD)/tests/tralyx_screenshots
+# Installs to a temporary prefix, builds examples/consumer against it, builds and checks the .deb files.
+test-install: build
+	tools/test-install.sh $(BUILD)
+
+# The Debian packages: $(BUILD)/tralyx_<version>_amd64.deb (programs) and tralyx-dev_... (library).
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done

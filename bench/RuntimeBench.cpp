@@ -1,5 +1,6 @@
 // SetFormText on a form of 500 controls against a full control-text table (32,767 records) whose
-// entries for that form come last, so every lookup scans the other forms' 32,267 records first.
+// entries for that form come last (where a scan of the table would find them only after the other
+// forms' 32,267 records); the form index is built by the first iteration and reused.
 //   Model/Loaded:   plain controls, table read by LoadControlText (records share their name strings)
 //   Model/Distinct: plain controls, every record with its own string storage (the slowest compare)
 //   Qt/Loaded:      a real QWidget form (400 labels, 100 check boxes) through the Qt binding

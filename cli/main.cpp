@@ -1,5 +1,6 @@
 // tralyx-lrc: checks, dumps, writes and merges language resource files from the command line.
 #include "Commands.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -20,6 +21,8 @@ const char* const Help =
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
     "  --force                          write, update: replace files that exist\n"
     "  --dry-run                        update: write nothing, report what would happen\n"
+    "  --help                           show this help\n"
+    "  --version                        print the program's name and version\n"
     "\n"
     "tralyx-lrc COMMAND --help shows one command's usage.\n"
     "exit status: 0 all well, 1 a file failed to load or write, 2 usage error\n";
@@ -33,6 +36,10 @@ int main(int argc, char** argv)
     if (strArgs.isEmpty() || strArgs.front() == u"--help" || strArgs.front() == u"-h" || strArgs.front() == u"help") {
         std::fputs(strArgs.isEmpty() ? Usage : Help, strArgs.isEmpty() ? stderr : stdout);
         return strArgs.isEmpty() ? 2 : 0;
+    }
+    if (strArgs.front() == u"--version") {
+        std::fputs("tralyx-lrc " TRALYX_VERSION_STRING "\n", stdout);
+        return 0;
     }
     const QString strCommand = strArgs.takeFirst();
     if (strCommand == u"check") return tralyx::cli::CmdCheck(strArgs);

@@ -1,6 +1,7 @@
 // Starts the editor: the application, the desktop seam bound to Qt, the main window, and the files
 // named on the command line (as a file manager's "Open with" passes them).
 #include "QtDesktop.h"
+#include "Version.h"
 #include "basIcons.h"
 #include "frmFolderSelector.h"
 #include "frmMain.h"
@@ -8,9 +9,47 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const Help =
+    "usage: tralyx [options] [FILE...]\n"
+    "\n"
+    "Opens the editor of language resource files, with each FILE (core.lrc, messages.lrc,\n"
+    "secondary.lrc) in a window of its own.\n"
+    "\n"
+    "options:\n"
+    "  -h, --help     show this help\n"
+    "  --version      print the program's name and version\n"
+    "  --             every argument after this one is a FILE\n"
+    "\n"
+    "Qt's own options are understood as well, for example -platform offscreen or -style Fusion.\n";
+
+// --help and --version are answered before the application starts, so that they work without a
+// display. -1: neither was given.
+int AnswerInformationOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) break;
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("tralyx " TRALYX_VERSION_STRING "\n", stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Help, stdout);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (const int intAnswered = AnswerInformationOptions(argc, argv); intAnswered >= 0) return intAnswered;
     QApplication objApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tralyx"));
     QApplication::setOrganizationName(QStringLiteral("Tralyx"));
@@ -30,7 +69,8 @@ int main(int argc, char** argv)
     tralyx::InstallDesktop(&objDesktop);
 
     frmMainWindow.show();
-    const QStringList strArguments = QApplication::arguments().mid(1);
+    QStringList strArguments = QApplication::arguments().mid(1);
+    strArguments.removeOne(QStringLiteral("--"));  // the first "--" only ends the options
     for (const QString& strArgument : strArguments) frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
 
     const int intResult = QApplication::exec();

@@ -5,17 +5,79 @@
 #include "clsRuntimeError.h"
 #include "clsTralyx.h"
 
-namespace tralyx {
-namespace {
+#include <QHash>
 
-// Names of one table tend to share their beginning ("frmMain", "frmMainOptions"; "lblName1",
-// "lblName2"), so the last character rejects most of them before the full comparison.
-inline bool SameName(const QString& pstrA, const QString& pstrB)
+namespace tralyx {
+
+// A record's key within its form.
+struct udtControlKey {
+    QString Control;
+    uint8_t Index = 0;
+    bool operator==(const udtControlKey&) const = default;
+};
+
+size_t qHash(const udtControlKey& pudtKey, size_t plngSeed = 0) noexcept
 {
-    return pstrA.size() == pstrB.size() && (pstrA.isEmpty() || pstrA.back() == pstrB.back()) && pstrA == pstrB;
+    return qHashMulti(plngSeed, pudtKey.Control, pudtKey.Index);
 }
 
-}  // namespace
+// Each form's records by control name and index, holding the position of the first record with
+// that key: the one a scan of the table would stop at.
+class clsFormTextIndex {
+public:
+    using FormEntries = QHash<udtControlKey, qsizetype>;
+
+    explicit clsFormTextIndex(const QVector<ControlTextItem>& pudtTable)
+    {
+        // From the end, so that an earlier record with the same key replaces a later one.
+        for (qsizetype i = pudtTable.size() - 1; i >= 0; --i) {
+            const ControlTextItem& udtItem = pudtTable[i];
+            mobjForms[udtItem.FormName].insert(udtControlKey{udtItem.ControlName, udtItem.Index}, i);
+        }
+    }
+    const FormEntries* Form(const QString& pstrForm) const
+    {
+        const auto objFound = mobjForms.constFind(pstrForm);
+        return objFound == mobjForms.cend() ? nullptr : &*objFound;
+    }
+    static const qsizetype* Find(const FormEntries* pobjForm, const QString& pstrControl, uint8_t pbytIndex)
+    {
+        if (!pobjForm) return nullptr;
+        const auto objFound = pobjForm->constFind(udtControlKey{pstrControl, pbytIndex});
+        return objFound == pobjForm->cend() ? nullptr : &*objFound;
+    }
+
+private:
+    QHash<QString, FormEntries> mobjForms;
+};
+
+void clsFormTextCache::Clear() noexcept
+{
+    const std::lock_guard objGuard(mobjLock);
+    mobjIndex.reset();
+}
+
+std::shared_ptr<const clsFormTextIndex> clsFormTextCache::Get(const QVector<ControlTextItem>& pudtTable) const
+{
+    const std::lock_guard objGuard(mobjLock);
+    if (!mobjIndex) mobjIndex = std::make_shared<const clsFormTextIndex>(pudtTable);
+    return mobjIndex;
+}
+
+void clsTralyx::ApplyControlText(clsForm& pfrmContainingForm, clsControl& pctlControl, const ControlTextItem& pudtItem,
+                                 bool pbooResizeControlToFit) const
+{
+    // Each assignment that succeeded stays when a later one fails.
+    const enuControlKind enuKind = pctlControl.Kind();
+    pctlControl.SetToolTipText(pudtItem.ToolTip);
+    if (enuKind != enuControlKind::TextBox) pctlControl.SetCaption(pudtItem.Caption);
+    if (pbooResizeControlToFit) {
+        float sngWidth = pfrmContainingForm.TextWidth(pudtItem.Caption);
+        // Room for the box or the circle in front of the caption.
+        if (enuKind == enuControlKind::CheckBox || enuKind == enuControlKind::OptionButton) sngWidth += 350.0f;
+        pctlControl.SetWidth(sngWidth);
+    }
+}
 
 void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlControlName, uint8_t pbytIndex,
                                bool pbooResizeControlToFit) const
@@ -24,39 +86,31 @@ void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlCont
     if (mudtControlText.size() > MaxRecords)
         throw clsOverflow("the control text has more than 32767 entries");
 
-    const QString strForm = pfrmContainingForm.Name();
-    const QString strControl = pctlControlName.Name();
-    // Records loaded from one file share their name strings: a form name held in the same storage
-    // as the record before it has the same characters, so the earlier comparison holds.
-    const QChar* pchrLastForm = nullptr;
-    qsizetype lngLastFormSize = -1;
-    bool booLastFormMatched = false;
-    for (const ControlTextItem& udtItem : mudtControlText) {
-        if (udtItem.FormName.constData() != pchrLastForm || udtItem.FormName.size() != lngLastFormSize) {
-            pchrLastForm = udtItem.FormName.constData();
-            lngLastFormSize = udtItem.FormName.size();
-            booLastFormMatched = SameName(udtItem.FormName, strForm);
-        }
-        if (!booLastFormMatched || udtItem.Index != pbytIndex || !SameName(udtItem.ControlName, strControl)) continue;
-
-        // First match only. Each assignment that succeeded stays when a later one fails.
-        const enuControlKind enuKind = pctlControlName.Kind();
-        pctlControlName.SetToolTipText(udtItem.ToolTip);
-        if (enuKind != enuControlKind::TextBox) pctlControlName.SetCaption(udtItem.Caption);
-        if (pbooResizeControlToFit) {
-            float sngWidth = pfrmContainingForm.TextWidth(udtItem.Caption);
-            // Room for the box or the circle in front of the caption.
-            if (enuKind == enuControlKind::CheckBox || enuKind == enuControlKind::OptionButton) sngWidth += 350.0f;
-            pctlControlName.SetWidth(sngWidth);
-        }
-        return;
-    }
+    const std::shared_ptr<const clsFormTextIndex> objIndex = mobjFormTextIndex.Get(mudtControlText);
+    const qsizetype* plngRecord =
+        clsFormTextIndex::Find(objIndex->Form(pfrmContainingForm.Name()), pctlControlName.Name(), pbytIndex);
+    if (plngRecord) ApplyControlText(pfrmContainingForm, pctlControlName, mudtControlText[*plngRecord], pbooResizeControlToFit);
 }
 
 void clsTralyx::SetFormText(clsForm& pfrmPassedForm) const
 {
     // Nothing loaded: every lookup would fail, so the form is left alone without walking it.
     if (mudtControlText.isEmpty()) return;
+    // The form is looked up once. Without entries for it (or an oversized table, or a name that
+    // cannot be read) the controls are still walked, as a per-control lookup would, and keep their text.
+    std::shared_ptr<const clsFormTextIndex> objIndex;
+    const clsFormTextIndex::FormEntries* pobjForm = nullptr;
+    if (mudtControlText.size() <= MaxRecords) {
+        objIndex = mobjFormTextIndex.Get(mudtControlText);
+        try {
+            pobjForm = objIndex->Form(pfrmPassedForm.Name());
+        } catch (const clsRuntimeError&) {
+        }
+    }
+    const auto Apply = [&](clsControl& pctlControl, uint8_t pbytIndex, bool pbooResize) {
+        const qsizetype* plngRecord = clsFormTextIndex::Find(pobjForm, pctlControl.Name(), pbytIndex);
+        if (plngRecord) ApplyControlText(pfrmPassedForm, pctlControl, mudtControlText[*plngRecord], pbooResize);
+    };
     pfrmPassedForm.Controls([&](clsControl& pctlControl) {
         // A failing step is skipped and the walk goes on.
         try {
@@ -65,11 +119,11 @@ void clsTralyx::SetFormText(clsForm& pfrmPassedForm) const
             case enuControlKind::TextBox:
             case enuControlKind::Label:
             case enuControlKind::CommandButton:
-            case enuControlKind::Frame: SetControlText(pfrmPassedForm, pctlControl, bytIndex, false); break;
+            case enuControlKind::Frame: Apply(pctlControl, bytIndex, false); break;
             case enuControlKind::CheckBox:
-            case enuControlKind::OptionButton: SetControlText(pfrmPassedForm, pctlControl, bytIndex, true); break;
+            case enuControlKind::OptionButton: Apply(pctlControl, bytIndex, true); break;
             case enuControlKind::TabControl:  // tab entries are keyed by tab number
-                ForEachTab(pctlControl, [&](uint8_t pbytTab) { SetControlText(pfrmPassedForm, pctlControl, pbytTab, false); });
+                ForEachTab(pctlControl, [&](uint8_t pbytTab) { Apply(pctlControl, pbytTab, false); });
                 break;
             case enuControlKind::Other: break;
             }

@@ -17,6 +17,7 @@ QString udtFileIssue::Text() const
 void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)
 {
     mudtControlText = std::move(pudtTable);
+    ControlTextChanged();
     mlngControlTextLines.clear();
     mstrControlTextCodePage = mstrCodePage;
 }
@@ -64,6 +65,7 @@ void clsTralyx::SetControlTextItem(int16_t pintIndex, const QString& pstrCaption
         MsgBox(QStringLiteral("Index out-of-bounds setting control text item"), vbExclamation, QStringLiteral("Doh!"));
         return;
     }
+    ControlTextChanged();
     mudtControlText[pintIndex].Caption = pstrCaption;
     mudtControlText[pintIndex].ToolTip = pstrToolTip;
 }

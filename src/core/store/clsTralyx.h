@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 
 namespace tralyx {
 
@@ -44,6 +46,28 @@ struct udtFileIssue {
 
 class clsListItems;
 class clsForm;
+class clsFormTextIndex;  // clsTralyx_FormText.cpp
+
+// The control-text table indexed by form for the run-time lookups: built when first needed, dropped
+// whenever the table changes. A copy or an assignment starts without one, since its table is another.
+class clsFormTextCache {
+public:
+    clsFormTextCache() = default;
+    clsFormTextCache(const clsFormTextCache&) noexcept {}
+    clsFormTextCache& operator=(const clsFormTextCache&) noexcept
+    {
+        Clear();
+        return *this;
+    }
+    void Clear() noexcept;
+    // The index of pudtTable, built now when there is none. Safe to call from several threads.
+    std::shared_ptr<const clsFormTextIndex> Get(const QVector<ControlTextItem>& pudtTable) const;
+
+private:
+    mutable std::mutex mobjLock;
+    mutable std::shared_ptr<const clsFormTextIndex> mobjIndex;
+};
+
 struct udtUpdateReport;  // udtUpdateReport.h
 class clsControl;
 
@@ -138,8 +162,13 @@ private:
     // when declined or failed.
     bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
     void Fail(int32_t plngLine, const QString& pstrReason);
+    // Every change of the control-text table goes through here, so that no lookup sees a stale index.
+    void ControlTextChanged() noexcept { mobjFormTextIndex.Clear(); }
+    void ApplyControlText(clsForm& pfrmContainingForm, clsControl& pctlControl, const ControlTextItem& pudtItem,
+                          bool pbooResizeControlToFit) const;
 
     QVector<ControlTextItem> mudtControlText;
+    clsFormTextCache mobjFormTextIndex;
     QVector<MessageItem> mudtMessages;
     QStringList mstrSecondary;
     QVector<int32_t> mlngControlTextLines;

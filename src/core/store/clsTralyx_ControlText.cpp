@@ -139,6 +139,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
     mudtLastError = {};
     mudtLastWarnings.clear();
     mudtControlText = QVector<ControlTextItem>(1);
+    ControlTextChanged();
     mlngControlTextLines = QVector<int32_t>(1, 0);
     mstrControlTextCodePage = mstrCodePage;
     const clsCodePage objCodePage(mstrCodePage);

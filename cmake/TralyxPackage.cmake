@@ -1,0 +1,72 @@
+# What `cmake --install` puts under a prefix besides the programs and the data files: the two
+# libraries, the CMake package Tralyx that exports them as Tralyx::Core and Tralyx::Widgets, and
+# the two .deb files that `make package` builds from all of it.
+#
+# The libraries are static: their classes hold Qt containers and change shape from release to
+# release, so a shared library would need a soname policy this project does not keep yet; static
+# libraries tie an application to the Tralyx it was built with, and the .deb ships no private
+# shared library.
+include(CMakePackageConfigHelpers)
+
+set(TRALYX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tralyx)
+install(TARGETS tralyx_core tralyx_qt EXPORT TralyxTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT TralyxTargets NAMESPACE Tralyx:: DESTINATION ${TRALYX_CMAKE_DIR} COMPONENT Development)
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/TralyxConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake INSTALL_DESTINATION ${TRALYX_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion.cmake
+  DESTINATION ${TRALYX_CMAKE_DIR} COMPONENT Development)
+
+# Every header that a public header includes must be installed too, or an application's build
+# fails on a file it cannot see: the public headers are checked here, at configure time.
+get_property(tralyx_public_headers GLOBAL PROPERTY TRALYX_PUBLIC_HEADERS)
+set(tralyx_public_names)
+foreach(header IN LISTS tralyx_public_headers)
+  get_filename_component(name ${header} NAME)
+  list(APPEND tralyx_public_names ${name})
+endforeach()
+foreach(header IN LISTS tralyx_public_headers)
+  file(STRINGS ${header} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" included "${line}")
+    if(NOT included IN_LIST tralyx_public_names)
+      message(FATAL_ERROR "The public header ${header} includes \"${included}\", which is not installed: "
+                          "make it public (src/core/CMakeLists.txt, src/qt/CMakeLists.txt) or drop the include.")
+    endif()
+  endforeach()
+endforeach()
+
+# make package: two .deb files, tralyx (the programs, the desktop entry, the icon, the man pages:
+# what a translator installs) and tralyx-dev (the library package for application developers).
+# Their dependencies on shared libraries are read from the programs by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tralyx)
+set(CPACK_PACKAGE_VENDOR "The Tralyx developers")
+set(CPACK_PACKAGE_CONTACT "The Tralyx developers <tralyx@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Each package's description below starts with its own summary line, so none is put in front.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME tralyx)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "Editor for .lrc language resource files
+${PROJECT_DESCRIPTION}
+The editor tralyx and the command-line tool tralyx-lrc, which checks, dumps, writes
+and merges language files.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME tralyx-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN})")
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Run-time library of Tralyx for translated Qt applications
+Static libraries, headers under include/tralyx and the CMake package Tralyx
+(find_package(Tralyx), targets Tralyx::Core and Tralyx::Widgets): loading language
+folders, applying them to Qt forms, showing their messages.")
+include(CPack)
