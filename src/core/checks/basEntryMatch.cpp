@@ -101,6 +101,13 @@ QString LanguageFileName(enuLanguageFile penuFile)
     return QStringLiteral("secondary.lrc");
 }
 
+QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition)
+{
+    if (penuFile == enuLanguageFile::Messages) return NumberedId("MSG", plngPosition, false);
+    const QString strId = NumberedId("TXT", plngPosition, true);
+    return plngPosition >= 999 ? strId + u'#' + QString::number(plngPosition + 1) : strId;
+}
+
 bool ControlHasCaptionLine(const QString& pstrControlName)
 {
     return !pstrControlName.startsWith(QLatin1StringView("txt"), Qt::CaseInsensitive);
@@ -143,8 +150,8 @@ std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx
         MatchByPosition(pobjSource.SecondaryTable(), pobjTranslation.SecondaryTable(), pobjSource.SecondaryLines(),
                         pobjTranslation.SecondaryLines(),
                         [&](udtEntryText u, qsizetype i, const QString* pS, const QString* pT) {
+                            u.Key = RecordId(enuLanguageFile::Secondary, i);
                             u.Id = NumberedId("TXT", i, true);
-                            u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
                             u.Kind = enuTextKind::Secondary;
                             if (pS) u.Source = *pS;
                             if (pT) u.Translation = *pT;

@@ -46,6 +46,10 @@ struct udtEntryText {
 std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
                                        const clsTralyx& pobjTranslation);
 
+// The id of the record at a position of messages.lrc ("MSG006", the id of its text) or secondary.lrc
+// ("TXT007"; from the 1,000th on "TXT004#1004", as udtEntryText::Key), numbered as the file numbers it.
+QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition);
+
 // Whether core.lrc has a caption line / a tool-tip line for a control of this name.
 bool ControlHasCaptionLine(const QString& pstrControlName);
 bool ControlHasToolTipLine(const QString& pstrControlName);

@@ -1,5 +1,7 @@
 #include "basMerge.h"
 
+#include "basEntryMatch.h"
+
 #include <vector>
 
 namespace tralyx {
@@ -68,7 +70,7 @@ private:
     size_t mlngMask = 0;
 };
 
-// A dropped text as one short line, enough for the translator to recognise it.
+// A dropped or new text as one short line, enough for the translator to recognise it.
 QString Shortened(const QString& pstrText)
 {
     constexpr qsizetype MaxChars = 60;
@@ -79,29 +81,33 @@ QString Shortened(const QString& pstrText)
     return booCut ? strOut + QStringLiteral("...") : strOut;
 }
 
-QString DroppedText(const ControlTextItem& pudtItem)
+QString ShortText(const ControlTextItem& pudtItem)
 {
     return Shortened(pudtItem.Caption.isEmpty() ? pudtItem.ToolTip : pudtItem.Caption);
 }
-QString DroppedText(const MessageItem& pudtItem)
+QString ShortText(const MessageItem& pudtItem)
 {
     if (pudtItem.Title.isEmpty()) return Shortened(pudtItem.Message);
     return Shortened(pudtItem.Title + QStringLiteral(": ") + pudtItem.Message);
 }
-QString DroppedText(const QString& pstrText) { return Shortened(pstrText); }
+QString ShortText(const QString& pstrText) { return Shortened(pstrText); }
 
 template <class TTable>
-void MergeByPosition(const TTable& pudtNewTable, const TTable& pudtOldTable, TTable& pudtResultTable,
-                     udtUpdateReport& pudtReport)
+void MergeByPosition(enuLanguageFile penuFile, const TTable& pudtNewTable, const TTable& pudtOldTable,
+                     TTable& pudtResultTable, udtUpdateReport& pudtReport)
 {
     const qsizetype lngKept = std::min(pudtNewTable.size(), pudtOldTable.size());
     TTable udtResult = pudtOldTable.mid(0, lngKept);
     udtResult.append(pudtNewTable.mid(lngKept));
     pudtReport.KeptFromOld = static_cast<int32_t>(lngKept);
     pudtReport.TakenFromNew = static_cast<int32_t>(pudtNewTable.size() - lngKept);
+    pudtReport.TakenNew.clear();
+    pudtReport.TakenNew.reserve(pudtNewTable.size() - lngKept);
+    for (qsizetype i = lngKept; i < pudtNewTable.size(); ++i)
+        pudtReport.TakenNew.append({static_cast<int32_t>(i), RecordId(penuFile, i), ShortText(pudtNewTable[i])});
     pudtReport.Dropped.clear();
     for (qsizetype i = lngKept; i < pudtOldTable.size(); ++i)
-        pudtReport.Dropped.append({static_cast<int32_t>(i), QString(), DroppedText(pudtOldTable[i]), false});
+        pudtReport.Dropped.append({static_cast<int32_t>(i), RecordId(penuFile, i), ShortText(pudtOldTable[i]), false});
     pudtResultTable = std::move(udtResult);
 }
 
@@ -117,11 +123,14 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
     std::vector<bool> booUsed(pudtOldTable.size(), false);
     QVector<ControlTextItem> udtResult;
     udtResult.reserve(pudtNewTable.size());
+    QVector<udtNewEntry> udtTakenNew;
     int32_t lngKept = 0;
-    for (const ControlTextItem& udtNew : pudtNewTable) {
+    for (qsizetype i = 0; i < pudtNewTable.size(); ++i) {
+        const ControlTextItem& udtNew = pudtNewTable[i];
         const int32_t lngOld = objFirstOld.Find(udtNew);
         if (lngOld < 0) {
             udtResult.append(udtNew);
+            udtTakenNew.append({static_cast<int32_t>(i), clsTralyx::ObjectPath(udtNew), ShortText(udtNew)});
         } else {
             udtResult.append(pudtOldTable[lngOld]);
             booUsed[lngOld] = true;
@@ -131,6 +140,7 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
 
     pudtReport.KeptFromOld = lngKept;
     pudtReport.TakenFromNew = static_cast<int32_t>(pudtNewTable.size()) - lngKept;
+    pudtReport.TakenNew = std::move(udtTakenNew);
     pudtReport.Dropped.clear();
     for (qsizetype i = 0; i < pudtOldTable.size(); ++i) {
         if (booUsed[i]) continue;
@@ -138,7 +148,7 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
         const int32_t lngFirst = objFirstOld.Find(udtOld);
         const bool booDuplicate = lngFirst != i && booUsed[lngFirst];
         pudtReport.Dropped.append(
-            {static_cast<int32_t>(i), clsTralyx::ObjectPath(udtOld), DroppedText(udtOld), booDuplicate});
+            {static_cast<int32_t>(i), clsTralyx::ObjectPath(udtOld), ShortText(udtOld), booDuplicate});
     }
     pudtResultTable = std::move(udtResult);
 }
@@ -146,13 +156,13 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
 void MergeMessageTables(const QVector<MessageItem>& pudtNewTable, const QVector<MessageItem>& pudtOldTable,
                         QVector<MessageItem>& pudtResultTable, udtUpdateReport& pudtReport)
 {
-    MergeByPosition(pudtNewTable, pudtOldTable, pudtResultTable, pudtReport);
+    MergeByPosition(enuLanguageFile::Messages, pudtNewTable, pudtOldTable, pudtResultTable, pudtReport);
 }
 
 void MergeSecondaryTables(const QStringList& pstrNewTable, const QStringList& pstrOldTable,
                           QStringList& pstrResultTable, udtUpdateReport& pudtReport)
 {
-    MergeByPosition(pstrNewTable, pstrOldTable, pstrResultTable, pudtReport);
+    MergeByPosition(enuLanguageFile::Secondary, pstrNewTable, pstrOldTable, pstrResultTable, pudtReport);
 }
 
 }  // namespace tralyx
