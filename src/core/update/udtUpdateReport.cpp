@@ -88,4 +88,11 @@ udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports)
     return udtMessage;
 }
 
+QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports)
+{
+    QStringList strFiles;
+    for (const udtUpdateReport& udtReport : pudtReports) strFiles.append(udtReport.FullText());
+    return strFiles.join(QStringLiteral("\n\n")) + u'\n';
+}
+
 }  // namespace tralyx

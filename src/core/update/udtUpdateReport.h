@@ -67,4 +67,7 @@ struct udtUpdateMessage {
 };
 udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports);
 
+// Every file's full report, each entry named: what a translator saves to work through.
+QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports);
+
 }  // namespace tralyx
