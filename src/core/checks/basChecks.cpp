@@ -70,14 +70,31 @@ QStringList Numbers(QStringView pstrText)
     return strOut;
 }
 
+// The next run of digits at or after plngFrom, empty at the end.
+QStringView NextNumber(QStringView pstrText, qsizetype& plngFrom)
+{
+    qsizetype i = plngFrom;
+    while (i < pstrText.size() && (pstrText[i] < u'0' || pstrText[i] > u'9')) ++i;
+    const qsizetype lngStart = i;
+    while (i < pstrText.size() && pstrText[i] >= u'0' && pstrText[i] <= u'9') ++i;
+    plngFrom = i;
+    return pstrText.mid(lngStart, i - lngStart);
+}
+
+// Whether both texts hold the same numbers in the same order: the common case, without allocating.
+bool SameNumbersInOrder(QStringView pstrOne, QStringView pstrOther)
+{
+    qsizetype lngOne = 0, lngOther = 0;
+    for (;;) {
+        const QStringView strOne = NextNumber(pstrOne, lngOne), strOther = NextNumber(pstrOther, lngOther);
+        if (strOne != strOther) return false;
+        if (strOne.isEmpty()) return true;
+    }
+}
+
 bool HasLetter(QStringView pstrText)
 {
     return std::any_of(pstrText.begin(), pstrText.end(), [](QChar c) { return c.isLetter(); });
-}
-
-bool HasDigit(QStringView pstrText)
-{
-    return std::any_of(pstrText.begin(), pstrText.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // The word that holds a caption's access key, to show where it is: "&New".
@@ -289,7 +306,7 @@ void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std
                    ? QStringLiteral("the source ends with \"...\" (more input follows), the translation does not")
                    : QStringLiteral("the source ends with \":\", the translation does not"));
 
-    if (HasDigit(strSource) || HasDigit(strTranslation)) {
+    if (!SameNumbersInOrder(strSource, strTranslation)) {
         const QStringList strSourceNumbers = Numbers(strSource), strNumbers = Numbers(strTranslation);
         const auto Listed = [](const QStringList& s) { return s.isEmpty() ? QStringLiteral("none") : s.join(u' '); };
         if (strSourceNumbers != strNumbers)
@@ -299,62 +316,91 @@ void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std
     }
 }
 
+void clsAccessKeyClashes::Add(const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut)
+{
+    // A later caption clashes with the first one of its form and key, unless their sources share
+    // the key too (the translation only kept what it was given).
+    if (pudtEntry.Kind != enuTextKind::Caption || pudtEntry.Missing() || pudtEntry.Obsolete()) return;
+    const QStringView strControl = ControlOf(pudtEntry.ObjectPath);
+    if (strControl.startsWith(u'[') || strControl.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)) return;
+    const udtAccessKeys udtKeys = AccessKeys(pudtEntry.Translation);
+    if (udtKeys.Count == 0) return;
+    const QString strKey = FormOf(pudtEntry.ObjectPath).toString() + u'\n' + udtKeys.Key.toLower();
+    const auto it = mudtFirst.constFind(strKey);
+    if (it == mudtFirst.constEnd()) {
+        mudtFirst.insert(strKey, {pudtEntry.Id, pudtEntry.Source, pudtEntry.Translation});
+        return;
+    }
+    const udtAccessKeys udtSourceKeys = AccessKeys(pudtEntry.Source), udtOtherSourceKeys = AccessKeys(it->Source);
+    if (udtSourceKeys.Count > 0 && udtOtherSourceKeys.Count > 0 &&
+        udtSourceKeys.Key.toLower() == udtOtherSourceKeys.Key.toLower())
+        return;
+    pudtOut.push_back({QStringLiteral("accelerator-clash"), enuSeverity::Warning, LanguageFileName(enuLanguageFile::ControlText),
+                       pudtEntry.Line, pudtEntry.SourceLine, pudtEntry.Id,
+                       QStringLiteral("the access key %1 (%2) is also the one of %3 (%4) on this form")
+                           .arg(QString(udtKeys.Key), AccessKeyWord(pudtEntry.Translation, udtKeys.Position), it->Id,
+                                AccessKeyWord(it->Translation, AccessKeys(it->Translation).Position))});
+}
+
 void CheckFileEntries(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries,
                       std::vector<udtProblem>& pudtOut)
 {
     if (penuFile != enuLanguageFile::ControlText) return;
-    // The first caption of each form and lower-cased key; a later one clashes with it unless their
-    // sources share the key too (the translation only kept what it was given).
-    QHash<QString, const udtEntryText*> udtFirst;
-    for (const udtEntryText& udtEntry : pudtEntries) {
-        if (udtEntry.Kind != enuTextKind::Caption || udtEntry.Missing() || udtEntry.Obsolete()) continue;
-        const QStringView strControl = ControlOf(udtEntry.ObjectPath);
-        if (strControl.startsWith(u'[') || strControl.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)) continue;
-        const udtAccessKeys udtKeys = AccessKeys(udtEntry.Translation);
-        if (udtKeys.Count == 0) continue;
-        const QString strKey = FormOf(udtEntry.ObjectPath).toString() + u'\n' + udtKeys.Key.toLower();
-        const auto it = udtFirst.constFind(strKey);
-        if (it == udtFirst.constEnd()) {
-            udtFirst.insert(strKey, &udtEntry);
-            continue;
-        }
-        const udtEntryText& udtOther = **it;
-        const udtAccessKeys udtSourceKeys = AccessKeys(udtEntry.Source), udtOtherSourceKeys = AccessKeys(udtOther.Source);
-        if (udtSourceKeys.Count > 0 && udtOtherSourceKeys.Count > 0 &&
-            udtSourceKeys.Key.toLower() == udtOtherSourceKeys.Key.toLower())
-            continue;
-        pudtOut.push_back({QStringLiteral("accelerator-clash"), enuSeverity::Warning, LanguageFileName(penuFile),
-                           udtEntry.Line, udtEntry.SourceLine, udtEntry.Id,
-                           QStringLiteral("the access key %1 (%2) is also the one of %3 (%4) on this form")
-                               .arg(QString(udtKeys.Key), AccessKeyWord(udtEntry.Translation, udtKeys.Position), udtOther.Id,
-                                    AccessKeyWord(udtOther.Translation, AccessKeys(udtOther.Translation).Position))});
-    }
+    clsAccessKeyClashes objClashes;
+    for (const udtEntryText& udtEntry : pudtEntries) objClashes.Add(udtEntry, pudtOut);
 }
+
+namespace {
+
+// The clashes found in the same pass go back into the translation's order; entries only the source
+// has (line 0) stay last.
+void Merged(std::vector<udtProblem>& pudtOut, size_t plngFrom, std::vector<udtProblem>& pudtClashes)
+{
+    if (pudtClashes.empty()) return;
+    pudtOut.insert(pudtOut.end(), std::make_move_iterator(pudtClashes.begin()), std::make_move_iterator(pudtClashes.end()));
+    std::stable_sort(pudtOut.begin() + static_cast<std::ptrdiff_t>(plngFrom), pudtOut.end(), [](const udtProblem& a, const udtProblem& b) {
+        return (a.Line == 0 ? INT32_MAX : a.Line) < (b.Line == 0 ? INT32_MAX : b.Line);
+    });
+}
+
+void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount)
+{
+    if (pudtEntry.Obsolete() || !pudtEntry.Storable || pudtEntry.Source.isEmpty()) return;
+    ++pudtCount.Entries;
+    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty()) ++pudtCount.Translated;
+}
+
+}  // namespace
 
 std::vector<udtProblem> CheckFile(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries)
 {
-    std::vector<udtProblem> udtOut;
+    std::vector<udtProblem> udtOut, udtClashes;
     for (const udtEntryText& udtEntry : pudtEntries) CheckEntryText(penuFile, udtEntry, udtOut);
-    std::vector<udtProblem> udtClashes;
     CheckFileEntries(penuFile, pudtEntries, udtClashes);
-    if (!udtClashes.empty()) {
-        udtOut.insert(udtOut.end(), udtClashes.begin(), udtClashes.end());
-        // Back into the translation's order; entries only the source has (line 0) stay last.
-        std::stable_sort(udtOut.begin(), udtOut.end(), [](const udtProblem& a, const udtProblem& b) {
-            return (a.Line == 0 ? INT32_MAX : a.Line) < (b.Line == 0 ? INT32_MAX : b.Line);
-        });
-    }
+    Merged(udtOut, 0, udtClashes);
     return udtOut;
 }
 
 udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries)
 {
     udtTranslatedCount udtCount;
-    for (const udtEntryText& udtEntry : pudtEntries) {
-        if (udtEntry.Obsolete() || !udtEntry.Storable || udtEntry.Source.isEmpty()) continue;
-        ++udtCount.Entries;
-        if (!udtEntry.Missing() && !udtEntry.Translation.isEmpty()) ++udtCount.Translated;
-    }
+    for (const udtEntryText& udtEntry : pudtEntries) Count(udtEntry, udtCount);
+    return udtCount;
+}
+
+udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                               std::vector<udtProblem>& pudtOut)
+{
+    udtTranslatedCount udtCount;
+    const size_t lngFrom = pudtOut.size();
+    std::vector<udtProblem> udtClashes;
+    clsAccessKeyClashes objClashes;
+    ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
+        CheckEntryText(penuFile, udtEntry, pudtOut);
+        if (penuFile == enuLanguageFile::ControlText) objClashes.Add(udtEntry, udtClashes);
+        Count(udtEntry, udtCount);
+    });
+    Merged(pudtOut, lngFrom, udtClashes);
     return udtCount;
 }
 

@@ -4,6 +4,7 @@
 // the row it commits and the file passes when a table changes, lint runs all of them on a folder.
 #include "basEntryMatch.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -61,6 +62,23 @@ struct udtTranslatedCount {
     int32_t Translated = 0;
 };
 udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries);
+
+// The access-key clash pass fed one entry at a time, in the translation's order.
+class clsAccessKeyClashes {
+public:
+    void Add(const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
+
+private:
+    struct udtFirst {
+        QString Id, Source, Translation;
+    };
+    QHash<QString, udtFirst> mudtFirst;  // per form and lower-cased key
+};
+
+// Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without
+// keeping them (a folder of 32,767-record files stays cheap). Appends the problems; returns the count.
+udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                               std::vector<udtProblem>& pudtOut);
 
 // The source folder of a translated folder: its sibling named "English" in any letter case, when
 // that exists and is not the folder itself; else empty.

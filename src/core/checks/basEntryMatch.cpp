@@ -1,8 +1,8 @@
 #include "basEntryMatch.h"
 
 #include "basFormatText.h"
+#include "clsFirstPathIndex.h"
 
-#include <QHash>
 
 namespace tralyx {
 namespace {
@@ -20,56 +20,42 @@ QString NumberedId(const char* pstrTag, qsizetype plngPosition, bool pbooWraps)
     return QLatin1StringView(pstrTag) + ThreeDigits(static_cast<int32_t>(lngNumber));
 }
 
-void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                      std::vector<udtEntryText>& pudtOut)
+template <typename F>
+void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEmit)
 {
     const QVector<ControlTextItem>& udtSource = pobjSource.ControlTextTable();
     const QVector<ControlTextItem>& udtTranslation = pobjTranslation.ControlTextTable();
     auto Named = [](const ControlTextItem& u) { return !u.FormName.isEmpty() || !u.ControlName.isEmpty(); };
+    // First occurrences, found without a string per path: a later duplicate is never read.
+    const clsFirstPathIndex objSourceAt(udtSource), objTranslationAt(udtTranslation);
 
-    QHash<QString, qsizetype> lngSourceAt;  // first occurrence of each path
-    lngSourceAt.reserve(udtSource.size());
-    for (qsizetype i = 0; i < udtSource.size(); ++i)
-        if (Named(udtSource[i])) {
-            const QString strPath = clsTralyx::ObjectPath(udtSource[i]);
-            if (!lngSourceAt.contains(strPath)) lngSourceAt.insert(strPath, i);
-        }
-    QHash<QString, qsizetype> lngTranslationAt;
-    lngTranslationAt.reserve(udtTranslation.size());
-
-    auto Add = [&](const QString& strPath, qsizetype lngSource, qsizetype lngRecord) {
+    udtEntryText u;
+    auto Emit = [&](qsizetype lngSource, qsizetype lngRecord) {
         const ControlTextItem* pS = lngSource >= 0 ? &udtSource[lngSource] : nullptr;
         const ControlTextItem* pT = lngRecord >= 0 ? &udtTranslation[lngRecord] : nullptr;
+        const QString strPath = clsTralyx::ObjectPath(pT ? *pT : *pS);
         const QString& strControl = (pT ? pT : pS)->ControlName;
+        u.ObjectPath = strPath;
+        u.SourceRecord = static_cast<int32_t>(lngSource);
+        u.Record = static_cast<int32_t>(lngRecord);
+        u.SourceLine = LineOf(pobjSource.ControlTextLines(), lngSource);
+        u.Line = LineOf(pobjTranslation.ControlTextLines(), lngRecord);
         for (const bool booCaption : {true, false}) {
-            udtEntryText u;
-            u.Id = strPath + (booCaption ? QStringLiteral(".C") : QStringLiteral(".T"));
+            u.Id = strPath + (booCaption ? QLatin1StringView(".C") : QLatin1StringView(".T"));
             u.Key = u.Id;
             u.Kind = booCaption ? enuTextKind::Caption : enuTextKind::ToolTip;
-            u.ObjectPath = strPath;
-            u.SourceRecord = static_cast<int32_t>(lngSource);
-            u.Record = static_cast<int32_t>(lngRecord);
-            u.SourceLine = LineOf(pobjSource.ControlTextLines(), lngSource);
-            u.Line = LineOf(pobjTranslation.ControlTextLines(), lngRecord);
-            if (pS) u.Source = booCaption ? pS->Caption : pS->ToolTip;
-            if (pT) u.Translation = booCaption ? pT->Caption : pT->ToolTip;
+            u.Source = pS ? (booCaption ? pS->Caption : pS->ToolTip) : QString();
+            u.Translation = pT ? (booCaption ? pT->Caption : pT->ToolTip) : QString();
             u.Storable = booCaption ? ControlHasCaptionLine(strControl) : ControlHasToolTipLine(strControl);
-            pudtOut.push_back(std::move(u));
+            pfnEmit(u);
         }
     };
 
-    for (qsizetype i = 0; i < udtTranslation.size(); ++i) {
-        if (!Named(udtTranslation[i])) continue;
-        const QString strPath = clsTralyx::ObjectPath(udtTranslation[i]);
-        if (lngTranslationAt.contains(strPath)) continue;  // a later duplicate is never read
-        lngTranslationAt.insert(strPath, i);
-        Add(strPath, lngSourceAt.value(strPath, -1), i);
-    }
-    for (qsizetype i = 0; i < udtSource.size(); ++i) {
-        if (!Named(udtSource[i])) continue;
-        const QString strPath = clsTralyx::ObjectPath(udtSource[i]);
-        if (lngSourceAt.value(strPath) == i && !lngTranslationAt.contains(strPath)) Add(strPath, i, -1);
-    }
+    for (qsizetype i = 0; i < udtTranslation.size(); ++i)
+        if (Named(udtTranslation[i]) && objTranslationAt.Find(udtTranslation[i]) == i)
+            Emit(objSourceAt.Find(udtTranslation[i]), i);
+    for (qsizetype i = 0; i < udtSource.size(); ++i)
+        if (Named(udtSource[i]) && objSourceAt.Find(udtSource[i]) == i && objTranslationAt.Find(udtSource[i]) < 0) Emit(i, -1);
 }
 
 template <typename T, typename F>
@@ -77,15 +63,53 @@ void MatchByPosition(const QVector<T>& pSource, const QVector<T>& pTranslation, 
                      const QVector<int32_t>& plngLines, F pfnEmit)
 {
     const qsizetype lngCount = std::max(pSource.size(), pTranslation.size());
+    udtEntryText u;
     for (qsizetype i = 0; i < lngCount; ++i) {
         const bool booS = i < pSource.size();
         const bool booT = i < pTranslation.size();
-        udtEntryText u;
         u.SourceRecord = booS ? static_cast<int32_t>(i) : -1;
         u.Record = booT ? static_cast<int32_t>(i) : -1;
         u.SourceLine = booS ? LineOf(plngSourceLines, i) : 0;
         u.Line = booT ? LineOf(plngLines, i) : 0;
         pfnEmit(u, i, booS ? &pSource[i] : nullptr, booT ? &pTranslation[i] : nullptr);
+    }
+}
+
+template <typename F>
+void ForEachEntryOf(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEntry)
+{
+    switch (penuFile) {
+    case enuLanguageFile::ControlText:
+        MatchControlText(pobjSource, pobjTranslation, pfnEntry);
+        break;
+    case enuLanguageFile::Messages:
+        MatchByPosition(pobjSource.MessageTable(), pobjTranslation.MessageTable(), pobjSource.MessageLines(),
+                        pobjTranslation.MessageLines(),
+                        [&](udtEntryText& u, qsizetype i, const MessageItem* pS, const MessageItem* pT) {
+                            u.Id = u.Key = NumberedId("MSG", i, false);
+                            u.Kind = enuTextKind::MessageText;
+                            u.Source = pS ? pS->Message : QString();
+                            u.Translation = pT ? pT->Message : QString();
+                            pfnEntry(u);
+                            u.Id = u.Key = NumberedId("MST", i, false);
+                            u.Kind = enuTextKind::MessageTitle;
+                            u.Source = pS ? pS->Title : QString();
+                            u.Translation = pT ? pT->Title : QString();
+                            pfnEntry(u);
+                        });
+        break;
+    case enuLanguageFile::Secondary:
+        MatchByPosition(pobjSource.SecondaryTable(), pobjTranslation.SecondaryTable(), pobjSource.SecondaryLines(),
+                        pobjTranslation.SecondaryLines(),
+                        [&](udtEntryText& u, qsizetype i, const QString* pS, const QString* pT) {
+                            u.Id = NumberedId("TXT", i, true);
+                            u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
+                            u.Kind = enuTextKind::Secondary;
+                            u.Source = pS ? *pS : QString();
+                            u.Translation = pT ? *pT : QString();
+                            pfnEntry(u);
+                        });
+        break;
     }
 }
 
@@ -123,43 +147,14 @@ std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx
                                        const clsTralyx& pobjTranslation)
 {
     std::vector<udtEntryText> udtOut;
-    switch (penuFile) {
-    case enuLanguageFile::ControlText:
-        MatchControlText(pobjSource, pobjTranslation, udtOut);
-        break;
-    case enuLanguageFile::Messages:
-        udtOut.reserve(2 * static_cast<size_t>(pobjTranslation.MessageTable().size()));
-        MatchByPosition(pobjSource.MessageTable(), pobjTranslation.MessageTable(), pobjSource.MessageLines(),
-                        pobjTranslation.MessageLines(),
-                        [&](udtEntryText u, qsizetype i, const MessageItem* pS, const MessageItem* pT) {
-                            udtEntryText udtTitle = u;
-                            u.Id = u.Key = NumberedId("MSG", i, false);
-                            u.Kind = enuTextKind::MessageText;
-                            if (pS) u.Source = pS->Message;
-                            if (pT) u.Translation = pT->Message;
-                            udtOut.push_back(std::move(u));
-                            udtTitle.Id = udtTitle.Key = NumberedId("MST", i, false);
-                            udtTitle.Kind = enuTextKind::MessageTitle;
-                            if (pS) udtTitle.Source = pS->Title;
-                            if (pT) udtTitle.Translation = pT->Title;
-                            udtOut.push_back(std::move(udtTitle));
-                        });
-        break;
-    case enuLanguageFile::Secondary:
-        udtOut.reserve(static_cast<size_t>(pobjTranslation.SecondaryTable().size()));
-        MatchByPosition(pobjSource.SecondaryTable(), pobjTranslation.SecondaryTable(), pobjSource.SecondaryLines(),
-                        pobjTranslation.SecondaryLines(),
-                        [&](udtEntryText u, qsizetype i, const QString* pS, const QString* pT) {
-                            u.Key = RecordId(enuLanguageFile::Secondary, i);
-                            u.Id = NumberedId("TXT", i, true);
-                            u.Kind = enuTextKind::Secondary;
-                            if (pS) u.Source = *pS;
-                            if (pT) u.Translation = *pT;
-                            udtOut.push_back(std::move(u));
-                        });
-        break;
-    }
+    ForEachEntryOf(penuFile, pobjSource, pobjTranslation, [&udtOut](const udtEntryText& u) { udtOut.push_back(u); });
     return udtOut;
+}
+
+void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                  const std::function<void(const udtEntryText&)>& pfnEntry)
+{
+    ForEachEntryOf(penuFile, pobjSource, pobjTranslation, pfnEntry);
 }
 
 }  // namespace tralyx

@@ -6,6 +6,7 @@
 #include "clsTralyx.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tralyx {
@@ -49,6 +50,11 @@ std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx
 // The id of the record at a position of messages.lrc ("MSG006", the id of its text) or secondary.lrc
 // ("TXT007"; from the 1,000th on "TXT004#1004", as udtEntryText::Key), numbered as the file numbers it.
 QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition);
+
+// The same pairs, in the same order, one at a time without keeping them: a pass over a whole file.
+// The entry passed is valid only during the call.
+void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                  const std::function<void(const udtEntryText&)>& pfnEntry);
 
 // Whether core.lrc has a caption line / a tool-tip line for a control of this name.
 bool ControlHasCaptionLine(const QString& pstrControlName);

@@ -84,18 +84,16 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
             udtOut.Files.push_back(std::move(udtFile));
             continue;
         }
-        const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objSource, objTranslation);
-        udtFile.Count = CountTranslated(udtEntries);
-        if (!booHas) {
-            udtFile.Problems.push_back({QStringLiteral("missing"), enuSeverity::Warning, LanguageFileName(enuFile), 0, 0,
-                                        QString(), QStringLiteral("the source folder has this file, the translation does not")});
-        } else if (!booSourceHas) {
-            udtFile.Problems.push_back({QStringLiteral("obsolete"), enuSeverity::Warning, LanguageFileName(enuFile), 0, 0,
-                                        QString(), QStringLiteral("the source folder has no such file")});
+        if (!booHas || !booSourceHas) {
+            // One problem for the whole file; the source's entries still count as not translated.
+            std::vector<udtProblem> udtIgnored;
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtIgnored);
+            udtFile.Problems.push_back({booHas ? QStringLiteral("obsolete") : QStringLiteral("missing"), enuSeverity::Warning,
+                                        LanguageFileName(enuFile), 0, 0, QString(),
+                                        booHas ? QStringLiteral("the source folder has no such file")
+                                               : QStringLiteral("the source folder has this file, the translation does not")});
         } else {
-            std::vector<udtProblem> udtProblems = CheckFile(enuFile, udtEntries);
-            udtFile.Problems.insert(udtFile.Problems.end(), std::make_move_iterator(udtProblems.begin()),
-                                    std::make_move_iterator(udtProblems.end()));
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems);
         }
         udtOut.Files.push_back(std::move(udtFile));
     }
