@@ -128,7 +128,8 @@ TEST(ChecksTest, SampleFoldersHaveNoError)
         EXPECT_EQ(udtCheck.Files.size(), 3u);
         EXPECT_TRUE(udtCheck.AllLoaded());
         EXPECT_EQ(udtCheck.Count(enuSeverity::Error), 0) << pstrFolder;
-        EXPECT_EQ(udtCheck.Translated().Translated, udtCheck.Translated().Entries) << pstrFolder;
+        EXPECT_EQ(udtCheck.Translated().Entries, 54);
+        EXPECT_EQ(udtCheck.Translated().Translated, Q(pstrFolder) == u"German" ? 51 : 0) << pstrFolder;  // three stay the same
     }
 }
 

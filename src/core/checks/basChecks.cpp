@@ -367,7 +367,10 @@ void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount)
 {
     if (pudtEntry.Obsolete() || !pudtEntry.Storable || pudtEntry.Source.isEmpty()) return;
     ++pudtCount.Entries;
-    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty()) ++pudtCount.Translated;
+    // A text still equal to its source is what the update takes from a new release: not done yet.
+    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty() &&
+        (pudtEntry.Translation != pudtEntry.Source || !HasLetter(pudtEntry.Source)))
+        ++pudtCount.Translated;
 }
 
 }  // namespace
@@ -411,7 +414,7 @@ QString DefaultSourceFolder(const QString& pstrFolder)
     const QString strSelf = QFileInfo(pstrFolder).canonicalFilePath();
     for (const QString& strName : objParent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (strName.compare(QLatin1StringView("English"), Qt::CaseInsensitive) != 0) continue;
-        const QString strCandidate = objParent.filePath(strName);
+        const QString strCandidate = QDir::cleanPath(objParent.path() + u'/' + strName);
         if (QFileInfo(strCandidate).canonicalFilePath() != strSelf) return strCandidate;
     }
     return QString();

@@ -56,7 +56,8 @@ void CheckFileEntries(enuLanguageFile penuFile, const std::vector<udtEntryText>&
 std::vector<udtProblem> CheckFile(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries);
 
 // Entries counted for "N of M translated": texts the source has, not empty and storable; translated
-// when the translation has the entry with a text that is not empty.
+// when the translation has the entry with a text that is not empty and not the source's own (the
+// rare caption that stays the same, "OK", counts as not translated yet).
 struct udtTranslatedCount {
     int32_t Entries = 0;
     int32_t Translated = 0;
