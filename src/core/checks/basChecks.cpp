@@ -217,7 +217,9 @@ void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std
         if (!FirstTextOfRecord(pudtEntry)) return;
         if (pudtEntry.Missing())
             Report("missing", enuSeverity::Warning,
-                   QStringLiteral("the source has this entry (line %1), the translation does not").arg(pudtEntry.SourceLine),
+                   pudtEntry.SourceLine > 0
+                       ? QStringLiteral("the source has this entry (line %1), the translation does not").arg(pudtEntry.SourceLine)
+                       : QStringLiteral("the source has this entry, the translation does not"),
                    RecordIdOf(pudtEntry));
         else
             Report("obsolete", enuSeverity::Warning,
