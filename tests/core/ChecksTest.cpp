@@ -164,3 +164,29 @@ TEST(ChecksTest, LintPrintsLinesAndExitCodes)
         EXPECT_TRUE(strOut.contains(Q(c.Says))) << strOut.toStdString();
     }
 }
+
+TEST(ChecksTest, OneRecordPairsAsTheWholeFile)
+{
+    const QString strSamples = QDir::cleanPath(Q(TRALYX_TEST_DATA "/../../examples/languages")) + u'/';
+    clsTralyx objSource, objTranslation;
+    bool booSource = false, booTranslation = false;
+    objSource.LoadControlText(strSamples + Q("English/core.lrc"), booSource);
+    objTranslation.LoadControlText(strSamples + Q("German/core.lrc"), booTranslation);
+    ASSERT_TRUE(booSource && booTranslation);
+    QVector<ControlTextItem> udtTable = objTranslation.ControlTextTable();
+    udtTable.insert(3, udtTable[1]);        // a later duplicate is never read
+    udtTable.append(ControlTextItem{Q("frmNew"), Q("cmdX"), 0, Q("X"), QString()});  // only the translation has it
+    objTranslation.SetControlTextTable(udtTable);
+    const clsSourcePairing objPairing(enuLanguageFile::ControlText, objSource);
+    std::vector<udtEntryText> udtOneByOne;
+    for (qsizetype i = 0; i < udtTable.size(); ++i)
+        for (udtEntryText& u : objPairing.Record(objTranslation, i)) udtOneByOne.push_back(std::move(u));
+    std::vector<udtEntryText> udtAll = MatchEntries(enuLanguageFile::ControlText, objSource, objTranslation);
+    std::erase_if(udtAll, [](const udtEntryText& u) { return u.Missing(); });
+    ASSERT_EQ(udtOneByOne.size(), udtAll.size());
+    for (size_t i = 0; i < udtAll.size(); ++i) {
+        EXPECT_EQ(udtOneByOne[i].Id, udtAll[i].Id);
+        EXPECT_EQ(udtOneByOne[i].Source, udtAll[i].Source) << udtAll[i].Id.toStdString();
+        EXPECT_EQ(udtOneByOne[i].SourceRecord, udtAll[i].SourceRecord) << udtAll[i].Id.toStdString();
+    }
+}
