@@ -55,11 +55,16 @@ void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslat
     // First occurrences, found without a string per path: a later duplicate is never read.
     const clsFirstPathIndex objSourceAt(udtSource), objTranslationAt(udtTranslation);
     udtEntryText u;
-    for (qsizetype i = 0; i < udtTranslation.size(); ++i)
-        if (Named(udtTranslation[i]) && objTranslationAt.Find(udtTranslation[i]) == i)
-            EmitControlRecord(pobjSource, pobjTranslation, objSourceAt.Find(udtTranslation[i]), i, u, pfnEmit);
+    // The source's paths the translation has, so that the second loop finds no path twice.
+    std::vector<bool> booPaired(static_cast<size_t>(udtSource.size()), false);
+    for (qsizetype i = 0; i < udtTranslation.size(); ++i) {
+        if (!Named(udtTranslation[i]) || !objTranslationAt.IsFirst(i)) continue;
+        const int32_t lngSource = objSourceAt.Find(udtTranslation[i]);
+        if (lngSource >= 0) booPaired[static_cast<size_t>(lngSource)] = true;
+        EmitControlRecord(pobjSource, pobjTranslation, lngSource, i, u, pfnEmit);
+    }
     for (qsizetype i = 0; i < udtSource.size(); ++i)
-        if (Named(udtSource[i]) && objSourceAt.Find(udtSource[i]) == i && objTranslationAt.Find(udtSource[i]) < 0)
+        if (Named(udtSource[i]) && objSourceAt.IsFirst(i) && !booPaired[static_cast<size_t>(i)])
             EmitControlRecord(pobjSource, pobjTranslation, i, -1, u, pfnEmit);
 }
 

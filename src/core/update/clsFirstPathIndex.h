@@ -51,12 +51,24 @@ public:
         for (qsizetype i = 0; i < pudtTable.size(); ++i) {
             mlngHashes[i] = path_index::PathHash(pudtTable[i]);
             int32_t& lngSlot = mlngSlots[Slot(mlngHashes[i], pudtTable[i])];
-            if (lngSlot < 0) lngSlot = static_cast<int32_t>(i);  // a later duplicate leaves the first
+            if (lngSlot < 0) {
+                lngSlot = static_cast<int32_t>(i);
+            } else {  // a later duplicate leaves the first
+                if (mbooLater.empty()) mbooLater.resize(static_cast<size_t>(pudtTable.size()));
+                mbooLater[static_cast<size_t>(i)] = true;
+            }
         }
     }
 
     // The first position of the item's path, or -1.
     int32_t Find(const ControlTextItem& pudtItem) const { return mlngSlots[Slot(path_index::PathHash(pudtItem), pudtItem)]; }
+
+    // Whether the entry at that position is the first of its path: Find(table[i]) == i, known
+    // from building.
+    bool IsFirst(qsizetype plngPosition) const
+    {
+        return mbooLater.empty() || !mbooLater[static_cast<size_t>(plngPosition)];
+    }
 
 private:
     // The slot that holds the path, or the empty one where it would go.
@@ -72,6 +84,7 @@ private:
     const QVector<ControlTextItem>& mudtTable;
     std::vector<int32_t> mlngSlots;
     std::vector<uint32_t> mlngHashes;
+    std::vector<bool> mbooLater;  // the later duplicates; empty when the table has none
     size_t mlngMask = 0;
 };
 
