@@ -19,7 +19,6 @@ TEST_F(EditorPreviewTest, ShowsTheBoxesWithMarkersReplacedOrTheRowsStoredTexts)
         {2, nullptr, nullptr, Q("Quit?"), Q("Tralyx")},    // no title anywhere: the application's
     };
     auto objWindow = Open(frmMessageEditor::EditMessages);
-    QTest::mouseClick(objWindow->findChild<QPushButton*>("cmdPreview"), Qt::LeftButton);  // no row: no preview
     for (const auto& [lngRow, pstrUpper, pstrLower, strPrompt, strTitle] : udtCases) {
         if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
         ClickRow(*objWindow, lngRow);

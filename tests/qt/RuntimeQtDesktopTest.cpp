@@ -65,7 +65,7 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
         {vbAbortRetryIgnore | vbDefaultButton3, QMessageBox::NoIcon, SB::Abort | SB::Retry | SB::Ignore, SB::Ignore, SB::Ignore, vbIgnore},
         {vbYesNoCancel | vbExclamation | vbDefaultButton3, QMessageBox::Warning, SB::Yes | SB::No | SB::Cancel, SB::Cancel, SB::No, vbNo},
         {vbYesNoCancel | vbQuestion, QMessageBox::Question, SB::Yes | SB::No | SB::Cancel, SB::Yes, SB::NoButton, vbCancel},
-        {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::NoButton, vbNo},
+        {vbYesNo | vbInformation, QMessageBox::Information, SB::Yes | SB::No, SB::Yes, SB::No, vbNo},
         {vbRetryCancel | vbCritical, QMessageBox::Critical, SB::Retry | SB::Cancel, SB::Retry, SB::Retry, vbRetry},
         {vbRetryCancel, QMessageBox::NoIcon, SB::Retry | SB::Cancel, SB::Retry, SB::NoButton, vbCancel},
     };
