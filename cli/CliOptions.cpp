@@ -13,7 +13,11 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
     };
     static const udtKnown Known[] = {{QLatin1StringView("--code-page"), optCodePage, true},
                                      {QLatin1StringView("--kind"), optKind, true},
-                                     {QLatin1StringView("--force"), optForce, false}};
+                                     {QLatin1StringView("--force"), optForce, false},
+                                     {QLatin1StringView("--source"), optSource, true},
+                                     {QLatin1StringView("--dry-run"), optDryRun, false},
+                                     {QLatin1StringView("--source-language"), optLanguages, true},
+                                     {QLatin1StringView("--target-language"), optLanguages, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -69,6 +73,11 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             }
             break;
         case optForce: pudtOut.Force = true; break;
+        case optSource: pudtOut.Source = strValue; break;
+        case optDryRun: pudtOut.DryRun = true; break;
+        case optLanguages:
+            (strName == u"--source-language" ? pudtOut.SourceLanguage : pudtOut.TargetLanguage) = strValue;
+            break;
         }
     }
     return true;

@@ -14,6 +14,9 @@ enum CliOption : uint32_t {
     optCodePage = 1,  // --code-page NAME
     optKind = 2,      // --kind core|messages|secondary
     optForce = 4,     // --force
+    optSource = 8,    // --source DIR
+    optDryRun = 16,   // --dry-run
+    optLanguages = 32,  // --source-language CODE, --target-language CODE
 };
 
 struct udtCliOptions {
@@ -21,6 +24,10 @@ struct udtCliOptions {
     QString CodePage = QString::fromLatin1(clsCodePage::DefaultName);
     std::optional<enuFileKind> Kind;
     bool Force = false;
+    QString Source;
+    bool DryRun = false;
+    QString SourceLanguage;
+    QString TargetLanguage;
     bool Help = false;  // --help or -h, which every command takes
 };
 

@@ -9,5 +9,7 @@ int CmdCheck(const QStringList& pstrArgs);
 int CmdDump(const QStringList& pstrArgs);
 int CmdWrite(const QStringList& pstrArgs);
 int CmdUpdate(const QStringList& pstrArgs);
+int CmdExport(const QStringList& pstrArgs);
+int CmdImport(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

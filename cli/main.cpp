@@ -5,7 +5,8 @@
 #include <cstdio>
 
 namespace {
-const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST  [options]\n";
+const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST\n"
+                          "       | export FOLDER OUT | import FILE FOLDER  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -14,12 +15,16 @@ const char* const Help =
     "  dump FILE            print the table that FILE loads into as JSON on stdout\n"
     "  write FILE           write FILE from JSON on stdin (the \"records\" of a dump)\n"
     "  update OLD NEW DEST  merge an old and a new language folder into DEST\n"
+    "  export FOLDER OUT    a language folder with its source texts as PO (OUT.po) or XLIFF (OUT.xlf)\n"
+    "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
-    "  --force                          write, update: replace files that exist\n"
-    "  --dry-run                        update: write nothing, report what would happen\n"
+    "  --force                          write, update, export, import: replace files that exist\n"
+    "  --dry-run                        update, import: write nothing, report what would happen\n"
+    "  --source DIR                     export: the source-language folder (default: sibling English)\n"
+    "  --source-language, --target-language CODE   export: language codes (default: from the folder names)\n"
     "\n"
     "tralyx-lrc COMMAND --help shows one command's usage.\n"
     "exit status: 0 all well, 1 a file failed to load or write, 2 usage error\n";
@@ -39,6 +44,8 @@ int main(int argc, char** argv)
     if (strCommand == u"dump") return tralyx::cli::CmdDump(strArgs);
     if (strCommand == u"write") return tralyx::cli::CmdWrite(strArgs);
     if (strCommand == u"update") return tralyx::cli::CmdUpdate(strArgs);
+    if (strCommand == u"export") return tralyx::cli::CmdExport(strArgs);
+    if (strCommand == u"import") return tralyx::cli::CmdImport(strArgs);
     std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);
     return 2;
 }
