@@ -29,6 +29,18 @@ bool IsFuzzyState(QStringView pstrState)
     return pstrState.startsWith(u"needs-review") || pstrState == u"needs-adaptation" || pstrState == u"needs-l10n";
 }
 
+// Writes the text with each CR as the reference &#13; (Qt's writer leaves it raw, and a parser
+// would read it as LF).
+void WriteText(QXmlStreamWriter& pobjXml, const QString& pstrText)
+{
+    qsizetype lngFrom = 0;
+    for (qsizetype lngCR; (lngCR = pstrText.indexOf(u'\r', lngFrom)) >= 0; lngFrom = lngCR + 1) {
+        pobjXml.writeCharacters(pstrText.mid(lngFrom, lngCR - lngFrom));
+        pobjXml.writeEntityReference(QStringLiteral("#13"));
+    }
+    pobjXml.writeCharacters(pstrText.mid(lngFrom));
+}
+
 }  // namespace
 
 std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
@@ -79,11 +91,13 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
         objXml.writeAttribute(QStringLiteral("id"), udtEntry.Key);
         objXml.writeAttribute(QStringLiteral("resname"), udtEntry.Id);
         objXml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        objXml.writeTextElement(QStringLiteral("source"), udtEntry.Source);
+        objXml.writeStartElement(QStringLiteral("source"));
+        WriteText(objXml, udtEntry.Source);
+        objXml.writeEndElement();
         objXml.writeStartElement(QStringLiteral("target"));
         objXml.writeAttribute(QStringLiteral("state"), udtEntry.Translation.isEmpty() ? QStringLiteral("needs-translation")
                                                                                       : QStringLiteral("translated"));
-        objXml.writeCharacters(udtEntry.Translation);
+        WriteText(objXml, udtEntry.Translation);
         objXml.writeEndElement();
         for (const QString& strNote : udtEntry.Notes) {
             objXml.writeStartElement(QStringLiteral("note"));
