@@ -72,14 +72,14 @@ int CmdExport(const QStringList& pstrArgs)
         if (udtTranslation.FileOf(enuFile).isEmpty()) continue;
         booAnyFile = true;
         int32_t lngMissing = 0;
-        std::vector<udtExchangeEntry> udtEntries = ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, lngMissing);
-        strCounts.append(QStringLiteral("%1 %2").arg(LanguageFileName(enuFile)).arg(udtEntries.size()));
+        const size_t lngBefore = udtDocument.Entries.size();
+        ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, udtDocument.Entries, lngMissing);
+        strCounts.append(QStringLiteral("%1 %2").arg(LanguageFileName(enuFile)).arg(udtDocument.Entries.size() - lngBefore));
         if (lngMissing > 0)
             PrintError(QStringLiteral("%1: %2 entries of the source are not in this file and were left out (tralyx-lrc "
                                       "update adds them)")
                            .arg(udtTranslation.FileOf(enuFile))
                            .arg(lngMissing));
-        std::move(udtEntries.begin(), udtEntries.end(), std::back_inserter(udtDocument.Entries));
     }
     if (!booAnyFile) {
         PrintError(QStringLiteral("%1: holds none of core.lrc, messages.lrc, secondary.lrc").arg(strFolder));

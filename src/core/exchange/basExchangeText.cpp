@@ -6,6 +6,7 @@ namespace tralyx {
 
 QString ToExchangeText(const QString& pstrText)
 {
+    if (!pstrText.contains(u'\r')) return pstrText;
     QString strOut = pstrText;
     strOut.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
     return strOut;
@@ -56,43 +57,40 @@ QString AccessKeysOf(const QString& pstrCaption)
 
 namespace {
 
-QStringList NotesOf(enuLanguageFile penuFile, const udtEntryText& pudtEntry)
+// One line for the translator: what kind of text, what it must keep, where it is.
+QString NoteOf(enuLanguageFile penuFile, const udtEntryText& pudtEntry)
 {
-    QStringList strNotes;
+    QString strNote;
     const QString& strText = pudtEntry.Obsolete() ? pudtEntry.Translation : pudtEntry.Source;
     switch (pudtEntry.Kind) {
     case enuTextKind::Caption: {
         const QString strKeys = AccessKeysOf(strText);
-        strNotes.append(strKeys.isEmpty() ? QStringLiteral("Caption without an access key (a single & would add one).")
-                        : strKeys.size() == 1
-                            ? QStringLiteral("Caption with the access key %1: keep one & before a letter (&& is a literal &).")
-                                  .arg(strKeys)
-                            : QStringLiteral("Caption with %1 access keys (%2).").arg(strKeys.size()).arg(strKeys));
+        strNote = strKeys.isEmpty() ? QStringLiteral("caption, no access key")
+                                    : QStringLiteral("caption, access key ") + strKeys.front();
+        if (strKeys.size() > 1) strNote += QStringLiteral(" and ") + QString::number(strKeys.size() - 1) + QStringLiteral(" more");
         break;
     }
-    case enuTextKind::ToolTip: strNotes.append(QStringLiteral("Tool-tip.")); break;
-    case enuTextKind::MessageTitle: strNotes.append(QStringLiteral("Message title: one line only.")); break;
-    case enuTextKind::MessageText: strNotes.append(QStringLiteral("Message text.")); break;
-    case enuTextKind::Secondary: break;
+    case enuTextKind::ToolTip: strNote = QStringLiteral("tool-tip"); break;
+    case enuTextKind::MessageTitle: strNote = QStringLiteral("message title, one line"); break;
+    case enuTextKind::MessageText: strNote = QStringLiteral("message text"); break;
+    case enuTextKind::Secondary: strNote = QStringLiteral("text"); break;
     }
-    const QStringList strMarkers = MarkersOf(strText);
-    if (!strMarkers.isEmpty())
-        strNotes.append(QStringLiteral("Keep these markers exactly: %1").arg(strMarkers.join(u' ')));
-    strNotes.append(QStringLiteral("%1 line %2").arg(LanguageFileName(penuFile)).arg(pudtEntry.Line));
-    if (pudtEntry.Obsolete())
-        strNotes.append(QStringLiteral("Obsolete: the source language has no such entry; the text shown as source is "
-                                       "the current translation."));
-    return strNotes;
+    if (strText.contains(QLatin1StringView("[#!"))) {
+        const QStringList strMarkers = MarkersOf(strText);
+        if (!strMarkers.isEmpty()) strNote += QStringLiteral("; keep ") + strMarkers.join(u' ');
+    }
+    strNote += QStringLiteral("; ") + LanguageFileName(penuFile) + QStringLiteral(" line ") + QString::number(pudtEntry.Line);
+    if (pudtEntry.Obsolete()) strNote += QStringLiteral("; obsolete: the source has no such entry, the source text shown is the translation");
+    return strNote;
 }
 
 }  // namespace
 
-std::vector<udtExchangeEntry> ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
-                                            const clsTralyx& pobjTranslation, int32_t& plngMissing)
+void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                   std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing)
 {
-    std::vector<udtExchangeEntry> udtOut;
     const std::vector<udtEntryText> udtEntries = MatchEntries(penuFile, pobjSource, pobjTranslation);
-    udtOut.reserve(udtEntries.size());
+    udtOut.reserve(udtOut.size() + udtEntries.size());
     for (const udtEntryText& udtEntry : udtEntries) {
         // Line 0: the one empty record of an empty file, which has no line to change.
         if (udtEntry.Missing() || udtEntry.Line <= 0) {
@@ -110,10 +108,9 @@ std::vector<udtExchangeEntry> ExportEntries(enuLanguageFile penuFile, const clsT
         udtItem.Source = ToExchangeText(udtEntry.Obsolete() ? udtEntry.Translation : udtEntry.Source);
         if (udtEntry.Obsolete() || udtEntry.Translation != udtEntry.Source)
             udtItem.Translation = ToExchangeText(udtEntry.Translation);
-        udtItem.Notes = NotesOf(penuFile, udtEntry);
+        udtItem.Note = NoteOf(penuFile, udtEntry);
         udtOut.push_back(std::move(udtItem));
     }
-    return udtOut;
 }
 
 QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey) { return pstrFileName + u':' + pstrKey; }

@@ -19,11 +19,11 @@ QStringList MarkersOf(const QString& pstrText);
 // The access keys of a caption: the characters after a single "&" ("&&" is a literal "&").
 QString AccessKeysOf(const QString& pstrCaption);
 
-// The entries of one file that go into an exchange file, in the translation's order: a translation
-// equal to its source goes as untranslated; entries with neither text, texts the file cannot hold,
-// and entries the translated file lacks (counted in plngMissing) stay out.
-std::vector<udtExchangeEntry> ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
-                                            const clsTralyx& pobjTranslation, int32_t& plngMissing);
+// Appends the entries of one file that go into an exchange file, in the translation's order: a
+// translation equal to its source goes as untranslated; entries with neither text, texts the file
+// cannot hold, and entries the translated file lacks (counted in plngMissing) stay out.
+void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                   std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing);
 
 // The exchange file's context of an entry: "core.lrc:frmMain.cmdOK.0.C"; and back (false when the
 // context names none of the three files).

@@ -112,8 +112,7 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
         po_message_set_msgctxt(objMessage, ExchangeContext(udtEntry.FileName, udtEntry.Key).toUtf8().constData());
         po_message_set_msgid(objMessage, udtEntry.Source.toUtf8().constData());
         po_message_set_msgstr(objMessage, udtEntry.Translation.toUtf8().constData());
-        if (!udtEntry.Notes.isEmpty())
-            po_message_set_extracted_comments(objMessage, udtEntry.Notes.join(u'\n').toUtf8().constData());
+        if (!udtEntry.Note.isEmpty()) po_message_set_extracted_comments(objMessage, udtEntry.Note.toUtf8().constData());
         if (udtEntry.Line > 0)
             po_message_add_filepos(objMessage, udtEntry.FileName.toUtf8().constData(), static_cast<size_t>(udtEntry.Line));
         po_message_insert(objIterator, objMessage);

@@ -13,7 +13,7 @@ struct udtExchangeEntry {
     QString Source;        // line breaks as LF
     QString Translation;   // empty: untranslated (or, read back, nothing to apply)
     bool Fuzzy = false;    // read back only: the tool marked it as needing review
-    QStringList Notes;     // for the translator: markers, access key, line, obsolete
+    QString Note;          // for the translator: kind, access key, markers, line, obsolete
     int32_t Line = 0;      // the entry's line in its .lrc file; on reading, its line in the exchange file
 };
 
