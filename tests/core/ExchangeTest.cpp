@@ -101,27 +101,30 @@ QByteArray FileOf(const QString& pstrFolder, const QString& pstrFile) { return c
 struct udtRoundTrip {
     bool FullSize;
     const char* Extension;
+    bool IntoSource;  // import into the source folder: every text changes, and it must become the translation
 };
 
 class ExchangeRoundTrip : public testing::TestWithParam<udtRoundTrip> {};
 
-TEST_P(ExchangeRoundTrip, ExportThenImportChangesNoByte)
+TEST_P(ExchangeRoundTrip, ExportThenImportGivesTheTranslatedFilesByteForByte)
 {
     const clsTempDir objDir;
     const QString strGerman = MakeFolders(objDir, GetParam().FullSize);
-    QList<QByteArray> bytBefore;
-    for (const QString& strFile : LanguageFiles) bytBefore.append(FileOf(strGerman, strFile));
+    const QString strInto = GetParam().IntoSource ? objDir.Path(QStringLiteral("Languages/English")) : strGerman;
+    QList<QByteArray> bytGerman;
+    for (const QString& strFile : LanguageFiles) bytGerman.append(FileOf(strGerman, strFile));
     const QString strOut = objDir.Path(QStringLiteral("de.") + QLatin1StringView(GetParam().Extension));
     QString strOutput;
     ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strOut}, &strOutput), 0) << strOutput.toStdString();
-    ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strOut, strGerman}, &strOutput), 0) << strOutput.toStdString();
-    EXPECT_EQ(strOutput.count(QStringLiteral("no change, not written")), 3) << strOutput.toStdString();
-    for (qsizetype i = 0; i < LanguageFiles.size(); ++i) EXPECT_EQ(FileOf(strGerman, LanguageFiles[i]), bytBefore[i]) << LanguageFiles[i].toStdString();
+    ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strOut, strInto}, &strOutput), 0) << strOutput.toStdString();
+    EXPECT_EQ(strOutput.count(QStringLiteral("no change, not written")), GetParam().IntoSource ? 0 : 3) << strOutput.toStdString();
+    for (qsizetype i = 0; i < LanguageFiles.size(); ++i) EXPECT_EQ(FileOf(strInto, LanguageFiles[i]), bytGerman[i]) << LanguageFiles[i].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ExchangeRoundTrip,
-                         testing::Values(udtRoundTrip{false, "po"}, udtRoundTrip{false, "xlf"}, udtRoundTrip{true, "po"},
-                                         udtRoundTrip{true, "xliff"}));
+                         testing::Values(udtRoundTrip{false, "po", false}, udtRoundTrip{false, "xlf", false},
+                                         udtRoundTrip{true, "po", false}, udtRoundTrip{true, "xliff", false},
+                                         udtRoundTrip{true, "po", true}, udtRoundTrip{true, "xlf", true}));
 
 // The tools translators use read what we write, and what they change comes back exactly there.
 TEST(ExchangePeers, GettextAndXmlToolsRoundTrip)

@@ -226,28 +226,27 @@ bool ReadsBackAs(enuLanguageFile penuFile, const QByteArray& pbytContent, const 
     return false;
 }
 
-void SetText(clsTralyx& pobjStore, const udtChange& pudtChange)
+// The store with every change made to its table of the file, copied once.
+void SetTexts(clsTralyx& pobjStore, enuLanguageFile penuFile, const std::vector<udtChange>& pudtChanges)
 {
-    switch (pudtChange.Kind) {
-    case enuTextKind::Caption:
-    case enuTextKind::ToolTip: {
+    switch (penuFile) {
+    case enuLanguageFile::ControlText: {
         QVector<ControlTextItem> udtTable = pobjStore.ControlTextTable();
-        ControlTextItem& u = udtTable[pudtChange.Record];
-        (pudtChange.Kind == enuTextKind::Caption ? u.Caption : u.ToolTip) = pudtChange.Text;
+        for (const udtChange& u : pudtChanges)
+            (u.Kind == enuTextKind::Caption ? udtTable[u.Record].Caption : udtTable[u.Record].ToolTip) = u.Text;
         pobjStore.SetControlTextTable(std::move(udtTable));
         break;
     }
-    case enuTextKind::MessageText:
-    case enuTextKind::MessageTitle: {
+    case enuLanguageFile::Messages: {
         QVector<MessageItem> udtTable = pobjStore.MessageTable();
-        MessageItem& u = udtTable[pudtChange.Record];
-        (pudtChange.Kind == enuTextKind::MessageTitle ? u.Title : u.Message) = pudtChange.Text;
+        for (const udtChange& u : pudtChanges)
+            (u.Kind == enuTextKind::MessageTitle ? udtTable[u.Record].Title : udtTable[u.Record].Message) = u.Text;
         pobjStore.SetMessageTable(std::move(udtTable));
         break;
     }
-    case enuTextKind::Secondary: {
+    case enuLanguageFile::Secondary: {
         QStringList strTable = pobjStore.SecondaryTable();
-        strTable[pudtChange.Record] = pudtChange.Text;
+        for (const udtChange& u : pudtChanges) strTable[u.Record] = u.Text;
         pobjStore.SetSecondaryTable(std::move(strTable));
         break;
     }
@@ -354,7 +353,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
             } else {
                 const std::vector<udtLine> udtLines = SplitLines(bytOld);
                 clsTralyx objExpected = pudtFolder.Store;
-                for (const udtChange& udtChange : udtChanges) SetText(objExpected, udtChange);
+                SetTexts(objExpected, enuFile, udtChanges);
                 udtFile.Refused =
                     !PlanEdits(enuFile, bytOld, udtLines, objCodePage, RecordLines(pudtFolder.Store, enuFile), udtChanges,
                                udtEdits, udtFile.Reason) ||
