@@ -104,6 +104,11 @@ struct udtRoundTrip {
     bool IntoSource;  // import into the source folder: every text changes, and it must become the translation
 };
 
+void PrintTo(const udtRoundTrip& u, std::ostream* pobjOut)
+{
+    *pobjOut << (u.FullSize ? "full-size " : "samples ") << u.Extension << (u.IntoSource ? " into the source" : "");
+}
+
 class ExchangeRoundTrip : public testing::TestWithParam<udtRoundTrip> {};
 
 TEST_P(ExchangeRoundTrip, ExportThenImportGivesTheTranslatedFilesByteForByte)
@@ -175,6 +180,8 @@ struct udtSplice {
     const char* Translation;
     QByteArray After;
 };
+
+void PrintTo(const udtSplice& u, std::ostream* pobjOut) { *pobjOut << u.File << ' ' << u.Key; }
 
 class ExchangeSplice : public testing::TestWithParam<udtSplice> {};
 
