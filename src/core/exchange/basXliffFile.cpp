@@ -151,7 +151,6 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             pudtUnit->Key = objAttributes.value(QLatin1StringView("id")).toString();
             pudtUnit->Id = objAttributes.value(QLatin1StringView("resname")).toString();
             pudtUnit->Line = static_cast<int32_t>(objXml.lineNumber());
-            if (objAttributes.value(QLatin1StringView("approved")) == u"no") pudtUnit->Fuzzy = true;
         } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
             const bool booTarget = strName == u"target";
             if (booTarget && IsFuzzyState(objAttributes.value(QLatin1StringView("state")))) pudtUnit->Fuzzy = true;
