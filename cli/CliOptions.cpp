@@ -16,7 +16,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--force"), optForce, false},
                                      {QLatin1StringView("--dry-run"), optDryRun, false},
                                      {QLatin1StringView("--json"), optJson, false},
-                                     {QLatin1StringView("--source"), optSource, true}};
+                                     {QLatin1StringView("--source"), optSource, true},
+                                     {QLatin1StringView("--source-language"), optLanguages, true},
+                                     {QLatin1StringView("--target-language"), optLanguages, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -80,6 +82,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 return false;
             }
             pudtOut.Source = strValue;
+            break;
+        case optLanguages:
+            (strName == u"--source-language" ? pudtOut.SourceLanguage : pudtOut.TargetLanguage) = strValue;
             break;
         }
     }

@@ -17,6 +17,7 @@ enum CliOption : uint32_t {
     optDryRun = 8,    // --dry-run
     optJson = 16,     // --json
     optSource = 32,   // --source DIR
+    optLanguages = 64,  // --source-language CODE, --target-language CODE
 };
 
 struct udtCliOptions {
@@ -27,6 +28,8 @@ struct udtCliOptions {
     bool DryRun = false;
     bool Json = false;
     QString Source;  // empty when not given
+    QString SourceLanguage;
+    QString TargetLanguage;
     bool Help = false;  // --help or -h, which every command takes
 };
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 namespace {
-const char* const Usage =
-    "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER  [options]\n";
+const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER\n"
+                          "       | export FOLDER OUT | import FILE FOLDER  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -17,14 +17,17 @@ const char* const Help =
     "  write FILE           write FILE from JSON on stdin (the \"records\" of a dump)\n"
     "  update OLD NEW DEST  merge an old and a new language folder into DEST\n"
     "  lint FOLDER          check a translated folder against its source language (FILE:LINE: problem)\n"
+    "  export FOLDER OUT    a language folder with its source texts as PO (OUT.po) or XLIFF (OUT.xlf)\n"
+    "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
-    "  --force                          write, update: replace files that exist\n"
-    "  --dry-run                        update: write nothing, report what would happen\n"
+    "  --force                          write, update, export, import: replace files that exist\n"
+    "  --dry-run                        update, import: write nothing, report what would happen\n"
     "  --json                           update, lint: print the report as JSON\n"
-    "  --source DIR                     lint: the source folder (default: the sibling named English)\n"
+    "  --source DIR                     lint, export: the source folder (default: the sibling named English)\n"
+    "  --source-language, --target-language CODE   export: language codes (default: from the folder names)\n"
     "  --help                           show this help\n"
     "  --version                        print the program's name and version\n"
     "\n"
@@ -51,6 +54,8 @@ int main(int argc, char** argv)
     if (strCommand == u"write") return tralyx::cli::CmdWrite(strArgs);
     if (strCommand == u"update") return tralyx::cli::CmdUpdate(strArgs);
     if (strCommand == u"lint") return tralyx::cli::CmdLint(strArgs);
+    if (strCommand == u"export") return tralyx::cli::CmdExport(strArgs);
+    if (strCommand == u"import") return tralyx::cli::CmdImport(strArgs);
     std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);
     return 2;
 }

@@ -64,7 +64,7 @@ and merges language files.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME tralyx-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN})")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN}), libgettextpo-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Run-time library of Tralyx for translated Qt applications
 Static libraries, headers under include/tralyx and the CMake package Tralyx
 (find_package(Tralyx), targets Tralyx::Core and Tralyx::Widgets): loading language

@@ -1,0 +1,105 @@
+// tralyx-lrc export FOLDER OUT: a language folder as one PO or XLIFF file for a translator's tool,
+// paired with its source-language folder.
+#include "CliDesktop.h"
+#include "CliOptions.h"
+#include "Commands.h"
+#include "basExchangeFiles.h"
+#include "basExchangeText.h"
+#include "basLanguageFolder.h"
+#include "basSafeFile.h"
+#include "basSourceFolder.h"
+
+#include <QFileInfo>
+
+namespace tralyx::cli {
+
+int CmdExport(const QStringList& pstrArgs)
+{
+    static const char Usage[] =
+        "usage: tralyx-lrc export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]\n"
+        "                         [--target-language CODE] FOLDER OUT\n"
+        "  Writes the texts of FOLDER's core.lrc, messages.lrc and secondary.lrc, each with its source text\n"
+        "  from DIR (default: the sibling folder named English), to OUT: PO when OUT ends in .po, XLIFF 1.2\n"
+        "  when it ends in .xlf or .xliff. OUT is replaced only with --force. The language codes come from\n"
+        "  the folders' names (German: de) unless given.";
+    const QString strCommand = QStringLiteral("export");
+    udtCliOptions udtOptions;
+    QString strError;
+    if (!ParseCliOptions(pstrArgs, optCodePage | optForce | optSource | optLanguages, udtOptions, strError))
+        return UsageError(strCommand, strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
+    if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FOLDER and OUT"), Usage);
+    const QString& strFolder = udtOptions.Operands[0];
+    const QString& strOut = udtOptions.Operands[1];
+    const std::optional<enuExchangeFormat> enuFormat = ExchangeFormatOf(strOut);
+    if (!enuFormat) return UsageError(strCommand, QStringLiteral("OUT must end in .po, .xlf or .xliff"), Usage);
+    if (!QFileInfo(strFolder).isDir()) {
+        PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
+        return 1;
+    }
+    const QString strSource = udtOptions.Source.isEmpty() ? FindSourceFolder(strFolder) : udtOptions.Source;
+    if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
+        PrintError(strSource.isEmpty()
+                       ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(strFolder)
+                       : QStringLiteral("%1: not a folder").arg(strSource));
+        return 1;
+    }
+    udtExchangeDocument udtDocument;
+    udtDocument.SourceLanguage =
+        udtOptions.SourceLanguage.isEmpty() ? LanguageCodeOfFolder(strSource) : udtOptions.SourceLanguage;
+    udtDocument.TargetLanguage =
+        udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage;
+    if (udtDocument.SourceLanguage.isEmpty())
+        return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --source-language").arg(strSource), Usage);
+    if (udtDocument.TargetLanguage.isEmpty())
+        return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --target-language").arg(strFolder), Usage);
+    if (QFileInfo::exists(strOut) && !udtOptions.Force) {
+        PrintError(QStringLiteral("%1: already exists (give --force to replace it)").arg(strOut));
+        return 1;
+    }
+
+    const clsCliDesktop objDesktop(false);
+    udtLanguageFolder udtSource, udtTranslation;
+    QStringList strErrors;
+    LoadLanguageFolder(strSource, udtOptions.CodePage, udtSource, strErrors);
+    LoadLanguageFolder(strFolder, udtOptions.CodePage, udtTranslation, strErrors);
+    for (const QString& strLine : strErrors) PrintError(strLine);
+    if (!strErrors.isEmpty()) return 1;
+
+    QStringList strCounts;
+    bool booAnyFile = false;
+    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+        if (udtTranslation.FileOf(enuFile).isEmpty()) continue;
+        booAnyFile = true;
+        int32_t lngMissing = 0;
+        const size_t lngBefore = udtDocument.Entries.size();
+        ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, udtDocument.Entries, lngMissing);
+        strCounts.append(QStringLiteral("%1 %2").arg(LanguageFileName(enuFile)).arg(udtDocument.Entries.size() - lngBefore));
+        if (lngMissing > 0)
+            PrintError(QStringLiteral("%1: %2 entries of the source are not in this file and were left out (tralyx-lrc "
+                                      "update adds them)")
+                           .arg(udtTranslation.FileOf(enuFile))
+                           .arg(lngMissing));
+    }
+    if (!booAnyFile) {
+        PrintError(QStringLiteral("%1: holds none of core.lrc, messages.lrc, secondary.lrc").arg(strFolder));
+        return 1;
+    }
+    QByteArray bytOut;
+    const bool booBuilt = *enuFormat == enuExchangeFormat::Po ? WritePo(udtDocument, bytOut, strError)
+                                                              : WriteXliff(udtDocument, bytOut, strError);
+    if (!booBuilt || !WriteFileAtomically(strOut, bytOut, strError)) {
+        PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
+        return 1;
+    }
+    const auto lngUntranslated = std::count_if(udtDocument.Entries.begin(), udtDocument.Entries.end(),
+                                               [](const udtExchangeEntry& u) { return u.Translation.isEmpty(); });
+    PrintOutput(QStringLiteral("%1: written, %2 entries (%3), %4 untranslated")
+                    .arg(strOut)
+                    .arg(udtDocument.Entries.size())
+                    .arg(strCounts.join(QStringLiteral(", ")))
+                    .arg(lngUntranslated));
+    return 0;
+}
+
+}  // namespace tralyx::cli

@@ -1,0 +1,79 @@
+// Any bytes as a PO file and as an XLIFF file, brought into a small language folder of odd shapes
+// (LF and lone CR line ends, a skipped line, numbers out of order, a control array, no final line
+// end): the readers accept or refuse with a reason; every change they carry splices into the files
+// so that they read back as the translations say (a refusal of that check is a fault here); an
+// XLIFF document that was read writes and reads back the same texts.
+#include "FuzzSupport.h"
+#include "basExchangeFiles.h"
+#include "basExchangeImport.h"
+
+using namespace tralyx;
+using namespace tralyx::fuzz;
+
+// libgettextpo's reader must not return after a fatal error (too many syntax errors); the reader
+// jumps out of it, and what it had allocated by then is lost to it, not to us.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libgettextpo\n"; }
+
+namespace {
+
+const udtLanguageFolder& Folder()
+{
+    static const udtLanguageFolder udtFolder = [] {
+        clsFuzzDesktop::Installed();
+        const QString strFolder = ScratchPath(QStringLiteral("import/German/core.lrc")).chopped(9);
+        WriteBytes(strFolder + QStringLiteral("/core.lrc"),
+                   "frmMain.cmdOK.0.T:Accept\nfrmMain.cmdOK.0.C:&OK\nfrmMain.lblNote.0.C:one\rfrmMain.lblNote.0.C:two\r\n"
+                   "frmMain.mnuFile.0.C:&Datei\r\nfrmMain.txtName.0.T:Name\r\nfrmMain.cmdA.3.X:skipped\r\n"
+                   "frmMain.cmdA.3.T:\r\nfrmMain.cmdA.4.C:Vier");
+        WriteBytes(strFolder + QStringLiteral("/messages.lrc"),
+                   "MSG005:a [#!t!#]\rMSG005:b\r\nMST005:T\r\nMST009:title first\nMSG009:m\nMSG002:c\r\n");
+        WriteBytes(strFolder + QStringLiteral("/secondary.lrc"), "TXT001:x\r\n\r\nHeading\r\nTXT002:y\rTXT002:z\r\nTXT003:");
+        udtLanguageFolder u;
+        QStringList strErrors;
+        Check(LoadLanguageFolder(strFolder, QStringLiteral("windows-1252"), u, strErrors), "the folder loads");
+        return u;
+    }();
+    return udtFolder;
+}
+
+void CheckImport(const udtExchangeDocument& pudtDocument)
+{
+    const udtImportPlan udtPlan = PlanImport(Folder(), pudtDocument);
+    for (const udtImportedFile& udtFile : udtPlan.Files) {
+        Check(!udtFile.Refused, "a change did not splice into " + udtFile.Path.toStdString() + ": " + udtFile.Reason.toStdString());
+        Check(udtFile.Changed > 0 || udtFile.Content.isEmpty(), "content without a change");
+    }
+    for (const udtNotApplied& udtItem : udtPlan.NotApplied) Check(!udtItem.Reason.isEmpty(), "a translation left out without a reason");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
+{
+    if (plngSize > 64 * 1024) return 0;
+    const QByteArray bytContent(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize));
+    QString strReason;
+    udtExchangeDocument udtPo;
+    if (ReadPo(bytContent, udtPo, strReason)) CheckImport(udtPo);
+    else Check(!strReason.isEmpty(), "a PO refusal without a reason");
+
+    udtExchangeDocument udtXliff;
+    if (!ReadXliff(bytContent, udtXliff, strReason)) {
+        Check(!strReason.isEmpty(), "an XLIFF refusal without a reason");
+        return 0;
+    }
+    CheckImport(udtXliff);
+    QByteArray bytWritten;
+    if (!WriteXliff(udtXliff, bytWritten, strReason)) return 0;  // a text XML cannot carry
+    udtExchangeDocument udtAgain;
+    Check(ReadXliff(bytWritten, udtAgain, strReason), "our XLIFF does not read back: " + strReason.toStdString());
+    Check(udtAgain.Entries.size() == udtXliff.Entries.size(), "XLIFF entries lost on writing");
+    for (size_t i = 0; i < udtXliff.Entries.size(); ++i) {
+        const udtExchangeEntry& a = udtXliff.Entries[i];
+        const udtExchangeEntry& b = udtAgain.Entries[i];
+        Check(a.FileName == b.FileName && a.Key == b.Key && a.Source == b.Source && a.Translation == b.Translation,
+              "XLIFF entry changed on writing: " + Show(a.Key) + " " + Show(a.Source) + " -> " + Show(b.Source) + ", " +
+                  Show(a.Translation) + " -> " + Show(b.Translation));
+    }
+    return 0;
+}

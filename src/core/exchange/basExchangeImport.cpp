@@ -1,0 +1,374 @@
+#include "basExchangeImport.h"
+
+#include "basExchangeText.h"
+#include "basFormatText.h"
+#include "basLineReader.h"
+#include "basSafeFile.h"
+
+#include <QHash>
+#include <QTemporaryFile>
+#include <algorithm>
+
+namespace tralyx {
+namespace {
+
+struct udtChange {
+    int32_t Record = 0;
+    enuTextKind Kind = enuTextKind::Secondary;
+    QString ObjectPath;
+    QString Text;  // line breaks CR LF
+};
+
+struct udtLine {
+    qsizetype Start = 0;
+    qsizetype Size = 0;  // without the line end
+    qsizetype End = 0;   // start of the next line
+};
+
+// Lines to drop and text to put in their place (or before line At).
+struct udtEdit {
+    qsizetype At = 0;
+    int Order = 0;  // of two edits at one place: tool-tip before caption, text before title
+    std::vector<qsizetype> Deleted;
+    QString Lines;           // the new lines joined by a lone CR, without the last line end
+    QByteArray LineEnd;      // after the last new line
+};
+
+std::vector<udtLine> SplitLines(const QByteArray& pbytContent)
+{
+    std::vector<udtLine> udtLines;
+    clsLineReader objLines(pbytContent);
+    const char* pBase = pbytContent.constData();
+    while (objLines.Next()) udtLines.push_back({objLines.Data() - pBase, objLines.Size(), 0});
+    for (size_t i = 0; i < udtLines.size(); ++i)
+        udtLines[i].End = i + 1 < udtLines.size() ? udtLines[i + 1].Start : pbytContent.size();
+    return udtLines;
+}
+
+const QVector<int32_t>& RecordLines(const clsTralyx& pobjStore, enuLanguageFile penuFile)
+{
+    switch (penuFile) {
+    case enuLanguageFile::ControlText: return pobjStore.ControlTextLines();
+    case enuLanguageFile::Messages: return pobjStore.MessageLines();
+    case enuLanguageFile::Secondary: break;
+    }
+    return pobjStore.SecondaryLines();
+}
+
+// The tag of a core.lrc line: what stands between its third "." and the first ":" after it.
+QStringView ControlTag(QStringView pstrLine)
+{
+    qsizetype p = -1;
+    for (int i = 0; i < 3; ++i) {
+        p = pstrLine.indexOf(u'.', p + 1);
+        if (p < 0) return {};
+    }
+    const qsizetype lngColon = pstrLine.indexOf(u':', p + 1);
+    return lngColon < 0 ? QStringView() : pstrLine.mid(p + 1, lngColon - p - 1);
+}
+
+// The new lines of a message or procedural text: every line with the record's head.
+QString NumberedLines(const QString& pstrHead, const QString& pstrText)
+{
+    QString strOut;
+    const QStringList strLines = SplitTextLines(pstrText);
+    for (qsizetype i = 0; i < strLines.size(); ++i) {
+        if (i > 0) strOut += u'\r';
+        strOut += pstrHead + strLines[i];
+    }
+    return strOut;
+}
+
+// Builds the edits of one file's changes; false (with a reason) when the lines of a text are not
+// where the reader would have put them together.
+bool PlanEdits(enuLanguageFile penuFile, const QByteArray& pbytContent, const std::vector<udtLine>& pudtLines,
+               const clsCodePage& pobjCodePage, const QVector<int32_t>& plngRecordLines,
+               const std::vector<udtChange>& pudtChanges, std::vector<udtEdit>& pudtEdits, QString& pstrReason)
+{
+    const qsizetype lngLines = static_cast<qsizetype>(pudtLines.size());
+    auto LineText = [&](qsizetype i) {
+        return pobjCodePage.Decode(pbytContent.constData() + pudtLines[i].Start, pudtLines[i].Size);
+    };
+    auto LineEnd = [&](qsizetype i) {
+        const udtLine& u = pudtLines[i];
+        return pbytContent.mid(u.Start + u.Size, u.End - u.Start - u.Size);
+    };
+    for (const udtChange& udtChange : pudtChanges) {
+        const qsizetype lngFirst = plngRecordLines[udtChange.Record] - 1;
+        const qsizetype lngEnd =
+            udtChange.Record + 1 < plngRecordLines.size() ? plngRecordLines[udtChange.Record + 1] - 1 : lngLines;
+        if (lngFirst < 0 || lngFirst >= lngEnd || lngEnd > lngLines) {
+            pstrReason = QStringLiteral("the lines of record %1 are not where they were read").arg(udtChange.Record + 1);
+            return false;
+        }
+        const QString strFirst = LineText(lngFirst);
+        udtEdit udtEdit;
+        std::vector<qsizetype>& lngGroup = udtEdit.Deleted;
+        bool booInsertAtEnd = false;  // when the record has no line of this text yet
+        switch (udtChange.Kind) {
+        case enuTextKind::Caption:
+        case enuTextKind::ToolTip: {
+            const bool booCaption = udtChange.Kind == enuTextKind::Caption;
+            const QStringView strTag = booCaption ? QStringView(u"C") : QStringView(u"T");
+            for (qsizetype i = lngFirst; i < lngEnd; ++i)
+                if (ControlTag(LineText(i)) == strTag) lngGroup.push_back(i);
+            udtEdit.Order = booCaption ? 1 : 0;
+            udtEdit.Lines = clsTralyx::FormatEntryLines(udtChange.ObjectPath, booCaption ? u'C' : u'T', udtChange.Text);
+            booInsertAtEnd = booCaption;  // the caption line follows the tool-tip line
+            break;
+        }
+        case enuTextKind::MessageText:
+        case enuTextKind::MessageTitle: {
+            const bool booTitle = udtChange.Kind == enuTextKind::MessageTitle;
+            const QStringView strTag = booTitle ? QStringView(u"MST") : QStringView(u"MSG");
+            for (qsizetype i = lngFirst; i < lngEnd; ++i)
+                if (QStringView(LineText(i)).left(3) == strTag) lngGroup.push_back(i);
+            // Of several title lines the last one counts; the others stay as they are.
+            if (booTitle && lngGroup.size() > 1) lngGroup.erase(lngGroup.begin(), lngGroup.end() - 1);
+            const QString strHead = strTag.toString() + strFirst.mid(3, 3) + u':';
+            udtEdit.Order = booTitle ? 1 : 0;
+            udtEdit.Lines = booTitle ? strHead + udtChange.Text : NumberedLines(strHead, udtChange.Text);
+            booInsertAtEnd = booTitle;
+            break;
+        }
+        case enuTextKind::Secondary:
+            for (qsizetype i = lngFirst; i < lngEnd; ++i) {
+                const QString strLine = LineText(i);
+                if (strLine.size() >= 6 && ParseDigits(QStringView(strLine).mid(3, 3), 999)) lngGroup.push_back(i);
+            }
+            udtEdit.Lines = NumberedLines(QStringLiteral("TXT") + strFirst.mid(3, 3) + u':', udtChange.Text);
+            break;
+        }
+        if (lngGroup.empty()) {
+            udtEdit.At = booInsertAtEnd ? lngEnd : lngFirst;
+            udtEdit.LineEnd = QByteArrayLiteral("\r\n");
+        } else {
+            const bool booCore = penuFile == enuLanguageFile::ControlText;
+            // A multi-line core.lrc text is read from consecutive lines only.
+            if (booCore && lngGroup.back() - lngGroup.front() + 1 != static_cast<qsizetype>(lngGroup.size())) {
+                pstrReason = QStringLiteral("the lines of %1 are not consecutive").arg(udtChange.ObjectPath);
+                return false;
+            }
+            udtEdit.At = lngGroup.front();
+            udtEdit.LineEnd = LineEnd(lngGroup.back());
+        }
+        pudtEdits.push_back(std::move(udtEdit));
+    }
+    return true;
+}
+
+bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtLines, std::vector<udtEdit>& pudtEdits,
+                const clsCodePage& pobjCodePage, QByteArray& pbytOut, QString& pstrReason)
+{
+    std::stable_sort(pudtEdits.begin(), pudtEdits.end(),
+                     [](const udtEdit& a, const udtEdit& b) { return a.At != b.At ? a.At < b.At : a.Order < b.Order; });
+    std::vector<bool> booDeleted(pudtLines.size(), false);
+    for (const udtEdit& udtEdit : pudtEdits)
+        for (const qsizetype i : udtEdit.Deleted) booDeleted[static_cast<size_t>(i)] = true;
+    pbytOut.clear();
+    pbytOut.reserve(pbytContent.size() + 1024);
+    bool booAtLineStart = true;
+    size_t lngNextEdit = 0;
+    auto EmitEditsAt = [&](qsizetype plngAt) {
+        for (; lngNextEdit < pudtEdits.size() && pudtEdits[lngNextEdit].At == plngAt; ++lngNextEdit) {
+            const udtEdit& udtEdit = pudtEdits[lngNextEdit];
+            if (!booAtLineStart) pbytOut += "\r\n";
+            if (!pobjCodePage.Encode(udtEdit.Lines, pbytOut)) {
+                pstrReason = QStringLiteral("%1 cannot write '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(udtEdit.Lines));
+                return false;
+            }
+            pbytOut += udtEdit.LineEnd;
+            booAtLineStart = !udtEdit.LineEnd.isEmpty();
+        }
+        return true;
+    };
+    for (size_t i = 0; i < pudtLines.size(); ++i) {
+        if (!EmitEditsAt(static_cast<qsizetype>(i))) return false;
+        if (booDeleted[i]) continue;
+        const udtLine& u = pudtLines[i];
+        pbytOut.append(pbytContent.constData() + u.Start, u.End - u.Start);
+        booAtLineStart = u.End > u.Start + u.Size;
+    }
+    return EmitEditsAt(static_cast<qsizetype>(pudtLines.size()));
+}
+
+// Reads the new bytes as the application will and compares them with the table the changes should
+// give: a splice that went wrong is never written.
+bool ReadsBackAs(enuLanguageFile penuFile, const QByteArray& pbytContent, const QString& pstrCodePage,
+                 const clsTralyx& pobjExpected, QString& pstrReason)
+{
+    QTemporaryFile objTemp;
+    if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
+        pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
+        return false;
+    }
+    clsTralyx objRead;
+    objRead.SetCodePage(pstrCodePage);
+    bool booOK = false;
+    bool booSame = false;
+    switch (penuFile) {
+    case enuLanguageFile::ControlText:
+        objRead.LoadControlText(objTemp.fileName(), booOK);
+        booSame = objRead.ControlTextTable() == pobjExpected.ControlTextTable();
+        break;
+    case enuLanguageFile::Messages:
+        objRead.LoadMessagesFromResource(objTemp.fileName(), booOK);
+        booSame = objRead.MessageTable() == pobjExpected.MessageTable();
+        break;
+    case enuLanguageFile::Secondary:
+        objRead.LoadPreceduralTextFromResource(objTemp.fileName(), booOK);
+        booSame = objRead.SecondaryTable() == pobjExpected.SecondaryTable();
+        break;
+    }
+    if (booOK && booSame) return true;
+    pstrReason = booOK ? QStringLiteral("the changed file would not read back as the translations say; it was left as it is")
+                       : QStringLiteral("the changed file would not load (%1); it was left as it is").arg(objRead.LastError().Text());
+    return false;
+}
+
+// The store with every change made to its table of the file, copied once.
+void SetTexts(clsTralyx& pobjStore, enuLanguageFile penuFile, const std::vector<udtChange>& pudtChanges)
+{
+    switch (penuFile) {
+    case enuLanguageFile::ControlText: {
+        QVector<ControlTextItem> udtTable = pobjStore.ControlTextTable();
+        for (const udtChange& u : pudtChanges)
+            (u.Kind == enuTextKind::Caption ? udtTable[u.Record].Caption : udtTable[u.Record].ToolTip) = u.Text;
+        pobjStore.SetControlTextTable(std::move(udtTable));
+        break;
+    }
+    case enuLanguageFile::Messages: {
+        QVector<MessageItem> udtTable = pobjStore.MessageTable();
+        for (const udtChange& u : pudtChanges)
+            (u.Kind == enuTextKind::MessageTitle ? udtTable[u.Record].Title : udtTable[u.Record].Message) = u.Text;
+        pobjStore.SetMessageTable(std::move(udtTable));
+        break;
+    }
+    case enuLanguageFile::Secondary: {
+        QStringList strTable = pobjStore.SecondaryTable();
+        for (const udtChange& u : pudtChanges) strTable[u.Record] = u.Text;
+        pobjStore.SetSecondaryTable(std::move(strTable));
+        break;
+    }
+    }
+}
+
+// Why the file cannot hold the text, or an empty string when it can.
+QString CannotHold(const udtEntryText& pudtEntry, const QString& pstrText, const clsCodePage& pobjCodePage)
+{
+    if (!pudtEntry.Storable)
+        return pudtEntry.Kind == enuTextKind::Caption
+                   ? QStringLiteral("core.lrc has no caption line for a txt... control")
+                   : QStringLiteral("core.lrc has no tool-tip line for an mnu... or [cap... control");
+    if (pudtEntry.Kind == enuTextKind::MessageTitle && HasLineBreak(pstrText))
+        return QStringLiteral("a message title cannot hold a line break");
+    if ((pudtEntry.Kind == enuTextKind::Caption || pudtEntry.Kind == enuTextKind::ToolTip) && pstrText.startsWith(u' '))
+        return QStringLiteral("core.lrc drops the blanks at the start of a text");
+    QByteArray bytScratch;
+    if (!pobjCodePage.Encode(pstrText, bytScratch))
+        return QStringLiteral("%1 cannot write the characters '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(pstrText));
+    return QString();
+}
+
+const QString& CodePageOf(const clsTralyx& pobjStore, enuLanguageFile penuFile)
+{
+    switch (penuFile) {
+    case enuLanguageFile::ControlText: return pobjStore.ControlTextCodePage();
+    case enuLanguageFile::Messages: return pobjStore.MessagesCodePage();
+    case enuLanguageFile::Secondary: break;
+    }
+    return pobjStore.SecondaryCodePage();
+}
+
+}  // namespace
+
+udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument)
+{
+    udtImportPlan udtPlan;
+    const clsTralyx objNoSource;
+    // The translations of each file, in the exchange file's order.
+    QHash<QString, std::vector<const udtExchangeEntry*>> udtByFile;
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) udtByFile[udtEntry.FileName].push_back(&udtEntry);
+
+    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+        const QString strFileName = LanguageFileName(enuFile);
+        const std::vector<const udtExchangeEntry*> udtIncoming = udtByFile.take(strFileName);
+        if (pudtFolder.FileOf(enuFile).isEmpty()) {
+            for (const udtExchangeEntry* p : udtIncoming)
+                if (!p->Translation.isEmpty())
+                    udtPlan.NotApplied.push_back({strFileName, p->Key, QStringLiteral("the folder has no %1").arg(strFileName)});
+            continue;
+        }
+        udtImportedFile udtFile;
+        udtFile.File = enuFile;
+        udtFile.Path = pudtFolder.FileOf(enuFile);
+        const clsCodePage objCodePage(CodePageOf(pudtFolder.Store, enuFile));
+
+        const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objNoSource, pudtFolder.Store);
+        QHash<QString, const udtEntryText*> udtByKey;
+        udtByKey.reserve(static_cast<qsizetype>(udtEntries.size()));
+        for (const udtEntryText& udtEntry : udtEntries)
+            if (udtEntry.Line > 0) udtByKey.insert(udtEntry.Key, &udtEntry);
+
+        std::vector<udtChange> udtChanges;
+        QHash<QString, bool> booSeen;
+        for (const udtExchangeEntry* p : udtIncoming) {
+            auto NotApplied = [&](const QString& pstrReason, bool pbooInformational = false) {
+                udtPlan.NotApplied.push_back({strFileName, p->Key, pstrReason, pbooInformational});
+            };
+            const udtEntryText* pudtEntry = udtByKey.value(p->Key);
+            if (!pudtEntry) {
+                if (!p->Translation.isEmpty()) NotApplied(QStringLiteral("the folder's %1 has no such entry").arg(strFileName));
+                continue;
+            }
+            if (booSeen.contains(p->Key)) {
+                NotApplied(QStringLiteral("the exchange file has this entry twice; the first one was taken"));
+                continue;
+            }
+            booSeen.insert(p->Key, true);
+            if (p->Fuzzy) {
+                NotApplied(QStringLiteral("fuzzy (marked as needing review)"));
+                continue;
+            }
+            if (p->Translation.isEmpty()) {
+                if (!pudtEntry->Translation.isEmpty() || !p->Source.isEmpty())
+                    NotApplied(QStringLiteral("empty translation, left as it is"), true);
+                continue;
+            }
+            const QString strText = FromExchangeText(p->Translation);
+            if (strText == pudtEntry->Translation) continue;
+            const QString strCannot = CannotHold(*pudtEntry, strText, objCodePage);
+            if (!strCannot.isEmpty()) {
+                NotApplied(strCannot);
+                continue;
+            }
+            udtChanges.push_back({pudtEntry->Record, pudtEntry->Kind, pudtEntry->ObjectPath, strText});
+        }
+        udtFile.Changed = static_cast<int32_t>(udtChanges.size());
+        if (!udtChanges.empty()) {
+            QByteArray bytOld;
+            std::vector<udtEdit> udtEdits;
+            if (!ReadWholeFile(udtFile.Path, bytOld, udtFile.Reason)) {
+                udtFile.Refused = true;
+            } else {
+                const std::vector<udtLine> udtLines = SplitLines(bytOld);
+                clsTralyx objExpected = pudtFolder.Store;
+                SetTexts(objExpected, enuFile, udtChanges);
+                udtFile.Refused =
+                    !PlanEdits(enuFile, bytOld, udtLines, objCodePage, RecordLines(pudtFolder.Store, enuFile), udtChanges,
+                               udtEdits, udtFile.Reason) ||
+                    !ApplyEdits(bytOld, udtLines, udtEdits, objCodePage, udtFile.Content, udtFile.Reason) ||
+                    !ReadsBackAs(enuFile, udtFile.Content, objCodePage.Name(), objExpected, udtFile.Reason);
+            }
+            if (udtFile.Refused) udtFile.Content.clear();
+        }
+        udtPlan.Files.push_back(std::move(udtFile));
+    }
+    for (auto it = udtByFile.cbegin(); it != udtByFile.cend(); ++it)
+        for (const udtExchangeEntry* p : it.value())
+            if (!p->Translation.isEmpty())
+                udtPlan.NotApplied.push_back({it.key(), p->Key, QStringLiteral("no language file has this name")});
+    return udtPlan;
+}
+
+}  // namespace tralyx

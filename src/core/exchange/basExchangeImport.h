@@ -1,0 +1,40 @@
+#pragma once
+// Bringing translations back from an exchange file into a language folder. Only the lines of the
+// texts that changed are rewritten; every other byte of a file stays as it was, whatever its line
+// ends, skipped lines or numbering.
+#include "basLanguageFolder.h"
+#include "udtExchangeEntry.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace tralyx {
+
+// A translation of the exchange file that was not applied, and why. Informational ones (an empty
+// translation: nothing to apply) leave the entry as it is without counting as a failure.
+struct udtNotApplied {
+    QString FileName;
+    QString Key;
+    QString Reason;
+    bool Informational = false;
+};
+
+struct udtImportedFile {
+    enuLanguageFile File = enuLanguageFile::ControlText;
+    QString Path;
+    int32_t Changed = 0;     // texts that change
+    QByteArray Content;      // the new bytes when Changed > 0 and not Refused
+    bool Refused = false;    // the changed file would not read back as intended: not to be written
+    QString Reason;
+};
+
+struct udtImportPlan {
+    std::vector<udtImportedFile> Files;  // one per file the folder holds
+    std::vector<udtNotApplied> NotApplied;
+};
+
+// Works out the new content of each file of the loaded folder. Writes nothing.
+udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument);
+
+}  // namespace tralyx

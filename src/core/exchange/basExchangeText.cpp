@@ -1,0 +1,131 @@
+#include "basExchangeText.h"
+
+#include "basLanguageFolder.h"
+
+namespace tralyx {
+
+QString ToExchangeText(const QString& pstrText)
+{
+    if (!pstrText.contains(u'\r')) return pstrText;
+    QString strOut = pstrText;
+    strOut.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+    return strOut;
+}
+
+QString FromExchangeText(const QString& pstrText)
+{
+    if (!pstrText.contains(u'\r') && !pstrText.contains(u'\n')) return pstrText;
+    QString strOut;
+    strOut.reserve(pstrText.size() + 16);
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const QChar c = pstrText[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
+            strOut += QLatin1StringView("\r\n");
+        } else {
+            strOut += c;
+        }
+    }
+    return strOut;
+}
+
+QStringList MarkersOf(const QString& pstrText)
+{
+    QStringList strOut;
+    qsizetype lngFrom = 0;
+    for (;;) {
+        const qsizetype lngOpen = pstrText.indexOf(QLatin1StringView("[#!"), lngFrom);
+        if (lngOpen < 0) break;
+        const qsizetype lngClose = pstrText.indexOf(QLatin1StringView("!#]"), lngOpen + 3);
+        if (lngClose < 0) break;
+        strOut.append(pstrText.mid(lngOpen, lngClose + 3 - lngOpen));
+        lngFrom = lngClose + 3;
+    }
+    return strOut;
+}
+
+QString AccessKeysOf(const QString& pstrCaption)
+{
+    QString strKeys;
+    for (qsizetype i = 0; i + 1 < pstrCaption.size(); ++i) {
+        if (pstrCaption[i] != u'&') continue;
+        if (pstrCaption[i + 1] != u'&') strKeys += pstrCaption[i + 1];
+        ++i;  // "&&" is one literal "&"; the character after a single "&" is taken
+    }
+    return strKeys;
+}
+
+namespace {
+
+// One line for the translator: what kind of text, what it must keep, where it is.
+QString NoteOf(enuLanguageFile penuFile, const udtEntryText& pudtEntry)
+{
+    QString strNote;
+    const QString& strText = pudtEntry.Obsolete() ? pudtEntry.Translation : pudtEntry.Source;
+    switch (pudtEntry.Kind) {
+    case enuTextKind::Caption: {
+        const QString strKeys = AccessKeysOf(strText);
+        strNote = strKeys.isEmpty() ? QStringLiteral("caption, no access key")
+                                    : QStringLiteral("caption, access key ") + strKeys.front();
+        if (strKeys.size() > 1) strNote += QStringLiteral(" and ") + QString::number(strKeys.size() - 1) + QStringLiteral(" more");
+        break;
+    }
+    case enuTextKind::ToolTip: strNote = QStringLiteral("tool-tip"); break;
+    case enuTextKind::MessageTitle: strNote = QStringLiteral("message title, one line"); break;
+    case enuTextKind::MessageText: strNote = QStringLiteral("message text"); break;
+    case enuTextKind::Secondary: strNote = QStringLiteral("text"); break;
+    }
+    if (strText.contains(QLatin1StringView("[#!"))) {
+        const QStringList strMarkers = MarkersOf(strText);
+        if (!strMarkers.isEmpty()) strNote += QStringLiteral("; keep ") + strMarkers.join(u' ');
+    }
+    strNote += QStringLiteral("; ") + LanguageFileName(penuFile) + QStringLiteral(" line ") + QString::number(pudtEntry.Line);
+    if (pudtEntry.Obsolete()) strNote += QStringLiteral("; obsolete: the source has no such entry, the source text shown is the translation");
+    return strNote;
+}
+
+}  // namespace
+
+void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                   std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing)
+{
+    const std::vector<udtEntryText> udtEntries = MatchEntries(penuFile, pobjSource, pobjTranslation);
+    udtOut.reserve(udtOut.size() + udtEntries.size());
+    for (const udtEntryText& udtEntry : udtEntries) {
+        // Line 0: the one empty record of an empty file, which has no line to change.
+        if (udtEntry.Missing() || udtEntry.Line <= 0) {
+            if (!udtEntry.Source.isEmpty()) ++plngMissing;
+            continue;
+        }
+        if (!udtEntry.Storable || (udtEntry.Source.isEmpty() && udtEntry.Translation.isEmpty())) continue;
+        udtExchangeEntry udtItem;
+        udtItem.FileName = LanguageFileName(penuFile);
+        udtItem.Key = udtEntry.Key;
+        udtItem.Id = udtEntry.Id;
+        udtItem.Line = udtEntry.Line;
+        // An obsolete entry shows its translation as the source, so that the tool has a text to show
+        // and the translator sees what it says.
+        udtItem.Source = ToExchangeText(udtEntry.Obsolete() ? udtEntry.Translation : udtEntry.Source);
+        if (udtEntry.Obsolete() || udtEntry.Translation != udtEntry.Source)
+            udtItem.Translation = ToExchangeText(udtEntry.Translation);
+        udtItem.Note = NoteOf(penuFile, udtEntry);
+        udtOut.push_back(std::move(udtItem));
+    }
+}
+
+QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey) { return pstrFileName + u':' + pstrKey; }
+
+bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QString& pstrKey)
+{
+    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+        const QString strFile = LanguageFileName(enuFile);
+        if (pstrContext.size() > strFile.size() && pstrContext.startsWith(strFile) && pstrContext[strFile.size()] == u':') {
+            pstrFileName = strFile;
+            pstrKey = pstrContext.mid(strFile.size() + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tralyx

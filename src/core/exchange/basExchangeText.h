@@ -1,0 +1,33 @@
+#pragma once
+// What the exchange files say about a text, and how its line breaks travel.
+#include "basEntryMatch.h"
+#include "udtExchangeEntry.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tralyx {
+
+// The store keeps line breaks as CR LF; the exchange files use LF.
+QString ToExchangeText(const QString& pstrText);
+// Every CR LF, lone CR and lone LF becomes CR LF, as a reload of the file would give it.
+QString FromExchangeText(const QString& pstrText);
+
+// The "[#!name!#]" markers of a text, in order (an opening "[#!" without its "!#]" is none).
+QStringList MarkersOf(const QString& pstrText);
+// The access keys of a caption: the characters after a single "&" ("&&" is a literal "&").
+QString AccessKeysOf(const QString& pstrCaption);
+
+// Appends the entries of one file that go into an exchange file, in the translation's order: a
+// translation equal to its source goes as untranslated; entries with neither text, texts the file
+// cannot hold, and entries the translated file lacks (counted in plngMissing) stay out.
+void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                   std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing);
+
+// The exchange file's context of an entry: "core.lrc:frmMain.cmdOK.0.C"; and back (false when the
+// context names none of the three files).
+QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey);
+bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QString& pstrKey);
+
+}  // namespace tralyx

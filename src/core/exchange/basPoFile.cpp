@@ -1,0 +1,191 @@
+// PO through GNU gettext's libgettextpo: what we write is what msgfmt and the PO editors expect,
+// and what they write comes back through the same parser.
+#include "basExchangeFiles.h"
+#include "basExchangeText.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <csetjmp>
+#include <cstdlib>
+#include <gettext-po.h>
+
+namespace tralyx {
+namespace {
+
+// libgettextpo reports through callbacks, and a fatal error must not return to it: the handler
+// jumps back to the call that started the read or write.
+struct udtPoErrors {
+    QStringList Errors;
+    std::jmp_buf* Fatal = nullptr;
+};
+thread_local udtPoErrors gudtPoErrors;
+
+void PoError(int pintSeverity, po_message_t, const char* pstrFile, size_t plngLine, size_t, int, const char* pstrText)
+{
+    if (pintSeverity != PO_SEVERITY_WARNING) {
+        QString strText = QString::fromUtf8(pstrText).trimmed();
+        if (pstrFile && plngLine != static_cast<size_t>(-1)) strText = QStringLiteral("line %1: %2").arg(plngLine).arg(strText);
+        gudtPoErrors.Errors.append(strText);
+    }
+    if (pintSeverity == PO_SEVERITY_FATAL_ERROR && gudtPoErrors.Fatal) std::longjmp(*gudtPoErrors.Fatal, 1);
+}
+
+void PoError2(int pintSeverity, po_message_t pobjMessage1, const char* pstrFile1, size_t plngLine1, size_t plngColumn1,
+              int pintMultiline1, const char* pstrText1, po_message_t, const char*, size_t, size_t, int, const char*)
+{
+    PoError(pintSeverity, pobjMessage1, pstrFile1, plngLine1, plngColumn1, pintMultiline1, pstrText1);
+}
+
+const po_xerror_handler gudtHandler = {PoError, PoError2};
+
+// The two calls that may end in a fatal error, with the jump target set around them.
+po_file_t GuardedRead(const char* pstrPath)
+{
+    std::jmp_buf udtFatal;
+    gudtPoErrors.Fatal = &udtFatal;
+    if (setjmp(udtFatal) != 0) {
+        gudtPoErrors.Fatal = nullptr;
+        return nullptr;
+    }
+    po_file_t objFile = po_file_read(pstrPath, &gudtHandler);
+    gudtPoErrors.Fatal = nullptr;
+    return objFile;
+}
+
+bool GuardedWrite(po_file_t pobjFile, const char* pstrPath)
+{
+    std::jmp_buf udtFatal;
+    gudtPoErrors.Fatal = &udtFatal;
+    if (setjmp(udtFatal) != 0) {
+        gudtPoErrors.Fatal = nullptr;
+        return false;
+    }
+    const bool booWritten = po_file_write(pobjFile, pstrPath, &gudtHandler) != nullptr;
+    gudtPoErrors.Fatal = nullptr;
+    return booWritten;
+}
+
+QString HeaderField(const char* pstrHeader, const char* pstrField)
+{
+    if (!pstrHeader) return QString();
+    char* pstrValue = po_header_field(pstrHeader, pstrField);
+    const QString strValue = pstrValue ? QString::fromUtf8(pstrValue).trimmed() : QString();
+    std::free(pstrValue);
+    return strValue;
+}
+
+}  // namespace
+
+bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
+{
+    QTemporaryDir objDir;
+    if (!objDir.isValid()) {
+        pstrReason = QStringLiteral("cannot make a temporary folder: %1").arg(objDir.errorString());
+        return false;
+    }
+    const QByteArray bytPath = QFile::encodeName(objDir.filePath(QStringLiteral("out.po")));
+    po_file_t objFile = po_file_create();
+    po_message_iterator_t objIterator = po_message_iterator(objFile, nullptr);
+    const QString strHeader = QStringLiteral(
+                                  "Project-Id-Version: tralyx-lrc export\n"
+                                  "PO-Revision-Date: %3\n"
+                                  "Last-Translator: \n"
+                                  "Language-Team: \n"
+                                  "Language: %1\n"
+                                  "MIME-Version: 1.0\n"
+                                  "Content-Type: text/plain; charset=UTF-8\n"
+                                  "Content-Transfer-Encoding: 8bit\n"
+                                  "X-Source-Language: %2\n"
+                                  "X-Generator: tralyx-lrc\n")
+                                  .arg(pudtDocument.TargetLanguage, pudtDocument.SourceLanguage,
+                                       QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm+0000")));
+    po_message_t objHeader = po_message_create();
+    po_message_set_msgid(objHeader, "");
+    po_message_set_msgstr(objHeader, strHeader.toUtf8().constData());
+    po_message_insert(objIterator, objHeader);
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
+        po_message_t objMessage = po_message_create();
+        po_message_set_msgctxt(objMessage, ExchangeContext(udtEntry.FileName, udtEntry.Key).toUtf8().constData());
+        po_message_set_msgid(objMessage, udtEntry.Source.toUtf8().constData());
+        po_message_set_msgstr(objMessage, udtEntry.Translation.toUtf8().constData());
+        if (!udtEntry.Note.isEmpty()) po_message_set_extracted_comments(objMessage, udtEntry.Note.toUtf8().constData());
+        if (udtEntry.Line > 0)
+            po_message_add_filepos(objMessage, udtEntry.FileName.toUtf8().constData(), static_cast<size_t>(udtEntry.Line));
+        po_message_insert(objIterator, objMessage);
+    }
+    po_message_iterator_free(objIterator);
+
+    gudtPoErrors = {};
+    const bool booWritten = GuardedWrite(objFile, bytPath.constData());
+    po_file_free(objFile);
+    if (!booWritten || !gudtPoErrors.Errors.isEmpty()) {
+        pstrReason = gudtPoErrors.Errors.isEmpty() ? QStringLiteral("the PO writer failed") : gudtPoErrors.Errors.join(u"; ");
+        return false;
+    }
+    QFile objOut(QFile::decodeName(bytPath));
+    if (!objOut.open(QIODevice::ReadOnly)) {
+        pstrReason = objOut.errorString();
+        return false;
+    }
+    pbytOut = objOut.readAll();
+    return true;
+}
+
+bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason)
+{
+    QTemporaryFile objTemp;
+    if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
+        pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
+        return false;
+    }
+    const QByteArray bytPath = QFile::encodeName(objTemp.fileName());
+    gudtPoErrors = {};
+    po_file_t objFile = GuardedRead(bytPath.constData());
+    if (!objFile || !gudtPoErrors.Errors.isEmpty()) {
+        if (objFile) po_file_free(objFile);
+        pstrReason = gudtPoErrors.Errors.isEmpty() ? QStringLiteral("not a PO file") : gudtPoErrors.Errors.join(u"; ");
+        return false;
+    }
+
+    const char* pstrHeader = po_file_domain_header(objFile, nullptr);
+    pudtOut.TargetLanguage = HeaderField(pstrHeader, "Language");
+    pudtOut.SourceLanguage = HeaderField(pstrHeader, "X-Source-Language");
+    static const QRegularExpression objCharset(QStringLiteral("charset=([^;\\s]+)"));
+    QString strCharset = objCharset.match(HeaderField(pstrHeader, "Content-Type")).captured(1);
+    if (strCharset.isEmpty() || strCharset == u"CHARSET") strCharset = QStringLiteral("UTF-8");
+    QStringDecoder objDecoder(strCharset.toLatin1().constData());
+    if (!objDecoder.isValid()) {
+        po_file_free(objFile);
+        pstrReason = QStringLiteral("unknown charset '%1' in the header").arg(strCharset);
+        return false;
+    }
+    auto Decode = [&](const char* pstrText) { return pstrText ? QString(objDecoder.decode(QByteArrayView(pstrText))) : QString(); };
+
+    for (const char* const* pstrDomain = po_file_domains(objFile); pstrDomain && *pstrDomain; ++pstrDomain) {
+        po_message_iterator_t objIterator = po_message_iterator(objFile, *pstrDomain);
+        while (po_message_t objMessage = po_next_message(objIterator)) {
+            const char* pstrContext = po_message_msgctxt(objMessage);
+            if (po_message_is_obsolete(objMessage) || (!pstrContext && !*po_message_msgid(objMessage))) continue;
+            udtExchangeEntry udtEntry;
+            const QString strContext = Decode(pstrContext);
+            if (!SplitExchangeContext(strContext, udtEntry.FileName, udtEntry.Key)) udtEntry.Key = strContext;
+            udtEntry.Source = Decode(po_message_msgid(objMessage));
+            udtEntry.Translation = Decode(po_message_msgid_plural(objMessage) ? nullptr : po_message_msgstr(objMessage));
+            udtEntry.Fuzzy = po_message_is_fuzzy(objMessage) != 0;
+            pudtOut.Entries.push_back(std::move(udtEntry));
+        }
+        po_message_iterator_free(objIterator);
+    }
+    po_file_free(objFile);
+    if (objDecoder.hasError()) {
+        pstrReason = QStringLiteral("the file is not valid %1").arg(strCharset);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tralyx

@@ -1,0 +1,169 @@
+// XLIFF 1.2: one <file> per language file, one <trans-unit> per text, through Qt's XML stream
+// classes. XML turns every CR LF and lone CR of the document into LF when read; texts go out with
+// LF for their line breaks, and any CR of their own as the character reference &#13;, which a
+// parser keeps.
+#include "basExchangeFiles.h"
+#include "basExchangeText.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace tralyx {
+namespace {
+
+const QString gstrNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
+
+// Characters XML 1.0 cannot carry at all, not even as a reference.
+bool FitsXml(const QString& pstrText)
+{
+    for (const QChar c : pstrText) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF) return false;
+    }
+    return true;
+}
+
+// Targets a tool has marked as needing review or adaptation are not taken as finished work.
+bool IsFuzzyState(QStringView pstrState)
+{
+    return pstrState.startsWith(u"needs-review") || pstrState == u"needs-adaptation" || pstrState == u"needs-l10n";
+}
+
+// Writes the text with each CR as the reference &#13; (Qt's writer leaves it raw, and a parser
+// would read it as LF).
+void WriteText(QXmlStreamWriter& pobjXml, const QString& pstrText)
+{
+    qsizetype lngFrom = 0;
+    for (qsizetype lngCR; (lngCR = pstrText.indexOf(u'\r', lngFrom)) >= 0; lngFrom = lngCR + 1) {
+        pobjXml.writeCharacters(pstrText.mid(lngFrom, lngCR - lngFrom));
+        pobjXml.writeEntityReference(QStringLiteral("#13"));
+    }
+    pobjXml.writeCharacters(pstrText.mid(lngFrom));
+}
+
+}  // namespace
+
+std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
+{
+    if (pstrPath.endsWith(QLatin1StringView(".po"), Qt::CaseInsensitive)) return enuExchangeFormat::Po;
+    if (pstrPath.endsWith(QLatin1StringView(".xlf"), Qt::CaseInsensitive) ||
+        pstrPath.endsWith(QLatin1StringView(".xliff"), Qt::CaseInsensitive))
+        return enuExchangeFormat::Xliff;
+    return std::nullopt;
+}
+
+bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
+{
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
+        if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key)) {
+            pstrReason = QStringLiteral("%1 %2: the text holds a control character that XML cannot carry")
+                             .arg(udtEntry.FileName, udtEntry.Id);
+            return false;
+        }
+    }
+    // Into a string, encoded once at the end: a writer on a byte array goes through a QBuffer and an
+    // encoder for every piece, which costs twice as much on a large folder.
+    QString strXml;
+    strXml.reserve(static_cast<qsizetype>(pudtDocument.Entries.size()) * 300);
+    strXml += QLatin1StringView("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    QXmlStreamWriter objXml(&strXml);
+    objXml.setAutoFormatting(true);
+    objXml.setAutoFormattingIndent(2);
+    objXml.writeDefaultNamespace(gstrNamespace);
+    objXml.writeStartElement(gstrNamespace, QStringLiteral("xliff"));
+    objXml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
+    QString strOpenFile;
+    bool booFileOpen = false;
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
+        if (!booFileOpen || udtEntry.FileName != strOpenFile) {
+            if (booFileOpen) {
+                objXml.writeEndElement();  // body
+                objXml.writeEndElement();  // file
+            }
+            objXml.writeStartElement(QStringLiteral("file"));
+            objXml.writeAttribute(QStringLiteral("original"), udtEntry.FileName);
+            objXml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("plaintext"));
+            objXml.writeAttribute(QStringLiteral("source-language"), pudtDocument.SourceLanguage);
+            if (!pudtDocument.TargetLanguage.isEmpty())
+                objXml.writeAttribute(QStringLiteral("target-language"), pudtDocument.TargetLanguage);
+            objXml.writeStartElement(QStringLiteral("body"));
+            strOpenFile = udtEntry.FileName;
+            booFileOpen = true;
+        }
+        objXml.writeStartElement(QStringLiteral("trans-unit"));
+        objXml.writeAttribute(QStringLiteral("id"), udtEntry.Key);
+        objXml.writeAttribute(QStringLiteral("resname"), udtEntry.Id);
+        objXml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        objXml.writeStartElement(QStringLiteral("source"));
+        WriteText(objXml, udtEntry.Source);
+        objXml.writeEndElement();
+        objXml.writeStartElement(QStringLiteral("target"));
+        objXml.writeAttribute(QStringLiteral("state"), udtEntry.Translation.isEmpty() ? QStringLiteral("needs-translation")
+                                                                                      : QStringLiteral("translated"));
+        WriteText(objXml, udtEntry.Translation);
+        objXml.writeEndElement();
+        if (!udtEntry.Note.isEmpty()) {
+            objXml.writeStartElement(QStringLiteral("note"));
+            objXml.writeAttribute(QStringLiteral("from"), QStringLiteral("tralyx"));
+            objXml.writeCharacters(udtEntry.Note);
+            objXml.writeEndElement();
+        }
+        objXml.writeEndElement();  // trans-unit
+    }
+    objXml.writeEndDocument();  // closes what is open
+    if (objXml.hasError()) {
+        pstrReason = QStringLiteral("the XML writer failed");
+        return false;
+    }
+    pbytOut = strXml.toUtf8();
+    return true;
+}
+
+bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason)
+{
+    QXmlStreamReader objXml(pbytContent);
+    bool booXliff = false;
+    QString strFileName;  // of the <file> being read
+    udtExchangeEntry* pudtUnit = nullptr;
+    auto Fail = [&](const QString& pstrWhat) {
+        pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
+        return false;
+    };
+    while (!objXml.atEnd()) {
+        if (objXml.readNext() == QXmlStreamReader::EndElement) {
+            if (objXml.name() == u"trans-unit") pudtUnit = nullptr;
+            continue;
+        }
+        if (!objXml.isStartElement()) continue;
+        const QStringView strName = objXml.name();
+        const QXmlStreamAttributes objAttributes = objXml.attributes();
+        if (!booXliff) {
+            if (strName != u"xliff") return Fail(QStringLiteral("not an XLIFF document (the root is <%1>)").arg(strName));
+            booXliff = true;
+        } else if (strName == u"file") {
+            strFileName = objAttributes.value(QLatin1StringView("original")).toString();
+            if (pudtOut.SourceLanguage.isEmpty()) pudtOut.SourceLanguage = objAttributes.value(QLatin1StringView("source-language")).toString();
+            if (pudtOut.TargetLanguage.isEmpty()) pudtOut.TargetLanguage = objAttributes.value(QLatin1StringView("target-language")).toString();
+        } else if (strName == u"trans-unit") {
+            pudtOut.Entries.emplace_back();
+            pudtUnit = &pudtOut.Entries.back();
+            pudtUnit->FileName = strFileName;
+            pudtUnit->Key = objAttributes.value(QLatin1StringView("id")).toString();
+            pudtUnit->Id = objAttributes.value(QLatin1StringView("resname")).toString();
+            pudtUnit->Line = static_cast<int32_t>(objXml.lineNumber());
+        } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
+            const bool booTarget = strName == u"target";
+            if (booTarget && IsFuzzyState(objAttributes.value(QLatin1StringView("state")))) pudtUnit->Fuzzy = true;
+            // Inline markup a tool may add (<g>, <mrk>) gives its text; the element itself is not kept.
+            const QString strText = objXml.readElementText(QXmlStreamReader::IncludeChildElements);
+            (booTarget ? pudtUnit->Translation : pudtUnit->Source) = strText;
+        } else if (pudtUnit && strName == u"alt-trans") {
+            objXml.skipCurrentElement();  // suggestions, not the translation
+        }
+    }
+    if (objXml.hasError()) return Fail(objXml.errorString());
+    if (!booXliff) return Fail(QStringLiteral("not an XLIFF document"));
+    return true;
+}
+
+}  // namespace tralyx

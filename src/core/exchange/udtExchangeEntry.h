@@ -1,0 +1,26 @@
+#pragma once
+// One text of a language folder as it travels in a PO or XLIFF file, and a whole such file.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tralyx {
+
+struct udtExchangeEntry {
+    QString FileName;      // "core.lrc", "messages.lrc", "secondary.lrc" (anything, when read from a file)
+    QString Key;           // the entry's unique key (basEntryMatch.h): frmMain.cmdOK.0.C, MSG003, TXT004#1004
+    QString Id;            // as the file numbers it: TXT004
+    QString Source;        // line breaks as LF
+    QString Translation;   // empty: untranslated (or, read back, nothing to apply)
+    bool Fuzzy = false;    // read back only: the tool marked it as needing review
+    QString Note;          // for the translator: kind, access key, markers, line, obsolete
+    int32_t Line = 0;      // the entry's line in its .lrc file; on reading, its line in the exchange file
+};
+
+struct udtExchangeDocument {
+    QString SourceLanguage;  // language codes such as "en", "de"; may be empty
+    QString TargetLanguage;
+    std::vector<udtExchangeEntry> Entries;
+};
+
+}  // namespace tralyx

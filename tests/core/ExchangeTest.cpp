@@ -1,0 +1,283 @@
+// PO and XLIFF export and import: round trips that must leave files byte for byte, the splice of
+// changed texts into files of every shape the readers accept, and the real gettext and XML tools.
+#include "TempDir.h"
+#include "basExchangeFiles.h"
+#include "basExchangeImport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <random>
+
+using namespace tralyx;
+using tralyx::test::clsTempDir;
+
+namespace {
+
+int RunTool(const QString& pstrProgram, const QStringList& pstrArgs, QString* pstrOutput = nullptr)
+{
+    QProcess objProcess;
+    objProcess.start(pstrProgram, pstrArgs);
+    if (!objProcess.waitForFinished(300000) || objProcess.exitStatus() != QProcess::NormalExit) return -1;
+    if (pstrOutput) *pstrOutput = QString::fromUtf8(objProcess.readAllStandardOutput() + objProcess.readAllStandardError());
+    return objProcess.exitCode();
+}
+int Lrc(const QStringList& pstrArgs, QString* pstrOutput = nullptr) { return RunTool(QStringLiteral(TRALYX_LRC_EXE), pstrArgs, pstrOutput); }
+
+// A random folder of the largest size the formats hold: line breaks, trailing blanks and characters
+// beyond ASCII; the translation differs from the source except now and then.
+void WriteRandomFolder(const QString& pstrFolder, uint32_t plngSeed)
+{
+    static const QStringList Words = {QStringLiteral("Größe"), QStringLiteral("Übersicht"), QStringLiteral("café"),
+                                      QStringLiteral("…"),     QStringLiteral("€ 5"),       QStringLiteral("a\u00A0b"),
+                                      QStringLiteral("„Zitat“"), QStringLiteral("[#!name!#]"), QStringLiteral("&Datei"),
+                                      QStringLiteral("file"),  QStringLiteral("\r\n"),      QStringLiteral("end. ")};
+    std::mt19937 objRandom(plngSeed);
+    auto Text = [&] {
+        QString s = Words[objRandom() % 9];
+        for (uint32_t n = objRandom() % 6; n > 0; --n) s += u' ' + Words[objRandom() % Words.size()];
+        return s;
+    };
+    QDir().mkpath(pstrFolder);
+    clsTralyx objStore;
+    QVector<ControlTextItem> udtCore(clsTralyx::MaxRecords);
+    static const char* const Prefixes[] = {"cmd", "lbl", "mnu", "txt", "[Cap"};
+    for (int i = 0; i < udtCore.size(); ++i)
+        udtCore[i] = {QStringLiteral("frmForm%1").arg(i / 250), QString::fromLatin1(Prefixes[i % 5]) + QString::number(i % 250 / 5),
+                      0, Text(), Text()};
+    QVector<MessageItem> udtMessages(clsTralyx::MaxMessages);
+    for (MessageItem& u : udtMessages) u = {0, Text(), Text().remove(QStringLiteral("\r\n"))};
+    QStringList strSecondary;
+    for (int i = 0; i < clsTralyx::MaxRecords; ++i) strSecondary.append(Text());
+    objStore.SetControlTextTable(udtCore);
+    objStore.SetMessageTable(udtMessages);
+    objStore.SetSecondaryTable(strSecondary);
+    bool booOK = false;
+    objStore.SaveControlText(pstrFolder + QStringLiteral("/core.lrc"), booOK);
+    objStore.SaveMessageText(pstrFolder + QStringLiteral("/messages.lrc"), booOK);
+    objStore.SaveSecondaryText(pstrFolder + QStringLiteral("/secondary.lrc"), booOK);
+    ASSERT_TRUE(booOK);
+}
+
+udtExchangeEntry Entry(const char* pstrFile, const char* pstrKey, const QString& pstrTranslation, bool pbooFuzzy = false,
+                       const QString& pstrSource = QString())
+{
+    udtExchangeEntry u;
+    u.FileName = QString::fromLatin1(pstrFile);
+    u.Key = u.Id = QString::fromLatin1(pstrKey);
+    u.Source = pstrSource;
+    u.Translation = pstrTranslation;
+    u.Fuzzy = pbooFuzzy;
+    return u;
+}
+
+const QStringList LanguageFiles = {QStringLiteral("core.lrc"), QStringLiteral("messages.lrc"), QStringLiteral("secondary.lrc")};
+
+// Languages/English and Languages/German, copies of the samples or random full-size folders.
+QString MakeFolders(const clsTempDir& pobjDir, bool pbooFullSize)
+{
+    for (const QString& strLanguage : {QStringLiteral("English"), QStringLiteral("German")}) {
+        const QString strFolder = pobjDir.Path(QStringLiteral("Languages/") + strLanguage);
+        if (pbooFullSize) {
+            WriteRandomFolder(strFolder, strLanguage.size());
+            continue;
+        }
+        QDir().mkpath(strFolder);
+        const QString strSamples = QDir::cleanPath(QStringLiteral(TRALYX_TEST_DATA "/../../examples/languages")) + u'/';
+        for (const QString& strFile : LanguageFiles) {
+            const QByteArray bytSample = clsTempDir::Read(strSamples + strLanguage + u'/' + strFile);
+            EXPECT_FALSE(bytSample.isEmpty()) << strFile.toStdString();
+            pobjDir.Write(QStringLiteral("Languages/%1/%2").arg(strLanguage, strFile), bytSample);
+        }
+    }
+    return pobjDir.Path(QStringLiteral("Languages/German"));
+}
+
+QByteArray FileOf(const QString& pstrFolder, const QString& pstrFile) { return clsTempDir::Read(pstrFolder + u'/' + pstrFile); }
+
+struct udtRoundTrip {
+    bool FullSize;
+    const char* Extension;
+    bool IntoSource;  // import into the source folder: every text changes, and it must become the translation
+};
+
+void PrintTo(const udtRoundTrip& u, std::ostream* pobjOut)
+{
+    *pobjOut << (u.FullSize ? "full-size " : "samples ") << u.Extension << (u.IntoSource ? " into the source" : "");
+}
+
+class ExchangeRoundTrip : public testing::TestWithParam<udtRoundTrip> {};
+
+TEST_P(ExchangeRoundTrip, ExportThenImportGivesTheTranslatedFilesByteForByte)
+{
+    const clsTempDir objDir;
+    const QString strGerman = MakeFolders(objDir, GetParam().FullSize);
+    const QString strInto = GetParam().IntoSource ? objDir.Path(QStringLiteral("Languages/English")) : strGerman;
+    QList<QByteArray> bytGerman;
+    for (const QString& strFile : LanguageFiles) bytGerman.append(FileOf(strGerman, strFile));
+    const QString strOut = objDir.Path(QStringLiteral("de.") + QLatin1StringView(GetParam().Extension));
+    QString strOutput;
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strOut}, &strOutput), 0) << strOutput.toStdString();
+    ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strOut, strInto}, &strOutput), 0) << strOutput.toStdString();
+    EXPECT_EQ(strOutput.count(QStringLiteral("no change, not written")), GetParam().IntoSource ? 0 : 3) << strOutput.toStdString();
+    for (qsizetype i = 0; i < LanguageFiles.size(); ++i) EXPECT_EQ(FileOf(strInto, LanguageFiles[i]), bytGerman[i]) << LanguageFiles[i].toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, ExchangeRoundTrip,
+                         testing::Values(udtRoundTrip{false, "po", false}, udtRoundTrip{false, "xlf", false},
+                                         udtRoundTrip{true, "po", false}, udtRoundTrip{true, "xliff", false},
+                                         udtRoundTrip{true, "po", true}, udtRoundTrip{true, "xlf", true}));
+
+// The tools translators use read what we write, and what they change comes back exactly there.
+TEST(ExchangePeers, GettextAndXmlToolsRoundTrip)
+{
+    for (const char* pstrTool : {"msgfmt", "msgcat", "msgfilter", "xmllint", "xmlstarlet"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(pstrTool)).isEmpty()) GTEST_SKIP() << pstrTool << " is not installed";
+    const clsTempDir objDir;
+    const QString strGerman = MakeFolders(objDir, false);
+    const QString strPo = objDir.Path(QStringLiteral("de.po")), strXlf = objDir.Path(QStringLiteral("de.xlf"));
+    const QString strEdited = objDir.Path(QStringLiteral("edited.po"));
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strPo}), 0);
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strXlf}), 0);
+    QString strOutput;
+    EXPECT_EQ(RunTool(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("-o"), QStringLiteral("/dev/null"), strPo}, &strOutput), 0)
+        << strOutput.toStdString();
+    EXPECT_EQ(RunTool(QStringLiteral("msgcat"), {QStringLiteral("-o"), QStringLiteral("/dev/null"), strPo}), 0);
+    EXPECT_EQ(RunTool(QStringLiteral("xmllint"), {QStringLiteral("--noout"), strXlf}), 0);
+
+    QList<QByteArray> bytBefore;
+    for (const QString& strFile : LanguageFiles) bytBefore.append(FileOf(strGerman, strFile));
+    ASSERT_EQ(RunTool(QStringLiteral("msgfilter"), {QStringLiteral("-i"), strPo, QStringLiteral("-o"), strEdited, QStringLiteral("sed"),
+                                                 QStringLiteral("s/Notiz/NOTIZ/")}, &strOutput), 0) << strOutput.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(strEdited)) << strOutput.toStdString();
+    ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strEdited, strGerman}, &strOutput), 0) << strOutput.toStdString();
+    for (qsizetype i = 0; i < LanguageFiles.size(); ++i) {
+        QByteArray bytExpected = bytBefore[i];
+        bytExpected.replace("Notiz", "NOTIZ");  // the first one of each text: the samples have no text with two
+        EXPECT_EQ(FileOf(strGerman, LanguageFiles[i]), bytExpected) << LanguageFiles[i].toStdString();
+    }
+    // A target set with an XML tool, with a line break in it, in a file exported after that import.
+    ASSERT_EQ(Lrc({QStringLiteral("export"), QStringLiteral("--force"), strGerman, strXlf}), 0);
+    ASSERT_EQ(RunTool(QStringLiteral("xmlstarlet"),
+                  {QStringLiteral("ed"), QStringLiteral("-L"), QStringLiteral("-N"), QStringLiteral("x=urn:oasis:names:tc:xliff:document:1.2"),
+                   QStringLiteral("-u"), QStringLiteral("//x:file[@original='secondary.lrc']/x:body/x:trans-unit[@id='TXT004']/x:target"),
+                   QStringLiteral("-v"), QStringLiteral("Vor-\ngestern"), strXlf}), 0);
+    const QByteArray bytSecondary = FileOf(strGerman, QStringLiteral("secondary.lrc"));
+    ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strXlf, strGerman}, &strOutput), 0) << strOutput.toStdString();
+    EXPECT_EQ(FileOf(strGerman, QStringLiteral("secondary.lrc")),
+              QByteArray(bytSecondary).replace("TXT004:Gestern\r\n", "TXT004:Vor-\rTXT004:gestern\r\n"));
+    EXPECT_TRUE(strOutput.contains(QStringLiteral("secondary.lrc: 1 entry changed, written"))) << strOutput.toStdString();
+}
+
+// Changed texts go into files of every shape the readers take, and nothing else moves.
+struct udtSplice {
+    const char* File;
+    QByteArray Before;
+    const char* Key;
+    const char* Translation;
+    QByteArray After;
+};
+
+void PrintTo(const udtSplice& u, std::ostream* pobjOut) { *pobjOut << u.File << ' ' << u.Key; }
+
+class ExchangeSplice : public testing::TestWithParam<udtSplice> {};
+
+TEST_P(ExchangeSplice, OnlyTheChangedTextsLinesChange)
+{
+    const udtSplice& u = GetParam();
+    const clsTempDir objDir;
+    objDir.Write(QString::fromLatin1(u.File), u.Before);
+    udtLanguageFolder udtFolder;
+    QStringList strErrors;
+    ASSERT_TRUE(LoadLanguageFolder(objDir.Path(), QStringLiteral("windows-1252"), udtFolder, strErrors));
+    udtExchangeDocument udtDocument;
+    udtDocument.Entries.push_back(Entry(u.File, u.Key, QString::fromUtf8(u.Translation)));
+    const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument);
+    EXPECT_TRUE(udtPlan.NotApplied.empty()) << udtPlan.NotApplied.front().Reason.toStdString();
+    for (const udtImportedFile& udtFile : udtPlan.Files) {
+        if (!udtFile.Path.endsWith(QString::fromLatin1(u.File))) continue;
+        EXPECT_FALSE(udtFile.Refused) << udtFile.Reason.toStdString();
+        EXPECT_EQ(udtFile.Changed, 1);
+        EXPECT_EQ(udtFile.Content, u.After);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ExchangeSplice,
+    testing::Values(
+        udtSplice{"core.lrc", "f.cmdA.0.T:tip\nf.cmdA.0.C:Cap\nf.cmdB.0.T:t2\nf.cmdB.0.C:B\n", "f.cmdB.0.C", "Neu",
+                  "f.cmdA.0.T:tip\nf.cmdA.0.C:Cap\nf.cmdB.0.T:t2\nf.cmdB.0.C:Neu\n"},
+        udtSplice{"core.lrc", "f.lblA.0.T:x\r\nf.lblA.0.C:one\rf.lblA.0.C:two\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n", "f.lblA.0.C",
+                  "a\nb\nc", "f.lblA.0.T:x\r\nf.lblA.0.C:a\rf.lblA.0.C:b\rf.lblA.0.C:c\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n"},
+        udtSplice{"core.lrc", "f.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", "f.cmdA.0.T", "Tipp",
+                  "f.cmdA.0.T:Tipp\r\nf.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
+        udtSplice{"core.lrc", "f.cmdA.0.T:a\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", "f.cmdA.0.C", "Neu\n",
+                  "f.cmdA.0.T:a\r\nf.cmdA.0.C:Neu\rf.cmdA.0.C:\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
+        udtSplice{"core.lrc", "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.007.C:A", "f.cmdA.7.C", "B …",
+                  "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.7.C:B \x85"},
+        udtSplice{"messages.lrc", "MSG005:a\r\nMST005:A\r\nMSG009:b\r\nMST009:B\r\nMSG002:c\r\nMST002:C\r\n", "MSG002", "x\ny",
+                  "MSG005:a\r\nMST005:A\r\nMSG009:x\rMSG009:y\r\nMST009:B\r\nMSG002:c\r\nMST002:C\r\n"},
+        udtSplice{"messages.lrc", "MST001:T\nMSG001:m\rMSG001:n\nMST001:T2\n", "MST001", "Titel",
+                  "MST001:T\nMSG001:m\rMSG001:n\nMST001:Titel\n"},
+        udtSplice{"messages.lrc", "MSG001:m\r\nMSG002:n\r\nMST002:N\r\n", "MST001", "T",
+                  "MSG001:m\r\nMST001:T\r\nMSG002:n\r\nMST002:N\r\n"},
+        udtSplice{"secondary.lrc", "TXT010:a\r\n\r\nHeading\r\nTXT020:b\rTXT020:c\r\nTXT030:d", "TXT002", "e",
+                  "TXT010:a\r\n\r\nHeading\r\nTXT020:e\r\nTXT030:d"},
+        udtSplice{"secondary.lrc", "TXT001:a\r\nTXT002:b", "TXT002", "c\n", "TXT001:a\r\nTXT002:c\rTXT002:"}));
+
+// What the files cannot hold, or the folder does not have, is listed and changes nothing.
+TEST(ExchangeImport, ListsWhatItDoesNotApply)
+{
+    struct udtCase {
+        const char* File;
+        const char* Key;
+        const char* Translation;
+        bool Fuzzy;
+        const char* Reason;
+    };
+    static const udtCase Cases[] = {{"core.lrc", "f.txtName.0.C", "x", false, "no caption line"},
+                                    {"core.lrc", "f.mnuFile.0.T", "x", false, "no tool-tip line"},
+                                    {"core.lrc", "f.cmdA.0.C", " lead", false, "blanks"},
+                                    {"core.lrc", "f.cmdZ.0.C", "x", false, "no such entry"},
+                                    {"messages.lrc", "MST001", "a\nb", false, "line break"},
+                                    {"secondary.lrc", "TXT001", "\xc4\x89", false, "cannot write"},
+                                    {"secondary.lrc", "TXT001", "neu", true, "fuzzy"},
+                                    {"other.lrc", "X", "x", false, "no language file"}};
+    const clsTempDir objDir;
+    objDir.Write(QStringLiteral("core.lrc"), "f.txtName.0.T:t\r\nf.mnuFile.0.C:m\r\nf.cmdA.0.T:a\r\nf.cmdA.0.C:A\r\n");
+    objDir.Write(QStringLiteral("messages.lrc"), "MSG001:m\r\nMST001:t\r\n");
+    objDir.Write(QStringLiteral("secondary.lrc"), "TXT001:s\r\n");
+    udtLanguageFolder udtFolder;
+    QStringList strErrors;
+    ASSERT_TRUE(LoadLanguageFolder(objDir.Path(), QStringLiteral("windows-1252"), udtFolder, strErrors));
+    for (const udtCase& c : Cases) {
+        udtExchangeDocument udtDocument;
+        udtDocument.Entries.push_back(Entry(c.File, c.Key, QString::fromUtf8(c.Translation), c.Fuzzy));
+        const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument);
+        ASSERT_EQ(udtPlan.NotApplied.size(), 1u) << c.Key;
+        EXPECT_TRUE(udtPlan.NotApplied[0].Reason.contains(QLatin1StringView(c.Reason))) << udtPlan.NotApplied[0].Reason.toStdString();
+        EXPECT_FALSE(udtPlan.NotApplied[0].Informational);
+        for (const udtImportedFile& udtFile : udtPlan.Files) EXPECT_EQ(udtFile.Changed, 0) << c.Key;
+    }
+}
+
+// XML reads every CR of a document as LF unless it is a character reference.
+TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
+{
+    udtExchangeDocument udtDocument{QStringLiteral("en"), QStringLiteral("de"), {}};
+    udtDocument.Entries.push_back(Entry("core.lrc", "f.c.0.C", QStringLiteral(" x\r\ny\u00A0"), false, QStringLiteral("a\rb\nc ")));
+    QByteArray bytXml;
+    QString strReason;
+    ASSERT_TRUE(WriteXliff(udtDocument, bytXml, strReason));
+    udtExchangeDocument udtRead;
+    ASSERT_TRUE(ReadXliff(bytXml, udtRead, strReason)) << strReason.toStdString();
+    ASSERT_EQ(udtRead.Entries.size(), 1u);
+    EXPECT_EQ(udtRead.Entries[0].Source, udtDocument.Entries[0].Source);
+    EXPECT_EQ(udtRead.Entries[0].Translation, udtDocument.Entries[0].Translation);
+    EXPECT_EQ(udtRead.TargetLanguage, QStringLiteral("de"));
+}
+
+}  // namespace
