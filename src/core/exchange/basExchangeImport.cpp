@@ -2,7 +2,7 @@
 
 #include "basExchangeText.h"
 #include "basFormatText.h"
-#include "basLineReader.h"
+#include "clsLineReader.h"
 #include "basSafeFile.h"
 
 #include <QHash>
