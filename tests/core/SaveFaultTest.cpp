@@ -1,8 +1,9 @@
 // Every writer of a language file against a failing disk: the write fails at its start, in its
 // middle or at the flush (a file-size limit), the disk is full (a small tmpfs), the folder is
-// read-only, the destination is a folder, the folder is missing. In each case the old file must be
-// byte-identical afterwards, no temporary file may be left, and the writer must report failure with
-// a reason. And a writer killed at any moment leaves the old file or the new one, whole.
+// read-only, the destination is a folder, a FIFO, a device or a symlink loop, the folder is missing.
+// In each case the old file (or node) must be unchanged afterwards, no temporary file may be left,
+// and the writer must report failure with a reason. A writer killed at any moment leaves the old
+// file or the new one, whole; of two writers racing to make one new file, one fails.
 //
 // Each case runs in a child process, so that the file-size limit and the mounts stay there.
 #include "RuntimeFakeForm.h"
@@ -21,6 +22,8 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -30,7 +33,7 @@ using namespace tralyx::test;
 
 namespace {
 
-// Answers the overwrite question with Yes and counts it.
+// Answers the overwrite question (Yes unless told otherwise) and counts it.
 class clsYesDesktop : public clsDesktop {
 public:
     int32_t MsgBox(const QString& pstrPrompt, int32_t, const QString& pstrTitle, const QString&) override
@@ -39,7 +42,7 @@ public:
             ++mlngQuestions;
         else
             ++mlngOthers;
-        return vbYes;
+        return mlngAnswer;
     }
     bool FileDialog(bool, const QString&, QString&) override { return false; }
     bool ChooseFolder(const QString&, QString&) override { return false; }
@@ -47,6 +50,7 @@ public:
     void SetClipboardText(const QString&) override {}
     int32_t mlngQuestions = 0;
     int32_t mlngOthers = 0;
+    int32_t mlngAnswer = vbYes;
 };
 
 // A write of a prepared table to a path: true, or false with the reason.
@@ -132,7 +136,10 @@ const udtWriter Writers[] = {
 
 void PrintTo(const udtWriter& pudtWriter, std::ostream* pobjOut) { *pobjOut << pudtWriter.Name; }
 
-enum class enuFault { LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing };
+enum class enuFault {
+    LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing,
+    DestinationIsFifo, DestinationIsDevice, SymlinkLoop
+};
 
 struct udtFaultCase {
     const char* Name;
@@ -151,6 +158,9 @@ const udtFaultCase FaultCases[] = {
     {"ReadOnlyFolder", enuFault::ReadOnlyFolder, false, true},
     {"DestinationIsFolder", enuFault::DestinationIsFolder, false, false},
     {"FolderMissing", enuFault::FolderMissing, false, false},
+    {"DestinationIsFifo", enuFault::DestinationIsFifo, false, false},
+    {"DestinationIsDevice", enuFault::DestinationIsDevice, false, false},
+    {"SymlinkLoop", enuFault::SymlinkLoop, false, false},
 };
 
 const QByteArray OldContent = "the old file, which must survive\r\n";
@@ -280,7 +290,16 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
         case enuFault::FolderMissing:
             strTarget = strFolder + QStringLiteral("/missing/") + QString::fromLatin1(udtWriter.FileName);
             break;
+        case enuFault::DestinationIsFifo: mkfifo(strTarget.toLocal8Bit().constData(), 0644); break;
+        case enuFault::DestinationIsDevice:
+            // The null device's numbers, made in the test's own folder.
+            if (geteuid() != 0 || mknod(strTarget.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                return "SKIP: making a device node needs root";
+            break;
+        case enuFault::SymlinkLoop: (void)!symlink(udtWriter.FileName, strTarget.toLocal8Bit().constData()); break;
         }
+        struct stat udtNodeBefore {};
+        lstat(strTarget.toLocal8Bit().constData(), &udtNodeBefore);
         const QStringList strBefore = Entries(strFolder);
 
         QString strWhy;
@@ -295,6 +314,10 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
         if (udtCase.Fault == enuFault::DestinationIsFolder)
             Expect(QFileInfo(strTarget).isDir() && clsTempDir::Read(strTarget + QStringLiteral("/inside")) == OldContent,
                    "the folder in the way changed");
+        struct stat udtNodeAfter {};
+        lstat(strTarget.toLocal8Bit().constData(), &udtNodeAfter);
+        Expect(udtNodeAfter.st_mode == udtNodeBefore.st_mode && udtNodeAfter.st_ino == udtNodeBefore.st_ino,
+               "what stood at the destination was replaced");
         Expect(Entries(strFolder) == strBefore, "the folder holds other files now: " + Entries(strFolder).join(u' ').toStdString());
         Expect(objDesktop.mlngOthers == 0, "an unexpected message box was shown");
         const int32_t lngQuestions = udtWriter.AsksToOverwrite && udtCase.HasOldFile ? 1 : 0;
@@ -391,6 +414,64 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveKillTest, ::testing::ValuesIn(Writers),
+                         [](const auto& pudtInfo) { return std::string(pudtInfo.param.Name); });
+
+// ---- Two writers, one new file ---------------------------------------------------------------------
+
+class SaveRaceTest : public ::testing::TestWithParam<udtWriter> {};
+
+// Neither may replace the other's file: only the overwrite question gives leave, and it is answered No.
+TEST_P(SaveRaceTest, OfTwoWritersToANewFileOneFails)
+{
+    const udtWriter& udtWriter = GetParam();
+    clsTempDir objDir;
+    const QString strTarget = objDir.Path(QString::fromLatin1(udtWriter.FileName));
+    const fnWrite fnSave = udtWriter.Prepare(true);
+    clsYesDesktop objDesktop;
+    objDesktop.mlngAnswer = vbNo;
+    InstallDesktop(&objDesktop);
+    int lngLateLosers = 0;  // found the file only when putting theirs in place
+    for (int r = 0; r < 20; ++r) {
+        QFile::remove(strTarget);
+        int fdsGo[2];
+        ASSERT_EQ(pipe(fdsGo), 0);
+        pid_t pids[2];
+        for (pid_t& pid : pids) {
+            if ((pid = fork()) != 0) continue;
+            QString strWhy;
+            char c;
+            if (read(fdsGo[0], &c, 1) != 1) _exit(3);
+            if (fnSave(strTarget, strWhy)) _exit(0);
+            _exit(strWhy.endsWith(QStringLiteral("appeared while it was being written; not replaced")) ? 1
+                  : objDesktop.mlngQuestions == 1                                                   ? 2 : 3);
+        }
+        ASSERT_EQ(write(fdsGo[1], "gg", 2), 2);
+        close(fdsGo[0]);
+        close(fdsGo[1]);
+        int lngExits[4] = {};
+        for (const pid_t pid : pids) {
+            int intStatus = 0;
+            waitpid(pid, &intStatus, 0);
+            ++lngExits[WIFEXITED(intStatus) ? WEXITSTATUS(intStatus) & 3 : 3];
+        }
+        EXPECT_EQ(lngExits[0], 1) << "run " << r << ": both or neither wrote";
+        EXPECT_EQ(lngExits[3], 0) << "run " << r << ": a loser failed for another reason";
+        EXPECT_EQ(Entries(objDir.Path()), QStringList{QString::fromLatin1(udtWriter.FileName)}) << "run " << r;
+        lngLateLosers += lngExits[1];
+    }
+    InstallDesktop(nullptr);
+    std::printf("%s: of 20 races, %d losers found the file when putting theirs in place\n", udtWriter.Name, lngLateLosers);
+}
+
+std::vector<udtWriter> AskingWriters()
+{
+    std::vector<udtWriter> udtAsking;
+    for (const udtWriter& udtOne : Writers)
+        if (udtOne.AsksToOverwrite) udtAsking.push_back(udtOne);
+    return udtAsking;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryAskingWriter, SaveRaceTest, ::testing::ValuesIn(AskingWriters()),
                          [](const auto& pudtInfo) { return std::string(pudtInfo.param.Name); });
 
 }  // namespace
