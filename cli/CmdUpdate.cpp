@@ -108,6 +108,12 @@ int CmdUpdate(const QStringList& pstrArgs)
     }
     if (strFolders.size() != 3)
         return UsageError(QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()));
+    // An empty name would be taken for the root folder.
+    if (strFolders.contains(QString())) return UsageError(QStringLiteral("an empty argument is not a folder name"));
+    if (QFileInfo(strFolders[2]).exists() && !QFileInfo(strFolders[2]).isDir()) {
+        std::fprintf(stderr, "tralyx-lrc update: %s is not a folder; nothing was written\n", qPrintable(strFolders[2]));
+        return 1;
+    }
 
     clsTralyx objStore;
     if (!objStore.SetCodePage(strCodePage)) return UsageError(QStringLiteral("unknown code page '%1'").arg(strCodePage));

@@ -80,7 +80,7 @@ QString clsTralyx::ObjectPath(const ControlTextItem& pudtItem)
     return pudtItem.FormName + u'.' + pudtItem.ControlName + u'.' + QString::number(pudtItem.Index);
 }
 
-void clsTralyx::Fail(int32_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
+void clsTralyx::Fail(int64_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
 
 bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp)
 {
