@@ -29,7 +29,6 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         {"check to a full disk", {"check", "DIR/en/core.lrc"}, {}, true, 1, "cannot write to the standard output: No space left"},
         {"update to a full disk", {"update", "DIR/en", "DIR/en", "DIR/out"}, {}, true, 1, "cannot write to the standard output"},
         {"check ''", {"check", ""}, {}, false, 2, "an empty argument"},
-        {"dump ''", {"dump", ""}, {}, false, 2, "an empty argument"},
         {"write ''", {"write", ""}, CoreDump, false, 2, "an empty argument"},
         {"update into ''", {"update", "DIR/en", "DIR/en", ""}, {}, false, 2, "an empty argument"},
         {"update into a file", {"update", "DIR/en", "DIR/en", "DIR/en/core.lrc"}, {}, false, 1, "core.lrc is not a folder"},
