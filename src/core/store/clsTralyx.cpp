@@ -6,7 +6,6 @@
 #include "basSafeFile.h"
 #include "clsRuntimeError.h"
 
-
 namespace tralyx {
 
 QString udtFileIssue::Text() const
