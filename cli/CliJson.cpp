@@ -110,6 +110,25 @@ QString Position(const QByteArray& pbytText, qsizetype plngOffset)
     return QStringLiteral("line %1, column %2").arg(bytBefore.count('\n') + 1).arg(bytBefore.size() - lngLineStart + 1);
 }
 
+// The first surrogate without its partner, or -1. JSON can spell one ("\ud800"); it is no character,
+// and no code page can write it.
+qsizetype LoneSurrogate(const QString& pstrText)
+{
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const QChar c = pstrText[i];
+        if (c.isHighSurrogate() && i + 1 < pstrText.size() && pstrText[i + 1].isLowSurrogate()) ++i;
+        else if (c.isSurrogate()) return i;
+    }
+    return -1;
+}
+
+QString LoneSurrogateReason(const QString& pstrText, qsizetype plngAt)
+{
+    return QStringLiteral("holds a lone surrogate \\u%1 at character %2, which is not a character")
+        .arg(pstrText[plngAt].unicode(), 4, 16, QLatin1Char('0'))
+        .arg(plngAt + 1);
+}
+
 QString TypeName(const QJsonValue& pvarValue)
 {
     switch (pvarValue.type()) {
@@ -151,7 +170,9 @@ public:
         const QJsonValue varValue = mobjRecord.value(pstrName);
         if (varValue.isUndefined() || !Ok()) return QString();
         if (!varValue.isString()) Fail(pstrName, QStringLiteral("must be a string, not %1").arg(TypeName(varValue)));
-        return varValue.toString();
+        const QString strText = varValue.toString();
+        if (const qsizetype lngAt = LoneSurrogate(strText); lngAt >= 0) Fail(pstrName, LoneSurrogateReason(strText, lngAt));
+        return strText;
     }
 
     QString RequiredText(QLatin1StringView pstrName)
@@ -238,6 +259,22 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
                                               : QStringLiteral("\"records\" must be an array, not %1").arg(TypeName(varRecords));
         return false;
     }
+    // The dump of a failed load holds only the records read before the failure: written, they would
+    // replace the whole table with a part of it.
+    const QJsonValue varSuccess = objRoot.value(QLatin1StringView("success"));
+    if (varSuccess.isBool() && !varSuccess.toBool()) {
+        const QJsonObject objError = objRoot.value(QLatin1StringView("error")).toObject();
+        const qint64 lngLine = objError.value(QLatin1StringView("line")).toInteger();
+        const QString strWhy = objError.value(QLatin1StringView("reason")).toString();
+        pstrReason = QStringLiteral("the dump is of a load that failed (%1), so its records are only the part read before "
+                                    "the failure; nothing was written (remove \"success\": false to write them anyway)")
+                         .arg(lngLine > 0 ? QStringLiteral("line %1: %2").arg(lngLine).arg(strWhy) : strWhy);
+        return false;
+    }
+    if (!varSuccess.isUndefined() && !varSuccess.isBool() && !varSuccess.isNull()) {
+        pstrReason = QStringLiteral("\"success\" must be true or false, not %1").arg(TypeName(varSuccess));
+        return false;
+    }
     const QJsonValue varKind = objRoot.value(QLatin1StringView("kind"));
     pudtOut.Kind.reset();
     if (!varKind.isUndefined() && !varKind.isNull()) {
@@ -298,6 +335,10 @@ bool SetTableFromJson(clsTralyx& pobjStore, enuFileKind penuKind, const QJsonArr
             const QJsonValue varText = pudtRecords[i];
             if (!varText.isString()) {
                 pstrReason = QStringLiteral("records[%1] must be a string, not %2").arg(i).arg(TypeName(varText));
+                return false;
+            }
+            if (const qsizetype lngAt = LoneSurrogate(varText.toString()); lngAt >= 0) {
+                pstrReason = QStringLiteral("records[%1] ").arg(i) + LoneSurrogateReason(varText.toString(), lngAt);
                 return false;
             }
             strTable.append(varText.toString());

@@ -28,7 +28,8 @@ struct udtJsonTable {
 };
 
 // Parses a document. False with a reason that says where ("line 3, column 7: ...") when the text is
-// not JSON, is not an object, or has no "records" array or an unknown "kind".
+// not JSON, is not an object, or has no "records" array or an unknown "kind", and for the dump of
+// a failed load ("success": false), whose records are only a part of the table.
 bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& pstrReason);
 
 // Checks every record against the kind's fields (types, 0 to 255 for Index and Identifier, no

@@ -88,6 +88,11 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             break;
         }
     }
+    // An empty name would be taken for the current or the root folder.
+    if (pudtOut.Operands.contains(QString())) {
+        pstrError = QStringLiteral("an empty argument is not a file name");
+        return false;
+    }
     return true;
 }
 

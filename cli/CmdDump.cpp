@@ -31,11 +31,7 @@ int CmdDump(const QStringList& pstrArgs)
     bool booSuccess = false;
     LoadTable(objStore, *enuKind, strFile, booSuccess);
     const QByteArray bytJson = DumpDocument(objStore, *enuKind, booSuccess);
-    std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
-    if (std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("tralyx-lrc dump: cannot write to the standard output"));
-        return 1;
-    }
+    std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);  // checked as the command ends
     if (!booSuccess) PrintError(IssueText(strFile, objStore.LastError()));
     return booSuccess ? 0 : 1;
 }

@@ -127,6 +127,13 @@ int CmdUpdate(const QStringList& pstrArgs)
     if (strFolders.size() != 3)
         return UsageError(strCommand, QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),
                           UpdateUsage);
+    // An empty name would be taken for the root folder.
+    if (strFolders.contains(QString()))
+        return UsageError(strCommand, QStringLiteral("an empty argument is not a folder name"), UpdateUsage);
+    if (QFileInfo(strFolders[2]).exists() && !QFileInfo(strFolders[2]).isDir()) {
+        std::fprintf(stderr, "tralyx-lrc update: %s is not a folder; nothing was written\n", qPrintable(strFolders[2]));
+        return 1;
+    }
 
     clsTralyx objStore;
     objStore.SetCodePage(udtOptions.CodePage);

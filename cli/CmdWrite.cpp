@@ -3,6 +3,7 @@
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "basFileSystem.h"
 
 #include <QFile>
 #include <cstdio>
@@ -27,8 +28,22 @@ int CmdWrite(const QStringList& pstrArgs)
         PrintError(QStringLiteral("tralyx-lrc write: cannot read the standard input"));
         return 1;
     }
+    // Read in pieces up to the limit of a file: `write < /dev/zero` must end with a reason.
+    QByteArray bytJson;
+    for (QByteArray bytPiece; !(bytPiece = objInput.read(1 << 20)).isEmpty();) {
+        bytJson += bytPiece;
+        if (bytJson.size() > fs::MaxFileSize) {
+            PrintError(QStringLiteral("tralyx-lrc write: the standard input is larger than %1 MiB, too large for a language file")
+                           .arg(fs::MaxFileSize / (1024 * 1024)));
+            return 1;
+        }
+    }
+    if (objInput.error() != QFileDevice::NoError) {
+        PrintError(QStringLiteral("tralyx-lrc write: cannot read the standard input: ") + objInput.errorString());
+        return 1;
+    }
     udtJsonTable udtTable;
-    if (!ParseJsonTable(objInput.readAll(), udtTable, strError)) {
+    if (!ParseJsonTable(bytJson, udtTable, strError)) {
         PrintError(QStringLiteral("tralyx-lrc write: standard input: ") + strError);
         return 1;
     }

@@ -3,7 +3,10 @@
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER\n"
@@ -49,13 +52,34 @@ int main(int argc, char** argv)
         return 0;
     }
     const QString strCommand = strArgs.takeFirst();
-    if (strCommand == u"check") return tralyx::cli::CmdCheck(strArgs);
-    if (strCommand == u"dump") return tralyx::cli::CmdDump(strArgs);
-    if (strCommand == u"write") return tralyx::cli::CmdWrite(strArgs);
-    if (strCommand == u"update") return tralyx::cli::CmdUpdate(strArgs);
-    if (strCommand == u"lint") return tralyx::cli::CmdLint(strArgs);
-    if (strCommand == u"export") return tralyx::cli::CmdExport(strArgs);
-    if (strCommand == u"import") return tralyx::cli::CmdImport(strArgs);
-    std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);
-    return 2;
+    int (*fnCommand)(const QStringList&) = strCommand == u"check"    ? tralyx::cli::CmdCheck
+                                           : strCommand == u"dump"   ? tralyx::cli::CmdDump
+                                           : strCommand == u"write"  ? tralyx::cli::CmdWrite
+                                           : strCommand == u"update" ? tralyx::cli::CmdUpdate
+                                           : strCommand == u"lint"   ? tralyx::cli::CmdLint
+                                           : strCommand == u"export" ? tralyx::cli::CmdExport
+                                           : strCommand == u"import" ? tralyx::cli::CmdImport
+                                                                     : nullptr;
+    if (!fnCommand) {
+        std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);
+        return 2;
+    }
+    int intExit;
+    try {
+        intExit = fnCommand(strArgs);
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fputs("tralyx-lrc: not enough memory\n", stderr);
+        return 1;
+    }
+    // A report that did not reach its reader (a full disk, a closed pipe) is a failure.
+    errno = 0;
+    const bool booFlushed = std::fflush(stdout) == 0;
+    const int lngError = errno;
+    if (!booFlushed || std::ferror(stdout)) {
+        std::fprintf(stderr, "tralyx-lrc %s: cannot write to the standard output: %s\n", qPrintable(strCommand),
+                     !booFlushed && lngError ? std::strerror(lngError) : "write error");
+        return 1;
+    }
+    return intExit;
 }

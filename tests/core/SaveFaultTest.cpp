@@ -1,8 +1,9 @@
 // Every writer of a language file against a failing disk: the write fails at its start, in its
 // middle or at the flush (a file-size limit), the disk is full (a small tmpfs), the folder is
-// read-only, the destination is a folder, the folder is missing. In each case the old file must be
-// byte-identical afterwards, no temporary file may be left, and the writer must report failure with
-// a reason. And a writer killed at any moment leaves the old file or the new one, whole.
+// read-only, the destination is a folder, a FIFO, a device or a symlink loop, the folder is missing.
+// In each case the old file (or node) must be unchanged afterwards, no temporary file may be left,
+// and the writer must report failure with a reason. A writer killed at any moment leaves the old
+// file or the new one, whole; of two writers racing to make one new file, one fails.
 //
 // Each case runs in a child process, so that the file-size limit and the mounts stay there.
 #include "RuntimeFakeForm.h"
@@ -21,6 +22,8 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -30,23 +33,37 @@ using namespace tralyx::test;
 
 namespace {
 
-// Answers every box with Yes, counting the overwrite questions and the others.
+// Answers the overwrite question (Yes unless told otherwise) and counts it.
 class clsYesDesktop : public clsDesktop {
 public:
     int32_t MsgBox(const QString& pstrPrompt, int32_t, const QString& pstrTitle, const QString&) override
     {
-        ++(pstrTitle == "Overwrite file" && pstrPrompt.endsWith("Do you want to overwrite it?") ? mlngQuestions : mlngOthers);
-        return vbYes;
+        if (pstrTitle == QStringLiteral("Overwrite file") && pstrPrompt.endsWith(QStringLiteral("Do you want to overwrite it?")))
+            ++mlngQuestions;
+        else
+            ++mlngOthers;
+        return mlngAnswer;
     }
     bool FileDialog(bool, const QString&, QString&) override { return false; }
     bool ChooseFolder(const QString&, QString&) override { return false; }
     QString ClipboardText() override { return QString(); }
     void SetClipboardText(const QString&) override {}
-    int32_t mlngQuestions = 0, mlngOthers = 0;
+    int32_t mlngQuestions = 0;
+    int32_t mlngOthers = 0;
+    int32_t mlngAnswer = vbYes;
 };
 
 // A write of a prepared table to a path: true, or false with the reason.
 using fnWrite = std::function<bool(const QString& pstrFile, QString& pstrReason)>;
+
+struct udtWriter {
+    const char* Name;
+    const char* FileName;
+    bool AsksToOverwrite;
+    // Builds a table of about 2 KB (small: the write stays in the file's buffer until the flush)
+    // or about 1 MB (large) and returns the write of it.
+    std::function<fnWrite(bool pbooLarge)> Prepare;
+};
 
 QString Filler(qsizetype i, qsizetype plngChars)
 {
@@ -55,71 +72,96 @@ QString Filler(qsizetype i, qsizetype plngChars)
     return s.left(plngChars);
 }
 
-// A table of about 2 KB (small: the write stays in the file's buffer until the flush) or about 1 MB.
-fnWrite StoreWrite(bool pbooLarge, int plngKind)
+fnWrite StoreWrite(std::shared_ptr<clsTralyx> pobjStore, void (clsTralyx::*pfnSave)(const QString&, bool&))
 {
-    auto objStore = std::make_shared<clsTralyx>();
-    QVector<ControlTextItem> udtControls;
-    QVector<MessageItem> udtMessages;
-    QStringList strSecondary;
-    for (qsizetype i = 0; i < (pbooLarge ? 14000 : 20); ++i)
-        udtControls.append({"frmMain", QString("cmdButton%1").arg(i), static_cast<uint8_t>(i % 256), Filler(i, 40), Filler(i, 24)});
-    for (qsizetype i = 0; i < (pbooLarge ? 255 : 20); ++i) {  // at most 255 messages: a large table has long ones
-        QString strMessage = Filler(i, 60);
-        for (int l = 0; l < (pbooLarge ? 50 : 1); ++l) strMessage += "\r\n" + Filler(l, 70);
-        udtMessages.append({static_cast<uint8_t>(i + 1), strMessage, Filler(i, 20)});
-    }
-    for (qsizetype i = 0; i < (pbooLarge ? 20000 : 30); ++i) strSecondary.append(Filler(i, 50));
-    objStore->SetControlTextTable(udtControls);
-    objStore->SetMessageTable(udtMessages);
-    objStore->SetSecondaryTable(strSecondary);
-    return [objStore, plngKind](const QString& pstrFile, QString& pstrReason) {
+    return [pobjStore, pfnSave](const QString& pstrFile, QString& pstrReason) {
         bool booSuccess = false;
-        if (plngKind == 0) objStore->SaveControlText(pstrFile, booSuccess);
-        else if (plngKind == 1) objStore->SaveMessageText(pstrFile, booSuccess);
-        else objStore->SaveSecondaryText(pstrFile, booSuccess);
-        pstrReason = objStore->LastError().Text();
+        ((*pobjStore).*pfnSave)(pstrFile, booSuccess);
+        pstrReason = pobjStore->LastError().Text();
         return booSuccess;
     };
 }
 
-fnWrite HarvestWrite(bool pbooLarge)
-{
-    auto frm = std::make_shared<clsFakeForm>("frmMain");
-    for (qsizetype i = 0; i < (pbooLarge ? 9000 : 12); ++i) {
-        clsFakeControl& ctl = frm->Add(enuControlKind::CommandButton, QString("cmdButton%1").arg(i));
-        ctl.mstrCaption = Filler(i, 40), ctl.mstrToolTip = Filler(i, 24);
-    }
-    return [frm](const QString& pstrFile, QString& pstrReason) {
-        try {
-            WriteFormTextFile(*frm, pstrFile, clsCodePage());
-            return true;
-        } catch (const clsRuntimeError& e) {
-            pstrReason = QString::fromStdString(e.what());
-            return false;
-        }
-    };
-}
-
-struct udtWriter {
-    const char* Name;
-    const char* FileName;
-    bool AsksToOverwrite;
-    std::function<fnWrite(bool pbooLarge)> Prepare;
-};
-
 const udtWriter Writers[] = {
-    {"SaveControlText", "core.lrc", true, [](bool b) { return StoreWrite(b, 0); }},
-    {"SaveMessageText", "messages.lrc", true, [](bool b) { return StoreWrite(b, 1); }},
-    {"SaveSecondaryText", "secondary.lrc", true, [](bool b) { return StoreWrite(b, 2); }},
-    {"BuildFormTextList", "frmMain.LRC", false, HarvestWrite},
+    {"SaveControlText", "core.lrc", true,
+     [](bool pbooLarge) {
+         auto objStore = std::make_shared<clsTralyx>();
+         QVector<ControlTextItem> udtTable;
+         for (qsizetype i = 0; i < (pbooLarge ? 14000 : 20); ++i)
+             udtTable.append({QStringLiteral("frmMain"), QStringLiteral("cmdButton%1").arg(i), static_cast<uint8_t>(i % 256),
+                              Filler(i, 40), Filler(i, 24)});
+         objStore->SetControlTextTable(udtTable);
+         return StoreWrite(objStore, &clsTralyx::SaveControlText);
+     }},
+    {"SaveMessageText", "messages.lrc", true,
+     [](bool pbooLarge) {
+         auto objStore = std::make_shared<clsTralyx>();
+         QVector<MessageItem> udtTable;
+         // A file numbers at most 255 messages: a large table has long ones.
+         for (qsizetype i = 0; i < (pbooLarge ? 255 : 20); ++i) {
+             QString strMessage = Filler(i, 60);
+             for (int l = 0; l < (pbooLarge ? 50 : 1); ++l) strMessage += QStringLiteral("\r\n") + Filler(l, 70);
+             udtTable.append({static_cast<uint8_t>(i + 1), strMessage, Filler(i, 20)});
+         }
+         objStore->SetMessageTable(udtTable);
+         return StoreWrite(objStore, &clsTralyx::SaveMessageText);
+     }},
+    {"SaveSecondaryText", "secondary.lrc", true,
+     [](bool pbooLarge) {
+         auto objStore = std::make_shared<clsTralyx>();
+         QStringList strTable;
+         for (qsizetype i = 0; i < (pbooLarge ? 20000 : 30); ++i) strTable.append(Filler(i, 50));
+         objStore->SetSecondaryTable(strTable);
+         return StoreWrite(objStore, &clsTralyx::SaveSecondaryText);
+     }},
+    {"BuildFormTextList", "frmMain.LRC", false,
+     [](bool pbooLarge) -> fnWrite {
+         auto frm = std::make_shared<clsFakeForm>(QStringLiteral("frmMain"));
+         for (qsizetype i = 0; i < (pbooLarge ? 9000 : 12); ++i) {
+             clsFakeControl& ctl = frm->Add(enuControlKind::CommandButton, QStringLiteral("cmdButton%1").arg(i));
+             ctl.mstrCaption = Filler(i, 40);
+             ctl.mstrToolTip = Filler(i, 24);
+         }
+         return [frm](const QString& pstrFile, QString& pstrReason) {
+             try {
+                 WriteFormTextFile(*frm, pstrFile, clsCodePage());
+                 return true;
+             } catch (const clsRuntimeError& e) {
+                 pstrReason = QString::fromStdString(e.what());
+                 return false;
+             }
+         };
+     }},
 };
 
 void PrintTo(const udtWriter& pudtWriter, std::ostream* pobjOut) { *pobjOut << pudtWriter.Name; }
 
-enum class enuFault { LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing };
-const char* const FaultNames[] = {"LimitAtStart",   "LimitInMiddle",       "LimitAtFlush", "FullDisk",
-                                  "ReadOnlyFolder", "DestinationIsFolder", "FolderMissing"};
+enum class enuFault {
+    LimitAtStart, LimitInMiddle, LimitAtFlush, FullDisk, ReadOnlyFolder, DestinationIsFolder, FolderMissing,
+    DestinationIsFifo, DestinationIsDevice, SymlinkLoop
+};
+
+struct udtFaultCase {
+    const char* Name;
+    enuFault Fault;
+    bool Large;        // table size
+    bool HasOldFile;   // an old file stands at the destination
+};
+
+void PrintTo(const udtFaultCase& pudtCase, std::ostream* pobjOut) { *pobjOut << pudtCase.Name; }
+
+const udtFaultCase FaultCases[] = {
+    {"LimitAtStart", enuFault::LimitAtStart, true, true},
+    {"LimitInMiddle", enuFault::LimitInMiddle, true, true},
+    {"LimitAtFlush", enuFault::LimitAtFlush, false, true},
+    {"FullDisk", enuFault::FullDisk, true, true},
+    {"ReadOnlyFolder", enuFault::ReadOnlyFolder, false, true},
+    {"DestinationIsFolder", enuFault::DestinationIsFolder, false, false},
+    {"FolderMissing", enuFault::FolderMissing, false, false},
+    {"DestinationIsFifo", enuFault::DestinationIsFifo, false, false},
+    {"DestinationIsDevice", enuFault::DestinationIsDevice, false, false},
+    {"SymlinkLoop", enuFault::SymlinkLoop, false, false},
+};
 
 const QByteArray OldContent = "the old file, which must survive\r\n";
 
@@ -128,12 +170,17 @@ QStringList Entries(const QString& pstrFolder)
     return QDir(pstrFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Runs pfnBody in a child and gives back what it said: empty for a pass, "SKIP: why" for a skip,
-// otherwise the failure.
-std::string RunInChild(const std::function<std::string()>& pfnBody)
+// What a child reports back: empty for a pass, "SKIP: why" for a skip, otherwise the failure.
+struct udtChildResult {
+    bool Passed = false;
+    bool Skipped = false;
+    std::string Message;
+};
+
+udtChildResult RunInChild(const std::function<std::string()>& pfnBody)
 {
     int fds[2];
-    if (pipe(fds) != 0) return "pipe failed";
+    if (pipe(fds) != 0) return {false, false, "pipe failed"};
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
@@ -143,69 +190,84 @@ std::string RunInChild(const std::function<std::string()>& pfnBody)
         } catch (const std::exception& e) {
             strOut = std::string("exception: ") + e.what();
         }
-        for (size_t lngDone = 0; lngDone < strOut.size();) {
+        ssize_t lngDone = 0;
+        while (lngDone < static_cast<ssize_t>(strOut.size())) {
             const ssize_t n = write(fds[1], strOut.data() + lngDone, strOut.size() - lngDone);
             if (n <= 0) break;
-            lngDone += static_cast<size_t>(n);
+            lngDone += n;
         }
         _exit(0);
     }
     close(fds[1]);
     std::string strMessage;
     char buf[4096];
-    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) strMessage.append(buf, static_cast<size_t>(n));
+    ssize_t n;
+    while ((n = read(fds[0], buf, sizeof buf)) > 0) strMessage.append(buf, static_cast<size_t>(n));
     close(fds[0]);
     int intStatus = 0;
     waitpid(pid, &intStatus, 0);
-    if (!WIFEXITED(intStatus) || WEXITSTATUS(intStatus) != 0) return "the child died (status " + std::to_string(intStatus) + ") " + strMessage;
-    return strMessage;
+    if (!WIFEXITED(intStatus) || WEXITSTATUS(intStatus) != 0)
+        return {false, false, "the child died (status " + std::to_string(intStatus) + ") " + strMessage};
+    if (strMessage.rfind("SKIP: ", 0) == 0) return {false, true, strMessage.substr(6)};
+    return {strMessage.empty(), false, strMessage};
 }
 
 // A mount namespace of the child's own, so that its mounts vanish with it. False when not allowed.
-bool PrivateMounts() { return unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0; }
+bool PrivateMounts()
+{
+    return unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
 
-class SaveFaultTest : public ::testing::TestWithParam<std::tuple<udtWriter, enuFault>> {};
+void LimitFileSize(qint64 plngBytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG instead of killing
+    const rlimit udtLimit{static_cast<rlim_t>(plngBytes), static_cast<rlim_t>(plngBytes)};
+    setrlimit(RLIMIT_FSIZE, &udtLimit);
+}
+
+class SaveFaultTest : public ::testing::TestWithParam<std::tuple<udtWriter, udtFaultCase>> {};
 
 TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
 {
-    const auto& [udtWriter, enuCase] = GetParam();
-    const bool booLarge = enuCase == enuFault::LimitAtStart || enuCase == enuFault::LimitInMiddle || enuCase == enuFault::FullDisk;
-    const bool booHasOldFile = enuCase != enuFault::DestinationIsFolder && enuCase != enuFault::FolderMissing;
+    const auto& [udtWriter, udtCase] = GetParam();
     clsTempDir objDir;
-    const QString strFolder = objDir.Path("lang"), strName = udtWriter.FileName;
+    const QString strFolder = objDir.Path(QStringLiteral("lang"));
     QDir().mkpath(strFolder);
-    QString strTarget = strFolder + u'/' + strName;
-    const fnWrite fnSave = udtWriter.Prepare(booLarge);
+    QString strTarget = strFolder + u'/' + QString::fromLatin1(udtWriter.FileName);
+    const fnWrite fnSave = udtWriter.Prepare(udtCase.Large);
     clsYesDesktop objDesktop;
     InstallDesktop(&objDesktop);
 
     // The bytes a successful write produces, for the size limits.
     QString strReason;
-    QDir().mkpath(objDir.Path("scratch"));
-    ASSERT_TRUE(fnSave(objDir.Path("scratch/" + strName), strReason)) << strReason.toStdString();
-    const qint64 lngNewSize = QFileInfo(objDir.Path("scratch/" + strName)).size();
-    ASSERT_GT(lngNewSize, booLarge ? 200000 : 1000);
-    ASSERT_TRUE(booLarge || lngNewSize < 16384) << "a small table must fit the write buffer, to fail at the flush";
+    const QString strScratch = objDir.Path(QStringLiteral("scratch"));
+    QDir().mkpath(strScratch);
+    ASSERT_TRUE(fnSave(strScratch + u'/' + QString::fromLatin1(udtWriter.FileName), strReason)) << strReason.toStdString();
+    const qint64 lngNewSize = QFileInfo(strScratch + u'/' + QString::fromLatin1(udtWriter.FileName)).size();
+    ASSERT_GT(lngNewSize, udtCase.Large ? 200000 : 1000);
+    if (!udtCase.Large) {
+        ASSERT_LT(lngNewSize, 16384) << "a small table must fit the write buffer, to fail at the flush";
+    }
 
-    const std::string strResult = RunInChild([&]() -> std::string {
-        const QByteArray bytFolder = strFolder.toLocal8Bit();
-        if (booHasOldFile) objDir.Write("lang/" + strName, OldContent);
-        switch (enuCase) {
+    const udtChildResult udtResult = RunInChild([&]() -> std::string {
+        QStringList strWantedEntries;
+        switch (udtCase.Fault) {
         case enuFault::LimitAtStart:
         case enuFault::LimitInMiddle:
-        case enuFault::LimitAtFlush: {
-            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG instead of killing
-            const rlim_t lngLimit = enuCase == enuFault::LimitAtStart ? 0 : enuCase == enuFault::LimitInMiddle ? lngNewSize / 2 : lngNewSize - 1;
-            const rlimit udtLimit{lngLimit, lngLimit};
-            setrlimit(RLIMIT_FSIZE, &udtLimit);
+        case enuFault::LimitAtFlush:
+            objDir.Write(QStringLiteral("lang/") + QString::fromLatin1(udtWriter.FileName), OldContent);
+            LimitFileSize(udtCase.Fault == enuFault::LimitAtStart    ? 0
+                          : udtCase.Fault == enuFault::LimitInMiddle ? lngNewSize / 2
+                                                                     : lngNewSize - 1);
             break;
-        }
         case enuFault::FullDisk:
-            if (!PrivateMounts() || mount("tmpfs", bytFolder.constData(), "tmpfs", 0, "size=64k") != 0)
+            if (!PrivateMounts() || mount("tmpfs", strFolder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
                 return "SKIP: mounting a small tmpfs is not allowed here";
-            objDir.Write("lang/" + strName, OldContent);
+            objDir.Write(QStringLiteral("lang/") + QString::fromLatin1(udtWriter.FileName), OldContent);
             break;
-        case enuFault::ReadOnlyFolder:
+        case enuFault::ReadOnlyFolder: {
+            objDir.Write(QStringLiteral("lang/") + QString::fromLatin1(udtWriter.FileName), OldContent);
+            const QByteArray bytFolder = strFolder.toLocal8Bit();
             // Permission bits do not stop root: a read-only bind mount does.
             if (geteuid() == 0) {
                 if (!PrivateMounts() || mount(bytFolder.constData(), bytFolder.constData(), nullptr, MS_BIND, nullptr) != 0 ||
@@ -214,12 +276,32 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
             } else if (chmod(bytFolder.constData(), 0555) != 0) {
                 return "SKIP: cannot make the folder read-only";
             }
-            if (QFile objProbe(strFolder + "/probe"); objProbe.open(QIODevice::WriteOnly)) return "SKIP: the read-only folder still takes new files";
+            QFile objProbe(strFolder + QStringLiteral("/probe"));
+            if (objProbe.open(QIODevice::WriteOnly)) {
+                objProbe.remove();
+                return "SKIP: the read-only folder still takes new files";
+            }
             break;
-        case enuFault::DestinationIsFolder: objDir.Write("lang/" + strName + "/inside", OldContent); break;
-        case enuFault::FolderMissing: strTarget = strFolder + "/missing/" + strName; break;
         }
+        case enuFault::DestinationIsFolder:
+            QDir().mkpath(strTarget);
+            objDir.Write(QStringLiteral("lang/") + QString::fromLatin1(udtWriter.FileName) + QStringLiteral("/inside"), OldContent);
+            break;
+        case enuFault::FolderMissing:
+            strTarget = strFolder + QStringLiteral("/missing/") + QString::fromLatin1(udtWriter.FileName);
+            break;
+        case enuFault::DestinationIsFifo: mkfifo(strTarget.toLocal8Bit().constData(), 0644); break;
+        case enuFault::DestinationIsDevice:
+            // The null device's numbers, made in the test's own folder.
+            if (geteuid() != 0 || mknod(strTarget.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                return "SKIP: making a device node needs root";
+            break;
+        case enuFault::SymlinkLoop: (void)!symlink(udtWriter.FileName, strTarget.toLocal8Bit().constData()); break;
+        }
+        struct stat udtNodeBefore {};
+        lstat(strTarget.toLocal8Bit().constData(), &udtNodeBefore);
         const QStringList strBefore = Entries(strFolder);
+
         QString strWhy;
         const bool booSaved = fnSave(strTarget, strWhy);
         std::string strFailures;
@@ -228,28 +310,36 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
         };
         Expect(!booSaved, "the write reported success");
         Expect(!strWhy.isEmpty(), "no reason was given");
-        Expect(!booHasOldFile || clsTempDir::Read(strTarget) == OldContent, "the old file changed");
-        Expect(enuCase != enuFault::DestinationIsFolder || clsTempDir::Read(strTarget + "/inside") == OldContent, "the folder in the way changed");
+        if (udtCase.HasOldFile) Expect(clsTempDir::Read(strTarget) == OldContent, "the old file changed");
+        if (udtCase.Fault == enuFault::DestinationIsFolder)
+            Expect(QFileInfo(strTarget).isDir() && clsTempDir::Read(strTarget + QStringLiteral("/inside")) == OldContent,
+                   "the folder in the way changed");
+        struct stat udtNodeAfter {};
+        lstat(strTarget.toLocal8Bit().constData(), &udtNodeAfter);
+        Expect(udtNodeAfter.st_mode == udtNodeBefore.st_mode && udtNodeAfter.st_ino == udtNodeBefore.st_ino,
+               "what stood at the destination was replaced");
         Expect(Entries(strFolder) == strBefore, "the folder holds other files now: " + Entries(strFolder).join(u' ').toStdString());
         Expect(objDesktop.mlngOthers == 0, "an unexpected message box was shown");
-        const int32_t lngQuestions = udtWriter.AsksToOverwrite && booHasOldFile ? 1 : 0;
-        Expect(objDesktop.mlngQuestions == lngQuestions, "asked to overwrite " + std::to_string(objDesktop.mlngQuestions) + " times");
-        if (enuCase == enuFault::ReadOnlyFolder && geteuid() != 0) chmod(bytFolder.constData(), 0755);
+        const int32_t lngQuestions = udtWriter.AsksToOverwrite && udtCase.HasOldFile ? 1 : 0;
+        Expect(objDesktop.mlngQuestions == lngQuestions,
+               "asked to overwrite " + std::to_string(objDesktop.mlngQuestions) + " times, not " + std::to_string(lngQuestions));
+        if (udtCase.Fault == enuFault::ReadOnlyFolder && geteuid() != 0) chmod(strFolder.toLocal8Bit().constData(), 0755);
         return strFailures.empty() ? std::string() : strFailures + "(reason given: " + strWhy.toStdString() + ")";
     });
     InstallDesktop(nullptr);
-    if (strResult.rfind("SKIP: ", 0) == 0) GTEST_SKIP() << strResult.substr(6);
-    EXPECT_TRUE(strResult.empty()) << strResult;
+    if (udtResult.Skipped) GTEST_SKIP() << udtResult.Message;
+    EXPECT_TRUE(udtResult.Passed) << udtResult.Message;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<udtWriter, udtFaultCase>>& pudtInfo)
+{
+    return std::string(std::get<0>(pudtInfo.param).Name) + "_" + std::get<1>(pudtInfo.param).Name;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveFaultTest,
-                         ::testing::Combine(::testing::ValuesIn(Writers),
-                                            ::testing::Values(enuFault::LimitAtStart, enuFault::LimitInMiddle, enuFault::LimitAtFlush,
-                                                              enuFault::FullDisk, enuFault::ReadOnlyFolder, enuFault::DestinationIsFolder,
-                                                              enuFault::FolderMissing)),
-                         [](const auto& pudtInfo) {
-                             return std::string(std::get<0>(pudtInfo.param).Name) + "_" + FaultNames[int(std::get<1>(pudtInfo.param))];
-                         });
+                         ::testing::Combine(::testing::ValuesIn(Writers), ::testing::ValuesIn(FaultCases)), CaseName);
+
+// ---- Killed while writing -------------------------------------------------------------------------
 
 class SaveKillTest : public ::testing::TestWithParam<udtWriter> {};
 
@@ -257,13 +347,15 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
 {
     const udtWriter& udtWriter = GetParam();
     clsTempDir objDir;
-    const QString strName = udtWriter.FileName, strTarget = objDir.Path("lang/" + strName);
+    const QString strName = QString::fromLatin1(udtWriter.FileName);
+    const QString strTarget = objDir.Path(QStringLiteral("lang/") + strName);
     const fnWrite fnSave = udtWriter.Prepare(true);
     clsYesDesktop objDesktop;
     InstallDesktop(&objDesktop);
+
     QString strReason;
-    ASSERT_TRUE(fnSave(objDir.Path("new-" + strName), strReason)) << strReason.toStdString();
-    const QByteArray bytNew = clsTempDir::Read(objDir.Path("new-" + strName));
+    ASSERT_TRUE(fnSave(objDir.Path(QStringLiteral("new-")) + strName, strReason)) << strReason.toStdString();
+    const QByteArray bytNew = clsTempDir::Read(objDir.Path(QStringLiteral("new-")) + strName);
     const QByteArray bytOld = OldContent.repeated(1000);  // large too, so a torn file would show
 
     // Starts a child that writes the table over the old file, and returns its id once it is about to.
@@ -274,7 +366,8 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
         if (pid == 0) {
             close(fds[0]);
             QString strWhy;
-            if (write(fds[1], "g", 1) != 1) _exit(3);
+            const char c = 'g';
+            if (write(fds[1], &c, 1) != 1) _exit(3);
             _exit(fnSave(strTarget, strWhy) ? 0 : 1);
         }
         close(fds[1]);
@@ -285,7 +378,7 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
     };
 
     // How long one write takes here.
-    objDir.Write("lang/" + strName, bytOld);
+    objDir.Write(QStringLiteral("lang/") + strName, bytOld);
     const auto tStart = std::chrono::steady_clock::now();
     const pid_t pidTimed = StartWriter();
     ASSERT_GT(pidTimed, 0);
@@ -298,8 +391,9 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
     int lngOld = 0, lngNew = 0, lngLeftovers = 0;
     constexpr int Kills = 100;
     for (int k = 0; k < Kills; ++k) {
-        for (const QString& s : Entries(objDir.Path("lang"))) QFile::remove(objDir.Path("lang/" + s));  // no leftovers of the last kill
-        objDir.Write("lang/" + strName, bytOld);
+        // A fresh old file and no leftovers of the last kill.
+        for (const QString& s : Entries(objDir.Path(QStringLiteral("lang")))) QFile::remove(objDir.Path(QStringLiteral("lang/") + s));
+        objDir.Write(QStringLiteral("lang/") + strName, bytOld);
         const pid_t pid = StartWriter();
         ASSERT_GT(pid, 0);
         // Moments spread over the whole write, a few of them after it.
@@ -307,11 +401,12 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
         kill(pid, SIGKILL);
         waitpid(pid, &intStatus, 0);
         const QByteArray bytNow = clsTempDir::Read(strTarget);
-        ASSERT_TRUE(bytNow == bytOld || bytNow == bytNew) << "kill " << k << " left " << bytNow.size() << " bytes, neither the old "
-                                                          << bytOld.size() << " nor the new " << bytNew.size();
+        ASSERT_TRUE(bytNow == bytOld || bytNow == bytNew)
+            << "kill " << k << " after " << lngMicros * k / (Kills - 10) << " us left " << bytNow.size() << " bytes, neither the old "
+            << bytOld.size() << " nor the new " << bytNew.size();
         ++(bytNow == bytOld ? lngOld : lngNew);
         // A killed writer cannot remove its temporary file; the next save does not mind it.
-        if (Entries(objDir.Path("lang")).size() > 1) ++lngLeftovers;
+        if (Entries(objDir.Path(QStringLiteral("lang"))).size() > 1) ++lngLeftovers;
     }
     InstallDesktop(nullptr);
     std::printf("%s: one write takes %lld us; %d kills left the old file, %d the new one, %d a temporary file beside it\n",
@@ -319,6 +414,64 @@ TEST_P(SaveKillTest, KilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveKillTest, ::testing::ValuesIn(Writers),
+                         [](const auto& pudtInfo) { return std::string(pudtInfo.param.Name); });
+
+// ---- Two writers, one new file ---------------------------------------------------------------------
+
+class SaveRaceTest : public ::testing::TestWithParam<udtWriter> {};
+
+// Neither may replace the other's file: only the overwrite question gives leave, and it is answered No.
+TEST_P(SaveRaceTest, OfTwoWritersToANewFileOneFails)
+{
+    const udtWriter& udtWriter = GetParam();
+    clsTempDir objDir;
+    const QString strTarget = objDir.Path(QString::fromLatin1(udtWriter.FileName));
+    const fnWrite fnSave = udtWriter.Prepare(true);
+    clsYesDesktop objDesktop;
+    objDesktop.mlngAnswer = vbNo;
+    InstallDesktop(&objDesktop);
+    int lngLateLosers = 0;  // found the file only when putting theirs in place
+    for (int r = 0; r < 20; ++r) {
+        QFile::remove(strTarget);
+        int fdsGo[2];
+        ASSERT_EQ(pipe(fdsGo), 0);
+        pid_t pids[2];
+        for (pid_t& pid : pids) {
+            if ((pid = fork()) != 0) continue;
+            QString strWhy;
+            char c;
+            if (read(fdsGo[0], &c, 1) != 1) _exit(3);
+            if (fnSave(strTarget, strWhy)) _exit(0);
+            _exit(strWhy.endsWith(QStringLiteral("appeared while it was being written; not replaced")) ? 1
+                  : objDesktop.mlngQuestions == 1                                                   ? 2 : 3);
+        }
+        ASSERT_EQ(write(fdsGo[1], "gg", 2), 2);
+        close(fdsGo[0]);
+        close(fdsGo[1]);
+        int lngExits[4] = {};
+        for (const pid_t pid : pids) {
+            int intStatus = 0;
+            waitpid(pid, &intStatus, 0);
+            ++lngExits[WIFEXITED(intStatus) ? WEXITSTATUS(intStatus) & 3 : 3];
+        }
+        EXPECT_EQ(lngExits[0], 1) << "run " << r << ": both or neither wrote";
+        EXPECT_EQ(lngExits[3], 0) << "run " << r << ": a loser failed for another reason";
+        EXPECT_EQ(Entries(objDir.Path()), QStringList{QString::fromLatin1(udtWriter.FileName)}) << "run " << r;
+        lngLateLosers += lngExits[1];
+    }
+    InstallDesktop(nullptr);
+    std::printf("%s: of 20 races, %d losers found the file when putting theirs in place\n", udtWriter.Name, lngLateLosers);
+}
+
+std::vector<udtWriter> AskingWriters()
+{
+    std::vector<udtWriter> udtAsking;
+    for (const udtWriter& udtOne : Writers)
+        if (udtOne.AsksToOverwrite) udtAsking.push_back(udtOne);
+    return udtAsking;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryAskingWriter, SaveRaceTest, ::testing::ValuesIn(AskingWriters()),
                          [](const auto& pudtInfo) { return std::string(pudtInfo.param.Name); });
 
 }  // namespace

@@ -1,67 +1,23 @@
 #include "basSafeFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "basFileSystem.h"
+
+#include <cstdint>
 
 namespace tralyx {
 
-bool WriteFileAtomically(const QString& pstrFileName, const QByteArray& pbytContent, QString& pstrReason)
+// The readers count lines in 32 bits; a file read whole has fewer lines than bytes.
+static_assert(fs::MaxFileSize < INT32_MAX, "a line number of a file read whole must fit 32 bits");
+
+bool WriteFileAtomically(const QString& pstrFileName, const QByteArray& pbytContent, QString& pstrReason,
+                         bool pbooMayReplace)
 {
-    const QFileInfo objInfo(pstrFileName);
-    if (objInfo.isDir()) {
-        pstrReason = QStringLiteral("%1 is a folder, not a file").arg(pstrFileName);
-        return false;
-    }
-    if (!objInfo.absoluteDir().exists()) {
-        pstrReason = QStringLiteral("the folder %1 does not exist").arg(objInfo.absolutePath());
-        return false;
-    }
-    QSaveFile objFile(pstrFileName);
-    objFile.setDirectWriteFallback(false);
-    if (!objFile.open(QIODevice::WriteOnly)) {
-        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    // Every write and the flush are checked: when the disk fills, commit() alone can report
-    // success and leave an empty file.
-    const bool booWritten = objFile.write(pbytContent) == pbytContent.size() && objFile.flush() &&
-                            objFile.error() == QFileDevice::NoError;
-    if (!booWritten) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
-        objFile.cancelWriting();  // the temporary file goes when objFile does
-        return false;
-    }
-    if (!objFile.commit()) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    return true;
+    return fs::WriteAtomically(pstrFileName, pbytContent, pbooMayReplace, pstrReason);
 }
 
 bool ReadWholeFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
-    const QFileInfo objInfo(pstrFileName);
-    if (objInfo.isDir()) {
-        pstrReason = QStringLiteral("%1 is a folder, not a file").arg(pstrFileName);
-        return false;
-    }
-    QFile objFile(pstrFileName);
-    if (!objFile.exists()) {
-        pstrReason = QStringLiteral("%1 does not exist").arg(pstrFileName);
-        return false;
-    }
-    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
-        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    pbytContent = objFile.readAll();
-    if (objFile.error() != QFileDevice::NoError) {
-        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    return true;
+    return fs::ReadRegularFile(pstrFileName, pbytContent, pstrReason);
 }
 
 }  // namespace tralyx

@@ -2,10 +2,9 @@
 #include "clsTralyx.h"
 
 #include "basDesktop.h"
+#include "basFileSystem.h"
 #include "basSafeFile.h"
 #include "clsRuntimeError.h"
-
-#include <QFileInfo>
 
 namespace tralyx {
 
@@ -82,12 +81,19 @@ QString clsTralyx::ObjectPath(const ControlTextItem& pudtItem)
     return pudtItem.FormName + u'.' + pudtItem.ControlName + u'.' + QString::number(pudtItem.Index);
 }
 
-void clsTralyx::Fail(int32_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
+void clsTralyx::Fail(int64_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }
 
 bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp)
 {
-    const QFileInfo objInfo(pstrFileName);
-    if (objInfo.exists() && !objInfo.isDir()) {
+    // Only a regular file is replaced, and only with leave; anything else fails before the question.
+    QString strReason;
+    const fs::enuPathKind enuKind = fs::KindOfPath(pstrFileName, &strReason);
+    if (enuKind == fs::enuPathKind::Other || enuKind == fs::enuPathKind::Unreachable) {
+        Fail(0, enuKind == fs::enuPathKind::Other ? strReason + QStringLiteral("; not replaced") : strReason);
+        return false;
+    }
+    const bool booMayReplace = enuKind == fs::enuPathKind::Regular;
+    if (booMayReplace) {
         const int32_t lngAnswer =
             MsgBox(QStringLiteral("The file ") + pstrFileName + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"),
                    vbQuestion + vbYesNo, QStringLiteral("Overwrite file"));
@@ -97,8 +103,8 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
             return false;
         }
     }
-    QString strReason;
-    if (!WriteFileAtomically(pstrFileName, pbytContent, strReason)) {
+    // Where nothing stood, nothing may be replaced: a file that appears meanwhile makes this fail.
+    if (!WriteFileAtomically(pstrFileName, pbytContent, strReason, booMayReplace)) {
         Fail(0, strReason);
         return false;
     }

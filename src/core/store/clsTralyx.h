@@ -37,7 +37,7 @@ struct MessageItem {
 // Why a load or save failed (Line 0 when it concerns the file as a whole), or a line that the
 // control-text reader skipped.
 struct udtFileIssue {
-    int32_t Line = 0;
+    int64_t Line = 0;  // wide: a JSON document or a future reader may count past 2^31 lines
     QString Reason;
     bool Declined = false;  // a save that failed only because the overwrite question was answered No
     QString Text() const;  // "line 12: reason", or the reason alone for line 0
@@ -161,7 +161,7 @@ private:
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
     bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
-    void Fail(int32_t plngLine, const QString& pstrReason);
+    void Fail(int64_t plngLine, const QString& pstrReason);
     // Every change of the control-text table goes through here, so that no lookup sees a stale index.
     void ControlTextChanged() noexcept { mobjFormTextIndex.Clear(); }
     void ApplyControlText(clsForm& pfrmContainingForm, clsControl& pctlControl, const ControlTextItem& pudtItem,

@@ -1,0 +1,464 @@
+#include "basFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <new>
+
+#if defined(__linux__) && !defined(TRALYX_PORTABLE_FS)
+#define TRALYX_LINUX_FS 1
+#include <QRandomGenerator>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QSaveFile>
+#endif
+
+namespace tralyx::fs {
+namespace {
+
+QString MissingReason(const QString& pstrPath) { return QStringLiteral("%1 does not exist").arg(pstrPath); }
+QString FolderReason(const QString& pstrPath) { return QStringLiteral("%1 is a folder, not a file").arg(pstrPath); }
+QString TooLargeReason(const QString& pstrPath, qint64 plngSize)
+{
+    return QStringLiteral("%1 is larger than %2 MiB (%3 bytes), too large for a language file")
+        .arg(pstrPath, QString::number(MaxFileSize / (1024 * 1024)), QString::number(plngSize));
+}
+QString AppearedReason(const QString& pstrPath)
+{
+    return QStringLiteral("%1 appeared while it was being written; not replaced").arg(pstrPath);
+}
+QString OutOfMemoryReason(const QString& pstrPath) { return QStringLiteral("not enough memory to read %1").arg(pstrPath); }
+
+}  // namespace
+
+#ifdef TRALYX_LINUX_FS
+
+namespace {
+
+QByteArray Native(const QString& pstrPath) { return QFile::encodeName(pstrPath); }
+QString SystemReason(int plngError) { return QString::fromLocal8Bit(std::strerror(plngError)); }
+
+QString OtherKindReason(const QString& pstrPath, mode_t plngMode)
+{
+    const char* strKind = S_ISFIFO(plngMode)   ? "a FIFO"
+                          : S_ISCHR(plngMode)  ? "a character device"
+                          : S_ISBLK(plngMode)  ? "a block device"
+                          : S_ISSOCK(plngMode) ? "a socket"
+                                               : "of an unknown type";
+    return QStringLiteral("%1 is not a regular file (it is %2)").arg(pstrPath, QLatin1StringView(strKind));
+}
+
+// For a path that failed with ENOTDIR: which part of it is a file where a folder should be.
+QString FileOnTheWayReason(const QString& pstrPath)
+{
+    for (QString strPart = QFileInfo(pstrPath).path(); strPart != u"." && strPart != u"/";) {
+        struct stat udtStat;
+        if (stat(Native(strPart).constData(), &udtStat) == 0 && !S_ISDIR(udtStat.st_mode))
+            return QStringLiteral("%1 is a file, not a folder, so %2 cannot exist").arg(strPart, pstrPath);
+        const QString strUp = QFileInfo(strPart).path();
+        if (strUp == strPart) break;
+        strPart = strUp;
+    }
+    return QStringLiteral("%1: a part of the path is not a folder").arg(pstrPath);
+}
+
+QString LoopReason(const QString& pstrPath)
+{
+    return QStringLiteral("%1: too many levels of symbolic links (is there a symlink loop?)").arg(pstrPath);
+}
+
+// The reason for a failed stat/open of pstrPath, by errno.
+QString PathErrorReason(const QString& pstrPath, int plngError, const char* pstrDoing)
+{
+    switch (plngError) {
+    case ENOENT: return MissingReason(pstrPath);
+    case ELOOP: return LoopReason(pstrPath);
+    case ENOTDIR: return FileOnTheWayReason(pstrPath);
+    default: return QStringLiteral("cannot %1 %2: %3").arg(QLatin1StringView(pstrDoing), pstrPath, SystemReason(plngError));
+    }
+}
+
+// Follows a chain of symlinks to the path that a write replaces. A dangling link names a file to
+// create; a loop fails.
+bool FollowLinks(const QString& pstrPath, QString& pstrTarget, QString& pstrReason)
+{
+    QString strPath = pstrPath;
+    for (int i = 0; i < 40; ++i) {
+        struct stat udtStat;
+        const QByteArray bytPath = Native(strPath);
+        if (lstat(bytPath.constData(), &udtStat) != 0 || !S_ISLNK(udtStat.st_mode)) {
+            pstrTarget = strPath;
+            return true;
+        }
+        char strLink[PATH_MAX];
+        const ssize_t lngSize = readlink(bytPath.constData(), strLink, sizeof strLink);
+        if (lngSize < 0) {
+            pstrTarget = strPath;
+            return true;
+        }
+        const QString strLinked = QFile::decodeName(QByteArray(strLink, lngSize));
+        strPath = strLinked.startsWith(u'/') ? strLinked : QFileInfo(strPath).path() + u'/' + strLinked;
+    }
+    pstrReason = LoopReason(pstrPath);
+    return false;
+}
+
+// Closes the descriptor and removes the named temporary file unless it was committed.
+struct udtTempFile {
+    int Handle = -1;
+    QByteArray Name;  // empty for an unnamed (O_TMPFILE) file
+    ~udtTempFile()
+    {
+        if (Handle >= 0) close(Handle);
+        if (!Name.isEmpty()) unlink(Name.constData());
+    }
+};
+
+// A name beside the file that nothing uses yet: ".core.lrc.tralyx-1a2b3c4d".
+QByteArray TempNameBeside(const QByteArray& pbytFolder, const QString& pstrFileName)
+{
+    return pbytFolder + "/." + Native(pstrFileName) + ".tralyx-" +
+           QByteArray::number(QRandomGenerator::global()->generate(), 16);
+}
+
+// Opens a new file in the folder: unnamed where the file system allows, so that a killed writer
+// leaves nothing behind; created with mode 0666 less the umask, as any new file.
+bool OpenTemp(const QByteArray& pbytFolder, const QString& pstrFileName, udtTempFile& pudtTemp, int& plngError)
+{
+#ifdef O_TMPFILE
+    // Linking it into place goes through /proc; without /proc a named file is used instead.
+    if (access("/proc/self/fd", X_OK) == 0) {
+        pudtTemp.Handle = open(pbytFolder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (pudtTemp.Handle >= 0) return true;
+    }
+#endif
+    for (int i = 0; i < 100; ++i) {
+        const QByteArray bytName = TempNameBeside(pbytFolder, pstrFileName);
+        pudtTemp.Handle = open(bytName.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (pudtTemp.Handle >= 0) {
+            pudtTemp.Name = bytName;
+            return true;
+        }
+        if (errno != EEXIST) break;
+    }
+    plngError = errno;
+    return false;
+}
+
+bool WriteAll(int plngHandle, const QByteArray& pbytContent, int& plngError)
+{
+    const char* pbytNext = pbytContent.constData();
+    qint64 lngLeft = pbytContent.size();
+    while (lngLeft > 0) {
+        const ssize_t lngDone = write(plngHandle, pbytNext, static_cast<size_t>(std::min<qint64>(lngLeft, 1 << 30)));
+        if (lngDone < 0) {
+            if (errno == EINTR) continue;
+            plngError = errno;
+            return false;
+        }
+        pbytNext += lngDone;
+        lngLeft -= lngDone;
+    }
+    // Where the disk fills only at the flush, this is where it shows. EINVAL: syncing unsupported.
+    if (fsync(plngHandle) != 0 && errno != EINVAL) {
+        plngError = errno;
+        return false;
+    }
+    return true;
+}
+
+// Puts the written file in place at pbytTarget. Returns 0 or the errno of the failure.
+int Commit(udtTempFile& pudtTemp, const QByteArray& pbytFolder, const QString& pstrFileName, const QByteArray& pbytTarget,
+           bool pbooMayReplace)
+{
+    if (pudtTemp.Name.isEmpty()) {  // unnamed: give it a name by linking it
+        const QByteArray bytSelf = "/proc/self/fd/" + QByteArray::number(pudtTemp.Handle);
+        if (!pbooMayReplace)
+            return linkat(AT_FDCWD, bytSelf.constData(), AT_FDCWD, pbytTarget.constData(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+        for (int i = 0; i < 100 && pudtTemp.Name.isEmpty(); ++i) {
+            const QByteArray bytName = TempNameBeside(pbytFolder, pstrFileName);
+            if (linkat(AT_FDCWD, bytSelf.constData(), AT_FDCWD, bytName.constData(), AT_SYMLINK_FOLLOW) == 0)
+                pudtTemp.Name = bytName;
+            else if (errno != EEXIST)
+                return errno;
+        }
+        if (pudtTemp.Name.isEmpty()) return EEXIST;
+    }
+    if (pbooMayReplace) {
+        if (rename(pudtTemp.Name.constData(), pbytTarget.constData()) != 0) return errno;
+        pudtTemp.Name.clear();
+        return 0;
+    }
+#ifdef RENAME_NOREPLACE
+    if (renameat2(AT_FDCWD, pudtTemp.Name.constData(), AT_FDCWD, pbytTarget.constData(), RENAME_NOREPLACE) == 0) {
+        pudtTemp.Name.clear();
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+#endif
+    // A hard link fails when the name exists, as atomically; the temporary name then goes.
+    if (link(pudtTemp.Name.constData(), pbytTarget.constData()) == 0) return 0;
+    if (errno != EPERM && errno != ENOTSUP) return errno;
+    // A file system with neither: the check and the rename are two steps here.
+    struct stat udtStat;
+    if (lstat(pbytTarget.constData(), &udtStat) == 0) return EEXIST;
+    if (rename(pudtTemp.Name.constData(), pbytTarget.constData()) != 0) return errno;
+    pudtTemp.Name.clear();
+    return 0;
+}
+
+}  // namespace
+
+enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
+{
+    QString strReason;
+    enuPathKind enuKind;
+    struct stat udtStat;
+    if (stat(Native(pstrPath).constData(), &udtStat) == 0) {
+        enuKind = S_ISREG(udtStat.st_mode) ? enuPathKind::Regular : S_ISDIR(udtStat.st_mode) ? enuPathKind::Folder : enuPathKind::Other;
+        if (enuKind == enuPathKind::Other) strReason = OtherKindReason(pstrPath, udtStat.st_mode);
+    } else if (errno == ENOENT) {
+        enuKind = enuPathKind::Missing;
+    } else {
+        enuKind = enuPathKind::Unreachable;
+        strReason = PathErrorReason(pstrPath, errno, "reach");
+    }
+    if (pstrReason) *pstrReason = strReason;
+    return enuKind;
+}
+
+bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
+{
+    // Judged before the open: opening a device can have effects of its own.
+    switch (KindOfPath(pstrFileName, &pstrReason)) {
+    case enuPathKind::Regular: break;
+    case enuPathKind::Missing: pstrReason = MissingReason(pstrFileName); return false;
+    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
+    default: return false;
+    }
+    // Non-blocking, in case it was swapped for a FIFO since: the check below then fails at once.
+    const int lngHandle = open(Native(pstrFileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (lngHandle < 0) {
+        pstrReason = PathErrorReason(pstrFileName, errno, "open");
+        return false;
+    }
+    struct udtCloser {
+        int Handle;
+        ~udtCloser() { close(Handle); }
+    } objCloser{lngHandle};
+    struct stat udtStat;
+    if (fstat(lngHandle, &udtStat) != 0) {
+        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
+        return false;
+    }
+    if (!S_ISREG(udtStat.st_mode)) {
+        pstrReason = OtherKindReason(pstrFileName, udtStat.st_mode);
+        return false;
+    }
+    if (udtStat.st_size > MaxFileSize) {
+        pstrReason = TooLargeReason(pstrFileName, udtStat.st_size);
+        return false;
+    }
+    try {
+        // One byte more than the size, so that the end shows in one read; files that report no size
+        // (as in /proc) or grow while read are read on until their end.
+        QByteArray bytContent;
+        bytContent.resize(static_cast<qsizetype>(udtStat.st_size) + 1);
+        qint64 lngHave = 0;
+        for (;;) {
+            if (lngHave == bytContent.size())
+                bytContent.resize(static_cast<qsizetype>(std::min(std::max<qint64>(lngHave * 2, 65536), MaxFileSize + 1)));
+            const ssize_t lngRead = read(lngHandle, bytContent.data() + lngHave, static_cast<size_t>(bytContent.size() - lngHave));
+            if (lngRead < 0) {
+                if (errno == EINTR) continue;
+                pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
+                return false;
+            }
+            if (lngRead == 0) break;
+            lngHave += lngRead;
+            if (lngHave > MaxFileSize) {
+                pstrReason = TooLargeReason(pstrFileName, lngHave);
+                return false;
+            }
+        }
+        bytContent.truncate(static_cast<qsizetype>(lngHave));
+        pbytContent = std::move(bytContent);
+    } catch (const std::bad_alloc&) {
+        pstrReason = OutOfMemoryReason(pstrFileName);
+        return false;
+    }
+    return true;
+}
+
+bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason)
+{
+    if (pstrFileName.isEmpty()) {
+        pstrReason = QStringLiteral("no file name given");
+        return false;
+    }
+    QString strTarget;
+    if (!FollowLinks(pstrFileName, strTarget, pstrReason)) return false;
+    const QByteArray bytTarget = Native(strTarget);
+
+    struct stat udtOld;
+    const bool booHasOld = lstat(bytTarget.constData(), &udtOld) == 0;
+    if (booHasOld && S_ISDIR(udtOld.st_mode)) {
+        pstrReason = FolderReason(pstrFileName);
+        return false;
+    }
+    if (booHasOld && !S_ISREG(udtOld.st_mode)) {
+        pstrReason = OtherKindReason(pstrFileName, udtOld.st_mode) + QStringLiteral("; not replaced");
+        return false;
+    }
+    if (!booHasOld && errno != ENOENT) {
+        pstrReason = errno == ENOTDIR ? FileOnTheWayReason(pstrFileName)
+                                      : QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+        return false;
+    }
+    const QFileInfo objTarget(strTarget);
+    const QByteArray bytFolder = Native(objTarget.path());
+    struct stat udtFolder;
+    if (stat(bytFolder.constData(), &udtFolder) != 0) {
+        pstrReason = errno == ENOENT ? QStringLiteral("the folder %1 does not exist").arg(objTarget.absolutePath())
+                     : errno == ENOTDIR ? FileOnTheWayReason(strTarget)
+                                        : QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+        return false;
+    }
+    if (!S_ISDIR(udtFolder.st_mode)) {
+        pstrReason = FileOnTheWayReason(strTarget);
+        return false;
+    }
+
+    udtTempFile udtTemp;
+    int lngError = 0;
+    if (!OpenTemp(bytFolder, objTarget.fileName(), udtTemp, lngError)) {
+        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, SystemReason(lngError));
+        return false;
+    }
+    if (booHasOld) {
+        // The owner first: changing it clears the set-id bits that the mode then restores. Only root
+        // may give a file away; a member of the file's group may still keep the group.
+        if ((udtOld.st_uid != geteuid() || udtOld.st_gid != getegid()) &&
+            fchown(udtTemp.Handle, udtOld.st_uid, udtOld.st_gid) != 0)
+            (void)!fchown(udtTemp.Handle, static_cast<uid_t>(-1), udtOld.st_gid);
+        fchmod(udtTemp.Handle, udtOld.st_mode & 07777);
+    }
+    if (!WriteAll(udtTemp.Handle, pbytContent, lngError)) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
+        return false;
+    }
+    lngError = Commit(udtTemp, bytFolder, objTarget.fileName(), bytTarget, pbooMayReplace);
+    if (lngError == EEXIST) {
+        pstrReason = AppearedReason(pstrFileName);
+        return false;
+    }
+    if (lngError != 0) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
+        return false;
+    }
+    return true;
+}
+
+#else  // the portable fallback: Qt's files
+
+enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
+{
+    const QFileInfo objInfo(pstrPath);
+    QString strReason;
+    enuPathKind enuKind = enuPathKind::Missing;
+    if (objInfo.isDir()) {
+        enuKind = enuPathKind::Folder;
+    } else if (objInfo.isFile()) {
+        enuKind = enuPathKind::Regular;
+    } else if (objInfo.exists()) {
+        enuKind = enuPathKind::Other;
+        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+    }
+    if (pstrReason) *pstrReason = strReason;
+    return enuKind;
+}
+
+bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
+{
+    switch (KindOfPath(pstrFileName, &pstrReason)) {
+    case enuPathKind::Regular: break;
+    case enuPathKind::Missing: pstrReason = MissingReason(pstrFileName); return false;
+    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
+    default: return false;
+    }
+    QFile objFile(pstrFileName);
+    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
+        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    if (objFile.size() > MaxFileSize) {
+        pstrReason = TooLargeReason(pstrFileName, objFile.size());
+        return false;
+    }
+    try {
+        pbytContent = objFile.readAll();
+    } catch (const std::bad_alloc&) {
+        pstrReason = OutOfMemoryReason(pstrFileName);
+        return false;
+    }
+    if (objFile.error() != QFileDevice::NoError) {
+        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason)
+{
+    if (pstrFileName.isEmpty()) {
+        pstrReason = QStringLiteral("no file name given");
+        return false;
+    }
+    const QFileInfo objInfo(pstrFileName);
+    switch (KindOfPath(pstrFileName, &pstrReason)) {
+    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
+    case enuPathKind::Other: pstrReason += QStringLiteral("; not replaced"); return false;
+    default: break;
+    }
+    if (!objInfo.absoluteDir().exists()) {
+        pstrReason = QStringLiteral("the folder %1 does not exist").arg(objInfo.absolutePath());
+        return false;
+    }
+    QSaveFile objFile(pstrFileName);
+    objFile.setDirectWriteFallback(false);
+    if (!objFile.open(QIODevice::WriteOnly)) {
+        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    // Every write and the flush are checked: when the disk fills, commit() alone can report
+    // success and leave an empty file.
+    const bool booWritten = objFile.write(pbytContent) == pbytContent.size() && objFile.flush() &&
+                            objFile.error() == QFileDevice::NoError;
+    if (!booWritten) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        objFile.cancelWriting();
+        return false;
+    }
+    // Without a no-replace step here, the check comes as late as it can.
+    if (!pbooMayReplace && QFileInfo::exists(pstrFileName)) {
+        pstrReason = AppearedReason(pstrFileName);
+        objFile.cancelWriting();
+        return false;
+    }
+    if (!objFile.commit()) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
+}
+
+#endif
+
+}  // namespace tralyx::fs

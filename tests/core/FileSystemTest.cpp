@@ -1,0 +1,87 @@
+// Reading and replacing files through symlinks, past the size limit, and what a replace keeps.
+#include "TempDir.h"
+#include "basFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tralyx;
+using tralyx::test::clsTempDir;
+
+namespace {
+
+enum class enuSetup { LinkToFile, DanglingLink, LinkLoop, Huge };
+
+struct udtCase {
+    const char* Name;
+    enuSetup Setup;      // at dir/f; a link names dir/real
+    const char* Reason;  // of the read and the write; empty: both succeed
+    const char* WrittenTo;
+};
+
+TEST(FileSystemTest, ReadAndReplaceFollowLinksAndRefuseLoopsAndHugeFiles)
+{
+    const udtCase udtCases[] = {
+        {"link: its file is read and replaced", enuSetup::LinkToFile, "", "real"},
+        {"dangling link: missing, and its file is made", enuSetup::DanglingLink, "f does not exist", "real"},
+        {"link loop", enuSetup::LinkLoop, "symlink loop", ""},
+        {"too large to read", enuSetup::Huge, "f is larger than 512 MiB", "f"},
+    };
+    for (const udtCase& c : udtCases) {
+        clsTempDir objDir;
+        const QString strPath = objDir.Path(QStringLiteral("f"));
+        const QByteArray bytPath = QFile::encodeName(strPath);
+        if (c.Setup != enuSetup::DanglingLink) objDir.Write(QString::fromLatin1(c.Setup == enuSetup::Huge ? "f" : "real"), "old");
+        if (c.Setup == enuSetup::LinkToFile || c.Setup == enuSetup::DanglingLink) (void)!symlink("real", bytPath.constData());
+        if (c.Setup == enuSetup::LinkLoop) (void)!symlink("f", bytPath.constData());
+        if (c.Setup == enuSetup::Huge) QFile::resize(strPath, fs::MaxFileSize + 1);  // sparse: costs no disk
+
+        QByteArray bytRead;
+        QString strReason;
+        const bool booRead = fs::ReadRegularFile(strPath, bytRead, strReason);
+        EXPECT_EQ(booRead, !*c.Reason) << c.Name;
+        EXPECT_EQ(bytRead, booRead ? "old" : "") << c.Name;
+        EXPECT_TRUE(strReason.contains(QLatin1StringView(c.Reason))) << c.Name << ": " << strReason.toStdString();
+
+        strReason.clear();
+        const bool booWritten = fs::WriteAtomically(strPath, "new", true, strReason);
+        EXPECT_EQ(booWritten, *c.WrittenTo != 0) << c.Name << ": " << strReason.toStdString();
+        if (booWritten) EXPECT_EQ(clsTempDir::Read(objDir.Path(QLatin1StringView(c.WrittenTo))), "new") << c.Name;
+        else EXPECT_TRUE(strReason.contains(QLatin1StringView(c.Reason))) << c.Name << ": " << strReason.toStdString();
+        struct stat udtStat;
+        ASSERT_EQ(lstat(bytPath.constData(), &udtStat), 0) << c.Name;
+        EXPECT_EQ(S_ISLNK(udtStat.st_mode), c.Setup != enuSetup::Huge) << c.Name;
+    }
+}
+
+TEST(FileSystemTest, ReplaceKeepsModeAndOwnerAndNoReplaceNeverReplaces)
+{
+    clsTempDir objDir;
+    const QString strPath = objDir.Write(QStringLiteral("f"), "old");
+    const QByteArray bytPath = QFile::encodeName(strPath);
+    ASSERT_EQ(chmod(bytPath.constData(), 0604), 0);
+    QString strReason;
+    EXPECT_FALSE(fs::WriteAtomically(strPath, "new", false, strReason));
+    EXPECT_EQ(strReason, strPath + QStringLiteral(" appeared while it was being written; not replaced"));
+    EXPECT_EQ(clsTempDir::Read(strPath), "old");
+
+    // Only root can give a file away; others check the mode alone.
+    const bool booRoot = geteuid() == 0;
+    if (booRoot) {
+        ASSERT_EQ(chown(bytPath.constData(), 4321, 4322), 0);
+    }
+    ASSERT_TRUE(fs::WriteAtomically(strPath, "new", true, strReason)) << strReason.toStdString();
+    struct stat udtStat;
+    ASSERT_EQ(stat(bytPath.constData(), &udtStat), 0);
+    EXPECT_EQ(udtStat.st_mode & 07777, 0604u);
+    if (booRoot) {
+        EXPECT_EQ(udtStat.st_uid, 4321u);
+        EXPECT_EQ(udtStat.st_gid, 4322u);
+    }
+    EXPECT_EQ(QDir(objDir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"f"});
+}
+
+}  // namespace
