@@ -13,7 +13,10 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
     };
     static const udtKnown Known[] = {{QLatin1StringView("--code-page"), optCodePage, true},
                                      {QLatin1StringView("--kind"), optKind, true},
-                                     {QLatin1StringView("--force"), optForce, false}};
+                                     {QLatin1StringView("--force"), optForce, false},
+                                     {QLatin1StringView("--dry-run"), optDryRun, false},
+                                     {QLatin1StringView("--json"), optJson, false},
+                                     {QLatin1StringView("--source"), optSource, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -69,6 +72,15 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             }
             break;
         case optForce: pudtOut.Force = true; break;
+        case optDryRun: pudtOut.DryRun = true; break;
+        case optJson: pudtOut.Json = true; break;
+        case optSource:
+            if (strValue.isEmpty()) {
+                pstrError = QStringLiteral("--source needs a folder");
+                return false;
+            }
+            pudtOut.Source = strValue;
+            break;
         }
     }
     return true;

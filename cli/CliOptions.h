@@ -14,6 +14,9 @@ enum CliOption : uint32_t {
     optCodePage = 1,  // --code-page NAME
     optKind = 2,      // --kind core|messages|secondary
     optForce = 4,     // --force
+    optDryRun = 8,    // --dry-run
+    optJson = 16,     // --json
+    optSource = 32,   // --source DIR
 };
 
 struct udtCliOptions {
@@ -21,6 +24,9 @@ struct udtCliOptions {
     QString CodePage = QString::fromLatin1(clsCodePage::DefaultName);
     std::optional<enuFileKind> Kind;
     bool Force = false;
+    bool DryRun = false;
+    bool Json = false;
+    QString Source;  // empty when not given
     bool Help = false;  // --help or -h, which every command takes
 };
 

@@ -1,7 +1,9 @@
 // tralyx-lrc update OLD NEW DEST: the update merge of the three language files, without a window,
 // for build pipelines.
+#include "CliDesktop.h"
+#include "CliJson.h"
+#include "CliOptions.h"
 #include "Commands.h"
-#include "basDesktop.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
 
@@ -13,40 +15,14 @@ namespace tralyx::cli {
 namespace {
 
 const char* const UpdateUsage =
-    "usage: tralyx-lrc update OLD NEW DEST [--force] [--dry-run] [--code-page NAME]\n"
+    "usage: tralyx-lrc update OLD NEW DEST [--force] [--dry-run] [--json] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
     "  of the new release's folder NEW into DEST: entries the old files already had keep their text.\n"
     "  --force          overwrite files that already exist in DEST (otherwise they are left alone)\n"
     "  --dry-run        write nothing; report what would happen\n"
+    "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"
     "  --code-page NAME the code page of the files (default windows-1252)\n"
-    "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.\n";
-
-// The store asks before overwriting a file: --force answers Yes, otherwise No. Its only other box,
-// the control-text reader's for a skipped line, is answered silently: the report lists those lines.
-class clsCliDesktop : public clsDesktop {
-public:
-    explicit clsCliDesktop(bool pbooForce) : mbooForce(pbooForce) { InstallDesktop(this); }
-    ~clsCliDesktop() override { InstallDesktop(nullptr); }
-
-    int32_t MsgBox(const QString&, int32_t plngStyle, const QString& pstrTitle, const QString&) override
-    {
-        if (pstrTitle == u"Overwrite file") return mbooForce ? vbYes : vbNo;
-        return (plngStyle & 7) == vbYesNo ? vbNo : (plngStyle & 7) == vbOKOnly ? vbOK : vbCancel;
-    }
-    bool FileDialog(bool, const QString&, QString&) override { return false; }
-    bool ChooseFolder(const QString&, QString&) override { return false; }
-    QString ClipboardText() override { return QString(); }
-    void SetClipboardText(const QString&) override {}
-
-private:
-    bool mbooForce;
-};
-
-int UsageError(const QString& pstrWhat)
-{
-    std::fprintf(stderr, "tralyx-lrc update: %s\n%s", qPrintable(pstrWhat), UpdateUsage);
-    return 2;
-}
+    "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.";
 
 // A dry run's first line: what the write would do, judged without writing. False when the file
 // would not be written.
@@ -73,67 +49,115 @@ bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& 
     return true;
 }
 
+const char* OutcomeName(enuUpdateOutcome penuOutcome)
+{
+    switch (penuOutcome) {
+    case enuUpdateOutcome::Written: return "written";
+    case enuUpdateOutcome::Merged: return "merged";
+    case enuUpdateOutcome::NotMerged: return "not merged";
+    case enuUpdateOutcome::NotWritten: break;
+    }
+    return "not written";
+}
+
+// {"files": [{"file", "destination", "outcome", "summary", "error", "kept", "new": [{"entry",
+// "text"}], "dropped": [{"entry", "text", "duplicate"}], "warnings": [...]}]}
+QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStringList& pstrSummaries)
+{
+    QByteArray bytOut("{\"files\": [");
+    const auto Field = [&bytOut](const char* pstrName, QStringView pstrValue) {
+        bytOut += ", \"";
+        bytOut += pstrName;
+        bytOut += "\": ";
+        AppendJsonString(bytOut, pstrValue);
+    };
+    for (qsizetype f = 0; f < pudtReports.size(); ++f) {
+        const udtUpdateReport& udtReport = pudtReports[f];
+        bytOut += f ? ",\n  {\"file\": " : "\n  {\"file\": ";
+        AppendJsonString(bytOut, udtReport.FileName);
+        Field("destination", udtReport.DestinationFile);
+        Field("outcome", QString::fromLatin1(OutcomeName(udtReport.Outcome)));
+        Field("summary", pstrSummaries[f]);
+        bytOut += ", \"error\": ";
+        if (udtReport.FailedFile.isEmpty()) {
+            bytOut += "null";
+        } else {
+            bytOut += "{\"file\": ";
+            AppendJsonString(bytOut, udtReport.FailedFile);
+            bytOut += ", \"line\": " + QByteArray::number(udtReport.Issue.Line);
+            Field("reason", udtReport.Issue.Reason);
+            bytOut += '}';
+        }
+        bytOut += ", \"kept\": " + QByteArray::number(udtReport.KeptFromOld) + ",\n   \"new\": [";
+        for (qsizetype i = 0; i < udtReport.TakenNew.size(); ++i) {
+            bytOut += i ? ",\n    {\"entry\": " : "\n    {\"entry\": ";
+            AppendJsonString(bytOut, udtReport.TakenNew[i].Key);
+            Field("text", udtReport.TakenNew[i].Text);
+            bytOut += '}';
+        }
+        bytOut += "],\n   \"dropped\": [";
+        for (qsizetype i = 0; i < udtReport.Dropped.size(); ++i) {
+            bytOut += i ? ",\n    {\"entry\": " : "\n    {\"entry\": ";
+            AppendJsonString(bytOut, udtReport.Dropped[i].Key);
+            Field("text", udtReport.Dropped[i].Text);
+            bytOut += udtReport.Dropped[i].Duplicate ? ", \"duplicate\": true}" : ", \"duplicate\": false}";
+        }
+        bytOut += "],\n   \"warnings\": [";
+        for (qsizetype i = 0; i < udtReport.Warnings.size(); ++i) {
+            if (i) bytOut += ", ";
+            AppendJsonString(bytOut, udtReport.Warnings[i]);
+        }
+        bytOut += "]}";
+    }
+    bytOut += "\n]}";
+    return bytOut;
+}
+
 }  // namespace
 
 int CmdUpdate(const QStringList& pstrArgs)
 {
-    bool booForce = false, booDryRun = false;
-    QString strCodePage = QString::fromLatin1(clsCodePage::DefaultName);
-    QStringList strFolders;
-    bool booOptionsEnded = false;  // after "--", a folder may begin with "-"
-    for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
-        const QString& strArg = pstrArgs[i];
-        if (booOptionsEnded || !strArg.startsWith(u'-') || strArg == u"-") {
-            strFolders.append(strArg);
-        } else if (strArg == u"--") {
-            booOptionsEnded = true;
-        } else if (strArg == u"--help" || strArg == u"-h") {
-            std::fputs(UpdateUsage, stdout);
-            return 0;
-        } else if (strArg == u"--force") {
-            booForce = true;
-        } else if (strArg == u"--dry-run") {
-            booDryRun = true;
-        } else if (strArg == u"--code-page" || strArg.startsWith(QStringLiteral("--code-page="))) {
-            if (strArg.contains(u'=')) {
-                strCodePage = strArg.section(u'=', 1);
-            } else if (++i < pstrArgs.size()) {
-                strCodePage = pstrArgs[i];
-            } else {
-                return UsageError(QStringLiteral("--code-page needs a name"));
-            }
-        } else {
-            return UsageError(QStringLiteral("unknown option '%1'").arg(strArg));
-        }
-    }
+    udtCliOptions udtOptions;
+    QString strError;
+    const QString strCommand = QStringLiteral("update");
+    if (!ParseCliOptions(pstrArgs, optForce | optDryRun | optJson | optCodePage, udtOptions, strError))
+        return UsageError(strCommand, strError, UpdateUsage);
+    if (udtOptions.Help) return UsageHelp(UpdateUsage);
+    const QStringList& strFolders = udtOptions.Operands;
     if (strFolders.size() != 3)
-        return UsageError(QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()));
+        return UsageError(strCommand, QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),
+                          UpdateUsage);
 
     clsTralyx objStore;
-    if (!objStore.SetCodePage(strCodePage)) return UsageError(QStringLiteral("unknown code page '%1'").arg(strCodePage));
-    clsCliDesktop objDesktop(booForce);
+    objStore.SetCodePage(udtOptions.CodePage);
+    const clsCliDesktop objDesktop(udtOptions.Force);
 
     const QString &strOld = strFolders[0], &strNew = strFolders[1], &strDestination = strFolders[2];
-    const bool booWrite = !booDryRun;
+    const bool booWrite = !udtOptions.DryRun;
     const QVector<udtUpdateReport> udtReports{objStore.UpdateControlText(strOld, strNew, strDestination, booWrite),
                                               objStore.UpdateMessages(strOld, strNew, strDestination, booWrite),
                                               objStore.UpdateSecondaryText(strOld, strNew, strDestination, booWrite)};
     bool booAllWell = true;
+    QStringList strSummaries, strTexts;
     for (const udtUpdateReport& udtReport : udtReports) {
-        QString strText = udtReport.Text();
+        QString strSummary = udtReport.Summary();
         if (udtReport.Outcome == enuUpdateOutcome::Merged) {
-            QString strFirstLine;
-            booAllWell = DescribeDryRun(udtReport, booForce, strFirstLine) && booAllWell;
-            const QString strRest = strText.section(u'\n', 1);
-            strText = strRest.isEmpty() ? strFirstLine : strFirstLine + u'\n' + strRest;
+            booAllWell = DescribeDryRun(udtReport, udtOptions.Force, strSummary) && booAllWell;
         } else {
             booAllWell = udtReport.Written() && booAllWell;
-            if (udtReport.Issue.Declined) {
-                const qsizetype lngEnd = strText.indexOf(u'\n');
-                strText.insert(lngEnd < 0 ? strText.size() : lngEnd, QStringLiteral(" (--force overwrites it)"));
-            }
+            if (udtReport.Issue.Declined) strSummary += QStringLiteral(" (--force overwrites it)");
         }
-        std::printf("%s\n", qPrintable(strText));
+        strSummaries.append(strSummary);
+        if (!udtOptions.Json) {
+            const QString strRest = udtReport.Text().section(u'\n', 1);
+            strTexts.append(strRest.isEmpty() ? strSummary : strSummary + u'\n' + strRest);
+        }
+    }
+    if (udtOptions.Json) {
+        const QByteArray bytJson = JsonReports(udtReports, strSummaries) + '\n';
+        std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
+    } else {
+        for (const QString& strText : strTexts) PrintOutput(strText);
     }
     return booAllWell ? 0 : 1;
 }

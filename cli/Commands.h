@@ -9,5 +9,6 @@ int CmdCheck(const QStringList& pstrArgs);
 int CmdDump(const QStringList& pstrArgs);
 int CmdWrite(const QStringList& pstrArgs);
 int CmdUpdate(const QStringList& pstrArgs);
+int CmdLint(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

@@ -68,6 +68,7 @@ void CheckControlTextMerge(const QVector<ControlTextItem>& udtNew, const QVector
     }
     Check(udtReport.KeptFromOld == lngKept && udtReport.TakenFromNew == udtNew.size() - lngKept,
           "the report's counts are wrong" + Counts(udtReport));
+    Check(udtReport.TakenNew.size() == udtReport.TakenFromNew, "the entries taken new are not all named");
 
     // Every old entry that the result does not carry is reported, in old-table order, and no other.
     qsizetype k = 0;
@@ -109,8 +110,9 @@ void CheckPositionalMerge(const TTable& udtNew, const TTable& udtOld,
           "the report's counts are wrong" + Counts(udtReport));
     Check(udtReport.Dropped.size() == udtOld.size() - lngKept, "old entries beyond the new table are not all reported");
     for (qsizetype k = 0; k < udtReport.Dropped.size(); ++k)
-        Check(udtReport.Dropped[k].Position == lngKept + k && udtReport.Dropped[k].Key.isEmpty(),
-              "a dropped entry is reported at the wrong position");
+        Check(udtReport.Dropped[k].Position == lngKept + k && !udtReport.Dropped[k].Key.isEmpty(),
+              "a dropped entry is reported at the wrong position or without its id");
+    Check(udtReport.TakenNew.size() == udtReport.TakenFromNew, "the entries taken new are not all named");
     TTable udtInPlace = udtOld;
     pfnMerge(udtNew, udtInPlace, udtInPlace, udtReport);
     Check(udtInPlace == udtResult, "merging into the old table gives another result");

@@ -319,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
                         R"({"records": [{"FormName": "f", "ControlName": "c", "Index": 0, "Caption": "Жук"}]})", {},
                         "windows-1252 cannot write the characters 'Жук'"},
         udtBadInputCase{"TitleWithALineBreak", "messages.lrc", R"({"records": [{"Title": "a\nb"}]})", {},
-                        "message 1: a title cannot hold a line break"}),
+                        "MST001: a title cannot hold a line break"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(CliWriteTest, RefusesMoreMessagesThanAFileCanNumber)

@@ -98,13 +98,13 @@ TEST_F(UpdateTest, WritesEachMergedFileByteForByte)
         EXPECT_TRUE(udtReports[i].Written()) << udtReports[i].Summary().toStdString();
         EXPECT_EQ(udtReports[i].DestinationFile, File("dest", FileNames[i]));
     }
-    // The closing box says so, and its details name what was dropped (the merge's own counts are
-    // tested with the merge).
+    // The closing box says so, and its details name what was dropped by the file's own ids (the
+    // merge's own counts are tested with the merge).
     const udtUpdateMessage udtMessage = UpdateMessage(udtReports);
     EXPECT_EQ(udtMessage.Prompt.toStdString(), "Completed!");
     EXPECT_EQ(udtMessage.Style, vbInformation);
     EXPECT_TRUE(udtMessage.Details.contains(QStringLiteral("frmMain.cmdGone.0 \"Parti\"")));
-    EXPECT_TRUE(udtMessage.Details.contains(QStringLiteral("position 2 \"Trois\"")));
+    EXPECT_TRUE(udtMessage.Details.contains(QStringLiteral("TXT003 \"Trois\"")));
 }
 
 TEST_F(UpdateTest, AFileThatDoesNotLoadSkipsOnlyItsOwnKind)

@@ -1,8 +1,8 @@
 #include "basEntryMatch.h"
 
 #include "basFormatText.h"
+#include "clsFirstPathIndex.h"
 
-#include <QHash>
 
 namespace tralyx {
 namespace {
@@ -20,73 +20,96 @@ QString NumberedId(const char* pstrTag, qsizetype plngPosition, bool pbooWraps)
     return QLatin1StringView(pstrTag) + ThreeDigits(static_cast<int32_t>(lngNumber));
 }
 
-void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                      std::vector<udtEntryText>& pudtOut)
+bool Named(const ControlTextItem& pudtItem) { return !pudtItem.FormName.isEmpty() || !pudtItem.ControlName.isEmpty(); }
+
+// The caption and tool-tip texts of one core.lrc record of either side or both.
+template <typename F>
+void EmitControlRecord(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, qsizetype plngSource,
+                       qsizetype plngRecord, udtEntryText& u, F pfnEmit)
 {
-    const QVector<ControlTextItem>& udtSource = pobjSource.ControlTextTable();
-    const QVector<ControlTextItem>& udtTranslation = pobjTranslation.ControlTextTable();
-    auto Named = [](const ControlTextItem& u) { return !u.FormName.isEmpty() || !u.ControlName.isEmpty(); };
-
-    QHash<QString, qsizetype> lngSourceAt;  // first occurrence of each path
-    lngSourceAt.reserve(udtSource.size());
-    for (qsizetype i = 0; i < udtSource.size(); ++i)
-        if (Named(udtSource[i])) {
-            const QString strPath = clsTralyx::ObjectPath(udtSource[i]);
-            if (!lngSourceAt.contains(strPath)) lngSourceAt.insert(strPath, i);
-        }
-    QHash<QString, qsizetype> lngTranslationAt;
-    lngTranslationAt.reserve(udtTranslation.size());
-
-    auto Add = [&](const QString& strPath, qsizetype lngSource, qsizetype lngRecord) {
-        const ControlTextItem* pS = lngSource >= 0 ? &udtSource[lngSource] : nullptr;
-        const ControlTextItem* pT = lngRecord >= 0 ? &udtTranslation[lngRecord] : nullptr;
-        const QString& strControl = (pT ? pT : pS)->ControlName;
-        for (const bool booCaption : {true, false}) {
-            udtEntryText u;
-            u.Id = strPath + (booCaption ? QStringLiteral(".C") : QStringLiteral(".T"));
-            u.Key = u.Id;
-            u.Kind = booCaption ? enuTextKind::Caption : enuTextKind::ToolTip;
-            u.ObjectPath = strPath;
-            u.SourceRecord = static_cast<int32_t>(lngSource);
-            u.Record = static_cast<int32_t>(lngRecord);
-            u.SourceLine = LineOf(pobjSource.ControlTextLines(), lngSource);
-            u.Line = LineOf(pobjTranslation.ControlTextLines(), lngRecord);
-            if (pS) u.Source = booCaption ? pS->Caption : pS->ToolTip;
-            if (pT) u.Translation = booCaption ? pT->Caption : pT->ToolTip;
-            u.Storable = booCaption ? ControlHasCaptionLine(strControl) : ControlHasToolTipLine(strControl);
-            pudtOut.push_back(std::move(u));
-        }
-    };
-
-    for (qsizetype i = 0; i < udtTranslation.size(); ++i) {
-        if (!Named(udtTranslation[i])) continue;
-        const QString strPath = clsTralyx::ObjectPath(udtTranslation[i]);
-        if (lngTranslationAt.contains(strPath)) continue;  // a later duplicate is never read
-        lngTranslationAt.insert(strPath, i);
-        Add(strPath, lngSourceAt.value(strPath, -1), i);
-    }
-    for (qsizetype i = 0; i < udtSource.size(); ++i) {
-        if (!Named(udtSource[i])) continue;
-        const QString strPath = clsTralyx::ObjectPath(udtSource[i]);
-        if (lngSourceAt.value(strPath) == i && !lngTranslationAt.contains(strPath)) Add(strPath, i, -1);
+    const ControlTextItem* pS = plngSource >= 0 ? &pobjSource.ControlTextTable()[plngSource] : nullptr;
+    const ControlTextItem* pT = plngRecord >= 0 ? &pobjTranslation.ControlTextTable()[plngRecord] : nullptr;
+    const QString strPath = clsTralyx::ObjectPath(pT ? *pT : *pS);
+    const QString& strControl = (pT ? pT : pS)->ControlName;
+    u.ObjectPath = strPath;
+    u.SourceRecord = static_cast<int32_t>(plngSource);
+    u.Record = static_cast<int32_t>(plngRecord);
+    u.SourceLine = LineOf(pobjSource.ControlTextLines(), plngSource);
+    u.Line = LineOf(pobjTranslation.ControlTextLines(), plngRecord);
+    for (const bool booCaption : {true, false}) {
+        u.Id = strPath + (booCaption ? QLatin1StringView(".C") : QLatin1StringView(".T"));
+        u.Key = u.Id;
+        u.Kind = booCaption ? enuTextKind::Caption : enuTextKind::ToolTip;
+        u.Source = pS ? (booCaption ? pS->Caption : pS->ToolTip) : QString();
+        u.Translation = pT ? (booCaption ? pT->Caption : pT->ToolTip) : QString();
+        u.Storable = booCaption ? ControlHasCaptionLine(strControl) : ControlHasToolTipLine(strControl);
+        pfnEmit(u);
     }
 }
 
-template <typename T, typename F>
-void MatchByPosition(const QVector<T>& pSource, const QVector<T>& pTranslation, const QVector<int32_t>& plngSourceLines,
-                     const QVector<int32_t>& plngLines, F pfnEmit)
+template <typename F>
+void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEmit)
 {
-    const qsizetype lngCount = std::max(pSource.size(), pTranslation.size());
-    for (qsizetype i = 0; i < lngCount; ++i) {
-        const bool booS = i < pSource.size();
-        const bool booT = i < pTranslation.size();
-        udtEntryText u;
-        u.SourceRecord = booS ? static_cast<int32_t>(i) : -1;
-        u.Record = booT ? static_cast<int32_t>(i) : -1;
-        u.SourceLine = booS ? LineOf(plngSourceLines, i) : 0;
-        u.Line = booT ? LineOf(plngLines, i) : 0;
-        pfnEmit(u, i, booS ? &pSource[i] : nullptr, booT ? &pTranslation[i] : nullptr);
+    const QVector<ControlTextItem>& udtSource = pobjSource.ControlTextTable();
+    const QVector<ControlTextItem>& udtTranslation = pobjTranslation.ControlTextTable();
+    // First occurrences, found without a string per path: a later duplicate is never read.
+    const clsFirstPathIndex objSourceAt(udtSource), objTranslationAt(udtTranslation);
+    udtEntryText u;
+    for (qsizetype i = 0; i < udtTranslation.size(); ++i)
+        if (Named(udtTranslation[i]) && objTranslationAt.Find(udtTranslation[i]) == i)
+            EmitControlRecord(pobjSource, pobjTranslation, objSourceAt.Find(udtTranslation[i]), i, u, pfnEmit);
+    for (qsizetype i = 0; i < udtSource.size(); ++i)
+        if (Named(udtSource[i]) && objSourceAt.Find(udtSource[i]) == i && objTranslationAt.Find(udtSource[i]) < 0)
+            EmitControlRecord(pobjSource, pobjTranslation, i, -1, u, pfnEmit);
+}
+
+// The texts of the record at one position of messages.lrc or secondary.lrc, either side or both.
+template <typename F>
+void EmitPositionRecord(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                        qsizetype i, udtEntryText& u, F pfnEmit)
+{
+    const bool booMessages = penuFile == enuLanguageFile::Messages;
+    const qsizetype lngSourceSize = booMessages ? pobjSource.MessageTable().size() : pobjSource.SecondaryTable().size();
+    const qsizetype lngSize = booMessages ? pobjTranslation.MessageTable().size() : pobjTranslation.SecondaryTable().size();
+    const bool booS = i < lngSourceSize, booT = i < lngSize;
+    u.ObjectPath.clear();
+    u.Storable = true;
+    u.SourceRecord = booS ? static_cast<int32_t>(i) : -1;
+    u.Record = booT ? static_cast<int32_t>(i) : -1;
+    u.SourceLine = booS ? LineOf(booMessages ? pobjSource.MessageLines() : pobjSource.SecondaryLines(), i) : 0;
+    u.Line = booT ? LineOf(booMessages ? pobjTranslation.MessageLines() : pobjTranslation.SecondaryLines(), i) : 0;
+    if (!booMessages) {
+        u.Id = NumberedId("TXT", i, true);
+        u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
+        u.Kind = enuTextKind::Secondary;
+        u.Source = booS ? pobjSource.SecondaryTable()[i] : QString();
+        u.Translation = booT ? pobjTranslation.SecondaryTable()[i] : QString();
+        pfnEmit(u);
+        return;
     }
+    const MessageItem* pS = booS ? &pobjSource.MessageTable()[i] : nullptr;
+    const MessageItem* pT = booT ? &pobjTranslation.MessageTable()[i] : nullptr;
+    u.Id = u.Key = NumberedId("MSG", i, false);
+    u.Kind = enuTextKind::MessageText;
+    u.Source = pS ? pS->Message : QString();
+    u.Translation = pT ? pT->Message : QString();
+    pfnEmit(u);
+    u.Id = u.Key = NumberedId("MST", i, false);
+    u.Kind = enuTextKind::MessageTitle;
+    u.Source = pS ? pS->Title : QString();
+    u.Translation = pT ? pT->Title : QString();
+    pfnEmit(u);
+}
+
+template <typename F>
+void ForEachEntryOf(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEntry)
+{
+    if (penuFile == enuLanguageFile::ControlText) return MatchControlText(pobjSource, pobjTranslation, pfnEntry);
+    const bool booMessages = penuFile == enuLanguageFile::Messages;
+    const qsizetype lngCount = booMessages ? std::max(pobjSource.MessageTable().size(), pobjTranslation.MessageTable().size())
+                                           : std::max(pobjSource.SecondaryTable().size(), pobjTranslation.SecondaryTable().size());
+    udtEntryText u;
+    for (qsizetype i = 0; i < lngCount; ++i) EmitPositionRecord(penuFile, pobjSource, pobjTranslation, i, u, pfnEntry);
 }
 
 }  // namespace
@@ -99,6 +122,13 @@ QString LanguageFileName(enuLanguageFile penuFile)
     case enuLanguageFile::Secondary: break;
     }
     return QStringLiteral("secondary.lrc");
+}
+
+QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition)
+{
+    if (penuFile == enuLanguageFile::Messages) return NumberedId("MSG", plngPosition, false);
+    const QString strId = NumberedId("TXT", plngPosition, true);
+    return plngPosition >= 999 ? strId + u'#' + QString::number(plngPosition + 1) : strId;
 }
 
 bool ControlHasCaptionLine(const QString& pstrControlName)
@@ -116,42 +146,41 @@ std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx
                                        const clsTralyx& pobjTranslation)
 {
     std::vector<udtEntryText> udtOut;
-    switch (penuFile) {
-    case enuLanguageFile::ControlText:
-        MatchControlText(pobjSource, pobjTranslation, udtOut);
-        break;
-    case enuLanguageFile::Messages:
-        udtOut.reserve(2 * static_cast<size_t>(pobjTranslation.MessageTable().size()));
-        MatchByPosition(pobjSource.MessageTable(), pobjTranslation.MessageTable(), pobjSource.MessageLines(),
-                        pobjTranslation.MessageLines(),
-                        [&](udtEntryText u, qsizetype i, const MessageItem* pS, const MessageItem* pT) {
-                            udtEntryText udtTitle = u;
-                            u.Id = u.Key = NumberedId("MSG", i, false);
-                            u.Kind = enuTextKind::MessageText;
-                            if (pS) u.Source = pS->Message;
-                            if (pT) u.Translation = pT->Message;
-                            udtOut.push_back(std::move(u));
-                            udtTitle.Id = udtTitle.Key = NumberedId("MST", i, false);
-                            udtTitle.Kind = enuTextKind::MessageTitle;
-                            if (pS) udtTitle.Source = pS->Title;
-                            if (pT) udtTitle.Translation = pT->Title;
-                            udtOut.push_back(std::move(udtTitle));
-                        });
-        break;
-    case enuLanguageFile::Secondary:
-        udtOut.reserve(static_cast<size_t>(pobjTranslation.SecondaryTable().size()));
-        MatchByPosition(pobjSource.SecondaryTable(), pobjTranslation.SecondaryTable(), pobjSource.SecondaryLines(),
-                        pobjTranslation.SecondaryLines(),
-                        [&](udtEntryText u, qsizetype i, const QString* pS, const QString* pT) {
-                            u.Id = NumberedId("TXT", i, true);
-                            u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
-                            u.Kind = enuTextKind::Secondary;
-                            if (pS) u.Source = *pS;
-                            if (pT) u.Translation = *pT;
-                            udtOut.push_back(std::move(u));
-                        });
-        break;
+    ForEachEntryOf(penuFile, pobjSource, pobjTranslation, [&udtOut](const udtEntryText& u) { udtOut.push_back(u); });
+    return udtOut;
+}
+
+void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                  const std::function<void(const udtEntryText&)>& pfnEntry)
+{
+    ForEachEntryOf(penuFile, pobjSource, pobjTranslation, pfnEntry);
+}
+
+clsSourcePairing::clsSourcePairing(enuLanguageFile penuFile, const clsTralyx& pobjSource)
+    : menuFile(penuFile), mobjSource(pobjSource)
+{
+    if (penuFile == enuLanguageFile::ControlText)
+        mobjSourceAt = std::make_unique<clsFirstPathIndex>(pobjSource.ControlTextTable());
+}
+
+clsSourcePairing::~clsSourcePairing() = default;
+
+std::vector<udtEntryText> clsSourcePairing::Record(const clsTralyx& pobjTranslation, qsizetype plngRecord) const
+{
+    std::vector<udtEntryText> udtOut;
+    udtEntryText u;
+    const auto Keep = [&udtOut](const udtEntryText& e) { udtOut.push_back(e); };
+    if (menuFile != enuLanguageFile::ControlText) {
+        const qsizetype lngSize = menuFile == enuLanguageFile::Messages ? pobjTranslation.MessageTable().size()
+                                                                         : pobjTranslation.SecondaryTable().size();
+        if (plngRecord >= 0 && plngRecord < lngSize) EmitPositionRecord(menuFile, mobjSource, pobjTranslation, plngRecord, u, Keep);
+        return udtOut;
     }
+    const QVector<ControlTextItem>& udtTable = pobjTranslation.ControlTextTable();
+    if (plngRecord < 0 || plngRecord >= udtTable.size() || !Named(udtTable[plngRecord])) return udtOut;
+    for (qsizetype i = 0; i < plngRecord; ++i)  // a later duplicate of a path is never read
+        if (path_index::SamePath(udtTable[i], udtTable[plngRecord])) return udtOut;
+    EmitControlRecord(mobjSource, pobjTranslation, mobjSourceAt->Find(udtTable[plngRecord]), plngRecord, u, Keep);
     return udtOut;
 }
 

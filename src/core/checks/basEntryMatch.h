@@ -6,6 +6,8 @@
 #include "clsTralyx.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace tralyx {
@@ -45,6 +47,38 @@ struct udtEntryText {
 // file) are left out.
 std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
                                        const clsTralyx& pobjTranslation);
+
+// The id of the record at a position of messages.lrc ("MSG006", the id of its text) or secondary.lrc
+// ("TXT007"; from the 1,000th on "TXT004#1004", as udtEntryText::Key), numbered as the file numbers it.
+QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition);
+
+// The same pairs, in the same order, one at a time without keeping them: a pass over a whole file.
+// The entry passed is valid only during the call.
+void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                  const std::function<void(const udtEntryText&)>& pfnEntry);
+
+class clsFirstPathIndex;
+
+// The pairing of single records of a translation with a source table that does not change: what the
+// editor checks when one row is committed. Built once per source table (core.lrc: an index of its
+// paths); each Record call costs one record's texts, plus a scan for an earlier record of the same
+// path in core.lrc.
+class clsSourcePairing {
+public:
+    clsSourcePairing(enuLanguageFile penuFile, const clsTralyx& pobjSource);  // keeps a reference
+    ~clsSourcePairing();
+    clsSourcePairing(const clsSourcePairing&) = delete;
+    clsSourcePairing& operator=(const clsSourcePairing&) = delete;
+
+    // The texts of the translation's record at that position, as MatchEntries pairs them; none for a
+    // position out of range, a record without names or a later duplicate of a path.
+    std::vector<udtEntryText> Record(const clsTralyx& pobjTranslation, qsizetype plngRecord) const;
+
+private:
+    enuLanguageFile menuFile;
+    const clsTralyx& mobjSource;
+    std::unique_ptr<clsFirstPathIndex> mobjSourceAt;
+};
 
 // Whether core.lrc has a caption line / a tool-tip line for a control of this name.
 bool ControlHasCaptionLine(const QString& pstrControlName);

@@ -235,9 +235,8 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
         // A name with "." or a line break would be read back as another entry, or not at all.
         for (const QString* pstrName : {&udtItem.FormName, &udtItem.ControlName}) {
             if (pstrName->contains(u'.') || HasLineBreak(*pstrName))
-                return Fail(0, QStringLiteral("record %1 (%2): the name '%3' holds a '.' or a line break, which "
+                return Fail(0, QStringLiteral("%1: the name '%2' holds a '.' or a line break, which "
                                               "this format cannot carry")
-                                   .arg(i)
                                    .arg(strPath, *pstrName));
         }
         strRecord.resize(0);  // keeps its buffer
@@ -252,8 +251,7 @@ void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
             strRecord += QLatin1StringView("\r\n");
         }
         if (!objCodePage.Encode(strRecord, bytContent))
-            return Fail(0, QStringLiteral("record %1 (%2): %3 cannot write the characters '%4'")
-                               .arg(i)
+            return Fail(0, QStringLiteral("%1: %2 cannot write the characters '%3'")
                                .arg(strPath, objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
     pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtControlTextStamp);

@@ -98,12 +98,11 @@ void clsTralyx::SaveMessageText(const QString& pstrFileName, bool& pbooSuccess)
     QByteArray bytContent;
     for (qsizetype i = 0; i < mudtMessages.size(); ++i) {
         if (HasLineBreak(mudtMessages[i].Title))
-            return Fail(0, QStringLiteral("message %1: a title cannot hold a line break in this format").arg(i + 1));
+            return Fail(0, QStringLiteral("MST%1: a title cannot hold a line break in this format").arg(ThreeDigits(static_cast<int32_t>(i + 1))));
         const QString strRecord = FormatMessageRecord(static_cast<int16_t>(i)) + QStringLiteral("\r\n");
         if (!objCodePage.Encode(strRecord, bytContent))
-            return Fail(0, QStringLiteral("message %1: %2 cannot write the characters '%3'")
-                               .arg(i + 1)
-                               .arg(objCodePage.Name(), objCodePage.Unencodable(strRecord)));
+            return Fail(0, QStringLiteral("MSG%1: %2 cannot write the characters '%3'")
+                               .arg(ThreeDigits(static_cast<int32_t>(i + 1)), objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
     pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtMessagesStamp);
 }

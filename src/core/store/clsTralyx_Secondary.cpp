@@ -82,9 +82,11 @@ void clsTralyx::SaveSecondaryText(const QString& pstrFileName, bool& pbooSuccess
     for (qsizetype i = 0; i < mstrSecondary.size(); ++i) {
         const QString strRecord = FormatTextRecord(static_cast<int16_t>(i)) + QStringLiteral("\r\n");
         if (!objCodePage.Encode(strRecord, bytContent))
-            return Fail(0, QStringLiteral("entry %1: %2 cannot write the characters '%3'")
-                               .arg(i + 1)
-                               .arg(objCodePage.Name(), objCodePage.Unencodable(strRecord)));
+            // Named as the file numbers it; from the 1,000th on the number wraps, so the count is added.
+            return Fail(0, QStringLiteral("TXT%1%2: %3 cannot write the characters '%4'")
+                               .arg(ThreeDigits(static_cast<int32_t>((i + 1) % 1000)),
+                                    i >= 999 ? QStringLiteral(" (text %L1 of the file)").arg(i + 1) : QString(),
+                                    objCodePage.Name(), objCodePage.Unencodable(strRecord)));
     }
     pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtSecondaryStamp);
 }

@@ -2,6 +2,8 @@
 
 #include "basDesktop.h"
 
+#include <algorithm>
+
 namespace tralyx {
 namespace {
 
@@ -13,13 +15,24 @@ QString IssueText(const QString& pstrFile, const udtFileIssue& pudtIssue)
     return pstrFile + QStringLiteral(": ") + pudtIssue.Reason;
 }
 
-QString DroppedLine(const udtDroppedEntry& pudtEntry)
+QString EntryLine(const udtDroppedEntry& pudtEntry)
 {
-    // Positions count from 0, as everywhere in the tables.
-    QString strLine = pudtEntry.Key.isEmpty() ? QStringLiteral("position %1").arg(pudtEntry.Position) : pudtEntry.Key;
-    strLine += QStringLiteral(" \"%1\"").arg(pudtEntry.Text);
+    QString strLine = pudtEntry.Key + QStringLiteral(" \"%1\"").arg(pudtEntry.Text);
     if (pudtEntry.Duplicate) strLine += QStringLiteral(" (a second entry with this path; the first one was kept)");
     return strLine;
+}
+QString EntryLine(const udtNewEntry& pudtEntry) { return pudtEntry.Key + QStringLiteral(" \"%1\"").arg(pudtEntry.Text); }
+
+// A heading, then the first entries one a line and a count of the rest.
+template <class TEntry>
+void AppendList(QStringList& pstrLines, const QString& pstrHeading, const QVector<TEntry>& pudtEntries,
+                int32_t plngMaxListed)
+{
+    if (pudtEntries.isEmpty()) return;
+    pstrLines.append(pstrHeading.arg(pudtEntries.size()));
+    const qsizetype lngListed = std::min<qsizetype>(pudtEntries.size(), plngMaxListed);
+    for (qsizetype i = 0; i < lngListed; ++i) pstrLines.append(QStringLiteral("    ") + EntryLine(pudtEntries[i]));
+    if (pudtEntries.size() > lngListed) pstrLines.append(QStringLiteral("    ... and %L1 more").arg(pudtEntries.size() - lngListed));
 }
 
 }  // namespace
@@ -45,9 +58,8 @@ QString udtUpdateReport::Text(int32_t plngMaxListed) const
                             .arg(KeptFromOld)
                             .arg(TakenFromNew)
                             .arg(Dropped.size()));
-        const qsizetype lngListed = std::min<qsizetype>(Dropped.size(), plngMaxListed);
-        for (qsizetype i = 0; i < lngListed; ++i) strLines.append(QStringLiteral("    ") + DroppedLine(Dropped[i]));
-        if (Dropped.size() > lngListed) strLines.append(QStringLiteral("    ... and %L1 more").arg(Dropped.size() - lngListed));
+        AppendList(strLines, QStringLiteral("  taken from the new file, still to translate: %L1"), TakenNew, plngMaxListed);
+        AppendList(strLines, QStringLiteral("  dropped from the old file: %L1"), Dropped, plngMaxListed);
     }
     if (!Warnings.isEmpty()) {
         strLines.append(QStringLiteral("  lines skipped while reading: %L1").arg(Warnings.size()));
@@ -74,6 +86,13 @@ udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports)
         udtMessage.Style = vbExclamation;
     }
     return udtMessage;
+}
+
+QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports)
+{
+    QStringList strFiles;
+    for (const udtUpdateReport& udtReport : pudtReports) strFiles.append(udtReport.FullText());
+    return strFiles.join(QStringLiteral("\n\n")) + u'\n';
 }
 
 }  // namespace tralyx

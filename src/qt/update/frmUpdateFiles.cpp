@@ -4,6 +4,7 @@
 #include "basApplication.h"
 #include "basDesktop.h"
 #include "basGeneralItems.h"
+#include "basSafeFile.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
 
@@ -76,12 +77,17 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mcmdUpdate->setEnabled(false);
     mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel}) {
+    // The full report names every entry, where the closing box's details name the first ones.
+    mcmdSaveReport = new QPushButton(QStringLiteral("Save &Report..."), this);
+    mcmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
+    mcmdSaveReport->setEnabled(false);
+    for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel, mcmdSaveReport}) {
         pcmdButton->setMinimumSize(TwipsToPixelsX(*this, ButtonWidth), TwipsToPixelsY(*this, ButtonHeight));
         pcmdButton->setAutoDefault(false);
     }
 
     auto* objButtons = new QHBoxLayout;
+    objButtons->addWidget(mcmdSaveReport);
     objButtons->addStretch();
     objButtons->addWidget(mcmdUpdate);
     objButtons->addWidget(mcmdCancel);
@@ -101,12 +107,14 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     setTabOrder(mtxtDestination, mcmdBrowse[2]);
     setTabOrder(mcmdBrowse[2], mcmdUpdate);
     setTabOrder(mcmdUpdate, mcmdCancel);
+    setTabOrder(mcmdCancel, mcmdSaveReport);
 
     connect(mtxtOldFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldFile_Change);
     connect(mtxtNewFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtNewFile_Change);
     connect(mtxtDestination, &QLineEdit::textChanged, this, &frmUpdateFiles::txtDestination_Change);
     connect(mcmdUpdate, &QPushButton::clicked, this, &frmUpdateFiles::cmdUpdate_Click);
     connect(mcmdCancel, &QPushButton::clicked, this, &frmUpdateFiles::cmdCancel_Click);
+    connect(mcmdSaveReport, &QPushButton::clicked, this, &frmUpdateFiles::cmdSaveReport_Click);
 }
 
 frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea)
@@ -174,7 +182,18 @@ void frmUpdateFiles::cmdUpdate_Click()
         udtReports.append(objStore.UpdateSecondaryText(strOld, strNew, strDestination));
     }
     const udtUpdateMessage udtMessage = UpdateMessage(udtReports);
+    mudtLastReports = std::move(udtReports);
+    mcmdSaveReport->setEnabled(true);
     MsgBox(udtMessage.Prompt, udtMessage.Style, QString(), udtMessage.Details);
+}
+
+void frmUpdateFiles::cmdSaveReport_Click()
+{
+    QString strFile = QStringLiteral("update-report.txt");
+    if (!Desktop().FileDialog(true, QStringLiteral("Text files (*.txt);;All Files (*)"), strFile)) return;
+    QString strReason;
+    if (!WriteFileAtomically(strFile, FullUpdateReport(mudtLastReports).toUtf8(), strReason))
+        MsgBox(QStringLiteral("The report was not saved.\r\n\r\n") + strReason, vbExclamation);
 }
 
 void frmUpdateFiles::cmdCancel_Click()

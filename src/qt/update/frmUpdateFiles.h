@@ -2,6 +2,9 @@
 // The update files window: the old (translated) folder, the new release's folder and the
 // destination folder, and the button that merges the three language files of the first two into
 // the third. A child window of the main window's frame, one at a time.
+#include "udtUpdateReport.h"
+
+#include <QVector>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -27,6 +30,7 @@ protected:
 private slots:
     void cmdUpdate_Click();
     void cmdCancel_Click();
+    void cmdSaveReport_Click();
     void txtOldFile_Change();
     void txtNewFile_Change();
     void txtDestination_Change();
@@ -47,6 +51,8 @@ private:
     std::array<QPushButton*, 3> mcmdBrowse;
     QPushButton* mcmdUpdate;
     QPushButton* mcmdCancel;
+    QPushButton* mcmdSaveReport;  // enabled once an update has run
+    QVector<udtUpdateReport> mudtLastReports;
 };
 
 }  // namespace tralyx

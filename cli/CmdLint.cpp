@@ -1,0 +1,119 @@
+// tralyx-lrc lint [--source DIR] FOLDER: checks a translated language folder against its source
+// language, one problem a line in the form compilers use, so that editors and CI logs link to it.
+#include "CliDesktop.h"
+#include "CliJson.h"
+#include "CliOptions.h"
+#include "Commands.h"
+#include "basFolderCheck.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tralyx::cli {
+namespace {
+
+const char Usage[] =
+    "usage: tralyx-lrc lint [--source DIR] [--json] [--code-page NAME] FOLDER\n"
+    "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
+    "  source folder: the sibling folder named English unless --source names another.\n"
+    "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...]}\n"
+    "  Exit status: 0 no error, 1 an error or a file that failed to load, 2 usage error.";
+
+QString Plural(int32_t plngCount, const char* pstrWord)
+{
+    return QStringLiteral("%L1 %2%3").arg(plngCount).arg(QLatin1StringView(pstrWord), plngCount == 1 ? "" : "s");
+}
+
+QByteArray TextReport(const udtFolderCheck& pudtCheck)
+{
+    QString strOut;
+    for (const udtFileCheck& udtFile : pudtCheck.Files) {
+        for (const udtProblem& udtProblem : udtFile.Problems) {
+            strOut += udtFile.Path;
+            if (udtProblem.Line > 0) strOut += u':' + QString::number(udtProblem.Line);
+            strOut += QStringLiteral(": ") + SeverityName(udtProblem.Severity) + QStringLiteral(": ");
+            if (!udtProblem.Entry.isEmpty()) strOut += udtProblem.Entry + QStringLiteral(": ");
+            strOut += udtProblem.Rule + QStringLiteral(": ") + udtProblem.Message + u'\n';
+        }
+        if (!udtFile.Loaded())
+            strOut += IssueText(udtFile.FailedFile, {udtFile.Issue.Line, QStringLiteral("error: ") + udtFile.Issue.Reason}) + u'\n';
+    }
+    const udtTranslatedCount udtCount = pudtCheck.Translated();
+    strOut += QStringLiteral("%1 against %2: %3, %4, %5; %L6 of %L7 entries translated\n")
+                  .arg(pudtCheck.Folder, pudtCheck.Source, Plural(pudtCheck.Count(enuSeverity::Error), "error"),
+                       Plural(pudtCheck.Count(enuSeverity::Warning), "warning"), Plural(pudtCheck.Count(enuSeverity::Info), "info"))
+                  .arg(udtCount.Translated)
+                  .arg(udtCount.Entries);
+    return strOut.toUtf8();
+}
+
+QByteArray JsonReport(const udtFolderCheck& pudtCheck)
+{
+    const udtTranslatedCount udtCount = pudtCheck.Translated();
+    QByteArray bytOut("{\"source\": ");
+    AppendJsonString(bytOut, pudtCheck.Source);
+    bytOut += ", \"folder\": ";
+    AppendJsonString(bytOut, pudtCheck.Folder);
+    bytOut += ", \"entries\": " + QByteArray::number(udtCount.Entries) +
+              ", \"translated\": " + QByteArray::number(udtCount.Translated) + ", \"problems\": [";
+    bool booFirst = true;
+    const auto Append = [&](const QString& pstrFile, int32_t plngLine, const QString& pstrEntry, const QString& pstrRule,
+                            enuSeverity penuSeverity, const QString& pstrMessage) {
+        bytOut += booFirst ? "\n  {\"file\": " : ",\n  {\"file\": ";
+        booFirst = false;
+        AppendJsonString(bytOut, pstrFile);
+        bytOut += ", \"line\": " + QByteArray::number(plngLine) + ", \"entry\": ";
+        if (pstrEntry.isEmpty()) bytOut += "null";
+        else AppendJsonString(bytOut, pstrEntry);
+        bytOut += ", \"rule\": ";
+        AppendJsonString(bytOut, pstrRule);
+        bytOut += ", \"severity\": ";
+        AppendJsonString(bytOut, SeverityName(penuSeverity));
+        bytOut += ", \"message\": ";
+        AppendJsonString(bytOut, pstrMessage);
+        bytOut += '}';
+    };
+    for (const udtFileCheck& udtFile : pudtCheck.Files) {
+        for (const udtProblem& u : udtFile.Problems) Append(u.File, u.Line, u.Entry, u.Rule, u.Severity, u.Message);
+        if (!udtFile.Loaded())
+            Append(LanguageFileName(udtFile.File), udtFile.Issue.Line, QString(), QStringLiteral("load"), enuSeverity::Error,
+                   IssueText(udtFile.FailedFile, {0, udtFile.Issue.Reason}));
+    }
+    bytOut += booFirst ? "]}\n" : "\n]}\n";
+    return bytOut;
+}
+
+}  // namespace
+
+int CmdLint(const QStringList& pstrArgs)
+{
+    const QString strCommand = QStringLiteral("lint");
+    udtCliOptions udtOptions;
+    QString strError;
+    if (!ParseCliOptions(pstrArgs, optSource | optJson | optCodePage, udtOptions, strError))
+        return UsageError(strCommand, strError, Usage);
+    if (udtOptions.Help) return UsageHelp(Usage);
+    if (udtOptions.Operands.size() != 1)
+        return UsageError(strCommand, QStringLiteral("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
+    const QString strFolder = udtOptions.Operands.front();
+    if (!QFileInfo(strFolder).isDir()) return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strFolder), Usage);
+    QString strSource = udtOptions.Source;
+    if (strSource.isEmpty()) {
+        strSource = DefaultSourceFolder(strFolder);
+        if (strSource.isEmpty())
+            return UsageError(strCommand,
+                              QStringLiteral("%1 has no sibling folder named English; name the source with --source DIR").arg(strFolder),
+                              Usage);
+    } else if (!QFileInfo(strSource).isDir()) {
+        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strSource), Usage);
+    }
+
+    const clsCliDesktop objDesktop(false);
+    const udtFolderCheck udtCheck = CheckFolder(strSource, strFolder, udtOptions.CodePage);
+    const QByteArray bytOut = udtOptions.Json ? JsonReport(udtCheck) : TextReport(udtCheck);
+    std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
+    return udtCheck.AllLoaded() && udtCheck.Count(enuSeverity::Error) == 0 ? 0 : 1;
+}
+
+}  // namespace tralyx::cli

@@ -1,0 +1,88 @@
+#pragma once
+// The checks of a translation against its source language. Each rule looks at one entry text (both
+// sides, as MatchEntries pairs them) or at a whole file's entries; the editor runs CheckEntryText on
+// the row it commits and the file passes when a table changes, lint runs all of them on a folder.
+#include "basEntryMatch.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tralyx {
+
+enum class enuSeverity { Error, Warning, Info };
+QString SeverityName(enuSeverity penuSeverity);  // "error", "warning", "info"
+
+struct udtProblem {
+    QString Rule;  // "markers", "accelerator", ...
+    enuSeverity Severity = enuSeverity::Warning;
+    QString File;      // "core.lrc"
+    int32_t Line = 0;  // where the entry starts in the translation; 0 when it has no such entry
+    int32_t SourceLine = 0;
+    QString Entry;  // the entry's id as the file writes it; empty for a problem of the whole file
+    QString Message;
+};
+
+// The "[#!name!#]" markers of a text, names in order of appearance. An opening "[#!" without a
+// closing "!#]" after it ends the scan and sets *pbooUnclosed.
+QStringList MarkerNames(QStringView pstrText, bool* pbooUnclosed = nullptr);
+
+// The access keys of a caption: each "&" before a character other than "&" ("&&" is a literal "&").
+struct udtAccessKeys {
+    int32_t Count = 0;
+    QChar Key;              // the first one's character
+    qsizetype Position = -1;  // of the first one's "&"
+};
+udtAccessKeys AccessKeys(QStringView pstrCaption);
+
+// Whether a text is the caption of a control that has an access key in its source text: the texts
+// whose "&" an export must keep in place.
+bool IsCaptionWithAccessKey(const udtEntryText& pudtEntry);
+
+// Number of lines: CR LF, a lone CR and a lone LF each end one.
+int32_t LineCount(QStringView pstrText);
+
+// The rules of one entry text: markers, accelerator, lines, blanks, punctuation, numbers,
+// untranslated, identical, length, not-saved; missing or obsolete instead when one side lacks the
+// entry (reported once per record: on its first text). Appends to pudtOut.
+void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
+
+// The rules that need a whole file: accelerator-clash between the captions of one form.
+void CheckFileEntries(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries,
+                      std::vector<udtProblem>& pudtOut);
+
+// Both passes over one file's pairs, problems in the translation's order.
+std::vector<udtProblem> CheckFile(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries);
+
+// Entries counted for "N of M translated": texts the source has, not empty and storable; translated
+// when the translation has the entry with a text that is not empty and not the source's own (the
+// rare caption that stays the same, "OK", counts as not translated yet).
+struct udtTranslatedCount {
+    int32_t Entries = 0;
+    int32_t Translated = 0;
+};
+udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries);
+
+// The access-key clash pass fed one entry at a time, in the translation's order.
+class clsAccessKeyClashes {
+public:
+    void Add(const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
+
+private:
+    struct udtFirst {
+        QString Id, Source, Translation;
+    };
+    QHash<QString, udtFirst> mudtFirst;  // per form and lower-cased key
+};
+
+// Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without
+// keeping them (a folder of 32,767-record files stays cheap). Appends the problems; returns the count.
+udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                               std::vector<udtProblem>& pudtOut);
+
+// The source folder of a translated folder: its sibling named "English" in any letter case, when
+// that exists and is not the folder itself; else empty.
+QString DefaultSourceFolder(const QString& pstrFolder);
+
+}  // namespace tralyx

@@ -1,0 +1,103 @@
+#include "basFolderCheck.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace tralyx {
+namespace {
+
+using LoadFunction = void (clsTralyx::*)(const QString&, bool&);
+
+LoadFunction LoaderOf(enuLanguageFile penuFile)
+{
+    switch (penuFile) {
+    case enuLanguageFile::ControlText: return &clsTralyx::LoadControlText;
+    case enuLanguageFile::Messages: return &clsTralyx::LoadMessagesFromResource;
+    case enuLanguageFile::Secondary: break;
+    }
+    return &clsTralyx::LoadPreceduralTextFromResource;
+}
+
+// Loads one side; false, with the failure in the report, when it did not load.
+bool Load(clsTralyx& pobjStore, enuLanguageFile penuFile, const QString& pstrPath, udtFileCheck& pudtCheck)
+{
+    bool booSuccess = false;
+    (pobjStore.*LoaderOf(penuFile))(pstrPath, booSuccess);
+    for (const udtFileIssue& udtWarning : pobjStore.LastWarnings())
+        pudtCheck.Problems.push_back({QStringLiteral("load"), enuSeverity::Warning, LanguageFileName(penuFile),
+                                      udtWarning.Line, 0, QString(),
+                                      pstrPath == pudtCheck.Path ? udtWarning.Reason
+                                                                 : pstrPath + QStringLiteral(": ") + udtWarning.Reason});
+    if (!booSuccess) {
+        pudtCheck.FailedFile = pstrPath;
+        pudtCheck.Issue = pobjStore.LastError();
+    }
+    return booSuccess;
+}
+
+}  // namespace
+
+int32_t udtFolderCheck::Count(enuSeverity penuSeverity) const
+{
+    int32_t lngCount = 0;
+    for (const udtFileCheck& udtFile : Files) {
+        if (penuSeverity == enuSeverity::Error && !udtFile.Loaded()) ++lngCount;
+        for (const udtProblem& udtProblem : udtFile.Problems) lngCount += udtProblem.Severity == penuSeverity;
+    }
+    return lngCount;
+}
+
+bool udtFolderCheck::AllLoaded() const
+{
+    return std::all_of(Files.begin(), Files.end(), [](const udtFileCheck& u) { return u.Loaded(); });
+}
+
+udtTranslatedCount udtFolderCheck::Translated() const
+{
+    udtTranslatedCount udtTotal;
+    for (const udtFileCheck& udtFile : Files) {
+        udtTotal.Entries += udtFile.Count.Entries;
+        udtTotal.Translated += udtFile.Count.Translated;
+    }
+    return udtTotal;
+}
+
+udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage)
+{
+    udtFolderCheck udtOut;
+    udtOut.Source = pstrSource;
+    udtOut.Folder = pstrFolder;
+    for (const enuLanguageFile enuFile : {enuLanguageFile::ControlText, enuLanguageFile::Messages, enuLanguageFile::Secondary}) {
+        udtFileCheck udtFile;
+        udtFile.File = enuFile;
+        udtFile.Path = QDir(pstrFolder).filePath(LanguageFileName(enuFile));
+        udtFile.SourcePath = QDir(pstrSource).filePath(LanguageFileName(enuFile));
+        const bool booHas = QFileInfo::exists(udtFile.Path), booSourceHas = QFileInfo::exists(udtFile.SourcePath);
+        if (!booHas && !booSourceHas) continue;
+
+        clsTralyx objSource, objTranslation;
+        objSource.SetCodePage(pstrCodePage);
+        objTranslation.SetCodePage(pstrCodePage);
+        if ((booSourceHas && !Load(objSource, enuFile, udtFile.SourcePath, udtFile)) ||
+            (booHas && !Load(objTranslation, enuFile, udtFile.Path, udtFile))) {
+            udtOut.Files.push_back(std::move(udtFile));
+            continue;
+        }
+        if (!booHas || !booSourceHas) {
+            // One problem for the whole file; the source's entries still count as not translated.
+            std::vector<udtProblem> udtIgnored;
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtIgnored);
+            udtFile.Problems.push_back({booHas ? QStringLiteral("obsolete") : QStringLiteral("missing"), enuSeverity::Warning,
+                                        LanguageFileName(enuFile), 0, 0, QString(),
+                                        booHas ? QStringLiteral("the source folder has no such file")
+                                               : QStringLiteral("the source folder has this file, the translation does not")});
+        } else {
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems);
+        }
+        udtOut.Files.push_back(std::move(udtFile));
+    }
+    return udtOut;
+}
+
+}  // namespace tralyx

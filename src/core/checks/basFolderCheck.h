@@ -1,0 +1,39 @@
+#pragma once
+// Checks a translated language folder against its source folder: loads the three files of each
+// that exist, pairs their entries and runs every rule. What lint prints and what the editor shows
+// for a whole folder.
+#include "basChecks.h"
+
+#include <QString>
+#include <vector>
+
+namespace tralyx {
+
+struct udtFileCheck {
+    enuLanguageFile File = enuLanguageFile::ControlText;
+    QString Path;        // in the translated folder (it may not exist)
+    QString SourcePath;  // in the source folder
+    // A file that failed to load: which one, its line and reason. Its pair is not checked.
+    QString FailedFile;
+    udtFileIssue Issue;
+    std::vector<udtProblem> Problems;  // also the lines the reader skipped (rule "load", warning)
+    udtTranslatedCount Count;
+
+    bool Loaded() const { return FailedFile.isEmpty(); }
+};
+
+struct udtFolderCheck {
+    QString Source;
+    QString Folder;
+    std::vector<udtFileCheck> Files;  // the files either folder has, in the order core, messages, secondary
+
+    int32_t Count(enuSeverity penuSeverity) const;
+    bool AllLoaded() const;
+    udtTranslatedCount Translated() const;
+};
+
+// A file that only one folder has is one problem of the whole file (missing or obsolete); its
+// source entries still count as not translated.
+udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage);
+
+}  // namespace tralyx
