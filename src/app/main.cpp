@@ -30,8 +30,17 @@ int main(int argc, char** argv)
     tralyx::InstallDesktop(&objDesktop);
 
     frmMainWindow.show();
+    // tralyx [--source DIR] FILE...: DIR is the source-language folder of the files opened.
     const QStringList strArguments = QApplication::arguments().mid(1);
-    for (const QString& strArgument : strArguments) frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
+    for (qsizetype i = 0; i < strArguments.size(); ++i) {
+        const QString& strArgument = strArguments[i];
+        if (strArgument == QLatin1String("--source") && i + 1 < strArguments.size())
+            frmMainWindow.SetSourceFolder(QFileInfo(strArguments[++i]).absoluteFilePath());
+        else if (strArgument.startsWith(QLatin1String("--source=")))
+            frmMainWindow.SetSourceFolder(QFileInfo(strArgument.mid(9)).absoluteFilePath());
+        else
+            frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
+    }
 
     const int intResult = QApplication::exec();
     tralyx::InstallDesktop(nullptr);

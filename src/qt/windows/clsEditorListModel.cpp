@@ -86,6 +86,12 @@ void clsEditorListModel::ClearChanged()
         emit dataChanged(index(0, 0), index(int(lngRows) - 1, columnCount() - 1), {Qt::FontRole});
 }
 
+void clsEditorListModel::StateChanged(int32_t plngFirst, int32_t plngLast)
+{
+    if (plngFirst < 0 || plngLast >= mudtRows.size() || plngFirst > plngLast || columnCount() == 0) return;
+    emit dataChanged(index(plngFirst, 0), index(plngLast, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
 int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const
 {
     return pobjParent.isValid() ? 0 : static_cast<int>(mudtRows.size());
@@ -108,13 +114,20 @@ QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) co
         // as it stands.
         const QString strId = IdOf(pobjIndex.row());
         QString strTip;
+        const QString strState = mfnStateTipOf && pobjIndex.column() == 0 ? mfnStateTipOf(pobjIndex.row()) : QString();
         if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
+        if (!strState.isEmpty())
+            strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strState.toHtmlEscaped() +
+                      QStringLiteral("</i></p>");
         if (!strText.isEmpty())
             strTip += QStringLiteral("<p style='white-space:pre-wrap'>") +
                       StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() + QStringLiteral("</p>");
         if (strTip.isEmpty()) return {};
         return strTip;
     }
+    case Qt::DecorationRole:
+        if (pobjIndex.column() == 0 && mfnIconOf) return mfnIconOf(pobjIndex.row());
+        return {};
     case Qt::FontRole: {
         if (pobjIndex.row() >= mbooChanged.size() || !mbooChanged[pobjIndex.row()]) return {};
         QFont objFont;
