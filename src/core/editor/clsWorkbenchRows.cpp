@@ -26,10 +26,7 @@ clsWorkbenchRows::~clsWorkbenchRows() = default;
 
 void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const
 {
-    if (!pudtEntry.Source.isEmpty()) {
-        if (!pudtRow.Source.isEmpty()) pudtRow.Source += u'\n';
-        pudtRow.Source += pudtEntry.Source;
-    }
+    if (pudtRow.SourceRecord < 0) pudtRow.SourceRecord = pudtEntry.SourceRecord;
     if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) {
         ++pudtRow.Entries;
         if (pudtEntry.Translation.isEmpty()) pudtRow.State |= RowUntranslated;
@@ -97,9 +94,25 @@ QStringList clsWorkbenchRows::Problems(qsizetype plngRow) const
     return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].Problems : QStringList();
 }
 
-QString clsWorkbenchRows::SourceText(qsizetype plngRow) const
+bool clsWorkbenchRows::SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const
 {
-    return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].Source : QString();
+    const int32_t lngAt = plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
+    if (lngAt < 0) return false;
+    switch (menuFile) {
+    case enuLanguageFile::ControlText: {
+        if (lngAt >= mobjSource->ControlTextTable().size()) return false;
+        const ControlTextItem& udtItem = mobjSource->ControlTextTable()[lngAt];
+        return udtItem.Caption.contains(pstrText, penuCase) || udtItem.ToolTip.contains(pstrText, penuCase);
+    }
+    case enuLanguageFile::Messages: {
+        if (lngAt >= mobjSource->MessageTable().size()) return false;
+        const MessageItem& udtItem = mobjSource->MessageTable()[lngAt];
+        return udtItem.Title.contains(pstrText, penuCase) || udtItem.Message.contains(pstrText, penuCase);
+    }
+    case enuLanguageFile::Secondary:
+        return lngAt < mobjSource->SecondaryTable().size() && mobjSource->SecondaryTable()[lngAt].contains(pstrText, penuCase);
+    }
+    return false;
 }
 
 std::vector<udtEntryText> clsWorkbenchRows::Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const

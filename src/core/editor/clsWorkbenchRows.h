@@ -41,8 +41,8 @@ public:
     uint8_t State(qsizetype plngRow) const { return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].State : 0; }
     // The row's problems in words, one a line.
     QStringList Problems(qsizetype plngRow) const;
-    // The source's texts of the row, joined: what the filter searches.
-    QString SourceText(qsizetype plngRow) const;
+    // Whether one of the source's texts of the row holds pstrText: what the filter searches.
+    bool SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const;
     // The row's texts paired with the source's.
     std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
     udtProgress Progress() const;
@@ -53,8 +53,8 @@ private:
     struct udtRow {
         uint8_t State = 0;
         int32_t Entries = 0, Translated = 0, Errors = 0, Warnings = 0;
+        int32_t SourceRecord = -1;  // the source's record paired with the row
         QStringList Problems;
-        QString Source;
     };
     void Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const;
     void Count(const udtRow& pudtRow, int32_t plngSign);

@@ -11,10 +11,11 @@ clsEditorFilter::clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjPare
     setSourceModel(pobjRows);
 }
 
-void clsEditorFilter::SetRowInfo(std::function<uint8_t(int32_t)> pfnStateOf, std::function<QString(int32_t)> pfnSourceOf)
+void clsEditorFilter::SetRowInfo(std::function<uint8_t(int32_t)> pfnStateOf,
+                                 std::function<bool(int32_t, const QString&)> pfnSourceHas)
 {
     mfnStateOf = std::move(pfnStateOf);
-    mfnSourceOf = std::move(pfnSourceOf);
+    mfnSourceHas = std::move(pfnSourceHas);
 }
 
 void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
@@ -56,7 +57,7 @@ bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) co
     for (int intColumn = 0; intColumn < 3; ++intColumn)
         if (mobjRows->ItemText(plngSourceRow, intColumn).contains(mstrText, Qt::CaseInsensitive)) return true;
     if (mobjRows->IdOf(plngSourceRow).contains(mstrText, Qt::CaseInsensitive)) return true;
-    return mfnSourceOf && mfnSourceOf(plngSourceRow).contains(mstrText, Qt::CaseInsensitive);
+    return mfnSourceHas && mfnSourceHas(plngSourceRow, mstrText);
 }
 
 }  // namespace tralyx

@@ -43,6 +43,9 @@ public:
         mfnStateTipOf = std::move(pfnTipOf);
     }
     bool IsChanged(int32_t plngRow) const { return plngRow >= 0 && plngRow < mbooChanged.size() && mbooChanged[plngRow]; }
+    // Runs pfnChange with the signals of single rows held back, then tells the view of every row at
+    // once: thousands of rows changed by one command.
+    void Quietly(const std::function<void()>& pfnChange);
     // The row's state was computed again.
     void StateChanged(int32_t plngFirst, int32_t plngLast);
 
@@ -57,6 +60,7 @@ private:
     QVector<udtRow> mudtRows;
     QStringList mstrHeaders;
     bool mbooFilling = false;
+    bool mbooQuiet = false;
     QVector<bool> mbooChanged;  // by row; shorter than the rows when the last rows are unchanged
     std::function<QString(int32_t)> mfnIdOf;
     std::function<QIcon(int32_t)> mfnIconOf;

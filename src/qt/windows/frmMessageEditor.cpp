@@ -115,7 +115,9 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     // Rows are filtered again only when the filter changes: a committed row stays where it is.
     mobjFilter->setDynamicSortFilter(false);
     mobjFilter->SetRowInfo([this](int32_t plngRow) { return RowState(plngRow); },
-                           [this](int32_t plngRow) { return mobjWork ? mobjWork->SourceText(plngRow) : QString(); });
+                           [this](int32_t plngRow, const QString& pstrText) {
+                               return mobjWork && mobjWork->SourceContains(plngRow, pstrText, Qt::CaseInsensitive);
+                           });
     lvwMessages->setModel(mobjFilter);
     lvwMessages->setRootIsDecorated(false);
     lvwMessages->setItemsExpandable(false);
