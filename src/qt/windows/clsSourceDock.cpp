@@ -32,6 +32,8 @@ clsSourceDock::clsSourceDock(QWidget* pobjParent) : QDockWidget(QStringLiteral("
     mlblProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pobjGrid->addWidget(mlblProblems, 2, 0, 1, 2);
     pobjGrid->setColumnStretch(1, 1);
+    pobjGrid->setRowStretch(3, 1);  // the problems stay under the texts, the room goes below
+    mtxtText[1]->setMaximumHeight(mtxtText[1]->fontMetrics().height() * 10);
     setWidget(pobjBody);
     ShowRow({}, {});
 }
@@ -47,7 +49,7 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
         mtxtText[i]->setPlainText(booShown ? StoreToLines(pudtTexts[i].second) : QString());
     }
     // A single text (procedural text) is the tall box.
-    mtxtText[0]->setMaximumHeight(pudtTexts.size() > 1 ? mtxtText[0]->fontMetrics().height() * 3 : QWIDGETSIZE_MAX);
+    mtxtText[0]->setMaximumHeight(mtxtText[0]->fontMetrics().height() * (pudtTexts.size() > 1 ? 3 : 10));
     if (!pstrNote.isEmpty()) mlblProblems->setText(pstrNote);
     else if (pudtTexts.isEmpty()) mlblProblems->setText(QString());
     else if (pstrProblems.isEmpty()) mlblProblems->setText(QStringLiteral("No problems."));

@@ -299,7 +299,19 @@ int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString&
         return 0;
 
     const auto [lngUpper, lngLower] = EditedColumns(mlngEditType);
+    // Each character once for the code page check, which costs per character; pairs of surrogates
+    // are kept as they come.
     QString strTyped;
+    std::vector<bool> booSeen(0x10000);
+    const auto NoteCharacters = [&](const QString& pstrText) {
+        for (const QChar chr : pstrText) {
+            if (chr.isSurrogate()) strTyped += chr;
+            else if (!booSeen[chr.unicode()]) {
+                booSeen[chr.unicode()] = true;
+                strTyped += chr;
+            }
+        }
+    };
     mobjListItems->Quietly([&] {
         for (const int32_t lngEntry : lngEntries) {
             QString strTexts[2];
@@ -310,7 +322,7 @@ int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString&
                 if (!Storable(lngEntry, lngColumn)) continue;
                 strTexts[i] = pobjFind.Replaced(strTexts[i], pstrBy);
                 mobjListItems->SetItemText(lngEntry, lngColumn, strTexts[i]);
-                strTyped += strTexts[i];
+                NoteCharacters(strTexts[i]);
             }
             CommitTexts(lngEntry, strTexts[0], strTexts[1]);
             mobjListItems->MarkChanged(lngEntry);
