@@ -62,5 +62,17 @@ TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
     EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), 2);
 }
 
+TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)
+{
+    ASSERT_TRUE(mfrmMain->OpenFile(Written(Q("German"), MessagesA)));
+    QLineEdit* txtTitle = UpperBox(*mfrmMain->ActiveEditor());
+    txtTitle->setFocus();
+    QTest::keyClick(txtTitle, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(txtTitle->text(), Q("Error"));
+    auto* frmFind = mfrmMain->findChild<QWidget*>(Q("frmReplace"));
+    ASSERT_NE(frmFind, nullptr);
+    EXPECT_TRUE(frmFind->isVisible());
+}
+
 }  // namespace
 }  // namespace tralyx::test
