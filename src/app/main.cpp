@@ -23,6 +23,8 @@ const char* const Help =
     "options:\n"
     "  -h, --help     show this help\n"
     "  --version      print the program's name and version\n"
+    "  --source DIR   the source-language folder shown beside the files (default: the sibling\n"
+    "                 folder named English)\n"
     "  --             every argument after this one is a FILE\n"
     "\n"
     "Qt's own options are understood as well, for example -platform offscreen or -style Fusion.\n";
@@ -69,9 +71,21 @@ int main(int argc, char** argv)
     tralyx::InstallDesktop(&objDesktop);
 
     frmMainWindow.show();
-    QStringList strArguments = QApplication::arguments().mid(1);
-    strArguments.removeOne(QStringLiteral("--"));  // the first "--" only ends the options
-    for (const QString& strArgument : strArguments) frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
+    // tralyx [--source DIR] FILE...: DIR is the source-language folder of the files opened; after
+    // the first "--" every argument is a file.
+    const QStringList strArguments = QApplication::arguments().mid(1);
+    bool booOptionsEnded = false;
+    for (qsizetype i = 0; i < strArguments.size(); ++i) {
+        const QString& strArgument = strArguments[i];
+        if (!booOptionsEnded && strArgument == QLatin1String("--"))
+            booOptionsEnded = true;
+        else if (!booOptionsEnded && strArgument == QLatin1String("--source") && i + 1 < strArguments.size())
+            frmMainWindow.SetSourceFolder(QFileInfo(strArguments[++i]).absoluteFilePath());
+        else if (!booOptionsEnded && strArgument.startsWith(QLatin1String("--source=")))
+            frmMainWindow.SetSourceFolder(QFileInfo(strArgument.mid(9)).absoluteFilePath());
+        else
+            frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
+    }
 
     const int intResult = QApplication::exec();
     tralyx::InstallDesktop(nullptr);

@@ -64,7 +64,7 @@ void clsEditorListModel::SetItemText(int32_t plngRow, int pintColumn, const QStr
 {
     if (plngRow < 0 || plngRow >= mudtRows.size() || pintColumn < 0 || pintColumn > 2) return;
     mudtRows[plngRow][pintColumn] = pstrText;
-    if (!mbooFilling && pintColumn < columnCount()) {
+    if (!mbooFilling && !mbooQuiet && pintColumn < columnCount()) {
         const QModelIndex objCell = index(plngRow, pintColumn);
         emit dataChanged(objCell, objCell, {Qt::DisplayRole, Qt::ToolTipRole});
     }
@@ -75,7 +75,7 @@ void clsEditorListModel::MarkChanged(int32_t plngRow)
     if (plngRow < 0 || plngRow >= mudtRows.size()) return;
     if (mbooChanged.size() <= plngRow) mbooChanged.resize(plngRow + 1);
     mbooChanged[plngRow] = true;
-    if (columnCount() > 0) emit dataChanged(index(plngRow, 0), index(plngRow, columnCount() - 1), {Qt::FontRole});
+    if (!mbooQuiet && columnCount() > 0) emit dataChanged(index(plngRow, 0), index(plngRow, columnCount() - 1), {Qt::FontRole});
 }
 
 void clsEditorListModel::ClearChanged()
@@ -84,6 +84,25 @@ void clsEditorListModel::ClearChanged()
     mbooChanged.clear();
     if (lngRows > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(int(lngRows) - 1, columnCount() - 1), {Qt::FontRole});
+}
+
+void clsEditorListModel::StateChanged(int32_t plngFirst, int32_t plngLast)
+{
+    if (mbooQuiet || plngFirst < 0 || plngLast >= mudtRows.size() || plngFirst > plngLast || columnCount() == 0) return;
+    emit dataChanged(index(plngFirst, 0), index(plngLast, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void clsEditorListModel::Quietly(const std::function<void()>& pfnChange)
+{
+    mbooQuiet = true;
+    try {
+        pfnChange();
+    } catch (...) {
+        mbooQuiet = false;
+        throw;
+    }
+    mbooQuiet = false;
+    if (!mudtRows.isEmpty() && columnCount() > 0) emit dataChanged(index(0, 0), index(Count() - 1, columnCount() - 1));
 }
 
 int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const
@@ -108,13 +127,20 @@ QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) co
         // as it stands.
         const QString strId = IdOf(pobjIndex.row());
         QString strTip;
+        const QString strState = mfnStateTipOf && pobjIndex.column() == 0 ? mfnStateTipOf(pobjIndex.row()) : QString();
         if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
+        if (!strState.isEmpty())
+            strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strState.toHtmlEscaped() +
+                      QStringLiteral("</i></p>");
         if (!strText.isEmpty())
             strTip += QStringLiteral("<p style='white-space:pre-wrap'>") +
                       StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() + QStringLiteral("</p>");
         if (strTip.isEmpty()) return {};
         return strTip;
     }
+    case Qt::DecorationRole:
+        if (pobjIndex.column() == 0 && mfnIconOf) return mfnIconOf(pobjIndex.row());
+        return {};
     case Qt::FontRole: {
         if (pobjIndex.row() >= mbooChanged.size() || !mbooChanged[pobjIndex.row()]) return {};
         QFont objFont;

@@ -5,6 +5,7 @@
 #include "clsListItems.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QStringList>
 #include <QVector>
 #include <array>
@@ -35,6 +36,18 @@ public:
     // The entry id of a row as the file names it, shown in the row's tool-tip.
     void SetIdOf(std::function<QString(int32_t)> pfnIdOf) { mfnIdOf = std::move(pfnIdOf); }
     QString IdOf(int32_t plngRow) const { return mfnIdOf ? mfnIdOf(plngRow) : QString(); }
+    // The state of a row (an icon in its first column, words in its tool-tip); none without a source.
+    void SetStateOf(std::function<QIcon(int32_t)> pfnIconOf, std::function<QString(int32_t)> pfnTipOf)
+    {
+        mfnIconOf = std::move(pfnIconOf);
+        mfnStateTipOf = std::move(pfnTipOf);
+    }
+    bool IsChanged(int32_t plngRow) const { return plngRow >= 0 && plngRow < mbooChanged.size() && mbooChanged[plngRow]; }
+    // Runs pfnChange with the signals of single rows held back, then tells the view of every row at
+    // once: thousands of rows changed by one command.
+    void Quietly(const std::function<void()>& pfnChange);
+    // The row's state was computed again.
+    void StateChanged(int32_t plngFirst, int32_t plngLast);
 
     int rowCount(const QModelIndex& pobjParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& pobjParent = QModelIndex()) const override;
@@ -47,8 +60,11 @@ private:
     QVector<udtRow> mudtRows;
     QStringList mstrHeaders;
     bool mbooFilling = false;
+    bool mbooQuiet = false;
     QVector<bool> mbooChanged;  // by row; shorter than the rows when the last rows are unchanged
     std::function<QString(int32_t)> mfnIdOf;
+    std::function<QIcon(int32_t)> mfnIconOf;
+    std::function<QString(int32_t)> mfnStateTipOf;
 };
 
 }  // namespace tralyx

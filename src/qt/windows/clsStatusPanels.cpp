@@ -34,6 +34,8 @@ clsStatusPanels::clsStatusPanels(QStatusBar* psbStatusBar) : QObject(psbStatusBa
 {
     psbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     mlblStatus = AddPanel(psbStatusBar, "sbStatus", QStringLiteral("Status"), true);
+    mlblWork = AddPanel(psbStatusBar, "sbWork", QString(), false);
+    mlblWork->setVisible(false);
     mlblModified = AddPanel(psbStatusBar, "sbModified", QString(), false);
     mlblNextCodePage = AddPanel(psbStatusBar, "sbNextCodePage", QString(), false);
     mlblNextCodePage->setToolTip(QStringLiteral("Code page of the next Open"));
@@ -62,6 +64,12 @@ void clsStatusPanels::SetModified(bool pbooModified)
 void clsStatusPanels::SetEntry(const QString& pstrEntryId)
 {
     mlblStatus->setText(pstrEntryId.isEmpty() ? QStringLiteral("Status") : pstrEntryId);
+}
+
+void clsStatusPanels::SetWork(const QString& pstrText)
+{
+    mlblWork->setText(pstrText);
+    mlblWork->setVisible(!pstrText.isEmpty());
 }
 
 void clsStatusPanels::tmrClock_Timer()

@@ -19,12 +19,15 @@ public:
     void SetNextCodePage(const QString& pstrName);
     void SetModified(bool pbooModified);       // the active window's table has unsaved commits
     void SetEntry(const QString& pstrEntryId);  // the selected row's entry id; empty: "Status"
+    // The active window's progress against its source, or why it has no source; empty: hidden.
+    void SetWork(const QString& pstrText);
 
 private slots:
     void tmrClock_Timer();
 
 private:
     QLabel* mlblStatus = nullptr;
+    QLabel* mlblWork = nullptr;
     QLabel* mlblModified = nullptr;
     QLabel* mlblNextCodePage = nullptr;
     QLabel* mlblCodePage = nullptr;

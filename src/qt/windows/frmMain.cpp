@@ -2,21 +2,28 @@
 
 #include "FileFunctions.h"
 #include "basArrange.h"
+#include "basChecks.h"
 #include "basCodePages.h"
 #include "basDesktop.h"
 #include "basGeneralItems.h"
 #include "basIcons.h"
 #include "basTextBox.h"
 #include "basTwips.h"
+#include "clsEditorFilter.h"
+#include "clsSourceDock.h"
 #include "clsStatusPanels.h"
 #include "clsTralyx.h"
 #include "frmAbout.h"
 #include "frmMessageEditor.h"
+#include "frmReplace.h"
 #include "frmUpdateFiles.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -48,6 +55,7 @@ const QString KeyDialogFolder = QStringLiteral("FileDialog/Folder");
 const QString KeyCodePage = QStringLiteral("CodePage");
 const QString KeyRecentPaths = QStringLiteral("RecentFiles/Paths");
 const QString KeyRecentCodePages = QStringLiteral("RecentFiles/CodePages");
+const QString KeySourceFolders = QStringLiteral("SourceFolders");  // translated folder -> source folder
 constexpr qsizetype MaxRecentFiles = 8;
 
 QString KindName(int32_t plngEditType)
@@ -83,6 +91,7 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     BuildMenus();
     BuildToolBar();
     mobjStatus = new clsStatusPanels(statusBar());
+    BuildWorkbench();
     UpdateCommands();
 
     // The frame's client area, where the child windows live, is 9015 x 5805 twips.
@@ -138,6 +147,8 @@ void frmMain::BuildMenus()
     mnuFileSave = AddItem(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &frmMain::mnuFileSave_Click,
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = AddItem(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &frmMain::mnuFileSaveAs_Click);
+    mobjEditorCommands << AddItem(mnuFile, "mnuFileSourceFolder", QStringLiteral("Source &Folder..."),
+                                  &frmMain::mnuFileSourceFolder_Click);
     fnBar(mnuFile, "mnuFileBar3");
     mnuFileBarRecent = mnuFile->addSeparator();
     mnuFileBarRecent->setObjectName(QStringLiteral("mnuFileBarRecent"));
@@ -151,6 +162,20 @@ void frmMain::BuildMenus()
                           QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditPaste = AddItem(mnuEdit, "mnuEditPaste", QStringLiteral("&Paste"), &frmMain::mnuEditPaste_Click,
                            QKeySequence(Qt::CTRL | Qt::Key_V));
+    fnBar(mnuEdit, "mnuEditBar1");
+    mobjEditorCommands << AddItem(mnuEdit, "mnuEditReplace", QStringLiteral("&Replace..."), &frmMain::mnuEditReplace_Click,
+                                  QKeySequence(Qt::CTRL | Qt::Key_H));
+    const auto fnStep = [this, mnuEdit](const char* pstrName, const QString& pstrCaption, int32_t plngStep, QKeySequence pobjKey) {
+        QAction* pobjItem = mnuEdit->addAction(pstrCaption);
+        pobjItem->setObjectName(QLatin1String(pstrName));
+        pobjItem->setShortcut(pobjKey);
+        connect(pobjItem, &QAction::triggered, this, [this, plngStep] {
+            if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->GoToNeedsWork(plngStep);
+        });
+        mobjEditorCommands << pobjItem;
+    };
+    fnStep("mnuEditNextToDo", QStringLiteral("&Next Needing Work"), 1, QKeySequence(Qt::Key_F8));
+    fnStep("mnuEditPreviousToDo", QStringLiteral("Pre&vious Needing Work"), -1, QKeySequence(Qt::SHIFT | Qt::Key_F8));
 
     QMenu* mnuCodePage = fnMenu("mnuCodePage", QStringLiteral("&Code Page"));
     mnuCodePage->setToolTipsVisible(true);
@@ -258,6 +283,8 @@ bool frmMain::OpenFile(const QString& pstrPath)
     auto* frmEditor = new frmMessageEditor;
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
+    frmEditor->LoadSource(SourceFolderOf(pstrPath));
+    if (frmEditor->HasSource()) dckSource->show();
     WatchEditor(frmEditor);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
     if (booMaximised) {
@@ -278,8 +305,116 @@ void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
         if (pfrmEditor == ActiveEditor()) mobjStatus->SetModified(pbooModified);
     });
     connect(pfrmEditor, &frmMessageEditor::CurrentEntryChanged, this, [this, pfrmEditor](const QString& pstrId) {
-        if (pfrmEditor == ActiveEditor()) mobjStatus->SetEntry(pstrId);
+        if (pfrmEditor != ActiveEditor()) return;
+        mobjStatus->SetEntry(pstrId);
+        ShowWork();
     });
+    connect(pfrmEditor, &frmMessageEditor::WorkChanged, this, [this, pfrmEditor] {
+        if (pfrmEditor == ActiveEditor()) ShowWork();
+    });
+}
+
+void frmMain::BuildWorkbench()
+{
+    dckSource = new clsSourceDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, dckSource);
+    dckSource->hide();  // until a file with a source opens
+
+    tbFilter = addToolBar(QStringLiteral("Filter"));
+    tbFilter->setObjectName(QStringLiteral("tbFilter"));
+    txtFilter = new QLineEdit(tbFilter);
+    txtFilter->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter->setPlaceholderText(QStringLiteral("Filter: id, source or translation"));
+    txtFilter->setClearButtonEnabled(true);
+    txtFilter->setMinimumWidth(220);
+    cboFilterShow = new QComboBox(tbFilter);
+    cboFilterShow->setObjectName(QStringLiteral("cboFilterShow"));
+    cboFilterShow->addItems({QStringLiteral("All"), QStringLiteral("Needs work"), QStringLiteral("Errors"), QStringLiteral("Changed")});
+    lblFilterCount = new QLabel(tbFilter);
+    lblFilterCount->setObjectName(QStringLiteral("lblFilterCount"));
+    lblFilterCount->setContentsMargins(6, 0, 6, 0);
+    tbFilter->addWidget(txtFilter);
+    tbFilter->addWidget(cboFilterShow);
+    tbFilter->addWidget(lblFilterCount);
+    connect(txtFilter, &QLineEdit::textChanged, this, &frmMain::ApplyFilter);
+    connect(cboFilterShow, &QComboBox::currentIndexChanged, this, &frmMain::ApplyFilter);
+
+    QMenu* mnuView = new QMenu(QStringLiteral("&View"), this);
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    menuBar()->insertMenu(mnuWindow->menuAction(), mnuView);
+    QAction* mnuViewSource = dckSource->toggleViewAction();
+    mnuViewSource->setObjectName(QStringLiteral("mnuViewSource"));
+    mnuView->addAction(mnuViewSource);
+    QAction* mnuViewFilter = tbFilter->toggleViewAction();
+    mnuViewFilter->setObjectName(QStringLiteral("mnuViewFilter"));
+    mnuView->addAction(mnuViewFilter);
+    QAction* mnuViewFilterFocus = mnuView->addAction(QStringLiteral("&Filter Rows"));
+    mnuViewFilterFocus->setObjectName(QStringLiteral("mnuViewFilterFocus"));
+    mnuViewFilterFocus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(mnuViewFilterFocus, &QAction::triggered, this, [this] {
+        tbFilter->show();
+        txtFilter->setFocus(Qt::ShortcutFocusReason);
+        txtFilter->selectAll();
+    });
+}
+
+QString frmMain::SourceFolderOf(const QString& pstrPath) const
+{
+    if (!mstrSourceFolder.isEmpty()) return mstrSourceFolder;
+    const QString strFolder = QFileInfo(pstrPath).absolutePath();
+    const QString strChosen = QSettings().value(KeySourceFolders).toMap().value(strFolder).toString();
+    return strChosen.isEmpty() ? DefaultSourceFolder(strFolder) : strChosen;
+}
+
+void frmMain::ShowWork()
+{
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor) {
+        mobjStatus->SetWork(QString());
+        dckSource->ShowRow({}, {});
+        lblFilterCount->clear();
+        return;
+    }
+    mobjStatus->SetWork(frmEditor->HasSource() ? frmEditor->ProgressText() : frmEditor->SourceNote());
+    if (frmEditor->HasSource()) dckSource->ShowRow(frmEditor->SourceBoxes(), frmEditor->CurrentProblems());
+    else
+        dckSource->ShowRow({}, {}, frmEditor->SourceNote().isEmpty() ? QStringLiteral("No source folder for this file.")
+                                                                     : frmEditor->SourceNote());
+    lblFilterCount->setText(frmEditor->FilterCountText());
+}
+
+void frmMain::ApplyFilter()
+{
+    if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->SetFilter(txtFilter->text(), cboFilterShow->currentIndex());
+}
+
+void frmMain::mnuFileSourceFolder_Click()
+{
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor) return;
+    const QString strFolder = QFileInfo(frmEditor->FileNameValue()).absolutePath();
+    QString strChosen;
+    if (!Desktop().ChooseFolder(frmEditor->SourceFolder().isEmpty() ? strFolder : frmEditor->SourceFolder(), strChosen))
+        return;
+    // Remembered for the translated folder: its other files, and the next start, use it too.
+    QSettings objSettings;
+    QVariantMap objFolders = objSettings.value(KeySourceFolders).toMap();
+    objFolders.insert(strFolder, strChosen);
+    objSettings.setValue(KeySourceFolders, objFolders);
+    frmEditor->LoadSource(strChosen);
+    if (frmEditor->HasSource()) dckSource->show();
+    ShowWork();
+}
+
+void frmMain::mnuEditReplace_Click()
+{
+    if (!ActiveEditor()) return;
+    if (!mfrmReplace) mfrmReplace = new frmReplace([this] { return ActiveEditor(); }, this);
+    if (const auto* txtBox = qobject_cast<const QLineEdit*>(FocusedTextBox()); txtBox && txtBox->hasSelectedText())
+        mfrmReplace->FindText(txtBox->selectedText());
+    mfrmReplace->show();
+    mfrmReplace->raise();
+    mfrmReplace->activateWindow();
 }
 
 void frmMain::AddRecentFile(const QString& pstrPath, const QString& pstrCodePage)
@@ -483,6 +618,14 @@ void frmMain::UpdateCommands()
     mnuFileClose->setEnabled(ActiveChild() != nullptr);
     for (QAction* pobjItem : {mnuFileSave, mnuFileSaveAs, mnuEditCut, mnuEditCopy, mnuEditPaste})
         pobjItem->setEnabled(booEditor);
+    for (QAction* pobjItem : std::as_const(mobjEditorCommands)) pobjItem->setEnabled(booEditor);
+    // The filter bar shows the active window's own filter.
+    if (txtFilter && frmEditor) {
+        const QSignalBlocker objNoText(txtFilter), objNoShow(cboFilterShow);
+        txtFilter->setText(frmEditor->Filter()->Text());
+        cboFilterShow->setCurrentIndex(frmEditor->Filter()->Show());
+    }
+    if (dckSource) ShowWork();
     for (QAction* pobjButton : tbToolBar->actions()) {
         const QString strKey = pobjButton->data().toString();
         if (!strKey.isEmpty() && strKey != QLatin1String("Open")) pobjButton->setEnabled(booEditor);

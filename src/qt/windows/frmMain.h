@@ -10,6 +10,9 @@
 #include <optional>
 
 class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -17,8 +20,10 @@ class QToolBar;
 
 namespace tralyx {
 
+class clsSourceDock;
 class clsStatusPanels;
 class frmMessageEditor;
+class frmReplace;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -36,6 +41,10 @@ public:
 
     // The edit type that a file of this name is opened with; none when it is not a language file.
     static std::optional<int32_t> EditTypeOf(const QString& pstrPath);
+
+    // The source-language folder of every file opened from now on (tralyx --source DIR), instead of
+    // the one remembered for the file's folder or its "English" sibling.
+    void SetSourceFolder(const QString& pstrFolder) { mstrSourceFolder = pstrFolder; }
 
     QMdiArea* Frame() const { return mdiArea; }
     frmMessageEditor* ActiveEditor() const;
@@ -56,6 +65,8 @@ private slots:
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
+    void mnuEditReplace_Click();
+    void mnuFileSourceFolder_Click();
     void mnuCodePage_Click(QAction* pobjItem);
     void mnuWindow_AboutToShow();
     void mnuWindowCascade_Click();
@@ -81,6 +92,10 @@ private:
     void UpdateRecentFiles();
     void RememberDialogFolder();
     void WatchEditor(frmMessageEditor* pfrmEditor);
+    void BuildWorkbench();
+    QString SourceFolderOf(const QString& pstrPath) const;
+    void ShowWork();  // status, Source dock and filter of the active window
+    void ApplyFilter();
 
     QMdiArea* mdiArea = nullptr;
     QToolBar* tbToolBar = nullptr;
@@ -99,6 +114,14 @@ private:
     QList<QAction*> mobjRecentList;  // the recent file entries of mnuFile
     clsStatusPanels* mobjStatus = nullptr;
     clsFileDialog dlgCommonDialog;
+    clsSourceDock* dckSource = nullptr;
+    QToolBar* tbFilter = nullptr;
+    QLineEdit* txtFilter = nullptr;
+    QComboBox* cboFilterShow = nullptr;
+    QLabel* lblFilterCount = nullptr;
+    frmReplace* mfrmReplace = nullptr;
+    QList<QAction*> mobjEditorCommands;  // enabled with an editor window
+    QString mstrSourceFolder;
 };
 
 }  // namespace tralyx

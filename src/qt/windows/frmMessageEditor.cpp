@@ -9,10 +9,12 @@
 #include "basFormatText.h"
 #include "basTextBox.h"
 #include "clsCodePage.h"
+#include "clsEditorFilter.h"
 #include "clsEditorListModel.h"
 #include "clsEditorListView.h"
 #include "clsRuntimeError.h"
 #include "clsTralyx.h"
+#include "clsWorkbenchRows.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -83,6 +85,7 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
       txtMessage(new QPlainTextEdit(fraMessage)),
       lvwMessages(new clsEditorListView(this)),
       mobjListItems(new clsEditorListModel(this)),
+      mobjFilter(new clsEditorFilter(mobjListItems, this)),
       cmdPreview(new QPushButton(QStringLiteral("&Preview"), this)),
       splMessage(new QWidget(this))
 {
@@ -109,7 +112,13 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     // The default limit (32,767) would cut a longer stored text short on the next commit.
     txtTitle->setMaxLength(std::numeric_limits<int>::max());
 
-    lvwMessages->setModel(mobjListItems);
+    // Rows are filtered again only when the filter changes: a committed row stays where it is.
+    mobjFilter->setDynamicSortFilter(false);
+    mobjFilter->SetRowInfo([this](int32_t plngRow) { return RowState(plngRow); },
+                           [this](int32_t plngRow, const QString& pstrText) {
+                               return mobjWork && mobjWork->SourceContains(plngRow, pstrText, Qt::CaseInsensitive);
+                           });
+    lvwMessages->setModel(mobjFilter);
     lvwMessages->setRootIsDecorated(false);
     lvwMessages->setItemsExpandable(false);
     lvwMessages->setUniformRowHeights(true);
@@ -186,16 +195,20 @@ void frmMessageEditor::Form_Load()
     LoadBoxes();
     mbooItemChanged = false;
     SetDataChanged(false);
+    if (mobjWork) RefreshWork();
     // A row is always chosen: typing with none would go nowhere.
-    if (mobjListItems->Count() > 0) SelectRow(0);
+    if (mobjFilter->rowCount() > 0) SelectRow(mobjFilter->EntryOf(0));
 }
 
 void frmMessageEditor::SelectRow(int32_t plngRow)
 {
-    const QModelIndex objRow = mobjListItems->index(plngRow, 0);
-    lvwMessages->setCurrentIndex(objRow);  // reports the row as chosen, which loads it
-    lvwMessages->scrollTo(objRow);
-    if (mlngCurrentItem != plngRow) lvwMessages_ItemClick(plngRow);
+    const int lngViewRow = mobjFilter->ViewRowOf(plngRow);
+    if (lngViewRow >= 0) {
+        const QModelIndex objRow = mobjFilter->index(lngViewRow, 0);
+        lvwMessages->setCurrentIndex(objRow);  // reports the row as chosen, which loads it
+        lvwMessages->scrollTo(objRow);
+    }
+    if (mlngCurrentItem != plngRow) ChooseEntry(plngRow);
 }
 
 void frmMessageEditor::CommitAndNext()
@@ -203,14 +216,18 @@ void frmMessageEditor::CommitAndNext()
     if (mlngCurrentItem < 0) return;
     MoveToList();
     mbooItemChanged = false;
-    if (mlngCurrentItem + 1 < mobjListItems->Count()) SelectRow(mlngCurrentItem + 1);
+    const int lngNext = mobjFilter->ViewRowOf(mlngCurrentItem) + 1;
+    if (lngNext > 0 && lngNext < mobjFilter->rowCount()) SelectRow(mobjFilter->EntryOf(lngNext));
 }
 
 void frmMessageEditor::SetDataChanged(bool pbooChanged)
 {
     const bool booWas = mbooDataChanged;
     mbooDataChanged = pbooChanged;
-    if (!pbooChanged) mobjListItems->ClearChanged();
+    if (!pbooChanged) {
+        mobjListItems->ClearChanged();
+        if (mobjWork) mobjListItems->StateChanged(0, mobjListItems->Count() - 1);
+    }
     if (booWas != pbooChanged) emit ModifiedChanged(pbooChanged);
 }
 
@@ -257,7 +274,12 @@ void frmMessageEditor::ConfirmItemChange()
     }
 }
 
-void frmMessageEditor::lvwMessages_ItemClick(int plngRow)
+void frmMessageEditor::lvwMessages_ItemClick(int plngViewRow)
+{
+    if (!mbooRefiltering) ChooseEntry(mobjFilter->EntryOf(plngViewRow));
+}
+
+void frmMessageEditor::ChooseEntry(int32_t plngRow)
 {
     ConfirmItemChange();
     mbooCloseAgreed = false;
@@ -328,7 +350,13 @@ void frmMessageEditor::MoveToList()
     if (udtMode.TitleColumn >= 0) mobjListItems->SetItemText(mlngCurrentItem, udtMode.TitleColumn, strTitle);
     mobjListItems->SetItemText(mlngCurrentItem, udtMode.MessageColumn, strMessage);
     if (gobjTextStore) udtMode.Commit(*gobjTextStore, intIndex, strTitle, strMessage);
+    UpdateWork(mlngCurrentItem);
     WarnUnencodable(strTitle + strMessage);
+}
+
+void frmMessageEditor::CommitTexts(int32_t plngEntry, const QString& pstrUpper, const QString& pstrLower)
+{
+    if (gobjTextStore) ModeOf(mlngEditType).Commit(*gobjTextStore, static_cast<int16_t>(plngEntry), pstrUpper, pstrLower);
 }
 
 void frmMessageEditor::WarnUnencodable(const QString& pstrText)

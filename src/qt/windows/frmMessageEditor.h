@@ -3,8 +3,12 @@
 // texts in one or two boxes that are committed back to the row and the store.
 #include "clsEditorLayout.h"
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
+#include <functional>
 #include <cstdint>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -14,8 +18,12 @@ class QPushButton;
 
 namespace tralyx {
 
+class clsEditorFilter;
 class clsEditorListModel;
 class clsEditorListView;
+class clsTextFind;
+class clsTralyx;
+class clsWorkbenchRows;
 
 class frmMessageEditor : public QWidget {
     Q_OBJECT
@@ -23,6 +31,7 @@ public:
     enum : int32_t { EditMessages = 0, EditSecondary = 1, EditControlText = 2 };
 
     explicit frmMessageEditor(QWidget* pobjParent = nullptr);
+    ~frmMessageEditor() override;
 
     void EditType(int32_t penuEditType);      // builds the columns and fills the list
     int32_t EditTypeValue() const { return mlngEditType; }
@@ -47,9 +56,34 @@ public:
     // Commits the current row and moves to the next one (Ctrl+Return).
     void CommitAndNext();
 
+    // The same file of a source-language folder, read beside the translation; an empty folder: none.
+    // Returns why no source is shown (empty when it is, or when no folder was given).
+    QString LoadSource(const QString& pstrFolder);
+    void SetSource(std::unique_ptr<clsTralyx> pobjSource);  // a source table already read
+    bool HasSource() const { return mobjWork != nullptr; }
+    const QString& SourceFolder() const { return mstrSourceFolder; }
+    const QString& SourceNote() const { return mstrSourceNote; }
+    // The selected row's source texts, labelled like the boxes, and its problems in words.
+    QList<QPair<QString, QString>> SourceBoxes() const;
+    QStringList CurrentProblems() const;
+    uint8_t RowState(int32_t plngRow) const;  // enuRowState flags; 0 without a source
+    QString ProgressText() const;             // empty without a source
+    // The next (+1) or previous (-1) listed row that needs work, wrapping; false when there is none.
+    bool GoToNeedsWork(int32_t plngStep);
+    // Which rows the list shows (clsEditorFilter::enuShow), and "312 of 32,767 rows".
+    void SetFilter(const QString& pstrText, int32_t penuShow);
+    clsEditorFilter* Filter() const { return mobjFilter; }
+    QString FilterCountText() const;
+    // Find and replace in the translations: each change is committed to its entry as if typed.
+    bool FindNext(const clsTextFind& pobjFind);
+    // Replaces in the selected row when it holds the text, then finds the next; false: found nowhere.
+    bool ReplaceCurrent(const clsTextFind& pobjFind, const QString& pstrBy);
+    int32_t ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy);  // asks first; entries changed
+
 signals:
     void ModifiedChanged(bool pbooModified);  // the table has commits that are not saved
     void CurrentEntryChanged(const QString& pstrEntryId);
+    void WorkChanged();  // row states, progress, the filter or the source changed
 
 protected:
     void closeEvent(QCloseEvent* pobjEvent) override;
@@ -76,6 +110,14 @@ private:
     QString MessageBoxText() const;
     void LoadBoxes();  // the current row's texts, or empty boxes without one
     QString BoxText(int plngColumn) const;
+    void ChooseEntry(int32_t plngEntry);
+    // Writes a row's texts to the store, as a commit does (the one-line box's text first).
+    void CommitTexts(int32_t plngEntry, const QString& pstrUpper, const QString& pstrLower);
+    void RefreshWork();
+    void UpdateWork(int32_t plngEntry);
+    bool Storable(int32_t plngEntry, int plngColumn) const;
+    bool EntryMatches(int32_t plngEntry, const clsTextFind& pobjFind) const;
+    bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
 
     QGroupBox* fraMessage;
     QLabel* lblTitle;
@@ -84,6 +126,7 @@ private:
     QPlainTextEdit* txtMessage;
     clsEditorListView* lvwMessages;
     clsEditorListModel* mobjListItems;
+    clsEditorFilter* mobjFilter;
     QPushButton* cmdPreview;
     QWidget* splMessage;  // the handle between the frame of boxes and the list
 
@@ -97,6 +140,10 @@ private:
     // close that follows them at once does not ask again.
     bool mbooCloseAgreed = false;
     clsEditorLayout mudtLayout;
+    std::unique_ptr<clsWorkbenchRows> mobjWork;  // with a source only
+    QString mstrSourceFolder;
+    QString mstrSourceNote;
+    bool mbooRefiltering = false;  // the view's current row moves by itself while rows are re-filtered
 };
 
 }  // namespace tralyx

@@ -1,0 +1,159 @@
+// The translator's workbench on the largest tables (32,767 records) and their 32,767-record source:
+// opening a window with its source, every row's state, one filter keystroke, Replace all.
+#include "basDesktop.h"
+#include "basGeneralItems.h"
+#include "clsTextFind.h"
+#include "clsTralyx.h"
+#include "clsWorkbenchRows.h"
+#include "frmMessageEditor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <benchmark/benchmark.h>
+
+using namespace tralyx;
+
+namespace {
+
+constexpr int32_t Records = clsTralyx::MaxRecords;
+
+// Answers every question Yes: Replace all asks before it changes anything.
+class clsYesDesktop : public clsDesktop {
+public:
+    int32_t MsgBox(const QString&, int32_t, const QString&, const QString&) override { return vbYes; }
+    bool FileDialog(bool, const QString&, QString&) override { return false; }
+    bool ChooseFolder(const QString&, QString&) override { return false; }
+    QString ClipboardText() override { return QString(); }
+    void SetClipboardText(const QString&) override {}
+};
+
+QVector<ControlTextItem> Controls(bool pbooSource)
+{
+    QVector<ControlTextItem> udtControls;
+    udtControls.reserve(Records);
+    for (int32_t i = 0; i < Records; ++i) {
+        // One in ten still untranslated, one in fifty with a lost marker.
+        const bool booUntranslated = !pbooSource && i % 10 == 3;
+        const QString strCaption = pbooSource ? QStringLiteral("&Caption number %1 of [#!form!#]").arg(i)
+                                   : booUntranslated ? QString()
+                                   : i % 50 == 7     ? QStringLiteral("&Beschriftung Nummer %1").arg(i)
+                                                     : QStringLiteral("&Beschriftung Nummer %1 von [#!form!#]").arg(i);
+        const QString strTip = pbooSource ? QStringLiteral("Tool-tip %1\r\nwith a second line").arg(i)
+                                          : QStringLiteral("Hinweis %1\r\nmit einer zweiten Zeile").arg(i);
+        udtControls.push_back({QStringLiteral("frmForm%1").arg(i / 40), QStringLiteral("cmdControl%1").arg(i % 40),
+                               static_cast<uint8_t>(i % 7), strCaption, strTip});
+    }
+    return udtControls;
+}
+
+struct udtFolders {
+    QTemporaryDir Root;
+    QString Source, Translation;
+    udtFolders()
+    {
+        Source = Root.filePath(QStringLiteral("English"));
+        Translation = Root.filePath(QStringLiteral("German"));
+        QDir().mkpath(Source);
+        QDir().mkpath(Translation);
+        for (const bool booSource : {true, false}) {
+            clsTralyx objStore;
+            objStore.SetControlTextTable(Controls(booSource));
+            bool booSuccess = false;
+            objStore.SaveControlText((booSource ? Source : Translation) + QStringLiteral("/core.lrc"), booSuccess);
+        }
+    }
+};
+
+udtFolders& Folders()
+{
+    static udtFolders udtOnce;
+    return udtOnce;
+}
+
+std::unique_ptr<frmMessageEditor> OpenWithSource()
+{
+    bool booSuccess = false;
+    gobjTextStore->LoadControlText(Folders().Translation + QStringLiteral("/core.lrc"), booSuccess);
+    auto objWindow = std::make_unique<frmMessageEditor>();
+    objWindow->EditType(frmMessageEditor::EditControlText);
+    objWindow->FileName(Folders().Translation + QStringLiteral("/core.lrc"));
+    objWindow->LoadSource(Folders().Source);
+    objWindow->show();
+    QApplication::processEvents();
+    objWindow->repaint();
+    return objWindow;
+}
+
+void BM_OpenWithSource(benchmark::State& state)
+{
+    Folders();  // written once, outside the timing
+    for (auto _ : state) {
+        auto objWindow = OpenWithSource();
+        state.PauseTiming();
+        if (!objWindow->HasSource()) state.SkipWithError("no source");
+        objWindow.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenWithSource)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_AllRowStates(benchmark::State& state)
+{
+    auto objSource = std::make_unique<clsTralyx>();
+    objSource->SetControlTextTable(Controls(true));
+    clsTralyx objTranslation;
+    objTranslation.SetControlTextTable(Controls(false));
+    clsWorkbenchRows objRows(enuLanguageFile::ControlText, std::move(objSource));
+    for (auto _ : state) objRows.ComputeAll(objTranslation);
+    state.counters["errors"] = objRows.Progress().Errors;
+}
+BENCHMARK(BM_AllRowStates)->Unit(benchmark::kMillisecond);
+
+// One character typed or deleted in the filter, the list repainted.
+void BM_FilterKeystroke(benchmark::State& state)
+{
+    auto objWindow = OpenWithSource();
+    const QString strTyped = QStringLiteral("frmform12");
+    QTreeView* objList = objWindow->findChild<QTreeView*>();
+    int32_t lngLength = 0;
+    for (auto _ : state) {
+        lngLength = (lngLength + 1) % (strTyped.size() + 1);
+        objWindow->SetFilter(strTyped.left(lngLength), 0);
+        objList->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every caption changed, and back again.
+void BM_ReplaceAll(benchmark::State& state)
+{
+    auto objWindow = OpenWithSource();
+    bool booForth = true;
+    for (auto _ : state) {
+        const int32_t lngChanged = booForth ? objWindow->ReplaceAll(clsTextFind(QStringLiteral("Nummer"), true, false), QStringLiteral("Zahl"))
+                                            : objWindow->ReplaceAll(clsTextFind(QStringLiteral("Zahl"), true, false), QStringLiteral("Nummer"));
+        if (lngChanged < Records / 2) state.SkipWithError("too few replaced");
+        booForth = !booForth;
+    }
+}
+BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication objApp(argc, argv);
+    clsYesDesktop objDesktop;
+    InstallDesktop(&objDesktop);
+    gobjTextStore = std::make_unique<clsTralyx>();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    gobjTextStore.reset();
+    InstallDesktop(nullptr);
+    return 0;
+}

@@ -1,0 +1,125 @@
+#include "clsWorkbenchRows.h"
+
+#include <QLocale>
+
+namespace tralyx {
+
+QString udtProgress::Text() const
+{
+    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    const int32_t lngPercent = Entries > 0 ? int32_t(qint64(Translated) * 100 / Entries) : 100;
+    const auto Plural = [&](int32_t plngCount, const char* pstrWord) {
+        return objLocale.toString(plngCount) + u' ' + QLatin1StringView(pstrWord) + (plngCount == 1 ? "" : "s");
+    };
+    return QStringLiteral("Translated %1 of %2 (%3%) \u00B7 %4 \u00B7 %5")
+        .arg(objLocale.toString(Translated), objLocale.toString(Entries), QString::number(lngPercent),
+             Plural(Errors, "error"), Plural(Warnings, "warning"));
+}
+
+clsWorkbenchRows::clsWorkbenchRows(enuLanguageFile penuFile, std::unique_ptr<clsTralyx> pobjSource)
+    : menuFile(penuFile), mobjSource(std::move(pobjSource)),
+      mobjPairing(std::make_unique<clsSourcePairing>(penuFile, *mobjSource))
+{
+}
+
+clsWorkbenchRows::~clsWorkbenchRows() = default;
+
+void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const
+{
+    if (pudtRow.SourceRecord < 0) pudtRow.SourceRecord = pudtEntry.SourceRecord;
+    if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) {
+        ++pudtRow.Entries;
+        if (pudtEntry.Translation.isEmpty()) pudtRow.State |= RowUntranslated;
+        else if (pudtEntry.Translation == pudtEntry.Source) pudtRow.State |= RowSameAsSource;
+        else ++pudtRow.Translated;
+    }
+    pudtScratch.clear();
+    CheckEntryText(menuFile, pudtEntry, pudtScratch);
+    for (const udtProblem& udtFound : pudtScratch) {
+        // Emptiness and sameness have their own states and figures; the other rules are counted.
+        if (udtFound.Rule == QLatin1String("untranslated") || udtFound.Rule == QLatin1String("identical")) continue;
+        if (udtFound.Severity == enuSeverity::Error) {
+            ++pudtRow.Errors;
+            pudtRow.State |= RowError;
+        } else if (udtFound.Severity == enuSeverity::Warning) {
+            ++pudtRow.Warnings;
+            pudtRow.State |= RowWarning;
+        }
+        pudtRow.Problems << SeverityName(udtFound.Severity) + QStringLiteral(" (") + udtFound.Rule +
+                                QStringLiteral("): ") + udtFound.Message;
+    }
+}
+
+void clsWorkbenchRows::Count(const udtRow& pudtRow, int32_t plngSign)
+{
+    mudtTotal.Entries += plngSign * pudtRow.Entries;
+    mudtTotal.Translated += plngSign * pudtRow.Translated;
+    mudtTotal.Errors += plngSign * pudtRow.Errors;
+    mudtTotal.Warnings += plngSign * pudtRow.Warnings;
+}
+
+void clsWorkbenchRows::ComputeAll(const clsTralyx& pobjTranslation)
+{
+    qsizetype lngRows = 0;
+    switch (menuFile) {
+    case enuLanguageFile::ControlText: lngRows = pobjTranslation.ControlTextTable().size(); break;
+    case enuLanguageFile::Messages: lngRows = pobjTranslation.MessageTable().size(); break;
+    case enuLanguageFile::Secondary: lngRows = pobjTranslation.SecondaryTable().size(); break;
+    }
+    mudtRows.fill(udtRow(), lngRows);
+    mudtTotal = udtProgress();
+    udtRow udtLacking;  // entries only the source has: they count as not translated
+    std::vector<udtProblem> udtScratch;
+    ForEachEntry(menuFile, *mobjSource, pobjTranslation, [&](const udtEntryText& pudtEntry) {
+        if (pudtEntry.Record >= 0 && pudtEntry.Record < lngRows) Add(mudtRows[pudtEntry.Record], pudtEntry, udtScratch);
+        else if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) ++udtLacking.Entries;
+    });
+    for (const udtRow& udtEach : std::as_const(mudtRows)) Count(udtEach, 1);
+    Count(udtLacking, 1);
+}
+
+void clsWorkbenchRows::Update(const clsTralyx& pobjTranslation, qsizetype plngRow)
+{
+    if (plngRow < 0 || plngRow >= mudtRows.size()) return;
+    Count(mudtRows[plngRow], -1);
+    udtRow udtNew;
+    std::vector<udtProblem> udtScratch;
+    for (const udtEntryText& udtEntry : mobjPairing->Record(pobjTranslation, plngRow)) Add(udtNew, udtEntry, udtScratch);
+    mudtRows[plngRow] = std::move(udtNew);
+    Count(mudtRows[plngRow], 1);
+}
+
+QStringList clsWorkbenchRows::Problems(qsizetype plngRow) const
+{
+    return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].Problems : QStringList();
+}
+
+bool clsWorkbenchRows::SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const
+{
+    const int32_t lngAt = plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
+    if (lngAt < 0) return false;
+    switch (menuFile) {
+    case enuLanguageFile::ControlText: {
+        if (lngAt >= mobjSource->ControlTextTable().size()) return false;
+        const ControlTextItem& udtItem = mobjSource->ControlTextTable()[lngAt];
+        return udtItem.Caption.contains(pstrText, penuCase) || udtItem.ToolTip.contains(pstrText, penuCase);
+    }
+    case enuLanguageFile::Messages: {
+        if (lngAt >= mobjSource->MessageTable().size()) return false;
+        const MessageItem& udtItem = mobjSource->MessageTable()[lngAt];
+        return udtItem.Title.contains(pstrText, penuCase) || udtItem.Message.contains(pstrText, penuCase);
+    }
+    case enuLanguageFile::Secondary:
+        return lngAt < mobjSource->SecondaryTable().size() && mobjSource->SecondaryTable()[lngAt].contains(pstrText, penuCase);
+    }
+    return false;
+}
+
+std::vector<udtEntryText> clsWorkbenchRows::Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const
+{
+    return mobjPairing->Record(pobjTranslation, plngRow);
+}
+
+udtProgress clsWorkbenchRows::Progress() const { return mudtTotal; }
+
+}  // namespace tralyx

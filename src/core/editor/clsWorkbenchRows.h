@@ -1,0 +1,69 @@
+#pragma once
+// What is left to do in one opened table, row by row, measured against its source-language table:
+// untranslated, the same as the source, with errors or warnings from the checks. Kept current one
+// row at a time as rows are committed, so that the progress figures never need a full pass.
+#include "basChecks.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+namespace tralyx {
+
+enum enuRowState : uint8_t {
+    RowUntranslated = 1,  // a text is empty where the source's is not
+    RowSameAsSource = 2,  // a text is still the source's own (for review)
+    RowError = 4,
+    RowWarning = 8,
+};
+constexpr uint8_t RowNeedsWork = RowUntranslated | RowSameAsSource | RowError;
+
+struct udtProgress {
+    int32_t Entries = 0;
+    int32_t Translated = 0;
+    int32_t Errors = 0;
+    int32_t Warnings = 0;
+    // "Translated 1,203 of 1,250 (96%) · 3 errors · 5 warnings"
+    QString Text() const;
+};
+
+class clsWorkbenchRows {
+public:
+    clsWorkbenchRows(enuLanguageFile penuFile, std::unique_ptr<clsTralyx> pobjSource);
+    ~clsWorkbenchRows();
+
+    // Every row of the translation afresh.
+    void ComputeAll(const clsTralyx& pobjTranslation);
+    // One row again, after it was committed.
+    void Update(const clsTralyx& pobjTranslation, qsizetype plngRow);
+
+    uint8_t State(qsizetype plngRow) const { return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].State : 0; }
+    // The row's problems in words, one a line.
+    QStringList Problems(qsizetype plngRow) const;
+    // Whether one of the source's texts of the row holds pstrText: what the filter searches.
+    bool SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const;
+    // The row's texts paired with the source's.
+    std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
+    udtProgress Progress() const;
+    const clsTralyx& Source() const { return *mobjSource; }
+    enuLanguageFile File() const { return menuFile; }
+
+private:
+    struct udtRow {
+        uint8_t State = 0;
+        int32_t Entries = 0, Translated = 0, Errors = 0, Warnings = 0;
+        int32_t SourceRecord = -1;  // the source's record paired with the row
+        QStringList Problems;
+    };
+    void Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const;
+    void Count(const udtRow& pudtRow, int32_t plngSign);
+
+    enuLanguageFile menuFile;
+    std::unique_ptr<clsTralyx> mobjSource;
+    std::unique_ptr<clsSourcePairing> mobjPairing;
+    QVector<udtRow> mudtRows;
+    udtProgress mudtTotal;  // of the rows, plus the source's entries the translation lacks
+};
+
+}  // namespace tralyx

@@ -1,0 +1,41 @@
+#pragma once
+// The rows of an editor's list that the filter lets through: a text found in the row's id, its
+// texts or its source texts (case-insensitive), and a choice of state. The view shows this model;
+// every view row is mapped back to its entry before anything addresses the table.
+#include <QSortFilterProxyModel>
+#include <functional>
+
+namespace tralyx {
+
+class clsEditorListModel;
+
+class clsEditorFilter : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    enum enuShow : int32_t { ShowAll = 0, ShowNeedsWork = 1, ShowErrors = 2, ShowChanged = 3 };
+
+    clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjParent);
+
+    // Row state flags and the source texts of an entry, from the window.
+    void SetRowInfo(std::function<uint8_t(int32_t)> pfnStateOf,
+                    std::function<bool(int32_t, const QString&)> pfnSourceHas);
+    void SetFilter(const QString& pstrText, int32_t penuShow);
+    const QString& Text() const { return mstrText; }
+    int32_t Show() const { return menuShow; }
+    bool IsActive() const { return !mstrText.isEmpty() || menuShow != ShowAll; }
+
+    int32_t EntryOf(int plngViewRow) const;  // -1 for none
+    int ViewRowOf(int32_t plngEntry) const;  // -1 when the filter hides it
+
+protected:
+    bool filterAcceptsRow(int plngSourceRow, const QModelIndex& pobjSourceParent) const override;
+
+private:
+    clsEditorListModel* mobjRows;
+    std::function<uint8_t(int32_t)> mfnStateOf;
+    std::function<bool(int32_t, const QString&)> mfnSourceHas;  // case-insensitive
+    QString mstrText;
+    int32_t menuShow = ShowAll;
+};
+
+}  // namespace tralyx
