@@ -26,7 +26,7 @@ bool Load(clsTralyx& pobjStore, enuLanguageFile penuFile, const QString& pstrPat
     (pobjStore.*LoaderOf(penuFile))(pstrPath, booSuccess);
     for (const udtFileIssue& udtWarning : pobjStore.LastWarnings())
         pudtCheck.Problems.push_back({QStringLiteral("load"), enuSeverity::Warning, LanguageFileName(penuFile),
-                                      udtWarning.Line, 0, QString(),
+                                      static_cast<int32_t>(udtWarning.Line), 0, QString(),
                                       pstrPath == pudtCheck.Path ? udtWarning.Reason
                                                                  : pstrPath + QStringLiteral(": ") + udtWarning.Reason});
     if (!booSuccess) {
