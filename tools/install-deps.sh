@@ -3,7 +3,7 @@
 # that are missing, so that a second run costs nothing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth hyperfine time)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do

@@ -166,7 +166,7 @@ TEST(ControlTextWrite, NamesThatCannotBeReadBackAreRefused)
         clsTralyx store;
         store.SetControlTextTable({Item(form, "cmdOK", 0, "OK", "")});
         EXPECT_FALSE(SaveTo(store, enuKind::ControlText, dir.Path("core.lrc")));
-        EXPECT_TRUE(store.LastError().Reason.contains("record 0"));
+        EXPECT_TRUE(store.LastError().Reason.startsWith(QString(form) + ".cmdOK.0: "));
         EXPECT_FALSE(QFile::exists(dir.Path("core.lrc")));
     }
 }

@@ -210,11 +210,15 @@ bool frmMain::OpenFile(const QString& pstrPath)
     default: gobjTextStore->LoadMessagesFromResource(pstrPath, booSuccess); break;
     }
     if (!booSuccess) {
+        QString strDetails = gobjTextStore->LastError().Text();
+        for (const udtFileIssue& udtWarning : gobjTextStore->LastWarnings())
+            strDetails += QStringLiteral("\nskipped ") + udtWarning.Text();
         MsgBox(QStringLiteral("The file ") + pstrPath + QStringLiteral(" is corrupt!"), vbCritical,
-               QStringLiteral("Couldn't load ") + pstrPath, gobjTextStore->LastError().Text());
+               QStringLiteral("Couldn't load ") + pstrPath, strDetails);
         return false;
     }
     auto* frmEditor = new frmMessageEditor;
+    frmEditor->SkippedLines(gobjTextStore->LastWarnings());
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
