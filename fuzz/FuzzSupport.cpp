@@ -377,25 +377,27 @@ bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QStri
     QByteArray bytWritten;
     udtFileIssue udtError;
     const bool booSaved = Format(pobjStore, penuKind, pstrCodePage, pbooMark, bytWritten, udtError);
-    const std::string strContext = " (code page " + pstrCodePage.toStdString() + ", table " + Describe(pobjStore, penuKind) + ")";
+    const auto strContext = [&] {
+        return " (code page " + pstrCodePage.toStdString() + ", table " + Describe(pobjStore, penuKind) + ")";
+    };
     if (!booSaved) {
-        Check(!strRefuse.isEmpty(), "the writer refused a table it can write: " + udtError.Text().toStdString() + strContext);
-        Check(!udtError.Reason.isEmpty(), "a refused write gave no reason" + strContext);
+        Check(!strRefuse.isEmpty(), "the writer refused a table it can write: " + udtError.Text().toStdString() + strContext());
+        Check(!udtError.Reason.isEmpty(), "a refused write gave no reason" + strContext());
         return false;
     }
-    Check(strRefuse.isEmpty(), "the writer wrote a table it must refuse (" + strRefuse.toStdString() + ")" + strContext);
+    Check(strRefuse.isEmpty(), "the writer wrote a table it must refuse (" + strRefuse.toStdString() + ")" + strContext());
 
     const bool booMarked = pbooMark && clsCodePage(pstrCodePage).IsUtf8();
-    Check(!booMarked || bytWritten.startsWith("\xEF\xBB\xBF"), "the byte-order mark was not written" + strContext);
+    Check(!booMarked || bytWritten.startsWith("\xEF\xBB\xBF"), "the byte-order mark was not written" + strContext());
     for (qsizetype i = 0; i < bytWritten.size(); ++i)
-        Check(bytWritten[i] != '\n' || (i > 0 && bytWritten[i - 1] == '\r'), "the file holds a lone LF" + strContext);
-    Check(bytWritten.size() <= (booMarked ? 3 : 0) || bytWritten.endsWith("\r\n"), "the file does not end with CR LF" + strContext);
+        Check(bytWritten[i] != '\n' || (i > 0 && bytWritten[i - 1] == '\r'), "the file holds a lone LF" + strContext());
+    Check(bytWritten.size() <= (booMarked ? 3 : 0) || bytWritten.endsWith("\r\n"), "the file does not end with CR LF" + strContext());
 
     clsTralyx objBack;
     const udtParsed udtBack = Parse(objBack, penuKind, bytWritten, pstrCodePage);
-    Check(udtBack.Success, "written bytes do not read again: " + udtBack.Error.Text().toStdString() + strContext);
-    Check(udtBack.Warnings.isEmpty(), "written bytes read again with skipped lines" + strContext);
-    Check(udtBack.Mark || !booMarked, "the byte-order mark did not read back" + strContext);
+    Check(udtBack.Success, "written bytes do not read again: " + udtBack.Error.Text().toStdString() + strContext());
+    Check(udtBack.Warnings.isEmpty(), "written bytes read again with skipped lines" + strContext());
+    Check(udtBack.Mark || !booMarked, "the byte-order mark did not read back" + strContext());
 
     clsTralyx objWanted;
     objWanted.SetCodePage(pstrCodePage);
@@ -405,10 +407,10 @@ bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QStri
     case enuKind::Secondary: objWanted.SetSecondaryTable(ExpectedSecondary(pobjStore.SecondaryTable())); break;
     }
     const std::string strDiff = FirstDifference(objBack, objWanted, penuKind);
-    Check(strDiff.empty(), "the table read back differs from the one written: " + strDiff + strContext);
-    Check(udtBack.Lines.size() == TableSize(objBack, penuKind), "not one start line per record" + strContext);
+    Check(strDiff.empty(), "the table read back differs from the one written: " + strDiff + strContext());
+    Check(udtBack.Lines.size() == TableSize(objBack, penuKind), "not one start line per record" + strContext());
     for (qsizetype i = 1; i < udtBack.Lines.size(); ++i)
-        Check(udtBack.Lines[i] > udtBack.Lines[i - 1], "record start lines do not rise" + strContext);
+        Check(udtBack.Lines[i] > udtBack.Lines[i - 1], "record start lines do not rise" + strContext());
 
     // When the format lost nothing, writing what was read back gives the same bytes (the writer
     // numbers messages by position, so their identifiers do not count).
@@ -425,8 +427,8 @@ bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QStri
     if (!booLossless) return true;
     QByteArray bytAgain;
     Check(Format(objBack, penuKind, pstrCodePage, udtBack.Mark, bytAgain, udtError),
-          "the table read back cannot be written: " + udtError.Text().toStdString() + strContext);
-    Check(bytAgain == bytWritten, "writing the table read back gives other bytes" + strContext);
+          "the table read back cannot be written: " + udtError.Text().toStdString() + strContext());
+    Check(bytAgain == bytWritten, "writing the table read back gives other bytes" + strContext());
     return true;
 }
 

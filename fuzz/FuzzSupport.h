@@ -23,10 +23,12 @@ enum class enuKind { ControlText, Messages, Secondary };
 
 // Prints what went wrong and aborts, so that libFuzzer keeps the input and a replay fails.
 [[noreturn]] void Fail(const std::string& pstrWhat);
-inline void Check(bool pbooHolds, const std::string& pstrWhat)
-{
-    if (!pbooHolds) Fail(pstrWhat);
-}
+// Check(condition, what): the account is built only when the condition fails, so that checking
+// costs the run next to nothing.
+#define Check(pbooHolds, ...)                                          \
+    do {                                                               \
+        if (!(pbooHolds)) ::tralyx::fuzz::Fail(__VA_ARGS__);           \
+    } while (false)
 std::string Show(const QString& pstrText);  // quoted, control characters escaped
 
 // A path in a folder of this process's own (in memory where /dev/shm exists), removed at exit;

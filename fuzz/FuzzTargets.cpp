@@ -77,7 +77,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     clsFuzzInput objIn(pbytData, plngSize);
     const enuKind enuTable = static_cast<enuKind>(objIn.Byte() % 3);
     const QString strCodePage = QString::fromLatin1(CodePages[objIn.Byte() % std::size(CodePages)]);
-    // 0x31: a thousand records and more; 0x42: through a file, over an old one; 0x80: UTF-8 mark
+    // 0x71: around a thousand records (numbers wrap after 999); 0x4E: through a file, over an old one; 0x80: UTF-8 mark
     const uint8_t bytFlags = objIn.Byte();
 
     clsTralyx objStore;
@@ -95,9 +95,9 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             r.ToolTip = objIn.Text(16);
             udtTable.append(r);
         }
-        // Large tables: the records again and again, past a thousand.
-        if ((bytFlags & 0x31) == 0x31 && !udtTable.isEmpty()) {
-            const qsizetype lngWanted = 1000 + objIn.Upto(1200);
+        // Large tables: the records again and again, around a thousand.
+        if ((bytFlags & 0x71) == 0x71 && !udtTable.isEmpty()) {
+            const qsizetype lngWanted = 990 + objIn.Upto(30);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
         objStore.SetControlTextTable(udtTable);
@@ -113,7 +113,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             udtTable.append(r);
         }
         // Around the 255 messages a file can number.
-        if ((bytFlags & 0x31) == 0x31 && !udtTable.isEmpty()) {
+        if ((bytFlags & 0x71) == 0x71 && !udtTable.isEmpty()) {
             const qsizetype lngWanted = 200 + objIn.Upto(100);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
@@ -123,8 +123,8 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     case enuKind::Secondary: {
         QStringList strTable;
         for (uint32_t i = 0; i < lngCount; ++i) strTable.append(objIn.Text(16));
-        if ((bytFlags & 0x31) == 0x31 && !strTable.isEmpty()) {
-            const qsizetype lngWanted = 1000 + objIn.Upto(1200);
+        if ((bytFlags & 0x71) == 0x71 && !strTable.isEmpty()) {
+            const qsizetype lngWanted = 990 + objIn.Upto(30);
             for (qsizetype i = strTable.size(); i < lngWanted; ++i) strTable.append(strTable[i % lngCount]);
         }
         objStore.SetSecondaryTable(strTable);
@@ -135,7 +135,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     const bool booWritable = CheckWriteAndRead(objStore, enuTable, strCodePage, (bytFlags & 0x80) != 0);
     // The file side now and then: it asks, writes atomically and syncs, which costs far more than
     // the formats themselves.
-    if ((bytFlags & 0x42) != 0x42) return 0;
+    if ((bytFlags & 0x4E) != 0x4E) return 0;
     const QString strFile = ScratchPath(QStringLiteral("out/table.lrc"));
     RemoveFile(strFile);
     bool booSaved = false;

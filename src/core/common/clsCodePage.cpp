@@ -94,6 +94,7 @@ clsCodePage& clsCodePage::operator=(const clsCodePage& pobjOther)
         mudtTable = pobjOther.mudtTable;
         mbooSingleByte = pobjOther.mbooSingleByte;
         mobjDecoder.reset();
+        mobjEncoder.reset();
     }
     return *this;
 }
@@ -125,6 +126,13 @@ QStringDecoder& clsCodePage::Decoder() const
     }
     mobjDecoder->resetState();
     return *mobjDecoder;
+}
+
+QStringEncoder& clsCodePage::Encoder() const
+{
+    if (!mobjEncoder) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
+    mobjEncoder->resetState();
+    return *mobjEncoder;
 }
 
 namespace {
@@ -264,8 +272,7 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         return true;
     }
     if (pstrText.isEmpty()) return true;
-    const QByteArray bytName = mstrName.toLatin1();
-    QStringEncoder objEncoder(bytName.constData());
+    QStringEncoder& objEncoder = Encoder();
     const QByteArray bytEncoded = objEncoder.encode(pstrText);
     if (objEncoder.hasError()) return false;
     // Some converters substitute silently; a round trip tells.

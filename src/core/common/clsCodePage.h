@@ -14,6 +14,7 @@
 #include <memory>
 
 class QStringDecoder;
+class QStringEncoder;
 
 namespace tralyx {
 
@@ -62,11 +63,13 @@ private:
     bool DecodeMultiByte(const char* pbytData, qsizetype plngSize, QString& pstrOut, QString& pstrReason) const;
     QString InvalidBytesReason(const char* pbytData, qsizetype plngStart, qsizetype plngLength) const;
     QStringDecoder& Decoder() const;
+    QStringEncoder& Encoder() const;
 
     QString mstrName;
     std::shared_ptr<const udtTable> mudtTable;
     bool mbooSingleByte = false;
     mutable std::unique_ptr<QStringDecoder> mobjDecoder;  // made on first use, never shared by copies
+    mutable std::unique_ptr<QStringEncoder> mobjEncoder;
 };
 
 }  // namespace tralyx

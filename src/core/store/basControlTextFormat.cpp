@@ -124,14 +124,20 @@ void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTa
 
 namespace {
 
+template <bool KeepTexts>
 void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
 {
     pudtOut = {};
     pudtOut.Table = QVector<ControlTextItem>(1);
     pudtOut.Lines = QVector<int32_t>(1, 0);
     const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
+    // Without the texts only the current record is kept; Lines counts the records.
     QVector<ControlTextItem>& udtTable = pudtOut.Table;
-    udtTable.reserve(RecordsAtMost(bytContent));
+    if constexpr (KeepTexts) {
+        const qsizetype lngRecords = RecordsAtMost(bytContent);
+        udtTable.reserve(lngRecords);
+        pudtOut.Lines.reserve(lngRecords);
+    }
     const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
 
     QString strForm, strControl;   // shared name strings
@@ -164,20 +170,23 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
 
         if (booContinues && booSamePath && chrTag == chrLastTag) {
             // The next line of a multi-line text: it keeps its leading blanks.
-            QString& strField = booT ? pudtCurrent->ToolTip : pudtCurrent->Caption;
-            strField += QStringLiteral("\r\n");
-            strField += udtLine.Text;
+            if constexpr (KeepTexts) {
+                QString& strField = booT ? pudtCurrent->ToolTip : pudtCurrent->Caption;
+                strField += QStringLiteral("\r\n");
+                strField += udtLine.Text;
+            }
         } else {
             const bool booJoins = booC && booSamePath && !booHasCaption;
             if (!booHaveEntry) {
                 booHaveEntry = true;
                 pudtOut.Lines[0] = objLines.LineNumber();
             } else if (!booJoins) {
-                if (udtTable.size() >= clsTralyx::MaxRecords)
+                if (pudtOut.Lines.size() >= clsTralyx::MaxRecords)
                     return Fail(objLines.LineNumber(),
                                 QStringLiteral("the file has more than %L1 records, the most a table can hold")
                                     .arg(clsTralyx::MaxRecords));
-                udtTable.append(ControlTextItem());
+                if constexpr (KeepTexts) udtTable.append(ControlTextItem());
+                else udtTable.last() = ControlTextItem();
                 pudtOut.Lines.append(objLines.LineNumber());
                 booHasCaption = false;
             }
@@ -187,13 +196,8 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
                 udtRecord.ControlName = Shared(strControl, udtLine.ControlName);
                 udtRecord.Index = static_cast<uint8_t>(udtLine.Index);
             }
-            const QString strText = WithoutLeadingBlanks(udtLine.Text).toString();
-            if (booT) {
-                udtRecord.ToolTip = strText;
-            } else {
-                udtRecord.Caption = strText;
-                booHasCaption = true;
-            }
+            if (booC) booHasCaption = true;
+            if constexpr (KeepTexts) (booT ? udtRecord.ToolTip : udtRecord.Caption) = WithoutLeadingBlanks(udtLine.Text).toString();
         }
         chrLastTag = chrTag;
         booContinues = objLines.EndedByLoneCR();
@@ -205,7 +209,13 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
 
 void ReadControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
 {
-    ReadControlTextLines(pbytContent, pobjCodePage, pudtOut);
+    ReadControlTextLines<true>(pbytContent, pobjCodePage, pudtOut);
+    FinishWarnings(pudtOut);
+}
+
+void ScanControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
+{
+    ReadControlTextLines<false>(pbytContent, pobjCodePage, pudtOut);
     FinishWarnings(pudtOut);
 }
 
