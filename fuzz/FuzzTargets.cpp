@@ -19,8 +19,11 @@ void CheckParsedTable(const clsTralyx& pobjStore, enuKind penuKind, const udtPar
     } else {
         Check(pudtRead.Error.Reason.isEmpty(), "a successful read left a reason" + pstrContext);
     }
-    for (const udtFileIssue& udtWarning : pudtRead.Warnings)
-        Check(udtWarning.Line > 0 && !udtWarning.Reason.isEmpty(), "a skipped line without its line or reason" + pstrContext);
+    // A hundred skipped lines are listed with line and reason, the rest counted in a last one.
+    Check(pudtRead.Warnings.size() <= 101, "more than a hundred skipped lines listed" + pstrContext);
+    for (qsizetype i = 0; i < pudtRead.Warnings.size(); ++i)
+        Check((pudtRead.Warnings[i].Line > 0 || i == 100) && !pudtRead.Warnings[i].Reason.isEmpty(),
+              "a skipped line without its line or reason" + pstrContext);
     // Bytes a multi-byte code page cannot decode fail the read; nothing is replaced.
     if (pstrCodePage == u"UTF-8")
         Check(!pudtRead.Success || pbytInput.isValidUtf8(), "invalid UTF-8 read as a table" + pstrContext);
