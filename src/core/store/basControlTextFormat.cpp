@@ -78,6 +78,7 @@ const QString& Shared(QString& pstrLast, QStringView pstrNew)
 qsizetype CountByte(QByteArrayView pbytContent, char pbytWanted)
 {
     qsizetype lngCount = 0;
+    if (pbytContent.isEmpty()) return 0;  // memchr must not see the null data of an empty view
     const char* p = pbytContent.data();
     const char* const end = p + pbytContent.size();
     while ((p = static_cast<const char*>(std::memchr(p, pbytWanted, static_cast<size_t>(end - p))))) {
