@@ -59,9 +59,8 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         }
         switch (pudtOption->Flag) {
         case optCodePage:
-            if (strValue.isEmpty() || !clsCodePage(strValue).IsValid()) {
-                pstrError = QStringLiteral("unknown code page '%1' (for example windows-1252, windows-1250, UTF-8)")
-                                .arg(strValue);
+            if (const QString strProblem = clsCodePage(strValue).Problem(); !strProblem.isEmpty()) {
+                pstrError = strProblem;
                 return false;
             }
             pudtOut.CodePage = strValue;

@@ -1,9 +1,69 @@
-// tralyx-lrc check FILE...: loads each file with the loader of its kind and says whether it loaded.
+// tralyx-lrc check FILE...: reads each file with the reader of its kind and says whether it loads.
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "basControlTextFormat.h"
+#include "basMessagesFormat.h"
+#include "basSafeFile.h"
+#include "basSecondaryFormat.h"
 
 namespace tralyx::cli {
+namespace {
+
+struct udtChecked {
+    bool Success = false;
+    udtFileIssue Error;
+    QVector<udtFileIssue> Warnings;
+    qsizetype Records = 0;
+};
+
+// What loading the file would say, without keeping its texts: the loader's checks at a fraction of
+// its memory, which is most of its time on a large core.lrc.
+udtChecked CheckFile(enuFileKind penuKind, const QString& pstrFileName, const QString& pstrCodePage)
+{
+    udtChecked udtOut;
+    try {
+        QByteArray bytContent;
+        QString strReason;
+        if (!ReadWholeFile(pstrFileName, bytContent, strReason)) {
+            udtOut.Error = {0, strReason};
+            return udtOut;
+        }
+        const clsCodePage objCodePage(pstrCodePage);
+        const auto Take = [&](auto& pudtRead) {
+            udtOut.Success = pudtRead.Success;
+            udtOut.Error = pudtRead.Error;
+            udtOut.Warnings = std::move(pudtRead.Warnings);
+            udtOut.Records = pudtRead.Lines.size();
+        };
+        switch (penuKind) {
+        case enuFileKind::Core: {
+            udtControlTextRead udtRead;
+            ScanControlText(bytContent, objCodePage, udtRead);
+            Take(udtRead);
+            break;
+        }
+        case enuFileKind::Messages: {
+            udtMessagesRead udtRead;
+            ReadMessages(bytContent, objCodePage, udtRead);
+            Take(udtRead);
+            break;
+        }
+        case enuFileKind::Secondary: {
+            udtSecondaryRead udtRead;
+            ReadSecondary(bytContent, objCodePage, udtRead);
+            Take(udtRead);
+            break;
+        }
+        }
+    } catch (const std::bad_alloc&) {
+        udtOut.Success = false;
+        udtOut.Error = NotEnoughMemory();
+    }
+    return udtOut;
+}
+
+}  // namespace
 
 int CmdCheck(const QStringList& pstrArgs)
 {
@@ -24,16 +84,13 @@ int CmdCheck(const QStringList& pstrArgs)
             booAllLoaded = false;
             continue;
         }
-        clsTralyx objStore;
-        objStore.SetCodePage(udtOptions.CodePage);
-        bool booSuccess = false;
-        LoadTable(objStore, *enuKind, strFile, booSuccess);
-        for (const udtFileIssue& udtWarning : objStore.LastWarnings())
+        const udtChecked udtResult = CheckFile(*enuKind, strFile, udtOptions.CodePage);
+        for (const udtFileIssue& udtWarning : udtResult.Warnings)
             PrintOutput(IssueText(strFile, {udtWarning.Line, QStringLiteral("warning: ") + udtWarning.Reason}));
-        if (booSuccess) {
-            PrintOutput(QStringLiteral("%1: ok, %2 records").arg(strFile, QString::number(RecordCount(objStore, *enuKind))));
+        if (udtResult.Success) {
+            PrintOutput(QStringLiteral("%1: ok, %2 records").arg(strFile, QString::number(udtResult.Records)));
         } else {
-            PrintOutput(IssueText(strFile, objStore.LastError()));
+            PrintOutput(IssueText(strFile, udtResult.Error));
             booAllLoaded = false;
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
-// What the fuzz targets share: a scratch folder for the files the store reads and writes, a desktop
-// that answers the store's questions, the losses each file format defines, and a check that stops
-// the run with a readable account when a property does not hold.
+// What the fuzz targets share: the formats' readers and writers on bytes, a scratch folder for the
+// few checks that go through files, a desktop that answers the store's questions, the losses each
+// file format defines, and a check that stops the run with a readable account when a property does
+// not hold.
 #include "basDesktop.h"
 #include "clsCodePage.h"
 #include "clsTralyx.h"
@@ -15,17 +16,19 @@
 
 namespace tralyx::fuzz {
 
-// The two code pages every target runs under: one single-byte, one double-byte.
-inline constexpr const char* CodePages[] = {"windows-1252", "windows-932"};
+// The code pages every target runs under: one single-byte, one double-byte, and UTF-8.
+inline constexpr const char* CodePages[] = {"windows-1252", "windows-932", "UTF-8"};
 
 enum class enuKind { ControlText, Messages, Secondary };
 
 // Prints what went wrong and aborts, so that libFuzzer keeps the input and a replay fails.
 [[noreturn]] void Fail(const std::string& pstrWhat);
-inline void Check(bool pbooHolds, const std::string& pstrWhat)
-{
-    if (!pbooHolds) Fail(pstrWhat);
-}
+// Check(condition, what): the account is built only when the condition fails, so that checking
+// costs the run next to nothing.
+#define Check(pbooHolds, ...)                                          \
+    do {                                                               \
+        if (!(pbooHolds)) ::tralyx::fuzz::Fail(__VA_ARGS__);           \
+    } while (false)
 std::string Show(const QString& pstrText);  // quoted, control characters escaped
 
 // A path in a folder of this process's own (in memory where /dev/shm exists), removed at exit;
@@ -57,7 +60,20 @@ public:
     int32_t mlngNextAnswer = 0;  // 0: Yes for a Yes/No box, OK otherwise
 };
 
-// Loads or saves one kind of table.
+// One kind of table read from bytes into the store (as a table set in the code page), or formatted
+// into bytes; pbooMark is the UTF-8 byte-order mark the reader found or the writer puts first.
+struct udtParsed {
+    bool Success = false;
+    bool Mark = false;
+    udtFileIssue Error;
+    QVector<udtFileIssue> Warnings;
+    QVector<int32_t> Lines;
+};
+udtParsed Parse(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytContent, const QString& pstrCodePage);
+bool Format(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark,
+            QByteArray& pbytOut, udtFileIssue& pudtError);
+
+// Loads or saves one kind of table through a file.
 void Load(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess);
 void Save(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess);
 qsizetype TableSize(const clsTralyx& pobjStore, enuKind penuKind);
@@ -77,9 +93,8 @@ QStringList ExpectedSecondary(const QStringList& pstrTable);
 // Empty when the saver must write the table; otherwise why it must refuse.
 QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCodePage& pobjCodePage);
 
-// Saves the store's table of one kind to a fresh file, checks the outcome against RefusalReason,
-// reloads it and checks it against the expected table. Returns false when the saver refused.
-bool CheckSaveAndReload(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage,
-                        const QString& pstrFileName);
+// Formats the store's table of one kind, checks the outcome against RefusalReason, reads the bytes
+// back and checks them against the expected table. Returns false when the writer refused.
+bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark = false);
 
 }  // namespace tralyx::fuzz

@@ -1,47 +1,54 @@
 #include "FuzzTargets.h"
 
 #include "FuzzInput.h"
-#include "basApplication.h"
+#include <iterator>
 
 namespace tralyx::fuzz {
 
 namespace {
 
-const QString UnexpectedTagPrompt = QStringLiteral("An unexpected error occurred loading the control text.");
-
-void CheckLoadedTable(const clsTralyx& pobjStore, enuKind penuKind, bool pbooLoaded, const clsFuzzDesktop& pobjDesktop,
-                      const std::string& pstrContext)
+void CheckParsedTable(const clsTralyx& pobjStore, enuKind penuKind, const udtParsed& pudtRead, const QByteArray& pbytInput,
+                      const QString& pstrCodePage, const clsFuzzDesktop& pobjDesktop, const std::string& pstrContext)
 {
-    Check(TableSize(pobjStore, penuKind) >= 1, "a load left an empty table" + pstrContext);
-    if (!pbooLoaded) {
-        Check(!pobjStore.LastError().Reason.isEmpty(), "a failed load gave no reason" + pstrContext);
-        Check(pobjStore.LastError().Line >= 0, "a failed load gave a negative line" + pstrContext);
+    Check(TableSize(pobjStore, penuKind) >= 1, "a read left an empty table" + pstrContext);
+    Check(pudtRead.Lines.size() == TableSize(pobjStore, penuKind), "not one start line per record" + pstrContext);
+    Check(pobjDesktop.mstrPrompts.isEmpty(), "a reader showed a message box" + pstrContext);
+    if (!pudtRead.Success) {
+        Check(!pudtRead.Error.Reason.isEmpty(), "a failed read gave no reason" + pstrContext);
+        Check(pudtRead.Error.Line >= 0, "a failed read gave a negative line" + pstrContext);
     } else {
-        Check(pobjStore.LastError().Reason.isEmpty(), "a successful load left a reason" + pstrContext);
+        Check(pudtRead.Error.Reason.isEmpty(), "a successful read left a reason" + pstrContext);
     }
+    // A hundred skipped lines are listed with line and reason, the rest counted in a last one.
+    Check(pudtRead.Warnings.size() <= 101, "more than a hundred skipped lines listed" + pstrContext);
+    for (qsizetype i = 0; i < pudtRead.Warnings.size(); ++i)
+        Check((pudtRead.Warnings[i].Line > 0 || i == 100) && !pudtRead.Warnings[i].Reason.isEmpty(),
+              "a skipped line without its line or reason" + pstrContext);
+    // Bytes a multi-byte code page cannot decode fail the read; nothing is replaced.
+    if (pstrCodePage == u"UTF-8")
+        Check(!pudtRead.Success || pbytInput.isValidUtf8(), "invalid UTF-8 read as a table" + pstrContext);
+    const auto Clean = [&](const QString& pstrText) {
+        Check(pstrCodePage != u"windows-932" || !pstrText.contains(QChar(0xFFFD)),
+              "a replacement character was read: " + Show(pstrText) + pstrContext);
+    };
     switch (penuKind) {
-    case enuKind::ControlText: {
+    case enuKind::ControlText:
         Check(pobjStore.ControlTextTable().size() <= clsTralyx::MaxRecords, "more records than a table holds" + pstrContext);
-        for (const ControlTextItem& r : pobjStore.ControlTextTable())
+        for (const ControlTextItem& r : pobjStore.ControlTextTable()) {
             for (const QString* s : {&r.FormName, &r.ControlName})
                 Check(!s->contains(u'.') && !s->contains(u'\r') && !s->contains(u'\n'),
                       "a name read from a line holds '.' or a line break: " + Show(*s) + pstrContext);
-        // One message box per skipped line, with the fixed text, critical icon and the application title.
-        Check(pobjDesktop.mstrPrompts.size() == pobjStore.LastWarnings().size(),
-              "message boxes and skipped lines differ in number" + pstrContext);
-        for (qsizetype i = 0; i < pobjDesktop.mstrPrompts.size(); ++i)
-            Check(pobjDesktop.mstrPrompts[i] == UnexpectedTagPrompt && pobjDesktop.mlngStyles[i] == vbCritical &&
-                      pobjDesktop.mstrTitles[i] == App::Title(),
-                  "unexpected message box " + Show(pobjDesktop.mstrPrompts[i]) + pstrContext);
+            Clean(r.Caption);
+            Clean(r.ToolTip);
+        }
         break;
-    }
     case enuKind::Messages:
         Check(pobjStore.MessageTable().size() <= clsTralyx::MaxMessages, "more than 255 messages" + pstrContext);
-        Check(pobjDesktop.mstrPrompts.isEmpty(), "the message reader showed a message box" + pstrContext);
+        for (const MessageItem& r : pobjStore.MessageTable()) Clean(r.Message + r.Title);
         break;
     case enuKind::Secondary:
         Check(pobjStore.SecondaryTable().size() <= clsTralyx::MaxRecords, "more entries than a table holds" + pstrContext);
-        Check(pobjDesktop.mstrPrompts.isEmpty(), "the procedural text reader showed a message box" + pstrContext);
+        for (const QString& r : pobjStore.SecondaryTable()) Clean(r);
         break;
     }
 }
@@ -51,19 +58,16 @@ void CheckLoadedTable(const clsTralyx& pobjStore, enuKind penuKind, bool pbooLoa
 int ReadAnyFile(enuKind penuKind, const uint8_t* pbytData, size_t plngSize)
 {
     clsFuzzDesktop& objDesktop = clsFuzzDesktop::Installed();
-    const QString strInput = ScratchPath(QStringLiteral("in/input.lrc"));
-    WriteBytes(strInput, QByteArray(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize)));
+    const QByteArray bytInput = QByteArray::fromRawData(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize));
     for (const char* pstrCodePage : CodePages) {
         const QString strCodePage = QString::fromLatin1(pstrCodePage);
         objDesktop.Clear();
         objDesktop.mlngNextAnswer = 0;
         clsTralyx objStore;
-        Check(objStore.SetCodePage(strCodePage), "unknown code page " + std::string(pstrCodePage));
-        bool booLoaded = false;
-        Load(objStore, penuKind, strInput, booLoaded);
+        const udtParsed udtRead = Parse(objStore, penuKind, bytInput, strCodePage);
         const std::string strContext = std::string(" (code page ") + pstrCodePage + ")";
-        CheckLoadedTable(objStore, penuKind, booLoaded, objDesktop, strContext);
-        if (booLoaded) CheckSaveAndReload(objStore, penuKind, strCodePage, ScratchPath(QStringLiteral("out/saved.lrc")));
+        CheckParsedTable(objStore, penuKind, udtRead, bytInput, strCodePage, objDesktop, strContext);
+        if (udtRead.Success) CheckWriteAndRead(objStore, penuKind, strCodePage, udtRead.Mark);
     }
     return 0;
 }
@@ -75,8 +79,9 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     objDesktop.mlngNextAnswer = 0;
     clsFuzzInput objIn(pbytData, plngSize);
     const enuKind enuTable = static_cast<enuKind>(objIn.Byte() % 3);
-    const QString strCodePage = QString::fromLatin1(CodePages[objIn.Byte() & 1]);
-    const uint8_t bytFlags = objIn.Byte();  // 0x11: a thousand records and more; 2: over an old file
+    const QString strCodePage = QString::fromLatin1(CodePages[objIn.Byte() % std::size(CodePages)]);
+    // 0x71: around a thousand records (numbers wrap after 999); 0x4E: through a file, over an old one; 0x80: UTF-8 mark
+    const uint8_t bytFlags = objIn.Byte();
 
     clsTralyx objStore;
     objStore.SetCodePage(strCodePage);
@@ -93,9 +98,9 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             r.ToolTip = objIn.Text(16);
             udtTable.append(r);
         }
-        // Large tables: the records again and again, past a thousand.
-        if ((bytFlags & 0x11) == 0x11 && !udtTable.isEmpty()) {
-            const qsizetype lngWanted = 1000 + objIn.Upto(1200);
+        // Large tables: the records again and again, around a thousand.
+        if ((bytFlags & 0x71) == 0x71 && !udtTable.isEmpty()) {
+            const qsizetype lngWanted = 990 + objIn.Upto(30);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
         objStore.SetControlTextTable(udtTable);
@@ -111,7 +116,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
             udtTable.append(r);
         }
         // Around the 255 messages a file can number.
-        if ((bytFlags & 0x11) == 0x11 && !udtTable.isEmpty()) {
+        if ((bytFlags & 0x71) == 0x71 && !udtTable.isEmpty()) {
             const qsizetype lngWanted = 200 + objIn.Upto(100);
             for (qsizetype i = udtTable.size(); i < lngWanted; ++i) udtTable.append(udtTable[i % lngCount]);
         }
@@ -121,8 +126,8 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     case enuKind::Secondary: {
         QStringList strTable;
         for (uint32_t i = 0; i < lngCount; ++i) strTable.append(objIn.Text(16));
-        if ((bytFlags & 0x11) == 0x11 && !strTable.isEmpty()) {
-            const qsizetype lngWanted = 1000 + objIn.Upto(1200);
+        if ((bytFlags & 0x71) == 0x71 && !strTable.isEmpty()) {
+            const qsizetype lngWanted = 990 + objIn.Upto(30);
             for (qsizetype i = strTable.size(); i < lngWanted; ++i) strTable.append(strTable[i % lngCount]);
         }
         objStore.SetSecondaryTable(strTable);
@@ -130,9 +135,17 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     }
     }
 
+    const bool booWritable = CheckWriteAndRead(objStore, enuTable, strCodePage, (bytFlags & 0x80) != 0);
+    // The file side now and then: it asks, writes atomically and syncs, which costs far more than
+    // the formats themselves.
+    if ((bytFlags & 0x4E) != 0x4E) return 0;
     const QString strFile = ScratchPath(QStringLiteral("out/table.lrc"));
-    const bool booWritable = CheckSaveAndReload(objStore, enuTable, strCodePage, strFile);
-    if (!(bytFlags & 2)) return 0;
+    RemoveFile(strFile);
+    bool booSaved = false;
+    Save(objStore, enuTable, strFile, booSaved);
+    Check(booSaved == booWritable, "the saver and the writer disagree: " + objStore.LastError().Text().toStdString());
+    Check(FolderHoldsOnly(ScratchPath(QStringLiteral("out")), booSaved ? QStringList{QStringLiteral("table.lrc")} : QStringList{}),
+          "the save left a temporary file behind, or no file");
 
     // Over an existing file: No keeps it byte for byte, Yes replaces it.
     const QByteArray bytOld("old file\r\nTXT001:keep me\r\n", 26);
@@ -140,7 +153,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     WriteBytes(strFile, bytOld);
     objDesktop.Clear();
     objDesktop.mlngNextAnswer = vbNo;
-    bool booSaved = true;
+    booSaved = true;
     Save(objStore, enuTable, strFile, booSaved);
     Check(!booSaved && !objStore.LastError().Reason.isEmpty(), "answering No did not fail the save with a reason");
     Check(ReadBytes(strFile) == bytOld, "answering No changed the old file");

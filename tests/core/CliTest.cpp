@@ -70,7 +70,8 @@ TEST(CliCheckTest, ReportsEachFileAndWritesNothing)
     } udtCases[] = {
         {"core.lrc", "frmMain.cmdOK.0.T:Tip\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.mnuFile.0.C:&File\r\n", {}, 0, "FILE: ok, 2 records\n"},
         {"Messages.lrc", "MSG001:One\rMSG001:Two\r\nMST001:T\r\nMSG002:\r\nMST002:\r\n", {}, 0, "FILE: ok, 2 records\n"},
-        {"SECONDARY.LRC", "TXT001:a\r\nheading\r\nTXT002:b\nTXT003:c\r", {}, 0, "FILE: ok, 3 records\n"},
+        {"SECONDARY.LRC", "TXT001:a\r\nheading\r\nTXT002:b\nTXT003:c\r", {}, 0,
+         "FILE:2: warning: no number after the first three characters (TXTnnn:); the line was skipped\nFILE: ok, 3 records\n"},
         {"core.lrc", "a.b.0.C:x\r\na.b.0.Q:y\r\n", {}, 0, "FILE:2: warning: unexpected tag 'Q'; the line was skipped\nFILE: ok, 1 records\n"},
         {"notes.txt", "MSG001:a\r\nMST001:t\r\n", {"--kind", "messages"}, 0, "FILE: ok, 1 records\n"},
         {"notes.lrc", "a.b.0.C:x\r\n", {}, 1,

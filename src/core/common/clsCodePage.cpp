@@ -1,16 +1,20 @@
 #include "clsCodePage.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <array>
 #include <mutex>
 
 namespace tralyx {
 
 struct clsCodePage::udtTable {
-    bool booValid = false;
+    bool booKnown = false;   // Qt has a converter of that name
+    bool booValid = false;   // known, and the ASCII the formats rely on is single ASCII bytes
     bool booSingleByte = false;
+    bool booUtf8 = false;
     std::array<char16_t, 256> chrDecode{};
     std::array<int16_t, 65536> intEncode{};  // byte for each UTF-16 unit, -1 where none
 };
@@ -26,7 +30,15 @@ std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
     const QByteArray bytName = pstrName.toLatin1();
     QStringDecoder objProbe(bytName.constData());
     if (!objProbe.isValid()) return udtTable;
+    udtTable->booKnown = true;
+    // The readers split lines and heads on these bytes before decoding: UTF-16, UTF-32 and EBCDIC
+    // pages would never read back what was written.
+    static const char Ascii[] = "\r\n:.0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    QStringEncoder objEncoder(bytName.constData());
+    const QByteArray bytAscii = objEncoder.encode(QLatin1StringView(Ascii));
+    if (objEncoder.hasError() || bytAscii != QByteArrayView(Ascii)) return udtTable;
     udtTable->booValid = true;
+    udtTable->booUtf8 = QStringConverter::encodingForName(bytName.constData()) == QStringConverter::Utf8;
     udtTable->intEncode.fill(-1);
 
     // Single byte when every byte decodes alone to one character and a lead byte never swallows
@@ -65,10 +77,160 @@ std::shared_ptr<const clsCodePage::udtTable> TableFor(const QString& pstrName)
 
 }  // namespace
 
-clsCodePage::clsCodePage(const QString& pstrName) : mstrName(pstrName), mudtTable(TableFor(pstrName)) {}
+clsCodePage::clsCodePage(const QString& pstrName)
+    : mstrName(pstrName), mudtTable(TableFor(pstrName)), mbooSingleByte(mudtTable->booSingleByte)
+{
+}
+
+clsCodePage::clsCodePage(const clsCodePage& pobjOther)
+    : mstrName(pobjOther.mstrName), mudtTable(pobjOther.mudtTable), mbooSingleByte(pobjOther.mbooSingleByte)
+{
+}
+
+clsCodePage& clsCodePage::operator=(const clsCodePage& pobjOther)
+{
+    if (this != &pobjOther) {
+        mstrName = pobjOther.mstrName;
+        mudtTable = pobjOther.mudtTable;
+        mbooSingleByte = pobjOther.mbooSingleByte;
+        mobjDecoder.reset();
+        mobjEncoder.reset();
+    }
+    return *this;
+}
+
+clsCodePage::~clsCodePage() = default;
 
 bool clsCodePage::IsValid() const { return mudtTable->booValid; }
 bool clsCodePage::IsSingleByte() const { return mudtTable->booSingleByte; }
+bool clsCodePage::IsUtf8() const { return mudtTable->booUtf8; }
+
+QString clsCodePage::Problem() const
+{
+    if (!mudtTable->booKnown)
+        return QStringLiteral("unknown code page '%1' (for example windows-1252, windows-1250, UTF-8)").arg(mstrName);
+    if (!mudtTable->booValid)
+        return QStringLiteral("code page '%1' cannot be used: language files need line ends, '.', ':', digits and "
+                              "ASCII letters as single ASCII bytes")
+            .arg(mstrName);
+    return QString();
+}
+
+QStringDecoder& clsCodePage::Decoder() const
+{
+    if (!mobjDecoder) {
+        // A byte-order mark at the start of the file is the reader's business; one at the start of a
+        // line is text.
+        const QStringConverter::Flags lngFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+        mobjDecoder = std::make_unique<QStringDecoder>(mstrName.toLatin1().constData(), lngFlags);
+    }
+    mobjDecoder->resetState();
+    return *mobjDecoder;
+}
+
+QStringEncoder& clsCodePage::Encoder() const
+{
+    if (!mobjEncoder) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
+    mobjEncoder->resetState();
+    return *mobjEncoder;
+}
+
+namespace {
+
+// Length of the valid UTF-8 prefix of the bytes; plngBad gets the length of the invalid sequence
+// that follows (its maximal subpart, at least 1), when there is one.
+qsizetype ValidUtf8Prefix(const uint8_t* p, qsizetype n, qsizetype& plngBad)
+{
+    qsizetype i = 0;
+    while (i < n) {
+        const uint8_t b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        qsizetype lngNeed = 0;
+        uint8_t bytLow = 0x80, bytHigh = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) lngNeed = 1;
+        else if (b == 0xE0) { lngNeed = 2; bytLow = 0xA0; }
+        else if (b == 0xED) { lngNeed = 2; bytHigh = 0x9F; }
+        else if (b >= 0xE1 && b <= 0xEF) lngNeed = 2;
+        else if (b == 0xF0) { lngNeed = 3; bytLow = 0x90; }
+        else if (b == 0xF4) { lngNeed = 3; bytHigh = 0x8F; }
+        else if (b >= 0xF1 && b <= 0xF3) lngNeed = 3;
+        else {
+            plngBad = 1;
+            return i;
+        }
+        qsizetype k = 1;
+        for (; k <= lngNeed; ++k) {
+            if (i + k >= n) break;
+            const uint8_t c = p[i + k];
+            if (k == 1 ? (c < bytLow || c > bytHigh) : (c < 0x80 || c > 0xBF)) break;
+        }
+        if (k <= lngNeed) {
+            plngBad = k;
+            return i;
+        }
+        i += lngNeed + 1;
+    }
+    plngBad = 0;
+    return n;
+}
+
+}  // namespace
+
+QString clsCodePage::InvalidBytesReason(const char* pbytData, qsizetype plngStart, qsizetype plngLength) const
+{
+    QStringList strBytes;
+    for (qsizetype i = plngStart; i < plngStart + plngLength && strBytes.size() < 8; ++i)
+        strBytes.append(QStringLiteral("0x") +
+                        QString::number(static_cast<uint8_t>(pbytData[i]), 16).toUpper().rightJustified(2, u'0'));
+    return QStringLiteral("%1 %2 at column %3 %4 not valid %5 (is the code page right?)")
+        .arg(plngLength == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"), strBytes.join(u' '))
+        .arg(plngStart + 1)
+        .arg(plngLength == 1 ? QStringLiteral("is") : QStringLiteral("are"), mstrName);
+}
+
+bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QString& pstrOut, QString& pstrReason) const
+{
+    if (!mudtTable->booValid) {
+        pstrOut.resize(0);
+        pstrReason = Problem();
+        return false;
+    }
+    if (mudtTable->booUtf8) {
+        qsizetype lngBad = 0;
+        const qsizetype lngValid = ValidUtf8Prefix(reinterpret_cast<const uint8_t*>(pbytData), plngSize, lngBad);
+        if (lngBad > 0) {
+            pstrOut.resize(0);
+            pstrReason = InvalidBytesReason(pbytData, lngValid, lngBad);
+            return false;
+        }
+        pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
+        return true;
+    }
+    QStringDecoder& objDecoder = Decoder();
+    pstrOut = objDecoder.decode(QByteArrayView(pbytData, plngSize));
+    if (!objDecoder.hasError()) return true;
+    pstrOut.resize(0);
+    // Find the sequence: feed the bytes one by one to a decoder that keeps its state; the bad
+    // sequence starts after the last byte that completed a character, and ends before the byte
+    // that broke it unless that byte came out again as a character of its own.
+    QStringDecoder objStepper(mstrName.toLatin1().constData(), QStringConverter::Flag::ConvertInitialBom);
+    qsizetype lngStart = 0;
+    for (qsizetype i = 0; i < plngSize; ++i) {
+        const QString strChars = objStepper.decode(QByteArrayView(pbytData + i, 1));
+        if (objStepper.hasError()) {
+            const qsizetype lngEnd = (strChars.size() > 1 && i > lngStart) ? i : i + 1;
+            pstrReason = InvalidBytesReason(pbytData, lngStart, lngEnd - lngStart);
+            return false;
+        }
+        if (!strChars.isEmpty()) lngStart = i + 1;
+    }
+    // Nothing broke before the end: the line ends inside a character.
+    pstrReason = InvalidBytesReason(pbytData, lngStart, std::max<qsizetype>(plngSize - lngStart, 1));
+    return false;
+}
 
 QString clsCodePage::Decode(const char* pbytData, qsizetype plngSize) const
 {
@@ -87,8 +249,7 @@ void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& 
         const auto& table = mudtTable->chrDecode;
         for (qsizetype i = 0; i < plngSize; ++i) pchrOut[i] = table[static_cast<uint8_t>(pbytData[i])];
     } else {
-        QStringDecoder objDecoder(mstrName.toLatin1().constData());
-        pstrOut = objDecoder.decode(QByteArrayView(pbytData, plngSize));
+        pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
     }
 }
 
@@ -111,13 +272,11 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         return true;
     }
     if (pstrText.isEmpty()) return true;
-    const QByteArray bytName = mstrName.toLatin1();
-    QStringEncoder objEncoder(bytName.constData());
+    QStringEncoder& objEncoder = Encoder();
     const QByteArray bytEncoded = objEncoder.encode(pstrText);
     if (objEncoder.hasError()) return false;
     // Some converters substitute silently; a round trip tells.
-    QStringDecoder objDecoder(bytName.constData());
-    if (QString(objDecoder.decode(bytEncoded)) != pstrText) return false;
+    if (QString(Decoder().decode(bytEncoded)) != pstrText) return false;
     pbytOut.append(bytEncoded);
     return true;
 }

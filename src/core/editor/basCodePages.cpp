@@ -1,10 +1,15 @@
 #include "basCodePages.h"
 
+#include "clsCodePage.h"
+
+#include <QString>
+#include <vector>
+
 namespace tralyx {
 
 std::span<const udtCodePageChoice> CodePageChoices()
 {
-    static constexpr udtCodePageChoice udtChoices[] = {
+    static constexpr udtCodePageChoice udtAll[] = {
         {"Western European", "windows-1252"}, {"Central European", "windows-1250"},
         {"Cyrillic", "windows-1251"},         {"Greek", "windows-1253"},
         {"Turkish", "windows-1254"},          {"Hebrew", "windows-1255"},
@@ -14,7 +19,14 @@ std::span<const udtCodePageChoice> CodePageChoices()
         {"Korean", "windows-949"},            {"Traditional Chinese", "windows-950"},
         {"Unicode", "UTF-8"},
     };
-    return udtChoices;
+    // Only what this system's converters offer and the files can carry.
+    static const std::vector<udtCodePageChoice> udtUsable = [] {
+        std::vector<udtCodePageChoice> udtOut;
+        for (const udtCodePageChoice& udtChoice : udtAll)
+            if (clsCodePage(QString::fromLatin1(udtChoice.Name)).IsValid()) udtOut.push_back(udtChoice);
+        return udtOut;
+    }();
+    return udtUsable;
 }
 
 }  // namespace tralyx

@@ -1,5 +1,6 @@
 #pragma once
-// The code pages that the main window offers for the files opened next, default first.
+// The code pages that the main window offers for the files opened next, default first: those that
+// this system knows and the language files can use.
 #include <span>
 
 namespace tralyx {

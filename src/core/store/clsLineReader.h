@@ -1,7 +1,7 @@
 #pragma once
 // Splits a language file into lines. CR LF, a lone CR and a lone LF each end a line; a final line
 // end does not make an empty last line. Lines are numbered from 1.
-#include <QByteArray>
+#include <QByteArrayView>
 #include <cstring>
 #include <cstdint>
 
@@ -9,7 +9,7 @@ namespace tralyx {
 
 class clsLineReader {
 public:
-    explicit clsLineReader(const QByteArray& pbytContent)
+    explicit clsLineReader(QByteArrayView pbytContent)
         : mpbytNext(pbytContent.constData()), mpbytEnd(pbytContent.constData() + pbytContent.size()) {}
 
     // Moves to the next line; false at the end of the file.

@@ -19,6 +19,7 @@ void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)
     ControlTextChanged();
     mlngControlTextLines.clear();
     mstrControlTextCodePage = mstrCodePage;
+    mbooControlTextMark = false;
 }
 
 void clsTralyx::SetMessageTable(QVector<MessageItem> pudtTable)
@@ -26,6 +27,7 @@ void clsTralyx::SetMessageTable(QVector<MessageItem> pudtTable)
     mudtMessages = std::move(pudtTable);
     mlngMessageLines.clear();
     mstrMessagesCodePage = mstrCodePage;
+    mbooMessagesMark = false;
 }
 
 void clsTralyx::SetSecondaryTable(QStringList pstrTable)
@@ -33,6 +35,7 @@ void clsTralyx::SetSecondaryTable(QStringList pstrTable)
     mstrSecondary = std::move(pstrTable);
     mlngSecondaryLines.clear();
     mstrSecondaryCodePage = mstrCodePage;
+    mbooSecondaryMark = false;
 }
 
 bool clsTralyx::SetCodePage(const QString& pstrName)

@@ -34,8 +34,8 @@ struct MessageItem {
     bool operator==(const MessageItem&) const = default;
 };
 
-// Why a load or save failed (Line 0 when it concerns the file as a whole), or a line that the
-// control-text reader skipped.
+// Why a load or save failed (Line 0 when it concerns the file as a whole), or a line that a reader
+// skipped.
 struct udtFileIssue {
     int64_t Line = 0;  // wide: a JSON document or a future reader may count past 2^31 lines
     QString Reason;
@@ -96,14 +96,16 @@ public:
     // The code page of the next loads (default windows-1252). A table is written back in the code
     // page it was read with.
     const QString& CodePage() const { return mstrCodePage; }
-    bool SetCodePage(const QString& pstrName);  // false, unchanged, when Qt does not know the name
+    // False, unchanged, when Qt does not know the name or the code page cannot carry these files
+    // (clsCodePage::Problem says why).
+    bool SetCodePage(const QString& pstrName);
     const QString& ControlTextCodePage() const { return mstrControlTextCodePage; }
     const QString& MessagesCodePage() const { return mstrMessagesCodePage; }
     const QString& SecondaryCodePage() const { return mstrSecondaryCodePage; }
 
     // ---- What the last load or save said --------------------------------------------------------
     const udtFileIssue& LastError() const { return mudtLastError; }
-    const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // skipped core.lrc lines
+    const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // lines the last load skipped
     // The file as the last load or successful save of each table left it.
     const udtFileStamp& ControlTextStamp() const { return mudtControlTextStamp; }
     const udtFileStamp& MessagesStamp() const { return mudtMessagesStamp; }
@@ -156,8 +158,6 @@ public:
                                         const QString& pstrUpdatedPath, bool pbooWrite = true);
 
 private:
-    QString FormatMessageRecord(int16_t pintIndex) const;
-    QString FormatTextRecord(int16_t pintIndex) const;
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
     bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
@@ -179,6 +179,10 @@ private:
     QString mstrControlTextCodePage = mstrCodePage;
     QString mstrMessagesCodePage = mstrCodePage;
     QString mstrSecondaryCodePage = mstrCodePage;
+    // A UTF-8 file that started with a byte-order mark keeps it.
+    bool mbooControlTextMark = false;
+    bool mbooMessagesMark = false;
+    bool mbooSecondaryMark = false;
 
     udtFileStamp mudtControlTextStamp;
     udtFileStamp mudtMessagesStamp;

@@ -1,6 +1,9 @@
 // The update merge: one language file of an old (translated) folder and of a new release's folder,
 // merged into a destination folder with the store's own loaders and savers.
+#include "basControlTextFormat.h"
 #include "basMerge.h"
+#include "basMessagesFormat.h"
+#include "basSecondaryFormat.h"
 #include "clsTralyx.h"
 #include "udtUpdateReport.h"
 
@@ -21,6 +24,8 @@ struct udtFileKind {
     const TTable& (clsTralyx::*Table)() const;
     void (clsTralyx::*SetTable)(TTable);
     void (*Merge)(const TTable&, const TTable&, TTable&, udtUpdateReport&);
+    bool (*Write)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&);
+    const QString& (clsTralyx::*CodePage)() const;
 };
 
 // Loads the old and the new file, merges their tables into the store's table of that kind and
@@ -54,7 +59,17 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtFileKind<TTable>& pudtK
     pudtKind.Merge(udtNewTable, udtOldTable, udtResultTable, udtReport);
     (pobjStore.*pudtKind.SetTable)(std::move(udtResultTable));
     if (!pbooWrite) {
-        udtReport.Outcome = enuUpdateOutcome::Merged;
+        // The dry run formats the result too, so that it reports a table the save would refuse.
+        QByteArray bytContent;
+        udtFileIssue udtIssue;
+        if (pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*pudtKind.CodePage)()), false, bytContent,
+                           udtIssue)) {
+            udtReport.Outcome = enuUpdateOutcome::Merged;
+        } else {
+            udtReport.Outcome = enuUpdateOutcome::NotWritten;
+            udtReport.FailedFile = udtReport.DestinationFile;
+            udtReport.Issue = udtIssue;
+        }
         return udtReport;
     }
     bool booSuccess = false;
@@ -76,7 +91,8 @@ udtUpdateReport clsTralyx::UpdateControlText(const QString& pstrOriginalPath, co
 {
     static const udtFileKind<QVector<ControlTextItem>> udtKind{
         QLatin1StringView("core.lrc"),     &clsTralyx::LoadControlText,       &clsTralyx::SaveControlText,
-        &clsTralyx::ControlTextTable,      &clsTralyx::SetControlTextTable, &MergeControlTextTables};
+        &clsTralyx::ControlTextTable,      &clsTralyx::SetControlTextTable, &MergeControlTextTables,
+        &WriteControlText,                 &clsTralyx::ControlTextCodePage};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 
@@ -85,7 +101,8 @@ udtUpdateReport clsTralyx::UpdateMessages(const QString& pstrOriginalPath, const
 {
     static const udtFileKind<QVector<MessageItem>> udtKind{
         QLatin1StringView("messages.lrc"), &clsTralyx::LoadMessagesFromResource, &clsTralyx::SaveMessageText,
-        &clsTralyx::MessageTable,          &clsTralyx::SetMessageTable,          &MergeMessageTables};
+        &clsTralyx::MessageTable,          &clsTralyx::SetMessageTable,          &MergeMessageTables,
+        &WriteMessages,                    &clsTralyx::MessagesCodePage};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 
@@ -95,7 +112,8 @@ udtUpdateReport clsTralyx::UpdateSecondaryText(const QString& pstrOriginalPath, 
     static const udtFileKind<QStringList> udtKind{
         QLatin1StringView("secondary.lrc"), &clsTralyx::LoadPreceduralTextFromResource,
         &clsTralyx::SaveSecondaryText,      &clsTralyx::SecondaryTable,
-        &clsTralyx::SetSecondaryTable,      &MergeSecondaryTables};
+        &clsTralyx::SetSecondaryTable,      &MergeSecondaryTables,
+        &WriteSecondary,                    &clsTralyx::SecondaryCodePage};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 

@@ -274,13 +274,17 @@ bool frmMain::OpenFile(const QString& pstrPath)
     default: gobjTextStore->LoadMessagesFromResource(pstrPath, booSuccess); break;
     }
     if (!booSuccess) {
-        // The line and the reason in the box itself, not only behind its details.
+        // The line and the reason in the box itself; skipped lines in its details.
+        QString strDetails = gobjTextStore->LastError().Text();
+        for (const udtFileIssue& udtWarning : gobjTextStore->LastWarnings())
+            strDetails += QStringLiteral("\nskipped ") + udtWarning.Text();
         MsgBox(QStringLiteral("The file ") + pstrPath + QStringLiteral(" is corrupt!\r\n\r\n") +
                    gobjTextStore->LastError().Text(),
-               vbCritical, QStringLiteral("Couldn't load ") + pstrPath, gobjTextStore->LastError().Text());
+               vbCritical, QStringLiteral("Couldn't load ") + pstrPath, strDetails);
         return false;
     }
     auto* frmEditor = new frmMessageEditor;
+    frmEditor->SkippedLines(gobjTextStore->LastWarnings());
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     frmEditor->LoadSource(SourceFolderOf(pstrPath));

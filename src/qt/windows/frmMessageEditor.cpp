@@ -380,6 +380,17 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     ConfirmItemChange();
     if (!gobjTextStore) return false;
     if (strTarget == mstrFileName && !ConfirmOverwriteOfOtherChanges()) return false;
+    if (!mudtSkippedLines.isEmpty()) {
+        QStringList strLines;
+        for (const udtFileIssue& udtLine : mudtSkippedLines) strLines.append(udtLine.Text());
+        const int32_t lngAnswer =
+            MsgBox(QStringLiteral("When %1 was opened, %2 line(s) of it could not be read and were skipped.\r\n"
+                                  "Save without them?")
+                       .arg(mstrFileName)
+                       .arg(mudtSkippedLines.size()),
+                   vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Skipped lines"), strLines.join(u'\n'));
+        if (lngAnswer != vbYes) return false;
+    }
     bool booSuccess = false;
     (gobjTextStore.get()->*ModeOf(mlngEditType).Save)(strTarget, booSuccess);
     if (!booSuccess) {
@@ -393,6 +404,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     }
     FileName(strTarget);
     SetDataChanged(false);
+    mudtSkippedLines.clear();
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The text editor window: one opened language file, listed row by row, with the current row's
 // texts in one or two boxes that are committed back to the row and the store.
 #include "clsEditorLayout.h"
+#include "clsTralyx.h"
 
 #include <QList>
 #include <QPair>
@@ -41,6 +42,8 @@ public:
     QString CodePage() const;
     void MoveToList();
     bool SaveMe(const QString& pstrFileName = QString());
+    // Lines the load of the window's file skipped: the next save asks before it drops them.
+    void SkippedLines(const QVector<udtFileIssue>& pudtLines) { mudtSkippedLines = pudtLines; }
     // The close checks ("Data changed", "Save changes"); true when the window may close.
     bool QueryClose();
 
@@ -135,6 +138,7 @@ private:
     int32_t mlngCurrentItem = -1;  // row from 0, -1 for none
     bool mbooItemChanged = false;
     bool mbooDataChanged = false;
+    QVector<udtFileIssue> mudtSkippedLines;
     bool mbooLoaded = false;
     // Set when the close checks said yes; good for the rest of the current event only, so that a
     // close that follows them at once does not ask again.

@@ -1,0 +1,122 @@
+#include "basMessagesFormat.h"
+
+#include "basFormatText.h"
+#include "clsLineReader.h"
+
+namespace tralyx {
+
+namespace {
+
+void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+{
+    pudtOut = {};
+    pudtOut.Table = QVector<MessageItem>(1);
+    pudtOut.Lines = QVector<int32_t>(1, 0);
+    const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
+    QVector<MessageItem>& udtTable = pudtOut.Table;
+    const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
+    constexpr int32_t MaxMessages = clsTralyx::MaxMessages;
+
+    int32_t lngCounter = 0;      // records started
+    int32_t lngLastNumber = 0;
+    bool booMessageLine = false;  // the current record has had a message line
+    clsLineReader objLines(bytContent);
+    QString strLine;
+    QString strReason;
+    while (objLines.Next()) {
+        if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
+            return Fail(objLines.LineNumber(), strReason);
+        if (strLine.size() < 7)
+            return Fail(objLines.LineNumber(),
+                        strLine.isEmpty() ? QStringLiteral("the line is blank")
+                                          : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
+        // Any line with a number starts the next record when the number changes, whatever its tag.
+        if (const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999)) {
+            if (*lngNumber > MaxMessages)
+                return Fail(objLines.LineNumber(),
+                            QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
+            if (*lngNumber != lngLastNumber) {
+                if (lngCounter >= MaxMessages)
+                    return Fail(objLines.LineNumber(),
+                                QStringLiteral("the file has more than %1 messages, the most it can hold").arg(MaxMessages));
+                ++lngCounter;
+                if (lngCounter > udtTable.size()) udtTable.resize(lngCounter);
+                pudtOut.Lines.resize(udtTable.size());
+                pudtOut.Lines[lngCounter - 1] = objLines.LineNumber();
+                lngLastNumber = *lngNumber;
+                udtTable[lngCounter - 1].Identifier = static_cast<uint8_t>(*lngNumber);
+                booMessageLine = false;
+            }
+        }
+        const QStringView strTag = QStringView(strLine).left(3);
+        const bool booMSG = strTag == u"MSG";
+        if (!booMSG && strTag != u"MST") {
+            AddWarning(pudtOut, objLines.LineNumber(),
+                                     QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped")
+                                         .arg(QStringView(strLine).left(7)));
+            continue;
+        }
+        if (lngCounter == 0)
+            return Fail(objLines.LineNumber(),
+                        QStringLiteral("a %1 line comes before the first record (its number is 000 or missing)").arg(strTag));
+        MessageItem& udtRecord = udtTable[lngCounter - 1];
+        const QStringView strText = QStringView(strLine).mid(7);
+        if (!booMSG) {
+            udtRecord.Title = strText.toString();
+        } else if (!booMessageLine) {
+            booMessageLine = true;
+            udtRecord.Message = strText.toString();
+        } else {
+            udtRecord.Message += QStringLiteral("\r\n");
+            udtRecord.Message += strText;
+        }
+    }
+    pudtOut.Success = true;
+}
+
+}  // namespace
+
+void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+{
+    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut);
+    FinishWarnings(pudtOut);
+}
+
+bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,
+                   QByteArray& pbytOut, udtFileIssue& pudtError)
+{
+    pbytOut.clear();
+    if (pudtTable.size() > clsTralyx::MaxMessages) {
+        pudtError = {0, QStringLiteral("the table has %1 messages; a file can number at most %2")
+                            .arg(pudtTable.size())
+                            .arg(clsTralyx::MaxMessages)};
+        return false;
+    }
+    QString strRecord;
+    for (qsizetype i = 0; i < pudtTable.size(); ++i) {
+        const MessageItem& udtItem = pudtTable[i];
+        const QString strNumber = ThreeDigits(static_cast<int32_t>(i + 1));
+        if (HasLineBreak(udtItem.Title)) {
+            pudtError = {0, QStringLiteral("MST%1: a title cannot hold a line break in this format").arg(strNumber)};
+            return false;
+        }
+        // Every line is written, the last one too when it is empty, so that an empty message and one
+        // that ends with a line break read back unchanged.
+        strRecord.resize(0);
+        const QStringList strLines = SplitTextLines(udtItem.Message);
+        for (qsizetype k = 0; k < strLines.size(); ++k) {
+            if (k > 0) strRecord += u'\r';
+            strRecord += QStringLiteral("MSG") + strNumber + u':' + strLines[k];
+        }
+        strRecord += QStringLiteral("\r\nMST") + strNumber + u':' + udtItem.Title + QStringLiteral("\r\n");
+        if (!pobjCodePage.Encode(strRecord, pbytOut)) {
+            pudtError = {0, QStringLiteral("MSG%1: %2 cannot write the characters '%3'")
+                                .arg(strNumber, pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
+            return false;
+        }
+    }
+    FinishWithMark(pobjCodePage, pbooMark, pbytOut);
+    return true;
+}
+
+}  // namespace tralyx

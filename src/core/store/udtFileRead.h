@@ -1,0 +1,59 @@
+#pragma once
+// What a reader makes of a file's bytes: the table, the line where each record starts, the lines it
+// skipped, and why it stopped when it did not read to the end. The readers and writers work on bytes
+// only; opening, asking and committing files is the store's business.
+#include "clsTralyx.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QVector>
+#include <new>
+
+namespace tralyx {
+
+template <class TTable>
+struct udtFileRead {
+    TTable Table;                      // after a failure, what was read before it
+    QVector<int32_t> Lines;            // 1-based start line of each record, 0 for one not read
+    QVector<udtFileIssue> Warnings;    // lines skipped, with the reason
+    udtFileIssue Error;                // why the read failed
+    bool Success = false;
+    bool ByteOrderMark = false;        // a UTF-8 file that started with EF BB BF
+    qsizetype Unlisted = 0;            // skipped lines beyond those listed in Warnings
+};
+
+// Records a skipped line. A damaged file can skip millions: the first hundred are listed, the rest
+// counted, and FinishWarnings sums them up in one last warning of line 0.
+template <class TTable>
+void AddWarning(udtFileRead<TTable>& pudtRead, int32_t plngLine, const QString& pstrReason)
+{
+    if (pudtRead.Warnings.size() < 100) pudtRead.Warnings.append({plngLine, pstrReason});
+    else ++pudtRead.Unlisted;
+}
+
+template <class TTable>
+void FinishWarnings(udtFileRead<TTable>& pudtRead)
+{
+    if (pudtRead.Unlisted > 0)
+        pudtRead.Warnings.append({0, QStringLiteral("and %1 more lines were skipped").arg(pudtRead.Unlisted)});
+    pudtRead.Unlisted = 0;
+}
+
+// The bytes a reader parses: a UTF-8 byte-order mark at the start is taken off and remembered, so
+// that a save can put it back.
+inline QByteArrayView ContentWithoutMark(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, bool& pbooMark)
+{
+    pbooMark = pobjCodePage.IsUtf8() && pbytContent.startsWith("\xEF\xBB\xBF");
+    return QByteArrayView(pbytContent).sliced(pbooMark ? 3 : 0);
+}
+
+// Puts the byte-order mark back in front of a UTF-8 file's bytes. A file whose first text starts
+// with U+FEFF gets one too, or the reader would take that character for the mark.
+inline void FinishWithMark(const clsCodePage& pobjCodePage, bool pbooMark, QByteArray& pbytOut)
+{
+    if (pobjCodePage.IsUtf8() && (pbooMark || pbytOut.startsWith("\xEF\xBB\xBF"))) pbytOut.prepend("\xEF\xBB\xBF", 3);
+}
+
+inline udtFileIssue NotEnoughMemory() { return {0, QStringLiteral("not enough memory")}; }
+
+}  // namespace tralyx
