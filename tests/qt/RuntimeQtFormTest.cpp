@@ -1,4 +1,4 @@
-// The QWidget binding of the form and control model: kinds, names, indexes, order, texts, widths.
+// The QWidget binding of the form and control model: kinds, names, indexes, order, texts.
 #include "QtControl.h"
 #include "QtForm.h"
 #include "TestTexts.h"
@@ -157,23 +157,6 @@ TEST(QtControl, TabTextsFollowTheSelectedTabWithoutTellingTheApplication)
     EXPECT_EQ(tab->currentIndex(), 0);
     EXPECT_EQ(objChanged.count(), 0);
     EXPECT_EQ(ErrorNumber([&] { ctl.SetTab(3); }), 380);
-}
-
-TEST(QtForm, WidthsAreInTwipsOfTheFormsFont)
-{
-    QWidget frm;
-    QFont objFont = frm.font();
-    objFont.setPixelSize(40);
-    frm.setFont(objFont);
-    clsQtForm objForm(&frm);
-    const double dblDpi = frm.logicalDpiX();
-    // Several lines: the widest. The demo test checks the width of a widened check box.
-    EXPECT_FLOAT_EQ(objForm.TextWidth(QStringLiteral("Hi\r\nHello\r\nHey")), objForm.TextWidth(QStringLiteral("Hello")));
-
-    auto* chk = Named<QCheckBox>(&frm, "chk");
-    clsQtControl(chk).SetWidth(2880.0f);  // two inches
-    EXPECT_EQ(chk->width(), qRound(2 * dblDpi));
-    EXPECT_EQ(chk->minimumWidth(), qRound(2 * dblDpi));
 }
 
 }  // namespace
