@@ -108,19 +108,6 @@ TEST(QtForm, ControlsAreTheNamedDescendantsInAStableOrder)
     EXPECT_EQ(Walk(), strFirst);
 }
 
-TEST(QtControl, LineBreaksAreCrLfInTheStoreAndLfInTheWidget)
-{
-    QWidget frm;
-    auto* lbl = Named<QLabel>(&frm, "lbl");
-    clsQtControl ctl(lbl);
-    ctl.SetCaption(QStringLiteral("one\r\ntwo\rthree"));
-    ctl.SetToolTipText(QStringLiteral("tip\r\nline"));
-    EXPECT_EQ(lbl->text(), QStringLiteral("one\ntwo\nthree"));
-    EXPECT_EQ(lbl->toolTip(), QStringLiteral("tip\nline"));
-    EXPECT_EQ(ctl.Caption(), QStringLiteral("one\r\ntwo\r\nthree"));
-    EXPECT_EQ(ctl.ToolTipText(), QStringLiteral("tip\r\nline"));
-}
-
 TEST(QtControl, TextBoxesAndOtherWidgetsHaveNoCaption)
 {
     QWidget frm;
