@@ -1,4 +1,5 @@
-// The handle between the editor's boxes and its list.
+// The editor's layout: the handle between its boxes and its list, and a size too small to use,
+// which keeps the last usable layout.
 #include "clsEditorLayout.h"
 
 #include <gtest/gtest.h>
@@ -16,4 +17,17 @@ TEST(EditorSplitterTest, DraggedBoxesKeepTheirShareThroughResizes)
     EXPECT_EQ(udtLayout.fraMessage.Height, 2 * 3455);
     ASSERT_TRUE(udtLayout.DragSplitter(1000000));
     EXPECT_EQ(udtLayout.lvwMessages.Height, tralyx::clsEditorLayout::MinListHeight);
+}
+
+TEST(EditorLayoutTest, TooSmallKeepsTheLastUsableLayout)
+{
+    tralyx::clsEditorLayout objLayout;
+    ASSERT_TRUE(objLayout.Resize(9000, 7000));
+    const tralyx::clsEditorLayout objBefore = objLayout;
+    const int32_t lngSizes[][2] = {{1440, 7000}, {9000, 2655}, {0, 0}, {-500, 100000}, {INT32_MIN, INT32_MIN}};
+    for (const auto& lngSize : lngSizes) {
+        EXPECT_FALSE(objLayout.Resize(lngSize[0], lngSize[1])) << lngSize[0] << " x " << lngSize[1];
+        EXPECT_EQ(objLayout.lvwMessages, objBefore.lvwMessages);
+        EXPECT_EQ(objLayout.cmdPreview, objBefore.cmdPreview);
+    }
 }

@@ -68,9 +68,7 @@ udtExchangeEntry Entry(const char* pstrFile, const char* pstrKey, const QString&
     udtExchangeEntry u;
     u.FileName = QString::fromLatin1(pstrFile);
     u.Key = u.Id = QString::fromLatin1(pstrKey);
-    u.Source = pstrSource;
-    u.Translation = pstrTranslation;
-    u.Fuzzy = pbooFuzzy;
+    u.Source = pstrSource, u.Translation = pstrTranslation, u.Fuzzy = pbooFuzzy;
     return u;
 }
 
@@ -98,11 +96,8 @@ QString MakeFolders(const clsTempDir& pobjDir, bool pbooFullSize)
 
 QByteArray FileOf(const QString& pstrFolder, const QString& pstrFile) { return clsTempDir::Read(pstrFolder + u'/' + pstrFile); }
 
-struct udtRoundTrip {
-    bool FullSize;
-    const char* Extension;
-    bool IntoSource;  // import into the source folder: every text changes, and it must become the translation
-};
+// IntoSource: import into the source folder, where every text changes and must become the translation.
+struct udtRoundTrip { bool FullSize; const char* Extension; bool IntoSource; };
 
 void PrintTo(const udtRoundTrip& u, std::ostream* pobjOut)
 {
@@ -231,21 +226,12 @@ INSTANTIATE_TEST_SUITE_P(
 // What the files cannot hold, or the folder does not have, is listed and changes nothing.
 TEST(ExchangeImport, ListsWhatItDoesNotApply)
 {
-    struct udtCase {
-        const char* File;
-        const char* Key;
-        const char* Translation;
-        bool Fuzzy;
-        const char* Reason;
-    };
-    static const udtCase Cases[] = {{"core.lrc", "f.txtName.0.C", "x", false, "no caption line"},
-                                    {"core.lrc", "f.mnuFile.0.T", "x", false, "no tool-tip line"},
-                                    {"core.lrc", "f.cmdA.0.C", " lead", false, "blanks"},
-                                    {"core.lrc", "f.cmdZ.0.C", "x", false, "no such entry"},
-                                    {"messages.lrc", "MST001", "a\nb", false, "line break"},
-                                    {"secondary.lrc", "TXT001", "\xc4\x89", false, "cannot write"},
-                                    {"secondary.lrc", "TXT001", "neu", true, "fuzzy"},
-                                    {"other.lrc", "X", "x", false, "no language file"}};
+    // file, entry, translation, fuzzy, the reason given
+    static const std::tuple<const char*, const char*, const char*, bool, const char*> Cases[] = {
+        {"core.lrc", "f.txtName.0.C", "x", false, "no caption line"}, {"core.lrc", "f.mnuFile.0.T", "x", false, "no tool-tip line"},
+        {"core.lrc", "f.cmdA.0.C", " lead", false, "blanks"},          {"core.lrc", "f.cmdZ.0.C", "x", false, "no such entry"},
+        {"messages.lrc", "MST001", "a\nb", false, "line break"},       {"secondary.lrc", "TXT001", "\xc4\x89", false, "cannot write"},
+        {"secondary.lrc", "TXT001", "neu", true, "fuzzy"},              {"other.lrc", "X", "x", false, "no language file"}};
     const clsTempDir objDir;
     objDir.Write(QStringLiteral("core.lrc"), "f.txtName.0.T:t\r\nf.mnuFile.0.C:m\r\nf.cmdA.0.T:a\r\nf.cmdA.0.C:A\r\n");
     objDir.Write(QStringLiteral("messages.lrc"), "MSG001:m\r\nMST001:t\r\n");
@@ -253,14 +239,14 @@ TEST(ExchangeImport, ListsWhatItDoesNotApply)
     udtLanguageFolder udtFolder;
     QStringList strErrors;
     ASSERT_TRUE(LoadLanguageFolder(objDir.Path(), QStringLiteral("windows-1252"), udtFolder, strErrors));
-    for (const udtCase& c : Cases) {
+    for (const auto& [pstrFile, pstrKey, pstrTranslation, booFuzzy, pstrReason] : Cases) {
         udtExchangeDocument udtDocument;
-        udtDocument.Entries.push_back(Entry(c.File, c.Key, QString::fromUtf8(c.Translation), c.Fuzzy));
+        udtDocument.Entries.push_back(Entry(pstrFile, pstrKey, QString::fromUtf8(pstrTranslation), booFuzzy));
         const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument);
-        ASSERT_EQ(udtPlan.NotApplied.size(), 1u) << c.Key;
-        EXPECT_TRUE(udtPlan.NotApplied[0].Reason.contains(QLatin1StringView(c.Reason))) << udtPlan.NotApplied[0].Reason.toStdString();
+        ASSERT_EQ(udtPlan.NotApplied.size(), 1u) << pstrKey;
+        EXPECT_TRUE(udtPlan.NotApplied[0].Reason.contains(QLatin1StringView(pstrReason))) << udtPlan.NotApplied[0].Reason.toStdString();
         EXPECT_FALSE(udtPlan.NotApplied[0].Informational);
-        for (const udtImportedFile& udtFile : udtPlan.Files) EXPECT_EQ(udtFile.Changed, 0) << c.Key;
+        for (const udtImportedFile& udtFile : udtPlan.Files) EXPECT_EQ(udtFile.Changed, 0) << pstrKey;
     }
 }
 

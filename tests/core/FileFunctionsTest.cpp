@@ -1,46 +1,28 @@
 #include "FileFunctions.h"
+#include "TestTexts.h"
+#include "basShortened.h"
 
 #include <gtest/gtest.h>
 
 using namespace tralyx;
+using tralyx::test::Q;
 
-struct udtFileNameCase {
-    const char* Path;
-    bool KeepExtension;
-    const char* Expected;
-};
-
-class GetFileNameTest : public ::testing::TestWithParam<udtFileNameCase> {};
-
-TEST_P(GetFileNameTest, GivesTheLastComponent)
+TEST(FileFunctionsTest, NameAndExtensionOfTheLastComponent)
 {
-    const udtFileNameCase c = GetParam();
-    EXPECT_EQ(GetFileName(QString::fromUtf8(c.Path), c.KeepExtension).toStdString(), c.Expected) << c.Path;
+    const std::tuple<const char*, bool, const char*> udtNames[] = {
+        {"D:\\Lang\\English\\Core.LRC", false, "Core"}, {"D:\\Lang\\English\\Core.LRC", true, "Core.LRC"},
+        {"messages", false, "messages"}, {"core.old.lrc", false, "core.old"}, {"D:\\Lang\\English\\", false, "English"},
+        {"", false, ""}, {"", true, ""}, {"\\core.lrc", false, "\\core"}, {"core.", false, "core."}, {".profile", false, ".profile"},
+        {"/home/ana/lang/MESSAGES.LRC", false, "MESSAGES"}, {"/core.lrc", false, "/core"}, {"/home/ana/lang/", false, "lang"},
+        {"mixed/dir\\secondary.lrc", false, "secondary"}, {"/x/ma\u00DF.fu\u00DF", false, "ma\u00DF"}};
+    for (const auto& [pstrPath, booKeep, pstrName] : udtNames) EXPECT_EQ(GetFileName(Q(pstrPath), booKeep), Q(pstrName)) << pstrPath;
+    const std::pair<const char*, const char*> udtExtensions[] = {
+        {"readme.txt", "TXT"}, {"archive.tar.gz", "GZ"}, {".profile", ""}, {"core.", ""}, {"core", ""}, {"notes.stra\u00DFe", "STRA\u00DFE"}};
+    for (const auto& [pstrPath, pstrExtension] : udtExtensions) EXPECT_EQ(GetFileExtension(Q(pstrPath)), Q(pstrExtension)) << pstrPath;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, GetFileNameTest,
-    ::testing::Values(udtFileNameCase{"D:\\Lang\\English\\Core.LRC", false, "Core"},
-                      udtFileNameCase{"D:\\Lang\\English\\Core.LRC", true, "Core.LRC"},
-                      udtFileNameCase{"messages", false, "messages"},
-                      udtFileNameCase{"core.old.lrc", false, "core.old"},
-                      udtFileNameCase{"D:\\Lang\\English\\", false, "English"},
-                      udtFileNameCase{"", false, ""}, udtFileNameCase{"", true, ""},
-                      udtFileNameCase{"\\core.lrc", false, "\\core"},
-                      udtFileNameCase{"core.", false, "core."},
-                      udtFileNameCase{".profile", false, ".profile"},
-                      // Linux paths follow the same rules with "/".
-                      udtFileNameCase{"/home/ana/lang/MESSAGES.LRC", false, "MESSAGES"},
-                      udtFileNameCase{"/home/ana/core/strings.lrc", false, "strings"},
-                      udtFileNameCase{"/core.lrc", false, "/core"},
-                      udtFileNameCase{"/home/ana/lang/", false, "lang"},
-                      udtFileNameCase{"mixed/dir\\secondary.lrc", false, "secondary"}));
-
-TEST(GetFileExtensionTest, UpperCasedTextAfterTheLastPoint)
+TEST(FileFunctionsTest, ShortenedQuotesTheFirstLine)
 {
-    EXPECT_EQ(GetFileExtension("readme.txt").toStdString(), "TXT");
-    EXPECT_EQ(GetFileExtension("archive.tar.gz").toStdString(), "GZ");
-    EXPECT_EQ(GetFileExtension(".profile").toStdString(), "");
-    EXPECT_EQ(GetFileExtension("core.").toStdString(), "");
-    EXPECT_EQ(GetFileExtension("core").toStdString(), "");
+    EXPECT_EQ(Shortened(Q("one two three"), 7), Q("one two..."));
+    EXPECT_EQ(Shortened(Q("first\r\nsecond")), Q("first..."));
 }

@@ -22,13 +22,6 @@ TEST(CentreFormOverMainTest, RoundsHalvesToEvenAndClampsAtZero)
     }
 }
 
-TEST(CentreFormOnScreenTest, HalfTheScreenLessHalfTheFormUnroundedInSinglePrecision)
-{
-    EXPECT_EQ(CentreFormOnScreen(19200, 10800, 6001, 3001), (udtTwipsPosition{6599.5, 3899.5}));
-    EXPECT_EQ(CentreFormOnScreen(1000, 1000, 3000, 1500), (udtTwipsPosition{-1000, -250}));  // larger than the screen
-    EXPECT_EQ(CentreFormOnScreen(16777217.0 * 2, 0, 0, 0).Left, 16777216.0);  // not a single-precision number
-}
-
 TEST(TwipsTest, RoundsHalvesToEvenSaturatesAndConvertsAtTheGivenDpi)
 {
     EXPECT_EQ(RoundHalfEven(1e300), INT32_MAX);

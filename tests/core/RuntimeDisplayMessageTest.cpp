@@ -1,5 +1,6 @@
 // Showing stored messages: which title and text win, how markers are replaced, what reaches the box.
 #include "ScriptedDesktop.h"
+#include "TestTexts.h"
 #include "basApplication.h"
 #include "basMessageMarkers.h"
 #include "clsRuntimeError.h"
@@ -40,19 +41,9 @@ TEST(MarkerTest, ReplacesEachMarkerOnceLeftToRight)
 TEST(MarkerLimits, MarkerBeyondCharacter32767Overflows)
 {
     // Opening at 32764 (counted from 1) and closing at 32768: the closing is out of reach.
-    const QString strLate = QString(32763, u'a') + QStringLiteral("[#!x!#]");
-    try {
-        GetReplacedText(strLate, QStringLiteral("R"));
-        FAIL() << "no overflow";
-    } catch (const clsRuntimeError& e) {
-        EXPECT_EQ(e.Number(), 6);
-    }
-    // One character less and the whole marker lies within reach.
-    EXPECT_EQ(GetReplacedText(QString(32762, u'a') + QStringLiteral("[#!x!#]"), QStringLiteral("R")),
-              QString(32762, u'a') + u'R');
-    // A long text without markers is simply returned.
-    const QString strLong = QString(40000, u'a');
-    EXPECT_EQ(GetReplacedText(strLong, QStringLiteral("R")), strLong);
+    EXPECT_EQ(tralyx::test::ErrorNumber([] { GetReplacedText(QString(32763, u'a') + QStringLiteral("[#!x!#]"), QStringLiteral("R")); }), 6);
+    EXPECT_EQ(GetReplacedText(QString(32762, u'a') + QStringLiteral("[#!x!#]"), QStringLiteral("R")), QString(32762, u'a') + u'R');
+    EXPECT_EQ(GetReplacedText(QString(40000, u'a'), QStringLiteral("R")), QString(40000, u'a'));  // no marker: returned as it is
 }
 
 class DisplayMessageTest : public ::testing::Test {

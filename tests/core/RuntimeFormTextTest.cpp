@@ -1,6 +1,5 @@
 // Applying stored text to a form: which entry is found, what is assigned, what a failure leaves.
 #include "RuntimeFakeForm.h"
-#include "TempDir.h"
 #include "TestTexts.h"
 #include "clsTralyx.h"
 
@@ -116,25 +115,6 @@ TEST(SetFormText, TabsByTabNumberFailingStepsSkippedAndTheSelectionRestored)
     clsTralyx().SetFormText(frmUntouched);
     clsTralyx().GetFormDimensions(frmUntouched);
     EXPECT_TRUE(frmUntouched.AllLogs().isEmpty());
-}
-
-TEST(SetFormText, TableLoadedFromAFileWithManyForms)
-{
-    // Loaded records share their name strings; the lookup must still tell the forms apart.
-    clsTempDir objDir;
-    const QString strFile = objDir.Write("core.lrc", "frmA.lbl.0.T:a tip\r\nfrmA.lbl.0.C:a\r\nfrmB.lbl.0.T:b tip\r\nfrmB.lbl.0.C:b\r\n"
-                                                     "frmBB.lbl.0.T:bb tip\r\nfrmBB.lbl.0.C:bb\r\nfrmB.cmd.0.T:\r\nfrmB.cmd.0.C:go\r\n");
-    clsTralyx objStore;
-    bool booSuccess = false;
-    objStore.LoadControlText(strFile, booSuccess);
-    ASSERT_TRUE(booSuccess);
-    for (const QString strForm : {"frmA", "frmB", "frmBB"}) {
-        clsFakeForm frm(strForm);
-        clsFakeControl &lbl = frm.Add(K::Label, "lbl"), &cmd = frm.Add(K::CommandButton, "cmd");
-        objStore.SetFormText(frm);
-        EXPECT_EQ(lbl.mstrCaption, strForm.mid(3).toLower());
-        EXPECT_EQ(cmd.mstrCaption, strForm == "frmB" ? "go" : "");
-    }
 }
 
 }  // namespace

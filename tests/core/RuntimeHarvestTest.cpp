@@ -36,27 +36,19 @@ void BuildOptionsForm(clsFakeForm& frm)
     tab.mlngIndex = 5;
 }
 
-const QByteArray ExpectedOptionsFile = "frmOptions.lblSize.0.T:\r\n"
-                                       "frmOptions.lblSize.0.C:Size\r\n"
-                                       "frmOptions.optSize.0.T:tip 0\r\n"
-                                       "frmOptions.optSize.0.C:Small\r\n"
-                                       "frmOptions.optSize.1.T:tip 1\r\n"
-                                       "frmOptions.optSize.1.C:Medium\r\n"
-                                       "frmOptions.optSize.2.T:tip 2\r\n"
-                                       "frmOptions.optSize.2.C:Large\r\n"
-                                       "frmOptions.chkBold.0.T:\r\n"
-                                       "frmOptions.chkBold.0.C:Bold\r\n"
-                                       "frmOptions.txtName.0.T:Your name\r\n"
-                                       "frmOptions.fraStyle.0.T:a.b:c\r\n"
-                                       "frmOptions.fraStyle.0.C:Style: ...\r\n"
-                                       "frmOptions.cmdOK.0.T:\r\n"
-                                       "frmOptions.cmdOK.0.C:  OK\r\n"
-                                       "frmOptions.lblHelp.0.T:\r\n"
-                                       "frmOptions.lblHelp.0.C:Line one\rfrmOptions.lblHelp.0.C:  Line two\r\n"
-                                       "frmOptions.tabMain.0.T:\r\n"
-                                       "frmOptions.tabMain.0.C: General\r\n"
-                                       "frmOptions.tabMain.1.T:View tip\r\n"
-                                       "frmOptions.tabMain.1.C: View\r\n";
+// One control per line: its tool-tip line, then its caption line.
+const QByteArray ExpectedOptionsFile =
+    "frmOptions.lblSize.0.T:\r\nfrmOptions.lblSize.0.C:Size\r\n"
+    "frmOptions.optSize.0.T:tip 0\r\nfrmOptions.optSize.0.C:Small\r\n"
+    "frmOptions.optSize.1.T:tip 1\r\nfrmOptions.optSize.1.C:Medium\r\n"
+    "frmOptions.optSize.2.T:tip 2\r\nfrmOptions.optSize.2.C:Large\r\n"
+    "frmOptions.chkBold.0.T:\r\nfrmOptions.chkBold.0.C:Bold\r\n"
+    "frmOptions.txtName.0.T:Your name\r\n"  // a text box has no caption line
+    "frmOptions.fraStyle.0.T:a.b:c\r\nfrmOptions.fraStyle.0.C:Style: ...\r\n"
+    "frmOptions.cmdOK.0.T:\r\nfrmOptions.cmdOK.0.C:  OK\r\n"
+    "frmOptions.lblHelp.0.T:\r\nfrmOptions.lblHelp.0.C:Line one\rfrmOptions.lblHelp.0.C:  Line two\r\n"
+    "frmOptions.tabMain.0.T:\r\nfrmOptions.tabMain.0.C: General\r\n"
+    "frmOptions.tabMain.1.T:View tip\r\nfrmOptions.tabMain.1.C: View\r\n";
 
 TEST(Harvest, WritesTheLinesOfEachKindByteForByte)
 {

@@ -93,31 +93,25 @@ TEST(StoreSave, EverySingleByteValueSurvivesLoadAndSave)
     }
 }
 
+// A table is written in the code page it was read with, whatever the code page of later loads.
 TEST(StoreSave, ATableIsWrittenInTheCodePageItWasReadWith)
 {
-    clsTempDir dir;
-    clsTralyx store;
-    ASSERT_TRUE(store.SetCodePage("windows-1251"));
-    const QByteArray cyrillic = "TXT001:\xcf\xf0\xe8\xe2\xe5\xf2\r\n";  // "Привет"
-    ASSERT_TRUE(LoadBytes(store, enuKind::Secondary, cyrillic, dir.Path()).Success);
-    EXPECT_EQ(store.SecondaryTable().front(), QString::fromUtf8("\u041f\u0440\u0438\u0432\u0435\u0442"));
-    ASSERT_TRUE(store.SetCodePage("windows-1252"));  // for the next loads only
-    ASSERT_TRUE(SaveTo(store, enuKind::Secondary, dir.Path("out.lrc")));
-    EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), cyrillic);
-    EXPECT_EQ(store.SecondaryCodePage(), "windows-1251");
-    EXPECT_FALSE(store.SetCodePage("no-such-code-page"));
-}
-
-TEST(StoreSave, DoubleByteCodePageReadsAndWrites)
-{
-    clsTempDir dir;
-    clsTralyx store;
-    ASSERT_TRUE(store.SetCodePage("windows-932"));
-    const QByteArray japanese = "MSG001:\x93\xfa\x96\x7b\x8c\xea\rMSG001:2\r\nMST001:\x83\x5e\x83\x43\x83\x67\x83\x8b\r\n";
-    ASSERT_TRUE(LoadBytes(store, enuKind::Messages, japanese, dir.Path()).Success);
-    EXPECT_EQ(store.MessageTable().front().Message, QString::fromUtf8("\u65e5\u672c\u8a9e\r\n2"));
-    ASSERT_TRUE(SaveTo(store, enuKind::Messages, dir.Path("out.lrc")));
-    EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), japanese);
+    const std::tuple<const char*, enuKind, QByteArray, QString> cases[] = {
+        {"windows-1251", enuKind::Secondary, "TXT001:\xcf\xf0\xe8\xe2\xe5\xf2\r\n", "\u041f\u0440\u0438\u0432\u0435\u0442"},
+        {"windows-932", enuKind::Messages, "MSG001:\x93\xfa\x96\x7b\x8c\xea\rMSG001:2\r\nMST001:\x83\x5e\x83\x43\x83\x67\x83\x8b\r\n",
+         "\u65e5\u672c\u8a9e\r\n2"},
+    };
+    for (const auto& [codePage, kind, bytes, text] : cases) {
+        clsTempDir dir;
+        clsTralyx store;
+        ASSERT_TRUE(store.SetCodePage(codePage));
+        ASSERT_TRUE(LoadBytes(store, kind, bytes, dir.Path()).Success) << codePage;
+        EXPECT_EQ(kind == enuKind::Messages ? store.MessageTable().front().Message : store.SecondaryTable().front(), text);
+        ASSERT_TRUE(store.SetCodePage("windows-1252"));  // for the next loads only
+        ASSERT_TRUE(SaveTo(store, kind, dir.Path("out.lrc")));
+        EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), bytes) << codePage;
+    }
+    EXPECT_FALSE(clsTralyx().SetCodePage("no-such-code-page"));
 }
 
 TEST(StoreSave, StampTellsWhenAnotherProgramChangedTheFile)

@@ -1,28 +1,11 @@
-// The resize rule keeps its last usable layout, so a window made too small or minimised keeps its controls.
+// A window minimised in a frame keeps its controls where they were.
 #include "EditorTestSupport.h"
-#include "clsEditorLayout.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace tralyx::test {
 namespace {
-
-TEST(EditorLayoutTest, TooSmallKeepsTheLastUsableLayout)
-{
-    clsEditorLayout objLayout;
-    ASSERT_TRUE(objLayout.Resize(9000, 7000));
-    const clsEditorLayout objBefore = objLayout;
-    const int32_t lngSizes[][2] = {{1440, 7000}, {9000, 2655}, {0, 0}, {-500, 100000}, {INT32_MIN, INT32_MIN}};
-    for (const auto& lngSize : lngSizes) {
-        EXPECT_FALSE(objLayout.Resize(lngSize[0], lngSize[1])) << lngSize[0] << " x " << lngSize[1];
-        EXPECT_EQ(objLayout.lvwMessages, objBefore.lvwMessages);
-        EXPECT_EQ(objLayout.cmdPreview, objBefore.cmdPreview);
-    }
-    EXPECT_TRUE(objLayout.Resize(1441, 2656));
-    EXPECT_EQ(objLayout.txtTitle.Width, 1);
-    EXPECT_EQ(objLayout.lvwMessages.Height, 1);
-}
 
 using EditorWindowLayoutTest = clsEditorFixture;
 

@@ -1,21 +1,11 @@
-// The commands of the menus and the toolbar: the Open filter, the clipboard commands on the whole
-// text, Exit with the close checks, and the placing of child windows.
+// The commands of the menus and the toolbar: the clipboard commands on the whole text, Exit with
+// the close checks, and the placing of new child windows.
 #include "MainTest.h"
-
-#include "clsFileDialog.h"
-
-#include <QMenu>
 
 namespace tralyx::test {
 namespace {
 
 using MainCommandsTest = clsMainFixture;
-
-TEST(MainFileDialogTest, TheOpenFilterKeepsItsDescriptionsAndMatchesAnyLetterCase)
-{
-    const QString strFilter = clsFileDialog::QtFilter(Q(frmMain::OpenFilter));
-    EXPECT_EQ(strFilter, Q("Zarvo Language resource files (*.LRC) (*.[Ll][Rr][Cc]);;All Files (*.*) (*)"));
-}
 
 TEST_F(MainCommandsTest, ClipboardCommandsWorkOnTheWholeTextOfTheFocusedBox)
 {
@@ -91,45 +81,6 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
     Click("mnuFileExit");
     EXPECT_FALSE(mfrmMain->isVisible());
     EXPECT_EQ(clsTempDir::Read(strB), SecondaryA);
-}
-
-TEST_F(MainCommandsTest, TilingStacksOrPlacesSideBySideOverTheWholeFrameAndIconsLineUpAtTheBottom)
-{
-    const char* pstrNames[] = {"messages.lrc", "secondary.lrc", "core.lrc"};
-    const QByteArray bytContents[] = {MessagesA, SecondaryA, CoreA};
-    for (int n = 2; n <= 3; ++n) {
-        SCOPED_TRACE(n);
-        for (int i = 0; i < n; ++i) mfrmMain->OpenFile(mobjDir.Write(Q(pstrNames[i]), bytContents[i]));
-        const QRect objArea = mfrmMain->Frame()->viewport()->rect();
-        const QList<QMdiSubWindow*> objChildren = mfrmMain->Frame()->subWindowList(QMdiArea::CreationOrder);
-        ASSERT_EQ(objChildren.size(), n);
-        // Each child's place along the arranged axis follows the one before; across it, it fills the frame.
-        const auto Expect = [&](const char* pstrItem, bool pbooAcross) {
-            Click(pstrItem);
-            int lngEdge = 0;
-            for (QMdiSubWindow* pobjChild : objChildren) {
-                const QRect r = pobjChild->geometry();
-                EXPECT_EQ(pbooAcross ? r.left() : r.top(), lngEdge) << pstrItem;
-                EXPECT_EQ(pbooAcross ? QPair(r.top(), r.height()) : QPair(r.left(), r.width()),
-                          pbooAcross ? QPair(0, objArea.height()) : QPair(0, objArea.width())) << pstrItem;
-                lngEdge += pbooAcross ? r.width() : r.height();
-            }
-            EXPECT_EQ(lngEdge, pbooAcross ? objArea.width() : objArea.height()) << pstrItem;
-        };
-        Expect("mnuWindowTileHorizontal", false);
-        Expect("mnuWindowTileVertical", true);
-        // Minimised windows line up along the bottom edge, left to right.
-        for (QMdiSubWindow* pobjChild : objChildren) pobjChild->showMinimized();
-        Click("mnuWindowArrangeIcons");
-        int lngLeft = 0;
-        for (QMdiSubWindow* pobjChild : objChildren) {
-            EXPECT_EQ(pobjChild->geometry().bottom(), objArea.bottom());
-            EXPECT_EQ(pobjChild->geometry().left(), lngLeft);
-            lngLeft += pobjChild->width();
-        }
-        for (QMdiSubWindow* pobjChild : objChildren) pobjChild->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 }
 
 // Mended: new windows opened partly outside the frame, or stacked on one another.

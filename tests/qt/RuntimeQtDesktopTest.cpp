@@ -80,21 +80,6 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
     }
 }
 
-TEST(QtDesktop, EscapeAnswersCancelOrTheSafeChoice)
-{
-    const struct {
-        int32_t Style;
-        int32_t Answer;
-    } udtCases[] = {
-        {vbOKOnly, vbOK}, {vbOKCancel, vbCancel}, {vbYesNoCancel, vbCancel}, {vbRetryCancel, vbCancel},
-        {vbAbortRetryIgnore, vbAbort},
-    };
-    for (const auto& c : udtCases) {
-        udtSeenBox udtSeen;
-        EXPECT_EQ(ShowAndPress(c.Style, QMessageBox::NoButton, udtSeen), c.Answer) << "style " << c.Style;
-    }
-}
-
 TEST(QtDesktop, PromptIsPlainTextWithLineBreaks)
 {
     // Language files are plain text: markup in a message must show as written.

@@ -1,4 +1,4 @@
-// The QWidget binding of the form and control model: kinds, names, indexes, order, texts, widths.
+// The QWidget binding of the form and control model: kinds, names, indexes, order, texts.
 #include "QtControl.h"
 #include "QtForm.h"
 #include "TestTexts.h"
@@ -108,19 +108,6 @@ TEST(QtForm, ControlsAreTheNamedDescendantsInAStableOrder)
     EXPECT_EQ(Walk(), strFirst);
 }
 
-TEST(QtControl, LineBreaksAreCrLfInTheStoreAndLfInTheWidget)
-{
-    QWidget frm;
-    auto* lbl = Named<QLabel>(&frm, "lbl");
-    clsQtControl ctl(lbl);
-    ctl.SetCaption(QStringLiteral("one\r\ntwo\rthree"));
-    ctl.SetToolTipText(QStringLiteral("tip\r\nline"));
-    EXPECT_EQ(lbl->text(), QStringLiteral("one\ntwo\nthree"));
-    EXPECT_EQ(lbl->toolTip(), QStringLiteral("tip\nline"));
-    EXPECT_EQ(ctl.Caption(), QStringLiteral("one\r\ntwo\r\nthree"));
-    EXPECT_EQ(ctl.ToolTipText(), QStringLiteral("tip\r\nline"));
-}
-
 TEST(QtControl, TextBoxesAndOtherWidgetsHaveNoCaption)
 {
     QWidget frm;
@@ -157,23 +144,6 @@ TEST(QtControl, TabTextsFollowTheSelectedTabWithoutTellingTheApplication)
     EXPECT_EQ(tab->currentIndex(), 0);
     EXPECT_EQ(objChanged.count(), 0);
     EXPECT_EQ(ErrorNumber([&] { ctl.SetTab(3); }), 380);
-}
-
-TEST(QtForm, WidthsAreInTwipsOfTheFormsFont)
-{
-    QWidget frm;
-    QFont objFont = frm.font();
-    objFont.setPixelSize(40);
-    frm.setFont(objFont);
-    clsQtForm objForm(&frm);
-    const double dblDpi = frm.logicalDpiX();
-    // Several lines: the widest. The demo test checks the width of a widened check box.
-    EXPECT_FLOAT_EQ(objForm.TextWidth(QStringLiteral("Hi\r\nHello\r\nHey")), objForm.TextWidth(QStringLiteral("Hello")));
-
-    auto* chk = Named<QCheckBox>(&frm, "chk");
-    clsQtControl(chk).SetWidth(2880.0f);  // two inches
-    EXPECT_EQ(chk->width(), qRound(2 * dblDpi));
-    EXPECT_EQ(chk->minimumWidth(), qRound(2 * dblDpi));
 }
 
 }  // namespace

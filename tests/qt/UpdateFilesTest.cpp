@@ -1,5 +1,5 @@
 // The update files window: when "&Update" may be pressed, browsing, what an update asks and says,
-// and that there is one such window at a time.
+// that there is one such window at a time, and the saved report.
 #include "ScriptedDesktop.h"
 #include "TempDir.h"
 #include "TestTexts.h"
@@ -8,6 +8,7 @@
 #include "clsTralyx.h"
 #include "frmUpdateFiles.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -137,4 +138,43 @@ TEST_F(UpdateFilesTest, ReadsTheFilesInTheEditorsCodePage)
     gobjTextStore = std::move(objEditorStore);
     ASSERT_EQ(objDesktop.Shown().size(), 1u);
     EXPECT_TRUE(objDesktop.Shown()[0].Details.contains("frmMain.cmdGone.0 \"\u00c9t\u00e9\"")) << objDesktop.Shown()[0].Details.toStdString();
+}
+
+// The full report is saved, where the closing box's details stop after the first entries.
+TEST_F(UpdateFilesTest, SavesEveryEntryOnlyAfterAnUpdate)
+{
+    clsTempDir objDir;
+    QByteArray bytOld, bytNew;
+    const auto Line = [](const char* pstrWord, int i) {
+        return QStringLiteral("TXT%1:%2 %3\r\n").arg(i, 3, 10, QChar(u'0')).arg(pstrWord).arg(i).toLatin1();
+    };
+    for (int i = 1; i <= 60; ++i) {
+        if (i <= 30) bytOld += Line("Alt", i);
+        bytNew += Line("New", i);
+    }
+    objDir.Write(Q("old/secondary.lrc"), bytOld);
+    objDir.Write(Q("new/secondary.lrc"), bytNew);
+    QDir().mkpath(objDir.Path(Q("dest")));
+    EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
+    SetAll(objDir.Path(Q("old")), objDir.Path(Q("new")), objDir.Path(Q("dest")));
+    const QString strReport = objDir.Path(Q("report.txt"));
+    {
+        clsScriptedDesktop objDesktop;
+        objDesktop.Expect(Q("Not every file was updated.\r\n\r\ncore.lrc was not merged: %1 does not exist\r\n"
+                            "messages.lrc was not merged: %2 does not exist")
+                              .arg(objDir.Path(Q("old/core.lrc")), objDir.Path(Q("old/messages.lrc"))),
+                          vbExclamation, App::Title());
+        QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
+        ASSERT_EQ(objDesktop.Shown().size(), 1u);
+        const QString& strDetails = objDesktop.Shown()[0].Details;
+        EXPECT_TRUE(strDetails.contains(Q("TXT031 \"New 31\"")) && !strDetails.contains(Q("TXT060")) &&
+                    strDetails.contains(Q("... and 10 more")))
+            << strDetails.toStdString();
+        objDesktop.NextFile(strReport);
+        ASSERT_TRUE(Button("cmdSaveReport")->isEnabled());
+        QTest::mouseClick(Button("cmdSaveReport"), Qt::LeftButton);
+    }
+    const QString strSaved = QString::fromUtf8(clsTempDir::Read(strReport));
+    for (int i = 31; i <= 60; ++i) EXPECT_TRUE(strSaved.contains(QStringLiteral("TXT0%1 \"New %1\"").arg(i))) << i;
+    EXPECT_FALSE(strSaved.contains(Q("more")));
 }
