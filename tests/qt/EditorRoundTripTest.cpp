@@ -9,7 +9,7 @@ TEST(EditorRoundTripTest, CommitOfALoadedRowKeepsEveryStoredText)
 {
     clsScriptedDesktop objDesktop;
     // The last one is past a line box's default length limit.
-    for (const QString& x : {Q(""), Q("two\r\nlines"), Q("lone\rCR\nLF"), Q("\r\nends\r\n"), Q("marks ␍ ␊ ↵ ␍␍"),
+    for (const QString& x : {Q(""), Q("two\r\nlines"), Q("lone\rCR\nLF"), Q("\r\nends\r\n"), Q("a\r\n\r\nb\r\rc"), Q("marks ␍ ␊ ↵ ␍␍"),
                              Q("no-break\u00A0: space"), Q("tab\tand \u2028separator"), QString(40000, u'a') + Q("\r\nz")}) {
         SCOPED_TRACE(x.left(40).toStdString());
         gobjTextStore = std::make_unique<clsTralyx>();

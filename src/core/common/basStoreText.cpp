@@ -48,10 +48,7 @@ QString StoreToBox(const QString& pstrStored, enuBoxLines penuBox)
             if (pstrBreak.size() == 2) strOut += penuBox == enuBoxLines::One ? QChar(MarkBreak) : QChar(u'\n');
             else strOut += pstrBreak[0] == u'\r' ? QChar(MarkCR) : QChar(MarkLF);
         },
-        [&](QChar c) {
-            strOut += c;
-            if (IsMark(c, penuBox)) strOut += c;
-        });
+        [&](QChar c) { strOut += c; });
     return strOut;
 }
 
@@ -65,10 +62,7 @@ QString BoxToStore(const QString& pstrBox, enuBoxLines penuBox)
             if (c == u'\r' && i + 1 < pstrBox.size() && pstrBox[i + 1] == u'\n') ++i;
             strOut += QLatin1StringView("\r\n");
         } else if (IsMark(c, penuBox)) {
-            if (i + 1 < pstrBox.size() && pstrBox[i + 1] == c) {
-                strOut += c;  // a doubled mark is the character itself
-                ++i;
-            } else if (c == MarkCR) {
+            if (c == MarkCR) {
                 strOut += u'\r';
             } else if (c == MarkLF) {
                 strOut += u'\n';
@@ -84,10 +78,14 @@ QString BoxToStore(const QString& pstrBox, enuBoxLines penuBox)
 
 bool BoxCanHold(const QString& pstrStored, enuBoxLines penuBox)
 {
-    if (penuBox == enuBoxLines::One) return true;
-    for (const QChar c : pstrStored)
-        if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\uFDD0' || c == u'\uFDD1')
+    for (const QChar c : pstrStored) {
+        // A mark typed into the text itself would read back as a line break: no escape for it
+        // can be told apart from two breaks in a row.
+        if (IsMark(c, penuBox)) return false;
+        if (penuBox == enuBoxLines::Several &&
+            (c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\uFDD0' || c == u'\uFDD1'))
             return false;
+    }
     return true;
 }
 

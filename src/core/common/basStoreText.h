@@ -5,7 +5,8 @@
 //
 // A text box shows a stored text so that committing the box gives the stored text back exactly:
 // CR LF is a line of its own in a several-line box and "↵" in a one-line box; a lone CR shows as
-// "␍", a lone LF as "␊"; a stored mark character is shown doubled so that it stays itself.
+// "␍", a lone LF as "␊". A stored text that holds one of those marks itself cannot be shown so
+// (it would come back as a line break) and is shown read-only instead.
 #include <QString>
 
 namespace tralyx {
@@ -16,8 +17,9 @@ enum class enuBoxLines { Several, One };
 QString StoreToBox(const QString& pstrStored, enuBoxLines penuBox);
 // Any line break the widget itself holds (LF, CR LF, CR, U+2028, U+2029) becomes CR LF.
 QString BoxToStore(const QString& pstrBox, enuBoxLines penuBox);
-// False for a text holding a character that a several-line box turns into something else (the
-// paragraph and line separators, the document's frame marks); such a text is shown read-only.
+// False for a text holding a character that the box would turn into something else: the marks
+// above, and in a several-line box the paragraph and line separators and the document's frame
+// marks. Such a text is shown read-only.
 bool BoxCanHold(const QString& pstrStored, enuBoxLines penuBox);
 
 // For labels, captions, message boxes and the clipboard: every line break (CR LF, CR, LF) as LF.

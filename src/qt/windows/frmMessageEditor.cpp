@@ -298,7 +298,7 @@ void frmMessageEditor::LoadBoxes()
         const QString strStored = mlngCurrentItem >= 0 ? mobjListItems->ItemText(mlngCurrentItem, plngColumn) : QString();
         QString strWhy = pstrLocked;
         if (strWhy.isEmpty() && !BoxCanHold(strStored, BoxLines(pobjBox)))
-            strWhy = QStringLiteral("This text holds a paragraph mark this box cannot show; it is kept as it is.");
+            strWhy = QStringLiteral("This text holds a line-break mark (\u21B5 \u240D \u240A) or a paragraph mark that this box cannot show; it is kept as it is.");
         LoadTextBox(pobjBox, strStored);
         if (auto* pobjLine = qobject_cast<QLineEdit*>(pobjBox)) pobjLine->setReadOnly(!strWhy.isEmpty());
         else static_cast<QPlainTextEdit*>(pobjBox)->setReadOnly(!strWhy.isEmpty());
