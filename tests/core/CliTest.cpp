@@ -224,16 +224,13 @@ TEST(CliRoundTripTest, EveryByteOfASingleByteCodePage)
     }
 }
 
-TEST(CliBadInputTest, HugeLinesAreReportedWithoutQuotingThemAndUnreadableFilesFail)
+TEST(CliBadInputTest, HugeLinesAreNotQuotedAndUnreadableFilesFail)
 {
     clsTempDir objDir;
     const QString strFile = objDir.Write("core.lrc", "a.b.0.C:x\r\n" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n");
     const udtRun udtCheck = RunLrc({"check", strFile});
     EXPECT_EQ(udtCheck.ExitCode, 1);
     EXPECT_TRUE(udtCheck.Out.startsWith(strFile + ":2: ") && udtCheck.Out.size() < 300) << udtCheck.Out.left(300).toStdString();
-    const udtRun udtDump = RunLrc({"dump", strFile});
-    EXPECT_EQ(udtDump.ExitCode, 1);
-    EXPECT_EQ(ParseDump(udtDump).value("records").toArray().size(), 1);
     // A file that opens but cannot be read: this process's memory at address 0, even for root.
     const udtRun udtProc = RunLrc({"check", "--kind", "core", "/proc/self/mem"});
     EXPECT_EQ(udtProc.ExitCode, 1);
