@@ -65,8 +65,11 @@ QString Filler(qsizetype i, qsizetype plngChars)
     return s.left(plngChars);
 }
 
-fnWrite StoreWrite(std::shared_ptr<clsTralyx> pobjStore, void (clsTralyx::*pfnSave)(const QString&, bool&))
+// A store holding the table that pfnFill sets, and its save.
+fnWrite StoreWrite(const std::function<void(clsTralyx&)>& pfnFill, void (clsTralyx::*pfnSave)(const QString&, bool&))
 {
+    auto pobjStore = std::make_shared<clsTralyx>();
+    pfnFill(*pobjStore);
     return [pobjStore, pfnSave](const QString& pstrFile, QString& pstrReason) {
         bool booSuccess = false;
         ((*pobjStore).*pfnSave)(pstrFile, booSuccess);
@@ -78,34 +81,32 @@ fnWrite StoreWrite(std::shared_ptr<clsTralyx> pobjStore, void (clsTralyx::*pfnSa
 const udtWriter Writers[] = {
     {"SaveControlText", "core.lrc", true,
      [](bool pbooLarge) {
-         auto objStore = std::make_shared<clsTralyx>();
-         QVector<ControlTextItem> udtTable;
-         for (qsizetype i = 0; i < (pbooLarge ? 14000 : 20); ++i)
-             udtTable.append({QStringLiteral("frmMain"), QStringLiteral("cmdButton%1").arg(i), static_cast<uint8_t>(i % 256),
-                              Filler(i, 40), Filler(i, 24)});
-         objStore->SetControlTextTable(udtTable);
-         return StoreWrite(objStore, &clsTralyx::SaveControlText);
+         return StoreWrite([&](clsTralyx& objStore) {
+             QVector<ControlTextItem> udtTable;
+             for (qsizetype i = 0; i < (pbooLarge ? 14000 : 20); ++i)
+                 udtTable.append({QStringLiteral("frmMain"), QStringLiteral("cmdButton%1").arg(i), static_cast<uint8_t>(i % 256),
+                                  Filler(i, 40), Filler(i, 24)});
+             objStore.SetControlTextTable(udtTable);
+         }, &clsTralyx::SaveControlText);
      }},
     {"SaveMessageText", "messages.lrc", true,
      [](bool pbooLarge) {
-         auto objStore = std::make_shared<clsTralyx>();
-         QVector<MessageItem> udtTable;
-         // A file numbers at most 255 messages: a large table has long ones.
-         for (qsizetype i = 0; i < (pbooLarge ? 255 : 20); ++i) {
-             QString strMessage = Filler(i, 60);
-             for (int l = 0; l < (pbooLarge ? 50 : 1); ++l) strMessage += QStringLiteral("\r\n") + Filler(l, 70);
-             udtTable.append({static_cast<uint8_t>(i + 1), strMessage, Filler(i, 20)});
-         }
-         objStore->SetMessageTable(udtTable);
-         return StoreWrite(objStore, &clsTralyx::SaveMessageText);
+         return StoreWrite([&](clsTralyx& objStore) {
+             QVector<MessageItem> udtTable;
+             // A file numbers at most 255 messages: a large table has long ones.
+             for (qsizetype i = 0; i < (pbooLarge ? 255 : 20); ++i) {
+                 QString strMessage = Filler(i, 60);
+                 for (int l = 0; l < (pbooLarge ? 50 : 1); ++l) strMessage += QStringLiteral("\r\n") + Filler(l, 70);
+                 udtTable.append({static_cast<uint8_t>(i + 1), strMessage, Filler(i, 20)});
+             }
+             objStore.SetMessageTable(udtTable);
+         }, &clsTralyx::SaveMessageText);
      }},
     {"SaveSecondaryText", "secondary.lrc", true,
      [](bool pbooLarge) {
-         auto objStore = std::make_shared<clsTralyx>();
          QStringList strTable;
          for (qsizetype i = 0; i < (pbooLarge ? 20000 : 30); ++i) strTable.append(Filler(i, 50));
-         objStore->SetSecondaryTable(strTable);
-         return StoreWrite(objStore, &clsTralyx::SaveSecondaryText);
+         return StoreWrite([&](clsTralyx& objStore) { objStore.SetSecondaryTable(strTable); }, &clsTralyx::SaveSecondaryText);
      }},
     {"BuildFormTextList", "frmMain.LRC", false,
      [](bool pbooLarge) -> fnWrite {
