@@ -4,7 +4,6 @@
 #include "basMessagesFormat.h"
 #include "basSecondaryFormat.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -122,13 +121,4 @@ TEST(FormatBytes, WriteErrorsNameTheEntryAsTheFileNumbersIt)
 
     EXPECT_FALSE(WriteControlText({{"frm", "a", 0, "", ""}, {"frm", "b.c", 2, "", ""}}, cp1252, false, bytes, error));
     EXPECT_TRUE(error.Reason.startsWith("frm.b.c.2: ")) << error.Reason.toStdString();
-}
-
-TEST(FormatBytes, TheCommandLineRefusesAnUnusableCodePage)
-{
-    QProcess process;
-    process.start(QStringLiteral(TRALYX_LRC_EXE), {"check", "--code-page", "UTF-16", "core.lrc"});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains("code page 'UTF-16' cannot be used"));
 }
