@@ -1,6 +1,8 @@
 #pragma once
-// The file side of the store's loaders: read the whole file, hand its bytes to the format's reader.
+// The file side of the store's loaders and savers: read the whole file and hand its bytes to the
+// format's reader; have the format's writer make the bytes and write them.
 #include "basSafeFile.h"
+#include "clsTralyx.h"
 #include "udtFileRead.h"
 #include "udtFileStamp.h"
 
@@ -30,6 +32,22 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
         pfnRead(bytContent, clsCodePage(pstrCodePage), pudtOut);
     } catch (const std::bad_alloc&) {
         Failed(NotEnoughMemory());
+    }
+}
+
+template <class TTable>
+void clsTralyx::SaveTableFile(bool (*pfnWrite)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&),
+                              const TTable& pudtTable, const QString& pstrCodePage, bool pbooMark,
+                              const QString& pstrFileName, udtFileStamp& pudtStamp, bool& pbooSuccess)
+{
+    pbooSuccess = false;
+    mudtLastError = {};
+    try {
+        QByteArray bytContent;
+        if (!pfnWrite(pudtTable, clsCodePage(pstrCodePage), pbooMark, bytContent, mudtLastError)) return;
+        pbooSuccess = WriteWholeFile(pstrFileName, bytContent, pudtStamp);
+    } catch (const std::bad_alloc&) {
+        mudtLastError = NotEnoughMemory();
     }
 }
 

@@ -161,6 +161,11 @@ private:
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
     bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
+    // Formats the table with pfnWrite and writes it with WriteWholeFile (basTableFile.h).
+    template <class TTable>
+    void SaveTableFile(bool (*pfnWrite)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&),
+                       const TTable& pudtTable, const QString& pstrCodePage, bool pbooMark,
+                       const QString& pstrFileName, udtFileStamp& pudtStamp, bool& pbooSuccess);
     void Fail(int64_t plngLine, const QString& pstrReason);
     // Every change of the control-text table goes through here, so that no lookup sees a stale index.
     void ControlTextChanged() noexcept { mobjFormTextIndex.Clear(); }

@@ -32,17 +32,8 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
 
 void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)
 {
-    pbooSuccess = false;
-    mudtLastError = {};
-    try {
-        QByteArray bytContent;
-        if (!WriteControlText(mudtControlText, clsCodePage(mstrControlTextCodePage), mbooControlTextMark, bytContent,
-                              mudtLastError))
-            return;
-        pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtControlTextStamp);
-    } catch (const std::bad_alloc&) {
-        mudtLastError = NotEnoughMemory();
-    }
+    SaveTableFile(&WriteControlText, mudtControlText, mstrControlTextCodePage, mbooControlTextMark, pstrFileName,
+                  mudtControlTextStamp, pbooSuccess);
 }
 
 }  // namespace tralyx

@@ -20,16 +20,8 @@ void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pboo
 
 void clsTralyx::SaveMessageText(const QString& pstrFileName, bool& pbooSuccess)
 {
-    pbooSuccess = false;
-    mudtLastError = {};
-    try {
-        QByteArray bytContent;
-        if (!WriteMessages(mudtMessages, clsCodePage(mstrMessagesCodePage), mbooMessagesMark, bytContent, mudtLastError))
-            return;
-        pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtMessagesStamp);
-    } catch (const std::bad_alloc&) {
-        mudtLastError = NotEnoughMemory();
-    }
+    SaveTableFile(&WriteMessages, mudtMessages, mstrMessagesCodePage, mbooMessagesMark, pstrFileName, mudtMessagesStamp,
+                  pbooSuccess);
 }
 
 }  // namespace tralyx

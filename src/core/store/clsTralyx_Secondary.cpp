@@ -20,16 +20,8 @@ void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool
 
 void clsTralyx::SaveSecondaryText(const QString& pstrFileName, bool& pbooSuccess)
 {
-    pbooSuccess = false;
-    mudtLastError = {};
-    try {
-        QByteArray bytContent;
-        if (!WriteSecondary(mstrSecondary, clsCodePage(mstrSecondaryCodePage), mbooSecondaryMark, bytContent, mudtLastError))
-            return;
-        pbooSuccess = WriteWholeFile(pstrFileName, bytContent, mudtSecondaryStamp);
-    } catch (const std::bad_alloc&) {
-        mudtLastError = NotEnoughMemory();
-    }
+    SaveTableFile(&WriteSecondary, mstrSecondary, mstrSecondaryCodePage, mbooSecondaryMark, pstrFileName,
+                  mudtSecondaryStamp, pbooSuccess);
 }
 
 }  // namespace tralyx
