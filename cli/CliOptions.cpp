@@ -108,4 +108,13 @@ int UsageError(const QString& pstrCommand, const QString& pstrMessage, const cha
     return 2;
 }
 
+std::optional<int> ParseCommand(const QStringList& pstrArgs, uint32_t plngAllowed, const QString& pstrCommand,
+                                const char* pstrUsage, udtCliOptions& pudtOut)
+{
+    QString strError;
+    if (!ParseCliOptions(pstrArgs, plngAllowed, pudtOut, strError)) return UsageError(pstrCommand, strError, pstrUsage);
+    if (pudtOut.Help) return UsageHelp(pstrUsage);
+    return std::nullopt;
+}
+
 }  // namespace tralyx::cli

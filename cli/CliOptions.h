@@ -43,5 +43,9 @@ int UsageHelp(const char* pstrUsage);
 
 // Prints "tralyx-lrc COMMAND: message" and the command's usage line to stderr; returns exit code 2.
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage);
+// A command's options parsed into pudtOut; the exit code when the command ends there (its --help: 0;
+// an option it does not take or a bad value: 2, with the usage), nothing when it goes on.
+std::optional<int> ParseCommand(const QStringList& pstrArgs, uint32_t plngAllowed, const QString& pstrCommand,
+                                const char* pstrUsage, udtCliOptions& pudtOut);
 
 }  // namespace tralyx::cli

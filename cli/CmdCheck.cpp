@@ -69,10 +69,8 @@ int CmdCheck(const QStringList& pstrArgs)
 {
     static const char Usage[] = "usage: tralyx-lrc check [--kind core|messages|secondary] [--code-page NAME] FILE...";
     udtCliOptions udtOptions;
-    QString strError;
-    if (!ParseCliOptions(pstrArgs, optKind | optCodePage, udtOptions, strError))
-        return UsageError(QStringLiteral("check"), strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage, QStringLiteral("check"), Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("check"), QStringLiteral("no FILE given"), Usage);
 
     const clsCliDesktop objDesktop(false);

@@ -12,10 +12,8 @@ int CmdDump(const QStringList& pstrArgs)
 {
     static const char Usage[] = "usage: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE";
     udtCliOptions udtOptions;
-    QString strError;
-    if (!ParseCliOptions(pstrArgs, optKind | optCodePage, udtOptions, strError))
-        return UsageError(QStringLiteral("dump"), strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage, QStringLiteral("dump"), Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("dump"), QStringLiteral("give exactly one FILE"), Usage);
 

@@ -25,9 +25,8 @@ int CmdExport(const QStringList& pstrArgs)
     const QString strCommand = QStringLiteral("export");
     udtCliOptions udtOptions;
     QString strError;
-    if (!ParseCliOptions(pstrArgs, optCodePage | optForce | optSource | optLanguages, udtOptions, strError))
-        return UsageError(strCommand, strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optForce | optSource | optLanguages, strCommand, Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FOLDER and OUT"), Usage);
     const QString& strFolder = udtOptions.Operands[0];
     const QString& strOut = udtOptions.Operands[1];

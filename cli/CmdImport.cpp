@@ -22,9 +22,8 @@ int CmdImport(const QStringList& pstrArgs)
     const QString strCommand = QStringLiteral("import");
     udtCliOptions udtOptions;
     QString strError;
-    if (!ParseCliOptions(pstrArgs, optCodePage | optForce | optDryRun, udtOptions, strError))
-        return UsageError(strCommand, strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optForce | optDryRun, strCommand, Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FILE and FOLDER"), Usage);
     const QString& strFile = udtOptions.Operands[0];
     const QString& strFolder = udtOptions.Operands[1];

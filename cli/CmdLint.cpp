@@ -90,10 +90,8 @@ int CmdLint(const QStringList& pstrArgs)
 {
     const QString strCommand = QStringLiteral("lint");
     udtCliOptions udtOptions;
-    QString strError;
-    if (!ParseCliOptions(pstrArgs, optSource | optJson | optCodePage, udtOptions, strError))
-        return UsageError(strCommand, strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optSource | optJson | optCodePage, strCommand, Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(strCommand, QStringLiteral("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
     const QString strFolder = udtOptions.Operands.front();

@@ -118,11 +118,9 @@ QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStrin
 int CmdUpdate(const QStringList& pstrArgs)
 {
     udtCliOptions udtOptions;
-    QString strError;
     const QString strCommand = QStringLiteral("update");
-    if (!ParseCliOptions(pstrArgs, optForce | optDryRun | optJson | optCodePage, udtOptions, strError))
-        return UsageError(strCommand, strError, UpdateUsage);
-    if (udtOptions.Help) return UsageHelp(UpdateUsage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optForce | optDryRun | optJson | optCodePage, strCommand, UpdateUsage, udtOptions))
+        return *lngExit;
     const QStringList& strFolders = udtOptions.Operands;
     if (strFolders.size() != 3)
         return UsageError(strCommand, QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),

@@ -16,9 +16,8 @@ int CmdWrite(const QStringList& pstrArgs)
         "usage: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] FILE < JSON";
     udtCliOptions udtOptions;
     QString strError;
-    if (!ParseCliOptions(pstrArgs, optKind | optCodePage | optForce, udtOptions, strError))
-        return UsageError(QStringLiteral("write"), strError, Usage);
-    if (udtOptions.Help) return UsageHelp(Usage);
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage | optForce, QStringLiteral("write"), Usage, udtOptions))
+        return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("write"), QStringLiteral("give exactly one FILE"), Usage);
     const QString& strFile = udtOptions.Operands.front();
