@@ -22,7 +22,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# Pictures of the windows in $(BUILD)/screenshots (offscreen: no frames; see tests/shots for Xvfb).
+# Pictures of the windows in $(BUILD)/screenshots (offscreen: no frames; see tools/screenshots for Xvfb).
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} TRALYX_SHOTS=$(abspath $(BUILD))/screenshots $(BUILD)/tests/tralyx_screenshots

@@ -1,12 +1,12 @@
 // The checks of a translation against its source: each rule firing and not firing, the clash of
 // access keys on a form, the sample folders, lint's output and exit codes.
+#include "RunProgram.h"
 #include "TempDir.h"
 #include "TestTexts.h"
 #include "basChecks.h"
 #include "basFolderCheck.h"
 
 #include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -156,11 +156,9 @@ TEST(ChecksTest, LintPrintsLinesAndExitCodes)
         {{}, 2, "expected one FOLDER"},
     };
     for (const udtCase& c : udtCases) {
-        QProcess objProcess;
-        objProcess.start(Q(TRALYX_LRC_EXE), QStringList{Q("lint")} + c.Args);
-        objProcess.waitForFinished(30000);
-        const QString strOut = QString::fromUtf8(objProcess.readAllStandardOutput() + objProcess.readAllStandardError());
-        EXPECT_EQ(objProcess.exitCode(), c.ExitCode) << c.Says;
+        const udtRun udtResult = RunLrc(QStringList{Q("lint")} + c.Args);
+        const QString strOut = udtResult.Said();
+        EXPECT_EQ(udtResult.ExitCode, c.ExitCode) << c.Says;
         EXPECT_TRUE(strOut.contains(Q(c.Says))) << strOut.toStdString();
     }
 }

@@ -1,13 +1,13 @@
 // tralyx-lrc at the edges: empty arguments, odd files, a report that cannot be printed, the dump of
 // a failed load, texts that no file can hold.
+#include "RunProgram.h"
 #include "TempDir.h"
 
 #include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-using tralyx::test::clsTempDir;
+using namespace tralyx::test;
 
 namespace {
 
@@ -54,16 +54,9 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
 
         QStringList strArgs;
         for (const QString& strArg : c.Args) strArgs.append(QString(strArg).replace(QStringLiteral("DIR"), objDir.Path()));
-        QProcess objProcess;
-        if (c.FullStdout) objProcess.setStandardOutputFile(QStringLiteral("/dev/full"));
-        objProcess.start(QStringLiteral(TRALYX_LRC_EXE), strArgs);
-        ASSERT_TRUE(objProcess.waitForStarted()) << c.Name;
-        objProcess.write(c.Input);
-        objProcess.closeWriteChannel();
-        ASSERT_TRUE(objProcess.waitForFinished(20000)) << c.Name << ": still running";
-        const QString strSaid = QString::fromUtf8(objProcess.readAllStandardOutput() + objProcess.readAllStandardError());
-        EXPECT_EQ(objProcess.exitStatus(), QProcess::NormalExit) << c.Name;
-        EXPECT_EQ(objProcess.exitCode(), c.ExitCode) << c.Name << ": " << strSaid.toStdString();
+        const udtRun udtResult = RunLrc(strArgs, c.Input, c.FullStdout ? QStringLiteral("/dev/full") : QString());
+        const QString strSaid = udtResult.Said();
+        EXPECT_EQ(udtResult.ExitCode, c.ExitCode) << c.Name << ": " << strSaid.toStdString();
         EXPECT_TRUE(strSaid.contains(QLatin1StringView(c.Says))) << c.Name << ": " << strSaid.toStdString();
         EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("en/core.lrc"))), Core) << c.Name;
         if (!c.FullStdout) { EXPECT_TRUE(QDir(objDir.Path(QStringLiteral("out"))).isEmpty()) << c.Name; }

@@ -1,4 +1,5 @@
 // tralyx-lrc as a user runs it: the built program on files the tests make.
+#include "RunProgram.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,33 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
-using tralyx::test::clsTempDir;
+using namespace tralyx::test;
 
 namespace {
-
-struct udtRun {
-    int ExitCode = -1;  // -1: did not start or crashed
-    QString Out, Err;
-    QByteArray OutBytes;
-};
-
-udtRun RunLrc(const QStringList& pstrArgs, const QByteArray& pbytInput = QByteArray())
-{
-    QProcess objProcess;
-    objProcess.start(QStringLiteral(TRALYX_LRC_EXE), pstrArgs);
-    udtRun udtResult;
-    if (!objProcess.waitForStarted()) return udtResult;
-    objProcess.write(pbytInput);
-    objProcess.closeWriteChannel();
-    if (!objProcess.waitForFinished(60000) || objProcess.exitStatus() != QProcess::NormalExit) return udtResult;
-    udtResult.ExitCode = objProcess.exitCode();
-    udtResult.OutBytes = objProcess.readAllStandardOutput();
-    udtResult.Out = QString::fromUtf8(udtResult.OutBytes);
-    udtResult.Err = QString::fromUtf8(objProcess.readAllStandardError());
-    return udtResult;
-}
 
 QJsonObject ParseDump(const udtRun& pudtRun)
 {
@@ -111,6 +89,8 @@ TEST(CliCheckTest, BadCommandLinesAreUsageErrors)
                                          {"check", "--force", strFile},
                                          {"dump", strFile, strFile},
                                          {"write"},
+                                         {"update", strFile, strFile},
+                                         {"update", "--frce", strFile, strFile, strFile},
                                          {"frobnicate"},
                                          {}};
     for (const QStringList& strArgs : strCases) {

@@ -1,5 +1,6 @@
 // PO and XLIFF export and import: round trips that must leave files byte for byte, the splice of
 // changed texts into files of every shape the readers accept, and the real gettext and XML tools.
+#include "RunProgram.h"
 #include "TempDir.h"
 #include "basExchangeFiles.h"
 #include "basExchangeImport.h"
@@ -8,22 +9,19 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <random>
 
 using namespace tralyx;
-using tralyx::test::clsTempDir;
+using namespace tralyx::test;
 
 namespace {
 
 int RunTool(const QString& pstrProgram, const QStringList& pstrArgs, QString* pstrOutput = nullptr)
 {
-    QProcess objProcess;
-    objProcess.start(pstrProgram, pstrArgs);
-    if (!objProcess.waitForFinished(300000) || objProcess.exitStatus() != QProcess::NormalExit) return -1;
-    if (pstrOutput) *pstrOutput = QString::fromUtf8(objProcess.readAllStandardOutput() + objProcess.readAllStandardError());
-    return objProcess.exitCode();
+    const udtRun udtResult = RunProgram(pstrProgram, pstrArgs);
+    if (pstrOutput) *pstrOutput = udtResult.Said();
+    return udtResult.ExitCode;
 }
 int Lrc(const QStringList& pstrArgs, QString* pstrOutput = nullptr) { return RunTool(QStringLiteral(TRALYX_LRC_EXE), pstrArgs, pstrOutput); }
 

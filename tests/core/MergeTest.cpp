@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace tralyx;
 
 namespace {
@@ -26,7 +24,7 @@ TEST(MergeControlTextTablesTest, PairsByExactPathOnlyAndTheFirstOldDuplicateServ
         {{{"f", "cmdA", 0, "Annuler", "tA"}, {"f", "cmdB", 0, "Bravo", "tB"}},
          {{"f", "cmdC", 0, "Close", "tipC"}, {"f", "cmdA", 0, "Cancel", "tipA"}},
          {{"f", "cmdC", 0, "Close", "tipC"}, {"f", "cmdA", 0, "Annuler", "tA"}}, {1}},
-        // letter case and trailing blanks of names count (the random comparison below covers the rest)
+        // letter case and trailing blanks of names count (fuzz_merge compares random tables with a plain scan)
         {{{"f", "cmdok", 0, "a", ""}, {"F", "cmdOK", 0, "b", ""}, {"f", "cmdOK ", 0, "c", ""}}, {{"f", "cmdOK", 0, "OK", ""}},
          {{"f", "cmdOK", 0, "OK", ""}}, {0, 1, 2}},
         // the first of duplicate old entries serves every new one; the later ones are dropped as duplicates
@@ -49,50 +47,6 @@ TEST(MergeControlTextTablesTest, PairsByExactPathOnlyAndTheFirstOldDuplicateServ
     EXPECT_TRUE(udtReport.Dropped[1].Duplicate);
     EXPECT_EQ(udtReport.Dropped[1].Key, "f.cmd.3");
     EXPECT_EQ(udtReport.Dropped[1].Text, "second");
-}
-
-TEST(MergeControlTextTablesTest, SameAsScanningTheOldTableForEveryNewEntry)
-{
-    // Few distinct names and indexes, so that duplicates on both sides and near-misses in case are common.
-    std::mt19937 objRandom(20240611);
-    const char* const strForms[] = {"frmMain", "frmmain", "frmAbout"};
-    const char* const strControls[] = {"cmdOK", "cmdok", "lblName", "mnuFile", "txtName"};
-    const auto RandomTable = [&](int n, const char* pstrText, unsigned plngIndexes) {
-        QVector<ControlTextItem> udtTable;
-        for (int i = 0; i < n; ++i)
-            udtTable.append({strForms[objRandom() % 3], strControls[objRandom() % 5], static_cast<uint8_t>(objRandom() % plngIndexes),
-                             QString("%1 %2").arg(pstrText).arg(i), objRandom() % 4 ? QString("tip %1").arg(i) : QString()});
-        return udtTable;
-    };
-    // Many small tables, then a few large ones in which most paths occur once.
-    for (int lngRound = 0; lngRound < 303; ++lngRound) {
-        const bool booLarge = lngRound >= 300;
-        const QVector<ControlTextItem> udtOld = RandomTable(1 + objRandom() % (booLarge ? 3000 : 40), "old", booLarge ? 256 : 3);
-        const QVector<ControlTextItem> udtNew = RandomTable(1 + objRandom() % (booLarge ? 3000 : 40), "new", booLarge ? 256 : 3);
-        // The plain scan: for each new entry, the first old entry with the same path.
-        std::vector<bool> booUsed(udtOld.size(), false);
-        QVector<ControlTextItem> udtExpected;
-        int32_t lngFromOld = 0;
-        for (const ControlTextItem& udtNewItem : udtNew) {
-            qsizetype j = 0;
-            while (j < udtOld.size() && (udtOld[j].FormName != udtNewItem.FormName || udtOld[j].ControlName != udtNewItem.ControlName ||
-                                         udtOld[j].Index != udtNewItem.Index))
-                ++j;
-            if (j < udtOld.size()) booUsed[j] = true, ++lngFromOld;
-            udtExpected.append(j < udtOld.size() ? udtOld[j] : udtNewItem);
-        }
-        std::vector<int32_t> lngUnused;
-        for (size_t j = 0; j < booUsed.size(); ++j)
-            if (!booUsed[j]) lngUnused.push_back(static_cast<int32_t>(j));
-
-        udtUpdateReport udtReport;
-        QVector<ControlTextItem> udtResult;
-        MergeControlTextTables(udtNew, udtOld, udtResult, udtReport);
-        ASSERT_EQ(udtResult, udtExpected) << "round " << lngRound;
-        ASSERT_EQ(DroppedPositions(udtReport), lngUnused) << "round " << lngRound;
-        ASSERT_EQ(udtReport.KeptFromOld, lngFromOld);
-        ASSERT_EQ(udtReport.TakenFromNew, udtNew.size() - lngFromOld);
-    }
 }
 
 TEST(MergeByPositionTest, OldTextsUpToTheNewLengthThenNewOnes)

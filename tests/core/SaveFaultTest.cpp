@@ -78,6 +78,7 @@ fnWrite StoreWrite(const std::function<void(clsTralyx&)>& pfnFill, void (clsTral
     };
 }
 
+// The three store savers share one path to the file; core.lrc stands for them.
 const udtWriter Writers[] = {
     {"SaveControlText", "core.lrc", true,
      [](bool pbooLarge) {
@@ -88,25 +89,6 @@ const udtWriter Writers[] = {
                                   Filler(i, 40), Filler(i, 24)});
              objStore.SetControlTextTable(udtTable);
          }, &clsTralyx::SaveControlText);
-     }},
-    {"SaveMessageText", "messages.lrc", true,
-     [](bool pbooLarge) {
-         return StoreWrite([&](clsTralyx& objStore) {
-             QVector<MessageItem> udtTable;
-             // A file numbers at most 255 messages: a large table has long ones.
-             for (qsizetype i = 0; i < (pbooLarge ? 255 : 20); ++i) {
-                 QString strMessage = Filler(i, 60);
-                 for (int l = 0; l < (pbooLarge ? 50 : 1); ++l) strMessage += QStringLiteral("\r\n") + Filler(l, 70);
-                 udtTable.append({static_cast<uint8_t>(i + 1), strMessage, Filler(i, 20)});
-             }
-             objStore.SetMessageTable(udtTable);
-         }, &clsTralyx::SaveMessageText);
-     }},
-    {"SaveSecondaryText", "secondary.lrc", true,
-     [](bool pbooLarge) {
-         QStringList strTable;
-         for (qsizetype i = 0; i < (pbooLarge ? 20000 : 30); ++i) strTable.append(Filler(i, 50));
-         return StoreWrite([&](clsTralyx& objStore) { objStore.SetSecondaryTable(strTable); }, &clsTralyx::SaveSecondaryText);
      }},
     {"BuildFormTextList", "frmMain.LRC", false,
      [](bool pbooLarge) -> fnWrite {
@@ -400,8 +382,8 @@ TEST_P(SaveRaceTest, OfTwoWritersToANewFileOneFails)
     std::printf("%s: of 20 races, %d losers found the file when putting theirs in place\n", udtWriter.Name, lngLateLosers);
 }
 
-// The store's writers: the ones that ask before replacing.
-INSTANTIATE_TEST_SUITE_P(EveryAskingWriter, SaveRaceTest, ::testing::ValuesIn(Writers, Writers + 3),
+// The store's saver: the one that asks before replacing.
+INSTANTIATE_TEST_SUITE_P(EveryAskingWriter, SaveRaceTest, ::testing::ValuesIn(Writers, Writers + 1),
                          [](const auto& pudtInfo) { return std::string(pudtInfo.param.Name); });
 
 }  // namespace

@@ -69,7 +69,8 @@ TEST_F(EditorAllDayTest, OpeningBesideAMaximisedWindowMaximisesAndRecentFilesReo
     EXPECT_TRUE(mfrmMain->Frame()->activeSubWindow()->isMaximized());
     Click("mnuRecentFile2");
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("\u0426"));
-    EXPECT_EQ(gobjTextStore->CodePage(), Q("windows-1252"));
+    EXPECT_EQ(gobjTextStore->CodePage(), Q("windows-1252"));  // for the next loads; the status bar shows the window's
+    EXPECT_EQ(mfrmMain->findChild<QLabel*>(Q("sbCodePage"))->text(), Q("windows-1251"));
     // Another code page for the active, unchanged window: it is read again in it.
     mobjDesktop.Expect(Q("Do you want to open ") + strMessages + Q(" again in windows-1252?…"),
                        vbQuestion + vbYesNo, Q("Code page"), vbYes);

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -108,15 +107,6 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
         .Expect(QStringLiteral("Geschrieben:\r\n") + mstrHarvested, 64, QStringLiteral("Fertig"));
     Find<QPushButton>("cmdGreet")->click();
     Find<QPushButton>("cmdHarvest")->click();
-}
-
-TEST_F(DemoTest, HarvestIntoAMissingFolderIsReported)
-{
-    QDir(App::Path()).rmpath(QStringLiteral("Languages/English"));
-    mobjDesktop.Expect(QStringLiteral("Path/File access error: the folder ") + mstrEnglish + QStringLiteral(" does not exist"),
-                       16, App::Title());
-    Find<QPushButton>("cmdHarvest")->click();
-    EXPECT_FALSE(QFile::exists(mstrHarvested));
 }
 
 }  // namespace
