@@ -165,7 +165,8 @@ TEST(ExchangePeers, GettextAndXmlToolsRoundTrip)
     EXPECT_TRUE(strOutput.contains(QStringLiteral("secondary.lrc: 1 entry changed, written"))) << strOutput.toStdString();
 }
 
-// Changed texts go into files of every shape the readers take, and nothing else moves.
+// Changed texts go into files of every shape the readers take, and nothing else moves (fuzz_import
+// splices into LF-only files and numbers out of order too).
 struct udtSplice {
     const char* File;
     QByteArray Before;
@@ -201,8 +202,6 @@ TEST_P(ExchangeSplice, OnlyTheChangedTextsLinesChange)
 INSTANTIATE_TEST_SUITE_P(
     Shapes, ExchangeSplice,
     testing::Values(
-        udtSplice{"core.lrc", "f.cmdA.0.T:tip\nf.cmdA.0.C:Cap\nf.cmdB.0.T:t2\nf.cmdB.0.C:B\n", "f.cmdB.0.C", "Neu",
-                  "f.cmdA.0.T:tip\nf.cmdA.0.C:Cap\nf.cmdB.0.T:t2\nf.cmdB.0.C:Neu\n"},
         udtSplice{"core.lrc", "f.lblA.0.T:x\r\nf.lblA.0.C:one\rf.lblA.0.C:two\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n", "f.lblA.0.C",
                   "a\nb\nc", "f.lblA.0.T:x\r\nf.lblA.0.C:a\rf.lblA.0.C:b\rf.lblA.0.C:c\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n"},
         udtSplice{"core.lrc", "f.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", "f.cmdA.0.T", "Tipp",
@@ -211,8 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "f.cmdA.0.T:a\r\nf.cmdA.0.C:Neu\rf.cmdA.0.C:\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
         udtSplice{"core.lrc", "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.007.C:A", "f.cmdA.7.C", "B …",
                   "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.7.C:B \x85"},
-        udtSplice{"messages.lrc", "MSG005:a\r\nMST005:A\r\nMSG009:b\r\nMST009:B\r\nMSG002:c\r\nMST002:C\r\n", "MSG002", "x\ny",
-                  "MSG005:a\r\nMST005:A\r\nMSG009:x\rMSG009:y\r\nMST009:B\r\nMSG002:c\r\nMST002:C\r\n"},
         udtSplice{"messages.lrc", "MST001:T\nMSG001:m\rMSG001:n\nMST001:T2\n", "MST001", "Titel",
                   "MST001:T\nMSG001:m\rMSG001:n\nMST001:Titel\n"},
         udtSplice{"messages.lrc", "MSG001:m\r\nMSG002:n\r\nMST002:N\r\n", "MST001", "T",
