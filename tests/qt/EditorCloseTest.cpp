@@ -3,9 +3,6 @@
 #include "StoreFiles.h"
 
 #include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPointer>
 
 namespace tralyx::test {
 namespace {
@@ -67,12 +64,7 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
 {
     const udtCloseCase c = GetParam();
     QMdiArea objArea;
-    auto* objWindow = new frmMessageEditor();
-    objWindow->EditType(frmMessageEditor::EditMessages);
-    objWindow->FileName(mstrPath);
-    QPointer<QMdiSubWindow> objSub = objArea.addSubWindow(objWindow);
-    objArea.show();
-    objSub->show();
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
     if (c.CommittedEdit) CommitEdit(*objWindow);
     if (c.UncommittedTyping) {
         ClickRow(*objWindow, 2);
@@ -83,7 +75,7 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
         mobjDesktop.Expect(udtBox.Prompt, udtBox.Style, udtBox.Title, udtBox.Answer);
     }
 
-    const bool booClosed = objSub->close();
+    const bool booClosed = objArea.subWindowList().front()->close();
     EXPECT_EQ(booClosed, c.Closes);
     EXPECT_EQ(mobjDesktop.Pending(), 0u);
     if (c.TitlesInFile.isEmpty()) EXPECT_EQ(clsTempDir::Read(mstrPath), mbytOriginal) << "file was written";
@@ -146,18 +138,14 @@ TEST_F(EditorSaveTest, AFailedSaveIsReportedAndChangesNothing)
 TEST_F(EditorSaveTest, CloseChecksAnsweredJustBeforeACloseAreNotAskedTwice)
 {
     QMdiArea objArea;
-    auto* objWindow = new frmMessageEditor();
-    objWindow->EditType(frmMessageEditor::EditMessages);
-    objWindow->FileName(mstrPath);
-    QMdiSubWindow* objSub = objArea.addSubWindow(objWindow);
-    objArea.show();
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
     CommitEdit(*objWindow);
     TypeUpper(*objWindow, Q("!"));
     mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     // What a frame does on Exit: ask every window first, then close them all.
     ASSERT_TRUE(objWindow->QueryClose());
-    EXPECT_TRUE(objSub->close());
+    EXPECT_TRUE(objArea.subWindowList().front()->close());
 }
 
 TEST_F(EditorSaveTest, AgreementToCloseLapsesWithTheEvent)

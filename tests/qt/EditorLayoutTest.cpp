@@ -1,9 +1,6 @@
 // A window minimised in a frame keeps its controls where they were.
 #include "EditorTestSupport.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
 namespace tralyx::test {
 namespace {
 
@@ -13,10 +10,8 @@ TEST_F(EditorWindowLayoutTest, MinimisingInAFrameRaisesNothing)
 {
     QMdiArea objArea;
     objArea.resize(800, 600);
-    auto* objWindow = new frmMessageEditor();
-    objWindow->EditType(frmMessageEditor::EditControlText);
-    QMdiSubWindow* objSub = objArea.addSubWindow(objWindow);
-    objArea.show();
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditControlText);
+    QMdiSubWindow* objSub = objArea.subWindowList().front();
     const udtTwipsBox udtBefore = objWindow->Layout().lvwMessages;
     objSub->showMinimized();
     QApplication::processEvents();

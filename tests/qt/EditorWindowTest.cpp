@@ -66,30 +66,6 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
     }
 }
 
-TEST_F(EditorWindowTest, ControlTextCommitWritesLowerBoxAsCaptionAndUpperAsToolTip)
-{
-    auto objWindow = Open(frmMessageEditor::EditControlText);
-    ClickRow(*objWindow, 1);
-    UpperBox(*objWindow)->setText(Q("New tip"));
-    LowerBox(*objWindow)->setPlainText(Q("New\ncaption"));
-    objWindow->MoveToList();
-    const ControlTextItem udtItem = gobjTextStore->ControlTextTable()[1];
-    EXPECT_EQ(udtItem.Caption, Q("New\r\ncaption"));
-    EXPECT_EQ(udtItem.ToolTip, Q("New tip"));
-    EXPECT_EQ(Cell(*objWindow, 1, 1), Q("New \u21B5 caption"));
-    EXPECT_EQ(Cell(*objWindow, 1, 2), Q("New tip"));
-}
-
-TEST_F(EditorWindowTest, EmptyLinesInACaptionCommitBackUnchanged)
-{
-    gobjTextStore->SetControlTextTable({{Q("f"), Q("c"), 0, Q("a\u00A0b\r\n\r\nc\r\n"), Q("Pick\r\none")}});
-    const QVector<ControlTextItem> udtBefore = gobjTextStore->ControlTextTable();
-    auto objWindow = Open(frmMessageEditor::EditControlText);
-    objWindow->MoveToList();
-    EXPECT_EQ(gobjTextStore->ControlTextTable(), udtBefore);
-    EXPECT_FALSE(objWindow->DataChanged());
-}
-
 TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)
 {
     ASSERT_TRUE(gobjTextStore->SetCodePage(Q("windows-1251")));

@@ -6,8 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QToolBar>
 
 namespace tralyx::test {

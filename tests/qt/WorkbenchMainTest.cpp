@@ -26,6 +26,10 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
 {
     const QString strGerman = Written(Q("German"), MessagesA);
     const QString strOther = Written(Q("Other"), MessagesB);
+    // Without a source folder the window is as it was: no progress, no dock.
+    ASSERT_TRUE(mfrmMain->OpenFile(strOther));
+    EXPECT_TRUE(Work().isEmpty());
+    EXPECT_FALSE(DockShown());
     Written(Q("english"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
 
     // The "English" sibling in any letter case is found by itself.
@@ -41,14 +45,6 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
     ASSERT_TRUE(mfrmMain->OpenFile(strOther));
     ASSERT_TRUE(mfrmMain->OpenFile(strGerman));
     EXPECT_EQ(mfrmMain->ActiveEditor()->SourceFolder(), mobjDir.Path(Q("Other")));
-}
-
-TEST_F(clsWorkbenchMainTest, NoSourceFolderLeavesTheWindowAsItWas)
-{
-    ASSERT_TRUE(mfrmMain->OpenFile(Written(Q("Other"), MessagesB)));
-    EXPECT_TRUE(Work().isEmpty());
-    EXPECT_FALSE(DockShown());
-    EXPECT_FALSE(mfrmMain->ActiveEditor()->HasSource());
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
