@@ -1,5 +1,6 @@
 // The Qt message box behind the desktop seam: style flags to icon, buttons and default button, the
-// chosen button to the standard answer code, and the prompt shown as plain text.
+// chosen button to the standard answer code, and the prompt shown as plain text. A Yes/No question
+// is answered by Yes or No only: Escape and the frame's close do not answer it.
 #include "QtDesktop.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,7 @@ struct udtSeenBox {
     QString Title;
     QString Text;
     Qt::TextFormat Format = Qt::AutoText;
+    bool OpenAfterEscapeAndClose = false;
 };
 
 // Shows a box through the seam, notes what it looks like and presses penuPress (or Esc for NoButton).
@@ -41,6 +43,11 @@ int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
         pudtSeen.Title = objBox->windowTitle();
         pudtSeen.Text = objBox->text();
         pudtSeen.Format = objBox->textFormat();
+        if ((plngStyle & 7) == vbYesNo) {
+            QTest::keyClick(objBox, Qt::Key_Escape);
+            objBox->close();
+            pudtSeen.OpenAfterEscapeAndClose = objBox->isVisible();
+        }
         if (penuPress == QMessageBox::NoButton) QTest::keyClick(objBox, Qt::Key_Escape);
         else objBox->button(penuPress)->click();
     });
@@ -77,6 +84,9 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
         EXPECT_EQ(udtSeen.Buttons, c.Buttons);
         EXPECT_EQ(udtSeen.Default, c.Default);
         EXPECT_EQ(udtSeen.Title, QStringLiteral("Title"));
+        if ((c.Style & 7) == vbYesNo) {
+            EXPECT_TRUE(udtSeen.OpenAfterEscapeAndClose) << "Escape or the frame's close answered";
+        }
     }
 }
 
