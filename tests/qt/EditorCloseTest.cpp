@@ -135,28 +135,23 @@ TEST_F(EditorSaveTest, AFailedSaveIsReportedAndChangesNothing)
     EXPECT_TRUE(objWindow->DataChanged());
 }
 
-TEST_F(EditorSaveTest, CloseChecksAnsweredJustBeforeACloseAreNotAskedTwice)
+TEST_F(EditorSaveTest, CloseChecksAnsweredAreNotAskedAgainByTheCloseThatFollowsOnly)
 {
     QMdiArea objArea;
     frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
-    CommitEdit(*objWindow);
-    TypeUpper(*objWindow, Q("!"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
-    // What a frame does on Exit: ask every window first, then close them all.
-    ASSERT_TRUE(objWindow->QueryClose());
-    EXPECT_TRUE(objArea.subWindowList().front()->close());
-}
-
-TEST_F(EditorSaveTest, AgreementToCloseLapsesWithTheEvent)
-{
-    auto objWindow = Open(frmMessageEditor::EditMessages, mstrPath);
     CommitEdit(*objWindow);
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     ASSERT_TRUE(objWindow->QueryClose());  // the close that followed was refused elsewhere
     QApplication::processEvents();
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbCancel);
-    EXPECT_FALSE(objWindow->close());
+    EXPECT_FALSE(objArea.subWindowList().front()->close());
+
+    // What a frame does on Exit: ask every window first, then close them all.
+    TypeUpper(*objWindow, Q("!"));
+    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+    mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
+    ASSERT_TRUE(objWindow->QueryClose());
+    EXPECT_TRUE(objArea.subWindowList().front()->close());
 }
 
 }  // namespace

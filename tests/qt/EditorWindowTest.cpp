@@ -30,9 +30,7 @@ TEST_F(EditorWindowTest, BoxesPreviewAndCellsFollowTheEditType)
         EXPECT_FALSE(objWindow->ItemChanged() || objWindow->DataChanged());
         ClickRow(*objWindow, 1);
         EXPECT_EQ(objWindow->CurrentItem(), 2);
-        if (lngEditType != 1) {
-            EXPECT_EQ(UpperBox(*objWindow)->text(), strUpper);
-        }
+        EXPECT_EQ(UpperBox(*objWindow)->text(), strUpper);
         EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), strLower);
         EXPECT_FALSE(objWindow->ItemChanged()) << "loading a row is no change";
         for (int i = 0; i < strCells.size(); ++i) EXPECT_EQ(Cell(*objWindow, 1, i), strCells[i]) << "column " << i;

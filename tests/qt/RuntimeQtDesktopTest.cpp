@@ -27,8 +27,7 @@ struct udtSeenBox {
 };
 
 // Shows a box through the seam, notes what it looks like and presses penuPress (or Esc for NoButton).
-int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
-                     const QString& pstrPrompt = QStringLiteral("Prompt"))
+int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen)
 {
     clsQtDesktop objDesktop([] { return nullptr; });
     QTimer::singleShot(0, [&] {
@@ -51,10 +50,11 @@ int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
         if (penuPress == QMessageBox::NoButton) QTest::keyClick(objBox, Qt::Key_Escape);
         else objBox->button(penuPress)->click();
     });
-    return objDesktop.MsgBox(pstrPrompt, plngStyle, QStringLiteral("Title"), QString());
+    // Language files are plain text: markup in a message must show as written.
+    return objDesktop.MsgBox(QStringLiteral("<b>Size</b> < 5\r\nline two\rline three"), plngStyle, QStringLiteral("Title"), QString());
 }
 
-TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
+TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultThePressedButtonItsAnswerAndThePromptIsPlainText)
 {
     const struct {
         int32_t Style;
@@ -84,19 +84,12 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
         EXPECT_EQ(udtSeen.Buttons, c.Buttons);
         EXPECT_EQ(udtSeen.Default, c.Default);
         EXPECT_EQ(udtSeen.Title, QStringLiteral("Title"));
+        EXPECT_EQ(udtSeen.Format, Qt::PlainText);
+        EXPECT_EQ(udtSeen.Text, QStringLiteral("<b>Size</b> < 5\nline two\nline three"));
         if ((c.Style & 7) == vbYesNo) {
             EXPECT_TRUE(udtSeen.OpenAfterEscapeAndClose) << "Escape or the frame's close answered";
         }
     }
-}
-
-TEST(QtDesktop, PromptIsPlainTextWithLineBreaks)
-{
-    // Language files are plain text: markup in a message must show as written.
-    udtSeenBox udtSeen;
-    ShowAndPress(vbOKOnly, SB::Ok, udtSeen, QStringLiteral("<b>Size</b> < 5\r\nline two\rline three"));
-    EXPECT_EQ(udtSeen.Format, Qt::PlainText);
-    EXPECT_EQ(udtSeen.Text, QStringLiteral("<b>Size</b> < 5\nline two\nline three"));
 }
 
 }  // namespace
