@@ -39,8 +39,7 @@ TEST_F(EditorWindowTest, BoxesPreviewAndCellsFollowTheEditType)
 
 TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
 {
-    for (const int32_t lngAnswer : {vbYes, vbNo}) {
-        gobjTextStore->SetMessageTable({{1, Q("Disk full.\r\nFree some space."), Q("Error")}, {2, Q("Saved."), Q("Done")}});
+    for (const int32_t lngAnswer : {vbNo, vbYes}) {  // No first: it leaves the table as loaded
         auto objWindow = Open(frmMessageEditor::EditMessages);
         ClickRow(*objWindow, 0);
         TypeUpper(*objWindow, Q(" X"));
@@ -50,8 +49,8 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
         ClickRow(*objWindow, 1);
         const bool booYes = lngAnswer == vbYes;
         EXPECT_EQ(gobjTextStore->MessageTable()[0], (MessageItem{1, booYes ? Q("Disk full.\r\nFree some space.!") : Q("Disk full.\r\nFree some space."),
-                                                                 booYes ? Q("Error X") : Q("Error")}));
-        EXPECT_EQ(Cell(*objWindow, 0, 0), booYes ? Q("Error X") : Q("Error"));
+                                                                 booYes ? Q("Error [#!n!#] X") : Q("Error [#!n!#]")}));
+        EXPECT_EQ(Cell(*objWindow, 0, 0), booYes ? Q("Error [#!n!#] X") : Q("Error [#!n!#]"));
         EXPECT_EQ(objWindow->DataChanged(), booYes);
         EXPECT_FALSE(objWindow->ItemChanged());
         EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));

@@ -47,9 +47,9 @@ protected:
     void SetUp() override
     {
         App::SetPath(mobjAppFolder.path());
-        mstrEnglish = App::Path() + QStringLiteral("/Languages/English");
-        ASSERT_TRUE(QDir().mkpath(mstrEnglish));
-        mstrHarvested = mstrEnglish + QStringLiteral("/frmDemo.LRC");
+        const QString strEnglish = App::Path() + QStringLiteral("/Languages/English");
+        ASSERT_TRUE(QDir().mkpath(strEnglish));
+        mstrHarvested = strEnglish + QStringLiteral("/frmDemo.LRC");
     }
     void TearDown() override { App::SetPath(QString()); }
     QTemporaryDir mobjAppFolder;
@@ -62,7 +62,6 @@ protected:
         return nullptr;
     }
 
-    QString mstrEnglish;
     QString mstrHarvested;
     clsScriptedDesktop mobjDesktop;
     clsTralyx mobjLanguage;
