@@ -1,4 +1,5 @@
-// The text editor window's three modes, its flags and what a commit writes where.
+// The text editor window's three modes, its flags, what a commit writes where, and its controls
+// kept in place when it is minimised in a frame.
 #include "EditorTestSupport.h"
 
 #include <QLabel>
@@ -83,6 +84,21 @@ TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)
                        vbExclamation, Q("Characters the file cannot hold"));
     objMessages->MoveToList();
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Жук \u2713 Ж"));  // committed all the same
+}
+
+TEST_F(EditorWindowTest, MinimisingInAFrameRaisesNothing)
+{
+    QMdiArea objArea;
+    objArea.resize(800, 600);
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditControlText);
+    QMdiSubWindow* objSub = objArea.subWindowList().front();
+    const udtTwipsBox udtBefore = objWindow->Layout().lvwMessages;
+    objSub->showMinimized();
+    QApplication::processEvents();
+    objSub->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(objWindow->Layout().lvwMessages.Top, udtBefore.Top);
+    EXPECT_GT(objWindow->Layout().lvwMessages.Height, 0);
 }
 
 }  // namespace
