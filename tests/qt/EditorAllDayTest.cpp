@@ -47,17 +47,6 @@ TEST_F(EditorAllDayTest, TextsCoreLrcCannotHoldAreReadOnly)
     EXPECT_TRUE(!LowerBox(frmEditor)->isReadOnly() && UpperBox(frmEditor)->isReadOnly());  // mnu...: no tool-tip
 }
 
-TEST_F(EditorAllDayTest, ExitBringsTheWindowThatAsksToTheFront)
-{
-    OpenByMenu(mobjDir.Write(Q("messages.lrc"), MessagesA));
-    EditAndCommit(*Editors().front(), 0, Q("!"));
-    OpenByMenu(mobjDir.Write(Q("core.lrc"), CoreA));
-    mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNo, Q("Data changed"), vbNo);
-    mobjDesktop.Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbCancel);
-    Click("mnuFileExit");
-    EXPECT_EQ(mfrmMain->ActiveEditor(), Editors().front());
-}
-
 TEST_F(EditorAllDayTest, OpeningBesideAMaximisedWindowMaximisesAndRecentFilesReopenInTheirCodePage)
 {
     const QString strMessages = mobjDir.Write(Q("messages.lrc"), "MSG001:\xD6\r\nMST001:T\r\n");

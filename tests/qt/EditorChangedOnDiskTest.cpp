@@ -1,4 +1,5 @@
-// Saving over a file that another program changed after it was loaded asks first.
+// A save that would lose something asks first, and No, the default, keeps the file as it is: over
+// a file another program changed after it was loaded, or without lines the reader skipped.
 #include "EditorTestSupport.h"
 
 namespace tralyx::test {
@@ -6,45 +7,60 @@ namespace {
 
 class EditorChangedOnDiskTest : public clsEditorFixture {
 protected:
-    void SetUp() override
+    // Writes secondary.lrc, loads it as the main window does and opens a window on it.
+    void OpenFile(const QByteArray& pbytFile)
     {
-        clsEditorFixture::SetUp();
-        mstrPath = mobjDir.Write(Q("secondary.lrc"), "TXT001:one\r\nTXT002:two\r\n");
+        mstrPath = mobjDir.Write(Q("secondary.lrc"), pbytFile);
         bool booSuccess = false;
         gobjTextStore->LoadPreceduralTextFromResource(mstrPath, booSuccess);
         ASSERT_TRUE(booSuccess);
         mfrmWindow = Open(frmMessageEditor::EditSecondary, mstrPath);
-    }
-    QString ChangedPrompt() const
-    {
-        return Q("The file ") + mstrPath +
-               Q(" was changed by another program after Tralyx read it.\r\nDo you want to overwrite it anyway?");
+        mfrmWindow->SkippedLines(gobjTextStore->LastWarnings());
     }
     QString mstrPath;
     std::unique_ptr<frmMessageEditor> mfrmWindow;
 };
 
-TEST_F(EditorChangedOnDiskTest, NoKeepsTheOtherProgramsFileYesOverwritesIt)
+TEST_F(EditorChangedOnDiskTest, NoKeepsTheFileYesSavesAndTheQuestionIsAskedOnce)
 {
-    const QByteArray bytTheirs = "TXT001:their edit\r\n";
-    mobjDir.Write(Q("secondary.lrc"), bytTheirs);
+    const struct {
+        QByteArray Loaded;
+        QByteArray Theirs;  // written by another program after the load, if any
+        const char* Question;
+        int32_t Style;
+        const char* Title;
+        QByteArray Saved;
+    } udtCases[] = {
+        {"TXT001:one\r\nTXT002:two\r\n", "TXT001:their edit\r\n",
+         "The file %1 was changed by another program after Tralyx read it.\r\nDo you want to overwrite it anyway?",
+         vbExclamation + vbYesNo + vbDefaultButton2, "File changed", "TXT001:one\r\nTXT002:two\r\n"},
+        {"TXT001:a\r\nheading\r\n", {}, "When %1 was opened, 1 line(s) of it could not be read and were skipped.\r\nSave without them?",
+         vbQuestion + vbYesNo + vbDefaultButton2, "Skipped lines", "TXT001:a\r\n"},
+    };
+    for (const auto& c : udtCases) {
+        SCOPED_TRACE(c.Title);
+        OpenFile(c.Loaded);
+        if (!c.Theirs.isEmpty()) mobjDir.Write(Q("secondary.lrc"), c.Theirs);
+        const QByteArray bytBefore = clsTempDir::Read(mstrPath);
+        const QString strQuestion = Q(c.Question).arg(mstrPath);
+        mobjDesktop.Expect(strQuestion, c.Style, Q(c.Title), vbNo);
+        EXPECT_FALSE(mfrmWindow->SaveMe());
+        EXPECT_EQ(clsTempDir::Read(mstrPath), bytBefore);
 
-    mobjDesktop.Expect(ChangedPrompt(), vbExclamation + vbYesNo + vbDefaultButton2, Q("File changed"), vbNo);
-    EXPECT_FALSE(mfrmWindow->SaveMe());
-    EXPECT_EQ(clsTempDir::Read(mstrPath), bytTheirs);
+        mobjDesktop.Expect(strQuestion, c.Style, Q(c.Title), vbYes)
+            .Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
+        EXPECT_TRUE(mfrmWindow->SaveMe());
+        EXPECT_EQ(clsTempDir::Read(mstrPath), c.Saved);
 
-    mobjDesktop.Expect(ChangedPrompt(), vbExclamation + vbYesNo + vbDefaultButton2, Q("File changed"), vbYes)
-        .Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
-    EXPECT_TRUE(mfrmWindow->SaveMe());
-    EXPECT_EQ(clsTempDir::Read(mstrPath), "TXT001:one\r\nTXT002:two\r\n");
-
-    // Our own save is what the file now is: the next save asks only the usual question.
-    mobjDesktop.Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
-    EXPECT_TRUE(mfrmWindow->SaveMe());
+        // What the window saved is what the file now is: the next save asks only the usual question.
+        mobjDesktop.Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
+        EXPECT_TRUE(mfrmWindow->SaveMe());
+    }
 }
 
 TEST_F(EditorChangedOnDiskTest, AnUnchangedOrRemovedFileOrAnotherTargetIsNotQuestioned)
 {
+    OpenFile("TXT001:one\r\nTXT002:two\r\n");
     mobjDesktop.Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbNo);
     EXPECT_FALSE(mfrmWindow->SaveMe());  // unchanged: only the overwrite question
 

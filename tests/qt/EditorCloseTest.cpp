@@ -3,9 +3,6 @@
 #include "StoreFiles.h"
 
 #include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPointer>
 
 namespace tralyx::test {
 namespace {
@@ -67,12 +64,7 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
 {
     const udtCloseCase c = GetParam();
     QMdiArea objArea;
-    auto* objWindow = new frmMessageEditor();
-    objWindow->EditType(frmMessageEditor::EditMessages);
-    objWindow->FileName(mstrPath);
-    QPointer<QMdiSubWindow> objSub = objArea.addSubWindow(objWindow);
-    objArea.show();
-    objSub->show();
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
     if (c.CommittedEdit) CommitEdit(*objWindow);
     if (c.UncommittedTyping) {
         ClickRow(*objWindow, 2);
@@ -83,7 +75,7 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
         mobjDesktop.Expect(udtBox.Prompt, udtBox.Style, udtBox.Title, udtBox.Answer);
     }
 
-    const bool booClosed = objSub->close();
+    const bool booClosed = objArea.subWindowList().front()->close();
     EXPECT_EQ(booClosed, c.Closes);
     EXPECT_EQ(mobjDesktop.Pending(), 0u);
     if (c.TitlesInFile.isEmpty()) EXPECT_EQ(clsTempDir::Read(mstrPath), mbytOriginal) << "file was written";
@@ -143,32 +135,23 @@ TEST_F(EditorSaveTest, AFailedSaveIsReportedAndChangesNothing)
     EXPECT_TRUE(objWindow->DataChanged());
 }
 
-TEST_F(EditorSaveTest, CloseChecksAnsweredJustBeforeACloseAreNotAskedTwice)
+TEST_F(EditorSaveTest, CloseChecksAnsweredAreNotAskedAgainByTheCloseThatFollowsOnly)
 {
     QMdiArea objArea;
-    auto* objWindow = new frmMessageEditor();
-    objWindow->EditType(frmMessageEditor::EditMessages);
-    objWindow->FileName(mstrPath);
-    QMdiSubWindow* objSub = objArea.addSubWindow(objWindow);
-    objArea.show();
-    CommitEdit(*objWindow);
-    TypeUpper(*objWindow, Q("!"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
-    // What a frame does on Exit: ask every window first, then close them all.
-    ASSERT_TRUE(objWindow->QueryClose());
-    EXPECT_TRUE(objSub->close());
-}
-
-TEST_F(EditorSaveTest, AgreementToCloseLapsesWithTheEvent)
-{
-    auto objWindow = Open(frmMessageEditor::EditMessages, mstrPath);
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
     CommitEdit(*objWindow);
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     ASSERT_TRUE(objWindow->QueryClose());  // the close that followed was refused elsewhere
     QApplication::processEvents();
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbCancel);
-    EXPECT_FALSE(objWindow->close());
+    EXPECT_FALSE(objArea.subWindowList().front()->close());
+
+    // What a frame does on Exit: ask every window first, then close them all.
+    TypeUpper(*objWindow, Q("!"));
+    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+    mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
+    ASSERT_TRUE(objWindow->QueryClose());
+    EXPECT_TRUE(objArea.subWindowList().front()->close());
 }
 
 }  // namespace

@@ -5,28 +5,30 @@
 namespace tralyx::test {
 namespace {
 
-TEST(EditorRoundTripTest, CommitOfALoadedRowKeepsEveryStoredText)
+TEST(EditorRoundTripTest, CommitOfALoadedRowKeepsEveryStoredTextInItsOwnField)
 {
     clsScriptedDesktop objDesktop;
     // The last one is past a line box's default length limit.
     for (const QString& x : {Q(""), Q("two\r\nlines"), Q("lone\rCR\nLF"), Q("\r\nends\r\n"), Q("a\r\n\r\nb\r\rc"), Q("marks ␍ ␊ ↵ ␍␍"),
-                             Q("no-break\u00A0: space"), Q("tab\tand \u2028separator"), QString(40000, u'a') + Q("\r\nz")}) {
+                             Q("no\u00A0break\r\n\r\nspace\r\n"), Q("tab\tand \u2028separator"), QString(40000, u'a') + Q("\r\nz")}) {
         SCOPED_TRACE(x.left(40).toStdString());
+        const QString y = x + Q("!");  // the upper box's text differs, so a swapped field shows
         gobjTextStore = std::make_unique<clsTralyx>();
         gobjTextStore->SetCodePage(Q("UTF-8"));  // no warning about characters the code page lacks
-        gobjTextStore->SetMessageTable({{1, x, x}});
+        gobjTextStore->SetMessageTable({{1, x, y}});
         gobjTextStore->SetSecondaryTable({x});
-        gobjTextStore->SetControlTextTable({{Q("frmA"), Q("cmdB"), 0, x, x}});
+        gobjTextStore->SetControlTextTable({{Q("frmA"), Q("cmdB"), 0, x, y}});
         for (const int32_t lngType : {0, 1, 2}) {
             frmMessageEditor frmEditor;
             frmEditor.EditType(lngType);
             frmEditor.show();
             frmEditor.MoveToList();
+            EXPECT_FALSE(frmEditor.DataChanged()) << lngType;
         }
         const MessageItem& m = gobjTextStore->MessageTable()[0];
         const ControlTextItem& c = gobjTextStore->ControlTextTable()[0];
         EXPECT_EQ(QStringList({m.Message, m.Title, gobjTextStore->SecondaryTable()[0], c.Caption, c.ToolTip}),
-                  QStringList({x, x, x, x, x}));
+                  QStringList({x, y, x, x, y}));
     }
     gobjTextStore.reset();
 }

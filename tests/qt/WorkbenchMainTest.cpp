@@ -2,7 +2,6 @@
 // the Source dock then say.
 #include "MainTest.h"
 
-#include <QDir>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,18 +14,17 @@ class clsWorkbenchMainTest : public clsMainFixture {
 protected:
     QString Work() const { return mfrmMain->findChild<QLabel*>(Q("sbWork"))->text(); }
     bool DockShown() const { return mfrmMain->findChild<QDockWidget*>(Q("dckSource"))->isVisible(); }
-    QString Written(const QString& pstrFolder, const QByteArray& pbytMessages)
-    {
-        QDir().mkpath(mobjDir.Path(pstrFolder));
-        return mobjDir.Write(pstrFolder + Q("/messages.lrc"), pbytMessages);
-    }
 };
 
 TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
 {
-    const QString strGerman = Written(Q("German"), MessagesA);
-    const QString strOther = Written(Q("Other"), MessagesB);
-    Written(Q("english"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
+    const QString strGerman = mobjDir.Write(Q("German/messages.lrc"), MessagesA);
+    const QString strOther = mobjDir.Write(Q("Other/messages.lrc"), MessagesB);
+    // Without a source folder the window is as it was: no progress, no dock.
+    ASSERT_TRUE(mfrmMain->OpenFile(strOther));
+    EXPECT_TRUE(Work().isEmpty());
+    EXPECT_FALSE(DockShown());
+    mobjDir.Write(Q("english/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
 
     // The "English" sibling in any letter case is found by itself.
     ASSERT_TRUE(mfrmMain->OpenFile(strGerman));
@@ -43,17 +41,9 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
     EXPECT_EQ(mfrmMain->ActiveEditor()->SourceFolder(), mobjDir.Path(Q("Other")));
 }
 
-TEST_F(clsWorkbenchMainTest, NoSourceFolderLeavesTheWindowAsItWas)
-{
-    ASSERT_TRUE(mfrmMain->OpenFile(Written(Q("Other"), MessagesB)));
-    EXPECT_TRUE(Work().isEmpty());
-    EXPECT_FALSE(DockShown());
-    EXPECT_FALSE(mfrmMain->ActiveEditor()->HasSource());
-}
-
 TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
 {
-    ASSERT_TRUE(mfrmMain->OpenFile(Written(Q("German"), MessagesA)));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
     QTest::keyClick(mfrmMain.get(), Qt::Key_F, Qt::ControlModifier);
     auto* txtFilter = mfrmMain->findChild<QLineEdit*>(Q("txtFilter"));
     EXPECT_TRUE(txtFilter->hasFocus());
@@ -64,7 +54,7 @@ TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
 
 TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)
 {
-    ASSERT_TRUE(mfrmMain->OpenFile(Written(Q("German"), MessagesA)));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
     QLineEdit* txtTitle = UpperBox(*mfrmMain->ActiveEditor());
     txtTitle->setFocus();
     QTest::keyClick(txtTitle, Qt::Key_H, Qt::ControlModifier);

@@ -36,12 +36,6 @@ protected:
         objWindow->SetSource(EnglishOf(plngEditType));
         return objWindow;
     }
-    std::vector<uint8_t> States(frmMessageEditor& pfrmWindow)
-    {
-        std::vector<uint8_t> bytStates;
-        for (int32_t i = 0; i < int32_t(gobjTextStore->MessageTable().size()); ++i) bytStates.push_back(pfrmWindow.RowState(i));
-        return bytStates;
-    }
 };
 
 TEST_F(clsWorkbenchTest, SourceDockTextsAreLabelledLikeTheBoxesForEachKind)
@@ -66,7 +60,8 @@ TEST_F(clsWorkbenchTest, StatesAndProgressFollowCommits)
 {
     auto frmWindow = OpenWithSource(frmMessageEditor::EditMessages);
     // Row 1 keeps the source's texts; row 2 has an empty title; row 0 is translated.
-    EXPECT_EQ(States(*frmWindow), (std::vector<uint8_t>{0, RowSameAsSource, RowUntranslated}));
+    const uint8_t bytStates[] = {0, RowSameAsSource, RowUntranslated};
+    for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(frmWindow->RowState(i), bytStates[i]) << "row " << i;
     EXPECT_EQ(frmWindow->ProgressText(), Q("Translated 3 of 6 (50%) \u00B7 0 errors \u00B7 0 warnings"));
 
     ClickRow(*frmWindow, 2);
