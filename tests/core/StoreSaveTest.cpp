@@ -108,20 +108,3 @@ TEST(StoreSave, ATableIsWrittenInTheCodePageItWasReadWith)
         EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), bytes) << codePage;
     }
 }
-
-TEST(StoreSave, StampTellsWhenAnotherProgramChangedTheFile)
-{
-    clsTempDir dir;
-    const QString path = dir.Write("secondary.lrc", "TXT001:a\r\n");
-    clsTralyx store;
-    bool success = false;
-    store.LoadPreceduralTextFromResource(path, success);
-    ASSERT_TRUE(success);
-    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
-    dir.Write("secondary.lrc", "TXT001:b\r\n");  // same size, maybe the same second: the content tells
-    EXPECT_NE(store.SecondaryStamp(), udtFileStamp::Of(path));
-    clsScriptedDesktop desktop;
-    desktop.Expect(OverwritePrompt(path), vbQuestion + vbYesNo, "Overwrite file", vbYes);
-    ASSERT_TRUE(SaveTo(store, enuKind::Secondary, path));
-    EXPECT_EQ(store.SecondaryStamp(), udtFileStamp::Of(path));
-}

@@ -31,7 +31,8 @@ TEST_F(EditorChangedOnDiskTest, NoKeepsTheFileYesSavesAndTheQuestionIsAskedOnce)
         const char* Title;
         QByteArray Saved;
     } udtCases[] = {
-        {"TXT001:one\r\nTXT002:two\r\n", "TXT001:their edit\r\n",
+        // Their edit keeps the size, and may fall in the same second: the content tells.
+        {"TXT001:one\r\nTXT002:two\r\n", "TXT001:one\r\nTXT002:owt\r\n",
          "The file %1 was changed by another program after Tralyx read it.\r\nDo you want to overwrite it anyway?",
          vbExclamation + vbYesNo + vbDefaultButton2, "File changed", "TXT001:one\r\nTXT002:two\r\n"},
         {"TXT001:a\r\nheading\r\n", {}, "When %1 was opened, 1 line(s) of it could not be read and were skipped.\r\nSave without them?",
