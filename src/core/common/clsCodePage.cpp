@@ -8,6 +8,10 @@
 #include <array>
 #include <mutex>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tralyx {
 
 struct clsCodePage::udtTable {
@@ -15,6 +19,7 @@ struct clsCodePage::udtTable {
     bool booValid = false;   // known, and the ASCII the formats rely on is single ASCII bytes
     bool booSingleByte = false;
     bool booUtf8 = false;
+    bool booAsciiKept = false;  // single byte, and every byte below 0x80 decodes to itself
     std::array<char16_t, 256> chrDecode{};
     std::array<int16_t, 65536> intEncode{};  // byte for each UTF-16 unit, -1 where none
 };
@@ -61,6 +66,8 @@ std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
         udtTable->chrDecode[b] = c;
         udtTable->intEncode[c] = static_cast<int16_t>(b);
     }
+    udtTable->booAsciiKept = true;
+    for (int b = 0; b < 0x80; ++b) udtTable->booAsciiKept = udtTable->booAsciiKept && udtTable->chrDecode[b] == b;
     return udtTable;
 }
 
@@ -104,6 +111,7 @@ clsCodePage::~clsCodePage() = default;
 bool clsCodePage::IsValid() const { return mudtTable->booValid; }
 bool clsCodePage::IsSingleByte() const { return mudtTable->booSingleByte; }
 bool clsCodePage::IsUtf8() const { return mudtTable->booUtf8; }
+bool clsCodePage::KeepsAscii() const { return mudtTable->booAsciiKept; }
 
 QString clsCodePage::Problem() const
 {
@@ -232,11 +240,45 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
     return false;
 }
 
+namespace {
+
+// Single-byte decoding through the table. Where the code page keeps ASCII as it is, runs of ASCII
+// (nearly all of a language file) are widened 16 bytes at a time.
+void DecodeBytes(const std::array<char16_t, 256>& pchrTable, bool pbooAscii, const char* pbytData, qsizetype plngSize,
+                 char16_t* pchrOut)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    if (pbooAscii) {
+        const __m128i objZero = _mm_setzero_si128();
+        for (; i + 16 <= plngSize; i += 16) {
+            const __m128i objBytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pbytData + i));
+            if (_mm_movemask_epi8(objBytes) != 0) {
+                for (qsizetype k = i; k < i + 16; ++k) pchrOut[k] = pchrTable[static_cast<uint8_t>(pbytData[k])];
+                continue;
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pchrOut + i), _mm_unpacklo_epi8(objBytes, objZero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pchrOut + i + 8), _mm_unpackhi_epi8(objBytes, objZero));
+        }
+    }
+#else
+    Q_UNUSED(pbooAscii);
+#endif
+    for (; i < plngSize; ++i) pchrOut[i] = pchrTable[static_cast<uint8_t>(pbytData[i])];
+}
+
+}  // namespace
+
 QString clsCodePage::Decode(const char* pbytData, qsizetype plngSize) const
 {
-    QString strOut;
-    DecodeInto(pbytData, plngSize, strOut);
-    return strOut;
+    if (!mudtTable->booValid) return QString();
+    if (mudtTable->booSingleByte) {
+        if (plngSize == 0) return QString();
+        QString strOut(plngSize, Qt::Uninitialized);  // exactly the size: tables keep these strings
+        DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize, reinterpret_cast<char16_t*>(strOut.data()));
+        return strOut;
+    }
+    return Decoder().decode(QByteArrayView(pbytData, plngSize));
 }
 
 void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
@@ -245,12 +287,23 @@ void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& 
         pstrOut.resize(0);
     } else if (mudtTable->booSingleByte) {
         pstrOut.resize(plngSize);  // keeps the buffer when it is large enough
-        char16_t* pchrOut = reinterpret_cast<char16_t*>(pstrOut.data());
-        const auto& table = mudtTable->chrDecode;
-        for (qsizetype i = 0; i < plngSize; ++i) pchrOut[i] = table[static_cast<uint8_t>(pbytData[i])];
+        DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize, reinterpret_cast<char16_t*>(pstrOut.data()));
     } else {
         pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
     }
+}
+
+void clsCodePage::DecodeAppend(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
+{
+    if (!mudtTable->booValid) return;
+    if (!mudtTable->booSingleByte) {
+        pstrOut += Decoder().decode(QByteArrayView(pbytData, plngSize));
+        return;
+    }
+    const qsizetype lngStart = pstrOut.size();
+    pstrOut.resize(lngStart + plngSize);
+    DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize,
+                reinterpret_cast<char16_t*>(pstrOut.data()) + lngStart);
 }
 
 bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
