@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <mutex>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -21,7 +22,22 @@ struct clsCodePage::udtTable {
     bool booUtf8 = false;
     bool booAsciiKept = false;  // single byte, and every byte below 0x80 decodes to itself
     std::array<char16_t, 256> chrDecode{};
-    std::array<int16_t, 65536> intEncode{};  // byte for each UTF-16 unit, -1 where none
+
+    // The byte for each UTF-16 unit, -1 where none: made on the first encode (a read needs none).
+    const std::array<int16_t, 65536>& EncodeTable() const
+    {
+        std::call_once(objEncodeOnce, [this] {
+            auto intTable = std::make_unique<std::array<int16_t, 65536>>();
+            intTable->fill(-1);
+            for (int b = 0; b < 256; ++b) (*intTable)[chrDecode[b]] = static_cast<int16_t>(b);
+            intEncode = std::move(intTable);
+        });
+        return *intEncode;
+    }
+
+private:
+    mutable std::once_flag objEncodeOnce;
+    mutable std::unique_ptr<std::array<int16_t, 65536>> intEncode;
 };
 
 namespace {
@@ -44,27 +60,31 @@ std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
     if (objEncoder.hasError() || bytAscii != QByteArrayView(Ascii)) return udtTable;
     udtTable->booValid = true;
     udtTable->booUtf8 = QStringConverter::encodingForName(bytName.constData()) == QStringConverter::Utf8;
-    udtTable->intEncode.fill(-1);
 
     // Single byte when every byte decodes alone to one character and a lead byte never swallows
-    // the byte after it.
+    // the byte after it. One decoder serves all probes: a probe that passes ends on a whole
+    // character, so the next one starts as a fresh decoder would (a converter per probe was most
+    // of the start-up of a check).
+    QStringDecoder objDecoder(bytName.constData());
     bool booSingle = true;
     for (int b = 0; b < 256 && booSingle; ++b) {
         const char pair[2] = {static_cast<char>(b), static_cast<char>(0xA1)};
-        QStringDecoder one(bytName.constData());
-        QStringDecoder two(bytName.constData());
-        const QString strOne = one.decode(QByteArrayView(pair, 1));
-        const QString strTwo = two.decode(QByteArrayView(pair, 2));
-        if (strOne.size() != 1 || strTwo.size() != 2) booSingle = false;
+        const QString strOne = objDecoder.decode(QByteArrayView(pair, 1));
+        if (strOne.size() != 1) {
+            booSingle = false;
+            break;
+        }
+        if (QString(objDecoder.decode(QByteArrayView(pair, 2))).size() != 2) booSingle = false;
         else udtTable->chrDecode[b] = strOne[0].unicode();
     }
     if (!booSingle) return udtTable;  // multi-byte: Qt's converters do the work
     udtTable->booSingleByte = true;
+    std::vector<bool> booTaken(65536, false);
     for (int b = 0; b < 256; ++b) {
         char16_t c = udtTable->chrDecode[b];
-        if (c == 0xFFFD || udtTable->intEncode[c] != -1) c = PrivateBase + b;  // undefined or ambiguous
+        if (c == 0xFFFD || booTaken[c]) c = PrivateBase + b;  // undefined or ambiguous
         udtTable->chrDecode[b] = c;
-        udtTable->intEncode[c] = static_cast<int16_t>(b);
+        booTaken[c] = true;
     }
     udtTable->booAsciiKept = true;
     for (int b = 0; b < 0x80; ++b) udtTable->booAsciiKept = udtTable->booAsciiKept && udtTable->chrDecode[b] == b;
@@ -313,7 +333,7 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         const qsizetype lngStart = pbytOut.size();
         pbytOut.resize(lngStart + pstrText.size());
         char* pbytDest = pbytOut.data() + lngStart;
-        const auto& table = mudtTable->intEncode;
+        const auto& table = mudtTable->EncodeTable();
         for (qsizetype i = 0; i < pstrText.size(); ++i) {
             const int16_t b = table[pstrText[i].unicode()];
             if (b < 0) {
