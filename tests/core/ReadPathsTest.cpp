@@ -43,7 +43,7 @@ TEST(ReadPaths, BytesAndDecodedLinesReadAlike)
     }
 }
 
-TEST(ReadPaths, AsciiRunsDecodeAsEachByteAlone)
+TEST(ReadPaths, AsciiRunsDecodeAndEncodeAsEachByteAlone)
 {
     const clsCodePage objCodePage("windows-1252");
     QByteArray bytText;
@@ -55,5 +55,12 @@ TEST(ReadPaths, AsciiRunsDecodeAsEachByteAlone)
         QString strAppended = QStringLiteral("x");
         objCodePage.DecodeAppend(bytText.constData(), n, strAppended);
         EXPECT_EQ(strAppended, u'x' + strEach) << n;
+        QByteArray bytBack("x");
+        EXPECT_TRUE(objCodePage.Encode(strEach, bytBack)) << n;
+        EXPECT_EQ(bytBack, 'x' + bytText.left(n)) << n;
     }
+    // A character the code page lacks, after a block of ASCII, appends nothing.
+    QByteArray bytBack("x");
+    EXPECT_FALSE(objCodePage.Encode(QString(40, u'a') + QChar(0x4E00) + QString(20, u'b'), bytBack));
+    EXPECT_EQ(bytBack, "x");
 }

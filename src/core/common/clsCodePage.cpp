@@ -334,13 +334,36 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         pbytOut.resize(lngStart + pstrText.size());
         char* pbytDest = pbytOut.data() + lngStart;
         const auto& table = mudtTable->EncodeTable();
-        for (qsizetype i = 0; i < pstrText.size(); ++i) {
-            const int16_t b = table[pstrText[i].unicode()];
-            if (b < 0) {
-                pbytOut.resize(lngStart);
-                return false;
+        const char16_t* const pchrText = pstrText.utf16();
+        const auto EncodeChars = [&](qsizetype plngFrom, qsizetype plngTo) {
+            for (qsizetype k = plngFrom; k < plngTo; ++k) {
+                const int16_t b = table[pchrText[k]];
+                if (b < 0) return false;
+                pbytDest[k] = static_cast<char>(b);
             }
-            pbytDest[i] = static_cast<char>(b);
+            return true;
+        };
+        qsizetype i = 0;
+#ifdef __SSE2__
+        if (mudtTable->booAsciiKept) {
+            // ASCII 16 characters at a time; a block with anything else goes through the table.
+            const __m128i objHigh = _mm_set1_epi16(static_cast<short>(0xFF80));
+            for (; i + 16 <= pstrText.size(); i += 16) {
+                const __m128i objA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pchrText + i));
+                const __m128i objB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pchrText + i + 8));
+                const __m128i objAbove = _mm_and_si128(_mm_or_si128(objA, objB), objHigh);
+                if (_mm_movemask_epi8(_mm_cmpeq_epi16(objAbove, _mm_setzero_si128())) == 0xFFFF) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(pbytDest + i), _mm_packus_epi16(objA, objB));
+                } else if (!EncodeChars(i, i + 16)) {
+                    pbytOut.resize(lngStart);
+                    return false;
+                }
+            }
+        }
+#endif
+        if (!EncodeChars(i, pstrText.size())) {
+            pbytOut.resize(lngStart);
+            return false;
         }
         return true;
     }

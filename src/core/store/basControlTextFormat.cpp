@@ -157,7 +157,7 @@ void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTa
     qsizetype lngStart = 0;
     for (qsizetype i = 0; i < pstrText.size(); ++i) {
         const QChar c = pstrText[i];
-        if (c != u'\r' && c != u'\n') continue;
+        if (c > u'\r' || (c != u'\r' && c != u'\n')) continue;
         pstrOut += pstrText.mid(lngStart, i - lngStart);
         if (c == u'\r' && i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
         lngStart = i + 1;
@@ -311,9 +311,10 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         return false;
     }
     pbytOut.reserve(pudtTable.size() * 96);
-    QString strRecord;
+    QString strRecord, strPath;  // buffers kept from record to record
     for (const ControlTextItem& udtItem : pudtTable) {
-        const QString strPath = clsTralyx::ObjectPath(udtItem);
+        strPath.resize(0);
+        clsTralyx::AppendObjectPath(strPath, udtItem);
         // A name with "." or a line break would be read back as another entry, or not at all.
         for (const QString* pstrName : {&udtItem.FormName, &udtItem.ControlName}) {
             if (pstrName->contains(u'.') || HasLineBreak(*pstrName)) {
