@@ -10,16 +10,11 @@
 #include "basSourceFolder.h"
 
 #include <QFileInfo>
-#include <QElapsedTimer>
-#include <cstdio>
-#define TMARK(n) std::fprintf(stderr, "%-10s %lld ms\n", n, (long long)gT.restart())
-static QElapsedTimer gT;
 
 namespace tralyx::cli {
 
 int CmdExport(const QStringList& pstrArgs)
 {
-    gT.start();
     static const char Usage[] =
         "usage: tralyx-lrc export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]\n"
         "                         [--target-language CODE] FOLDER OUT\n"
@@ -62,7 +57,6 @@ int CmdExport(const QStringList& pstrArgs)
         return 1;
     }
 
-    TMARK("pre");
     const clsCliDesktop objDesktop(false);
     udtLanguageFolder udtSource, udtTranslation;
     QStringList strErrors;
@@ -70,7 +64,6 @@ int CmdExport(const QStringList& pstrArgs)
     LoadLanguageFolder(strFolder, udtOptions.CodePage, udtTranslation, strErrors);
     for (const QString& strLine : strErrors) PrintError(strLine);
     if (!strErrors.isEmpty()) return 1;
-    TMARK("load");
 
     QStringList strCounts;
     bool booAnyFile = false;
@@ -91,16 +84,13 @@ int CmdExport(const QStringList& pstrArgs)
         PrintError(QStringLiteral("%1: holds none of core.lrc, messages.lrc, secondary.lrc").arg(strFolder));
         return 1;
     }
-    TMARK("entries");
     QByteArray bytOut;
     const bool booBuilt = *enuFormat == enuExchangeFormat::Po ? WritePo(udtDocument, bytOut, strError)
                                                               : WriteXliff(udtDocument, bytOut, strError);
-    TMARK("format");
     if (!booBuilt || !WriteFileAtomically(strOut, bytOut, strError)) {
         PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
         return 1;
     }
-    TMARK("write");
     const auto lngUntranslated = std::count_if(udtDocument.Entries.begin(), udtDocument.Entries.end(),
                                                [](const udtExchangeEntry& u) { return u.Translation.isEmpty(); });
     PrintOutput(QStringLiteral("%1: written, %2 entries (%3), %4 untranslated")
