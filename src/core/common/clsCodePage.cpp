@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <mutex>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tralyx {
 
@@ -15,8 +20,24 @@ struct clsCodePage::udtTable {
     bool booValid = false;   // known, and the ASCII the formats rely on is single ASCII bytes
     bool booSingleByte = false;
     bool booUtf8 = false;
+    bool booAsciiKept = false;  // single byte, and every byte below 0x80 decodes to itself
     std::array<char16_t, 256> chrDecode{};
-    std::array<int16_t, 65536> intEncode{};  // byte for each UTF-16 unit, -1 where none
+
+    // The byte for each UTF-16 unit, -1 where none: made on the first encode (a read needs none).
+    const std::array<int16_t, 65536>& EncodeTable() const
+    {
+        std::call_once(objEncodeOnce, [this] {
+            auto intTable = std::make_unique<std::array<int16_t, 65536>>();
+            intTable->fill(-1);
+            for (int b = 0; b < 256; ++b) (*intTable)[chrDecode[b]] = static_cast<int16_t>(b);
+            intEncode = std::move(intTable);
+        });
+        return *intEncode;
+    }
+
+private:
+    mutable std::once_flag objEncodeOnce;
+    mutable std::unique_ptr<std::array<int16_t, 65536>> intEncode;
 };
 
 namespace {
@@ -39,28 +60,34 @@ std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
     if (objEncoder.hasError() || bytAscii != QByteArrayView(Ascii)) return udtTable;
     udtTable->booValid = true;
     udtTable->booUtf8 = QStringConverter::encodingForName(bytName.constData()) == QStringConverter::Utf8;
-    udtTable->intEncode.fill(-1);
 
     // Single byte when every byte decodes alone to one character and a lead byte never swallows
-    // the byte after it.
+    // the byte after it. One decoder serves all probes: a probe that passes ends on a whole
+    // character, so the next one starts as a fresh decoder would (a converter per probe was most
+    // of the start-up of a check).
+    QStringDecoder objDecoder(bytName.constData());
     bool booSingle = true;
     for (int b = 0; b < 256 && booSingle; ++b) {
         const char pair[2] = {static_cast<char>(b), static_cast<char>(0xA1)};
-        QStringDecoder one(bytName.constData());
-        QStringDecoder two(bytName.constData());
-        const QString strOne = one.decode(QByteArrayView(pair, 1));
-        const QString strTwo = two.decode(QByteArrayView(pair, 2));
-        if (strOne.size() != 1 || strTwo.size() != 2) booSingle = false;
+        const QString strOne = objDecoder.decode(QByteArrayView(pair, 1));
+        if (strOne.size() != 1) {
+            booSingle = false;
+            break;
+        }
+        if (QString(objDecoder.decode(QByteArrayView(pair, 2))).size() != 2) booSingle = false;
         else udtTable->chrDecode[b] = strOne[0].unicode();
     }
     if (!booSingle) return udtTable;  // multi-byte: Qt's converters do the work
     udtTable->booSingleByte = true;
+    std::vector<bool> booTaken(65536, false);
     for (int b = 0; b < 256; ++b) {
         char16_t c = udtTable->chrDecode[b];
-        if (c == 0xFFFD || udtTable->intEncode[c] != -1) c = PrivateBase + b;  // undefined or ambiguous
+        if (c == 0xFFFD || booTaken[c]) c = PrivateBase + b;  // undefined or ambiguous
         udtTable->chrDecode[b] = c;
-        udtTable->intEncode[c] = static_cast<int16_t>(b);
+        booTaken[c] = true;
     }
+    udtTable->booAsciiKept = true;
+    for (int b = 0; b < 0x80; ++b) udtTable->booAsciiKept = udtTable->booAsciiKept && udtTable->chrDecode[b] == b;
     return udtTable;
 }
 
@@ -104,6 +131,7 @@ clsCodePage::~clsCodePage() = default;
 bool clsCodePage::IsValid() const { return mudtTable->booValid; }
 bool clsCodePage::IsSingleByte() const { return mudtTable->booSingleByte; }
 bool clsCodePage::IsUtf8() const { return mudtTable->booUtf8; }
+bool clsCodePage::KeepsAscii() const { return mudtTable->booAsciiKept; }
 
 QString clsCodePage::Problem() const
 {
@@ -232,11 +260,45 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
     return false;
 }
 
+namespace {
+
+// Single-byte decoding through the table. Where the code page keeps ASCII as it is, runs of ASCII
+// (nearly all of a language file) are widened 16 bytes at a time.
+void DecodeBytes(const std::array<char16_t, 256>& pchrTable, bool pbooAscii, const char* pbytData, qsizetype plngSize,
+                 char16_t* pchrOut)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    if (pbooAscii) {
+        const __m128i objZero = _mm_setzero_si128();
+        for (; i + 16 <= plngSize; i += 16) {
+            const __m128i objBytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pbytData + i));
+            if (_mm_movemask_epi8(objBytes) != 0) {
+                for (qsizetype k = i; k < i + 16; ++k) pchrOut[k] = pchrTable[static_cast<uint8_t>(pbytData[k])];
+                continue;
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pchrOut + i), _mm_unpacklo_epi8(objBytes, objZero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pchrOut + i + 8), _mm_unpackhi_epi8(objBytes, objZero));
+        }
+    }
+#else
+    Q_UNUSED(pbooAscii);
+#endif
+    for (; i < plngSize; ++i) pchrOut[i] = pchrTable[static_cast<uint8_t>(pbytData[i])];
+}
+
+}  // namespace
+
 QString clsCodePage::Decode(const char* pbytData, qsizetype plngSize) const
 {
-    QString strOut;
-    DecodeInto(pbytData, plngSize, strOut);
-    return strOut;
+    if (!mudtTable->booValid) return QString();
+    if (mudtTable->booSingleByte) {
+        if (plngSize == 0) return QString();
+        QString strOut(plngSize, Qt::Uninitialized);  // exactly the size: tables keep these strings
+        DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize, reinterpret_cast<char16_t*>(strOut.data()));
+        return strOut;
+    }
+    return Decoder().decode(QByteArrayView(pbytData, plngSize));
 }
 
 void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
@@ -245,12 +307,23 @@ void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& 
         pstrOut.resize(0);
     } else if (mudtTable->booSingleByte) {
         pstrOut.resize(plngSize);  // keeps the buffer when it is large enough
-        char16_t* pchrOut = reinterpret_cast<char16_t*>(pstrOut.data());
-        const auto& table = mudtTable->chrDecode;
-        for (qsizetype i = 0; i < plngSize; ++i) pchrOut[i] = table[static_cast<uint8_t>(pbytData[i])];
+        DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize, reinterpret_cast<char16_t*>(pstrOut.data()));
     } else {
         pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
     }
+}
+
+void clsCodePage::DecodeAppend(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
+{
+    if (!mudtTable->booValid) return;
+    if (!mudtTable->booSingleByte) {
+        pstrOut += Decoder().decode(QByteArrayView(pbytData, plngSize));
+        return;
+    }
+    const qsizetype lngStart = pstrOut.size();
+    pstrOut.resize(lngStart + plngSize);
+    DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize,
+                reinterpret_cast<char16_t*>(pstrOut.data()) + lngStart);
 }
 
 bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
@@ -260,14 +333,37 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         const qsizetype lngStart = pbytOut.size();
         pbytOut.resize(lngStart + pstrText.size());
         char* pbytDest = pbytOut.data() + lngStart;
-        const auto& table = mudtTable->intEncode;
-        for (qsizetype i = 0; i < pstrText.size(); ++i) {
-            const int16_t b = table[pstrText[i].unicode()];
-            if (b < 0) {
-                pbytOut.resize(lngStart);
-                return false;
+        const auto& table = mudtTable->EncodeTable();
+        const char16_t* const pchrText = pstrText.utf16();
+        const auto EncodeChars = [&](qsizetype plngFrom, qsizetype plngTo) {
+            for (qsizetype k = plngFrom; k < plngTo; ++k) {
+                const int16_t b = table[pchrText[k]];
+                if (b < 0) return false;
+                pbytDest[k] = static_cast<char>(b);
             }
-            pbytDest[i] = static_cast<char>(b);
+            return true;
+        };
+        qsizetype i = 0;
+#ifdef __SSE2__
+        if (mudtTable->booAsciiKept) {
+            // ASCII 16 characters at a time; a block with anything else goes through the table.
+            const __m128i objHigh = _mm_set1_epi16(static_cast<short>(0xFF80));
+            for (; i + 16 <= pstrText.size(); i += 16) {
+                const __m128i objA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pchrText + i));
+                const __m128i objB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pchrText + i + 8));
+                const __m128i objAbove = _mm_and_si128(_mm_or_si128(objA, objB), objHigh);
+                if (_mm_movemask_epi8(_mm_cmpeq_epi16(objAbove, _mm_setzero_si128())) == 0xFFFF) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(pbytDest + i), _mm_packus_epi16(objA, objB));
+                } else if (!EncodeChars(i, i + 16)) {
+                    pbytOut.resize(lngStart);
+                    return false;
+                }
+            }
+        }
+#endif
+        if (!EncodeChars(i, pstrText.size())) {
+            pbytOut.resize(lngStart);
+            return false;
         }
         return true;
     }

@@ -34,11 +34,16 @@ public:
     const QString& Name() const { return mstrName; }
     bool IsSingleByte() const;
     bool IsUtf8() const;
+    // Single byte, every byte below 0x80 its ASCII character: a reader may split and compare such a
+    // file's bytes before decoding them, as no other byte decodes to one of those characters.
+    bool KeepsAscii() const;
 
     QString Decode(const char* pbytData, qsizetype plngSize) const;
     QString Decode(const QByteArray& pbytData) const { return Decode(pbytData.constData(), pbytData.size()); }
     // The same into pstrOut, reusing its memory: a reader decodes line after line into one buffer.
     void DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const;
+    // The same appended to pstrOut.
+    void DecodeAppend(const char* pbytData, qsizetype plngSize, QString& pstrOut) const;
     // Decodes one line; false, with a reason such as "byte 0xD6 at column 23 is not valid UTF-8
     // (is the code page right?)", when some bytes are not valid in this code page.
     bool DecodeLine(const char* pbytData, qsizetype plngSize, QString& pstrOut, QString& pstrReason) const

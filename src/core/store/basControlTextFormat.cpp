@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace tralyx {
 namespace {
@@ -29,48 +30,93 @@ bool HasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(p
 // A piece of a line quoted in a reason.
 constexpr qsizetype QuotedChars = 20;
 
+// An entry line split at its first three '.' and the ':' after them. The line is a QStringView of
+// its decoded text, or a QByteArrayView of its bytes where the code page keeps ASCII as it is: the
+// separators, digits and tags are then the same at the same positions.
+template <class TView>
 struct udtParsedLine {
-    QStringView FormName;
-    QStringView ControlName;
+    TView FormName;
+    TView ControlName;
     int32_t Index = 0;
-    QStringView Tag;
-    QStringView Text;  // everything after the colon, blanks included
+    TView Tag;
+    TView Text;  // everything after the colon, blanks included
 };
 
-// Splits an entry line; on failure returns the reason.
-QString ParseEntryLine(const QString& pstrLine, udtParsedLine& pudtOut)
+char16_t Unit(QChar c) { return c.unicode(); }
+char16_t Unit(char c) { return static_cast<uint8_t>(c); }
+
+bool SameText(QByteArrayView pbytA, QByteArrayView pbytB)
 {
-    if (pstrLine.isEmpty()) return QStringLiteral("the line is blank");
-    const qsizetype p1 = pstrLine.indexOf(u'.');
-    const qsizetype p2 = p1 < 0 ? -1 : pstrLine.indexOf(u'.', p1 + 1);
-    const qsizetype p3 = p2 < 0 ? -1 : pstrLine.indexOf(u'.', p2 + 1);
-    if (p3 < 0) return QStringLiteral("expected Form.Control.Index.Tag:Text, but the line has fewer than three '.'");
-    const QStringView strLine(pstrLine);
-    const QStringView strIndex = strLine.mid(p2 + 1, p3 - p2 - 1);
-    const auto lngIndex = ParseDigits(strIndex, 255);
-    if (!lngIndex) return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex, QuotedChars));
-    const qsizetype lngColon = pstrLine.indexOf(u':', p3 + 1);
-    if (lngColon < 0) return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
-    pudtOut.FormName = strLine.left(p1);
-    pudtOut.ControlName = strLine.mid(p1 + 1, p2 - p1 - 1);
-    pudtOut.Index = *lngIndex;
-    pudtOut.Tag = strLine.mid(p3 + 1, lngColon - p3 - 1);
-    pudtOut.Text = strLine.mid(lngColon + 1);
+    return pbytA.size() == pbytB.size() && (pbytA.isEmpty() || std::memcmp(pbytA.data(), pbytB.data(), static_cast<size_t>(pbytA.size())) == 0);
+}
+
+enum class enuLineProblem { None, Blank, FewDots, BadIndex, NoColon };
+
+qsizetype FindIn(QStringView pstrLine, char16_t pchrWanted, qsizetype plngFrom)
+{
+    return pstrLine.indexOf(QChar(pchrWanted), plngFrom);
+}
+qsizetype FindIn(QByteArrayView pbytLine, char16_t pchrWanted, qsizetype plngFrom)
+{
+    if (plngFrom >= pbytLine.size()) return -1;
+    const void* hit = std::memchr(pbytLine.data() + plngFrom, static_cast<char>(pchrWanted), static_cast<size_t>(pbytLine.size() - plngFrom));
+    return hit ? static_cast<const char*>(hit) - pbytLine.data() : -1;
+}
+
+// Splits an entry line; on failure says what is wrong (LineProblemReason words it).
+template <class TView>
+enuLineProblem ParseEntryLine(TView pviwLine, udtParsedLine<TView>& pudtOut)
+{
+    if (pviwLine.isEmpty()) return enuLineProblem::Blank;
+    const qsizetype p1 = FindIn(pviwLine, u'.', 0);
+    const qsizetype p2 = p1 < 0 ? -1 : FindIn(pviwLine, u'.', p1 + 1);
+    const qsizetype p3 = p2 < 0 ? -1 : FindIn(pviwLine, u'.', p2 + 1);
+    if (p3 < 0) return enuLineProblem::FewDots;
+    const TView viwIndex = pviwLine.sliced(p2 + 1, p3 - p2 - 1);
+    if (viwIndex.isEmpty()) return enuLineProblem::BadIndex;
+    int32_t lngIndex = 0;
+    for (const auto c : viwIndex) {  // ASCII digits only, as ParseDigits takes them
+        const char16_t u = Unit(c);
+        if (u < u'0' || u > u'9') return enuLineProblem::BadIndex;
+        lngIndex = lngIndex * 10 + (u - u'0');
+        if (lngIndex > 255) return enuLineProblem::BadIndex;
+    }
+    const qsizetype lngColon = FindIn(pviwLine, u':', p3 + 1);
+    if (lngColon < 0) return enuLineProblem::NoColon;
+    pudtOut.FormName = pviwLine.first(p1);
+    pudtOut.ControlName = pviwLine.sliced(p1 + 1, p2 - p1 - 1);
+    pudtOut.Index = lngIndex;
+    pudtOut.Tag = pviwLine.sliced(p3 + 1, lngColon - p3 - 1);
+    pudtOut.Text = pviwLine.sliced(lngColon + 1);
+    return enuLineProblem::None;
+}
+
+// Why a decoded line is not an entry line (empty when it is one).
+QString LineProblemReason(QStringView pstrLine)
+{
+    udtParsedLine<QStringView> udtLine;
+    switch (ParseEntryLine(pstrLine, udtLine)) {
+    case enuLineProblem::None: return QString();
+    case enuLineProblem::Blank: return QStringLiteral("the line is blank");
+    case enuLineProblem::FewDots:
+        return QStringLiteral("expected Form.Control.Index.Tag:Text, but the line has fewer than three '.'");
+    case enuLineProblem::BadIndex: {
+        const qsizetype p1 = pstrLine.indexOf(u'.');
+        const qsizetype p2 = pstrLine.indexOf(u'.', p1 + 1);
+        const QStringView strIndex = pstrLine.mid(p2 + 1, pstrLine.indexOf(u'.', p2 + 1) - p2 - 1);
+        return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex, QuotedChars));
+    }
+    case enuLineProblem::NoColon: return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
+    }
     return QString();
 }
 
-QStringView WithoutLeadingBlanks(QStringView pstrText)
+template <class TView>
+TView WithoutLeadingBlanks(TView pviwText)
 {
     qsizetype i = 0;
-    while (i < pstrText.size() && pstrText[i] == u' ') ++i;
-    return pstrText.mid(i);
-}
-
-// Reuses the previous string when equal, so that the many records of one form share one name.
-const QString& Shared(QString& pstrLast, QStringView pstrNew)
-{
-    if (pstrLast != pstrNew) pstrLast = pstrNew.toString();
-    return pstrLast;
+    while (i < pviwText.size() && Unit(pviwText[i]) == u' ') ++i;
+    return pviwText.sliced(i);
 }
 
 qsizetype CountByte(QByteArrayView pbytContent, char pbytWanted)
@@ -111,7 +157,7 @@ void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTa
     qsizetype lngStart = 0;
     for (qsizetype i = 0; i < pstrText.size(); ++i) {
         const QChar c = pstrText[i];
-        if (c != u'\r' && c != u'\n') continue;
+        if (c > u'\r' || (c != u'\r' && c != u'\n')) continue;
         pstrOut += pstrText.mid(lngStart, i - lngStart);
         if (c == u'\r' && i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
         lngStart = i + 1;
@@ -123,9 +169,13 @@ void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTa
 
 namespace {
 
-template <bool KeepTexts>
+// Bytes: the lines are parsed as bytes (the code page keeps ASCII as it is and decodes each byte to
+// a character of its own, so bytes compare as their text does) and only names and kept texts are
+// decoded. Otherwise each line is decoded whole, with the code page's checks, and parsed as text.
+template <bool KeepTexts, bool Bytes>
 void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
 {
+    using TView = std::conditional_t<Bytes, QByteArrayView, QStringView>;
     pudtOut = {};
     pudtOut.Table = QVector<ControlTextItem>(1);
     pudtOut.Lines = QVector<int32_t>(1, 0);
@@ -138,41 +188,59 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
         pudtOut.Lines.reserve(lngRecords);
     }
     const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
+    const auto Text = [&](TView pviwText) {
+        if constexpr (Bytes) return pobjCodePage.Decode(pviwText.data(), pviwText.size());
+        else return pviwText.toString();
+    };
 
-    QString strForm, strControl;   // shared name strings
+    QString strForm, strControl;    // shared name strings
+    TView viwForm, viwControl;      // Bytes: what they were decoded from, in the content
+    TView viwRecordForm, viwRecordControl;  // Bytes: the names of the current record
     bool booHaveEntry = false;      // the first record has been started
     bool booHasCaption = false;     // the current record has had its caption line
     bool booContinues = false;      // the last entry line ended with a lone CR
     QChar chrLastTag;
     clsLineReader objLines(bytContent);
-    QString strLine;  // one buffer for every line
+    QString strLine;  // one buffer for every decoded line
     QString strReason;
     while (objLines.Next()) {
-        if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
-            return Fail(objLines.LineNumber(), strReason);
-        udtParsedLine udtLine;
-        strReason = ParseEntryLine(strLine, udtLine);
-        if (!strReason.isEmpty()) return Fail(objLines.LineNumber(), strReason);
+        TView viwLine;
+        if constexpr (Bytes) {
+            viwLine = QByteArrayView(objLines.Data(), objLines.Size());
+        } else {
+            if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
+                return Fail(objLines.LineNumber(), strReason);
+            viwLine = strLine;
+        }
+        udtParsedLine<TView> udtLine;
+        if (ParseEntryLine(viwLine, udtLine) != enuLineProblem::None)
+            return Fail(objLines.LineNumber(),
+                        LineProblemReason(Bytes ? pobjCodePage.Decode(objLines.Data(), objLines.Size()) : strLine));
 
-        const bool booT = udtLine.Tag == u"T";
-        const bool booC = udtLine.Tag == u"C";
+        const bool booT = udtLine.Tag.size() == 1 && Unit(udtLine.Tag[0]) == u'T';
+        const bool booC = udtLine.Tag.size() == 1 && Unit(udtLine.Tag[0]) == u'C';
         if (!booT && !booC) {
             AddWarning(pudtOut, objLines.LineNumber(),
-                                     QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(udtLine.Tag, QuotedChars)));
+                       QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(Text(udtLine.Tag), QuotedChars)));
             booContinues = false;
             continue;
         }
         const QChar chrTag = booT ? u'T' : u'C';
         ControlTextItem* pudtCurrent = booHaveEntry ? &udtTable.last() : nullptr;
-        const bool booSamePath = pudtCurrent && pudtCurrent->FormName == udtLine.FormName &&
-                                 pudtCurrent->ControlName == udtLine.ControlName && pudtCurrent->Index == udtLine.Index;
+        bool booSamePath = pudtCurrent && pudtCurrent->Index == udtLine.Index;
+        if constexpr (Bytes)
+            booSamePath = booSamePath && SameText(viwRecordForm, udtLine.FormName) && SameText(viwRecordControl, udtLine.ControlName);
+        else
+            booSamePath = booSamePath && pudtCurrent->FormName == udtLine.FormName &&
+                          pudtCurrent->ControlName == udtLine.ControlName;
 
         if (booContinues && booSamePath && chrTag == chrLastTag) {
             // The next line of a multi-line text: it keeps its leading blanks.
             if constexpr (KeepTexts) {
                 QString& strField = booT ? pudtCurrent->ToolTip : pudtCurrent->Caption;
                 strField += QStringLiteral("\r\n");
-                strField += udtLine.Text;
+                if constexpr (Bytes) pobjCodePage.DecodeAppend(udtLine.Text.data(), udtLine.Text.size(), strField);
+                else strField += udtLine.Text;
             }
         } else {
             const bool booJoins = booC && booSamePath && !booHasCaption;
@@ -185,18 +253,30 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
                                 QStringLiteral("the file has more than %L1 records, the most a table can hold")
                                     .arg(clsTralyx::MaxRecords));
                 if constexpr (KeepTexts) udtTable.append(ControlTextItem());
-                else udtTable.last() = ControlTextItem();
+                else if constexpr (!Bytes) udtTable.last() = ControlTextItem();
                 pudtOut.Lines.append(objLines.LineNumber());
                 booHasCaption = false;
             }
             ControlTextItem& udtRecord = udtTable.last();
             if (!booJoins) {
-                udtRecord.FormName = Shared(strForm, udtLine.FormName);
-                udtRecord.ControlName = Shared(strControl, udtLine.ControlName);
+                // The many records of one form share one name string.
+                if constexpr (Bytes) {
+                    viwRecordForm = udtLine.FormName;
+                    viwRecordControl = udtLine.ControlName;
+                    if constexpr (KeepTexts) {  // a scan compares the bytes alone
+                        if (!SameText(viwForm, udtLine.FormName)) strForm = Text(viwForm = udtLine.FormName);
+                        if (!SameText(viwControl, udtLine.ControlName)) strControl = Text(viwControl = udtLine.ControlName);
+                    }
+                } else {
+                    if (strForm != udtLine.FormName) strForm = udtLine.FormName.toString();
+                    if (strControl != udtLine.ControlName) strControl = udtLine.ControlName.toString();
+                }
+                udtRecord.FormName = strForm;
+                udtRecord.ControlName = strControl;
                 udtRecord.Index = static_cast<uint8_t>(udtLine.Index);
             }
             if (booC) booHasCaption = true;
-            if constexpr (KeepTexts) (booT ? udtRecord.ToolTip : udtRecord.Caption) = WithoutLeadingBlanks(udtLine.Text).toString();
+            if constexpr (KeepTexts) (booT ? udtRecord.ToolTip : udtRecord.Caption) = Text(WithoutLeadingBlanks(udtLine.Text));
         }
         chrLastTag = chrTag;
         booContinues = objLines.EndedByLoneCR();
@@ -208,13 +288,15 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
 
 void ReadControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
 {
-    ReadControlTextLines<true>(pbytContent, pobjCodePage, pudtOut);
+    if (pobjCodePage.KeepsAscii()) ReadControlTextLines<true, true>(pbytContent, pobjCodePage, pudtOut);
+    else ReadControlTextLines<true, false>(pbytContent, pobjCodePage, pudtOut);
     FinishWarnings(pudtOut);
 }
 
 void ScanControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
 {
-    ReadControlTextLines<false>(pbytContent, pobjCodePage, pudtOut);
+    if (pobjCodePage.KeepsAscii()) ReadControlTextLines<false, true>(pbytContent, pobjCodePage, pudtOut);
+    else ReadControlTextLines<false, false>(pbytContent, pobjCodePage, pudtOut);
     FinishWarnings(pudtOut);
 }
 
@@ -229,9 +311,10 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         return false;
     }
     pbytOut.reserve(pudtTable.size() * 96);
-    QString strRecord;
+    QString strRecord, strPath;  // buffers kept from record to record
     for (const ControlTextItem& udtItem : pudtTable) {
-        const QString strPath = clsTralyx::ObjectPath(udtItem);
+        strPath.resize(0);
+        clsTralyx::AppendObjectPath(strPath, udtItem);
         // A name with "." or a line break would be read back as another entry, or not at all.
         for (const QString* pstrName : {&udtItem.FormName, &udtItem.ControlName}) {
             if (pstrName->contains(u'.') || HasLineBreak(*pstrName)) {
@@ -245,11 +328,11 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         // Leading blanks of a text's first line are not written: the reader would drop them, and a
         // file read and saved again must come out the same, byte for byte.
         if (HasToolTipLine(udtItem.ControlName)) {
-            AppendEntryLines(strRecord, strPath, u'T', WithoutLeadingBlanks(udtItem.ToolTip), false);
+            AppendEntryLines(strRecord, strPath, u'T', WithoutLeadingBlanks(QStringView(udtItem.ToolTip)), false);
             strRecord += QLatin1StringView("\r\n");
         }
         if (HasCaptionLine(udtItem.ControlName)) {
-            AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(udtItem.Caption), false);
+            AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(QStringView(udtItem.Caption)), false);
             strRecord += QLatin1StringView("\r\n");
         }
         if (!pobjCodePage.Encode(strRecord, pbytOut)) {

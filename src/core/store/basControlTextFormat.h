@@ -9,8 +9,9 @@ using udtControlTextRead = udtFileRead<QVector<ControlTextItem>>;
 
 // Parses the bytes; lines with an unexpected tag are skipped and listed in the warnings.
 void ReadControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut);
-// The same checks, keeping only the last record (Lines holds one entry per record): for telling
-// whether a file loads, and how many records it has, at a fraction of the memory.
+// The same checks without keeping the table (Lines holds one entry per record; Table one record,
+// not necessarily filled): for telling whether a file loads, and how many records it has, at a
+// fraction of the memory and time.
 void ScanControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut);
 
 // The file's bytes for the table; false, with the reason naming the entry, when the table cannot be

@@ -81,7 +81,26 @@ QString clsTralyx::RuntimeTextItem(uint8_t bytIndex) const
 
 QString clsTralyx::ObjectPath(const ControlTextItem& pudtItem)
 {
-    return pudtItem.FormName + u'.' + pudtItem.ControlName + u'.' + QString::number(pudtItem.Index);
+    QString strPath;
+    AppendObjectPath(strPath, pudtItem);
+    return strPath;
+}
+
+void clsTralyx::AppendObjectPath(QString& pstrOut, const ControlTextItem& pudtItem)
+{
+    // One allocation at most: a save and an update report build one path per record.
+    char16_t chrIndex[3];
+    qsizetype lngDigits = 0;
+    for (unsigned lngIndex = pudtItem.Index;; lngIndex /= 10) {
+        chrIndex[2 - lngDigits++] = static_cast<char16_t>(u'0' + lngIndex % 10);
+        if (lngIndex < 10) break;
+    }
+    pstrOut.reserve(pstrOut.size() + pudtItem.FormName.size() + pudtItem.ControlName.size() + 2 + lngDigits);
+    pstrOut += pudtItem.FormName;
+    pstrOut += u'.';
+    pstrOut += pudtItem.ControlName;
+    pstrOut += u'.';
+    pstrOut += QStringView(chrIndex + 3 - lngDigits, lngDigits);
 }
 
 void clsTralyx::Fail(int64_t plngLine, const QString& pstrReason) { mudtLastError = {plngLine, pstrReason}; }

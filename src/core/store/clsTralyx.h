@@ -131,6 +131,7 @@ public:
     static QString FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag, const QString& pstrText,
                                     bool pbooBlankAfterColon = false);
     static QString ObjectPath(const ControlTextItem& pudtItem);
+    static void AppendObjectPath(QString& pstrOut, const ControlTextItem& pudtItem);
 
     // ---- Filling the editor list ----------------------------------------------------------------
     void DisplayControlText(clsListItems& plvwDestinationListView) const;
