@@ -66,9 +66,8 @@ static bool NextAnswer(std::deque<std::optional<QString>>& pstrAnswers, QString&
     return strAnswer.has_value();
 }
 
-bool clsScriptedDesktop::FileDialog(bool pbooSave, const QString& pstrFilter, QString& pstrFileName)
+bool clsScriptedDesktop::FileDialog(bool, const QString&, QString& pstrFileName)
 {
-    mudtFileDialogs.push_back({pbooSave, pstrFilter, pstrFileName});
     return NextAnswer(mstrFiles, pstrFileName, "file dialog");
 }
 

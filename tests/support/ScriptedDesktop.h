@@ -25,13 +25,6 @@ struct udtShownBox {
     QString Details;
 };
 
-struct udtFileDialogCall {
-    bool Save = false;
-    QString Filter;
-    QString OfferedName;
-    bool operator==(const udtFileDialogCall&) const = default;
-};
-
 class clsScriptedDesktop : public clsDesktop {
 public:
     clsScriptedDesktop();            // installs itself
@@ -44,7 +37,6 @@ public:
     clsScriptedDesktop& NextFolder(std::optional<QString> pstrPath);
 
     const std::vector<udtShownBox>& Shown() const { return mudtShown; }
-    const std::vector<udtFileDialogCall>& FileDialogs() const { return mudtFileDialogs; }
     const QStringList& FolderStarts() const { return mstrFolderStarts; }
     size_t Pending() const { return mudtExpected.size(); }
 
@@ -62,7 +54,6 @@ private:
     std::deque<std::optional<QString>> mstrFiles;
     std::deque<std::optional<QString>> mstrFolders;
     std::vector<udtShownBox> mudtShown;
-    std::vector<udtFileDialogCall> mudtFileDialogs;
     QStringList mstrFolderStarts;
 };
 
