@@ -19,7 +19,6 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -105,10 +104,12 @@ const udtWriter Writers[] = {
 void PrintTo(const udtWriter& pudtWriter, std::ostream* pobjOut) { *pobjOut << pudtWriter.Name; }
 
 // The first three write a large table; those before DestinationIsFolder meet an old file there.
+// (Links and loops at the destination are the file system layer's own tests; a FIFO stands for every
+// node that is not a regular file.)
 enum enuFault { LimitAtStart, LimitInMiddle, FullDisk, LimitAtFlush, ReadOnlyFolder, DestinationIsFolder, FolderMissing,
-                DestinationIsFifo, DestinationIsDevice, SymlinkLoop };
+                DestinationIsFifo };
 const char* const FaultNames[] = {"LimitAtStart", "LimitInMiddle", "FullDisk", "LimitAtFlush", "ReadOnlyFolder",
-                                  "DestinationIsFolder", "FolderMissing", "DestinationIsFifo", "DestinationIsDevice", "SymlinkLoop"};
+                                  "DestinationIsFolder", "FolderMissing", "DestinationIsFifo"};
 
 const QByteArray OldContent = "the old file, which must survive\r\n";
 
@@ -208,12 +209,6 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
         case DestinationIsFolder: objDir.Write(QStringLiteral("lang/") + strName + QStringLiteral("/inside"), OldContent); break;
         case FolderMissing: strTarget = strFolder + QStringLiteral("/missing/") + strName; break;
         case DestinationIsFifo: mkfifo(strTarget.toLocal8Bit().constData(), 0644); break;
-        case DestinationIsDevice:
-            // The null device's numbers, made in the test's own folder.
-            if (geteuid() != 0 || mknod(strTarget.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-                return "SKIP: making a device node needs root";
-            break;
-        case SymlinkLoop: (void)!symlink(udtWriter.FileName, strTarget.toLocal8Bit().constData()); break;
         case FullDisk: break;
         }
         struct stat udtNodeBefore {};
@@ -250,7 +245,7 @@ TEST_P(SaveFaultTest, OldFileSurvivesNothingIsLeftAndTheReasonIsGiven)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveFaultTest,
-                         ::testing::Combine(::testing::ValuesIn(Writers), ::testing::Range(0, int(SymlinkLoop) + 1)),
+                         ::testing::Combine(::testing::ValuesIn(Writers), ::testing::Range(0, int(DestinationIsFifo) + 1)),
                          [](const auto& pudtInfo) {
                              return std::string(std::get<0>(pudtInfo.param).Name) + "_" + FaultNames[std::get<1>(pudtInfo.param)];
                          });
