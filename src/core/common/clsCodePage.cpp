@@ -118,7 +118,9 @@ QString clsCodePage::Problem() const
 
 QStringDecoder& clsCodePage::Decoder() const
 {
-    if (!mobjDecoder) {
+    // Qt's multi-byte converters keep a broken sequence across resetState(): after one error every
+    // later line would fail too. A converter that saw an error is made afresh.
+    if (!mobjDecoder || mobjDecoder->hasError()) {
         // A byte-order mark at the start of the file is the reader's business; one at the start of a
         // line is text.
         const QStringConverter::Flags lngFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
@@ -130,7 +132,7 @@ QStringDecoder& clsCodePage::Decoder() const
 
 QStringEncoder& clsCodePage::Encoder() const
 {
-    if (!mobjEncoder) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
+    if (!mobjEncoder || mobjEncoder->hasError()) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
     mobjEncoder->resetState();
     return *mobjEncoder;
 }
@@ -227,8 +229,10 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
         }
         if (!strChars.isEmpty()) lngStart = i + 1;
     }
-    // Nothing broke before the end: the line ends inside a character.
-    pstrReason = InvalidBytesReason(pbytData, lngStart, std::max<qsizetype>(plngSize - lngStart, 1));
+    // Nothing broke before the end: the line ends inside a character. The bytes quoted stay within
+    // the line.
+    lngStart = std::min(lngStart, std::max<qsizetype>(plngSize - 1, 0));
+    pstrReason = InvalidBytesReason(pbytData, lngStart, plngSize - lngStart);
     return false;
 }
 
@@ -275,8 +279,12 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
     QStringEncoder& objEncoder = Encoder();
     const QByteArray bytEncoded = objEncoder.encode(pstrText);
     if (objEncoder.hasError()) return false;
-    // Some converters substitute silently; a round trip tells.
-    if (QString(Decoder().decode(bytEncoded)) != pstrText) return false;
+    // Some converters substitute silently; a round trip tells. A text ending in a lone surrogate
+    // leaves it pending in the encoder without an error, so that encoder is not used again.
+    if (QString(Decoder().decode(bytEncoded)) != pstrText) {
+        mobjEncoder.reset();
+        return false;
+    }
     pbytOut.append(bytEncoded);
     return true;
 }
