@@ -398,8 +398,8 @@ bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QStri
 
     const bool booMarked = pbooMark && SharedCodePage(pstrCodePage).IsUtf8();
     Check(!booMarked || bytWritten.startsWith("\xEF\xBB\xBF"), "the byte-order mark was not written" + strContext());
-    for (qsizetype i = 0; i < bytWritten.size(); ++i)
-        Check(bytWritten[i] != '\n' || (i > 0 && bytWritten[i - 1] == '\r'), "the file holds a lone LF" + strContext());
+    for (qsizetype i = bytWritten.indexOf('\n'); i >= 0; i = bytWritten.indexOf('\n', i + 1))
+        Check(i > 0 && bytWritten[i - 1] == '\r', "the file holds a lone LF" + strContext());
     Check(bytWritten.size() <= (booMarked ? 3 : 0) || bytWritten.endsWith("\r\n"), "the file does not end with CR LF" + strContext());
 
     clsTralyx objBack;

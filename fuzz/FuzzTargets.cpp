@@ -95,7 +95,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     // most mutations of an input that reached them, and libFuzzer favours such inputs.
     const uint32_t lngHash = InputHash(pbytData, plngSize);
     const bool booLarge = lngHash % LargeTableOneIn == 0;
-    const bool booThroughFile = lngHash / LargeTableOneIn % ThroughFileOneIn == 0;
+    const bool booThroughFile = (lngHash >> 16) % ThroughFileOneIn == 0;
 
     clsTralyx objStore;
     objStore.SetCodePage(strCodePage);
@@ -103,6 +103,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     switch (enuTable) {
     case enuKind::ControlText: {
         QVector<ControlTextItem> udtTable;
+        udtTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) {
             ControlTextItem r;
             r.FormName = objIn.Text(4);
@@ -122,6 +123,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     }
     case enuKind::Messages: {
         QVector<MessageItem> udtTable;
+        udtTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) {
             MessageItem r;
             r.Identifier = objIn.Byte();
@@ -139,6 +141,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     }
     case enuKind::Secondary: {
         QStringList strTable;
+        strTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) strTable.append(objIn.Text(16));
         if (booLarge && !strTable.isEmpty()) {
             const qsizetype lngWanted = 990 + objIn.Upto(30);

@@ -16,7 +16,7 @@ int ReadAnyFile(enuKind penuKind, const uint8_t* pbytData, size_t plngSize);
 // One input in LargeTableOneIn builds a table of around a thousand records, one in ThroughFileOneIn
 // also goes through a file (chosen by a hash of the input; see fuzz/README.md).
 int WriteThenRead(const uint8_t* pbytData, size_t plngSize);
-inline constexpr uint32_t LargeTableOneIn = 64;
+inline constexpr uint32_t LargeTableOneIn = 1024;
 inline constexpr uint32_t ThroughFileOneIn = 256;
 
 }  // namespace tralyx::fuzz
