@@ -179,6 +179,14 @@ qsizetype ValidUtf8Prefix(const uint8_t* p, qsizetype n, qsizetype& plngBad)
     return n;
 }
 
+// Decodes into pstrOut's own buffer, so that a reader decodes line after line without allocating.
+void DecodeInPlace(QStringDecoder& pobjDecoder, QByteArrayView pbytIn, QString& pstrOut)
+{
+    pstrOut.resize(pobjDecoder.requiredSpace(pbytIn.size()));
+    QChar* const pchrStart = pstrOut.data();
+    pstrOut.resize(pobjDecoder.appendToBuffer(pchrStart, pbytIn) - pchrStart);
+}
+
 }  // namespace
 
 QString clsCodePage::InvalidBytesReason(const char* pbytData, qsizetype plngStart, qsizetype plngLength) const
@@ -208,11 +216,11 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
             pstrReason = InvalidBytesReason(pbytData, lngValid, lngBad);
             return false;
         }
-        pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
+        DecodeInPlace(Decoder(), QByteArrayView(pbytData, plngSize), pstrOut);
         return true;
     }
     QStringDecoder& objDecoder = Decoder();
-    pstrOut = objDecoder.decode(QByteArrayView(pbytData, plngSize));
+    DecodeInPlace(objDecoder, QByteArrayView(pbytData, plngSize), pstrOut);
     if (!objDecoder.hasError()) return true;
     pstrOut.resize(0);
     // Find the sequence: feed the bytes one by one to a decoder that keeps its state; the bad
