@@ -269,6 +269,14 @@ std::string FirstDifference(const clsTralyx& pobjGot, const clsTralyx& pobjWante
 
 QString WithCRLF(const QString& pstrText)
 {
+    // Most texts hold no line break that would change: they are returned as they are, shared.
+    bool booChanges = false;
+    for (qsizetype i = 0; i < pstrText.size() && !booChanges; ++i) {
+        const QChar c = pstrText[i];
+        if (c == u'\r') booChanges = i + 1 == pstrText.size() || pstrText[i + 1] != u'\n';
+        else if (c == u'\n') booChanges = i == 0 || pstrText[i - 1] != u'\r';
+    }
+    if (!booChanges) return pstrText;
     QString strOut;
     strOut.reserve(pstrText.size());
     for (qsizetype i = 0; i < pstrText.size(); ++i) {
