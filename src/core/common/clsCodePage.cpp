@@ -284,17 +284,23 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         return true;
     }
     if (pstrText.isEmpty()) return true;
+    // Encoded straight onto the end of pbytOut, and taken back on failure.
     QStringEncoder& objEncoder = Encoder();
-    const QByteArray bytEncoded = objEncoder.encode(pstrText);
-    if (objEncoder.hasError()) return false;
-    // Some converters substitute silently; a round trip tells. A text ending in a lone surrogate
-    // leaves it pending in the encoder without an error, so that encoder is not used again.
-    if (QString(Decoder().decode(bytEncoded)) != pstrText) {
-        mobjEncoder.reset();
-        return false;
+    const qsizetype lngStart = pbytOut.size();
+    pbytOut.resize(lngStart + objEncoder.requiredSpace(pstrText.size()));
+    pbytOut.resize(objEncoder.appendToBuffer(pbytOut.data() + lngStart, pstrText) - pbytOut.constData());
+    bool booExact = !objEncoder.hasError();
+    if (booExact) {
+        // Some converters substitute silently; a round trip tells. A text ending in a lone
+        // surrogate leaves it pending in the encoder without an error, so that encoder is not used
+        // again.
+        QString strBack;
+        DecodeInPlace(Decoder(), QByteArrayView(pbytOut).sliced(lngStart), strBack);
+        booExact = strBack == pstrText;
+        if (!booExact) mobjEncoder.reset();
     }
-    pbytOut.append(bytEncoded);
-    return true;
+    if (!booExact) pbytOut.resize(lngStart);
+    return booExact;
 }
 
 QString clsCodePage::Unencodable(QStringView pstrText) const
