@@ -294,7 +294,7 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         // Some converters substitute silently; a round trip tells. A text ending in a lone
         // surrogate leaves it pending in the encoder without an error, so that encoder is not used
         // again.
-        QString strBack;
+        thread_local QString strBack;  // one buffer for every check of this thread
         DecodeInPlace(Decoder(), QByteArrayView(pbytOut).sliced(lngStart), strBack);
         booExact = strBack == pstrText;
         if (!booExact) mobjEncoder.reset();
