@@ -21,6 +21,10 @@ inline constexpr const char* CodePages[] = {"windows-1252", "windows-932", "UTF-
 
 enum class enuKind { ControlText, Messages, Secondary };
 
+// One code page object per name for the whole run: making one looks its tables up and opens Qt's
+// converters afresh, which cost more than reading a small input.
+const clsCodePage& SharedCodePage(const QString& pstrName);
+
 // Prints what went wrong and aborts, so that libFuzzer keeps the input and a replay fails.
 [[noreturn]] void Fail(const std::string& pstrWhat);
 // Check(condition, what): the account is built only when the condition fails, so that checking

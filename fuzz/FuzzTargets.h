@@ -13,6 +13,10 @@ int ReadAnyFile(enuKind penuKind, const uint8_t* pbytData, size_t plngSize);
 
 // A table built from the input is saved, read back and compared; then saved over an old file, with
 // the overwrite question answered No (old file untouched) and Yes (replaced).
+// One input in LargeTableOneIn builds a table of around a thousand records, one in ThroughFileOneIn
+// also goes through a file (chosen by a hash of the input; see fuzz/README.md).
 int WriteThenRead(const uint8_t* pbytData, size_t plngSize);
+inline constexpr uint32_t LargeTableOneIn = 1024;
+inline constexpr uint32_t ThroughFileOneIn = 256;
 
 }  // namespace tralyx::fuzz

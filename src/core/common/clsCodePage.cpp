@@ -146,7 +146,9 @@ QString clsCodePage::Problem() const
 
 QStringDecoder& clsCodePage::Decoder() const
 {
-    if (!mobjDecoder) {
+    // Qt's multi-byte converters keep a broken sequence across resetState(): after one error every
+    // later line would fail too. A converter that saw an error is made afresh.
+    if (!mobjDecoder || mobjDecoder->hasError()) {
         // A byte-order mark at the start of the file is the reader's business; one at the start of a
         // line is text.
         const QStringConverter::Flags lngFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
@@ -158,7 +160,7 @@ QStringDecoder& clsCodePage::Decoder() const
 
 QStringEncoder& clsCodePage::Encoder() const
 {
-    if (!mobjEncoder) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
+    if (!mobjEncoder || mobjEncoder->hasError()) mobjEncoder = std::make_unique<QStringEncoder>(mstrName.toLatin1().constData());
     mobjEncoder->resetState();
     return *mobjEncoder;
 }
@@ -205,6 +207,14 @@ qsizetype ValidUtf8Prefix(const uint8_t* p, qsizetype n, qsizetype& plngBad)
     return n;
 }
 
+// Decodes into pstrOut's own buffer, so that a reader decodes line after line without allocating.
+void DecodeInPlace(QStringDecoder& pobjDecoder, QByteArrayView pbytIn, QString& pstrOut)
+{
+    pstrOut.resize(pobjDecoder.requiredSpace(pbytIn.size()));
+    QChar* const pchrStart = pstrOut.data();
+    pstrOut.resize(pobjDecoder.appendToBuffer(pchrStart, pbytIn) - pchrStart);
+}
+
 }  // namespace
 
 QString clsCodePage::InvalidBytesReason(const char* pbytData, qsizetype plngStart, qsizetype plngLength) const
@@ -234,11 +244,11 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
             pstrReason = InvalidBytesReason(pbytData, lngValid, lngBad);
             return false;
         }
-        pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
+        DecodeInPlace(Decoder(), QByteArrayView(pbytData, plngSize), pstrOut);
         return true;
     }
     QStringDecoder& objDecoder = Decoder();
-    pstrOut = objDecoder.decode(QByteArrayView(pbytData, plngSize));
+    DecodeInPlace(objDecoder, QByteArrayView(pbytData, plngSize), pstrOut);
     if (!objDecoder.hasError()) return true;
     pstrOut.resize(0);
     // Find the sequence: feed the bytes one by one to a decoder that keeps its state; the bad
@@ -255,8 +265,10 @@ bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QStr
         }
         if (!strChars.isEmpty()) lngStart = i + 1;
     }
-    // Nothing broke before the end: the line ends inside a character.
-    pstrReason = InvalidBytesReason(pbytData, lngStart, std::max<qsizetype>(plngSize - lngStart, 1));
+    // Nothing broke before the end: the line ends inside a character. The bytes quoted stay within
+    // the line.
+    lngStart = std::min(lngStart, std::max<qsizetype>(plngSize - 1, 0));
+    pstrReason = InvalidBytesReason(pbytData, lngStart, plngSize - lngStart);
     return false;
 }
 
@@ -368,13 +380,23 @@ bool clsCodePage::Encode(QStringView pstrText, QByteArray& pbytOut) const
         return true;
     }
     if (pstrText.isEmpty()) return true;
+    // Encoded straight onto the end of pbytOut, and taken back on failure.
     QStringEncoder& objEncoder = Encoder();
-    const QByteArray bytEncoded = objEncoder.encode(pstrText);
-    if (objEncoder.hasError()) return false;
-    // Some converters substitute silently; a round trip tells.
-    if (QString(Decoder().decode(bytEncoded)) != pstrText) return false;
-    pbytOut.append(bytEncoded);
-    return true;
+    const qsizetype lngStart = pbytOut.size();
+    pbytOut.resize(lngStart + objEncoder.requiredSpace(pstrText.size()));
+    pbytOut.resize(objEncoder.appendToBuffer(pbytOut.data() + lngStart, pstrText) - pbytOut.constData());
+    bool booExact = !objEncoder.hasError();
+    if (booExact) {
+        // Some converters substitute silently; a round trip tells. A text ending in a lone
+        // surrogate leaves it pending in the encoder without an error, so that encoder is not used
+        // again.
+        thread_local QString strBack;  // one buffer for every check of this thread
+        DecodeInPlace(Decoder(), QByteArrayView(pbytOut).sliced(lngStart), strBack);
+        booExact = strBack == pstrText;
+        if (!booExact) mobjEncoder.reset();
+    }
+    if (!booExact) pbytOut.resize(lngStart);
+    return booExact;
 }
 
 QString clsCodePage::Unencodable(QStringView pstrText) const

@@ -10,6 +10,9 @@ namespace tralyx {
 // The lines of a text: CR LF, a lone CR and a lone LF each count as one line break.
 QStringList SplitTextLines(const QString& pstrText);
 bool HasLineBreak(QStringView pstrText);
+// Appends the lines of a text, each after pstrHead, separated by a lone CR (the line end inside a
+// record); the last line is written too when it is empty.
+void AppendTextLines(QString& pstrOut, QStringView pstrHead, QStringView pstrText);
 
 // A number of ASCII decimal digits only (leading zeros allowed), or nothing when the text is empty,
 // holds anything else, or exceeds plngMax.

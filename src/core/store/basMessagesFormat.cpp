@@ -102,13 +102,15 @@ bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pob
         }
         // Every line is written, the last one too when it is empty, so that an empty message and one
         // that ends with a line break read back unchanged.
-        strRecord.resize(0);
-        const QStringList strLines = SplitTextLines(udtItem.Message);
-        for (qsizetype k = 0; k < strLines.size(); ++k) {
-            if (k > 0) strRecord += u'\r';
-            strRecord += QStringLiteral("MSG") + strNumber + u':' + strLines[k];
-        }
-        strRecord += QStringLiteral("\r\nMST") + strNumber + u':' + udtItem.Title + QStringLiteral("\r\n");
+        strRecord.resize(0);  // keeps its buffer
+        const char16_t chrHead[7] = {u'M', u'S', u'G', strNumber[0].unicode(), strNumber[1].unicode(),
+                                     strNumber[2].unicode(), u':'};
+        AppendTextLines(strRecord, QStringView(chrHead, 7), udtItem.Message);
+        strRecord += QLatin1StringView("\r\nMST");
+        strRecord += strNumber;
+        strRecord += u':';
+        strRecord += udtItem.Title;
+        strRecord += QLatin1StringView("\r\n");
         if (!pobjCodePage.Encode(strRecord, pbytOut)) {
             pudtError = {0, QStringLiteral("MSG%1: %2 cannot write the characters '%3'")
                                 .arg(strNumber, pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};

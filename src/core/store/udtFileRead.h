@@ -27,6 +27,7 @@ struct udtFileRead {
 template <class TTable>
 void AddWarning(udtFileRead<TTable>& pudtRead, int32_t plngLine, const QString& pstrReason)
 {
+    if (pudtRead.Warnings.isEmpty()) pudtRead.Warnings.reserve(101);  // grown once, not seven times
     if (pudtRead.Warnings.size() < 100) pudtRead.Warnings.append({plngLine, pstrReason});
     else ++pudtRead.Unlisted;
 }
