@@ -18,7 +18,6 @@ TEST(FileReadTest, EverySizeReadsBackByteForByte)
         QByteArray bytRead;
         QString strReason;
         ASSERT_TRUE(fs::ReadRegularFile(strPath, bytRead, strReason)) << lngSize << ": " << strReason.toStdString();
-        EXPECT_EQ(bytRead.size(), lngSize);
         EXPECT_TRUE(bytRead == bytWritten) << lngSize;
         EXPECT_EQ(bytRead.constData()[lngSize], '\0') << lngSize;  // still a terminated QByteArray
     }
