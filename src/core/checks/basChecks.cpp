@@ -3,13 +3,46 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace tralyx {
 namespace {
 
-const QLatin1StringView MarkerOpen("[#!");
-const QLatin1StringView MarkerClose("!#]");
+// UTF-16 like the texts: a Latin-1 needle is converted on every search, which was a tenth of a lint.
+constexpr QStringView MarkerOpen = u"[#!";
+constexpr QStringView MarkerClose = u"!#]";
+
+// Where pstrNeedle starts at or after plngFrom, or -1. Qt's search goes through its general
+// machinery for every text; a marker is three characters.
+qsizetype IndexOfMark(QStringView pstrText, QStringView pstrNeedle, qsizetype plngFrom)
+{
+    const char16_t *pText = pstrText.utf16(), *pNeedle = pstrNeedle.utf16();
+    const qsizetype lngLast = pstrText.size() - pstrNeedle.size();
+    for (qsizetype i = plngFrom; i <= lngLast; ++i)
+        if (pText[i] == pNeedle[0] && std::equal(pNeedle + 1, pNeedle + pstrNeedle.size(), pText + i + 1)) return i;
+    return -1;
+}
+
+// The names between the markers of a text, as views into it.
+using MarkerViews = QVarLengthArray<QStringView, 8>;
+MarkerViews MarkerNameViews(QStringView pstrText, bool* pbooUnclosed)
+{
+    MarkerViews strNames;
+    if (pbooUnclosed) *pbooUnclosed = false;
+    for (qsizetype lngFrom = 0;;) {
+        const qsizetype lngOpen = IndexOfMark(pstrText, MarkerOpen, lngFrom);
+        if (lngOpen < 0) break;
+        const qsizetype lngClose = IndexOfMark(pstrText, MarkerClose, lngOpen + MarkerOpen.size());
+        if (lngClose < 0) {
+            if (pbooUnclosed) *pbooUnclosed = true;
+            break;
+        }
+        strNames.append(pstrText.mid(lngOpen + MarkerOpen.size(), lngClose - lngOpen - MarkerOpen.size()));
+        lngFrom = lngClose + MarkerClose.size();
+    }
+    return strNames;
+}
 
 bool IsBlank(QChar pchr) { return pchr.isSpace(); }  // also CR, LF, tab and no-break space
 
@@ -73,12 +106,15 @@ QStringList Numbers(QStringView pstrText)
 // The next run of digits at or after plngFrom, empty at the end.
 QStringView NextNumber(QStringView pstrText, qsizetype& plngFrom)
 {
+    const char16_t* const pText = pstrText.utf16();
+    const qsizetype lngSize = pstrText.size();
+    const auto IsDigit = [](char16_t c) { return static_cast<char16_t>(c - u'0') <= 9; };
     qsizetype i = plngFrom;
-    while (i < pstrText.size() && (pstrText[i] < u'0' || pstrText[i] > u'9')) ++i;
+    while (i < lngSize && !IsDigit(pText[i])) ++i;
     const qsizetype lngStart = i;
-    while (i < pstrText.size() && pstrText[i] >= u'0' && pstrText[i] <= u'9') ++i;
+    while (i < lngSize && IsDigit(pText[i])) ++i;
     plngFrom = i;
-    return pstrText.mid(lngStart, i - lngStart);
+    return pstrText.sliced(lngStart, i - lngStart);
 }
 
 // Whether both texts hold the same numbers in the same order: the common case, without allocating.
@@ -109,7 +145,7 @@ QString AccessKeyWord(QStringView pstrCaption, qsizetype plngAmpersand)
 QString MarkerList(const QStringList& pstrNames)
 {
     QStringList strOut;
-    for (const QString& strName : pstrNames) strOut.append(MarkerOpen + strName + MarkerClose);
+    for (const QString& strName : pstrNames) strOut.append(MarkerOpen.toString() + strName + MarkerClose.toString());
     return strOut.join(QStringLiteral(", "));
 }
 
@@ -155,18 +191,7 @@ QString SeverityName(enuSeverity penuSeverity)
 QStringList MarkerNames(QStringView pstrText, bool* pbooUnclosed)
 {
     QStringList strNames;
-    if (pbooUnclosed) *pbooUnclosed = false;
-    for (qsizetype lngFrom = 0;;) {
-        const qsizetype lngOpen = pstrText.indexOf(MarkerOpen, lngFrom);
-        if (lngOpen < 0) break;
-        const qsizetype lngClose = pstrText.indexOf(MarkerClose, lngOpen + MarkerOpen.size());
-        if (lngClose < 0) {
-            if (pbooUnclosed) *pbooUnclosed = true;
-            break;
-        }
-        strNames.append(pstrText.mid(lngOpen + MarkerOpen.size(), lngClose - lngOpen - MarkerOpen.size()).toString());
-        lngFrom = lngClose + MarkerClose.size();
-    }
+    for (const QStringView strName : MarkerNameViews(pstrText, pbooUnclosed)) strNames.append(strName.toString());
     return strNames;
 }
 
@@ -195,11 +220,13 @@ bool IsCaptionWithAccessKey(const udtEntryText& pudtEntry)
 int32_t LineCount(QStringView pstrText)
 {
     int32_t lngLines = 1;
-    for (qsizetype i = 0; i < pstrText.size(); ++i) {
-        if (pstrText[i] == u'\r') {
-            if (i + 1 < pstrText.size() && pstrText[i + 1] == u'\n') ++i;
+    const char16_t *p = pstrText.utf16(), *pEnd = p + pstrText.size();
+    for (; p < pEnd; ++p) {
+        if (*p > u'\r') continue;  // most characters, at one comparison
+        if (*p == u'\r') {
+            if (p + 1 < pEnd && p[1] == u'\n') ++p;
             ++lngLines;
-        } else if (pstrText[i] == u'\n') {
+        } else if (*p == u'\n') {
             ++lngLines;
         }
     }
@@ -249,12 +276,16 @@ void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std
     }
 
     // markers: only texts that hold a "[#!" pay for the lists.
-    if (strSource.contains(MarkerOpen) || strTranslation.contains(MarkerOpen)) {
+    if (IndexOfMark(strSource, MarkerOpen, 0) >= 0 || IndexOfMark(strTranslation, MarkerOpen, 0) >= 0) {
         bool booSourceUnclosed = false, booUnclosed = false;
-        const QStringList strSourceNames = MarkerNames(strSource, &booSourceUnclosed);
-        const QStringList strNames = MarkerNames(strTranslation, &booUnclosed);
-        const QStringList strLacking = Without(strSourceNames, strNames), strAdded = Without(strNames, strSourceNames);
-        if (!strLacking.isEmpty() || !strAdded.isEmpty()) {
+        MarkerViews strSourceViews = MarkerNameViews(strSource, &booSourceUnclosed);
+        MarkerViews strViews = MarkerNameViews(strTranslation, &booUnclosed);
+        std::sort(strSourceViews.begin(), strSourceViews.end());
+        std::sort(strViews.begin(), strViews.end());
+        // The same names as a multiset, the usual case, needs no strings made.
+        if (strSourceViews != strViews) {
+            const QStringList strSourceNames = MarkerNames(strSource), strNames = MarkerNames(strTranslation);
+            const QStringList strLacking = Without(strSourceNames, strNames), strAdded = Without(strNames, strSourceNames);
             QStringList strParts;
             if (!strLacking.isEmpty()) strParts.append(QStringLiteral("lacks ") + MarkerList(strLacking));
             if (!strAdded.isEmpty()) strParts.append(QStringLiteral("adds ") + MarkerList(strAdded));
