@@ -38,6 +38,11 @@ bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& 
         pstrLine = QStringLiteral("%1 would not be written: %2 is a folder").arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
+    // A FIFO, a device or a socket is never replaced: the real write refuses it.
+    if (objDestination.exists() && !objDestination.isFile()) {
+        pstrLine = QStringLiteral("%1 would not be written: %2 is not a regular file").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        return false;
+    }
     if (objDestination.exists() && !pbooForce) {
         pstrLine = QStringLiteral("%1 would not be written: %2 already exists (--force overwrites it)")
                        .arg(pudtReport.FileName, pudtReport.DestinationFile);

@@ -68,6 +68,18 @@ void PreferHugePagesForHeap()
 #endif
 }
 
+// A text that did not reach its reader (a full disk, a closed pipe) is a failure.
+int Finished(const char* pstrWho, int plngExit)
+{
+    errno = 0;
+    const bool booFlushed = std::fflush(stdout) == 0;
+    const int lngError = errno;
+    if (booFlushed && !std::ferror(stdout)) return plngExit;
+    std::fprintf(stderr, "%s: cannot write to the standard output: %s\n", pstrWho,
+                 !booFlushed && lngError ? std::strerror(lngError) : "write error");
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -78,11 +90,11 @@ int main(int argc, char** argv)
     QStringList strArgs = QCoreApplication::arguments().mid(1);
     if (strArgs.isEmpty() || strArgs.front() == u"--help" || strArgs.front() == u"-h" || strArgs.front() == u"help") {
         std::fputs(strArgs.isEmpty() ? Usage : Help, strArgs.isEmpty() ? stderr : stdout);
-        return strArgs.isEmpty() ? 2 : 0;
+        return Finished("tralyx-lrc", strArgs.isEmpty() ? 2 : 0);
     }
     if (strArgs.front() == u"--version") {
         std::fputs("tralyx-lrc " TRALYX_VERSION_STRING "\n", stdout);
-        return 0;
+        return Finished("tralyx-lrc", 0);
     }
     const QString strCommand = strArgs.takeFirst();
     int (*fnCommand)(const QStringList&) = strCommand == u"check"    ? tralyx::cli::CmdCheck
@@ -105,14 +117,5 @@ int main(int argc, char** argv)
         std::fputs("tralyx-lrc: not enough memory\n", stderr);
         return 1;
     }
-    // A report that did not reach its reader (a full disk, a closed pipe) is a failure.
-    errno = 0;
-    const bool booFlushed = std::fflush(stdout) == 0;
-    const int lngError = errno;
-    if (!booFlushed || std::ferror(stdout)) {
-        std::fprintf(stderr, "tralyx-lrc %s: cannot write to the standard output: %s\n", qPrintable(strCommand),
-                     !booFlushed && lngError ? std::strerror(lngError) : "write error");
-        return 1;
-    }
-    return intExit;
+    return Finished(qPrintable(QStringLiteral("tralyx-lrc ") + strCommand), intExit);
 }

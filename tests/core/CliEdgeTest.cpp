@@ -28,6 +28,7 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
     const udtEdgeCase udtCases[] = {
         {"check to a full disk", {"check", "DIR/en/core.lrc"}, {}, true, 1, "cannot write to the standard output: No space left"},
         {"update to a full disk", {"update", "DIR/en", "DIR/en", "DIR/out"}, {}, true, 1, "cannot write to the standard output"},
+        {"help to a full disk", {"--help"}, {}, true, 1, "cannot write to the standard output"},
         {"check ''", {"check", ""}, {}, false, 2, "an empty argument"},
         {"write ''", {"write", ""}, CoreDump, false, 2, "an empty argument"},
         {"update into ''", {"update", "DIR/en", "DIR/en", ""}, {}, false, 2, "an empty argument"},
@@ -35,6 +36,8 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         {"check a FIFO", {"check", "DIR/fifo/core.lrc"}, {}, false, 1, "is not a regular file (it is a FIFO)"},
         {"dump a device", {"dump", "--kind", "core", "/dev/zero"}, {}, false, 1, "is not a regular file (it is a character device)"},
         {"write over a FIFO", {"write", "--force", "DIR/fifo/core.lrc"}, CoreDump, false, 1, "(it is a FIFO); not replaced"},
+        {"a dry run over a FIFO", {"update", "--dry-run", "--force", "DIR/en", "DIR/en", "DIR/fifo"}, {}, false, 1,
+         "/fifo/core.lrc is not a regular file"},
         {"a path through a file", {"check", "DIR/en/core.lrc/core.lrc"}, {}, false, 1, "core.lrc is a file, not a folder"},
         {"write the dump of a failed load", {"write", "--force", "DIR/en/core.lrc"},
          R"({"kind": "core", "success": false, "error": {"line": 14, "reason": "the line is blank"}, "records": []})", false, 1,
