@@ -39,6 +39,9 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
     ASSERT_TRUE(mfrmMain->OpenFile(strOther));
     ASSERT_TRUE(mfrmMain->OpenFile(strGerman));
     EXPECT_EQ(mfrmMain->ActiveEditor()->SourceFolder(), mobjDir.Path(Q("Other")));
+    // With the last window closed the dock goes too.
+    Click("mnuFileClose");
+    EXPECT_FALSE(DockShown());
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)

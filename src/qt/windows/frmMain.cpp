@@ -18,6 +18,7 @@
 #include "frmReplace.h"
 #include "frmUpdateFiles.h"
 
+#include <algorithm>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -377,6 +378,11 @@ void frmMain::ShowWork()
         mobjStatus->SetWork(QString());
         dckSource->ShowRow({}, {});
         lblFilterCount->clear();
+        // With the last text window closed the dock has nothing to show; it comes back with a source.
+        const QList<QMdiSubWindow*> objChildren = mdiArea->subWindowList();
+        if (std::none_of(objChildren.begin(), objChildren.end(),
+                         [](QMdiSubWindow* p) { return qobject_cast<frmMessageEditor*>(p->widget()) != nullptr; }))
+            dckSource->hide();
         return;
     }
     mobjStatus->SetWork(frmEditor->HasSource() ? frmEditor->ProgressText() : frmEditor->SourceNote());
