@@ -20,6 +20,8 @@
 
 #include <algorithm>
 #include <QActionGroup>
+#include <QScreen>
+#include <QTimer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -289,7 +291,6 @@ bool frmMain::OpenFile(const QString& pstrPath)
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     frmEditor->LoadSource(SourceFolderOf(pstrPath));
-    if (frmEditor->HasSource()) dckSource->show();
     WatchEditor(frmEditor);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
     if (booMaximised) {
@@ -298,6 +299,8 @@ bool frmMain::OpenFile(const QString& pstrPath)
         pobjChild->show();
         PlaceNewWindow(*mdiArea, *pobjChild);
     }
+    // After the window has its place and size: the dock then makes room beside the frame.
+    if (frmEditor->HasSource()) ShowSourceDock();
     mdiArea->setActiveSubWindow(pobjChild);
     AddRecentFile(pstrPath, frmEditor->CodePage());
     UpdateCommands();
@@ -371,6 +374,28 @@ QString frmMain::SourceFolderOf(const QString& pstrPath) const
     return strChosen.isEmpty() ? DefaultSourceFolder(strFolder) : strChosen;
 }
 
+// The dock takes its room beside the frame rather than from it: a window that is not maximised
+// grows by the width the frame gave up, as far as the screen allows, so the text windows keep theirs.
+void frmMain::ShowSourceDock()
+{
+    if (dckSource->isVisible()) return;
+    const int lngBefore = mdiArea->width();
+    dckSource->show();
+    if (isMaximized() || isFullScreen() || !isVisible()) return;
+    // Measured once the layout has placed the dock.
+    QTimer::singleShot(0, this, [this, lngBefore] {
+        const QScreen* objScreen = screen();
+        if (!objScreen || isMaximized() || isFullScreen() || !dckSource->isVisible() || dckSource->isFloating()) return;
+        const QRect objRoom = objScreen->availableGeometry();
+        const int lngFrame = frameGeometry().width() - width();
+        const int lngWidth = std::min(width() + lngBefore - mdiArea->width(), objRoom.width() - lngFrame);
+        if (lngWidth <= width()) return;
+        resize(lngWidth, height());
+        const QRect objFrame = frameGeometry();
+        if (objFrame.right() > objRoom.right()) move(std::max(objRoom.left(), objRoom.right() - objFrame.width() + 1), y());
+    });
+}
+
 void frmMain::ShowWork()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
@@ -412,7 +437,7 @@ void frmMain::mnuFileSourceFolder_Click()
     objFolders.insert(strFolder, strChosen);
     objSettings.setValue(KeySourceFolders, objFolders);
     frmEditor->LoadSource(strChosen);
-    if (frmEditor->HasSource()) dckSource->show();
+    if (frmEditor->HasSource()) ShowSourceDock();
     ShowWork();
 }
 

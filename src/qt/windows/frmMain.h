@@ -95,6 +95,7 @@ private:
     void BuildWorkbench();
     QString SourceFolderOf(const QString& pstrPath) const;
     void ShowWork();  // status, Source dock and filter of the active window
+    void ShowSourceDock();
     void ApplyFilter();
 
     QMdiArea* mdiArea = nullptr;
