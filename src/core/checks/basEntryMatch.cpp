@@ -18,11 +18,7 @@ QString NumberedId(const char* pstrTag, qsizetype plngPosition, bool pbooWraps)
 {
     const qsizetype lngNumber = pbooWraps ? (plngPosition + 1) % 1000 : plngPosition + 1;
     if (lngNumber > 999) return QLatin1StringView(pstrTag) + ThreeDigits(static_cast<int32_t>(lngNumber));
-    // One allocation: an id is made for every entry of a file.
-    const char16_t chrId[6] = {static_cast<char16_t>(pstrTag[0]), static_cast<char16_t>(pstrTag[1]),
-                               static_cast<char16_t>(pstrTag[2]), static_cast<char16_t>(u'0' + lngNumber / 100),
-                               static_cast<char16_t>(u'0' + lngNumber / 10 % 10), static_cast<char16_t>(u'0' + lngNumber % 10)};
-    return QString(reinterpret_cast<const QChar*>(chrId), 6);
+    return RecordHead(pstrTag, static_cast<int32_t>(lngNumber)).Id().toString();  // one allocation per entry
 }
 
 bool Named(const ControlTextItem& pudtItem) { return !pudtItem.FormName.isEmpty() || !pudtItem.ControlName.isEmpty(); }

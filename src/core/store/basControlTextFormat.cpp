@@ -335,11 +335,7 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
             AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(QStringView(udtItem.Caption)), false);
             strRecord += QLatin1StringView("\r\n");
         }
-        if (!pobjCodePage.Encode(strRecord, pbytOut)) {
-            pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
-                                .arg(strPath, pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
-            return false;
-        }
+        if (!EncodeRecord(pobjCodePage, strRecord, strPath, pbytOut, pudtError)) return false;
     }
     FinishWithMark(pobjCodePage, pbooMark, pbytOut);
     return true;

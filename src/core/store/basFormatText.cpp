@@ -59,4 +59,11 @@ QString ThreeDigits(int32_t plngNumber)
     return QString(reinterpret_cast<const QChar*>(chrDigits), 3);
 }
 
+udtRecordHead RecordHead(const char* pstrTag, int32_t plngNumber)
+{
+    return {{static_cast<char16_t>(pstrTag[0]), static_cast<char16_t>(pstrTag[1]), static_cast<char16_t>(pstrTag[2]),
+             static_cast<char16_t>(u'0' + plngNumber / 100), static_cast<char16_t>(u'0' + plngNumber / 10 % 10),
+             static_cast<char16_t>(u'0' + plngNumber % 10), u':'}};
+}
+
 }  // namespace tralyx

@@ -21,4 +21,13 @@ std::optional<int32_t> ParseDigits(QStringView pstrText, int32_t plngMax);
 // Three digits with leading zeros.
 QString ThreeDigits(int32_t plngNumber);
 
+// "TAGnnn:", the head of a numbered record's lines, made without allocating (one per record).
+struct udtRecordHead {
+    char16_t Chars[7];
+    QStringView Id() const { return QStringView(Chars, 6); }  // "TAGnnn"
+    QStringView Head() const { return QStringView(Chars, 7); }
+};
+// pstrTag: three ASCII letters; plngNumber: 0 to 999.
+udtRecordHead RecordHead(const char* pstrTag, int32_t plngNumber);
+
 }  // namespace tralyx

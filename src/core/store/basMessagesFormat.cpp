@@ -95,27 +95,21 @@ bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pob
     QString strRecord;
     for (qsizetype i = 0; i < pudtTable.size(); ++i) {
         const MessageItem& udtItem = pudtTable[i];
-        const QString strNumber = ThreeDigits(static_cast<int32_t>(i + 1));
+        const udtRecordHead udtMessage = RecordHead("MSG", static_cast<int32_t>(i + 1));
+        const udtRecordHead udtTitle = RecordHead("MST", static_cast<int32_t>(i + 1));
         if (HasLineBreak(udtItem.Title)) {
-            pudtError = {0, QStringLiteral("MST%1: a title cannot hold a line break in this format").arg(strNumber)};
+            pudtError = {0, udtTitle.Id().toString() + QStringLiteral(": a title cannot hold a line break in this format")};
             return false;
         }
         // Every line is written, the last one too when it is empty, so that an empty message and one
         // that ends with a line break read back unchanged.
         strRecord.resize(0);  // keeps its buffer
-        const char16_t chrHead[7] = {u'M', u'S', u'G', strNumber[0].unicode(), strNumber[1].unicode(),
-                                     strNumber[2].unicode(), u':'};
-        AppendTextLines(strRecord, QStringView(chrHead, 7), udtItem.Message);
-        strRecord += QLatin1StringView("\r\nMST");
-        strRecord += strNumber;
-        strRecord += u':';
+        AppendTextLines(strRecord, udtMessage.Head(), udtItem.Message);
+        strRecord += QLatin1StringView("\r\n");
+        strRecord += udtTitle.Head();
         strRecord += udtItem.Title;
         strRecord += QLatin1StringView("\r\n");
-        if (!pobjCodePage.Encode(strRecord, pbytOut)) {
-            pudtError = {0, QStringLiteral("MSG%1: %2 cannot write the characters '%3'")
-                                .arg(strNumber, pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
-            return false;
-        }
+        if (!EncodeRecord(pobjCodePage, strRecord, udtMessage.Id().toString(), pbytOut, pudtError)) return false;
     }
     FinishWithMark(pobjCodePage, pbooMark, pbytOut);
     return true;

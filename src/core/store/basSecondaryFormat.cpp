@@ -7,7 +7,7 @@ namespace tralyx {
 
 QString SecondaryEntryName(qsizetype plngIndex)
 {
-    const QString strName = QStringLiteral("TXT") + ThreeDigits(static_cast<int32_t>((plngIndex + 1) % 1000));
+    const QString strName = RecordHead("TXT", static_cast<int32_t>((plngIndex + 1) % 1000)).Id().toString();
     return plngIndex < 999 ? strName : strName + QStringLiteral(" (entry %1)").arg(plngIndex + 1);
 }
 
@@ -86,17 +86,10 @@ bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePag
     for (qsizetype i = 0; i < pstrTable.size(); ++i) {
         // Numbers wrap after 999 (1000 is written as 000): the reader starts an entry at every change
         // of number, so any length reads back in order.
-        const QString strNumber = ThreeDigits(static_cast<int32_t>((i + 1) % 1000));
-        const char16_t chrHead[7] = {u'T', u'X', u'T', strNumber[0].unicode(), strNumber[1].unicode(),
-                                     strNumber[2].unicode(), u':'};
         strRecord.resize(0);  // keeps its buffer
-        AppendTextLines(strRecord, QStringView(chrHead, 7), pstrTable[i]);
+        AppendTextLines(strRecord, RecordHead("TXT", static_cast<int32_t>((i + 1) % 1000)).Head(), pstrTable[i]);
         strRecord += QLatin1StringView("\r\n");
-        if (!pobjCodePage.Encode(strRecord, pbytOut)) {
-            pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
-                                .arg(SecondaryEntryName(i), pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
-            return false;
-        }
+        if (!EncodeRecord(pobjCodePage, strRecord, SecondaryEntryName(i), pbytOut, pudtError)) return false;
     }
     FinishWithMark(pobjCodePage, pbooMark, pbytOut);
     return true;

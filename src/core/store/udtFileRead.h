@@ -55,6 +55,16 @@ inline void FinishWithMark(const clsCodePage& pobjCodePage, bool pbooMark, QByte
     if (pobjCodePage.IsUtf8() && (pbooMark || pbytOut.startsWith("\xEF\xBB\xBF"))) pbytOut.prepend("\xEF\xBB\xBF", 3);
 }
 
+// Encodes one record onto pbytOut, or names the entry and the characters the code page cannot write.
+inline bool EncodeRecord(const clsCodePage& pobjCodePage, const QString& pstrRecord, const QString& pstrEntry,
+                         QByteArray& pbytOut, udtFileIssue& pudtError)
+{
+    if (pobjCodePage.Encode(pstrRecord, pbytOut)) return true;
+    pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
+                        .arg(pstrEntry, pobjCodePage.Name(), pobjCodePage.Unencodable(pstrRecord))};
+    return false;
+}
+
 inline udtFileIssue NotEnoughMemory() { return {0, QStringLiteral("not enough memory")}; }
 
 }  // namespace tralyx
