@@ -36,6 +36,21 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
 }
 
 template <class TTable>
+bool clsTralyx::LoadTableFile(ReadFormat<TTable> pfnRead, const QString& pstrFileName, TTable& pudtTable,
+                              QVector<int32_t>& plngLines, QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp)
+{
+    pstrCodePage = mstrCodePage;  // a save writes the table in the code page it was read with
+    udtFileRead<TTable> udtRead;
+    ReadTableFile(pstrFileName, mstrCodePage, pfnRead, udtRead, pudtStamp);
+    pudtTable = std::move(udtRead.Table);
+    plngLines = std::move(udtRead.Lines);
+    pbooMark = udtRead.ByteOrderMark;
+    mudtLastError = udtRead.Error;
+    mudtLastWarnings = std::move(udtRead.Warnings);
+    return udtRead.Success;
+}
+
+template <class TTable>
 void clsTralyx::SaveTableFile(bool (*pfnWrite)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&),
                               const TTable& pudtTable, const QString& pstrCodePage, bool pbooMark,
                               const QString& pstrFileName, udtFileStamp& pudtStamp, bool& pbooSuccess)

@@ -71,6 +71,9 @@ private:
 struct udtUpdateReport;  // udtUpdateReport.h
 class clsControl;
 
+template <class TTable>
+struct udtFileRead;
+
 class clsTralyx {
 public:
     // Largest tables the formats and the list can address.
@@ -162,6 +165,12 @@ private:
     // Asks before replacing an existing file and writes the bytes atomically; false (reason kept)
     // when declined or failed.
     bool WriteWholeFile(const QString& pstrFileName, const QByteArray& pbytContent, udtFileStamp& pudtStamp);
+    // Reads the file with pfnRead in the store's code page into one table's members, and the result
+    // into LastError and LastWarnings; true when the whole file was read (basTableFile.h).
+    template <class TTable>
+    bool LoadTableFile(void (*pfnRead)(const QByteArray&, const clsCodePage&, udtFileRead<TTable>&),
+                       const QString& pstrFileName, TTable& pudtTable, QVector<int32_t>& plngLines,
+                       QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp);
     // Formats the table with pfnWrite and writes it with WriteWholeFile (basTableFile.h).
     template <class TTable>
     void SaveTableFile(bool (*pfnWrite)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&),

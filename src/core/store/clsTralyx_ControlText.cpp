@@ -16,18 +16,11 @@ QString clsTralyx::FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag
 
 void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
 {
-    mstrControlTextCodePage = mstrCodePage;
-    udtControlTextRead udtRead;
-    ReadTableFile(pstrFileName, mstrCodePage, &ReadControlText, udtRead, mudtControlTextStamp);
-    mudtControlText = std::move(udtRead.Table);
+    pbooSuccess = LoadTableFile(&ReadControlText, pstrFileName, mudtControlText, mlngControlTextLines,
+                                mstrControlTextCodePage, mbooControlTextMark, mudtControlTextStamp);
     ControlTextChanged();
-    mlngControlTextLines = std::move(udtRead.Lines);
-    mbooControlTextMark = udtRead.ByteOrderMark;
-    mudtLastError = udtRead.Error;
-    mudtLastWarnings = std::move(udtRead.Warnings);
     for (qsizetype i = 0; i < mudtLastWarnings.size(); ++i)
         MsgBox(QStringLiteral("An unexpected error occurred loading the control text."), vbCritical);
-    pbooSuccess = udtRead.Success;
 }
 
 void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)

@@ -7,15 +7,8 @@ namespace tralyx {
 
 void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pbooSuccess)
 {
-    mstrMessagesCodePage = mstrCodePage;
-    udtMessagesRead udtRead;
-    ReadTableFile(pstrFileName, mstrCodePage, &ReadMessages, udtRead, mudtMessagesStamp);
-    mudtMessages = std::move(udtRead.Table);
-    mlngMessageLines = std::move(udtRead.Lines);
-    mbooMessagesMark = udtRead.ByteOrderMark;
-    mudtLastError = udtRead.Error;
-    mudtLastWarnings = std::move(udtRead.Warnings);
-    pbooSuccess = udtRead.Success;
+    pbooSuccess = LoadTableFile(&ReadMessages, pstrFileName, mudtMessages, mlngMessageLines, mstrMessagesCodePage,
+                                mbooMessagesMark, mudtMessagesStamp);
 }
 
 void clsTralyx::SaveMessageText(const QString& pstrFileName, bool& pbooSuccess)

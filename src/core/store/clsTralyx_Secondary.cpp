@@ -7,15 +7,8 @@ namespace tralyx {
 
 void clsTralyx::LoadPreceduralTextFromResource(const QString& pstrFileName, bool& pbooSuccess)
 {
-    mstrSecondaryCodePage = mstrCodePage;
-    udtSecondaryRead udtRead;
-    ReadTableFile(pstrFileName, mstrCodePage, &ReadSecondary, udtRead, mudtSecondaryStamp);
-    mstrSecondary = std::move(udtRead.Table);
-    mlngSecondaryLines = std::move(udtRead.Lines);
-    mbooSecondaryMark = udtRead.ByteOrderMark;
-    mudtLastError = udtRead.Error;
-    mudtLastWarnings = std::move(udtRead.Warnings);
-    pbooSuccess = udtRead.Success;
+    pbooSuccess = LoadTableFile(&ReadSecondary, pstrFileName, mstrSecondary, mlngSecondaryLines, mstrSecondaryCodePage,
+                                mbooSecondaryMark, mudtSecondaryStamp);
 }
 
 void clsTralyx::SaveSecondaryText(const QString& pstrFileName, bool& pbooSuccess)
