@@ -38,6 +38,18 @@ QString AppearedReason(const QString& pstrPath)
 }
 QString OutOfMemoryReason(const QString& pstrPath) { return QStringLiteral("not enough memory to read %1").arg(pstrPath); }
 
+// Whether a read may open the path: a regular file, judged before the open (opening a device can
+// have effects of its own); otherwise false with the reason.
+bool IsReadable(const QString& pstrPath, QString& pstrReason)
+{
+    switch (KindOfPath(pstrPath, &pstrReason)) {
+    case enuPathKind::Regular: return true;
+    case enuPathKind::Missing: pstrReason = MissingReason(pstrPath); return false;
+    case enuPathKind::Folder: pstrReason = FolderReason(pstrPath); return false;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 #ifdef TRALYX_LINUX_FS
@@ -263,13 +275,7 @@ enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
-    // Judged before the open: opening a device can have effects of its own.
-    switch (KindOfPath(pstrFileName, &pstrReason)) {
-    case enuPathKind::Regular: break;
-    case enuPathKind::Missing: pstrReason = MissingReason(pstrFileName); return false;
-    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
-    default: return false;
-    }
+    if (!IsReadable(pstrFileName, pstrReason)) return false;
     // Non-blocking, in case it was swapped for a FIFO since: the check below then fails at once.
     const int lngHandle = open(Native(pstrFileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (lngHandle < 0) {
@@ -413,12 +419,7 @@ enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
-    switch (KindOfPath(pstrFileName, &pstrReason)) {
-    case enuPathKind::Regular: break;
-    case enuPathKind::Missing: pstrReason = MissingReason(pstrFileName); return false;
-    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
-    default: return false;
-    }
+    if (!IsReadable(pstrFileName, pstrReason)) return false;
     QFile objFile(pstrFileName);
     if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
         pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
