@@ -315,14 +315,8 @@ QString clsCodePage::Decode(const char* pbytData, qsizetype plngSize) const
 
 void clsCodePage::DecodeInto(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
 {
-    if (!mudtTable->booValid) {
-        pstrOut.resize(0);
-    } else if (mudtTable->booSingleByte) {
-        pstrOut.resize(plngSize);  // keeps the buffer when it is large enough
-        DecodeBytes(mudtTable->chrDecode, mudtTable->booAsciiKept, pbytData, plngSize, reinterpret_cast<char16_t*>(pstrOut.data()));
-    } else {
-        pstrOut = Decoder().decode(QByteArrayView(pbytData, plngSize));
-    }
+    pstrOut.resize(0);  // keeps the buffer
+    DecodeAppend(pbytData, plngSize, pstrOut);
 }
 
 void clsCodePage::DecodeAppend(const char* pbytData, qsizetype plngSize, QString& pstrOut) const
