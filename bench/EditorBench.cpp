@@ -1,8 +1,9 @@
 // Opening the text editor window on the largest tables (32,767 records): list filled and window
 // shown, under whatever platform QT_QPA_PLATFORM names (offscreen for the figures we quote).
-#include "basGeneralItems.h"
-#include "clsTralyx.h"
-#include "frmMessageEditor.h"
+#include "common/basGeneralItems.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QApplication>
 #include <QMdiArea>

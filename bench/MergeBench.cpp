@@ -1,9 +1,9 @@
 // The update merge at the largest table a file can hold (32,767 entries on each side): the keyed
 // merge alone, the same pairing by scanning the old table for every new entry, and the whole
 // file-to-file update of core.lrc (two loads, the merge and the save).
-#include "basMerge.h"
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "store/clsTralyx.h"
+#include "update/basMerge.h"
+#include "update/udtUpdateReport.h"
 
 #include <QDir>
 #include <QFile>

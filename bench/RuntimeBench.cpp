@@ -4,9 +4,9 @@
 //   Model/Loaded:   plain controls, table read by LoadControlText (records share their name strings)
 //   Model/Distinct: plain controls, every record with its own string storage (the slowest compare)
 //   Qt/Loaded:      a real QWidget form (400 labels, 100 check boxes) through the Qt binding
-#include "QtForm.h"
-#include "clsForm.h"
-#include "clsTralyx.h"
+#include "binding/QtForm.h"
+#include "runtime/clsForm.h"
+#include "store/clsTralyx.h"
 
 #include <QApplication>
 #include <QCheckBox>

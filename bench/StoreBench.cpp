@@ -3,7 +3,7 @@
 //   build/bench/bench_StoreBench                        the benchmarks
 //   build/bench/bench_StoreBench --write-sample=PATH    only writes the sample file (bench/cli-vs-iconv.sh)
 //   build/bench/bench_StoreBench --measure-load=PATH    loads it and prints records, RSS and heap added
-#include "clsTralyx.h"
+#include "store/clsTralyx.h"
 
 #include <benchmark/benchmark.h>
 

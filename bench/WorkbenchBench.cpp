@@ -1,11 +1,12 @@
 // The translator's workbench on the largest tables (32,767 records) and their 32,767-record source:
 // opening a window with its source, every row's state, one filter keystroke, Replace all.
-#include "basDesktop.h"
-#include "basGeneralItems.h"
-#include "clsTextFind.h"
-#include "clsTralyx.h"
-#include "clsWorkbenchRows.h"
-#include "frmMessageEditor.h"
+#include "common/basDesktop.h"
+#include "common/basGeneralItems.h"
+#include "editor/clsTextFind.h"
+#include "editor/clsWorkbenchRows.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,7 +107,7 @@ void BM_AllRowStates(benchmark::State& state)
     objSource->SetControlTextTable(Controls(true));
     clsTralyx objTranslation;
     objTranslation.SetControlTextTable(Controls(false));
-    clsWorkbenchRows objRows(enuLanguageFile::ControlText, std::move(objSource));
+    clsWorkbenchRows objRows(enuFileKind::ControlText, std::move(objSource));
     for (auto _ : state) objRows.ComputeAll(objTranslation);
     state.counters["errors"] = objRows.Progress().Errors;
 }

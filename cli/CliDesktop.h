@@ -3,7 +3,7 @@
 // only when the command was given --force; every other question gets its safe answer (No, Cancel,
 // OK). Boxes are recorded, not printed: the commands report what the store's LastError() and
 // LastWarnings() say (the control-text reader's unexpected-tag box is one per warning).
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
 #include <QStringList>
 

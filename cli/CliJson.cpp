@@ -223,7 +223,7 @@ QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool p
 {
     QByteArray bytOut;
     bytOut.reserve(RecordCount(pobjStore, penuKind) * 200 + 256);
-    bytOut += "{\n  \"kind\": \"" + KindName(penuKind).toLatin1() + "\",\n  \"success\": ";
+    bytOut += QByteArray("{\n  \"kind\": \"") + FileKind(penuKind).BaseName + "\",\n  \"success\": ";
     bytOut += pbooSuccess ? "true" : "false";
     bytOut += ",\n  \"error\": ";
     if (pbooSuccess) bytOut += "null";
@@ -232,7 +232,7 @@ QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool p
     AppendList(bytOut, pobjStore.LastWarnings());
     bytOut += ",\n  \"records\": ";
     switch (penuKind) {
-    case enuFileKind::Core: AppendList(bytOut, pobjStore.ControlTextTable()); break;
+    case enuFileKind::ControlText: AppendList(bytOut, pobjStore.ControlTextTable()); break;
     case enuFileKind::Messages: AppendList(bytOut, pobjStore.MessageTable()); break;
     case enuFileKind::Secondary: AppendList(bytOut, pobjStore.SecondaryTable()); break;
     }
@@ -278,7 +278,7 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
     const QJsonValue varKind = objRoot.value(QLatin1StringView("kind"));
     pudtOut.Kind.reset();
     if (!varKind.isUndefined() && !varKind.isNull()) {
-        pudtOut.Kind = KindFromName(varKind.toString());
+        pudtOut.Kind = FileKindFromName(varKind.toString());
         if (!pudtOut.Kind) {
             pstrReason = QStringLiteral("\"kind\" must be \"core\", \"messages\" or \"secondary\"");
             return false;
@@ -293,7 +293,7 @@ bool SetTableFromJson(clsTralyx& pobjStore, enuFileKind penuKind, const QJsonArr
     pstrReason.clear();
     const qsizetype lngCount = pudtRecords.size();
     switch (penuKind) {
-    case enuFileKind::Core: {
+    case enuFileKind::ControlText: {
         QVector<ControlTextItem> udtTable;
         udtTable.reserve(lngCount);
         for (qsizetype i = 0; i < lngCount; ++i) {

@@ -1,6 +1,6 @@
 #include "CliOptions.h"
 
-#include "clsCodePage.h"
+#include "common/clsCodePage.h"
 
 namespace tralyx::cli {
 
@@ -66,7 +66,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             pudtOut.CodePage = strValue;
             break;
         case optKind:
-            pudtOut.Kind = KindFromName(strValue);
+            pudtOut.Kind = FileKindFromName(strValue);
             if (!pudtOut.Kind) {
                 pstrError = QStringLiteral("unknown kind '%1' (core, messages or secondary)").arg(strValue);
                 return false;

@@ -2,10 +2,10 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "basControlTextFormat.h"
-#include "basMessagesFormat.h"
-#include "basSafeFile.h"
-#include "basSecondaryFormat.h"
+#include "store/basControlTextFormat.h"
+#include "store/basMessagesFormat.h"
+#include "store/basSafeFile.h"
+#include "store/basSecondaryFormat.h"
 
 namespace tralyx::cli {
 namespace {
@@ -37,7 +37,7 @@ udtChecked CheckFile(enuFileKind penuKind, const QString& pstrFileName, const QS
             udtOut.Records = pudtRead.Lines.size();
         };
         switch (penuKind) {
-        case enuFileKind::Core: {
+        case enuFileKind::ControlText: {
             udtControlTextRead udtRead;
             ScanControlText(bytContent, objCodePage, udtRead);
             Take(udtRead);
@@ -76,7 +76,7 @@ int CmdCheck(const QStringList& pstrArgs)
     const clsCliDesktop objDesktop(false);
     bool booAllLoaded = true;
     for (const QString& strFile : udtOptions.Operands) {
-        const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : KindOfFile(strFile);
+        const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : FileKindOfPath(strFile);
         if (!enuKind) {
             PrintOutput(IssueText(strFile, {0, UnknownKindReason(strFile)}));
             booAllLoaded = false;

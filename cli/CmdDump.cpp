@@ -18,7 +18,7 @@ int CmdDump(const QStringList& pstrArgs)
         return UsageError(QStringLiteral("dump"), QStringLiteral("give exactly one FILE"), Usage);
 
     const QString& strFile = udtOptions.Operands.front();
-    const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : KindOfFile(strFile);
+    const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : FileKindOfPath(strFile);
     if (!enuKind) {
         PrintError(IssueText(strFile, {0, UnknownKindReason(strFile)}));
         return 1;
@@ -27,7 +27,7 @@ int CmdDump(const QStringList& pstrArgs)
     clsTralyx objStore;
     objStore.SetCodePage(udtOptions.CodePage);
     bool booSuccess = false;
-    LoadTable(objStore, *enuKind, strFile, booSuccess);
+    LoadFile(objStore, *enuKind, strFile, booSuccess);
     const QByteArray bytJson = DumpDocument(objStore, *enuKind, booSuccess);
     std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);  // checked as the command ends
     if (!booSuccess) PrintError(IssueText(strFile, objStore.LastError()));

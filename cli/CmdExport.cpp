@@ -1,13 +1,13 @@
 // tralyx-lrc export FOLDER OUT: a language folder as one PO or XLIFF file for a translator's tool,
 // paired with its source-language folder.
+#include "checks/basSourceFolder.h"
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "basExchangeFiles.h"
-#include "basExchangeText.h"
-#include "basLanguageFolder.h"
-#include "basSafeFile.h"
-#include "basSourceFolder.h"
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeText.h"
+#include "exchange/basLanguageFolder.h"
+#include "store/basSafeFile.h"
 
 #include <QFileInfo>
 
@@ -67,7 +67,7 @@ int CmdExport(const QStringList& pstrArgs)
 
     QStringList strCounts;
     bool booAnyFile = false;
-    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+    for (const enuFileKind enuFile : AllFileKinds) {
         if (udtTranslation.FileOf(enuFile).isEmpty()) continue;
         booAnyFile = true;
         int32_t lngMissing = 0;

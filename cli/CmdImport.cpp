@@ -3,9 +3,9 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "basExchangeFiles.h"
-#include "basExchangeImport.h"
-#include "basSafeFile.h"
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeImport.h"
+#include "store/basSafeFile.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 // tralyx-lrc lint [--source DIR] FOLDER: checks a translated language folder against its source
 // language, one problem a line in the form compilers use, so that editors and CI logs link to it.
+#include "checks/basFolderCheck.h"
 #include "CliDesktop.h"
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "basFolderCheck.h"
 
 #include <QDir>
 #include <QFileInfo>

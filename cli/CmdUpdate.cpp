@@ -4,8 +4,8 @@
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "store/clsTralyx.h"
+#include "update/udtUpdateReport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "basFileSystem.h"
+#include "common/basFileSystem.h"
 
 #include <QFile>
 #include <cstdio>
@@ -47,7 +47,7 @@ int CmdWrite(const QStringList& pstrArgs)
         return 1;
     }
     // --kind, else the file's name, else the kind the dump names.
-    std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : KindOfFile(strFile);
+    std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : FileKindOfPath(strFile);
     if (!enuKind) enuKind = udtTable.Kind;
     if (!enuKind) {
         PrintError(IssueText(strFile, {0, UnknownKindReason(strFile)}));
@@ -55,7 +55,7 @@ int CmdWrite(const QStringList& pstrArgs)
     }
     if (udtTable.Kind && udtTable.Kind != enuKind) {
         PrintError(QStringLiteral("%1: the JSON holds a %2 table, but the file is written as %3")
-                       .arg(strFile, KindName(*udtTable.Kind), KindName(*enuKind)));
+                       .arg(strFile, QString::fromLatin1(FileKind(*udtTable.Kind).BaseName), QString::fromLatin1(FileKind(*enuKind).BaseName)));
         return 1;
     }
 
@@ -67,7 +67,7 @@ int CmdWrite(const QStringList& pstrArgs)
     }
     const clsCliDesktop objDesktop(udtOptions.Force);
     bool booSuccess = false;
-    SaveTable(objStore, *enuKind, strFile, booSuccess);
+    SaveFile(objStore, *enuKind, strFile, booSuccess);
     if (!booSuccess) {
         PrintError(IssueText(strFile, objStore.LastError()) +
                    (objStore.LastError().Declined ? QStringLiteral(" (give --force to replace it)") : QString()));

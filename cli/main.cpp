@@ -1,6 +1,6 @@
 // tralyx-lrc: checks, dumps, writes and merges language resource files from the command line.
 #include "Commands.h"
-#include "Version.h"
+#include "common/Version.h"
 
 #include <QCoreApplication>
 #include <cerrno>

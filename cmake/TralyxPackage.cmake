@@ -9,7 +9,11 @@
 include(CMakePackageConfigHelpers)
 
 set(TRALYX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tralyx)
-install(TARGETS tralyx_core tralyx_qt EXPORT TralyxTargets
+# Tralyx::Core and Tralyx::Widgets are interfaces over the layers below them; the layers an
+# application links are installed with them. The editor's windows are not.
+set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_update tralyx_checks
+    tralyx_exchange tralyx_editor tralyx_binding)
+install(TARGETS tralyx_core tralyx_qt ${tralyx_installed_layers} EXPORT TralyxTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT TralyxTargets NAMESPACE Tralyx:: DESTINATION ${TRALYX_CMAKE_DIR} COMPONENT Development)
@@ -20,15 +24,27 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion.cmake
   DESTINATION ${TRALYX_CMAKE_DIR} COMPONENT Development)
 
-# Every header that a public header includes must be installed too, or an application's build
-# fails on a file it cannot see: the public headers are checked here, at configure time.
+# The public headers: each under include/tralyx/<folder>/ as the tree includes it, and a flat
+# header include/tralyx/<name>.h that forwards to it, so that applications write
+# #include <tralyx/clsTralyx.h>. Every header that a public header includes must be public too,
+# or an application's build fails on a file it cannot see: checked here, at configure time.
 get_property(tralyx_public_headers GLOBAL PROPERTY TRALYX_PUBLIC_HEADERS)
 set(tralyx_public_names)
-foreach(header IN LISTS tralyx_public_headers)
-  get_filename_component(name ${header} NAME)
-  list(APPEND tralyx_public_names ${name})
+foreach(entry IN LISTS tralyx_public_headers)
+  string(REPLACE "|" ";" entry "${entry}")
+  list(GET entry 1 relative)
+  list(APPEND tralyx_public_names ${relative})
 endforeach()
-foreach(header IN LISTS tralyx_public_headers)
+foreach(entry IN LISTS tralyx_public_headers)
+  string(REPLACE "|" ";" entry "${entry}")
+  list(GET entry 0 header)
+  list(GET entry 1 relative)
+  get_filename_component(folder ${relative} DIRECTORY)
+  get_filename_component(name ${relative} NAME)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tralyx/${folder} COMPONENT Development)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/forward/${name} "#pragma once\n#include \"${relative}\"\n")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/forward/${name} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tralyx
+          COMPONENT Development)
   file(STRINGS ${header} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" included "${line}")

@@ -1,9 +1,9 @@
 #include "FuzzSupport.h"
 
 #include "FuzzInput.h"
-#include "basControlTextFormat.h"
-#include "basMessagesFormat.h"
-#include "basSecondaryFormat.h"
+#include "store/basControlTextFormat.h"
+#include "store/basMessagesFormat.h"
+#include "store/basSecondaryFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +118,7 @@ const clsCodePage& SharedCodePage(const QString& pstrName)
     return *objPages.emplace_back(std::make_unique<clsCodePage>(pstrName));
 }
 
-udtParsed Parse(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytContent, const QString& pstrCodePage)
+udtParsed Parse(clsTralyx& pobjStore, enuFileKind penuKind, const QByteArray& pbytContent, const QString& pstrCodePage)
 {
     const clsCodePage& objCodePage = SharedCodePage(pstrCodePage);
     if (pobjStore.CodePage() != pstrCodePage) pobjStore.SetCodePage(pstrCodePage);
@@ -131,21 +131,21 @@ udtParsed Parse(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytCo
         udtOut.Lines = pudtRead.Lines;
     };
     switch (penuKind) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         udtControlTextRead udtRead;
         ReadControlText(pbytContent, objCodePage, udtRead);
         Take(udtRead);
         pobjStore.SetControlTextTable(std::move(udtRead.Table));
         break;
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         udtMessagesRead udtRead;
         ReadMessages(pbytContent, objCodePage, udtRead);
         Take(udtRead);
         pobjStore.SetMessageTable(std::move(udtRead.Table));
         break;
     }
-    case enuKind::Secondary: {
+    case enuFileKind::Secondary: {
         udtSecondaryRead udtRead;
         ReadSecondary(pbytContent, objCodePage, udtRead);
         Take(udtRead);
@@ -156,92 +156,54 @@ udtParsed Parse(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytCo
     return udtOut;
 }
 
-bool Format(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark,
+bool Format(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrCodePage, bool pbooMark,
             QByteArray& pbytOut, udtFileIssue& pudtError)
 {
     const clsCodePage& objCodePage = SharedCodePage(pstrCodePage);
     switch (penuKind) {
-    case enuKind::ControlText:
+    case enuFileKind::ControlText:
         return WriteControlText(pobjStore.ControlTextTable(), objCodePage, pbooMark, pbytOut, pudtError);
-    case enuKind::Messages: return WriteMessages(pobjStore.MessageTable(), objCodePage, pbooMark, pbytOut, pudtError);
-    case enuKind::Secondary: return WriteSecondary(pobjStore.SecondaryTable(), objCodePage, pbooMark, pbytOut, pudtError);
+    case enuFileKind::Messages: return WriteMessages(pobjStore.MessageTable(), objCodePage, pbooMark, pbytOut, pudtError);
+    case enuFileKind::Secondary: return WriteSecondary(pobjStore.SecondaryTable(), objCodePage, pbooMark, pbytOut, pudtError);
     }
     return false;
 }
 
-void Load(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess)
-{
-    switch (penuKind) {
-    case enuKind::ControlText: return pobjStore.LoadControlText(pstrFileName, pbooSuccess);
-    case enuKind::Messages: return pobjStore.LoadMessagesFromResource(pstrFileName, pbooSuccess);
-    case enuKind::Secondary: return pobjStore.LoadPreceduralTextFromResource(pstrFileName, pbooSuccess);
-    }
-}
-
-void Save(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess)
-{
-    switch (penuKind) {
-    case enuKind::ControlText: return pobjStore.SaveControlText(pstrFileName, pbooSuccess);
-    case enuKind::Messages: return pobjStore.SaveMessageText(pstrFileName, pbooSuccess);
-    case enuKind::Secondary: return pobjStore.SaveSecondaryText(pstrFileName, pbooSuccess);
-    }
-}
-
-qsizetype TableSize(const clsTralyx& pobjStore, enuKind penuKind)
-{
-    switch (penuKind) {
-    case enuKind::ControlText: return pobjStore.ControlTextTable().size();
-    case enuKind::Messages: return pobjStore.MessageTable().size();
-    case enuKind::Secondary: return pobjStore.SecondaryTable().size();
-    }
-    return 0;
-}
-
 namespace {
 
-std::string Record(const clsTralyx& pobjStore, enuKind penuKind, qsizetype i)
+std::string Record(const clsTralyx& pobjStore, enuFileKind penuKind, qsizetype i)
 {
-    if (i >= TableSize(pobjStore, penuKind)) return "(none)";
+    if (i >= RecordCount(pobjStore, penuKind)) return "(none)";
     switch (penuKind) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         const ControlTextItem& r = pobjStore.ControlTextTable()[i];
         return "{" + Show(r.FormName) + ", " + Show(r.ControlName) + ", " + std::to_string(r.Index) +
                ", C=" + Show(r.Caption) + ", T=" + Show(r.ToolTip) + "}";
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         const MessageItem& r = pobjStore.MessageTable()[i];
         return "{" + std::to_string(r.Identifier) + ", M=" + Show(r.Message) + ", T=" + Show(r.Title) + "}";
     }
-    case enuKind::Secondary: return Show(pobjStore.SecondaryTable()[i]);
+    case enuFileKind::Secondary: return Show(pobjStore.SecondaryTable()[i]);
     }
     return {};
 }
 
-bool SameRecord(const clsTralyx& a, const clsTralyx& b, enuKind k, qsizetype i)
+bool SameRecord(const clsTralyx& a, const clsTralyx& b, enuFileKind k, qsizetype i)
 {
     switch (k) {
-    case enuKind::ControlText: return a.ControlTextTable()[i] == b.ControlTextTable()[i];
-    case enuKind::Messages: return a.MessageTable()[i] == b.MessageTable()[i];
-    case enuKind::Secondary: return a.SecondaryTable()[i] == b.SecondaryTable()[i];
+    case enuFileKind::ControlText: return a.ControlTextTable()[i] == b.ControlTextTable()[i];
+    case enuFileKind::Messages: return a.MessageTable()[i] == b.MessageTable()[i];
+    case enuFileKind::Secondary: return a.SecondaryTable()[i] == b.SecondaryTable()[i];
     }
     return false;
 }
 
 }  // namespace
 
-bool SameTable(const clsTralyx& pobjA, const clsTralyx& pobjB, enuKind penuKind)
+std::string Describe(const clsTralyx& pobjStore, enuFileKind penuKind)
 {
-    switch (penuKind) {
-    case enuKind::ControlText: return pobjA.ControlTextTable() == pobjB.ControlTextTable();
-    case enuKind::Messages: return pobjA.MessageTable() == pobjB.MessageTable();
-    case enuKind::Secondary: return pobjA.SecondaryTable() == pobjB.SecondaryTable();
-    }
-    return false;
-}
-
-std::string Describe(const clsTralyx& pobjStore, enuKind penuKind)
-{
-    const qsizetype n = TableSize(pobjStore, penuKind);
+    const qsizetype n = RecordCount(pobjStore, penuKind);
     std::string strOut = std::to_string(n) + " records";
     for (qsizetype i = 0; i < n && i < 8; ++i) strOut += "\n  [" + std::to_string(i) + "] " + Record(pobjStore, penuKind, i);
     if (n > 8) strOut += "\n  ...";
@@ -250,14 +212,14 @@ std::string Describe(const clsTralyx& pobjStore, enuKind penuKind)
 
 namespace {
 
-std::string FirstDifference(const clsTralyx& pobjGot, const clsTralyx& pobjWanted, enuKind penuKind)
+std::string FirstDifference(const clsTralyx& pobjGot, const clsTralyx& pobjWanted, enuFileKind penuKind)
 {
-    const qsizetype n = std::max(TableSize(pobjGot, penuKind), TableSize(pobjWanted, penuKind));
+    const qsizetype n = std::max(RecordCount(pobjGot, penuKind), RecordCount(pobjWanted, penuKind));
     for (qsizetype i = 0; i < n; ++i) {
-        if (i < TableSize(pobjGot, penuKind) && i < TableSize(pobjWanted, penuKind) && SameRecord(pobjGot, pobjWanted, penuKind, i))
+        if (i < RecordCount(pobjGot, penuKind) && i < RecordCount(pobjWanted, penuKind) && SameRecord(pobjGot, pobjWanted, penuKind, i))
             continue;
-        return "sizes " + std::to_string(TableSize(pobjGot, penuKind)) + " / " +
-               std::to_string(TableSize(pobjWanted, penuKind)) + "; first difference at record " + std::to_string(i) +
+        return "sizes " + std::to_string(RecordCount(pobjGot, penuKind)) + " / " +
+               std::to_string(RecordCount(pobjWanted, penuKind)) + "; first difference at record " + std::to_string(i) +
                ":\n  got    " + Record(pobjGot, penuKind, i) + "\n  wanted " + Record(pobjWanted, penuKind, i);
     }
     return {};
@@ -349,10 +311,10 @@ bool Writable(const clsCodePage& pobjCodePage, const QString& pstrText)
 
 }  // namespace
 
-QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCodePage& pobjCodePage)
+QString RefusalReason(const clsTralyx& pobjStore, enuFileKind penuKind, const clsCodePage& pobjCodePage)
 {
     switch (penuKind) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         const auto& t = pobjStore.ControlTextTable();
         if (t.size() > clsTralyx::MaxRecords) return QStringLiteral("too many records");
         for (const ControlTextItem& r : t) {
@@ -367,7 +329,7 @@ QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCod
         }
         return QString();
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         const auto& t = pobjStore.MessageTable();
         if (t.size() > clsTralyx::MaxMessages) return QStringLiteral("too many messages");
         for (const MessageItem& r : t) {
@@ -377,7 +339,7 @@ QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCod
         }
         return QString();
     }
-    case enuKind::Secondary: {
+    case enuFileKind::Secondary: {
         const auto& t = pobjStore.SecondaryTable();
         if (t.size() > clsTralyx::MaxRecords) return QStringLiteral("too many entries");
         for (const QString& s : t)
@@ -388,7 +350,7 @@ QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCod
     return QString();
 }
 
-bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark)
+bool CheckWriteAndRead(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrCodePage, bool pbooMark)
 {
     const QString strRefuse = RefusalReason(pobjStore, penuKind, SharedCodePage(pstrCodePage));
     QByteArray bytWritten;
@@ -418,23 +380,23 @@ bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QStri
 
     clsTralyx objWanted;
     switch (penuKind) {
-    case enuKind::ControlText: objWanted.SetControlTextTable(ExpectedControlText(pobjStore.ControlTextTable())); break;
-    case enuKind::Messages: objWanted.SetMessageTable(ExpectedMessages(pobjStore.MessageTable())); break;
-    case enuKind::Secondary: objWanted.SetSecondaryTable(ExpectedSecondary(pobjStore.SecondaryTable())); break;
+    case enuFileKind::ControlText: objWanted.SetControlTextTable(ExpectedControlText(pobjStore.ControlTextTable())); break;
+    case enuFileKind::Messages: objWanted.SetMessageTable(ExpectedMessages(pobjStore.MessageTable())); break;
+    case enuFileKind::Secondary: objWanted.SetSecondaryTable(ExpectedSecondary(pobjStore.SecondaryTable())); break;
     }
     const std::string strDiff = FirstDifference(objBack, objWanted, penuKind);
     Check(strDiff.empty(), "the table read back differs from the one written: " + strDiff + strContext());
-    Check(udtBack.Lines.size() == TableSize(objBack, penuKind), "not one start line per record" + strContext());
+    Check(udtBack.Lines.size() == RecordCount(objBack, penuKind), "not one start line per record" + strContext());
     for (qsizetype i = 1; i < udtBack.Lines.size(); ++i)
         Check(udtBack.Lines[i] > udtBack.Lines[i - 1], "record start lines do not rise" + strContext());
 
     // When the format lost nothing, writing what was read back gives the same bytes (the writer
     // numbers messages by position, so their identifiers do not count).
-    bool booLossless = TableSize(pobjStore, penuKind) > 0;
+    bool booLossless = RecordCount(pobjStore, penuKind) > 0;
     switch (penuKind) {
-    case enuKind::ControlText: booLossless = booLossless && pobjStore.ControlTextTable() == objWanted.ControlTextTable(); break;
-    case enuKind::Secondary: booLossless = booLossless && pobjStore.SecondaryTable() == objWanted.SecondaryTable(); break;
-    case enuKind::Messages:
+    case enuFileKind::ControlText: booLossless = booLossless && pobjStore.ControlTextTable() == objWanted.ControlTextTable(); break;
+    case enuFileKind::Secondary: booLossless = booLossless && pobjStore.SecondaryTable() == objWanted.SecondaryTable(); break;
+    case enuFileKind::Messages:
         for (qsizetype i = 0; booLossless && i < pobjStore.MessageTable().size(); ++i)
             booLossless = pobjStore.MessageTable()[i].Message == objWanted.MessageTable()[i].Message &&
                           pobjStore.MessageTable()[i].Title == objWanted.MessageTable()[i].Title;

@@ -3,9 +3,10 @@
 // few checks that go through files, a desktop that answers the store's questions, the losses each
 // file format defines, and a check that stops the run with a readable account when a property does
 // not hold.
-#include "basDesktop.h"
-#include "clsCodePage.h"
-#include "clsTralyx.h"
+#include "common/basDesktop.h"
+#include "common/clsCodePage.h"
+#include "store/basFileKind.h"
+#include "store/clsTralyx.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +19,6 @@ namespace tralyx::fuzz {
 
 // The code pages every target runs under: one single-byte, one double-byte, and UTF-8.
 inline constexpr const char* CodePages[] = {"windows-1252", "windows-932", "UTF-8"};
-
-enum class enuKind { ControlText, Messages, Secondary };
 
 // One code page object per name for the whole run: making one looks its tables up and opens Qt's
 // converters afresh, which cost more than reading a small input.
@@ -73,16 +72,12 @@ struct udtParsed {
     QVector<udtFileIssue> Warnings;
     QVector<int32_t> Lines;
 };
-udtParsed Parse(clsTralyx& pobjStore, enuKind penuKind, const QByteArray& pbytContent, const QString& pstrCodePage);
-bool Format(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark,
+udtParsed Parse(clsTralyx& pobjStore, enuFileKind penuKind, const QByteArray& pbytContent, const QString& pstrCodePage);
+bool Format(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrCodePage, bool pbooMark,
             QByteArray& pbytOut, udtFileIssue& pudtError);
 
 // Loads or saves one kind of table through a file.
-void Load(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess);
-void Save(clsTralyx& pobjStore, enuKind penuKind, const QString& pstrFileName, bool& pbooSuccess);
-qsizetype TableSize(const clsTralyx& pobjStore, enuKind penuKind);
-bool SameTable(const clsTralyx& pobjA, const clsTralyx& pobjB, enuKind penuKind);
-std::string Describe(const clsTralyx& pobjStore, enuKind penuKind);
+std::string Describe(const clsTralyx& pobjStore, enuFileKind penuKind);
 
 // The losses the formats define.
 QString WithCRLF(const QString& pstrText);             // every line break becomes CR LF
@@ -95,10 +90,10 @@ QVector<ControlTextItem> ExpectedControlText(const QVector<ControlTextItem>& pud
 QVector<MessageItem> ExpectedMessages(const QVector<MessageItem>& pudtTable);
 QStringList ExpectedSecondary(const QStringList& pstrTable);
 // Empty when the saver must write the table; otherwise why it must refuse.
-QString RefusalReason(const clsTralyx& pobjStore, enuKind penuKind, const clsCodePage& pobjCodePage);
+QString RefusalReason(const clsTralyx& pobjStore, enuFileKind penuKind, const clsCodePage& pobjCodePage);
 
 // Formats the store's table of one kind, checks the outcome against RefusalReason, reads the bytes
 // back and checks them against the expected table. Returns false when the writer refused.
-bool CheckWriteAndRead(const clsTralyx& pobjStore, enuKind penuKind, const QString& pstrCodePage, bool pbooMark = false);
+bool CheckWriteAndRead(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrCodePage, bool pbooMark = false);
 
 }  // namespace tralyx::fuzz

@@ -7,11 +7,11 @@ namespace tralyx::fuzz {
 
 namespace {
 
-void CheckParsedTable(const clsTralyx& pobjStore, enuKind penuKind, const udtParsed& pudtRead, const QByteArray& pbytInput,
+void CheckParsedTable(const clsTralyx& pobjStore, enuFileKind penuKind, const udtParsed& pudtRead, const QByteArray& pbytInput,
                       const QString& pstrCodePage, const clsFuzzDesktop& pobjDesktop, const std::string& pstrContext)
 {
-    Check(TableSize(pobjStore, penuKind) >= 1, "a read left an empty table" + pstrContext);
-    Check(pudtRead.Lines.size() == TableSize(pobjStore, penuKind), "not one start line per record" + pstrContext);
+    Check(RecordCount(pobjStore, penuKind) >= 1, "a read left an empty table" + pstrContext);
+    Check(pudtRead.Lines.size() == RecordCount(pobjStore, penuKind), "not one start line per record" + pstrContext);
     Check(pobjDesktop.mstrPrompts.isEmpty(), "a reader showed a message box" + pstrContext);
     if (!pudtRead.Success) {
         Check(!pudtRead.Error.Reason.isEmpty(), "a failed read gave no reason" + pstrContext);
@@ -32,7 +32,7 @@ void CheckParsedTable(const clsTralyx& pobjStore, enuKind penuKind, const udtPar
               "a replacement character was read: " + Show(pstrText) + pstrContext);
     };
     switch (penuKind) {
-    case enuKind::ControlText:
+    case enuFileKind::ControlText:
         Check(pobjStore.ControlTextTable().size() <= clsTralyx::MaxRecords, "more records than a table holds" + pstrContext);
         for (const ControlTextItem& r : pobjStore.ControlTextTable()) {
             for (const QString* s : {&r.FormName, &r.ControlName})
@@ -42,11 +42,11 @@ void CheckParsedTable(const clsTralyx& pobjStore, enuKind penuKind, const udtPar
             Clean(r.ToolTip);
         }
         break;
-    case enuKind::Messages:
+    case enuFileKind::Messages:
         Check(pobjStore.MessageTable().size() <= clsTralyx::MaxMessages, "more than 255 messages" + pstrContext);
         for (const MessageItem& r : pobjStore.MessageTable()) Clean(r.Message + r.Title);
         break;
-    case enuKind::Secondary:
+    case enuFileKind::Secondary:
         Check(pobjStore.SecondaryTable().size() <= clsTralyx::MaxRecords, "more entries than a table holds" + pstrContext);
         for (const QString& r : pobjStore.SecondaryTable()) Clean(r);
         break;
@@ -63,7 +63,7 @@ uint32_t InputHash(const uint8_t* pbytData, size_t plngSize)
 
 }  // namespace
 
-int ReadAnyFile(enuKind penuKind, const uint8_t* pbytData, size_t plngSize)
+int ReadAnyFile(enuFileKind penuKind, const uint8_t* pbytData, size_t plngSize)
 {
     clsFuzzDesktop& objDesktop = clsFuzzDesktop::Installed();
     const QByteArray bytInput = QByteArray::fromRawData(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize));
@@ -86,7 +86,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     objDesktop.Clear();
     objDesktop.mlngNextAnswer = 0;
     clsFuzzInput objIn(pbytData, plngSize);
-    const enuKind enuTable = static_cast<enuKind>(objIn.Byte() % 3);
+    const enuFileKind enuTable = static_cast<enuFileKind>(objIn.Byte() % 3);
     const QString strCodePage = QString::fromLatin1(CodePages[objIn.Byte() % std::size(CodePages)]);
     const uint8_t bytFlags = objIn.Byte();  // 0x80: UTF-8 byte-order mark
     // The costly cases, a table of around a thousand records (numbers wrap after 999) and the trip
@@ -101,7 +101,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     objStore.SetCodePage(strCodePage);
     const uint32_t lngCount = objIn.Upto(48);
     switch (enuTable) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         QVector<ControlTextItem> udtTable;
         udtTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) {
@@ -121,7 +121,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
         objStore.SetControlTextTable(udtTable);
         break;
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         QVector<MessageItem> udtTable;
         udtTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) {
@@ -139,7 +139,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
         objStore.SetMessageTable(udtTable);
         break;
     }
-    case enuKind::Secondary: {
+    case enuFileKind::Secondary: {
         QStringList strTable;
         strTable.reserve(booLarge ? 1024 : lngCount);
         for (uint32_t i = 0; i < lngCount; ++i) strTable.append(objIn.Text(16));
@@ -159,7 +159,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     const QString strFile = ScratchPath(QStringLiteral("out/table.lrc"));
     RemoveFile(strFile);
     bool booSaved = false;
-    Save(objStore, enuTable, strFile, booSaved);
+    SaveFile(objStore, enuTable, strFile, booSaved);
     Check(booSaved == booWritable, "the saver and the writer disagree: " + objStore.LastError().Text().toStdString());
     Check(FolderHoldsOnly(ScratchPath(QStringLiteral("out")), booSaved ? QStringList{QStringLiteral("table.lrc")} : QStringList{}),
           "the save left a temporary file behind, or no file");
@@ -171,7 +171,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     objDesktop.Clear();
     objDesktop.mlngNextAnswer = vbNo;
     booSaved = true;
-    Save(objStore, enuTable, strFile, booSaved);
+    SaveFile(objStore, enuTable, strFile, booSaved);
     Check(!booSaved && !objStore.LastError().Reason.isEmpty(), "answering No did not fail the save with a reason");
     Check(ReadBytes(strFile) == bytOld, "answering No changed the old file");
     Check(FolderHoldsOnly(ScratchPath(QStringLiteral("out")), {QStringLiteral("table.lrc")}), "answering No left a file behind");
@@ -185,7 +185,7 @@ int WriteThenRead(const uint8_t* pbytData, size_t plngSize)
     if (booWritable) {
         objDesktop.Clear();
         objDesktop.mlngNextAnswer = vbYes;
-        Save(objStore, enuTable, strFile, booSaved);
+        SaveFile(objStore, enuTable, strFile, booSaved);
         Check(booSaved && objDesktop.mstrPrompts.size() == 1, "answering Yes did not replace the file");
         Check(ReadBytes(strFile) != bytOld, "answering Yes left the old file");
         Check(FolderHoldsOnly(ScratchPath(QStringLiteral("out")), {QStringLiteral("table.lrc")}), "the save left a file behind");

@@ -9,7 +9,7 @@ namespace tralyx::fuzz {
 
 // Any bytes, under each code page: the load succeeds or fails with a reason, never crashes; a
 // table that loaded is saved, read back and must come back equal apart from the format's losses.
-int ReadAnyFile(enuKind penuKind, const uint8_t* pbytData, size_t plngSize);
+int ReadAnyFile(enuFileKind penuKind, const uint8_t* pbytData, size_t plngSize);
 
 // A table built from the input is saved, read back and compared; then saved over an old file, with
 // the overwrite question answered No (old file untouched) and Yes (replaced).

@@ -3,9 +3,9 @@
 // end): the readers accept or refuse with a reason; every change they carry splices into the files
 // so that they read back as the translations say (a refusal of that check is a fault here); an
 // XLIFF document that was read writes and reads back the same texts.
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeImport.h"
 #include "FuzzSupport.h"
-#include "basExchangeFiles.h"
-#include "basExchangeImport.h"
 
 using namespace tralyx;
 using namespace tralyx::fuzz;

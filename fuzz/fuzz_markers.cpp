@@ -1,9 +1,9 @@
 // Replacement markers on any text and replacement string, and DisplayMessage around them.
+#include "common/basApplication.h"
+#include "common/clsRuntimeError.h"
 #include "FuzzInput.h"
 #include "FuzzSupport.h"
-#include "basApplication.h"
-#include "basMessageMarkers.h"
-#include "clsRuntimeError.h"
+#include "runtime/basMessageMarkers.h"
 
 #include <optional>
 #include <string>

@@ -4,8 +4,8 @@
 // same goes through the files: both tables saved, merged by Update*, the destination read back.
 #include "FuzzInput.h"
 #include "FuzzSupport.h"
-#include "basMerge.h"
-#include "udtUpdateReport.h"
+#include "update/basMerge.h"
+#include "update/udtUpdateReport.h"
 
 #include <QDir>
 
@@ -119,7 +119,7 @@ void CheckPositionalMerge(const TTable& udtNew, const TTable& udtOld,
 }
 
 // Saves both tables into old/ and new/, runs the file merge into dest/ and reads the result back.
-void CheckThroughFiles(const clsTralyx& pobjOld, const clsTralyx& pobjNew, enuKind penuKind)
+void CheckThroughFiles(const clsTralyx& pobjOld, const clsTralyx& pobjNew, enuFileKind penuKind)
 {
     static const QString strFile[] = {QStringLiteral("core.lrc"), QStringLiteral("messages.lrc"), QStringLiteral("secondary.lrc")};
     const QString& strName = strFile[static_cast<int>(penuKind)];
@@ -128,31 +128,31 @@ void CheckThroughFiles(const clsTralyx& pobjOld, const clsTralyx& pobjNew, enuKi
     for (const char* pstrFolder : {"old", "new", "dest"}) QDir().mkpath(strRoot + u'/' + QLatin1StringView(pstrFolder));
     clsTralyx objOld = pobjOld, objNew = pobjNew;
     bool booOld = false, booNew = false;
-    Save(objOld, penuKind, strRoot + QStringLiteral("/old/") + strName, booOld);
-    Save(objNew, penuKind, strRoot + QStringLiteral("/new/") + strName, booNew);
+    SaveFile(objOld, penuKind, strRoot + QStringLiteral("/old/") + strName, booOld);
+    SaveFile(objNew, penuKind, strRoot + QStringLiteral("/new/") + strName, booNew);
     if (!booOld || !booNew) return;  // a table the format refuses; the write-then-read target covers that
 
     // What the merge must write: the merge of the two tables as they read back.
     clsTralyx objOldBack, objNewBack;
-    Load(objOldBack, penuKind, strRoot + QStringLiteral("/old/") + strName, booOld);
-    Load(objNewBack, penuKind, strRoot + QStringLiteral("/new/") + strName, booNew);
+    LoadFile(objOldBack, penuKind, strRoot + QStringLiteral("/old/") + strName, booOld);
+    LoadFile(objNewBack, penuKind, strRoot + QStringLiteral("/new/") + strName, booNew);
     Check(booOld && booNew, "a saved table did not load");
     clsTralyx objWanted;
     udtUpdateReport udtIgnored;
     switch (penuKind) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         QVector<ControlTextItem> t;
         MergeControlTextTables(objNewBack.ControlTextTable(), objOldBack.ControlTextTable(), t, udtIgnored);
         objWanted.SetControlTextTable(ExpectedControlText(t));
         break;
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         QVector<MessageItem> t;
         MergeMessageTables(objNewBack.MessageTable(), objOldBack.MessageTable(), t, udtIgnored);
         objWanted.SetMessageTable(ExpectedMessages(t));
         break;
     }
-    case enuKind::Secondary: {
+    case enuFileKind::Secondary: {
         QStringList t;
         MergeSecondaryTables(objNewBack.SecondaryTable(), objOldBack.SecondaryTable(), t, udtIgnored);
         objWanted.SetSecondaryTable(ExpectedSecondary(t));
@@ -163,13 +163,13 @@ void CheckThroughFiles(const clsTralyx& pobjOld, const clsTralyx& pobjNew, enuKi
     clsTralyx objRun;
     const QString strOld = strRoot + QStringLiteral("/old"), strNew = strRoot + QStringLiteral("/new"),
                   strDest = strRoot + QStringLiteral("/dest");
-    const udtUpdateReport udtReport = penuKind == enuKind::ControlText ? objRun.UpdateControlText(strOld, strNew, strDest)
-                                      : penuKind == enuKind::Messages  ? objRun.UpdateMessages(strOld, strNew, strDest)
+    const udtUpdateReport udtReport = penuKind == enuFileKind::ControlText ? objRun.UpdateControlText(strOld, strNew, strDest)
+                                      : penuKind == enuFileKind::Messages  ? objRun.UpdateMessages(strOld, strNew, strDest)
                                                                        : objRun.UpdateSecondaryText(strOld, strNew, strDest);
     Check(udtReport.Written(), "the merge of two files that load was not written: " + udtReport.Summary().toStdString());
     clsTralyx objBack;
     bool booBack = false;
-    Load(objBack, penuKind, strDest + u'/' + strName, booBack);
+    LoadFile(objBack, penuKind, strDest + u'/' + strName, booBack);
     Check(booBack, "the merged file does not load");
     Check(SameTable(objBack, objWanted, penuKind), "the merged file is not the merge of the two files: got " +
                                                        Describe(objBack, penuKind) + "\nwanted " + Describe(objWanted, penuKind));
@@ -181,12 +181,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
 {
     clsFuzzDesktop::Installed().mlngNextAnswer = 0;
     clsFuzzInput objIn(pbytData, plngSize);
-    const enuKind enuTable = static_cast<enuKind>(objIn.Byte() % 3);
+    const enuFileKind enuTable = static_cast<enuFileKind>(objIn.Byte() % 3);
     const bool booThroughFiles = (objIn.Byte() & 3) == 3;
     const uint32_t lngOld = objIn.Upto(24), lngNew = objIn.Upto(24);
     clsTralyx objOld, objNew;
     switch (enuTable) {
-    case enuKind::ControlText: {
+    case enuFileKind::ControlText: {
         QVector<ControlTextItem> udtOld, udtNew;
         for (uint32_t i = 0; i < lngOld; ++i) udtOld.append(ControlRecord(objIn));
         for (uint32_t i = 0; i < lngNew; ++i) udtNew.append(ControlRecord(objIn));
@@ -195,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
         objNew.SetControlTextTable(udtNew);
         break;
     }
-    case enuKind::Messages: {
+    case enuFileKind::Messages: {
         QVector<MessageItem> udtOld, udtNew;
         for (uint32_t i = 0; i < lngOld; ++i) udtOld.append({objIn.Byte(), objIn.Text(4), objIn.Text(2)});
         for (uint32_t i = 0; i < lngNew; ++i) udtNew.append({objIn.Byte(), objIn.Text(4), objIn.Text(2)});
@@ -204,7 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
         objNew.SetMessageTable(udtNew);
         break;
     }
-    case enuKind::Secondary: {
+    case enuFileKind::Secondary: {
         QStringList strOld, strNew;
         for (uint32_t i = 0; i < lngOld; ++i) strOld.append(objIn.Text(4));
         for (uint32_t i = 0; i < lngNew; ++i) strNew.append(objIn.Text(4));

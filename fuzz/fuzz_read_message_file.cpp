@@ -3,5 +3,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
 {
-    return tralyx::fuzz::ReadAnyFile(tralyx::fuzz::enuKind::Messages, pbytData, plngSize);
+    return tralyx::fuzz::ReadAnyFile(tralyx::enuFileKind::Messages, pbytData, plngSize);
 }

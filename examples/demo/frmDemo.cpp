@@ -1,10 +1,10 @@
 #include "frmDemo.h"
 
-#include "QtForm.h"
-#include "basApplication.h"
-#include "basDesktop.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "binding/QtForm.h"
+#include "common/basApplication.h"
+#include "common/basDesktop.h"
+#include "common/clsRuntimeError.h"
+#include "store/clsTralyx.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -3,11 +3,11 @@
 //   tralyx-demo                       English, the form's own text
 //   tralyx-demo --language DIR        the language of the folder DIR (core.lrc, messages.lrc)
 //   tralyx-demo --harvest             writes Languages/English/frmDemo.LRC beside the program and ends
-#include "QtDesktop.h"
-#include "basApplication.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "binding/QtDesktop.h"
+#include "common/basApplication.h"
+#include "common/clsRuntimeError.h"
 #include "frmDemo.h"
+#include "store/clsTralyx.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
 // Starts the editor: the application, the desktop seam bound to Qt, the main window, and the files
 // named on the command line (as a file manager's "Open with" passes them).
-#include "QtDesktop.h"
-#include "Version.h"
-#include "basIcons.h"
-#include "frmFolderSelector.h"
-#include "frmMain.h"
+#include "binding/QtDesktop.h"
+#include "common/Version.h"
+#include "updatetool/frmFolderSelector.h"
+#include "windows/basIcons.h"
+#include "windows/frmMain.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The checks of a translation against its source: each rule firing and not firing, the clash of
 // access keys on a form, the sample folders, lint's output and exit codes.
+#include "checks/basChecks.h"
+#include "checks/basFolderCheck.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "basChecks.h"
-#include "basFolderCheck.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ TEST(ChecksTest, EachRuleFiresAndStaysQuiet)
     };
     for (const udtCase& c : udtCases) {
         std::vector<udtProblem> udtProblems;
-        CheckEntryText(enuLanguageFile::Messages, Entry(c.Kind, c.Source, c.Translation, c.Control), udtProblems);
+        CheckEntryText(enuFileKind::Messages, Entry(c.Kind, c.Source, c.Translation, c.Control), udtProblems);
         EXPECT_EQ(Rules(udtProblems), c.Rules) << c.Source << " / " << c.Translation;
     }
 }
@@ -103,7 +103,7 @@ TEST(ChecksTest, AccessKeyClashesOnOneForm)
         Caption("frmA.optA.0", "&Left", "&Links"),        Caption("frmA.optA.1", "&Light", "&Licht"),
     };
     std::vector<udtProblem> udtProblems;
-    CheckFileEntries(enuLanguageFile::ControlText, udtEntries, udtProblems);
+    CheckFileEntries(enuFileKind::ControlText, udtEntries, udtProblems);
     // Only the clash the translation made: menus, other forms and a clash the source had stay quiet.
     ASSERT_EQ(Rules(udtProblems), "accelerator-clash");
     EXPECT_EQ(udtProblems[0].Entry, Q("frmA.cmdNext.0.C"));
@@ -175,11 +175,11 @@ TEST(ChecksTest, OneRecordPairsAsTheWholeFile)
     udtTable.insert(3, udtTable[1]);        // a later duplicate is never read
     udtTable.append(ControlTextItem{Q("frmNew"), Q("cmdX"), 0, Q("X"), QString()});  // only the translation has it
     objTranslation.SetControlTextTable(udtTable);
-    const clsSourcePairing objPairing(enuLanguageFile::ControlText, objSource);
+    const clsSourcePairing objPairing(enuFileKind::ControlText, objSource);
     std::vector<udtEntryText> udtOneByOne;
     for (qsizetype i = 0; i < udtTable.size(); ++i)
         for (udtEntryText& u : objPairing.Record(objTranslation, i)) udtOneByOne.push_back(std::move(u));
-    std::vector<udtEntryText> udtAll = MatchEntries(enuLanguageFile::ControlText, objSource, objTranslation);
+    std::vector<udtEntryText> udtAll = MatchEntries(enuFileKind::ControlText, objSource, objTranslation);
     std::erase_if(udtAll, [](const udtEntryText& u) { return u.Missing(); });
     ASSERT_EQ(udtOneByOne.size(), udtAll.size());
     for (size_t i = 0; i < udtAll.size(); ++i) {

@@ -1,7 +1,7 @@
 // One code page object serves many reads and writes (a folder's files, an import's entries): a
 // failure must not leave its converters broken for the next text.
-#include "basMessagesFormat.h"
-#include "basSecondaryFormat.h"
+#include "store/basMessagesFormat.h"
+#include "store/basSecondaryFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The editor's layout: the handle between its boxes and its list, and a size too small to use,
 // which keeps the last usable layout.
-#include "clsEditorLayout.h"
+#include "editor/clsEditorLayout.h"
 
 #include <gtest/gtest.h>
 

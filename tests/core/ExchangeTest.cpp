@@ -1,9 +1,9 @@
 // PO and XLIFF export and import: round trips that must leave files byte for byte, the splice of
 // changed texts into files of every shape the readers accept, and the real gettext and XML tools.
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeImport.h"
 #include "RunProgram.h"
 #include "TempDir.h"
-#include "basExchangeFiles.h"
-#include "basExchangeImport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FileFunctions.h"
+#include "common/basShortened.h"
+#include "common/FileFunctions.h"
 #include "TestTexts.h"
-#include "basShortened.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading whole files of the sizes where the read buffer changes shape (huge pages from 2 MiB on).
+#include "common/basFileSystem.h"
 #include "TempDir.h"
-#include "basFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading and replacing files through symlinks, past the size limit, and what a replace keeps.
+#include "common/basFileSystem.h"
 #include "TempDir.h"
-#include "basFileSystem.h"
 
 #include <QDir>
 #include <QFile>

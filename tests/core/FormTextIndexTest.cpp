@@ -1,8 +1,8 @@
 // The form index gives what a first-match scan of the table gives, and follows every table change.
 #include "RuntimeFakeForm.h"
+#include "store/clsTralyx.h"
 #include "StoreFiles.h"
 #include "TempDir.h"
-#include "clsTralyx.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -68,7 +68,7 @@ TEST(FormTextIndex, ALoadReplacesTheIndexedTable)
     objStore.SetControlTextTable({{"frmB", "chk", 0, "old", ""}, {"frmA", "lbl", 0, "old", ""}, {"frmB", "lbl", 0, "old", ""}});
     CheckAgainstScan(objStore, "before the load");
     const clsTempDir objDir;
-    ASSERT_TRUE(LoadBytes(objStore, enuKind::ControlText, "frmA.lbl1.0.C:new\r\nfrmB.lbl.0.C:new\r\n", objDir.Path()).Success);
+    ASSERT_TRUE(LoadBytes(objStore, enuFileKind::ControlText, "frmA.lbl1.0.C:new\r\nfrmB.lbl.0.C:new\r\n", objDir.Path()).Success);
     CheckAgainstScan(objStore, "after the load");
 }
 

@@ -1,8 +1,8 @@
 // The formats on bytes: decoding checks of multi-byte code pages, the UTF-8 byte-order mark, skipped
 // lines as warnings, usable code pages, and save errors that name the entry as the file numbers it.
-#include "basControlTextFormat.h"
-#include "basMessagesFormat.h"
-#include "basSecondaryFormat.h"
+#include "store/basControlTextFormat.h"
+#include "store/basMessagesFormat.h"
+#include "store/basSecondaryFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "basGeneralItems.h"
-#include "basTwips.h"
+#include "common/basGeneralItems.h"
+#include "common/basTwips.h"
 
 #include <gtest/gtest.h>
 

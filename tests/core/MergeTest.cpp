@@ -1,5 +1,5 @@
 // The merge of an old (translated) table with a new release's table.
-#include "basMerge.h"
+#include "update/basMerge.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The readers parse the bytes of a code page that keeps ASCII (windows-1252) without decoding whole
 // lines, and decode every line first elsewhere (UTF-8). On ASCII files both must say the same: the
 // table, the record lines, the warnings and the failure with its reason; a scan as the full read.
-#include "basControlTextFormat.h"
+#include "store/basControlTextFormat.h"
 
 #include <gtest/gtest.h>
 

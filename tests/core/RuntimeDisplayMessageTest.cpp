@@ -1,10 +1,10 @@
 // Showing stored messages: which title and text win, how markers are replaced, what reaches the box.
+#include "common/basApplication.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/basMessageMarkers.h"
 #include "ScriptedDesktop.h"
+#include "store/clsTralyx.h"
 #include "TestTexts.h"
-#include "basApplication.h"
-#include "basMessageMarkers.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

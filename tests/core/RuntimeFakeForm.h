@@ -1,8 +1,8 @@
 #pragma once
 // A form and controls made of plain data, for testing the run-time face without a toolkit. Each
 // property change is logged, and any property can be made to fail as a real control's would.
-#include "clsForm.h"
-#include "clsRuntimeError.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/clsForm.h"
 
 #include <QStringList>
 #include <memory>

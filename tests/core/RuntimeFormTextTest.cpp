@@ -1,7 +1,7 @@
 // Applying stored text to a form: which entry is found, what is assigned, what a failure leaves.
 #include "RuntimeFakeForm.h"
+#include "store/clsTralyx.h"
 #include "TestTexts.h"
-#include "clsTralyx.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,11 @@ TEST(SetControlText, FirstMatchingEntryOnlyWithExactKeysAndWidenedCaptions)
         {K::TextBox, {"ToolTip=tip one", "Width=70"}},
         {K::OptionButton, {"ToolTip=tip one", "Caption=Caption", "Width=420"}},
     };
-    for (const auto& [enuKind, strLog] : udtCases) {
+    for (const auto& [enuFileKind, strLog] : udtCases) {
         clsFakeForm frm("frmMain");
-        clsFakeControl& ctl = frm.Add(enuKind, "lbl");
+        clsFakeControl& ctl = frm.Add(enuFileKind, "lbl");
         objStore.SetControlText(frm, ctl, 0, true);
-        EXPECT_EQ(ctl.mstrLog, strLog) << int(enuKind);
+        EXPECT_EQ(ctl.mstrLog, strLog) << int(enuFileKind);
     }
     clsFakeForm frm("frmMain"), frmOtherCase("frmmain");
     clsFakeControl &lbl = frm.Add(K::Label, "lbl"), &lblOther = frmOtherCase.Add(K::Label, "lbl");

@@ -1,9 +1,9 @@
 // Harvesting a form's text: the exact bytes of the form text file, and what happens on failure.
+#include "runtime/basFormTextFile.h"
 #include "RuntimeFakeForm.h"
+#include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "basFormTextFile.h"
-#include "clsTralyx.h"
 
 #include <QDir>
 #include <QFile>

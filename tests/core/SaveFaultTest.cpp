@@ -2,11 +2,11 @@
 // no temporary file is left and the failure has a reason. A writer killed at any moment leaves the
 // old file or the new one, whole; of two writers racing to make one new file, one fails.
 // Each fault case runs in a child process, so that the file-size limit and the mounts stay there.
+#include "common/basDesktop.h"
+#include "runtime/basFormTextFile.h"
 #include "RuntimeFakeForm.h"
+#include "store/clsTralyx.h"
 #include "TempDir.h"
-#include "basDesktop.h"
-#include "basFormTextFile.h"
-#include "clsTralyx.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,7 +19,7 @@ QVector<ControlTextItem> Load(const QByteArray& content, bool expectSuccess = tr
 {
     clsTempDir dir;
     clsTralyx store;
-    const udtLoadResult result = LoadBytes(store, enuKind::ControlText, content, dir.Path());
+    const udtLoadResult result = LoadBytes(store, enuFileKind::ControlText, content, dir.Path());
     EXPECT_EQ(result.Success, expectSuccess) << result.Error.Text().toStdString();
     return store.ControlTextTable();
 }
@@ -29,7 +29,7 @@ QByteArray Save(const QVector<ControlTextItem>& table)
     clsTempDir dir;
     clsTralyx store;
     store.SetControlTextTable(table);
-    EXPECT_TRUE(SaveTo(store, enuKind::ControlText, dir.Path("core.lrc"))) << store.LastError().Text().toStdString();
+    EXPECT_TRUE(SaveTo(store, enuFileKind::ControlText, dir.Path("core.lrc"))) << store.LastError().Text().toStdString();
     return clsTempDir::Read(dir.Path("core.lrc"));
 }
 
@@ -79,7 +79,7 @@ TEST(ControlTextRead, FailuresNameTheLineAndKeepWhatWasRead)
     for (const auto& [file, line, reason, kept] : cases) {
         clsTempDir dir;
         clsTralyx store;
-        const udtLoadResult result = LoadBytes(store, enuKind::ControlText, file, dir.Path());
+        const udtLoadResult result = LoadBytes(store, enuFileKind::ControlText, file, dir.Path());
         EXPECT_FALSE(result.Success) << reason;
         EXPECT_EQ(result.Error.Line, line) << reason;
         EXPECT_TRUE(result.Error.Reason.contains(QString::fromUtf8(reason))) << result.Error.Reason.toStdString();
@@ -94,7 +94,7 @@ TEST(ControlTextRead, UnexpectedTagShowsTheMessageOncePerLineAndGoesOn)
         .Expect("An unexpected error occurred loading the control text.", vbCritical, "Tralyx");
     clsTempDir dir;
     clsTralyx store;
-    const udtLoadResult result = LoadBytes(store, enuKind::ControlText,
+    const udtLoadResult result = LoadBytes(store, enuFileKind::ControlText,
                                            "f.a.0.T:t\r\nf.a.0.X:skip\r\nf.a.0.c:lower\r\nf.a.0.C:c\r\n", dir.Path());
     EXPECT_TRUE(result.Success);
     EXPECT_EQ(store.ControlTextTable(), QVector<ControlTextItem>{Item("f", "a", 0, "c", "t")});
@@ -109,7 +109,7 @@ TEST(ControlTextRead, MoreThan32767RecordsFailsWithoutOverflow)
     for (int i = 0; i <= clsTralyx::MaxRecords; ++i) file += "f.mnu" + QByteArray::number(i) + ".0.C:x\r\n";
     clsTempDir dir;
     clsTralyx store;
-    const udtLoadResult result = LoadBytes(store, enuKind::ControlText, file, dir.Path());
+    const udtLoadResult result = LoadBytes(store, enuFileKind::ControlText, file, dir.Path());
     EXPECT_FALSE(result.Success);
     EXPECT_EQ(result.Error.Line, clsTralyx::MaxRecords + 1);
     EXPECT_EQ(store.ControlTextTable().size(), clsTralyx::MaxRecords);

@@ -17,7 +17,7 @@ struct udtRead {
     QStringList secondary;
 };
 
-udtRead Read(enuKind kind, const QByteArray& file)
+udtRead Read(enuFileKind kind, const QByteArray& file)
 {
     clsTempDir dir;
     clsTralyx store;
@@ -31,7 +31,7 @@ QByteArray Write(const QVector<MessageItem>& messages, const QStringList& second
     clsTralyx store;
     store.SetMessageTable(messages);
     store.SetSecondaryTable(secondary);
-    const enuKind kind = secondary.isEmpty() ? enuKind::Messages : enuKind::Secondary;
+    const enuFileKind kind = secondary.isEmpty() ? enuFileKind::Messages : enuFileKind::Secondary;
     EXPECT_TRUE(SaveTo(store, kind, dir.Path("out.lrc"))) << store.LastError().Text().toStdString();
     return clsTempDir::Read(dir.Path("out.lrc"));
 }
@@ -53,7 +53,7 @@ TEST(MessagesRead, Records)
         {"MSG001:a\r\nmst001:t\r\n", {Msg(1, "a", "")}},                            // tags compare exactly
     };
     for (const auto& [file, records] : cases) {
-        const udtRead r = Read(enuKind::Messages, file);
+        const udtRead r = Read(enuFileKind::Messages, file);
         EXPECT_TRUE(r.result.Success) << file.toStdString() << ": " << r.result.Error.Text().toStdString();
         EXPECT_EQ(r.messages, records) << file.toStdString();
     }
@@ -71,7 +71,7 @@ TEST(SecondaryRead, Entries)
         {"TXT001-a\r\n", {"a"}},  // the colon is not looked at
     };
     for (const auto& [file, entries] : cases) {
-        const udtRead r = Read(enuKind::Secondary, file);
+        const udtRead r = Read(enuFileKind::Secondary, file);
         EXPECT_TRUE(r.result.Success) << file.toStdString();
         EXPECT_EQ(r.secondary, entries) << file.toStdString();
     }
@@ -82,27 +82,27 @@ TEST(MessagesAndSecondaryRead, FailuresNameTheLineAndKeepTheRecordsBeforeIt)
     QByteArray tooMany;
     for (int i = 1; i <= 256; ++i) tooMany += i % 2 ? "MSG001:a\r\n" : "MSG002:a\r\n";
     const struct {
-        enuKind kind;
+        enuFileKind kind;
         QByteArray file;
         int line;
         const char* reason;
         qsizetype kept;  // records in the table afterwards
     } cases[] = {
-        {enuKind::Messages, "MSG001:a\r\nMST001:t\r\n\r\n", 3, "blank", 1},
-        {enuKind::Messages, "MSG001:a\r\nMSG002:b\r\nMSG01\r\n", 3, "shorter than its 7-character head", 2},
-        {enuKind::Messages, "MSG001:a\r\nMSG256:a\r\n", 2, "record number 256 is above 255", 1},
-        {enuKind::Messages, "MSG000:a\r\n", 1, "before the first record", 1},
-        {enuKind::Messages, tooMany, 256, "more than 255 messages", 255},
-        {enuKind::Secondary, "TXT000:a\r\n", 1, "number 000", 1},
-        {enuKind::Secondary, "TXT001:a\r\nTXT002:b\r\nTXT003\r\n", 3, "shorter than its 7-character head", 2},
+        {enuFileKind::Messages, "MSG001:a\r\nMST001:t\r\n\r\n", 3, "blank", 1},
+        {enuFileKind::Messages, "MSG001:a\r\nMSG002:b\r\nMSG01\r\n", 3, "shorter than its 7-character head", 2},
+        {enuFileKind::Messages, "MSG001:a\r\nMSG256:a\r\n", 2, "record number 256 is above 255", 1},
+        {enuFileKind::Messages, "MSG000:a\r\n", 1, "before the first record", 1},
+        {enuFileKind::Messages, tooMany, 256, "more than 255 messages", 255},
+        {enuFileKind::Secondary, "TXT000:a\r\n", 1, "number 000", 1},
+        {enuFileKind::Secondary, "TXT001:a\r\nTXT002:b\r\nTXT003\r\n", 3, "shorter than its 7-character head", 2},
     };
     for (const auto& c : cases) {
         const udtRead r = Read(c.kind, c.file);
         EXPECT_FALSE(r.result.Success) << c.reason;
         EXPECT_EQ(r.result.Error.Line, c.line) << c.reason;
         EXPECT_TRUE(r.result.Error.Reason.contains(c.reason)) << r.result.Error.Reason.toStdString();
-        EXPECT_EQ(c.kind == enuKind::Messages ? r.messages.size() : r.secondary.size(), c.kept) << c.reason;
-        if (c.kind == enuKind::Messages) {
+        EXPECT_EQ(c.kind == enuFileKind::Messages ? r.messages.size() : r.secondary.size(), c.kept) << c.reason;
+        if (c.kind == enuFileKind::Messages) {
             EXPECT_EQ(r.messages.value(0).Message, c.line > 1 ? "a" : "") << c.reason;
         }
     }
@@ -116,12 +116,12 @@ TEST(MessagesWrite, LinesAndRoundTrip)
     const QByteArray bytes = Write({Msg(5, "", ""), Msg(9, "ends\r\n", "t"), Msg(2, "a\r\n\r\nb  ", " x "), Msg(0, "\r\n", "[#!n!#]"),
                                     Msg(1, "lf\nand cr\rx", "")});
     EXPECT_TRUE(bytes.startsWith("MSG001:\r\nMST001:\r\nMSG002:ends\rMSG002:\r\nMST002:t\r\n"));
-    const udtRead r = Read(enuKind::Messages, bytes);
+    const udtRead r = Read(enuFileKind::Messages, bytes);
     ASSERT_TRUE(r.result.Success);
     EXPECT_EQ(r.messages, (QVector<MessageItem>{Msg(1, "", ""), Msg(2, "ends\r\n", "t"), Msg(3, "a\r\n\r\nb  ", " x "),
                                                 Msg(4, "\r\n", "[#!n!#]"), Msg(5, "lf\r\nand cr\r\nx", "")}));
     EXPECT_EQ(Write(r.messages), bytes);
-    EXPECT_EQ(Read(enuKind::Messages, Write(QVector<MessageItem>(255))).messages.size(), 255);
+    EXPECT_EQ(Read(enuFileKind::Messages, Write(QVector<MessageItem>(255))).messages.size(), 255);
 }
 
 TEST(SecondaryWrite, LinesAndRoundTrip)
@@ -132,7 +132,7 @@ TEST(SecondaryWrite, LinesAndRoundTrip)
     for (int i = 4; i < 2500; ++i) table << QString::number(i) + (i % 7 ? "" : "\r\nsecond line");
     const QByteArray bytes = Write({}, table);
     EXPECT_TRUE(bytes.contains("\r\nTXT999:998\r\nTXT000:999\r\nTXT001:1000\r\n"));
-    const udtRead r = Read(enuKind::Secondary, bytes);
+    const udtRead r = Read(enuFileKind::Secondary, bytes);
     ASSERT_TRUE(r.result.Success);
     EXPECT_EQ(r.secondary, table);
     EXPECT_EQ(Write({}, r.secondary), bytes);

@@ -13,24 +13,24 @@ using namespace tralyx::test;
 
 namespace {
 
-void Fill(clsTralyx& store, enuKind kind, const QString& text)
+void Fill(clsTralyx& store, enuFileKind kind, const QString& text)
 {
     switch (kind) {
-    case enuKind::ControlText: store.SetControlTextTable({{"f", "lbl", 0, text, ""}}); break;
-    case enuKind::Messages: store.SetMessageTable({{1, text, "title"}}); break;
-    case enuKind::Secondary: store.SetSecondaryTable({text}); break;
+    case enuFileKind::ControlText: store.SetControlTextTable({{"f", "lbl", 0, text, ""}}); break;
+    case enuFileKind::Messages: store.SetMessageTable({{1, text, "title"}}); break;
+    case enuFileKind::Secondary: store.SetSecondaryTable({text}); break;
     }
 }
 
-const enuKind AllKinds[] = {enuKind::ControlText, enuKind::Messages, enuKind::Secondary};
+const enuFileKind AllKinds[] = {enuFileKind::ControlText, enuFileKind::Messages, enuFileKind::Secondary};
 
 }  // namespace
 
 TEST(StoreSave, OverwriteQuestionNoKeepsTheOldFileYesReplacesIt)
 {
-    for (const enuKind kind : AllKinds) {
+    for (const enuFileKind kind : AllKinds) {
         clsTempDir dir;
-        const QString path = dir.Write(FileNameOf(kind), "old content\r\n");
+        const QString path = dir.Write(LanguageFileName(kind), "old content\r\n");
         clsTralyx store;
         Fill(store, kind, "new");
         for (const int32_t answer : {vbNo, vbYes}) {
@@ -46,17 +46,17 @@ TEST(StoreSave, OverwriteQuestionNoKeepsTheOldFileYesReplacesIt)
 // Tables a file cannot carry are refused before the overwrite question, naming the record.
 TEST(StoreSave, TablesTheFormatCannotCarryAreRefusedNamingTheRecord)
 {
-    const std::tuple<enuKind, std::function<void(clsTralyx&)>, QString> cases[] = {
-        {enuKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "a", 0, "", ""}, {"frm.Main", "c", 0, "", ""}}); },
+    const std::tuple<enuFileKind, std::function<void(clsTralyx&)>, QString> cases[] = {
+        {enuFileKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "a", 0, "", ""}, {"frm.Main", "c", 0, "", ""}}); },
          "frm.Main.c.0: the name 'frm.Main' holds a '.' or a line break"},
-        {enuKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "c\r\nd", 0, "", ""}}); }, "holds a '.' or a line break"},
-        {enuKind::Messages, [](clsTralyx& s) { s.SetMessageTable(QVector<MessageItem>(256)); }, "the table has 256 messages"},
-        {enuKind::Secondary, [](clsTralyx& s) { Fill(s, enuKind::Secondary, "caf\u00e9 \u4e2d\u6587"); },
+        {enuFileKind::ControlText, [](clsTralyx& s) { s.SetControlTextTable({{"f", "c\r\nd", 0, "", ""}}); }, "holds a '.' or a line break"},
+        {enuFileKind::Messages, [](clsTralyx& s) { s.SetMessageTable(QVector<MessageItem>(256)); }, "the table has 256 messages"},
+        {enuFileKind::Secondary, [](clsTralyx& s) { Fill(s, enuFileKind::Secondary, "caf\u00e9 \u4e2d\u6587"); },
          "TXT001: windows-1252 cannot write the characters '\u4e2d\u6587'"},
     };
     for (const auto& [kind, fill, reason] : cases) {
         clsTempDir dir;
-        const QString path = dir.Write(FileNameOf(kind), "old\r\n");
+        const QString path = dir.Write(LanguageFileName(kind), "old\r\n");
         clsTralyx store;
         fill(store);
         clsScriptedDesktop desktop;  // no question may be asked
@@ -90,9 +90,9 @@ TEST(StoreSave, EverySingleByteValueSurvivesLoadAndSave)
 // A table is written in the code page it was read with, whatever the code page of later loads.
 TEST(StoreSave, ATableIsWrittenInTheCodePageItWasReadWith)
 {
-    const std::tuple<const char*, enuKind, QByteArray, QString> cases[] = {
-        {"windows-1251", enuKind::Secondary, "TXT001:\xcf\xf0\xe8\xe2\xe5\xf2\r\n", "\u041f\u0440\u0438\u0432\u0435\u0442"},
-        {"windows-932", enuKind::Messages, "MSG001:\x93\xfa\x96\x7b\x8c\xea\rMSG001:2\r\nMST001:\x83\x5e\x83\x43\x83\x67\x83\x8b\r\n",
+    const std::tuple<const char*, enuFileKind, QByteArray, QString> cases[] = {
+        {"windows-1251", enuFileKind::Secondary, "TXT001:\xcf\xf0\xe8\xe2\xe5\xf2\r\n", "\u041f\u0440\u0438\u0432\u0435\u0442"},
+        {"windows-932", enuFileKind::Messages, "MSG001:\x93\xfa\x96\x7b\x8c\xea\rMSG001:2\r\nMST001:\x83\x5e\x83\x43\x83\x67\x83\x8b\r\n",
          "\u65e5\u672c\u8a9e\r\n2"},
     };
     for (const auto& [codePage, kind, bytes, text] : cases) {
@@ -100,7 +100,7 @@ TEST(StoreSave, ATableIsWrittenInTheCodePageItWasReadWith)
         clsTralyx store;
         ASSERT_TRUE(store.SetCodePage(codePage));
         ASSERT_TRUE(LoadBytes(store, kind, bytes, dir.Path()).Success) << codePage;
-        EXPECT_EQ(kind == enuKind::Messages ? store.MessageTable().front().Message : store.SecondaryTable().front(), text);
+        EXPECT_EQ(kind == enuFileKind::Messages ? store.MessageTable().front().Message : store.SecondaryTable().front(), text);
         ASSERT_TRUE(store.SetCodePage("windows-1252"));  // for the next loads only
         ASSERT_TRUE(SaveTo(store, kind, dir.Path("out.lrc")));
         EXPECT_EQ(clsTempDir::Read(dir.Path("out.lrc")), bytes) << codePage;

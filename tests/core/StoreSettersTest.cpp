@@ -1,7 +1,7 @@
 // The setters change one record in place; out-of-range indexes change nothing.
 #include "ScriptedDesktop.h"
+#include "store/clsTralyx.h"
 #include "TestTexts.h"
-#include "clsTralyx.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Line breaks between the store and the screen: what each kind of box, a row and the clipboard show.
+#include "common/basStoreText.h"
 #include "TestTexts.h"
-#include "basStoreText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The update merge on real folders: what lands in the destination, byte for byte, what each run
 // reports, and that the old and new folders are never touched.
+#include "common/basApplication.h"
 #include "ScriptedDesktop.h"
+#include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "basApplication.h"
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "update/udtUpdateReport.h"
 
 #include <QDir>
 #include <QFile>

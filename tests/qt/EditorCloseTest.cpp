@@ -23,7 +23,7 @@ protected:
     static QStringList TitlesIn(const QString& pstrPath)
     {
         clsTralyx objStore;
-        EXPECT_TRUE(LoadFrom(objStore, enuKind::Messages, pstrPath).Success) << pstrPath.toStdString();
+        EXPECT_TRUE(LoadFrom(objStore, enuFileKind::Messages, pstrPath).Success) << pstrPath.toStdString();
         QStringList strTitles;
         for (const MessageItem& udtItem : objStore.MessageTable()) strTitles << udtItem.Title;
         return strTitles;

@@ -1,12 +1,13 @@
 #pragma once
 // Shared set-up of the editor window tests: a fresh store, a scripted desktop, small tables, and
 // the user's gestures (row clicks, typing).
+#include "common/basGeneralItems.h"
 #include "ScriptedDesktop.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "basGeneralItems.h"
-#include "clsTralyx.h"
-#include "frmMessageEditor.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

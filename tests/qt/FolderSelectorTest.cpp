@@ -1,6 +1,6 @@
 // The folder selector: how each way of closing it answers, where it starts and where it stands.
 #include "TempDir.h"
-#include "frmFolderSelector.h"
+#include "updatetool/frmFolderSelector.h"
 
 #include <QApplication>
 #include <QDir>

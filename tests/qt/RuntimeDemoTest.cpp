@@ -1,10 +1,10 @@
 // End to end on the demo application's form: harvest its English text, translate the file, load
 // it, apply it, and check what the form then shows and harvests.
-#include "ScriptedDesktop.h"
-#include "TempDir.h"
-#include "basApplication.h"
-#include "clsTralyx.h"
+#include "common/basApplication.h"
 #include "frmDemo.h"
+#include "ScriptedDesktop.h"
+#include "store/clsTralyx.h"
+#include "TempDir.h"
 
 #include <QCheckBox>
 #include <QDir>

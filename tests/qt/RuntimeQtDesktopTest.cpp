@@ -1,7 +1,7 @@
 // The Qt message box behind the desktop seam: style flags to icon, buttons and default button, the
 // chosen button to the standard answer code, and the prompt shown as plain text. A Yes/No question
 // is answered by Yes or No only: Escape and the frame's close do not answer it.
-#include "QtDesktop.h"
+#include "binding/QtDesktop.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

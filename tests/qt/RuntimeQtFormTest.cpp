@@ -1,8 +1,8 @@
 // The QWidget binding of the form and control model: kinds, names, indexes, order, texts.
-#include "QtControl.h"
-#include "QtForm.h"
+#include "binding/QtControl.h"
+#include "binding/QtForm.h"
+#include "common/clsRuntimeError.h"
 #include "TestTexts.h"
-#include "clsRuntimeError.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +48,7 @@ TEST(QtControl, KindsOfWidgets)
         {new QRadioButton(&frm), K::OptionButton}, {new QGroupBox(&frm), K::Frame},
         {new QTabWidget(&frm), K::TabControl},    {new QToolButton(&frm), K::Other},
     };
-    for (const auto& [objWidget, enuKind] : udtCases) EXPECT_EQ(clsQtControl(objWidget).Kind(), enuKind) << objWidget->metaObject()->className();
+    for (const auto& [objWidget, enuFileKind] : udtCases) EXPECT_EQ(clsQtControl(objWidget).Kind(), enuFileKind) << objWidget->metaObject()->className();
 }
 
 TEST(QtControl, IndexIsTheIntegerIndexProperty)

@@ -1,12 +1,13 @@
 // The update files window: when "&Update" may be pressed, browsing, what an update asks and says,
 // that there is one such window at a time, and the saved report.
+#include "common/basApplication.h"
+#include "common/basGeneralItems.h"
 #include "ScriptedDesktop.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "basApplication.h"
-#include "basGeneralItems.h"
-#include "clsTralyx.h"
-#include "frmUpdateFiles.h"
+#include "updatetool/frmUpdateFiles.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // The translator's workbench in one editor window: the source beside the translation, row states
 // and progress, F8, the filter, and Replace all.
+#include "editor/clsTextFind.h"
+#include "editor/clsWorkbenchRows.h"
 #include "EditorTestSupport.h"
-#include "clsEditorFilter.h"
-#include "clsTextFind.h"
-#include "clsWorkbenchRows.h"
+#include "windows/clsEditorFilter.h"
 
 namespace tralyx::test {
 namespace {

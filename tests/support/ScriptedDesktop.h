@@ -2,7 +2,7 @@
 // A desktop seam for tests: every message box must have been scripted, in order, with its prompt,
 // style and title; a box that was not expected fails the test. File dialogs, folder choices and the
 // clipboard are scripted the same way.
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
 #include <QString>
 #include <QStringList>

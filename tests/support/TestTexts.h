@@ -1,7 +1,7 @@
 #pragma once
 // What many tests share: the system's own questions, and the number of the run-time error a call
 // raises.
-#include "clsRuntimeError.h"
+#include "common/clsRuntimeError.h"
 
 #include <QString>
 #include <functional>

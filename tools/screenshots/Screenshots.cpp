@@ -4,7 +4,7 @@
 //     TRALYX_SHOTS=/tmp/shots build/tests/tralyx_screenshots'
 #include "MainTest.h"
 
-#include "QtDesktop.h"
+#include "binding/QtDesktop.h"
 
 #include <QDir>
 #include <QAbstractButton>

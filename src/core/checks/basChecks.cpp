@@ -1,4 +1,4 @@
-#include "basChecks.h"
+#include "checks/basChecks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -233,7 +233,7 @@ int32_t LineCount(QStringView pstrText)
     return lngLines;
 }
 
-void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut)
+void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut)
 {
     const auto Report = [&](const char* pstrRule, enuSeverity penuSeverity, const QString& pstrMessage,
                             const QString& pstrEntry = QString()) {
@@ -368,17 +368,17 @@ void clsAccessKeyClashes::Add(const udtEntryText& pudtEntry, std::vector<udtProb
     if (udtSourceKeys.Count > 0 && udtOtherSourceKeys.Count > 0 &&
         udtSourceKeys.Key.toLower() == udtOtherSourceKeys.Key.toLower())
         return;
-    pudtOut.push_back({QStringLiteral("accelerator-clash"), enuSeverity::Warning, LanguageFileName(enuLanguageFile::ControlText),
+    pudtOut.push_back({QStringLiteral("accelerator-clash"), enuSeverity::Warning, LanguageFileName(enuFileKind::ControlText),
                        pudtEntry.Line, pudtEntry.SourceLine, pudtEntry.Id,
                        QStringLiteral("the access key %1 (%2) is also the one of %3 (%4) on this form")
                            .arg(QString(udtKeys.Key), AccessKeyWord(pudtEntry.Translation, udtKeys.Position), it->Id,
                                 AccessKeyWord(it->Translation, AccessKeys(it->Translation).Position))});
 }
 
-void CheckFileEntries(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries,
+void CheckFileEntries(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries,
                       std::vector<udtProblem>& pudtOut)
 {
-    if (penuFile != enuLanguageFile::ControlText) return;
+    if (penuFile != enuFileKind::ControlText) return;
     clsAccessKeyClashes objClashes;
     for (const udtEntryText& udtEntry : pudtEntries) objClashes.Add(udtEntry, pudtOut);
 }
@@ -408,7 +408,7 @@ void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount)
 
 }  // namespace
 
-std::vector<udtProblem> CheckFile(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries)
+std::vector<udtProblem> CheckFile(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries)
 {
     std::vector<udtProblem> udtOut, udtClashes;
     for (const udtEntryText& udtEntry : pudtEntries) CheckEntryText(penuFile, udtEntry, udtOut);
@@ -424,7 +424,7 @@ udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries)
     return udtCount;
 }
 
-udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                                std::vector<udtProblem>& pudtOut)
 {
     udtTranslatedCount udtCount;
@@ -433,7 +433,7 @@ udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSo
     clsAccessKeyClashes objClashes;
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
         CheckEntryText(penuFile, udtEntry, pudtOut);
-        if (penuFile == enuLanguageFile::ControlText) objClashes.Add(udtEntry, udtClashes);
+        if (penuFile == enuFileKind::ControlText) objClashes.Add(udtEntry, udtClashes);
         Count(udtEntry, udtCount);
     });
     Merged(pudtOut, lngFrom, udtClashes);

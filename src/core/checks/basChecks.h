@@ -2,7 +2,7 @@
 // The checks of a translation against its source language. Each rule looks at one entry text (both
 // sides, as MatchEntries pairs them) or at a whole file's entries; the editor runs CheckEntryText on
 // the row it commits and the file passes when a table changes, lint runs all of them on a folder.
-#include "basEntryMatch.h"
+#include "checks/basEntryMatch.h"
 
 #include <QHash>
 #include <QString>
@@ -46,14 +46,14 @@ int32_t LineCount(QStringView pstrText);
 // The rules of one entry text: markers, accelerator, lines, blanks, punctuation, numbers,
 // untranslated, identical, length, not-saved; missing or obsolete instead when one side lacks the
 // entry (reported once per record: on its first text). Appends to pudtOut.
-void CheckEntryText(enuLanguageFile penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
+void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
 
 // The rules that need a whole file: accelerator-clash between the captions of one form.
-void CheckFileEntries(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries,
+void CheckFileEntries(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries,
                       std::vector<udtProblem>& pudtOut);
 
 // Both passes over one file's pairs, problems in the translation's order.
-std::vector<udtProblem> CheckFile(enuLanguageFile penuFile, const std::vector<udtEntryText>& pudtEntries);
+std::vector<udtProblem> CheckFile(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries);
 
 // Entries counted for "N of M translated": texts the source has, not empty and storable; translated
 // when the translation has the entry with a text that is not empty and not the source's own (the
@@ -78,7 +78,7 @@ private:
 
 // Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without
 // keeping them (a folder of 32,767-record files stays cheap). Appends the problems; returns the count.
-udtTranslatedCount CheckTables(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                                std::vector<udtProblem>& pudtOut);
 
 // The source folder of a translated folder: its sibling named "English" in any letter case, when

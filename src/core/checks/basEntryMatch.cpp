@@ -1,7 +1,7 @@
-#include "basEntryMatch.h"
+#include "checks/basEntryMatch.h"
 
-#include "basFormatText.h"
-#include "clsFirstPathIndex.h"
+#include "store/basFormatText.h"
+#include "store/clsFirstPathIndex.h"
 
 
 namespace tralyx {
@@ -12,13 +12,12 @@ int32_t LineOf(const QVector<int32_t>& plngLines, qsizetype plngRecord)
     return plngRecord >= 0 && plngRecord < plngLines.size() ? plngLines[plngRecord] : 0;
 }
 
-// The file's own number of the record at a position: position + 1, wrapping after 999 as the
-// writer numbers secondary.lrc.
-QString NumberedId(const char* pstrTag, qsizetype plngPosition, bool pbooWraps)
+// The tag and the file's own number of the record at a position.
+QString NumberedId(const char* pstrTag, enuFileKind penuKind, qsizetype plngPosition)
 {
-    const qsizetype lngNumber = pbooWraps ? (plngPosition + 1) % 1000 : plngPosition + 1;
-    if (lngNumber > 999) return QLatin1StringView(pstrTag) + ThreeDigits(static_cast<int32_t>(lngNumber));
-    return RecordHead(pstrTag, static_cast<int32_t>(lngNumber)).Id().toString();  // one allocation per entry
+    const int32_t lngNumber = RecordNumber(penuKind, plngPosition);
+    if (lngNumber > 999) return QLatin1StringView(pstrTag) + ThreeDigits(lngNumber);
+    return RecordHead(pstrTag, lngNumber).Id().toString();  // one allocation per entry
 }
 
 bool Named(const ControlTextItem& pudtItem) { return !pudtItem.FormName.isEmpty() || !pudtItem.ControlName.isEmpty(); }
@@ -71,10 +70,10 @@ void MatchControlText(const clsTralyx& pobjSource, const clsTralyx& pobjTranslat
 
 // The texts of the record at one position of messages.lrc or secondary.lrc, either side or both.
 template <typename F>
-void EmitPositionRecord(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+void EmitPositionRecord(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                         qsizetype i, udtEntryText& u, F pfnEmit)
 {
-    const bool booMessages = penuFile == enuLanguageFile::Messages;
+    const bool booMessages = penuFile == enuFileKind::Messages;
     const qsizetype lngSourceSize = booMessages ? pobjSource.MessageTable().size() : pobjSource.SecondaryTable().size();
     const qsizetype lngSize = booMessages ? pobjTranslation.MessageTable().size() : pobjTranslation.SecondaryTable().size();
     const bool booS = i < lngSourceSize, booT = i < lngSize;
@@ -85,7 +84,7 @@ void EmitPositionRecord(enuLanguageFile penuFile, const clsTralyx& pobjSource, c
     u.SourceLine = booS ? LineOf(booMessages ? pobjSource.MessageLines() : pobjSource.SecondaryLines(), i) : 0;
     u.Line = booT ? LineOf(booMessages ? pobjTranslation.MessageLines() : pobjTranslation.SecondaryLines(), i) : 0;
     if (!booMessages) {
-        u.Id = NumberedId("TXT", i, true);
+        u.Id = NumberedId("TXT", penuFile, i);
         u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
         u.Kind = enuTextKind::Secondary;
         u.Source = booS ? pobjSource.SecondaryTable()[i] : QString();
@@ -95,12 +94,12 @@ void EmitPositionRecord(enuLanguageFile penuFile, const clsTralyx& pobjSource, c
     }
     const MessageItem* pS = booS ? &pobjSource.MessageTable()[i] : nullptr;
     const MessageItem* pT = booT ? &pobjTranslation.MessageTable()[i] : nullptr;
-    u.Id = u.Key = NumberedId("MSG", i, false);
+    u.Id = u.Key = NumberedId("MSG", penuFile, i);
     u.Kind = enuTextKind::MessageText;
     u.Source = pS ? pS->Message : QString();
     u.Translation = pT ? pT->Message : QString();
     pfnEmit(u);
-    u.Id = u.Key = NumberedId("MST", i, false);
+    u.Id = u.Key = NumberedId("MST", penuFile, i);
     u.Kind = enuTextKind::MessageTitle;
     u.Source = pS ? pS->Title : QString();
     u.Translation = pT ? pT->Title : QString();
@@ -108,10 +107,10 @@ void EmitPositionRecord(enuLanguageFile penuFile, const clsTralyx& pobjSource, c
 }
 
 template <typename F>
-void ForEachEntryOf(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEntry)
+void ForEachEntryOf(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation, F pfnEntry)
 {
-    if (penuFile == enuLanguageFile::ControlText) return MatchControlText(pobjSource, pobjTranslation, pfnEntry);
-    const bool booMessages = penuFile == enuLanguageFile::Messages;
+    if (penuFile == enuFileKind::ControlText) return MatchControlText(pobjSource, pobjTranslation, pfnEntry);
+    const bool booMessages = penuFile == enuFileKind::Messages;
     const qsizetype lngCount = booMessages ? std::max(pobjSource.MessageTable().size(), pobjTranslation.MessageTable().size())
                                            : std::max(pobjSource.SecondaryTable().size(), pobjTranslation.SecondaryTable().size());
     udtEntryText u;
@@ -119,23 +118,6 @@ void ForEachEntryOf(enuLanguageFile penuFile, const clsTralyx& pobjSource, const
 }
 
 }  // namespace
-
-QString LanguageFileName(enuLanguageFile penuFile)
-{
-    switch (penuFile) {
-    case enuLanguageFile::ControlText: return QStringLiteral("core.lrc");
-    case enuLanguageFile::Messages: return QStringLiteral("messages.lrc");
-    case enuLanguageFile::Secondary: break;
-    }
-    return QStringLiteral("secondary.lrc");
-}
-
-QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition)
-{
-    if (penuFile == enuLanguageFile::Messages) return NumberedId("MSG", plngPosition, false);
-    const QString strId = NumberedId("TXT", plngPosition, true);
-    return plngPosition >= 999 ? strId + u'#' + QString::number(plngPosition + 1) : strId;
-}
 
 bool ControlHasCaptionLine(const QString& pstrControlName)
 {
@@ -148,7 +130,7 @@ bool ControlHasToolTipLine(const QString& pstrControlName)
                                              pstrControlName.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)));
 }
 
-std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
+std::vector<udtEntryText> MatchEntries(enuFileKind penuFile, const clsTralyx& pobjSource,
                                        const clsTralyx& pobjTranslation)
 {
     std::vector<udtEntryText> udtOut;
@@ -156,16 +138,16 @@ std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx
     return udtOut;
 }
 
-void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+void ForEachEntry(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                   const std::function<void(const udtEntryText&)>& pfnEntry)
 {
     ForEachEntryOf(penuFile, pobjSource, pobjTranslation, pfnEntry);
 }
 
-clsSourcePairing::clsSourcePairing(enuLanguageFile penuFile, const clsTralyx& pobjSource)
+clsSourcePairing::clsSourcePairing(enuFileKind penuFile, const clsTralyx& pobjSource)
     : menuFile(penuFile), mobjSource(pobjSource)
 {
-    if (penuFile == enuLanguageFile::ControlText)
+    if (penuFile == enuFileKind::ControlText)
         mobjSourceAt = std::make_unique<clsFirstPathIndex>(pobjSource.ControlTextTable());
 }
 
@@ -176,8 +158,8 @@ std::vector<udtEntryText> clsSourcePairing::Record(const clsTralyx& pobjTranslat
     std::vector<udtEntryText> udtOut;
     udtEntryText u;
     const auto Keep = [&udtOut](const udtEntryText& e) { udtOut.push_back(e); };
-    if (menuFile != enuLanguageFile::ControlText) {
-        const qsizetype lngSize = menuFile == enuLanguageFile::Messages ? pobjTranslation.MessageTable().size()
+    if (menuFile != enuFileKind::ControlText) {
+        const qsizetype lngSize = menuFile == enuFileKind::Messages ? pobjTranslation.MessageTable().size()
                                                                          : pobjTranslation.SecondaryTable().size();
         if (plngRecord >= 0 && plngRecord < lngSize) EmitPositionRecord(menuFile, mobjSource, pobjTranslation, plngRecord, u, Keep);
         return udtOut;

@@ -3,7 +3,8 @@
 // update merge pairs entries: core.lrc by object path (Form.Control.Index, first occurrence, exact
 // case), messages.lrc and secondary.lrc by position. The checks, lint, the editor and the exchange
 // formats all pair through here, so that they agree on what an entry is and how it is named.
-#include "clsTralyx.h"
+#include "store/basFileKind.h"
+#include "store/clsTralyx.h"
 
 #include <QString>
 #include <functional>
@@ -11,11 +12,6 @@
 #include <vector>
 
 namespace tralyx {
-
-enum class enuLanguageFile { ControlText, Messages, Secondary };
-
-// "core.lrc", "messages.lrc", "secondary.lrc".
-QString LanguageFileName(enuLanguageFile penuFile);
 
 enum class enuTextKind { Caption, ToolTip, MessageText, MessageTitle, Secondary };
 
@@ -45,16 +41,12 @@ struct udtEntryText {
 // Every text of both tables, in the translation's order, then the entries only the source has in
 // the source's order. Records with neither form nor control name (the empty record of an empty
 // file) are left out.
-std::vector<udtEntryText> MatchEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource,
+std::vector<udtEntryText> MatchEntries(enuFileKind penuFile, const clsTralyx& pobjSource,
                                        const clsTralyx& pobjTranslation);
-
-// The id of the record at a position of messages.lrc ("MSG006", the id of its text) or secondary.lrc
-// ("TXT007"; from the 1,000th on "TXT004#1004", as udtEntryText::Key), numbered as the file numbers it.
-QString RecordId(enuLanguageFile penuFile, qsizetype plngPosition);
 
 // The same pairs, in the same order, one at a time without keeping them: a pass over a whole file.
 // The entry passed is valid only during the call.
-void ForEachEntry(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+void ForEachEntry(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                   const std::function<void(const udtEntryText&)>& pfnEntry);
 
 class clsFirstPathIndex;
@@ -65,7 +57,7 @@ class clsFirstPathIndex;
 // path in core.lrc.
 class clsSourcePairing {
 public:
-    clsSourcePairing(enuLanguageFile penuFile, const clsTralyx& pobjSource);  // keeps a reference
+    clsSourcePairing(enuFileKind penuFile, const clsTralyx& pobjSource);  // keeps a reference
     ~clsSourcePairing();
     clsSourcePairing(const clsSourcePairing&) = delete;
     clsSourcePairing& operator=(const clsSourcePairing&) = delete;
@@ -75,7 +67,7 @@ public:
     std::vector<udtEntryText> Record(const clsTralyx& pobjTranslation, qsizetype plngRecord) const;
 
 private:
-    enuLanguageFile menuFile;
+    enuFileKind menuFile;
     const clsTralyx& mobjSource;
     std::unique_ptr<clsFirstPathIndex> mobjSourceAt;
 };

@@ -1,4 +1,4 @@
-#include "basFolderCheck.h"
+#include "checks/basFolderCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -7,23 +7,11 @@
 namespace tralyx {
 namespace {
 
-using LoadFunction = void (clsTralyx::*)(const QString&, bool&);
-
-LoadFunction LoaderOf(enuLanguageFile penuFile)
-{
-    switch (penuFile) {
-    case enuLanguageFile::ControlText: return &clsTralyx::LoadControlText;
-    case enuLanguageFile::Messages: return &clsTralyx::LoadMessagesFromResource;
-    case enuLanguageFile::Secondary: break;
-    }
-    return &clsTralyx::LoadPreceduralTextFromResource;
-}
-
 // Loads one side; false, with the failure in the report, when it did not load.
-bool Load(clsTralyx& pobjStore, enuLanguageFile penuFile, const QString& pstrPath, udtFileCheck& pudtCheck)
+bool Load(clsTralyx& pobjStore, enuFileKind penuFile, const QString& pstrPath, udtFileCheck& pudtCheck)
 {
     bool booSuccess = false;
-    (pobjStore.*LoaderOf(penuFile))(pstrPath, booSuccess);
+    LoadFile(pobjStore, penuFile, pstrPath, booSuccess);
     for (const udtFileIssue& udtWarning : pobjStore.LastWarnings())
         pudtCheck.Problems.push_back({QStringLiteral("load"), enuSeverity::Warning, LanguageFileName(penuFile),
                                       static_cast<int32_t>(udtWarning.Line), 0, QString(),
@@ -68,7 +56,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     udtFolderCheck udtOut;
     udtOut.Source = pstrSource;
     udtOut.Folder = pstrFolder;
-    for (const enuLanguageFile enuFile : {enuLanguageFile::ControlText, enuLanguageFile::Messages, enuLanguageFile::Secondary}) {
+    for (const enuFileKind enuFile : {enuFileKind::ControlText, enuFileKind::Messages, enuFileKind::Secondary}) {
         udtFileCheck udtFile;
         udtFile.File = enuFile;
         udtFile.Path = QDir(pstrFolder).filePath(LanguageFileName(enuFile));

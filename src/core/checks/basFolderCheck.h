@@ -2,7 +2,7 @@
 // Checks a translated language folder against its source folder: loads the three files of each
 // that exist, pairs their entries and runs every rule. What lint prints and what the editor shows
 // for a whole folder.
-#include "basChecks.h"
+#include "checks/basChecks.h"
 
 #include <QString>
 #include <vector>
@@ -10,7 +10,7 @@
 namespace tralyx {
 
 struct udtFileCheck {
-    enuLanguageFile File = enuLanguageFile::ControlText;
+    enuFileKind File = enuFileKind::ControlText;
     QString Path;        // in the translated folder (it may not exist)
     QString SourcePath;  // in the source folder
     // A file that failed to load: which one, its line and reason. Its pair is not checked.

@@ -1,4 +1,4 @@
-#include "basSourceFolder.h"
+#include "checks/basSourceFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "FileFunctions.h"
+#include "common/FileFunctions.h"
 
 namespace tralyx {
 namespace {

@@ -1,6 +1,6 @@
-#include "basApplication.h"
+#include "common/basApplication.h"
 
-#include "Version.h"
+#include "common/Version.h"
 
 #include <QCoreApplication>
 

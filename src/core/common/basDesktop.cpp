@@ -1,6 +1,6 @@
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
-#include "basApplication.h"
+#include "common/basApplication.h"
 
 namespace tralyx {
 namespace {

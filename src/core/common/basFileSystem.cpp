@@ -1,4 +1,4 @@
-#include "basFileSystem.h"
+#include "common/basFileSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,9 @@
-#include "basGeneralItems.h"
-
-#include "clsTralyx.h"
+#include "common/basGeneralItems.h"
 
 #include <cmath>
 #include <limits>
 
 namespace tralyx {
-
-std::unique_ptr<clsTralyx> gobjTextStore;
 
 int32_t RoundHalfEven(double pdblValue)
 {

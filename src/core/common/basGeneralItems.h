@@ -1,17 +1,11 @@
 #pragma once
-// Program-wide helpers of the windows, and the editor's one text store.
+// Program-wide helpers of the windows.
 //
 // The arithmetic lives here, display-free, in twips; QtGeneralItems.h applies it to widgets
 // (CentreForm, SetFullRowSelect).
 #include <cstdint>
-#include <memory>
 
 namespace tralyx {
-
-class clsTralyx;
-
-// The editor's text store, created when the main window loads and kept for the program's life.
-extern std::unique_ptr<clsTralyx> gobjTextStore;
 
 // An outer position and size in twips.
 struct udtTwipsRect {

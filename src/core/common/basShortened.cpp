@@ -1,4 +1,4 @@
-#include "basShortened.h"
+#include "common/basShortened.h"
 
 namespace tralyx {
 

@@ -1,4 +1,4 @@
-#include "basStoreText.h"
+#include "common/basStoreText.h"
 
 namespace tralyx {
 namespace {

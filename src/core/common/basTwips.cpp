@@ -1,4 +1,4 @@
-#include "basTwips.h"
+#include "common/basTwips.h"
 
 #include <cmath>
 

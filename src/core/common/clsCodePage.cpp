@@ -1,4 +1,4 @@
-#include "clsCodePage.h"
+#include "common/clsCodePage.h"
 
 #include <QHash>
 #include <QStringList>

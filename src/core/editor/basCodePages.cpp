@@ -1,6 +1,6 @@
-#include "basCodePages.h"
+#include "editor/basCodePages.h"
 
-#include "clsCodePage.h"
+#include "common/clsCodePage.h"
 
 #include <QString>
 #include <vector>

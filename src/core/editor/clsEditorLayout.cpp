@@ -1,4 +1,4 @@
-#include "clsEditorLayout.h"
+#include "editor/clsEditorLayout.h"
 
 #include <algorithm>
 #include <cmath>

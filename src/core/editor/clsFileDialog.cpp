@@ -1,6 +1,6 @@
-#include "clsFileDialog.h"
+#include "editor/clsFileDialog.h"
 
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "clsTextFind.h"
+#include "editor/clsTextFind.h"
 
 namespace tralyx {
 

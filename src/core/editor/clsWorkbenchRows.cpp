@@ -1,4 +1,4 @@
-#include "clsWorkbenchRows.h"
+#include "editor/clsWorkbenchRows.h"
 
 #include <QLocale>
 
@@ -16,7 +16,7 @@ QString udtProgress::Text() const
              Plural(Errors, "error"), Plural(Warnings, "warning"));
 }
 
-clsWorkbenchRows::clsWorkbenchRows(enuLanguageFile penuFile, std::unique_ptr<clsTralyx> pobjSource)
+clsWorkbenchRows::clsWorkbenchRows(enuFileKind penuFile, std::unique_ptr<clsTralyx> pobjSource)
     : menuFile(penuFile), mobjSource(std::move(pobjSource)),
       mobjPairing(std::make_unique<clsSourcePairing>(penuFile, *mobjSource))
 {
@@ -62,9 +62,9 @@ void clsWorkbenchRows::ComputeAll(const clsTralyx& pobjTranslation)
 {
     qsizetype lngRows = 0;
     switch (menuFile) {
-    case enuLanguageFile::ControlText: lngRows = pobjTranslation.ControlTextTable().size(); break;
-    case enuLanguageFile::Messages: lngRows = pobjTranslation.MessageTable().size(); break;
-    case enuLanguageFile::Secondary: lngRows = pobjTranslation.SecondaryTable().size(); break;
+    case enuFileKind::ControlText: lngRows = pobjTranslation.ControlTextTable().size(); break;
+    case enuFileKind::Messages: lngRows = pobjTranslation.MessageTable().size(); break;
+    case enuFileKind::Secondary: lngRows = pobjTranslation.SecondaryTable().size(); break;
     }
     mudtRows.fill(udtRow(), lngRows);
     mudtTotal = udtProgress();
@@ -99,17 +99,17 @@ bool clsWorkbenchRows::SourceContains(qsizetype plngRow, const QString& pstrText
     const int32_t lngAt = plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
     if (lngAt < 0) return false;
     switch (menuFile) {
-    case enuLanguageFile::ControlText: {
+    case enuFileKind::ControlText: {
         if (lngAt >= mobjSource->ControlTextTable().size()) return false;
         const ControlTextItem& udtItem = mobjSource->ControlTextTable()[lngAt];
         return udtItem.Caption.contains(pstrText, penuCase) || udtItem.ToolTip.contains(pstrText, penuCase);
     }
-    case enuLanguageFile::Messages: {
+    case enuFileKind::Messages: {
         if (lngAt >= mobjSource->MessageTable().size()) return false;
         const MessageItem& udtItem = mobjSource->MessageTable()[lngAt];
         return udtItem.Title.contains(pstrText, penuCase) || udtItem.Message.contains(pstrText, penuCase);
     }
-    case enuLanguageFile::Secondary:
+    case enuFileKind::Secondary:
         return lngAt < mobjSource->SecondaryTable().size() && mobjSource->SecondaryTable()[lngAt].contains(pstrText, penuCase);
     }
     return false;

@@ -2,7 +2,7 @@
 // What is left to do in one opened table, row by row, measured against its source-language table:
 // untranslated, the same as the source, with errors or warnings from the checks. Kept current one
 // row at a time as rows are committed, so that the progress figures never need a full pass.
-#include "basChecks.h"
+#include "checks/basChecks.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +30,7 @@ struct udtProgress {
 
 class clsWorkbenchRows {
 public:
-    clsWorkbenchRows(enuLanguageFile penuFile, std::unique_ptr<clsTralyx> pobjSource);
+    clsWorkbenchRows(enuFileKind penuFile, std::unique_ptr<clsTralyx> pobjSource);
     ~clsWorkbenchRows();
 
     // Every row of the translation afresh.
@@ -47,7 +47,7 @@ public:
     std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
     udtProgress Progress() const;
     const clsTralyx& Source() const { return *mobjSource; }
-    enuLanguageFile File() const { return menuFile; }
+    enuFileKind File() const { return menuFile; }
 
 private:
     struct udtRow {
@@ -59,7 +59,7 @@ private:
     void Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const;
     void Count(const udtRow& pudtRow, int32_t plngSign);
 
-    enuLanguageFile menuFile;
+    enuFileKind menuFile;
     std::unique_ptr<clsTralyx> mobjSource;
     std::unique_ptr<clsSourcePairing> mobjPairing;
     QVector<udtRow> mudtRows;

@@ -1,7 +1,7 @@
 #pragma once
 // The two exchange formats translators' tools read: gettext PO (Poedit, Lokalize, Weblate) and
 // XLIFF 1.2 (CAT tools). Entries are keyed by their context "core.lrc:frmMain.cmdOK.0.C".
-#include "udtExchangeEntry.h"
+#include "exchange/udtExchangeEntry.h"
 
 #include <QByteArray>
 #include <QString>

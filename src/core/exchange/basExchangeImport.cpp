@@ -1,9 +1,9 @@
-#include "basExchangeImport.h"
+#include "exchange/basExchangeImport.h"
 
-#include "basExchangeText.h"
-#include "basFormatText.h"
-#include "clsLineReader.h"
-#include "basSafeFile.h"
+#include "exchange/basExchangeText.h"
+#include "store/basFormatText.h"
+#include "store/basSafeFile.h"
+#include "store/clsLineReader.h"
 
 #include <QHash>
 #include <QTemporaryFile>
@@ -45,16 +45,6 @@ std::vector<udtLine> SplitLines(const QByteArray& pbytContent)
     return udtLines;
 }
 
-const QVector<int32_t>& RecordLines(const clsTralyx& pobjStore, enuLanguageFile penuFile)
-{
-    switch (penuFile) {
-    case enuLanguageFile::ControlText: return pobjStore.ControlTextLines();
-    case enuLanguageFile::Messages: return pobjStore.MessageLines();
-    case enuLanguageFile::Secondary: break;
-    }
-    return pobjStore.SecondaryLines();
-}
-
 // The tag of a core.lrc line: what stands between its third "." and the first ":" after it.
 QStringView ControlTag(QStringView pstrLine)
 {
@@ -81,7 +71,7 @@ QString NumberedLines(const QString& pstrHead, const QString& pstrText)
 
 // Builds the edits of one file's changes; false (with a reason) when the lines of a text are not
 // where the reader would have put them together.
-bool PlanEdits(enuLanguageFile penuFile, const QByteArray& pbytContent, const std::vector<udtLine>& pudtLines,
+bool PlanEdits(enuFileKind penuFile, const QByteArray& pbytContent, const std::vector<udtLine>& pudtLines,
                const clsCodePage& pobjCodePage, const QVector<int32_t>& plngRecordLines,
                const std::vector<udtChange>& pudtChanges, std::vector<udtEdit>& pudtEdits, QString& pstrReason)
 {
@@ -143,7 +133,7 @@ bool PlanEdits(enuLanguageFile penuFile, const QByteArray& pbytContent, const st
             udtEdit.At = booInsertAtEnd ? lngEnd : lngFirst;
             udtEdit.LineEnd = QByteArrayLiteral("\r\n");
         } else {
-            const bool booCore = penuFile == enuLanguageFile::ControlText;
+            const bool booCore = penuFile == enuFileKind::ControlText;
             // A multi-line core.lrc text is read from consecutive lines only.
             if (booCore && lngGroup.back() - lngGroup.front() + 1 != static_cast<qsizetype>(lngGroup.size())) {
                 pstrReason = QStringLiteral("the lines of %1 are not consecutive").arg(udtChange.ObjectPath);
@@ -194,7 +184,7 @@ bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtL
 
 // Reads the new bytes as the application will and compares them with the table the changes should
 // give: a splice that went wrong is never written.
-bool ReadsBackAs(enuLanguageFile penuFile, const QByteArray& pbytContent, const QString& pstrCodePage,
+bool ReadsBackAs(enuFileKind penuFile, const QByteArray& pbytContent, const QString& pstrCodePage,
                  const clsTralyx& pobjExpected, QString& pstrReason)
 {
     QTemporaryFile objTemp;
@@ -205,46 +195,32 @@ bool ReadsBackAs(enuLanguageFile penuFile, const QByteArray& pbytContent, const 
     clsTralyx objRead;
     objRead.SetCodePage(pstrCodePage);
     bool booOK = false;
-    bool booSame = false;
-    switch (penuFile) {
-    case enuLanguageFile::ControlText:
-        objRead.LoadControlText(objTemp.fileName(), booOK);
-        booSame = objRead.ControlTextTable() == pobjExpected.ControlTextTable();
-        break;
-    case enuLanguageFile::Messages:
-        objRead.LoadMessagesFromResource(objTemp.fileName(), booOK);
-        booSame = objRead.MessageTable() == pobjExpected.MessageTable();
-        break;
-    case enuLanguageFile::Secondary:
-        objRead.LoadPreceduralTextFromResource(objTemp.fileName(), booOK);
-        booSame = objRead.SecondaryTable() == pobjExpected.SecondaryTable();
-        break;
-    }
-    if (booOK && booSame) return true;
+    LoadFile(objRead, penuFile, objTemp.fileName(), booOK);
+    if (booOK && SameTable(objRead, pobjExpected, penuFile)) return true;
     pstrReason = booOK ? QStringLiteral("the changed file would not read back as the translations say; it was left as it is")
                        : QStringLiteral("the changed file would not load (%1); it was left as it is").arg(objRead.LastError().Text());
     return false;
 }
 
 // The store with every change made to its table of the file, copied once.
-void SetTexts(clsTralyx& pobjStore, enuLanguageFile penuFile, const std::vector<udtChange>& pudtChanges)
+void SetTexts(clsTralyx& pobjStore, enuFileKind penuFile, const std::vector<udtChange>& pudtChanges)
 {
     switch (penuFile) {
-    case enuLanguageFile::ControlText: {
+    case enuFileKind::ControlText: {
         QVector<ControlTextItem> udtTable = pobjStore.ControlTextTable();
         for (const udtChange& u : pudtChanges)
             (u.Kind == enuTextKind::Caption ? udtTable[u.Record].Caption : udtTable[u.Record].ToolTip) = u.Text;
         pobjStore.SetControlTextTable(std::move(udtTable));
         break;
     }
-    case enuLanguageFile::Messages: {
+    case enuFileKind::Messages: {
         QVector<MessageItem> udtTable = pobjStore.MessageTable();
         for (const udtChange& u : pudtChanges)
             (u.Kind == enuTextKind::MessageTitle ? udtTable[u.Record].Title : udtTable[u.Record].Message) = u.Text;
         pobjStore.SetMessageTable(std::move(udtTable));
         break;
     }
-    case enuLanguageFile::Secondary: {
+    case enuFileKind::Secondary: {
         QStringList strTable = pobjStore.SecondaryTable();
         for (const udtChange& u : pudtChanges) strTable[u.Record] = u.Text;
         pobjStore.SetSecondaryTable(std::move(strTable));
@@ -270,16 +246,6 @@ QString CannotHold(const udtEntryText& pudtEntry, const QString& pstrText, const
     return QString();
 }
 
-const QString& CodePageOf(const clsTralyx& pobjStore, enuLanguageFile penuFile)
-{
-    switch (penuFile) {
-    case enuLanguageFile::ControlText: return pobjStore.ControlTextCodePage();
-    case enuLanguageFile::Messages: return pobjStore.MessagesCodePage();
-    case enuLanguageFile::Secondary: break;
-    }
-    return pobjStore.SecondaryCodePage();
-}
-
 }  // namespace
 
 udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument)
@@ -290,7 +256,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
     QHash<QString, std::vector<const udtExchangeEntry*>> udtByFile;
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) udtByFile[udtEntry.FileName].push_back(&udtEntry);
 
-    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+    for (const enuFileKind enuFile : AllFileKinds) {
         const QString strFileName = LanguageFileName(enuFile);
         const std::vector<const udtExchangeEntry*> udtIncoming = udtByFile.take(strFileName);
         if (pudtFolder.FileOf(enuFile).isEmpty()) {
@@ -302,7 +268,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
         udtImportedFile udtFile;
         udtFile.File = enuFile;
         udtFile.Path = pudtFolder.FileOf(enuFile);
-        const clsCodePage objCodePage(CodePageOf(pudtFolder.Store, enuFile));
+        const clsCodePage objCodePage((pudtFolder.Store.*FileKind(enuFile).CodePage)());
 
         const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objNoSource, pudtFolder.Store);
         QHash<QString, const udtEntryText*> udtByKey;
@@ -355,7 +321,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 clsTralyx objExpected = pudtFolder.Store;
                 SetTexts(objExpected, enuFile, udtChanges);
                 udtFile.Refused =
-                    !PlanEdits(enuFile, bytOld, udtLines, objCodePage, RecordLines(pudtFolder.Store, enuFile), udtChanges,
+                    !PlanEdits(enuFile, bytOld, udtLines, objCodePage, (pudtFolder.Store.*FileKind(enuFile).Lines)(), udtChanges,
                                udtEdits, udtFile.Reason) ||
                     !ApplyEdits(bytOld, udtLines, udtEdits, objCodePage, udtFile.Content, udtFile.Reason) ||
                     !ReadsBackAs(enuFile, udtFile.Content, objCodePage.Name(), objExpected, udtFile.Reason);

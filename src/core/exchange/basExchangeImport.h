@@ -2,8 +2,8 @@
 // Bringing translations back from an exchange file into a language folder. Only the lines of the
 // texts that changed are rewritten; every other byte of a file stays as it was, whatever its line
 // ends, skipped lines or numbering.
-#include "basLanguageFolder.h"
-#include "udtExchangeEntry.h"
+#include "exchange/basLanguageFolder.h"
+#include "exchange/udtExchangeEntry.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +21,7 @@ struct udtNotApplied {
 };
 
 struct udtImportedFile {
-    enuLanguageFile File = enuLanguageFile::ControlText;
+    enuFileKind File = enuFileKind::ControlText;
     QString Path;
     int32_t Changed = 0;     // texts that change
     QByteArray Content;      // the new bytes when Changed > 0 and not Refused

@@ -1,6 +1,6 @@
-#include "basExchangeText.h"
+#include "exchange/basExchangeText.h"
 
-#include "basLanguageFolder.h"
+#include "exchange/basLanguageFolder.h"
 
 namespace tralyx {
 
@@ -58,7 +58,7 @@ QString AccessKeysOf(const QString& pstrCaption)
 namespace {
 
 // One line for the translator: what kind of text, what it must keep, where it is.
-QString NoteOf(enuLanguageFile penuFile, const udtEntryText& pudtEntry)
+QString NoteOf(enuFileKind penuFile, const udtEntryText& pudtEntry)
 {
     QString strNote;
     const QString& strText = pudtEntry.Obsolete() ? pudtEntry.Translation : pudtEntry.Source;
@@ -86,7 +86,7 @@ QString NoteOf(enuLanguageFile penuFile, const udtEntryText& pudtEntry)
 
 }  // namespace
 
-void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                    std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing)
 {
     const std::vector<udtEntryText> udtEntries = MatchEntries(penuFile, pobjSource, pobjTranslation);
@@ -117,7 +117,7 @@ QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey) { r
 
 bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QString& pstrKey)
 {
-    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+    for (const enuFileKind enuFile : AllFileKinds) {
         const QString strFile = LanguageFileName(enuFile);
         if (pstrContext.size() > strFile.size() && pstrContext.startsWith(strFile) && pstrContext[strFile.size()] == u':') {
             pstrFileName = strFile;

@@ -1,7 +1,7 @@
 #pragma once
 // What the exchange files say about a text, and how its line breaks travel.
-#include "basEntryMatch.h"
-#include "udtExchangeEntry.h"
+#include "checks/basEntryMatch.h"
+#include "exchange/udtExchangeEntry.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +22,7 @@ QString AccessKeysOf(const QString& pstrCaption);
 // Appends the entries of one file that go into an exchange file, in the translation's order: a
 // translation equal to its source goes as untranslated; entries with neither text, texts the file
 // cannot hold, and entries the translated file lacks (counted in plngMissing) stay out.
-void ExportEntries(enuLanguageFile penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                    std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing);
 
 // The exchange file's context of an entry: "core.lrc:frmMain.cmdOK.0.C"; and back (false when the

@@ -1,4 +1,4 @@
-#include "basLanguageFolder.h"
+#include "exchange/basLanguageFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 
 namespace tralyx {
 
-QString FindLanguageFile(const QString& pstrFolder, enuLanguageFile penuFile)
+QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile)
 {
     const QString strWanted = LanguageFileName(penuFile);
     const QDir objFolder(pstrFolder);
@@ -24,16 +24,12 @@ bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, 
     pudtOut.Path = pstrFolder;
     pudtOut.Store.SetCodePage(pstrCodePage);
     bool booAll = true;
-    for (const enuLanguageFile enuFile : AllLanguageFiles) {
+    for (const enuFileKind enuFile : AllFileKinds) {
         const QString strPath = FindLanguageFile(pstrFolder, enuFile);
         pudtOut.FilePath[static_cast<size_t>(enuFile)] = strPath;
         if (strPath.isEmpty()) continue;
         bool booOK = false;
-        switch (enuFile) {
-        case enuLanguageFile::ControlText: pudtOut.Store.LoadControlText(strPath, booOK); break;
-        case enuLanguageFile::Messages: pudtOut.Store.LoadMessagesFromResource(strPath, booOK); break;
-        case enuLanguageFile::Secondary: pudtOut.Store.LoadPreceduralTextFromResource(strPath, booOK); break;
-        }
+        LoadFile(pudtOut.Store, enuFile, strPath, booOK);
         if (booOK) continue;
         booAll = false;
         const udtFileIssue& udtError = pudtOut.Store.LastError();

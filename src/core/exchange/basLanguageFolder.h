@@ -1,7 +1,7 @@
 #pragma once
 // A language folder's three files loaded into one store, for export and import.
-#include "basEntryMatch.h"
-#include "clsTralyx.h"
+#include "checks/basEntryMatch.h"
+#include "store/clsTralyx.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,16 +12,13 @@ namespace tralyx {
 struct udtLanguageFolder {
     QString Path;
     clsTralyx Store;
-    std::array<QString, 3> FilePath;  // by enuLanguageFile; empty when the folder lacks that file
+    std::array<QString, 3> FilePath;  // by enuFileKind; empty when the folder lacks that file
 
-    const QString& FileOf(enuLanguageFile penuFile) const { return FilePath[static_cast<size_t>(penuFile)]; }
+    const QString& FileOf(enuFileKind penuFile) const { return FilePath[static_cast<size_t>(penuFile)]; }
 };
 
-constexpr std::array<enuLanguageFile, 3> AllLanguageFiles = {enuLanguageFile::ControlText, enuLanguageFile::Messages,
-                                                             enuLanguageFile::Secondary};
-
 // The file of that name in the folder, in any letter case (core.lrc, Core.LRC); empty when none.
-QString FindLanguageFile(const QString& pstrFolder, enuLanguageFile penuFile);
+QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile);
 
 // Loads every file the folder holds in the code page. False when one fails to load; pstrErrors then
 // names each as "path:line: reason". A folder without any of the three files is not an error.

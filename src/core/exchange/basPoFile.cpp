@@ -1,7 +1,7 @@
 // PO through GNU gettext's libgettextpo: what we write is what msgfmt and the PO editors expect,
 // and what they write comes back through the same parser.
-#include "basExchangeFiles.h"
-#include "basExchangeText.h"
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeText.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -2,8 +2,8 @@
 // classes. XML turns every CR LF and lone CR of the document into LF when read; texts go out with
 // LF for their line breaks, and any CR of their own as the character reference &#13;, which a
 // parser keeps.
-#include "basExchangeFiles.h"
-#include "basExchangeText.h"
+#include "exchange/basExchangeFiles.h"
+#include "exchange/basExchangeText.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>

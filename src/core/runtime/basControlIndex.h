@@ -1,8 +1,8 @@
 #pragma once
 // The index under which a control's text is stored: its control-array index as a byte, or 0 when it
 // is not in a control array, its index does not fit in a byte, or the index cannot be read.
-#include "clsControl.h"
-#include "clsRuntimeError.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/clsControl.h"
 
 namespace tralyx {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A walk over the tabs of a tab control, for applying texts to each tab and harvesting them.
-#include "clsControl.h"
-#include "clsRuntimeError.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/clsControl.h"
 
 namespace tralyx {
 

@@ -1,12 +1,12 @@
-#include "basFormTextFile.h"
+#include "runtime/basFormTextFile.h"
 
-#include "basControlIndex.h"
-#include "basForEachTab.h"
-#include "basFormatText.h"
-#include "basSafeFile.h"
-#include "clsForm.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/basControlIndex.h"
+#include "runtime/basForEachTab.h"
+#include "runtime/clsForm.h"
+#include "store/basFormatText.h"
+#include "store/basSafeFile.h"
+#include "store/clsTralyx.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Form text files: the current captions and tool-tips of one form's controls, in the line form of
 // core.lrc, so that the entries carry the object paths under which SetControlText looks them up.
-#include "clsCodePage.h"
+#include "common/clsCodePage.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "basMessageMarkers.h"
+#include "runtime/basMessageMarkers.h"
 
-#include "clsRuntimeError.h"
+#include "common/clsRuntimeError.h"
 
 namespace tralyx {
 namespace {

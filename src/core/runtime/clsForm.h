@@ -1,6 +1,6 @@
 #pragma once
 // A form, as the run-time face sees it: its name, its controls and how wide a text is in its font.
-#include "clsControl.h"
+#include "runtime/clsControl.h"
 
 #include <QString>
 #include <functional>

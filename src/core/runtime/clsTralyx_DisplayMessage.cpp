@@ -1,9 +1,9 @@
 // Showing a stored message, with the caller's replacement string in place of its markers.
-#include "basApplication.h"
-#include "basDesktop.h"
-#include "basMessageMarkers.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "common/basApplication.h"
+#include "common/basDesktop.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/basMessageMarkers.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

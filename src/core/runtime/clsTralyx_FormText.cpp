@@ -1,9 +1,9 @@
 // Applying the stored captions and tool-tips to a form's controls.
-#include "basControlIndex.h"
-#include "basForEachTab.h"
-#include "clsForm.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/basControlIndex.h"
+#include "runtime/basForEachTab.h"
+#include "runtime/clsForm.h"
+#include "store/clsTralyx.h"
 
 #include <QHash>
 
@@ -50,12 +50,6 @@ public:
 private:
     QHash<QString, FormEntries> mobjForms;
 };
-
-void clsFormTextCache::Clear() noexcept
-{
-    const std::lock_guard objGuard(mobjLock);
-    mobjIndex.reset();
-}
 
 std::shared_ptr<const clsFormTextIndex> clsFormTextCache::Get(const QVector<ControlTextItem>& pudtTable) const
 {

@@ -1,9 +1,9 @@
 // Writing a form's current text to <application folder>/Languages/English/<form name>.LRC.
-#include "basApplication.h"
-#include "basFormTextFile.h"
-#include "clsForm.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
+#include "common/basApplication.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/basFormTextFile.h"
+#include "runtime/clsForm.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

@@ -1,8 +1,8 @@
-#include "basControlTextFormat.h"
+#include "store/basControlTextFormat.h"
 
-#include "basFormatText.h"
-#include "basShortened.h"
-#include "clsLineReader.h"
+#include "common/basShortened.h"
+#include "store/basFormatText.h"
+#include "store/clsLineReader.h"
 
 #include <algorithm>
 #include <cstring>

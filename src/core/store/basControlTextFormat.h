@@ -1,7 +1,7 @@
 #pragma once
 // core.lrc on bytes: one entry per control, "Form.Control.Index.T:tool-tip" and
 // "Form.Control.Index.C:caption", a multi-line text as one line per text line joined by lone CRs.
-#include "udtFileRead.h"
+#include "store/udtFileRead.h"
 
 namespace tralyx {
 

@@ -1,4 +1,4 @@
-#include "basFormatText.h"
+#include "store/basFormatText.h"
 
 namespace tralyx {
 

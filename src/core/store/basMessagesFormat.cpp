@@ -1,7 +1,7 @@
-#include "basMessagesFormat.h"
+#include "store/basMessagesFormat.h"
 
-#include "basFormatText.h"
-#include "clsLineReader.h"
+#include "store/basFormatText.h"
+#include "store/clsLineReader.h"
 
 namespace tralyx {
 

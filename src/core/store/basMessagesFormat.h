@@ -1,6 +1,6 @@
 #pragma once
 // messages.lrc on bytes: "MSGnnn:" lines of the message text, then an "MSTnnn:" line with the title.
-#include "udtFileRead.h"
+#include "store/udtFileRead.h"
 
 namespace tralyx {
 

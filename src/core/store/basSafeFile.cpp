@@ -1,6 +1,6 @@
-#include "basSafeFile.h"
+#include "store/basSafeFile.h"
 
-#include "basFileSystem.h"
+#include "common/basFileSystem.h"
 
 #include <cstdint>
 

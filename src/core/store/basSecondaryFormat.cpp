@@ -1,7 +1,7 @@
-#include "basSecondaryFormat.h"
+#include "store/basSecondaryFormat.h"
 
-#include "basFormatText.h"
-#include "clsLineReader.h"
+#include "store/basFormatText.h"
+#include "store/clsLineReader.h"
 
 namespace tralyx {
 

@@ -1,6 +1,6 @@
 #pragma once
 // secondary.lrc on bytes: "TXTnnn:" lines, one per line of each procedural text.
-#include "udtFileRead.h"
+#include "store/udtFileRead.h"
 
 namespace tralyx {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The file side of the store's loaders and savers: read the whole file and hand its bytes to the
 // format's reader; have the format's writer make the bytes and write them.
-#include "basSafeFile.h"
-#include "clsTralyx.h"
-#include "udtFileRead.h"
-#include "udtFileStamp.h"
+#include "store/basSafeFile.h"
+#include "store/clsTralyx.h"
+#include "store/udtFileRead.h"
+#include "store/udtFileStamp.h"
 
 namespace tralyx {
 

@@ -1,10 +1,10 @@
 // Tables, setters and what the three file formats share.
-#include "clsTralyx.h"
+#include "store/clsTralyx.h"
 
-#include "basDesktop.h"
-#include "basFileSystem.h"
-#include "basSafeFile.h"
-#include "clsRuntimeError.h"
+#include "common/basDesktop.h"
+#include "common/basFileSystem.h"
+#include "common/clsRuntimeError.h"
+#include "store/basSafeFile.h"
 
 namespace tralyx {
 
@@ -132,6 +132,14 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
     }
     pudtStamp = udtFileStamp::Of(pstrFileName, pbytContent);
     return true;
+}
+
+// Here rather than beside Get: every change of the table clears the cache, and the store must not
+// need the run-time layer for that (the index's own destructor is bound where it is made).
+void clsFormTextCache::Clear() noexcept
+{
+    const std::lock_guard objGuard(mobjLock);
+    mobjIndex.reset();
 }
 
 }  // namespace tralyx

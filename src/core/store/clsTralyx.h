@@ -6,8 +6,8 @@
 // Names follow the classic convention of this code base: prefixes p (parameter), m (member),
 // g (global); type tags str (QString), int (int16_t), lng (int32_t), byt (uint8_t), boo (bool),
 // udt (record), obj (object).
-#include "clsCodePage.h"
-#include "udtFileStamp.h"
+#include "common/clsCodePage.h"
+#include "store/udtFileStamp.h"
 
 #include <QString>
 #include <QStringList>

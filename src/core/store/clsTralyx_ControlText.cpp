@@ -1,8 +1,8 @@
 // core.lrc: the file side; the format itself is in basControlTextFormat.
-#include "basControlTextFormat.h"
-#include "basDesktop.h"
-#include "basTableFile.h"
-#include "clsTralyx.h"
+#include "common/basDesktop.h"
+#include "store/basControlTextFormat.h"
+#include "store/basTableFile.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

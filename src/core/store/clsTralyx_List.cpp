@@ -1,6 +1,6 @@
 // Filling the editor's list: one row per record, in table order, appended after existing rows.
-#include "clsListItems.h"
-#include "clsTralyx.h"
+#include "store/clsListItems.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

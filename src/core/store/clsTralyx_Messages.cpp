@@ -1,7 +1,7 @@
 // messages.lrc: the file side; the format itself is in basMessagesFormat.
-#include "basMessagesFormat.h"
-#include "basTableFile.h"
-#include "clsTralyx.h"
+#include "store/basMessagesFormat.h"
+#include "store/basTableFile.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

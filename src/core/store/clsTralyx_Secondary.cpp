@@ -1,7 +1,7 @@
 // secondary.lrc: the file side; the format itself is in basSecondaryFormat.
-#include "basSecondaryFormat.h"
-#include "basTableFile.h"
-#include "clsTralyx.h"
+#include "store/basSecondaryFormat.h"
+#include "store/basTableFile.h"
+#include "store/clsTralyx.h"
 
 namespace tralyx {
 

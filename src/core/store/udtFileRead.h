@@ -2,7 +2,7 @@
 // What a reader makes of a file's bytes: the table, the line where each record starts, the lines it
 // skipped, and why it stopped when it did not read to the end. The readers and writers work on bytes
 // only; opening, asking and committing files is the store's business.
-#include "clsTralyx.h"
+#include "store/clsTralyx.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "udtFileStamp.h"
+#include "store/udtFileStamp.h"
 
-#include "basSafeFile.h"
+#include "store/basSafeFile.h"
 
 #include <QFileInfo>
 #include <QHashFunctions>

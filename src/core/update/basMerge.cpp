@@ -1,8 +1,8 @@
-#include "basMerge.h"
+#include "update/basMerge.h"
 
-#include "basEntryMatch.h"
-#include "basShortened.h"
-#include "clsFirstPathIndex.h"
+#include "common/basShortened.h"
+#include "store/basFileKind.h"
+#include "store/clsFirstPathIndex.h"
 
 #include <vector>
 
@@ -23,7 +23,7 @@ QString ShortText(const MessageItem& pudtItem)
 QString ShortText(const QString& pstrText) { return Shortened(pstrText); }
 
 template <class TTable>
-void MergeByPosition(enuLanguageFile penuFile, const TTable& pudtNewTable, const TTable& pudtOldTable,
+void MergeByPosition(enuFileKind penuFile, const TTable& pudtNewTable, const TTable& pudtOldTable,
                      TTable& pudtResultTable, udtUpdateReport& pudtReport)
 {
     const qsizetype lngKept = std::min(pudtNewTable.size(), pudtOldTable.size());
@@ -86,13 +86,13 @@ void MergeControlTextTables(const QVector<ControlTextItem>& pudtNewTable, const 
 void MergeMessageTables(const QVector<MessageItem>& pudtNewTable, const QVector<MessageItem>& pudtOldTable,
                         QVector<MessageItem>& pudtResultTable, udtUpdateReport& pudtReport)
 {
-    MergeByPosition(enuLanguageFile::Messages, pudtNewTable, pudtOldTable, pudtResultTable, pudtReport);
+    MergeByPosition(enuFileKind::Messages, pudtNewTable, pudtOldTable, pudtResultTable, pudtReport);
 }
 
 void MergeSecondaryTables(const QStringList& pstrNewTable, const QStringList& pstrOldTable,
                           QStringList& pstrResultTable, udtUpdateReport& pudtReport)
 {
-    MergeByPosition(enuLanguageFile::Secondary, pstrNewTable, pstrOldTable, pstrResultTable, pudtReport);
+    MergeByPosition(enuFileKind::Secondary, pstrNewTable, pstrOldTable, pstrResultTable, pudtReport);
 }
 
 }  // namespace tralyx

@@ -2,8 +2,8 @@
 // Merging the table of an old (translated) language file with the same file of a new release: the
 // result has the new table's entries in the new table's order, and each entry that the old table
 // already had keeps its old text. The report receives the counts and the old entries left out.
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "store/clsTralyx.h"
+#include "update/udtUpdateReport.h"
 
 namespace tralyx {
 

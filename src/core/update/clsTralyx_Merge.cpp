@@ -1,11 +1,12 @@
 // The update merge: one language file of an old (translated) folder and of a new release's folder,
 // merged into a destination folder with the store's own loaders and savers.
-#include "basControlTextFormat.h"
-#include "basMerge.h"
-#include "basMessagesFormat.h"
-#include "basSecondaryFormat.h"
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "store/basControlTextFormat.h"
+#include "store/basFileKind.h"
+#include "store/basMessagesFormat.h"
+#include "store/basSecondaryFormat.h"
+#include "store/clsTralyx.h"
+#include "update/basMerge.h"
+#include "update/udtUpdateReport.h"
 
 namespace tralyx {
 namespace {
@@ -15,33 +16,31 @@ QString JoinPath(const QString& pstrFolder, const QString& pstrFileName)
     return pstrFolder.endsWith(u'/') ? pstrFolder + pstrFileName : pstrFolder + u'/' + pstrFileName;
 }
 
-// What the merge needs of one kind of file.
+// What the merge needs of one kind of file beyond its file kind: its table's type and format.
 template <class TTable>
-struct udtFileKind {
-    QLatin1StringView FileName;
-    void (clsTralyx::*Load)(const QString&, bool&);
-    void (clsTralyx::*Save)(const QString&, bool&);
+struct udtMergeKind {
+    enuFileKind Kind;
     const TTable& (clsTralyx::*Table)() const;
     void (clsTralyx::*SetTable)(TTable);
     void (*Merge)(const TTable&, const TTable&, TTable&, udtUpdateReport&);
     bool (*Write)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&);
-    const QString& (clsTralyx::*CodePage)() const;
 };
 
 // Loads the old and the new file, merges their tables into the store's table of that kind and
 // writes it to the destination. A failed load stops the run before anything is written.
 template <class TTable>
-udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtFileKind<TTable>& pudtKind, const QString& pstrOriginalPath,
+udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudtKind, const QString& pstrOriginalPath,
                           const QString& pstrNewPath, const QString& pstrUpdatedPath, bool pbooWrite)
 {
+    const udtFileKind& udtFile = FileKind(pudtKind.Kind);
     udtUpdateReport udtReport;
-    udtReport.FileName = pudtKind.FileName;
-    udtReport.DestinationFile = JoinPath(pstrUpdatedPath, pudtKind.FileName);
+    udtReport.FileName = QString::fromLatin1(udtFile.FileName);
+    udtReport.DestinationFile = JoinPath(pstrUpdatedPath, udtReport.FileName);
 
     const auto Load = [&](const QString& pstrFolder, TTable& pudtTable) {
-        const QString strFile = JoinPath(pstrFolder, pudtKind.FileName);
+        const QString strFile = JoinPath(pstrFolder, udtReport.FileName);
         bool booSuccess = false;
-        (pobjStore.*pudtKind.Load)(strFile, booSuccess);
+        (pobjStore.*udtFile.Load)(strFile, booSuccess);
         for (const udtFileIssue& udtWarning : pobjStore.LastWarnings())
             udtReport.Warnings.append(strFile + QStringLiteral(", ") + udtWarning.Text());
         if (!booSuccess) {
@@ -62,7 +61,7 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtFileKind<TTable>& pudtK
         // The dry run formats the result too, so that it reports a table the save would refuse.
         QByteArray bytContent;
         udtFileIssue udtIssue;
-        if (pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*pudtKind.CodePage)()), false, bytContent,
+        if (pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*udtFile.CodePage)()), false, bytContent,
                            udtIssue)) {
             udtReport.Outcome = enuUpdateOutcome::Merged;
         } else {
@@ -73,7 +72,7 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtFileKind<TTable>& pudtK
         return udtReport;
     }
     bool booSuccess = false;
-    (pobjStore.*pudtKind.Save)(udtReport.DestinationFile, booSuccess);
+    (pobjStore.*udtFile.Save)(udtReport.DestinationFile, booSuccess);
     if (booSuccess) {
         udtReport.Outcome = enuUpdateOutcome::Written;
     } else {
@@ -89,31 +88,27 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtFileKind<TTable>& pudtK
 udtUpdateReport clsTralyx::UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                              const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtFileKind<QVector<ControlTextItem>> udtKind{
-        QLatin1StringView("core.lrc"),     &clsTralyx::LoadControlText,       &clsTralyx::SaveControlText,
-        &clsTralyx::ControlTextTable,      &clsTralyx::SetControlTextTable, &MergeControlTextTables,
-        &WriteControlText,                 &clsTralyx::ControlTextCodePage};
+    static const udtMergeKind<QVector<ControlTextItem>> udtKind{enuFileKind::ControlText, &clsTralyx::ControlTextTable,
+                                                                &clsTralyx::SetControlTextTable,
+                                                                &MergeControlTextTables, &WriteControlText};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 
 udtUpdateReport clsTralyx::UpdateMessages(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                           const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtFileKind<QVector<MessageItem>> udtKind{
-        QLatin1StringView("messages.lrc"), &clsTralyx::LoadMessagesFromResource, &clsTralyx::SaveMessageText,
-        &clsTralyx::MessageTable,          &clsTralyx::SetMessageTable,          &MergeMessageTables,
-        &WriteMessages,                    &clsTralyx::MessagesCodePage};
+    static const udtMergeKind<QVector<MessageItem>> udtKind{enuFileKind::Messages, &clsTralyx::MessageTable,
+                                                            &clsTralyx::SetMessageTable, &MergeMessageTables,
+                                                            &WriteMessages};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 
 udtUpdateReport clsTralyx::UpdateSecondaryText(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                                const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtFileKind<QStringList> udtKind{
-        QLatin1StringView("secondary.lrc"), &clsTralyx::LoadPreceduralTextFromResource,
-        &clsTralyx::SaveSecondaryText,      &clsTralyx::SecondaryTable,
-        &clsTralyx::SetSecondaryTable,      &MergeSecondaryTables,
-        &WriteSecondary,                    &clsTralyx::SecondaryCodePage};
+    static const udtMergeKind<QStringList> udtKind{enuFileKind::Secondary, &clsTralyx::SecondaryTable,
+                                                   &clsTralyx::SetSecondaryTable, &MergeSecondaryTables,
+                                                   &WriteSecondary};
     return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
 }
 

@@ -1,6 +1,6 @@
-#include "udtUpdateReport.h"
+#include "update/udtUpdateReport.h"
 
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What one update run did to one language file, so that neither the dialog nor the command line
 // ever reports success for a file that was not written, and no translation disappears unseen.
-#include "clsTralyx.h"
+#include "store/clsTralyx.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "QtControl.h"
+#include "binding/QtControl.h"
 
-#include "basStoreText.h"
-#include "clsRuntimeError.h"
+#include "common/basStoreText.h"
+#include "common/clsRuntimeError.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 // QTabWidget the tab control; anything else is of no supported kind. Name is the objectName; the
 // control-array index is the integer dynamic property "Index". Widths are in twips. Texts cross
 // this boundary with CR LF line breaks on the store's side and LF on the widget's.
-#include "clsControl.h"
+#include "runtime/clsControl.h"
 
 #include <QPointer>
 

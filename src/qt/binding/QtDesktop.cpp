@@ -1,6 +1,6 @@
-#include "QtDesktop.h"
+#include "binding/QtDesktop.h"
 
-#include "basStoreText.h"
+#include "common/basStoreText.h"
 
 #include <QApplication>
 #include <QClipboard>

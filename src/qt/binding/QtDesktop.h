@@ -1,6 +1,6 @@
 #pragma once
 // The desktop seam bound to Qt: QMessageBox, QFileDialog, the folder selector and QClipboard.
-#include "basDesktop.h"
+#include "common/basDesktop.h"
 
 #include <functional>
 

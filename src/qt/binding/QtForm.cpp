@@ -1,8 +1,8 @@
-#include "QtForm.h"
+#include "binding/QtForm.h"
 
-#include "QtControl.h"
-#include "basStoreText.h"
-#include "clsRuntimeError.h"
+#include "binding/QtControl.h"
+#include "common/basStoreText.h"
+#include "common/clsRuntimeError.h"
 
 #include <QFontMetricsF>
 #include <QStackedLayout>

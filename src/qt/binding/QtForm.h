@@ -8,7 +8,7 @@
 // first, each parent's children in the order Qt keeps them (the order they were given to it, which
 // raise() and lower() change), the pages of a tab widget in tab order; Qt's own inner parts (names
 // beginning "qt_") and separate windows (dialogs, menus) are not controls of this form. TextWidth measures with the form's font, in twips at the screen's logical DPI.
-#include "clsForm.h"
+#include "runtime/clsForm.h"
 
 #include <QPointer>
 

@@ -1,8 +1,8 @@
-#include "QtGeneralItems.h"
+#include "binding/QtGeneralItems.h"
 
-#include "QtTwips.h"
-#include "basTwips.h"
-#include "basGeneralItems.h"
+#include "binding/QtTwips.h"
+#include "common/basGeneralItems.h"
+#include "common/basTwips.h"
 
 #include <QApplication>
 #include <QHeaderView>

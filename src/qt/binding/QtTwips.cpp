@@ -1,6 +1,6 @@
-#include "QtTwips.h"
+#include "binding/QtTwips.h"
 
-#include "basTwips.h"
+#include "common/basTwips.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "basArrange.h"
+#include "windows/basArrange.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

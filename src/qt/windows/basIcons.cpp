@@ -1,4 +1,4 @@
-#include "basIcons.h"
+#include "windows/basIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

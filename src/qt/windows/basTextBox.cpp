@@ -1,4 +1,4 @@
-#include "basTextBox.h"
+#include "windows/basTextBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

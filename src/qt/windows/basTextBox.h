@@ -2,7 +2,7 @@
 // The text-box view of a control that the editor and the clipboard commands need: whether it is a
 // text box, and its whole text as the store holds it. Line edits are one-line boxes; plain and
 // rich text edits several-line boxes; anything else is not a text box.
-#include "basStoreText.h"
+#include "common/basStoreText.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "clsEditorFilter.h"
+#include "windows/clsEditorFilter.h"
 
-#include "clsEditorListModel.h"
-#include "clsWorkbenchRows.h"
+#include "editor/clsWorkbenchRows.h"
+#include "windows/clsEditorListModel.h"
 
 namespace tralyx {
 

@@ -1,6 +1,6 @@
-#include "clsEditorListModel.h"
+#include "windows/clsEditorListModel.h"
 
-#include "basStoreText.h"
+#include "common/basStoreText.h"
 
 #include <QFont>
 

@@ -2,7 +2,7 @@
 // The editor's list: rows of up to three texts (row text, sub-item 1, sub-item 2), filled by the
 // store through clsListItems and shown by a view. Texts are kept exactly as the store gives them
 // (CR LF line breaks included); only what the view displays is flattened to one line.
-#include "clsListItems.h"
+#include "store/clsListItems.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

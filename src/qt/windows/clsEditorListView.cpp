@@ -1,4 +1,4 @@
-#include "clsEditorListView.h"
+#include "windows/clsEditorListView.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "clsSourceDock.h"
+#include "windows/clsSourceDock.h"
 
-#include "basStoreText.h"
+#include "common/basStoreText.h"
 
 #include <QGridLayout>
 #include <QLabel>

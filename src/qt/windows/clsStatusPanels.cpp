@@ -1,4 +1,4 @@
-#include "clsStatusPanels.h"
+#include "windows/clsStatusPanels.h"
 
 #include <QDateTime>
 #include <QLabel>

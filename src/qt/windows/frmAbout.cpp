@@ -1,8 +1,8 @@
-#include "frmAbout.h"
+#include "windows/frmAbout.h"
 
-#include "basApplication.h"
-#include "basIcons.h"
-#include "basTwips.h"
+#include "common/basApplication.h"
+#include "common/basTwips.h"
+#include "windows/basIcons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,22 +1,23 @@
-#include "frmMain.h"
+#include "windows/frmMain.h"
 
-#include "FileFunctions.h"
-#include "basArrange.h"
-#include "basChecks.h"
-#include "basCodePages.h"
-#include "basDesktop.h"
-#include "basGeneralItems.h"
-#include "basIcons.h"
-#include "basTextBox.h"
-#include "basTwips.h"
-#include "clsEditorFilter.h"
-#include "clsSourceDock.h"
-#include "clsStatusPanels.h"
-#include "clsTralyx.h"
-#include "frmAbout.h"
-#include "frmMessageEditor.h"
-#include "frmReplace.h"
-#include "frmUpdateFiles.h"
+#include "checks/basChecks.h"
+#include "common/basDesktop.h"
+#include "common/basGeneralItems.h"
+#include "common/basTwips.h"
+#include "common/FileFunctions.h"
+#include "editor/basCodePages.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "updatetool/frmUpdateFiles.h"
+#include "windows/basArrange.h"
+#include "windows/basIcons.h"
+#include "windows/basTextBox.h"
+#include "windows/clsEditorFilter.h"
+#include "windows/clsSourceDock.h"
+#include "windows/clsStatusPanels.h"
+#include "windows/frmAbout.h"
+#include "windows/frmMessageEditor.h"
+#include "windows/frmReplace.h"
 
 #include <algorithm>
 #include <QActionGroup>
@@ -236,11 +237,9 @@ frmMessageEditor* frmMain::ActiveEditor() const
 
 std::optional<int32_t> frmMain::EditTypeOf(const QString& pstrPath)
 {
-    const QString strBase = GetFileName(pstrPath, false).toLower();
-    if (strBase == QLatin1String("core")) return frmMessageEditor::EditControlText;
-    if (strBase == QLatin1String("secondary")) return frmMessageEditor::EditSecondary;
-    if (strBase == QLatin1String("messages")) return frmMessageEditor::EditMessages;
-    return std::nullopt;
+    const std::optional<enuFileKind> enuKind = FileKindOfPath(pstrPath);
+    if (!enuKind) return std::nullopt;
+    return static_cast<int32_t>(*enuKind);
 }
 
 bool frmMain::AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk)
@@ -271,11 +270,7 @@ bool frmMain::OpenFile(const QString& pstrPath)
     if (!lngEditType || !CloseEditorsOfKind(*lngEditType)) return false;
 
     bool booSuccess = false;
-    switch (*lngEditType) {
-    case frmMessageEditor::EditControlText: gobjTextStore->LoadControlText(pstrPath, booSuccess); break;
-    case frmMessageEditor::EditSecondary: gobjTextStore->LoadPreceduralTextFromResource(pstrPath, booSuccess); break;
-    default: gobjTextStore->LoadMessagesFromResource(pstrPath, booSuccess); break;
-    }
+    LoadFile(*gobjTextStore, static_cast<enuFileKind>(*lngEditType), pstrPath, booSuccess);
     if (!booSuccess) {
         // The line and the reason in the box itself; skipped lines in its details.
         QString strDetails = gobjTextStore->LastError().Text();

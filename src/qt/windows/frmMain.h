@@ -2,7 +2,7 @@
 // The main window: a frame of child windows whose menus and toolbar hold every command of the
 // editor. It owns the program's text store, opens each language file in a text editor window and
 // sends Save, Save As, Commit and the clipboard commands to the active one.
-#include "clsFileDialog.h"
+#include "editor/clsFileDialog.h"
 
 #include <QMainWindow>
 #include <cstdint>

@@ -1,20 +1,22 @@
-#include "frmMessageEditor.h"
+#include "windows/frmMessageEditor.h"
 
-#include "QtGeneralItems.h"
-#include "QtTwips.h"
-#include "basDesktop.h"
-#include "basGeneralItems.h"
-#include "basEntryMatch.h"
-#include "basMessageMarkers.h"
-#include "basFormatText.h"
-#include "basTextBox.h"
-#include "clsCodePage.h"
-#include "clsEditorFilter.h"
-#include "clsEditorListModel.h"
-#include "clsEditorListView.h"
-#include "clsRuntimeError.h"
-#include "clsTralyx.h"
-#include "clsWorkbenchRows.h"
+#include "binding/QtGeneralItems.h"
+#include "binding/QtTwips.h"
+#include "checks/basEntryMatch.h"
+#include "common/basDesktop.h"
+#include "common/basGeneralItems.h"
+#include "common/clsCodePage.h"
+#include "common/clsRuntimeError.h"
+#include "editor/clsWorkbenchRows.h"
+#include "runtime/basMessageMarkers.h"
+#include "store/basFileKind.h"
+#include "store/basFormatText.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "windows/basTextBox.h"
+#include "windows/clsEditorFilter.h"
+#include "windows/clsEditorListModel.h"
+#include "windows/clsEditorListView.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -37,41 +39,41 @@ namespace {
 const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarvo\u00AC");
 
 // What each edit type shows and where its boxes go. The one-line box (txtTitle) holds the column
-// TitleColumn, the several-line box (txtMessage) the column MessageColumn; -1: no such box.
+// TitleColumn, the several-line box (txtMessage) the column MessageColumn; -1: no such box. The rest
+// of what a kind is (its file, record ids, loader and saver) is its file kind's.
 struct udtEditMode {
     const char* TitleLabel;    // label of the one-line box, or of the several-line box without it
     const char* MessageLabel;  // nullptr: the several-line box is labelled by TitleLabel
     int TitleColumn;
     int MessageColumn;
-    const char* IdTag;  // the file's record tag; nullptr: the object path names the row
-    bool IdWraps;       // the record numbers of the file run from 001 to 999 and then again
     bool Preview;
     bool ControlLines;  // core.lrc keeps a caption or a tool-tip only where the control's name allows
-    void (clsTralyx::*Display)(clsListItems&) const;
     void (*Commit)(clsTralyx&, int16_t plngIndex, const QString& pstrTitle, const QString& pstrMessage);
-    void (clsTralyx::*Save)(const QString&, bool&);
-    const QString& (clsTralyx::*CodePage)() const;
-    const udtFileStamp& (clsTralyx::*Stamp)() const;
 };
 
+// Indexed by the edit type, which is the file kind's value.
 const udtEditMode gudtModes[] = {
-    // EditMessages
-    {"Title:", "Message:", 0, 1, "MSG", false, true, false, &clsTralyx::DisplayMessages,
-     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetMessageText(i, t, m); },
-     &clsTralyx::SaveMessageText, &clsTralyx::MessagesCodePage, &clsTralyx::MessagesStamp},
-    // EditSecondary
-    {"Text:", nullptr, -1, 0, "TXT", true, false, false, &clsTralyx::DisplaySecondary,
-     [](clsTralyx& s, int16_t i, const QString&, const QString& m) { s.SetSecondary(i, m); },
-     &clsTralyx::SaveSecondaryText, &clsTralyx::SecondaryCodePage, &clsTralyx::SecondaryStamp},
-    // EditControlText: the caption in the several-line box, the tool-tip in the one-line box
-    {"Tool-Tip:", "Caption:", 2, 1, nullptr, false, false, true, &clsTralyx::DisplayControlText,
-     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetControlTextItem(i, m, t); },
-     &clsTralyx::SaveControlText, &clsTralyx::ControlTextCodePage, &clsTralyx::ControlTextStamp},
+    // messages
+    {"Title:", "Message:", 0, 1, true, false,
+     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetMessageText(i, t, m); }},
+    // procedural text
+    {"Text:", nullptr, -1, 0, false, false,
+     [](clsTralyx& s, int16_t i, const QString&, const QString& m) { s.SetSecondary(i, m); }},
+    // control text: the caption in the several-line box, the tool-tip in the one-line box
+    {"Tool-Tip:", "Caption:", 2, 1, false, true,
+     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetControlTextItem(i, m, t); }},
 };
+
+bool KnownEditType(int32_t plngEditType) { return plngEditType >= 0 && plngEditType < int32_t(std::size(gudtModes)); }
 
 const udtEditMode& ModeOf(int32_t plngEditType)
 {
-    return plngEditType >= 0 && plngEditType < int32_t(std::size(gudtModes)) ? gudtModes[plngEditType] : gudtModes[0];
+    return KnownEditType(plngEditType) ? gudtModes[plngEditType] : gudtModes[0];
+}
+
+const udtFileKind& KindOf(int32_t plngEditType)
+{
+    return FileKind(KnownEditType(plngEditType) ? static_cast<enuFileKind>(plngEditType) : enuFileKind::Messages);
 }
 
 }  // namespace
@@ -187,7 +189,7 @@ void frmMessageEditor::Form_Load()
     lblMessage->setVisible(udtMode.MessageLabel != nullptr);
     if (udtMode.MessageLabel) lblMessage->setText(QLatin1StringView(udtMode.MessageLabel));
     if (gobjTextStore)
-        mobjListItems->Fill([&](clsListItems& plvwList) { (gobjTextStore.get()->*udtMode.Display)(plvwList); });
+        mobjListItems->Fill([&](clsListItems& plvwList) { (gobjTextStore.get()->*KindOf(mlngEditType).Display)(plvwList); });
     Form_Resize();
     ApplyLayout();
 
@@ -233,11 +235,10 @@ void frmMessageEditor::SetDataChanged(bool pbooChanged)
 
 QString frmMessageEditor::EntryId(int32_t plngRow) const
 {
-    const udtEditMode& udtMode = ModeOf(mlngEditType);
     if (plngRow < 0 || plngRow >= mobjListItems->Count()) return QString();
-    if (!udtMode.IdTag) return mobjListItems->ItemText(plngRow, 0);
-    const int32_t lngNumber = udtMode.IdWraps ? (plngRow + 1) % 1000 : plngRow + 1;
-    return QLatin1StringView(udtMode.IdTag) + ThreeDigits(lngNumber);
+    const udtFileKind& udtKind = KindOf(mlngEditType);
+    if (!udtKind.RecordTag) return mobjListItems->ItemText(plngRow, 0);
+    return QLatin1StringView(udtKind.RecordTag) + ThreeDigits(RecordNumber(udtKind.Kind, plngRow));
 }
 
 void frmMessageEditor::FileName(const QString& pstrFileName)
@@ -249,7 +250,7 @@ void frmMessageEditor::FileName(const QString& pstrFileName)
 QString frmMessageEditor::CodePage() const
 {
     if (!gobjTextStore) return QString::fromLatin1(clsCodePage::DefaultName);
-    return (gobjTextStore.get()->*ModeOf(mlngEditType).CodePage)();
+    return (gobjTextStore.get()->*KindOf(mlngEditType).CodePage)();
 }
 
 void frmMessageEditor::txtTitle_Change()
@@ -392,7 +393,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
         if (lngAnswer != vbYes) return false;
     }
     bool booSuccess = false;
-    (gobjTextStore.get()->*ModeOf(mlngEditType).Save)(strTarget, booSuccess);
+    (gobjTextStore.get()->*KindOf(mlngEditType).Save)(strTarget, booSuccess);
     if (!booSuccess) {
         // A declined overwrite is the translator's own choice; any other failure must not pass
         // silently, or the window would look saved.
@@ -412,7 +413,7 @@ bool frmMessageEditor::ConfirmOverwriteOfOtherChanges()
 {
     // Another program (or another copy of Tralyx) may have changed the file since this window's
     // table was read or last saved; writing over it would lose that work without a word.
-    const udtFileStamp& udtKnown = (gobjTextStore.get()->*ModeOf(mlngEditType).Stamp)();
+    const udtFileStamp& udtKnown = (gobjTextStore.get()->*KindOf(mlngEditType).Stamp)();
     const udtFileStamp udtNow = udtFileStamp::Of(mstrFileName);
     if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
     return MsgBox(QStringLiteral("The file ") + mstrFileName +

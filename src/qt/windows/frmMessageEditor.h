@@ -1,8 +1,9 @@
 #pragma once
 // The text editor window: one opened language file, listed row by row, with the current row's
 // texts in one or two boxes that are committed back to the row and the store.
-#include "clsEditorLayout.h"
-#include "clsTralyx.h"
+#include "editor/clsEditorLayout.h"
+#include "store/basFileKind.h"
+#include "store/clsTralyx.h"
 
 #include <QList>
 #include <QPair>
@@ -29,7 +30,10 @@ class clsWorkbenchRows;
 class frmMessageEditor : public QWidget {
     Q_OBJECT
 public:
-    enum : int32_t { EditMessages = 0, EditSecondary = 1, EditControlText = 2 };
+    // The edit types are the file kinds' values.
+    static constexpr int32_t EditMessages = static_cast<int32_t>(enuFileKind::Messages);
+    static constexpr int32_t EditSecondary = static_cast<int32_t>(enuFileKind::Secondary);
+    static constexpr int32_t EditControlText = static_cast<int32_t>(enuFileKind::ControlText);
 
     explicit frmMessageEditor(QWidget* pobjParent = nullptr);
     ~frmMessageEditor() override;

@@ -1,17 +1,18 @@
 // The editor window's workbench: the source-language table beside the translation, row states and
 // progress, the filter, and find and replace.
-#include "FileFunctions.h"
-#include "basDesktop.h"
-#include "basGeneralItems.h"
-#include "basEntryMatch.h"
-#include "basTextBox.h"
-#include "clsEditorFilter.h"
-#include "clsEditorListModel.h"
-#include "clsEditorListView.h"
-#include "clsTextFind.h"
-#include "clsTralyx.h"
-#include "clsWorkbenchRows.h"
-#include "frmMessageEditor.h"
+#include "checks/basEntryMatch.h"
+#include "common/basDesktop.h"
+#include "common/basGeneralItems.h"
+#include "common/FileFunctions.h"
+#include "editor/clsTextFind.h"
+#include "editor/clsWorkbenchRows.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "windows/basTextBox.h"
+#include "windows/clsEditorFilter.h"
+#include "windows/clsEditorListModel.h"
+#include "windows/clsEditorListView.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,12 +25,12 @@
 namespace tralyx {
 namespace {
 
-enuLanguageFile FileOf(int32_t plngEditType)
+enuFileKind FileOf(int32_t plngEditType)
 {
     switch (plngEditType) {
-    case frmMessageEditor::EditControlText: return enuLanguageFile::ControlText;
-    case frmMessageEditor::EditSecondary: return enuLanguageFile::Secondary;
-    default: return enuLanguageFile::Messages;
+    case frmMessageEditor::EditControlText: return enuFileKind::ControlText;
+    case frmMessageEditor::EditSecondary: return enuFileKind::Secondary;
+    default: return enuFileKind::Messages;
     }
 }
 
@@ -103,11 +104,7 @@ QString frmMessageEditor::LoadSource(const QString& pstrFolder)
             auto objSource = std::make_unique<clsTralyx>();
             objSource->SetCodePage(CodePage());
             bool booSuccess = false;
-            switch (mlngEditType) {
-            case EditControlText: objSource->LoadControlText(strPath, booSuccess); break;
-            case EditSecondary: objSource->LoadPreceduralTextFromResource(strPath, booSuccess); break;
-            default: objSource->LoadMessagesFromResource(strPath, booSuccess); break;
-            }
+            LoadFile(*objSource, static_cast<enuFileKind>(mlngEditType), strPath, booSuccess);
             if (booSuccess) SetSource(std::move(objSource));
             else mstrSourceNote = QStringLiteral("No source: ") + strPath + QStringLiteral(": ") + objSource->LastError().Text();
         }

@@ -1,8 +1,8 @@
-#include "frmReplace.h"
+#include "windows/frmReplace.h"
 
-#include "basDesktop.h"
-#include "clsTextFind.h"
-#include "frmMessageEditor.h"
+#include "common/basDesktop.h"
+#include "editor/clsTextFind.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

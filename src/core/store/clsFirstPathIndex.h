@@ -2,7 +2,7 @@
 // The first position of each object path (form, control, index; exact case) in a control-text
 // table, found in constant time without building a string per path. The merge and the pairing of a
 // translation with its source both use it.
-#include "clsTralyx.h"
+#include "store/clsTralyx.h"
 
 #include <cstdint>
 #include <vector>

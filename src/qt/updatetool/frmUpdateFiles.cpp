@@ -1,12 +1,13 @@
-#include "frmUpdateFiles.h"
+#include "updatetool/frmUpdateFiles.h"
 
-#include "QtTwips.h"
-#include "basApplication.h"
-#include "basDesktop.h"
-#include "basGeneralItems.h"
-#include "basSafeFile.h"
-#include "clsTralyx.h"
-#include "udtUpdateReport.h"
+#include "binding/QtTwips.h"
+#include "common/basApplication.h"
+#include "common/basDesktop.h"
+#include "common/basGeneralItems.h"
+#include "store/basSafeFile.h"
+#include "store/basTextStore.h"
+#include "store/clsTralyx.h"
+#include "update/udtUpdateReport.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "frmFolderSelector.h"
+#include "updatetool/frmFolderSelector.h"
 
-#include "QtGeneralItems.h"
-#include "QtTwips.h"
+#include "binding/QtGeneralItems.h"
+#include "binding/QtTwips.h"
 
 #include <QDir>
 #include <QFileInfo>

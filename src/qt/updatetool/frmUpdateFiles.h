@@ -2,7 +2,7 @@
 // The update files window: the old (translated) folder, the new release's folder and the
 // destination folder, and the button that merges the three language files of the first two into
 // the third. A child window of the main window's frame, one at a time.
-#include "udtUpdateReport.h"
+#include "update/udtUpdateReport.h"
 
 #include <QVector>
 #include <QWidget>

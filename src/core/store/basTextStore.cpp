@@ -1,0 +1,7 @@
+#include "store/basTextStore.h"
+
+namespace tralyx {
+
+std::unique_ptr<clsTralyx> gobjTextStore;
+
+}  // namespace tralyx

@@ -1,0 +1,1 @@
+#include TRALYX_PROBE_HEADER
