@@ -93,7 +93,10 @@ int main(int argc, char** argv)
         return Finished("tralyx-lrc", strArgs.isEmpty() ? 2 : 0);
     }
     if (strArgs.front() == u"--version") {
-        std::fputs("tralyx-lrc " TRALYX_VERSION_STRING "\n", stdout);
+        std::fputs("tralyx-lrc " TRALYX_VERSION_STRING "\n" TRALYX_COPYRIGHT "\n" TRALYX_LICENCE "\n"
+                   "As built it links libgettextpo of GNU gettext, and so is distributed as a whole\n"
+                   "under the GNU GPL version 3 or later.\n",
+                   stdout);
         return Finished("tralyx-lrc", 0);
     }
     const QString strCommand = strArgs.takeFirst();

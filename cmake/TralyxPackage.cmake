@@ -55,34 +55,46 @@ foreach(entry IN LISTS tralyx_public_headers)
   endforeach()
 endforeach()
 
-# make package: two .deb files, tralyx (the programs, the desktop entry, the icon, the man pages:
-# what a translator installs) and tralyx-dev (the library package for application developers).
-# Their dependencies on shared libraries are read from the programs by dpkg-shlibdeps.
+# make package: two .deb files, tralyx (the programs, the desktop entry, the icon, the AppStream
+# metadata, the man pages, the bash completion: what a translator installs) and tralyx-dev (the
+# library package for application developers). Their dependencies on shared libraries are read from
+# the programs by dpkg-shlibdeps. Each carries its copyright file and changelog (data/), and both
+# pass lintian without an error or a warning (tools/test-install.sh).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tralyx)
 set(CPACK_PACKAGE_VENDOR "The Tralyx developers")
-set(CPACK_PACKAGE_CONTACT "The Tralyx developers <tralyx@localhost>")
+set(CPACK_PACKAGE_CONTACT "${TRALYX_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Each package's description below starts with its own summary line, so none is put in front.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
+# The component Licence (LICENSE beside the CMake package) stays out: the packages' copyright files
+# hold the licence.
 set(CPACK_COMPONENTS_ALL Runtime Development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SOURCE tralyx)
 
+# Descriptions: a synopsis line, then lines that fit in 80 columns once indented.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME tralyx)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "Editor for .lrc language resource files
-${PROJECT_DESCRIPTION}
-The editor tralyx and the command-line tool tralyx-lrc, which checks, dumps, writes
-and merges language files.")
+Tralyx edits the language files with which a family of Windows applications
+is translated: the captions and tool-tips of forms (core.lrc), message boxes
+(messages.lrc) and texts fetched by number (secondary.lrc). It keeps every
+byte of a file, shows each text beside its source language, checks the
+translation and carries it over to the files of a new release.
+
+This package holds the editor tralyx and the command-line tool tralyx-lrc,
+which checks, dumps, writes, merges, lints, exports and imports these files.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME tralyx-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN}), libgettextpo-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Run-time library of Tralyx for translated Qt applications
-Static libraries, headers under include/tralyx and the CMake package Tralyx
-(find_package(Tralyx), targets Tralyx::Core and Tralyx::Widgets): loading language
-folders, applying them to Qt forms, showing their messages.")
+The libraries of Tralyx, their headers under include/tralyx and the CMake
+package Tralyx (find_package(Tralyx), targets Tralyx::Core and
+Tralyx::Widgets): loading language folders, applying them to Qt forms,
+showing their messages.")
 include(CPack)

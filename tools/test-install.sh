@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # What an application developer and a translator get from a build: installs it to a temporary
-# prefix and checks the files there, the programs' --version and the man pages; builds the
-# application in examples/consumer against that prefix with nothing but -DCMAKE_PREFIX_PATH and runs
-# it offscreen; then builds the two .deb files and checks what they hold.
+# prefix and checks the files there, the programs' --version, the man pages, the desktop entry and
+# the AppStream metadata (desktop-file-validate, appstreamcli); builds the application in
+# examples/consumer against that prefix with nothing but -DCMAKE_PREFIX_PATH and runs it offscreen;
+# then builds the two .deb files, checks what they hold and runs lintian on them, which must report
+# no error and no warning. A lintian tag accepted on purpose is overridden in the package
+# (usr/share/lintian/overrides/<package>, each override under a comment that gives the reason).
 #   tools/test-install.sh [BUILD]     (default build; the build must be complete)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,27 +16,50 @@ prefix=$work/prefix
 fail() { echo "test-install: $*" >&2; exit 1; }
 same() { [ "$2" = "$3" ] || { printf 'test-install: %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$3" "$2" >&2; exit 1; }; }
 version=$(sed -n 's/^project(Tralyx VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+copyright=$(grep -m1 '^Copyright ' LICENSE)
+app=org.tralyx.Tralyx
 
 echo "== install to $prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/tralyx bin/tralyx-lrc include/tralyx/clsTralyx.h include/tralyx/QtForm.h include/tralyx/Version.h \
-         share/applications/tralyx.desktop share/icons/hicolor/scalable/apps/tralyx.svg \
-         share/man/man1/tralyx.1 share/man/man1/tralyx-lrc.1; do
+         share/applications/$app.desktop share/icons/hicolor/scalable/apps/$app.svg share/metainfo/$app.metainfo.xml \
+         share/man/man1/tralyx.1.gz share/man/man1/tralyx-lrc.1.gz share/bash-completion/completions/tralyx-lrc \
+         share/doc/tralyx/copyright share/doc/tralyx/changelog.gz share/doc/tralyx-dev/copyright; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 ls "$prefix"/lib*/cmake/Tralyx/TralyxConfig.cmake "$prefix"/lib*/cmake/Tralyx/TralyxConfigVersion.cmake >/dev/null
+cmp LICENSE "$prefix"/lib*/cmake/Tralyx/LICENSE || fail "LICENSE is not installed with the CMake package"
 [ ! -e "$prefix/include/tralyx/frmMain.h" ] || fail "an editor window's header is installed"
 
 # --version without a display: the editor answers before it opens one.
-same "tralyx --version" "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tralyx" --version)" "tralyx $version"
-same "tralyx-lrc --version" "$("$prefix/bin/tralyx-lrc" --version)" "tralyx-lrc $version"
+licence="MIT licence: you may use, copy, modify and distribute it; it comes with no warranty."
+same "tralyx --version" "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tralyx" --version)" \
+     "tralyx $version
+$copyright
+$licence"
+same "tralyx-lrc --version" "$("$prefix/bin/tralyx-lrc" --version)" "tralyx-lrc $version
+$copyright
+$licence
+As built it links libgettextpo of GNU gettext, and so is distributed as a whole
+under the GNU GPL version 3 or later."
 # The man pages carry the programs' options.
 for p in tralyx tralyx-lrc; do
-  grep -q -- '\\-\\-version' "$prefix/share/man/man1/$p.1" || fail "$p.1 lacks --version"
+  zgrep -q -- '\\-\\-version' "$prefix/share/man/man1/$p.1.gz" || fail "$p.1 lacks --version"
   if command -v groff >/dev/null; then
-    warnings=$(groff -man -Tutf8 -ww -z "$prefix/share/man/man1/$p.1" 2>&1)
+    warnings=$(zcat "$prefix/share/man/man1/$p.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
     same "groff warnings of $p.1" "$warnings" ""
   fi
+done
+# The desktop entry and the AppStream metadata as a desktop and a software centre read them; the
+# changelog's newest release is this version; the screenshots are the ones in doc/screenshots.
+desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop-file-validate: $app.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" ||
+  fail "appstreamcli validate: $app.metainfo.xml"
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree: $prefix"
+zcat "$prefix/share/doc/tralyx/changelog.gz" >"$work/changelog"
+same "the changelog's newest release" "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" "$version"
+for image in $(xmlstarlet sel -t -v '//screenshot/image' -n "$prefix/share/metainfo/$app.metainfo.xml"); do
+  [ -f "doc/screenshots/${image##*/}" ] || fail "the screenshot $image is not in doc/screenshots"
 done
 
 echo "== build examples/consumer against $prefix"
@@ -56,15 +82,22 @@ dev=$build/tralyx-dev_${version}_amd64.deb
 [ -f "$deb" ] && [ -f "$dev" ] || fail "$deb or $dev was not built"
 dpkg-deb -c "$deb" >"$work/deb.list"
 dpkg-deb -c "$dev" >"$work/dev.list"
-holds() { grep -q " $2\(.gz\)\?$" "$work/$1.list"; }
-for f in ./usr/bin/tralyx ./usr/bin/tralyx-lrc ./usr/share/applications/tralyx.desktop \
-         ./usr/share/icons/hicolor/scalable/apps/tralyx.svg ./usr/share/man/man1/tralyx.1 ./usr/share/man/man1/tralyx-lrc.1; do
+holds() { grep -q " $2$" "$work/$1.list"; }
+for f in ./usr/bin/tralyx ./usr/bin/tralyx-lrc ./usr/share/applications/$app.desktop \
+         ./usr/share/icons/hicolor/scalable/apps/$app.svg ./usr/share/metainfo/$app.metainfo.xml \
+         ./usr/share/man/man1/tralyx.1.gz ./usr/share/man/man1/tralyx-lrc.1.gz \
+         ./usr/share/bash-completion/completions/tralyx-lrc \
+         ./usr/share/doc/tralyx/copyright ./usr/share/doc/tralyx/changelog.gz; do
   holds deb "$f" || fail "$deb lacks $f"
 done
-for f in ./usr/include/tralyx/clsTralyx.h ./usr/include/tralyx/QtForm.h ./usr/lib/cmake/Tralyx/TralyxConfig.cmake; do
+for f in ./usr/include/tralyx/clsTralyx.h ./usr/include/tralyx/QtForm.h ./usr/lib/cmake/Tralyx/TralyxConfig.cmake \
+         ./usr/share/doc/tralyx-dev/copyright ./usr/share/doc/tralyx-dev/changelog.gz; do
   holds dev "$f" || fail "$dev lacks $f"
 done
 ! grep -q '/include/\|\.a$' "$work/deb.list" || fail "$deb holds the library package"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "the package's dependencies lack Qt widgets: $depends"
+# Debian's own checker. Run as root (CI is) it says so on stderr, which is no finding.
+lintian --fail-on error,warning "$deb" "$dev" ||
+  fail "lintian reports an error or a warning on $deb or $dev"
 echo "test-install: all well ($deb, Depends: $depends; $dev)"

@@ -36,7 +36,7 @@ int AnswerInformationOptions(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0) break;
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::fputs("tralyx " TRALYX_VERSION_STRING "\n", stdout);
+            std::fputs("tralyx " TRALYX_VERSION_STRING "\n" TRALYX_COPYRIGHT "\n" TRALYX_LICENCE "\n", stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     QApplication objApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tralyx"));
     QApplication::setOrganizationName(QStringLiteral("Tralyx"));
-    QApplication::setDesktopFileName(QStringLiteral("tralyx"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tralyx.Tralyx"));
     QApplication::setWindowIcon(tralyx::ApplicationIcon());
 
     tralyx::frmMain frmMainWindow;

@@ -126,7 +126,7 @@ void DrawToGrid(QPainter& p)
 
 void DrawApplication(QPainter& p)
 {
-    // 64-unit grid; data/tralyx.svg draws the same shapes.
+    // 64-unit grid; data/org.tralyx.Tralyx.svg draws the same shapes.
     QLinearGradient objBack(0, 4, 0, 60);
     objBack.setColorAt(0, QColor("#3c7dd9"));
     objBack.setColorAt(1, QColor("#1f4f95"));

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's pictures, drawn rather than loaded so they need no resource files and stay sharp at
 // any scale: the six toolbar pictures (the image list imlIcons, numbered from 1) and the program's
-// icon (the same design as data/tralyx.svg).
+// icon (the same design as data/org.tralyx.Tralyx.svg).
 #include <QIcon>
 
 namespace tralyx {
