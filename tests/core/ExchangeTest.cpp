@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <random>
 
 using namespace tralyx;
@@ -166,16 +167,17 @@ TEST(ExchangePeers, GettextAndXmlToolsRoundTrip)
 }
 
 // Changed texts go into files of every shape the readers take, and nothing else moves (fuzz_import
-// splices into LF-only files and numbers out of order too).
+// splices into LF-only files and numbers out of order too). A text the file has no line for yet is
+// inserted where the reader expects it: before the first record, at a boundary that two records'
+// new lines share, after an unterminated last line.
 struct udtSplice {
     const char* File;
     QByteArray Before;
-    const char* Key;
-    const char* Translation;
+    std::vector<std::pair<const char*, const char*>> Translations;  // key, text
     QByteArray After;
 };
 
-void PrintTo(const udtSplice& u, std::ostream* pobjOut) { *pobjOut << u.File << ' ' << u.Key; }
+void PrintTo(const udtSplice& u, std::ostream* pobjOut) { *pobjOut << u.File << ' ' << u.Translations.front().first; }
 
 class ExchangeSplice : public testing::TestWithParam<udtSplice> {};
 
@@ -188,35 +190,45 @@ TEST_P(ExchangeSplice, OnlyTheChangedTextsLinesChange)
     QStringList strErrors;
     ASSERT_TRUE(LoadLanguageFolder(objDir.Path(), QStringLiteral("windows-1252"), udtFolder, strErrors));
     udtExchangeDocument udtDocument;
-    udtDocument.Entries.push_back(Entry(u.File, u.Key, QString::fromUtf8(u.Translation)));
+    for (const auto& [pstrKey, pstrText] : u.Translations) udtDocument.Entries.push_back(Entry(u.File, pstrKey, QString::fromUtf8(pstrText)));
     const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument);
     EXPECT_TRUE(udtPlan.NotApplied.empty()) << udtPlan.NotApplied.front().Reason.toStdString();
-    for (const udtImportedFile& udtFile : udtPlan.Files) {
-        if (!udtFile.Path.endsWith(QString::fromLatin1(u.File))) continue;
-        EXPECT_FALSE(udtFile.Refused) << udtFile.Reason.toStdString();
-        EXPECT_EQ(udtFile.Changed, 1);
-        EXPECT_EQ(udtFile.Content, u.After);
-    }
+    const auto itFile = std::find_if(udtPlan.Files.begin(), udtPlan.Files.end(),
+                                     [&](const udtImportedFile& f) { return f.File == FileKindOfPath(QString::fromLatin1(u.File)); });
+    ASSERT_NE(itFile, udtPlan.Files.end());
+    EXPECT_FALSE(itFile->Refused) << itFile->Reason.toStdString();
+    EXPECT_EQ(itFile->Changed, static_cast<int32_t>(u.Translations.size()));
+    EXPECT_EQ(itFile->Content.toStdString(), u.After.toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, ExchangeSplice,
     testing::Values(
-        udtSplice{"core.lrc", "f.lblA.0.T:x\r\nf.lblA.0.C:one\rf.lblA.0.C:two\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n", "f.lblA.0.C",
-                  "a\nb\nc", "f.lblA.0.T:x\r\nf.lblA.0.C:a\rf.lblA.0.C:b\rf.lblA.0.C:c\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n"},
-        udtSplice{"core.lrc", "f.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", "f.cmdA.0.T", "Tipp",
-                  "f.cmdA.0.T:Tipp\r\nf.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
-        udtSplice{"core.lrc", "f.cmdA.0.T:a\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", "f.cmdA.0.C", "Neu\n",
+        udtSplice{"core.lrc", "f.lblA.0.T:x\r\nf.lblA.0.C:one\rf.lblA.0.C:two\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n", {{"f.lblA.0.C",
+                  "a\nb\nc"}}, "f.lblA.0.T:x\r\nf.lblA.0.C:a\rf.lblA.0.C:b\rf.lblA.0.C:c\r\nf.cmdZ.0.T:z\r\nf.cmdZ.0.C:Z\r\n"},
+        udtSplice{"core.lrc", "f.cmdA.0.T:a\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n", {{"f.cmdA.0.C", "Neu\n"}},
                   "f.cmdA.0.T:a\r\nf.cmdA.0.C:Neu\rf.cmdA.0.C:\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
-        udtSplice{"core.lrc", "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.007.C:A", "f.cmdA.7.C", "B …",
+        udtSplice{"core.lrc", "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.007.C:A", {{"f.cmdA.7.C", "B …"}},
                   "f.cmdA.007.T:  tip \r\nf.cmdA.007.X:skipped\r\nf.cmdA.7.C:B \x85"},
-        udtSplice{"messages.lrc", "MST001:T\nMSG001:m\rMSG001:n\nMST001:T2\n", "MST001", "Titel",
+        // insertions: before the first record and after an unterminated last line, at once
+        udtSplice{"core.lrc", "f.cmdA.0.C:A\r\nf.cmdB.0.T:b", {{"f.cmdB.0.C", "B"}, {"f.cmdA.0.T", "Tipp"}},
+                  "f.cmdA.0.T:Tipp\r\nf.cmdA.0.C:A\r\nf.cmdB.0.T:b\r\nf.cmdB.0.C:B\r\n"},
+        // one record's new caption and the next one's new tool-tip at one boundary
+        udtSplice{"core.lrc", "f.lblP.0.T:Tipp P\r\nf.cmdA.0.C:Knopf A\r\n", {{"f.lblP.0.C", "P"}, {"f.cmdA.0.T", "Tipp A"}},
+                  "f.lblP.0.T:Tipp P\r\nf.lblP.0.C:P\r\nf.cmdA.0.T:Tipp A\r\nf.cmdA.0.C:Knopf A\r\n"},
+        udtSplice{"core.lrc", "f.lblP.0.T:p\nf.cmdA.0.C:A\nf.cmdB.0.T:b\n",
+                  {{"f.cmdB.0.C", "B"}, {"f.cmdA.0.T", "a"}, {"f.lblP.0.C", "P"}},
+                  "f.lblP.0.T:p\nf.lblP.0.C:P\r\nf.cmdA.0.T:a\r\nf.cmdA.0.C:A\nf.cmdB.0.T:b\nf.cmdB.0.C:B\r\n"},
+        udtSplice{"messages.lrc", "MST001:T\nMSG001:m\rMSG001:n\nMST001:T2\n", {{"MST001", "Titel"}},
                   "MST001:T\nMSG001:m\rMSG001:n\nMST001:Titel\n"},
-        udtSplice{"messages.lrc", "MSG001:m\r\nMSG002:n\r\nMST002:N\r\n", "MST001", "T",
-                  "MSG001:m\r\nMST001:T\r\nMSG002:n\r\nMST002:N\r\n"},
-        udtSplice{"secondary.lrc", "TXT010:a\r\n\r\nHeading\r\nTXT020:b\rTXT020:c\r\nTXT030:d", "TXT002", "e",
+        udtSplice{"messages.lrc", "MST001:T\r\nMSG002:n\r\nMST002:N", {{"MSG001", "m"}},
+                  "MSG001:m\r\nMST001:T\r\nMSG002:n\r\nMST002:N"},
+        // one message's new title and the next one's new text at one boundary, a title after the end
+        udtSplice{"messages.lrc", "MSG001:m\r\nMST002:N\r\nMSG003:o", {{"MST003", "O"}, {"MSG002", "n"}, {"MST001", "M"}},
+                  "MSG001:m\r\nMST001:M\r\nMSG002:n\r\nMST002:N\r\nMSG003:o\r\nMST003:O\r\n"},
+        udtSplice{"secondary.lrc", "TXT010:a\r\n\r\nHeading\r\nTXT020:b\rTXT020:c\r\nTXT030:d", {{"TXT002", "e"}},
                   "TXT010:a\r\n\r\nHeading\r\nTXT020:e\r\nTXT030:d"},
-        udtSplice{"secondary.lrc", "TXT001:a\r\nTXT002:b", "TXT002", "c\n", "TXT001:a\r\nTXT002:c\rTXT002:"}));
+        udtSplice{"secondary.lrc", "TXT001:a\r\nTXT002:b", {{"TXT002", "c\n"}, {"TXT001", "d"}}, "TXT001:d\r\nTXT002:c\rTXT002:"}));
 
 // What the files cannot hold, or the folder does not have, is listed and changes nothing.
 TEST(ExchangeImport, ListsWhatItDoesNotApply)

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <tuple>
 
 namespace tralyx {
 namespace {
@@ -28,7 +29,10 @@ struct udtLine {
 // Lines to drop and text to put in their place (or before line At).
 struct udtEdit {
     qsizetype At = 0;
-    int Order = 0;  // of two edits at one place: tool-tip before caption, text before title
+    // Of edits at one place: one record's new last line (a caption, a title) before the next
+    // record's new first line, and within a record tool-tip before caption, text before title.
+    int32_t Record = 0;
+    int Order = 0;
     std::vector<qsizetype> Deleted;
     QString Lines;           // the new lines joined by a lone CR, without the last line end
     QByteArray LineEnd;      // after the last new line
@@ -93,6 +97,7 @@ bool PlanEdits(enuFileKind penuFile, const QByteArray& pbytContent, const std::v
         }
         const QString strFirst = LineText(lngFirst);
         udtEdit udtEdit;
+        udtEdit.Record = udtChange.Record;
         std::vector<qsizetype>& lngGroup = udtEdit.Deleted;
         bool booInsertAtEnd = false;  // when the record has no line of this text yet
         switch (udtChange.Kind) {
@@ -150,8 +155,9 @@ bool PlanEdits(enuFileKind penuFile, const QByteArray& pbytContent, const std::v
 bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtLines, std::vector<udtEdit>& pudtEdits,
                 const clsCodePage& pobjCodePage, QByteArray& pbytOut, QString& pstrReason)
 {
-    std::stable_sort(pudtEdits.begin(), pudtEdits.end(),
-                     [](const udtEdit& a, const udtEdit& b) { return a.At != b.At ? a.At < b.At : a.Order < b.Order; });
+    std::sort(pudtEdits.begin(), pudtEdits.end(), [](const udtEdit& a, const udtEdit& b) {
+        return std::tie(a.At, a.Record, a.Order) < std::tie(b.At, b.Record, b.Order);
+    });
     std::vector<bool> booDeleted(pudtLines.size(), false);
     for (const udtEdit& udtEdit : pudtEdits)
         for (const qsizetype i : udtEdit.Deleted) booDeleted[static_cast<size_t>(i)] = true;
