@@ -8,98 +8,47 @@
 
 namespace tralyx::cli {
 
-void AppendJsonString(QByteArray& pbytOut, QStringView pstrText)
-{
-    static const char Hex[] = "0123456789abcdef";
-    auto AppendEscape = [&](char16_t c) {
-        const char bytEscape[] = {'\\', 'u', Hex[(c >> 12) & 15], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15]};
-        pbytOut.append(bytEscape, sizeof bytEscape);
-    };
-    pbytOut += '"';
-    qsizetype lngRun = -1;  // start of a run of non-ASCII characters, converted to UTF-8 at once
-    auto FlushRun = [&](qsizetype plngEnd) {
-        if (lngRun >= 0) pbytOut += pstrText.mid(lngRun, plngEnd - lngRun).toUtf8();
-        lngRun = -1;
-    };
-    const qsizetype lngSize = pstrText.size();
-    for (qsizetype i = 0; i < lngSize; ++i) {
-        const char16_t c = pstrText[i].unicode();
-        if (c >= 0x80) {
-            // A surrogate without its partner has no UTF-8 form: it is kept as an escape.
-            const bool booLone = (QChar::isHighSurrogate(c) && !(i + 1 < lngSize && pstrText[i + 1].isLowSurrogate())) ||
-                                 (QChar::isLowSurrogate(c) && !(i > 0 && pstrText[i - 1].isHighSurrogate()));
-            if (!booLone) {
-                if (lngRun < 0) lngRun = i;
-                continue;
-            }
-            FlushRun(i);
-            AppendEscape(c);
-            continue;
-        }
-        FlushRun(i);
-        switch (c) {
-        case u'"': pbytOut += "\\\""; break;
-        case u'\\': pbytOut += "\\\\"; break;
-        case u'\r': pbytOut += "\\r"; break;
-        case u'\n': pbytOut += "\\n"; break;
-        case u'\t': pbytOut += "\\t"; break;
-        default:
-            if (c < 0x20) AppendEscape(c);
-            else pbytOut += static_cast<char>(c);
-        }
-    }
-    FlushRun(lngSize);
-    pbytOut += '"';
-}
-
 namespace {
 
-void AppendIssue(QByteArray& pbytOut, const udtFileIssue& pudtIssue)
+void AppendIssue(clsJsonWriter& pobjJson, const udtFileIssue& pudtIssue)
 {
-    pbytOut += "{\"line\": " + QByteArray::number(pudtIssue.Line) + ", \"reason\": ";
-    AppendJsonString(pbytOut, pudtIssue.Reason);
-    pbytOut += '}';
+    pobjJson.BeginObject();
+    pobjJson.Field("line", pudtIssue.Line);
+    pobjJson.Field("reason", pudtIssue.Reason);
+    pobjJson.EndObject();
 }
 
-void AppendRecord(QByteArray& pbytOut, const ControlTextItem& pudtItem)
+void AppendRecord(clsJsonWriter& pobjJson, const ControlTextItem& pudtItem)
 {
-    pbytOut += "{\"FormName\": ";
-    AppendJsonString(pbytOut, pudtItem.FormName);
-    pbytOut += ", \"ControlName\": ";
-    AppendJsonString(pbytOut, pudtItem.ControlName);
-    pbytOut += ", \"Index\": " + QByteArray::number(pudtItem.Index) + ", \"Caption\": ";
-    AppendJsonString(pbytOut, pudtItem.Caption);
-    pbytOut += ", \"ToolTip\": ";
-    AppendJsonString(pbytOut, pudtItem.ToolTip);
-    pbytOut += '}';
+    pobjJson.BeginObject();
+    pobjJson.Field("FormName", pudtItem.FormName);
+    pobjJson.Field("ControlName", pudtItem.ControlName);
+    pobjJson.Field("Index", pudtItem.Index);
+    pobjJson.Field("Caption", pudtItem.Caption);
+    pobjJson.Field("ToolTip", pudtItem.ToolTip);
+    pobjJson.EndObject();
 }
 
-void AppendRecord(QByteArray& pbytOut, const MessageItem& pudtItem)
+void AppendRecord(clsJsonWriter& pobjJson, const MessageItem& pudtItem)
 {
-    pbytOut += "{\"Identifier\": " + QByteArray::number(pudtItem.Identifier) + ", \"Message\": ";
-    AppendJsonString(pbytOut, pudtItem.Message);
-    pbytOut += ", \"Title\": ";
-    AppendJsonString(pbytOut, pudtItem.Title);
-    pbytOut += '}';
+    pobjJson.BeginObject();
+    pobjJson.Field("Identifier", pudtItem.Identifier);
+    pobjJson.Field("Message", pudtItem.Message);
+    pobjJson.Field("Title", pudtItem.Title);
+    pobjJson.EndObject();
 }
 
-void AppendRecord(QByteArray& pbytOut, const QString& pstrText) { AppendJsonString(pbytOut, pstrText); }
+void AppendRecord(clsJsonWriter& pobjJson, const QString& pstrText) { pobjJson.String(pstrText); }
+void AppendRecord(clsJsonWriter& pobjJson, const udtFileIssue& pudtIssue) { AppendIssue(pobjJson, pudtIssue); }
 
 // A list of items, one per line, indented below its key.
 template <typename List>
-void AppendList(QByteArray& pbytOut, const List& pudtItems)
+void AppendList(clsJsonWriter& pobjJson, const char* pstrKey, const List& pudtItems)
 {
-    if (pudtItems.isEmpty()) {
-        pbytOut += "[]";
-        return;
-    }
-    pbytOut += '[';
-    for (qsizetype i = 0; i < pudtItems.size(); ++i) {
-        pbytOut += i == 0 ? "\n    " : ",\n    ";
-        if constexpr (std::is_same_v<typename List::value_type, udtFileIssue>) AppendIssue(pbytOut, pudtItems[i]);
-        else AppendRecord(pbytOut, pudtItems[i]);
-    }
-    pbytOut += "\n  ]";
+    pobjJson.Key(pstrKey);
+    pobjJson.BeginArray(4, 2);
+    for (const auto& udtItem : pudtItems) AppendRecord(pobjJson, udtItem);
+    pobjJson.EndArray();
 }
 
 // Where a byte offset into the text lies: line and column (in bytes) from 1.
@@ -223,20 +172,22 @@ QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool p
 {
     QByteArray bytOut;
     bytOut.reserve(RecordCount(pobjStore, penuKind) * 200 + 256);
-    bytOut += QByteArray("{\n  \"kind\": \"") + FileKind(penuKind).BaseName + "\",\n  \"success\": ";
-    bytOut += pbooSuccess ? "true" : "false";
-    bytOut += ",\n  \"error\": ";
-    if (pbooSuccess) bytOut += "null";
-    else AppendIssue(bytOut, pobjStore.LastError());
-    bytOut += ",\n  \"warnings\": ";
-    AppendList(bytOut, pobjStore.LastWarnings());
-    bytOut += ",\n  \"records\": ";
+    clsJsonWriter objJson(bytOut);
+    objJson.BeginObject(2, 0);
+    objJson.Field("kind", QString::fromLatin1(FileKind(penuKind).BaseName));
+    objJson.Key("success");
+    objJson.Bool(pbooSuccess);
+    objJson.Key("error");
+    if (pbooSuccess) objJson.Null();
+    else AppendIssue(objJson, pobjStore.LastError());
+    AppendList(objJson, "warnings", pobjStore.LastWarnings());
     switch (penuKind) {
-    case enuFileKind::ControlText: AppendList(bytOut, pobjStore.ControlTextTable()); break;
-    case enuFileKind::Messages: AppendList(bytOut, pobjStore.MessageTable()); break;
-    case enuFileKind::Secondary: AppendList(bytOut, pobjStore.SecondaryTable()); break;
+    case enuFileKind::ControlText: AppendList(objJson, "records", pobjStore.ControlTextTable()); break;
+    case enuFileKind::Messages: AppendList(objJson, "records", pobjStore.MessageTable()); break;
+    case enuFileKind::Secondary: AppendList(objJson, "records", pobjStore.SecondaryTable()); break;
     }
-    bytOut += "\n}\n";
+    objJson.EndObject();
+    bytOut += '\n';
     return bytOut;
 }
 

@@ -6,10 +6,10 @@
 // for core, {"Identifier", "Message", "Title"} for messages, a plain string for secondary. Line
 // breaks inside texts are CR LF, so they show as "\r\n".
 #include "CliStore.h"
+#include "clsJsonWriter.h"
 
 #include <QByteArray>
 #include <QJsonArray>
-#include <QStringView>
 #include <optional>
 
 namespace tralyx::cli {
@@ -17,9 +17,6 @@ namespace tralyx::cli {
 // The whole document for the store's table of that kind, with the last load's error and warnings;
 // one record per line, so that two dumps compare line by line.
 QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool pbooSuccess);
-
-// Appends a JSON string literal (UTF-8, control characters escaped).
-void AppendJsonString(QByteArray& pbytOut, QStringView pstrText);
 
 // What `write` takes from a document: its records and, when given, its kind.
 struct udtJsonTable {

@@ -51,28 +51,27 @@ QByteArray TextReport(const udtFolderCheck& pudtCheck)
 QByteArray JsonReport(const udtFolderCheck& pudtCheck)
 {
     const udtTranslatedCount udtCount = pudtCheck.Translated();
-    QByteArray bytOut("{\"source\": ");
-    AppendJsonString(bytOut, pudtCheck.Source);
-    bytOut += ", \"folder\": ";
-    AppendJsonString(bytOut, pudtCheck.Folder);
-    bytOut += ", \"entries\": " + QByteArray::number(udtCount.Entries) +
-              ", \"translated\": " + QByteArray::number(udtCount.Translated) + ", \"problems\": [";
-    bool booFirst = true;
+    QByteArray bytOut;
+    clsJsonWriter objJson(bytOut);
+    objJson.BeginObject();
+    objJson.Field("source", pudtCheck.Source);
+    objJson.Field("folder", pudtCheck.Folder);
+    objJson.Field("entries", udtCount.Entries);
+    objJson.Field("translated", udtCount.Translated);
+    objJson.Key("problems");
+    objJson.BeginArray(2, 0);
     const auto Append = [&](const QString& pstrFile, int32_t plngLine, const QString& pstrEntry, const QString& pstrRule,
                             enuSeverity penuSeverity, const QString& pstrMessage) {
-        bytOut += booFirst ? "\n  {\"file\": " : ",\n  {\"file\": ";
-        booFirst = false;
-        AppendJsonString(bytOut, pstrFile);
-        bytOut += ", \"line\": " + QByteArray::number(plngLine) + ", \"entry\": ";
-        if (pstrEntry.isEmpty()) bytOut += "null";
-        else AppendJsonString(bytOut, pstrEntry);
-        bytOut += ", \"rule\": ";
-        AppendJsonString(bytOut, pstrRule);
-        bytOut += ", \"severity\": ";
-        AppendJsonString(bytOut, SeverityName(penuSeverity));
-        bytOut += ", \"message\": ";
-        AppendJsonString(bytOut, pstrMessage);
-        bytOut += '}';
+        objJson.BeginObject();
+        objJson.Field("file", pstrFile);
+        objJson.Field("line", plngLine);
+        objJson.Key("entry");
+        if (pstrEntry.isEmpty()) objJson.Null();
+        else objJson.String(pstrEntry);
+        objJson.Field("rule", pstrRule);
+        objJson.Field("severity", SeverityName(penuSeverity));
+        objJson.Field("message", pstrMessage);
+        objJson.EndObject();
     };
     for (const udtFileCheck& udtFile : pudtCheck.Files) {
         for (const udtProblem& u : udtFile.Problems) Append(u.File, u.Line, u.Entry, u.Rule, u.Severity, u.Message);
@@ -80,7 +79,9 @@ QByteArray JsonReport(const udtFolderCheck& pudtCheck)
             Append(LanguageFileName(udtFile.File), udtFile.Issue.Line, QString(), QStringLiteral("load"), enuSeverity::Error,
                    IssueText(udtFile.FailedFile, {0, udtFile.Issue.Reason}));
     }
-    bytOut += booFirst ? "]}\n" : "\n]}\n";
+    objJson.EndArray();
+    objJson.EndObject();
+    bytOut += '\n';
     return bytOut;
 }
 

@@ -69,52 +69,57 @@ const char* OutcomeName(enuUpdateOutcome penuOutcome)
 // "text"}], "dropped": [{"entry", "text", "duplicate"}], "warnings": [...]}]}
 QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStringList& pstrSummaries)
 {
-    QByteArray bytOut("{\"files\": [");
-    const auto Field = [&bytOut](const char* pstrName, QStringView pstrValue) {
-        bytOut += ", \"";
-        bytOut += pstrName;
-        bytOut += "\": ";
-        AppendJsonString(bytOut, pstrValue);
+    QByteArray bytOut;
+    clsJsonWriter objJson(bytOut);
+    objJson.BeginObject();
+    objJson.Key("files");
+    objJson.BeginArray(2, 0);
+    // The lists each start a line, their entries one a line below them.
+    const auto EntryList = [&objJson](const char* pstrKey, const auto& pudtEntries) {
+        objJson.BreakLine(3);
+        objJson.Key(pstrKey);
+        objJson.BeginArray(4);
+        for (const auto& udtEntry : pudtEntries) {
+            objJson.BeginObject();
+            objJson.Field("entry", udtEntry.Key);
+            objJson.Field("text", udtEntry.Text);
+            if constexpr (requires { udtEntry.Duplicate; }) {
+                objJson.Key("duplicate");
+                objJson.Bool(udtEntry.Duplicate);
+            }
+            objJson.EndObject();
+        }
+        objJson.EndArray();
     };
     for (qsizetype f = 0; f < pudtReports.size(); ++f) {
         const udtUpdateReport& udtReport = pudtReports[f];
-        bytOut += f ? ",\n  {\"file\": " : "\n  {\"file\": ";
-        AppendJsonString(bytOut, udtReport.FileName);
-        Field("destination", udtReport.DestinationFile);
-        Field("outcome", QString::fromLatin1(OutcomeName(udtReport.Outcome)));
-        Field("summary", pstrSummaries[f]);
-        bytOut += ", \"error\": ";
+        objJson.BeginObject();
+        objJson.Field("file", udtReport.FileName);
+        objJson.Field("destination", udtReport.DestinationFile);
+        objJson.Field("outcome", QString::fromLatin1(OutcomeName(udtReport.Outcome)));
+        objJson.Field("summary", pstrSummaries[f]);
+        objJson.Key("error");
         if (udtReport.FailedFile.isEmpty()) {
-            bytOut += "null";
+            objJson.Null();
         } else {
-            bytOut += "{\"file\": ";
-            AppendJsonString(bytOut, udtReport.FailedFile);
-            bytOut += ", \"line\": " + QByteArray::number(udtReport.Issue.Line);
-            Field("reason", udtReport.Issue.Reason);
-            bytOut += '}';
+            objJson.BeginObject();
+            objJson.Field("file", udtReport.FailedFile);
+            objJson.Field("line", udtReport.Issue.Line);
+            objJson.Field("reason", udtReport.Issue.Reason);
+            objJson.EndObject();
         }
-        bytOut += ", \"kept\": " + QByteArray::number(udtReport.KeptFromOld) + ",\n   \"new\": [";
-        for (qsizetype i = 0; i < udtReport.TakenNew.size(); ++i) {
-            bytOut += i ? ",\n    {\"entry\": " : "\n    {\"entry\": ";
-            AppendJsonString(bytOut, udtReport.TakenNew[i].Key);
-            Field("text", udtReport.TakenNew[i].Text);
-            bytOut += '}';
-        }
-        bytOut += "],\n   \"dropped\": [";
-        for (qsizetype i = 0; i < udtReport.Dropped.size(); ++i) {
-            bytOut += i ? ",\n    {\"entry\": " : "\n    {\"entry\": ";
-            AppendJsonString(bytOut, udtReport.Dropped[i].Key);
-            Field("text", udtReport.Dropped[i].Text);
-            bytOut += udtReport.Dropped[i].Duplicate ? ", \"duplicate\": true}" : ", \"duplicate\": false}";
-        }
-        bytOut += "],\n   \"warnings\": [";
-        for (qsizetype i = 0; i < udtReport.Warnings.size(); ++i) {
-            if (i) bytOut += ", ";
-            AppendJsonString(bytOut, udtReport.Warnings[i]);
-        }
-        bytOut += "]}";
+        objJson.Field("kept", udtReport.KeptFromOld);
+        EntryList("new", udtReport.TakenNew);
+        EntryList("dropped", udtReport.Dropped);
+        objJson.BreakLine(3);
+        objJson.Key("warnings");
+        objJson.BeginArray();
+        for (const QString& strWarning : udtReport.Warnings) objJson.String(strWarning);
+        objJson.EndArray();
+        objJson.EndObject();
     }
-    bytOut += "\n]}";
+    objJson.EndArray();
+    objJson.EndObject();
     return bytOut;
 }
 
