@@ -303,28 +303,19 @@ void ScanControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodeP
 bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,
                       QByteArray& pbytOut, udtFileIssue& pudtError)
 {
-    pbytOut.clear();
-    if (pudtTable.size() > clsTralyx::MaxRecords) {
-        pudtError = {0, QStringLiteral("the table has %L1 records; a file can hold at most %L2")
-                            .arg(pudtTable.size())
-                            .arg(clsTralyx::MaxRecords)};
-        return false;
-    }
-    pbytOut.reserve(pudtTable.size() * 96);
-    QString strRecord, strPath;  // buffers kept from record to record
-    for (const ControlTextItem& udtItem : pudtTable) {
+    QString strPath;  // kept from record to record
+    const auto Lines = [&strPath](const ControlTextItem& udtItem, qsizetype, QString& strRecord, udtFileIssue& udtError) {
         strPath.resize(0);
         clsTralyx::AppendObjectPath(strPath, udtItem);
         // A name with "." or a line break would be read back as another entry, or not at all.
         for (const QString* pstrName : {&udtItem.FormName, &udtItem.ControlName}) {
             if (pstrName->contains(u'.') || HasLineBreak(*pstrName)) {
-                pudtError = {0, QStringLiteral("%1: the name '%2' holds a '.' or a line break, which this format "
-                                               "cannot carry")
-                                    .arg(strPath, *pstrName)};
+                udtError = {0, QStringLiteral("%1: the name '%2' holds a '.' or a line break, which this format "
+                                              "cannot carry")
+                                   .arg(strPath, *pstrName)};
                 return false;
             }
         }
-        strRecord.resize(0);  // keeps its buffer
         // Leading blanks of a text's first line are not written: the reader would drop them, and a
         // file read and saved again must come out the same, byte for byte.
         if (HasToolTipLine(udtItem.ControlName)) {
@@ -335,10 +326,11 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
             AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(QStringView(udtItem.Caption)), false);
             strRecord += QLatin1StringView("\r\n");
         }
-        if (!EncodeRecord(pobjCodePage, strRecord, strPath, pbytOut, pudtError)) return false;
-    }
-    FinishWithMark(pobjCodePage, pbooMark, pbytOut);
-    return true;
+        return true;
+    };
+    return WriteRecords(pudtTable, clsTralyx::MaxRecords, u"the table has %L1 records; a file can hold at most %L2", pobjCodePage,
+                        pbooMark, pbytOut, pudtError, Lines,
+                        [](const ControlTextItem& udtItem, qsizetype) { return clsTralyx::ObjectPath(udtItem); });
 }
 
 }  // namespace tralyx

@@ -85,34 +85,24 @@ void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage
 bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,
                    QByteArray& pbytOut, udtFileIssue& pudtError)
 {
-    pbytOut.clear();
-    if (pudtTable.size() > clsTralyx::MaxMessages) {
-        pudtError = {0, QStringLiteral("the table has %1 messages; a file can number at most %2")
-                            .arg(pudtTable.size())
-                            .arg(clsTralyx::MaxMessages)};
-        return false;
-    }
-    QString strRecord;
-    for (qsizetype i = 0; i < pudtTable.size(); ++i) {
-        const MessageItem& udtItem = pudtTable[i];
-        const udtRecordHead udtMessage = RecordHead("MSG", static_cast<int32_t>(i + 1));
+    const auto Lines = [](const MessageItem& udtItem, qsizetype i, QString& strRecord, udtFileIssue& udtError) {
         const udtRecordHead udtTitle = RecordHead("MST", static_cast<int32_t>(i + 1));
         if (HasLineBreak(udtItem.Title)) {
-            pudtError = {0, udtTitle.Id().toString() + QStringLiteral(": a title cannot hold a line break in this format")};
+            udtError = {0, udtTitle.Id().toString() + QStringLiteral(": a title cannot hold a line break in this format")};
             return false;
         }
         // Every line is written, the last one too when it is empty, so that an empty message and one
         // that ends with a line break read back unchanged.
-        strRecord.resize(0);  // keeps its buffer
-        AppendTextLines(strRecord, udtMessage.Head(), udtItem.Message);
+        AppendTextLines(strRecord, RecordHead("MSG", static_cast<int32_t>(i + 1)).Head(), udtItem.Message);
         strRecord += QLatin1StringView("\r\n");
         strRecord += udtTitle.Head();
         strRecord += udtItem.Title;
         strRecord += QLatin1StringView("\r\n");
-        if (!EncodeRecord(pobjCodePage, strRecord, udtMessage.Id().toString(), pbytOut, pudtError)) return false;
-    }
-    FinishWithMark(pobjCodePage, pbooMark, pbytOut);
-    return true;
+        return true;
+    };
+    return WriteRecords(pudtTable, clsTralyx::MaxMessages, u"the table has %1 messages; a file can number at most %2", pobjCodePage,
+                        pbooMark, pbytOut, pudtError, Lines,
+                        [](const MessageItem&, qsizetype i) { return RecordHead("MSG", static_cast<int32_t>(i + 1)).Id().toString(); });
 }
 
 }  // namespace tralyx

@@ -75,24 +75,15 @@ void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePag
 bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePage, bool pbooMark, QByteArray& pbytOut,
                     udtFileIssue& pudtError)
 {
-    pbytOut.clear();
-    if (pstrTable.size() > clsTralyx::MaxRecords) {
-        pudtError = {0, QStringLiteral("the table has %L1 entries; a file can hold at most %L2")
-                            .arg(pstrTable.size())
-                            .arg(clsTralyx::MaxRecords)};
-        return false;
-    }
-    QString strRecord;
-    for (qsizetype i = 0; i < pstrTable.size(); ++i) {
-        // Numbers wrap after 999 (1000 is written as 000): the reader starts an entry at every change
-        // of number, so any length reads back in order.
-        strRecord.resize(0);  // keeps its buffer
-        AppendTextLines(strRecord, RecordHead("TXT", static_cast<int32_t>((i + 1) % 1000)).Head(), pstrTable[i]);
+    // Numbers wrap after 999 (1000 is written as 000): the reader starts an entry at every change
+    // of number, so any length reads back in order.
+    const auto Lines = [](const QString& strText, qsizetype i, QString& strRecord, udtFileIssue&) {
+        AppendTextLines(strRecord, RecordHead("TXT", static_cast<int32_t>((i + 1) % 1000)).Head(), strText);
         strRecord += QLatin1StringView("\r\n");
-        if (!EncodeRecord(pobjCodePage, strRecord, SecondaryEntryName(i), pbytOut, pudtError)) return false;
-    }
-    FinishWithMark(pobjCodePage, pbooMark, pbytOut);
-    return true;
+        return true;
+    };
+    return WriteRecords(pstrTable, clsTralyx::MaxRecords, u"the table has %L1 entries; a file can hold at most %L2", pobjCodePage,
+                        pbooMark, pbytOut, pudtError, Lines, [](const QString&, qsizetype i) { return SecondaryEntryName(i); });
 }
 
 }  // namespace tralyx

@@ -55,14 +55,33 @@ inline void FinishWithMark(const clsCodePage& pobjCodePage, bool pbooMark, QByte
     if (pobjCodePage.IsUtf8() && (pbooMark || pbytOut.startsWith("\xEF\xBB\xBF"))) pbytOut.prepend("\xEF\xBB\xBF", 3);
 }
 
-// Encodes one record onto pbytOut, or names the entry and the characters the code page cannot write.
-inline bool EncodeRecord(const clsCodePage& pobjCodePage, const QString& pstrRecord, const QString& pstrEntry,
-                         QByteArray& pbytOut, udtFileIssue& pudtError)
+// The loop the three writers share. A table with more than plngMax records is refused with
+// pstrTooMany (%1 the records, %2 plngMax). Each record's lines go into one buffer, kept from record
+// to record: pfnLines(record, position, lines, error) appends them, or refuses a record the format
+// cannot carry. A record the code page cannot write is named by pfnName(record, position), made only
+// then. The byte-order mark goes back in front at the end.
+template <class TTable, class FnLines, class FnName>
+bool WriteRecords(const TTable& pudtTable, qsizetype plngMax, QStringView pstrTooMany, const clsCodePage& pobjCodePage,
+                  bool pbooMark, QByteArray& pbytOut, udtFileIssue& pudtError, FnLines pfnLines, FnName pfnName)
 {
-    if (pobjCodePage.Encode(pstrRecord, pbytOut)) return true;
-    pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
-                        .arg(pstrEntry, pobjCodePage.Name(), pobjCodePage.Unencodable(pstrRecord))};
-    return false;
+    pbytOut.clear();
+    if (pudtTable.size() > plngMax) {
+        pudtError = {0, pstrTooMany.toString().arg(pudtTable.size()).arg(plngMax)};
+        return false;
+    }
+    pbytOut.reserve(pudtTable.size() * 96);
+    QString strRecord;
+    for (qsizetype i = 0; i < pudtTable.size(); ++i) {
+        strRecord.resize(0);  // keeps its buffer
+        if (!pfnLines(pudtTable[i], i, strRecord, pudtError)) return false;
+        if (!pobjCodePage.Encode(strRecord, pbytOut)) {
+            pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
+                                .arg(pfnName(pudtTable[i], i), pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
+            return false;
+        }
+    }
+    FinishWithMark(pobjCodePage, pbooMark, pbytOut);
+    return true;
 }
 
 inline udtFileIssue NotEnoughMemory() { return {0, QStringLiteral("not enough memory")}; }
