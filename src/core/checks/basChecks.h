@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <vector>
 
 namespace tralyx {
@@ -27,6 +28,10 @@ struct udtProblem {
 // The "[#!name!#]" markers of a text, names in order of appearance. An opening "[#!" without a
 // closing "!#]" after it ends the scan and sets *pbooUnclosed.
 QStringList MarkerNames(QStringView pstrText, bool* pbooUnclosed = nullptr);
+// The same as views into the text, made without allocating for the usual few.
+using MarkerViews = QVarLengthArray<QStringView, 8>;
+MarkerViews MarkerNameViews(QStringView pstrText, bool* pbooUnclosed = nullptr);
+bool HasMarker(QStringView pstrText);  // whether it holds a "[#!"
 
 // The access keys of a caption: each "&" before a character other than "&" ("&&" is a literal "&").
 struct udtAccessKeys {
@@ -35,6 +40,11 @@ struct udtAccessKeys {
     qsizetype Position = -1;  // of the first one's "&"
 };
 udtAccessKeys AccessKeys(QStringView pstrCaption);
+// The word that holds the access key at plngAmpersand, to show where it is: "&New".
+QString AccessKeyWord(QStringView pstrCaption, qsizetype plngAmpersand);
+
+bool IsBlank(QChar pchr);  // also CR, LF, tab and no-break space
+bool HasLetter(QStringView pstrText);
 
 // Whether a text is the caption of a control that has an access key in its source text: the texts
 // whose "&" an export must keep in place.
@@ -43,9 +53,9 @@ bool IsCaptionWithAccessKey(const udtEntryText& pudtEntry);
 // Number of lines: CR LF, a lone CR and a lone LF each end one.
 int32_t LineCount(QStringView pstrText);
 
-// The rules of one entry text: markers, accelerator, lines, blanks, punctuation, numbers,
-// untranslated, identical, length, not-saved; missing or obsolete instead when one side lacks the
-// entry (reported once per record: on its first text). Appends to pudtOut.
+// The rules of one entry text (basEntryRules.cpp), in their order: missing or obsolete when one
+// side lacks the entry (reported once per record: on its first text), not-saved, untranslated,
+// identical, markers, accelerator, length, lines, blanks, punctuation, numbers. Appends to pudtOut.
 void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
 
 // The rules that need a whole file: accelerator-clash between the captions of one form.
