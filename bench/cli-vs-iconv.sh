@@ -18,8 +18,8 @@ mkdir "$dir/empty" && : >"$dir/empty/core.lrc"
 hyperfine -N --warmup 3 --runs "${RUNS:-60}" --export-json "$dir/times.json" \
   "$lrc check $dir/core.lrc" \
   "iconv -f windows-1252 -t utf-8 $dir/core.lrc -o /dev/null"
-# The runs spread with the kernel's huge pages (found at once or after compaction): the medians
-# say more than the means hyperfine compares.
+# Single runs spread with whatever else the machine does: the medians say more than the means
+# hyperfine compares.
 python3 - "$dir/times.json" <<'PY'
 import json, sys
 check, iconv = (r["median"] * 1000 for r in json.load(open(sys.argv[1]))["results"])

@@ -5,16 +5,9 @@
 #include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER\n"
@@ -45,29 +38,6 @@ const char* const Help =
     "tralyx-lrc COMMAND --help shows one command's usage.\n"
     "exit status: 0 all well, 1 a file failed to load or write (lint: or an error was found), 2 usage error\n";
 
-// A merge of two large folders allocates tens of MB in small pieces, and every fresh 4 KiB page of
-// the heap costs a fault (in a virtual machine an exit to the host as well): a third of the time
-// of an update. So the heap grows once by a large pad (address space only), that part asks for huge
-// pages, and blocks up to 32 MiB are taken from it rather than mapped one by one. Only hints: where
-// there are no huge pages nothing changes.
-void PreferHugePagesForHeap()
-{
-#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
-    constexpr uintptr_t HugePage = uintptr_t(2) * 1024 * 1024;
-    constexpr int Pad = 256 * 1024 * 1024;
-    if (mallopt(M_TOP_PAD, Pad) != 1 || mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024) != 1) return;
-    void* const pHeap = std::malloc(1024 * 1024);  // more than the heap has free: it grows by the pad
-    if (!pHeap) return;
-    const uintptr_t lngStart = (reinterpret_cast<uintptr_t>(pHeap) + HugePage - 1) & ~(HugePage - 1);
-    std::free(pHeap);
-    const uintptr_t lngEnd = reinterpret_cast<uintptr_t>(sbrk(0)) & ~(HugePage - 1);
-    // Only when the block came from the heap just below the break (not, say, from a sanitizer's own
-    // allocator elsewhere).
-    if (lngEnd > lngStart && lngEnd - lngStart <= uintptr_t(Pad) + 2 * HugePage)
-        madvise(reinterpret_cast<void*>(lngStart), lngEnd - lngStart, MADV_HUGEPAGE);
-#endif
-}
-
 // A text that did not reach its reader (a full disk, a closed pipe) is a failure.
 int Finished(const char* pstrWho, int plngExit)
 {
@@ -84,7 +54,6 @@ int Finished(const char* pstrWho, int plngExit)
 
 int main(int argc, char** argv)
 {
-    PreferHugePagesForHeap();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tralyx-lrc"));
     QStringList strArgs = QCoreApplication::arguments().mid(1);

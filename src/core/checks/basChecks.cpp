@@ -9,7 +9,7 @@
 namespace tralyx {
 namespace {
 
-// UTF-16 like the texts: a Latin-1 needle is converted on every search, which was a tenth of a lint.
+// UTF-16 like the texts: a Latin-1 needle would be converted on every search of every text.
 constexpr QStringView MarkerOpen = u"[#!";
 constexpr QStringView MarkerClose = u"!#]";
 

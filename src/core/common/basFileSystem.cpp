@@ -11,11 +11,9 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -58,31 +56,6 @@ namespace {
 
 QByteArray Native(const QString& pstrPath) { return QFile::encodeName(pstrPath); }
 QString SystemReason(int plngError) { return QString::fromLocal8Bit(std::strerror(plngError)); }
-
-// Room for at least plngSize bytes of a file. Every fresh 4 KiB page costs a fault (in a virtual
-// machine an exit to the host as well): for a 9 MB file that was most of the time of a check. A
-// large buffer therefore starts on a 2 MiB boundary and asks for huge pages, a hint that a system
-// without them ignores.
-QByteArray FileBuffer(qsizetype plngSize)
-{
-    QByteArray bytBuffer;
-#ifdef MADV_HUGEPAGE
-    constexpr qsizetype HugePage = qsizetype(2) * 1024 * 1024;
-    if (plngSize >= HugePage) {
-        bytBuffer.resize(plngSize + 2 * HugePage);
-        // Bytes dropped at the front of a QByteArray only move its start: nothing is copied.
-        const auto lngMisaligned = static_cast<qsizetype>(reinterpret_cast<uintptr_t>(bytBuffer.constData()) & (HugePage - 1));
-        if (lngMisaligned) bytBuffer.remove(0, HugePage - lngMisaligned);
-        // Whole huge pages, all inside the buffer (at least HugePage bytes remain past plngSize).
-        const qsizetype lngHinted = (plngSize + HugePage - 1) & ~(HugePage - 1);
-        if ((reinterpret_cast<uintptr_t>(bytBuffer.constData()) & (HugePage - 1)) == 0)
-            madvise(bytBuffer.data(), static_cast<size_t>(lngHinted), MADV_HUGEPAGE);
-        return bytBuffer;
-    }
-#endif
-    bytBuffer.resize(plngSize);
-    return bytBuffer;
-}
 
 QString OtherKindReason(const QString& pstrPath, mode_t plngMode)
 {
@@ -302,7 +275,7 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
     try {
         // One byte more than the size, so that the end shows in one read; files that report no size
         // (as in /proc) or grow while read are read on until their end.
-        QByteArray bytContent = FileBuffer(static_cast<qsizetype>(udtStat.st_size) + 1);
+        QByteArray bytContent(static_cast<qsizetype>(udtStat.st_size) + 1, Qt::Uninitialized);
         qint64 lngHave = 0;
         for (;;) {
             if (lngHave == bytContent.size())

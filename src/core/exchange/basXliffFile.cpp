@@ -62,7 +62,7 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
         }
     }
     // Into a string, encoded once at the end: a writer on a byte array goes through a QBuffer and an
-    // encoder for every piece, which costs twice as much on a large folder.
+    // encoder for every piece.
     QString strXml;
     strXml.reserve(static_cast<qsizetype>(pudtDocument.Entries.size()) * 300);
     strXml += QLatin1StringView("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
