@@ -59,8 +59,9 @@ TEST(ChecksTest, EachRuleFiresAndStaysQuiet)
         {K::Caption, "Salt && Pepper", "Salz && Pfeffer", ""},  // "&&" is no access key
         {K::Caption, "Salt && Pepper", "Salz & Pfeffer", "accelerator"},
         {K::ToolTip, "Salt && Pepper", "Salz & Pfeffer", ""},   // captions only
-        {K::Caption, "OK", "Oui, d'accord, tr\xc3\xa8s bien, merci beaucoup", "length"},
-        {K::ToolTip, "OK", "Oui, d'accord, tr\xc3\xa8s bien, merci beaucoup", ""},
+        {K::Caption, "OK", "Oui, d'accord!", ""},  // twice the source plus 10 characters: the most allowed
+        {K::Caption, "OK", "Oui, d'accord !", "length"},
+        {K::ToolTip, "OK", "Oui, d'accord !", ""},
         {K::MessageText, "One\r\nTwo", "Eins\r\nZwei", ""},
         {K::MessageText, "One\r\nTwo", "Eins Zwei", "lines"},
         {K::Caption, "One\rTwo", "Eins\r\nZwei", ""},  // a lone CR ends a line too
@@ -71,6 +72,8 @@ TEST(ChecksTest, EachRuleFiresAndStaysQuiet)
         {K::Caption, "&Open\xe2\x80\xa6", "\xc3\x96&ffnen", "punctuation"},
         {K::Caption, "&Search:", "&Suchen :", ""},
         {K::Caption, "&Search:", "&Suchen", "punctuation"},
+        {K::Caption, "&Search:", "&Suchen\xef\xbc\x9a", ""},  // the full-width colon is a colon
+        {K::Secondary, "Name\xef\xbc\x9a", "Nom", "punctuation"},
         {K::ToolTip, "From 1 to 120 minutes", "Von 1 bis 120 Minuten", ""},
         {K::ToolTip, "From 1 to 120 minutes", "Von 1 bis 12 Minuten", "numbers"},
         {K::Secondary, "Today", "", "untranslated"},

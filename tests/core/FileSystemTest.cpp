@@ -5,11 +5,39 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace tralyx;
 using tralyx::test::clsTempDir;
+
+namespace {
+// The files this process synced. A save that put its file in place without syncing it first could
+// leave a file of zeros or nothing under the name after a crash.
+std::mutex gobjSyncedLock;
+std::set<std::pair<dev_t, ino_t>> gudtSynced;
+
+bool WasSynced(const QString& pstrPath)
+{
+    struct stat udtStat;
+    const std::lock_guard objLock(gobjSyncedLock);
+    return stat(QFile::encodeName(pstrPath).constData(), &udtStat) == 0 && gudtSynced.count({udtStat.st_dev, udtStat.st_ino}) > 0;
+}
+}  // namespace
+
+// Takes the place of the C library's fsync for the whole test program, recording what it syncs.
+extern "C" int fsync(int plngHandle)
+{
+    struct stat udtStat;
+    if (fstat(plngHandle, &udtStat) == 0) {
+        const std::lock_guard objLock(gobjSyncedLock);
+        gudtSynced.insert({udtStat.st_dev, udtStat.st_ino});
+    }
+    return static_cast<int>(syscall(SYS_fsync, plngHandle));
+}
 
 namespace {
 
@@ -57,7 +85,7 @@ TEST(FileSystemTest, ReadAndReplaceFollowLinksAndRefuseLoopsAndHugeFiles)
     }
 }
 
-TEST(FileSystemTest, ReplaceKeepsModeAndOwnerAndNoReplaceNeverReplaces)
+TEST(FileSystemTest, ReplaceSyncsAndKeepsModeAndOwnerAndNoReplaceNeverReplaces)
 {
     clsTempDir objDir;
     const QString strPath = objDir.Write(QStringLiteral("f"), "old");
@@ -67,6 +95,9 @@ TEST(FileSystemTest, ReplaceKeepsModeAndOwnerAndNoReplaceNeverReplaces)
     EXPECT_FALSE(fs::WriteAtomically(strPath, "new", false, strReason));
     EXPECT_EQ(strReason, strPath + QStringLiteral(" appeared while it was being written; not replaced"));
     EXPECT_EQ(clsTempDir::Read(strPath), "old");
+    ASSERT_TRUE(fs::WriteAtomically(objDir.Path(QStringLiteral("g")), "new", false, strReason)) << strReason.toStdString();
+    EXPECT_TRUE(WasSynced(objDir.Path(QStringLiteral("g"))));
+    QFile::remove(objDir.Path(QStringLiteral("g")));
 
     // Only root can give a file away; others check the mode alone.
     const bool booRoot = geteuid() == 0;
@@ -77,6 +108,7 @@ TEST(FileSystemTest, ReplaceKeepsModeAndOwnerAndNoReplaceNeverReplaces)
     struct stat udtStat;
     ASSERT_EQ(stat(bytPath.constData(), &udtStat), 0);
     EXPECT_EQ(udtStat.st_mode & 07777, 0604u);
+    EXPECT_TRUE(WasSynced(strPath));
     if (booRoot) {
         EXPECT_EQ(udtStat.st_uid, 4321u);
         EXPECT_EQ(udtStat.st_gid, 4322u);

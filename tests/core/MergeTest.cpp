@@ -51,36 +51,32 @@ TEST(MergeControlTextTablesTest, PairsByExactPathOnlyAndTheFirstOldDuplicateServ
 
 TEST(MergeByPositionTest, OldTextsUpToTheNewLengthThenNewOnes)
 {
-    const auto Messages = [](int n, const char* pstrSide, int plngFirstIdentifier) {
-        QVector<MessageItem> udtTable;
-        for (int i = 0; i < n; ++i)
-            udtTable.append({static_cast<uint8_t>(plngFirstIdentifier + i), QString("%1 text %2\r\nline 2").arg(pstrSide).arg(i),
-                             QString("%1 title %2").arg(pstrSide).arg(i)});
-        return udtTable;
+    // old, new, result, dropped positions, kept from the old table
+    const std::tuple<QStringList, QStringList, QStringList, std::vector<int32_t>, int> udtCases[] = {
+        {{"a", "b"}, {"A", "B", "C", "D"}, {"a", "b", "C", "D"}, {}, 2},
+        {{"a", "b", "c", "d"}, {"A", "B"}, {"a", "b"}, {2, 3}, 2},
+        {{"a", "b", "c"}, {"A", "B", "C"}, {"a", "b", "c"}, {}, 3},
+        {{"a"}, {"A", "B"}, {"a", "B"}, {}, 1},
     };
-    const std::pair<int, int> udtSizes[] = {{3, 5}, {5, 3}, {4, 4}, {1, 6}, {7, 1}};
-    for (const auto& [lngOld, lngNew] : udtSizes) {
-        SCOPED_TRACE(testing::Message() << lngOld << " old, " << lngNew << " new");
-        const QVector<MessageItem> udtOld = Messages(lngOld, "old", 10), udtNew = Messages(lngNew, "new", 100);
-        QStringList strOld, strNew, strResult;
-        for (const MessageItem& m : udtOld) strOld.append(m.Message);
-        for (const MessageItem& m : udtNew) strNew.append(m.Message);
-        udtUpdateReport udtMessages, udtSecondary;
-        QVector<MessageItem> udtResult;
-        MergeMessageTables(udtNew, udtOld, udtResult, udtMessages);
-        MergeSecondaryTables(strNew, strOld, strResult, udtSecondary);
-        // Every field from the chosen side, Identifier included.
-        EXPECT_EQ(udtResult, udtOld.mid(0, lngNew) + udtNew.mid(lngOld));
-        EXPECT_EQ(strResult, strOld.mid(0, lngNew) + strNew.mid(lngOld));
-        std::vector<int32_t> lngDropped;
-        for (int i = lngNew; i < lngOld; ++i) lngDropped.push_back(i);
-        for (const udtUpdateReport* pudtReport : {&udtMessages, &udtSecondary}) {
-            EXPECT_EQ(DroppedPositions(*pudtReport), lngDropped);
-            EXPECT_EQ(pudtReport->KeptFromOld, std::min(lngOld, lngNew));
-            EXPECT_EQ(pudtReport->TakenFromNew, std::max(0, lngNew - lngOld));
-        }
-        if (!udtMessages.Dropped.isEmpty()) {
-            EXPECT_EQ(udtMessages.Dropped[0].Text, QString("old title %1: old text %1...").arg(lngNew));
-        }
+    for (const auto& [strOld, strNew, strExpected, lngDropped, lngKept] : udtCases) {
+        SCOPED_TRACE(testing::Message() << strOld.size() << " old, " << strNew.size() << " new");
+        udtUpdateReport udtReport;
+        QStringList strResult;
+        MergeSecondaryTables(strNew, strOld, strResult, udtReport);
+        EXPECT_EQ(strResult, strExpected);
+        EXPECT_EQ(DroppedPositions(udtReport), lngDropped);
+        EXPECT_EQ(udtReport.KeptFromOld, lngKept);
+        EXPECT_EQ(udtReport.TakenFromNew, strNew.size() - lngKept);
     }
+    // Messages: every field from the chosen side, Identifier included; a dropped one is named by
+    // its title and first line.
+    udtUpdateReport udtReport;
+    QVector<MessageItem> udtResult;
+    MergeMessageTables({{100, "N1", "T1"}}, {{10, "m1\r\nline 2", "t1"}, {11, "m2\r\nline 2", "t2"}}, udtResult, udtReport);
+    EXPECT_EQ(udtResult, (QVector<MessageItem>{{10, "m1\r\nline 2", "t1"}}));
+    ASSERT_EQ(DroppedPositions(udtReport), std::vector<int32_t>{1});
+    EXPECT_EQ(udtReport.Dropped[0].Text, "t2: m2...");
+    udtResult.clear();
+    MergeMessageTables({{100, "N1", "T1"}, {101, "N2", "T2"}}, {{10, "m1", "t1"}}, udtResult, udtReport);
+    EXPECT_EQ(udtResult, (QVector<MessageItem>{{10, "m1", "t1"}, {101, "N2", "T2"}}));
 }
