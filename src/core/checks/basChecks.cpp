@@ -200,7 +200,7 @@ udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries)
 }
 
 udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                               std::vector<udtProblem>& pudtOut)
+                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule)
 {
     udtTranslatedCount udtCount;
     const size_t lngFrom = pudtOut.size();
@@ -208,6 +208,7 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
     clsAccessKeyClashes objClashes;
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
         CheckEntryText(penuFile, udtEntry, pudtOut);
+        if (pfnExtraRule) pfnExtraRule(penuFile, udtEntry, pudtOut);
         if (penuFile == enuFileKind::ControlText) objClashes.Add(udtEntry, udtClashes);
         Count(udtEntry, udtCount);
     });

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <functional>
 #include <vector>
 
 namespace tralyx {
@@ -86,10 +87,13 @@ private:
     QHash<QString, udtFirst> mudtFirst;  // per form and lower-cased key
 };
 
+// A rule kept outside this layer (spelling), run on each entry text after the rules above.
+using ExtraEntryRule = std::function<void(enuFileKind, const udtEntryText&, std::vector<udtProblem>&)>;
+
 // Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without
 // keeping them (a folder of 32,767-record files stays cheap). Appends the problems; returns the count.
 udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                               std::vector<udtProblem>& pudtOut);
+                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule = {});
 
 // The source folder of a translated folder: its sibling named "English" in any letter case, when
 // that exists and is not the folder itself; else empty.

@@ -51,7 +51,8 @@ udtTranslatedCount udtFolderCheck::Translated() const
     return udtTotal;
 }
 
-udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage)
+udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                           const ExtraEntryRule& pfnExtraRule)
 {
     udtFolderCheck udtOut;
     udtOut.Source = pstrSource;
@@ -81,7 +82,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
                                         booHas ? QStringLiteral("the source folder has no such file")
                                                : QStringLiteral("the source folder has this file, the translation does not")});
         } else {
-            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems);
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems, pfnExtraRule);
         }
         udtOut.Files.push_back(std::move(udtFile));
     }

@@ -34,6 +34,7 @@ struct udtFolderCheck {
 
 // A file that only one folder has is one problem of the whole file (missing or obsolete); its
 // source entries still count as not translated.
-udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage);
+udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                           const ExtraEntryRule& pfnExtraRule = {});
 
 }  // namespace tralyx
