@@ -18,7 +18,8 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--json"), optJson, false},
                                      {QLatin1StringView("--source"), optSource, true},
                                      {QLatin1StringView("--source-language"), optLanguages, true},
-                                     {QLatin1StringView("--target-language"), optLanguages, true}};
+                                     {QLatin1StringView("--target-language"), optLanguages, true},
+                                     {QLatin1StringView("--memory"), optMemory, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -84,6 +85,13 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             break;
         case optLanguages:
             (strName == u"--source-language" ? pudtOut.SourceLanguage : pudtOut.TargetLanguage) = strValue;
+            break;
+        case optMemory:
+            if (strValue.isEmpty()) {
+                pstrError = QStringLiteral("--memory needs a folder or a .tmx file");
+                return false;
+            }
+            pudtOut.Memory.append(strValue);
             break;
         }
     }

@@ -18,6 +18,7 @@ enum CliOption : uint32_t {
     optJson = 16,     // --json
     optSource = 32,   // --source DIR
     optLanguages = 64,  // --source-language CODE, --target-language CODE
+    optMemory = 128,    // --memory PATH, repeatable
 };
 
 struct udtCliOptions {
@@ -30,6 +31,7 @@ struct udtCliOptions {
     QString Source;  // empty when not given
     QString SourceLanguage;
     QString TargetLanguage;
+    QStringList Memory;  // folders and .tmx files, in the order given
     bool Help = false;  // --help or -h, which every command takes
 };
 

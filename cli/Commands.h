@@ -12,5 +12,6 @@ int CmdUpdate(const QStringList& pstrArgs);
 int CmdLint(const QStringList& pstrArgs);
 int CmdExport(const QStringList& pstrArgs);
 int CmdImport(const QStringList& pstrArgs);
+int CmdTm(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

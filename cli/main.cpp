@@ -11,7 +11,7 @@
 
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER\n"
-                          "       | export FOLDER OUT | import FILE FOLDER  [options]\n";
+                          "       | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -23,6 +23,8 @@ const char* const Help =
     "  lint FOLDER          check a translated folder against its source language (FILE:LINE: problem)\n"
     "  export FOLDER OUT    a language folder with its source texts as PO (OUT.po) or XLIFF (OUT.xlf)\n"
     "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
+    "  tm export FOLDER OUT.tmx   a folder's translations as a TMX translation memory\n"
+    "  tm suggest --memory PATH TEXT...   what a translation memory suggests for source texts\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
@@ -31,7 +33,9 @@ const char* const Help =
     "  --dry-run                        update, import: write nothing, report what would happen\n"
     "  --json                           update, lint: print the report as JSON\n"
     "  --source DIR                     lint, export: the source folder (default: the sibling named English)\n"
-    "  --source-language, --target-language CODE   export: language codes (default: from the folder names)\n"
+    "  --source-language, --target-language CODE   export, tm: language codes (default: from the folder names)\n"
+    "  --memory PATH                    tm: a translated folder or a .tmx file of the memory (repeatable)\n"
+
     "  --help                           show this help\n"
     "  --version                        print the program's name and version\n"
     "\n"
@@ -76,6 +80,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"lint"   ? tralyx::cli::CmdLint
                                            : strCommand == u"export" ? tralyx::cli::CmdExport
                                            : strCommand == u"import" ? tralyx::cli::CmdImport
+                                           : strCommand == u"tm"     ? tralyx::cli::CmdTm
                                                                      : nullptr;
     if (!fnCommand) {
         std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);

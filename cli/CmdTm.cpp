@@ -1,0 +1,167 @@
+// tralyx-lrc tm export | suggest: the translation memory from the command line. export writes a
+// folder pair's translations (and those of any --memory) as one TMX file; suggest prints what the
+// memory offers for source texts, as the editor lists it.
+#include "checks/basSourceFolder.h"
+#include "CliDesktop.h"
+#include "CliJson.h"
+#include "CliOptions.h"
+#include "Commands.h"
+#include "common/basStoreText.h"
+#include "exchange/basExchangeText.h"
+#include "memory/clsTranslationMemory.h"
+#include "store/basSafeFile.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tralyx::cli {
+namespace {
+
+const char Usage[] =
+    "usage: tralyx-lrc tm export [--source DIR] [--memory PATH]... [--force] [--code-page NAME]\n"
+    "                            [--source-language CODE] [--target-language CODE] [FOLDER] OUT.tmx\n"
+    "       tralyx-lrc tm suggest --memory PATH [--memory PATH]... [--json] [--code-page NAME]\n"
+    "                             [--target-language CODE] TEXT...\n"
+    "  export writes the translated texts of FOLDER, each with its source text from DIR (default: the\n"
+    "  sibling folder named English), and those of every --memory, as TMX 1.4b; each source with its\n"
+    "  translation once. OUT is replaced only with --force.\n"
+    "  suggest prints up to 5 suggestions of the memory for each TEXT: exact matches first, then the\n"
+    "  others scored from 70 to 100.\n"
+    "  --memory PATH    a translated language folder (its source found as for FOLDER) or a .tmx file\n"
+    "  Exit status: 0 done, 1 a folder or file did not load or OUT was not written, 2 usage error.";
+
+// The memory of the folders and files given; false after printing why one did not load.
+bool LoadMemory(clsTranslationMemory& pobjMemory, const QStringList& pstrPaths, const QString& pstrCodePage)
+{
+    bool booAll = true;
+    for (const QString& strPath : pstrPaths) {
+        QString strError;
+        if (!pobjMemory.AddPath(strPath, pstrCodePage, strError)) {
+            PrintError(strError);
+            booAll = false;
+        }
+    }
+    return booAll;
+}
+
+int Export(const udtCliOptions& pudtOptions)
+{
+    const QString strCommand = QStringLiteral("tm export");
+    if (pudtOptions.Operands.size() != 2 && !(pudtOptions.Operands.size() == 1 && !pudtOptions.Memory.isEmpty()))
+        return UsageError(strCommand, QStringLiteral("give FOLDER and OUT.tmx (or --memory PATH and OUT.tmx)"), Usage);
+    const QString strOut = pudtOptions.Operands.back();
+    if (!strOut.endsWith(QLatin1StringView(".tmx"), Qt::CaseInsensitive))
+        return UsageError(strCommand, QStringLiteral("OUT must end in .tmx"), Usage);
+    if (QFileInfo::exists(strOut) && !pudtOptions.Force) {
+        PrintError(QStringLiteral("%1: already exists (give --force to replace it)").arg(strOut));
+        return 1;
+    }
+    clsTranslationMemory objMemory;
+    objMemory.SourceLanguage = pudtOptions.SourceLanguage;
+    objMemory.TargetLanguage = pudtOptions.TargetLanguage;
+    const clsCliDesktop objDesktop(false);
+    if (pudtOptions.Operands.size() == 2) {
+        const QString& strFolder = pudtOptions.Operands.front();
+        if (!QFileInfo(strFolder).isDir()) {
+            PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
+            return 1;
+        }
+        const QString strSource = pudtOptions.Source.isEmpty() ? FindSourceFolder(strFolder) : pudtOptions.Source;
+        if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
+            PrintError(strSource.isEmpty()
+                           ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(strFolder)
+                           : QStringLiteral("%1: not a folder").arg(strSource));
+            return 1;
+        }
+        QString strError;
+        if (!objMemory.AddFolderPair(strSource, strFolder, pudtOptions.CodePage, strError)) {
+            PrintError(strError);
+            return 1;
+        }
+    }
+    if (!LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage)) return 1;
+    if (objMemory.SourceLanguage.isEmpty())
+        return UsageError(strCommand, QStringLiteral("cannot tell the source language from the folders' names; give --source-language"), Usage);
+    if (objMemory.TargetLanguage.isEmpty())
+        return UsageError(strCommand, QStringLiteral("cannot tell the target language from the folders' names; give --target-language"), Usage);
+    QByteArray bytOut;
+    QString strError;
+    if (!WriteTmx(objMemory.ToTmx(), bytOut, strError) || !WriteFileAtomically(strOut, bytOut, strError)) {
+        PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
+        return 1;
+    }
+    PrintOutput(QStringLiteral("%1: written, %L2 translation units (%3 to %4)")
+                    .arg(strOut)
+                    .arg(objMemory.Size())
+                    .arg(objMemory.SourceLanguage, objMemory.TargetLanguage));
+    return 0;
+}
+
+int Suggest(const udtCliOptions& pudtOptions)
+{
+    const QString strCommand = QStringLiteral("tm suggest");
+    if (pudtOptions.Memory.isEmpty()) return UsageError(strCommand, QStringLiteral("give the memory with --memory PATH"), Usage);
+    if (pudtOptions.Operands.isEmpty()) return UsageError(strCommand, QStringLiteral("give a TEXT to look up"), Usage);
+    clsTranslationMemory objMemory;
+    objMemory.TargetLanguage = pudtOptions.TargetLanguage;
+    const clsCliDesktop objDesktop(false);
+    if (!LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage)) return 1;
+    objMemory.Build();
+    QByteArray bytJson("[");
+    QString strText;
+    for (const QString& strOperand : pudtOptions.Operands) {
+        const QString strSource = FromExchangeText(strOperand);  // a line break given as LF
+        const std::vector<udtSuggestion> udtFound = objMemory.Suggestions(strSource);
+        if (pudtOptions.Json) {
+            bytJson += bytJson.size() > 1 ? ",\n {\"text\": " : "\n {\"text\": ";
+            AppendJsonString(bytJson, strOperand);
+            bytJson += ", \"suggestions\": [";
+            for (size_t i = 0; i < udtFound.size(); ++i) {
+                const udtSuggestion& u = udtFound[i];
+                bytJson += (i ? ",\n  " : "\n  ") + QByteArray("{\"score\": ") + QByteArray::number(u.Score) +
+                           ", \"exact\": " + (u.Exact ? "true" : "false") + ", \"source\": ";
+                AppendJsonString(bytJson, ToExchangeText(u.Source));
+                bytJson += ", \"translation\": ";
+                AppendJsonString(bytJson, ToExchangeText(u.Translation));
+                bytJson += ", \"origin\": ";
+                AppendJsonString(bytJson, u.Origin);
+                bytJson += ", \"entry\": ";
+                AppendJsonString(bytJson, u.Entry);
+                bytJson += '}';
+            }
+            bytJson += "]}";
+            continue;
+        }
+        strText += StoreToRow(strSource) + u'\n';
+        if (udtFound.empty()) strText += QStringLiteral("  no suggestion\n");
+        for (const udtSuggestion& u : udtFound)
+            strText += QStringLiteral("  %1 %2 %3\n      from %4 (%5)\n")
+                           .arg(u.Score, 3)
+                           .arg(u.Exact ? QStringLiteral("exact") : QStringLiteral("     "), StoreToRow(u.Translation),
+                                StoreToRow(u.Source), u.Entry.isEmpty() ? u.Origin : u.Origin + u' ' + u.Entry);
+    }
+    const QByteArray bytOut = pudtOptions.Json ? bytJson + "\n]\n" : strText.toUtf8();
+    std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
+    return 0;
+}
+
+}  // namespace
+
+int CmdTm(const QStringList& pstrArgs)
+{
+    const QString strCommand = QStringLiteral("tm");
+    const QString strAction = pstrArgs.value(0);
+    if (strAction == u"--help" || strAction == u"-h") return UsageHelp(Usage);
+    if (strAction != u"export" && strAction != u"suggest")
+        return UsageError(strCommand, strAction.isEmpty() ? QStringLiteral("give export or suggest")
+                                                          : QStringLiteral("unknown action '%1' (export or suggest)").arg(strAction),
+                          Usage);
+    udtCliOptions udtOptions;
+    const uint32_t lngAllowed = strAction == u"export" ? optCodePage | optForce | optSource | optLanguages | optMemory
+                                                       : optCodePage | optJson | optLanguages | optMemory;
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs.mid(1), lngAllowed, strCommand + u' ' + strAction, Usage, udtOptions))
+        return *lngExit;
+    return strAction == u"export" ? Export(udtOptions) : Suggest(udtOptions);
+}
+
+}  // namespace tralyx::cli

@@ -1,0 +1,194 @@
+#include "memory/clsTranslationMemory.h"
+
+#include "checks/basEntryMatch.h"
+#include "checks/basSourceFolder.h"
+#include "exchange/basExchangeText.h"
+#include "exchange/basLanguageFolder.h"
+#include "memory/basMatchText.h"
+#include "memory/clsMemoryIndex.h"
+#include "store/basSafeFile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace tralyx {
+
+clsTranslationMemory::clsTranslationMemory() = default;
+
+clsTranslationMemory::~clsTranslationMemory() = default;
+
+int32_t clsTranslationMemory::OriginIndex(const QString& pstrOrigin)
+{
+    if (!mstrOrigins.isEmpty() && mstrOrigins.back() == pstrOrigin) return static_cast<int32_t>(mstrOrigins.size() - 1);
+    const qsizetype lngAt = mstrOrigins.indexOf(pstrOrigin);
+    if (lngAt >= 0) return static_cast<int32_t>(lngAt);
+    mstrOrigins.append(pstrOrigin);
+    return static_cast<int32_t>(mstrOrigins.size() - 1);
+}
+
+bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pstrTranslation, const QString& pstrOrigin,
+                                   const QString& pstrEntry)
+{
+    const qsizetype lngBefore = mstrPairs.size();
+    mstrPairs.insert({pstrSource, pstrTranslation});
+    if (mstrPairs.size() == lngBefore) return false;
+    mudtUnits.push_back({pstrSource, pstrTranslation, OriginIndex(pstrOrigin), pstrEntry});
+    mobjIndex.reset();
+    return true;
+}
+
+void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                                     const QString& pstrOrigin)
+{
+    const QString strFile = LanguageFileName(penuFile);
+    const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile)) * (penuFile == enuFileKind::Secondary ? 1 : 2);
+    mudtUnits.reserve(mudtUnits.size() + lngMore);
+    mstrPairs.reserve(mstrPairs.size() + static_cast<qsizetype>(lngMore));
+    ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& u) {
+        if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || u.Translation.isEmpty() ||
+            u.Translation == u.Source)
+            return;
+        AddUnit(u.Source, u.Translation, pstrOrigin, ExchangeContext(strFile, u.Key));
+    });
+}
+
+bool clsTranslationMemory::LanguageFits(const QString& pstrTarget, const QString& pstrWhat, QString& pstrError) const
+{
+    if (pstrTarget.isEmpty() || TargetLanguage.isEmpty() || SameLanguage(pstrTarget, TargetLanguage)) return true;
+    pstrError = QStringLiteral("%1: its language is %2, the memory's %3").arg(pstrWhat, pstrTarget, TargetLanguage);
+    return false;
+}
+
+void clsTranslationMemory::TakeLanguages(const QString& pstrSource, const QString& pstrTarget)
+{
+    if (TargetLanguage.isEmpty()) TargetLanguage = pstrTarget;
+    if (SourceLanguage.isEmpty()) SourceLanguage = pstrSource;
+}
+
+bool clsTranslationMemory::AddFolderPair(const QString& pstrSourceFolder, const QString& pstrFolder,
+                                         const QString& pstrCodePage, QString& pstrError)
+{
+    const QString strTarget = LanguageCodeOfFolder(pstrFolder);
+    if (!LanguageFits(strTarget, pstrFolder, pstrError)) return false;
+    udtLanguageFolder udtSource, udtTranslation;
+    QStringList strErrors;
+    LoadLanguageFolder(pstrSourceFolder, pstrCodePage, udtSource, strErrors);
+    LoadLanguageFolder(pstrFolder, pstrCodePage, udtTranslation, strErrors);
+    if (!strErrors.isEmpty()) {
+        pstrError = strErrors.join(u'\n');
+        return false;
+    }
+    for (const enuFileKind enuFile : AllFileKinds)
+        if (!udtSource.FileOf(enuFile).isEmpty() && !udtTranslation.FileOf(enuFile).isEmpty())
+            AddTables(enuFile, udtSource.Store, udtTranslation.Store, pstrFolder);
+    TakeLanguages(LanguageCodeOfFolder(pstrSourceFolder), strTarget);
+    return true;
+}
+
+bool clsTranslationMemory::AddTmx(const QString& pstrPath, QString& pstrError)
+{
+    QByteArray bytContent;
+    QString strReason;
+    udtTmxDocument udtDocument;
+    udtDocument.SourceLanguage = SourceLanguage;
+    udtDocument.TargetLanguage = TargetLanguage;
+    if (!ReadWholeFile(pstrPath, bytContent, strReason) || !ReadTmx(bytContent, udtDocument, strReason)) {
+        pstrError = QStringLiteral("%1: %2").arg(pstrPath, strReason);
+        return false;
+    }
+    const bool booAny = std::any_of(udtDocument.Units.begin(), udtDocument.Units.end(),
+                                    [](const udtTmxUnit& u) { return !u.Translation.isEmpty(); });
+    if (!udtDocument.Units.empty() && !booAny) {
+        pstrError = QStringLiteral("%1: none of its %2 units has a translation in %3")
+                        .arg(pstrPath)
+                        .arg(udtDocument.Units.size())
+                        .arg(udtDocument.TargetLanguage.isEmpty() ? QStringLiteral("a second language") : udtDocument.TargetLanguage);
+        return false;
+    }
+    if (!LanguageFits(udtDocument.TargetLanguage, pstrPath, pstrError)) return false;
+    TakeLanguages(udtDocument.SourceLanguage, udtDocument.TargetLanguage);
+    for (const udtTmxUnit& u : udtDocument.Units)
+        if (!u.Source.isEmpty() && !u.Translation.isEmpty())
+            AddUnit(FromExchangeText(u.Source), FromExchangeText(u.Translation), pstrPath, u.Id);
+    return true;
+}
+
+bool clsTranslationMemory::AddPath(const QString& pstrPath, const QString& pstrCodePage, QString& pstrError)
+{
+    const QFileInfo objPath(pstrPath);
+    if (objPath.isDir()) {
+        const QString strSource = FindSourceFolder(pstrPath);
+        if (strSource.isEmpty()) {
+            pstrError = QStringLiteral("%1: no source folder beside it (a sibling folder named English)").arg(pstrPath);
+            return false;
+        }
+        return AddFolderPair(strSource, pstrPath, pstrCodePage, pstrError);
+    }
+    if (pstrPath.endsWith(QLatin1StringView(".tmx"), Qt::CaseInsensitive)) return AddTmx(pstrPath, pstrError);
+    pstrError = objPath.exists() ? QStringLiteral("%1: neither a language folder nor a .tmx file").arg(pstrPath)
+                                 : QStringLiteral("%1: no such file or folder").arg(pstrPath);
+    return false;
+}
+
+void clsTranslationMemory::Build()
+{
+    if (!mobjIndex) mobjIndex = std::make_unique<clsMemoryIndex>(mudtUnits);
+}
+
+const clsMemoryIndex& clsTranslationMemory::Index() const
+{
+    if (!mobjIndex) mobjIndex = std::make_unique<clsMemoryIndex>(mudtUnits);
+    return *mobjIndex;
+}
+
+udtSuggestion clsTranslationMemory::SuggestionOf(int32_t plngUnit, int32_t plngScore, bool pbooExact) const
+{
+    const udtMemoryUnit& u = mudtUnits[static_cast<size_t>(plngUnit)];
+    return {plngScore, pbooExact, u.Source, u.Translation, mstrOrigins.value(u.Origin), u.Entry};
+}
+
+std::vector<udtSuggestion> clsTranslationMemory::Suggestions(const QString& pstrSource, int32_t plngMax) const
+{
+    std::vector<udtSuggestion> udtOut;
+    if (pstrSource.isEmpty() || plngMax <= 0) return udtOut;
+    std::vector<clsMemoryIndex::udtMatch> udtMatches = Index().Matches(MaskedText(pstrSource), MinimumScore);
+    // Exact matches first, then by score; among equals the unit added first (the open folder, then
+    // the memory's folders and files in their order).
+    const auto Exact = [&](const clsMemoryIndex::udtMatch& m) {
+        return m.Score == 100 && mudtUnits[static_cast<size_t>(m.Unit)].Source == pstrSource;
+    };
+    std::sort(udtMatches.begin(), udtMatches.end(), [&](const clsMemoryIndex::udtMatch& a, const clsMemoryIndex::udtMatch& b) {
+        const bool booA = Exact(a), booB = Exact(b);
+        if (booA != booB) return booA;
+        return a.Score != b.Score ? a.Score > b.Score : a.Unit < b.Unit;
+    });
+    QStringList strTaken;  // each translation once: the best of its matches
+    for (const clsMemoryIndex::udtMatch& m : udtMatches) {
+        const QString& strTranslation = mudtUnits[static_cast<size_t>(m.Unit)].Translation;
+        if (strTaken.contains(strTranslation)) continue;
+        strTaken.append(strTranslation);
+        udtOut.push_back(SuggestionOf(m.Unit, m.Score, Exact(m)));
+        if (static_cast<int32_t>(udtOut.size()) == plngMax) break;
+    }
+    return udtOut;
+}
+
+std::optional<udtSuggestion> clsTranslationMemory::BestExact(const QString& pstrSource) const
+{
+    const std::vector<udtSuggestion> udtFound = Suggestions(pstrSource, 1);
+    if (udtFound.empty() || !udtFound.front().Exact) return std::nullopt;
+    return udtFound.front();
+}
+
+udtTmxDocument clsTranslationMemory::ToTmx() const
+{
+    udtTmxDocument udtDocument;
+    udtDocument.SourceLanguage = SourceLanguage;
+    udtDocument.TargetLanguage = TargetLanguage;
+    udtDocument.Units.reserve(mudtUnits.size());
+    for (const udtMemoryUnit& u : mudtUnits)
+        udtDocument.Units.push_back({u.Entry, ToExchangeText(u.Source), ToExchangeText(u.Translation), QString()});
+    return udtDocument;
+}
+
+}  // namespace tralyx

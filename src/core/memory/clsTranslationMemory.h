@@ -1,0 +1,97 @@
+#pragma once
+// Translation memory: the translated texts of language folder pairs (a source folder and its
+// translated folder, all of one target language) and of TMX files, with an index for the
+// suggestions of one row: exact matches first, then fuzzy matches scored 0-100 on the masked texts
+// (basMatchText.h), at least MinimumScore.
+//
+// Fill it with the Add calls, then ask; the first query after an Add builds the index (Build), once
+// for the whole memory. A built memory answers from any thread; adding is not thread-safe.
+#include "memory/basTmxFile.h"
+#include "memory/udtMemoryUnit.h"
+#include "store/basFileKind.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tralyx {
+
+class clsMemoryIndex;
+
+struct udtSuggestion {
+    int32_t Score = 0;   // 100 for a source the same as the row's once access keys and markers are masked
+    bool Exact = false;  // the very same source text
+    QString Source;
+    QString Translation;
+    QString Origin;  // the folder or TMX file it came from
+    QString Entry;
+};
+
+class clsTranslationMemory {
+public:
+    static constexpr int32_t MinimumScore = 70;
+    static constexpr int32_t MaxSuggestions = 5;
+
+    clsTranslationMemory();
+    ~clsTranslationMemory();
+    clsTranslationMemory(const clsTranslationMemory&) = delete;
+    clsTranslationMemory& operator=(const clsTranslationMemory&) = delete;
+
+    // Language codes ("en", "de"): the first folder or TMX file that tells sets them when they are
+    // empty; a folder or file of another target language is refused.
+    QString SourceLanguage;
+    QString TargetLanguage;
+
+    // Each translated text of the loaded tables: both sides have the entry, the text can be saved,
+    // and the translation is not empty and not still the source's text.
+    void AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
+                   const QString& pstrOrigin);
+    // Loads both folders in the code page. False, with every file that failed as "path:line:
+    // reason", when one does not load or the folder's language (from its name) is not the memory's.
+    bool AddFolderPair(const QString& pstrSourceFolder, const QString& pstrFolder, const QString& pstrCodePage,
+                       QString& pstrError);
+    // The units with a translation in the memory's target language. False with the reason when the
+    // file cannot be read or is not TMX, or when it has units but none in that language.
+    bool AddTmx(const QString& pstrPath, QString& pstrError);
+    // A .tmx file, or a translated folder with its source found as export finds it (the sibling
+    // folder named English).
+    bool AddPath(const QString& pstrPath, const QString& pstrCodePage, QString& pstrError);
+    // False when the memory holds that source with that translation already: each pair is kept once,
+    // with the first origin it came from.
+    bool AddUnit(const QString& pstrSource, const QString& pstrTranslation, const QString& pstrOrigin,
+                 const QString& pstrEntry);
+
+    qsizetype Size() const { return static_cast<qsizetype>(mudtUnits.size()); }
+    const std::vector<udtMemoryUnit>& Units() const { return mudtUnits; }
+    const QStringList& Origins() const { return mstrOrigins; }
+
+    // The index over every unit added so far.
+    void Build();
+    // Up to plngMax suggestions for a source text: exact matches, then by score, each translation
+    // once. None for an empty text.
+    std::vector<udtSuggestion> Suggestions(const QString& pstrSource, int32_t plngMax = MaxSuggestions) const;
+    // The first exact match, the one a pre-translation takes.
+    std::optional<udtSuggestion> BestExact(const QString& pstrSource) const;
+
+    // The units as TMX, texts with LF line breaks.
+    udtTmxDocument ToTmx() const;
+
+private:
+    int32_t OriginIndex(const QString& pstrOrigin);
+    bool LanguageFits(const QString& pstrTarget, const QString& pstrWhat, QString& pstrError) const;
+    void TakeLanguages(const QString& pstrSource, const QString& pstrTarget);
+    const clsMemoryIndex& Index() const;
+    udtSuggestion SuggestionOf(int32_t plngUnit, int32_t plngScore, bool pbooExact) const;
+
+    std::vector<udtMemoryUnit> mudtUnits;
+    QStringList mstrOrigins;
+    QSet<std::pair<QString, QString>> mstrPairs;  // source and translation of every unit
+    mutable std::unique_ptr<clsMemoryIndex> mobjIndex;  // null until built, and again after an Add
+};
+
+}  // namespace tralyx
