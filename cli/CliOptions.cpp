@@ -19,7 +19,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--source"), optSource, true},
                                      {QLatin1StringView("--source-language"), optLanguages, true},
                                      {QLatin1StringView("--target-language"), optLanguages, true},
-                                     {QLatin1StringView("--memory"), optMemory, true}};
+                                     {QLatin1StringView("--memory"), optMemory, true},
+                                     {QLatin1StringView("--spell"), optSpell, false},
+                                     {QLatin1StringView("--dictionary"), optSpell, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -92,6 +94,16 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 return false;
             }
             pudtOut.Memory.append(strValue);
+            break;
+        case optSpell:
+            pudtOut.Spell = true;
+            if (strName == u"--dictionary") {
+                if (strValue.isEmpty()) {
+                    pstrError = QStringLiteral("--dictionary needs a language such as de_DE");
+                    return false;
+                }
+                pudtOut.Dictionary = strValue;
+            }
             break;
         }
     }

@@ -19,6 +19,7 @@ enum CliOption : uint32_t {
     optSource = 32,   // --source DIR
     optLanguages = 64,  // --source-language CODE, --target-language CODE
     optMemory = 128,    // --memory PATH, repeatable
+    optSpell = 256,     // --spell, --dictionary LANG
 };
 
 struct udtCliOptions {
@@ -32,6 +33,8 @@ struct udtCliOptions {
     QString SourceLanguage;
     QString TargetLanguage;
     QStringList Memory;  // folders and .tmx files, in the order given
+    bool Spell = false;  // also set by --dictionary
+    QString Dictionary;
     bool Help = false;  // --help or -h, which every command takes
 };
 

@@ -5,19 +5,24 @@
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "exchange/basLanguageFolder.h"
+#include "spelling/basSpellingCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 namespace tralyx::cli {
 namespace {
 
 const char Usage[] =
-    "usage: tralyx-lrc lint [--source DIR] [--json] [--code-page NAME] FOLDER\n"
+    "usage: tralyx-lrc lint [--source DIR] [--json] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER\n"
     "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
     "  source folder: the sibling folder named English unless --source names another.\n"
     "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...]}\n"
+    "  --spell          also name each misspelt word of the translations (rule spelling, info), with the\n"
+    "                   dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
     "  Exit status: 0 no error, 1 an error or a file that failed to load, 2 usage error.";
 
 QString Plural(int32_t plngCount, const char* pstrWord)
@@ -91,7 +96,7 @@ int CmdLint(const QStringList& pstrArgs)
 {
     const QString strCommand = QStringLiteral("lint");
     udtCliOptions udtOptions;
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optSource | optJson | optCodePage, strCommand, Usage, udtOptions))
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optSource | optJson | optCodePage | optSpell, strCommand, Usage, udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(strCommand, QStringLiteral("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
@@ -108,8 +113,22 @@ int CmdLint(const QStringList& pstrArgs)
         return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strSource), Usage);
     }
 
+    std::unique_ptr<clsSpeller> objSpeller;
+    if (udtOptions.Spell) {
+        const QString strLanguage = udtOptions.Dictionary.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.Dictionary;
+        if (strLanguage.isEmpty())
+            return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(strFolder), Usage);
+        objSpeller = std::make_unique<clsSpeller>(strLanguage);
+        if (!objSpeller->IsValid()) {
+            PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller->Problem());
+            return 1;
+        }
+    }
+    const ExtraEntryRule fnSpelling = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
+        CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
+    };
     const clsCliDesktop objDesktop(false);
-    const udtFolderCheck udtCheck = CheckFolder(strSource, strFolder, udtOptions.CodePage);
+    const udtFolderCheck udtCheck = CheckFolder(strSource, strFolder, udtOptions.CodePage, objSpeller ? fnSpelling : ExtraEntryRule());
     const QByteArray bytOut = udtOptions.Json ? JsonReport(udtCheck) : TextReport(udtCheck);
     std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
     return udtCheck.AllLoaded() && udtCheck.Count(enuSeverity::Error) == 0 ? 0 : 1;

@@ -35,7 +35,7 @@ const char* const Help =
     "  --source DIR                     lint, export: the source folder (default: the sibling named English)\n"
     "  --source-language, --target-language CODE   export, tm: language codes (default: from the folder names)\n"
     "  --memory PATH                    tm: a translated folder or a .tmx file of the memory (repeatable)\n"
-
+    "  --spell [--dictionary LANG]      lint: also check the spelling (default: the folder's language)\n"
     "  --help                           show this help\n"
     "  --version                        print the program's name and version\n"
     "\n"
