@@ -1,6 +1,7 @@
 #include "memory/basMatchText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace tralyx {
@@ -80,6 +81,24 @@ int32_t MatchScore(QStringView pstrOne, QStringView pstrOther, int32_t plngMinim
     const qsizetype lngDistance = lngPrevious[static_cast<size_t>(lngM)];
     if (lngDistance > lngMaxDistance) return -1;
     return static_cast<int32_t>((lngLonger - lngDistance) * 100 / lngLonger);
+}
+
+uint64_t TextHash(QStringView pstrText)
+{
+    const char16_t* const p = pstrText.utf16();
+    const qsizetype lngSize = pstrText.size();
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(lngSize);
+    qsizetype i = 0;
+    for (; i + 4 <= lngSize; i += 4) {  // four characters at a time
+        uint64_t lngWord;
+        std::memcpy(&lngWord, p + i, sizeof lngWord);
+        h = (h ^ lngWord) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 32;
+    }
+    uint64_t lngRest = 0;
+    std::memcpy(&lngRest, p + i, static_cast<size_t>(lngSize - i) * sizeof(char16_t));
+    h = (h ^ lngRest) * 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 29);
 }
 
 void MatchKeys(QStringView pstrMasked, std::vector<uint64_t>& plngOut)

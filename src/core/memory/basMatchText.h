@@ -18,6 +18,10 @@ QString MaskedText(QStringView pstrText);
 // score 100. -1 as soon as it is clear that the score stays below plngMinimum.
 int32_t MatchScore(QStringView pstrOne, QStringView pstrOther, int32_t plngMinimum = 0);
 
+// A 64-bit hash of a text for the memory's own tables: several times cheaper than QHash's seeded
+// one on texts of a hundred characters, which a memory of three folder pairs hashes 800,000 times.
+uint64_t TextHash(QStringView pstrText);
+
 // The index keys of a masked text, each once, in no particular order: the first three and the last
 // three characters of every word, lower-cased ("File" and "files" share "fil", "Filename" and
 // "Pathname" "ame"), and the last three digits of every number. A word changed in one place keeps

@@ -18,6 +18,28 @@ std::pair<int32_t, int32_t> LengthRange(int32_t plngLength, int32_t plngMinimum)
 
 }  // namespace
 
+size_t clsMemoryIndex::KeySlot(uint64_t plngKey) const
+{
+    const size_t lngMask = mlngKeySlots.size() - 1;
+    size_t i = static_cast<size_t>(((plngKey ^ (plngKey >> 31)) * 0x9E3779B97F4A7C15ull) >> 20) & lngMask;
+    while (mlngKeySlots[i] != 0 && mlngKeySlots[i] != plngKey) i = (i + 1) & lngMask;
+    return i;
+}
+
+void clsMemoryIndex::GrowKeySlots()
+{
+    std::vector<uint64_t> lngSlots(std::max<size_t>(mlngKeySlots.size() * 2, 1 << 16), 0);
+    std::vector<int32_t> lngNumbers(lngSlots.size(), -1);
+    lngSlots.swap(mlngKeySlots);
+    lngNumbers.swap(mlngKeyNumbers);
+    for (size_t i = 0; i < lngSlots.size(); ++i) {
+        if (lngSlots[i] == 0) continue;
+        const size_t s = KeySlot(lngSlots[i]);
+        mlngKeySlots[s] = lngSlots[i];
+        mlngKeyNumbers[s] = lngNumbers[i];
+    }
+}
+
 clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
 {
     const size_t lngUnits = pudtUnits.size();
@@ -25,33 +47,40 @@ clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
     mlngLength.reserve(lngUnits);
     mlngNextMasked.assign(lngUnits, -1);
     mlngFirstMasked.reserve(static_cast<qsizetype>(lngUnits));
+    std::vector<int32_t> lngLastOfHash(lngUnits, -1);  // per first unit of a hash: the last one so far
     // Each unit's keys, numbered as they are first seen, in one array with a start per unit.
     std::vector<int32_t> lngUnitKeys, lngUnitKeyStart{0};
-    lngUnitKeys.reserve(lngUnits * 12);
+    lngUnitKeys.reserve(lngUnits * 24);
     lngUnitKeyStart.reserve(lngUnits + 1);
     std::vector<int32_t> lngKeyCount;
     std::vector<uint64_t> lngKeys;
-    mlngKeys.reserve(lngUnits / 2 + 1024);
-    std::vector<int32_t> lngLastOfMasked(lngUnits, -1);  // per first unit of a masked text: its last so far
+    GrowKeySlots();
     for (size_t i = 0; i < lngUnits; ++i) {
         mstrMasked.push_back(MaskedText(pudtUnits[i].Source));
         const QString& strMasked = mstrMasked.back();
         mlngLength.push_back(static_cast<int32_t>(strMasked.size()));
         // Chained in order, so that a query meets the first origin's unit first.
-        auto itFirst = mlngFirstMasked.find(strMasked);
-        if (itFirst == mlngFirstMasked.end()) itFirst = mlngFirstMasked.insert(strMasked, static_cast<int32_t>(i));
-        int32_t& lngLast = lngLastOfMasked[static_cast<size_t>(itFirst.value())];
+        const uint64_t lngHash = TextHash(strMasked);
+        auto itFirst = mlngFirstMasked.find(lngHash);
+        if (itFirst == mlngFirstMasked.end()) itFirst = mlngFirstMasked.insert(lngHash, static_cast<int32_t>(i));
+        int32_t& lngLast = lngLastOfHash[static_cast<size_t>(itFirst.value())];
         if (lngLast >= 0) mlngNextMasked[static_cast<size_t>(lngLast)] = static_cast<int32_t>(i);
         lngLast = static_cast<int32_t>(i);
         MatchKeys(strMasked, lngKeys);
         for (const uint64_t lngKey : lngKeys) {
-            auto itKey = mlngKeys.find(lngKey);
-            if (itKey == mlngKeys.end()) {
-                itKey = mlngKeys.insert(lngKey, static_cast<int32_t>(lngKeyCount.size()));
+            size_t s = KeySlot(lngKey);
+            if (mlngKeySlots[s] == 0) {
+                if (2 * (lngKeyCount.size() + 1) > mlngKeySlots.size()) {
+                    GrowKeySlots();
+                    s = KeySlot(lngKey);
+                }
+                mlngKeySlots[s] = lngKey;
+                mlngKeyNumbers[s] = static_cast<int32_t>(lngKeyCount.size());
                 lngKeyCount.push_back(0);
             }
-            ++lngKeyCount[static_cast<size_t>(itKey.value())];
-            lngUnitKeys.push_back(itKey.value());
+            const int32_t lngNumber = mlngKeyNumbers[s];
+            ++lngKeyCount[static_cast<size_t>(lngNumber)];
+            lngUnitKeys.push_back(lngNumber);
         }
         lngUnitKeyStart.push_back(static_cast<int32_t>(lngUnitKeys.size()));
     }
@@ -78,10 +107,11 @@ std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMa
 {
     std::vector<udtMatch> udtOut;
     if (pstrMasked.isEmpty()) return udtOut;
-    // The same masked text: 100 without comparing.
-    const auto itSame = mlngFirstMasked.constFind(pstrMasked.toString());
-    const int32_t lngSame = itSame == mlngFirstMasked.cend() ? -1 : itSame.value();
-    for (int32_t u = lngSame; u >= 0; u = mlngNextMasked[static_cast<size_t>(u)]) udtOut.push_back({u, 100});
+    // The same masked text: 100 without scoring.
+    const auto itSame = mlngFirstMasked.constFind(TextHash(pstrMasked));
+    for (int32_t u = itSame == mlngFirstMasked.cend() ? -1 : itSame.value(); u >= 0; u = mlngNextMasked[static_cast<size_t>(u)])
+        if (mstrMasked[static_cast<size_t>(u)] == pstrMasked) udtOut.push_back({u, 100});
+    const bool booSame = !udtOut.empty();
 
     // The units of a fitting length that share keys with the text, each with the weight shared.
     thread_local std::vector<float> sngShared;
@@ -94,12 +124,12 @@ std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMa
     float sngQueryWeight = 0.0f;
     const float sngUnknownWeight = static_cast<float>(std::log(1.0 + static_cast<double>(mstrMasked.size() + 1)));
     for (const uint64_t lngKey : lngKeys) {
-        const auto it = mlngKeys.constFind(lngKey);
-        if (it == mlngKeys.cend()) {
+        const size_t lngSlot = KeySlot(lngKey);
+        if (mlngKeySlots[lngSlot] == 0) {
             sngQueryWeight += sngUnknownWeight;
             continue;
         }
-        const size_t k = static_cast<size_t>(it.value());
+        const size_t k = static_cast<size_t>(mlngKeyNumbers[lngSlot]);
         const float sngWeight = msngKeyWeight[k];
         sngQueryWeight += sngWeight;
         const int32_t* p = mlngPostings.data() + mlngPostingStart[k];
@@ -138,7 +168,7 @@ std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMa
     for (size_t r = 0; r < lngMost && (r < static_cast<size_t>(FewestCandidates) || lngBudget > 0); ++r) {
         const int32_t lngUnit = udtRanked[r].Unit;
         const QString& strOther = mstrMasked[static_cast<size_t>(lngUnit)];
-        if (lngSame >= 0 && strOther == mstrMasked[static_cast<size_t>(lngSame)]) continue;  // listed
+        if (booSame && strOther == pstrMasked) continue;  // listed
         const int64_t lngLonger = std::max<int64_t>(lngQueryLength, strOther.size());
         lngBudget -= lngQueryLength * (2 * lngLonger * (100 - plngMinimum) / 100 + 1);  // the band's cells
         const int32_t lngScore = MatchScore(pstrMasked, strOther, plngMinimum);

@@ -29,26 +29,39 @@ int32_t clsTranslationMemory::OriginIndex(const QString& pstrOrigin)
 bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pstrTranslation, const QString& pstrOrigin,
                                    const QString& pstrEntry)
 {
-    const qsizetype lngBefore = mstrPairs.size();
-    mstrPairs.insert({pstrSource, pstrTranslation});
-    if (mstrPairs.size() == lngBefore) return false;
+    const uint64_t lngHash = TextHash(pstrSource) ^ (TextHash(pstrTranslation) * 0x9E3779B97F4A7C15ull);
+    const int32_t lngUnit = static_cast<int32_t>(mudtUnits.size());
+    auto it = mlngFirstOfPair.find(lngHash);
+    if (it == mlngFirstOfPair.end()) {
+        mlngFirstOfPair.insert(lngHash, lngUnit);
+    } else {
+        int32_t u = it.value();
+        for (;; u = mlngNextOfPair[static_cast<size_t>(u)]) {
+            const udtMemoryUnit& udtUnit = mudtUnits[static_cast<size_t>(u)];
+            if (udtUnit.Source == pstrSource && udtUnit.Translation == pstrTranslation) return false;
+            if (mlngNextOfPair[static_cast<size_t>(u)] < 0) break;
+        }
+        mlngNextOfPair[static_cast<size_t>(u)] = lngUnit;
+    }
+    mlngNextOfPair.push_back(-1);
     mudtUnits.push_back({pstrSource, pstrTranslation, OriginIndex(pstrOrigin), pstrEntry});
     mobjIndex.reset();
     return true;
 }
 
 void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                                     const QString& pstrOrigin)
+                                     const QString& pstrFolder)
 {
-    const QString strFile = LanguageFileName(penuFile);
+    const QString strOrigin = pstrFolder + u'/' + LanguageFileName(penuFile);
     const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile)) * (penuFile == enuFileKind::Secondary ? 1 : 2);
     mudtUnits.reserve(mudtUnits.size() + lngMore);
-    mstrPairs.reserve(mstrPairs.size() + static_cast<qsizetype>(lngMore));
+    mlngNextOfPair.reserve(mudtUnits.size() + lngMore);
+    mlngFirstOfPair.reserve(static_cast<qsizetype>(mudtUnits.size() + lngMore));
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& u) {
         if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || u.Translation.isEmpty() ||
             u.Translation == u.Source)
             return;
-        AddUnit(u.Source, u.Translation, pstrOrigin, ExchangeContext(strFile, u.Key));
+        AddUnit(u.Source, u.Translation, strOrigin, u.Key);
     });
 }
 
@@ -186,8 +199,16 @@ udtTmxDocument clsTranslationMemory::ToTmx() const
     udtDocument.SourceLanguage = SourceLanguage;
     udtDocument.TargetLanguage = TargetLanguage;
     udtDocument.Units.reserve(mudtUnits.size());
-    for (const udtMemoryUnit& u : mudtUnits)
-        udtDocument.Units.push_back({u.Entry, ToExchangeText(u.Source), ToExchangeText(u.Translation), QString()});
+    QStringList strPrefixes;  // per origin: "core.lrc:" for a language file, nothing for a TMX file
+    for (const QString& strOrigin : mstrOrigins) {
+        const std::optional<enuFileKind> enuFile = FileKindOfPath(strOrigin);
+        strPrefixes.append(enuFile && strOrigin.endsWith(LanguageFileName(*enuFile)) ? LanguageFileName(*enuFile) + u':' : QString());
+    }
+    for (const udtMemoryUnit& u : mudtUnits) {
+        const QString& strPrefix = strPrefixes[u.Origin];
+        udtDocument.Units.push_back({strPrefix.isEmpty() || u.Entry.isEmpty() ? u.Entry : strPrefix + u.Entry,
+                                     ToExchangeText(u.Source), ToExchangeText(u.Translation), QString()});
+    }
     return udtDocument;
 }
 

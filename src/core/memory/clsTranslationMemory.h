@@ -10,7 +10,7 @@
 #include "memory/udtMemoryUnit.h"
 #include "store/basFileKind.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -28,8 +28,8 @@ struct udtSuggestion {
     bool Exact = false;  // the very same source text
     QString Source;
     QString Translation;
-    QString Origin;  // the folder or TMX file it came from
-    QString Entry;
+    QString Origin;  // the file it came from: Release1/German/core.lrc, old.tmx
+    QString Entry;   // its id there: frmMain.cmdOK.0.C, MSG003, a TMX tuid; may be empty
 };
 
 class clsTranslationMemory {
@@ -48,9 +48,10 @@ public:
     QString TargetLanguage;
 
     // Each translated text of the loaded tables: both sides have the entry, the text can be saved,
-    // and the translation is not empty and not still the source's text.
+    // and the translation is not empty and not still the source's text. Their origin is the file
+    // of that kind in pstrFolder.
     void AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                   const QString& pstrOrigin);
+                   const QString& pstrFolder);
     // Loads both folders in the code page. False, with every file that failed as "path:line:
     // reason", when one does not load or the folder's language (from its name) is not the memory's.
     bool AddFolderPair(const QString& pstrSourceFolder, const QString& pstrFolder, const QString& pstrCodePage,
@@ -78,7 +79,8 @@ public:
     // The first exact match, the one a pre-translation takes.
     std::optional<udtSuggestion> BestExact(const QString& pstrSource) const;
 
-    // The units as TMX, texts with LF line breaks.
+    // The units as TMX, texts with LF line breaks; a unit of a language file has the tuid
+    // "core.lrc:frmMain.cmdOK.0.C", as the PO and XLIFF exports name entries.
     udtTmxDocument ToTmx() const;
 
 private:
@@ -90,7 +92,8 @@ private:
 
     std::vector<udtMemoryUnit> mudtUnits;
     QStringList mstrOrigins;
-    QSet<std::pair<QString, QString>> mstrPairs;  // source and translation of every unit
+    QHash<uint64_t, int32_t> mlngFirstOfPair;  // hash of source and translation -> the first unit
+    std::vector<int32_t> mlngNextOfPair;       // per unit: the next unit of the same hash, or -1
     mutable std::unique_ptr<clsMemoryIndex> mobjIndex;  // null until built, and again after an Add
 };
 

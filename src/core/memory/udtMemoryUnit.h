@@ -9,8 +9,8 @@ namespace tralyx {
 struct udtMemoryUnit {
     QString Source;
     QString Translation;
-    int32_t Origin = 0;  // index into the memory's list of folders and files
-    QString Entry;       // its id there: "core.lrc:frmMain.cmdOK.0.C", a TMX tuid; may be empty
+    int32_t Origin = 0;  // index into the memory's list of files: Release1/German/core.lrc, old.tmx
+    QString Entry;       // its id there: frmMain.cmdOK.0.C, MSG003, a TMX tuid; may be empty
 };
 
 }  // namespace tralyx
