@@ -57,8 +57,6 @@ int Export(const udtCliOptions& pudtOptions)
         return 1;
     }
     clsTranslationMemory objMemory;
-    objMemory.SourceLanguage = pudtOptions.SourceLanguage;
-    objMemory.TargetLanguage = pudtOptions.TargetLanguage;
     const clsCliDesktop objDesktop(false);
     if (pudtOptions.Operands.size() == 2) {
         const QString& strFolder = pudtOptions.Operands.front();
@@ -79,6 +77,9 @@ int Export(const udtCliOptions& pudtOptions)
             return 1;
         }
     }
+    // The languages given name FOLDER's (as for export) and choose the variants of a TMX file.
+    if (!pudtOptions.SourceLanguage.isEmpty()) objMemory.SourceLanguage = pudtOptions.SourceLanguage;
+    if (!pudtOptions.TargetLanguage.isEmpty()) objMemory.TargetLanguage = pudtOptions.TargetLanguage;
     if (!LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage)) return 1;
     if (objMemory.SourceLanguage.isEmpty())
         return UsageError(strCommand, QStringLiteral("cannot tell the source language from the folders' names; give --source-language"), Usage);

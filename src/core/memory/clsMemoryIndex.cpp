@@ -163,7 +163,9 @@ std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMa
         return a.LengthOff != b.LengthOff ? a.LengthOff < b.LengthOff : a.Unit < b.Unit;
     };
     const size_t lngMost = std::min(udtRanked.size(), static_cast<size_t>(MostCandidates));
-    std::partial_sort(udtRanked.begin(), udtRanked.begin() + static_cast<std::ptrdiff_t>(lngMost), udtRanked.end(), Better);
+    const auto itMost = udtRanked.begin() + static_cast<std::ptrdiff_t>(lngMost);
+    std::nth_element(udtRanked.begin(), itMost, udtRanked.end(), Better);
+    std::sort(udtRanked.begin(), itMost, Better);
     int64_t lngBudget = CompareBudget;
     for (size_t r = 0; r < lngMost && (r < static_cast<size_t>(FewestCandidates) || lngBudget > 0); ++r) {
         const int32_t lngUnit = udtRanked[r].Unit;
