@@ -55,6 +55,10 @@ TEST_P(MemorySuggestions, ExactFirstThenByScoreOnMaskedTexts)
     for (const auto& u : Units) objMemory.AddUnit(Q(u[0]), Q(u[1]), QStringLiteral("memory"), QString());
     EXPECT_EQ(objMemory.Size(), 9);
     EXPECT_EQ(Described(objMemory.Suggestions(Q(GetParam().Query))), GetParam().Expected);
+    // What a pre-translation takes: the first exact one only.
+    const std::optional<udtSuggestion> udtExact = objMemory.BestExact(Q(GetParam().Query));
+    EXPECT_EQ(udtExact ? QStringLiteral("100= ") + udtExact->Translation : QString(),
+              GetParam().Expected.value(0).startsWith(QStringLiteral("100=")) ? GetParam().Expected.value(0) : QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -103,14 +103,21 @@ clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
             msngUnitWeight[i] += msngKeyWeight[static_cast<size_t>(lngUnitKeys[static_cast<size_t>(p)])];
 }
 
+std::vector<int32_t> clsMemoryIndex::SameMasked(QStringView pstrMasked) const
+{
+    std::vector<int32_t> lngOut;
+    const auto itSame = mlngFirstMasked.constFind(TextHash(pstrMasked));
+    for (int32_t u = itSame == mlngFirstMasked.cend() ? -1 : itSame.value(); u >= 0; u = mlngNextMasked[static_cast<size_t>(u)])
+        if (mstrMasked[static_cast<size_t>(u)] == pstrMasked) lngOut.push_back(u);
+    return lngOut;
+}
+
 std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMasked, int32_t plngMinimum) const
 {
     std::vector<udtMatch> udtOut;
     if (pstrMasked.isEmpty()) return udtOut;
     // The same masked text: 100 without scoring.
-    const auto itSame = mlngFirstMasked.constFind(TextHash(pstrMasked));
-    for (int32_t u = itSame == mlngFirstMasked.cend() ? -1 : itSame.value(); u >= 0; u = mlngNextMasked[static_cast<size_t>(u)])
-        if (mstrMasked[static_cast<size_t>(u)] == pstrMasked) udtOut.push_back({u, 100});
+    for (const int32_t u : SameMasked(pstrMasked)) udtOut.push_back({u, 100});
     const bool booSame = !udtOut.empty();
 
     // The units of a fitting length that share keys with the text, each with the weight shared.

@@ -32,6 +32,8 @@ public:
     // The units whose masked source scores at least plngMinimum against pstrMasked (a MaskedText),
     // in no particular order; every unit of the same masked text is among them.
     std::vector<udtMatch> Matches(QStringView pstrMasked, int32_t plngMinimum) const;
+    // Only the units of the same masked text, in the order added: a lookup, no scoring.
+    std::vector<int32_t> SameMasked(QStringView pstrMasked) const;
 
 private:
     std::vector<QString> mstrMasked;          // per unit

@@ -143,10 +143,7 @@ bool clsTranslationMemory::AddPath(const QString& pstrPath, const QString& pstrC
     return false;
 }
 
-void clsTranslationMemory::Build()
-{
-    if (!mobjIndex) mobjIndex = std::make_unique<clsMemoryIndex>(mudtUnits);
-}
+void clsTranslationMemory::Build() { Index(); }
 
 const clsMemoryIndex& clsTranslationMemory::Index() const
 {
@@ -188,9 +185,10 @@ std::vector<udtSuggestion> clsTranslationMemory::Suggestions(const QString& pstr
 
 std::optional<udtSuggestion> clsTranslationMemory::BestExact(const QString& pstrSource) const
 {
-    const std::vector<udtSuggestion> udtFound = Suggestions(pstrSource, 1);
-    if (udtFound.empty() || !udtFound.front().Exact) return std::nullopt;
-    return udtFound.front();
+    if (pstrSource.isEmpty()) return std::nullopt;
+    for (const int32_t u : Index().SameMasked(MaskedText(pstrSource)))
+        if (mudtUnits[static_cast<size_t>(u)].Source == pstrSource) return SuggestionOf(u, 100, true);
+    return std::nullopt;
 }
 
 udtTmxDocument clsTranslationMemory::ToTmx() const

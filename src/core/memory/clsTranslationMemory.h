@@ -75,7 +75,7 @@ public:
     // Up to plngMax suggestions for a source text: exact matches, then by score, each translation
     // once. None for an empty text.
     std::vector<udtSuggestion> Suggestions(const QString& pstrSource, int32_t plngMax = MaxSuggestions) const;
-    // The first exact match, the one a pre-translation takes.
+    // The first exact match, the one a pre-translation takes: a lookup, without the fuzzy search.
     std::optional<udtSuggestion> BestExact(const QString& pstrSource) const;
 
     // The units as TMX, texts with LF line breaks; a unit of a language file has the tuid
