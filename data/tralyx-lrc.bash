@@ -11,19 +11,21 @@ _tralyx_lrc()
         windows-1256 windows-1257 windows-1258 windows-874 windows-932 windows-936 windows-949
         windows-950 UTF-8"
 
-    # Walk the words before the cursor: the command, how many operands it has, whether "--" ended
-    # the options, whether --kind was given, and the option whose value the cursor stands on.
-    local command="" operands=0 ended="" kind_given="" value_of="" word i
+    # Walk the words before the cursor: the command, how many operands it has (the first of tm is
+    # its action), whether "--" ended the options, whether --kind was given, and the option whose
+    # value the cursor stands on.
+    local command="" action="" operands=0 ended="" kind_given="" value_of="" word i
     for ((i = 1; i < cword; i++)); do
         word=${words[i]}
         if [[ -z $command ]]; then
             [[ $word == -* ]] && return  # --help, --version: nothing follows
             command=$word
         elif [[ -n $ended || $word != -* || $word == - ]]; then
+            [[ $command == tm && $operands == 0 ]] && action=$word
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language) ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary) ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -37,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint export import" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint export import tm" -- "$cur"))
         fi
         return
     fi
@@ -46,7 +48,8 @@ _tralyx_lrc()
         --kind) COMPREPLY=($(compgen -W "core messages secondary" -- "$cur")); return ;;
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
         --source) _filedir -d; return ;;
-        --source-language | --target-language) return ;;  # a language code: nothing to offer
+        --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
+        --source-language | --target-language | --dictionary) return ;;  # a language code: nothing to offer
     esac
 
     local options
@@ -54,9 +57,15 @@ _tralyx_lrc()
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force" ;;
         update) options="--force --dry-run --json --code-page" ;;
-        lint) options="--source --json --code-page" ;;
+        lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--force --dry-run --code-page" ;;
+        tm)
+            case $action in
+                export) options="--source --memory --force --code-page --source-language --target-language" ;;
+                suggest) options="--memory --json --code-page --source-language --target-language" ;;
+                *) options="--source --memory --force --json --code-page --source-language --target-language" ;;
+            esac ;;
         *) return ;;
     esac
     if [[ -z $ended && $cur == -* ]]; then
@@ -64,12 +73,16 @@ _tralyx_lrc()
         return
     fi
 
-    # The operands: language files (any name once --kind tells the kind), folders, PO or XLIFF.
+    # The operands: language files (any name once --kind tells the kind), folders, PO, XLIFF or TMX;
+    # tm's action first.
     case $command:$operands in
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
         update:[012] | lint:0 | export:0 | import:1) _filedir -d ;;
         export:1 | import:0) _filedir 'po|xlf|xliff' ;;
+        tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
+        tm:1) [[ $action == export ]] && _filedir -d ;;
+        tm:2) [[ $action == export ]] && _filedir tmx ;;
     esac
 } &&
     complete -F _tralyx_lrc tralyx-lrc

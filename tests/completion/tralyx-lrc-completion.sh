@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check dump export import lint update write"
+    "tralyx-lrc |check dump export import lint tm update write"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
     "tralyx-lrc --version |"
@@ -57,6 +57,14 @@ lines=(
     "tralyx-lrc export German |English German German.po out.xlf"
     "tralyx-lrc import |English German German.po out.xlf"
     "tralyx-lrc import --dry-run German.po |English German"
+    "tralyx-lrc lint --dictionary |"
+    "tralyx-lrc lint --spell |English German"
+    "tralyx-lrc tm |export suggest"
+    "tralyx-lrc tm export --f|--force"
+    "tralyx-lrc tm suggest -|--code-page --help --json --memory --source-language --target-language"
+    "tralyx-lrc tm suggest --memory |English German"
+    "tralyx-lrc tm export German |English German"
+    "tralyx-lrc tm suggest --memory German Open |"
 )
 for row in "${lines[@]}"; do check "'${row%%|*}'" "$(offered "${row%%|*}")" "${row#*|}"; done
 
@@ -67,7 +75,10 @@ for command in $(offered "tralyx-lrc "); do
     options=$(offered "tralyx-lrc $command -")
     check "the options of $command" "$options" "$({ "$lrc" "$command" --help | grep -o -- '--[a-z-]*'; echo --help; } | sort -u | xargs)"
     for option in $options; do
-        case $option in --kind) value=core ;; --code-page) value=UTF-8 ;; --source) value=. ;; --*-language) value=de ;; *) value= ;; esac
+        case $option in
+            --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory) value=. ;; --*-language) value=de ;;
+            --dictionary) value=de_DE ;; *) value= ;;
+        esac
         "$lrc" "$command" "$option" $value --help >/dev/null 2>&1
         check "tralyx-lrc $command $option $value --help exits 0" "$?" 0
     done
