@@ -96,7 +96,7 @@ uint64_t TextHash(QStringView pstrText)
         h ^= h >> 32;
     }
     uint64_t lngRest = 0;
-    std::memcpy(&lngRest, p + i, static_cast<size_t>(lngSize - i) * sizeof(char16_t));
+    if (i < lngSize) std::memcpy(&lngRest, p + i, static_cast<size_t>(lngSize - i) * sizeof(char16_t));
     h = (h ^ lngRest) * 0xC4CEB9FE1A85EC53ull;
     return h ^ (h >> 29);
 }
