@@ -3,7 +3,7 @@
 // memory offers for source texts, as the editor lists it.
 #include "checks/basSourceFolder.h"
 #include "CliDesktop.h"
-#include "CliJson.h"
+#include "clsJsonWriter.h"
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basStoreText.h"
@@ -108,29 +108,31 @@ int Suggest(const udtCliOptions& pudtOptions)
     const clsCliDesktop objDesktop(false);
     if (!LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage)) return 1;
     objMemory.Build();
-    QByteArray bytJson("[");
+    QByteArray bytJson;
+    clsJsonWriter objJson(bytJson);
+    objJson.BeginArray(1, 0);
     QString strText;
     for (const QString& strOperand : pudtOptions.Operands) {
         const QString strSource = FromExchangeText(strOperand);  // a line break given as LF
         const std::vector<udtSuggestion> udtFound = objMemory.Suggestions(strSource);
         if (pudtOptions.Json) {
-            bytJson += bytJson.size() > 1 ? ",\n {\"text\": " : "\n {\"text\": ";
-            AppendJsonString(bytJson, strOperand);
-            bytJson += ", \"suggestions\": [";
-            for (size_t i = 0; i < udtFound.size(); ++i) {
-                const udtSuggestion& u = udtFound[i];
-                bytJson += (i ? ",\n  " : "\n  ") + QByteArray("{\"score\": ") + QByteArray::number(u.Score) +
-                           ", \"exact\": " + (u.Exact ? "true" : "false") + ", \"source\": ";
-                AppendJsonString(bytJson, ToExchangeText(u.Source));
-                bytJson += ", \"translation\": ";
-                AppendJsonString(bytJson, ToExchangeText(u.Translation));
-                bytJson += ", \"origin\": ";
-                AppendJsonString(bytJson, u.Origin);
-                bytJson += ", \"entry\": ";
-                AppendJsonString(bytJson, u.Entry);
-                bytJson += '}';
+            objJson.BeginObject();
+            objJson.Field("text", strOperand);
+            objJson.Key("suggestions");
+            objJson.BeginArray(2, 1);
+            for (const udtSuggestion& u : udtFound) {
+                objJson.BeginObject();
+                objJson.Field("score", u.Score);
+                objJson.Key("exact");
+                objJson.Bool(u.Exact);
+                objJson.Field("source", ToExchangeText(u.Source));
+                objJson.Field("translation", ToExchangeText(u.Translation));
+                objJson.Field("origin", u.Origin);
+                objJson.Field("entry", u.Entry);
+                objJson.EndObject();
             }
-            bytJson += "]}";
+            objJson.EndArray();
+            objJson.EndObject();
             continue;
         }
         strText += StoreToRow(strSource) + u'\n';
@@ -141,7 +143,8 @@ int Suggest(const udtCliOptions& pudtOptions)
                            .arg(u.Exact ? QStringLiteral("exact") : QStringLiteral("     "), StoreToRow(u.Translation),
                                 StoreToRow(u.Source), u.Entry.isEmpty() ? u.Origin : u.Origin + u' ' + u.Entry);
     }
-    const QByteArray bytOut = pudtOptions.Json ? bytJson + "\n]\n" : strText.toUtf8();
+    objJson.EndArray();
+    const QByteArray bytOut = pudtOptions.Json ? bytJson + '\n' : strText.toUtf8();
     std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
     return 0;
 }
