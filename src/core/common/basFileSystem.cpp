@@ -35,6 +35,23 @@ QString AppearedReason(const QString& pstrPath)
     return QStringLiteral("%1 appeared while it was being written; not replaced").arg(pstrPath);
 }
 QString OutOfMemoryReason(const QString& pstrPath) { return QStringLiteral("not enough memory to read %1").arg(pstrPath); }
+QString LoopReason(const QString& pstrPath)
+{
+    return QStringLiteral("%1: too many levels of symbolic links (is there a symlink loop?)").arg(pstrPath);
+}
+
+QString ChangedReason(const QString& pstrPath)
+{
+    return QStringLiteral("%1 changed since it was read; nothing was written (run again)").arg(pstrPath);
+}
+
+// Missing: a dangling symlink says where it points.
+QString MissingOrDanglingReason(const QString& pstrPath)
+{
+    const QFileInfo objInfo(pstrPath);
+    return objInfo.isSymLink() ? QStringLiteral("%1 is a symlink to %2, which does not exist").arg(pstrPath, objInfo.symLinkTarget())
+                               : MissingReason(pstrPath);
+}
 
 // Whether a read may open the path: a regular file, judged before the open (opening a device can
 // have effects of its own); otherwise false with the reason.
@@ -42,13 +59,32 @@ bool IsReadable(const QString& pstrPath, QString& pstrReason)
 {
     switch (KindOfPath(pstrPath, &pstrReason)) {
     case enuPathKind::Regular: return true;
-    case enuPathKind::Missing: pstrReason = MissingReason(pstrPath); return false;
+    case enuPathKind::Missing: pstrReason = MissingOrDanglingReason(pstrPath); return false;
     case enuPathKind::Folder: pstrReason = FolderReason(pstrPath); return false;
     default: return false;
     }
 }
 
+// A read-modify-write's old file must still be what it read.
+bool StillUnchanged(const QString& pstrPath, const QByteArray* pbytUnchanged, QString& pstrReason)
+{
+    if (!pbytUnchanged) return true;
+    QByteArray bytNow;
+    QString strIgnored;
+    if (ReadRegularFile(pstrPath, bytNow, strIgnored) && bytNow == *pbytUnchanged) return true;
+    pstrReason = ChangedReason(pstrPath);
+    return false;
+}
+
 }  // namespace
+
+bool FileNameFaithful(const QString& pstrPath) { return !pstrPath.contains(QChar::ReplacementCharacter) || NameTaken(pstrPath); }
+
+bool NameTaken(const QString& pstrPath)
+{
+    const QFileInfo objInfo(pstrPath);
+    return objInfo.exists() || objInfo.isSymLink();
+}
 
 #ifdef TRALYX_LINUX_FS
 
@@ -79,11 +115,6 @@ QString FileOnTheWayReason(const QString& pstrPath)
         strPart = strUp;
     }
     return QStringLiteral("%1: a part of the path is not a folder").arg(pstrPath);
-}
-
-QString LoopReason(const QString& pstrPath)
-{
-    return QStringLiteral("%1: too many levels of symbolic links (is there a symlink loop?)").arg(pstrPath);
 }
 
 // The reason for a failed stat/open of pstrPath, by errno.
@@ -228,6 +259,15 @@ int Commit(udtTempFile& pudtTemp, const QByteArray& pbytFolder, const QString& p
 
 }  // namespace
 
+bool PortableFileSystem() { return false; }
+
+bool SameFile(const QString& pstrOne, const QString& pstrOther)
+{
+    struct stat udtOne, udtOther;
+    return stat(Native(pstrOne).constData(), &udtOne) == 0 && stat(Native(pstrOther).constData(), &udtOther) == 0 &&
+           udtOne.st_dev == udtOther.st_dev && udtOne.st_ino == udtOther.st_ino;
+}
+
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 {
     QString strReason;
@@ -302,10 +342,18 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
     return true;
 }
 
-bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason)
+bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason,
+                     const QByteArray* pbytUnchanged)
 {
     if (pstrFileName.isEmpty()) {
         pstrReason = QStringLiteral("no file name given");
+        return false;
+    }
+    // A symlink at the name, even a dangling one, is something that stands there: followed without
+    // leave, it would make a file wherever it points.
+    struct stat udtName;
+    if (!pbooMayReplace && lstat(Native(pstrFileName).constData(), &udtName) == 0) {
+        pstrReason = AppearedReason(pstrFileName);
         return false;
     }
     QString strTarget;
@@ -359,6 +407,13 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
         return false;
     }
+    if (booHasOld && !StillUnchanged(strTarget, pbytUnchanged, pstrReason)) return false;
+    // The rename needs only the folder's leave; replacing a file also needs the file's own, as an
+    // editor asks for it (root has it anyway).
+    if (booHasOld && faccessat(AT_FDCWD, bytTarget.constData(), W_OK, AT_EACCESS) != 0) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+        return false;
+    }
     lngError = Commit(udtTemp, bytFolder, objTarget.fileName(), bytTarget, pbooMayReplace);
     if (lngError == EEXIST) {
         pstrReason = AppearedReason(pstrFileName);
@@ -373,6 +428,14 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
 
 #else  // the portable fallback: Qt's files
 
+bool PortableFileSystem() { return true; }
+
+bool SameFile(const QString& pstrOne, const QString& pstrOther)
+{
+    const QString strOne = QFileInfo(pstrOne).canonicalFilePath();
+    return !strOne.isEmpty() && strOne == QFileInfo(pstrOther).canonicalFilePath();
+}
+
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 {
     const QFileInfo objInfo(pstrPath);
@@ -385,6 +448,14 @@ enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
     } else if (objInfo.exists()) {
         enuKind = enuPathKind::Other;
         strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+    } else if (objInfo.isSymLink()) {
+        // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
+        QFileInfo objLink = objInfo;
+        for (int i = 0; i < 40 && objLink.isSymLink(); ++i) objLink.setFile(objLink.symLinkTarget());
+        if (objLink.isSymLink()) {
+            enuKind = enuPathKind::Unreachable;
+            strReason = LoopReason(pstrPath);
+        }
     }
     if (pstrReason) *pstrReason = strReason;
     return enuKind;
@@ -415,16 +486,22 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
     return true;
 }
 
-bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason)
+bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason,
+                     const QByteArray* pbytUnchanged)
 {
     if (pstrFileName.isEmpty()) {
         pstrReason = QStringLiteral("no file name given");
+        return false;
+    }
+    if (!pbooMayReplace && NameTaken(pstrFileName)) {
+        pstrReason = AppearedReason(pstrFileName);
         return false;
     }
     const QFileInfo objInfo(pstrFileName);
     switch (KindOfPath(pstrFileName, &pstrReason)) {
     case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
     case enuPathKind::Other: pstrReason += QStringLiteral("; not replaced"); return false;
+    case enuPathKind::Unreachable: return false;
     default: break;
     }
     if (!objInfo.absoluteDir().exists()) {
@@ -446,9 +523,21 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         objFile.cancelWriting();
         return false;
     }
-    // Without a no-replace step here, the check comes as late as it can.
-    if (!pbooMayReplace && QFileInfo::exists(pstrFileName)) {
-        pstrReason = AppearedReason(pstrFileName);
+    // Without a no-replace step here, the checks come as late as they can.
+    const bool booHasOld = QFileInfo::exists(pstrFileName);
+    const auto Refused = [&] {
+        if (!pbooMayReplace && NameTaken(pstrFileName)) {
+            pstrReason = AppearedReason(pstrFileName);
+            return true;
+        }
+        if (booHasOld && !StillUnchanged(pstrFileName, pbytUnchanged, pstrReason)) return true;
+        if (booHasOld && !QFileInfo(pstrFileName).isWritable()) {
+            pstrReason = QStringLiteral("cannot write %1: Permission denied").arg(pstrFileName);
+            return true;
+        }
+        return false;
+    };
+    if (Refused()) {
         objFile.cancelWriting();
         return false;
     }

@@ -10,9 +10,9 @@ namespace tralyx {
 static_assert(fs::MaxFileSize < INT32_MAX, "a line number of a file read whole must fit 32 bits");
 
 bool WriteFileAtomically(const QString& pstrFileName, const QByteArray& pbytContent, QString& pstrReason,
-                         bool pbooMayReplace)
+                         bool pbooMayReplace, const QByteArray* pbytUnchanged)
 {
-    return fs::WriteAtomically(pstrFileName, pbytContent, pbooMayReplace, pstrReason);
+    return fs::WriteAtomically(pstrFileName, pbytContent, pbooMayReplace, pstrReason, pbytUnchanged);
 }
 
 bool ReadWholeFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)

@@ -114,7 +114,9 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
         Fail(0, enuKind == fs::enuPathKind::Other ? strReason + QStringLiteral("; not replaced") : strReason);
         return false;
     }
-    const bool booMayReplace = enuKind == fs::enuPathKind::Regular;
+    // A dangling symlink is a name that is taken too: without leave, nothing is made where it points.
+    const bool booMayReplace =
+        enuKind == fs::enuPathKind::Regular || (enuKind == fs::enuPathKind::Missing && fs::NameTaken(pstrFileName));
     if (booMayReplace) {
         const int32_t lngAnswer =
             MsgBox(QStringLiteral("The file ") + pstrFileName + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"),

@@ -1,5 +1,7 @@
 // The update merge: one language file of an old (translated) folder and of a new release's folder,
 // merged into a destination folder with the store's own loaders and savers.
+#include "common/basFileSystem.h"
+#include "common/clsFileLock.h"
 #include "store/basControlTextFormat.h"
 #include "store/basFileKind.h"
 #include "store/basMessagesFormat.h"
@@ -57,29 +59,35 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
 
     pudtKind.Merge(udtNewTable, udtOldTable, udtResultTable, udtReport);
     (pobjStore.*pudtKind.SetTable)(std::move(udtResultTable));
+    const auto NotWritten = [&](const udtFileIssue& pudtIssue) {
+        udtReport.Outcome = enuUpdateOutcome::NotWritten;
+        udtReport.FailedFile = udtReport.DestinationFile;
+        udtReport.Issue = pudtIssue;
+        return udtReport;
+    };
+    // Never over one of its own inputs: DEST the old or the new folder, or a link to one of their files.
+    if (fs::SameFile(udtReport.DestinationFile, JoinPath(pstrOriginalPath, udtReport.FileName)) ||
+        fs::SameFile(udtReport.DestinationFile, JoinPath(pstrNewPath, udtReport.FileName)))
+        return NotWritten({0, QStringLiteral("%1 is the old or the new file itself; an update never writes over its input")
+                                  .arg(udtReport.DestinationFile)});
     if (!pbooWrite) {
         // The dry run formats the result too, so that it reports a table the save would refuse.
         QByteArray bytContent;
         udtFileIssue udtIssue;
-        if (pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*udtFile.CodePage)()), false, bytContent,
-                           udtIssue)) {
-            udtReport.Outcome = enuUpdateOutcome::Merged;
-        } else {
-            udtReport.Outcome = enuUpdateOutcome::NotWritten;
-            udtReport.FailedFile = udtReport.DestinationFile;
-            udtReport.Issue = udtIssue;
-        }
+        if (!pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*udtFile.CodePage)()), false, bytContent,
+                            udtIssue))
+            return NotWritten(udtIssue);
+        udtReport.Outcome = enuUpdateOutcome::Merged;
         return udtReport;
     }
+    // Another writer of the file (an import, the editor) waits while this one replaces it.
+    clsFileLock objLock;
+    QString strLocked;
+    if (!objLock.Lock(udtReport.DestinationFile, strLocked)) return NotWritten({0, strLocked});
     bool booSuccess = false;
     (pobjStore.*udtFile.Save)(udtReport.DestinationFile, booSuccess);
-    if (booSuccess) {
-        udtReport.Outcome = enuUpdateOutcome::Written;
-    } else {
-        udtReport.Outcome = enuUpdateOutcome::NotWritten;
-        udtReport.FailedFile = udtReport.DestinationFile;
-        udtReport.Issue = pobjStore.LastError();
-    }
+    if (!booSuccess) return NotWritten(pobjStore.LastError());
+    udtReport.Outcome = enuUpdateOutcome::Written;
     return udtReport;
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+// The lock that every read-modify-write of a language file holds, from its read (or its check that
+// the file is still what it read) to its commit: tralyx-lrc's import and update and the editor's
+// Save. A second writer waits for it instead of writing over the first one's change.
+//
+// It is an advisory flock on the file itself, not a lock file beside it: nothing is left behind in
+// a language folder, and the system drops the lock of a process that dies. A save replaces the file
+// with a new one, so a waiter that gets the lock checks that the name still names the file it
+// locked, and otherwise locks the new one. Where the file system has no locks (an NFS mount without
+// them) the writers go on without one; the check right before each commit that the file is still
+// what was read (fs::WriteAtomically) remains. The portable build takes none.
+#include <QString>
+#include <cstdint>
+
+namespace tralyx {
+
+class clsFileLock {
+public:
+    static constexpr int32_t DefaultWaitMs = 10000;
+
+    clsFileLock() = default;
+    ~clsFileLock() { Unlock(); }
+    clsFileLock(clsFileLock&& pobjOther) noexcept : mlngHandle(pobjOther.mlngHandle) { pobjOther.mlngHandle = -1; }
+    clsFileLock& operator=(clsFileLock&& pobjOther) noexcept;
+    clsFileLock(const clsFileLock&) = delete;
+    clsFileLock& operator=(const clsFileLock&) = delete;
+
+    // Locks the regular file at the path (or the one a symlink names), waiting up to plngWaitMs for
+    // another holder. True when locked or when there is nothing to lock (no such file, not a regular
+    // file, not readable, no locks here: the read or the write then says what it finds); false, with
+    // a reason, only when another writer held it all that time.
+    bool Lock(const QString& pstrFileName, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
+    void Unlock();
+    bool Held() const { return mlngHandle >= 0; }
+
+private:
+    int mlngHandle = -1;
+};
+
+}  // namespace tralyx
