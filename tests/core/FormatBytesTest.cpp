@@ -83,7 +83,9 @@ TEST(FormatBytes, OnlyCodePagesWithAsciiLineEndsAndHeads)
     const std::pair<const char*, bool> cases[] = {
         {"windows-1252", true}, {"windows-932", true}, {"UTF-8", true},     {"windows-1251", true},
         {"UTF-16", false},      {"UTF-16LE", false},   {"UTF-32", false},   {"IBM037", false},
-        {"ibm-1047", false},    {"no-such-page", false},
+        {"ibm-1047", false},    {"no-such-page", false}, {"Shift_JIS", true}, {"GB18030", true},
+        // Pages that shift between states: the bytes of a character depend on what came before it.
+        {"UTF-7", false},       {"SCSU", false},       {"ISO-2022-JP", false}, {"ISO-2022-CN", false}, {"HZ-GB-2312", false},
     };
     for (const auto& [name, usable] : cases) {
         clsTralyx store;

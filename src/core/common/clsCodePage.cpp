@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <mutex>
+#include <string_view>
 #include <vector>
 
 #ifdef __SSE2__
@@ -45,6 +46,29 @@ namespace {
 // Undefined bytes of a single-byte code page decode to U+F700 + byte (a private-use block).
 constexpr char16_t PrivateBase = 0xF700;
 
+// Whether each character encodes to the same bytes wherever it stands, none of them a line end.
+// Not so in the pages that shift between states (UTF-7's "+...-", SCSU's windows, ISO-2022's escapes),
+// where a text's bytes depend on what came before it: the readers split a file into lines before
+// decoding them, and an import rewrites single lines, so such a page would write lines that neither
+// Tralyx nor other tools read back (a line of ISO-2022-JP that ends in kanji turns the next line
+// into kanji for iconv).
+bool EncodesCharByChar(const QByteArray& pbytName)
+{
+    static const char16_t Probes[] = u"\u00E4\u00DF\u20AC\u0436\u03B1\u4E2D\u65E5\u3042\uD55C\u0E01\u0D0A";
+    static const char After[] = ":.0aZ\r\n";
+    for (const char16_t chrProbe : std::u16string_view(Probes)) {
+        const QString strFollowed = QChar(chrProbe) + QLatin1StringView(After);
+        QStringEncoder objAlone(pbytName.constData()), objFollowed(pbytName.constData());
+        QStringDecoder objBack(pbytName.constData());
+        const QByteArray bytAlone = objAlone.encode(QStringView(strFollowed).first(1));
+        const QByteArray bytFollowed = objFollowed.encode(strFollowed);
+        if (objFollowed.hasError() || QString(objBack.decode(bytFollowed)) != strFollowed) continue;  // not in the page
+        if (objAlone.hasError() || bytFollowed != bytAlone + After || bytAlone.contains('\r') || bytAlone.contains('\n'))
+            return false;
+    }
+    return true;
+}
+
 std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
 {
     auto udtTable = std::make_shared<clsCodePage::udtTable>();
@@ -77,7 +101,10 @@ std::shared_ptr<const clsCodePage::udtTable> BuildTable(const QString& pstrName)
         if (QString(objDecoder.decode(QByteArrayView(pair, 2))).size() != 2) booSingle = false;
         else udtTable->chrDecode[b] = strOne[0].unicode();
     }
-    if (!booSingle) return udtTable;  // multi-byte: Qt's converters do the work
+    if (!booSingle) {  // multi-byte: Qt's converters do the work
+        udtTable->booValid = EncodesCharByChar(bytName);
+        return udtTable;
+    }
     udtTable->booSingleByte = true;
     std::vector<bool> booTaken(65536, false);
     for (int b = 0; b < 256; ++b) {
@@ -139,7 +166,8 @@ QString clsCodePage::Problem() const
         return QStringLiteral("unknown code page '%1' (for example windows-1252, windows-1250, UTF-8)").arg(mstrName);
     if (!mudtTable->booValid)
         return QStringLiteral("code page '%1' cannot be used: language files need line ends, '.', ':', digits and "
-                              "ASCII letters as single ASCII bytes")
+                              "ASCII letters as single ASCII bytes, and every character the same bytes wherever it stands "
+                              "(no shifting between states)")
             .arg(mstrName);
     return QString();
 }
