@@ -2,7 +2,9 @@
 // (LF and lone CR line ends, a skipped line, numbers out of order, a control array, no final line
 // end): the readers accept or refuse with a reason; every change they carry splices into the files
 // so that they read back as the translations say (a refusal of that check is a fault here); an
-// XLIFF document that was read writes and reads back the same texts.
+// entry they refuse (an entity left unexpanded, plural forms, two targets) changes nothing; an
+// XLIFF document that was read writes and reads back the same texts. The seeds hold DOCTYPEs with
+// entities of every kind and PO strings with NUL escapes and raw NULs.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
 #include "FuzzSupport.h"
@@ -44,6 +46,12 @@ void CheckImport(const udtExchangeDocument& pudtDocument)
         Check(udtFile.Changed > 0 || udtFile.Content.isEmpty(), "content without a change");
     }
     for (const udtNotApplied& udtItem : udtPlan.NotApplied) Check(!udtItem.Reason.isEmpty(), "a translation left out without a reason");
+    // An entry the reader refused (an entity it did not expand, plural forms, two targets) changes nothing.
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
+        if (udtEntry.Refused.isEmpty()) continue;
+        for (const udtImportedFile& udtFile : PlanImport(Folder(), {{}, {}, {udtEntry}, {}}).Files)
+            Check(udtFile.Changed == 0, "a refused entry was applied: " + Show(udtEntry.Key) + ": " + udtEntry.Refused.toStdString());
+    }
 }
 
 }  // namespace

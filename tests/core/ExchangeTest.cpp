@@ -257,10 +257,50 @@ TEST(ExchangeImport, ListsWhatItDoesNotApply)
     }
 }
 
+// A tool's file is taken as it says, or the file or the entry is refused by name: never in part.
+TEST(ExchangeRead, RefusesWhatItCannotTakeWhole)
+{
+    const QByteArray PoHead = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\nmsgctxt \"secondary.lrc:TXT001\"\n";
+    const QByteArray XliffUnit = "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\" xmlns:o=\"urn:o\"><file "
+                                 "original=\"secondary.lrc\"><body><trans-unit id=\"TXT001\"><source>s</source>%1</trans-unit></body></file></xliff>";
+    const auto Xliff = [&](const char* pstrBefore, const char* pstrTargets) { return pstrBefore + QByteArray(XliffUnit).replace("%1", pstrTargets); };
+    const struct {  // Content: PO when it starts with "msgid"; Refusal: of the file, its entry, or a warning
+        const char *Name; QByteArray Content; const char *Refusal, *Translation;
+    } udtCases[] = {
+        {"a NUL escape", PoHead + "msgid \"a\"\nmsgstr \"b\\000c\"\n", "line 6: a NUL character", ""},
+        {"a raw NUL", PoHead + "msgid \"a\"\nmsgstr \"b" + QByteArray(1, 0) + "c\"\n", "line 6: a NUL character", ""},
+        {"escapes that are no NUL", PoHead + "msgid \"a\"\nmsgstr \"\\\\000\\0010\"\n", "", "\\000\x01" "0"},
+        {"plural forms", PoHead + "msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\n", "plural forms are not used", ""},
+        {"XLIFF 2.0", "<xliff version=\"2.0\" xmlns=\"urn:oasis:names:tc:xliff:document:2.0\"><file id=\"f\"><unit id=\"u\"/></file></xliff>",
+         "line 1: XLIFF 2.0 is not read, only XLIFF 1.2", ""},
+        {"an entity of a DTD not read", Xliff("<!DOCTYPE xliff SYSTEM \"x.dtd\">", "<target>Heute &nbsp; mehr</target>"),
+         "the entity &nbsp; was not expanded", ""},
+        {"an external entity", Xliff("<!DOCTYPE xliff [<!ENTITY xxe SYSTEM \"file:///etc/hostname\">]>", "<target>&xxe;</target>"),
+         "line 1: the entity xxe comes from outside the file (file:///etc/hostname)", ""},
+        {"the file's own entities", Xliff("<!DOCTYPE xliff [<!ENTITY a \"&#65;\">]>", "<target>&a;&amp;&lt;&#66;</target>"), "", "A&<B"},
+        {"two targets", Xliff("", "<target>b</target><target>c</target>"), "the unit has more than one <target>", ""},
+        {"a target of another namespace", Xliff("", "<target>b</target><o:target>c</o:target>"), "", "b"},
+        {"UTF-8 bytes said to be ISO-8859-1", Xliff("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "<target>\xc3\xa4</target>"),
+         "the file says its code page is ISO-8859-1, but its bytes are UTF-8", "\xc3\x83\xc2\xa4"},
+    };
+    for (const auto& c : udtCases) {
+        udtExchangeDocument udtRead;
+        QString strReason;
+        const bool booRead = c.Content.startsWith("msgid") ? ReadPo(c.Content, udtRead, strReason) : ReadXliff(c.Content, udtRead, strReason);
+        if (booRead && !udtRead.Entries.empty()) strReason = udtRead.Entries[0].Refused + udtRead.Warnings.join(u' ');
+        EXPECT_TRUE(*c.Refusal ? strReason.contains(QString::fromUtf8(c.Refusal)) : strReason.isEmpty()) << c.Name << ": " << strReason.toStdString();
+        EXPECT_TRUE(!*c.Translation || udtRead.Entries.at(0).Translation == QString::fromUtf8(c.Translation)) << c.Name;
+    }
+    QByteArray bytPo;
+    QString strReason;
+    EXPECT_FALSE(WritePo({{}, {}, {Entry("secondary.lrc", "TXT001", QStringLiteral("a%1b").arg(QChar(0)))}, {}}, bytPo, strReason));
+    EXPECT_EQ(strReason, QStringLiteral("secondary.lrc TXT001: the text holds a NUL character, which PO cannot carry"));
+}
+
 // XML reads every CR of a document as LF unless it is a character reference.
 TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
 {
-    udtExchangeDocument udtDocument{QStringLiteral("en"), QStringLiteral("de"), {}};
+    udtExchangeDocument udtDocument{QStringLiteral("en"), QStringLiteral("de"), {}, {}};
     udtDocument.Entries.push_back(Entry("core.lrc", "f.c.0.C", QStringLiteral(" x\r\ny\u00A0"), false, QStringLiteral("a\rb\nc ")));
     QByteArray bytXml;
     QString strReason;

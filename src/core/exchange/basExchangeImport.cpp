@@ -298,6 +298,10 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 continue;
             }
             booSeen.insert(p->Key, true);
+            if (!p->Refused.isEmpty()) {
+                NotApplied(p->Refused);
+                continue;
+            }
             if (p->Fuzzy) {
                 NotApplied(QStringLiteral("fuzzy (marked as needing review)"));
                 continue;

@@ -2,6 +2,9 @@
 
 #include "exchange/basLanguageFolder.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+
 namespace tralyx {
 
 QString ToExchangeText(const QString& pstrText)
@@ -111,6 +114,18 @@ void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsT
         udtItem.Note = NoteOf(penuFile, udtEntry);
         udtOut.push_back(std::move(udtItem));
     }
+}
+
+QString DeclaredCodePageDoubt(const QByteArray& pbytContent, const QString& pstrDeclared)
+{
+    if (pstrDeclared.isEmpty() || !clsCodePage(pstrDeclared).IsSingleByte()) return QString();
+    if (std::all_of(pbytContent.cbegin(), pbytContent.cend(), [](char c) { return uint8_t(c) < 0x80; })) return QString();
+    QStringDecoder objUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)objUtf8.decode(pbytContent);
+    if (objUtf8.hasError()) return QString();
+    return QStringLiteral("the file says its code page is %1, but its bytes are UTF-8: its texts may be garbled (read as %1, "
+                          "as the file says)")
+        .arg(pstrDeclared);
 }
 
 QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey) { return pstrFileName + u':' + pstrKey; }

@@ -25,6 +25,11 @@ QString AccessKeysOf(const QString& pstrCaption);
 void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                    std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing);
 
+// A warning when a file declares a single-byte code page (ISO-8859-1) but every non-ASCII byte
+// sequence of it is valid UTF-8: it was most likely saved as UTF-8, and its texts read as declared
+// will be garbled. Empty when there is no such doubt.
+QString DeclaredCodePageDoubt(const QByteArray& pbytContent, const QString& pstrDeclared);
+
 // The exchange file's context of an entry: "core.lrc:frmMain.cmdOK.0.C"; and back (false when the
 // context names none of the three files).
 QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey);

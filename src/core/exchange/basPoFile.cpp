@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <algorithm>
+#include <cctype>
 #include <csetjmp>
 #include <cstdlib>
 #include <gettext-po.h>
@@ -78,6 +80,43 @@ QString HeaderField(const char* pstrHeader, const char* pstrField)
     return strValue;
 }
 
+// The line of the first NUL in the file's strings (an escape such as \000 or \x00) or anywhere in it
+// (a raw NUL byte); 0 when there is none. libgettextpo hands out strings cut at their first NUL.
+int64_t LineOfNul(const QByteArray& pbytContent)
+{
+    int64_t lngLine = 1;
+    bool booComment = false, booString = false;
+    const qsizetype lngSize = pbytContent.size();
+    for (qsizetype i = 0; i < lngSize; ++i) {
+        const char c = pbytContent[i];
+        if (c == '\0') return lngLine;
+        if (c == '\n') {
+            ++lngLine;
+            booComment = booString = false;
+        } else if (!booString) {
+            if (c == '#') booComment = true;
+            else if (c == '"' && !booComment) booString = true;
+        } else if (c == '"') {
+            booString = false;
+        } else if (c == '\\' && i + 1 < lngSize) {
+            // An octal escape of up to three digits, or a hexadecimal one: all zeros is a NUL.
+            const bool booHex = pbytContent[i + 1] == 'x';
+            qsizetype j = booHex ? i + 2 : i + 1;
+            const qsizetype lngEnd = booHex ? lngSize : std::min(lngSize, j + 3);
+            int intDigits = 0;
+            bool booZero = true;
+            for (; j < lngEnd; ++j, ++intDigits) {
+                const char d = pbytContent[j];
+                if (booHex ? !std::isxdigit(static_cast<uint8_t>(d)) : (d < '0' || d > '7')) break;
+                booZero = booZero && d == '0';
+            }
+            if (intDigits > 0 && booZero) return lngLine;
+            i = booHex || intDigits > 0 ? j - 1 : i + 1;  // past the escape
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
@@ -88,6 +127,13 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
         return false;
     }
     const QByteArray bytPath = QFile::encodeName(objDir.filePath(QStringLiteral("out.po")));
+    // libgettextpo takes C strings: a text would be cut at its first NUL.
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
+        if (udtEntry.Source.contains(QChar(0)) || udtEntry.Translation.contains(QChar(0)) || udtEntry.Key.contains(QChar(0))) {
+            pstrReason = QStringLiteral("%1 %2: the text holds a NUL character, which PO cannot carry").arg(udtEntry.FileName, udtEntry.Id);
+            return false;
+        }
+    }
     po_file_t objFile = po_file_create();
     po_message_iterator_t objIterator = po_message_iterator(objFile, nullptr);
     const QString strHeader = QStringLiteral(
@@ -137,6 +183,12 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
 
 bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason)
 {
+    if (const int64_t lngLine = LineOfNul(pbytContent)) {
+        pstrReason = QStringLiteral("line %1: a NUL character (\\000), which no language file can hold and PO tools cut a text "
+                                    "at; nothing was imported")
+                         .arg(lngLine);
+        return false;
+    }
     QTemporaryFile objTemp;
     if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
         pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
@@ -163,6 +215,8 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
         pstrReason = QStringLiteral("unknown charset '%1' in the header").arg(strCharset);
         return false;
     }
+    if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, strCharset); !strDoubt.isEmpty())
+        pudtOut.Warnings.append(strDoubt);
     auto Decode = [&](const char* pstrText) { return pstrText ? QString(objDecoder.decode(QByteArrayView(pstrText))) : QString(); };
 
     for (const char* const* pstrDomain = po_file_domains(objFile); pstrDomain && *pstrDomain; ++pstrDomain) {
@@ -174,7 +228,8 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             const QString strContext = Decode(pstrContext);
             if (!SplitExchangeContext(strContext, udtEntry.FileName, udtEntry.Key)) udtEntry.Key = strContext;
             udtEntry.Source = Decode(po_message_msgid(objMessage));
-            udtEntry.Translation = Decode(po_message_msgid_plural(objMessage) ? nullptr : po_message_msgstr(objMessage));
+            if (po_message_msgid_plural(objMessage)) udtEntry.Refused = QStringLiteral("plural forms are not used by these files");
+            else udtEntry.Translation = Decode(po_message_msgstr(objMessage));
             udtEntry.Fuzzy = po_message_is_fuzzy(objMessage) != 0;
             pudtOut.Entries.push_back(std::move(udtEntry));
         }

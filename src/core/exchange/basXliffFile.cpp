@@ -41,6 +41,27 @@ void WriteText(QXmlStreamWriter& pobjXml, const QString& pstrText)
     pobjXml.writeCharacters(pstrText.mid(lngFrom));
 }
 
+// The text of the element the reader is at, with that of any inline markup a tool added (<g>,
+// <mrk>; the elements themselves are not kept). An entity reference the reader did not expand
+// (undeclared, or declared in a DTD it does not read: nothing is fetched for an imported file) would
+// drop out of the text unseen: its name goes to pstrUnexpanded instead.
+QString ElementText(QXmlStreamReader& pobjXml, QString& pstrUnexpanded)
+{
+    QString strText;
+    for (int intDepth = 1; intDepth > 0 && !pobjXml.atEnd();) {
+        switch (pobjXml.readNext()) {
+        case QXmlStreamReader::StartElement: ++intDepth; break;
+        case QXmlStreamReader::EndElement: --intDepth; break;
+        case QXmlStreamReader::Characters: strText += pobjXml.text(); break;
+        case QXmlStreamReader::EntityReference:
+            if (pstrUnexpanded.isEmpty()) pstrUnexpanded = pobjXml.name().toString();
+            break;
+        default: break;
+        }
+    }
+    return strText;
+}
+
 }  // namespace
 
 std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
@@ -123,15 +144,32 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
 {
     QXmlStreamReader objXml(pbytContent);
     bool booXliff = false;
-    QString strFileName;  // of the <file> being read
+    QString strNamespace;  // of the root: elements of other namespaces are a tool's own, not XLIFF's
+    QString strFileName;   // of the <file> being read
     udtExchangeEntry* pudtUnit = nullptr;
+    bool booHasTarget = false;
     auto Fail = [&](const QString& pstrWhat) {
         pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
     };
     while (!objXml.atEnd()) {
-        if (objXml.readNext() == QXmlStreamReader::EndElement) {
-            if (objXml.name() == u"trans-unit") pudtUnit = nullptr;
+        const QXmlStreamReader::TokenType enuToken = objXml.readNext();
+        if (enuToken == QXmlStreamReader::StartDocument) {
+            if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, objXml.documentEncoding().toString()); !strDoubt.isEmpty())
+                pudtOut.Warnings.append(strDoubt);
+            continue;
+        }
+        // Qt expands an external entity to nothing, unseen wherever it is used: a file that declares
+        // one is refused whole (nothing is fetched for an imported file).
+        if (enuToken == QXmlStreamReader::DTD) {
+            for (const QXmlStreamEntityDeclaration& udtEntity : objXml.entityDeclarations())
+                if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
+                    return Fail(QStringLiteral("the entity %1 comes from outside the file (%2), which is not read; nothing was imported")
+                                    .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId()));
+            continue;
+        }
+        if (enuToken == QXmlStreamReader::EndElement) {
+            if (objXml.name() == u"trans-unit" && objXml.namespaceUri() == strNamespace) pudtUnit = nullptr;
             continue;
         }
         if (!objXml.isStartElement()) continue;
@@ -139,7 +177,14 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         const QXmlStreamAttributes objAttributes = objXml.attributes();
         if (!booXliff) {
             if (strName != u"xliff") return Fail(QStringLiteral("not an XLIFF document (the root is <%1>)").arg(strName));
+            const QStringView strVersion = objAttributes.value(QLatin1StringView("version"));
+            if (strVersion != u"1.2")
+                return Fail(strVersion.isEmpty() ? QStringLiteral("the <xliff> root gives no version; only XLIFF 1.2 is read")
+                                                 : QStringLiteral("XLIFF %1 is not read, only XLIFF 1.2 (as export writes it)").arg(strVersion));
+            strNamespace = objXml.namespaceUri().toString();
             booXliff = true;
+        } else if (objXml.namespaceUri() != strNamespace) {
+            objXml.skipCurrentElement();
         } else if (strName == u"file") {
             strFileName = objAttributes.value(QLatin1StringView("original")).toString();
             if (pudtOut.SourceLanguage.isEmpty()) pudtOut.SourceLanguage = objAttributes.value(QLatin1StringView("source-language")).toString();
@@ -151,12 +196,19 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             pudtUnit->Key = objAttributes.value(QLatin1StringView("id")).toString();
             pudtUnit->Id = objAttributes.value(QLatin1StringView("resname")).toString();
             pudtUnit->Line = static_cast<int32_t>(objXml.lineNumber());
+            booHasTarget = false;
         } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
             const bool booTarget = strName == u"target";
             if (booTarget && IsFuzzyState(objAttributes.value(QLatin1StringView("state")))) pudtUnit->Fuzzy = true;
-            // Inline markup a tool may add (<g>, <mrk>) gives its text; the element itself is not kept.
-            const QString strText = objXml.readElementText(QXmlStreamReader::IncludeChildElements);
+            QString strUnexpanded;
+            const QString strText = ElementText(objXml, strUnexpanded);
             (booTarget ? pudtUnit->Translation : pudtUnit->Source) = strText;
+            if (!strUnexpanded.isEmpty() && pudtUnit->Refused.isEmpty())
+                pudtUnit->Refused = QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, "
+                                                   "no DTD or external entity), so the text would lose it")
+                                        .arg(strUnexpanded);
+            if (booTarget && booHasTarget) pudtUnit->Refused = QStringLiteral("the unit has more than one <target>");
+            booHasTarget = booHasTarget || booTarget;
         } else if (pudtUnit && strName == u"alt-trans") {
             objXml.skipCurrentElement();  // suggestions, not the translation
         }

@@ -13,6 +13,7 @@ struct udtExchangeEntry {
     QString Source;        // line breaks as LF
     QString Translation;   // empty: untranslated (or, read back, nothing to apply)
     bool Fuzzy = false;    // read back only: the tool marked it as needing review
+    QString Refused;       // read back only: why it cannot be applied (plural forms, an entity left unexpanded)
     QString Note;          // for the translator: kind, access key, markers, line, obsolete
     int32_t Line = 0;      // the entry's line in its .lrc file; on reading, its line in the exchange file
 };
@@ -21,6 +22,7 @@ struct udtExchangeDocument {
     QString SourceLanguage;  // language codes such as "en", "de"; may be empty
     QString TargetLanguage;
     std::vector<udtExchangeEntry> Entries;
+    QStringList Warnings;    // read back only: what the reader doubts but took as the file says
 };
 
 }  // namespace tralyx
