@@ -181,10 +181,19 @@ QByteArray DumpDocument(const clsTralyx& pobjStore, enuFileKind penuKind, bool p
     if (pbooSuccess) objJson.Null();
     else AppendIssue(objJson, pobjStore.LastError());
     AppendList(objJson, "warnings", pobjStore.LastWarnings());
+    // After a failed load the table holds what was read and, until a record was read, the empty one
+    // every load starts with: only records that start on a line of the file are dumped then.
+    const QVector<int32_t>& lngLines = (pobjStore.*FileKind(penuKind).Lines)();
+    const auto AppendRead = [&](auto udtTable) {
+        if (!pbooSuccess)
+            for (qsizetype i = udtTable.size() - 1; i >= 0; --i)
+                if (i >= lngLines.size() || lngLines[i] <= 0) udtTable.removeAt(i);
+        AppendList(objJson, "records", udtTable);
+    };
     switch (penuKind) {
-    case enuFileKind::ControlText: AppendList(objJson, "records", pobjStore.ControlTextTable()); break;
-    case enuFileKind::Messages: AppendList(objJson, "records", pobjStore.MessageTable()); break;
-    case enuFileKind::Secondary: AppendList(objJson, "records", pobjStore.SecondaryTable()); break;
+    case enuFileKind::ControlText: AppendRead(pobjStore.ControlTextTable()); break;
+    case enuFileKind::Messages: AppendRead(pobjStore.MessageTable()); break;
+    case enuFileKind::Secondary: AppendRead(pobjStore.SecondaryTable()); break;
     }
     objJson.EndObject();
     bytOut += '\n';
@@ -217,9 +226,10 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
         const QJsonObject objError = objRoot.value(QLatin1StringView("error")).toObject();
         const qint64 lngLine = objError.value(QLatin1StringView("line")).toInteger();
         const QString strWhy = objError.value(QLatin1StringView("reason")).toString();
-        pstrReason = QStringLiteral("the dump is of a load that failed (%1), so its records are only the part read before "
-                                    "the failure; nothing was written (remove \"success\": false to write them anyway)")
-                         .arg(lngLine > 0 ? QStringLiteral("line %1: %2").arg(lngLine).arg(strWhy) : strWhy);
+        const QString strFailure = lngLine > 0 ? QStringLiteral("line %1: %2").arg(lngLine).arg(strWhy) : strWhy;
+        pstrReason = QStringLiteral("the dump is of a load that failed%1, so its records are only the part read before the "
+                                    "failure; nothing was written (mend the file and dump it again)")
+                         .arg(strFailure.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(strFailure));
         return false;
     }
     if (!varSuccess.isUndefined() && !varSuccess.isBool() && !varSuccess.isNull()) {

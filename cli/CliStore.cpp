@@ -2,6 +2,7 @@
 
 #include "common/FileFunctions.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tralyx::cli {
@@ -21,10 +22,24 @@ QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue)
     return pstrFileName + QStringLiteral(": ") + pudtIssue.Reason;
 }
 
+QString TerminalText(const QString& pstrText)
+{
+    const auto IsControl = [](char16_t u) { return (u < 0x20 && u != u'\n' && u != u'\t') || (u >= 0x7F && u < 0xA0); };
+    if (std::none_of(pstrText.cbegin(), pstrText.cend(), [&](QChar c) { return IsControl(c.unicode()); })) return pstrText;
+    QString strOut;
+    for (const QChar c : pstrText) {
+        const char16_t u = c.unicode();
+        if (!IsControl(u)) strOut += c;
+        else if (u < 0x80) strOut += QStringLiteral("\\x%1").arg(unsigned(u), 2, 16, QChar(u'0'));
+        else strOut += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QChar(u'0'));
+    }
+    return strOut;
+}
+
 namespace {
 void Print(std::FILE* pobjStream, const QString& pstrLine)
 {
-    const QByteArray bytLine = (pstrLine + u'\n').toUtf8();
+    const QByteArray bytLine = (TerminalText(pstrLine) + u'\n').toUtf8();
     std::fwrite(bytLine.constData(), 1, static_cast<size_t>(bytLine.size()), pobjStream);
 }
 }  // namespace

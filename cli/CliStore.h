@@ -15,7 +15,11 @@ QString UnknownKindReason(const QString& pstrPath);
 // starts with the file's name does not repeat it.
 QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue);
 
-// One line (a line end is added) in UTF-8 on stdout or stderr.
+// The text with the control characters that a file may hold and that would act on a terminal (NUL,
+// ESC, CR, NEL...) escaped as \x1b or \u0085; line breaks between the lines of a report and tabs stay.
+QString TerminalText(const QString& pstrText);
+
+// One line (a line end is added) in UTF-8 on stdout or stderr, through TerminalText.
 void PrintOutput(const QString& pstrLine);
 void PrintError(const QString& pstrLine);
 

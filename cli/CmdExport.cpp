@@ -4,6 +4,7 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "common/basFileSystem.h"
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
 #include "exchange/basLanguageFolder.h"
@@ -52,7 +53,8 @@ int CmdExport(const QStringList& pstrArgs)
         return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --source-language").arg(strSource), Usage);
     if (udtDocument.TargetLanguage.isEmpty())
         return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --target-language").arg(strFolder), Usage);
-    if (QFileInfo::exists(strOut) && !udtOptions.Force) {
+    // A dangling symlink is a name that is taken too: followed, it would make a file where it points.
+    if (fs::NameTaken(strOut) && !udtOptions.Force) {
         PrintError(QStringLiteral("%1: already exists (give --force to replace it)").arg(strOut));
         return 1;
     }
@@ -64,6 +66,12 @@ int CmdExport(const QStringList& pstrArgs)
     LoadLanguageFolder(strFolder, udtOptions.CodePage, udtTranslation, strErrors);
     for (const QString& strLine : strErrors) PrintError(strLine);
     if (!strErrors.isEmpty()) return 1;
+    for (const udtLanguageFolder* pudtFolder : {&udtSource, &udtTranslation})
+        for (const QString& strInput : pudtFolder->FilePath)
+            if (!strInput.isEmpty() && fs::SameFile(strOut, strInput)) {
+                PrintError(QStringLiteral("%1: is %2 itself, which the export reads; nothing was written").arg(strOut, strInput));
+                return 1;
+            }
 
     QStringList strCounts;
     bool booAnyFile = false;
@@ -87,7 +95,7 @@ int CmdExport(const QStringList& pstrArgs)
     QByteArray bytOut;
     const bool booBuilt = *enuFormat == enuExchangeFormat::Po ? WritePo(udtDocument, bytOut, strError)
                                                               : WriteXliff(udtDocument, bytOut, strError);
-    if (!booBuilt || !WriteFileAtomically(strOut, bytOut, strError)) {
+    if (!booBuilt || !WriteFileAtomically(strOut, bytOut, strError, udtOptions.Force)) {
         PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
         return 1;
     }

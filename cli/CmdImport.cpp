@@ -3,6 +3,7 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "common/basFileSystem.h"
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
 #include "store/basSafeFile.h"
@@ -33,6 +34,13 @@ int CmdImport(const QStringList& pstrArgs)
         PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
         return 1;
     }
+    for (const enuFileKind enuFile : AllFileKinds) {
+        const QString strTarget = FindLanguageFile(strFolder, enuFile);
+        if (!strTarget.isEmpty() && fs::SameFile(strFile, strTarget)) {
+            PrintError(QStringLiteral("%1: is %2 itself; nothing was imported").arg(strFile, strTarget));
+            return 1;
+        }
+    }
     QByteArray bytContent;
     udtExchangeDocument udtDocument;
     if (!ReadWholeFile(strFile, bytContent, strError) ||
@@ -41,16 +49,22 @@ int CmdImport(const QStringList& pstrArgs)
         PrintError(QStringLiteral("%1: %2").arg(strFile, strError));
         return 1;
     }
+    for (const QString& strWarning : udtDocument.Warnings) PrintError(QStringLiteral("%1: warning: %2").arg(strFile, strWarning));
+    if (udtDocument.Entries.empty()) {
+        PrintError(QStringLiteral("%1: nothing to import (the file holds no entries)").arg(strFile));
+        return 1;
+    }
 
+    // Each file is read, changed and written under its lock, so that a second import (or the
+    // editor's Save) waits for this one instead of writing over its change; one that cannot be
+    // read does not stop the others.
     const clsCliDesktop objDesktop(false);
     udtLanguageFolder udtFolder;
     QStringList strErrors;
-    if (!LoadLanguageFolder(strFolder, udtOptions.CodePage, udtFolder, strErrors)) {
-        for (const QString& strLine : strErrors) PrintError(strLine);
-        return 1;
-    }
+    std::array<clsFileLock, 3> objLocks;
+    bool booAllWell = LoadLanguageFolder(strFolder, udtOptions.CodePage, udtFolder, strErrors, udtOptions.DryRun ? nullptr : &objLocks);
+    for (const QString& strLine : strErrors) PrintError(strLine);
     const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument);
-    bool booAllWell = true;
     for (const udtImportedFile& udtFile : udtPlan.Files) {
         const QString strChanged = QStringLiteral("%1 %2 changed").arg(udtFile.Changed).arg(udtFile.Changed == 1 ? "entry" : "entries");
         if (udtFile.Changed == 0) {
@@ -63,7 +77,7 @@ int CmdImport(const QStringList& pstrArgs)
         } else if (!udtOptions.Force) {
             booAllWell = false;
             PrintError(QStringLiteral("%1: %2, not written: the file exists (give --force to replace it)").arg(udtFile.Path, strChanged));
-        } else if (!WriteFileAtomically(udtFile.Path, udtFile.Content, strError)) {
+        } else if (!WriteFileAtomically(udtFile.Path, udtFile.Content, strError, true, &udtFile.Old)) {
             booAllWell = false;
             PrintError(QStringLiteral("%1: %2, not written: %3").arg(udtFile.Path, strChanged, strError));
         } else {

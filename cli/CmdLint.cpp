@@ -50,7 +50,7 @@ QByteArray TextReport(const udtFolderCheck& pudtCheck)
                        Plural(pudtCheck.Count(enuSeverity::Warning), "warning"), Plural(pudtCheck.Count(enuSeverity::Info), "info"))
                   .arg(udtCount.Translated)
                   .arg(udtCount.Entries);
-    return strOut.toUtf8();
+    return TerminalText(strOut).toUtf8();
 }
 
 QByteArray JsonReport(const udtFolderCheck& pudtCheck)

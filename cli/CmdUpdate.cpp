@@ -4,6 +4,7 @@
 #include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "common/basFileSystem.h"
 #include "store/clsTralyx.h"
 #include "update/udtUpdateReport.h"
 
@@ -43,13 +44,14 @@ bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& 
         pstrLine = QStringLiteral("%1 would not be written: %2 is not a regular file").arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
-    if (objDestination.exists() && !pbooForce) {
+    const bool booTaken = fs::NameTaken(pudtReport.DestinationFile);  // a dangling symlink too
+    if (booTaken && !pbooForce) {
         pstrLine = QStringLiteral("%1 would not be written: %2 already exists (--force overwrites it)")
                        .arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
     pstrLine = QStringLiteral("%1 would be %2 %3")
-                   .arg(pudtReport.FileName, objDestination.exists() ? QStringLiteral("overwritten:") : QStringLiteral("written to"),
+                   .arg(pudtReport.FileName, booTaken ? QStringLiteral("overwritten:") : QStringLiteral("written to"),
                         pudtReport.DestinationFile);
     return true;
 }
@@ -139,7 +141,7 @@ int CmdUpdate(const QStringList& pstrArgs)
     if (strFolders.contains(QString()))
         return UsageError(strCommand, QStringLiteral("an empty argument is not a folder name"), UpdateUsage);
     if (QFileInfo(strFolders[2]).exists() && !QFileInfo(strFolders[2]).isDir()) {
-        std::fprintf(stderr, "tralyx-lrc update: %s is not a folder; nothing was written\n", qPrintable(strFolders[2]));
+        PrintError(QStringLiteral("tralyx-lrc update: %1 is not a folder; nothing was written").arg(strFolders[2]));
         return 1;
     }
 

@@ -3,6 +3,7 @@
 #include "common/Version.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,6 +61,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tralyx-lrc"));
+    // A name that is not valid in the system's encoding would become U+FFFD on its way into Qt and
+    // name another file: it is refused, as the shell gave it.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytArg(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytArg)) == bytArg) continue;
+        QByteArray bytShown;
+        for (const char c : bytArg)
+            bytShown += (c >= 0x20 && c < 0x7F) ? QByteArray(1, c) : "\\x" + QByteArray::number(uint8_t(c), 16).rightJustified(2, '0');
+        std::fprintf(stderr, "tralyx-lrc: the file name '%s' is not valid in this system's encoding (UTF-8); nothing was done\n",
+                     bytShown.constData());
+        return 1;
+    }
     QStringList strArgs = QCoreApplication::arguments().mid(1);
     if (strArgs.isEmpty() || strArgs.front() == u"--help" || strArgs.front() == u"-h" || strArgs.front() == u"help") {
         std::fputs(strArgs.isEmpty() ? Usage : Help, strArgs.isEmpty() ? stderr : stdout);

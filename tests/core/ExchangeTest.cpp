@@ -297,6 +297,27 @@ TEST(ExchangeRead, RefusesWhatItCannotTakeWhole)
     EXPECT_EQ(strReason, QStringLiteral("secondary.lrc TXT001: the text holds a NUL character, which PO cannot carry"));
 }
 
+// The splice starts where the reader does: after a UTF-8 byte-order mark, which stays.
+TEST(ExchangeImport, SplicesAfterAByteOrderMark)
+{
+    const std::tuple<const char*, QByteArray, const char*, QByteArray> udtKinds[] = {
+        {"core.lrc", "f.c.0.C:alt\r\nf.d.0.C:x\r\n", "f.c.0.C", "f.c.0.C:neu\r\nf.d.0.C:x\r\n"},
+        {"messages.lrc", "MSG001:alt\r\nMST001:t\r\n", "MSG001", "MSG001:neu\r\nMST001:t\r\n"},
+        {"secondary.lrc", "TXT001:alt\r\nTXT002:x\r\n", "TXT001", "TXT001:neu\r\nTXT002:x\r\n"}};
+    for (const auto& [pstrFile, bytBefore, pstrKey, bytAfter] : udtKinds) {
+        for (const QByteArray& bytMark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+            const clsTempDir objDir;
+            objDir.Write(QString::fromLatin1(pstrFile), bytMark + bytBefore);
+            udtLanguageFolder udtFolder;
+            QStringList strErrors;
+            ASSERT_TRUE(LoadLanguageFolder(objDir.Path(), QStringLiteral("UTF-8"), udtFolder, strErrors));
+            const udtImportPlan udtPlan = PlanImport(udtFolder, {{}, {}, {Entry(pstrFile, pstrKey, QStringLiteral("neu"))}, {}});
+            const auto& udtFile = *std::find_if(udtPlan.Files.begin(), udtPlan.Files.end(), [](const auto& u) { return u.Changed > 0; });
+            EXPECT_EQ(udtFile.Content, bytMark + bytAfter) << pstrFile << " " << udtFile.Reason.toStdString();
+        }
+    }
+}
+
 // XML reads every CR of a document as LF unless it is a character reference.
 TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
 {

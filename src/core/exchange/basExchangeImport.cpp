@@ -38,10 +38,11 @@ struct udtEdit {
     QByteArray LineEnd;      // after the last new line
 };
 
-std::vector<udtLine> SplitLines(const QByteArray& pbytContent)
+// The lines from plngStart on: after a UTF-8 byte-order mark, where the reader starts.
+std::vector<udtLine> SplitLines(const QByteArray& pbytContent, qsizetype plngStart)
 {
     std::vector<udtLine> udtLines;
-    clsLineReader objLines(pbytContent);
+    clsLineReader objLines(QByteArrayView(pbytContent).sliced(plngStart));
     const char* pBase = pbytContent.constData();
     while (objLines.Next()) udtLines.push_back({objLines.Data() - pBase, objLines.Size(), 0});
     for (size_t i = 0; i < udtLines.size(); ++i)
@@ -163,6 +164,7 @@ bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtL
         for (const qsizetype i : udtEdit.Deleted) booDeleted[static_cast<size_t>(i)] = true;
     pbytOut.clear();
     pbytOut.reserve(pbytContent.size() + 1024);
+    if (!pudtLines.empty()) pbytOut.append(pbytContent.constData(), pudtLines.front().Start);  // a byte-order mark
     bool booAtLineStart = true;
     size_t lngNextEdit = 0;
     auto EmitEditsAt = [&](qsizetype plngAt) {
@@ -265,10 +267,11 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
     for (const enuFileKind enuFile : AllFileKinds) {
         const QString strFileName = LanguageFileName(enuFile);
         const std::vector<const udtExchangeEntry*> udtIncoming = udtByFile.take(strFileName);
-        if (pudtFolder.FileOf(enuFile).isEmpty()) {
+        if (pudtFolder.FileOf(enuFile).isEmpty() || !pudtFolder.ErrorOf(enuFile).isEmpty()) {
+            const QString strWhy = pudtFolder.FileOf(enuFile).isEmpty() ? QStringLiteral("the folder has no %1").arg(strFileName)
+                                                                        : QStringLiteral("the folder's %1 could not be read").arg(strFileName);
             for (const udtExchangeEntry* p : udtIncoming)
-                if (!p->Translation.isEmpty())
-                    udtPlan.NotApplied.push_back({strFileName, p->Key, QStringLiteral("the folder has no %1").arg(strFileName)});
+                if (!p->Translation.isEmpty()) udtPlan.NotApplied.push_back({strFileName, p->Key, strWhy});
             continue;
         }
         udtImportedFile udtFile;
@@ -322,12 +325,17 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
         }
         udtFile.Changed = static_cast<int32_t>(udtChanges.size());
         if (!udtChanges.empty()) {
-            QByteArray bytOld;
+            QByteArray& bytOld = udtFile.Old;
             std::vector<udtEdit> udtEdits;
             if (!ReadWholeFile(udtFile.Path, bytOld, udtFile.Reason)) {
                 udtFile.Refused = true;
+            } else if (udtFileStamp::Of(udtFile.Path, bytOld) != (pudtFolder.Store.*FileKind(enuFile).Stamp)()) {
+                // The splice works on the lines the load found: only in the bytes it read.
+                udtFile.Refused = true;
+                udtFile.Reason = QStringLiteral("the file changed since it was read; run again");
             } else {
-                const std::vector<udtLine> udtLines = SplitLines(bytOld);
+                const qsizetype lngMark = objCodePage.IsUtf8() && bytOld.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+                const std::vector<udtLine> udtLines = SplitLines(bytOld, lngMark);
                 clsTralyx objExpected = pudtFolder.Store;
                 SetTexts(objExpected, enuFile, udtChanges);
                 udtFile.Refused =

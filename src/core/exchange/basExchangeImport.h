@@ -25,6 +25,7 @@ struct udtImportedFile {
     QString Path;
     int32_t Changed = 0;     // texts that change
     QByteArray Content;      // the new bytes when Changed > 0 and not Refused
+    QByteArray Old;          // the bytes they were made from: the file must still hold them when it is replaced
     bool Refused = false;    // the changed file would not read back as intended: not to be written
     QString Reason;
 };

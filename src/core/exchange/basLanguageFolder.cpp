@@ -10,7 +10,9 @@ QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile)
 {
     const QString strWanted = LanguageFileName(penuFile);
     const QDir objFolder(pstrFolder);
-    const QStringList strNames = objFolder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // Not only files: a folder, a FIFO or a dangling link under the name is reported as what it is,
+    // not taken for a missing file.
+    const QStringList strNames = objFolder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& strName : strNames)
         if (strName == strWanted) return objFolder.filePath(strName);  // the exact name first
     for (const QString& strName : strNames)
@@ -19,22 +21,26 @@ QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile)
 }
 
 bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, udtLanguageFolder& pudtOut,
-                        QStringList& pstrErrors)
+                        QStringList& pstrErrors, std::array<clsFileLock, 3>* pobjLocks)
 {
     pudtOut.Path = pstrFolder;
     pudtOut.Store.SetCodePage(pstrCodePage);
     bool booAll = true;
     for (const enuFileKind enuFile : AllFileKinds) {
+        const auto k = static_cast<size_t>(enuFile);
         const QString strPath = FindLanguageFile(pstrFolder, enuFile);
-        pudtOut.FilePath[static_cast<size_t>(enuFile)] = strPath;
+        pudtOut.FilePath[k] = strPath;
         if (strPath.isEmpty()) continue;
         bool booOK = false;
-        LoadFile(pudtOut.Store, enuFile, strPath, booOK);
+        QString strLocked;
+        if (!pobjLocks || (*pobjLocks)[k].Lock(strPath, strLocked)) LoadFile(pudtOut.Store, enuFile, strPath, booOK);
         if (booOK) continue;
         booAll = false;
-        const udtFileIssue& udtError = pudtOut.Store.LastError();
+        const udtFileIssue udtError = strLocked.isEmpty() ? pudtOut.Store.LastError() : udtFileIssue{0, strLocked};
+        pudtOut.Error[k] = udtError.Line > 0 ? QStringLiteral("line %1: %2").arg(udtError.Line).arg(udtError.Reason) : udtError.Reason;
         pstrErrors.append(udtError.Line > 0 ? QStringLiteral("%1:%2: %3").arg(strPath).arg(udtError.Line).arg(udtError.Reason)
-                                            : QStringLiteral("%1: %2").arg(strPath, udtError.Reason));
+                                            : (udtError.Reason.startsWith(strPath) ? udtError.Reason
+                                                                                   : QStringLiteral("%1: %2").arg(strPath, udtError.Reason)));
     }
     return booAll;
 }
