@@ -7,6 +7,7 @@
 #include "windows/frmMain.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <cstdio>
@@ -72,20 +73,22 @@ int main(int argc, char** argv)
 
     frmMainWindow.show();
     // tralyx [--source DIR] FILE...: DIR is the source-language folder of the files opened; after
-    // the first "--" every argument is a file.
-    const QStringList strArguments = QApplication::arguments().mid(1);
+    // the first "--" every argument is a file. argv is what is left after Qt took its own options; a
+    // name whose bytes do not survive the way into Qt is named, not opened.
+    QStringList strFiles, strNotValid;
     bool booOptionsEnded = false;
-    for (qsizetype i = 0; i < strArguments.size(); ++i) {
-        const QString& strArgument = strArguments[i];
+    for (int i = 1; i < argc; ++i) {
+        const QString strArgument = QFile::decodeName(argv[i]);
         if (!booOptionsEnded && strArgument == QLatin1String("--"))
             booOptionsEnded = true;
-        else if (!booOptionsEnded && strArgument == QLatin1String("--source") && i + 1 < strArguments.size())
-            frmMainWindow.SetSourceFolder(QFileInfo(strArguments[++i]).absoluteFilePath());
+        else if (!booOptionsEnded && strArgument == QLatin1String("--source") && i + 1 < argc)
+            frmMainWindow.SetSourceFolder(QFileInfo(QFile::decodeName(argv[++i])).absoluteFilePath());
         else if (!booOptionsEnded && strArgument.startsWith(QLatin1String("--source=")))
             frmMainWindow.SetSourceFolder(QFileInfo(strArgument.mid(9)).absoluteFilePath());
         else
-            frmMainWindow.OpenFile(QFileInfo(strArgument).absoluteFilePath());
+            (QFile::encodeName(strArgument) == argv[i] ? strFiles : strNotValid).append(QFileInfo(strArgument).absoluteFilePath());
     }
+    frmMainWindow.OpenFiles(strFiles, strNotValid);
 
     const int intResult = QApplication::exec();
     tralyx::InstallDesktop(nullptr);

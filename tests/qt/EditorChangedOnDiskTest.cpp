@@ -1,5 +1,6 @@
 // A save that would lose something asks first, and No, the default, keeps the file as it is: over
 // a file another program changed after it was loaded, or without lines the reader skipped.
+#include "common/clsFileLock.h"
 #include "EditorTestSupport.h"
 
 namespace tralyx::test {
@@ -70,6 +71,18 @@ TEST_F(EditorChangedOnDiskTest, AnUnchangedOrRemovedFileOrAnotherTargetIsNotQues
 
     QFile::remove(mobjDir.Path(Q("copy.lrc")));
     EXPECT_TRUE(mfrmWindow->SaveMe());  // gone: written afresh without a question
+}
+
+// From its check to its replace a Save holds the file's lock, which tralyx-lrc import waits for.
+TEST_F(EditorChangedOnDiskTest, SaveHoldsTheLockThatImportsTake)
+{
+    OpenFile("TXT001:one\r\n");
+    bool booLocked = false;
+    QString strReason;
+    mobjDesktop.mfnOnBox = [&] { booLocked = !clsFileLock().Lock(mstrPath, strReason, 0); };
+    mobjDesktop.Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
+    EXPECT_TRUE(mfrmWindow->SaveMe());
+    EXPECT_TRUE(booLocked);
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ int32_t clsScriptedDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle,
                                    const QString& pstrDetails)
 {
     mudtShown.push_back({pstrPrompt, plngStyle, pstrTitle, pstrDetails});
+    if (mfnOnBox) mfnOnBox();
     if (mudtExpected.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << pstrPrompt.toStdString() << "\" title \""
                       << pstrTitle.toStdString() << "\" style " << plngStyle;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace tralyx::test {
@@ -48,6 +49,7 @@ public:
     void SetClipboardText(const QString& pstrText) override { mstrClipboard = pstrText; }
 
     QString mstrClipboard;
+    std::function<void()> mfnOnBox;  // runs as each box is shown, for a look at the world at that moment
 
 private:
     std::deque<udtExpectedBox> mudtExpected;

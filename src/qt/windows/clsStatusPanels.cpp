@@ -69,6 +69,7 @@ void clsStatusPanels::SetEntry(const QString& pstrEntryId)
 void clsStatusPanels::SetWork(const QString& pstrText)
 {
     mlblWork->setText(pstrText);
+    mlblWork->setToolTip(pstrText);  // whole, where the bar has to cut a long "No source: ..."
     mlblWork->setVisible(!pstrText.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "checks/basChecks.h"
 #include "common/basDesktop.h"
+#include "common/basFileSystem.h"
 #include "common/basGeneralItems.h"
 #include "common/basTwips.h"
 #include "common/FileFunctions.h"
@@ -272,11 +273,13 @@ bool frmMain::OpenFile(const QString& pstrPath)
     bool booSuccess = false;
     LoadFile(*gobjTextStore, static_cast<enuFileKind>(*lngEditType), pstrPath, booSuccess);
     if (!booSuccess) {
-        // The line and the reason in the box itself; skipped lines in its details.
+        // The line and the reason in the box itself; skipped lines in its details. A file that could
+        // not be read at all (a FIFO, a folder, no permission) is not corrupt: the reason says what it is.
         QString strDetails = gobjTextStore->LastError().Text();
         for (const udtFileIssue& udtWarning : gobjTextStore->LastWarnings())
             strDetails += QStringLiteral("\nskipped ") + udtWarning.Text();
-        MsgBox(QStringLiteral("The file ") + pstrPath + QStringLiteral(" is corrupt!\r\n\r\n") +
+        MsgBox(QStringLiteral("The file ") + pstrPath +
+                   (gobjTextStore->LastError().Line > 0 ? QStringLiteral(" is corrupt!\r\n\r\n") : QStringLiteral(" could not be read.\r\n\r\n")) +
                    gobjTextStore->LastError().Text(),
                vbCritical, QStringLiteral("Couldn't load ") + pstrPath, strDetails);
         return false;
@@ -300,6 +303,21 @@ bool frmMain::OpenFile(const QString& pstrPath)
     AddRecentFile(pstrPath, frmEditor->CodePage());
     UpdateCommands();
     return true;
+}
+
+void frmMain::OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNotValid)
+{
+    QStringList strNotOpened;
+    for (const QString& strPath : pstrNotValid) strNotOpened.append(strPath + QStringLiteral(": ") + fs::UnfaithfulNameReason());
+    for (const QString& strPath : pstrPaths) {
+        if (!fs::FileNameFaithful(strPath)) strNotOpened.append(strPath + QStringLiteral(": ") + fs::UnfaithfulNameReason());
+        else if (!EditTypeOf(strPath)) strNotOpened.append(strPath + QStringLiteral(": not core.lrc, messages.lrc or secondary.lrc"));
+        else OpenFile(strPath);
+    }
+    if (!strNotOpened.isEmpty())
+        MsgBox(QStringLiteral("Tralyx opens core.lrc, messages.lrc and secondary.lrc (in any letter case) and tells them by "
+                              "their names. Not opened:\r\n") + strNotOpened.join(QStringLiteral("\r\n")),
+               vbExclamation, QStringLiteral("Files not opened"));
 }
 
 void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
@@ -495,7 +513,7 @@ void frmMain::mnuRecentFile_Click(const QString& pstrPath, const QString& pstrCo
     // Reopened in the code page it was read with; the choice for other files stays.
     const QString strChosen = gobjTextStore->CodePage();
     if (!pstrCodePage.isEmpty()) gobjTextStore->SetCodePage(pstrCodePage);
-    OpenFile(pstrPath);
+    OpenFiles({pstrPath});
     gobjTextStore->SetCodePage(strChosen);
     UpdateCommands();
 }
@@ -510,7 +528,7 @@ void frmMain::mnuFileOpen_Click()
     dlgCommonDialog.SetFilter(QLatin1String(OpenFilter));
     if (!dlgCommonDialog.ShowOpen() || dlgCommonDialog.FileName().isEmpty()) return;
     RememberDialogFolder();
-    OpenFile(dlgCommonDialog.FileName());
+    OpenFiles({dlgCommonDialog.FileName()});
 }
 
 void frmMain::mnuFileClose_Click()
@@ -694,8 +712,10 @@ void frmMain::dragEnterEvent(QDragEnterEvent* pobjEvent)
 
 void frmMain::dropEvent(QDropEvent* pobjEvent)
 {
+    QStringList strPaths;
     for (const QUrl& objUrl : pobjEvent->mimeData()->urls())
-        if (objUrl.isLocalFile()) OpenFile(QFileInfo(objUrl.toLocalFile()).absoluteFilePath());
+        if (objUrl.isLocalFile()) strPaths.append(QFileInfo(objUrl.toLocalFile()).absoluteFilePath());
+    OpenFiles(strPaths);
     pobjEvent->acceptProposedAction();
 }
 

@@ -35,9 +35,11 @@ public:
     ~frmMain() override;
 
     // Opens a file as Open does after its dialog: by the lower-cased base name "core", "secondary" or
-    // "messages" (any other name is ignored silently), in a new editor window. True when a window
-    // opened. Used for the command line and for files dropped onto the window too.
+    // "messages" (any other name is ignored), in a new editor window. True when a window opened.
     bool OpenFile(const QString& pstrPath);
+    // Opens each file with OpenFile; those of no known kind, and those whose names are not valid in
+    // the system's encoding (pstrNotValid, or found so here), are named in one message instead.
+    void OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNotValid = {});
 
     // The edit type that a file of this name is opened with; none when it is not a language file.
     static std::optional<int32_t> EditTypeOf(const QString& pstrPath);

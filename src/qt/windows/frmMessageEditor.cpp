@@ -6,6 +6,7 @@
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
 #include "common/clsCodePage.h"
+#include "common/clsFileLock.h"
 #include "common/clsRuntimeError.h"
 #include "editor/clsWorkbenchRows.h"
 #include "runtime/basMessageMarkers.h"
@@ -380,6 +381,14 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     ConfirmItemChange();
     if (!gobjTextStore) return false;
+    const auto Failed = [&strTarget](const QString& pstrReason) {
+        MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
+               QStringLiteral("Couldn't save ") + strTarget, pstrReason);
+        return false;
+    };
+    // From the check for other programs' changes to the replace, tralyx-lrc's import and update wait.
+    clsFileLock objLock;
+    if (QString strLocked; !objLock.Lock(strTarget, strLocked, 2000)) return Failed(strLocked);
     if (strTarget == mstrFileName && !ConfirmOverwriteOfOtherChanges()) return false;
     if (!mudtSkippedLines.isEmpty()) {
         QStringList strLines;
@@ -397,11 +406,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     if (!booSuccess) {
         // A declined overwrite is the translator's own choice; any other failure must not pass
         // silently, or the window would look saved.
-        if (!gobjTextStore->LastError().Declined)
-            MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" could not be saved.\r\n\r\n") +
-                       gobjTextStore->LastError().Text(),
-                   vbCritical, QStringLiteral("Couldn't save ") + strTarget, gobjTextStore->LastError().Text());
-        return false;
+        return gobjTextStore->LastError().Declined ? false : Failed(gobjTextStore->LastError().Text());
     }
     FileName(strTarget);
     SetDataChanged(false);
