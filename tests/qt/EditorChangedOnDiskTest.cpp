@@ -73,7 +73,8 @@ TEST_F(EditorChangedOnDiskTest, AnUnchangedOrRemovedFileOrAnotherTargetIsNotQues
     EXPECT_TRUE(mfrmWindow->SaveMe());  // gone: written afresh without a question
 }
 
-// From its check to its replace a Save holds the file's lock, which tralyx-lrc import waits for.
+// From its check to its replace a Save holds the file's lock, which tralyx-lrc import waits for; a
+// name that reached Qt as U+FFFD is not saved to.
 TEST_F(EditorChangedOnDiskTest, SaveHoldsTheLockThatImportsTake)
 {
     OpenFile("TXT001:one\r\n");
@@ -83,6 +84,10 @@ TEST_F(EditorChangedOnDiskTest, SaveHoldsTheLockThatImportsTake)
     mobjDesktop.Expect(OverwritePrompt(mstrPath), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
     EXPECT_TRUE(mfrmWindow->SaveMe());
     EXPECT_TRUE(booLocked);
+    const QString strMangled = mobjDir.Path(Q("secondary\uFFFD.lrc"));  // a name Save As got from Qt that no file has
+    mobjDesktop.Expect(Q("The file %1 could not be saved.\r\n\r\nthe file name is not valid…").arg(strMangled), vbCritical,
+                       Q("Couldn't save ") + strMangled);
+    EXPECT_FALSE(mfrmWindow->SaveMe(strMangled));
 }
 
 }  // namespace

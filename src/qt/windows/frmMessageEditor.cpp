@@ -4,6 +4,7 @@
 #include "binding/QtTwips.h"
 #include "checks/basEntryMatch.h"
 #include "common/basDesktop.h"
+#include "common/basFileSystem.h"
 #include "common/basGeneralItems.h"
 #include "common/clsCodePage.h"
 #include "common/clsFileLock.h"
@@ -386,6 +387,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
                QStringLiteral("Couldn't save ") + strTarget, pstrReason);
         return false;
     };
+    if (!fs::FileNameFaithful(strTarget)) return Failed(fs::UnfaithfulNameReason());  // Save As: a name Qt could not carry
     // From the check for other programs' changes to the replace, tralyx-lrc's import and update wait.
     clsFileLock objLock;
     if (QString strLocked; !objLock.Lock(strTarget, strLocked, 2000)) return Failed(strLocked);
