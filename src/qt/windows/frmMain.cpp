@@ -316,7 +316,7 @@ void frmMain::OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNot
     }
     if (!strNotOpened.isEmpty())
         MsgBox(QStringLiteral("Tralyx opens core.lrc, messages.lrc and secondary.lrc (in any letter case) and tells them by "
-                              "their names. Not opened:\r\n") + strNotOpened.join(QStringLiteral("\r\n")),
+                              "their names.\r\n\r\nNot opened:\r\n") + strNotOpened.join(QStringLiteral("\r\n")),
                vbExclamation, QStringLiteral("Files not opened"));
 }
 
