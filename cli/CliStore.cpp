@@ -1,6 +1,8 @@
 #include "CliStore.h"
 
+#include "common/basFileSystem.h"
 #include "common/FileFunctions.h"
+#include "exchange/basLanguageFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +36,21 @@ QString TerminalText(const QString& pstrText)
         else strOut += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QChar(u'0'));
     }
     return strOut;
+}
+
+bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs)
+{
+    QStringList strFiles;
+    for (const QString& strInput : pstrInputs) {
+        strFiles.append(strInput);
+        for (const enuFileKind enuFile : AllFileKinds) strFiles.append(FindLanguageFile(strInput, enuFile));
+    }
+    for (const QString& strFile : strFiles)
+        if (!strFile.isEmpty() && fs::SameFile(pstrOut, strFile)) {
+            PrintError(QStringLiteral("%1: is %2 itself, which the command reads; nothing was written").arg(pstrOut, strFile));
+            return true;
+        }
+    return false;
 }
 
 namespace {

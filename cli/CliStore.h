@@ -19,6 +19,11 @@ QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue);
 // ESC, CR, NEL...) escaped as \x1b or \u0085; line breaks between the lines of a report and tabs stay.
 QString TerminalText(const QString& pstrText);
 
+// Whether pstrOut is one of the inputs (the same file, however named: a link, a hard link); the
+// files of an input folder count, its three language files. A command never writes over what it
+// reads: true after printing "OUT: is INPUT itself, which the command reads; nothing was written".
+bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs);
+
 // One line (a line end is added) in UTF-8 on stdout or stderr, through TerminalText.
 void PrintOutput(const QString& pstrLine);
 void PrintError(const QString& pstrLine);

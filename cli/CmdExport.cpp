@@ -66,12 +66,7 @@ int CmdExport(const QStringList& pstrArgs)
     LoadLanguageFolder(strFolder, udtOptions.CodePage, udtTranslation, strErrors);
     for (const QString& strLine : strErrors) PrintError(strLine);
     if (!strErrors.isEmpty()) return 1;
-    for (const udtLanguageFolder* pudtFolder : {&udtSource, &udtTranslation})
-        for (const QString& strInput : pudtFolder->FilePath)
-            if (!strInput.isEmpty() && fs::SameFile(strOut, strInput)) {
-                PrintError(QStringLiteral("%1: is %2 itself, which the export reads; nothing was written").arg(strOut, strInput));
-                return 1;
-            }
+    if (WritesOverInput(strOut, {strSource, strFolder})) return 1;
 
     QStringList strCounts;
     bool booAnyFile = false;

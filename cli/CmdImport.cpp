@@ -3,7 +3,6 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
-#include "common/basFileSystem.h"
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
 #include "store/basSafeFile.h"
@@ -34,13 +33,7 @@ int CmdImport(const QStringList& pstrArgs)
         PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
         return 1;
     }
-    for (const enuFileKind enuFile : AllFileKinds) {
-        const QString strTarget = FindLanguageFile(strFolder, enuFile);
-        if (!strTarget.isEmpty() && fs::SameFile(strFile, strTarget)) {
-            PrintError(QStringLiteral("%1: is %2 itself; nothing was imported").arg(strFile, strTarget));
-            return 1;
-        }
-    }
+    if (WritesOverInput(strFile, {strFolder})) return 1;  // the folder's files are written
     QByteArray bytContent;
     udtExchangeDocument udtDocument;
     if (!ReadWholeFile(strFile, bytContent, strError) ||

@@ -6,6 +6,7 @@
 #include "clsJsonWriter.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "common/basFileSystem.h"
 #include "common/basStoreText.h"
 #include "exchange/basExchangeText.h"
 #include "memory/clsTranslationMemory.h"
@@ -52,10 +53,16 @@ int Export(const udtCliOptions& pudtOptions)
     const QString strOut = pudtOptions.Operands.back();
     if (!strOut.endsWith(QLatin1StringView(".tmx"), Qt::CaseInsensitive))
         return UsageError(strCommand, QStringLiteral("OUT must end in .tmx"), Usage);
-    if (QFileInfo::exists(strOut) && !pudtOptions.Force) {
+    // A dangling symlink is a name that is taken too: followed, it would make a file where it points.
+    if (fs::NameTaken(strOut) && !pudtOptions.Force) {
         PrintError(QStringLiteral("%1: already exists (give --force to replace it)").arg(strOut));
         return 1;
     }
+    // Never over an input: a file of the folders or a memory (a folder's source is its sibling).
+    QStringList strInputs = pudtOptions.Memory + pudtOptions.Operands.mid(0, pudtOptions.Operands.size() - 1);
+    for (const QString& strInput : QStringList(strInputs)) strInputs.append(FindSourceFolder(strInput));
+    if (!pudtOptions.Source.isEmpty()) strInputs.append(pudtOptions.Source);
+    if (WritesOverInput(strOut, strInputs)) return 1;
     clsTranslationMemory objMemory;
     const clsCliDesktop objDesktop(false);
     if (pudtOptions.Operands.size() == 2) {
@@ -87,7 +94,7 @@ int Export(const udtCliOptions& pudtOptions)
         return UsageError(strCommand, QStringLiteral("cannot tell the target language from the folders' names; give --target-language"), Usage);
     QByteArray bytOut;
     QString strError;
-    if (!WriteTmx(objMemory.ToTmx(), bytOut, strError) || !WriteFileAtomically(strOut, bytOut, strError)) {
+    if (!WriteTmx(objMemory.ToTmx(), bytOut, strError) || !WriteFileAtomically(strOut, bytOut, strError, pudtOptions.Force)) {
         PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
         return 1;
     }

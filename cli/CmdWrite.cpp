@@ -21,10 +21,7 @@ int CmdWrite(const QStringList& pstrArgs)
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("write"), QStringLiteral("give exactly one FILE"), Usage);
     const QString& strFile = udtOptions.Operands.front();
-    if (fs::SameFile(QStringLiteral("/dev/stdin"), strFile)) {
-        PrintError(QStringLiteral("%1: is the standard input itself; nothing was written").arg(strFile));
-        return 1;
-    }
+    if (WritesOverInput(strFile, {QStringLiteral("/dev/stdin")})) return 1;
 
     QFile objInput;
     if (!objInput.open(stdin, QIODevice::ReadOnly)) {

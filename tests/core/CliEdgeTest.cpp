@@ -56,7 +56,9 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
          "core.lrc was not written: DIR/en/core.lrc is the old or the new file itself"},
         {"import a link to the folder's file", {"import", "--force", "DIR/link.po", "DIR/en"}, {}, false, 1, "is DIR/en/core.lrc itself"},
         {"write from the file itself", {"sh", "exec \"$0\" write --force DIR/en/core.lrc < DIR/en/core.lrc"}, {}, false, 1,
-         "is the standard input itself"},
+         "core.lrc: is /dev/stdin itself"},
+        {"tm export through a link to an input", {"tm", "export", "--force", "--source-language=en", "--target-language=de", "--source",
+         "DIR/en", "DIR/en", "DIR/link.tmx"}, {}, false, 1, "link.tmx: is DIR/en/core.lrc itself"},
         {"export to a dangling link", {"export", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/dangling.po"}, {}, false, 1, "already exists"},
         {"write to a dangling link", {"write", "--kind", "core", "DIR/dangling.po"}, CoreDump, false, 1, "already exists"},
         // Names not valid UTF-8, a code page that shifts between states, a file's control characters.
@@ -93,7 +95,7 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         objDir.Write(QStringLiteral("in.po"), bytPo);
         objDir.Write(QStringLiteral("obsolete.po"), "#~ " + QByteArray(bytPo).replace("\n", "\n#~ "));
         objDir.Write(QStringLiteral("ctl/core.lrc"), "f.c.0.\x1b[2J\xc2\x85:x\r\nf.c.0.C:y\r\n");
-        (void)!symlink("en/core.lrc", QFile::encodeName(objDir.Path(QStringLiteral("link.po"))).constData());
+        for (const char* pstrLink : {"link.po", "link.tmx"}) (void)!symlink("en/core.lrc", QFile::encodeName(objDir.Path(pstrLink)).constData());
         (void)!symlink("out/planted.po", QFile::encodeName(objDir.Path(QStringLiteral("dangling.po"))).constData());
 
         QStringList strArgs;
