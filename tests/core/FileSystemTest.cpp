@@ -29,16 +29,19 @@ bool WasSynced(const QString& pstrPath)
 }
 }  // namespace
 
-// Takes the place of the C library's fsync for the whole test program, recording what it syncs.
-extern "C" int fsync(int plngHandle)
+// Take the place of the C library's fsync and fdatasync (QSaveFile's, in the portable build) for the
+// whole test program, recording what they sync.
+static int Synced(int plngHandle, long plngCall)
 {
     struct stat udtStat;
     if (fstat(plngHandle, &udtStat) == 0) {
         const std::lock_guard objLock(gobjSyncedLock);
         gudtSynced.insert({udtStat.st_dev, udtStat.st_ino});
     }
-    return static_cast<int>(syscall(SYS_fsync, plngHandle));
+    return static_cast<int>(syscall(plngCall, plngHandle));
 }
+extern "C" int fsync(int plngHandle) { return Synced(plngHandle, SYS_fsync); }
+extern "C" int fdatasync(int plngHandle) { return Synced(plngHandle, SYS_fdatasync); }
 
 namespace {
 
