@@ -50,7 +50,8 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
          "(mend the file and dump it again)"},
         {"the dump of a file not read", {"dump", "DIR/fifo/core.lrc"}, {}, false, 1, "\"records\": []"},
         // Never over an input, through a symlink or as the same folder; a dangling link is a taken name.
-        {"export --force through a link to an input", {"export", "--force", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/link.po"}, {},
+        {"export --force through a link to an input",
+         {"export", "--force", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/link.po"}, {},
          false, 1, "link.po: is DIR/en/core.lrc itself"},
         {"update into the new folder", {"update", "--force", "DIR/en", "DIR/en", "DIR/en"}, {}, false, 1,
          "core.lrc was not written: DIR/en/core.lrc is the old or the new file itself"},
@@ -59,7 +60,9 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
          "core.lrc: is /dev/stdin itself"},
         {"tm export through a link to an input", {"tm", "export", "--force", "--source-language=en", "--target-language=de", "--source",
          "DIR/en", "DIR/en", "DIR/link.tmx"}, {}, false, 1, "link.tmx: is DIR/en/core.lrc itself"},
-        {"export to a dangling link", {"export", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/dangling.po"}, {}, false, 1, "already exists"},
+        {"export to a dangling link",
+         {"export", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/dangling.po"}, {}, false, 1,
+         "already exists"},
         {"write to a dangling link", {"write", "--kind", "core", "DIR/dangling.po"}, CoreDump, false, 1, "already exists"},
         // Names not valid UTF-8, a code page that shifts between states, a file's control characters.
         {"a file name not valid UTF-8", {"sh", "exec \"$0\" write --kind core \"$(printf 'DIR/out/core\\344.lrc')\""}, CoreDump,
@@ -73,7 +76,8 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         // Nothing to import; one file of the folder that cannot be read does not stop the others.
         {"import an empty PO", {"import", "DIR/empty.po", "DIR/en"}, {}, false, 1, "empty.po: nothing to import"},
         {"import obsolete entries only", {"import", "DIR/obsolete.po", "DIR/en"}, {}, false, 1, "obsolete.po: nothing to import"},
-        {"import beside a FIFO", {"import", "--force", "DIR/in.po", "DIR/fifo"}, {}, false, 1, "DIR/fifo/messages.lrc: 1 entry changed, written"},
+        {"import beside a FIFO and a broken file", {"import", "--force", "DIR/in.po", "DIR/fifo"}, {}, false, 1,
+         "DIR/fifo/messages.lrc: 1 entry changed, written"},
         {"import into a FIFO", {"import", "--force", "DIR/in.po", "DIR/fifo"}, {}, false, 1,
          "DIR/fifo/core.lrc is not a regular file (it is a FIFO)"},
         {"ESC and NEL in a warning", {"check", "--code-page", "UTF-8", "DIR/ctl/core.lrc"}, {}, false, 0, "tag '\\x1b[2J\\u0085'"},
@@ -90,12 +94,15 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         QDir().mkpath(objDir.Path(QStringLiteral("fifo")));
         ASSERT_EQ(mkfifo(QFile::encodeName(objDir.Path(QStringLiteral("fifo/core.lrc"))).constData(), 0644), 0);
         objDir.Write(QStringLiteral("fifo/messages.lrc"), "MSG001:Hello\r\nMST001:Hi\r\n");
+        objDir.Write(QStringLiteral("fifo/secondary.lrc"), "TXT001\r\n");  // does not load
         objDir.Write(QStringLiteral("empty.po"), "");
-        const QByteArray bytPo = "msgctxt \"messages.lrc:MSG001\"\nmsgid \"Hello\"\nmsgstr \"Hallo\"\n\nmsgctxt \"core.lrc:frmMain.cmdOK.0.C\"\nmsgid \"OK\"\nmsgstr \"Gut\"\n";
+        const QByteArray bytPo = "msgctxt \"messages.lrc:MSG001\"\nmsgid \"Hello\"\nmsgstr \"Hallo\"\n\n"
+                                 "msgctxt \"core.lrc:frmMain.cmdOK.0.C\"\nmsgid \"OK\"\nmsgstr \"Gut\"\n";
         objDir.Write(QStringLiteral("in.po"), bytPo);
         objDir.Write(QStringLiteral("obsolete.po"), "#~ " + QByteArray(bytPo).replace("\n", "\n#~ "));
         objDir.Write(QStringLiteral("ctl/core.lrc"), "f.c.0.\x1b[2J\xc2\x85:x\r\nf.c.0.C:y\r\n");
-        for (const char* pstrLink : {"link.po", "link.tmx"}) (void)!symlink("en/core.lrc", QFile::encodeName(objDir.Path(pstrLink)).constData());
+        for (const char* pstrLink : {"link.po", "link.tmx"})
+            (void)!symlink("en/core.lrc", QFile::encodeName(objDir.Path(pstrLink)).constData());
         (void)!symlink("out/planted.po", QFile::encodeName(objDir.Path(QStringLiteral("dangling.po"))).constData());
 
         QStringList strArgs;
