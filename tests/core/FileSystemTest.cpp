@@ -113,6 +113,9 @@ TEST(FileSystemTest, ReplaceSyncsAndKeepsModeAndOwnerAndNoReplaceNeverReplaces)
     ASSERT_EQ(stat(bytPath.constData(), &udtStat), 0);
     EXPECT_EQ(udtStat.st_mode & 07777, 0604u);
     EXPECT_TRUE(WasSynced(strPath));
+    if (!fs::PortableFileSystem()) {
+        EXPECT_TRUE(WasSynced(objDir.Path())) << "the folder holding the new name";
+    }
     if (booRoot) {
         EXPECT_EQ(udtStat.st_uid, 4321u);
         EXPECT_EQ(udtStat.st_gid, 4322u);

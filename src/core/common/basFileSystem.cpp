@@ -217,6 +217,17 @@ bool WriteAll(int plngHandle, const QByteArray& pbytContent, int& plngError)
     return true;
 }
 
+// The new name is an entry of the folder: until the folder itself reaches the disk, a crash may
+// leave the old file (or none) under it. Not every file system can sync a folder; the file is in
+// place either way, so a failure here is not the save's.
+void SyncFolder(const QByteArray& pbytFolder)
+{
+    const int lngHandle = open(pbytFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lngHandle < 0) return;
+    fsync(lngHandle);
+    close(lngHandle);
+}
+
 // Puts the written file in place at pbytTarget. Returns 0 or the errno of the failure.
 int Commit(udtTempFile& pudtTemp, const QByteArray& pbytFolder, const QString& pstrFileName, const QByteArray& pbytTarget,
            bool pbooMayReplace)
@@ -423,6 +434,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
         return false;
     }
+    SyncFolder(bytFolder);
     return true;
 }
 
