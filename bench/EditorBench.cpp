@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -84,6 +85,27 @@ void BM_ScrollPage(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond);
+
+// One commit of a row in the middle of the list (its caption changed), the list repainted.
+void BM_Commit(benchmark::State& state)
+{
+    if (!gobjTextStore) FillStore();
+    frmMessageEditor objWindow;
+    objWindow.EditType(frmMessageEditor::EditControlText);
+    objWindow.show();
+    QApplication::processEvents();
+    QTreeView* objList = objWindow.findChild<QTreeView*>();
+    objList->setCurrentIndex(objList->model()->index(Records / 2, 0));
+    auto* txtCaption = objWindow.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+    bool booForth = true;
+    for (auto _ : state) {
+        txtCaption->setPlainText(booForth ? QStringLiteral("Changed caption") : QStringLiteral("Caption again"));
+        objWindow.MoveToList();
+        objList->viewport()->repaint();
+        booForth = !booForth;
+    }
+}
+BENCHMARK(BM_Commit)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 

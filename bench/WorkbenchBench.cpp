@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -127,6 +128,23 @@ void BM_FilterKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One commit of a row in the middle of the list: its state checked again, the list repainted.
+void BM_CommitWithSource(benchmark::State& state)
+{
+    auto objWindow = OpenWithSource();
+    QTreeView* objList = objWindow->findChild<QTreeView*>();
+    objList->setCurrentIndex(objList->model()->index(Records / 2, 0));
+    auto* txtCaption = objWindow->findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+    bool booForth = true;
+    for (auto _ : state) {
+        txtCaption->setPlainText(booForth ? QStringLiteral("&Zahl [#!form!#]") : QStringLiteral("&Nummer [#!form!#]"));
+        objWindow->MoveToList();
+        objList->viewport()->repaint();
+        booForth = !booForth;
+    }
+}
+BENCHMARK(BM_CommitWithSource)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // Every caption changed, and back again.
 void BM_ReplaceAll(benchmark::State& state)
