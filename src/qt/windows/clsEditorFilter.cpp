@@ -9,13 +9,8 @@ clsEditorFilter::clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjPare
     : QSortFilterProxyModel(pobjParent), mobjRows(pobjRows)
 {
     setSourceModel(pobjRows);
-}
-
-void clsEditorFilter::SetRowInfo(std::function<uint8_t(int32_t)> pfnStateOf,
-                                 std::function<bool(int32_t, const QString&)> pfnSourceHas)
-{
-    mfnStateOf = std::move(pfnStateOf);
-    mfnSourceHas = std::move(pfnSourceHas);
+    // Rows are filtered again only when the filter changes: a committed row stays where it is.
+    setDynamicSortFilter(false);
 }
 
 void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
@@ -40,13 +35,12 @@ int clsEditorFilter::ViewRowOf(int32_t plngEntry) const
 
 bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) const
 {
-    const uint8_t bytState = mfnStateOf ? mfnStateOf(plngSourceRow) : 0;
     switch (menuShow) {
     case ShowNeedsWork:
-        if (!(bytState & RowNeedsWork)) return false;
+        if (!(mobjRows->State(plngSourceRow) & RowNeedsWork)) return false;
         break;
     case ShowErrors:
-        if (!(bytState & RowError)) return false;
+        if (!(mobjRows->State(plngSourceRow) & RowError)) return false;
         break;
     case ShowChanged:
         if (!mobjRows->IsChanged(plngSourceRow)) return false;
@@ -54,10 +48,14 @@ bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) co
     default: break;
     }
     if (mstrText.isEmpty()) return true;
-    for (int intColumn = 0; intColumn < 3; ++intColumn)
+    const int intColumns = mobjRows->columnCount();
+    for (int intColumn = 0; intColumn < intColumns; ++intColumn)
         if (mobjRows->ItemText(plngSourceRow, intColumn).contains(mstrText, Qt::CaseInsensitive)) return true;
-    if (mobjRows->IdOf(plngSourceRow).contains(mstrText, Qt::CaseInsensitive)) return true;
-    return mfnSourceHas && mfnSourceHas(plngSourceRow, mstrText);
+    // The object path of core.lrc is its id and its first column alike.
+    if (mobjRows->Kind() != enuFileKind::ControlText && mobjRows->EntryId(plngSourceRow).contains(mstrText, Qt::CaseInsensitive))
+        return true;
+    const clsWorkbenchRows* objWork = mobjRows->Work();
+    return objWork && objWork->SourceContains(plngSourceRow, mstrText, Qt::CaseInsensitive);
 }
 
 }  // namespace tralyx

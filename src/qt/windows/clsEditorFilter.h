@@ -16,9 +16,6 @@ public:
 
     clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjParent);
 
-    // Row state flags and the source texts of an entry, from the window.
-    void SetRowInfo(std::function<uint8_t(int32_t)> pfnStateOf,
-                    std::function<bool(int32_t, const QString&)> pfnSourceHas);
     void SetFilter(const QString& pstrText, int32_t penuShow);
     const QString& Text() const { return mstrText; }
     int32_t Show() const { return menuShow; }
@@ -32,8 +29,6 @@ protected:
 
 private:
     clsEditorListModel* mobjRows;
-    std::function<uint8_t(int32_t)> mfnStateOf;
-    std::function<bool(int32_t, const QString&)> mfnSourceHas;  // case-insensitive
     QString mstrText;
     int32_t menuShow = ShowAll;
 };

@@ -1,154 +1,232 @@
 #include "windows/clsEditorListModel.h"
 
+#include "checks/basEntryMatch.h"
 #include "common/basStoreText.h"
+#include "editor/clsEditorLayout.h"
+#include "editor/clsWorkbenchRows.h"
+#include "store/basFormatText.h"
+#include "store/basListColumns.h"
 
 #include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 
 namespace tralyx {
-
 namespace {
 
 constexpr qsizetype ToolTipLimit = 2000;
+
+QIcon Dot(const QColor& pobjColour)
+{
+    QPixmap objPicture(12, 12);
+    objPicture.fill(Qt::transparent);
+    QPainter objPainter(&objPicture);
+    objPainter.setRenderHint(QPainter::Antialiasing);
+    objPainter.setPen(pobjColour.darker(150));
+    objPainter.setBrush(pobjColour);
+    objPainter.drawEllipse(1, 1, 10, 10);
+    return QIcon(objPicture);
+}
+
+// The icon of a row: the worst of its states decides.
+QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
+{
+    static const QIcon Error = Dot(QColor(0xd0, 0x30, 0x30));
+    static const QIcon Untranslated = Dot(QColor(0xb0, 0xb0, 0xb0));
+    static const QIcon Same = Dot(QColor(0xf0, 0xc0, 0x30));
+    static const QIcon Warning = Dot(QColor(0xf0, 0x80, 0x20));
+    static const QIcon Changed = Dot(QColor(0x30, 0x70, 0xe0));
+    static const QIcon Done = Dot(QColor(0x40, 0xb0, 0x50));
+    if (pbytState & RowError) return Error;
+    if (pbytState & RowUntranslated) return Untranslated;
+    if (pbytState & RowSameAsSource) return Same;
+    if (pbytState & RowWarning) return Warning;
+    return pbooChanged ? Changed : Done;
+}
 
 }  // namespace
 
 clsEditorListModel::clsEditorListModel(QObject* pobjParent) : QAbstractTableModel(pobjParent) {}
 
-void clsEditorListModel::SetColumns(const QStringList& pstrHeaders)
+void clsEditorListModel::SetTable(clsTralyx* pobjStore, enuFileKind penuKind)
 {
     beginResetModel();
-    mudtRows.clear();
+    mobjStore = pobjStore;
+    menuKind = penuKind;
+    mlngRows = pobjStore ? static_cast<int32_t>(RecordCount(*pobjStore, penuKind)) : 0;
+    mintColumns = ListColumnCount(penuKind);
+    mstrHeaders.clear();
+    mstrPaths.clear();
+    for (const udtListColumn& udtColumn : clsEditorLayout::Columns(static_cast<int32_t>(penuKind)))
+        mstrHeaders << QString::fromLatin1(udtColumn.Header);
     mbooChanged.clear();
-    mstrHeaders = pstrHeaders;
     endResetModel();
 }
 
-void clsEditorListModel::Fill(const std::function<void(clsListItems&)>& pfnFill)
+QString clsEditorListModel::ItemText(int32_t plngEntry, int pintColumn) const
 {
-    beginResetModel();
-    mbooChanged.clear();
-    mbooFilling = true;
+    if (!mobjStore || plngEntry < 0 || plngEntry >= mlngRows) return QString();
+    if (menuKind == enuFileKind::ControlText && pintColumn == 0) {
+        // The object paths never change: built once, on the first look (a filter reads them all).
+        if (mstrPaths.isEmpty()) {
+            mstrPaths.reserve(mlngRows);
+            for (int32_t lngEntry = 0; lngEntry < mlngRows; ++lngEntry) mstrPaths << ListText(*mobjStore, menuKind, lngEntry, 0);
+        }
+        return mstrPaths[plngEntry];
+    }
+    return ListText(*mobjStore, menuKind, plngEntry, pintColumn);
+}
+
+QString clsEditorListModel::EntryId(int32_t plngEntry) const
+{
+    if (plngEntry < 0 || plngEntry >= mlngRows) return QString();
+    const udtFileKind& udtKind = FileKind(menuKind);
+    if (!udtKind.RecordTag) return ItemText(plngEntry, 0);
+    return QLatin1StringView(udtKind.RecordTag) + ThreeDigits(RecordNumber(menuKind, plngEntry));
+}
+
+bool clsEditorListModel::Storable(int32_t plngEntry, int pintColumn) const
+{
+    if (!mobjStore || plngEntry < 0 || plngEntry >= mlngRows || pintColumn < 0 || pintColumn >= mintColumns) return false;
+    if (menuKind != enuFileKind::ControlText) return true;
+    if (pintColumn == 0 || plngEntry >= mobjStore->ControlTextTable().size()) return false;
+    const QString& strControl = mobjStore->ControlTextTable()[plngEntry].ControlName;
+    return pintColumn == 1 ? ControlHasCaptionLine(strControl) : ControlHasToolTipLine(strControl);
+}
+
+bool clsEditorListModel::setData(const QModelIndex& pobjIndex, const QVariant& pobjValue, int pintRole)
+{
+    if (pintRole != Qt::EditRole || !pobjIndex.isValid() || !Storable(pobjIndex.row(), pobjIndex.column())) return false;
+    const int32_t lngEntry = pobjIndex.row();
+    if (!SetListText(*mobjStore, menuKind, lngEntry, pobjIndex.column(), pobjValue.toString())) return false;
+    if (mintBatch > 0) {
+        mlngBatchFirst = mlngBatchFirst < 0 ? lngEntry : std::min(mlngBatchFirst, lngEntry);
+        mlngBatchLast = std::max(mlngBatchLast, lngEntry);
+        return true;
+    }
+    CellsChanged(lngEntry, lngEntry, pobjIndex.column(), pobjIndex.column(), {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole});
+    emit EntriesChanged(lngEntry, lngEntry);
+    return true;
+}
+
+void clsEditorListModel::Batch(const std::function<void()>& pfnChanges)
+{
+    ++mintBatch;
+    const auto End = [this] {
+        if (--mintBatch > 0 || mlngBatchFirst < 0) return;
+        const int32_t lngFirst = std::exchange(mlngBatchFirst, -1);
+        const int32_t lngLast = std::exchange(mlngBatchLast, -1);
+        CellsChanged(lngFirst, lngLast, 0, mintColumns - 1);
+        emit EntriesChanged(lngFirst, lngLast);
+    };
     try {
-        pfnFill(*this);
+        pfnChanges();
     } catch (...) {
-        mbooFilling = false;
-        endResetModel();
+        End();
         throw;
     }
-    mbooFilling = false;
-    endResetModel();
+    End();
 }
 
-int32_t clsEditorListModel::AddItem(const QString& pstrText)
+void clsEditorListModel::MarkChanged(int32_t plngEntry)
 {
-    const int lngRow = static_cast<int>(mudtRows.size());
-    if (!mbooFilling) beginInsertRows(QModelIndex(), lngRow, lngRow);
-    mudtRows.push_back(udtRow{pstrText, QString(), QString()});
-    if (!mbooFilling) endInsertRows();
-    return lngRow + 1;
-}
-
-void clsEditorListModel::SetSubItem(int32_t plngItem, int pintSubItem, const QString& pstrText)
-{
-    if (pintSubItem < 1 || pintSubItem > 2) return;
-    SetItemText(plngItem - 1, pintSubItem, pstrText);
-}
-
-QString clsEditorListModel::ItemText(int32_t plngRow, int pintColumn) const
-{
-    if (plngRow < 0 || plngRow >= mudtRows.size() || pintColumn < 0 || pintColumn > 2) return QString();
-    return mudtRows[plngRow][pintColumn];
-}
-
-void clsEditorListModel::SetItemText(int32_t plngRow, int pintColumn, const QString& pstrText)
-{
-    if (plngRow < 0 || plngRow >= mudtRows.size() || pintColumn < 0 || pintColumn > 2) return;
-    mudtRows[plngRow][pintColumn] = pstrText;
-    if (!mbooFilling && !mbooQuiet && pintColumn < columnCount()) {
-        const QModelIndex objCell = index(plngRow, pintColumn);
-        emit dataChanged(objCell, objCell, {Qt::DisplayRole, Qt::ToolTipRole});
-    }
-}
-
-void clsEditorListModel::MarkChanged(int32_t plngRow)
-{
-    if (plngRow < 0 || plngRow >= mudtRows.size()) return;
-    if (mbooChanged.size() <= plngRow) mbooChanged.resize(plngRow + 1);
-    mbooChanged[plngRow] = true;
-    if (!mbooQuiet && columnCount() > 0) emit dataChanged(index(plngRow, 0), index(plngRow, columnCount() - 1), {Qt::FontRole});
+    if (plngEntry < 0 || plngEntry >= mlngRows) return;
+    if (mbooChanged.size() <= plngEntry) mbooChanged.resize(plngEntry + 1);
+    mbooChanged[plngEntry] = true;
+    if (mintBatch == 0) CellsChanged(plngEntry, plngEntry, 0, mintColumns - 1, {Qt::FontRole, ChangedRole});
 }
 
 void clsEditorListModel::ClearChanged()
 {
-    const qsizetype lngRows = mbooChanged.size();
+    const auto lngMarked = static_cast<int32_t>(mbooChanged.size());
     mbooChanged.clear();
-    if (lngRows > 0 && columnCount() > 0)
-        emit dataChanged(index(0, 0), index(int(lngRows) - 1, columnCount() - 1), {Qt::FontRole});
+    if (lngMarked > 0) CellsChanged(0, lngMarked - 1, 0, mintColumns - 1, {Qt::FontRole, ChangedRole});
 }
 
-void clsEditorListModel::StateChanged(int32_t plngFirst, int32_t plngLast)
+bool clsEditorListModel::IsChanged(int32_t plngEntry) const
 {
-    if (mbooQuiet || plngFirst < 0 || plngLast >= mudtRows.size() || plngFirst > plngLast || columnCount() == 0) return;
-    emit dataChanged(index(plngFirst, 0), index(plngLast, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+    return plngEntry >= 0 && plngEntry < mbooChanged.size() && mbooChanged[plngEntry];
 }
 
-void clsEditorListModel::Quietly(const std::function<void()>& pfnChange)
+void clsEditorListModel::SetWork(const clsWorkbenchRows* pobjWork)
 {
-    mbooQuiet = true;
-    try {
-        pfnChange();
-    } catch (...) {
-        mbooQuiet = false;
-        throw;
-    }
-    mbooQuiet = false;
-    if (!mudtRows.isEmpty() && columnCount() > 0) emit dataChanged(index(0, 0), index(Count() - 1, columnCount() - 1));
+    mobjWork = pobjWork;
+    StatesChanged(0, mlngRows - 1);
 }
 
-int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const
+uint8_t clsEditorListModel::State(int32_t plngEntry) const { return mobjWork ? mobjWork->State(plngEntry) : 0; }
+
+void clsEditorListModel::StatesChanged(int32_t plngFirst, int32_t plngLast)
 {
-    return pobjParent.isValid() ? 0 : static_cast<int>(mudtRows.size());
+    if (mintBatch == 0) CellsChanged(plngFirst, plngLast, 0, 0, {Qt::DecorationRole, Qt::ToolTipRole, EntryStateRole});
 }
+
+void clsEditorListModel::CellsChanged(int32_t plngFirst, int32_t plngLast, int pintFirstColumn, int pintLastColumn,
+                                      const QList<int>& pintRoles)
+{
+    plngFirst = std::max(plngFirst, 0);
+    plngLast = std::min(plngLast, mlngRows - 1);
+    if (plngFirst > plngLast || pintFirstColumn > pintLastColumn || pintLastColumn >= mintColumns) return;
+    emit dataChanged(index(plngFirst, pintFirstColumn), index(plngLast, pintLastColumn), pintRoles);
+}
+
+int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const { return pobjParent.isValid() ? 0 : mlngRows; }
 
 int clsEditorListModel::columnCount(const QModelIndex& pobjParent) const
 {
-    return pobjParent.isValid() ? 0 : static_cast<int>(mstrHeaders.size());
+    return pobjParent.isValid() ? 0 : mintColumns;
 }
 
 QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) const
 {
-    if (!pobjIndex.isValid() || pobjIndex.row() >= mudtRows.size() || pobjIndex.column() > 2) return {};
-    const QString& strText = mudtRows[pobjIndex.row()][pobjIndex.column()];
+    if (!pobjIndex.isValid() || pobjIndex.row() >= mlngRows || pobjIndex.column() >= mintColumns) return {};
+    const int32_t lngEntry = pobjIndex.row();
     switch (pintRole) {
-    case Qt::DisplayRole: return StoreToRow(strText);  // one line, so that a row keeps its height
-    case Qt::ToolTipRole: {
-        // The entry's id, so that a number in a report can be found, and the text with its lines
-        // for cells too narrow to show it; marked up so that text which looks like markup is shown
-        // as it stands.
-        const QString strId = IdOf(pobjIndex.row());
-        QString strTip;
-        const QString strState = mfnStateTipOf && pobjIndex.column() == 0 ? mfnStateTipOf(pobjIndex.row()) : QString();
-        if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
-        if (!strState.isEmpty())
-            strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strState.toHtmlEscaped() +
-                      QStringLiteral("</i></p>");
-        if (!strText.isEmpty())
-            strTip += QStringLiteral("<p style='white-space:pre-wrap'>") +
-                      StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() + QStringLiteral("</p>");
-        if (strTip.isEmpty()) return {};
-        return strTip;
-    }
+    case Qt::DisplayRole: return StoreToRow(ItemText(lngEntry, pobjIndex.column()));  // one line: rows keep their height
+    case Qt::EditRole: return ItemText(lngEntry, pobjIndex.column());
+    case Qt::ToolTipRole: return ToolTip(lngEntry, pobjIndex.column());
     case Qt::DecorationRole:
-        if (pobjIndex.column() == 0 && mfnIconOf) return mfnIconOf(pobjIndex.row());
+        if (pobjIndex.column() == 0 && mobjWork) return StateIcon(State(lngEntry), IsChanged(lngEntry));
         return {};
     case Qt::FontRole: {
-        if (pobjIndex.row() >= mbooChanged.size() || !mbooChanged[pobjIndex.row()]) return {};
+        if (!IsChanged(lngEntry)) return {};
         QFont objFont;
         objFont.setBold(true);
         return objFont;
     }
+    case EntryIdRole: return EntryId(lngEntry);
+    case EntryStateRole: return State(lngEntry);
+    case ChangedRole: return IsChanged(lngEntry);
     default: return {};
     }
+}
+
+QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
+{
+    // The entry's id, so that a number in a report can be found; in the first column its state in
+    // words; and the text with its lines for cells too narrow to show it. Marked up, so that text
+    // which looks like markup is shown as it stands.
+    QString strTip;
+    const QString strId = EntryId(plngEntry);
+    if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
+    if (mobjWork && pintColumn == 0) {
+        const uint8_t bytState = State(plngEntry);
+        QStringList strWords;
+        if (bytState & RowUntranslated) strWords << QStringLiteral("Untranslated");
+        if (bytState & RowSameAsSource) strWords << QStringLiteral("Same as the source");
+        strWords << mobjWork->Problems(plngEntry);
+        if (IsChanged(plngEntry)) strWords << QStringLiteral("Changed, not saved");
+        if (!strWords.isEmpty())
+            strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strWords.join(u'\n').toHtmlEscaped() +
+                      QStringLiteral("</i></p>");
+    }
+    const QString strText = ItemText(plngEntry, pintColumn);
+    if (!strText.isEmpty())
+        strTip += QStringLiteral("<p style='white-space:pre-wrap'>") + StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() +
+                  QStringLiteral("</p>");
+    if (strTip.isEmpty()) return {};
+    return strTip;
 }
 
 QVariant clsEditorListModel::headerData(int pintSection, Qt::Orientation penuOrientation, int pintRole) const
@@ -160,9 +238,10 @@ QVariant clsEditorListModel::headerData(int pintSection, Qt::Orientation penuOri
 
 Qt::ItemFlags clsEditorListModel::flags(const QModelIndex& pobjIndex) const
 {
-    // Never editable in place: a row changes only through a commit, which also writes the store.
     if (!pobjIndex.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags enuFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (Storable(pobjIndex.row(), pobjIndex.column())) enuFlags |= Qt::ItemIsEditable;
+    return enuFlags;
 }
 
 }  // namespace tralyx

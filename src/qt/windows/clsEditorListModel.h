@@ -1,70 +1,88 @@
 #pragma once
-// The editor's list: rows of up to three texts (row text, sub-item 1, sub-item 2), filled by the
-// store through clsListItems and shown by a view. Texts are kept exactly as the store gives them
-// (CR LF line breaks included); only what the view displays is flattened to one line.
-#include "store/clsListItems.h"
+// The editor's list: a table over one table of a text store, one row per entry in table order (row
+// k is entry k), with the columns that the list-filling operations fill (the row text and its
+// sub-items). It keeps no texts of its own: every cell is read from the store (only the object
+// paths, which are never edited, are kept once built), and every change of an entry's texts goes
+// through setData, which writes the store with the kind's setter. A view that filters or sorts
+// shows it through a proxy that maps its rows back to entries (clsEditorFilter).
+#include "store/basFileKind.h"
 
 #include <QAbstractTableModel>
-#include <QIcon>
-#include <QStringList>
 #include <QVector>
-#include <array>
 #include <functional>
 
 namespace tralyx {
 
-class clsEditorListModel : public QAbstractTableModel, public clsListItems {
+class clsWorkbenchRows;
+
+class clsEditorListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // Qt::DisplayRole is a cell's text on one line, Qt::EditRole the text exactly as stored (CR LF
+    // included); setData takes Qt::EditRole.
+    enum enuRole : int {
+        EntryIdRole = Qt::UserRole,  // the entry as its file names it: MSG006, TXT007, the object path
+        EntryStateRole,              // enuRowState flags against the source; 0 without one
+        ChangedRole,                 // committed since the table was last saved
+    };
+
     explicit clsEditorListModel(QObject* pobjParent = nullptr);
 
-    // Removes every row and sets the column headers.
-    void SetColumns(const QStringList& pstrHeaders);
-    // Runs pfnFill as one batch: the view hears of all its rows at once when it ends.
-    void Fill(const std::function<void(clsListItems&)>& pfnFill);
+    // Lists the table of that kind of pobjStore, which must outlive the model; nullptr: nothing.
+    // The rows are counted now: a table replaced afterwards shows empty cells until the next call.
+    void SetTable(clsTralyx* pobjStore, enuFileKind penuKind);
+    enuFileKind Kind() const { return menuKind; }
+    int32_t Count() const { return mlngRows; }
+    QString ItemText(int32_t plngEntry, int pintColumn) const;  // as stored; empty outside the table
+    QString EntryId(int32_t plngEntry) const;
+    // Whether the file can keep a text in that cell (core.lrc has no caption line for a txt... box,
+    // no tool-tip line for a menu); the object path never. Such cells are not editable.
+    bool Storable(int32_t plngEntry, int pintColumn) const;
 
-    int32_t AddItem(const QString& pstrText) override;
-    void SetSubItem(int32_t plngItem, int pintSubItem, const QString& pstrText) override;
+    // Runs pfnChanges as one change: the views and EntriesChanged hear of it once, at the end.
+    void Batch(const std::function<void()>& pfnChanges);
 
-    int32_t Count() const { return static_cast<int32_t>(mudtRows.size()); }
-    // The text of row plngRow (from 0), column pintColumn (0 row text, 1 and 2 the sub-items).
-    QString ItemText(int32_t plngRow, int pintColumn) const;
-    void SetItemText(int32_t plngRow, int pintColumn, const QString& pstrText);
-    // Rows committed since the last save are shown in bold.
-    void MarkChanged(int32_t plngRow);
+    // Entries committed since the last save are shown in bold.
+    void MarkChanged(int32_t plngEntry);
     void ClearChanged();
-    // The entry id of a row as the file names it, shown in the row's tool-tip.
-    void SetIdOf(std::function<QString(int32_t)> pfnIdOf) { mfnIdOf = std::move(pfnIdOf); }
-    QString IdOf(int32_t plngRow) const { return mfnIdOf ? mfnIdOf(plngRow) : QString(); }
-    // The state of a row (an icon in its first column, words in its tool-tip); none without a source.
-    void SetStateOf(std::function<QIcon(int32_t)> pfnIconOf, std::function<QString(int32_t)> pfnTipOf)
-    {
-        mfnIconOf = std::move(pfnIconOf);
-        mfnStateTipOf = std::move(pfnTipOf);
-    }
-    bool IsChanged(int32_t plngRow) const { return plngRow >= 0 && plngRow < mbooChanged.size() && mbooChanged[plngRow]; }
-    // Runs pfnChange with the signals of single rows held back, then tells the view of every row at
-    // once: thousands of rows changed by one command.
-    void Quietly(const std::function<void()>& pfnChange);
-    // The row's state was computed again.
-    void StateChanged(int32_t plngFirst, int32_t plngLast);
+    bool IsChanged(int32_t plngEntry) const;
+
+    // The rows' states against a source (not owned; nullptr: none), shown as an icon in the first
+    // column and in words in its tool-tip.
+    void SetWork(const clsWorkbenchRows* pobjWork);
+    const clsWorkbenchRows* Work() const { return mobjWork; }
+    uint8_t State(int32_t plngEntry) const;
+    void StatesChanged(int32_t plngFirst, int32_t plngLast);  // computed again
 
     int rowCount(const QModelIndex& pobjParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& pobjParent = QModelIndex()) const override;
     QVariant data(const QModelIndex& pobjIndex, int pintRole = Qt::DisplayRole) const override;
     QVariant headerData(int pintSection, Qt::Orientation penuOrientation, int pintRole = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& pobjIndex) const override;
+    // The one way an entry's text changes: writes the store, then tells the views and EntriesChanged.
+    // False, changing nothing, for a cell that is not Storable.
+    bool setData(const QModelIndex& pobjIndex, const QVariant& pobjValue, int pintRole = Qt::EditRole) override;
+
+signals:
+    // Texts of the entries plngFirst to plngLast were set through setData (the store holds them):
+    // once for each setData outside a batch, once for a whole batch.
+    void EntriesChanged(int32_t plngFirst, int32_t plngLast);
 
 private:
-    using udtRow = std::array<QString, 3>;
-    QVector<udtRow> mudtRows;
+    QVariant ToolTip(int32_t plngEntry, int pintColumn) const;
+    void CellsChanged(int32_t plngFirst, int32_t plngLast, int pintFirstColumn, int pintLastColumn,
+                      const QList<int>& pintRoles = {});
+
+    clsTralyx* mobjStore = nullptr;
+    enuFileKind menuKind = enuFileKind::Messages;
+    int32_t mlngRows = 0;
+    int mintColumns = 0;
     QStringList mstrHeaders;
-    bool mbooFilling = false;
-    bool mbooQuiet = false;
-    QVector<bool> mbooChanged;  // by row; shorter than the rows when the last rows are unchanged
-    std::function<QString(int32_t)> mfnIdOf;
-    std::function<QIcon(int32_t)> mfnIconOf;
-    std::function<QString(int32_t)> mfnStateTipOf;
+    mutable QStringList mstrPaths;  // of control text, by entry; empty until first read
+    const clsWorkbenchRows* mobjWork = nullptr;
+    QVector<bool> mbooChanged;  // by entry; shorter than the table when its last entries are unchanged
+    int mintBatch = 0;          // depth of Batch
+    int32_t mlngBatchFirst = -1, mlngBatchLast = -1;
 };
 
 }  // namespace tralyx

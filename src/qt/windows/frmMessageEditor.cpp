@@ -2,17 +2,14 @@
 
 #include "binding/QtGeneralItems.h"
 #include "binding/QtTwips.h"
-#include "checks/basEntryMatch.h"
 #include "common/basDesktop.h"
 #include "common/basFileSystem.h"
-#include "common/basGeneralItems.h"
 #include "common/clsCodePage.h"
 #include "common/clsFileLock.h"
 #include "common/clsRuntimeError.h"
-#include "editor/clsWorkbenchRows.h"
 #include "runtime/basMessageMarkers.h"
 #include "store/basFileKind.h"
-#include "store/basFormatText.h"
+#include "editor/clsWorkbenchRows.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
 #include "windows/basTextBox.h"
@@ -42,28 +39,23 @@ const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarv
 
 // What each edit type shows and where its boxes go. The one-line box (txtTitle) holds the column
 // TitleColumn, the several-line box (txtMessage) the column MessageColumn; -1: no such box. The rest
-// of what a kind is (its file, record ids, loader and saver) is its file kind's.
+// of what a kind is (its file, record ids, loader and saver, list columns) is its file kind's.
 struct udtEditMode {
     const char* TitleLabel;    // label of the one-line box, or of the several-line box without it
     const char* MessageLabel;  // nullptr: the several-line box is labelled by TitleLabel
     int TitleColumn;
     int MessageColumn;
     bool Preview;
-    bool ControlLines;  // core.lrc keeps a caption or a tool-tip only where the control's name allows
-    void (*Commit)(clsTralyx&, int16_t plngIndex, const QString& pstrTitle, const QString& pstrMessage);
 };
 
 // Indexed by the edit type, which is the file kind's value.
 const udtEditMode gudtModes[] = {
     // messages
-    {"Title:", "Message:", 0, 1, true, false,
-     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetMessageText(i, t, m); }},
+    {"Title:", "Message:", 0, 1, true},
     // procedural text
-    {"Text:", nullptr, -1, 0, false, false,
-     [](clsTralyx& s, int16_t i, const QString&, const QString& m) { s.SetSecondary(i, m); }},
+    {"Text:", nullptr, -1, 0, false},
     // control text: the caption in the several-line box, the tool-tip in the one-line box
-    {"Tool-Tip:", "Caption:", 2, 1, false, true,
-     [](clsTralyx& s, int16_t i, const QString& t, const QString& m) { s.SetControlTextItem(i, m, t); }},
+    {"Tool-Tip:", "Caption:", 2, 1, false},
 };
 
 bool KnownEditType(int32_t plngEditType) { return plngEditType >= 0 && plngEditType < int32_t(std::size(gudtModes)); }
@@ -116,12 +108,6 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     // The default limit (32,767) would cut a longer stored text short on the next commit.
     txtTitle->setMaxLength(std::numeric_limits<int>::max());
 
-    // Rows are filtered again only when the filter changes: a committed row stays where it is.
-    mobjFilter->setDynamicSortFilter(false);
-    mobjFilter->SetRowInfo([this](int32_t plngRow) { return RowState(plngRow); },
-                           [this](int32_t plngRow, const QString& pstrText) {
-                               return mobjWork && mobjWork->SourceContains(plngRow, pstrText, Qt::CaseInsensitive);
-                           });
     lvwMessages->setModel(mobjFilter);
     lvwMessages->setRootIsDecorated(false);
     lvwMessages->setItemsExpandable(false);
@@ -136,7 +122,7 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     connect(txtMessage, &QPlainTextEdit::textChanged, this, &frmMessageEditor::txtMessage_Change);
     connect(lvwMessages, &clsEditorListView::ItemClick, this, &frmMessageEditor::lvwMessages_ItemClick);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
-    mobjListItems->SetIdOf([this](int32_t plngRow) { return EntryId(plngRow); });
+    connect(mobjListItems, &clsEditorListModel::EntriesChanged, this, &frmMessageEditor::mobjListItems_EntriesChanged);
     const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
                                              QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
     for (const QKeyCombination objKey : objCommitKeys) {
@@ -174,10 +160,8 @@ void frmMessageEditor::Form_Load()
     mbooLoaded = true;
     SetFullRowSelect(*lvwMessages);
 
+    mobjListItems->SetTable(gobjTextStore.get(), KindOf(mlngEditType).Kind);
     const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(mlngEditType);
-    QStringList strHeaders;
-    for (const udtListColumn& udtColumn : udtColumns) strHeaders << QString::fromLatin1(udtColumn.Header);
-    mobjListItems->SetColumns(strHeaders);
     for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
 
@@ -190,8 +174,6 @@ void frmMessageEditor::Form_Load()
     txtTitle->setVisible(booTitleBox);
     lblMessage->setVisible(udtMode.MessageLabel != nullptr);
     if (udtMode.MessageLabel) lblMessage->setText(QLatin1StringView(udtMode.MessageLabel));
-    if (gobjTextStore)
-        mobjListItems->Fill([&](clsListItems& plvwList) { (gobjTextStore.get()->*KindOf(mlngEditType).Display)(plvwList); });
     Form_Resize();
     ApplyLayout();
 
@@ -230,18 +212,12 @@ void frmMessageEditor::SetDataChanged(bool pbooChanged)
     mbooDataChanged = pbooChanged;
     if (!pbooChanged) {
         mobjListItems->ClearChanged();
-        if (mobjWork) mobjListItems->StateChanged(0, mobjListItems->Count() - 1);
+        if (mobjWork) mobjListItems->StatesChanged(0, mobjListItems->Count() - 1);
     }
     if (booWas != pbooChanged) emit ModifiedChanged(pbooChanged);
 }
 
-QString frmMessageEditor::EntryId(int32_t plngRow) const
-{
-    if (plngRow < 0 || plngRow >= mobjListItems->Count()) return QString();
-    const udtFileKind& udtKind = KindOf(mlngEditType);
-    if (!udtKind.RecordTag) return mobjListItems->ItemText(plngRow, 0);
-    return QLatin1StringView(udtKind.RecordTag) + ThreeDigits(RecordNumber(udtKind.Kind, plngRow));
-}
+QString frmMessageEditor::EntryId(int32_t plngRow) const { return mobjListItems->EntryId(plngRow); }
 
 void frmMessageEditor::FileName(const QString& pstrFileName)
 {
@@ -308,15 +284,11 @@ void frmMessageEditor::LoadBoxes()
         pobjBox->setToolTip(strWhy);
     };
     QString strNoTitle, strNoMessage;
-    if (udtMode.ControlLines && gobjTextStore && mlngCurrentItem >= 0 &&
-        mlngCurrentItem < gobjTextStore->ControlTextTable().size()) {
-        // core.lrc has no line for these texts: typed there, they would be lost at the next save.
-        const QString& strControl = gobjTextStore->ControlTextTable()[mlngCurrentItem].ControlName;
-        if (!ControlHasToolTipLine(strControl))
-            strNoTitle = QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
-        if (!ControlHasCaptionLine(strControl))
-            strNoMessage = QStringLiteral("core.lrc keeps no caption for a txt... text box.");
-    }
+    // core.lrc has no line for these texts: typed there, they would be lost at the next save.
+    if (mlngCurrentItem >= 0 && udtMode.TitleColumn >= 0 && !mobjListItems->Storable(mlngCurrentItem, udtMode.TitleColumn))
+        strNoTitle = QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
+    if (mlngCurrentItem >= 0 && !mobjListItems->Storable(mlngCurrentItem, udtMode.MessageColumn))
+        strNoMessage = QStringLiteral("core.lrc keeps no caption for a txt... text box.");
     if (udtMode.TitleColumn >= 0) Load(txtTitle, udtMode.TitleColumn, strNoTitle);
     Load(txtMessage, udtMode.MessageColumn, strNoMessage);
 }
@@ -346,20 +318,27 @@ void frmMessageEditor::MoveToList()
         SetDataChanged(true);
         mobjListItems->MarkChanged(mlngCurrentItem);
     }
-    const auto intIndex = static_cast<int16_t>(mlngCurrentItem);
     const udtEditMode& udtMode = ModeOf(mlngEditType);
     const QString strTitle = TitleBoxText();
     const QString strMessage = MessageBoxText();
-    if (udtMode.TitleColumn >= 0) mobjListItems->SetItemText(mlngCurrentItem, udtMode.TitleColumn, strTitle);
-    mobjListItems->SetItemText(mlngCurrentItem, udtMode.MessageColumn, strMessage);
-    if (gobjTextStore) udtMode.Commit(*gobjTextStore, intIndex, strTitle, strMessage);
-    UpdateWork(mlngCurrentItem);
+    // Both boxes always: a commit writes them whether or not they were changed.
+    mobjListItems->Batch([&] {
+        if (udtMode.TitleColumn >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, udtMode.TitleColumn), strTitle);
+        mobjListItems->setData(mobjListItems->index(mlngCurrentItem, udtMode.MessageColumn), strMessage);
+    });
     WarnUnencodable(strTitle + strMessage);
 }
 
-void frmMessageEditor::CommitTexts(int32_t plngEntry, const QString& pstrUpper, const QString& pstrLower)
+void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast)
 {
-    if (gobjTextStore) ModeOf(mlngEditType).Commit(*gobjTextStore, static_cast<int16_t>(plngEntry), pstrUpper, pstrLower);
+    // The states of the changed entries follow every change of their texts, however it came.
+    if (mobjWork && gobjTextStore) {
+        // One pass over the table is cheaper than pairing thousands of rows one at a time.
+        if (plngFirst == plngLast) mobjWork->Update(*gobjTextStore, plngFirst);
+        else mobjWork->ComputeAll(*gobjTextStore);
+        mobjListItems->StatesChanged(plngFirst, plngLast);
+    }
+    emit WorkChanged();
 }
 
 void frmMessageEditor::WarnUnencodable(const QString& pstrText)

@@ -101,6 +101,7 @@ private slots:
     void txtTitle_Change();
     void txtMessage_Change();
     void lvwMessages_ItemClick(int plngRow);
+    void mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast);
     void cmdPreview_Click();
 
 private:
@@ -118,11 +119,7 @@ private:
     void LoadBoxes();  // the current row's texts, or empty boxes without one
     QString BoxText(int plngColumn) const;
     void ChooseEntry(int32_t plngEntry);
-    // Writes a row's texts to the store, as a commit does (the one-line box's text first).
-    void CommitTexts(int32_t plngEntry, const QString& pstrUpper, const QString& pstrLower);
     void RefreshWork();
-    void UpdateWork(int32_t plngEntry);
-    bool Storable(int32_t plngEntry, int plngColumn) const;
     bool EntryMatches(int32_t plngEntry, const clsTextFind& pobjFind) const;
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
 

@@ -1,6 +1,5 @@
 // The editor window's workbench: the source-language table beside the translation, row states and
 // progress, the filter, and find and replace.
-#include "checks/basEntryMatch.h"
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
 #include "common/FileFunctions.h"
@@ -18,8 +17,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 
 namespace tralyx {
@@ -42,34 +39,6 @@ std::pair<int, int> EditedColumns(int32_t plngEditType)
     case frmMessageEditor::EditSecondary: return {-1, 0};
     default: return {0, 1};
     }
-}
-
-QIcon Dot(const QColor& pobjColour)
-{
-    QPixmap objPicture(12, 12);
-    objPicture.fill(Qt::transparent);
-    QPainter objPainter(&objPicture);
-    objPainter.setRenderHint(QPainter::Antialiasing);
-    objPainter.setPen(pobjColour.darker(150));
-    objPainter.setBrush(pobjColour);
-    objPainter.drawEllipse(1, 1, 10, 10);
-    return QIcon(objPicture);
-}
-
-// The icon of a row: the worst of its states decides.
-QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
-{
-    static const QIcon Error = Dot(QColor(0xd0, 0x30, 0x30));
-    static const QIcon Untranslated = Dot(QColor(0xb0, 0xb0, 0xb0));
-    static const QIcon Same = Dot(QColor(0xf0, 0xc0, 0x30));
-    static const QIcon Warning = Dot(QColor(0xf0, 0x80, 0x20));
-    static const QIcon Changed = Dot(QColor(0x30, 0x70, 0xe0));
-    static const QIcon Done = Dot(QColor(0x40, 0xb0, 0x50));
-    if (pbytState & RowError) return Error;
-    if (pbytState & RowUntranslated) return Untranslated;
-    if (pbytState & RowSameAsSource) return Same;
-    if (pbytState & RowWarning) return Warning;
-    return pbooChanged ? Changed : Done;
 }
 
 // A file of the folder by name, in any letter case, as the folders of a language are named.
@@ -123,22 +92,7 @@ void frmMessageEditor::SetSource(std::unique_ptr<clsTralyx> pobjSource)
 void frmMessageEditor::RefreshWork()
 {
     if (mobjWork && gobjTextStore) mobjWork->ComputeAll(*gobjTextStore);
-    if (mobjWork) {
-        mobjListItems->SetStateOf(
-            [this](int32_t plngRow) { return StateIcon(RowState(plngRow), mobjListItems->IsChanged(plngRow)); },
-            [this](int32_t plngRow) {
-                const uint8_t bytState = RowState(plngRow);
-                QStringList strWords;
-                if (bytState & RowUntranslated) strWords << QStringLiteral("Untranslated");
-                if (bytState & RowSameAsSource) strWords << QStringLiteral("Same as the source");
-                strWords << mobjWork->Problems(plngRow);
-                if (mobjListItems->IsChanged(plngRow)) strWords << QStringLiteral("Changed, not saved");
-                return strWords.join(u'\n');
-            });
-    } else {
-        mobjListItems->SetStateOf(nullptr, nullptr);
-    }
-    mobjListItems->StateChanged(0, mobjListItems->Count() - 1);
+    mobjListItems->SetWork(mobjWork.get());
     if (mobjFilter->IsActive()) {
         const QString strText = mobjFilter->Text();
         const int32_t lngShow = mobjFilter->Show();
@@ -148,15 +102,7 @@ void frmMessageEditor::RefreshWork()
     emit WorkChanged();
 }
 
-void frmMessageEditor::UpdateWork(int32_t plngEntry)
-{
-    if (!mobjWork || !gobjTextStore) return;
-    mobjWork->Update(*gobjTextStore, plngEntry);
-    mobjListItems->StateChanged(plngEntry, plngEntry);
-    emit WorkChanged();
-}
-
-uint8_t frmMessageEditor::RowState(int32_t plngRow) const { return mobjWork ? mobjWork->State(plngRow) : 0; }
+uint8_t frmMessageEditor::RowState(int32_t plngRow) const { return mobjListItems->State(plngRow); }
 
 QString frmMessageEditor::ProgressText() const { return mobjWork ? mobjWork->Progress().Text() : QString(); }
 
@@ -229,20 +175,11 @@ QString frmMessageEditor::FilterCountText() const
     return QStringLiteral("%1 of %2 rows").arg(objLocale.toString(mobjFilter->rowCount()), objLocale.toString(mobjListItems->Count()));
 }
 
-bool frmMessageEditor::Storable(int32_t plngEntry, int plngColumn) const
-{
-    if (plngColumn < 0) return false;
-    if (mlngEditType != EditControlText || !gobjTextStore || plngEntry >= gobjTextStore->ControlTextTable().size())
-        return true;
-    const QString& strControl = gobjTextStore->ControlTextTable()[plngEntry].ControlName;
-    return plngColumn == 1 ? ControlHasCaptionLine(strControl) : ControlHasToolTipLine(strControl);
-}
-
 bool frmMessageEditor::EntryMatches(int32_t plngEntry, const clsTextFind& pobjFind) const
 {
     const auto [lngUpper, lngLower] = EditedColumns(mlngEditType);
     for (const int lngColumn : {lngUpper, lngLower})
-        if (Storable(plngEntry, lngColumn) && pobjFind.Matches(mobjListItems->ItemText(plngEntry, lngColumn))) return true;
+        if (mobjListItems->Storable(plngEntry, lngColumn) && pobjFind.Matches(mobjListItems->ItemText(plngEntry, lngColumn))) return true;
     return false;
 }
 
@@ -309,28 +246,21 @@ int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString&
             }
         }
     };
-    mobjListItems->Quietly([&] {
+    // One change of the list: the rows' states are then computed in one pass over the table.
+    mobjListItems->Batch([&] {
         for (const int32_t lngEntry : lngEntries) {
-            QString strTexts[2];
-            for (int i = 0; i < 2; ++i) {
-                const int lngColumn = i == 0 ? lngUpper : lngLower;
-                if (lngColumn < 0) continue;
-                strTexts[i] = mobjListItems->ItemText(lngEntry, lngColumn);
-                if (!Storable(lngEntry, lngColumn)) continue;
-                strTexts[i] = pobjFind.Replaced(strTexts[i], pstrBy);
-                mobjListItems->SetItemText(lngEntry, lngColumn, strTexts[i]);
-                NoteCharacters(strTexts[i]);
+            for (const int lngColumn : {lngUpper, lngLower}) {
+                if (!mobjListItems->Storable(lngEntry, lngColumn)) continue;
+                const QString strText = pobjFind.Replaced(mobjListItems->ItemText(lngEntry, lngColumn), pstrBy);
+                mobjListItems->setData(mobjListItems->index(lngEntry, lngColumn), strText);
+                NoteCharacters(strText);
             }
-            CommitTexts(lngEntry, strTexts[0], strTexts[1]);
             mobjListItems->MarkChanged(lngEntry);
         }
-        // One pass over the table: cheaper than pairing thousands of rows one at a time.
-        if (mobjWork) mobjWork->ComputeAll(*gobjTextStore);
     });
     SetDataChanged(true);
     LoadBoxes();
     mbooItemChanged = false;
-    emit WorkChanged();
     WarnUnencodable(strTyped);
     return int32_t(lngEntries.size());
 }
