@@ -3,6 +3,8 @@
 #include "editor/clsWorkbenchRows.h"
 #include "windows/clsEditorListModel.h"
 
+#include <QLocale>
+
 namespace tralyx {
 
 clsEditorFilter::clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjParent)
@@ -21,6 +23,12 @@ void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
     invalidateRowsFilter();
 }
 
+QString clsEditorFilter::CountText() const
+{
+    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    return QStringLiteral("%1 of %2 rows").arg(objLocale.toString(rowCount()), objLocale.toString(mobjRows->Count()));
+}
+
 int32_t clsEditorFilter::EntryOf(int plngViewRow) const
 {
     if (plngViewRow < 0 || plngViewRow >= rowCount()) return -1;
@@ -31,6 +39,18 @@ int clsEditorFilter::ViewRowOf(int32_t plngEntry) const
 {
     if (plngEntry < 0 || plngEntry >= mobjRows->Count()) return -1;
     return mapFromSource(mobjRows->index(plngEntry, 0)).row();
+}
+
+int32_t clsEditorFilter::NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const
+{
+    const int lngRows = rowCount();
+    int lngFrom = ViewRowOf(plngEntry);
+    if (lngFrom < 0) lngFrom = plngStep > 0 ? -1 : lngRows;
+    for (int i = 1; i <= lngRows; ++i) {
+        const int32_t lngEntry = EntryOf(((lngFrom + plngStep * i) % lngRows + lngRows) % lngRows);
+        if (pfnWanted(lngEntry)) return lngEntry;
+    }
+    return -1;
 }
 
 bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) const

@@ -21,8 +21,13 @@ public:
     int32_t Show() const { return menuShow; }
     bool IsActive() const { return !mstrText.isEmpty() || menuShow != ShowAll; }
 
+    QString CountText() const;  // "312 of 32,767 rows"
+
     int32_t EntryOf(int plngViewRow) const;  // -1 for none
     int ViewRowOf(int32_t plngEntry) const;  // -1 when the filter hides it
+    // The first entry pfnWanted accepts, going from plngEntry's row by plngStep (+1 or -1) in the
+    // order the rows are listed, round the end; from plngEntry itself last. -1: none.
+    int32_t NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const;
 
 protected:
     bool filterAcceptsRow(int plngSourceRow, const QModelIndex& pobjSourceParent) const override;

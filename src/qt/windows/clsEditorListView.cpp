@@ -4,7 +4,18 @@
 
 namespace tralyx {
 
-clsEditorListView::clsEditorListView(QWidget* pobjParent) : QTreeView(pobjParent) {}
+clsEditorListView::clsEditorListView(QWidget* pobjParent) : QTreeView(pobjParent)
+{
+    // A report view of rows, never edited in place: a row changes only through a commit.
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+}
 
 void clsEditorListView::mousePressEvent(QMouseEvent* pobjEvent)
 {

@@ -3,82 +3,40 @@
 #include "binding/QtGeneralItems.h"
 #include "binding/QtTwips.h"
 #include "common/basDesktop.h"
-#include "common/basFileSystem.h"
 #include "common/clsCodePage.h"
-#include "common/clsFileLock.h"
-#include "common/clsRuntimeError.h"
-#include "runtime/basMessageMarkers.h"
-#include "store/basFileKind.h"
-#include "editor/clsWorkbenchRows.h"
+#include "editor/clsTextFind.h"
 #include "store/basTextStore.h"
-#include "store/clsTralyx.h"
-#include "windows/basTextBox.h"
+#include "windows/basEditorSave.h"
+#include "windows/basEntryFind.h"
+#include "windows/basMessagePreview.h"
 #include "windows/clsEditorFilter.h"
 #include "windows/clsEditorListModel.h"
 #include "windows/clsEditorListView.h"
+#include "windows/clsEntryBoxes.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextDocument>
+#include <QMouseEvent>
 #include <QTimer>
 
-#include <limits>
-
 namespace tralyx {
-
 namespace {
 
-const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarvo\u00AC");
-
-// What each edit type shows and where its boxes go. The one-line box (txtTitle) holds the column
-// TitleColumn, the several-line box (txtMessage) the column MessageColumn; -1: no such box. The rest
-// of what a kind is (its file, record ids, loader and saver, list columns) is its file kind's.
-struct udtEditMode {
-    const char* TitleLabel;    // label of the one-line box, or of the several-line box without it
-    const char* MessageLabel;  // nullptr: the several-line box is labelled by TitleLabel
-    int TitleColumn;
-    int MessageColumn;
-    bool Preview;
-};
-
-// Indexed by the edit type, which is the file kind's value.
-const udtEditMode gudtModes[] = {
-    // messages
-    {"Title:", "Message:", 0, 1, true},
-    // procedural text
-    {"Text:", nullptr, -1, 0, false},
-    // control text: the caption in the several-line box, the tool-tip in the one-line box
-    {"Tool-Tip:", "Caption:", 2, 1, false},
-};
-
-bool KnownEditType(int32_t plngEditType) { return plngEditType >= 0 && plngEditType < int32_t(std::size(gudtModes)); }
-
-const udtEditMode& ModeOf(int32_t plngEditType)
+// Any other edit type is a messages window.
+enuFileKind KindOf(int32_t plngEditType)
 {
-    return KnownEditType(plngEditType) ? gudtModes[plngEditType] : gudtModes[0];
-}
-
-const udtFileKind& KindOf(int32_t plngEditType)
-{
-    return FileKind(KnownEditType(plngEditType) ? static_cast<enuFileKind>(plngEditType) : enuFileKind::Messages);
+    return plngEditType == frmMessageEditor::EditSecondary     ? enuFileKind::Secondary
+           : plngEditType == frmMessageEditor::EditControlText ? enuFileKind::ControlText
+                                                               : enuFileKind::Messages;
 }
 
 }  // namespace
 
 frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     : QWidget(pobjParent),
-      fraMessage(new QGroupBox(QStringLiteral("Message details"), this)),
-      lblTitle(new QLabel(QStringLiteral("Title:"), fraMessage)),
-      txtTitle(new QLineEdit(fraMessage)),
-      lblMessage(new QLabel(QStringLiteral("Message:"), fraMessage)),
-      txtMessage(new QPlainTextEdit(fraMessage)),
+      fraMessage(new clsEntryBoxes(this)),
       lvwMessages(new clsEditorListView(this)),
       mobjListItems(new clsEditorListModel(this)),
       mobjFilter(new clsEditorFilter(mobjListItems, this)),
@@ -86,11 +44,6 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
       splMessage(new QWidget(this))
 {
     setObjectName(QStringLiteral("frmMessageEditor"));
-    fraMessage->setObjectName(QStringLiteral("fraMessage"));
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
     lvwMessages->setObjectName(QStringLiteral("lvwMessages"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     splMessage->setObjectName(QStringLiteral("splMessage"));
@@ -99,30 +52,12 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     splMessage->installEventFilter(this);
     setWindowTitle(QStringLiteral("Message Tralyx"));
 
-    lblTitle->setBuddy(txtTitle);
-    lblMessage->setBuddy(txtMessage);
-    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setTabChangesFocus(true);
-    // The default limit (32,767) would cut a longer stored text short on the next commit.
-    txtTitle->setMaxLength(std::numeric_limits<int>::max());
-
     lvwMessages->setModel(mobjFilter);
-    lvwMessages->setRootIsDecorated(false);
-    lvwMessages->setItemsExpandable(false);
-    lvwMessages->setUniformRowHeights(true);
-    lvwMessages->setSortingEnabled(false);
-    lvwMessages->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwMessages->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvwMessages->setWordWrap(false);
-    lvwMessages->setAlternatingRowColors(true);
 
-    connect(txtTitle, &QLineEdit::textChanged, this, &frmMessageEditor::txtTitle_Change);
-    connect(txtMessage, &QPlainTextEdit::textChanged, this, &frmMessageEditor::txtMessage_Change);
+    connect(fraMessage, &clsEntryBoxes::Changed, this, &frmMessageEditor::fraMessage_Change);
     connect(lvwMessages, &clsEditorListView::ItemClick, this, &frmMessageEditor::lvwMessages_ItemClick);
-    connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
     connect(mobjListItems, &clsEditorListModel::EntriesChanged, this, &frmMessageEditor::mobjListItems_EntriesChanged);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
     const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
                                              QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
     for (const QKeyCombination objKey : objCommitKeys) {
@@ -135,16 +70,20 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     ApplyLayout();
 }
 
+frmMessageEditor::~frmMessageEditor() = default;
+
 QSize frmMessageEditor::sizeHint() const
 {
     return {TwipsToPixelsX(*this, clsEditorLayout::DesignClientWidth),
             TwipsToPixelsY(*this, clsEditorLayout::DesignClientHeight)};
 }
 
+enuFileKind frmMessageEditor::Kind() const { return KindOf(mlngEditType); }
+
 void frmMessageEditor::EditType(int32_t penuEditType)
 {
     mlngEditType = penuEditType;
-    cmdPreview->setEnabled(ModeOf(penuEditType).Preview);
+    cmdPreview->setEnabled(Kind() == enuFileKind::Messages);
     Form_Load();
 }
 
@@ -159,21 +98,13 @@ void frmMessageEditor::Form_Load()
 {
     mbooLoaded = true;
     SetFullRowSelect(*lvwMessages);
-
-    mobjListItems->SetTable(gobjTextStore.get(), KindOf(mlngEditType).Kind);
-    const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(mlngEditType);
+    mobjListItems->SetTable(gobjTextStore.get(), Kind());
+    const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(static_cast<int32_t>(Kind()));
     for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
-
-    const udtEditMode& udtMode = ModeOf(mlngEditType);
-    const bool booTitleBox = udtMode.TitleColumn >= 0;
+    fraMessage->SetKind(Kind());
     mudtLayout = clsEditorLayout();
-    if (!booTitleBox) mudtLayout.UseSingleBox();
-    lblTitle->setText(QLatin1StringView(udtMode.TitleLabel));
-    lblTitle->setBuddy(booTitleBox ? static_cast<QWidget*>(txtTitle) : txtMessage);
-    txtTitle->setVisible(booTitleBox);
-    lblMessage->setVisible(udtMode.MessageLabel != nullptr);
-    if (udtMode.MessageLabel) lblMessage->setText(QLatin1StringView(udtMode.MessageLabel));
+    if (fraMessage->UpperColumn() < 0) mudtLayout.UseSingleBox();
     Form_Resize();
     ApplyLayout();
 
@@ -181,7 +112,7 @@ void frmMessageEditor::Form_Load()
     LoadBoxes();
     mbooItemChanged = false;
     SetDataChanged(false);
-    if (mobjWork) RefreshWork();
+    if (HasSource()) RefreshWork();
     // A row is always chosen: typing with none would go nowhere.
     if (mobjFilter->rowCount() > 0) SelectRow(mobjFilter->EntryOf(0));
 }
@@ -212,7 +143,7 @@ void frmMessageEditor::SetDataChanged(bool pbooChanged)
     mbooDataChanged = pbooChanged;
     if (!pbooChanged) {
         mobjListItems->ClearChanged();
-        if (mobjWork) mobjListItems->StatesChanged(0, mobjListItems->Count() - 1);
+        if (HasSource()) mobjListItems->StatesChanged(0, mobjListItems->Count() - 1);
     }
     if (booWas != pbooChanged) emit ModifiedChanged(pbooChanged);
 }
@@ -228,16 +159,10 @@ void frmMessageEditor::FileName(const QString& pstrFileName)
 QString frmMessageEditor::CodePage() const
 {
     if (!gobjTextStore) return QString::fromLatin1(clsCodePage::DefaultName);
-    return (gobjTextStore.get()->*KindOf(mlngEditType).CodePage)();
+    return (gobjTextStore.get()->*FileKind(Kind()).CodePage)();
 }
 
-void frmMessageEditor::txtTitle_Change()
-{
-    mbooItemChanged = true;
-    mbooCloseAgreed = false;
-}
-
-void frmMessageEditor::txtMessage_Change()
+void frmMessageEditor::fraMessage_Change()
 {
     mbooItemChanged = true;
     mbooCloseAgreed = false;
@@ -270,45 +195,7 @@ void frmMessageEditor::ChooseEntry(int32_t plngRow)
     emit CurrentEntryChanged(EntryId(plngRow));
 }
 
-void frmMessageEditor::LoadBoxes()
-{
-    const udtEditMode& udtMode = ModeOf(mlngEditType);
-    const auto Load = [&](QWidget* pobjBox, int plngColumn, const QString& pstrLocked) {
-        const QString strStored = mlngCurrentItem >= 0 ? mobjListItems->ItemText(mlngCurrentItem, plngColumn) : QString();
-        QString strWhy = pstrLocked;
-        if (strWhy.isEmpty() && !BoxCanHold(strStored, BoxLines(pobjBox)))
-            strWhy = QStringLiteral("This text holds a line-break mark (\u21B5 \u240D \u240A) or a paragraph mark that this box cannot show; it is kept as it is.");
-        LoadTextBox(pobjBox, strStored);
-        if (auto* pobjLine = qobject_cast<QLineEdit*>(pobjBox)) pobjLine->setReadOnly(!strWhy.isEmpty());
-        else static_cast<QPlainTextEdit*>(pobjBox)->setReadOnly(!strWhy.isEmpty());
-        pobjBox->setToolTip(strWhy);
-    };
-    QString strNoTitle, strNoMessage;
-    // core.lrc has no line for these texts: typed there, they would be lost at the next save.
-    if (mlngCurrentItem >= 0 && udtMode.TitleColumn >= 0 && !mobjListItems->Storable(mlngCurrentItem, udtMode.TitleColumn))
-        strNoTitle = QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
-    if (mlngCurrentItem >= 0 && !mobjListItems->Storable(mlngCurrentItem, udtMode.MessageColumn))
-        strNoMessage = QStringLiteral("core.lrc keeps no caption for a txt... text box.");
-    if (udtMode.TitleColumn >= 0) Load(txtTitle, udtMode.TitleColumn, strNoTitle);
-    Load(txtMessage, udtMode.MessageColumn, strNoMessage);
-}
-
-QString frmMessageEditor::BoxText(int plngColumn) const
-{
-    const udtEditMode& udtMode = ModeOf(mlngEditType);
-    const QWidget* pobjBox = plngColumn == udtMode.TitleColumn ? static_cast<const QWidget*>(txtTitle) : txtMessage;
-    // A read-only box keeps the row's text exactly as it stands.
-    if (IsReadOnlyTextBox(pobjBox) && mlngCurrentItem >= 0) return mobjListItems->ItemText(mlngCurrentItem, plngColumn);
-    return TextBoxText(pobjBox);
-}
-
-QString frmMessageEditor::TitleBoxText() const
-{
-    const int lngColumn = ModeOf(mlngEditType).TitleColumn;
-    return lngColumn < 0 ? QString() : BoxText(lngColumn);
-}
-
-QString frmMessageEditor::MessageBoxText() const { return BoxText(ModeOf(mlngEditType).MessageColumn); }
+void frmMessageEditor::LoadBoxes() { fraMessage->Load(*mobjListItems, mlngCurrentItem); }
 
 void frmMessageEditor::MoveToList()
 {
@@ -318,94 +205,38 @@ void frmMessageEditor::MoveToList()
         SetDataChanged(true);
         mobjListItems->MarkChanged(mlngCurrentItem);
     }
-    const udtEditMode& udtMode = ModeOf(mlngEditType);
-    const QString strTitle = TitleBoxText();
-    const QString strMessage = MessageBoxText();
+    const int intColumns[] = {fraMessage->UpperColumn(), fraMessage->LowerColumn()};
+    QString strTexts[2];
+    for (int i = 0; i < 2; ++i) strTexts[i] = fraMessage->Text(intColumns[i]);
     // Both boxes always: a commit writes them whether or not they were changed.
     mobjListItems->Batch([&] {
-        if (udtMode.TitleColumn >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, udtMode.TitleColumn), strTitle);
-        mobjListItems->setData(mobjListItems->index(mlngCurrentItem, udtMode.MessageColumn), strMessage);
+        for (int i = 0; i < 2; ++i)
+            if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, intColumns[i]), strTexts[i]);
     });
-    WarnUnencodable(strTitle + strMessage);
+    WarnUnencodable(CodePage(), strTexts[0] + strTexts[1]);
 }
 
 void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast)
 {
     // The states of the changed entries follow every change of their texts, however it came.
-    if (mobjWork && gobjTextStore) {
+    if (clsWorkbenchRows* objRows = mobjSource.Rows(); objRows && gobjTextStore) {
         // One pass over the table is cheaper than pairing thousands of rows one at a time.
-        if (plngFirst == plngLast) mobjWork->Update(*gobjTextStore, plngFirst);
-        else mobjWork->ComputeAll(*gobjTextStore);
+        if (plngFirst == plngLast) objRows->Update(*gobjTextStore, plngFirst);
+        else objRows->ComputeAll(*gobjTextStore);
         mobjListItems->StatesChanged(plngFirst, plngLast);
     }
     emit WorkChanged();
-}
-
-void frmMessageEditor::WarnUnencodable(const QString& pstrText)
-{
-    // Said now, while the translator still has the row in front of them, not when a save fails.
-    const clsCodePage objCodePage(CodePage());
-    if (!objCodePage.IsValid()) return;
-    const QString strCharacters = objCodePage.Unencodable(pstrText);
-    if (strCharacters.isEmpty()) return;
-    QStringList strShown;
-    for (const QChar chr : strCharacters) strShown << QString(chr);
-    MsgBox(QStringLiteral("The code page %1 of this file cannot write these characters: %2\r\n"
-                          "They were committed, but the file cannot be saved until they are replaced.")
-               .arg(objCodePage.Name(), strShown.join(u' ')),
-           vbExclamation, QStringLiteral("Characters the file cannot hold"));
 }
 
 bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 {
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     ConfirmItemChange();
-    if (!gobjTextStore) return false;
-    const auto Failed = [&strTarget](const QString& pstrReason) {
-        MsgBox(QStringLiteral("The file ") + strTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
-               QStringLiteral("Couldn't save ") + strTarget, pstrReason);
-        return false;
-    };
-    if (!fs::FileNameFaithful(strTarget)) return Failed(fs::UnfaithfulNameReason());  // Save As: a name Qt could not carry
-    // From the check for other programs' changes to the replace, tralyx-lrc's import and update wait.
-    clsFileLock objLock;
-    if (QString strLocked; !objLock.Lock(strTarget, strLocked, 2000)) return Failed(strLocked);
-    if (strTarget == mstrFileName && !ConfirmOverwriteOfOtherChanges()) return false;
-    if (!mudtSkippedLines.isEmpty()) {
-        QStringList strLines;
-        for (const udtFileIssue& udtLine : mudtSkippedLines) strLines.append(udtLine.Text());
-        const int32_t lngAnswer =
-            MsgBox(QStringLiteral("When %1 was opened, %2 line(s) of it could not be read and were skipped.\r\n"
-                                  "Save without them?")
-                       .arg(mstrFileName)
-                       .arg(mudtSkippedLines.size()),
-                   vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Skipped lines"), strLines.join(u'\n'));
-        if (lngAnswer != vbYes) return false;
-    }
-    bool booSuccess = false;
-    (gobjTextStore.get()->*KindOf(mlngEditType).Save)(strTarget, booSuccess);
-    if (!booSuccess) {
-        // A declined overwrite is the translator's own choice; any other failure must not pass
-        // silently, or the window would look saved.
-        return gobjTextStore->LastError().Declined ? false : Failed(gobjTextStore->LastError().Text());
-    }
+    if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines)) return false;
     FileName(strTarget);
     SetDataChanged(false);
     mudtSkippedLines.clear();
     return true;
-}
-
-bool frmMessageEditor::ConfirmOverwriteOfOtherChanges()
-{
-    // Another program (or another copy of Tralyx) may have changed the file since this window's
-    // table was read or last saved; writing over it would lose that work without a word.
-    const udtFileStamp& udtKnown = (gobjTextStore.get()->*KindOf(mlngEditType).Stamp)();
-    const udtFileStamp udtNow = udtFileStamp::Of(mstrFileName);
-    if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
-    return MsgBox(QStringLiteral("The file ") + mstrFileName +
-                      QStringLiteral(" was changed by another program after Tralyx read it.\r\n"
-                                     "Do you want to overwrite it anyway?"),
-                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("File changed")) == vbYes;
 }
 
 bool frmMessageEditor::QueryClose()
@@ -431,22 +262,9 @@ void frmMessageEditor::closeEvent(QCloseEvent* pobjEvent)
 
 void frmMessageEditor::cmdPreview_Click()
 {
-    if (mlngCurrentItem < 0 || !gobjTextStore || !ModeOf(mlngEditType).Preview) return;
-    const QString strTitle = TitleBoxText();
-    const QString strMessage = MessageBoxText();
-    try {
-        if (mlngCurrentItem <= std::numeric_limits<uint8_t>::max()) {
-            gobjTextStore->DisplayMessage(static_cast<uint8_t>(mlngCurrentItem), ReplacementString, vbOKOnly, strTitle,
-                                          strMessage);
-        } else {
-            // Beyond what an identifier can address: the boxes alone, never another row's entry.
-            MsgBox(GetReplacedText(strMessage, ReplacementString), vbOKOnly,
-                   strTitle.isEmpty() ? QString() : GetReplacedText(strTitle, ReplacementString));
-        }
-    } catch (const clsRuntimeError& objError) {
-        MsgBox(QStringLiteral("This message cannot be previewed: ") + QString::fromStdString(objError.what()),
-               vbExclamation, QStringLiteral("Preview"));
-    }
+    if (!gobjTextStore || Kind() != enuFileKind::Messages) return;
+    PreviewMessage(*gobjTextStore, mlngCurrentItem, fraMessage->Text(fraMessage->UpperColumn()),
+                   fraMessage->Text(fraMessage->LowerColumn()));
 }
 
 void frmMessageEditor::resizeEvent(QResizeEvent* pobjEvent)
@@ -483,36 +301,115 @@ void frmMessageEditor::ApplyLayout()
         pobjControl->setGeometry(TwipsRectToPixels(*this, pudtBox.Left, pudtBox.Top, pudtBox.Width, pudtBox.Height));
     };
     Place(fraMessage, mudtLayout.fraMessage);
-    Place(txtTitle, mudtLayout.txtTitle);
-    Place(txtMessage, mudtLayout.txtMessage);
     Place(lvwMessages, mudtLayout.lvwMessages);
     Place(cmdPreview, mudtLayout.cmdPreview);
     Place(splMessage, mudtLayout.Splitter());
+    fraMessage->Place(mudtLayout);
+}
 
-    // A font wider than the design's would run the labels into the boxes: then the boxes start
-    // further right, keeping their right edges.
-    const int lngLabelLeft = TwipsToPixelsX(*this, mudtLayout.lblTitle.Left);
-    const int lngGap = TwipsToPixelsX(*this, 60);
-    int lngLabelsRight = 0;
-    for (const QLabel* objLabel : {lblTitle, lblMessage})
-        if (!objLabel->isHidden()) lngLabelsRight = std::max(lngLabelsRight, lngLabelLeft + objLabel->sizeHint().width());
-    const int lngShift = std::max(0, lngLabelsRight + lngGap - txtMessage->x());
-    for (QWidget* objBox : {static_cast<QWidget*>(txtTitle), static_cast<QWidget*>(txtMessage)})
-        objBox->setGeometry(objBox->geometry().adjusted(lngShift, 0, 0, 0));
+// ---- The source beside the translation ---------------------------------------------------------
 
-    // Each label stands left of its box with its text on the box's first line of text.
-    const auto PlaceLabel = [&](QLabel* pobjLabel, const QWidget* pobjBox, int plngFirstLineTop) {
-        pobjLabel->setGeometry(lngLabelLeft, pobjBox->y() + plngFirstLineTop, pobjBox->x() - lngGap - lngLabelLeft,
-                               pobjLabel->sizeHint().height());
-    };
-    const int lngLineEditTop = std::max(0, (txtTitle->height() - fontMetrics().height() + 1) / 2);
-    const int lngPlainTop = txtMessage->frameWidth() + int(txtMessage->document()->documentMargin());
-    if (ModeOf(mlngEditType).TitleColumn < 0) {
-        PlaceLabel(lblTitle, txtMessage, lngPlainTop);
-    } else {
-        PlaceLabel(lblTitle, txtTitle, lngLineEditTop);
-        PlaceLabel(lblMessage, txtMessage, lngPlainTop);
+QString frmMessageEditor::LoadSource(const QString& pstrFolder)
+{
+    mobjSource.Load(pstrFolder, mstrFileName, Kind(), CodePage());
+    RefreshWork();
+    return mobjSource.Note();
+}
+
+void frmMessageEditor::SetSource(std::unique_ptr<clsTralyx> pobjSource)
+{
+    mobjSource.Set(Kind(), std::move(pobjSource));
+    RefreshWork();
+}
+
+void frmMessageEditor::RefreshWork()
+{
+    if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
+    mobjListItems->SetWork(mobjSource.Rows());
+    if (mobjFilter->IsActive()) {
+        const QString strText = mobjFilter->Text();
+        const int32_t lngShow = mobjFilter->Show();
+        mobjFilter->SetFilter(QString(), clsEditorFilter::ShowAll);
+        SetFilter(strText, lngShow);
     }
+    emit WorkChanged();
+}
+
+uint8_t frmMessageEditor::RowState(int32_t plngRow) const { return mobjListItems->State(plngRow); }
+
+QString frmMessageEditor::ProgressText() const { return HasSource() ? mobjSource.Rows()->Progress().Text() : QString(); }
+
+QList<QPair<QString, QString>> frmMessageEditor::SourceBoxes() const
+{
+    return gobjTextStore ? mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) : QList<QPair<QString, QString>>();
+}
+
+QStringList frmMessageEditor::CurrentProblems() const
+{
+    return HasSource() ? mobjSource.Rows()->Problems(mlngCurrentItem) : QStringList();
+}
+
+// ---- Moving through the listed rows: F8, the filter, find and replace --------------------------
+
+bool frmMessageEditor::StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted)
+{
+    const int32_t lngEntry = mobjFilter->NextEntry(mlngCurrentItem, plngStep, pfnWanted);
+    if (lngEntry < 0) return false;
+    SelectRow(lngEntry);
+    return true;
+}
+
+bool frmMessageEditor::GoToNeedsWork(int32_t plngStep)
+{
+    if (!HasSource()) return false;
+    return StepTo(plngStep < 0 ? -1 : 1, [this](int32_t plngEntry) { return (RowState(plngEntry) & RowNeedsWork) != 0; });
+}
+
+void frmMessageEditor::SetFilter(const QString& pstrText, int32_t penuShow)
+{
+    mbooRefiltering = true;
+    mobjFilter->SetFilter(pstrText, penuShow);
+    const int lngViewRow = mobjFilter->ViewRowOf(mlngCurrentItem);
+    if (lngViewRow >= 0) lvwMessages->setCurrentIndex(mobjFilter->index(lngViewRow, 0));
+    mbooRefiltering = false;
+    if (lngViewRow >= 0) lvwMessages->scrollTo(mobjFilter->index(lngViewRow, 0));
+    // The chosen row went out of sight: the first row shown is chosen (asking about typed text).
+    else if (mobjFilter->rowCount() > 0) SelectRow(mobjFilter->EntryOf(0));
+    emit WorkChanged();
+}
+
+QString frmMessageEditor::FilterCountText() const { return mobjFilter->CountText(); }
+
+bool frmMessageEditor::FindNext(const clsTextFind& pobjFind)
+{
+    if (pobjFind.IsEmpty()) return false;
+    return StepTo(1, [&](int32_t plngEntry) { return EntryMatches(*mobjListItems, plngEntry, pobjFind); });
+}
+
+bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString& pstrBy)
+{
+    if (pobjFind.IsEmpty()) return false;
+    const bool booReplaced = mlngCurrentItem >= 0 && fraMessage->Replace(pobjFind, pstrBy);
+    if (booReplaced) {
+        MoveToList();
+        mbooItemChanged = false;
+    }
+    const bool booFound = FindNext(pobjFind);
+    return booReplaced || booFound;
+}
+
+int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy)
+{
+    if (pobjFind.IsEmpty() || !gobjTextStore) return 0;
+    ConfirmItemChange();  // what was typed in the boxes first, as a row change would ask
+    const std::vector<int32_t> lngEntries = MatchingEntries(*mobjListItems, pobjFind);
+    if (!AskReplaceAll(pobjFind, lngEntries.size())) return 0;
+    const QString strWritten = ReplaceInEntries(*mobjListItems, lngEntries, pobjFind, pstrBy);
+    SetDataChanged(true);
+    LoadBoxes();
+    mbooItemChanged = false;
+    WarnUnencodable(CodePage(), strWritten);
+    return int32_t(lngEntries.size());
 }
 
 }  // namespace tralyx

@@ -1,21 +1,18 @@
 #pragma once
 // The text editor window: one opened language file, listed row by row, with the current row's
-// texts in one or two boxes that are committed back to the row and the store.
+// texts in one or two boxes that are committed back to the store through the list's model.
 #include "editor/clsEditorLayout.h"
 #include "store/basFileKind.h"
 #include "store/clsTralyx.h"
+#include "windows/clsEditorSource.h"
 
 #include <QList>
 #include <QPair>
 #include <QWidget>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace tralyx {
@@ -23,9 +20,8 @@ namespace tralyx {
 class clsEditorFilter;
 class clsEditorListModel;
 class clsEditorListView;
+class clsEntryBoxes;
 class clsTextFind;
-class clsTralyx;
-class clsWorkbenchRows;
 
 class frmMessageEditor : public QWidget {
     Q_OBJECT
@@ -67,9 +63,9 @@ public:
     // Returns why no source is shown (empty when it is, or when no folder was given).
     QString LoadSource(const QString& pstrFolder);
     void SetSource(std::unique_ptr<clsTralyx> pobjSource);  // a source table already read
-    bool HasSource() const { return mobjWork != nullptr; }
-    const QString& SourceFolder() const { return mstrSourceFolder; }
-    const QString& SourceNote() const { return mstrSourceNote; }
+    bool HasSource() const { return mobjSource.Rows() != nullptr; }
+    const QString& SourceFolder() const { return mobjSource.Folder(); }
+    const QString& SourceNote() const { return mobjSource.Note(); }
     // The selected row's source texts, labelled like the boxes, and its problems in words.
     QList<QPair<QString, QString>> SourceBoxes() const;
     QStringList CurrentProblems() const;
@@ -98,36 +94,26 @@ protected:
     void showEvent(QShowEvent* pobjEvent) override;
 
 private slots:
-    void txtTitle_Change();
-    void txtMessage_Change();
+    void fraMessage_Change();
     void lvwMessages_ItemClick(int plngRow);
     void mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast);
     void cmdPreview_Click();
 
 private:
+    enuFileKind Kind() const;
     void Form_Load();
     void Form_Resize();
-    void ConfirmItemChange();
-    bool ConfirmOverwriteOfOtherChanges();  // false when the file changed on disk and the user keeps it
     void ApplyLayout();
-    void WarnUnencodable(const QString& pstrText);
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
+    void ConfirmItemChange();
     void SetDataChanged(bool pbooChanged);
     void SelectRow(int32_t plngRow);
-    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
-    QString TitleBoxText() const;
-    QString MessageBoxText() const;
     void LoadBoxes();  // the current row's texts, or empty boxes without one
-    QString BoxText(int plngColumn) const;
     void ChooseEntry(int32_t plngEntry);
     void RefreshWork();
-    bool EntryMatches(int32_t plngEntry, const clsTextFind& pobjFind) const;
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
 
-    QGroupBox* fraMessage;
-    QLabel* lblTitle;
-    QLineEdit* txtTitle;
-    QLabel* lblMessage;
-    QPlainTextEdit* txtMessage;
+    clsEntryBoxes* fraMessage;
     clsEditorListView* lvwMessages;
     clsEditorListModel* mobjListItems;
     clsEditorFilter* mobjFilter;
@@ -136,7 +122,7 @@ private:
 
     int32_t mlngEditType = EditMessages;
     QString mstrFileName;
-    int32_t mlngCurrentItem = -1;  // row from 0, -1 for none
+    int32_t mlngCurrentItem = -1;  // entry from 0, -1 for none
     bool mbooItemChanged = false;
     bool mbooDataChanged = false;
     QVector<udtFileIssue> mudtSkippedLines;
@@ -145,9 +131,7 @@ private:
     // close that follows them at once does not ask again.
     bool mbooCloseAgreed = false;
     clsEditorLayout mudtLayout;
-    std::unique_ptr<clsWorkbenchRows> mobjWork;  // with a source only
-    QString mstrSourceFolder;
-    QString mstrSourceNote;
+    clsEditorSource mobjSource;
     bool mbooRefiltering = false;  // the view's current row moves by itself while rows are re-filtered
 };
 

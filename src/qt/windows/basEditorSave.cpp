@@ -1,0 +1,75 @@
+#include "windows/basEditorSave.h"
+
+#include "common/basDesktop.h"
+#include "common/basFileSystem.h"
+#include "common/clsCodePage.h"
+#include "common/clsFileLock.h"
+
+#include <QStringList>
+
+namespace tralyx {
+namespace {
+
+bool ConfirmOverwriteOfOtherChanges(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrFile)
+{
+    // Another program (or another copy of Tralyx) may have changed the file since this window's
+    // table was read or last saved; writing over it would lose that work without a word.
+    const udtFileStamp& udtKnown = (pobjStore.*FileKind(penuKind).Stamp)();
+    const udtFileStamp udtNow = udtFileStamp::Of(pstrFile);
+    if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
+    return MsgBox(QStringLiteral("The file ") + pstrFile +
+                      QStringLiteral(" was changed by another program after Tralyx read it.\r\n"
+                                     "Do you want to overwrite it anyway?"),
+                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("File changed")) == vbYes;
+}
+
+}  // namespace
+
+bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
+               const QVector<udtFileIssue>& pudtSkippedLines)
+{
+    const auto Failed = [&pstrTarget](const QString& pstrReason) {
+        MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
+               QStringLiteral("Couldn't save ") + pstrTarget, pstrReason);
+        return false;
+    };
+    if (!fs::FileNameFaithful(pstrTarget)) return Failed(fs::UnfaithfulNameReason());  // Save As: a name Qt could not carry
+    // From the check for other programs' changes to the replace, tralyx-lrc's import and update wait.
+    clsFileLock objLock;
+    if (QString strLocked; !objLock.Lock(pstrTarget, strLocked, 2000)) return Failed(strLocked);
+    if (pstrTarget == pstrOwnFile && !ConfirmOverwriteOfOtherChanges(pobjStore, penuKind, pstrOwnFile)) return false;
+    if (!pudtSkippedLines.isEmpty()) {
+        QStringList strLines;
+        for (const udtFileIssue& udtLine : pudtSkippedLines) strLines.append(udtLine.Text());
+        const int32_t lngAnswer =
+            MsgBox(QStringLiteral("When %1 was opened, %2 line(s) of it could not be read and were skipped.\r\n"
+                                  "Save without them?")
+                       .arg(pstrOwnFile)
+                       .arg(pudtSkippedLines.size()),
+                   vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Skipped lines"), strLines.join(u'\n'));
+        if (lngAnswer != vbYes) return false;
+    }
+    bool booSuccess = false;
+    SaveFile(pobjStore, penuKind, pstrTarget, booSuccess);
+    // A declined overwrite is the translator's own choice; any other failure must not pass
+    // silently, or the window would look saved.
+    if (!booSuccess) return pobjStore.LastError().Declined ? false : Failed(pobjStore.LastError().Text());
+    return true;
+}
+
+void WarnUnencodable(const QString& pstrCodePage, const QString& pstrText)
+{
+    // Said now, while the translator still has the row in front of them, not when a save fails.
+    const clsCodePage objCodePage(pstrCodePage);
+    if (!objCodePage.IsValid()) return;
+    const QString strCharacters = objCodePage.Unencodable(pstrText);
+    if (strCharacters.isEmpty()) return;
+    QStringList strShown;
+    for (const QChar chr : strCharacters) strShown << QString(chr);
+    MsgBox(QStringLiteral("The code page %1 of this file cannot write these characters: %2\r\n"
+                          "They were committed, but the file cannot be saved until they are replaced.")
+               .arg(objCodePage.Name(), strShown.join(u' ')),
+           vbExclamation, QStringLiteral("Characters the file cannot hold"));
+}
+
+}  // namespace tralyx

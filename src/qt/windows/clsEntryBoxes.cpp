@@ -1,0 +1,165 @@
+#include "windows/clsEntryBoxes.h"
+
+#include "binding/QtTwips.h"
+#include "common/basStoreText.h"
+#include "editor/clsTextFind.h"
+#include "windows/basTextBox.h"
+#include "windows/clsEditorListModel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include <limits>
+
+namespace tralyx {
+namespace {
+
+// What each kind's boxes edit. The one-line box holds the column Upper, the several-line box the
+// column Lower; -1: no one-line box, and the several-line box is labelled by UpperLabel.
+struct udtBoxesOfKind {
+    const char* UpperLabel;
+    const char* LowerLabel;
+    int Upper;
+    int Lower;
+};
+
+const udtBoxesOfKind& BoxesOf(enuFileKind penuKind)
+{
+    static const udtBoxesOfKind Messages{"Title:", "Message:", 0, 1};
+    static const udtBoxesOfKind Secondary{"Text:", nullptr, -1, 0};
+    // The caption in the several-line box, the tool-tip in the one-line box.
+    static const udtBoxesOfKind ControlText{"Tool-Tip:", "Caption:", 2, 1};
+    switch (penuKind) {
+    case enuFileKind::ControlText: return ControlText;
+    case enuFileKind::Secondary: return Secondary;
+    case enuFileKind::Messages: break;
+    }
+    return Messages;
+}
+
+}  // namespace
+
+clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
+    : QGroupBox(QStringLiteral("Message details"), pobjParent),
+      lblTitle(new QLabel(QStringLiteral("Title:"), this)),
+      txtTitle(new QLineEdit(this)),
+      lblMessage(new QLabel(QStringLiteral("Message:"), this)),
+      txtMessage(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("fraMessage"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    lblTitle->setBuddy(txtTitle);
+    lblMessage->setBuddy(txtMessage);
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    // The default limit (32,767) would cut a longer stored text short on the next commit.
+    txtTitle->setMaxLength(std::numeric_limits<int>::max());
+    connect(txtTitle, &QLineEdit::textChanged, this, &clsEntryBoxes::Changed);
+    connect(txtMessage, &QPlainTextEdit::textChanged, this, &clsEntryBoxes::Changed);
+}
+
+void clsEntryBoxes::SetKind(enuFileKind penuKind)
+{
+    const udtBoxesOfKind& udtBoxes = BoxesOf(penuKind);
+    mintUpper = udtBoxes.Upper;
+    mintLower = udtBoxes.Lower;
+    lblTitle->setText(QLatin1StringView(udtBoxes.UpperLabel));
+    lblTitle->setBuddy(mintUpper >= 0 ? static_cast<QWidget*>(txtTitle) : txtMessage);
+    txtTitle->setVisible(mintUpper >= 0);
+    lblMessage->setVisible(udtBoxes.LowerLabel != nullptr);
+    if (udtBoxes.LowerLabel) lblMessage->setText(QLatin1StringView(udtBoxes.LowerLabel));
+}
+
+QWidget* clsEntryBoxes::Box(int pintColumn) const
+{
+    if (pintColumn < 0) return nullptr;
+    if (pintColumn == mintUpper) return txtTitle;
+    return pintColumn == mintLower ? txtMessage : nullptr;
+}
+
+void clsEntryBoxes::Load(const clsEditorListModel& pobjRows, int32_t plngEntry)
+{
+    mobjRows = &pobjRows;
+    mlngEntry = plngEntry;
+    for (const int intColumn : {mintUpper, mintLower}) {
+        QWidget* pobjBox = Box(intColumn);
+        if (!pobjBox) continue;
+        const QString strStored = plngEntry >= 0 ? pobjRows.ItemText(plngEntry, intColumn) : QString();
+        QString strWhy;
+        // core.lrc has no line for these texts: typed there, they would be lost at the next save.
+        if (plngEntry >= 0 && !pobjRows.Storable(plngEntry, intColumn))
+            strWhy = intColumn == 1 ? QStringLiteral("core.lrc keeps no caption for a txt... text box.")
+                                    : QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
+        else if (!BoxCanHold(strStored, BoxLines(pobjBox)))
+            strWhy = QStringLiteral("This text holds a line-break mark (\u21B5 \u240D \u240A) or a paragraph mark that this box cannot show; it is kept as it is.");
+        LoadTextBox(pobjBox, strStored);
+        if (pobjBox == txtTitle) txtTitle->setReadOnly(!strWhy.isEmpty());
+        else txtMessage->setReadOnly(!strWhy.isEmpty());
+        pobjBox->setToolTip(strWhy);
+    }
+}
+
+QString clsEntryBoxes::Text(int pintColumn) const
+{
+    const QWidget* pobjBox = Box(pintColumn);
+    if (!pobjBox) return QString();
+    // A read-only box keeps the entry's text exactly as it stands.
+    if (IsReadOnlyTextBox(pobjBox) && mobjRows && mlngEntry >= 0) return mobjRows->ItemText(mlngEntry, pintColumn);
+    return TextBoxText(pobjBox);
+}
+
+bool clsEntryBoxes::Replace(const clsTextFind& pobjFind, const QString& pstrBy)
+{
+    bool booReplaced = false;
+    for (const int intColumn : {mintUpper, mintLower}) {
+        QWidget* pobjBox = Box(intColumn);
+        const QString strText = Text(intColumn);
+        if (!pobjBox || IsReadOnlyTextBox(pobjBox) || !pobjFind.Matches(strText)) continue;
+        SetTextBoxText(pobjBox, pobjFind.Replaced(strText, pstrBy));
+        booReplaced = true;
+    }
+    return booReplaced;
+}
+
+void clsEntryBoxes::Place(const clsEditorLayout& pudtLayout)
+{
+    const auto Place = [&](QWidget* pobjBox, const udtTwipsBox& pudtBox) {
+        pobjBox->setGeometry(TwipsRectToPixels(*this, pudtBox.Left, pudtBox.Top, pudtBox.Width, pudtBox.Height));
+    };
+    Place(txtTitle, pudtLayout.txtTitle);
+    Place(txtMessage, pudtLayout.txtMessage);
+
+    // A font wider than the design's would run the labels into the boxes: then the boxes start
+    // further right, keeping their right edges.
+    const int lngLabelLeft = TwipsToPixelsX(*this, pudtLayout.lblTitle.Left);
+    const int lngGap = TwipsToPixelsX(*this, 60);
+    int lngLabelsRight = 0;
+    for (const QLabel* objLabel : {lblTitle, lblMessage})
+        if (!objLabel->isHidden()) lngLabelsRight = std::max(lngLabelsRight, lngLabelLeft + objLabel->sizeHint().width());
+    const int lngShift = std::max(0, lngLabelsRight + lngGap - txtMessage->x());
+    for (QWidget* objBox : {static_cast<QWidget*>(txtTitle), static_cast<QWidget*>(txtMessage)})
+        objBox->setGeometry(objBox->geometry().adjusted(lngShift, 0, 0, 0));
+
+    // Each label stands left of its box with its text on the box's first line of text.
+    const auto PlaceLabel = [&](QLabel* pobjLabel, const QWidget* pobjBox, int plngFirstLineTop) {
+        pobjLabel->setGeometry(lngLabelLeft, pobjBox->y() + plngFirstLineTop, pobjBox->x() - lngGap - lngLabelLeft,
+                               pobjLabel->sizeHint().height());
+    };
+    const int lngLineEditTop = std::max(0, (txtTitle->height() - fontMetrics().height() + 1) / 2);
+    const int lngPlainTop = txtMessage->frameWidth() + int(txtMessage->document()->documentMargin());
+    if (mintUpper < 0) {
+        PlaceLabel(lblTitle, txtMessage, lngPlainTop);
+    } else {
+        PlaceLabel(lblTitle, txtTitle, lngLineEditTop);
+        PlaceLabel(lblMessage, txtMessage, lngPlainTop);
+    }
+}
+
+}  // namespace tralyx
