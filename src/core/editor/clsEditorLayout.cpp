@@ -22,13 +22,7 @@ void clsEditorLayout::UseSingleBox()
 
 namespace {
 constexpr int32_t DesignFrameHeight = 1455;
-constexpr int32_t DesignGap = 105;  // between the frame's bottom and the list's top
 }  // namespace
-
-udtTwipsBox clsEditorLayout::Splitter() const
-{
-    return {fraMessage.Left, fraMessage.Top + fraMessage.Height, fraMessage.Width, DesignGap};
-}
 
 bool clsEditorLayout::DragSplitter(int32_t plngFrameBottom)
 {

@@ -47,8 +47,8 @@ public:
     // rule would give a control no room (W - 1440 or H - 2655 not positive).
     bool Resize(int32_t plngOuterWidth, int32_t plngOuterHeight);
 
-    // The handle between the frame and the list, in the gap the design leaves between them.
-    udtTwipsBox Splitter() const;
+    // The handle between the frame and the list fills the gap the design leaves between them.
+    static constexpr int32_t SplitterHeight = 105;
     // Dragging the handle so that the frame ends at plngFrameBottom: the boxes grow or shrink by
     // as much (the frame never gets smaller than designed, the list keeps MinListHeight), and later
     // resizes keep the frame's share of the height of frame and list. Returns whether it changed.

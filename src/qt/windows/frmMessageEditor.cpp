@@ -18,7 +18,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
-#include <QMouseEvent>
+#include <QSplitter>
 #include <QTimer>
 
 namespace tralyx {
@@ -36,27 +36,31 @@ enuFileKind KindOf(int32_t plngEditType)
 
 frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     : QWidget(pobjParent),
-      fraMessage(new clsEntryBoxes(this)),
-      lvwMessages(new clsEditorListView(this)),
+      splMessage(new QSplitter(Qt::Vertical, this)),
+      fraMessage(new clsEntryBoxes(splMessage)),
+      lvwMessages(new clsEditorListView(splMessage)),
       mobjListItems(new clsEditorListModel(this)),
       mobjFilter(new clsEditorFilter(mobjListItems, this)),
-      cmdPreview(new QPushButton(QStringLiteral("&Preview"), this)),
-      splMessage(new QWidget(this))
+      cmdPreview(new QPushButton(QStringLiteral("&Preview"), this))
 {
     setObjectName(QStringLiteral("frmMessageEditor"));
     lvwMessages->setObjectName(QStringLiteral("lvwMessages"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     splMessage->setObjectName(QStringLiteral("splMessage"));
-    splMessage->setCursor(Qt::SplitVCursor);
-    splMessage->setToolTip(QStringLiteral("Drag to give the boxes more or less room"));
-    splMessage->installEventFilter(this);
     setWindowTitle(QStringLiteral("Message Tralyx"));
+
+    splMessage->addWidget(fraMessage);
+    splMessage->addWidget(lvwMessages);
+    splMessage->setChildrenCollapsible(false);
+    splMessage->setHandleWidth(TwipsToPixelsY(*this, clsEditorLayout::SplitterHeight));
+    splMessage->handle(1)->setToolTip(QStringLiteral("Drag to give the boxes more or less room"));
 
     lvwMessages->setModel(mobjFilter);
 
     connect(fraMessage, &clsEntryBoxes::Changed, this, &frmMessageEditor::fraMessage_Change);
     connect(lvwMessages, &clsEditorListView::ItemClick, this, &frmMessageEditor::lvwMessages_ItemClick);
     connect(mobjListItems, &clsEditorListModel::EntriesChanged, this, &frmMessageEditor::mobjListItems_EntriesChanged);
+    connect(splMessage, &QSplitter::splitterMoved, this, &frmMessageEditor::splMessage_SplitterMoved);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
     const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
                                              QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
@@ -281,30 +285,24 @@ void frmMessageEditor::Form_Resize()
         ApplyLayout();
 }
 
-bool frmMessageEditor::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
+void frmMessageEditor::splMessage_SplitterMoved(int plngPosition)
 {
-    if (pobjWatched == splMessage && pobjEvent->type() == QEvent::MouseMove) {
-        const auto* pobjMouse = static_cast<QMouseEvent*>(pobjEvent);
-        if (pobjMouse->buttons() & Qt::LeftButton) {
-            // The frame ends where the pointer is, less the handle's own half.
-            const int lngY = splMessage->mapToParent(pobjMouse->position().toPoint()).y() - splMessage->height() / 2;
-            if (mudtLayout.DragSplitter(PixelsToTwipsY(*this, lngY))) ApplyLayout();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(pobjWatched, pobjEvent);
+    // The frame now ends at the handle; the layout keeps that share (within its limits) through
+    // later resizes, and the boxes grow or shrink with the frame.
+    mudtLayout.DragSplitter(mudtLayout.fraMessage.Top + PixelsToTwipsY(*this, plngPosition));
+    ApplyLayout();
 }
 
 void frmMessageEditor::ApplyLayout()
 {
-    const auto Place = [this](QWidget* pobjControl, const udtTwipsBox& pudtBox) {
-        pobjControl->setGeometry(TwipsRectToPixels(*this, pudtBox.Left, pudtBox.Top, pudtBox.Width, pudtBox.Height));
-    };
-    Place(fraMessage, mudtLayout.fraMessage);
-    Place(lvwMessages, mudtLayout.lvwMessages);
-    Place(cmdPreview, mudtLayout.cmdPreview);
-    Place(splMessage, mudtLayout.Splitter());
+    const udtTwipsBox& udtFrame = mudtLayout.fraMessage;
+    const udtTwipsBox& udtList = mudtLayout.lvwMessages;
+    splMessage->setGeometry(TwipsRectToPixels(*this, udtFrame.Left, udtFrame.Top, udtFrame.Width,
+                                              udtList.Top + udtList.Height - udtFrame.Top));
+    splMessage->setSizes({TwipsToPixelsY(*this, udtFrame.Height), TwipsToPixelsY(*this, udtList.Height)});
     fraMessage->Place(mudtLayout);
+    const udtTwipsBox& udtPreview = mudtLayout.cmdPreview;
+    cmdPreview->setGeometry(TwipsRectToPixels(*this, udtPreview.Left, udtPreview.Top, udtPreview.Width, udtPreview.Height));
 }
 
 // ---- The source beside the translation ---------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <memory>
 
 class QPushButton;
+class QSplitter;
 
 namespace tralyx {
 
@@ -97,6 +98,7 @@ private slots:
     void fraMessage_Change();
     void lvwMessages_ItemClick(int plngRow);
     void mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast);
+    void splMessage_SplitterMoved(int plngPosition);
     void cmdPreview_Click();
 
 private:
@@ -104,7 +106,6 @@ private:
     void Form_Load();
     void Form_Resize();
     void ApplyLayout();
-    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
     void ConfirmItemChange();
     void SetDataChanged(bool pbooChanged);
     void SelectRow(int32_t plngRow);
@@ -113,12 +114,12 @@ private:
     void RefreshWork();
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
 
+    QSplitter* splMessage;  // the frame of boxes above, the list below
     clsEntryBoxes* fraMessage;
     clsEditorListView* lvwMessages;
     clsEditorListModel* mobjListItems;
     clsEditorFilter* mobjFilter;
     QPushButton* cmdPreview;
-    QWidget* splMessage;  // the handle between the frame of boxes and the list
 
     int32_t mlngEditType = EditMessages;
     QString mstrFileName;
