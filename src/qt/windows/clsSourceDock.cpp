@@ -1,14 +1,18 @@
 #include "windows/clsSourceDock.h"
 
 #include "common/basStoreText.h"
+#include "windows/frmMessageEditor.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
 
 namespace tralyx {
 
-clsSourceDock::clsSourceDock(QWidget* pobjParent) : QDockWidget(QStringLiteral("Source"), pobjParent)
+clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(QStringLiteral("Source"), pobjParent)
 {
     setObjectName(QStringLiteral("dckSource"));
     auto* pobjBody = new QWidget(this);
@@ -54,6 +58,37 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
     else if (pudtTexts.isEmpty()) mlblProblems->setText(QString());
     else if (pstrProblems.isEmpty()) mlblProblems->setText(QStringLiteral("No problems."));
     else mlblProblems->setText(QStringLiteral("Problems:\n") + pstrProblems.join(u'\n'));
+}
+
+void clsSourceDock::ShowEditor(const frmMessageEditor* pfrmEditor)
+{
+    if (!pfrmEditor) ShowRow({}, {});
+    else if (pfrmEditor->HasSource()) ShowRow(pfrmEditor->SourceBoxes(), pfrmEditor->CurrentProblems());
+    else
+        ShowRow({}, {}, pfrmEditor->SourceNote().isEmpty() ? QStringLiteral("No source folder for this file.")
+                                                           : pfrmEditor->SourceNote());
+}
+
+void clsSourceDock::ShowBeside(const QWidget& pobjFrame)
+{
+    if (isVisible()) return;
+    auto* objMain = static_cast<QMainWindow*>(parentWidget());
+    const int lngBefore = pobjFrame.width();
+    show();
+    if (objMain->isMaximized() || objMain->isFullScreen() || !objMain->isVisible()) return;
+    // Measured once the layout has placed the dock.
+    QTimer::singleShot(0, this, [this, objMain, &pobjFrame, lngBefore] {
+        const QScreen* objScreen = objMain->screen();
+        if (!objScreen || objMain->isMaximized() || objMain->isFullScreen() || !isVisible() || isFloating()) return;
+        const QRect objRoom = objScreen->availableGeometry();
+        const int lngFrame = objMain->frameGeometry().width() - objMain->width();
+        const int lngWidth = std::min(objMain->width() + lngBefore - pobjFrame.width(), objRoom.width() - lngFrame);
+        if (lngWidth <= objMain->width()) return;
+        objMain->resize(lngWidth, objMain->height());
+        const QRect objFrame = objMain->frameGeometry();
+        if (objFrame.right() > objRoom.right())
+            objMain->move(std::max(objRoom.left(), objRoom.right() - objFrame.width() + 1), objMain->y());
+    });
 }
 
 }  // namespace tralyx

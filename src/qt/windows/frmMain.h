@@ -9,19 +9,17 @@
 #include <functional>
 #include <optional>
 
-class QActionGroup;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
-class QToolBar;
 
 namespace tralyx {
 
+class clsClipboardCommands;
+class clsFilterBar;
+class clsRecentFiles;
 class clsSourceDock;
 class clsStatusPanels;
+class clsToolBar;
 class frmMessageEditor;
 class frmReplace;
 
@@ -53,9 +51,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pobjEvent) override;
-    void dragEnterEvent(QDragEnterEvent* pobjEvent) override;
-    void dropEvent(QDropEvent* pobjEvent) override;
-    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
 
 private slots:
     void mnuFileOpen_Click();
@@ -63,67 +58,43 @@ private slots:
     void mnuMergeFiles_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileSourceFolder_Click();
     void mnuFileExit_Click();
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
     void mnuEditReplace_Click();
-    void mnuFileSourceFolder_Click();
-    void mnuCodePage_Click(QAction* pobjItem);
-    void mnuWindow_AboutToShow();
-    void mnuWindowCascade_Click();
-    void mnuWindowTileHorizontal_Click();
-    void mnuWindowTileVertical_Click();
-    void mnuWindowArrangeIcons_Click();
+    void mnuEditNextToDo_Click();
+    void mnuEditPreviousToDo_Click();
+    void mnuCodePage_Click(const QString& pstrName);
     void mnuHelpAbout_Click();
     void tbToolBar_ButtonClick(QAction* pobjButton);
     void mdiArea_SubWindowActivated(QMdiSubWindow* pobjWindow);
     void mnuRecentFile_Click(const QString& pstrPath, const QString& pstrCodePage);
+    void tbFilter_FilterChanged(const QString& pstrText, int32_t penuShow);
 
 private:
     void BuildMenus();
-    void BuildToolBar();
-    QAction* AddItem(QMenu* pobjMenu, const char* pstrName, const QString& pstrCaption, void (frmMain::*pfnSlot)(),
-                     const QKeySequence& pobjShortcut = QKeySequence());
+    void BuildWorkbench();
     QMdiSubWindow* ActiveChild() const;
-    QWidget* FocusedTextBox() const;  // in the active editor window, or nullptr
     bool CloseEditorsOfKind(int32_t plngEditType);
     void UpdateCommands();
     bool AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk);  // activates, then asks
-    void AddRecentFile(const QString& pstrPath, const QString& pstrCodePage);
-    void UpdateRecentFiles();
     void RememberDialogFolder();
     void WatchEditor(frmMessageEditor* pfrmEditor);
-    void BuildWorkbench();
-    QString SourceFolderOf(const QString& pstrPath) const;
     void ShowWork();  // status, Source dock and filter of the active window
-    void ShowSourceDock();
-    void ApplyFilter();
 
     QMdiArea* mdiArea = nullptr;
-    QToolBar* tbToolBar = nullptr;
-    QMenu* mnuWindow = nullptr;
-    QActionGroup* mobjCodePages = nullptr;
+    clsToolBar* tbToolBar = nullptr;
+    QList<QAction*> mobjEditorCommands;  // enabled with an editor window
     QAction* mnuFileClose = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuEditCut = nullptr;
-    QAction* mnuEditCopy = nullptr;
-    QAction* mnuEditPaste = nullptr;
-    QList<QAction*> mobjWindowList;  // the window list entries of mnuWindow
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QAction* mnuFileBarRecent = nullptr;
-    QList<QAction*> mobjRecentList;  // the recent file entries of mnuFile
+    clsRecentFiles* mobjRecentFiles = nullptr;
+    clsClipboardCommands* mobjClipboard = nullptr;
     clsStatusPanels* mobjStatus = nullptr;
     clsFileDialog dlgCommonDialog;
     clsSourceDock* dckSource = nullptr;
-    QToolBar* tbFilter = nullptr;
-    QLineEdit* txtFilter = nullptr;
-    QComboBox* cboFilterShow = nullptr;
-    QLabel* lblFilterCount = nullptr;
+    clsFilterBar* tbFilter = nullptr;
     frmReplace* mfrmReplace = nullptr;
-    QList<QAction*> mobjEditorCommands;  // enabled with an editor window
     QString mstrSourceFolder;
 };
 

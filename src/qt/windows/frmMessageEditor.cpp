@@ -6,7 +6,7 @@
 #include "common/clsCodePage.h"
 #include "editor/clsTextFind.h"
 #include "store/basTextStore.h"
-#include "windows/basEditorSave.h"
+#include "windows/basEditorFiles.h"
 #include "windows/basEntryFind.h"
 #include "windows/basMessagePreview.h"
 #include "windows/clsEditorFilter.h"

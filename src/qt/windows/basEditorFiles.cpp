@@ -1,4 +1,4 @@
-#include "windows/basEditorSave.h"
+#include "windows/basEditorFiles.h"
 
 #include "common/basDesktop.h"
 #include "common/basFileSystem.h"
@@ -23,7 +23,62 @@ bool ConfirmOverwriteOfOtherChanges(const clsTralyx& pobjStore, enuFileKind penu
                   vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("File changed")) == vbYes;
 }
 
+QString KindName(enuFileKind penuKind)
+{
+    switch (penuKind) {
+    case enuFileKind::ControlText: return QStringLiteral("control text (core.lrc)");
+    case enuFileKind::Secondary: return QStringLiteral("procedural text (secondary.lrc)");
+    case enuFileKind::Messages: break;
+    }
+    return QStringLiteral("messages (messages.lrc)");
+}
+
 }  // namespace
+
+QString WhyNotOpened(const QString& pstrPath)
+{
+    if (!fs::FileNameFaithful(pstrPath)) return fs::UnfaithfulNameReason();
+    if (!FileKindOfPath(pstrPath)) return QStringLiteral("not core.lrc, messages.lrc or secondary.lrc");
+    return QString();
+}
+
+void SayNotOpened(const QStringList& pstrFiles)
+{
+    if (pstrFiles.isEmpty()) return;
+    MsgBox(QStringLiteral("Tralyx opens core.lrc, messages.lrc and secondary.lrc (in any letter case) and tells them by "
+                          "their names.\r\n\r\nNot opened:\r\n") + pstrFiles.join(QStringLiteral("\r\n")),
+           vbExclamation, QStringLiteral("Files not opened"));
+}
+
+bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPath)
+{
+    bool booSuccess = false;
+    LoadFile(pobjStore, penuKind, pstrPath, booSuccess);
+    if (booSuccess) return true;
+    // The line and the reason in the box itself; skipped lines in its details. A file that could
+    // not be read at all (a FIFO, a folder, no permission) is not corrupt: the reason says what it is.
+    QString strDetails = pobjStore.LastError().Text();
+    for (const udtFileIssue& udtWarning : pobjStore.LastWarnings()) strDetails += QStringLiteral("\nskipped ") + udtWarning.Text();
+    MsgBox(QStringLiteral("The file ") + pstrPath +
+               (pobjStore.LastError().Line > 0 ? QStringLiteral(" is corrupt!\r\n\r\n") : QStringLiteral(" could not be read.\r\n\r\n")) +
+               pobjStore.LastError().Text(),
+           vbCritical, QStringLiteral("Couldn't load ") + pstrPath, strDetails);
+    return false;
+}
+
+bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType)
+{
+    // A messages table written as secondary.lrc would be lost to both.
+    const std::optional<enuFileKind> enuTarget = FileKindOfPath(pstrTarget);
+    if (!enuTarget || static_cast<int32_t>(*enuTarget) == plngEditType) return true;
+    const enuFileKind enuOwn = plngEditType == int32_t(enuFileKind::ControlText) ? enuFileKind::ControlText
+                               : plngEditType == int32_t(enuFileKind::Secondary) ? enuFileKind::Secondary
+                                                                                 : enuFileKind::Messages;
+    return MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" would be read as ") + KindName(*enuTarget) +
+                      QStringLiteral(", but this window holds ") + KindName(enuOwn) +
+                      QStringLiteral(".\r\nDo you want to save it under this name anyway?"),
+                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("Save As")) == vbYes;
+}
 
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
                const QVector<udtFileIssue>& pudtSkippedLines)

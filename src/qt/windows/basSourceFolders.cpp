@@ -1,0 +1,36 @@
+#include "windows/basSourceFolders.h"
+
+#include "checks/basChecks.h"
+#include "common/basDesktop.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace tralyx {
+namespace {
+
+const QString KeySourceFolders = QStringLiteral("SourceFolders");  // translated folder -> source folder
+
+}  // namespace
+
+QString SourceFolderOf(const QString& pstrPath)
+{
+    const QString strFolder = QFileInfo(pstrPath).absolutePath();
+    const QString strChosen = QSettings().value(KeySourceFolders).toMap().value(strFolder).toString();
+    return strChosen.isEmpty() ? DefaultSourceFolder(strFolder) : strChosen;
+}
+
+QString ChooseSourceFolder(const QString& pstrPath, const QString& pstrCurrent)
+{
+    const QString strFolder = QFileInfo(pstrPath).absolutePath();
+    QString strChosen;
+    if (!Desktop().ChooseFolder(pstrCurrent.isEmpty() ? strFolder : pstrCurrent, strChosen)) return QString();
+    // Remembered for the translated folder: its other files, and the next start, use it too.
+    QSettings objSettings;
+    QVariantMap objFolders = objSettings.value(KeySourceFolders).toMap();
+    objFolders.insert(strFolder, strChosen);
+    objSettings.setValue(KeySourceFolders, objFolders);
+    return strChosen;
+}
+
+}  // namespace tralyx
