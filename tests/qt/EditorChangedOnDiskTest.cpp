@@ -18,6 +18,11 @@ protected:
         mfrmWindow = Open(frmMessageEditor::EditSecondary, mstrPath);
         mfrmWindow->SkippedLines(gobjTextStore->LastWarnings());
     }
+    void TearDown() override
+    {
+        mfrmWindow.reset();  // before the store it lists
+        clsEditorFixture::TearDown();
+    }
     QString mstrPath;
     std::unique_ptr<frmMessageEditor> mfrmWindow;
 };

@@ -53,6 +53,8 @@ struct udtCloseCase {
     QStringList TitlesInFile;  // empty: the file is untouched
 };
 
+void PrintTo(const udtCloseCase& pudtCase, std::ostream* pobjOut) { *pobjOut << pudtCase.Name; }
+
 class EditorCloseTest : public EditorSaveFixture, public ::testing::WithParamInterface<udtCloseCase> {};
 
 const udtExpectedBox DataChangedYes{DataChangedPrompt, 36, Q("Data changed"), vbYes};
@@ -65,7 +67,9 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
     const udtCloseCase c = GetParam();
     QMdiArea objArea;
     frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
-    if (c.CommittedEdit) CommitEdit(*objWindow);
+    if (c.CommittedEdit) {
+        ASSERT_NO_FATAL_FAILURE(CommitEdit(*objWindow));
+    }
     if (c.UncommittedTyping) {
         ClickRow(*objWindow, 2);
         UpperBox(*objWindow)->setText(Q("Typed"));
@@ -75,7 +79,7 @@ TEST_P(EditorCloseTest, AsksWhatTheFlagsCallForAndClosesOnlyWhenAllowed)
         mobjDesktop.Expect(udtBox.Prompt, udtBox.Style, udtBox.Title, udtBox.Answer);
     }
 
-    const bool booClosed = objArea.subWindowList().front()->close();
+    const bool booClosed = FirstChild(objArea)->close();
     EXPECT_EQ(booClosed, c.Closes);
     EXPECT_EQ(mobjDesktop.Pending(), 0u);
     if (c.TitlesInFile.isEmpty()) EXPECT_EQ(clsTempDir::Read(mstrPath), mbytOriginal) << "file was written";
@@ -106,7 +110,7 @@ using EditorSaveTest = EditorSaveFixture;
 TEST_F(EditorSaveTest, SaveAsToANewPathRenamesTheWindowAndLaterSavesGoThere)
 {
     auto objWindow = Open(frmMessageEditor::EditMessages, mstrPath);
-    CommitEdit(*objWindow);
+    ASSERT_NO_FATAL_FAILURE(CommitEdit(*objWindow));
     const QString strNewPath = mobjDir.Path(Q("copy.lrc"));
     EXPECT_TRUE(objWindow->SaveMe(strNewPath));  // new file: no overwrite question
     EXPECT_EQ(objWindow->windowTitle(), Q("Localising ") + strNewPath);
@@ -122,7 +126,7 @@ TEST_F(EditorSaveTest, SaveAsToANewPathRenamesTheWindowAndLaterSavesGoThere)
 TEST_F(EditorSaveTest, AFailedSaveIsReportedAndChangesNothing)
 {
     auto objWindow = Open(frmMessageEditor::EditMessages, mstrPath);
-    CommitEdit(*objWindow);
+    ASSERT_NO_FATAL_FAILURE(CommitEdit(*objWindow));
     const QString strBadPath = mobjDir.Path(Q("no-such-folder/messages.lrc"));
     mobjDesktop.Expect(Q("The file ") + strBadPath + Q(" could not be saved.\r\n\r\n…"), vbCritical,
                        Q("Couldn't save ") + strBadPath);
@@ -139,19 +143,19 @@ TEST_F(EditorSaveTest, CloseChecksAnsweredAreNotAskedAgainByTheCloseThatFollowsO
 {
     QMdiArea objArea;
     frmMessageEditor* objWindow = OpenIn(objArea, frmMessageEditor::EditMessages, mstrPath);
-    CommitEdit(*objWindow);
+    ASSERT_NO_FATAL_FAILURE(CommitEdit(*objWindow));
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     ASSERT_TRUE(objWindow->QueryClose());  // the close that followed was refused elsewhere
     QApplication::processEvents();
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbCancel);
-    EXPECT_FALSE(objArea.subWindowList().front()->close());
+    ASSERT_FALSE(FirstChild(objArea)->close());
 
     // What a frame does on Exit: ask every window first, then close them all.
     TypeUpper(*objWindow, Q("!"));
     mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     ASSERT_TRUE(objWindow->QueryClose());
-    EXPECT_TRUE(objArea.subWindowList().front()->close());
+    EXPECT_TRUE(FirstChild(objArea)->close());
 }
 
 }  // namespace

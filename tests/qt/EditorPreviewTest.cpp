@@ -36,20 +36,19 @@ TEST_F(EditorPreviewTest, RowsPastTheByteRangeShowOnlyTheirBoxes)
     for (int i = 0; i < 300; ++i) udtMessages[i] = {0, Q("stored %1").arg(i), Q("Stored %1").arg(i)};
     gobjTextStore->SetMessageTable(udtMessages);
     auto objWindow = Open(frmMessageEditor::EditMessages);
-    QTreeView* objList = List(*objWindow);
-    QPushButton* cmdPreview = objWindow->findChild<QPushButton*>("cmdPreview");
-    objList->setCurrentIndex(objList->model()->index(299, 0));
-    ASSERT_EQ(objWindow->CurrentItem(), 300);
-    UpperBox(*objWindow)->setText(Q("T [#!x!#]"));
-    LowerBox(*objWindow)->setPlainText(Q(""));
-    mobjDesktop.Expect(Q(""), vbOKOnly, Q("T ") + R);  // never entry 43 (299 mod 256) or 299
-    QTest::mouseClick(cmdPreview, Qt::LeftButton);
-    // Row 256, the last an identifier reaches, still reads its stored entry.
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
-    objList->setCurrentIndex(objList->model()->index(255, 0));
-    LowerBox(*objWindow)->setPlainText(Q(""));
-    mobjDesktop.Expect(Q("stored 255"), vbOKOnly, Q("Stored 255"));
-    QTest::mouseClick(cmdPreview, Qt::LeftButton);
+    const std::tuple<int, QString, QString, QString> udtCases[] = {
+        {299, Q("T [#!x!#]"), Q(""), Q("T ") + R},         // never entry 43 (299 mod 256) or 299
+        {255, Q("Stored 255"), Q("stored 255"), Q("Stored 255")},  // the last an identifier reaches reads its entry
+    };
+    for (const auto& [lngRow, strUpper, strPrompt, strTitle] : udtCases) {
+        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+        List(*objWindow)->setCurrentIndex(List(*objWindow)->model()->index(lngRow, 0));
+        ASSERT_EQ(objWindow->CurrentItem(), lngRow + 1);
+        UpperBox(*objWindow)->setText(strUpper);
+        LowerBox(*objWindow)->setPlainText(Q(""));
+        mobjDesktop.Expect(strPrompt, vbOKOnly, strTitle);
+        QTest::mouseClick(Child<QPushButton>(*objWindow, "cmdPreview"), Qt::LeftButton);
+    }
 }
 
 }  // namespace

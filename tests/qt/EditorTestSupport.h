@@ -17,13 +17,30 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace tralyx::test {
 
+// A named child of a window. A window without it fails the test here (the exception is reported)
+// instead of crashing the run on a null pointer.
+template <class T>
+T* Child(const QObject& pobjWindow, const char* pstrName)
+{
+    T* pobjChild = pobjWindow.findChild<T*>(QLatin1String(pstrName));
+    if (!pobjChild) throw std::runtime_error(std::string("no ") + pstrName + " in " + pobjWindow.objectName().toStdString());
+    return pobjChild;
+}
+// The frame's first child window; none (it closed when it should not have) fails the test.
+inline QMdiSubWindow* FirstChild(const QMdiArea& pobjArea)
+{
+    if (pobjArea.subWindowList().isEmpty()) throw std::runtime_error("the frame has no window");
+    return pobjArea.subWindowList().front();
+}
+
 // The editor window's parts, and the user's gestures on them.
-inline QTreeView* List(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QTreeView*>("lvwMessages"); }
-inline QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QLineEdit*>("txtTitle"); }
-inline QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow) { return pfrmWindow.findChild<QPlainTextEdit*>("txtMessage"); }
+inline QTreeView* List(frmMessageEditor& pfrmWindow) { return Child<QTreeView>(pfrmWindow, "lvwMessages"); }
+inline QLineEdit* UpperBox(frmMessageEditor& pfrmWindow) { return Child<QLineEdit>(pfrmWindow, "txtTitle"); }
+inline QPlainTextEdit* LowerBox(frmMessageEditor& pfrmWindow) { return Child<QPlainTextEdit>(pfrmWindow, "txtMessage"); }
 inline QString Cell(frmMessageEditor& pfrmWindow, int plngRow, int plngColumn)
 {
     return List(pfrmWindow)->model()->index(plngRow, plngColumn).data().toString();
