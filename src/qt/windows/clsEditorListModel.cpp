@@ -68,12 +68,11 @@ QString clsEditorListModel::ItemText(int32_t plngEntry, int pintColumn) const
 {
     if (!mobjStore || plngEntry < 0 || plngEntry >= mlngRows) return QString();
     if (menuKind == enuFileKind::ControlText && pintColumn == 0) {
-        // The object paths never change: built once, on the first look (a filter reads them all).
-        if (mstrPaths.isEmpty()) {
-            mstrPaths.reserve(mlngRows);
-            for (int32_t lngEntry = 0; lngEntry < mlngRows; ++lngEntry) mstrPaths << ListText(*mobjStore, menuKind, lngEntry, 0);
-        }
-        return mstrPaths[plngEntry];
+        // The object paths never change: each is built once, when first read (a filter reads them all).
+        if (mstrPaths.size() != mlngRows) mstrPaths.resize(mlngRows);
+        QString& strPath = mstrPaths[plngEntry];
+        if (strPath.isNull()) strPath = ListText(*mobjStore, menuKind, plngEntry, 0);
+        return strPath;
     }
     return ListText(*mobjStore, menuKind, plngEntry, pintColumn);
 }

@@ -78,7 +78,7 @@ private:
     int32_t mlngRows = 0;
     int mintColumns = 0;
     QStringList mstrHeaders;
-    mutable QStringList mstrPaths;  // of control text, by entry; empty until first read
+    mutable QVector<QString> mstrPaths;  // of control text, by entry; null until first read
     const clsWorkbenchRows* mobjWork = nullptr;
     QVector<bool> mbooChanged;  // by entry; shorter than the table when its last entries are unchanged
     int mintBatch = 0;          // depth of Batch
