@@ -133,10 +133,15 @@ void clsAccessKeyClashes::Add(const udtEntryText& pudtEntry, std::vector<udtProb
     if (strControl.startsWith(u'[') || strControl.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)) return;
     const udtAccessKeys udtKeys = AccessKeys(pudtEntry.Translation);
     if (udtKeys.Count == 0) return;
-    const QString strKey = FormOf(pudtEntry.ObjectPath).toString() + u'\n' + udtKeys.Key.toLower();
-    const auto it = mudtFirst.constFind(strKey);
+    // The key "form\nkey" is looked up from the stack: most captions meet a key already there.
+    const QStringView strForm = FormOf(pudtEntry.ObjectPath);
+    QVarLengthArray<QChar, 64> strKey(strForm.begin(), strForm.end());
+    strKey.append(u'\n');
+    strKey.append(udtKeys.Key.toLower());
+    const QString strLookup = QString::fromRawData(strKey.constData(), strKey.size());
+    const auto it = mudtFirst.constFind(strLookup);
     if (it == mudtFirst.constEnd()) {
-        mudtFirst.insert(strKey, {pudtEntry.Id, pudtEntry.Source, pudtEntry.Translation});
+        mudtFirst.insert(QString(strKey.constData(), strKey.size()), {pudtEntry.Id, pudtEntry.Source, pudtEntry.Translation});
         return;
     }
     const udtAccessKeys udtSourceKeys = AccessKeys(pudtEntry.Source), udtOtherSourceKeys = AccessKeys(it->Source);
