@@ -19,7 +19,8 @@ namespace {
 const char Usage[] =
     "usage: tralyx-lrc lint [--source DIR] [--json] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER\n"
     "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
-    "  source folder: the sibling folder named English unless --source names another.\n"
+    "  source folder: the sibling folder named English unless --source names another. The end of each\n"
+    "  text is checked as FOLDER's language (told by its name) ends a sentence: Greek \";\" for \"?\".\n"
     "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...]}\n"
     "  --spell          also name each misspelt word of the translations (rule spelling, info), with the\n"
     "                   dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
@@ -113,9 +114,11 @@ int CmdLint(const QStringList& pstrArgs)
         return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strSource), Usage);
     }
 
+    // The folder's name says its language ("German": de): its way of ending a sentence, its dictionary.
+    const QString strFolderLanguage = LanguageCodeOfFolder(strFolder);
     std::unique_ptr<clsSpeller> objSpeller;
     if (udtOptions.Spell) {
-        const QString strLanguage = udtOptions.Dictionary.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.Dictionary;
+        const QString strLanguage = udtOptions.Dictionary.isEmpty() ? strFolderLanguage : udtOptions.Dictionary;
         if (strLanguage.isEmpty())
             return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(strFolder), Usage);
         objSpeller = std::make_unique<clsSpeller>(strLanguage);
@@ -128,7 +131,8 @@ int CmdLint(const QStringList& pstrArgs)
         CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
     };
     const clsCliDesktop objDesktop(false);
-    const udtFolderCheck udtCheck = CheckFolder(strSource, strFolder, udtOptions.CodePage, objSpeller ? fnSpelling : ExtraEntryRule());
+    const udtFolderCheck udtCheck =
+        CheckFolder(strSource, strFolder, udtOptions.CodePage, objSpeller ? fnSpelling : ExtraEntryRule(), strFolderLanguage);
     const QByteArray bytOut = udtOptions.Json ? JsonReport(udtCheck) : TextReport(udtCheck);
     std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
     return udtCheck.AllLoaded() && udtCheck.Count(enuSeverity::Error) == 0 ? 0 : 1;

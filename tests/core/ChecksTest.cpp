@@ -1,5 +1,6 @@
-// The checks of a translation against its source: each rule firing and not firing, the clash of
-// access keys on a form, the sample folders, lint's output and exit codes.
+// The checks of a translation against its source: each rule firing and not firing, the end of a
+// text as its language writes it, the clash of access keys on a form, one source translated two
+// ways in a folder, the sample folders, lint's output and exit codes.
 #include "checks/basChecks.h"
 #include "checks/basFolderCheck.h"
 #include "RunProgram.h"
@@ -84,12 +85,101 @@ TEST(ChecksTest, EachRuleFiresAndStaysQuiet)
         {K::Caption, "", "Name", "not-saved", "txtName"},
         {K::ToolTip, "", "Datei", "not-saved", "mnuFile"},
         {K::ToolTip, "", "Datei", "not-saved", "[Caption]"},
+        {K::Secondary, "Delete?", "L\xc3\xb6schen?", ""},
+        {K::Secondary, "Delete?", "L\xc3\xb6schen.", "punctuation"},
+        {K::Secondary, "Saved.", "Gespeichert", "punctuation"},
+        {K::Secondary, "(Recommended.)", "(Empfohlen)", "punctuation"},  // the mark before a closing bracket
+        {K::Secondary, "\"Stop!\"", "\u201EHalt!\u201C", ""},
+        {K::Secondary, "Name", "Name:", ""},  // only the source's ending asks for one
+        {K::Secondary, "Close the file", "Schlie\xc3\x9f die die Datei", "repeated-word"},
+        {K::Secondary, "That", "Das das", "repeated-word"},
+        {K::Caption, "&File", "&Datei Datei", "repeated-word"},  // the access key is no letter
+        {K::Secondary, "That, that", "Das, das", ""},
+        {K::Secondary, "Salt & salt", "Salz & Salz", ""},
+        {K::Secondary, "Page 1 1", "Seite 1 1", ""},  // numbers are no words
+        {K::Secondary, "One\nOne", "Eins\nEins", ""},
+        {K::Secondary, "Bye bye", "Tsch\xc3\xbcss tsch\xc3\xbcss", ""},  // the source repeats too
+        {K::MessageText, "[#!a b!#] b and [#!x!#]", "[#!a b!#] und [#!x!#] x", ""},  // marker names are no words
+        {K::Secondary, "Open (read-only)", "\xc3\x96" "ffnen (schreibgesch\xc3\xbctzt", "brackets"},
+        {K::Secondary, "Open (read-only)", "\xc3\x96" "ffnen [schreibgesch\xc3\xbctzt)", "brackets"},
+        {K::Secondary, "1) Start", "1) Anfang", ""},  // the source's own imbalance
+        {K::Secondary, "a (b", "c (d))", "brackets"},
+        {K::Secondary, "Say \"hi\"", "Sag \u201Ehallo\u201C", ""},
+        {K::Secondary, "Say \"hi\"", "Dites \u00AB salut \u00BB", ""},
+        {K::Secondary, "Say \"hi\"", "Sag \u201Ehallo", "brackets"},
+        {K::MessageText, "Delete [#!a]b!#]?", "[#!a]b!#] l\xc3\xb6schen?", ""},  // a marker's own bracket
+        {K::MessageText, "Delete [#!a!#]", "[#!a!#] l\xc3\xb6schen)", "brackets"},
     };
     for (const udtCase& c : udtCases) {
         std::vector<udtProblem> udtProblems;
         CheckEntryText(enuFileKind::Messages, Entry(c.Kind, c.Source, c.Translation, c.Control), udtProblems);
         EXPECT_EQ(Rules(udtProblems), c.Rules) << c.Source << " / " << c.Translation;
     }
+}
+
+TEST(ChecksTest, EndOfTextAsTheLanguageWritesIt)
+{
+    struct udtCase {
+        const char* Language;
+        const char* Source;
+        const char* Translation;
+        const char* Says;  // null: no problem
+    } const udtCases[] = {
+        {"el", "Delete?", "\u0394\u03B9\u03B1\u03B3\u03C1\u03B1\u03C6\u03AE;", nullptr},
+        {"el_GR", "Delete?", "\u0394\u03B9\u03B1\u03B3\u03C1\u03B1\u03C6\u03AE?", "with \"?\" (Greek writes \";\")"},
+        {"de", "Delete?", "L\xc3\xb6schen;", "the source ends with \"?\", the translation with \";\""},
+        {"", "Delete?", "L\xc3\xb6schen;", nullptr},  // language not known: any language's marks
+        {"es", "Delete?", "\u00BFBorrar?", nullptr},
+        {"es-MX", "Stop!", "\u00A1Alto!", nullptr},
+        {"es", "Delete?", "Borrar?", "no \"\u00BF\" before it (Spanish writes \"\u00BF\u2026?\")"},
+        {"fr", "Delete?", "Supprimer\u202F?", nullptr},
+        {"fr", "Name:", "Nom\u00A0:", nullptr},
+        {"fr_CA", "Delete?", "Supprimer?", nullptr},
+        {"FR", "Delete?", "Supprimer.", "(French writes \" ?\")"},
+        {"ja", "Saved.", "\u4FDD\u5B58\u3057\u307E\u3057\u305F\u3002", nullptr},
+        {"zh", "Delete?", "\u5220\u9664\uFF1F", nullptr},
+        {"de", "Saved.", "Gespeichert\u3002", "the translation with \"\u3002\""},
+        {"ar", "Delete?", "\u062D\u0630\u0641\u061F", nullptr},
+        {"ar", "Delete?", "\u062D\u0630\u0641?", "(Arabic writes \"\u061F\")"},
+        {"hi", "Saved.", "\u0938\u0939\u0947\u091C\u093E\u0964", nullptr},
+        {"th", "Saved.", "\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01", nullptr},  // Thai ends a sentence without one
+        {"th", "Saved.", "\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01!", "the translation with \"!\""},
+        {"de", "Open\u2026", "\xc3\x96" "ffnen.", "the source ends with \"...\" (more input follows), the translation does not"},
+        {"ja", "Name:", "\u540D\u524D", "the source ends with \":\", the translation does not (Japanese writes \"\uFF1A\")"},
+    };
+    for (const udtCase& c : udtCases) {
+        const QString strSaid = EndPunctuationProblem(Q(c.Source), Q(c.Translation), EndMarksOf(Q(c.Language)));
+        if (!c.Says) EXPECT_EQ(strSaid, QString()) << c.Language << ": " << c.Translation;
+        else EXPECT_TRUE(strSaid.contains(Q(c.Says))) << c.Language << ": " << strSaid.toStdString();
+    }
+}
+
+TEST(ChecksTest, OneSourceTranslatedTwoWaysInTheFolder)
+{
+    const clsTempDir objDir;
+    QDir().mkpath(objDir.Path(Q("English")));
+    QDir().mkpath(objDir.Path(Q("German")));
+    objDir.Write(Q("English/core.lrc"), "frmMain.cmdOpen.0.T:Open\r\nfrmMain.cmdOpen.0.C:&Open\r\nfrmMain.mnuOpen.0.C:&Open\r\n"
+                                         "frmMain.cmdShut.0.C:&Close\r\nfrmMain.cmdQuit.0.C:E&xit\r\n");
+    objDir.Write(Q("German/core.lrc"), "frmMain.cmdOpen.0.T:Auf\r\nfrmMain.cmdOpen.0.C:&Auf\r\nfrmMain.mnuOpen.0.C:A&uf\r\n"
+                                        "frmMain.cmdShut.0.C:&Zu\r\nfrmMain.cmdQuit.0.C:Z&u\r\n");
+    objDir.Write(Q("English/messages.lrc"), "MSG001:Open\r\nMST001:Title\r\n");
+    objDir.Write(Q("German/messages.lrc"), "MSG001:Aufmachen\r\nMST001:Titel\r\n");
+    objDir.Write(Q("English/secondary.lrc"), "TXT001:Open\r\nTXT002:Close\r\n");
+    objDir.Write(Q("German/secondary.lrc"), "TXT001:Auf\r\nTXT002:Schliessen\r\n");
+    const udtFolderCheck udtCheck = CheckFolder(objDir.Path(Q("English")), objDir.Path(Q("German")), Q("windows-1252"), {}, Q("de"));
+    // An access key moved is the same translation, one translation of two sources is fine.
+    std::vector<udtProblem> udtFound;
+    for (const udtFileCheck& udtFile : udtCheck.Files)
+        for (const udtProblem& u : udtFile.Problems)
+            if (u.Rule == u"consistency") udtFound.push_back(u);
+    ASSERT_EQ(udtFound.size(), 2u);
+    EXPECT_EQ(udtFound[0].File + u' ' + udtFound[0].Entry, Q("messages.lrc MSG001"));
+    EXPECT_EQ(udtFound[0].Severity, enuSeverity::Info);
+    EXPECT_EQ(udtFound[0].Message.toStdString(),
+              "the source \"Open\" is translated \"Aufmachen\" here and \"&Auf\" at frmMain.cmdOpen.0.C (core.lrc:1)");
+    EXPECT_EQ(udtFound[1].File + u' ' + udtFound[1].Entry, Q("secondary.lrc TXT002"));
+    EXPECT_TRUE(udtFound[1].Message.contains(Q("\"&Zu\" at frmMain.cmdShut.0.C (core.lrc:4)"))) << udtFound[1].Message.toStdString();
 }
 
 TEST(ChecksTest, AccessKeyClashesOnOneForm)
@@ -127,7 +217,8 @@ TEST(ChecksTest, SampleFoldersHaveNoError)
 {
     const QString strSamples = QDir::cleanPath(Q(TRALYX_TEST_DATA "/../../examples/languages")) + u'/';
     for (const char* pstrFolder : {"German", "English"}) {
-        const udtFolderCheck udtCheck = CheckFolder(strSamples + Q("English"), strSamples + Q(pstrFolder), Q("windows-1252"));
+        const udtFolderCheck udtCheck =
+            CheckFolder(strSamples + Q("English"), strSamples + Q(pstrFolder), Q("windows-1252"), {}, Q(pstrFolder) == u"German" ? Q("de") : Q("en"));
         EXPECT_EQ(udtCheck.Files.size(), 3u);
         EXPECT_TRUE(udtCheck.AllLoaded());
         EXPECT_EQ(udtCheck.Count(enuSeverity::Error), 0) << pstrFolder;
@@ -141,9 +232,9 @@ TEST(ChecksTest, LintPrintsLinesAndExitCodes)
     const clsTempDir objDir;
     QDir().mkpath(objDir.Path(Q("English")));
     QDir().mkpath(objDir.Path(Q("German")));
-    objDir.Write(Q("English/core.lrc"), "frmMain.cmdNew.0.T:Start\r\nfrmMain.cmdNew.0.C:&New\r\n");
+    objDir.Write(Q("English/core.lrc"), "frmMain.cmdNew.0.T:Start?\r\nfrmMain.cmdNew.0.C:&New\r\n");
     objDir.Write(Q("English/messages.lrc"), "MSG001:Gone\r\nMST001:Title\r\n");
-    objDir.Write(Q("German/core.lrc"), "frmMain.cmdNew.0.T:Anfangen\r\nfrmMain.cmdNew.0.C:Neu\r\n");
+    objDir.Write(Q("German/core.lrc"), "frmMain.cmdNew.0.T:Anfangen;\r\nfrmMain.cmdNew.0.C:Neu\r\n");
     objDir.Write(Q("German/secondary.lrc"), "TXT001:Da\r\n");
     struct udtCase {
         QStringList Args;
@@ -152,7 +243,8 @@ TEST(ChecksTest, LintPrintsLinesAndExitCodes)
     } const udtCases[] = {
         {{objDir.Path(Q("German"))}, 1, "German/core.lrc:1: error: frmMain.cmdNew.0.C: accelerator: the source has an access key (&New)"},
         {{objDir.Path(Q("German"))}, 1, "German/messages.lrc: warning: missing: "},
-        {{objDir.Path(Q("German"))}, 1, "1 error, 2 warnings, 0 infos; 2 of 4 entries translated"},
+        {{objDir.Path(Q("German"))}, 1, "1 error, 3 warnings, 0 infos; 2 of 4 entries translated"},
+        {{objDir.Path(Q("German"))}, 1, "frmMain.cmdNew.0.T: punctuation: the source ends with \"?\", the translation with \";\""},  // German's way
         {{Q("--json"), objDir.Path(Q("German"))}, 1, "{\"file\": \"core.lrc\", \"line\": 1, \"entry\": \"frmMain.cmdNew.0.C\", \"rule\": \"accelerator\""},
         {{Q("--source"), objDir.Path(Q("English")), objDir.Path(Q("English"))}, 0, "0 errors, 0 warnings, 4 infos"},
         {{objDir.Path(Q("English"))}, 2, "no sibling folder named English"},

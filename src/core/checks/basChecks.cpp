@@ -1,5 +1,7 @@
 #include "checks/basChecks.h"
 
+#include "checks/clsTranslationConsistency.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -205,18 +207,25 @@ udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries)
 }
 
 udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule)
+                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule,
+                               const udtFolderRules& pudtFolder)
 {
     udtTranslatedCount udtCount;
     const size_t lngFrom = pudtOut.size();
     std::vector<udtProblem> udtClashes;
     clsAccessKeyClashes objClashes;
+    if (pudtFolder.Consistency)
+        pudtFolder.Consistency->Reserve(penuFile == enuFileKind::ControlText ? 2 * pobjTranslation.ControlTextTable().size()
+                                        : penuFile == enuFileKind::Messages  ? 2 * pobjTranslation.MessageTable().size()
+                                                                             : pobjTranslation.SecondaryTable().size());
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
-        CheckEntryText(penuFile, udtEntry, pudtOut);
+        CheckEntryText(penuFile, udtEntry, pudtOut, pudtFolder.EndMarks);
         if (pfnExtraRule) pfnExtraRule(penuFile, udtEntry, pudtOut);
+        if (pudtFolder.Consistency) pudtFolder.Consistency->Add(penuFile, pobjTranslation, udtEntry);
         if (penuFile == enuFileKind::ControlText) objClashes.Add(udtEntry, udtClashes);
         Count(udtEntry, udtCount);
     });
+    if (pudtFolder.Consistency) pudtFolder.Consistency->EndFile(penuFile, pobjSource, udtClashes);
     Merged(pudtOut, lngFrom, udtClashes);
     return udtCount;
 }

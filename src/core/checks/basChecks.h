@@ -2,6 +2,7 @@
 // The checks of a translation against its source language. Each rule looks at one entry text (both
 // sides, as MatchEntries pairs them) or at a whole file's entries; the editor runs CheckEntryText on
 // the row it commits and the file passes when a table changes, lint runs all of them on a folder.
+#include "checks/basEndMarks.h"
 #include "checks/basEntryMatch.h"
 
 #include <QHash>
@@ -56,8 +57,11 @@ int32_t LineCount(QStringView pstrText);
 
 // The rules of one entry text (basEntryRules.cpp), in their order: missing or obsolete when one
 // side lacks the entry (reported once per record: on its first text), not-saved, untranslated,
-// identical, markers, accelerator, length, lines, blanks, punctuation, numbers. Appends to pudtOut.
-void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut);
+// identical, markers, accelerator, length, lines, blanks, punctuation, numbers, repeated-word,
+// brackets. pudtEndMarks: how the target language ends a sentence (EndMarksOf); null when it is not
+// known. Appends to pudtOut.
+void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut,
+                    const udtEndMarks* pudtEndMarks = nullptr);
 
 // The rules that need a whole file: accelerator-clash between the captions of one form.
 void CheckFileEntries(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries,
@@ -90,10 +94,19 @@ private:
 // A rule kept outside this layer (spelling), run on each entry text after the rules above.
 using ExtraEntryRule = std::function<void(enuFileKind, const udtEntryText&, std::vector<udtProblem>&)>;
 
+class clsTranslationConsistency;
+
+// What the checks of one file share with those of the folder's other files.
+struct udtFolderRules {
+    const udtEndMarks* EndMarks = nullptr;             // the target language's; null when not known
+    clsTranslationConsistency* Consistency = nullptr;  // the folder's rule, fed every entry; null: not run
+};
+
 // Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without
 // keeping them (a folder of 32,767-record files stays cheap). Appends the problems; returns the count.
 udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule = {});
+                               std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule = {},
+                               const udtFolderRules& pudtFolder = {});
 
 // The source folder of a translated folder: its sibling named "English" in any letter case, when
 // that exists and is not the folder itself; else empty.

@@ -130,6 +130,30 @@ bool ControlHasToolTipLine(const QString& pstrControlName)
                                              pstrControlName.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)));
 }
 
+QString EntryIdAt(enuFileKind penuFile, const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind)
+{
+    switch (penuKind) {
+    case enuTextKind::Caption: return clsTralyx::ObjectPath(pobjTable.ControlTextTable()[plngRecord]) + QLatin1StringView(".C");
+    case enuTextKind::ToolTip: return clsTralyx::ObjectPath(pobjTable.ControlTextTable()[plngRecord]) + QLatin1StringView(".T");
+    case enuTextKind::MessageText: return NumberedId("MSG", penuFile, plngRecord);
+    case enuTextKind::MessageTitle: return NumberedId("MST", penuFile, plngRecord);
+    case enuTextKind::Secondary: break;
+    }
+    return NumberedId("TXT", penuFile, plngRecord);
+}
+
+QString EntryTextAt(const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind)
+{
+    switch (penuKind) {
+    case enuTextKind::Caption: return pobjTable.ControlTextTable()[plngRecord].Caption;
+    case enuTextKind::ToolTip: return pobjTable.ControlTextTable()[plngRecord].ToolTip;
+    case enuTextKind::MessageText: return pobjTable.MessageTable()[plngRecord].Message;
+    case enuTextKind::MessageTitle: return pobjTable.MessageTable()[plngRecord].Title;
+    case enuTextKind::Secondary: break;
+    }
+    return pobjTable.SecondaryTable()[plngRecord];
+}
+
 std::vector<udtEntryText> MatchEntries(enuFileKind penuFile, const clsTralyx& pobjSource,
                                        const clsTralyx& pobjTranslation)
 {

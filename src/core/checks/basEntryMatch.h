@@ -72,6 +72,11 @@ private:
     std::unique_ptr<clsFirstPathIndex> mobjSourceAt;
 };
 
+// One text of a table's record and its id as the pairing names them (frmMain.cmdOK.0.C, MST003,
+// TXT004): an entry met earlier, named again without having kept its strings.
+QString EntryIdAt(enuFileKind penuFile, const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind);
+QString EntryTextAt(const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind);
+
 // Whether core.lrc has a caption line / a tool-tip line for a control of this name.
 bool ControlHasCaptionLine(const QString& pstrControlName);
 bool ControlHasToolTipLine(const QString& pstrControlName);

@@ -4,30 +4,35 @@
 // side lacks it, the file cannot keep it, it is empty or the source's own text), so the rules
 // after it do not run. A new rule is a function and a row.
 #include "checks/basChecks.h"
+#include "checks/basEndMarks.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tralyx {
 namespace {
 
 struct udtEntryRule;
 
-// What a rule reports lands in the list with its row's id and severity.
+// What a rule reports lands in the list with its row's id and severity. The report also knows what
+// the pass knows beyond the pair: the target language's end marks.
 class clsRuleReport {
 public:
     clsRuleReport(const udtEntryRule& pudtRule, enuFileKind penuFile, const udtEntryText& pudtEntry,
-                  std::vector<udtProblem>& pudtOut)
-        : mudtRule(pudtRule), menuFile(penuFile), mudtEntry(pudtEntry), mudtOut(pudtOut)
+                  std::vector<udtProblem>& pudtOut, const udtEndMarks* pudtEndMarks)
+        : mudtRule(pudtRule), menuFile(penuFile), mudtEntry(pudtEntry), mudtOut(pudtOut), mudtEndMarks(pudtEndMarks)
     {
     }
     // pstrEntry: the id the problem names when it is not the text's own.
     void operator()(const QString& pstrMessage, const QString& pstrEntry = QString()) const;
+    const udtEndMarks* EndMarks() const { return mudtEndMarks; }
 
 private:
     const udtEntryRule& mudtRule;
     enuFileKind menuFile;
     const udtEntryText& mudtEntry;
     std::vector<udtProblem>& mudtOut;
+    const udtEndMarks* mudtEndMarks;
 };
 
 struct udtEntryRule {
@@ -71,16 +76,6 @@ QString Described(QStringView pstrBlanks)
                                                       : QStringLiteral("space"));
     }
     return strParts.join(QStringLiteral(", "));
-}
-
-// The ending the punctuation rule keeps: "..." (also "…") or ":" (also the full-width colon).
-enum class enuEnding { None, Ellipsis, Colon };
-enuEnding EndingOf(QStringView pstrText)
-{
-    pstrText = pstrText.left(pstrText.size() - TrailingBlanks(pstrText).size());
-    if (pstrText.endsWith(u'\u2026') || pstrText.endsWith(QLatin1StringView("..."))) return enuEnding::Ellipsis;
-    if (pstrText.endsWith(u':') || pstrText.endsWith(u'\uFF1A')) return enuEnding::Colon;
-    return enuEnding::None;
 }
 
 // The runs of digits, sorted: a number may move within the sentence, not change.
@@ -137,6 +132,150 @@ QStringList Without(QStringList pstrOne, const QStringList& pstrOther)
 {
     for (const QString& strName : pstrOther) pstrOne.removeOne(strName);
     return pstrOne;
+}
+
+// Where the "[#!" at plngAt ends: after its "!#]", or at the end of the text when it is not closed
+// (the markers rule's finding; its rest is no prose either). plngAt itself when no marker starts there.
+qsizetype PastMarker(QStringView pstrText, qsizetype plngAt)
+{
+    const char16_t* const p = pstrText.utf16();
+    const qsizetype n = pstrText.size();
+    if (plngAt + 2 >= n || p[plngAt] != u'[' || p[plngAt + 1] != u'#' || p[plngAt + 2] != u'!') return plngAt;
+    for (qsizetype i = plngAt + 3; i + 2 < n; ++i)
+        if (p[i] == u'!' && p[i + 1] == u'#' && p[i + 2] == u']') return i + 3;
+    return n;
+}
+
+// What an ASCII character is to the repeated-word rule (the low bits) and whether it may pair with
+// another for the brackets rule (AsciiPairs), from one table: most characters are ASCII letters.
+enum enuWordClass : uint8_t { wcOther, wcBlank, wcLetter, wcDigit, wcAmpersand, wcBracket, wcJoiner };
+constexpr uint8_t AsciiClassBits = 7, AsciiPairs = 8, AsciiInWord = 16;  // AsciiInWord: a letter or a digit
+
+constexpr std::array<uint8_t, 128> AsciiClasses = [] {
+    std::array<uint8_t, 128> bytOut{};
+    for (int c = 'a'; c <= 'z'; ++c) bytOut[size_t(c)] = bytOut[size_t(c - 32)] = wcLetter | AsciiInWord;
+    for (int c = '0'; c <= '9'; ++c) bytOut[size_t(c)] = wcDigit | AsciiInWord;
+    bytOut[' '] = bytOut['\t'] = wcBlank;  // not a line break: words on two lines are no repetition
+    bytOut['&'] = wcAmpersand;
+    bytOut['['] = wcBracket | AsciiPairs;
+    bytOut['\''] = bytOut['-'] = wcJoiner;
+    for (const char c : {'(', ')', ']', '{', '}', '"'}) bytOut[size_t(c)] |= AsciiPairs;
+    return bytOut;
+}();
+
+[[gnu::noinline]] enuWordClass WideWordClass(char16_t c)
+{
+    const QChar chr(c);
+    if (chr.isNumber()) return wcDigit;
+    if (chr.isLetter() || chr.isMark()) return wcLetter;
+    if (c == 0x2019) return wcJoiner;
+    return chr.isSpace() && c != 0x2028 && c != 0x2029 ? wcBlank : wcOther;
+}
+
+inline enuWordClass WordClass(char16_t c)
+{
+    return c < 0x80 ? enuWordClass(AsciiClasses[c] & AsciiClassBits) : WideWordClass(c);
+}
+
+bool IsWordClass(enuWordClass penuClass) { return penuClass == wcLetter || penuClass == wcDigit; }
+
+char16_t Folded(char16_t c)
+{
+    if (c < 0x80) return c >= u'A' && c <= u'Z' ? char16_t(c | 0x20) : c;
+    return QChar(c).toCaseFolded().unicode();
+}
+
+// Whether two words are one, ignoring case and access-key ampersands.
+inline bool SameWord(QStringView pstrOne, QStringView pstrOther)
+{
+    qsizetype i = 0, j = 0;
+    for (;;) {
+        while (i < pstrOne.size() && pstrOne[i] == u'&') ++i;
+        while (j < pstrOther.size() && pstrOther[j] == u'&') ++j;
+        if (i == pstrOne.size() || j == pstrOther.size()) return i == pstrOne.size() && j == pstrOther.size();
+        if (Folded(pstrOne[i++].unicode()) != Folded(pstrOther[j++].unicode())) return false;
+    }
+}
+
+// Calls pfnFound(first, second) for each word that follows the same word with only blanks between:
+// "das das", "Das das". A word holds a letter ("1 1" is no repetition); an access key's "&" is part
+// of its word, and a marker, a line break, punctuation or a plain "&" part two words.
+template <typename F>
+void ForEachRepeatedWord(QStringView pstrText, F pfnFound)
+{
+    const char16_t* const p = pstrText.utf16();
+    const qsizetype n = pstrText.size();
+    const auto WordAt = [&](qsizetype i) { return i < n && IsWordClass(WordClass(p[i])); };
+    QStringView strPrevious;  // the word before, while only blanks followed it
+    for (qsizetype i = 0; i < n;) {
+        const enuWordClass enuClass = WordClass(p[i]);
+        if (enuClass == wcBlank) {
+            ++i;
+            continue;
+        }
+        if (!IsWordClass(enuClass) && !(enuClass == wcAmpersand && WordAt(i + 1))) {
+            strPrevious = QStringView();
+            i = enuClass == wcBracket                                     ? std::max(PastMarker(pstrText, i), i + 1)
+                : enuClass == wcAmpersand && i + 1 < n && p[i + 1] == u'&' ? i + 2  // a plain "&"
+                                                                            : i + 1;
+            continue;
+        }
+        // A word: letters and digits, an access key's "&", inner joiners ("l'homme", "E-Mail").
+        const qsizetype lngStart = i;
+        for (++i; i < n; ++i) {
+            const char16_t c = p[i];
+            if (c < 0x80 && (AsciiClasses[c] & AsciiInWord)) continue;  // the most, at one test
+            const enuWordClass enuNext = WordClass(c);
+            if (!IsWordClass(enuNext) && !((enuNext == wcAmpersand || enuNext == wcJoiner) && WordAt(i + 1))) break;
+        }
+        const QStringView strWord = pstrText.sliced(lngStart, i - lngStart);
+        if (!strPrevious.isEmpty() && SameWord(strPrevious, strWord) && HasLetter(strWord)) pfnFound(strPrevious, strWord);
+        strPrevious = strWord;
+    }
+}
+
+// How the brackets and quotation marks of a text fail to pair, outside its markers: per kind ((),
+// [], {}, full-width forms alike) the closers without an opener and the openers left open, and
+// whether its double quotation marks (", „, “, ” in any pairing) are odd or its « and » differ.
+struct udtBracketBalance {
+    std::array<int32_t, 3> Open{}, Close{};
+    bool Quotes = false;
+
+    bool Balanced() const { return Open == std::array<int32_t, 3>{} && Close == std::array<int32_t, 3>{} && !Quotes; }
+};
+
+udtBracketBalance BracketBalance(QStringView pstrText)
+{
+    udtBracketBalance udtOut;
+    int32_t lngDouble = 0, lngGuillemets = 0;
+    const auto Opened = [&](int k) { ++udtOut.Open[k]; };
+    const auto Closed = [&](int k) {
+        if (udtOut.Open[k] > 0) --udtOut.Open[k];
+        else ++udtOut.Close[k];
+    };
+    const char16_t* const p = pstrText.utf16();
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const char16_t c = p[i];
+        if (c < 0x80 ? !(AsciiClasses[c] & AsciiPairs) : c < 0xAB) continue;  // most characters, at one test
+        switch (c) {
+        case u'(': case u'\uFF08': Opened(0); break;
+        case u')': case u'\uFF09': Closed(0); break;
+        case u'[':
+            if (const qsizetype lngPast = PastMarker(pstrText, i); lngPast > i) i = lngPast - 1;
+            else Opened(1);
+            break;
+        case u'\uFF3B': Opened(1); break;
+        case u']': case u'\uFF3D': Closed(1); break;
+        case u'{': case u'\uFF5B': Opened(2); break;
+        case u'}': case u'\uFF5D': Closed(2); break;
+        case u'"': case u'\u201E': case u'\u201C': case u'\u201D': ++lngDouble; break;
+        case u'\u00AB': ++lngGuillemets; break;
+        case u'\u00BB': --lngGuillemets; break;
+        default: break;
+        }
+    }
+    udtOut.Quotes = lngDouble % 2 != 0 || lngGuillemets != 0;
+    return udtOut;
 }
 
 bool FirstTextOfRecord(const udtEntryText& pudtEntry)
@@ -272,11 +411,8 @@ bool Blanks(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 
 bool Punctuation(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
-    const enuEnding enuSource = EndingOf(pudtEntry.Source);
-    if (enuSource != enuEnding::None && EndingOf(pudtEntry.Translation) != enuSource)
-        pobjReport(enuSource == enuEnding::Ellipsis
-                       ? QStringLiteral("the source ends with \"...\" (more input follows), the translation does not")
-                       : QStringLiteral("the source ends with \":\", the translation does not"));
+    const QString strProblem = EndPunctuationProblem(pudtEntry.Source, pudtEntry.Translation, pobjReport.EndMarks());
+    if (!strProblem.isEmpty()) pobjReport(strProblem);
     return true;
 }
 
@@ -288,6 +424,44 @@ bool Numbers(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     if (strSourceNumbers != strNumbers)
         pobjReport(QStringLiteral("the source has the numbers %1, the translation %2")
                        .arg(Listed(strSourceNumbers), Listed(strNumbers)));
+    return true;
+}
+
+bool RepeatedWord(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
+{
+    std::vector<QString> strFound;
+    ForEachRepeatedWord(pudtEntry.Translation, [&](QStringView pstrFirst, QStringView pstrSecond) {
+        strFound.push_back(QStringView(pstrFirst.data(), pstrSecond.data() + pstrSecond.size() - pstrFirst.data()).toString());
+    });
+    if (strFound.empty()) return true;
+    bool booSourceRepeats = false;  // "very very" may well become "sehr sehr"
+    ForEachRepeatedWord(pudtEntry.Source, [&](QStringView, QStringView) { booSourceRepeats = true; });
+    if (!booSourceRepeats)
+        for (const QString& strWords : strFound) pobjReport(QStringLiteral("a word comes twice in a row: \"%1\"").arg(strWords));
+    return true;
+}
+
+bool Brackets(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
+{
+    const udtBracketBalance udtBalance = BracketBalance(pudtEntry.Translation);
+    if (udtBalance.Balanced()) return true;
+    // The source's own imbalance ("1) Start", ":-)") is the translation's to keep.
+    const udtBracketBalance udtSource = BracketBalance(pudtEntry.Source);
+    const char* const pstrKinds[3][2] = {{"(", ")"}, {"[", "]"}, {"{", "}"}};
+    QStringList strParts;
+    const auto Unpaired = [&](int32_t plngCount, const char* pstrMark, const char* pstrPartner) {
+        if (plngCount > 0)
+            strParts.append(QStringLiteral("%1 \"%2\" without %3 \"%4\"")
+                                .arg(plngCount == 1 ? QStringLiteral("a") : QString::number(plngCount), QLatin1StringView(pstrMark),
+                                     plngCount == 1 ? QStringLiteral("its") : QStringLiteral("their"), QLatin1StringView(pstrPartner)));
+    };
+    for (int k = 0; k < 3; ++k) {
+        if (udtBalance.Open[k] == udtSource.Open[k] && udtBalance.Close[k] == udtSource.Close[k]) continue;
+        Unpaired(udtBalance.Open[k], pstrKinds[k][0], pstrKinds[k][1]);
+        Unpaired(udtBalance.Close[k], pstrKinds[k][1], pstrKinds[k][0]);
+    }
+    if (udtBalance.Quotes && !udtSource.Quotes) strParts.append(QStringLiteral("a quotation mark without its partner"));
+    if (!strParts.isEmpty()) pobjReport(QStringLiteral("the translation has ") + strParts.join(QStringLiteral(" and ")));
     return true;
 }
 
@@ -305,14 +479,17 @@ constexpr udtEntryRule EntryRules[] = {
     {"blanks", enuSeverity::Warning, Blanks},
     {"punctuation", enuSeverity::Warning, Punctuation},
     {"numbers", enuSeverity::Warning, Numbers},
+    {"repeated-word", enuSeverity::Warning, RepeatedWord},
+    {"brackets", enuSeverity::Warning, Brackets},
 };
 
 }  // namespace
 
-void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut)
+void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut,
+                    const udtEndMarks* pudtEndMarks)
 {
     for (const udtEntryRule& udtRule : EntryRules)
-        if (!udtRule.Check(pudtEntry, clsRuleReport(udtRule, penuFile, pudtEntry, pudtOut))) return;
+        if (!udtRule.Check(pudtEntry, clsRuleReport(udtRule, penuFile, pudtEntry, pudtOut, pudtEndMarks))) return;
 }
 
 }  // namespace tralyx

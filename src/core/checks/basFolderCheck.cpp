@@ -1,8 +1,11 @@
 #include "checks/basFolderCheck.h"
 
+#include "checks/clsTranslationConsistency.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 namespace tralyx {
 namespace {
@@ -52,8 +55,14 @@ udtTranslatedCount udtFolderCheck::Translated() const
 }
 
 udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
-                           const ExtraEntryRule& pfnExtraRule)
+                           const ExtraEntryRule& pfnExtraRule, const QString& pstrLanguage)
 {
+    // The consistency rule sees every file's entries (a text of secondary.lrc is compared with the
+    // captions of core.lrc) and reads a first translation back from its table: the translations stay
+    // loaded until the folder is done.
+    std::array<clsTralyx, 3> objTranslations;
+    clsTranslationConsistency objConsistency;
+    const udtFolderRules udtRules{EndMarksOf(pstrLanguage), &objConsistency};
     udtFolderCheck udtOut;
     udtOut.Source = pstrSource;
     udtOut.Folder = pstrFolder;
@@ -65,7 +74,8 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
         const bool booHas = QFileInfo::exists(udtFile.Path), booSourceHas = QFileInfo::exists(udtFile.SourcePath);
         if (!booHas && !booSourceHas) continue;
 
-        clsTralyx objSource, objTranslation;
+        clsTralyx objSource;
+        clsTralyx& objTranslation = objTranslations[static_cast<size_t>(enuFile)];
         objSource.SetCodePage(pstrCodePage);
         objTranslation.SetCodePage(pstrCodePage);
         if ((booSourceHas && !Load(objSource, enuFile, udtFile.SourcePath, udtFile)) ||
@@ -82,7 +92,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
                                         booHas ? QStringLiteral("the source folder has no such file")
                                                : QStringLiteral("the source folder has this file, the translation does not")});
         } else {
-            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems, pfnExtraRule);
+            udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems, pfnExtraRule, udtRules);
         }
         udtOut.Files.push_back(std::move(udtFile));
     }

@@ -33,8 +33,9 @@ struct udtFolderCheck {
 };
 
 // A file that only one folder has is one problem of the whole file (missing or obsolete); its
-// source entries still count as not translated.
+// source entries still count as not translated. pstrLanguage: the translation's language code
+// ("de"), for the punctuation rule; empty when it is not known.
 udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
-                           const ExtraEntryRule& pfnExtraRule = {});
+                           const ExtraEntryRule& pfnExtraRule = {}, const QString& pstrLanguage = QString());
 
 }  // namespace tralyx
