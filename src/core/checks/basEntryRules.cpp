@@ -244,9 +244,20 @@ struct udtBracketBalance {
     bool Balanced() const { return Open == std::array<int32_t, 3>{} && Close == std::array<int32_t, 3>{} && !Quotes; }
 };
 
+// Whether a text may hold a bracket or a quotation mark: one pass that only gathers the table's bits,
+// with no branch to mispredict; any character outside ASCII leaves the answer to BracketBalance.
+bool MayPair(QStringView pstrText)
+{
+    uint8_t bytAll = 0;
+    const char16_t *p = pstrText.utf16(), *const pEnd = p + pstrText.size();
+    for (; p < pEnd; ++p) bytAll |= *p < 0x80 ? AsciiClasses[*p] : AsciiPairs;
+    return bytAll & AsciiPairs;
+}
+
 udtBracketBalance BracketBalance(QStringView pstrText)
 {
     udtBracketBalance udtOut;
+    if (!MayPair(pstrText)) return udtOut;
     int32_t lngDouble = 0, lngGuillemets = 0;
     const auto Opened = [&](int k) { ++udtOut.Open[k]; };
     const auto Closed = [&](int k) {
