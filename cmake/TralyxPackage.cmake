@@ -11,7 +11,7 @@ include(CMakePackageConfigHelpers)
 set(TRALYX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tralyx)
 # Tralyx::Core and Tralyx::Widgets are interfaces over the layers below them; the layers an
 # application links are installed with them. The editor's windows are not.
-set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_update tralyx_checks
+set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_state tralyx_update tralyx_checks
     tralyx_exchange tralyx_editor tralyx_binding)
 install(TARGETS tralyx_core tralyx_qt ${tralyx_installed_layers} EXPORT TralyxTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development

@@ -1,0 +1,289 @@
+#include "state/clsTranslationState.h"
+
+#include "store/basSafeFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <algorithm>
+
+namespace tralyx {
+namespace {
+
+constexpr QLatin1StringView VersionKey("tralyx-translation-state");
+constexpr int32_t Version = 1;
+
+void AppendString(QByteArray& pbytOut, QStringView pstrText)
+{
+    static const char Hex[] = "0123456789abcdef";
+    pbytOut += '"';
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        const char16_t c = pstrText[i].unicode();
+        const bool booPaired = QChar::isHighSurrogate(c) ? i + 1 < pstrText.size() && pstrText[i + 1].isLowSurrogate()
+                               : QChar::isLowSurrogate(c) ? i > 0 && pstrText[i - 1].isHighSurrogate()
+                                                          : true;
+        if (c == u'"' || c == u'\\') {
+            pbytOut += '\\';
+            pbytOut += static_cast<char>(c);
+        } else if (c == u'\n') {
+            pbytOut += "\\n";
+        } else if (c == u'\r') {
+            pbytOut += "\\r";
+        } else if (c < 0x20 || !booPaired) {
+            const char bytEscape[] = {'\\', 'u', Hex[(c >> 12) & 15], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15]};
+            pbytOut.append(bytEscape, sizeof bytEscape);
+        } else if (c < 0x80) {
+            pbytOut += static_cast<char>(c);
+        } else {
+            qsizetype lngEnd = i + 1;  // a run of characters beyond ASCII, converted at once
+            while (lngEnd < pstrText.size() && pstrText[lngEnd].unicode() >= 0x80 && !pstrText[lngEnd].isSurrogate()) ++lngEnd;
+            if (QChar::isHighSurrogate(c)) lngEnd = i + 2;
+            pbytOut += pstrText.mid(i, lngEnd - i).toUtf8();
+            i = lngEnd - 1;
+        }
+    }
+    pbytOut += '"';
+}
+
+QString LineOf(const QByteArray& pbytJson, qsizetype plngOffset)
+{
+    return QString::number(QByteArrayView(pbytJson).first(std::min(plngOffset, pbytJson.size())).count('\n') + 1);
+}
+
+}  // namespace
+
+QString clsTranslationState::FileName() { return QStringLiteral("translation-state.json"); }
+
+QString clsTranslationState::PathIn(const QString& pstrFolder) { return QDir(pstrFolder).filePath(FileName()); }
+
+bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason)
+{
+    *this = {};
+    const QString strPath = PathIn(pstrFolder);
+    if (!QFileInfo(strPath).exists() && !QFileInfo(strPath).isSymLink()) return true;
+    QByteArray bytJson;
+    QString strWhy;
+    if (!ReadWholeFile(strPath, bytJson, strWhy) || !Parse(bytJson, strWhy)) {
+        pstrReason = strWhy.startsWith(strPath) ? strWhy : strPath + QStringLiteral(": ") + strWhy;
+        return false;
+    }
+    return true;
+}
+
+bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
+{
+    *this = {};
+    QJsonParseError udtError;
+    const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
+    if (udtError.error != QJsonParseError::NoError) {
+        pstrReason = QStringLiteral("line %1: not valid JSON: %2").arg(LineOf(pbytJson, udtError.offset), udtError.errorString());
+        return false;
+    }
+    const QJsonObject objRoot = objDocument.object();
+    const QJsonValue varVersion = objRoot.value(VersionKey);
+    if (!objDocument.isObject() || !varVersion.isDouble()) {
+        pstrReason = QStringLiteral("not a translation state file (no \"%1\" version)").arg(VersionKey);
+        return false;
+    }
+    if (varVersion.toInt() != Version) {
+        pstrReason = QStringLiteral("version %1 of the state file is not known to this Tralyx (it reads version %2)")
+                         .arg(varVersion.toDouble())
+                         .arg(Version);
+        return false;
+    }
+    const QJsonObject objFiles = objRoot.value(QLatin1StringView("files")).toObject();
+    std::array<QHash<QString, udtTextState>, 3> udtRead;
+    for (const enuFileKind enuFile : AllFileKinds) {
+        const QJsonValue varTexts = objFiles.value(LanguageFileName(enuFile));
+        if (varTexts.isUndefined()) continue;
+        const auto Fail = [&](qsizetype plngEntry, const QString& pstrWhat) {
+            pstrReason = plngEntry < 0 ? QStringLiteral("\"%1\" must be a list").arg(LanguageFileName(enuFile))
+                                       : QStringLiteral("\"%1\" entry %2: %3").arg(LanguageFileName(enuFile)).arg(plngEntry + 1).arg(pstrWhat);
+            return false;
+        };
+        if (!varTexts.isArray()) return Fail(-1, QString());
+        const QJsonArray objTexts = varTexts.toArray();
+        QHash<QString, udtTextState>& udtFile = udtRead[Slot(enuFile)];
+        udtFile.reserve(objTexts.size());
+        for (qsizetype i = 0; i < objTexts.size(); ++i) {
+            const QJsonObject objText = objTexts[i].toObject();
+            const QJsonValue varId = objText.value(QLatin1StringView("id")), varReview = objText.value(QLatin1StringView("review")),
+                             varFrom = objText.value(QLatin1StringView("movedFrom")), varDone = objText.value(QLatin1StringView("done")),
+                             varNote = objText.value(QLatin1StringView("note"));
+            if (!objTexts[i].isObject() || !varId.isString() || varId.toString().isEmpty())
+                return Fail(i, QStringLiteral("must be an object with an \"id\""));
+            const auto Typed = [](const QJsonValue& v, bool pbooString) { return v.isUndefined() || (pbooString ? v.isString() : v.isBool()); };
+            if (!Typed(varReview, true) || !Typed(varFrom, true) || !Typed(varNote, true) || !Typed(varDone, false))
+                return Fail(i, QStringLiteral("\"review\", \"movedFrom\" and \"note\" must be strings, \"done\" true or false"));
+            udtTextState udtState;
+            udtState.Review = varReview.isString();
+            udtState.PreviousSource = varReview.toString();
+            udtState.MovedFrom = varFrom.toString();
+            udtState.Done = varDone.toBool() && !udtState.Review;
+            udtState.Note = varNote.toString();
+            if (!udtState.IsEmpty()) udtFile.insert(varId.toString(), udtState);
+        }
+    }
+    mudtFiles = std::move(udtRead);
+    return true;
+}
+
+QByteArray clsTranslationState::ToJson() const
+{
+    QByteArray bytOut;
+    qsizetype lngTexts = 0;
+    for (const auto& udtFile : mudtFiles) lngTexts += udtFile.size();
+    bytOut.reserve(256 + lngTexts * 96);
+    bytOut += "{\n  \"";
+    bytOut += VersionKey.latin1();
+    bytOut += "\": " + QByteArray::number(Version) + ",\n  \"files\": {";
+    bool booFirstFile = true;
+    for (const enuFileKind enuFile : AllFileKinds) {
+        const QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(enuFile)];
+        if (udtFile.isEmpty()) continue;
+        bytOut += booFirstFile ? "\n    " : ",\n    ";
+        booFirstFile = false;
+        AppendString(bytOut, LanguageFileName(enuFile));
+        bytOut += ": [";
+        QStringList strIds = udtFile.keys();
+        std::sort(strIds.begin(), strIds.end());
+        for (qsizetype i = 0; i < strIds.size(); ++i) {
+            const udtTextState& u = udtFile[strIds[i]];
+            bytOut += i ? ",\n      {\"id\": " : "\n      {\"id\": ";
+            AppendString(bytOut, strIds[i]);
+            if (u.Review) {
+                bytOut += ", \"review\": ";
+                AppendString(bytOut, u.PreviousSource);
+                if (!u.MovedFrom.isEmpty()) {
+                    bytOut += ", \"movedFrom\": ";
+                    AppendString(bytOut, u.MovedFrom);
+                }
+            }
+            if (u.Done) bytOut += ", \"done\": true";
+            if (!u.Note.isEmpty()) {
+                bytOut += ", \"note\": ";
+                AppendString(bytOut, u.Note);
+            }
+            bytOut += '}';
+        }
+        bytOut += "\n    ]";
+    }
+    bytOut += booFirstFile ? "}\n}\n" : "\n  }\n}\n";
+    return bytOut;
+}
+
+udtTextState clsTranslationState::Get(enuFileKind penuFile, const QString& pstrId) const
+{
+    return mudtFiles[Slot(penuFile)].value(pstrId);
+}
+
+void clsTranslationState::Set(enuFileKind penuFile, const QString& pstrId, const udtTextState& pudtState)
+{
+    if (pudtState.IsEmpty()) mudtFiles[Slot(penuFile)].remove(pstrId);
+    else mudtFiles[Slot(penuFile)].insert(pstrId, pudtState);
+}
+
+void clsTranslationState::MarkReview(enuFileKind penuFile, const QString& pstrId, const QString& pstrPreviousSource)
+{
+    udtTextState udtState = Get(penuFile, pstrId);
+    if (!udtState.Review) udtState.PreviousSource = pstrPreviousSource;
+    udtState.Review = true;
+    udtState.Done = false;
+    Set(penuFile, pstrId, udtState);
+}
+
+void clsTranslationState::ClearReview(enuFileKind penuFile, const QString& pstrId)
+{
+    udtTextState udtState = Get(penuFile, pstrId);
+    udtState.Review = false;
+    udtState.PreviousSource.clear();
+    udtState.MovedFrom.clear();
+    Set(penuFile, pstrId, udtState);
+}
+
+void clsTranslationState::SetDone(enuFileKind penuFile, const QString& pstrId, bool pbooDone)
+{
+    udtTextState udtState = Get(penuFile, pstrId);
+    if (pbooDone) {
+        udtState.Review = false;
+        udtState.PreviousSource.clear();
+        udtState.MovedFrom.clear();
+    }
+    udtState.Done = pbooDone;
+    Set(penuFile, pstrId, udtState);
+}
+
+void clsTranslationState::SetNote(enuFileKind penuFile, const QString& pstrId, const QString& pstrNote)
+{
+    udtTextState udtState = Get(penuFile, pstrId);
+    udtState.Note = pstrNote;
+    Set(penuFile, pstrId, udtState);
+}
+
+bool clsTranslationState::IsEmpty() const
+{
+    return std::all_of(mudtFiles.begin(), mudtFiles.end(), [](const auto& u) { return u.isEmpty(); });
+}
+
+void clsTranslationState::Renumber(enuFileKind penuFile, const std::vector<int32_t>& plngNewPosition)
+{
+    QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
+    QHash<QString, udtTextState> udtMoved;
+    for (auto it = udtFile.cbegin(); it != udtFile.cend(); ++it) {
+        qsizetype lngPosition = 0;
+        int32_t lngText = 0;
+        if (!PositionOfTextId(penuFile, it.key(), lngPosition, lngText) || lngPosition >= static_cast<qsizetype>(plngNewPosition.size()))
+            continue;
+        const int32_t lngNew = plngNewPosition[static_cast<size_t>(lngPosition)];
+        if (lngNew >= 0) udtMoved.insert(TextId(penuFile, RecordId(penuFile, lngNew), lngText), it.value());
+    }
+    udtFile = std::move(udtMoved);
+}
+
+void clsTranslationState::Prune(enuFileKind penuFile, const clsTralyx& pobjStore)
+{
+    QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
+    if (udtFile.isEmpty()) return;
+    if (penuFile != enuFileKind::ControlText) {
+        const qsizetype lngRecords = RecordCount(pobjStore, penuFile);
+        udtFile.removeIf([&](const auto& it) {
+            qsizetype lngPosition = 0;
+            int32_t lngText = 0;
+            return !PositionOfTextId(penuFile, it.key(), lngPosition, lngText) || lngPosition >= lngRecords;
+        });
+        return;
+    }
+    QSet<QString> strIds;
+    strIds.reserve(pobjStore.ControlTextTable().size() * 2);
+    for (const ControlTextItem& udtItem : pobjStore.ControlTextTable()) {
+        const QString strPath = clsTralyx::ObjectPath(udtItem);
+        strIds.insert(TextId(penuFile, strPath, 0));
+        strIds.insert(TextId(penuFile, strPath, 1));
+    }
+    udtFile.removeIf([&](const auto& it) { return !strIds.contains(it.key()); });
+}
+
+bool clsTranslationState::Save(const QString& pstrFolder, std::span<const enuFileKind> penuFiles, QString& pstrReason,
+                               bool* pbooWritten) const
+{
+    if (pbooWritten) *pbooWritten = false;
+    const QString strPath = PathIn(pstrFolder);
+    QByteArray bytOld;
+    QString strIgnored;
+    const bool booExists = QFileInfo(strPath).exists();
+    clsTranslationState objOnDisk;
+    // A file that cannot be read is replaced: it was reported when it was loaded.
+    if (booExists && ReadWholeFile(strPath, bytOld, strIgnored)) objOnDisk.Parse(bytOld, strIgnored);
+    for (const enuFileKind enuFile : penuFiles) objOnDisk.mudtFiles[Slot(enuFile)] = mudtFiles[Slot(enuFile)];
+    if (!booExists && objOnDisk.IsEmpty()) return true;
+    const QByteArray bytNew = objOnDisk.ToJson();
+    if (booExists && bytNew == bytOld) return true;
+    if (!WriteFileAtomically(strPath, bytNew, pstrReason)) return false;
+    if (pbooWritten) *pbooWritten = true;
+    return true;
+}
+
+}  // namespace tralyx
