@@ -21,7 +21,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--target-language"), optLanguages, true},
                                      {QLatin1StringView("--memory"), optMemory, true},
                                      {QLatin1StringView("--spell"), optSpell, false},
-                                     {QLatin1StringView("--dictionary"), optSpell, true}};
+                                     {QLatin1StringView("--dictionary"), optSpell, true},
+                                     {QLatin1StringView("--old-source"), optOldSource, true},
+                                     {QLatin1StringView("--language"), optLanguage, true}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -79,11 +81,19 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optDryRun: pudtOut.DryRun = true; break;
         case optJson: pudtOut.Json = true; break;
         case optSource:
+        case optOldSource:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("--source needs a folder");
+                pstrError = QStringLiteral("%1 needs a folder").arg(strName);
                 return false;
             }
-            pudtOut.Source = strValue;
+            (pudtOption->Flag == optSource ? pudtOut.Source : pudtOut.OldSource) = strValue;
+            break;
+        case optLanguage:
+            if (strValue.isEmpty()) {
+                pstrError = QStringLiteral("--language needs a language code");
+                return false;
+            }
+            pudtOut.Language = strValue;
             break;
         case optLanguages:
             (strName == u"--source-language" ? pudtOut.SourceLanguage : pudtOut.TargetLanguage) = strValue;

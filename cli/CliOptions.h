@@ -20,6 +20,8 @@ enum CliOption : uint32_t {
     optLanguages = 64,  // --source-language CODE, --target-language CODE
     optMemory = 128,    // --memory PATH, repeatable
     optSpell = 256,     // --spell, --dictionary LANG
+    optOldSource = 512,  // --old-source DIR
+    optLanguage = 1024,  // --language CODE
 };
 
 struct udtCliOptions {
@@ -35,6 +37,8 @@ struct udtCliOptions {
     QStringList Memory;  // folders and .tmx files, in the order given
     bool Spell = false;  // also set by --dictionary
     QString Dictionary;
+    QString OldSource;  // update: the old release's source folder; empty when not given
+    QString Language;   // import: the folder's language, when not the one its name says
     bool Help = false;  // --help or -h, which every command takes
 };
 

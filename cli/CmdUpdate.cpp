@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "common/basFileSystem.h"
 #include "store/clsTralyx.h"
-#include "update/udtUpdateReport.h"
+#include "update/basFolderUpdate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +16,12 @@ namespace tralyx::cli {
 namespace {
 
 const char* const UpdateUsage =
-    "usage: tralyx-lrc update OLD NEW DEST [--force] [--dry-run] [--json] [--code-page NAME]\n"
+    "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--force] [--dry-run] [--json] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
     "  of the new release's folder NEW into DEST: entries the old files already had keep their text.\n"
+    "  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept\n"
+    "                   for review, texts follow their source to a new number, renamed controls keep\n"
+    "                   their translation; the state goes to DEST/translation-state.json\n"
     "  --force          overwrite files that already exist in DEST (otherwise they are left alone)\n"
     "  --dry-run        write nothing; report what would happen\n"
     "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"
@@ -67,15 +70,23 @@ const char* OutcomeName(enuUpdateOutcome penuOutcome)
     return "not written";
 }
 
-// {"files": [{"file", "destination", "outcome", "summary", "error", "kept", "new": [{"entry",
-// "text"}], "dropped": [{"entry", "text", "duplicate"}], "warnings": [...]}]}
-QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStringList& pstrSummaries)
+// {"files": [{"file", "destination", "outcome", "summary", "error", "oldSource", "kept",
+// "keptEntries": [...], "changed": [{"entry", "from", "text", "previous", "source"}], "moved": [{"entry",
+// "from", "text", "review"}], "new": [{"entry", "text"}], "dropped": [{"entry", "text", "duplicate"}],
+// "warnings": [...]}], "state": null or {"summary", "failed"}}
+QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries)
 {
+    const QVector<udtUpdateReport>& pudtReports = pudtUpdate.Files;
     QByteArray bytOut;
     clsJsonWriter objJson(bytOut);
     objJson.BeginObject();
     objJson.Key("files");
     objJson.BeginArray(2, 0);
+    const auto OrNull = [&objJson](const char* pstrKey, const QString& pstrValue) {
+        objJson.Key(pstrKey);
+        if (pstrValue.isEmpty()) objJson.Null();
+        else objJson.String(pstrValue);
+    };
     // The lists each start a line, their entries one a line below them.
     const auto EntryList = [&objJson](const char* pstrKey, const auto& pudtEntries) {
         objJson.BreakLine(3);
@@ -88,6 +99,29 @@ QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStrin
             if constexpr (requires { udtEntry.Duplicate; }) {
                 objJson.Key("duplicate");
                 objJson.Bool(udtEntry.Duplicate);
+            }
+            objJson.EndObject();
+        }
+        objJson.EndArray();
+    };
+    // Changed and moved entries, named by the report: the ids are made here.
+    const auto CarriedList = [&](const udtUpdateReport& r, const char* pstrKey, const QVector<udtCarriedEntry>& pudtEntries,
+                                 bool pbooChanged) {
+        objJson.BreakLine(3);
+        objJson.Key(pstrKey);
+        objJson.BeginArray(4);
+        for (const udtCarriedEntry& u : pudtEntries) {
+            const QString strKey = r.KeyAt(u.Position), strFrom = r.OldKeyAt(u.From);
+            objJson.BeginObject();
+            objJson.Field("entry", strKey);
+            OrNull("from", strFrom == strKey ? QString() : strFrom);
+            objJson.Field("text", u.Text);
+            if (pbooChanged) {
+                objJson.Field("previous", u.Previous);
+                objJson.Field("source", u.Source);
+            } else {
+                objJson.Key("review");
+                objJson.Bool(u.Review);
             }
             objJson.EndObject();
         }
@@ -110,7 +144,15 @@ QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStrin
             objJson.Field("reason", udtReport.Issue.Reason);
             objJson.EndObject();
         }
+        OrNull("oldSource", udtReport.OldSourceFile);
         objJson.Field("kept", udtReport.KeptFromOld);
+        objJson.BreakLine(3);
+        objJson.Key("keptEntries");
+        objJson.BeginArray();
+        for (const int32_t lngPosition : udtReport.Kept) objJson.String(udtReport.KeyAt(lngPosition));
+        objJson.EndArray();
+        CarriedList(udtReport, "changed", udtReport.Changed, true);
+        CarriedList(udtReport, "moved", udtReport.Moved, false);
         EntryList("new", udtReport.TakenNew);
         EntryList("dropped", udtReport.Dropped);
         objJson.BreakLine(3);
@@ -121,6 +163,16 @@ QByteArray JsonReports(const QVector<udtUpdateReport>& pudtReports, const QStrin
         objJson.EndObject();
     }
     objJson.EndArray();
+    objJson.Key("state");
+    if (pudtUpdate.StateLine.isEmpty()) {
+        objJson.Null();
+    } else {
+        objJson.BeginObject();
+        objJson.Field("summary", pudtUpdate.StateLine);
+        objJson.Key("failed");
+        objJson.Bool(pudtUpdate.StateFailed);
+        objJson.EndObject();
+    }
     objJson.EndObject();
     return bytOut;
 }
@@ -131,7 +183,8 @@ int CmdUpdate(const QStringList& pstrArgs)
 {
     udtCliOptions udtOptions;
     const QString strCommand = QStringLiteral("update");
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optForce | optDryRun | optJson | optCodePage, strCommand, UpdateUsage, udtOptions))
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optForce | optDryRun | optJson | optCodePage | optOldSource,
+                                                        strCommand, UpdateUsage, udtOptions))
         return *lngExit;
     const QStringList& strFolders = udtOptions.Operands;
     if (strFolders.size() != 3)
@@ -145,16 +198,14 @@ int CmdUpdate(const QStringList& pstrArgs)
         return 1;
     }
 
-    clsTralyx objStore;
-    objStore.SetCodePage(udtOptions.CodePage);
-    const clsCliDesktop objDesktop(udtOptions.Force);
+    if (!udtOptions.OldSource.isEmpty() && !QFileInfo(udtOptions.OldSource).isDir())
+        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(udtOptions.OldSource), UpdateUsage);
 
-    const QString &strOld = strFolders[0], &strNew = strFolders[1], &strDestination = strFolders[2];
-    const bool booWrite = !udtOptions.DryRun;
-    const QVector<udtUpdateReport> udtReports{objStore.UpdateControlText(strOld, strNew, strDestination, booWrite),
-                                              objStore.UpdateMessages(strOld, strNew, strDestination, booWrite),
-                                              objStore.UpdateSecondaryText(strOld, strNew, strDestination, booWrite)};
-    bool booAllWell = true;
+    const clsCliDesktop objDesktop(udtOptions.Force);
+    const udtFolderUpdate udtUpdate =
+        UpdateLanguageFolder({strFolders[0], strFolders[1], strFolders[2], udtOptions.OldSource}, udtOptions.CodePage, !udtOptions.DryRun);
+    const QVector<udtUpdateReport>& udtReports = udtUpdate.Files;
+    bool booAllWell = !udtUpdate.StateFailed;
     QStringList strSummaries, strTexts;
     for (const udtUpdateReport& udtReport : udtReports) {
         QString strSummary = udtReport.Summary();
@@ -171,10 +222,11 @@ int CmdUpdate(const QStringList& pstrArgs)
         }
     }
     if (udtOptions.Json) {
-        const QByteArray bytJson = JsonReports(udtReports, strSummaries) + '\n';
+        const QByteArray bytJson = JsonReports(udtUpdate, strSummaries) + '\n';
         std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
     } else {
         for (const QString& strText : strTexts) PrintOutput(strText);
+        if (!udtUpdate.StateLine.isEmpty()) PrintOutput(udtUpdate.StateLine);
     }
     return booAllWell ? 0 : 1;
 }

@@ -25,7 +25,7 @@ _tralyx_lrc()
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary) ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source) ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -47,7 +47,7 @@ _tralyx_lrc()
     case $value_of in
         --kind) COMPREPLY=($(compgen -W "core messages secondary" -- "$cur")); return ;;
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
-        --source) _filedir -d; return ;;
+        --source | --old-source) _filedir -d; return ;;
         --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
         --source-language | --target-language | --dictionary) return ;;  # a language code: nothing to offer
     esac
@@ -56,7 +56,7 @@ _tralyx_lrc()
     case $command in
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force" ;;
-        update) options="--force --dry-run --json --code-page" ;;
+        update) options="--old-source --force --dry-run --json --code-page" ;;
         lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--force --dry-run --code-page" ;;

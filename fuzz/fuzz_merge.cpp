@@ -96,11 +96,11 @@ void CheckControlTextMerge(const QVector<ControlTextItem>& udtNew, const QVector
 
 template <class TTable>
 void CheckPositionalMerge(const TTable& udtNew, const TTable& udtOld,
-                          void (*pfnMerge)(const TTable&, const TTable&, TTable&, udtUpdateReport&))
+                          void (*pfnMerge)(const TTable&, const TTable&, TTable&, udtUpdateReport&, std::vector<udtMergeLink>*))
 {
     TTable udtResult;
     udtUpdateReport udtReport;
-    pfnMerge(udtNew, udtOld, udtResult, udtReport);
+    pfnMerge(udtNew, udtOld, udtResult, udtReport, nullptr);
     Check(udtResult.size() == udtNew.size(), "the result's length is not the new table's");
     for (qsizetype i = 0; i < udtNew.size(); ++i)
         Check(udtResult[i] == (i < udtOld.size() ? udtOld[i] : udtNew[i]),
@@ -114,7 +114,7 @@ void CheckPositionalMerge(const TTable& udtNew, const TTable& udtOld,
               "a dropped entry is reported at the wrong position or without its id");
     Check(udtReport.TakenNew.size() == udtReport.TakenFromNew, "the entries taken new are not all named");
     TTable udtInPlace = udtOld;
-    pfnMerge(udtNew, udtInPlace, udtInPlace, udtReport);
+    pfnMerge(udtNew, udtInPlace, udtInPlace, udtReport, nullptr);
     Check(udtInPlace == udtResult, "merging into the old table gives another result");
 }
 

@@ -76,7 +76,7 @@ for command in $(offered "tralyx-lrc "); do
     check "the options of $command" "$options" "$({ "$lrc" "$command" --help | grep -o -- '--[a-z-]*'; echo --help; } | sort -u | xargs)"
     for option in $options; do
         case $option in
-            --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory) value=. ;; --*-language) value=de ;;
+            --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory | --old-source) value=. ;; --*-language | --language) value=de ;;
             --dictionary) value=de_DE ;; *) value= ;;
         esac
         "$lrc" "$command" "$option" $value --help >/dev/null 2>&1

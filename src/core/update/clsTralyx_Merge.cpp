@@ -7,8 +7,11 @@
 #include "store/basMessagesFormat.h"
 #include "store/basSecondaryFormat.h"
 #include "store/clsTralyx.h"
+#include "update/basFolderUpdate.h"
 #include "update/basMerge.h"
 #include "update/udtUpdateReport.h"
+
+#include <QFileInfo>
 
 namespace tralyx {
 namespace {
@@ -24,20 +27,31 @@ struct udtMergeKind {
     enuFileKind Kind;
     const TTable& (clsTralyx::*Table)() const;
     void (clsTralyx::*SetTable)(TTable);
-    void (*Merge)(const TTable&, const TTable&, TTable&, udtUpdateReport&);
+    void (*Merge)(const TTable&, const TTable&, TTable&, udtUpdateReport&, std::vector<udtMergeLink>*);
+    void (*MergeWithSource)(const TTable&, const TTable&, const TTable&, TTable&, udtUpdateReport&, std::vector<udtMergeLink>*);
     bool (*Write)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&);
 };
 
-// Loads the old and the new file, merges their tables into the store's table of that kind and
-// writes it to the destination. A failed load stops the run before anything is written.
+const udtMergeKind<QVector<ControlTextItem>> ControlTextKind{enuFileKind::ControlText, &clsTralyx::ControlTextTable,
+                                                             &clsTralyx::SetControlTextTable, &MergeControlTextTables,
+                                                             &MergeControlTextWithSource, &WriteControlText};
+const udtMergeKind<QVector<MessageItem>> MessagesKind{enuFileKind::Messages, &clsTralyx::MessageTable,
+                                                      &clsTralyx::SetMessageTable, &MergeMessageTables,
+                                                      &MergeMessagesWithSource, &WriteMessages};
+const udtMergeKind<QStringList> SecondaryKind{enuFileKind::Secondary, &clsTralyx::SecondaryTable, &clsTralyx::SetSecondaryTable,
+                                              &MergeSecondaryTables, &MergeSecondaryWithSource, &WriteSecondary};
+
+// Loads the old (and old source) and the new file, merges their tables into the store's table of
+// that kind and writes it to the destination. A failed load stops the run before anything is
+// written.
 template <class TTable>
-udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudtKind, const QString& pstrOriginalPath,
-                          const QString& pstrNewPath, const QString& pstrUpdatedPath, bool pbooWrite)
+udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudtKind, const udtUpdateFolders& pudtFolders,
+                          bool pbooWrite, const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState)
 {
     const udtFileKind& udtFile = FileKind(pudtKind.Kind);
     udtUpdateReport udtReport;
     udtReport.FileName = QString::fromLatin1(udtFile.FileName);
-    udtReport.DestinationFile = JoinPath(pstrUpdatedPath, udtReport.FileName);
+    udtReport.DestinationFile = JoinPath(pudtFolders.Destination, udtReport.FileName);
 
     const auto Load = [&](const QString& pstrFolder, TTable& pudtTable) {
         const QString strFile = JoinPath(pstrFolder, udtReport.FileName);
@@ -54,10 +68,23 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
         pudtTable = (pobjStore.*pudtKind.Table)();
         return true;
     };
-    TTable udtOldTable, udtNewTable, udtResultTable;
-    if (!Load(pstrOriginalPath, udtOldTable) || !Load(pstrNewPath, udtNewTable)) return udtReport;
+    TTable udtOldTable, udtOldSource, udtNewTable, udtResultTable;
+    if (!Load(pudtFolders.Old, udtOldTable)) return udtReport;
+    if (!pudtFolders.OldSource.isEmpty()) {
+        const QString strOldSource = JoinPath(pudtFolders.OldSource, udtReport.FileName);
+        if (!QFileInfo::exists(strOldSource))
+            udtReport.Warnings.append(strOldSource + QStringLiteral(" does not exist: merged without the old source"));
+        else if (!Load(pudtFolders.OldSource, udtOldSource)) return udtReport;
+        else udtReport.OldSourceFile = strOldSource;
+    }
+    if (!Load(pudtFolders.New, udtNewTable)) return udtReport;
 
-    pudtKind.Merge(udtNewTable, udtOldTable, udtResultTable, udtReport);
+    std::vector<udtMergeLink> udtLinks;
+    if (udtReport.OldSourceFile.isEmpty()) pudtKind.Merge(udtNewTable, udtOldTable, udtResultTable, udtReport, &udtLinks);
+    else pudtKind.MergeWithSource(udtNewTable, udtOldTable, udtOldSource, udtResultTable, udtReport, &udtLinks);
+    if (pobjNewState)
+        CarryState(udtLinks, udtOldTable, udtReport.OldSourceFile.isEmpty() ? nullptr : &udtOldSource, udtResultTable,
+                   pobjOldState ? *pobjOldState : clsTranslationState(), *pobjNewState);
     (pobjStore.*pudtKind.SetTable)(std::move(udtResultTable));
     const auto NotWritten = [&](const udtFileIssue& pudtIssue) {
         udtReport.Outcome = enuUpdateOutcome::NotWritten;
@@ -66,10 +93,12 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
         return udtReport;
     };
     // Never over one of its own inputs: DEST the old or the new folder, or a link to one of their files.
-    if (fs::SameFile(udtReport.DestinationFile, JoinPath(pstrOriginalPath, udtReport.FileName)) ||
-        fs::SameFile(udtReport.DestinationFile, JoinPath(pstrNewPath, udtReport.FileName)))
-        return NotWritten({0, QStringLiteral("%1 is the old or the new file itself; an update never writes over its input")
-                                  .arg(udtReport.DestinationFile)});
+    for (const QString* pstrInput : {&pudtFolders.Old, &pudtFolders.New, &pudtFolders.OldSource})
+        if (!pstrInput->isEmpty() && fs::SameFile(udtReport.DestinationFile, JoinPath(*pstrInput, udtReport.FileName)))
+            return NotWritten({0, QStringLiteral("%1 is the %2 file itself; an update never writes over its input")
+                                      .arg(udtReport.DestinationFile, pstrInput == &pudtFolders.OldSource
+                                                                          ? QStringLiteral("old source")
+                                                                          : QStringLiteral("old or the new"))});
     if (!pbooWrite) {
         // The dry run formats the result too, so that it reports a table the save would refuse.
         QByteArray bytContent;
@@ -93,31 +122,33 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
 
 }  // namespace
 
+udtUpdateReport UpdateFile(clsTralyx& pobjStore, enuFileKind penuFile, const udtUpdateFolders& pudtFolders, bool pbooWrite,
+                           const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState)
+{
+    switch (penuFile) {
+    case enuFileKind::ControlText: return RunUpdate(pobjStore, ControlTextKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
+    case enuFileKind::Messages: return RunUpdate(pobjStore, MessagesKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
+    case enuFileKind::Secondary: break;
+    }
+    return RunUpdate(pobjStore, SecondaryKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
+}
+
 udtUpdateReport clsTralyx::UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                              const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtMergeKind<QVector<ControlTextItem>> udtKind{enuFileKind::ControlText, &clsTralyx::ControlTextTable,
-                                                                &clsTralyx::SetControlTextTable,
-                                                                &MergeControlTextTables, &WriteControlText};
-    return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
+    return UpdateFile(*this, enuFileKind::ControlText, {pstrOriginalPath, pstrNewPath, pstrUpdatedPath, {}}, pbooWrite);
 }
 
 udtUpdateReport clsTralyx::UpdateMessages(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                           const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtMergeKind<QVector<MessageItem>> udtKind{enuFileKind::Messages, &clsTralyx::MessageTable,
-                                                            &clsTralyx::SetMessageTable, &MergeMessageTables,
-                                                            &WriteMessages};
-    return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
+    return UpdateFile(*this, enuFileKind::Messages, {pstrOriginalPath, pstrNewPath, pstrUpdatedPath, {}}, pbooWrite);
 }
 
 udtUpdateReport clsTralyx::UpdateSecondaryText(const QString& pstrOriginalPath, const QString& pstrNewPath,
                                                const QString& pstrUpdatedPath, bool pbooWrite)
 {
-    static const udtMergeKind<QStringList> udtKind{enuFileKind::Secondary, &clsTralyx::SecondaryTable,
-                                                   &clsTralyx::SetSecondaryTable, &MergeSecondaryTables,
-                                                   &WriteSecondary};
-    return RunUpdate(*this, udtKind, pstrOriginalPath, pstrNewPath, pstrUpdatedPath, pbooWrite);
+    return UpdateFile(*this, enuFileKind::Secondary, {pstrOriginalPath, pstrNewPath, pstrUpdatedPath, {}}, pbooWrite);
 }
 
 }  // namespace tralyx

@@ -22,20 +22,34 @@ QString EntryLine(const udtDroppedEntry& pudtEntry)
     return strLine;
 }
 QString EntryLine(const udtNewEntry& pudtEntry) { return pudtEntry.Key + QStringLiteral(" \"%1\"").arg(pudtEntry.Text); }
-
 // A heading, then the first entries one a line and a count of the rest.
-template <class TEntry>
+template <class TEntry, class TLine>
 void AppendList(QStringList& pstrLines, const QString& pstrHeading, const QVector<TEntry>& pudtEntries,
-                int32_t plngMaxListed)
+                int32_t plngMaxListed, const TLine& pfnLine)
 {
     if (pudtEntries.isEmpty()) return;
     pstrLines.append(pstrHeading.arg(pudtEntries.size()));
     const qsizetype lngListed = std::min<qsizetype>(pudtEntries.size(), plngMaxListed);
-    for (qsizetype i = 0; i < lngListed; ++i) pstrLines.append(QStringLiteral("    ") + EntryLine(pudtEntries[i]));
+    for (qsizetype i = 0; i < lngListed; ++i) pstrLines.append(QStringLiteral("    ") + pfnLine(pudtEntries[i]));
     if (pudtEntries.size() > lngListed) pstrLines.append(QStringLiteral("    ... and %L1 more").arg(pudtEntries.size() - lngListed));
+}
+template <class TEntry>
+void AppendList(QStringList& pstrLines, const QString& pstrHeading, const QVector<TEntry>& pudtEntries, int32_t plngMaxListed)
+{
+    AppendList(pstrLines, pstrHeading, pudtEntries, plngMaxListed, [](const TEntry& u) { return EntryLine(u); });
 }
 
 }  // namespace
+
+QString udtUpdateReport::KeyAt(int32_t plngPosition) const
+{
+    return File == enuFileKind::ControlText ? clsTralyx::ObjectPath(Merged[plngPosition]) : RecordId(File, plngPosition);
+}
+
+QString udtUpdateReport::OldKeyAt(int32_t plngPosition) const
+{
+    return File == enuFileKind::ControlText ? clsTralyx::ObjectPath(Old[plngPosition]) : RecordId(File, plngPosition);
+}
 
 QString udtUpdateReport::Summary() const
 {
@@ -54,10 +68,22 @@ QString udtUpdateReport::Text(int32_t plngMaxListed) const
 {
     QStringList strLines{Summary()};
     if (IsMerged()) {
+        if (!OldSourceFile.isEmpty()) strLines.append(QStringLiteral("  compared with the old source %1").arg(OldSourceFile));
         strLines.append(QStringLiteral("  entries from the old file: %L1, from the new file: %L2, old ones dropped: %L3")
                             .arg(KeptFromOld)
                             .arg(TakenFromNew)
                             .arg(Dropped.size()));
+        // Named here, not by the merge: making every id costs as much as the merge itself.
+        AppendList(strLines, QStringLiteral("  kept: %L1"), Kept, plngMaxListed, [this](int32_t i) { return KeyAt(i); });
+        AppendList(strLines, QStringLiteral("  the source changed, to review: %L1"), Changed, plngMaxListed, [this](const udtCarriedEntry& u) {
+            QString strLine = QStringLiteral("%1 \"%2\": the source was \"%3\", now \"%4\"").arg(KeyAt(u.Position), u.Text, u.Previous, u.Source);
+            if (const QString strFrom = OldKeyAt(u.From); strFrom != KeyAt(u.Position)) strLine += QStringLiteral(" (from %1)").arg(strFrom);
+            return strLine;
+        });
+        AppendList(strLines, QStringLiteral("  moved: %L1"), Moved, plngMaxListed, [this](const udtCarriedEntry& u) {
+            return QStringLiteral("%1 \u2192 %2 \"%3\"%4")
+                .arg(OldKeyAt(u.From), KeyAt(u.Position), u.Text, u.Review ? QStringLiteral(" (to review)") : QString());
+        });
         AppendList(strLines, QStringLiteral("  taken from the new file, still to translate: %L1"), TakenNew, plngMaxListed);
         AppendList(strLines, QStringLiteral("  dropped from the old file: %L1"), Dropped, plngMaxListed);
     }
@@ -69,14 +95,18 @@ QString udtUpdateReport::Text(int32_t plngMaxListed) const
     return strLines.join(u'\n');
 }
 
-udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports)
+udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports) { return UpdateMessage(udtFolderUpdate{pudtReports, {}, false}); }
+
+udtUpdateMessage UpdateMessage(const udtFolderUpdate& pudtUpdate)
 {
     udtUpdateMessage udtMessage;
     QStringList strDetails, strNotUpdated;
-    for (const udtUpdateReport& udtReport : pudtReports) {
+    for (const udtUpdateReport& udtReport : pudtUpdate.Files) {
         strDetails.append(udtReport.Text());
         if (!udtReport.Written()) strNotUpdated.append(udtReport.Summary());
     }
+    if (!pudtUpdate.StateLine.isEmpty()) strDetails.append(pudtUpdate.StateLine);
+    if (pudtUpdate.StateFailed) strNotUpdated.append(pudtUpdate.StateLine);
     udtMessage.Details = strDetails.join(QStringLiteral("\n\n"));
     if (strNotUpdated.isEmpty()) {
         udtMessage.Prompt = QStringLiteral("Completed!");
@@ -88,10 +118,13 @@ udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports)
     return udtMessage;
 }
 
-QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports)
+QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports) { return FullUpdateReport(udtFolderUpdate{pudtReports, {}, false}); }
+
+QString FullUpdateReport(const udtFolderUpdate& pudtUpdate)
 {
     QStringList strFiles;
-    for (const udtUpdateReport& udtReport : pudtReports) strFiles.append(udtReport.FullText());
+    for (const udtUpdateReport& udtReport : pudtUpdate.Files) strFiles.append(udtReport.FullText());
+    if (!pudtUpdate.StateLine.isEmpty()) strFiles.append(pudtUpdate.StateLine);
     return strFiles.join(QStringLiteral("\n\n")) + u'\n';
 }
 

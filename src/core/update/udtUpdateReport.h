@@ -1,6 +1,7 @@
 #pragma once
 // What one update run did to one language file, so that neither the dialog nor the command line
 // ever reports success for a file that was not written, and no translation disappears unseen.
+#include "store/basFileKind.h"
 #include "store/clsTralyx.h"
 
 #include <QString>
@@ -34,6 +35,18 @@ struct udtNewEntry {
     bool operator==(const udtNewEntry&) const = default;
 };
 
+// An old entry that the merged file carries. Its ids are the report's KeyAt(Position) and
+// OldKeyAt(From): made when shown, since a release can move every entry.
+struct udtCarriedEntry {
+    int32_t Position = 0;  // in the new table, from 0
+    int32_t From = 0;      // in the old table
+    QString Text;          // the translation carried, shortened to one line
+    QString Previous;      // changed: the old source text, shortened
+    QString Source;        // changed: the new source text, shortened
+    bool Review = false;   // moved: carried over for review (a renamed control)
+    bool operator==(const udtCarriedEntry&) const = default;
+};
+
 struct udtUpdateReport {
     QString FileName;         // "core.lrc", "messages.lrc" or "secondary.lrc"
     QString DestinationFile;  // the file the merge is (or would be) written to
@@ -43,6 +56,16 @@ struct udtUpdateReport {
     int32_t KeptFromOld = 0;   // merged entries that kept the old file's text
     int32_t TakenFromNew = 0;  // merged entries that came from the new file
     QVector<udtNewEntry> TakenNew;     // the TakenFromNew entries, in new-table order
+    // The KeptFromOld entries, in new-table order: the positions of those with the same id and
+    // source (or no old source to tell), those whose source changed (kept for review), those carried
+    // to another id.
+    QVector<int32_t> Kept;
+    QVector<udtCarriedEntry> Changed, Moved;
+    enuFileKind File = enuFileKind::ControlText;
+    QVector<ControlTextItem> Merged, Old;  // control text: the merged and the old table (shared), which name entries
+    QString KeyAt(int32_t plngPosition) const;        // the id of an entry of the merged file
+    QString OldKeyAt(int32_t plngPosition) const;     // the id of an entry of the old file
+    QString OldSourceFile;    // the old release's source file the merge compared with; empty: none
     QVector<udtDroppedEntry> Dropped;  // old entries that the merge left out, in old-table order
     QStringList Warnings;     // lines of the old or new file that the reader skipped
 
@@ -69,5 +92,16 @@ udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports);
 
 // Every file's full report, each entry named: what a translator saves to work through.
 QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports);
+
+// What an update of a whole folder did: the three files' reports, and the translation state written
+// beside them.
+struct udtFolderUpdate {
+    QVector<udtUpdateReport> Files;  // core.lrc, messages.lrc, secondary.lrc
+    QString StateLine;   // what became of the state, one line; empty when there was none to write
+    bool StateFailed = false;  // the new state could not be written (an unreadable old one is only said)
+};
+// The same box and report, with the state's line; a state that failed is not "Completed!".
+udtUpdateMessage UpdateMessage(const udtFolderUpdate& pudtUpdate);
+QString FullUpdateReport(const udtFolderUpdate& pudtUpdate);
 
 }  // namespace tralyx

@@ -1,14 +1,16 @@
 #include "updatetool/frmUpdateFiles.h"
 
 #include "binding/QtTwips.h"
+#include "checks/basSourceFolder.h"
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
 #include "store/basSafeFile.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
-#include "update/udtUpdateReport.h"
+#include "update/basFolderUpdate.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,12 +46,14 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     objRows->setHorizontalSpacing(TwipsToPixelsX(*this, Margin));
     objRows->setColumnMinimumWidth(1, TwipsToPixelsX(*this, TextBoxWidth));
 
-    const std::array<const char*, 3> strLabelNames{"lblOldFile", "lblNew", "lblDestination"};
-    const std::array<QString, 3> strCaptions{QStringLiteral("O&ld file folder:"), QStringLiteral("&New file folder:"),
-                                             QStringLiteral("&Destination folder:")};
-    const std::array<const char*, 3> strBoxNames{"txtOldFile", "txtNewFile", "txtDestination"};
-    std::array<QLabel*, 3> lblRows{};
-    for (int i = 0; i < 3; ++i) {
+    // By index; the old source's row (index 3) stands second, under the old folder it belongs to.
+    const std::array<const char*, 4> strLabelNames{"lblOldFile", "lblNew", "lblDestination", "lblOldSource"};
+    const std::array<QString, 4> strCaptions{QStringLiteral("O&ld file folder:"), QStringLiteral("&New file folder:"),
+                                             QStringLiteral("&Destination folder:"), QStringLiteral("Old &source folder:")};
+    const std::array<const char*, 4> strBoxNames{"txtOldFile", "txtNewFile", "txtDestination", "txtOldSource"};
+    const std::array<int, 4> lngGridRows{0, 2, 3, 1};
+    std::array<QLabel*, 4> lblRows{};
+    for (int i = 0; i < 4; ++i) {
         lblRows[i] = new QLabel(strCaptions[i], mfraDetails);
         lblRows[i]->setObjectName(QLatin1StringView(strLabelNames[i]));
         mtxtRows[i] = new QLineEdit(mfraDetails);
@@ -61,9 +65,9 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
         mcmdBrowse[i]->setFixedWidth(TwipsToPixelsX(*this, BrowseWidth));
         mcmdBrowse[i]->setToolTip(QStringLiteral("Browse for the folder"));
         mcmdBrowse[i]->setAutoDefault(false);
-        objRows->addWidget(lblRows[i], i, 0);
-        objRows->addWidget(mtxtRows[i], i, 1);
-        objRows->addWidget(mcmdBrowse[i], i, 2);
+        objRows->addWidget(lblRows[i], lngGridRows[i], 0);
+        objRows->addWidget(mtxtRows[i], lngGridRows[i], 1);
+        objRows->addWidget(mcmdBrowse[i], lngGridRows[i], 2);
         connect(mcmdBrowse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(static_cast<int16_t>(i)); });
     }
     mlblOldFile = lblRows[0];
@@ -72,6 +76,13 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mtxtOldFile = mtxtRows[0];
     mtxtNewFile = mtxtRows[1];
     mtxtDestination = mtxtRows[2];
+    mlblOldSource = lblRows[3];
+    mtxtOldSource = mtxtRows[3];
+    mtxtOldSource->setPlaceholderText(QStringLiteral("optional"));
+    mtxtOldSource->setToolTip(QStringLiteral(
+        "The source folder the old folder was translated from (its English). With it, a text whose source\n"
+        "changed keeps its translation for review, texts follow their source to a new number, and a renamed\n"
+        "control keeps its translation. Empty: entries are matched by id and position only."));
 
     mcmdUpdate = new QPushButton(QStringLiteral("&Update"), this);
     mcmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
@@ -102,7 +113,9 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
 
     // Tab order: each row's box then its browse button, then Update and Cancel.
     setTabOrder(mtxtOldFile, mcmdBrowse[0]);
-    setTabOrder(mcmdBrowse[0], mtxtNewFile);
+    setTabOrder(mcmdBrowse[0], mtxtOldSource);
+    setTabOrder(mtxtOldSource, mcmdBrowse[3]);
+    setTabOrder(mcmdBrowse[3], mtxtNewFile);
     setTabOrder(mtxtNewFile, mcmdBrowse[1]);
     setTabOrder(mcmdBrowse[1], mtxtDestination);
     setTabOrder(mtxtDestination, mcmdBrowse[2]);
@@ -111,6 +124,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     setTabOrder(mcmdCancel, mcmdSaveReport);
 
     connect(mtxtOldFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldFile_Change);
+    connect(mtxtOldSource, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldSource_Change);
     connect(mtxtNewFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtNewFile_Change);
     connect(mtxtDestination, &QLineEdit::textChanged, this, &frmUpdateFiles::txtDestination_Change);
     connect(mcmdUpdate, &QPushButton::clicked, this, &frmUpdateFiles::cmdUpdate_Click);
@@ -156,7 +170,20 @@ void frmUpdateFiles::SetUpdateButtonState()
                            !mtxtDestination->text().isEmpty());
 }
 
-void frmUpdateFiles::txtOldFile_Change() { SetUpdateButtonState(); }
+void frmUpdateFiles::txtOldFile_Change()
+{
+    // The old folder's English, while the box holds what the window put there (not what was typed
+    // or cleared).
+    if (mtxtOldSource->text() == mstrOldSourceFilled) {
+        const QString strOld = mtxtOldFile->text();
+        const QString strSibling = strOld.trimmed().isEmpty() ? QString() : FindSourceFolder(strOld);
+        mtxtOldSource->setText(strSibling);
+        mstrOldSourceFilled = strSibling;
+    }
+    SetUpdateButtonState();
+}
+
+void frmUpdateFiles::txtOldSource_Change() { SetUpdateButtonState(); }
 void frmUpdateFiles::txtNewFile_Change() { SetUpdateButtonState(); }
 void frmUpdateFiles::txtDestination_Change() { SetUpdateButtonState(); }
 
@@ -171,19 +198,21 @@ void frmUpdateFiles::cmdBrowse_Click(int16_t Index)
 
 void frmUpdateFiles::cmdUpdate_Click()
 {
-    const QString strOld = mtxtOldFile->text(), strNew = mtxtNewFile->text(), strDestination = mtxtDestination->text();
-    QVector<udtUpdateReport> udtReports;
-    {
-        // A store of its own: the editor's tables are never touched by an update. It reads the
-        // files in the code page the editor was set to, so that the report shows their texts right.
-        clsTralyx objStore;
-        if (gobjTextStore) objStore.SetCodePage(gobjTextStore->CodePage());
-        udtReports.append(objStore.UpdateControlText(strOld, strNew, strDestination));
-        udtReports.append(objStore.UpdateMessages(strOld, strNew, strDestination));
-        udtReports.append(objStore.UpdateSecondaryText(strOld, strNew, strDestination));
+    const QString strOldSource = mtxtOldSource->text();
+    if (!strOldSource.isEmpty() && !QFileInfo(strOldSource).isDir()) {
+        MsgBox(QStringLiteral("The old source folder %1 does not exist.\r\n\r\nChoose the folder the old folder was "
+                              "translated from, or clear the box to update without it.")
+                   .arg(strOldSource),
+               vbExclamation);
+        return;
     }
-    const udtUpdateMessage udtMessage = UpdateMessage(udtReports);
-    mudtLastReports = std::move(udtReports);
+    // The update reads the files in the code page the editor was set to, so that the report shows
+    // their texts right; its store is its own, the editor's tables are never touched.
+    const udtFolderUpdate udtUpdate =
+        UpdateLanguageFolder({mtxtOldFile->text(), mtxtNewFile->text(), mtxtDestination->text(), strOldSource},
+                             gobjTextStore ? gobjTextStore->CodePage() : QString::fromLatin1(clsCodePage::DefaultName), true);
+    const udtUpdateMessage udtMessage = UpdateMessage(udtUpdate);
+    mstrLastReport = FullUpdateReport(udtUpdate);  // the text, not the report: that holds the merged table
     mcmdSaveReport->setEnabled(true);
     MsgBox(udtMessage.Prompt, udtMessage.Style, QString(), udtMessage.Details);
 }
@@ -193,7 +222,7 @@ void frmUpdateFiles::cmdSaveReport_Click()
     QString strFile = QStringLiteral("update-report.txt");
     if (!Desktop().FileDialog(true, QStringLiteral("Text files (*.txt);;All Files (*)"), strFile)) return;
     QString strReason;
-    if (!WriteFileAtomically(strFile, FullUpdateReport(mudtLastReports).toUtf8(), strReason))
+    if (!WriteFileAtomically(strFile, mstrLastReport.toUtf8(), strReason))
         MsgBox(QStringLiteral("The report was not saved.\r\n\r\n") + strReason, vbExclamation);
 }
 

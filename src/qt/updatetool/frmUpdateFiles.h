@@ -1,7 +1,8 @@
 #pragma once
-// The update files window: the old (translated) folder, the new release's folder and the
-// destination folder, and the button that merges the three language files of the first two into
-// the third. A child window of the main window's frame, one at a time.
+// The update files window: the old (translated) folder, the source folder it was translated from
+// (optional), the new release's folder and the destination folder, and the button that merges the
+// three language files of the old and the new folder into the destination. A child window of the
+// main window's frame, one at a time.
 #include "update/udtUpdateReport.h"
 
 #include <QVector>
@@ -32,11 +33,13 @@ private slots:
     void cmdCancel_Click();
     void cmdSaveReport_Click();
     void txtOldFile_Change();
+    void txtOldSource_Change();
     void txtNewFile_Change();
     void txtDestination_Change();
 
 private:
-    // The browse buttons are one control array; Index picks the row: 0 old, 1 new, 2 destination.
+    // The browse buttons are one control array; Index picks the row: 0 old, 1 new, 2 destination,
+    // 3 old source.
     void cmdBrowse_Click(int16_t Index);
     void SetUpdateButtonState();
 
@@ -47,12 +50,15 @@ private:
     QLineEdit* mtxtOldFile;
     QLineEdit* mtxtNewFile;
     QLineEdit* mtxtDestination;
-    std::array<QLineEdit*, 3> mtxtRows;
-    std::array<QPushButton*, 3> mcmdBrowse;
+    QLabel* mlblOldSource;
+    QLineEdit* mtxtOldSource;
+    QString mstrOldSourceFilled;  // what the window put into the old source box (the old folder's English)
+    std::array<QLineEdit*, 4> mtxtRows;
+    std::array<QPushButton*, 4> mcmdBrowse;
     QPushButton* mcmdUpdate;
     QPushButton* mcmdCancel;
     QPushButton* mcmdSaveReport;  // enabled once an update has run
-    QVector<udtUpdateReport> mudtLastReports;
+    QString mstrLastReport;  // the last update's full report, for Save Report
 };
 
 }  // namespace tralyx

@@ -1,0 +1,45 @@
+#include "update/basFolderUpdate.h"
+
+namespace tralyx {
+
+udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const QString& pstrCodePage, bool pbooWrite)
+{
+    udtFolderUpdate udtOut;
+    clsTranslationState objOldState, objNewState;
+    QString strReason;
+    if (!objOldState.Load(pudtFolders.Old, strReason))  // ignored: the .lrc files are what counts
+        udtOut.StateLine = strReason + QStringLiteral("; the old state was not carried over");
+    std::vector<enuFileKind> enuWritten;
+    {
+        clsTralyx objStore;  // a store of its own: the editor's tables are never touched by an update
+        objStore.SetCodePage(pstrCodePage);
+        for (const enuFileKind enuFile : AllFileKinds) {
+            udtOut.Files.append(UpdateFile(objStore, enuFile, pudtFolders, pbooWrite, &objOldState, &objNewState));
+            if (udtOut.Files.back().IsMerged() && (udtOut.Files.back().Written() || !pbooWrite)) enuWritten.push_back(enuFile);
+        }
+    }
+    int32_t lngReview = 0, lngTexts = 0;
+    for (const enuFileKind enuFile : enuWritten) {
+        lngTexts += static_cast<int32_t>(objNewState.Texts(enuFile).size());
+        for (const udtTextState& u : objNewState.Texts(enuFile)) lngReview += u.Review;
+    }
+    const QString strFile = clsTranslationState::PathIn(pudtFolders.Destination);
+    const QString strCounts = QStringLiteral("%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
+    const auto Add = [&udtOut](const QString& pstrLine) {
+        udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
+    };
+    if (!pbooWrite) {
+        if (lngTexts > 0) Add(QStringLiteral("%1 would be written: %2").arg(strFile, strCounts));
+        return udtOut;
+    }
+    bool booWritten = false;
+    if (!objNewState.Save(pudtFolders.Destination, enuWritten, strReason, &booWritten)) {
+        udtOut.StateFailed = true;
+        Add(QStringLiteral("%1 was not written: %2").arg(strFile, strReason));
+    } else if (booWritten) {
+        Add(QStringLiteral("%1 was written: %2").arg(strFile, strCounts));
+    }
+    return udtOut;
+}
+
+}  // namespace tralyx
