@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -21,7 +22,8 @@ const char Usage[] =
     "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
     "  source folder: the sibling folder named English unless --source names another. The end of each\n"
     "  text is checked as FOLDER's language (told by its name) ends a sentence: Greek \";\" for \"?\".\n"
-    "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...]}\n"
+    "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...],\n"
+    "                   \"state\": [...]}: the problems and the state of the texts (review, done, note)\n"
     "  --spell          also name each misspelt word of the translations (rule spelling, info), with the\n"
     "                   dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
     "  Exit status: 0 no error, 1 an error or a file that failed to load, 2 usage error.";
@@ -34,6 +36,7 @@ QString Plural(int32_t plngCount, const char* pstrWord)
 QByteArray TextReport(const udtFolderCheck& pudtCheck)
 {
     QString strOut;
+    if (!pudtCheck.StateIssue.isEmpty()) strOut += QStringLiteral("warning: state: ") + pudtCheck.StateIssue + u'\n';
     for (const udtFileCheck& udtFile : pudtCheck.Files) {
         for (const udtProblem& udtProblem : udtFile.Problems) {
             strOut += udtFile.Path;
@@ -79,11 +82,38 @@ QByteArray JsonReport(const udtFolderCheck& pudtCheck)
         objJson.Field("message", pstrMessage);
         objJson.EndObject();
     };
+    if (!pudtCheck.StateIssue.isEmpty())
+        Append(clsTranslationState::FileName(), 0, QString(), QStringLiteral("state"), enuSeverity::Warning, pudtCheck.StateIssue);
     for (const udtFileCheck& udtFile : pudtCheck.Files) {
         for (const udtProblem& u : udtFile.Problems) Append(u.File, u.Line, u.Entry, u.Rule, u.Severity, u.Message);
         if (!udtFile.Loaded())
             Append(LanguageFileName(udtFile.File), udtFile.Issue.Line, QString(), QStringLiteral("load"), enuSeverity::Error,
                    IssueText(udtFile.FailedFile, {0, udtFile.Issue.Reason}));
+    }
+    objJson.EndArray();
+    // {"file", "entry", "review": the old source or null, "movedFrom", "done", "note"}, by file and id.
+    objJson.Key("state");
+    objJson.BeginArray(2, 0);
+    for (const enuFileKind enuFile : AllFileKinds) {
+        const QHash<QString, udtTextState>& udtTexts = pudtCheck.State.Texts(enuFile);
+        QStringList strIds = udtTexts.keys();
+        std::sort(strIds.begin(), strIds.end());
+        for (const QString& strId : strIds) {
+            const udtTextState& u = udtTexts[strId];
+            objJson.BeginObject();
+            objJson.Field("file", LanguageFileName(enuFile));
+            objJson.Field("entry", strId);
+            objJson.Key("review");
+            if (u.Review) objJson.String(u.PreviousSource);
+            else objJson.Null();
+            objJson.Key("movedFrom");
+            if (u.MovedFrom.isEmpty()) objJson.Null();
+            else objJson.String(u.MovedFrom);
+            objJson.Key("done");
+            objJson.Bool(u.Done);
+            objJson.Field("note", u.Note);
+            objJson.EndObject();
+        }
     }
     objJson.EndArray();
     objJson.EndObject();

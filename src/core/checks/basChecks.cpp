@@ -178,13 +178,14 @@ void Merged(std::vector<udtProblem>& pudtOut, size_t plngFrom, std::vector<udtPr
     });
 }
 
-void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount)
+void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount, const udtTextState* pudtState = nullptr)
 {
     if (pudtEntry.Obsolete() || !pudtEntry.Storable || pudtEntry.Source.isEmpty()) return;
     ++pudtCount.Entries;
-    // A text still equal to its source is what the update takes from a new release: not done yet.
-    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty() &&
-        (pudtEntry.Translation != pudtEntry.Source || !HasLetter(pudtEntry.Source)))
+    // A text still equal to its source is what the update takes from a new release: not done yet,
+    // unless it is the same on purpose. One to review is not done either.
+    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty() && !(pudtState && pudtState->Review) &&
+        (pudtEntry.Translation != pudtEntry.Source || !HasLetter(pudtEntry.Source) || (pudtState && pudtState->Done)))
         ++pudtCount.Translated;
 }
 
@@ -214,16 +215,21 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
     const size_t lngFrom = pudtOut.size();
     std::vector<udtProblem> udtClashes;
     clsAccessKeyClashes objClashes;
+    const clsTranslationState* pobjState = pudtFolder.State;
+    const QHash<QString, udtTextState>* pudtStates =
+        pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     if (pudtFolder.Consistency)
         pudtFolder.Consistency->Reserve(penuFile == enuFileKind::ControlText ? 2 * pobjTranslation.ControlTextTable().size()
                                         : penuFile == enuFileKind::Messages  ? 2 * pobjTranslation.MessageTable().size()
                                                                              : pobjTranslation.SecondaryTable().size());
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
-        CheckEntryText(penuFile, udtEntry, pudtOut, pudtFolder.EndMarks);
+        const auto it = pudtStates ? pudtStates->constFind(udtEntry.Key) : QHash<QString, udtTextState>::const_iterator();
+        const udtTextState* pudtState = pudtStates && it != pudtStates->constEnd() ? &it.value() : nullptr;
+        CheckEntryText(penuFile, udtEntry, pudtOut, pudtState, pudtFolder.EndMarks);
         if (pfnExtraRule) pfnExtraRule(penuFile, udtEntry, pudtOut);
         if (pudtFolder.Consistency) pudtFolder.Consistency->Add(penuFile, pobjTranslation, udtEntry);
         if (penuFile == enuFileKind::ControlText) objClashes.Add(udtEntry, udtClashes);
-        Count(udtEntry, udtCount);
+        Count(udtEntry, udtCount, pudtState);
     });
     if (pudtFolder.Consistency) pudtFolder.Consistency->EndFile(penuFile, pobjSource, udtClashes);
     Merged(pudtOut, lngFrom, udtClashes);

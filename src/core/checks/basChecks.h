@@ -4,6 +4,7 @@
 // the row it commits and the file passes when a table changes, lint runs all of them on a folder.
 #include "checks/basEndMarks.h"
 #include "checks/basEntryMatch.h"
+#include "state/clsTranslationState.h"
 
 #include <QHash>
 #include <QString>
@@ -56,12 +57,13 @@ bool IsCaptionWithAccessKey(const udtEntryText& pudtEntry);
 int32_t LineCount(QStringView pstrText);
 
 // The rules of one entry text (basEntryRules.cpp), in their order: missing or obsolete when one
-// side lacks the entry (reported once per record: on its first text), not-saved, untranslated,
-// identical, markers, accelerator, length, lines, blanks, punctuation, numbers, repeated-word,
-// brackets. pudtEndMarks: how the target language ends a sentence (EndMarksOf); null when it is not
-// known. Appends to pudtOut.
+// side lacks the entry (reported once per record: on its first text), not-saved, review,
+// untranslated, identical, markers, accelerator, length, lines, blanks, punctuation, numbers,
+// repeated-word, brackets. The text's state, when given, says review and done (a text identical to
+// its source on purpose is not reported identical). pudtEndMarks: how the target language ends a
+// sentence (EndMarksOf); null when it is not known. Appends to pudtOut.
 void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut,
-                    const udtEndMarks* pudtEndMarks = nullptr);
+                    const udtTextState* pudtState = nullptr, const udtEndMarks* pudtEndMarks = nullptr);
 
 // The rules that need a whole file: accelerator-clash between the captions of one form.
 void CheckFileEntries(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries,
@@ -72,7 +74,8 @@ std::vector<udtProblem> CheckFile(enuFileKind penuFile, const std::vector<udtEnt
 
 // Entries counted for "N of M translated": texts the source has, not empty and storable; translated
 // when the translation has the entry with a text that is not empty and not the source's own (the
-// rare caption that stays the same, "OK", counts as not translated yet).
+// rare caption that stays the same, "OK", counts as not translated yet unless its state says done),
+// and is not to review.
 struct udtTranslatedCount {
     int32_t Entries = 0;
     int32_t Translated = 0;
@@ -100,6 +103,7 @@ class clsTranslationConsistency;
 struct udtFolderRules {
     const udtEndMarks* EndMarks = nullptr;             // the target language's; null when not known
     clsTranslationConsistency* Consistency = nullptr;  // the folder's rule, fed every entry; null: not run
+    const clsTranslationState* State = nullptr;        // the translation's state (review, done); null: none
 };
 
 // Everything CheckFile and CountTranslated do, in one pass over the pairs of two tables without

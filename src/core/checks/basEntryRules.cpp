@@ -6,6 +6,8 @@
 #include "checks/basChecks.h"
 #include "checks/basEndMarks.h"
 
+#include "common/basShortened.h"
+
 #include <algorithm>
 #include <array>
 
@@ -19,19 +21,23 @@ struct udtEntryRule;
 class clsRuleReport {
 public:
     clsRuleReport(const udtEntryRule& pudtRule, enuFileKind penuFile, const udtEntryText& pudtEntry,
-                  std::vector<udtProblem>& pudtOut, const udtEndMarks* pudtEndMarks)
-        : mudtRule(pudtRule), menuFile(penuFile), mudtEntry(pudtEntry), mudtOut(pudtOut), mudtEndMarks(pudtEndMarks)
+                  std::vector<udtProblem>& pudtOut, const udtTextState& pudtState, const udtEndMarks* pudtEndMarks)
+        : mudtRule(pudtRule), menuFile(penuFile), mudtEntry(pudtEntry), mudtOut(pudtOut), mudtState(pudtState),
+          mudtEndMarks(pudtEndMarks)
     {
     }
     // pstrEntry: the id the problem names when it is not the text's own.
     void operator()(const QString& pstrMessage, const QString& pstrEntry = QString()) const;
     const udtEndMarks* EndMarks() const { return mudtEndMarks; }
+    // The translator's state of the text (review, done); empty when none is known.
+    const udtTextState& State() const { return mudtState; }
 
 private:
     const udtEntryRule& mudtRule;
     enuFileKind menuFile;
     const udtEntryText& mudtEntry;
     std::vector<udtProblem>& mudtOut;
+    const udtTextState& mudtState;
     const udtEndMarks* mudtEndMarks;
 };
 
@@ -333,6 +339,19 @@ bool NotSaved(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     return false;
 }
 
+// A text whose source changed since it was translated, as the update or the exchange file said.
+bool Review(const udtEntryText&, const clsRuleReport& pobjReport)
+{
+    const udtTextState& udtState = pobjReport.State();
+    if (!udtState.Review) return true;
+    pobjReport(!udtState.MovedFrom.isEmpty()
+                   ? QStringLiteral("carried over from %1 by the update (the control was renamed); review the translation")
+                         .arg(udtState.MovedFrom)
+                   : QStringLiteral("the source was \"%1\" when this was translated; review the translation")
+                         .arg(Shortened(udtState.PreviousSource)));
+    return true;
+}
+
 bool Untranslated(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (!pudtEntry.Translation.isEmpty()) return true;
@@ -343,7 +362,8 @@ bool Untranslated(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport
 bool Identical(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (pudtEntry.Source != pudtEntry.Translation) return true;
-    if (HasLetter(pudtEntry.Source)) pobjReport(QStringLiteral("the translation is the same as the source"));
+    // Done: the same on purpose ("OK", a product name).
+    if (HasLetter(pudtEntry.Source) && !pobjReport.State().Done) pobjReport(QStringLiteral("the translation is the same as the source"));
     return false;  // nothing else can differ
 }
 
@@ -481,6 +501,7 @@ constexpr udtEntryRule EntryRules[] = {
     {"missing", enuSeverity::Warning, Missing},
     {"obsolete", enuSeverity::Warning, Obsolete},
     {"not-saved", enuSeverity::Error, NotSaved},
+    {"review", enuSeverity::Warning, Review},
     {"untranslated", enuSeverity::Warning, Untranslated},
     {"identical", enuSeverity::Info, Identical},
     {"markers", enuSeverity::Error, Markers},
@@ -497,10 +518,12 @@ constexpr udtEntryRule EntryRules[] = {
 }  // namespace
 
 void CheckEntryText(enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut,
-                    const udtEndMarks* pudtEndMarks)
+                    const udtTextState* pudtState, const udtEndMarks* pudtEndMarks)
 {
+    static const udtTextState udtNone;
+    const udtTextState& udtState = pudtState ? *pudtState : udtNone;
     for (const udtEntryRule& udtRule : EntryRules)
-        if (!udtRule.Check(pudtEntry, clsRuleReport(udtRule, penuFile, pudtEntry, pudtOut, pudtEndMarks))) return;
+        if (!udtRule.Check(pudtEntry, clsRuleReport(udtRule, penuFile, pudtEntry, pudtOut, udtState, pudtEndMarks))) return;
 }
 
 }  // namespace tralyx

@@ -36,7 +36,7 @@ int32_t udtFolderCheck::Count(enuSeverity penuSeverity) const
         if (penuSeverity == enuSeverity::Error && !udtFile.Loaded()) ++lngCount;
         for (const udtProblem& udtProblem : udtFile.Problems) lngCount += udtProblem.Severity == penuSeverity;
     }
-    return lngCount;
+    return lngCount + (penuSeverity == enuSeverity::Warning && !StateIssue.isEmpty());
 }
 
 bool udtFolderCheck::AllLoaded() const
@@ -62,11 +62,12 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     // loaded until the folder is done.
     std::array<clsTralyx, 3> objTranslations;
     clsTranslationConsistency objConsistency;
-    const udtFolderRules udtRules{EndMarksOf(pstrLanguage), &objConsistency};
     udtFolderCheck udtOut;
     udtOut.Source = pstrSource;
     udtOut.Folder = pstrFolder;
-    for (const enuFileKind enuFile : {enuFileKind::ControlText, enuFileKind::Messages, enuFileKind::Secondary}) {
+    if (!udtOut.State.Load(pstrFolder, udtOut.StateIssue)) udtOut.StateIssue += QStringLiteral("; the state was ignored");
+    const udtFolderRules udtRules{EndMarksOf(pstrLanguage), &objConsistency, &udtOut.State};
+    for (const enuFileKind enuFile : AllFileKinds) {
         udtFileCheck udtFile;
         udtFile.File = enuFile;
         udtFile.Path = QDir(pstrFolder).filePath(LanguageFileName(enuFile));
@@ -80,9 +81,11 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
         objTranslation.SetCodePage(pstrCodePage);
         if ((booSourceHas && !Load(objSource, enuFile, udtFile.SourcePath, udtFile)) ||
             (booHas && !Load(objTranslation, enuFile, udtFile.Path, udtFile))) {
+            udtOut.State.ClearFile(enuFile);
             udtOut.Files.push_back(std::move(udtFile));
             continue;
         }
+        udtOut.State.Prune(enuFile, objTranslation);
         if (!booHas || !booSourceHas) {
             // One problem for the whole file; the source's entries still count as not translated.
             std::vector<udtProblem> udtIgnored;
@@ -96,6 +99,9 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
         }
         udtOut.Files.push_back(std::move(udtFile));
     }
+    for (const enuFileKind enuFile : AllFileKinds)  // the state of a file neither folder has
+        if (std::none_of(udtOut.Files.begin(), udtOut.Files.end(), [&](const udtFileCheck& u) { return u.File == enuFile; }))
+            udtOut.State.ClearFile(enuFile);
     return udtOut;
 }
 

@@ -26,6 +26,10 @@ struct udtFolderCheck {
     QString Source;
     QString Folder;
     std::vector<udtFileCheck> Files;  // the files either folder has, in the order core, messages, secondary
+    // The folder's translation state, of the texts its files have; a state file that could not be
+    // read is ignored, and why is a warning (rule "state") of its own.
+    clsTranslationState State;
+    QString StateIssue;
 
     int32_t Count(enuSeverity penuSeverity) const;
     bool AllLoaded() const;
