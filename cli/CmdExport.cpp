@@ -21,8 +21,10 @@ int CmdExport(const QStringList& pstrArgs)
         "                         [--target-language CODE] FOLDER OUT\n"
         "  Writes the texts of FOLDER's core.lrc, messages.lrc and secondary.lrc, each with its source text\n"
         "  from DIR (default: the sibling folder named English), to OUT: PO when OUT ends in .po, XLIFF 1.2\n"
-        "  when it ends in .xlf or .xliff. OUT is replaced only with --force. The language codes come from\n"
-        "  the folders' names (German: de) unless given.";
+        "  when it ends in .xlf or .xliff, a PO template (every source text, no translation) when it ends\n"
+        "  in .pot. The state of FOLDER/translation-state.json goes with them: to review as fuzzy, done as\n"
+        "  translated, notes as the translator's comments. OUT is replaced only with --force. The language\n"
+        "  codes come from the folders' names (German: de) unless given.";
     const QString strCommand = QStringLiteral("export");
     udtCliOptions udtOptions;
     QString strError;
@@ -31,8 +33,10 @@ int CmdExport(const QStringList& pstrArgs)
     if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FOLDER and OUT"), Usage);
     const QString& strFolder = udtOptions.Operands[0];
     const QString& strOut = udtOptions.Operands[1];
-    const std::optional<enuExchangeFormat> enuFormat = ExchangeFormatOf(strOut);
-    if (!enuFormat) return UsageError(strCommand, QStringLiteral("OUT must end in .po, .xlf or .xliff"), Usage);
+    // A template holds the source texts alone, for those who merge it into their own PO files.
+    const bool booTemplate = strOut.endsWith(QLatin1StringView(".pot"), Qt::CaseInsensitive);
+    const std::optional<enuExchangeFormat> enuFormat = booTemplate ? enuExchangeFormat::Po : ExchangeFormatOf(strOut);
+    if (!enuFormat) return UsageError(strCommand, QStringLiteral("OUT must end in .po, .pot, .xlf or .xliff"), Usage);
     if (!QFileInfo(strFolder).isDir()) {
         PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
         return 1;
@@ -47,11 +51,12 @@ int CmdExport(const QStringList& pstrArgs)
     udtExchangeDocument udtDocument;
     udtDocument.SourceLanguage =
         udtOptions.SourceLanguage.isEmpty() ? LanguageCodeOfFolder(strSource) : udtOptions.SourceLanguage;
-    udtDocument.TargetLanguage =
-        udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage;
+    if (!booTemplate)  // a template is of no language
+        udtDocument.TargetLanguage =
+            udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage;
     if (udtDocument.SourceLanguage.isEmpty())
         return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --source-language").arg(strSource), Usage);
-    if (udtDocument.TargetLanguage.isEmpty())
+    if (udtDocument.TargetLanguage.isEmpty() && !booTemplate)
         return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --target-language").arg(strFolder), Usage);
     // A dangling symlink is a name that is taken too: followed, it would make a file where it points.
     if (fs::NameTaken(strOut) && !udtOptions.Force) {
@@ -67,6 +72,12 @@ int CmdExport(const QStringList& pstrArgs)
     for (const QString& strLine : strErrors) PrintError(strLine);
     if (!strErrors.isEmpty()) return 1;
     if (WritesOverInput(strOut, {strSource, strFolder})) return 1;
+    if (!udtTranslation.StateIssue.isEmpty()) PrintError(QStringLiteral("warning: %1; it is ignored").arg(udtTranslation.StateIssue));
+    if (booTemplate) {  // every source text, each still to translate
+        udtTranslation.Store = udtSource.Store;
+        udtTranslation.FilePath = udtSource.FilePath;
+        udtTranslation.State = {};
+    }
 
     QStringList strCounts;
     bool booAnyFile = false;
@@ -75,7 +86,7 @@ int CmdExport(const QStringList& pstrArgs)
         booAnyFile = true;
         int32_t lngMissing = 0;
         const size_t lngBefore = udtDocument.Entries.size();
-        ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, udtDocument.Entries, lngMissing);
+        ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, udtDocument.Entries, lngMissing, &udtTranslation.State);
         strCounts.append(QStringLiteral("%1 %2").arg(LanguageFileName(enuFile)).arg(udtDocument.Entries.size() - lngBefore));
         if (lngMissing > 0)
             PrintError(QStringLiteral("%1: %2 entries of the source are not in this file and were left out (tralyx-lrc "
@@ -96,11 +107,15 @@ int CmdExport(const QStringList& pstrArgs)
     }
     const auto lngUntranslated = std::count_if(udtDocument.Entries.begin(), udtDocument.Entries.end(),
                                                [](const udtExchangeEntry& u) { return u.Translation.isEmpty(); });
-    PrintOutput(QStringLiteral("%1: written, %2 entries (%3), %4 untranslated")
+    const auto lngReview = std::count_if(udtDocument.Entries.begin(), udtDocument.Entries.end(), [](const udtExchangeEntry& u) { return u.Fuzzy; });
+    const auto lngObsolete = std::count_if(udtDocument.Entries.begin(), udtDocument.Entries.end(), [](const udtExchangeEntry& u) { return u.Obsolete; });
+    PrintOutput(QStringLiteral("%1: written, %2 entries (%3), %4 untranslated, %5 to review, %6 obsolete")
                     .arg(strOut)
                     .arg(udtDocument.Entries.size())
                     .arg(strCounts.join(QStringLiteral(", ")))
-                    .arg(lngUntranslated));
+                    .arg(lngUntranslated)
+                    .arg(lngReview)
+                    .arg(lngObsolete));
     return 0;
 }
 

@@ -25,7 +25,7 @@ _tralyx_lrc()
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source) ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language) ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -49,7 +49,7 @@ _tralyx_lrc()
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
         --source | --old-source) _filedir -d; return ;;
         --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
-        --source-language | --target-language | --dictionary) return ;;  # a language code: nothing to offer
+        --source-language | --target-language | --dictionary | --language) return ;;  # a language code: nothing to offer
     esac
 
     local options
@@ -59,7 +59,7 @@ _tralyx_lrc()
         update) options="--old-source --force --dry-run --json --code-page" ;;
         lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
-        import) options="--force --dry-run --code-page" ;;
+        import) options="--source --language --force --dry-run --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;
@@ -79,7 +79,7 @@ _tralyx_lrc()
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
         update:[012] | lint:0 | export:0 | import:1) _filedir -d ;;
-        export:1 | import:0) _filedir 'po|xlf|xliff' ;;
+        export:1 | import:0) _filedir 'po|pot|xlf|xliff' ;;
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;
         tm:2) [[ $action == export ]] && _filedir tmx ;;

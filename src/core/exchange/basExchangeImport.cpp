@@ -1,11 +1,13 @@
 #include "exchange/basExchangeImport.h"
 
+#include "common/basShortened.h"
 #include "exchange/basExchangeText.h"
 #include "store/basFormatText.h"
 #include "store/basSafeFile.h"
 #include "store/clsLineReader.h"
 
 #include <QHash>
+#include <QSet>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <tuple>
@@ -193,14 +195,13 @@ bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtL
 // Reads the new bytes as the application will and compares them with the table the changes should
 // give: a splice that went wrong is never written.
 bool ReadsBackAs(enuFileKind penuFile, const QByteArray& pbytContent, const QString& pstrCodePage,
-                 const clsTralyx& pobjExpected, QString& pstrReason)
+                 const clsTralyx& pobjExpected, clsTralyx& objRead, QString& pstrReason)
 {
     QTemporaryFile objTemp;
     if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
         pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
         return false;
     }
-    clsTralyx objRead;
     objRead.SetCodePage(pstrCodePage);
     bool booOK = false;
     LoadFile(objRead, penuFile, objTemp.fileName(), booOK);
@@ -254,15 +255,46 @@ QString CannotHold(const udtEntryText& pudtEntry, const QString& pstrText, const
     return QString();
 }
 
+
+// The errors of the checks on the changed records' texts that they did not have before.
+void CheckChanges(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjBefore, const clsTralyx& pobjAfter,
+                  const std::vector<udtChange>& pudtChanges, std::vector<udtProblem>& pudtOut)
+{
+    const clsSourcePairing objPairing(penuFile, pobjSource);
+    QSet<QString> strChanged;
+    for (const udtChange& u : pudtChanges) strChanged.insert(QString::number(u.Record) + u':' + QString::number(static_cast<int>(u.Kind)));
+    QSet<int32_t> lngDone;
+    for (const udtChange& u : pudtChanges) {
+        if (lngDone.contains(u.Record)) continue;
+        lngDone.insert(u.Record);
+        const std::vector<udtEntryText> udtBefore = objPairing.Record(pobjBefore, u.Record), udtAfter = objPairing.Record(pobjAfter, u.Record);
+        for (size_t i = 0; i < udtAfter.size() && i < udtBefore.size(); ++i) {
+            if (!strChanged.contains(QString::number(u.Record) + u':' + QString::number(static_cast<int>(udtAfter[i].Kind)))) continue;
+            std::vector<udtProblem> udtOld, udtNew;
+            CheckEntryText(penuFile, udtBefore[i], udtOld);
+            CheckEntryText(penuFile, udtAfter[i], udtNew);
+            for (udtProblem& udtProblem : udtNew)
+                if (udtProblem.Severity == enuSeverity::Error &&
+                    std::none_of(udtOld.begin(), udtOld.end(), [&](const tralyx::udtProblem& o) {
+                        return o.Rule == udtProblem.Rule && o.Message == udtProblem.Message;
+                    }))
+                    pudtOut.push_back(std::move(udtProblem));
+        }
+    }
+}
+
 }  // namespace
 
-udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument)
+udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument,
+                         const udtLanguageFolder* pudtSource)
 {
     udtImportPlan udtPlan;
+    udtPlan.State = pudtFolder.State;
     const clsTralyx objNoSource;
     // The translations of each file, in the exchange file's order.
     QHash<QString, std::vector<const udtExchangeEntry*>> udtByFile;
-    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) udtByFile[udtEntry.FileName].push_back(&udtEntry);
+    for (const udtExchangeEntry& udtEntry : pudtDocument.Entries)
+        if (!udtEntry.Obsolete) udtByFile[udtEntry.FileName].push_back(&udtEntry);
 
     for (const enuFileKind enuFile : AllFileKinds) {
         const QString strFileName = LanguageFileName(enuFile);
@@ -278,14 +310,18 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
         udtFile.File = enuFile;
         udtFile.Path = pudtFolder.FileOf(enuFile);
         const clsCodePage objCodePage((pudtFolder.Store.*FileKind(enuFile).CodePage)());
+        // The source's texts, when the source folder has this file: what the exchange file's must be.
+        const bool booSource = pudtSource && !pudtSource->FileOf(enuFile).isEmpty();
+        const clsTralyx& objSource = booSource ? pudtSource->Store : objNoSource;
 
-        const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objNoSource, pudtFolder.Store);
+        const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objSource, pudtFolder.Store);
         QHash<QString, const udtEntryText*> udtByKey;
         udtByKey.reserve(static_cast<qsizetype>(udtEntries.size()));
         for (const udtEntryText& udtEntry : udtEntries)
             if (udtEntry.Line > 0) udtByKey.insert(udtEntry.Key, &udtEntry);
 
         std::vector<udtChange> udtChanges;
+        clsTranslationState objState = pudtFolder.State;  // this file's section, changed as the entries say
         QHash<QString, bool> booSeen;
         for (const udtExchangeEntry* p : udtIncoming) {
             auto NotApplied = [&](const QString& pstrReason, bool pbooInformational = false) {
@@ -305,28 +341,40 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 NotApplied(p->Refused);
                 continue;
             }
-            if (p->Fuzzy) {
-                NotApplied(QStringLiteral("fuzzy (marked as needing review)"));
+            if (booSource && (pudtEntry->Obsolete() || p->Source != ToExchangeText(pudtEntry->Source))) {
+                if (!p->Translation.isEmpty())
+                    NotApplied(pudtEntry->Obsolete() ? QStringLiteral("the source has no such entry any more")
+                                                     : QStringLiteral("the English changed since the export (it is now \"%1\")")
+                                                           .arg(Shortened(pudtEntry->Source)));
                 continue;
             }
+            objState.SetNote(enuFile, p->Key, p->Comment);
             if (p->Translation.isEmpty()) {
                 if (!pudtEntry->Translation.isEmpty() || !p->Source.isEmpty())
                     NotApplied(QStringLiteral("empty translation, left as it is"), true);
                 continue;
             }
             const QString strText = FromExchangeText(p->Translation);
-            if (strText == pudtEntry->Translation) continue;
-            const QString strCannot = CannotHold(*pudtEntry, strText, objCodePage);
-            if (!strCannot.isEmpty()) {
-                NotApplied(strCannot);
-                continue;
+            if (strText != pudtEntry->Translation) {
+                const QString strCannot = CannotHold(*pudtEntry, strText, objCodePage);
+                if (!strCannot.isEmpty()) {
+                    NotApplied(strCannot);
+                    continue;
+                }
+                udtChanges.push_back({pudtEntry->Record, pudtEntry->Kind, pudtEntry->ObjectPath, strText});
             }
-            udtChanges.push_back({pudtEntry->Record, pudtEntry->Kind, pudtEntry->ObjectPath, strText});
+            if (p->Fuzzy) {
+                objState.MarkReview(enuFile, p->Key, FromExchangeText(p->PreviousSource));
+            } else {
+                objState.ClearReview(enuFile, p->Key);
+                objState.SetDone(enuFile, p->Key, p->Translation == p->Source);
+            }
         }
         udtFile.Changed = static_cast<int32_t>(udtChanges.size());
         if (!udtChanges.empty()) {
             QByteArray& bytOld = udtFile.Old;
             std::vector<udtEdit> udtEdits;
+            clsTralyx objRead;
             if (!ReadWholeFile(udtFile.Path, bytOld, udtFile.Reason)) {
                 udtFile.Refused = true;
             } else if (udtFileStamp::Of(udtFile.Path, bytOld) != (pudtFolder.Store.*FileKind(enuFile).Stamp)()) {
@@ -342,10 +390,12 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                     !PlanEdits(enuFile, bytOld, udtLines, objCodePage, (pudtFolder.Store.*FileKind(enuFile).Lines)(), udtChanges,
                                udtEdits, udtFile.Reason) ||
                     !ApplyEdits(bytOld, udtLines, udtEdits, objCodePage, udtFile.Content, udtFile.Reason) ||
-                    !ReadsBackAs(enuFile, udtFile.Content, objCodePage.Name(), objExpected, udtFile.Reason);
+                    !ReadsBackAs(enuFile, udtFile.Content, objCodePage.Name(), objExpected, objRead, udtFile.Reason);
             }
             if (udtFile.Refused) udtFile.Content.clear();
+            else if (booSource) CheckChanges(enuFile, objSource, pudtFolder.Store, objRead, udtChanges, udtPlan.Problems);
         }
+        if (!udtFile.Refused) udtPlan.State.SetTexts(enuFile, objState.Texts(enuFile));
         udtPlan.Files.push_back(std::move(udtFile));
     }
     for (auto it = udtByFile.cbegin(); it != udtByFile.cend(); ++it)

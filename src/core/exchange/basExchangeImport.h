@@ -2,6 +2,7 @@
 // Bringing translations back from an exchange file into a language folder. Only the lines of the
 // texts that changed are rewritten; every other byte of a file stays as it was, whatever its line
 // ends, skipped lines or numbering.
+#include "checks/basChecks.h"
 #include "exchange/basLanguageFolder.h"
 #include "exchange/udtExchangeEntry.h"
 
@@ -33,9 +34,19 @@ struct udtImportedFile {
 struct udtImportPlan {
     std::vector<udtImportedFile> Files;  // one per file the folder holds
     std::vector<udtNotApplied> NotApplied;
+    // The folder's state after the import: a fuzzy translation is to review (with the source the
+    // tool says it was made for), any other clears review, one identical to its source is done, and
+    // the translator's comments are the notes. Only the sections of files not refused changed.
+    clsTranslationState State;
+    // The errors of the checks that the changed texts bring in (a text that had one before is not
+    // reported again for it), as lint names them; only with a source folder.
+    std::vector<udtProblem> Problems;
 };
 
-// Works out the new content of each file of the loaded folder. Writes nothing.
-udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument);
+// Works out the new content of each file of the loaded folder. Writes nothing. With the source
+// folder, a translation whose source (msgid, <source>) is no longer the source's text is not
+// applied (the source changed since the export), and the changed texts are checked.
+udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument,
+                         const udtLanguageFolder* pudtSource = nullptr);
 
 }  // namespace tralyx

@@ -90,8 +90,10 @@ QString NoteOf(enuFileKind penuFile, const udtEntryText& pudtEntry)
 }  // namespace
 
 void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                   std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing)
+                   std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing, const clsTranslationState* pobjState)
 {
+    const QHash<QString, udtTextState> udtNone;
+    const QHash<QString, udtTextState>& udtStates = pobjState ? pobjState->Texts(penuFile) : udtNone;
     const std::vector<udtEntryText> udtEntries = MatchEntries(penuFile, pobjSource, pobjTranslation);
     udtOut.reserve(udtOut.size() + udtEntries.size());
     for (const udtEntryText& udtEntry : udtEntries) {
@@ -109,8 +111,19 @@ void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsT
         // An obsolete entry shows its translation as the source, so that the tool has a text to show
         // and the translator sees what it says.
         udtItem.Source = ToExchangeText(udtEntry.Obsolete() ? udtEntry.Translation : udtEntry.Source);
-        if (udtEntry.Obsolete() || udtEntry.Translation != udtEntry.Source)
+        udtItem.Obsolete = udtEntry.Obsolete();
+        const auto it = udtStates.constFind(udtEntry.Key);
+        const udtTextState udtState = it == udtStates.constEnd() ? udtTextState() : it.value();
+        if (udtEntry.Obsolete() || udtEntry.Translation != udtEntry.Source || udtState.Done || udtState.Review)
             udtItem.Translation = ToExchangeText(udtEntry.Translation);
+        if (udtState.Review && !udtItem.Obsolete && !udtItem.Translation.isEmpty()) {
+            udtItem.Fuzzy = true;
+            // PO's previous entry is a msgid, with its msgctxt where that was another.
+            if (!udtState.MovedFrom.isEmpty()) udtItem.PreviousContext = ExchangeContext(udtItem.FileName, udtState.MovedFrom);
+            if (udtState.PreviousSource != udtEntry.Source || !udtItem.PreviousContext.isEmpty())
+                udtItem.PreviousSource = ToExchangeText(udtState.PreviousSource);
+        }
+        udtItem.Comment = udtState.Note;
         udtItem.Note = NoteOf(penuFile, udtEntry);
         udtOut.push_back(std::move(udtItem));
     }

@@ -2,6 +2,7 @@
 // What the exchange files say about a text, and how its line breaks travel.
 #include "checks/basEntryMatch.h"
 #include "exchange/udtExchangeEntry.h"
+#include "state/clsTranslationState.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,10 +21,13 @@ QStringList MarkersOf(const QString& pstrText);
 QString AccessKeysOf(const QString& pstrCaption);
 
 // Appends the entries of one file that go into an exchange file, in the translation's order: a
-// translation equal to its source goes as untranslated; entries with neither text, texts the file
-// cannot hold, and entries the translated file lacks (counted in plngMissing) stay out.
+// translation equal to its source goes as untranslated unless its state says done; one to review
+// goes fuzzy with the source it was made for; the state's note goes as the translator's comment;
+// entries the source no longer has go obsolete. Entries with neither text, texts the file cannot
+// hold, and entries the translated file lacks (counted in plngMissing) stay out.
 void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                   std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing);
+                   std::vector<udtExchangeEntry>& pudtOut, int32_t& plngMissing,
+                   const clsTranslationState* pobjState = nullptr);
 
 // A warning when a file declares a single-byte code page (ISO-8859-1) but every non-ASCII byte
 // sequence of it is valid UTF-8: it was most likely saved as UTF-8, and its texts read as declared

@@ -42,6 +42,9 @@ bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, 
                                             : (udtError.Reason.startsWith(strPath) ? udtError.Reason
                                                                                    : QStringLiteral("%1: %2").arg(strPath, udtError.Reason)));
     }
+    pudtOut.State.Load(pstrFolder, pudtOut.StateIssue);
+    for (const enuFileKind enuFile : AllFileKinds)  // a file that did not load keeps its state as it is
+        if (!pudtOut.FileOf(enuFile).isEmpty() && pudtOut.ErrorOf(enuFile).isEmpty()) pudtOut.State.Prune(enuFile, pudtOut.Store);
     return booAll;
 }
 

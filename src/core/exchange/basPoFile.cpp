@@ -71,6 +71,14 @@ bool GuardedWrite(po_file_t pobjFile, const char* pstrPath)
     return booWritten;
 }
 
+// A translator's comment as libgettextpo takes it: one "# " line per line.
+QByteArray PoComment(const QString& pstrNote)
+{
+    QString strNote = pstrNote;
+    strNote.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n")).replace(u'\r', u'\n');
+    return strNote.toUtf8();
+}
+
 QString HeaderField(const char* pstrHeader, const char* pstrField)
 {
     if (!pstrHeader) return QString();
@@ -158,8 +166,18 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
         po_message_set_msgctxt(objMessage, ExchangeContext(udtEntry.FileName, udtEntry.Key).toUtf8().constData());
         po_message_set_msgid(objMessage, udtEntry.Source.toUtf8().constData());
         po_message_set_msgstr(objMessage, udtEntry.Translation.toUtf8().constData());
+        if (udtEntry.Fuzzy) {
+            po_message_set_fuzzy(objMessage, 1);
+            if (!udtEntry.PreviousSource.isEmpty() || !udtEntry.PreviousContext.isEmpty()) {
+                po_message_set_prev_msgid(objMessage, udtEntry.PreviousSource.toUtf8().constData());
+                if (!udtEntry.PreviousContext.isEmpty())
+                    po_message_set_prev_msgctxt(objMessage, udtEntry.PreviousContext.toUtf8().constData());
+            }
+        }
+        if (udtEntry.Obsolete) po_message_set_obsolete(objMessage, 1);
+        if (!udtEntry.Comment.isEmpty()) po_message_set_comments(objMessage, PoComment(udtEntry.Comment).constData());
         if (!udtEntry.Note.isEmpty()) po_message_set_extracted_comments(objMessage, udtEntry.Note.toUtf8().constData());
-        if (udtEntry.Line > 0)
+        if (udtEntry.Line > 0 && !udtEntry.Obsolete)
             po_message_add_filepos(objMessage, udtEntry.FileName.toUtf8().constData(), static_cast<size_t>(udtEntry.Line));
         po_message_insert(objIterator, objMessage);
     }
@@ -231,6 +249,9 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             if (po_message_msgid_plural(objMessage)) udtEntry.Refused = QStringLiteral("plural forms are not used by these files");
             else udtEntry.Translation = Decode(po_message_msgstr(objMessage));
             udtEntry.Fuzzy = po_message_is_fuzzy(objMessage) != 0;
+            udtEntry.PreviousSource = Decode(po_message_prev_msgid(objMessage));
+            udtEntry.Comment = Decode(po_message_comments(objMessage));
+            if (udtEntry.Comment.endsWith(u'\n')) udtEntry.Comment.chop(1);
             pudtOut.Entries.push_back(std::move(udtEntry));
         }
         po_message_iterator_free(objIterator);

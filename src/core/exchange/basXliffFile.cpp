@@ -76,7 +76,7 @@ std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
 bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
 {
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
-        if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key)) {
+        if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key) || !FitsXml(udtEntry.Comment)) {
             pstrReason = QStringLiteral("%1 %2: the text holds a control character that XML cannot carry")
                              .arg(udtEntry.FileName, udtEntry.Id);
             return false;
@@ -111,22 +111,29 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
             strOpenFile = udtEntry.FileName;
             booFileOpen = true;
         }
+        // Translated units are approved: the tools take a unit without it for one still to check.
+        const bool booTranslated = !udtEntry.Translation.isEmpty() && !udtEntry.Fuzzy && !udtEntry.Obsolete;
         objXml.writeStartElement(QStringLiteral("trans-unit"));
         objXml.writeAttribute(QStringLiteral("id"), udtEntry.Key);
         objXml.writeAttribute(QStringLiteral("resname"), udtEntry.Id);
         objXml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        if (booTranslated) objXml.writeAttribute(QStringLiteral("approved"), QStringLiteral("yes"));
+        if (udtEntry.Obsolete) objXml.writeAttribute(QStringLiteral("translate"), QStringLiteral("no"));
         objXml.writeStartElement(QStringLiteral("source"));
         WriteText(objXml, udtEntry.Source);
         objXml.writeEndElement();
         objXml.writeStartElement(QStringLiteral("target"));
         objXml.writeAttribute(QStringLiteral("state"), udtEntry.Translation.isEmpty() ? QStringLiteral("needs-translation")
-                                                                                      : QStringLiteral("translated"));
+                                                       : udtEntry.Fuzzy              ? QStringLiteral("needs-review-translation")
+                                                                                     : QStringLiteral("translated"));
         WriteText(objXml, udtEntry.Translation);
         objXml.writeEndElement();
-        if (!udtEntry.Note.isEmpty()) {
+        for (const auto& [strFrom, strNote] : {std::pair{QStringLiteral("tralyx"), udtEntry.Note},
+                                               std::pair{QStringLiteral("translator"), udtEntry.Comment}}) {
+            if (strNote.isEmpty()) continue;
             objXml.writeStartElement(QStringLiteral("note"));
-            objXml.writeAttribute(QStringLiteral("from"), QStringLiteral("tralyx"));
-            objXml.writeCharacters(udtEntry.Note);
+            objXml.writeAttribute(QStringLiteral("from"), strFrom);
+            WriteText(objXml, strNote);
             objXml.writeEndElement();
         }
         objXml.writeEndElement();  // trans-unit
@@ -197,6 +204,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             pudtUnit->Id = objAttributes.value(QLatin1StringView("resname")).toString();
             pudtUnit->Line = static_cast<int32_t>(objXml.lineNumber());
             booHasTarget = false;
+            pudtUnit->Obsolete = objAttributes.value(QLatin1StringView("translate")) == u"no";
         } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
             const bool booTarget = strName == u"target";
             if (booTarget && IsFuzzyState(objAttributes.value(QLatin1StringView("state")))) pudtUnit->Fuzzy = true;
@@ -209,6 +217,11 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
                                         .arg(strUnexpanded);
             if (booTarget && booHasTarget) pudtUnit->Refused = QStringLiteral("the unit has more than one <target>");
             booHasTarget = booHasTarget || booTarget;
+        } else if (pudtUnit && strName == u"note") {
+            const bool booOurs = objAttributes.value(QLatin1StringView("from")) == u"tralyx";
+            QString strUnexpanded;
+            const QString strText = ElementText(objXml, strUnexpanded);
+            if (!booOurs) pudtUnit->Comment += (pudtUnit->Comment.isEmpty() ? QString() : QStringLiteral("\n")) + strText;
         } else if (pudtUnit && strName == u"alt-trans") {
             objXml.skipCurrentElement();  // suggestions, not the translation
         }

@@ -12,9 +12,14 @@ struct udtExchangeEntry {
     QString Id;            // as the file numbers it: TXT004
     QString Source;        // line breaks as LF
     QString Translation;   // empty: untranslated (or, read back, nothing to apply)
-    bool Fuzzy = false;    // read back only: the tool marked it as needing review
+    bool Fuzzy = false;    // to review: PO "fuzzy", XLIFF "needs-review-translation"
     QString Refused;       // read back only: why it cannot be applied (plural forms, an entity left unexpanded)
+    QString PreviousSource;   // review: the source the translation was made for (PO "#| msgid")
+    QString PreviousContext;  // review of a renamed control: its old context (PO "#| msgctxt")
+    // The source has no such entry: PO "#~", XLIFF translate="no"; read back, never applied.
+    bool Obsolete = false;
     QString Note;          // for the translator: kind, access key, markers, line, obsolete
+    QString Comment;       // the translator's own note (PO "# ", XLIFF <note> not from us)
     int32_t Line = 0;      // the entry's line in its .lrc file; on reading, its line in the exchange file
 };
 
