@@ -203,6 +203,24 @@ TEST(ChecksTest, AccessKeyClashesOnOneForm)
     EXPECT_TRUE(udtProblems[0].Message.contains(Q("frmA.cmdNew.0.C"))) << udtProblems[0].Message.toStdString();
 }
 
+// The translator's state: review is a warning and not yet translated; done is translated and not identical.
+TEST(ChecksTest, TheStateSaysReviewAndDone)
+{
+    clsTralyx objSource, objTranslation;
+    objSource.SetControlTextTable({{"f", "cmdNew", 0, "&New note", ""}, {"f", "[Caption]", 0, "Quillnote", ""}, {"f", "cmdOK", 0, "OK", ""}});
+    objTranslation.SetControlTextTable({{"f", "cmdNew", 0, "&Neu", ""}, {"f", "[Caption]", 0, "Quillnote", ""}, {"f", "cmdOK", 0, "OK", ""}});
+    clsTranslationState objState;
+    objState.MarkReview(enuFileKind::ControlText, Q("f.cmdNew.0.C"), Q("&New"));
+    objState.SetDone(enuFileKind::ControlText, Q("f.[Caption].0.C"), true);
+    std::vector<udtProblem> udtProblems;
+    const udtTranslatedCount udtCount = CheckTables(enuFileKind::ControlText, objSource, objTranslation, udtProblems, {}, {nullptr, nullptr, &objState});
+    ASSERT_EQ(Rules(udtProblems), "review identical");
+    EXPECT_EQ(udtProblems[0].Message, Q("the source was \"&New\" when this was translated; review the translation"));
+    EXPECT_EQ(udtProblems[1].Entry, Q("f.cmdOK.0.C"));
+    EXPECT_EQ(udtCount.Translated, 1);  // the one done on purpose
+    EXPECT_EQ(udtCount.Entries, 3);
+}
+
 TEST(ChecksTest, SourceFolderIsTheEnglishSibling)
 {
     const clsTempDir objDir;

@@ -2,6 +2,7 @@
 // changed texts into files of every shape the readers accept, and the real gettext and XML tools.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
+#include "state/clsTranslationState.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 
@@ -334,6 +335,94 @@ TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
     EXPECT_EQ(udtRead.Entries[0].Source, udtDocument.Entries[0].Source);
     EXPECT_EQ(udtRead.Entries[0].Translation, udtDocument.Entries[0].Translation);
     EXPECT_EQ(udtRead.TargetLanguage, QStringLiteral("de"));
+}
+
+// The state goes out and comes back through a tool's rewrap: fuzzy with the source it was made for,
+// done as translated, notes as comments, obsolete entries out of the way; what the translator
+// changed comes back, checked.
+TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
+{
+    for (const char* pstrTool : {"msgfmt", "msgcat", "pocount"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(pstrTool)).isEmpty()) GTEST_SKIP() << pstrTool << " is not installed";
+    const clsTempDir objDir;
+    const QString strGerman = MakeFolders(objDir, false);
+    objDir.Write(QStringLiteral("Languages/German/core.lrc"), FileOf(strGerman, QStringLiteral("core.lrc")) + "frmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:Weg\r\n");
+    clsTranslationState objState;
+    objState.MarkReview(enuFileKind::ControlText, QStringLiteral("frmMain.cmdNew.0.C"), QStringLiteral("&New old"));
+    objState.MarkReview(enuFileKind::ControlText, QStringLiteral("frmMain.cmdDelete.0.C"), QStringLiteral("&Remove"));
+    objState.SetDone(enuFileKind::ControlText, QStringLiteral("frmMain.[Caption].0.C"), true);
+    objState.SetNote(enuFileKind::Secondary, QStringLiteral("TXT001"), QStringLiteral("the title of a note without one"));
+    QString strOutput;
+    ASSERT_TRUE(objState.Save(strGerman, AllFileKinds, strOutput));
+    const QString strPo = objDir.Path(QStringLiteral("de.po")), strXlf = objDir.Path(QStringLiteral("de.xlf"));
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strPo}), 0);
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strXlf}), 0);
+    EXPECT_EQ(RunTool(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("-o"), QStringLiteral("/dev/null"), strPo}, &strOutput), 0)
+        << strOutput.toStdString();
+    QString strPoText = QString::fromUtf8(clsTempDir::Read(strPo));
+    for (const char* pstrHas : {"#, fuzzy\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"", "#~ msgid \"Weg\"",
+                                "# the title of a note without one\n", "msgid \"Quillnote\"\nmsgstr \"Quillnote\""})
+        EXPECT_TRUE(strPoText.contains(QString::fromUtf8(pstrHas))) << pstrHas;
+    // Translate Toolkit counts a unit as translated only when it is approved.
+    const QString strXliff = QString::fromUtf8(clsTempDir::Read(strXlf));
+    ASSERT_EQ(RunTool(QStringLiteral("pocount"), {QStringLiteral("--csv"), strXlf}, &strOutput), 0) << strOutput.toStdString();
+    EXPECT_EQ(strOutput.section(u'\n', 1, 1).section(u',', 1, 1).trimmed().toInt(), strXliff.count(QStringLiteral("approved=\"yes\"")))
+        << strOutput.toStdString();
+    EXPECT_EQ(strXliff.count(QStringLiteral("translate=\"no\"")), 1);
+    EXPECT_EQ(strXliff.count(QStringLiteral("needs-review-translation")), 2);
+
+    // The translator fixes one review, leaves the other, takes a caption as it is, and loses an access key.
+    strPoText.replace(QStringLiteral("#, fuzzy\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neu\""),
+                      QStringLiteral("msgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neue Notiz\""));
+    strPoText.replace(QStringLiteral("msgid \"OK\"\nmsgstr \"\""), QStringLiteral("msgid \"OK\"\nmsgstr \"OK\""));
+    strPoText.replace(QStringLiteral("msgstr \"&Hilfe\""), QStringLiteral("msgstr \"Hilfe\""));
+    objDir.Write(QStringLiteral("edited.po"), strPoText.toUtf8());
+    const QString strRewrapped = objDir.Path(QStringLiteral("rewrapped.po"));
+    ASSERT_EQ(RunTool(QStringLiteral("msgcat"), {QStringLiteral("-w"), QStringLiteral("20"), QStringLiteral("-o"), strRewrapped,
+                                                 objDir.Path(QStringLiteral("edited.po"))}), 0);
+    const QByteArray bytCore = FileOf(strGerman, QStringLiteral("core.lrc"));
+    EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--dry-run"), strRewrapped, strGerman}, &strOutput), 1);
+    EXPECT_TRUE(strOutput.contains(QStringLiteral("core.lrc:7: error: frmMain.mnuHelp.0.C: accelerator:"))) << strOutput.toStdString();
+    EXPECT_EQ(FileOf(strGerman, QStringLiteral("core.lrc")), bytCore);
+    EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strRewrapped, strGerman}, &strOutput), 1) << strOutput.toStdString();
+    EXPECT_TRUE(FileOf(strGerman, QStringLiteral("core.lrc")).contains("frmMain.mnuHelp.0.C:Hilfe\r\n"));  // written all the same
+    clsTranslationState objBack;
+    ASSERT_TRUE(objBack.Load(strGerman, strOutput));
+    objState.ClearReview(enuFileKind::ControlText, QStringLiteral("frmMain.cmdNew.0.C"));
+    objState.SetDone(enuFileKind::ControlText, QStringLiteral("frmOptions.cmdOK.0.C"), true);
+    EXPECT_TRUE(objBack == objState);
+
+    // The same through XLIFF: nothing changes, the state stays.
+    ASSERT_EQ(Lrc({QStringLiteral("export"), QStringLiteral("--force"), strGerman, strXlf}), 0);
+    EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strXlf, strGerman}, &strOutput), 0) << strOutput.toStdString();
+    ASSERT_TRUE(objBack.Load(strGerman, strOutput));
+    EXPECT_TRUE(objBack == objState);
+}
+
+// A file of another language is refused whole; a translation of a source text that has changed since
+// the export is not applied.
+TEST(ExchangeState, ImportRefusesAnotherLanguageAndTranslationsOfAnotherSource)
+{
+    const clsTempDir objDir;
+    const QString strGerman = MakeFolders(objDir, false);
+    const QString strPo = objDir.Path(QStringLiteral("de.po"));
+    ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strPo}), 0);
+    QString strPoText = QString::fromUtf8(clsTempDir::Read(strPo));
+    strPoText.replace(QStringLiteral("msgstr \"Gestern\""), QStringLiteral("msgstr \"Vorgestern\""));
+    objDir.Write(QStringLiteral("fr.po"), QString(strPoText).replace(QStringLiteral("Language: de"), QStringLiteral("Language: fr_FR")).toUtf8());
+    QString strOutput;
+    EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), objDir.Path(QStringLiteral("fr.po")), strGerman}, &strOutput), 1);
+    EXPECT_TRUE(strOutput.contains(QStringLiteral("for the language 'fr_FR', ") + strGerman + QStringLiteral(" is 'de'; nothing was imported")))
+        << strOutput.toStdString();
+    objDir.Write(QStringLiteral("Languages/English/secondary.lrc"),
+                 FileOf(objDir.Path(QStringLiteral("Languages/English")), QStringLiteral("secondary.lrc")).replace("Yesterday", "The day before"));
+    objDir.Write(QStringLiteral("de.po"), strPoText.toUtf8());
+    const QByteArray bytSecondary = FileOf(strGerman, QStringLiteral("secondary.lrc"));
+    EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strPo, strGerman}, &strOutput), 1);
+    EXPECT_TRUE(strOutput.contains(QStringLiteral("not applied: secondary.lrc TXT004: the English changed since the export (it is now "
+                                                  "\"The day before\")")))
+        << strOutput.toStdString();
+    EXPECT_EQ(FileOf(strGerman, QStringLiteral("secondary.lrc")), bytSecondary);
 }
 
 }  // namespace

@@ -163,3 +163,31 @@ TEST_F(UpdateFilesTest, SavesEveryEntryOnlyAfterAnUpdate)
     for (int i = 31; i <= 60; ++i) EXPECT_TRUE(strSaved.contains(QStringLiteral("TXT0%1 \"New %1\"").arg(i))) << i;
     EXPECT_FALSE(strSaved.contains(Q("more")));
 }
+
+// The old source box takes the old folder's English while it holds what the window put there; a
+// cleared box stays cleared; a folder that does not exist is named before anything is written.
+TEST_F(UpdateFilesTest, TheOldSourceIsTheOldFoldersEnglishUntilTheTranslatorSaysOtherwise)
+{
+    for (const char* pstrFolder : {"Languages/English", "Languages/German", "Other/German", "dest"}) QDir().mkpath(mobjDir.Path(pstrFolder));
+    auto* txtOldSource = mfrmForm->findChild<QLineEdit*>("txtOldSource");
+    ASSERT_NE(txtOldSource, nullptr);
+    const std::pair<const char*, const char*> udtSteps[] = {
+        {"Languages/German", "Languages/English"}, {"Other/German", ""}, {"Languages/German/", "Languages/English"}};
+    for (const auto& [pstrOld, pstrSource] : udtSteps) {
+        Box(0)->setText(mobjDir.Path(pstrOld));
+        EXPECT_EQ(txtOldSource->text(), *pstrSource ? mobjDir.Path(pstrSource) : QString()) << pstrOld;
+    }
+    QTest::keyClick(txtOldSource, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(txtOldSource, Qt::Key_Backspace);
+    Box(0)->setText(mobjDir.Path("Languages/German"));
+    EXPECT_TRUE(txtOldSource->text().isEmpty()) << "a cleared box is filled in again";
+
+    txtOldSource->setText(mobjDir.Path("missing"));
+    SetAll(mobjDir.Path("Languages/German"), mobjDir.Path("Languages/English"), mobjDir.Path("dest"));
+    mobjDesktop.Expect(Q("The old source folder %1 does not exist.\r\n\r\nChoose the folder the old folder was translated from, or "
+                         "clear the box to update without it.")
+                           .arg(mobjDir.Path("missing")),
+                       vbExclamation, App::Title());
+    QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
+    EXPECT_TRUE(QDir(mobjDir.Path("dest")).isEmpty());
+}
