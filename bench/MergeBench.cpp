@@ -60,7 +60,7 @@ void BM_MergeControlTextTables(benchmark::State& state)
     for (auto _ : state) {
         QVector<ControlTextItem> udtResult;
         MergeControlTextTables(udtNew, udtOld, udtResult, udtReport);
-        benchmark::DoNotOptimize(udtResult.data());
+        benchmark::DoNotOptimize(udtResult.constData());
     }
     state.counters["kept"] = udtReport.KeptFromOld;
     state.counters["dropped"] = static_cast<double>(udtReport.Dropped.size());
@@ -73,7 +73,7 @@ void BM_MergeControlTextByScan(benchmark::State& state)
     for (auto _ : state) {
         QVector<ControlTextItem> udtResult;
         ScanMerge(udtNew, udtOld, udtResult);
-        benchmark::DoNotOptimize(udtResult.data());
+        benchmark::DoNotOptimize(udtResult.constData());
     }
 }
 BENCHMARK(BM_MergeControlTextByScan)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -19,11 +19,23 @@ constexpr int32_t Version = 1;
 void AppendString(QByteArray& pbytOut, QStringView pstrText)
 {
     static const char Hex[] = "0123456789abcdef";
+    const char16_t* const p = pstrText.utf16();
+    const qsizetype lngSize = pstrText.size();
     pbytOut += '"';
-    for (qsizetype i = 0; i < pstrText.size(); ++i) {
-        const char16_t c = pstrText[i].unicode();
-        const bool booPaired = QChar::isHighSurrogate(c) ? i + 1 < pstrText.size() && pstrText[i + 1].isLowSurrogate()
-                               : QChar::isLowSurrogate(c) ? i > 0 && pstrText[i - 1].isHighSurrogate()
+    for (qsizetype i = 0; i < lngSize;) {
+        // A run of ASCII that needs no escape, copied at once: most of a state file.
+        qsizetype j = i;
+        while (j < lngSize && p[j] >= 0x20 && p[j] < 0x80 && p[j] != u'"' && p[j] != u'\\') ++j;
+        if (j > i) {
+            const qsizetype lngAt = pbytOut.size();
+            pbytOut.resize(lngAt + (j - i));
+            std::copy(p + i, p + j, pbytOut.data() + lngAt);  // each unit below 0x80: one byte
+            i = j;
+            continue;
+        }
+        const char16_t c = p[i];
+        const bool booPaired = QChar::isHighSurrogate(c) ? i + 1 < lngSize && QChar::isLowSurrogate(p[i + 1])
+                               : QChar::isLowSurrogate(c) ? i > 0 && QChar::isHighSurrogate(p[i - 1])
                                                           : true;
         if (c == u'"' || c == u'\\') {
             pbytOut += '\\';
@@ -35,15 +47,15 @@ void AppendString(QByteArray& pbytOut, QStringView pstrText)
         } else if (c < 0x20 || !booPaired) {
             const char bytEscape[] = {'\\', 'u', Hex[(c >> 12) & 15], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15]};
             pbytOut.append(bytEscape, sizeof bytEscape);
-        } else if (c < 0x80) {
-            pbytOut += static_cast<char>(c);
         } else {
             qsizetype lngEnd = i + 1;  // a run of characters beyond ASCII, converted at once
-            while (lngEnd < pstrText.size() && pstrText[lngEnd].unicode() >= 0x80 && !pstrText[lngEnd].isSurrogate()) ++lngEnd;
+            while (lngEnd < lngSize && p[lngEnd] >= 0x80 && !QChar::isSurrogate(p[lngEnd])) ++lngEnd;
             if (QChar::isHighSurrogate(c)) lngEnd = i + 2;
             pbytOut += pstrText.mid(i, lngEnd - i).toUtf8();
-            i = lngEnd - 1;
+            i = lngEnd;
+            continue;
         }
+        ++i;
     }
     pbytOut += '"';
 }
@@ -148,12 +160,15 @@ QByteArray clsTranslationState::ToJson() const
         booFirstFile = false;
         AppendString(bytOut, LanguageFileName(enuFile));
         bytOut += ": [";
-        QStringList strIds = udtFile.keys();
-        std::sort(strIds.begin(), strIds.end());
-        for (qsizetype i = 0; i < strIds.size(); ++i) {
-            const udtTextState& u = udtFile[strIds[i]];
+        // Sorted by id, without copying a state: pointers into the hash.
+        std::vector<std::pair<const QString*, const udtTextState*>> udtSorted;
+        udtSorted.reserve(static_cast<size_t>(udtFile.size()));
+        for (auto it = udtFile.cbegin(); it != udtFile.cend(); ++it) udtSorted.push_back({&it.key(), &it.value()});
+        std::sort(udtSorted.begin(), udtSorted.end(), [](const auto& a, const auto& b) { return *a.first < *b.first; });
+        for (size_t i = 0; i < udtSorted.size(); ++i) {
+            const udtTextState& u = *udtSorted[i].second;
             bytOut += i ? ",\n      {\"id\": " : "\n      {\"id\": ";
-            AppendString(bytOut, strIds[i]);
+            AppendString(bytOut, *udtSorted[i].first);
             if (u.Review) {
                 bytOut += ", \"review\": ";
                 AppendString(bytOut, u.PreviousSource);
