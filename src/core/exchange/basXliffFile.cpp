@@ -4,6 +4,7 @@
 // parser keeps.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
+#include "exchange/basXmlText.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -13,32 +14,10 @@ namespace {
 
 const QString gstrNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 
-// Characters XML 1.0 cannot carry at all, not even as a reference.
-bool FitsXml(const QString& pstrText)
-{
-    for (const QChar c : pstrText) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF) return false;
-    }
-    return true;
-}
-
 // Targets a tool has marked as needing review or adaptation are not taken as finished work.
 bool IsFuzzyState(QStringView pstrState)
 {
     return pstrState.startsWith(u"needs-review") || pstrState == u"needs-adaptation" || pstrState == u"needs-l10n";
-}
-
-// Writes the text with each CR as the reference &#13; (Qt's writer leaves it raw, and a parser
-// would read it as LF).
-void WriteText(QXmlStreamWriter& pobjXml, const QString& pstrText)
-{
-    qsizetype lngFrom = 0;
-    for (qsizetype lngCR; (lngCR = pstrText.indexOf(u'\r', lngFrom)) >= 0; lngFrom = lngCR + 1) {
-        pobjXml.writeCharacters(pstrText.mid(lngFrom, lngCR - lngFrom));
-        pobjXml.writeEntityReference(QStringLiteral("#13"));
-    }
-    pobjXml.writeCharacters(pstrText.mid(lngFrom));
 }
 
 // The text of the element the reader is at, with that of any inline markup a tool added (<g>,
@@ -120,20 +99,20 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
         if (booTranslated) objXml.writeAttribute(QStringLiteral("approved"), QStringLiteral("yes"));
         if (udtEntry.Obsolete) objXml.writeAttribute(QStringLiteral("translate"), QStringLiteral("no"));
         objXml.writeStartElement(QStringLiteral("source"));
-        WriteText(objXml, udtEntry.Source);
+        WriteXmlText(objXml, udtEntry.Source);
         objXml.writeEndElement();
         objXml.writeStartElement(QStringLiteral("target"));
         objXml.writeAttribute(QStringLiteral("state"), udtEntry.Translation.isEmpty() ? QStringLiteral("needs-translation")
                                                        : udtEntry.Fuzzy              ? QStringLiteral("needs-review-translation")
                                                                                      : QStringLiteral("translated"));
-        WriteText(objXml, udtEntry.Translation);
+        WriteXmlText(objXml, udtEntry.Translation);
         objXml.writeEndElement();
         for (const auto& [strFrom, strNote] : {std::pair{QStringLiteral("tralyx"), udtEntry.Note},
                                                std::pair{QStringLiteral("translator"), udtEntry.Comment}}) {
             if (strNote.isEmpty()) continue;
             objXml.writeStartElement(QStringLiteral("note"));
             objXml.writeAttribute(QStringLiteral("from"), strFrom);
-            WriteText(objXml, strNote);
+            WriteXmlText(objXml, strNote);
             objXml.writeEndElement();
         }
         objXml.writeEndElement();  // trans-unit

@@ -3,6 +3,7 @@
 #include "memory/basTmxFile.h"
 
 #include "common/Version.h"
+#include "exchange/basXmlText.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -14,31 +15,12 @@ namespace {
 
 const QString gstrXmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
 
-bool FitsXml(const QString& pstrText)
-{
-    for (const QChar c : pstrText) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF) return false;
-    }
-    return true;
-}
-
-void WriteText(QXmlStreamWriter& pobjXml, const QString& pstrText)
-{
-    qsizetype lngFrom = 0;
-    for (qsizetype lngCR; (lngCR = pstrText.indexOf(u'\r', lngFrom)) >= 0; lngFrom = lngCR + 1) {
-        pobjXml.writeCharacters(pstrText.mid(lngFrom, lngCR - lngFrom));
-        pobjXml.writeEntityReference(QStringLiteral("#13"));
-    }
-    pobjXml.writeCharacters(pstrText.mid(lngFrom));
-}
-
 void WriteVariant(QXmlStreamWriter& pobjXml, const QString& pstrLanguage, const QString& pstrText)
 {
     pobjXml.writeStartElement(QStringLiteral("tuv"));
     pobjXml.writeAttribute(gstrXmlNamespace, QStringLiteral("lang"), pstrLanguage);
     pobjXml.writeStartElement(QStringLiteral("seg"));
-    WriteText(pobjXml, pstrText);
+    WriteXmlText(pobjXml, pstrText);
     pobjXml.writeEndElement();
     pobjXml.writeEndElement();
 }

@@ -1,0 +1,17 @@
+#pragma once
+// Texts in the XML exchange files (XLIFF, TMX), written through Qt's XML stream writer.
+#include <QString>
+
+class QXmlStreamWriter;
+
+namespace tralyx {
+
+// Whether XML 1.0 can carry the text at all, even as references: no control character but tab, LF
+// and CR, no U+FFFE or U+FFFF.
+bool FitsXml(const QString& pstrText);
+
+// Writes the text with each CR as the reference &#13;: XML turns every CR LF and lone CR of a
+// document into LF when read, and Qt's writer leaves a CR raw, so only the reference keeps it.
+void WriteXmlText(QXmlStreamWriter& pobjXml, const QString& pstrText);
+
+}  // namespace tralyx
