@@ -121,8 +121,7 @@ void CheckPositionalMerge(const TTable& udtNew, const TTable& udtOld,
 // Saves both tables into old/ and new/, runs the file merge into dest/ and reads the result back.
 void CheckThroughFiles(const clsTralyx& pobjOld, const clsTralyx& pobjNew, enuFileKind penuKind)
 {
-    static const QString strFile[] = {QStringLiteral("core.lrc"), QStringLiteral("messages.lrc"), QStringLiteral("secondary.lrc")};
-    const QString& strName = strFile[static_cast<int>(penuKind)];
+    const QString strName = LanguageFileName(penuKind);
     const QString strRoot = ScratchPath(QStringLiteral("merge"));
     QDir(strRoot).removeRecursively();
     for (const char* pstrFolder : {"old", "new", "dest"}) QDir().mkpath(strRoot + u'/' + QLatin1StringView(pstrFolder));
