@@ -18,7 +18,8 @@ namespace {
 const char* const UpdateUsage =
     "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--force] [--dry-run] [--json] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
-    "  of the new release's folder NEW into DEST: entries the old files already had keep their text.\n"
+    "  of the new release's folder NEW into DEST (made when it does not exist): entries the old files\n"
+    "  already had keep their text.\n"
     "  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept\n"
     "                   for review, texts follow their source to a new number, renamed controls keep\n"
     "                   their translation; the state goes to DEST/translation-state.json\n"
@@ -34,9 +35,13 @@ bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& 
 {
     const QFileInfo objDestination(pudtReport.DestinationFile);
     if (!objDestination.absoluteDir().exists()) {
-        pstrLine = QStringLiteral("%1 would not be written: the folder %2 does not exist")
-                       .arg(pudtReport.FileName, objDestination.absolutePath());
-        return false;
+        // The update makes the folder, where the part of its path that is there is a folder.
+        if (const QString strBlocked = FolderBlockedBy(objDestination.absolutePath()); !strBlocked.isEmpty()) {
+            pstrLine = QStringLiteral("%1 would not be written: %2 is not a folder").arg(pudtReport.FileName, strBlocked);
+            return false;
+        }
+        pstrLine = QStringLiteral("%1 would be written to %2").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        return true;
     }
     if (objDestination.isDir()) {
         pstrLine = QStringLiteral("%1 would not be written: %2 is a folder").arg(pudtReport.FileName, pudtReport.DestinationFile);
@@ -73,7 +78,7 @@ const char* OutcomeName(enuUpdateOutcome penuOutcome)
 // {"files": [{"file", "destination", "outcome", "summary", "error", "oldSource", "kept",
 // "keptEntries": [...], "changed": [{"entry", "from", "text", "previous", "source"}], "moved": [{"entry",
 // "from", "text", "review"}], "new": [{"entry", "text"}], "dropped": [{"entry", "text", "duplicate"}],
-// "warnings": [...]}], "state": null or {"summary", "failed"}}
+// "warnings": [...]}], "destinationCreated": bool (in a dry run: would be), "state": null or {"summary", "failed"}}
 QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries)
 {
     const QVector<udtUpdateReport>& pudtReports = pudtUpdate.Files;
@@ -163,6 +168,8 @@ QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pst
         objJson.EndObject();
     }
     objJson.EndArray();
+    objJson.Key("destinationCreated");
+    objJson.Bool(!pudtUpdate.DestinationLine.isEmpty());
     objJson.Key("state");
     if (pudtUpdate.StateLine.isEmpty()) {
         objJson.Null();
@@ -225,6 +232,7 @@ int CmdUpdate(const QStringList& pstrArgs)
         const QByteArray bytJson = JsonReports(udtUpdate, strSummaries) + '\n';
         std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
     } else {
+        if (!udtUpdate.DestinationLine.isEmpty()) PrintOutput(udtUpdate.DestinationLine);
         for (const QString& strText : strTexts) PrintOutput(strText);
         if (!udtUpdate.StateLine.isEmpty()) PrintOutput(udtUpdate.StateLine);
     }

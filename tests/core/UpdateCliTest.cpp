@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,7 +39,8 @@ TEST(CliUpdateTest, ExitCodesFilesAndWhatItSays)
         {{"--dry-run"}, HasCore, false, 1, Existing, false, "already exists (--force overwrites it)"},
         {{"--dry-run", "--force"}, HasCore, false, 0, Existing, false, "core.lrc would be overwritten"},
         {{}, Empty, true, 1, MergedCore, true, "messages.lrc was not merged:"},
-        {{}, Missing, false, 1, {}, false, "does not exist"},
+        {{}, Missing, false, 0, MergedCore, true, "Created the destination folder "},
+        {{"--dry-run"}, Missing, false, 0, {}, false, "would be created"},
         {{"--code-page=ISO-8859-1"}, Empty, false, 0, MergedCore, true, "was written"},
         {{"--", "--force"}, Empty, false, 2, {}, false, ""},  // options after "--" are folders
     };
@@ -58,6 +60,7 @@ TEST(CliUpdateTest, ExitCodesFilesAndWhatItSays)
         EXPECT_EQ(clsTempDir::Read(objDir.Path("dest/messages.lrc")), booSecondary && !booOldMessagesMissing ? Messages : QByteArray());
         EXPECT_EQ(clsTempDir::Read(objDir.Path("dest/secondary.lrc")), booSecondary ? Secondary : QByteArray());
         EXPECT_TRUE(udtResult.Out.contains(pstrSays)) << udtResult.Out.toStdString();
+        EXPECT_EQ(QFileInfo(objDir.Path("dest")).isDir(), intDest != Missing || !strOptions.contains("--dry-run"));
     }
 }
 

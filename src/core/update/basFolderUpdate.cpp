@@ -1,6 +1,15 @@
 #include "update/basFolderUpdate.h"
 
+#include <QFileInfo>
+
 namespace tralyx {
+
+QString FolderBlockedBy(const QString& pstrFolder)
+{
+    QFileInfo objPart(pstrFolder);
+    while (!objPart.exists() && !objPart.isRoot()) objPart.setFile(objPart.absolutePath());
+    return objPart.isDir() ? QString() : objPart.filePath();
+}
 
 udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const QString& pstrCodePage, bool pbooWrite)
 {
@@ -10,6 +19,7 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     if (!objOldState.Load(pudtFolders.Old, strReason))  // ignored: the .lrc files are what counts
         udtOut.StateLine = strReason + QStringLiteral("; the old state was not carried over");
     std::vector<enuFileKind> enuWritten;
+    const bool booDestinationThere = QFileInfo(pudtFolders.Destination).isDir();
     {
         clsTralyx objStore;  // a store of its own: the editor's tables are never touched by an update
         objStore.SetCodePage(pstrCodePage);
@@ -18,6 +28,11 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
             if (udtOut.Files.back().IsMerged() && (udtOut.Files.back().Written() || !pbooWrite)) enuWritten.push_back(enuFile);
         }
     }
+    // The files' writes make the folder; said once, above them.
+    if (!booDestinationThere && pbooWrite && QFileInfo(pudtFolders.Destination).isDir())
+        udtOut.DestinationLine = QStringLiteral("Created the destination folder %1.").arg(pudtFolders.Destination);
+    else if (!booDestinationThere && !pbooWrite && !enuWritten.empty() && FolderBlockedBy(pudtFolders.Destination).isEmpty())
+        udtOut.DestinationLine = QStringLiteral("The destination folder %1 would be created.").arg(pudtFolders.Destination);
     int32_t lngReview = 0, lngTexts = 0;
     for (const enuFileKind enuFile : enuWritten) {
         lngTexts += static_cast<int32_t>(objNewState.Texts(enuFile).size());

@@ -14,6 +14,10 @@ struct udtUpdateFolders {
     QString OldSource;    // the previous release's source folder; empty: merge without it
 };
 
+// A destination folder that does not exist is made by the update: empty when pstrFolder is one or
+// can be made, else the part of its path that is there and is not a folder.
+QString FolderBlockedBy(const QString& pstrFolder);
+
 // One file of the update: loads the old (and the old source's, when the folder is given and has the
 // file) and the new file, merges them into the store's table of that kind and writes it to the
 // destination (pbooWrite false: formats it only). With pobjNewState, the old state of the texts the

@@ -12,19 +12,6 @@
 namespace tralyx {
 namespace {
 
-// A dropped or new text is named by Shortened(): one short line, enough for the translator to
-// recognise it.
-QString ShortText(const ControlTextItem& pudtItem)
-{
-    return Shortened(pudtItem.Caption.isEmpty() ? pudtItem.ToolTip : pudtItem.Caption);
-}
-QString ShortText(const MessageItem& pudtItem)
-{
-    if (pudtItem.Title.isEmpty()) return Shortened(pudtItem.Message);
-    return Shortened(pudtItem.Title + QStringLiteral(": ") + pudtItem.Message);
-}
-QString ShortText(const QString& pstrText) { return Shortened(pstrText); }
-
 // The texts of a record, in the order of their ids (basStateIds.h).
 const QString& TextOf(const ControlTextItem& pudtItem, int t) { return t == 0 ? pudtItem.Caption : pudtItem.ToolTip; }
 const QString& TextOf(const MessageItem& pudtItem, int t) { return t == 0 ? pudtItem.Message : pudtItem.Title; }
@@ -85,7 +72,7 @@ void Finish(const TTable& pudtNew, const TTable& pudtOld, const TTable* pudtOldS
         const int32_t lngPosition = static_cast<int32_t>(i);
         if (l.Old < 0) {
             udtResult.append(pudtNew[i]);
-            r.TakenNew.append({lngPosition, RecordKey(pudtNew, i), ShortText(pudtNew[i])});
+            r.TakenNew.append({lngPosition, RecordKey(pudtNew, i), ShortEntryText(pudtNew[i])});
             continue;
         }
         const TItem& udtOld = pudtOld[l.Old];
@@ -107,7 +94,7 @@ void Finish(const TTable& pudtNew, const TTable& pudtOld, const TTable* pudtOldS
             r.Kept.append(lngPosition);
             continue;
         }
-        udtCarriedEntry udtEntry{lngPosition, l.Old, ShortText(udtOld), {}, {}, l.Review[0] || l.Review[1]};
+        udtCarriedEntry udtEntry{lngPosition, l.Old, ShortEntryText(udtOld), {}, {}, l.Review[0] || l.Review[1]};
         if (l.Origin == enuMergeOrigin::Moved) {
             r.Moved.append(std::move(udtEntry));
             continue;
@@ -119,9 +106,14 @@ void Finish(const TTable& pudtNew, const TTable& pudtOld, const TTable* pudtOldS
     }
     r.TakenFromNew = static_cast<int32_t>(pudtNew.size()) - r.KeptFromOld;
     r.File = KindOf<TItem>();
-    if constexpr (std::is_same_v<TItem, ControlTextItem>) {  // shared, not copied: they name the entries
+    // Shared, not copied: they name the entries and give the kept ones' texts.
+    if constexpr (std::is_same_v<TItem, ControlTextItem>) {
         r.Merged = udtResult;
         r.Old = pudtOld;
+    } else if constexpr (std::is_same_v<TItem, MessageItem>) {
+        r.MergedMessages = udtResult;
+    } else {
+        r.MergedSecondary = udtResult;
     }
     for (qsizetype j = 0; j < pudtOld.size(); ++j) {
         if (booUsed[static_cast<size_t>(j)]) continue;
@@ -130,7 +122,7 @@ void Finish(const TTable& pudtNew, const TTable& pudtOld, const TTable* pudtOldS
             const int32_t lngFirst = pobjFirstOld->Find(pudtOld[j]);
             booDuplicate = lngFirst != j && booUsed[static_cast<size_t>(lngFirst)];
         }
-        r.Dropped.append({static_cast<int32_t>(j), RecordKey(pudtOld, j), ShortText(pudtOld[j]), booDuplicate});
+        r.Dropped.append({static_cast<int32_t>(j), RecordKey(pudtOld, j), ShortEntryText(pudtOld[j]), booDuplicate});
     }
     pudtResult = std::move(udtResult);
 }

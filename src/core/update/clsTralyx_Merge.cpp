@@ -11,6 +11,7 @@
 #include "update/basMerge.h"
 #include "update/udtUpdateReport.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tralyx {
@@ -108,6 +109,12 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
             return NotWritten(udtIssue);
         udtReport.Outcome = enuUpdateOutcome::Merged;
         return udtReport;
+    }
+    // A destination that is not there yet is made (with its parents) for the first file written to it.
+    if (!QFileInfo(pudtFolders.Destination).isDir() && !QDir().mkpath(pudtFolders.Destination)) {
+        const QString strBlocked = FolderBlockedBy(pudtFolders.Destination);
+        return NotWritten({0, strBlocked.isEmpty() ? QStringLiteral("the folder %1 could not be created").arg(pudtFolders.Destination)
+                                                   : QStringLiteral("%1 is not a folder").arg(strBlocked)});
     }
     // Another writer of the file (an import, the editor) waits while this one replaces it.
     clsFileLock objLock;

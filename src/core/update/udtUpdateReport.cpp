@@ -1,6 +1,7 @@
 #include "update/udtUpdateReport.h"
 
 #include "common/basDesktop.h"
+#include "common/basShortened.h"
 
 #include <algorithm>
 
@@ -51,6 +52,28 @@ QString udtUpdateReport::OldKeyAt(int32_t plngPosition) const
     return File == enuFileKind::ControlText ? clsTralyx::ObjectPath(Old[plngPosition]) : RecordId(File, plngPosition);
 }
 
+QString udtUpdateReport::TextAt(int32_t plngPosition) const
+{
+    switch (File) {
+    case enuFileKind::ControlText: return ShortEntryText(Merged[plngPosition]);
+    case enuFileKind::Messages: return ShortEntryText(MergedMessages[plngPosition]);
+    case enuFileKind::Secondary: break;
+    }
+    return ShortEntryText(MergedSecondary[plngPosition]);
+}
+
+// A dropped, new or kept text is named by one short line, enough for the translator to recognise it.
+QString ShortEntryText(const ControlTextItem& pudtItem)
+{
+    return Shortened(pudtItem.Caption.isEmpty() ? pudtItem.ToolTip : pudtItem.Caption);
+}
+QString ShortEntryText(const MessageItem& pudtItem)
+{
+    if (pudtItem.Title.isEmpty()) return Shortened(pudtItem.Message);
+    return Shortened(pudtItem.Title + QStringLiteral(": ") + pudtItem.Message);
+}
+QString ShortEntryText(const QString& pstrText) { return Shortened(pstrText); }
+
 QString udtUpdateReport::Summary() const
 {
     switch (Outcome) {
@@ -67,7 +90,7 @@ QString udtUpdateReport::Summary() const
 QString udtUpdateReport::Text(int32_t plngMaxListed) const
 {
     QStringList strLines{Summary()};
-    if (IsMerged()) {
+    if (HasEntries()) {
         if (!OldSourceFile.isEmpty()) strLines.append(QStringLiteral("  compared with the old source %1").arg(OldSourceFile));
         strLines.append(QStringLiteral("  entries from the old file: %L1, from the new file: %L2, old ones dropped: %L3")
                             .arg(KeptFromOld)
@@ -95,12 +118,13 @@ QString udtUpdateReport::Text(int32_t plngMaxListed) const
     return strLines.join(u'\n');
 }
 
-udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports) { return UpdateMessage(udtFolderUpdate{pudtReports, {}, false}); }
+udtUpdateMessage UpdateMessage(const QVector<udtUpdateReport>& pudtReports) { return UpdateMessage(udtFolderUpdate{pudtReports, {}, false, {}}); }
 
 udtUpdateMessage UpdateMessage(const udtFolderUpdate& pudtUpdate)
 {
     udtUpdateMessage udtMessage;
     QStringList strDetails, strNotUpdated;
+    if (!pudtUpdate.DestinationLine.isEmpty()) strDetails.append(pudtUpdate.DestinationLine);
     for (const udtUpdateReport& udtReport : pudtUpdate.Files) {
         strDetails.append(udtReport.Text());
         if (!udtReport.Written()) strNotUpdated.append(udtReport.Summary());
@@ -118,11 +142,12 @@ udtUpdateMessage UpdateMessage(const udtFolderUpdate& pudtUpdate)
     return udtMessage;
 }
 
-QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports) { return FullUpdateReport(udtFolderUpdate{pudtReports, {}, false}); }
+QString FullUpdateReport(const QVector<udtUpdateReport>& pudtReports) { return FullUpdateReport(udtFolderUpdate{pudtReports, {}, false, {}}); }
 
 QString FullUpdateReport(const udtFolderUpdate& pudtUpdate)
 {
     QStringList strFiles;
+    if (!pudtUpdate.DestinationLine.isEmpty()) strFiles.append(pudtUpdate.DestinationLine);
     for (const udtUpdateReport& udtReport : pudtUpdate.Files) strFiles.append(udtReport.FullText());
     if (!pudtUpdate.StateLine.isEmpty()) strFiles.append(pudtUpdate.StateLine);
     return strFiles.join(QStringLiteral("\n\n")) + u'\n';

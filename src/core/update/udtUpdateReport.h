@@ -63,14 +63,20 @@ struct udtUpdateReport {
     QVector<udtCarriedEntry> Changed, Moved;
     enuFileKind File = enuFileKind::ControlText;
     QVector<ControlTextItem> Merged, Old;  // control text: the merged and the old table (shared), which name entries
+    QVector<MessageItem> MergedMessages;   // messages: the merged table (shared), for the kept entries' texts
+    QStringList MergedSecondary;           // procedural text: the same
     QString KeyAt(int32_t plngPosition) const;        // the id of an entry of the merged file
     QString OldKeyAt(int32_t plngPosition) const;     // the id of an entry of the old file
+    QString TextAt(int32_t plngPosition) const;       // the text of an entry of the merged file, shortened
     QString OldSourceFile;    // the old release's source file the merge compared with; empty: none
     QVector<udtDroppedEntry> Dropped;  // old entries that the merge left out, in old-table order
     QStringList Warnings;     // lines of the old or new file that the reader skipped
 
     bool Written() const { return Outcome == enuUpdateOutcome::Written; }
     bool IsMerged() const { return Outcome != enuUpdateOutcome::NotMerged; }
+    // The counts and lists describe a file in the destination (or, in a dry run, the one that would
+    // be): not so for a merge that was not written, whose old file is untouched.
+    bool HasEntries() const { return Outcome == enuUpdateOutcome::Written || Outcome == enuUpdateOutcome::Merged; }
     // One line: "core.lrc was not merged: /old/core.lrc does not exist".
     QString Summary() const;
     // The whole report of this file: outcome, counts, the entries taken new and dropped, skipped
@@ -83,6 +89,12 @@ struct udtUpdateReport {
 // The box that closes an update run: "Completed!" (information icon) when every file was written,
 // otherwise which files were not updated and why (exclamation icon). The details carry every file's
 // report.
+// An entry's text as the report shows it: one short line (a caption, else its tool-tip; a message's
+// title and text).
+QString ShortEntryText(const ControlTextItem& pudtItem);
+QString ShortEntryText(const MessageItem& pudtItem);
+QString ShortEntryText(const QString& pstrText);
+
 struct udtUpdateMessage {
     QString Prompt;
     int32_t Style = 0;
@@ -99,6 +111,8 @@ struct udtFolderUpdate {
     QVector<udtUpdateReport> Files;  // core.lrc, messages.lrc, secondary.lrc
     QString StateLine;   // what became of the state, one line; empty when there was none to write
     bool StateFailed = false;  // the new state could not be written (an unreadable old one is only said)
+    // "Created the destination folder /x." (or "... would be created" in a dry run); empty when it was there.
+    QString DestinationLine;
 };
 // The same box and report, with the state's line; a state that failed is not "Completed!".
 udtUpdateMessage UpdateMessage(const udtFolderUpdate& pudtUpdate);
