@@ -8,16 +8,22 @@
 #include "TempDir.h"
 #include "TestTexts.h"
 #include "updatetool/frmUpdateFiles.h"
+#include "updatetool/frmUpdateReport.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 using namespace tralyx;
@@ -92,6 +98,13 @@ TEST_F(UpdateFilesTest, SameFolderThreeTimesWritesNothingOverItsInputsAndTheWind
     EXPECT_TRUE(mfrmForm->isVisible());
     EXPECT_EQ(Texts(), QStringList(3, mobjDir.Path()));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(clsTempDir::Read(mobjDir.Path(FileNames[i])), bytFiles[i]);
+    // Nothing was written: nothing is reported kept or dropped.
+    ASSERT_EQ(mobjDesktop.Shown().size(), 1u);
+    EXPECT_FALSE(mobjDesktop.Shown()[0].Details.contains("entries from the old file")) << mobjDesktop.Shown()[0].Details.toStdString();
+    auto* frmReport = mobjArea.findChild<frmUpdateReport*>();
+    ASSERT_NE(frmReport, nullptr);
+    EXPECT_EQ(frmReport->findChild<QLabel*>("lblShown")->text(), "0 of 0 entries");
+    EXPECT_EQ(frmReport->findChild<QTableWidget*>("grdCounts")->item(0, 2)->text(), "");
 }
 
 TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpty)
@@ -129,39 +142,68 @@ TEST_F(UpdateFilesTest, ReadsTheFilesInTheEditorsCodePage)
     EXPECT_TRUE(mobjDesktop.Shown()[0].Details.contains("frmMain.cmdGone.0 \"\u00c9t\u00e9\"")) << mobjDesktop.Shown()[0].Details.toStdString();
 }
 
-// The full report is saved, where the closing box's details stop after the first entries.
-TEST_F(UpdateFilesTest, SavesEveryEntryOnlyAfterAnUpdate)
+// "Completed!" first, then the report window: per file the counts, the entries by kind with their
+// texts, the whole report saved; the destination folder, not there before, made and said so.
+TEST_F(UpdateFilesTest, TheReportWindowCountsListsAndSavesEveryEntryOfAFolderItMade)
 {
-    QByteArray bytOld, bytNew;
-    const auto Line = [](const char* pstrWord, int i) {
-        return QStringLiteral("TXT%1:%2 %3\r\n").arg(i, 3, 10, QChar(u'0')).arg(pstrWord).arg(i).toLatin1();
-    };
-    for (int i = 1; i <= 60; ++i) {
-        if (i <= 30) bytOld += Line("Alt", i);
-        bytNew += Line("New", i);
-    }
-    mobjDir.Write(Q("old/secondary.lrc"), bytOld);
-    mobjDir.Write(Q("new/secondary.lrc"), bytNew);
-    QDir().mkpath(mobjDir.Path(Q("dest")));
-    EXPECT_FALSE(Button("cmdSaveReport")->isEnabled());
-    SetAll(mobjDir.Path(Q("old")), mobjDir.Path(Q("new")), mobjDir.Path(Q("dest")));
-    const QString strReport = mobjDir.Path(Q("report.txt"));
-    mobjDesktop.Expect(Q("Not every file was updated.\r\n\r\ncore.lrc was not merged: %1 does not exist\r\n"
-                        "messages.lrc was not merged: %2 does not exist")
-                          .arg(mobjDir.Path(Q("old/core.lrc")), mobjDir.Path(Q("old/messages.lrc"))),
-                      vbExclamation, App::Title());
+    const char* const strFiles[][4] = {  // file, old source, old (translated), new
+        {"messages.lrc", "MSG001:A\r\nMST001:\r\nMSG002:B\r\nMST002:\r\nMSG003:C\r\nMST003:\r\n",
+         "MSG001:a\r\nMST001:\r\nMSG002:b\r\nMST002:\r\nMSG003:c\r\nMST003:\r\n",
+         "MSG001:A\r\nMST001:\r\nMSG002:B2\r\nMST002:\r\nMSG003:X\r\nMST003:\r\nMSG004:C\r\nMST004:\r\n"},
+        {"core.lrc", "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:Gone\r\n",
+         "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:Gut\r\nfrmMain.cmdGone.0.T:\r\nfrmMain.cmdGone.0.C:Weg\r\n",
+         "frmMain.cmdOK.0.T:\r\nfrmMain.cmdOK.0.C:OK\r\n"},
+        {"secondary.lrc", "TXT001:One\r\n", "TXT001:Eins\r\n", "TXT001:One\r\n"}};
+    for (const auto& strFile : strFiles)
+        for (int i = 0; i < 3; ++i) mobjDir.Write(Q("%1/%2").arg(Q(std::array{"English", "German", "English2"}[i]), Q(strFile[0])), strFile[i + 1]);
+    const QString strDest = mobjDir.Path("out/German");
+    SetAll(mobjDir.Path("German"), mobjDir.Path("English2"), strDest);
+    mfrmForm->findChild<QLineEdit*>("txtOldSource")->setText(mobjDir.Path("English"));
+    mobjDesktop.Expect("Completed!", vbInformation, App::Title());
+    mobjDesktop.mfnOnBox = [this] { EXPECT_EQ(mobjArea.findChild<frmUpdateReport*>(), nullptr) << "the box comes first"; };
     QTest::mouseClick(Button("cmdUpdate"), Qt::LeftButton);
-    ASSERT_EQ(mobjDesktop.Shown().size(), 1u);
-    const QString& strDetails = mobjDesktop.Shown()[0].Details;
-    EXPECT_TRUE(strDetails.contains(Q("TXT031 \"New 31\"")) && !strDetails.contains(Q("TXT060")) &&
-                strDetails.contains(Q("... and 10 more")))
-        << strDetails.toStdString();
+    mobjDesktop.mfnOnBox = {};
+
+    auto* frmReport = mobjArea.findChild<frmUpdateReport*>();
+    ASSERT_TRUE(frmReport && frmReport->isVisible());
+    EXPECT_TRUE(frmReport->findChild<QLabel*>("lblSummary")->text().contains("Created the destination folder " + strDest));
+    auto* grdCounts = frmReport->findChild<QTableWidget*>("grdCounts");
+    QStringList strCounts;  // file: kept review moved new dropped
+    for (int f = 0; f < grdCounts->rowCount(); ++f) {
+        QStringList strRow{grdCounts->item(f, 0)->text() + ":"};
+        for (int c = 2; c < grdCounts->columnCount(); ++c) strRow.append(grdCounts->item(f, c)->text());
+        strCounts.append(strRow.join(' '));
+    }
+    EXPECT_EQ(strCounts, QStringList({"core.lrc: 1 0 0 0 1", "messages.lrc: 1 1 1 1 0", "secondary.lrc: 1 0 0 0 0"}));
+
+    auto* cboKind = frmReport->findChild<QComboBox*>("cboKind");
+    const auto* objEntries = frmReport->findChild<QTableView*>("lvwEntries")->model();
+    const std::pair<const char*, QStringList> udtKinds[] = {
+        {"Review", {"messages.lrc Review MSG002 b the source was \"B\", now \"B2\""}},
+        {"Moved", {"messages.lrc Moved MSG004 c from MSG003"}},
+        {"New", {"messages.lrc New MSG003 X still in the source language"}},
+        {"Dropped", {"core.lrc Dropped frmMain.cmdGone.0 Weg "}},
+        {"Kept", {"core.lrc Kept frmMain.cmdOK.0 Gut ", "messages.lrc Kept MSG001 a ", "secondary.lrc Kept TXT001 Eins "}},
+    };
+    for (const auto& [pstrKind, strRows] : udtKinds) {
+        cboKind->setCurrentText(pstrKind);
+        QStringList strShown;
+        for (int r = 0; r < objEntries->rowCount(); ++r) {
+            QStringList strCells;
+            for (int c = 0; c < objEntries->columnCount(); ++c) strCells.append(objEntries->index(r, c).data().toString());
+            strShown.append(strCells.join(' '));
+        }
+        EXPECT_EQ(strShown, strRows) << pstrKind;
+    }
+    cboKind->setCurrentIndex(0);
+    EXPECT_EQ(frmReport->findChild<QLabel*>("lblShown")->text(), "7 of 7 entries");
+
+    const QString strReport = mobjDir.Path("report.txt");
     mobjDesktop.NextFile(strReport);
-    ASSERT_TRUE(Button("cmdSaveReport")->isEnabled());
-    QTest::mouseClick(Button("cmdSaveReport"), Qt::LeftButton);
+    QTest::mouseClick(frmReport->findChild<QPushButton*>("cmdSaveReport"), Qt::LeftButton);
     const QString strSaved = QString::fromUtf8(clsTempDir::Read(strReport));
-    for (int i = 31; i <= 60; ++i) EXPECT_TRUE(strSaved.contains(QStringLiteral("TXT0%1 \"New %1\"").arg(i))) << i;
-    EXPECT_FALSE(strSaved.contains(Q("more")));
+    for (const char* pstrLine : {"Created the destination folder", "MSG003 \"X\"", "frmMain.cmdGone.0 \"Weg\"", "MSG003 \u2192 MSG004 \"c\""})
+        EXPECT_TRUE(strSaved.contains(Q(pstrLine))) << pstrLine << "\n" << strSaved.toStdString();
 }
 
 // The old source box takes the old folder's English while it holds what the window put there; a

@@ -5,7 +5,6 @@
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
-#include "store/basSafeFile.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
@@ -89,17 +88,17 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mcmdUpdate->setEnabled(false);
     mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // The full report names every entry, where the closing box's details name the first ones.
-    mcmdSaveReport = new QPushButton(QStringLiteral("Save &Report..."), this);
-    mcmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
-    mcmdSaveReport->setEnabled(false);
-    for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel, mcmdSaveReport}) {
+    // The last update's report window again, once it was closed.
+    mcmdShowReport = new QPushButton(QStringLiteral("Show &Report"), this);
+    mcmdShowReport->setObjectName(QStringLiteral("cmdShowReport"));
+    mcmdShowReport->setEnabled(false);
+    for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel, mcmdShowReport}) {
         pcmdButton->setMinimumSize(TwipsToPixelsX(*this, ButtonWidth), TwipsToPixelsY(*this, ButtonHeight));
         pcmdButton->setAutoDefault(false);
     }
 
     auto* objButtons = new QHBoxLayout;
-    objButtons->addWidget(mcmdSaveReport);
+    objButtons->addWidget(mcmdShowReport);
     objButtons->addStretch();
     objButtons->addWidget(mcmdUpdate);
     objButtons->addWidget(mcmdCancel);
@@ -121,7 +120,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     setTabOrder(mtxtDestination, mcmdBrowse[2]);
     setTabOrder(mcmdBrowse[2], mcmdUpdate);
     setTabOrder(mcmdUpdate, mcmdCancel);
-    setTabOrder(mcmdCancel, mcmdSaveReport);
+    setTabOrder(mcmdCancel, mcmdShowReport);
 
     connect(mtxtOldFile, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldFile_Change);
     connect(mtxtOldSource, &QLineEdit::textChanged, this, &frmUpdateFiles::txtOldSource_Change);
@@ -129,19 +128,21 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     connect(mtxtDestination, &QLineEdit::textChanged, this, &frmUpdateFiles::txtDestination_Change);
     connect(mcmdUpdate, &QPushButton::clicked, this, &frmUpdateFiles::cmdUpdate_Click);
     connect(mcmdCancel, &QPushButton::clicked, this, &frmUpdateFiles::cmdCancel_Click);
-    connect(mcmdSaveReport, &QPushButton::clicked, this, &frmUpdateFiles::cmdSaveReport_Click);
+    connect(mcmdShowReport, &QPushButton::clicked, this, &frmUpdateFiles::cmdShowReport_Click);
 }
 
-frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea)
+frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult)
 {
     for (QMdiSubWindow* pobjWindow : pobjArea->subWindowList()) {
         if (auto* pfrmOpen = qobject_cast<frmUpdateFiles*>(pobjWindow->widget())) {
+            pfrmOpen->mfnOpenResult = pfnOpenResult;
             pobjWindow->showNormal();
             pobjArea->setActiveSubWindow(pobjWindow);
             return pfrmOpen;
         }
     }
     auto* pfrmNew = new frmUpdateFiles;
+    pfrmNew->mfnOpenResult = pfnOpenResult;
     // A fixed single border: a title with a close box, no minimise or maximise.
     QMdiSubWindow* pobjWindow =
         pobjArea->addSubWindow(pfrmNew, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -208,22 +209,20 @@ void frmUpdateFiles::cmdUpdate_Click()
     }
     // The update reads the files in the code page the editor was set to, so that the report shows
     // their texts right; its store is its own, the editor's tables are never touched.
-    const udtFolderUpdate udtUpdate =
-        UpdateLanguageFolder({mtxtOldFile->text(), mtxtNewFile->text(), mtxtDestination->text(), strOldSource},
-                             gobjTextStore ? gobjTextStore->CodePage() : QString::fromLatin1(clsCodePage::DefaultName), true);
-    const udtUpdateMessage udtMessage = UpdateMessage(udtUpdate);
-    mstrLastReport = FullUpdateReport(udtUpdate);  // the text, not the report: that holds the merged table
-    mcmdSaveReport->setEnabled(true);
+    mudtLastFolders = {mtxtOldFile->text(), mtxtNewFile->text(), mtxtDestination->text(), strOldSource};
+    mudtLastUpdate = UpdateLanguageFolder(
+        mudtLastFolders, gobjTextStore ? gobjTextStore->CodePage() : QString::fromLatin1(clsCodePage::DefaultName), true);
+    const udtUpdateMessage udtMessage = UpdateMessage(mudtLastUpdate);
+    mcmdShowReport->setEnabled(true);
     MsgBox(udtMessage.Prompt, udtMessage.Style, QString(), udtMessage.Details);
+    // Then the whole report, where the work starts.
+    cmdShowReport_Click();
 }
 
-void frmUpdateFiles::cmdSaveReport_Click()
+void frmUpdateFiles::cmdShowReport_Click()
 {
-    QString strFile = QStringLiteral("update-report.txt");
-    if (!Desktop().FileDialog(true, QStringLiteral("Text files (*.txt);;All Files (*)"), strFile)) return;
-    QString strReason;
-    if (!WriteFileAtomically(strFile, mstrLastReport.toUtf8(), strReason))
-        MsgBox(QStringLiteral("The report was not saved.\r\n\r\n") + strReason, vbExclamation);
+    // Owned by the main window, not by this one: the report stays open when the update window closes.
+    frmUpdateReport::ShowReport(window(), mudtLastUpdate, mudtLastFolders, mfnOpenResult);
 }
 
 void frmUpdateFiles::cmdCancel_Click()

@@ -3,8 +3,10 @@
 // (optional), the new release's folder and the destination folder, and the button that merges the
 // three language files of the old and the new folder into the destination. A child window of the
 // main window's frame, one at a time.
-#include "update/udtUpdateReport.h"
+#include "update/basFolderUpdate.h"
+#include "updatetool/frmUpdateReport.h"
 
+#include <QPointer>
 #include <QVector>
 #include <QWidget>
 #include <array>
@@ -22,8 +24,9 @@ class frmUpdateFiles : public QWidget {
     Q_OBJECT
 public:
     explicit frmUpdateFiles(QWidget* pobjParent = nullptr);
-    // Shows the one update window in the frame, or brings the open one forward with its texts.
-    static frmUpdateFiles* ShowIn(QMdiArea* pobjArea);
+    // Shows the one update window in the frame, or brings the open one forward with its texts. The
+    // report windows it opens offer "Open Result" through pfnOpenResult.
+    static frmUpdateFiles* ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult = {});
 
 protected:
     void keyPressEvent(QKeyEvent* pobjEvent) override;  // Esc presses "&Cancel"
@@ -31,7 +34,7 @@ protected:
 private slots:
     void cmdUpdate_Click();
     void cmdCancel_Click();
-    void cmdSaveReport_Click();
+    void cmdShowReport_Click();
     void txtOldFile_Change();
     void txtOldSource_Change();
     void txtNewFile_Change();
@@ -57,8 +60,10 @@ private:
     std::array<QPushButton*, 4> mcmdBrowse;
     QPushButton* mcmdUpdate;
     QPushButton* mcmdCancel;
-    QPushButton* mcmdSaveReport;  // enabled once an update has run
-    QString mstrLastReport;  // the last update's full report, for Save Report
+    QPushButton* mcmdShowReport;  // enabled once an update has run
+    udtFolderUpdate mudtLastUpdate;  // what the last update did, and with which folders
+    udtUpdateFolders mudtLastFolders;
+    OpenResultHandler mfnOpenResult;
 };
 
 }  // namespace tralyx

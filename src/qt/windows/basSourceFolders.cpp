@@ -26,11 +26,16 @@ QString ChooseSourceFolder(const QString& pstrPath, const QString& pstrCurrent)
     QString strChosen;
     if (!Desktop().ChooseFolder(pstrCurrent.isEmpty() ? strFolder : pstrCurrent, strChosen)) return QString();
     // Remembered for the translated folder: its other files, and the next start, use it too.
+    RememberSourceFolder(strFolder, strChosen);
+    return strChosen;
+}
+
+void RememberSourceFolder(const QString& pstrFolder, const QString& pstrSource)
+{
     QSettings objSettings;
     QVariantMap objFolders = objSettings.value(KeySourceFolders).toMap();
-    objFolders.insert(strFolder, strChosen);
+    objFolders.insert(QFileInfo(pstrFolder).absoluteFilePath(), pstrSource);
     objSettings.setValue(KeySourceFolders, objFolders);
-    return strChosen;
 }
 
 }  // namespace tralyx

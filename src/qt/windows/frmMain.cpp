@@ -10,6 +10,7 @@
 #include "windows/basEditorFiles.h"
 #include "windows/basIcons.h"
 #include "windows/basSourceFolders.h"
+#include "windows/basUpdateResult.h"
 #include "windows/clsClipboardCommands.h"
 #include "windows/clsCodePageMenu.h"
 #include "windows/clsEditorFilter.h"
@@ -342,7 +343,12 @@ void frmMain::mnuFileClose_Click()
     if (QMdiSubWindow* pobjChild = ActiveChild()) pobjChild->close();
 }
 
-void frmMain::mnuMergeFiles_Click() { frmUpdateFiles::ShowIn(mdiArea); }
+void frmMain::mnuMergeFiles_Click()
+{
+    frmUpdateFiles::ShowIn(mdiArea, [this](const QStringList& pstrFiles, const QString& pstrSource) {
+        OpenUpdateResult(*this, pstrFiles, pstrSource);
+    });
+}
 
 void frmMain::mnuFileSave_Click()
 {
