@@ -12,9 +12,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace tralyx {
 namespace {
@@ -37,6 +41,7 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
 {
     setObjectName(QStringLiteral("frmUpdateReport"));
     setWindowTitle(QStringLiteral("Update Report"));
+    setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window, open report or not
 
     mlblSummary = new QLabel(this);
     mlblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -75,7 +80,7 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
     mlvwEntries->setColumnWidth(clsUpdateReportModel::ColFile, 110);
     mlvwEntries->setColumnWidth(clsUpdateReportModel::ColKind, 70);
     mlvwEntries->setColumnWidth(clsUpdateReportModel::ColId, 220);
-    mlvwEntries->setColumnWidth(clsUpdateReportModel::ColText, 300);
+    mlvwEntries->setColumnWidth(clsUpdateReportModel::ColText, 330);
 
     mcmdSaveReport = new QPushButton(QStringLiteral("Save &Report..."), this);
     mcmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
@@ -101,7 +106,7 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
     objForm->addLayout(objFilter);
     objForm->addWidget(mlvwEntries, 1);
     objForm->addLayout(objButtons);
-    resize(960, 620);
+    resize(1120, 660);
 
     connect(mcboKind, &QComboBox::currentIndexChanged, this, &frmUpdateReport::cboKind_Change);
     connect(mcmdSaveReport, &QPushButton::clicked, this, &frmUpdateReport::cmdSaveReport_Click);
@@ -113,9 +118,23 @@ frmUpdateReport* frmUpdateReport::ShowReport(QWidget* pobjOwner, const udtFolder
                                              const udtUpdateFolders& pudtFolders, const OpenResultHandler& pfnOpenResult)
 {
     auto* pfrmReport = pobjOwner->findChild<frmUpdateReport*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!pfrmReport) pfrmReport = new frmUpdateReport(pobjOwner);
+    const bool booNew = !pfrmReport;
+    if (booNew) pfrmReport = new frmUpdateReport(pobjOwner);
     pfrmReport->SetReport(pudtUpdate, pudtFolders, pfnOpenResult);
+    if (booNew) {
+        // Over the middle of the main window, on its screen.
+        QRect objPlace(QPoint(), pfrmReport->size());
+        objPlace.moveCenter(pobjOwner->frameGeometry().center());
+        if (const QScreen* pobjScreen = pobjOwner->screen()) {
+            const QRect objScreen = pobjScreen->availableGeometry();
+            objPlace.moveLeft(std::clamp(objPlace.left(), objScreen.left(), std::max(objScreen.left(), objScreen.right() - objPlace.width())));
+            objPlace.moveTop(std::clamp(objPlace.top(), objScreen.top(), std::max(objScreen.top(), objScreen.bottom() - objPlace.height())));
+        }
+        pfrmReport->move(objPlace.topLeft());
+    }
     pfrmReport->show();
+    // Owned by the main window, but not kept above it: the editor windows opened from it come in front.
+    if (QWindow* pobjWindow = pfrmReport->windowHandle()) pobjWindow->setTransientParent(nullptr);
     pfrmReport->raise();
     pfrmReport->activateWindow();
     return pfrmReport;

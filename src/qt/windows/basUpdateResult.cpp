@@ -26,6 +26,8 @@ void OpenUpdateResult(frmMain& pfrmMain, const QStringList& pstrFiles, const QSt
         if (booWork && !pobjFirst) pobjFirst = pobjChild;
     }
     if (pobjFirst) pfrmMain.Frame()->setActiveSubWindow(pobjFirst);
+    pfrmMain.raise();
+    pfrmMain.activateWindow();
 }
 
 }  // namespace tralyx
