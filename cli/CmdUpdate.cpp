@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 namespace tralyx::cli {
@@ -197,8 +198,8 @@ int CmdUpdate(const QStringList& pstrArgs)
     if (strFolders.size() != 3)
         return UsageError(strCommand, QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),
                           UpdateUsage);
-    // An empty name would be taken for the root folder.
-    if (strFolders.contains(QString()))
+    // An empty name would be taken for the root folder, and blanks are a slip.
+    if (std::any_of(strFolders.begin(), strFolders.end(), [](const QString& s) { return s.trimmed().isEmpty(); }))
         return UsageError(strCommand, QStringLiteral("an empty argument is not a folder name"), UpdateUsage);
     if (QFileInfo(strFolders[2]).exists() && !QFileInfo(strFolders[2]).isDir()) {
         PrintError(QStringLiteral("tralyx-lrc update: %1 is not a folder; nothing was written").arg(strFolders[2]));

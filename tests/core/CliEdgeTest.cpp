@@ -37,6 +37,7 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
         {"check ''", {"check", ""}, {}, false, 2, "an empty argument"},
         {"write ''", {"write", ""}, CoreDump, false, 2, "an empty argument"},
         {"update into ''", {"update", "DIR/en", "DIR/en", ""}, {}, false, 2, "an empty argument"},
+        {"update into blanks", {"update", "DIR/en", "DIR/en", "  "}, {}, false, 2, "an empty argument"},
         {"update into a file", {"update", "DIR/en", "DIR/en", "DIR/en/core.lrc"}, {}, false, 1, "core.lrc is not a folder"},
         {"check a FIFO", {"check", "DIR/fifo/core.lrc"}, {}, false, 1, "is not a regular file (it is a FIFO)"},
         {"dump a device", {"dump", "--kind", "core", "/dev/zero"}, {}, false, 1, "is not a regular file (it is a character device)"},

@@ -5,10 +5,12 @@
 #include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
+#include "update/basFolderUpdate.h"
 #include "update/udtUpdateReport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -76,6 +78,23 @@ TEST_F(UpdateTest, WritesEachMergedFileByteForByte)
         EXPECT_EQ(udtReports[i].DestinationFile, Path(Q("dest/") + FileNames[i]));
     }
     EXPECT_EQ(UpdateMessage(udtReports).Prompt, "Completed!");  // its details: the window's tests
+}
+
+TEST_F(UpdateTest, ADestinationNotThereIsMadeAndSaidSoUnlessItCannotBe)
+{
+    mobjDir.Write("afile", "x");
+    const std::tuple<QString, bool, const char*> udtCases[] = {  // destination, made, why not
+        {Path("made/for/you"), true, ""}, {Path("afile/dest"), false, "afile is not a folder"}, {"  ", false, "name is blank"}};
+    for (const auto& [strDestination, booMade, pstrWhyNot] : udtCases) {
+        SCOPED_TRACE(strDestination.toStdString());
+        const udtFolderUpdate udtUpdate = UpdateLanguageFolder({Path("old"), Path("new"), strDestination, {}}, "windows-1252", true);
+        EXPECT_EQ(udtUpdate.DestinationLine, booMade ? Q("Created the destination folder %1.").arg(strDestination) : QString());
+        EXPECT_EQ(QFileInfo(strDestination).isDir(), booMade);
+        for (const udtUpdateReport& udtReport : udtUpdate.Files) {
+            EXPECT_EQ(udtReport.Written(), booMade);
+            EXPECT_TRUE(udtReport.Issue.Reason.contains(pstrWhyNot)) << udtReport.Issue.Reason.toStdString();
+        }
+    }
 }
 
 TEST_F(UpdateTest, AFileThatDoesNotLoadSkipsOnlyItsOwnKind)

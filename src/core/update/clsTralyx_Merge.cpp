@@ -110,7 +110,10 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
         udtReport.Outcome = enuUpdateOutcome::Merged;
         return udtReport;
     }
-    // A destination that is not there yet is made (with its parents) for the first file written to it.
+    // A destination that is not there yet is made (with its parents) for the first file written to
+    // it; never one whose name is only blanks, which is a slip and not a folder anyone wants.
+    if (!QFileInfo(pudtFolders.Destination).isDir() && pudtFolders.Destination.trimmed().isEmpty())
+        return NotWritten({0, QStringLiteral("the destination folder's name is blank")});
     if (!QFileInfo(pudtFolders.Destination).isDir() && !QDir().mkpath(pudtFolders.Destination)) {
         const QString strBlocked = FolderBlockedBy(pudtFolders.Destination);
         return NotWritten({0, strBlocked.isEmpty() ? QStringLiteral("the folder %1 could not be created").arg(pudtFolders.Destination)
