@@ -86,15 +86,15 @@ struct udtUpdateReport {
     QString FullText() const { return Text(INT32_MAX); }
 };
 
-// The box that closes an update run: "Completed!" (information icon) when every file was written,
-// otherwise which files were not updated and why (exclamation icon). The details carry every file's
-// report.
 // An entry's text as the report shows it: one short line (a caption, else its tool-tip; a message's
 // title and text).
 QString ShortEntryText(const ControlTextItem& pudtItem);
 QString ShortEntryText(const MessageItem& pudtItem);
 QString ShortEntryText(const QString& pstrText);
 
+// The box that closes an update run: "Completed!" (information icon) when every file was written,
+// otherwise which files were not updated and why (exclamation icon). The details carry every file's
+// report.
 struct udtUpdateMessage {
     QString Prompt;
     int32_t Style = 0;
