@@ -157,6 +157,11 @@ void frmUpdateReport::SetReport(const udtFolderUpdate& pudtUpdate, const udtUpda
         strLines.append(QStringLiteral("Compared with the old source %1").arg(QDir::toNativeSeparators(pudtFolders.OldSource)));
     if (!pudtUpdate.DestinationLine.isEmpty()) strLines.append(pudtUpdate.DestinationLine);
     if (!pudtUpdate.StateLine.isEmpty()) strLines.append(pudtUpdate.StateLine);
+    // What the readers skipped or did without (lines, an old source file) may be missing from the
+    // result: never only in the saved report.
+    for (const udtUpdateReport& r : pudtUpdate.Files)
+        if (!r.Warnings.isEmpty())
+            strLines.append(QStringLiteral("%1: %L2 warning(s) while reading, the first: %3").arg(r.FileName).arg(r.Warnings.size()).arg(r.Warnings.first()));
     mlblSummary->setText(strLines.join(u'\n'));
 
     mobjEntries->SetReports(pudtUpdate.Files);
