@@ -17,16 +17,6 @@ bool StartsWithNoCase(const QString& pstrText, QLatin1StringView pstrPrefix)
            QStringView(pstrText).left(pstrPrefix.size()).compare(pstrPrefix, Qt::CaseInsensitive) == 0;
 }
 
-// Which lines an entry gets depends on its control name.
-bool HasToolTipLine(const QString& pstrControlName)
-{
-    return !(pstrControlName.size() >= 4 &&
-             (StartsWithNoCase(pstrControlName, QLatin1StringView("[cap")) ||
-              StartsWithNoCase(pstrControlName, QLatin1StringView("mnu"))));
-}
-
-bool HasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(pstrControlName, QLatin1StringView("txt")); }
-
 // A piece of a line quoted in a reason.
 constexpr qsizetype QuotedChars = 20;
 
@@ -143,6 +133,16 @@ qsizetype RecordsAtMost(QByteArrayView pbytContent)
 
 }  // namespace
 
+// Which lines an entry gets depends on its control name.
+bool EntryHasToolTipLine(const QString& pstrControlName)
+{
+    return !(pstrControlName.size() >= 4 &&
+             (StartsWithNoCase(pstrControlName, QLatin1StringView("[cap")) ||
+              StartsWithNoCase(pstrControlName, QLatin1StringView("mnu"))));
+}
+
+bool EntryHasCaptionLine(const QString& pstrControlName) { return !StartsWithNoCase(pstrControlName, QLatin1StringView("txt")); }
+
 void AppendEntryLines(QString& pstrOut, QStringView pstrObjectPath, QChar pchrTag, QStringView pstrText,
                       bool pbooBlankAfterColon)
 {
@@ -172,10 +172,15 @@ namespace {
 // Bytes: the lines are parsed as bytes (the code page keeps ASCII as it is and decodes each byte to
 // a character of its own, so bytes compare as their text does) and only names and kept texts are
 // decoded. Otherwise each line is decoded whole, with the code page's checks, and parsed as text.
+// pudtEntries (Bytes without texts): where each record's lines start. The separators, digits and
+// tags are single ASCII bytes in every usable code page and never part of a multi-byte character,
+// so the bytes parse as the text does there too, once each line has passed the code page's checks.
 template <bool KeepTexts, bool Bytes>
-void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut)
+void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut,
+                          QVector<udtEntryLines>* pudtEntries = nullptr)
 {
     using TView = std::conditional_t<Bytes, QByteArrayView, QStringView>;
+    const bool booCheckLines = Bytes && !pobjCodePage.KeepsAscii();
     pudtOut = {};
     pudtOut.Table = QVector<ControlTextItem>(1);
     pudtOut.Lines = QVector<int32_t>(1, 0);
@@ -207,6 +212,8 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
         TView viwLine;
         if constexpr (Bytes) {
             viwLine = QByteArrayView(objLines.Data(), objLines.Size());
+            if (booCheckLines && !pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
+                return Fail(objLines.LineNumber(), strReason);
         } else {
             if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
                 return Fail(objLines.LineNumber(), strReason);
@@ -257,6 +264,11 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
                 pudtOut.Lines.append(objLines.LineNumber());
                 booHasCaption = false;
             }
+            if (pudtEntries) {
+                if (!booJoins) pudtEntries->append(udtEntryLines());  // a line that does not join starts a record
+                (booT ? pudtEntries->last().ToolTip : pudtEntries->last().Caption) =
+                    static_cast<int32_t>(objLines.Data() - pbytContent.constData());
+            }
             ControlTextItem& udtRecord = udtTable.last();
             if (!booJoins) {
                 // The many records of one form share one name string.
@@ -300,6 +312,55 @@ void ScanControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodeP
     FinishWarnings(pudtOut);
 }
 
+void IndexControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut,
+                      QVector<udtEntryLines>& pudtEntries)
+{
+    pudtEntries.clear();
+    ReadControlTextLines<false, true>(pbytContent, pobjCodePage, pudtOut, &pudtEntries);
+    FinishWarnings(pudtOut);
+}
+
+udtEntryPath EntryLinePath(QByteArrayView pbytContent, int32_t plngLine)
+{
+    clsLineReader objLines(pbytContent.sliced(plngLine));
+    udtParsedLine<QByteArrayView> udtLine;
+    if (objLines.Next()) ParseEntryLine(QByteArrayView(objLines.Data(), objLines.Size()), udtLine);
+    return {udtLine.FormName, udtLine.ControlName, static_cast<uint8_t>(udtLine.Index)};
+}
+
+QString EntryLineText(QByteArrayView pbytContent, int32_t plngLine, const clsCodePage& pobjCodePage)
+{
+    clsLineReader objLines(pbytContent.sliced(plngLine));
+    udtParsedLine<QByteArrayView> udtFirst;
+    if (!objLines.Next() || ParseEntryLine(QByteArrayView(objLines.Data(), objLines.Size()), udtFirst) != enuLineProblem::None)
+        return QString();
+    const QByteArrayView bytText = WithoutLeadingBlanks(udtFirst.Text);
+    QString strText = pobjCodePage.Decode(bytText.data(), bytText.size());
+    // The reader's rule for the next line of a multi-line text: after a lone CR, the same path and tag.
+    while (objLines.EndedByLoneCR() && objLines.Next()) {
+        udtParsedLine<QByteArrayView> udtLine;
+        if (ParseEntryLine(QByteArrayView(objLines.Data(), objLines.Size()), udtLine) != enuLineProblem::None ||
+            udtLine.Index != udtFirst.Index || !SameText(udtLine.Tag, udtFirst.Tag) ||
+            !SameText(udtLine.ControlName, udtFirst.ControlName) || !SameText(udtLine.FormName, udtFirst.FormName))
+            break;
+        strText += QStringLiteral("\r\n");
+        pobjCodePage.DecodeAppend(udtLine.Text.data(), udtLine.Text.size(), strText);
+    }
+    return strText;
+}
+
+QVector<udtUnwritableText> UnwritableTexts(const QVector<ControlTextItem>& pudtTable)
+{
+    QVector<udtUnwritableText> udtOut;
+    for (const ControlTextItem& udtItem : pudtTable) {
+        if (!udtItem.Caption.isEmpty() && !EntryHasCaptionLine(udtItem.ControlName))
+            udtOut.append({clsTralyx::ObjectPath(udtItem) + QStringLiteral(".C"), udtItem.Caption});
+        if (!udtItem.ToolTip.isEmpty() && !EntryHasToolTipLine(udtItem.ControlName))
+            udtOut.append({clsTralyx::ObjectPath(udtItem) + QStringLiteral(".T"), udtItem.ToolTip});
+    }
+    return udtOut;
+}
+
 bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,
                       QByteArray& pbytOut, udtFileIssue& pudtError)
 {
@@ -318,11 +379,11 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         }
         // Leading blanks of a text's first line are not written: the reader would drop them, and a
         // file read and saved again must come out the same, byte for byte.
-        if (HasToolTipLine(udtItem.ControlName)) {
+        if (EntryHasToolTipLine(udtItem.ControlName)) {
             AppendEntryLines(strRecord, strPath, u'T', WithoutLeadingBlanks(QStringView(udtItem.ToolTip)), false);
             strRecord += QLatin1StringView("\r\n");
         }
-        if (HasCaptionLine(udtItem.ControlName)) {
+        if (EntryHasCaptionLine(udtItem.ControlName)) {
             AppendEntryLines(strRecord, strPath, u'C', WithoutLeadingBlanks(QStringView(udtItem.Caption)), false);
             strRecord += QLatin1StringView("\r\n");
         }
