@@ -1,8 +1,6 @@
 // Applying the stored captions and tool-tips to a form's controls.
 #include "common/clsRuntimeError.h"
-#include "runtime/basControlIndex.h"
-#include "runtime/basForEachTab.h"
-#include "runtime/clsForm.h"
+#include "runtime/basApplyFormText.h"
 #include "store/clsTralyx.h"
 
 #include <QHash>
@@ -58,21 +56,6 @@ std::shared_ptr<const clsFormTextIndex> clsFormTextCache::Get(const QVector<Cont
     return mobjIndex;
 }
 
-void clsTralyx::ApplyControlText(clsForm& pfrmContainingForm, clsControl& pctlControl, const ControlTextItem& pudtItem,
-                                 bool pbooResizeControlToFit) const
-{
-    // Each assignment that succeeded stays when a later one fails.
-    const enuControlKind enuKind = pctlControl.Kind();
-    pctlControl.SetToolTipText(pudtItem.ToolTip);
-    if (enuKind != enuControlKind::TextBox) pctlControl.SetCaption(pudtItem.Caption);
-    if (pbooResizeControlToFit) {
-        float sngWidth = pfrmContainingForm.TextWidth(pudtItem.Caption);
-        // Room for the box or the circle in front of the caption.
-        if (enuKind == enuControlKind::CheckBox || enuKind == enuControlKind::OptionButton) sngWidth += 350.0f;
-        pctlControl.SetWidth(sngWidth);
-    }
-}
-
 void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlControlName, uint8_t pbytIndex,
                                bool pbooResizeControlToFit) const
 {
@@ -83,7 +66,9 @@ void clsTralyx::SetControlText(clsForm& pfrmContainingForm, clsControl& pctlCont
     const std::shared_ptr<const clsFormTextIndex> objIndex = mobjFormTextIndex.Get(mudtControlText);
     const qsizetype* plngRecord =
         clsFormTextIndex::Find(objIndex->Form(pfrmContainingForm.Name()), pctlControlName.Name(), pbytIndex);
-    if (plngRecord) ApplyControlText(pfrmContainingForm, pctlControlName, mudtControlText[*plngRecord], pbooResizeControlToFit);
+    if (!plngRecord) return;
+    const ControlTextItem& udtItem = mudtControlText[*plngRecord];
+    ApplyControlTexts(pfrmContainingForm, pctlControlName, {udtItem.Caption, udtItem.ToolTip}, pbooResizeControlToFit);
 }
 
 void clsTralyx::SetFormText(clsForm& pfrmPassedForm) const
@@ -101,28 +86,11 @@ void clsTralyx::SetFormText(clsForm& pfrmPassedForm) const
         } catch (const clsRuntimeError&) {
         }
     }
-    const auto Apply = [&](clsControl& pctlControl, uint8_t pbytIndex, bool pbooResize) {
-        const qsizetype* plngRecord = clsFormTextIndex::Find(pobjForm, pctlControl.Name(), pbytIndex);
-        if (plngRecord) ApplyControlText(pfrmPassedForm, pctlControl, mudtControlText[*plngRecord], pbooResize);
-    };
-    pfrmPassedForm.Controls([&](clsControl& pctlControl) {
-        // A failing step is skipped and the walk goes on.
-        try {
-            const uint8_t bytIndex = StoredIndex(pctlControl);
-            switch (pctlControl.Kind()) {
-            case enuControlKind::TextBox:
-            case enuControlKind::Label:
-            case enuControlKind::CommandButton:
-            case enuControlKind::Frame: Apply(pctlControl, bytIndex, false); break;
-            case enuControlKind::CheckBox:
-            case enuControlKind::OptionButton: Apply(pctlControl, bytIndex, true); break;
-            case enuControlKind::TabControl:  // tab entries are keyed by tab number
-                ForEachTab(pctlControl, [&](uint8_t pbytTab) { Apply(pctlControl, pbytTab, false); });
-                break;
-            case enuControlKind::Other: break;
-            }
-        } catch (const clsRuntimeError&) {
-        }
+    ApplyFormText(pfrmPassedForm, [&](const QString& pstrControl, uint8_t pbytIndex, udtControlTexts& pudtOut) {
+        const qsizetype* plngRecord = clsFormTextIndex::Find(pobjForm, pstrControl, pbytIndex);
+        if (!plngRecord) return false;
+        pudtOut = {mudtControlText[*plngRecord].Caption, mudtControlText[*plngRecord].ToolTip};
+        return true;
     });
 }
 

@@ -179,8 +179,6 @@ private:
     void Fail(int64_t plngLine, const QString& pstrReason);
     // Every change of the control-text table goes through here, so that no lookup sees a stale index.
     void ControlTextChanged() noexcept { mobjFormTextIndex.Clear(); }
-    void ApplyControlText(clsForm& pfrmContainingForm, clsControl& pctlControl, const ControlTextItem& pudtItem,
-                          bool pbooResizeControlToFit) const;
 
     QVector<ControlTextItem> mudtControlText;
     clsFormTextCache mobjFormTextIndex;
