@@ -104,4 +104,14 @@ TEST_F(DisplayMessageTest, AMissingEntryOrAnOverlongTextRaisesAndShowsNothing)
     EXPECT_TRUE(mobjDesktop.Shown().empty());
 }
 
+// An application that installed no desktop (and no Qt binding that makes one) is told so, instead of
+// getting an answer for a message nobody saw.
+TEST(DisplayMessageWithoutDesktop, RaisesInsteadOfAnsweringUnseen)
+{
+    clsTralyx objStore;
+    objStore.SetMessageTable({{1, QStringLiteral("Delete it?"), QStringLiteral("Delete")}});
+    InstallDesktop(nullptr);
+    EXPECT_EQ(tralyx::test::ErrorNumber([&] { objStore.DisplayMessage(0, QString(), vbYesNo); }), ErrNoDesktop);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "common/basDesktop.h"
 
 #include "common/basApplication.h"
+#include "common/clsRuntimeError.h"
 
 namespace tralyx {
 namespace {
@@ -30,9 +31,24 @@ private:
 clsHeadlessDesktop gobjHeadless;
 clsDesktop* gobjDesktop = &gobjHeadless;
 
+DesktopMaker gpfnMaker = nullptr;
+
 }  // namespace
 
 clsDesktop& Desktop() { return *gobjDesktop; }
+
+clsDesktop& MessageDesktop(const QString& pstrWhat)
+{
+    if (gobjDesktop == &gobjHeadless && gpfnMaker)
+        if (clsDesktop* objMade = gpfnMaker()) InstallDesktop(objMade);
+    if (gobjDesktop == &gobjHeadless)
+        throw clsRuntimeError(ErrNoDesktop, "Object variable not set: there is no desktop to show " + pstrWhat.toStdString() +
+                                                " on; install one with tralyx::InstallDesktop (with Qt widgets, a "
+                                                "tralyx::clsQtDesktop once the QApplication exists)");
+    return *gobjDesktop;
+}
+
+void SetDesktopMaker(DesktopMaker pfnMaker) { gpfnMaker = pfnMaker; }
 
 void InstallDesktop(clsDesktop* pobjDesktop) { gobjDesktop = pobjDesktop ? pobjDesktop : &gobjHeadless; }
 

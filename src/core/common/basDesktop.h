@@ -41,6 +41,14 @@ public:
 clsDesktop& Desktop();
 void InstallDesktop(clsDesktop* pobjDesktop);  // nullptr restores the headless one
 
+// The desktop a run-time message is shown on (DisplayMessage): the installed one; else the one the
+// registered maker makes, installed from then on (the Qt binding registers one that makes its Qt
+// desktop while a QApplication exists); else a clsRuntimeError 91 naming pstrWhat: an application's
+// message is never answered without being shown.
+clsDesktop& MessageDesktop(const QString& pstrWhat);
+using DesktopMaker = clsDesktop* (*)();  // nullptr when it cannot make one now
+void SetDesktopMaker(DesktopMaker pfnMaker);
+
 // Convenience: a message box without a title of its own carries the application's title.
 int32_t MsgBox(const QString& pstrPrompt, int32_t plngStyle = vbOKOnly, const QString& pstrTitle = QString(),
                const QString& pstrDetails = QString());

@@ -17,6 +17,9 @@ private:
     int32_t mlngNumber;
 };
 
+// No desktop to show a run-time message on (MessageDesktop, basDesktop.h).
+constexpr int32_t ErrNoDesktop = 91;
+
 class clsSubscriptOutOfRange : public clsRuntimeError {
 public:
     explicit clsSubscriptOutOfRange(const std::string& pstrWhere = {})

@@ -28,7 +28,7 @@ int32_t clsTralyx::DisplayMessage(uint8_t pbytMessageIdentifier, const QString& 
     // An empty replacement leaves the text's markers standing (the title's are removed above).
     if (!pstrReplacementString.isEmpty()) ReplaceMarkedText(strText, pstrReplacementString);
 
-    return Desktop().MsgBox(strText, pintOptions, strTitle, QString());
+    return MessageDesktop(QStringLiteral("message %1").arg(pbytMessageIdentifier)).MsgBox(strText, pintOptions, strTitle, QString());
 }
 
 }  // namespace tralyx

@@ -35,6 +35,15 @@ protected:
 
 }  // namespace
 
+void UseQtDesktopByDefault()
+{
+    SetDesktopMaker([]() -> clsDesktop* {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+        static clsQtDesktop gobjDesktop;  // installed until the program ends
+        return &gobjDesktop;
+    });
+}
+
 clsQtDesktop::clsQtDesktop(std::function<QWidget*()> pfnParent) : mfnParent(std::move(pfnParent)) {}
 
 QWidget* clsQtDesktop::Parent() const

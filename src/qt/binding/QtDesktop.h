@@ -31,4 +31,9 @@ private:
     FolderChooser mfnChooseFolder;
 };
 
+// Makes DisplayMessage install a clsQtDesktop of its own when it finds no desktop installed and a
+// QApplication exists (basDesktop.h, MessageDesktop). The binding does this as it loads: an
+// application that uses clsQtForm or Translation's widget part needs no call of its own.
+void UseQtDesktopByDefault();
+
 }  // namespace tralyx

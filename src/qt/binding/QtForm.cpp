@@ -1,6 +1,7 @@
 #include "binding/QtForm.h"
 
 #include "binding/QtControl.h"
+#include "binding/QtDesktop.h"
 #include "common/basStoreText.h"
 #include "common/clsRuntimeError.h"
 
@@ -43,6 +44,9 @@ void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& 
         VisitChildren(objWidget, pfnVisit);
     }
 }
+
+// An application that binds its forms shows its messages on the Qt desktop unless it installs another.
+[[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
 }  // namespace
 
