@@ -22,6 +22,7 @@ enum CliOption : uint32_t {
     optSpell = 256,     // --spell, --dictionary LANG
     optOldSource = 512,  // --old-source DIR
     optLanguage = 1024,  // --language CODE
+    optDropUnwritable = 2048,  // --drop-unwritable
 };
 
 struct udtCliOptions {
@@ -31,6 +32,7 @@ struct udtCliOptions {
     bool Force = false;
     bool DryRun = false;
     bool Json = false;
+    bool DropUnwritable = false;
     QString Source;  // empty when not given
     QString SourceLanguage;
     QString TargetLanguage;

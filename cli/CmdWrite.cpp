@@ -4,6 +4,8 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
+#include "common/basShortened.h"
+#include "store/basControlTextFormat.h"
 
 #include <QFile>
 #include <cstdio>
@@ -13,10 +15,10 @@ namespace tralyx::cli {
 int CmdWrite(const QStringList& pstrArgs)
 {
     static const char Usage[] =
-        "usage: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] FILE < JSON";
+        "usage: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] [--drop-unwritable] FILE < JSON";
     udtCliOptions udtOptions;
     QString strError;
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage | optForce, QStringLiteral("write"), Usage, udtOptions))
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage | optForce | optDropUnwritable, QStringLiteral("write"), Usage, udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(QStringLiteral("write"), QStringLiteral("give exactly one FILE"), Usage);
@@ -65,6 +67,20 @@ int CmdWrite(const QStringList& pstrArgs)
     if (!SetTableFromJson(objStore, *enuKind, udtTable.Records, strError)) {
         PrintError(QStringLiteral("tralyx-lrc write: standard input: ") + strError);
         return 1;
+    }
+    // core.lrc has no line for some texts; a save must not lose them without a word.
+    if (*enuKind == enuFileKind::ControlText) {
+        const QVector<udtUnwritableText> udtLost = UnwritableTexts(objStore.ControlTextTable());
+        for (const udtUnwritableText& udtText : udtLost)
+            PrintError(QStringLiteral("%1: %2: core.lrc has no line for this text: \"%3\"%4")
+                           .arg(strFile, udtText.Id, Shortened(udtText.Text),
+                                udtOptions.DropUnwritable ? QStringLiteral(" (left out)") : QString()));
+        if (!udtLost.isEmpty() && !udtOptions.DropUnwritable) {
+            PrintError(QStringLiteral("%1: not written: %2 text(s) would be lost (give --drop-unwritable to leave them out)")
+                           .arg(strFile)
+                           .arg(udtLost.size()));
+            return 1;
+        }
     }
     const clsCliDesktop objDesktop(udtOptions.Force);
     bool booSuccess = false;

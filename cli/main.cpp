@@ -34,6 +34,7 @@ const char* const Help =
     "  --force                          write, update, export, import, tm: replace files that exist\n"
     "  --dry-run                        update, import: write nothing, report what would happen\n"
     "  --json                           update, lint, tm: print the report as JSON\n"
+    "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
     "  --source DIR                     lint, export, import, tm: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"

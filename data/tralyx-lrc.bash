@@ -55,7 +55,7 @@ _tralyx_lrc()
     local options
     case $command in
         check | dump) options="--kind --code-page" ;;
-        write) options="--kind --code-page --force" ;;
+        write) options="--kind --code-page --force --drop-unwritable" ;;
         update) options="--old-source --force --dry-run --json --code-page" ;;
         lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;

@@ -83,6 +83,7 @@ TEST(ChecksTest, EachRuleFiresAndStaysQuiet)
         {K::Caption, "...", "...", ""},  // no letter: nothing to translate
         {K::Caption, "", "", "", "txtName"},
         {K::Caption, "", "Name", "not-saved", "txtName"},
+        {K::Caption, "Fields marked * are required", "", "not-saved", "txtHint"},  // no translation can carry it
         {K::ToolTip, "", "Datei", "not-saved", "mnuFile"},
         {K::ToolTip, "", "Datei", "not-saved", "[Caption]"},
         {K::Secondary, "Delete?", "L\xc3\xb6schen?", ""},

@@ -1,5 +1,6 @@
 // A save that would lose something asks first, and No, the default, keeps the file as it is: over
-// a file another program changed after it was loaded, or without lines the reader skipped.
+// a file another program changed after it was loaded, without lines the reader skipped, or without
+// texts core.lrc has no line for.
 #include "common/clsFileLock.h"
 #include "EditorTestSupport.h"
 
@@ -8,14 +9,15 @@ namespace {
 
 class EditorChangedOnDiskTest : public clsEditorFixture {
 protected:
-    // Writes secondary.lrc, loads it as the main window does and opens a window on it.
-    void OpenFile(const QByteArray& pbytFile)
+    // Writes the file, loads it as the main window does and opens a window on it.
+    void OpenFile(const QByteArray& pbytFile, const char* pstrName = "secondary.lrc")
     {
-        mstrPath = mobjDir.Write(Q("secondary.lrc"), pbytFile);
+        mstrPath = mobjDir.Write(Q(pstrName), pbytFile);
         bool booSuccess = false;
-        gobjTextStore->LoadPreceduralTextFromResource(mstrPath, booSuccess);
+        const enuFileKind enuKind = *FileKindOfPath(mstrPath);
+        LoadFile(*gobjTextStore, enuKind, mstrPath, booSuccess);
         ASSERT_TRUE(booSuccess);
-        mfrmWindow = Open(frmMessageEditor::EditSecondary, mstrPath);
+        mfrmWindow = Open(static_cast<int32_t>(enuKind), mstrPath);
         mfrmWindow->SkippedLines(gobjTextStore->LastWarnings());
     }
     void TearDown() override
@@ -36,6 +38,7 @@ TEST_F(EditorChangedOnDiskTest, NoKeepsTheFileYesSavesAndTheQuestionIsAskedOnce)
         int32_t Style;
         const char* Title;
         QByteArray Saved;
+        const char* File = "secondary.lrc";
     } udtCases[] = {
         // Their edit keeps the size, and may fall in the same second: the content tells.
         {"TXT001:one\r\nTXT002:two\r\n", "TXT001:one\r\nTXT002:owt\r\n",
@@ -43,11 +46,16 @@ TEST_F(EditorChangedOnDiskTest, NoKeepsTheFileYesSavesAndTheQuestionIsAskedOnce)
          vbExclamation + vbYesNo + vbDefaultButton2, "File changed", "TXT001:one\r\nTXT002:two\r\n"},
         {"TXT001:a\r\nheading\r\n", {}, "When %1 was opened, 1 line(s) of it could not be read and were skipped.\r\nSave without them?",
          vbQuestion + vbYesNo + vbDefaultButton2, "Skipped lines", "TXT001:a\r\n"},
+        // A harvested file: a label named txtHint has a caption, which core.lrc has no line for.
+        {"f.txtHint.0.T:\r\nf.txtHint.0.C:Fields marked * are required\r\n", {},
+         "1 text(s) of %1 cannot be kept in core.lrc (the caption of a \"txt\" control, the tool-tip of an \"mnu\" or "
+         "\"[cap\" control) and would be left out.\r\nSave without them?",
+         vbQuestion + vbYesNo + vbDefaultButton2, "Texts not saved", "f.txtHint.0.T:\r\n", "core.lrc"},
     };
     for (const auto& c : udtCases) {
         SCOPED_TRACE(c.Title);
-        OpenFile(c.Loaded);
-        if (!c.Theirs.isEmpty()) mobjDir.Write(Q("secondary.lrc"), c.Theirs);
+        OpenFile(c.Loaded, c.File);
+        if (!c.Theirs.isEmpty()) mobjDir.Write(Q(c.File), c.Theirs);
         const QByteArray bytBefore = clsTempDir::Read(mstrPath);
         const QString strQuestion = Q(c.Question).arg(mstrPath);
         mobjDesktop.Expect(strQuestion, c.Style, Q(c.Title), vbNo);

@@ -329,13 +329,16 @@ bool Obsolete(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     return false;
 }
 
+// A translation of such a text is lost on save; a source text of it can never be translated (the
+// control shows the translation's empty text, or the source's where the application falls back).
 bool NotSaved(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (pudtEntry.Storable) return true;
-    if (!pudtEntry.Translation.isEmpty())
-        pobjReport(pudtEntry.Kind == enuTextKind::Caption
-                       ? QStringLiteral("core.lrc has no caption line for a text box; this text is lost on save")
-                       : QStringLiteral("core.lrc has no tool-tip line for a menu or a form caption; this text is lost on save"));
+    const QString strLine = pudtEntry.Kind == enuTextKind::Caption ? QStringLiteral("no caption line for a \"txt\" control")
+                                                                    : QStringLiteral("no tool-tip line for an \"mnu\" or \"[cap\" control");
+    if (!pudtEntry.Translation.isEmpty()) pobjReport(QStringLiteral("core.lrc has %1; this text is lost on save").arg(strLine));
+    else if (!pudtEntry.Source.isEmpty())
+        pobjReport(QStringLiteral("the source has this text, but core.lrc has %1: no translation can carry it (rename the control)").arg(strLine));
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "common/basFileSystem.h"
 #include "common/clsCodePage.h"
 #include "common/clsFileLock.h"
+#include "store/basControlTextFormat.h"
 
 #include <QStringList>
 
@@ -31,6 +32,25 @@ QString KindName(enuFileKind penuKind)
     case enuFileKind::Messages: break;
     }
     return QStringLiteral("messages (messages.lrc)");
+}
+
+// Texts read from a harvested file that core.lrc has no line for: their boxes are read-only, and a
+// save leaves them out. Asked once: the answer stands for the window's later saves.
+bool ConfirmDropUnwritable(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrOwnFile, bool& pbooAgreed)
+{
+    if (penuKind != enuFileKind::ControlText) return true;
+    const QVector<udtUnwritableText> udtLost = UnwritableTexts(pobjStore.ControlTextTable());
+    if (udtLost.isEmpty()) return true;
+    QStringList strTexts;
+    for (const udtUnwritableText& udtText : udtLost) strTexts.append(udtText.Id + QStringLiteral(": ") + udtText.Text);
+    const QString strPrompt = QStringLiteral("%1 text(s) of %2 cannot be kept in core.lrc (the caption of a \"txt\" control, "
+                                             "the tool-tip of an \"mnu\" or \"[cap\" control) and would be left out.\r\n"
+                                             "Save without them?")
+                                  .arg(udtLost.size())
+                                  .arg(pstrOwnFile);
+    pbooAgreed = MsgBox(strPrompt, vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Texts not saved"),
+                        strTexts.join(u'\n')) == vbYes;
+    return pbooAgreed;
 }
 
 }  // namespace
@@ -81,7 +101,7 @@ bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType)
 }
 
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
-               const QVector<udtFileIssue>& pudtSkippedLines)
+               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed)
 {
     const auto Failed = [&pstrTarget](const QString& pstrReason) {
         MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
@@ -104,6 +124,7 @@ bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTa
                    vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Skipped lines"), strLines.join(u'\n'));
         if (lngAnswer != vbYes) return false;
     }
+    if (!pbooUnwritableAgreed && !ConfirmDropUnwritable(pobjStore, penuKind, pstrOwnFile, pbooUnwritableAgreed)) return false;
     bool booSuccess = false;
     SaveFile(pobjStore, penuKind, pstrTarget, booSuccess);
     // A declined overwrite is the translator's own choice; any other failure must not pass

@@ -1,7 +1,7 @@
 #pragma once
 // What the editor asks and says around its files: files it does not open, a file that failed to
 // load, a save that would lose something (another program's changes to the file, lines the load
-// skipped, a table saved under another kind's name), a save that failed or was refused (a name the
+// skipped, texts core.lrc has no line for, a table saved under another kind's name), a save that failed or was refused (a name the
 // system cannot carry, a file locked by tralyx-lrc), and a commit of characters the file's code
 // page cannot write.
 #include "store/basFileKind.h"
@@ -19,9 +19,10 @@ bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPa
 // Saves the table of that kind to pstrTarget, holding the file's lock, once the questions are
 // answered Yes; false when one was answered No or the save failed (said in a message box unless
 // the overwrite was declined).
-// pstrOwnFile is the window's file, pudtSkippedLines the lines its load skipped.
+// pstrOwnFile is the window's file, pudtSkippedLines the lines its load skipped; pbooUnwritableAgreed
+// whether a save without the texts core.lrc has no line for was agreed to (asked once, then set).
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
-               const QVector<udtFileIssue>& pudtSkippedLines);
+               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed);
 // A file named as another kind would be read as that kind: asks first. True: go ahead.
 bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType);
 // Says which characters of pstrText the code page cannot write, if any.

@@ -236,7 +236,8 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 {
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     ConfirmItemChange();
-    if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines)) return false;
+    if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
+        return false;
     FileName(strTarget);
     SetDataChanged(false);
     mudtSkippedLines.clear();

@@ -127,6 +127,7 @@ private:
     bool mbooItemChanged = false;
     bool mbooDataChanged = false;
     QVector<udtFileIssue> mudtSkippedLines;
+    bool mbooUnwritableAgreed = false;  // a save without the texts core.lrc cannot keep was agreed to
     bool mbooLoaded = false;
     // Set when the close checks said yes; good for the rest of the current event only, so that a
     // close that follows them at once does not ask again.
