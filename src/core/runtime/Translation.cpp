@@ -1,0 +1,104 @@
+// The part of Translation that needs no widgets: loading languages and handing out their texts.
+#include "runtime/Translation.h"
+
+#include "runtime/basMessageMarkers.h"
+#include "runtime/udtTranslationState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tralyx {
+namespace {
+
+// The sibling folder named "English" in any letter case, unless that is the folder itself; else empty.
+QString SiblingEnglish(const QString& pstrFolder)
+{
+    const QDir objParent(QDir::cleanPath(pstrFolder + QStringLiteral("/..")));
+    const QString strSelf = QFileInfo(pstrFolder).canonicalFilePath();
+    for (const QString& strName : objParent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (strName.compare(QLatin1StringView("English"), Qt::CaseInsensitive) != 0) continue;
+        const QString strCandidate = QDir::cleanPath(objParent.path() + u'/' + strName);
+        if (QFileInfo(strCandidate).canonicalFilePath() != strSelf) return strCandidate;
+    }
+    return QString();
+}
+
+QString Replaced(const QString& pstrText, const QString& pstrValue)
+{
+    try {
+        return GetReplacedText(pstrText, pstrValue);
+    } catch (const std::exception&) {  // a marker beyond what the replacement handles: shown as it is
+        return pstrText;
+    }
+}
+
+}  // namespace
+
+Translation::Translation(QObject* parent) : QObject(parent) {}
+
+Translation::~Translation() = default;
+
+bool Translation::load(const QString& folder, QString* error)
+{
+    return load(folder, QString(), QStringLiteral("windows-1252"), error);
+}
+
+bool Translation::load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error)
+{
+    QString strError;
+    auto objState = std::make_shared<udtTranslationState>();
+    bool booLoaded = objState->Language.Load(folder, codePage, strError);
+    // The source language: the one given, else the sibling English folder; never the folder itself.
+    QString strSource = sourceFolder.isEmpty() ? SiblingEnglish(folder) : sourceFolder;
+    if (!strSource.isEmpty() && QFileInfo(strSource).canonicalFilePath() == QFileInfo(folder).canonicalFilePath())
+        strSource.clear();
+    if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, true);
+    if (error) *error = booLoaded ? QString() : strError;
+    if (!booLoaded) return false;
+    {
+        const std::lock_guard objGuard(mobjLock);
+        mobjState = std::move(objState);
+    }
+    emit languageChanged();
+    return true;
+}
+
+std::shared_ptr<const udtTranslationState> Translation::state() const
+{
+    const std::lock_guard objGuard(mobjLock);
+    return mobjState;
+}
+
+bool Translation::isEmpty() const { return !state(); }
+
+QString Translation::folder() const
+{
+    const auto objState = state();
+    return objState ? objState->Language.Folder() : QString();
+}
+
+QString Translation::sourceFolder() const
+{
+    const auto objState = state();
+    return objState ? objState->Source.Folder() : QString();
+}
+
+QString Translation::message(int id, const QString& value) const
+{
+    const auto objState = state();
+    return objState ? Replaced(objState->MessageText(id), value) : QString();
+}
+
+QString Translation::title(int id, const QString& value) const
+{
+    const auto objState = state();
+    return objState ? Replaced(objState->MessageTitle(id), value) : QString();
+}
+
+QString Translation::text(int id) const
+{
+    const auto objState = state();
+    return objState ? objState->Text(id) : QString();
+}
+
+}  // namespace tralyx

@@ -1,0 +1,57 @@
+#pragma once
+// One language folder as Translation holds it: its three files, read whole or not at all. core.lrc
+// stays as its bytes with an index of its entries, and a caption or tool-tip is decoded only when it
+// is asked for, so that a load is one pass over the bytes and the memory stays close to the file's
+// size. messages.lrc and secondary.lrc are read into tables, as the store reads them.
+//
+// Read-only once loaded; Find and the texts of core.lrc may be used from one thread at a time (a
+// multi-byte code page decodes with a converter of its own), the tables from any.
+#include "common/clsCodePage.h"
+#include "store/basControlTextFormat.h"
+#include "store/clsTralyx.h"
+
+#include <vector>
+
+namespace tralyx {
+
+class clsLanguageFolder {
+public:
+    // Reads core.lrc, messages.lrc and secondary.lrc of the folder in the code page. False, with
+    // "file:line: reason" (or "file: reason" for the file as a whole), when one fails to load or is
+    // missing (unless pbooMayLack: a missing file then reads as an empty one); the object is then
+    // unchanged. Never throws.
+    bool Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError, bool pbooMayLack = false);
+
+    const QString& Folder() const { return mstrFolder; }
+    bool IsLoaded() const { return !mstrFolder.isEmpty(); }
+    const clsCodePage& CodePage() const { return mobjCodePage; }
+
+    // A name in the bytes core.lrc writes it in; false when the code page cannot write it.
+    bool NameBytes(QStringView pstrName, QByteArray& pbytOut) const;
+    // The first entry of that object path (form and control as NameBytes gives them), or -1.
+    int32_t FindEntry(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex) const;
+    // Its texts; an entry without such a line gives an empty text and Has... false.
+    bool HasCaption(int32_t plngEntry) const { return mudtEntries[plngEntry].Caption >= 0; }
+    bool HasToolTip(int32_t plngEntry) const { return mudtEntries[plngEntry].ToolTip >= 0; }
+    QString Caption(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].Caption); }
+    QString ToolTip(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].ToolTip); }
+
+    const QVector<MessageItem>& Messages() const { return mudtMessages; }
+    const QStringList& Texts() const { return mstrTexts; }
+
+private:
+    QString TextAt(int32_t plngLine) const;
+    size_t Slot(uint32_t plngHash, QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex) const;
+
+    QString mstrFolder;
+    clsCodePage mobjCodePage;
+    QByteArray mbytCore;
+    QVector<udtEntryLines> mudtEntries;
+    std::vector<uint32_t> mlngHashes;  // each entry's path hash
+    std::vector<int32_t> mlngSlots;    // open addressing, at most half full: entry positions, -1 empty
+    size_t mlngMask = 0;
+    QVector<MessageItem> mudtMessages;
+    QStringList mstrTexts;
+};
+
+}  // namespace tralyx

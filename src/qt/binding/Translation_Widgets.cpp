@@ -1,0 +1,183 @@
+// The part of Translation that works on widgets: applying a language to windows, showing its
+// messages, harvesting a window's texts.
+#include "binding/QtDesktop.h"
+#include "binding/QtForm.h"
+#include "common/basApplication.h"
+#include "common/basStoreText.h"
+#include "common/clsRuntimeError.h"
+#include "runtime/Translation.h"
+#include "runtime/basFormTextFile.h"
+#include "runtime/udtTranslationState.h"
+#include "store/basControlTextFormat.h"
+#include "store/basSafeFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace tralyx {
+namespace {
+
+[[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
+
+const QString WindowTitleEntry = QStringLiteral("[Caption]");
+
+// A control's name, or empty for one without a name of its own (Qt's inner parts are "qt_…").
+QString NameOf(const QObject* pobjObject)
+{
+    const QString strName = pobjObject->objectName();
+    return strName.startsWith(QLatin1StringView("qt_")) ? QString() : strName;
+}
+
+// The control-array index of a menu or an action, as clsQtControl reads a widget's.
+uint8_t IndexOf(const QObject* pobjObject)
+{
+    bool booNumber = false;
+    const int lngIndex = pobjObject->property("Index").toInt(&booNumber);
+    return booNumber && lngIndex >= 0 && lngIndex <= 255 ? static_cast<uint8_t>(lngIndex) : 0;
+}
+
+// Whether the menu or action is part of the window: the first window above it that is not a menu.
+bool BelongsTo(const QObject* pobjObject, const QWidget* pobjWindow)
+{
+    for (const QObject* objUp = pobjObject->parent(); objUp; objUp = objUp->parent()) {
+        if (objUp == pobjWindow) return true;
+        const auto* objWidget = qobject_cast<const QWidget*>(objUp);
+        if (objWidget && objWidget->isWindow() && !qobject_cast<const QMenu*>(objWidget)) return false;
+    }
+    return false;
+}
+
+// Calls pfnVisit(object, name) for the window's named menus and then its named actions, those of
+// its menus included (a menu's own action stands for the menu and has no name).
+template <class Fn>
+void ForEachMenuAndAction(QWidget* pobjWindow, Fn pfnVisit)
+{
+    for (QMenu* objMenu : pobjWindow->findChildren<QMenu*>())
+        if (const QString strName = NameOf(objMenu); !strName.isEmpty() && BelongsTo(objMenu, pobjWindow)) pfnVisit(objMenu, strName);
+    for (QAction* objAction : pobjWindow->findChildren<QAction*>())
+        if (const QString strName = NameOf(objAction); !strName.isEmpty() && BelongsTo(objAction, pobjWindow))
+            pfnVisit(objAction, strName);
+}
+
+}  // namespace
+
+void Translation::apply(QWidget* window)
+{
+    const std::shared_ptr<const udtTranslationState> objState = state();
+    if (!window || !objState) return;
+    const udtTranslationState& udtState = *objState;
+    QByteArray bytForm, bytControl;
+    udtFoundTexts udtFound;
+    const bool booFormWritable = udtState.Language.NameBytes(window->objectName(), bytForm);
+    const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
+        return booFormWritable && udtState.Language.NameBytes(pstrControl, bytControl) &&
+               udtState.Find(bytForm, bytControl, pbytIndex, udtFound);
+    };
+
+    clsQtForm frmWindow(window);
+    ApplyFormText(frmWindow, [&](const QString& pstrControl, uint8_t pbytIndex, udtControlTexts& pudtOut) {
+        if (!Find(pstrControl, pbytIndex)) return false;
+        pudtOut = std::move(udtFound.Texts);
+        return true;
+    });
+    if (Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
+    ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
+        if (!Find(pstrName, IndexOf(pobjObject))) return;
+        if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) {
+            if (udtFound.HasCaption) objMenu->setTitle(StoreToLines(udtFound.Texts.Caption));
+            return;
+        }
+        auto* objAction = static_cast<QAction*>(pobjObject);
+        if (udtFound.HasCaption) objAction->setText(StoreToLines(udtFound.Texts.Caption));
+        if (udtFound.HasToolTip) objAction->setStatusTip(StoreToLines(udtFound.Texts.ToolTip));
+    });
+
+    // changeEvent() code may call apply() again: the event already goes to the whole window.
+    if (mbooSending) return;
+    mbooSending = true;
+    QEvent objEvent(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(window, &objEvent);
+    mbooSending = false;
+}
+
+void Translation::applyAll()
+{
+    for (QWidget* objWindow : QApplication::topLevelWidgets())
+        if (!qobject_cast<QMenu*>(objWindow)) apply(objWindow);
+}
+
+int Translation::showMessageBox(QWidget* parent, int id, const QString& value, int buttons, int icon) const
+{
+    const QString strTitle = title(id, value);
+    QMessageBox objBox(static_cast<QMessageBox::Icon>(icon), strTitle.isEmpty() ? App::Title() : StoreToLines(strTitle),
+                       StoreToLines(message(id, value)), QMessageBox::StandardButtons::fromInt(buttons), parent);
+    // Messages come from language files as plain text; "<" in one must not switch it to HTML.
+    objBox.setTextFormat(Qt::PlainText);
+    return objBox.exec();
+}
+
+bool Translation::harvest(QWidget* window, const QString& folder, QString* error, QStringList* notKept) const
+{
+    const auto Failed = [&](const QString& pstrReason) {
+        qWarning("tralyx: harvest: %s", qUtf8Printable(pstrReason));
+        if (error) *error = pstrReason;
+        return false;
+    };
+    if (notKept) notKept->clear();
+    if (!window) return Failed(QStringLiteral("no window to harvest"));
+    const std::shared_ptr<const udtTranslationState> objState = state();
+    const clsCodePage objCodePage = objState ? objState->Language.CodePage() : clsCodePage();
+    const QString strFolder = folder.isEmpty() ? App::Path() + QStringLiteral("/Languages/English") : folder;
+    const QString strForm = window->objectName();
+    const QString strFile = strFolder + u'/' + strForm + QStringLiteral(".LRC");
+    QByteArray bytContent;
+    try {
+        // The title, then the controls as BuildFormTextList writes them, then menus and actions.
+        QString strLines = clsTralyx::FormatEntryLines(strForm + u'.' + WindowTitleEntry + QStringLiteral(".0"), u'C',
+                                                       LinesToStore(window->windowTitle())) +
+                           QStringLiteral("\r\n");
+        clsQtForm frmWindow(window);
+        const QByteArray bytControls = FormTextFileContent(frmWindow, objCodePage);
+        QString strMenus;
+        ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
+            if (pstrName.contains(u'.') || pstrName.contains(u'\r') || pstrName.contains(u'\n')) return;
+            const QString strPath = strForm + u'.' + pstrName + u'.' + QString::number(IndexOf(pobjObject));
+            const auto Line = [&](QChar pchrTag, const QString& pstrText) {
+                strMenus += clsTralyx::FormatEntryLines(strPath, pchrTag, LinesToStore(pstrText)) + QStringLiteral("\r\n");
+            };
+            if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) return Line(u'C', objMenu->title());
+            auto* objAction = static_cast<QAction*>(pobjObject);
+            // Captions only where core.lrc keeps nothing else, unless there is a status tip to report.
+            if (EntryHasToolTipLine(pstrName) || !objAction->statusTip().isEmpty()) Line(u'T', objAction->statusTip());
+            Line(u'C', objAction->text());
+        });
+        QByteArray bytTitle, bytMenus;
+        if (!objCodePage.Encode(strLines, bytTitle) || !objCodePage.Encode(strMenus, bytMenus))
+            return Failed(QStringLiteral("%1: %2 cannot write the characters '%3'")
+                              .arg(strFile, objCodePage.Name(), objCodePage.Unencodable(strLines + strMenus)));
+        bytContent = bytTitle + bytControls + bytMenus;
+    } catch (const clsRuntimeError& e) {
+        return Failed(strFile + QStringLiteral(": ") + QString::fromStdString(e.what()));
+    }
+
+    // What core.lrc will not keep, as a save would find it in the file.
+    udtControlTextRead udtRead;
+    ReadControlText(bytContent, objCodePage, udtRead);
+    for (const udtUnwritableText& udtText : UnwritableTexts(udtRead.Table)) {
+        qWarning("tralyx: %s: \"%s\" is in %s, but core.lrc has no line for it: a translation cannot carry it. "
+                 "Rename the control (the caption of a \"txt\" name, the tool-tip of an \"mnu\" name are not kept).",
+                 qUtf8Printable(udtText.Id), qUtf8Printable(udtText.Text), qUtf8Printable(strFile));
+        if (notKept) notKept->append(udtText.Id);
+    }
+
+    QString strReason;
+    if (!QDir().mkpath(strFolder)) return Failed(QStringLiteral("cannot make the folder %1").arg(strFolder));
+    if (!WriteFileAtomically(strFile, bytContent, strReason)) return Failed(strReason);
+    if (error) error->clear();
+    return true;
+}
+
+}  // namespace tralyx
