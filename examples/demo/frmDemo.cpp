@@ -1,17 +1,16 @@
 #include "frmDemo.h"
 
-#include "binding/QtForm.h"
 #include "common/basApplication.h"
-#include "common/basDesktop.h"
-#include "common/clsRuntimeError.h"
-#include "store/clsTralyx.h"
+#include "runtime/Translation.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -20,9 +19,10 @@
 namespace demo {
 namespace {
 
-// Messages of messages.lrc, by position: message n of the file is n - 1 here.
-constexpr uint8_t MsgGreeting = 0;
-constexpr uint8_t MsgHarvested = 1;
+// Messages and texts as the files number them: MSG001, MSG002, TXT001.
+constexpr int MsgGreeting = 1;
+constexpr int MsgHarvested = 2;
+constexpr int TxtStranger = 1;
 
 template <class T>
 T* Make(QWidget* pobjParent, const char* pstrName)
@@ -34,8 +34,8 @@ T* Make(QWidget* pobjParent, const char* pstrName)
 
 }  // namespace
 
-frmDemo::frmDemo(tralyx::clsTralyx& pobjLanguage, QWidget* pobjParent)
-    : QWidget(pobjParent), mobjLanguage(pobjLanguage)
+frmDemo::frmDemo(tralyx::Translation& pobjTranslation, QWidget* pobjParent)
+    : QWidget(pobjParent), mobjTranslation(pobjTranslation)
 {
     // Each widget is made with its final parent, so that the form's controls keep this order.
     setObjectName(QStringLiteral("frmDemo"));
@@ -113,69 +113,37 @@ frmDemo::frmDemo(tralyx::clsTralyx& pobjLanguage, QWidget* pobjParent)
     connect(cmdGreet, &QPushButton::clicked, this, &frmDemo::cmdGreet_Click);
     connect(cmdHarvest, &QPushButton::clicked, this, &frmDemo::cmdHarvest_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    // Each language loaded is put on the form at once.
+    connect(&mobjTranslation, &tralyx::Translation::languageChanged, this, [this] { mobjTranslation.apply(this); });
 }
 
 bool frmDemo::LoadLanguage(const QString& pstrFolder)
 {
-    bool booAllLoaded = true;
-    const QString strCore = pstrFolder + QStringLiteral("/core.lrc");
-    const QString strMessages = pstrFolder + QStringLiteral("/messages.lrc");
-    if (!QFile::exists(strCore) && !QFile::exists(strMessages)) {
-        tralyx::MsgBox(QStringLiteral("The folder ") + pstrFolder + QStringLiteral(" holds neither core.lrc nor messages.lrc."),
-                       tralyx::vbExclamation);
-        return false;
-    }
-    if (QFile::exists(strMessages)) {
-        bool booSuccess = false;
-        mobjLanguage.LoadMessagesFromResource(strMessages, booSuccess);
-        if (!booSuccess) {
-            tralyx::MsgBox(QStringLiteral("The file ") + strMessages + QStringLiteral(" is corrupt!"), tralyx::vbExclamation,
-                           QString(), mobjLanguage.LastError().Text());
-            booAllLoaded = false;
-        }
-    }
-    if (QFile::exists(strCore)) {
-        bool booSuccess = false;
-        mobjLanguage.LoadControlText(strCore, booSuccess);
-        if (booSuccess) {
-            tralyx::clsQtForm frmThis(this);
-            mobjLanguage.SetFormText(frmThis);
-        } else {
-            tralyx::MsgBox(QStringLiteral("The file ") + strCore + QStringLiteral(" is corrupt!"), tralyx::vbExclamation,
-                           QString(), mobjLanguage.LastError().Text());
-            booAllLoaded = false;
-        }
-    }
-    return booAllLoaded;
+    QString strError;
+    if (mobjTranslation.load(pstrFolder, &strError)) return true;
+    QMessageBox::warning(this, QApplication::applicationName(),
+                         QStringLiteral("The language in %1 could not be loaded:\n%2").arg(pstrFolder, strError));
+    return false;
 }
 
-QString frmDemo::HarvestText()
+QString frmDemo::HarvestText(QString& pstrError)
 {
-    tralyx::clsQtForm frmThis(this);
-    mobjLanguage.BuildFormTextList(frmThis);
+    if (!mobjTranslation.harvest(this, QString(), &pstrError)) return QString();
     return tralyx::App::Path() + QStringLiteral("/Languages/English/") + objectName() + QStringLiteral(".LRC");
 }
 
 void frmDemo::cmdGreet_Click()
 {
     const QString strName = findChild<QLineEdit*>(QStringLiteral("txtName"))->text().trimmed();
-    try {
-        mobjLanguage.DisplayMessage(MsgGreeting, strName.isEmpty() ? QStringLiteral("?") : strName,
-                                    tralyx::vbInformation);
-    } catch (const tralyx::clsRuntimeError& e) {
-        tralyx::MsgBox(QStringLiteral("Message %1 cannot be shown: %2").arg(MsgGreeting + 1).arg(QString::fromStdString(e.what())),
-                       tralyx::vbCritical);
-    }
+    mobjTranslation.showMessage(this, MsgGreeting, strName.isEmpty() ? mobjTranslation.text(TxtStranger) : strName);
 }
 
 void frmDemo::cmdHarvest_Click()
 {
-    try {
-        const QString strFile = HarvestText();
-        mobjLanguage.DisplayMessage(MsgHarvested, strFile, tralyx::vbInformation);
-    } catch (const tralyx::clsRuntimeError& e) {
-        tralyx::MsgBox(QString::fromStdString(e.what()), tralyx::vbCritical);
-    }
+    QString strError;
+    const QString strFile = HarvestText(strError);
+    if (strFile.isEmpty()) QMessageBox::critical(this, QApplication::applicationName(), strError);
+    else mobjTranslation.showMessage(this, MsgHarvested, strFile);
 }
 
 }  // namespace demo

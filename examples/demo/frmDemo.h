@@ -4,7 +4,7 @@
 #include <QWidget>
 
 namespace tralyx {
-class clsTralyx;
+class Translation;
 }
 
 namespace demo {
@@ -12,23 +12,25 @@ namespace demo {
 class frmDemo : public QWidget {
     Q_OBJECT
 public:
-    // The form shows its text through pobjLanguage, which must outlive it.
-    explicit frmDemo(tralyx::clsTralyx& pobjLanguage, QWidget* pobjParent = nullptr);
+    // The form shows its texts through pobjTranslation, which must outlive it, and takes on each
+    // language that it loads.
+    explicit frmDemo(tralyx::Translation& pobjTranslation, QWidget* pobjParent = nullptr);
 
-    // Loads core.lrc and messages.lrc from the folder, where present, and applies the control
-    // text to this form. Problems are shown in a message box; false when a file failed to load.
+    // Loads the language of the folder (core.lrc, messages.lrc, secondary.lrc). A folder that does
+    // not load is named with the line and the reason in a message box, and the form keeps the
+    // language it has; false then.
     bool LoadLanguage(const QString& pstrFolder);
 
-    // Writes this form's current text to <program folder>/Languages/English/frmDemo.LRC and
-    // returns the file's path. Throws tralyx::clsRuntimeError when it cannot be written.
-    QString HarvestText();
+    // Writes this form's current text to <program folder>/Languages/English/frmDemo.LRC and returns
+    // the file's path; empty, with the reason in pstrError, when it cannot be written.
+    QString HarvestText(QString& pstrError);
 
 private slots:
     void cmdGreet_Click();
     void cmdHarvest_Click();
 
 private:
-    tralyx::clsTralyx& mobjLanguage;
+    tralyx::Translation& mobjTranslation;
 };
 
 }  // namespace demo

@@ -1,18 +1,14 @@
 // tralyx-demo: a Qt application translated by Tralyx.
 //
-//   tralyx-demo                       English, the form's own text
-//   tralyx-demo --language DIR        the language of the folder DIR (core.lrc, messages.lrc)
+//   tralyx-demo                       English: Languages/English beside the program
+//   tralyx-demo --language DIR        the language of the folder DIR, falling back to English
 //   tralyx-demo --harvest             writes Languages/English/frmDemo.LRC beside the program and ends
-#include "binding/QtDesktop.h"
 #include "common/basApplication.h"
-#include "common/clsRuntimeError.h"
 #include "frmDemo.h"
-#include "store/clsTralyx.h"
+#include "runtime/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -30,29 +26,12 @@ int main(int argc, char** argv)
     objParser.addOption(optHarvest);
     objParser.process(objApp);
 
-    tralyx::clsQtDesktop objDesktop;
-    tralyx::InstallDesktop(&objDesktop);
+    tralyx::Translation objTranslation;
+    demo::frmDemo frmMain(objTranslation);
+    if (objParser.isSet(optHarvest)) return objTranslation.harvest(&frmMain) ? 0 : 1;
 
-    tralyx::clsTralyx objLanguage;
-    demo::frmDemo frmMain(objLanguage);
-
-    if (objParser.isSet(optHarvest)) {
-        try {
-            const QString strFile = frmMain.HarvestText();
-            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(strFile)));
-            return 0;
-        } catch (const tralyx::clsRuntimeError& e) {
-            std::fprintf(stderr, "tralyx-demo: error %d: %s\n", e.Number(), e.what());
-            return 1;
-        }
-    }
-
-    // The English messages always; then the chosen language over them.
-    frmMain.LoadLanguage(tralyx::App::Path() + QStringLiteral("/Languages/English"));
-    if (objParser.isSet(optLanguage)) frmMain.LoadLanguage(objParser.value(optLanguage));
-
+    frmMain.LoadLanguage(objParser.isSet(optLanguage) ? objParser.value(optLanguage)
+                                                      : tralyx::App::Path() + QStringLiteral("/Languages/English"));
     frmMain.show();
-    const int lngResult = objApp.exec();
-    tralyx::InstallDesktop(nullptr);
-    return lngResult;
+    return objApp.exec();
 }

@@ -1,10 +1,10 @@
 // End to end on the demo application's form: harvest its English text, translate the file, load
-// it, apply it, and check what the form then shows and harvests.
+// it, apply it, and check what the form then shows and harvests; and a folder that fails to load.
+#include "TempDir.h"
 #include "common/basApplication.h"
 #include "frmDemo.h"
-#include "ScriptedDesktop.h"
-#include "store/clsTralyx.h"
-#include "TempDir.h"
+#include "qt/NextMessageBox.h"
+#include "runtime/Translation.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace tralyx;
-using tralyx::test::clsScriptedDesktop;
+using tralyx::test::AnswerNextBox;
 using tralyx::test::clsTempDir;
 
 namespace {
@@ -26,6 +26,7 @@ namespace {
 QByteArray Translated(QByteArray bytFile)
 {
     const std::pair<const char*, const char*> udtTexts[] = {
+        {".[Caption].0.C:Tralyx demo", ".[Caption].0.C:Tralyx-Demo"},
         {".tabMain.0.T:Who you are", ".tabMain.0.T:Wer Sie sind"},
         {".tabMain.1.C: View", ".tabMain.1.C: Ansicht"},
         {".txtName.0.T:The name that the greeting uses", ".txtName.0.T:Ihr Name"},
@@ -47,31 +48,32 @@ protected:
     void SetUp() override
     {
         App::SetPath(mobjAppFolder.path());
-        const QString strEnglish = App::Path() + QStringLiteral("/Languages/English");
-        ASSERT_TRUE(QDir().mkpath(strEnglish));
-        mstrHarvested = strEnglish + QStringLiteral("/frmDemo.LRC");
+        mstrHarvested = App::Path() + QStringLiteral("/Languages/English/frmDemo.LRC");
     }
     void TearDown() override { App::SetPath(QString()); }
-    QTemporaryDir mobjAppFolder;
     template <class T>
-    T* Find(const char* pstrName, int plngIndex = -1)
+    static T* Find(QWidget& pfrmForm, const char* pstrName, int plngIndex = -1)
     {
-        for (T* objWidget : mfrmDemo.findChildren<T*>(QString::fromLatin1(pstrName)))
+        for (T* objWidget : pfrmForm.findChildren<T*>(QString::fromLatin1(pstrName)))
             if (plngIndex < 0 || objWidget->property("Index").toInt() == plngIndex) return objWidget;
         ADD_FAILURE() << "no " << pstrName;
         return nullptr;
     }
+    template <class T>
+    T* Find(const char* pstrName, int plngIndex = -1) { return Find<T>(mfrmDemo, pstrName, plngIndex); }
 
+    QTemporaryDir mobjAppFolder;
     QString mstrHarvested;
-    clsScriptedDesktop mobjDesktop;
-    clsTralyx mobjLanguage;
-    demo::frmDemo mfrmDemo{mobjLanguage};
+    Translation mobjTranslation;
+    demo::frmDemo mfrmDemo{mobjTranslation};
 };
 
 TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
 {
-    // The English text as the form was designed, translated, loaded and applied.
-    EXPECT_EQ(mfrmDemo.HarvestText(), mstrHarvested);
+    // The English text as the form was designed, as the demo ships it; translated, loaded and applied.
+    QString strError;
+    EXPECT_EQ(mfrmDemo.HarvestText(strError), mstrHarvested) << strError.toStdString();
+    EXPECT_EQ(clsTempDir::Read(mstrHarvested), clsTempDir::Read(QStringLiteral(TRALYX_DEMO_LANGUAGES "/English/core.lrc")));
     clsTempDir objDir;
     const QByteArray bytTranslated = Translated(clsTempDir::Read(mstrHarvested));
     auto* chkRemember = Find<QCheckBox>("chkRemember");
@@ -79,10 +81,11 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
     objDir.Write(QStringLiteral("core.lrc"), bytTranslated);
     objDir.Write(QStringLiteral("messages.lrc"), "MSG001:Hallo, [#!name!#]!\r\nMST001:Gru\xDF an [#!name!#]\r\n"
                                                  "MSG002:Geschrieben:\rMSG002:[#!file!#]\r\nMST002:Fertig\r\n");
-    Find<QLineEdit>("txtName")->setText(QStringLiteral("Bob"));
+    objDir.Write(QStringLiteral("secondary.lrc"), "TXT001:Fremder\r\n");
     ASSERT_TRUE(mfrmDemo.LoadLanguage(objDir.Path()));
 
     auto* tabMain = Find<QTabWidget>("tabMain");
+    EXPECT_EQ(mfrmDemo.windowTitle(), QStringLiteral("Tralyx-Demo"));
     EXPECT_EQ(tabMain->tabText(1), QStringLiteral("Ansicht"));  // without the blank after the colon
     EXPECT_EQ(tabMain->tabToolTip(0), QStringLiteral("Wer Sie sind"));
     EXPECT_EQ(Find<QLineEdit>("txtName")->toolTip(), QStringLiteral("Ihr Name"));
@@ -95,14 +98,39 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
     EXPECT_GE(chkRemember->width(), chkRemember->minimumWidth());
 
     // Harvesting the translated form gives the translated file back.
-    EXPECT_EQ(mfrmDemo.HarvestText(), mstrHarvested);
+    EXPECT_EQ(mfrmDemo.HarvestText(strError), mstrHarvested);
     EXPECT_EQ(clsTempDir::Read(mstrHarvested), bytTranslated);
 
-    // The buttons show the loaded messages.
-    mobjDesktop.Expect(QStringLiteral("Hallo, Bob!"), 64, QStringLiteral("Gru\u00DF an Bob"))
-        .Expect(QStringLiteral("Geschrieben:\r\n") + mstrHarvested, 64, QStringLiteral("Fertig"));
+    // The buttons show the loaded messages; without a name the greeting uses text 1.
+    QString strSeen;
+    AnswerNextBox(QMessageBox::Ok, strSeen);
     Find<QPushButton>("cmdGreet")->click();
+    EXPECT_EQ(strSeen, QStringLiteral("Gru\u00DF an Fremder|Hallo, Fremder!"));
+    AnswerNextBox(QMessageBox::Ok, strSeen);
     Find<QPushButton>("cmdHarvest")->click();
+    EXPECT_EQ(strSeen, QStringLiteral("Fertig|Geschrieben:\n") + mstrHarvested);
+}
+
+TEST_F(DemoTest, AFolderThatFailsIsNamedAndNoWindowGetsHalfOfIt)
+{
+    ASSERT_TRUE(mfrmDemo.LoadLanguage(QStringLiteral(TRALYX_DEMO_LANGUAGES "/Deutsch")));
+    clsTempDir objDir;
+    QByteArray bytBroken = clsTempDir::Read(QStringLiteral(TRALYX_DEMO_LANGUAGES "/Deutsch/core.lrc"));
+    bytBroken.replace("Ihr Name:", "Dein Name:").insert(bytBroken.indexOf("frmDemo.chkBold"), "\r\n");  // a blank line
+    objDir.Write(QStringLiteral("core.lrc"), bytBroken);
+    objDir.Write(QStringLiteral("messages.lrc"), "");
+    objDir.Write(QStringLiteral("secondary.lrc"), "");
+    QString strSeen;
+    AnswerNextBox(QMessageBox::Ok, strSeen);
+    EXPECT_FALSE(mfrmDemo.LoadLanguage(objDir.Path()));
+    EXPECT_TRUE(strSeen.endsWith(objDir.Path(QStringLiteral("core.lrc:23: the line is blank")))) << strSeen.toStdString();
+    // The form, and one made afterwards, stay wholly German.
+    demo::frmDemo frmLater(mobjTranslation);
+    mobjTranslation.apply(&frmLater);
+    for (QWidget* frmForm : {static_cast<QWidget*>(&mfrmDemo), static_cast<QWidget*>(&frmLater)}) {
+        EXPECT_EQ(Find<QLabel>(*frmForm, "lblName")->text(), QStringLiteral("Ihr Name:"));
+        EXPECT_EQ(Find<QCheckBox>(*frmForm, "chkBold")->text(), QStringLiteral("Fett"));
+    }
 }
 
 }  // namespace
