@@ -1,24 +1,29 @@
-# What `cmake --install` puts under a prefix besides the programs and the data files: the two
-# libraries, the CMake package Tralyx that exports them as Tralyx::Core and Tralyx::Widgets, and
-# the two .deb files that `make package` builds from all of it.
+# What `cmake --install` puts under a prefix besides the programs and the data files: the libraries
+# an application links (src/library), the CMake package Tralyx that exports them, and the .deb files
+# that `make package` builds from all of it.
 #
-# The libraries are static: their classes hold Qt containers and change shape from release to
-# release, so a shared library would need a soname policy this project does not keep yet; static
-# libraries tie an application to the Tralyx it was built with, and the .deb ships no private
-# shared library.
+# Tralyx::Runtime and Tralyx::Widgets are static: interfaces over the archives of the layers they
+# are made of (common, store, runtime; binding), installed with them, so that an application carries
+# the Tralyx it was built with. Tralyx::RuntimeShared and Tralyx::WidgetsShared are the same as shared
+# libraries with a soname, libtralyx-runtime.so.1 and libtralyx-widgets.so.1 (components
+# RuntimeLibrary and WidgetsLibrary, the .deb files libtralyx-runtime1 and libtralyx-widgets1).
+# Neither needs more than Qt: the PO export, the merge, the checks and the editor's windows are not
+# installed.
 include(CMakePackageConfigHelpers)
 
 set(TRALYX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tralyx)
-# Tralyx::Core and Tralyx::Widgets are interfaces over the layers below them; the layers an
-# application links are installed with them. The editor's windows are not.
-set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_state tralyx_update tralyx_checks
-    tralyx_exchange tralyx_editor tralyx_binding)
-install(TARGETS tralyx_core tralyx_qt ${tralyx_installed_layers} EXPORT TralyxTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
-  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_binding)
+set(tralyx_includes INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} ${CMAKE_INSTALL_INCLUDEDIR}/tralyx)
+install(TARGETS tralyx_library_runtime tralyx_library_widgets ${tralyx_installed_layers} EXPORT TralyxTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development ${tralyx_includes})
+install(TARGETS tralyx_library_runtime_shared EXPORT TralyxTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT RuntimeLibrary NAMELINK_COMPONENT Development ${tralyx_includes})
+install(TARGETS tralyx_library_widgets_shared EXPORT TralyxTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT WidgetsLibrary NAMELINK_COMPONENT Development ${tralyx_includes})
 install(EXPORT TralyxTargets NAMESPACE Tralyx:: DESTINATION ${TRALYX_CMAKE_DIR} COMPONENT Development)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/TralyxConfig.cmake.in
-  ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake INSTALL_DESTINATION ${TRALYX_CMAKE_DIR})
+  ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake INSTALL_DESTINATION ${TRALYX_CMAKE_DIR}
+  PATH_VARS CMAKE_INSTALL_INCLUDEDIR)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfigVersion.cmake
@@ -55,11 +60,12 @@ foreach(entry IN LISTS tralyx_public_headers)
   endforeach()
 endforeach()
 
-# make package: two .deb files, tralyx (the programs, the desktop entry, the icon, the AppStream
-# metadata, the man pages, the bash completion: what a translator installs) and tralyx-dev (the
-# library package for application developers). Their dependencies on shared libraries are read from
-# the programs by dpkg-shlibdeps. Each carries its copyright file and changelog (data/), and both
-# pass lintian without an error or a warning (tools/test-install.sh).
+# make package: the .deb files tralyx (the programs, the desktop entry, the icon, the AppStream
+# metadata, the man pages, the bash completion: what a translator installs), tralyx-dev (the library
+# package for application developers) and the shared libraries' libtralyx-runtime1 and
+# libtralyx-widgets1. Their dependencies on shared libraries are read from the programs and
+# libraries by dpkg-shlibdeps. Each carries its copyright file and changelog (data/), and all pass
+# lintian without an error or a warning (tools/test-install.sh).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tralyx)
 set(CPACK_PACKAGE_VENDOR "The Tralyx developers")
@@ -71,10 +77,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 # The component Licence (LICENSE beside the CMake package) stays out: the packages' copyright files
 # hold the licence.
-set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_COMPONENTS_ALL Runtime Development RuntimeLibrary WidgetsLibrary)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SOURCE tralyx)
+# libtralyx-widgets.so.1 needs libtralyx-runtime.so.1, which no installed package has yet.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/src/library)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(tralyx_exact "(= ${PROJECT_VERSION})")
 
 # Descriptions: a synopsis line, then lines that fit in 80 columns once indented.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME tralyx)
@@ -91,10 +101,28 @@ which checks, dumps, writes, merges, lints, exports and imports these files.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME tralyx-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= ${TRALYX_QT_MIN}), libgettextpo-dev")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
+  "qt6-base-dev (>= ${TRALYX_QT_MIN}), libtralyx-runtime1 ${tralyx_exact}, libtralyx-widgets1 ${tralyx_exact}")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Run-time library of Tralyx for translated Qt applications
-The libraries of Tralyx, their headers under include/tralyx and the CMake
-package Tralyx (find_package(Tralyx), targets Tralyx::Core and
-Tralyx::Widgets): loading language folders, applying them to Qt forms,
-showing their messages.")
+The static and shared libraries of Tralyx, their headers under include/tralyx
+and the CMake package Tralyx (find_package(Tralyx), targets Tralyx::Runtime and
+Tralyx::Widgets): loading language folders, applying them to Qt forms, showing
+their messages.")
+
+set(CPACK_DEBIAN_RUNTIMELIBRARY_PACKAGE_NAME libtralyx-runtime1)
+set(CPACK_DEBIAN_RUNTIMELIBRARY_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_RUNTIMELIBRARY_DESCRIPTION "Run-time library of Tralyx, without widgets
+Loads an application's language folders of .lrc files and hands out their
+texts and messages (QtCore only).")
+set(CPACK_DEBIAN_WIDGETSLIBRARY_PACKAGE_NAME libtralyx-widgets1)
+set(CPACK_DEBIAN_WIDGETSLIBRARY_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_WIDGETSLIBRARY_PACKAGE_DEPENDS "libtralyx-runtime1 ${tralyx_exact}")
+# The shared libraries' packages have dpkg run ldconfig through a trigger, as Debian asks. (CPack
+# adds maintainer scripts that call it as well: see the packages' lintian overrides, data/.)
+configure_file(${PROJECT_SOURCE_DIR}/data/library.triggers ${CMAKE_CURRENT_BINARY_DIR}/library/triggers COPYONLY)
+set(CPACK_DEBIAN_RUNTIMELIBRARY_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/library/triggers)
+set(CPACK_DEBIAN_WIDGETSLIBRARY_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/library/triggers)
+set(CPACK_DEBIAN_WIDGETSLIBRARY_DESCRIPTION "Run-time library of Tralyx for Qt widgets
+Applies an application's language folders of .lrc files to its Qt windows and
+shows their messages.")
 include(CPack)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # What an application developer and a translator get from a build: installs it to a temporary
 # prefix and checks the files there, the programs' --version, the man pages, the desktop entry and
-# the AppStream metadata (desktop-file-validate, appstreamcli); builds the application in
-# examples/consumer against that prefix with nothing but -DCMAKE_PREFIX_PATH and runs it offscreen;
-# then builds the two .deb files, checks what they hold and runs lintian on them, which must report
-# no error and no warning. A lintian tag accepted on purpose is overridden in the package
+# the AppStream metadata (desktop-file-validate, appstreamcli), and the shared libraries' sonames
+# and exports; builds the application in examples/consumer against that prefix with nothing but
+# -DCMAKE_PREFIX_PATH, once with the static and once with the shared libraries, and runs it
+# offscreen; then builds the .deb files, checks what they hold and runs lintian on them, which must
+# report no error and no warning. A lintian tag accepted on purpose is overridden in the package
 # (usr/share/lintian/overrides/<package>, each override under a comment that gives the reason).
 #   tools/test-install.sh [BUILD]     (default build; the build must be complete)
 set -euo pipefail
@@ -21,15 +22,28 @@ app=org.tralyx.Tralyx
 
 echo "== install to $prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/tralyx bin/tralyx-lrc include/tralyx/clsTralyx.h include/tralyx/QtForm.h include/tralyx/Version.h \
-         share/applications/$app.desktop share/icons/hicolor/scalable/apps/$app.svg share/metainfo/$app.metainfo.xml \
-         share/man/man1/tralyx.1.gz share/man/man1/tralyx-lrc.1.gz share/bash-completion/completions/tralyx-lrc \
-         share/doc/tralyx/copyright share/doc/tralyx/changelog.gz share/doc/tralyx-dev/copyright; do
+for f in bin/tralyx bin/tralyx-lrc include/tralyx/clsTralyx.h include/tralyx/Translation.h include/tralyx/QtForm.h \
+         include/tralyx/Version.h share/applications/$app.desktop share/icons/hicolor/scalable/apps/$app.svg \
+         share/metainfo/$app.metainfo.xml share/man/man1/tralyx.1.gz share/man/man1/tralyx-lrc.1.gz \
+         share/bash-completion/completions/tralyx-lrc share/doc/tralyx/copyright share/doc/tralyx/changelog.gz \
+         share/doc/tralyx-dev/copyright share/doc/libtralyx-runtime1/copyright share/doc/libtralyx-widgets1/copyright; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 ls "$prefix"/lib*/cmake/Tralyx/TralyxConfig.cmake "$prefix"/lib*/cmake/Tralyx/TralyxConfigVersion.cmake >/dev/null
 cmp LICENSE "$prefix"/lib*/cmake/Tralyx/LICENSE || fail "LICENSE is not installed with the CMake package"
-[ ! -e "$prefix/include/tralyx/frmMain.h" ] || fail "an editor window's header is installed"
+# The editor's windows and internals (merge, checks, exchange) are not an application's business.
+for f in frmMain.h basMerge.h basChecks.h basPoFile.h basControlTextFormat.h; do
+  [ ! -e "$prefix/include/tralyx/$f" ] || fail "the internal header $f is installed"
+done
+! grep -rq gettextpo "$prefix"/lib*/cmake/Tralyx/*.cmake || fail "the CMake package needs libgettextpo"
+# The shared libraries: a soname each, and only the listed symbols exported.
+for lib in runtime widgets; do
+  so=$(ls "$prefix"/lib*/libtralyx-$lib.so.1)
+  readelf -d "$so" | grep -q "SONAME.*\[libtralyx-$lib.so.1\]" || fail "$so has no soname libtralyx-$lib.so.1"
+done
+exported=$(nm -D --defined-only -C "$prefix"/lib*/libtralyx-runtime.so.1)
+grep -q ' tralyx::Translation::load(' <<<"$exported" || fail "libtralyx-runtime.so does not export Translation::load"
+! grep -q ' tralyx::fs::\| tralyx::ReadMessages(' <<<"$exported" || fail "libtralyx-runtime.so exports internals"
 
 # --version without a display: the editor answers before it opens one.
 licence="MIT licence: you may use, copy, modify and distribute it; it comes with no warranty."
@@ -62,18 +76,28 @@ for image in $(xmlstarlet sel -t -v '//screenshot/image' -n "$prefix/share/metai
   [ -f "doc/screenshots/${image##*/}" ] || fail "the screenshot $image is not in doc/screenshots"
 done
 
-echo "== build examples/consumer against $prefix"
-cmake -S examples/consumer -B "$work/consumer" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
-cmake --build "$work/consumer" -j"$(nproc)" >/dev/null
-got=$(QT_QPA_PLATFORM=offscreen "$work/consumer/tralyx-consumer" --print)
-same "tralyx-consumer --print" "$got" "caption: Guten Tag!
+# Static and shared: the same program, the public headers compiled with -Wall -Wextra -Werror.
+for shared in OFF ON; do
+  echo "== build examples/consumer against $prefix (shared libraries: $shared)"
+  consumer=$work/consumer-$shared
+  cmake -S examples/consumer -B "$consumer" -DCMAKE_PREFIX_PATH="$prefix" -DCONSUMER_SHARED=$shared >/dev/null
+  cmake --build "$consumer" -j2 >/dev/null || fail "examples/consumer does not build (CONSUMER_SHARED=$shared)"
+  got=$(QT_QPA_PLATFORM=offscreen "$consumer/tralyx-consumer" --print)
+  same "tralyx-consumer --print" "$got" "caption: Guten Tag!
 tool-tip: Ein Gruß aus dem Sprachordner
 TXT001: Alle Notizen
 message: [Grüße] Diese Anwendung benutzt Tralyx $version."
-same "tralyx-texts" "$("$work/consumer/tralyx-texts" examples/consumer/Languages/German/secondary.lrc 1 0)" "Heute
+  same "tralyx-texts" "$("$consumer/tralyx-texts" examples/consumer/Languages/German/secondary.lrc 1 0)" "Heute
 Alle Notizen"
-libraries=$(ldd "$work/consumer/tralyx-texts")
-! grep -q Qt6Widgets <<<"$libraries" || fail "Tralyx::Core pulls in Qt widgets"
+  libraries=$(ldd "$consumer/tralyx-texts")
+  ! grep -q Qt6Widgets <<<"$libraries" || fail "Tralyx::Runtime pulls in Qt widgets"
+  if [ $shared = ON ]; then
+    grep -q "libtralyx-runtime.so.1 => $prefix" <<<"$libraries" || fail "tralyx-texts does not use libtralyx-runtime.so.1"
+    grep -q "libtralyx-widgets.so.1 => $prefix" <<<"$(ldd "$consumer/tralyx-consumer")" || fail "tralyx-consumer does not use libtralyx-widgets.so.1"
+  else
+    ! grep -q libtralyx <<<"$libraries" || fail "the static tralyx-texts needs a Tralyx library at run time"
+  fi
+done
 
 echo "== make package"
 cmake --build "$build" --target package >/dev/null
@@ -82,6 +106,12 @@ dev=$build/tralyx-dev_${version}_amd64.deb
 [ -f "$deb" ] && [ -f "$dev" ] || fail "$deb or $dev was not built"
 dpkg-deb -c "$deb" >"$work/deb.list"
 dpkg-deb -c "$dev" >"$work/dev.list"
+for lib in runtime widgets; do
+  so=$build/libtralyx-${lib}1_${version}_amd64.deb
+  [ -f "$so" ] || fail "$so was not built"
+  grep -q "/libtralyx-$lib.so.1 -> \|/libtralyx-$lib.so.1$" <<<"$(dpkg-deb -c "$so")" || fail "$so lacks libtralyx-$lib.so.1"
+done
+! grep -q gettextpo <<<"$(dpkg-deb -f "$dev" Depends)" || fail "$dev still needs libgettextpo"
 holds() { grep -q " $2$" "$work/$1.list"; }
 for f in ./usr/bin/tralyx ./usr/bin/tralyx-lrc ./usr/share/applications/$app.desktop \
          ./usr/share/icons/hicolor/scalable/apps/$app.svg ./usr/share/metainfo/$app.metainfo.xml \
@@ -98,6 +128,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "the package's dependencies lack Qt widgets: $depends"
 # Debian's own checker. Run as root (CI is) it says so on stderr, which is no finding.
-lintian --fail-on error,warning "$deb" "$dev" ||
-  fail "lintian reports an error or a warning on $deb or $dev"
+libs=("$build"/libtralyx-runtime1_${version}_amd64.deb "$build"/libtralyx-widgets1_${version}_amd64.deb)
+lintian --fail-on error,warning "$deb" "$dev" "${libs[@]}" ||
+  fail "lintian reports an error or a warning on $deb, $dev or ${libs[*]}"
 echo "test-install: all well ($deb, Depends: $depends; $dev)"

@@ -5,35 +5,18 @@
 // Loads the language folder FOLDER (core.lrc, messages.lrc, secondary.lrc), applies its captions and
 // tool-tips to the window, prints a text fetched by number and shows a message. --print writes the
 // message to standard output instead of a message box and ends without showing the window.
-#include <tralyx/QtDesktop.h>
-#include <tralyx/QtForm.h>
+#include <tralyx/Translation.h>
 #include <tralyx/Version.h>
-#include <tralyx/basDesktop.h>
-#include <tralyx/clsRuntimeError.h>
-#include <tralyx/clsTralyx.h>
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QVBoxLayout>
 #include <cstdio>
 
 namespace {
 
 void Print(const QString& pstrText) { std::printf("%s\n", pstrText.toUtf8().constData()); }
-
-// A desktop without windows: each message box is printed and answered OK.
-class clsPrintingDesktop : public tralyx::clsDesktop {
-public:
-    int32_t MsgBox(const QString& pstrPrompt, int32_t, const QString& pstrTitle, const QString&) override
-    {
-        Print(QStringLiteral("message: [%1] %2").arg(pstrTitle, pstrPrompt));
-        return tralyx::vbOK;
-    }
-    bool FileDialog(bool, const QString&, QString&) override { return false; }
-    bool ChooseFolder(const QString&, QString&) override { return false; }
-    QString ClipboardText() override { return QString(); }
-    void SetClipboardText(const QString&) override {}
-};
 
 }  // namespace
 
@@ -44,42 +27,32 @@ int main(int argc, char** argv)
     const bool booPrint = strArgs.removeAll(QStringLiteral("--print")) > 0;
     const QString strFolder = strArgs.value(0, QStringLiteral(CONSUMER_LANGUAGES));
 
-    tralyx::clsQtDesktop objWindowed;
-    clsPrintingDesktop objPrinting;
-    tralyx::InstallDesktop(booPrint ? static_cast<tralyx::clsDesktop*>(&objPrinting) : &objWindowed);
-
-    // The language: the three files of one folder.
-    tralyx::clsTralyx objLanguage;
-    bool booLoaded = false;
-    objLanguage.LoadControlText(strFolder + QStringLiteral("/core.lrc"), booLoaded);
-    if (booLoaded) objLanguage.LoadMessagesFromResource(strFolder + QStringLiteral("/messages.lrc"), booLoaded);
-    if (booLoaded) objLanguage.LoadPreceduralTextFromResource(strFolder + QStringLiteral("/secondary.lrc"), booLoaded);
-    if (!booLoaded) {
-        std::fprintf(stderr, "tralyx-consumer: %s\n", objLanguage.LastError().Text().toUtf8().constData());
+    // The language: the three files of one folder, all of them or none.
+    tralyx::Translation objLanguage;
+    QString strError;
+    if (!objLanguage.load(strFolder, &strError)) {
+        std::fprintf(stderr, "tralyx-consumer: %s\n", strError.toUtf8().constData());
         return 1;
     }
 
-    // The form: Tralyx finds each control's text by the form's and the control's object names.
+    // The form: Tralyx finds each control's text by the window's and the control's object names.
     QWidget frmConsumer;
     frmConsumer.setObjectName(QStringLiteral("frmConsumer"));
     auto* lblGreeting = new QLabel(QStringLiteral("Hello!"), &frmConsumer);
     lblGreeting->setObjectName(QStringLiteral("lblGreeting"));
     (new QVBoxLayout(&frmConsumer))->addWidget(lblGreeting);
-    tralyx::clsQtForm frmBound(&frmConsumer);
-    objLanguage.SetFormText(frmBound);
+    objLanguage.apply(&frmConsumer);
     Print(QStringLiteral("caption: ") + lblGreeting->text());
     Print(QStringLiteral("tool-tip: ") + lblGreeting->toolTip());
+    Print(QStringLiteral("TXT001: ") + objLanguage.text(1));
 
-    try {
-        Print(QStringLiteral("TXT001: ") + objLanguage.RuntimeTextItem(0));  // texts count from 0
-    } catch (const tralyx::clsRuntimeError& e) {
-        std::fprintf(stderr, "tralyx-consumer: error %d: %s\n", e.Number(), e.what());
-        return 1;
-    }
     // MSG001 and MST001, its marker replaced.
-    objLanguage.DisplayMessage(0, QStringLiteral("Tralyx " TRALYX_VERSION_STRING), tralyx::vbInformation);
-
-    const int intResult = booPrint ? 0 : (frmConsumer.show(), QApplication::exec());
-    tralyx::InstallDesktop(nullptr);
-    return intResult;
+    const QString strName = QStringLiteral("Tralyx " TRALYX_VERSION_STRING);
+    if (booPrint) {
+        Print(QStringLiteral("message: [%1] %2").arg(objLanguage.title(1, strName), objLanguage.message(1, strName)));
+        return 0;
+    }
+    frmConsumer.show();
+    objLanguage.showMessage(&frmConsumer, 1, strName);
+    return QApplication::exec();
 }

@@ -1,4 +1,5 @@
-// tralyx-texts: the display-free part of Tralyx alone (Tralyx::Core, QtCore only).
+// tralyx-texts: the display-free part of Tralyx alone (Tralyx::Runtime, QtCore only), through the
+// text store.
 //
 //   tralyx-texts FILE N...
 //

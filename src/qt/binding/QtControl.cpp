@@ -49,6 +49,8 @@ QTabWidget* clsQtControl::CheckedTabs() const
 
 int clsQtControl::AddressedTab() const { return mintAddressedTab.value_or(CheckedTabs()->currentIndex()); }
 
+QWidget* clsQtControl::Widget() const { return mobjWidget; }
+
 QString clsQtControl::Name() const { return Checked()->objectName(); }
 
 std::optional<int32_t> clsQtControl::Index() const

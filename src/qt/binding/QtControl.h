@@ -34,7 +34,7 @@ public:
     void SetTab(int16_t pintTab) override;
     int16_t Tabs() const override;
 
-    QWidget* Widget() const { return mobjWidget; }
+    QWidget* Widget() const;
 
 private:
     QWidget* Checked() const;             // the widget, or a 438 error when it has gone

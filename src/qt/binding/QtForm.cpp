@@ -52,6 +52,8 @@ void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& 
 
 clsQtForm::clsQtForm(QWidget* pobjForm) : mobjForm(pobjForm) {}
 
+QWidget* clsQtForm::Widget() const { return mobjForm; }
+
 QString clsQtForm::Name() const
 {
     if (!mobjForm) throw clsPropertyNotSupported("the form no longer exists");

@@ -24,7 +24,7 @@ public:
     void Controls(const std::function<void(clsControl&)>& pfnVisit) override;
     float TextWidth(const QString& pstrText) const override;
 
-    QWidget* Widget() const { return mobjForm; }
+    QWidget* Widget() const;
 
 private:
     QPointer<QWidget> mobjForm;
