@@ -133,9 +133,9 @@ TEST(TranslationIndex, EntriesAndTextsAsTheStoreReadsThem)
         const QVector<ControlTextItem>& udtTable = objStore.ControlTextTable();
         for (qsizetype i = 0; i < udtTable.size(); ++i) {
             const ControlTextItem& udtItem = udtTable[i];
-            QByteArray bytForm, bytControl;
-            ASSERT_TRUE(objFolder.NameBytes(udtItem.FormName, bytForm) && objFolder.NameBytes(udtItem.ControlName, bytControl));
-            const int32_t lngEntry = objFolder.FindEntry(bytForm, bytControl, udtItem.Index);
+            QByteArray bytKey;
+            ASSERT_TRUE(objFolder.EntryKey(udtItem.FormName, udtItem.ControlName, bytKey));
+            const int32_t lngEntry = objFolder.FindEntry(bytKey, udtItem.Index);
             const auto udtFirst = std::find_if(udtTable.begin(), udtTable.end(), [&](const ControlTextItem& u) {
                 return u.FormName == udtItem.FormName && u.ControlName == udtItem.ControlName && u.Index == udtItem.Index;
             });
@@ -144,7 +144,7 @@ TEST(TranslationIndex, EntriesAndTextsAsTheStoreReadsThem)
             EXPECT_EQ(objFolder.Caption(lngEntry), udtFirst->Caption) << pstrCodePage;
             EXPECT_EQ(objFolder.ToolTip(lngEntry), udtFirst->ToolTip) << pstrCodePage;
         }
-        EXPECT_EQ(objFolder.FindEntry("f", "nothing", 0), -1);
+        EXPECT_EQ(objFolder.FindEntry("f.nothing", 0), -1);
     }
 }
 

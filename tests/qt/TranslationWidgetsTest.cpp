@@ -7,6 +7,7 @@
 #include "store/clsTralyx.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -41,9 +42,12 @@ public:
         lblName = new QLabel(QStringLiteral("Name:"), objCentral);
         lblName->setObjectName(QStringLiteral("lblName"));
         lblName->setToolTip(QStringLiteral("Your name"));
+        chkPinned = new QCheckBox(QStringLiteral("Pinned"), objCentral);  // placed by hand, no layout
+        chkPinned->setObjectName(QStringLiteral("chkPinned"));
     }
     int mlngLanguageChanges = 0;
     QLabel* lblName;
+    QCheckBox* chkPinned;
 
 protected:
     void changeEvent(QEvent* pobjEvent) override
@@ -70,7 +74,8 @@ QString Folder(const clsTempDir& pobjDir, const QString& pstrName, const QByteAr
 const QByteArray GermanCore = "frmMain.[Caption].0.C:Notizen\r\nfrmMain.lblName.0.T:Ihr Name\r\nfrmMain.lblName.0.C:Name:\r\n"
                               "frmMain.mnuFile.0.C:&Datei\r\nfrmMain.mnuFileOpen.0.C:\xD6&ffnen...\r\n"
                               "frmMain.actSave.0.T:Speichert die Notiz\r\nfrmMain.actSave.0.C:&Speichern\r\n"
-                              "frmMain.lblLater.0.T:\r\nfrmMain.lblLater.0.C:Sp\xE4ter\r\n";
+                              "frmMain.lblLater.0.T:\r\nfrmMain.lblLater.0.C:Sp\xE4ter\r\n"
+                              "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Oben angeheftet lassen\r\n";
 
 template <class T>
 T* Named(QObject& pobjWindow, const char* pstrName)
@@ -78,7 +83,7 @@ T* Named(QObject& pobjWindow, const char* pstrName)
     return pobjWindow.findChild<T*>(QString::fromLatin1(pstrName));
 }
 
-TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsAndOneLanguageChange)
+TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLanguageChange)
 {
     clsTempDir objDir;
     Translation objTranslation;
@@ -93,6 +98,7 @@ TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsAndOneLanguageChan
     EXPECT_EQ(Named<QAction>(frmWindow, "actSave")->text(), QStringLiteral("&Speichern"));
     EXPECT_EQ(Named<QAction>(frmWindow, "actSave")->statusTip(), QStringLiteral("Speichert die Notiz"));
     EXPECT_EQ(frmWindow.lblName->text() + u'|' + frmWindow.lblName->toolTip(), QStringLiteral("Name:|Ihr Name"));
+    EXPECT_GE(frmWindow.chkPinned->minimumWidth(), frmWindow.chkPinned->fontMetrics().horizontalAdvance(frmWindow.chkPinned->text()));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);  // the apply() in changeEvent() did not send another
 
     auto* lblLater = new QLabel(QStringLiteral("Later"), frmWindow.centralWidget());
@@ -130,7 +136,7 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
     EXPECT_EQ(strNotKept, QStringList{QStringLiteral("frmMain.txtHint.0.C")});
     const QByteArray bytHarvested = clsTempDir::Read(objDir.Path(QStringLiteral("English/frmMain.LRC")));
     EXPECT_EQ(bytHarvested, "frmMain.[Caption].0.C:Notes\r\nfrmMain.lblName.0.T:Your name\r\nfrmMain.lblName.0.C:Name:\r\n"
-                            "frmMain.txtHint.0.T:\r\nfrmMain.txtHint.0.C:Fields marked * are required\r\n"
+                            "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Pinned\r\nfrmMain.txtHint.0.T:\r\nfrmMain.txtHint.0.C:Fields marked * are required\r\n"
                             "frmMain.mnuFile.0.C:&File\r\nfrmMain.mnuFileOpen.0.C:&Open...\r\n"
                             "frmMain.actSave.0.T:Saves the note\r\nfrmMain.actSave.0.C:&Save\r\n");
 

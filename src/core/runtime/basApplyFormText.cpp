@@ -20,7 +20,7 @@ void ApplyControlTexts(clsForm& pfrmForm, clsControl& pctlControl, const udtCont
     }
 }
 
-void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup)
+void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup, bool pbooWidenLaidOut)
 {
     udtControlTexts udtTexts;
     const auto Apply = [&](clsControl& pctlControl, uint8_t pbytIndex, bool pbooResize) {
@@ -36,7 +36,7 @@ void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup)
             case enuControlKind::CommandButton:
             case enuControlKind::Frame: Apply(pctlControl, bytIndex, false); break;
             case enuControlKind::CheckBox:
-            case enuControlKind::OptionButton: Apply(pctlControl, bytIndex, true); break;
+            case enuControlKind::OptionButton: Apply(pctlControl, bytIndex, pbooWidenLaidOut || !pctlControl.LaidOut()); break;
             case enuControlKind::TabControl:  // tab entries are keyed by tab number
                 ForEachTab(pctlControl, [&](uint8_t pbytTab) { Apply(pctlControl, pbytTab, false); });
                 break;

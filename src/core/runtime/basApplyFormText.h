@@ -18,8 +18,9 @@ using ControlTextLookup = std::function<bool(const QString& pstrControl, uint8_t
 
 // SetFormText's walk: every control of a supported kind gets the texts that pfnLookup finds for it
 // (text boxes the tool-tip only, check boxes and option buttons widened to their caption, tab
-// controls each tab by its number); a failing step is skipped and the walk goes on.
-void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup);
+// controls each tab by its number); a failing step is skipped and the walk goes on. With
+// pbooWidenLaidOut false, controls that a layout sizes are not widened: the layout does that.
+void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup, bool pbooWidenLaidOut = true);
 
 // SetControlText's assignments for one control: the tool-tip, the caption unless it is a text box,
 // and with pbooResizeControlToFit the width of the caption in the form's font (plus room for the box

@@ -26,6 +26,8 @@ public:
     virtual void SetToolTipText(const QString& pstrToolTip) = 0;
     // In the units of the form's TextWidth (twips).
     virtual void SetWidth(float psngWidth) = 0;
+    // Whether a layout gives the control its size (and so the width its caption needs).
+    virtual bool LaidOut() const { return false; }
 
     // Tab controls only: the selected tab (from 0) and the number of tabs.
     virtual int16_t Tab() const = 0;

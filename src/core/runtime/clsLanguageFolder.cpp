@@ -6,23 +6,20 @@
 #include "store/basSecondaryFormat.h"
 #include "store/basTableFile.h"
 
+#include <QHashFunctions>
+
 namespace tralyx {
 namespace {
 
-// FNV-1a over the path's bytes, then a final mix so that the low bits, which pick the slot, depend
-// on all of it.
-uint32_t PathHash(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex)
+// An entry's key: "Form.Control" as the file has it (neither name can hold a '.'), and its index.
+QByteArrayView KeyOf(const udtEntryPath& pudtPath)
 {
-    uint32_t lngHash = 2166136261u;
-    const auto Add = [&lngHash](uint32_t plngUnit) { lngHash = (lngHash ^ plngUnit) * 16777619u; };
-    for (const char chr : pbytForm) Add(static_cast<uint8_t>(chr));
-    Add(0x100);  // a separator no byte can be
-    for (const char chr : pbytControl) Add(static_cast<uint8_t>(chr));
-    Add(0x100u + pbytIndex);
-    lngHash ^= lngHash >> 16;
-    lngHash *= 0x85ebca6bu;
-    lngHash ^= lngHash >> 13;
-    return lngHash;
+    return QByteArrayView(pudtPath.Form.data(), pudtPath.Control.data() + pudtPath.Control.size() - pudtPath.Form.data());
+}
+
+uint32_t KeyHash(QByteArrayView pbytKey, uint8_t pbytIndex)
+{
+    return static_cast<uint32_t>(qHashBits(pbytKey.data(), static_cast<size_t>(pbytKey.size()), pbytIndex));
 }
 
 // "file:line: reason", or "file: reason" for the file as a whole (whose reason may name it already).
@@ -88,9 +85,9 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
         for (qsizetype i = 0; i < mudtEntries.size(); ++i) {
             const udtEntryLines& udtEntry = mudtEntries[i];
             const udtEntryPath udtPath = EntryLinePath(mbytCore, udtEntry.ToolTip >= 0 ? udtEntry.ToolTip : udtEntry.Caption);
-            const uint32_t lngHash = PathHash(udtPath.Form, udtPath.Control, udtPath.Index);
+            const uint32_t lngHash = KeyHash(KeyOf(udtPath), udtPath.Index);
             mlngHashes[static_cast<size_t>(i)] = lngHash;
-            int32_t& lngSlot = mlngSlots[Slot(lngHash, udtPath.Form, udtPath.Control, udtPath.Index)];
+            int32_t& lngSlot = mlngSlots[Slot(lngHash, KeyOf(udtPath), udtPath.Index)];
             if (lngSlot < 0) lngSlot = static_cast<int32_t>(i);
         }
         mudtMessages = std::move(udtMessages.Table);
@@ -102,8 +99,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
     }
 }
 
-size_t clsLanguageFolder::Slot(uint32_t plngHash, QByteArrayView pbytForm, QByteArrayView pbytControl,
-                               uint8_t pbytIndex) const
+size_t clsLanguageFolder::Slot(uint32_t plngHash, QByteArrayView pbytKey, uint8_t pbytIndex) const
 {
     for (size_t lngSlot = plngHash & mlngMask;; lngSlot = (lngSlot + 1) & mlngMask) {
         const int32_t lngEntry = mlngSlots[lngSlot];
@@ -111,20 +107,22 @@ size_t clsLanguageFolder::Slot(uint32_t plngHash, QByteArrayView pbytForm, QByte
         if (mlngHashes[static_cast<size_t>(lngEntry)] != plngHash) continue;
         const udtEntryLines& udtEntry = mudtEntries[lngEntry];
         const udtEntryPath udtPath = EntryLinePath(mbytCore, udtEntry.ToolTip >= 0 ? udtEntry.ToolTip : udtEntry.Caption);
-        if (udtPath.Index == pbytIndex && udtPath.Control == pbytControl && udtPath.Form == pbytForm) return lngSlot;
+        if (udtPath.Index == pbytIndex && KeyOf(udtPath) == pbytKey) return lngSlot;
     }
 }
 
-bool clsLanguageFolder::NameBytes(QStringView pstrName, QByteArray& pbytOut) const
+bool clsLanguageFolder::EntryKey(QStringView pstrForm, QStringView pstrControl, QByteArray& pbytOut) const
 {
     pbytOut.resize(0);
-    return mobjCodePage.Encode(pstrName, pbytOut);
+    if (!mobjCodePage.Encode(pstrForm, pbytOut)) return false;
+    pbytOut += '.';
+    return mobjCodePage.Encode(pstrControl, pbytOut);
 }
 
-int32_t clsLanguageFolder::FindEntry(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex) const
+int32_t clsLanguageFolder::FindEntry(QByteArrayView pbytKey, uint8_t pbytIndex) const
 {
     if (mlngSlots.empty()) return -1;
-    return mlngSlots[Slot(PathHash(pbytForm, pbytControl, pbytIndex), pbytForm, pbytControl, pbytIndex)];
+    return mlngSlots[Slot(KeyHash(pbytKey, pbytIndex), pbytKey, pbytIndex)];
 }
 
 QString clsLanguageFolder::TextAt(int32_t plngLine) const

@@ -26,10 +26,11 @@ public:
     bool IsLoaded() const { return !mstrFolder.isEmpty(); }
     const clsCodePage& CodePage() const { return mobjCodePage; }
 
-    // A name in the bytes core.lrc writes it in; false when the code page cannot write it.
-    bool NameBytes(QStringView pstrName, QByteArray& pbytOut) const;
-    // The first entry of that object path (form and control as NameBytes gives them), or -1.
-    int32_t FindEntry(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex) const;
+    // The key of a form's control: "Form.Control" in the bytes core.lrc writes it in; false when the
+    // code page cannot write the names.
+    bool EntryKey(QStringView pstrForm, QStringView pstrControl, QByteArray& pbytOut) const;
+    // The first entry of that key and index, as SetFormText finds it, or -1.
+    int32_t FindEntry(QByteArrayView pbytKey, uint8_t pbytIndex) const;
     // Its texts; an entry without such a line gives an empty text and Has... false.
     bool HasCaption(int32_t plngEntry) const { return mudtEntries[plngEntry].Caption >= 0; }
     bool HasToolTip(int32_t plngEntry) const { return mudtEntries[plngEntry].ToolTip >= 0; }
@@ -41,13 +42,13 @@ public:
 
 private:
     QString TextAt(int32_t plngLine) const;
-    size_t Slot(uint32_t plngHash, QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex) const;
+    size_t Slot(uint32_t plngHash, QByteArrayView pbytKey, uint8_t pbytIndex) const;
 
     QString mstrFolder;
     clsCodePage mobjCodePage;
     QByteArray mbytCore;
     QVector<udtEntryLines> mudtEntries;
-    std::vector<uint32_t> mlngHashes;  // each entry's path hash
+    std::vector<uint32_t> mlngHashes;  // each entry's key hash
     std::vector<int32_t> mlngSlots;    // open addressing, at most half full: entry positions, -1 empty
     size_t mlngMask = 0;
     QVector<MessageItem> mudtMessages;

@@ -19,11 +19,10 @@ QString Resolved(const TTable& pudtLanguage, const TTable& pudtSource, int plngI
 
 }  // namespace
 
-bool udtTranslationState::Find(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex,
-                               udtFoundTexts& pudtOut) const
+bool udtTranslationState::Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFoundTexts& pudtOut) const
 {
-    const int32_t lngEntry = Language.FindEntry(pbytForm, pbytControl, pbytIndex);
-    const int32_t lngSource = Source.IsLoaded() ? Source.FindEntry(pbytForm, pbytControl, pbytIndex) : -1;
+    const int32_t lngEntry = Language.FindEntry(pbytKey, pbytIndex);
+    const int32_t lngSource = Source.IsLoaded() ? Source.FindEntry(pbytKey, pbytIndex) : -1;
     if (lngEntry < 0 && lngSource < 0) return false;
     pudtOut = {};
     if (lngEntry >= 0) {

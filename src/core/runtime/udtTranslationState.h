@@ -16,10 +16,10 @@ struct udtTranslationState {
     clsLanguageFolder Language;
     clsLanguageFolder Source;  // not loaded when there is no source language
 
-    // The texts of the entry of that path: each one the language's, or the source's where the
-    // language's is empty or has no line; false when neither language has the entry. Names are as
-    // Language.NameBytes gives them (both folders share the code page).
-    bool Find(QByteArrayView pbytForm, QByteArrayView pbytControl, uint8_t pbytIndex, udtFoundTexts& pudtOut) const;
+    // The texts of the entry of that key (Language.EntryKey: both folders share the code page) and
+    // index: each one the language's, or the source's where the language's is empty or has no line;
+    // false when neither language has the entry.
+    bool Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFoundTexts& pudtOut) const;
 
     // Position plngId - 1 of the message table or the text table: the language's text, or the
     // source's where the language's is empty or missing.

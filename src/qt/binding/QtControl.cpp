@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -116,6 +117,25 @@ void clsQtControl::SetWidth(float psngWidth)
     // A layout would shrink a resized widget back to its size hint; the minimum holds.
     objWidget->setMinimumWidth(lngPixels);
     objWidget->resize(lngPixels, objWidget->height());
+}
+
+namespace {
+
+bool HoldsWidget(const QLayout* pobjLayout, const QWidget* pobjWidget)
+{
+    for (int i = 0; i < pobjLayout->count(); ++i) {
+        QLayoutItem* objItem = pobjLayout->itemAt(i);
+        if (objItem->widget() == pobjWidget || (objItem->layout() && HoldsWidget(objItem->layout(), pobjWidget))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool clsQtControl::LaidOut() const
+{
+    const QWidget* objParent = Checked()->parentWidget();
+    return objParent && objParent->layout() && HoldsWidget(objParent->layout(), mobjWidget);
 }
 
 int16_t clsQtControl::Tab() const { return static_cast<int16_t>(CheckedTabs()->currentIndex()); }

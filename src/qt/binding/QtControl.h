@@ -30,6 +30,7 @@ public:
     QString ToolTipText() const override;
     void SetToolTipText(const QString& pstrToolTip) override;
     void SetWidth(float psngWidth) override;
+    bool LaidOut() const override;  // an item of its parent's layout or of a layout nested in it
     int16_t Tab() const override;
     void SetTab(int16_t pintTab) override;
     int16_t Tabs() const override;

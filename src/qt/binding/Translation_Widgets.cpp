@@ -69,12 +69,11 @@ void Translation::apply(QWidget* window)
     const std::shared_ptr<const udtTranslationState> objState = state();
     if (!window || !objState) return;
     const udtTranslationState& udtState = *objState;
-    QByteArray bytForm, bytControl;
+    const QString strForm = window->objectName();
+    QByteArray bytKey;
     udtFoundTexts udtFound;
-    const bool booFormWritable = udtState.Language.NameBytes(window->objectName(), bytForm);
     const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
-        return booFormWritable && udtState.Language.NameBytes(pstrControl, bytControl) &&
-               udtState.Find(bytForm, bytControl, pbytIndex, udtFound);
+        return udtState.Language.EntryKey(strForm, pstrControl, bytKey) && udtState.Find(bytKey, pbytIndex, udtFound);
     };
 
     clsQtForm frmWindow(window);
@@ -82,7 +81,7 @@ void Translation::apply(QWidget* window)
         if (!Find(pstrControl, pbytIndex)) return false;
         pudtOut = std::move(udtFound.Texts);
         return true;
-    });
+    }, false);
     if (Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
         if (!Find(pstrName, IndexOf(pobjObject))) return;
