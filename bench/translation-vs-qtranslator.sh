@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# What translating costs a whole application start, Translation against QTranslator, measured in one
+# run: the benchmark's application (a 500-control form in a grid layout, offscreen) started without
+# a language, with tralyx::Translation (load the language folder, apply it) and with QTranslator
+# (load the .qm, install it, setText(tr(...)) each control), on the same texts (bench_TranslationBench
+# --sample). The overhead of each is its start's time less the start without a language.
+#
+#   bench/translation-vs-qtranslator.sh [build/bench/bench_TranslationBench]
+set -euo pipefail
+bench=${1:-build/bench/bench_TranslationBench}
+command -v hyperfine >/dev/null || { echo "hyperfine not found (apt-get install hyperfine)" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+"$bench" --sample="$work" 2>/dev/null
+for mode in none tralyx qtranslator; do "$bench" --app=$mode "$work" 2>/dev/null || { echo "--app=$mode failed" >&2; exit 1; }; done
+hyperfine --warmup 3 --runs 40 --style basic --export-json "$work/runs.json" -N \
+  "$bench --app=none $work" "$bench --app=tralyx $work" "$bench --app=qtranslator $work" 2>/dev/null | grep -v '^ *$'
+# Medians, and the overheads' ratio.
+python3 - "$work/runs.json" <<'PY'
+import json, sys
+runs = {r["command"].split("--app=")[1].split()[0]: r for r in json.load(open(sys.argv[1]))["results"]}
+median = {m: r["median"] * 1000 for m, r in runs.items()}
+tralyx, qt = median["tralyx"] - median["none"], median["qtranslator"] - median["none"]
+print(f"medians: none {median['none']:.1f} ms, tralyx {median['tralyx']:.1f} ms, qtranslator {median['qtranslator']:.1f} ms")
+print(f"overhead: Translation {tralyx:.1f} ms, QTranslator {qt:.1f} ms, ratio {tralyx / qt:.2f} x" if qt > 0 else
+      f"overhead: Translation {tralyx:.1f} ms, QTranslator {qt:.1f} ms (not measurable)")
+PY
