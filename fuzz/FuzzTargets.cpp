@@ -1,6 +1,7 @@
 #include "FuzzTargets.h"
 
 #include "FuzzInput.h"
+#include "store/basControlTextFormat.h"
 #include <iterator>
 
 namespace tralyx::fuzz {
@@ -53,6 +54,29 @@ void CheckParsedTable(const clsTralyx& pobjStore, enuFileKind penuKind, const ud
     }
 }
 
+// The run-time index of the same bytes (Translation's): it fails where the reader fails, with the
+// same line and reason, and reads each record's texts as the reader does.
+void CheckIndex(const clsTralyx& pobjStore, const QByteArray& pbytInput, const QString& pstrCodePage,
+                const udtParsed& pudtRead, const std::string& pstrContext)
+{
+    udtFileRead<QVector<ControlTextItem>> udtIndexed;
+    QVector<udtEntryLines> udtEntries;
+    IndexControlText(pbytInput, SharedCodePage(pstrCodePage), udtIndexed, udtEntries);
+    Check(udtIndexed.Success == pudtRead.Success && udtIndexed.Error == pudtRead.Error,
+          "the index and the reader disagree: " + Show(udtIndexed.Error.Text()) + " / " + Show(pudtRead.Error.Text()) + pstrContext);
+    if (!udtIndexed.Success) return;
+    const QVector<ControlTextItem>& udtTable = pobjStore.ControlTextTable();
+    Check(udtEntries.size() == udtTable.size() || (udtEntries.isEmpty() && udtTable == QVector<ControlTextItem>(1)),
+          "the index has " + std::to_string(udtEntries.size()) + " records, the reader " + std::to_string(udtTable.size()) + pstrContext);
+    const auto Text = [&](int32_t plngLine) {
+        return plngLine < 0 ? QString() : EntryLineText(pbytInput, plngLine, SharedCodePage(pstrCodePage));
+    };
+    for (qsizetype i = 0; i < udtEntries.size(); ++i)
+        Check(Text(udtEntries[i].Caption) == udtTable[i].Caption && Text(udtEntries[i].ToolTip) == udtTable[i].ToolTip,
+              "the index reads record " + std::to_string(i) + " as " + Show(Text(udtEntries[i].Caption)) + " / " +
+                  Show(Text(udtEntries[i].ToolTip)) + pstrContext);
+}
+
 // FNV-1a: any change of the input changes it.
 uint32_t InputHash(const uint8_t* pbytData, size_t plngSize)
 {
@@ -75,6 +99,7 @@ int ReadAnyFile(enuFileKind penuKind, const uint8_t* pbytData, size_t plngSize)
         const udtParsed udtRead = Parse(objStore, penuKind, bytInput, strCodePage);
         const std::string strContext = std::string(" (code page ") + pstrCodePage + ")";
         CheckParsedTable(objStore, penuKind, udtRead, bytInput, strCodePage, objDesktop, strContext);
+        if (penuKind == enuFileKind::ControlText) CheckIndex(objStore, bytInput, strCodePage, udtRead, strContext);
         if (udtRead.Success) CheckWriteAndRead(objStore, penuKind, strCodePage, udtRead.Mark);
     }
     return 0;

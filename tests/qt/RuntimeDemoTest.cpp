@@ -52,15 +52,14 @@ protected:
     }
     void TearDown() override { App::SetPath(QString()); }
     template <class T>
-    static T* Find(QWidget& pfrmForm, const char* pstrName, int plngIndex = -1)
+    static T* Find(QWidget& pfrmForm, const char* pstrName)
     {
-        for (T* objWidget : pfrmForm.findChildren<T*>(QString::fromLatin1(pstrName)))
-            if (plngIndex < 0 || objWidget->property("Index").toInt() == plngIndex) return objWidget;
-        ADD_FAILURE() << "no " << pstrName;
-        return nullptr;
+        T* objWidget = pfrmForm.findChild<T*>(QString::fromLatin1(pstrName));
+        if (!objWidget) ADD_FAILURE() << "no " << pstrName;
+        return objWidget;
     }
     template <class T>
-    T* Find(const char* pstrName, int plngIndex = -1) { return Find<T>(mfrmDemo, pstrName, plngIndex); }
+    T* Find(const char* pstrName) { return Find<T>(mfrmDemo, pstrName); }
 
     QTemporaryDir mobjAppFolder;
     QString mstrHarvested;
@@ -78,11 +77,10 @@ TEST_F(DemoTest, HarvestLoadApplyAndHarvestAgain)
     const QByteArray bytTranslated = Translated(clsTempDir::Read(mstrHarvested));
     auto* chkRemember = Find<QCheckBox>("chkRemember");
     const int lngNarrow = chkRemember->sizeHint().width();
-    objDir.Write(QStringLiteral("core.lrc"), bytTranslated);
-    objDir.Write(QStringLiteral("messages.lrc"), "MSG001:Hallo, [#!name!#]!\r\nMST001:Gru\xDF an [#!name!#]\r\n"
-                                                 "MSG002:Geschrieben:\rMSG002:[#!file!#]\r\nMST002:Fertig\r\n");
-    objDir.Write(QStringLiteral("secondary.lrc"), "TXT001:Fremder\r\n");
-    ASSERT_TRUE(mfrmDemo.LoadLanguage(objDir.Path()));
+    ASSERT_TRUE(mfrmDemo.LoadLanguage(objDir.Language(QStringLiteral("Deutsch"), bytTranslated,
+                                                      "MSG001:Hallo, [#!name!#]!\r\nMST001:Gru\xDF an [#!name!#]\r\n"
+                                                      "MSG002:Geschrieben:\rMSG002:[#!file!#]\r\nMST002:Fertig\r\n",
+                                                      "TXT001:Fremder\r\n")));
 
     auto* tabMain = Find<QTabWidget>("tabMain");
     EXPECT_EQ(mfrmDemo.windowTitle(), QStringLiteral("Tralyx-Demo"));
@@ -117,20 +115,15 @@ TEST_F(DemoTest, AFolderThatFailsIsNamedAndNoWindowGetsHalfOfIt)
     clsTempDir objDir;
     QByteArray bytBroken = clsTempDir::Read(QStringLiteral(TRALYX_DEMO_LANGUAGES "/Deutsch/core.lrc"));
     bytBroken.replace("Ihr Name:", "Dein Name:").insert(bytBroken.indexOf("frmDemo.chkBold"), "\r\n");  // a blank line
-    objDir.Write(QStringLiteral("core.lrc"), bytBroken);
-    objDir.Write(QStringLiteral("messages.lrc"), "");
-    objDir.Write(QStringLiteral("secondary.lrc"), "");
     QString strSeen;
     AnswerNextBox(QMessageBox::Ok, strSeen);
-    EXPECT_FALSE(mfrmDemo.LoadLanguage(objDir.Path()));
-    EXPECT_TRUE(strSeen.endsWith(objDir.Path(QStringLiteral("core.lrc:23: the line is blank")))) << strSeen.toStdString();
+    EXPECT_FALSE(mfrmDemo.LoadLanguage(objDir.Language(QStringLiteral("Broken"), bytBroken, "", "")));
+    EXPECT_TRUE(strSeen.endsWith(objDir.Path(QStringLiteral("Broken/core.lrc:23: the line is blank")))) << strSeen.toStdString();
     // The form, and one made afterwards, stay wholly German.
     demo::frmDemo frmLater(mobjTranslation);
     mobjTranslation.apply(&frmLater);
-    for (QWidget* frmForm : {static_cast<QWidget*>(&mfrmDemo), static_cast<QWidget*>(&frmLater)}) {
-        EXPECT_EQ(Find<QLabel>(*frmForm, "lblName")->text(), QStringLiteral("Ihr Name:"));
-        EXPECT_EQ(Find<QCheckBox>(*frmForm, "chkBold")->text(), QStringLiteral("Fett"));
-    }
+    for (QWidget* frmForm : {static_cast<QWidget*>(&mfrmDemo), static_cast<QWidget*>(&frmLater)})
+        EXPECT_EQ(Find<QLabel>(*frmForm, "lblName")->text() + Find<QCheckBox>(*frmForm, "chkBold")->text(), QStringLiteral("Ihr Name:Fett"));
 }
 
 }  // namespace
