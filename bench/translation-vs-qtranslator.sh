@@ -16,13 +16,14 @@ export QT_QPA_PLATFORM=offscreen
 for mode in none tralyx qtranslator; do "$bench" --app=$mode "$work" 2>/dev/null || { echo "--app=$mode failed" >&2; exit 1; }; done
 hyperfine --warmup 3 --runs 40 --style basic --export-json "$work/runs.json" -N \
   "$bench --app=none $work" "$bench --app=tralyx $work" "$bench --app=qtranslator $work" 2>/dev/null | grep -v '^ *$'
-# Medians, and the overheads' ratio.
+# Medians of the wall times and means of the CPU times (user + system: on a shared machine the
+# steadier of the two), and each overhead against the start without a language.
 python3 - "$work/runs.json" <<'PY'
 import json, sys
 runs = {r["command"].split("--app=")[1].split()[0]: r for r in json.load(open(sys.argv[1]))["results"]}
-median = {m: r["median"] * 1000 for m, r in runs.items()}
-tralyx, qt = median["tralyx"] - median["none"], median["qtranslator"] - median["none"]
-print(f"medians: none {median['none']:.1f} ms, tralyx {median['tralyx']:.1f} ms, qtranslator {median['qtranslator']:.1f} ms")
-print(f"overhead: Translation {tralyx:.1f} ms, QTranslator {qt:.1f} ms, ratio {tralyx / qt:.2f} x" if qt > 0 else
-      f"overhead: Translation {tralyx:.1f} ms, QTranslator {qt:.1f} ms (not measurable)")
+for label, of in (("wall, medians", lambda r: r["median"]), ("CPU, means", lambda r: r["user"] + r["system"])):
+    ms = {m: of(r) * 1000 for m, r in runs.items()}
+    tralyx, qt = ms["tralyx"] - ms["none"], ms["qtranslator"] - ms["none"]
+    print(f"{label}: none {ms['none']:.1f} ms, tralyx {ms['tralyx']:.1f} ms, qtranslator {ms['qtranslator']:.1f} ms; "
+          f"overhead Translation {tralyx:.1f} ms, QTranslator {qt:.1f} ms" + (f", {tralyx / qt:.1f} x" if qt > 0.5 else ""))
 PY
