@@ -75,9 +75,6 @@ TEST(TranslationTexts, MissingAndEmptyTextsComeFromTheSourceLanguage)
                              objTranslation.message(3) + objTranslation.message(0), objTranslation.text(1),
                              objTranslation.text(2), objTranslation.text(3), objTranslation.text(4) + objTranslation.text(-1)};
     EXPECT_EQ(strGot.join(u'|'), QStringLiteral("Hallo Bob!|For Bob|Two||One|Zwei|Three|"));
-    // The folder itself as source: no fallback.
-    ASSERT_TRUE(objTranslation.load(strGerman, strGerman, QStringLiteral("windows-1252")));
-    EXPECT_EQ(objTranslation.sourceFolder() + objTranslation.text(1) + objTranslation.text(3), QString());
 }
 
 }  // namespace

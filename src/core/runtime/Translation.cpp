@@ -2,7 +2,7 @@
 #include "runtime/Translation.h"
 
 #include "runtime/basMessageMarkers.h"
-#include "runtime/udtTranslationState.h"
+#include "runtime/udtLoadedLanguages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +46,7 @@ bool Translation::load(const QString& folder, QString* error)
 bool Translation::load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error)
 {
     QString strError;
-    auto objState = std::make_shared<udtTranslationState>();
+    auto objState = std::make_shared<udtLoadedLanguages>();
     bool booLoaded = objState->Language.Load(folder, codePage, strError);
     // The source language: the one given, else the sibling English folder; never the folder itself.
     QString strSource = sourceFolder.isEmpty() ? SiblingEnglish(folder) : sourceFolder;
@@ -63,7 +63,7 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     return true;
 }
 
-std::shared_ptr<const udtTranslationState> Translation::state() const
+std::shared_ptr<const udtLoadedLanguages> Translation::state() const
 {
     const std::lock_guard objGuard(mobjLock);
     return mobjState;

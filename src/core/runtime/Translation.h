@@ -51,7 +51,7 @@ class QMessageBox;  // showMessage(): include <QMessageBox> to pass its buttons
 
 namespace tralyx {
 
-struct udtTranslationState;  // the languages one load made (runtime/udtTranslationState.h)
+struct udtLoadedLanguages;  // the languages one load made (runtime/udtLoadedLanguages.h)
 
 class Translation : public QObject {
     Q_OBJECT
@@ -111,11 +111,11 @@ Q_SIGNALS:
     void languageChanged();
 
 private:
-    std::shared_ptr<const udtTranslationState> state() const;
+    std::shared_ptr<const udtLoadedLanguages> state() const;
     int showMessageBox(QWidget* parent, int id, const QString& value, int buttons, int icon) const;
 
     mutable std::mutex mobjLock;  // guards mobjState, the pointer only: a state never changes
-    std::shared_ptr<const udtTranslationState> mobjState;
+    std::shared_ptr<const udtLoadedLanguages> mobjState;
     bool mbooSending = false;  // apply() is sending a window LanguageChange
 };
 

@@ -7,7 +7,7 @@
 #include "common/clsRuntimeError.h"
 #include "runtime/Translation.h"
 #include "runtime/basFormTextFile.h"
-#include "runtime/udtTranslationState.h"
+#include "runtime/udtLoadedLanguages.h"
 #include "store/basControlTextFormat.h"
 #include "store/basSafeFile.h"
 
@@ -66,9 +66,9 @@ void ForEachMenuAndAction(QWidget* pobjWindow, Fn pfnVisit)
 
 void Translation::apply(QWidget* window)
 {
-    const std::shared_ptr<const udtTranslationState> objState = state();
+    const std::shared_ptr<const udtLoadedLanguages> objState = state();
     if (!window || !objState) return;
-    const udtTranslationState& udtState = *objState;
+    const udtLoadedLanguages& udtState = *objState;
     const QString strForm = window->objectName();
     QByteArray bytKey;
     udtFoundTexts udtFound;
@@ -127,7 +127,7 @@ bool Translation::harvest(QWidget* window, const QString& folder, QString* error
     };
     if (notKept) notKept->clear();
     if (!window) return Failed(QStringLiteral("no window to harvest"));
-    const std::shared_ptr<const udtTranslationState> objState = state();
+    const std::shared_ptr<const udtLoadedLanguages> objState = state();
     const clsCodePage objCodePage = objState ? objState->Language.CodePage() : clsCodePage();
     const QString strFolder = folder.isEmpty() ? App::Path() + QStringLiteral("/Languages/English") : folder;
     const QString strForm = window->objectName();

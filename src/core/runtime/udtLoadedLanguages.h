@@ -12,7 +12,7 @@ struct udtFoundTexts {
     bool HasToolTip = false;
 };
 
-struct udtTranslationState {
+struct udtLoadedLanguages {
     clsLanguageFolder Language;
     clsLanguageFolder Source;  // not loaded when there is no source language
 

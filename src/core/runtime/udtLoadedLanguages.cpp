@@ -1,4 +1,4 @@
-#include "runtime/udtTranslationState.h"
+#include "runtime/udtLoadedLanguages.h"
 
 namespace tralyx {
 namespace {
@@ -19,7 +19,7 @@ QString Resolved(const TTable& pudtLanguage, const TTable& pudtSource, int plngI
 
 }  // namespace
 
-bool udtTranslationState::Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFoundTexts& pudtOut) const
+bool udtLoadedLanguages::Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFoundTexts& pudtOut) const
 {
     const int32_t lngEntry = Language.FindEntry(pbytKey, pbytIndex);
     const int32_t lngSource = Source.IsLoaded() ? Source.FindEntry(pbytKey, pbytIndex) : -1;
@@ -39,17 +39,17 @@ bool udtTranslationState::Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFou
     return true;
 }
 
-QString udtTranslationState::MessageText(int plngId) const
+QString udtLoadedLanguages::MessageText(int plngId) const
 {
     return Resolved(Language.Messages(), Source.Messages(), plngId, [](const MessageItem& m) -> const QString& { return m.Message; });
 }
 
-QString udtTranslationState::MessageTitle(int plngId) const
+QString udtLoadedLanguages::MessageTitle(int plngId) const
 {
     return Resolved(Language.Messages(), Source.Messages(), plngId, [](const MessageItem& m) -> const QString& { return m.Title; });
 }
 
-QString udtTranslationState::Text(int plngId) const
+QString udtLoadedLanguages::Text(int plngId) const
 {
     return Resolved(Language.Texts(), Source.Texts(), plngId, [](const QString& s) -> const QString& { return s; });
 }
