@@ -128,11 +128,11 @@ void clsEditorListModel::Batch(const std::function<void()>& pfnChanges)
     End();
 }
 
-void clsEditorListModel::MarkChanged(int32_t plngEntry)
+void clsEditorListModel::MarkChanged(int32_t plngEntry, bool pbooChanged)
 {
-    if (plngEntry < 0 || plngEntry >= mlngRows) return;
+    if (plngEntry < 0 || plngEntry >= mlngRows || IsChanged(plngEntry) == pbooChanged) return;
     if (mbooChanged.size() <= plngEntry) mbooChanged.resize(plngEntry + 1);
-    mbooChanged[plngEntry] = true;
+    mbooChanged[plngEntry] = pbooChanged;
     if (mintBatch == 0) CellsChanged(plngEntry, plngEntry, 0, mintColumns - 1, {Qt::FontRole, ChangedRole});
 }
 

@@ -42,8 +42,8 @@ public:
     // Runs pfnChanges as one change: the views and EntriesChanged hear of it once, at the end.
     void Batch(const std::function<void()>& pfnChanges);
 
-    // Entries committed since the last save are shown in bold.
-    void MarkChanged(int32_t plngEntry);
+    // Entries committed since the last save are shown in bold (an undo may take the mark back).
+    void MarkChanged(int32_t plngEntry, bool pbooChanged = true);
     void ClearChanged();
     bool IsChanged(int32_t plngEntry) const;
 

@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -129,6 +130,11 @@ void frmMain::BuildMenus()
         {"mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click, Keys(Qt::CTRL | Qt::Key_X), true},
         {"mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click, Keys(Qt::CTRL | Qt::Key_C), true},
         {"mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click, Keys(Qt::CTRL | Qt::Key_V), true},
+        {"mnuEditBarUndo", nullptr, nullptr, 0, false},
+        // Enabled by what the active window can undo. A text box with the focus takes the keys for
+        // its own undo; elsewhere they undo commits.
+        {"mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click, Keys(Qt::CTRL | Qt::Key_Z), false},
+        {"mnuEditRedo", "&Redo", &frmMain::mnuEditRedo_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), false},
         {"mnuEditBar1", nullptr, nullptr, 0, false},
         {"mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click, Keys(Qt::CTRL | Qt::Key_H), true},
         {"mnuEditNextToDo", "&Next Needing Work", &frmMain::mnuEditNextToDo_Click, Keys(QKeyCombination(Qt::Key_F8)), true},
@@ -151,7 +157,9 @@ void frmMain::BuildMenus()
     mnuFileClose = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileClose"));
     mobjRecentFiles = new clsRecentFiles(mnuFile, mnuFile->actions().back());
     connect(mobjRecentFiles, &clsRecentFiles::Chosen, this, &frmMain::mnuRecentFile_Click);
-    AddMenu("mnuEdit", QStringLiteral("&Edit"), udtEditMenu);
+    QMenu* mnuEdit = AddMenu("mnuEdit", QStringLiteral("&Edit"), udtEditMenu);
+    mnuEditUndo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditUndo"));
+    mnuEditRedo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditRedo"));
 
     auto* mnuCodePage = new clsCodePageMenu(gobjTextStore->CodePage(), this);
     connect(mnuCodePage, &clsCodePageMenu::Chosen, this, &frmMain::mnuCodePage_Click);
@@ -258,6 +266,9 @@ void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
     });
     connect(pfrmEditor, &frmMessageEditor::WorkChanged, this, [this, pfrmEditor] {
         if (pfrmEditor == ActiveEditor()) ShowWork();
+    });
+    connect(pfrmEditor, &frmMessageEditor::UndoChanged, this, [this, pfrmEditor] {
+        if (pfrmEditor == ActiveEditor()) UpdateUndo();
     });
 }
 
@@ -375,6 +386,31 @@ void frmMain::mnuEditCut_Click() { mobjClipboard->Cut(); }
 void frmMain::mnuEditCopy_Click() { mobjClipboard->Copy(); }
 void frmMain::mnuEditPaste_Click() { mobjClipboard->Paste(); }
 
+void frmMain::mnuEditUndo_Click()
+{
+    if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->Undo();
+}
+
+void frmMain::mnuEditRedo_Click()
+{
+    if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->Redo();
+}
+
+void frmMain::UpdateUndo()
+{
+    frmMessageEditor* frmEditor = ActiveEditor();
+    const QString strUndo = frmEditor ? frmEditor->UndoText() : QString();
+    const QString strRedo = frmEditor ? frmEditor->UndoStack()->redoText() : QString();
+    mnuEditUndo->setEnabled(frmEditor && frmEditor->CanUndo());
+    mnuEditRedo->setEnabled(frmEditor && frmEditor->UndoStack()->canRedo());
+    // "&Undo Commit MSG006"; an "&" in what follows is no access key.
+    const auto Caption = [](const char* pstrVerb, QString pstrWhat) {
+        return QLatin1StringView(pstrVerb) + (pstrWhat.isEmpty() ? QString() : u' ' + pstrWhat.replace(u'&', QStringLiteral("&&")));
+    };
+    mnuEditUndo->setText(Caption("&Undo", strUndo));
+    mnuEditRedo->setText(Caption("&Redo", strRedo));
+}
+
 void frmMain::mnuCodePage_Click(const QString& pstrName)
 {
     gobjTextStore->SetCodePage(pstrName);
@@ -416,6 +452,7 @@ void frmMain::UpdateCommands()
     frmMessageEditor* frmEditor = ActiveEditor();
     mnuFileClose->setEnabled(ActiveChild() != nullptr);
     for (QAction* pobjItem : std::as_const(mobjEditorCommands)) pobjItem->setEnabled(frmEditor != nullptr);
+    UpdateUndo();
     // The filter bar shows the active window's own filter.
     if (frmEditor) tbFilter->ShowFilter(*frmEditor->Filter());
     ShowWork();

@@ -63,6 +63,8 @@ private slots:
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuEditReplace_Click();
     void mnuEditNextToDo_Click();
     void mnuEditPreviousToDo_Click();
@@ -79,6 +81,7 @@ private:
     QMdiSubWindow* ActiveChild() const;
     bool CloseEditorsOfKind(int32_t plngEditType);
     void UpdateCommands();
+    void UpdateUndo();
     bool AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk);  // activates, then asks
     void RememberDialogFolder();
     void WatchEditor(frmMessageEditor* pfrmEditor);
@@ -88,6 +91,8 @@ private:
     clsToolBar* tbToolBar = nullptr;
     QList<QAction*> mobjEditorCommands;  // enabled with an editor window
     QAction* mnuFileClose = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     clsRecentFiles* mobjRecentFiles = nullptr;
     clsClipboardCommands* mobjClipboard = nullptr;
     clsStatusPanels* mobjStatus = nullptr;

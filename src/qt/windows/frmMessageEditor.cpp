@@ -12,6 +12,7 @@
 #include "windows/clsEditorFilter.h"
 #include "windows/clsEditorListModel.h"
 #include "windows/clsEditorListView.h"
+#include "windows/clsEditorUndo.h"
 #include "windows/clsEntryBoxes.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace tralyx {
 namespace {
@@ -41,6 +43,7 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
       lvwMessages(new clsEditorListView(splMessage)),
       mobjListItems(new clsEditorListModel(this)),
       mobjFilter(new clsEditorFilter(mobjListItems, this)),
+      mobjUndo(new clsEditorUndo(*mobjListItems, this)),
       cmdPreview(new QPushButton(QStringLiteral("&Preview"), this))
 {
     setObjectName(QStringLiteral("frmMessageEditor"));
@@ -62,6 +65,8 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     connect(mobjListItems, &clsEditorListModel::EntriesChanged, this, &frmMessageEditor::mobjListItems_EntriesChanged);
     connect(splMessage, &QSplitter::splitterMoved, this, &frmMessageEditor::splMessage_SplitterMoved);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
+    connect(mobjUndo, &clsEditorUndo::Stepped, this, &frmMessageEditor::mobjUndo_Stepped);
+    connect(mobjUndo->Stack(), &QUndoStack::indexChanged, this, &frmMessageEditor::UndoChanged);
     const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
                                              QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
     for (const QKeyCombination objKey : objCommitKeys) {
@@ -114,7 +119,8 @@ void frmMessageEditor::Form_Load()
 
     mlngCurrentItem = -1;
     LoadBoxes();
-    mbooItemChanged = false;
+    SetItemChanged(false);
+    mobjUndo->Stack()->clear();
     SetDataChanged(false);
     if (HasSource()) RefreshWork();
     // A row is always chosen: typing with none would go nowhere.
@@ -136,9 +142,14 @@ void frmMessageEditor::CommitAndNext()
 {
     if (mlngCurrentItem < 0) return;
     MoveToList();
-    mbooItemChanged = false;
+    SetItemChanged(false);
     const int lngNext = mobjFilter->ViewRowOf(mlngCurrentItem) + 1;
     if (lngNext > 0 && lngNext < mobjFilter->rowCount()) SelectRow(mobjFilter->EntryOf(lngNext));
+}
+
+void frmMessageEditor::SetItemChanged(bool pbooChanged)
+{
+    if (std::exchange(mbooItemChanged, pbooChanged) != pbooChanged) emit UndoChanged();
 }
 
 void frmMessageEditor::SetDataChanged(bool pbooChanged)
@@ -168,7 +179,7 @@ QString frmMessageEditor::CodePage() const
 
 void frmMessageEditor::fraMessage_Change()
 {
-    mbooItemChanged = true;
+    SetItemChanged(true);
     mbooCloseAgreed = false;
 }
 
@@ -178,7 +189,7 @@ void frmMessageEditor::ConfirmItemChange()
     if (MsgBox(QStringLiteral("This item has changed, do you want to save the changes?"), vbQuestion + vbYesNo,
                QStringLiteral("Data changed")) == vbYes) {
         MoveToList();
-        mbooItemChanged = false;
+        SetItemChanged(false);
     }
 }
 
@@ -195,13 +206,20 @@ void frmMessageEditor::ChooseEntry(int32_t plngRow)
     mlngCurrentItem = plngRow;
     LoadBoxes();
     // Loading the boxes counted as a change; it is none.
-    mbooItemChanged = false;
+    SetItemChanged(false);
     emit CurrentEntryChanged(EntryId(plngRow));
 }
 
 void frmMessageEditor::LoadBoxes() { fraMessage->Load(*mobjListItems, mlngCurrentItem); }
 
 void frmMessageEditor::MoveToList()
+{
+    if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
+    Commit();
+    WarnUnencodable(CodePage(), fraMessage->Text(fraMessage->UpperColumn()) + fraMessage->Text(fraMessage->LowerColumn()));
+}
+
+void frmMessageEditor::Commit()
 {
     if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
     mbooCloseAgreed = false;
@@ -212,12 +230,14 @@ void frmMessageEditor::MoveToList()
     const int intColumns[] = {fraMessage->UpperColumn(), fraMessage->LowerColumn()};
     QString strTexts[2];
     for (int i = 0; i < 2; ++i) strTexts[i] = fraMessage->Text(intColumns[i]);
-    // Both boxes always: a commit writes them whether or not they were changed.
-    mobjListItems->Batch([&] {
-        for (int i = 0; i < 2; ++i)
-            if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, intColumns[i]), strTexts[i]);
+    // Both boxes always: a commit writes them whether or not they were changed. An undo step only
+    // when that changed the entry.
+    mobjUndo->Change(QStringLiteral("Commit ") + EntryId(mlngCurrentItem), {mlngCurrentItem}, [&] {
+        mobjListItems->Batch([&] {
+            for (int i = 0; i < 2; ++i)
+                if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, intColumns[i]), strTexts[i]);
+        });
     });
-    WarnUnencodable(CodePage(), strTexts[0] + strTexts[1]);
 }
 
 void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast)
@@ -239,6 +259,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
         return false;
     FileName(strTarget);
+    mobjUndo->Stack()->setClean();
     SetDataChanged(false);
     mudtSkippedLines.clear();
     return true;
@@ -391,7 +412,7 @@ bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString
     const bool booReplaced = mlngCurrentItem >= 0 && fraMessage->Replace(pobjFind, pstrBy);
     if (booReplaced) {
         MoveToList();
-        mbooItemChanged = false;
+        SetItemChanged(false);
     }
     const bool booFound = FindNext(pobjFind);
     return booReplaced || booFound;
@@ -403,12 +424,68 @@ int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString&
     ConfirmItemChange();  // what was typed in the boxes first, as a row change would ask
     const std::vector<int32_t> lngEntries = MatchingEntries(*mobjListItems, pobjFind);
     if (!AskReplaceAll(pobjFind, lngEntries.size())) return 0;
-    const QString strWritten = ReplaceInEntries(*mobjListItems, lngEntries, pobjFind, pstrBy);
-    SetDataChanged(true);
+    QString strWritten;
+    ChangeEntries(QStringLiteral("Replace All \u201C%1\u201D by \u201C%2\u201D").arg(pobjFind.Text(), pstrBy), lngEntries,
+                  [&] { strWritten = ReplaceInEntries(*mobjListItems, lngEntries, pobjFind, pstrBy); });
     LoadBoxes();
-    mbooItemChanged = false;
+    SetItemChanged(false);
     WarnUnencodable(CodePage(), strWritten);
     return int32_t(lngEntries.size());
+}
+
+
+// ---- Undo ----------------------------------------------------------------------------------------
+
+QUndoStack* frmMessageEditor::UndoStack() const { return mobjUndo->Stack(); }
+
+bool frmMessageEditor::Typed() const
+{
+    if (!mbooItemChanged || mlngCurrentItem < 0) return false;
+    for (const int intColumn : {fraMessage->UpperColumn(), fraMessage->LowerColumn()})
+        if (mobjListItems->Storable(mlngCurrentItem, intColumn) &&
+            fraMessage->Text(intColumn) != mobjListItems->ItemText(mlngCurrentItem, intColumn))
+            return true;
+    return false;
+}
+
+bool frmMessageEditor::CanUndo() const { return mobjUndo->Stack()->canUndo() || Typed(); }
+
+QString frmMessageEditor::UndoText() const
+{
+    return Typed() ? QStringLiteral("Typing in ") + EntryId(mlngCurrentItem) : mobjUndo->Stack()->undoText();
+}
+
+void frmMessageEditor::SetEntryStates(clsEntryStates* pobjStates) { mobjUndo->SetStates(pobjStates); }
+
+bool frmMessageEditor::ChangeEntries(const QString& pstrText, const std::vector<int32_t>& plngEntries,
+                                     const std::function<void()>& pfnChange)
+{
+    if (!mobjUndo->Change(pstrText, plngEntries, pfnChange)) return false;
+    SetDataChanged(true);
+    return true;
+}
+
+void frmMessageEditor::Undo()
+{
+    // The typing becomes a step of its own, so that Redo can bring it back.
+    if (Typed()) {
+        Commit();
+        SetItemChanged(false);
+    }
+    mobjUndo->Undo();
+}
+
+void frmMessageEditor::Redo() { mobjUndo->Redo(); }
+
+void frmMessageEditor::mobjUndo_Stepped(const std::vector<int32_t>& plngEntries)
+{
+    mbooCloseAgreed = false;
+    SetDataChanged(!mobjUndo->Stack()->isClean());
+    // The boxes show the entry as it now stands.
+    if (std::find(plngEntries.begin(), plngEntries.end(), mlngCurrentItem) != plngEntries.end()) {
+        LoadBoxes();
+        SetItemChanged(false);
+    }
 }
 
 }  // namespace tralyx

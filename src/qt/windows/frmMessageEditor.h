@@ -12,14 +12,18 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 class QSplitter;
+class QUndoStack;
 
 namespace tralyx {
 
 class clsEditorFilter;
 class clsEditorListModel;
+class clsEditorUndo;
+class clsEntryStates;
 class clsEditorListView;
 class clsEntryBoxes;
 class clsTextFind;
@@ -84,7 +88,20 @@ public:
     bool ReplaceCurrent(const clsTextFind& pobjFind, const QString& pstrBy);
     int32_t ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy);  // asks first; entries changed
 
+    // Undo and redo of commits, Replace All and any other change made through ChangeEntries: one
+    // history per window. Typing not yet committed is the latest change: Undo takes it back first.
+    QUndoStack* UndoStack() const;
+    bool CanUndo() const;
+    QString UndoText() const;  // what Undo would take back; empty for nothing
+    void Undo();
+    void Redo();
+    // Runs pfnChange, which changes those entries through the list's model (or, with SetEntryStates,
+    // their states), as one undo step named pstrText; marks the table changed. False: none changed.
+    bool ChangeEntries(const QString& pstrText, const std::vector<int32_t>& plngEntries, const std::function<void()>& pfnChange);
+    void SetEntryStates(clsEntryStates* pobjStates);  // not owned
+
 signals:
+    void UndoChanged();  // what Undo or Redo would do changed
     void ModifiedChanged(bool pbooModified);  // the table has commits that are not saved
     void CurrentEntryChanged(const QString& pstrEntryId);
     void WorkChanged();  // row states, progress, the filter or the source changed
@@ -107,7 +124,11 @@ private:
     void Form_Resize();
     void ApplyLayout();
     void ConfirmItemChange();
+    void SetItemChanged(bool pbooChanged);
     void SetDataChanged(bool pbooChanged);
+    void Commit();  // MoveToList without its warning
+    bool Typed() const;  // the boxes hold typing that differs from the current entry
+    void mobjUndo_Stepped(const std::vector<int32_t>& plngEntries);
     void SelectRow(int32_t plngRow);
     void LoadBoxes();  // the current row's texts, or empty boxes without one
     void ChooseEntry(int32_t plngEntry);
@@ -119,6 +140,7 @@ private:
     clsEditorListView* lvwMessages;
     clsEditorListModel* mobjListItems;
     clsEditorFilter* mobjFilter;
+    clsEditorUndo* mobjUndo;
     QPushButton* cmdPreview;
 
     int32_t mlngEditType = EditMessages;
