@@ -24,20 +24,35 @@ clsWorkbenchRows::clsWorkbenchRows(enuFileKind penuFile, std::unique_ptr<clsTral
 
 clsWorkbenchRows::~clsWorkbenchRows() = default;
 
+void clsWorkbenchRows::SetRules(const clsTranslationState* pobjState, const QString& pstrLanguage)
+{
+    mobjState = pobjState;
+    mudtEndMarks = pstrLanguage.isEmpty() ? nullptr : EndMarksOf(pstrLanguage);
+}
+
 void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const
 {
     if (pudtRow.SourceRecord < 0) pudtRow.SourceRecord = pudtEntry.SourceRecord;
+    const udtTextState* pudtState = nullptr;
+    if (mobjState && !mobjState->Texts(menuFile).isEmpty()) {
+        const auto it = mobjState->Texts(menuFile).constFind(pudtEntry.Key);
+        if (it != mobjState->Texts(menuFile).constEnd()) pudtState = &it.value();
+    }
+    const bool booReview = pudtState && pudtState->Review && !pudtEntry.Translation.isEmpty();
+    if (booReview) pudtRow.State |= RowReview;
     if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) {
         ++pudtRow.Entries;
         if (pudtEntry.Translation.isEmpty()) pudtRow.State |= RowUntranslated;
-        else if (pudtEntry.Translation == pudtEntry.Source) pudtRow.State |= RowSameAsSource;
-        else ++pudtRow.Translated;
+        else if (pudtEntry.Translation == pudtEntry.Source && !(pudtState && pudtState->Done)) pudtRow.State |= RowSameAsSource;
+        else if (!booReview) ++pudtRow.Translated;
     }
     pudtScratch.clear();
-    CheckEntryText(menuFile, pudtEntry, pudtScratch);
+    CheckEntryText(menuFile, pudtEntry, pudtScratch, pudtState, mudtEndMarks);
     for (const udtProblem& udtFound : pudtScratch) {
-        // Emptiness and sameness have their own states and figures; the other rules are counted.
-        if (udtFound.Rule == QLatin1String("untranslated") || udtFound.Rule == QLatin1String("identical")) continue;
+        // Emptiness, sameness and review have their own states and figures; the other rules are counted.
+        if (udtFound.Rule == QLatin1String("untranslated") || udtFound.Rule == QLatin1String("identical") ||
+            udtFound.Rule == QLatin1String("review"))
+            continue;
         if (udtFound.Severity == enuSeverity::Error) {
             ++pudtRow.Errors;
             pudtRow.State |= RowError;

@@ -16,8 +16,9 @@ enum enuRowState : uint8_t {
     RowSameAsSource = 2,  // a text is still the source's own (for review)
     RowError = 4,
     RowWarning = 8,
+    RowReview = 16,  // the source changed since the text was translated
 };
-constexpr uint8_t RowNeedsWork = RowUntranslated | RowSameAsSource | RowError;
+constexpr uint8_t RowNeedsWork = RowUntranslated | RowSameAsSource | RowError | RowReview;
 
 struct udtProgress {
     int32_t Entries = 0;
@@ -47,6 +48,9 @@ public:
     std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
     udtProgress Progress() const;
     const clsTralyx& Source() const { return *mobjSource; }
+    // What the rows are measured with beyond the texts: the translation's state (review, done; not
+    // owned, nullptr: none) and its language code, for the end marks. ComputeAll afterwards.
+    void SetRules(const clsTranslationState* pobjState, const QString& pstrLanguage);
     enuFileKind File() const { return menuFile; }
 
 private:
@@ -60,6 +64,8 @@ private:
     void Count(const udtRow& pudtRow, int32_t plngSign);
 
     enuFileKind menuFile;
+    const clsTranslationState* mobjState = nullptr;
+    const udtEndMarks* mudtEndMarks = nullptr;
     std::unique_ptr<clsTralyx> mobjSource;
     std::unique_ptr<clsSourcePairing> mobjPairing;
     QVector<udtRow> mudtRows;

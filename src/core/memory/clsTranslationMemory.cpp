@@ -50,8 +50,9 @@ bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pst
 }
 
 void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                                     const QString& pstrFolder)
+                                     const QString& pstrFolder, const clsTranslationState* pobjState)
 {
+    const QHash<QString, udtTextState>* pudtStates = pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     const QString strOrigin = pstrFolder + u'/' + LanguageFileName(penuFile);
     const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile)) * (penuFile == enuFileKind::Secondary ? 1 : 2);
     mudtUnits.reserve(mudtUnits.size() + lngMore);
@@ -61,6 +62,7 @@ void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobj
         if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || u.Translation.isEmpty() ||
             u.Translation == u.Source)
             return;
+        if (pudtStates && pudtStates->value(u.Key).Review) return;
         AddUnit(u.Source, u.Translation, strOrigin, u.Key);
     });
 }
@@ -91,9 +93,12 @@ bool clsTranslationMemory::AddFolderPair(const QString& pstrSourceFolder, const 
         pstrError = strErrors.join(u'\n');
         return false;
     }
+    clsTranslationState objState;
+    QString strIgnored;
+    objState.Load(pstrFolder, strIgnored);
     for (const enuFileKind enuFile : AllFileKinds)
         if (!udtSource.FileOf(enuFile).isEmpty() && !udtTranslation.FileOf(enuFile).isEmpty())
-            AddTables(enuFile, udtSource.Store, udtTranslation.Store, pstrFolder);
+            AddTables(enuFile, udtSource.Store, udtTranslation.Store, pstrFolder, &objState);
     TakeLanguages(LanguageCodeOfFolder(pstrSourceFolder), strTarget);
     return true;
 }

@@ -8,6 +8,7 @@
 // for the whole memory. A built memory answers from any thread; adding is not thread-safe.
 #include "memory/basTmxFile.h"
 #include "memory/udtMemoryUnit.h"
+#include "state/clsTranslationState.h"
 #include "store/basFileKind.h"
 
 #include <QHash>
@@ -47,11 +48,12 @@ public:
     QString TargetLanguage;
 
     // Each translated text of the loaded tables: both sides have the entry, the text can be saved,
-    // and the translation is not empty and not still the source's text. Their origin is the file
-    // of that kind in pstrFolder.
+    // and the translation is not empty and not still the source's text, nor to review in pobjState
+    // (its source changed, or it was filled from a memory). Their origin is the file of that kind in
+    // pstrFolder.
     void AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
-                   const QString& pstrFolder);
-    // Loads both folders in the code page. False, with every file that failed as "path:line:
+                   const QString& pstrFolder, const clsTranslationState* pobjState = nullptr);
+    // Loads both folders in the code page, and the translated folder's state (unreadable: none). False, with every file that failed as "path:line:
     // reason", when one does not load or the folder's language (from its name) is not the memory's.
     bool AddFolderPair(const QString& pstrSourceFolder, const QString& pstrFolder, const QString& pstrCodePage,
                        QString& pstrError);

@@ -29,6 +29,20 @@ QIcon Dot(const QColor& pobjColour)
     return QIcon(objPicture);
 }
 
+// A review row is a diamond, told apart from the dots by its shape as well as its colour.
+QIcon Diamond(const QColor& pobjColour)
+{
+    QPixmap objPicture(12, 12);
+    objPicture.fill(Qt::transparent);
+    QPainter objPainter(&objPicture);
+    objPainter.setRenderHint(QPainter::Antialiasing);
+    objPainter.setPen(pobjColour.darker(150));
+    objPainter.setBrush(pobjColour);
+    const QPointF objCorners[] = {{6, 0.5}, {11.5, 6}, {6, 11.5}, {0.5, 6}};
+    objPainter.drawPolygon(objCorners, 4);
+    return QIcon(objPicture);
+}
+
 // The icon of a row: the worst of its states decides.
 QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
 {
@@ -38,8 +52,10 @@ QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
     static const QIcon Warning = Dot(QColor(0xf0, 0x80, 0x20));
     static const QIcon Changed = Dot(QColor(0x30, 0x70, 0xe0));
     static const QIcon Done = Dot(QColor(0x40, 0xb0, 0x50));
+    static const QIcon Review = Diamond(QColor(0x90, 0x50, 0xd0));
     if (pbytState & RowError) return Error;
     if (pbytState & RowUntranslated) return Untranslated;
+    if (pbytState & RowReview) return Review;
     if (pbytState & RowSameAsSource) return Same;
     if (pbytState & RowWarning) return Warning;
     return pbooChanged ? Changed : Done;
@@ -214,6 +230,7 @@ QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
         QStringList strWords;
         if (bytState & RowUntranslated) strWords << QStringLiteral("Untranslated");
         if (bytState & RowSameAsSource) strWords << QStringLiteral("Same as the source");
+        if (bytState & RowReview) strWords << QStringLiteral("To review: the source changed since it was translated");
         strWords << mobjWork->Problems(plngEntry);
         if (IsChanged(plngEntry)) strWords << QStringLiteral("Changed, not saved");
         if (!strWords.isEmpty())

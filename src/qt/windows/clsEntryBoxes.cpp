@@ -3,12 +3,19 @@
 #include "binding/QtTwips.h"
 #include "common/basStoreText.h"
 #include "editor/clsTextFind.h"
+#include "spelling/basSpellingWords.h"
+#include "spelling/clsSpeller.h"
 #include "windows/basTextBox.h"
 #include "windows/clsEditorListModel.h"
+#include "windows/clsSpellHighlighter.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <limits>
@@ -46,7 +53,8 @@ clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
       lblTitle(new QLabel(QStringLiteral("Title:"), this)),
       txtTitle(new QLineEdit(this)),
       lblMessage(new QLabel(QStringLiteral("Message:"), this)),
-      txtMessage(new QPlainTextEdit(this))
+      txtMessage(new QPlainTextEdit(this)),
+      mobjSpelling(new clsSpellHighlighter(txtMessage->document()))
 {
     setObjectName(QStringLiteral("fraMessage"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -63,6 +71,78 @@ clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
     txtTitle->setMaxLength(std::numeric_limits<int>::max());
     connect(txtTitle, &QLineEdit::textChanged, this, &clsEntryBoxes::Changed);
     connect(txtMessage, &QPlainTextEdit::textChanged, this, &clsEntryBoxes::Changed);
+    txtMessage->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtMessage, &QWidget::customContextMenuRequested, this, &clsEntryBoxes::txtMessage_ContextMenu);
+    // The workbench's keys (Mark as Done, a suggestion, the source) win over the boxes' own.
+    txtTitle->installEventFilter(this);
+    txtMessage->installEventFilter(this);
+}
+
+bool clsEntryBoxes::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
+{
+    if (pobjEvent->type() == QEvent::ShortcutOverride) {
+        const auto* objKey = static_cast<QKeyEvent*>(pobjEvent);
+        const bool booCtrl = (objKey->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+        const int intKey = objKey->key();
+        if (booCtrl && (intKey == Qt::Key_U || intKey == Qt::Key_B || (intKey >= Qt::Key_1 && intKey <= Qt::Key_5))) {
+            pobjEvent->ignore();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(pobjWatched, pobjEvent);
+}
+
+void clsEntryBoxes::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller)
+{
+    // The marks are no change of the text.
+    const QSignalBlocker objQuiet(txtMessage);
+    mobjSpelling->SetSpeller(std::move(pobjSpeller));
+}
+
+void clsEntryBoxes::txtMessage_ContextMenu(const QPoint& pobjAt)
+{
+    std::unique_ptr<QMenu> objMenu(txtMessage->createStandardContextMenu(pobjAt));
+    clsSpeller* objSpeller = mobjSpelling->Speller();
+    const QTextCursor objAt = txtMessage->cursorForPosition(pobjAt);
+    const QString strBlock = objAt.block().text();
+    const qsizetype lngColumn = objAt.positionInBlock();
+    if (objSpeller && objSpeller->IsValid() && !txtMessage->isReadOnly()) {
+        for (const udtSpellingWord& udtWord : SpellingWords(strBlock)) {
+            if (lngColumn < udtWord.Start || lngColumn > udtWord.Start + udtWord.Length || objSpeller->Check(udtWord.Word)) continue;
+            QAction* objFirst = objMenu->actions().value(0);
+            const auto Replace = [this, objAt, udtWord](const QString& pstrBy) {
+                QTextCursor objWord(objAt.block());
+                objWord.setPosition(objAt.block().position() + int(udtWord.Start));
+                objWord.setPosition(objAt.block().position() + int(udtWord.Start + udtWord.Length), QTextCursor::KeepAnchor);
+                objWord.insertText(pstrBy);
+            };
+            const QStringList strSuggested = objSpeller->Suggest(udtWord.Word).mid(0, 8);
+            for (const QString& strBy : strSuggested)
+                objMenu->insertAction(objFirst, new QAction(strBy, objMenu.get()));
+            if (strSuggested.isEmpty()) {
+                auto* objNone = new QAction(QStringLiteral("(No suggestions)"), objMenu.get());
+                objNone->setEnabled(false);
+                objMenu->insertAction(objFirst, objNone);
+            }
+            auto* objAdd = new QAction(QStringLiteral("Add \u201C%1\u201D to Dictionary").arg(udtWord.Word), objMenu.get());
+            objAdd->setObjectName(QStringLiteral("mnuAddToDictionary"));
+            objMenu->insertAction(objFirst, objAdd);
+            objMenu->insertSeparator(objFirst);
+            for (QAction* objItem : objMenu->actions()) {
+                if (objItem == objFirst) break;
+                if (objItem == objAdd)
+                    connect(objItem, &QAction::triggered, this, [this, objSpeller, strWord = udtWord.Word] {
+                        objSpeller->AddToPersonal(strWord);
+                        const QSignalBlocker objQuiet(txtMessage);
+                        mobjSpelling->rehighlight();
+                    });
+                else if (!objItem->isSeparator() && objItem->isEnabled())
+                    connect(objItem, &QAction::triggered, this, [Replace, strBy = objItem->text()] { Replace(strBy); });
+            }
+            break;
+        }
+    }
+    objMenu->exec(txtMessage->viewport()->mapToGlobal(pobjAt));
 }
 
 void clsEntryBoxes::SetKind(enuFileKind penuKind)

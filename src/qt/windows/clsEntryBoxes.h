@@ -7,6 +7,7 @@
 #include "store/basFileKind.h"
 
 #include <QGroupBox>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -15,6 +16,8 @@ class QPlainTextEdit;
 namespace tralyx {
 
 class clsEditorListModel;
+class clsSpeller;
+class clsSpellHighlighter;
 class clsTextFind;
 
 class clsEntryBoxes : public QGroupBox {
@@ -39,16 +42,27 @@ public:
     // Places the boxes where the layout has them (inside the frame) and their labels left of them.
     void Place(const clsEditorLayout& pudtLayout);
 
+    // Marks misspelt words in the several-line box, with suggestions and "Add to Dictionary" in
+    // its context menu; nullptr: no marks.
+    void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
+    const clsSpellHighlighter* Highlighter() const { return mobjSpelling; }
+
+protected:
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
+
 signals:
     void Changed();  // a box's text changed: typing, Cut, Paste, a replace, or a load
 
 private:
+    void txtMessage_ContextMenu(const QPoint& pobjAt);
+
     QLabel* lblTitle;
     QLineEdit* txtTitle;
     QLabel* lblMessage;
     QPlainTextEdit* txtMessage;
     int mintUpper = 0;
     int mintLower = 1;
+    clsSpellHighlighter* mobjSpelling;
     const clsEditorListModel* mobjRows = nullptr;
     int32_t mlngEntry = -1;
 };

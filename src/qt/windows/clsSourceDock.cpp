@@ -1,7 +1,11 @@
 #include "windows/clsSourceDock.h"
 
 #include "common/basStoreText.h"
+#include "editor/basTextDifference.h"
 #include "windows/frmMessageEditor.h"
+
+#include <QEvent>
+#include <QTextBrowser>
 
 #include <QGridLayout>
 #include <QLabel>
@@ -36,8 +40,35 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(QStringLiter
     mlblProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pobjGrid->addWidget(mlblProblems, 2, 0, 1, 2);
     pobjGrid->setColumnStretch(1, 1);
-    pobjGrid->setRowStretch(3, 1);  // the problems stay under the texts, the room goes below
     mtxtText[1]->setMaximumHeight(mtxtText[1]->fontMetrics().height() * 10);
+
+    mlblReview = new QLabel(pobjBody);
+    mlblReview->setObjectName(QStringLiteral("lblReview"));
+    mlblReview->setWordWrap(true);
+    mlblReview->setTextFormat(Qt::RichText);
+    mlblReview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pobjGrid->addWidget(mlblReview, 3, 0, 1, 2);
+    mlblNote = new QLabel(QStringLiteral("N&ote:"), pobjBody);
+    mlblNote->setObjectName(QStringLiteral("lblNote"));
+    mlblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mtxtNote = new QPlainTextEdit(pobjBody);
+    mtxtNote->setObjectName(QStringLiteral("txtNote"));
+    mtxtNote->setToolTip(QStringLiteral("Your note on this row, kept in translation-state.json with the file"));
+    mtxtNote->setTabChangesFocus(true);
+    mtxtNote->setMaximumHeight(mtxtNote->fontMetrics().height() * 4);
+    mtxtNote->installEventFilter(this);
+    mlblNote->setBuddy(mtxtNote);
+    pobjGrid->addWidget(mlblNote, 4, 0);
+    pobjGrid->addWidget(mtxtNote, 4, 1);
+    mlblSuggestions = new QLabel(QStringLiteral("Suggestions:"), pobjBody);
+    mlblSuggestions->setObjectName(QStringLiteral("lblSuggestions"));
+    mtxtSuggestions = new QTextBrowser(pobjBody);
+    mtxtSuggestions->setObjectName(QStringLiteral("txtSuggestions"));
+    mtxtSuggestions->setToolTip(QStringLiteral("Ctrl+1 to Ctrl+5 put a suggestion into the box, Ctrl+B the source"));
+    pobjGrid->addWidget(mlblSuggestions, 5, 0, 1, 2);
+    pobjGrid->addWidget(mtxtSuggestions, 6, 0, 1, 2);
+    pobjGrid->setRowStretch(3, 0);
+    pobjGrid->setRowStretch(6, 1);
     setWidget(pobjBody);
     ShowRow({}, {});
 }
@@ -60,13 +91,88 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
     else mlblProblems->setText(QStringLiteral("Problems:\n") + pstrProblems.join(u'\n'));
 }
 
-void clsSourceDock::ShowEditor(const frmMessageEditor* pfrmEditor)
+void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
 {
     if (!pfrmEditor) ShowRow({}, {});
     else if (pfrmEditor->HasSource()) ShowRow(pfrmEditor->SourceBoxes(), pfrmEditor->CurrentProblems());
     else
         ShowRow({}, {}, pfrmEditor->SourceNote().isEmpty() ? QStringLiteral("No source folder for this file.")
                                                            : pfrmEditor->SourceNote());
+    ShowReview(pfrmEditor);
+    ShowNote(pfrmEditor);
+    ShowSuggestions(pfrmEditor);
+}
+
+void clsSourceDock::ShowReview(const frmMessageEditor* pfrmEditor)
+{
+    const std::optional<frmMessageEditor::udtReview> udtReview = pfrmEditor ? pfrmEditor->CurrentReview() : std::nullopt;
+    mlblReview->setVisible(udtReview.has_value());
+    if (!udtReview) return mlblReview->clear();
+    QString strHtml = QStringLiteral("<p><b>To review.</b> ");
+    if (!udtReview->MovedFrom.isEmpty())
+        strHtml += QStringLiteral("Carried over from %1, whose control was renamed.</p>").arg(udtReview->MovedFrom.toHtmlEscaped());
+    else if (udtReview->Previous == udtReview->Current)
+        strHtml += QStringLiteral("The source is the one the translation was made for (filled from the memory or marked in an exchange file).</p>");
+    else {
+        const std::vector<udtDifferencePart> udtParts = TextDifference(udtReview->Previous, udtReview->Current);
+        strHtml += QStringLiteral("The source changed since this was translated.</p><p>Was: ") + DifferenceHtml(udtParts, true) +
+                   QStringLiteral("</p><p>Now: ") + DifferenceHtml(udtParts, false) + QStringLiteral("</p>");
+    }
+    mlblReview->setText(strHtml + QStringLiteral("<p><i>Ctrl+Return commits the row and ends its review.</i></p>"));
+}
+
+void clsSourceDock::ShowNote(frmMessageEditor* pfrmEditor)
+{
+    const int32_t lngRow = pfrmEditor && pfrmEditor->HasSource() ? pfrmEditor->CurrentItem() - 1 : -1;
+    // Typing in the box is not overwritten by the commits and checks it does not belong to.
+    if (mtxtNote->hasFocus() && pfrmEditor == mfrmNoteOf && lngRow == mlngNoteRow) return;
+    CommitNote();
+    mfrmNoteOf = lngRow >= 0 ? pfrmEditor : nullptr;
+    mlngNoteRow = lngRow;
+    mlblNote->setVisible(lngRow >= 0);
+    mtxtNote->setVisible(lngRow >= 0);
+    const QString strNote = lngRow >= 0 ? pfrmEditor->Note() : QString();
+    if (mtxtNote->toPlainText() != strNote) mtxtNote->setPlainText(strNote);
+}
+
+void clsSourceDock::CommitNote()
+{
+    if (!mfrmNoteOf || mfrmNoteOf->CurrentItem() - 1 != mlngNoteRow) return;
+    const QString strNote = mtxtNote->toPlainText();
+    if (strNote != mfrmNoteOf->Note()) mfrmNoteOf->SetNote(strNote);
+}
+
+bool clsSourceDock::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
+{
+    if (pobjWatched == mtxtNote && pobjEvent->type() == QEvent::FocusOut) CommitNote();
+    return QDockWidget::eventFilter(pobjWatched, pobjEvent);
+}
+
+void clsSourceDock::ShowSuggestions(const frmMessageEditor* pfrmEditor)
+{
+    const bool booShown = pfrmEditor && pfrmEditor->Memory() && pfrmEditor->HasSource();
+    mlblSuggestions->setVisible(booShown);
+    mtxtSuggestions->setVisible(booShown);
+    if (!booShown) return mtxtSuggestions->clear();
+    const std::vector<frmMessageEditor::udtRowSuggestion>& udtFound = pfrmEditor->Suggestions();
+    if (udtFound.empty()) {
+        mtxtSuggestions->setHtml(QStringLiteral("<p><i>The memory has nothing like this text.</i></p>"));
+        return;
+    }
+    QString strHtml = QStringLiteral("<table cellspacing='0' cellpadding='3'>");
+    for (size_t i = 0; i < udtFound.size(); ++i) {
+        const udtSuggestion& u = udtFound[i].Memory;
+        // The memory's source with what differs from this row's marked.
+        const QString strSource = u.Exact ? StoreToLines(u.Source).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))
+                                          : DifferenceHtml(TextDifference(udtFound[i].RowSource, u.Source), false);
+        strHtml += QStringLiteral("<tr><td valign='top'><b>Ctrl+%1</b></td><td valign='top'>%2%</td><td>%3<br><b>%4</b><br>"
+                                  "<small style='color:gray'>%5</small></td></tr>")
+                       .arg(i + 1)
+                       .arg(u.Score)
+                       .arg(strSource, StoreToLines(u.Translation).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")),
+                            (u.Origin + (u.Entry.isEmpty() ? QString() : QStringLiteral(" \u00B7 ") + u.Entry)).toHtmlEscaped());
+    }
+    mtxtSuggestions->setHtml(strHtml + QStringLiteral("</table>"));
 }
 
 void clsSourceDock::ShowBeside(const QWidget& pobjFrame)

@@ -1,13 +1,17 @@
 #pragma once
 // The "Source" dock of the main window: the source-language texts of the active window's selected
-// row, labelled like the editor's boxes, read-only but selectable, and the row's problems in words.
+// row, labelled like the editor's boxes, read-only but selectable, and the row's problems in words;
+// for a row to review the source it was translated from beside the source now, differences marked;
+// the translator's note on the row; and the translation memory's suggestions for it.
 #include <QDockWidget>
 #include <QList>
 #include <QPair>
+#include <QPointer>
 
 class QLabel;
 class QMainWindow;
 class QPlainTextEdit;
+class QTextBrowser;
 
 namespace tralyx {
 
@@ -19,7 +23,9 @@ public:
     explicit clsSourceDock(QMainWindow* pobjParent);
 
     // The selected row of an editor window, or nothing.
-    void ShowEditor(const frmMessageEditor* pfrmEditor);
+    void ShowEditor(frmMessageEditor* pfrmEditor);
+    // What the note box holds becomes the row's note (also when the box loses the focus).
+    void CommitNote();
     // Shows the dock beside pobjFrame, the main window's central widget, taking its room beside the
     // frame rather than from it: a main window that is not maximised grows by the dock's width, as
     // far as its screen allows, so the text windows keep theirs.
@@ -29,10 +35,24 @@ public:
     void ShowRow(const QList<QPair<QString, QString>>& pudtTexts, const QStringList& pstrProblems,
                  const QString& pstrNote = QString());
 
+protected:
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
+
 private:
+    void ShowReview(const frmMessageEditor* pfrmEditor);
+    void ShowSuggestions(const frmMessageEditor* pfrmEditor);
+    void ShowNote(frmMessageEditor* pfrmEditor);
+
     QLabel* mlblText[2];
     QPlainTextEdit* mtxtText[2];
     QLabel* mlblProblems;
+    QLabel* mlblReview;
+    QLabel* mlblNote;
+    QPlainTextEdit* mtxtNote;
+    QLabel* mlblSuggestions;
+    QTextBrowser* mtxtSuggestions;
+    QPointer<frmMessageEditor> mfrmNoteOf;  // the note box's editor and row
+    int32_t mlngNoteRow = -1;
 };
 
 }  // namespace tralyx

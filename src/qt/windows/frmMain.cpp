@@ -18,6 +18,9 @@
 #include "windows/clsFilterBar.h"
 #include "windows/clsRecentFiles.h"
 #include "windows/clsSourceDock.h"
+#include "windows/clsSpellingMenu.h"
+#include "windows/clsWorkbenchMemory.h"
+#include "windows/frmTranslationMemory.h"
 #include "windows/clsStatusPanels.h"
 #include "windows/clsToolBar.h"
 #include "windows/clsViewMenu.h"
@@ -123,6 +126,7 @@ void frmMain::BuildMenus()
         {"mnuFileSave", "&Save", &frmMain::mnuFileSave_Click, Keys(Qt::CTRL | Qt::Key_S), true},
         {"mnuFileSaveAs", "Save &As...", &frmMain::mnuFileSaveAs_Click, 0, true},
         {"mnuFileSourceFolder", "Source &Folder...", &frmMain::mnuFileSourceFolder_Click, 0, true},
+        {"mnuFileMemory", "Translation &Memory...", &frmMain::mnuFileMemory_Click, 0, false},
         {"mnuFileBar3", nullptr, nullptr, 0, false},
         {"mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click, 0, false},
     };
@@ -139,6 +143,9 @@ void frmMain::BuildMenus()
         {"mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click, Keys(Qt::CTRL | Qt::Key_H), true},
         {"mnuEditNextToDo", "&Next Needing Work", &frmMain::mnuEditNextToDo_Click, Keys(QKeyCombination(Qt::Key_F8)), true},
         {"mnuEditPreviousToDo", "Pre&vious Needing Work", &frmMain::mnuEditPreviousToDo_Click, Keys(Qt::SHIFT | Qt::Key_F8), true},
+        {"mnuEditBar2", nullptr, nullptr, 0, false},
+        {"mnuEditMarkDone", "Mark as &Done", &frmMain::mnuEditMarkDone_Click, Keys(Qt::CTRL | Qt::Key_U), true},
+        {"mnuEditFillFromMemory", "&Fill from Memory...", &frmMain::mnuEditFillFromMemory_Click, 0, true},
     };
     static const udtMenuItem udtHelpMenu[] = {{"mnuHelpAbout", "&About Tralyx...", &frmMain::mnuHelpAbout_Click, 0, false}};
     const auto AddMenu = [this](const char* pstrName, const QString& pstrCaption, const auto& pudtItems) {
@@ -166,6 +173,15 @@ void frmMain::BuildMenus()
     menuBar()->addMenu(mnuCodePage);
 
     menuBar()->addMenu(new clsViewMenu(dckSource, tbFilter, this));
+    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuSpelling = new clsSpellingMenu(mnuTools);
+    mnuTools->addMenu(mnuSpelling);
+    connect(mnuSpelling, &clsSpellingMenu::Changed, this, [this] {
+        for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
+            if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget())) ApplyWorkbench(frmEditor);
+        ShowWork();
+    });
     menuBar()->addMenu(new clsWindowMenu(mdiArea, this));
     AddMenu("mnuHelp", QStringLiteral("&Help"), udtHelpMenu);
 }
@@ -175,6 +191,7 @@ void frmMain::BuildWorkbench()
     dckSource = new clsSourceDock(this);
     addDockWidget(Qt::RightDockWidgetArea, dckSource);
     dckSource->hide();  // until a file with a source opens
+    mobjMemory = new clsWorkbenchMemory(this);
     tbFilter = new clsFilterBar(this);
     connect(tbFilter, &clsFilterBar::FilterChanged, this, &frmMain::tbFilter_FilterChanged);
 }
@@ -227,6 +244,7 @@ bool frmMain::OpenFile(const QString& pstrPath)
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     frmEditor->LoadSource(mstrSourceFolder.isEmpty() ? SourceFolderOf(pstrPath) : mstrSourceFolder);
+    ApplyWorkbench(frmEditor, frmEditor->LoadState());
     WatchEditor(frmEditor);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
     if (booMaximised) {
@@ -278,7 +296,9 @@ void frmMain::ShowWork()
     dckSource->ShowEditor(frmEditor);
     tbFilter->SetCount(frmEditor ? frmEditor->FilterCountText() : QString());
     if (frmEditor) {
-        mobjStatus->SetWork(frmEditor->HasSource() ? frmEditor->ProgressText() : frmEditor->SourceNote());
+        QString strWork = frmEditor->HasSource() ? frmEditor->ProgressText() : frmEditor->SourceNote();
+        if (!frmEditor->Notice().isEmpty()) strWork += (strWork.isEmpty() ? QString() : QStringLiteral(" \u00B7 ")) + frmEditor->Notice();
+        mobjStatus->SetWork(strWork);
         return;
     }
     mobjStatus->SetWork(QString());
@@ -301,6 +321,7 @@ void frmMain::mnuFileSourceFolder_Click()
     const QString strChosen = ChooseSourceFolder(frmEditor->FileNameValue(), frmEditor->SourceFolder());
     if (strChosen.isEmpty()) return;
     frmEditor->LoadSource(strChosen);
+    ApplyWorkbench(frmEditor);
     if (frmEditor->HasSource()) dckSource->ShowBeside(*mdiArea);
     ShowWork();
 }
@@ -363,7 +384,67 @@ void frmMain::mnuMergeFiles_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->SaveMe();
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor) return;
+    dckSource->CommitNote();
+    // The memory holds the folder as saved.
+    if (frmEditor->SaveMe()) {
+        mobjMemory->Forget();
+        ApplyWorkbench(frmEditor);
+    }
+}
+
+void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem)
+{
+    QStringList strNotices;
+    if (!pstrStateProblem.isEmpty()) strNotices << pstrStateProblem + QStringLiteral(" (ignored)");
+    if (pfrmEditor->HasSource()) {
+        QString strProblems;
+        pfrmEditor->SetMemory(mobjMemory->For(pfrmEditor->SourceFolder(), QFileInfo(pfrmEditor->FileNameValue()).absolutePath(),
+                                              pfrmEditor->CodePage(), strProblems));
+        if (!strProblems.isEmpty()) strNotices << QStringLiteral("Translation memory: ") + strProblems.section(u'\n', 0, 0);
+    } else {
+        pfrmEditor->SetMemory(nullptr);
+    }
+    QString strSpelling;
+    pfrmEditor->SetSpeller(mnuSpelling->SpellerFor(pfrmEditor->Language(), strSpelling));
+    if (!strSpelling.isEmpty()) strNotices << strSpelling;
+    pfrmEditor->SetNotice(strNotices.join(QStringLiteral(" \u00B7 ")));
+}
+
+void frmMain::mnuFileMemory_Click()
+{
+    frmMessageEditor* frmEditor = ActiveEditor();
+    frmTranslationMemory frmMemory(mobjMemory->Paths(), frmEditor ? QFileInfo(frmEditor->FileNameValue()).absolutePath() : QString(), this);
+    if (frmMemory.exec() != QDialog::Accepted) return;
+    mobjMemory->SetPaths(frmMemory.Paths());
+    for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
+        if (auto* frmEach = qobject_cast<frmMessageEditor*>(pobjChild->widget())) ApplyWorkbench(frmEach);
+    ShowWork();
+}
+
+void frmMain::mnuEditMarkDone_Click()
+{
+    if (frmMessageEditor* frmEditor = ActiveEditor(); frmEditor && !frmEditor->ToggleDone())
+        MsgBox(QStringLiteral("Mark as Done is for a translation that is the same as its source on purpose (\"OK\", a product name)."),
+               vbInformation, QStringLiteral("Mark as Done"));
+}
+
+void frmMain::mnuEditFillFromMemory_Click()
+{
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor) return;
+    if (!frmEditor->HasSource() || !frmEditor->Memory()) {
+        MsgBox(QStringLiteral("Fill from Memory needs the file's source folder (File > Source Folder...)."), vbInformation,
+               QStringLiteral("Fill from Memory"));
+        return;
+    }
+    const int32_t lngFilled = frmEditor->FillFromMemory();
+    MsgBox(lngFilled == 0 ? QStringLiteral("The memory has no exact match for any untranslated text.")
+                          : QStringLiteral("%1 untranslated text%2 filled from the memory, each marked for review.")
+                                .arg(lngFilled)
+                                .arg(lngFilled == 1 ? QStringLiteral(" was") : QStringLiteral("s were")),
+           vbInformation, QStringLiteral("Fill from Memory"));
 }
 
 void frmMain::mnuFileSaveAs_Click()

@@ -18,6 +18,8 @@ class clsClipboardCommands;
 class clsFilterBar;
 class clsRecentFiles;
 class clsSourceDock;
+class clsSpellingMenu;
+class clsWorkbenchMemory;
 class clsStatusPanels;
 class clsToolBar;
 class frmMessageEditor;
@@ -59,6 +61,9 @@ private slots:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileSourceFolder_Click();
+    void mnuFileMemory_Click();
+    void mnuEditMarkDone_Click();
+    void mnuEditFillFromMemory_Click();
     void mnuFileExit_Click();
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
@@ -86,6 +91,8 @@ private:
     void RememberDialogFolder();
     void WatchEditor(frmMessageEditor* pfrmEditor);
     void ShowWork();  // status, Source dock and filter of the active window
+    // The memory and the speller of a window's folder, and what could not be had of them.
+    void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
 
     QMdiArea* mdiArea = nullptr;
     clsToolBar* tbToolBar = nullptr;
@@ -99,6 +106,8 @@ private:
     clsFileDialog dlgCommonDialog;
     clsSourceDock* dckSource = nullptr;
     clsFilterBar* tbFilter = nullptr;
+    clsWorkbenchMemory* mobjMemory = nullptr;
+    clsSpellingMenu* mnuSpelling = nullptr;
     frmReplace* mfrmReplace = nullptr;
     QString mstrSourceFolder;
 };

@@ -5,17 +5,21 @@
 #include "common/basDesktop.h"
 #include "common/clsCodePage.h"
 #include "editor/clsTextFind.h"
+#include "exchange/basLanguageFolder.h"
 #include "store/basTextStore.h"
 #include "windows/basEditorFiles.h"
 #include "windows/basEntryFind.h"
 #include "windows/basMessagePreview.h"
+#include "windows/basTextBox.h"
 #include "windows/clsEditorFilter.h"
 #include "windows/clsEditorListModel.h"
 #include "windows/clsEditorListView.h"
+#include "windows/clsEditorStates.h"
 #include "windows/clsEditorUndo.h"
 #include "windows/clsEntryBoxes.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
@@ -73,6 +77,17 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
         auto* objCommitNext = new QShortcut(QKeySequence(objKey), this, this, &frmMessageEditor::CommitAndNext);
         objCommitNext->setContext(Qt::WidgetWithChildrenShortcut);
     }
+    // Ctrl+1 .. Ctrl+5 take a suggestion of the memory, Ctrl+B the source's texts.
+    for (int i = 1; i <= clsTranslationMemory::MaxSuggestions; ++i) {
+        auto* objTake = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + i)), this, this, [this, i] { UseSuggestion(i); });
+        objTake->setContext(Qt::WidgetWithChildrenShortcut);
+    }
+    auto* objCopySource = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this, this, &frmMessageEditor::CopySource);
+    objCopySource->setContext(Qt::WidgetWithChildrenShortcut);
+
+    mobjStates = std::make_unique<clsEditorStates>();
+    mobjStates->OnChanged([this](int32_t plngRow) { RowStatesChanged(plngRow); });
+    mobjUndo->SetStates(mobjStates.get());
 
     resize(TwipsToPixelsX(*this, clsEditorLayout::DesignClientWidth),
            TwipsToPixelsY(*this, clsEditorLayout::DesignClientHeight));
@@ -108,6 +123,7 @@ void frmMessageEditor::Form_Load()
     mbooLoaded = true;
     SetFullRowSelect(*lvwMessages);
     mobjListItems->SetTable(gobjTextStore.get(), Kind());
+    mobjStates->SetKind(Kind());
     const std::vector<udtListColumn> udtColumns = clsEditorLayout::Columns(static_cast<int32_t>(Kind()));
     for (size_t i = 0; i < udtColumns.size(); ++i)
         lvwMessages->header()->resizeSection(int(i), TwipsToPixelsX(*this, udtColumns[i].Width));
@@ -232,12 +248,17 @@ void frmMessageEditor::Commit()
     for (int i = 0; i < 2; ++i) strTexts[i] = fraMessage->Text(intColumns[i]);
     // Both boxes always: a commit writes them whether or not they were changed. An undo step only
     // when that changed the entry.
-    mobjUndo->Change(QStringLiteral("Commit ") + EntryId(mlngCurrentItem), {mlngCurrentItem}, [&] {
+    // A commit is the translator's word on the row: its review is over.
+    bool booReviewed = false;
+    const int32_t lngRow = mlngCurrentItem;
+    mobjUndo->Change(QStringLiteral("Commit ") + EntryId(lngRow), {lngRow}, [&] {
         mobjListItems->Batch([&] {
+            booReviewed = ClearReview(lngRow);
             for (int i = 0; i < 2; ++i)
-                if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(mlngCurrentItem, intColumns[i]), strTexts[i]);
+                if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(lngRow, intColumns[i]), strTexts[i]);
         });
     });
+    if (booReviewed) RowStatesChanged(lngRow);
 }
 
 void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t plngLast)
@@ -258,6 +279,10 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     ConfirmItemChange();
     if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
         return false;
+    // The texts are saved whatever becomes of their state.
+    if (QString strReason; !mobjStates->Save(QFileInfo(strTarget).absolutePath(), *gobjTextStore, strReason))
+        MsgBox(QStringLiteral("The texts were saved, but not their translation state (review, done, notes):\r\n") + strReason,
+               vbExclamation, QStringLiteral("Translation state"));
     FileName(strTarget);
     mobjUndo->Stack()->setClean();
     SetDataChanged(false);
@@ -344,6 +369,8 @@ void frmMessageEditor::SetSource(std::unique_ptr<clsTralyx> pobjSource)
 
 void frmMessageEditor::RefreshWork()
 {
+    mbooSuggested = false;
+    if (mobjSource.Rows()) mobjSource.Rows()->SetRules(&mobjStates->State(), Language());
     if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
     mobjListItems->SetWork(mobjSource.Rows());
     if (mobjFilter->IsActive()) {
@@ -487,5 +514,204 @@ void frmMessageEditor::mobjUndo_Stepped(const std::vector<int32_t>& plngEntries)
         SetItemChanged(false);
     }
 }
+
+// ---- The translation state -----------------------------------------------------------------------
+
+QString frmMessageEditor::LoadState()
+{
+    QString strReason;
+    mobjStates->Load(QFileInfo(mstrFileName).absolutePath(), strReason);
+    RefreshWork();
+    return strReason;
+}
+
+const clsTranslationState& frmMessageEditor::State() const { return mobjStates->State(); }
+
+QString frmMessageEditor::Language() const
+{
+    return mstrFileName.isEmpty() ? QString() : LanguageCodeOfFolder(QFileInfo(mstrFileName).absolutePath());
+}
+
+void frmMessageEditor::RowStatesChanged(int32_t plngRow)
+{
+    if (clsWorkbenchRows* objRows = mobjSource.Rows(); objRows && gobjTextStore) {
+        objRows->Update(*gobjTextStore, plngRow);
+        mobjListItems->StatesChanged(plngRow, plngRow);
+    }
+    emit WorkChanged();
+}
+
+bool frmMessageEditor::ClearReview(int32_t plngRow)
+{
+    if (!gobjTextStore) return false;
+    bool booCleared = false;
+    for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
+        udtTextState udtState = mobjStates->Text(*gobjTextStore, plngRow, enuText);
+        if (!udtState.Review) continue;
+        udtState.Review = false;
+        udtState.PreviousSource.clear();
+        udtState.MovedFrom.clear();
+        mobjStates->SetText(*gobjTextStore, plngRow, enuText, udtState);
+        booCleared = true;
+    }
+    return booCleared;
+}
+
+bool frmMessageEditor::ToggleDone()
+{
+    if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return false;
+    // What was typed is what is marked.
+    if (Typed()) {
+        Commit();
+        SetItemChanged(false);
+    }
+    const int32_t lngRow = mlngCurrentItem;
+    std::vector<enuTextKind> enuSame;
+    bool booAnyDone = false;
+    for (const udtEntryText& udtText : mobjSource.Rows()->Texts(*gobjTextStore, lngRow)) {
+        if (!udtText.Source.isEmpty() && udtText.Translation == udtText.Source) enuSame.push_back(udtText.Kind);
+        booAnyDone = booAnyDone || mobjStates->Text(*gobjTextStore, lngRow, udtText.Kind).Done;
+    }
+    if (!booAnyDone && enuSame.empty()) return false;
+    return ChangeEntries((booAnyDone ? QStringLiteral("Not Done ") : QStringLiteral("Mark as Done ")) + EntryId(lngRow), {lngRow}, [&] {
+        for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
+            udtTextState udtState = mobjStates->Text(*gobjTextStore, lngRow, enuText);
+            const bool booDone = !booAnyDone && std::find(enuSame.begin(), enuSame.end(), enuText) != enuSame.end();
+            if (udtState.Done == booDone) continue;
+            udtState.Done = booDone;
+            if (booDone) {
+                udtState.Review = false;
+                udtState.PreviousSource.clear();
+                udtState.MovedFrom.clear();
+            }
+            mobjStates->SetText(*gobjTextStore, lngRow, enuText, udtState);
+        }
+        RowStatesChanged(lngRow);
+    });
+}
+
+QString frmMessageEditor::Note() const
+{
+    if (!gobjTextStore || mlngCurrentItem < 0) return QString();
+    return mobjStates->Text(*gobjTextStore, mlngCurrentItem, clsEditorStates::RowTextKinds(Kind()).front()).Note;
+}
+
+void frmMessageEditor::SetNote(const QString& pstrNote)
+{
+    if (!gobjTextStore || mlngCurrentItem < 0 || pstrNote == Note()) return;
+    const int32_t lngRow = mlngCurrentItem;
+    const enuTextKind enuMain = clsEditorStates::RowTextKinds(Kind()).front();
+    ChangeEntries(QStringLiteral("Note on ") + EntryId(lngRow), {lngRow}, [&] {
+        udtTextState udtState = mobjStates->Text(*gobjTextStore, lngRow, enuMain);
+        udtState.Note = pstrNote;
+        mobjStates->SetText(*gobjTextStore, lngRow, enuMain, udtState);
+    });
+}
+
+std::optional<frmMessageEditor::udtReview> frmMessageEditor::CurrentReview() const
+{
+    if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return std::nullopt;
+    for (const udtEntryText& udtText : mobjSource.Rows()->Texts(*gobjTextStore, mlngCurrentItem)) {
+        const udtTextState udtState = mobjStates->Text(*gobjTextStore, mlngCurrentItem, udtText.Kind);
+        if (udtState.Review) return udtReview{udtState.PreviousSource, udtText.Source, udtState.MovedFrom};
+    }
+    return std::nullopt;
+}
+
+// ---- Translation memory -------------------------------------------------------------------------
+
+void frmMessageEditor::SetMemory(std::shared_ptr<const clsTranslationMemory> pobjMemory)
+{
+    mobjMemory = std::move(pobjMemory);
+    mbooSuggested = false;
+    emit WorkChanged();
+}
+
+const std::vector<frmMessageEditor::udtRowSuggestion>& frmMessageEditor::Suggestions() const
+{
+    if (!mobjMemory || !HasSource() || !gobjTextStore || mlngCurrentItem < 0) {
+        mudtSuggestions.clear();
+        return mudtSuggestions;
+    }
+    // The main text's, or the other's when the main one is empty (a tool-tip without caption).
+    const udtEntryText* pudtFor = nullptr;
+    const std::vector<udtEntryText> udtTexts = mobjSource.Rows()->Texts(*gobjTextStore, mlngCurrentItem);
+    for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
+        for (const udtEntryText& udtText : udtTexts)
+            if (udtText.Kind == enuText && !udtText.Source.isEmpty() && udtText.Storable) pudtFor = &udtText;
+        if (pudtFor) break;
+    }
+    const QString strKey = pudtFor ? EntryId(mlngCurrentItem) + u'\n' + pudtFor->Source : QString();
+    if (mbooSuggested && strKey == mstrSuggestedFor) return mudtSuggestions;
+    mbooSuggested = true;
+    mstrSuggestedFor = strKey;
+    mudtSuggestions.clear();
+    if (pudtFor)
+        for (udtSuggestion& udtFound : mobjMemory->Suggestions(pudtFor->Source))
+            mudtSuggestions.push_back({std::move(udtFound), clsEditorStates::ColumnOf(pudtFor->Kind), pudtFor->Source});
+    return mudtSuggestions;
+}
+
+bool frmMessageEditor::UseSuggestion(int32_t plngNumber)
+{
+    const std::vector<udtRowSuggestion>& udtFound = Suggestions();
+    if (plngNumber < 1 || plngNumber > int32_t(udtFound.size())) return false;
+    QWidget* objBox = fraMessage->Box(udtFound[plngNumber - 1].Column);
+    if (!objBox || IsReadOnlyTextBox(objBox)) return false;
+    SetTextBoxText(objBox, udtFound[plngNumber - 1].Memory.Translation);
+    objBox->setFocus();
+    return true;
+}
+
+void frmMessageEditor::CopySource()
+{
+    if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return;
+    for (const udtEntryText& udtText : mobjSource.Rows()->Texts(*gobjTextStore, mlngCurrentItem)) {
+        QWidget* objBox = fraMessage->Box(clsEditorStates::ColumnOf(udtText.Kind));
+        if (objBox && !IsReadOnlyTextBox(objBox) && udtText.Storable && !udtText.Obsolete() &&
+            TextBoxText(objBox) != udtText.Source)
+            SetTextBoxText(objBox, udtText.Source);
+    }
+}
+
+int32_t frmMessageEditor::FillFromMemory()
+{
+    if (!mobjMemory || !HasSource() || !gobjTextStore) return 0;
+    ConfirmItemChange();
+    struct udtFill {
+        int32_t Row;
+        enuTextKind Text;
+        QString Source, Translation;
+    };
+    std::vector<udtFill> udtFills;
+    std::vector<int32_t> lngRows;
+    for (int32_t r = 0; r < mobjListItems->Count(); ++r)
+        for (const udtEntryText& u : mobjSource.Rows()->Texts(*gobjTextStore, r)) {
+            if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || !u.Translation.isEmpty()) continue;
+            const std::optional<udtSuggestion> udtBest = mobjMemory->BestExact(u.Source);
+            if (!udtBest || udtBest->Translation == u.Source) continue;
+            udtFills.push_back({r, u.Kind, u.Source, udtBest->Translation});
+            if (lngRows.empty() || lngRows.back() != r) lngRows.push_back(r);
+        }
+    if (udtFills.empty()) return 0;
+    ChangeEntries(QStringLiteral("Fill from Memory"), lngRows, [&] {
+        mobjListItems->Batch([&] {
+            for (const udtFill& f : udtFills) {
+                // Marked before the text goes in: the row's state is computed once, with both.
+                udtTextState udtState = mobjStates->Text(*gobjTextStore, f.Row, f.Text);
+                udtState.Review = true;
+                udtState.Done = false;
+                udtState.PreviousSource = f.Source;
+                mobjStates->SetText(*gobjTextStore, f.Row, f.Text, udtState);
+                mobjListItems->setData(mobjListItems->index(f.Row, clsEditorStates::ColumnOf(f.Text)), f.Translation);
+            }
+        });
+    });
+    LoadBoxes();
+    SetItemChanged(false);
+    return int32_t(udtFills.size());
+}
+
+void frmMessageEditor::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller) { fraMessage->SetSpeller(std::move(pobjSpeller)); }
 
 }  // namespace tralyx

@@ -2,6 +2,7 @@
 // The text editor window: one opened language file, listed row by row, with the current row's
 // texts in one or two boxes that are committed back to the store through the list's model.
 #include "editor/clsEditorLayout.h"
+#include "memory/clsTranslationMemory.h"
 #include "store/basFileKind.h"
 #include "store/clsTralyx.h"
 #include "windows/clsEditorSource.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -21,6 +23,9 @@ class QUndoStack;
 namespace tralyx {
 
 class clsEditorFilter;
+class clsEditorStates;
+class clsSpeller;
+class clsTranslationState;
 class clsEditorListModel;
 class clsEditorUndo;
 class clsEntryStates;
@@ -100,6 +105,46 @@ public:
     bool ChangeEntries(const QString& pstrText, const std::vector<int32_t>& plngEntries, const std::function<void()>& pfnChange);
     void SetEntryStates(clsEntryStates* pobjStates);  // not owned
 
+    // ---- The translation state beside the file: review, done, notes ----------------------------
+    // Reads translation-state.json of the file's folder; why it could not be read (then it is
+    // ignored), or empty. The state is written after each save of the file.
+    QString LoadState();
+    const clsTranslationState& State() const;
+    QString Language() const;  // the folder's language code ("de"); empty when its name does not say
+    // Mark as Done (Ctrl+U) on the selected row: records that its texts identical to their source
+    // are so on purpose, or takes that back; one undo step. False: nothing to mark.
+    bool ToggleDone();
+    QString Note() const;  // of the selected row
+    void SetNote(const QString& pstrNote);
+    struct udtReview {
+        QString Previous;   // the source the translation was made for
+        QString Current;    // the source now
+        QString MovedFrom;  // the id the update carried the translation over from
+    };
+    std::optional<udtReview> CurrentReview() const;  // the selected row's first text to review
+
+    // ---- Translation memory ----------------------------------------------------------------------
+    void SetMemory(std::shared_ptr<const clsTranslationMemory> pobjMemory);
+    const clsTranslationMemory* Memory() const { return mobjMemory.get(); }
+    struct udtRowSuggestion {
+        udtSuggestion Memory;
+        int Column = 0;     // the box it goes into
+        QString RowSource;  // the row's source it was found for
+    };
+    // Up to five for the selected row's main text (its other text when that is empty).
+    const std::vector<udtRowSuggestion>& Suggestions() const;
+    bool UseSuggestion(int32_t plngNumber);  // Ctrl+1..5: into its box, as typing; from 1
+    void CopySource();                       // Ctrl+B: the source's texts into the boxes, as typing
+    // The memory's exact match into every untranslated text, each marked review; one undo step.
+    // The number of texts filled.
+    int32_t FillFromMemory();
+    // Spelling in the several-line box; nullptr: off.
+    void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
+    // What the status bar says of the window besides its progress: a state file that could not be
+    // read, a memory that could not be, a dictionary that is not installed.
+    void SetNotice(const QString& pstrNotice) { mstrNotice = pstrNotice; }
+    const QString& Notice() const { return mstrNotice; }
+
 signals:
     void UndoChanged();  // what Undo or Redo would do changed
     void ModifiedChanged(bool pbooModified);  // the table has commits that are not saved
@@ -134,6 +179,8 @@ private:
     void ChooseEntry(int32_t plngEntry);
     void RefreshWork();
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
+    void RowStatesChanged(int32_t plngRow);
+    bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
 
     QSplitter* splMessage;  // the frame of boxes above, the list below
     clsEntryBoxes* fraMessage;
@@ -141,6 +188,12 @@ private:
     clsEditorListModel* mobjListItems;
     clsEditorFilter* mobjFilter;
     clsEditorUndo* mobjUndo;
+    std::unique_ptr<clsEditorStates> mobjStates;
+    std::shared_ptr<const clsTranslationMemory> mobjMemory;
+    mutable std::vector<udtRowSuggestion> mudtSuggestions;  // of mstrSuggestedFor
+    mutable QString mstrSuggestedFor;
+    mutable bool mbooSuggested = false;
+    QString mstrNotice;
     QPushButton* cmdPreview;
 
     int32_t mlngEditType = EditMessages;
