@@ -8,20 +8,18 @@ namespace {
 // More words than this on both sides: the texts are compared as lines, and as one run beyond that.
 constexpr qsizetype MaxTokens = 400;
 
-// A word with the blanks and punctuation after it; a leading run of those is a token of its own.
+// Runs of word characters and runs of anything else, so that a word and the blank before it are
+// told apart ("&New" is the same word in "&New note").
 std::vector<QStringView> Words(QStringView pstrText)
 {
+    const auto IsWordChar = [](QChar c) { return c.isLetterOrNumber() || c == u'&'; };
     std::vector<QStringView> strOut;
     qsizetype lngStart = 0;
-    for (qsizetype i = 0; i < pstrText.size(); ++i) {
-        const bool booWordChar = pstrText[i].isLetterOrNumber() || pstrText[i] == u'&';
-        const bool booNextWord = i + 1 < pstrText.size() && (pstrText[i + 1].isLetterOrNumber() || pstrText[i + 1] == u'&');
-        if (!booWordChar && booNextWord) {
-            strOut.push_back(pstrText.mid(lngStart, i + 1 - lngStart));
-            lngStart = i + 1;
+    for (qsizetype i = 1; i <= pstrText.size(); ++i)
+        if (i == pstrText.size() || IsWordChar(pstrText[i]) != IsWordChar(pstrText[i - 1])) {
+            strOut.push_back(pstrText.mid(lngStart, i - lngStart));
+            lngStart = i;
         }
-    }
-    if (lngStart < pstrText.size()) strOut.push_back(pstrText.mid(lngStart));
     return strOut;
 }
 
@@ -75,10 +73,10 @@ std::vector<udtDifferencePart> TextDifference(QStringView pstrOld, QStringView p
         if (i < n && j < m && a[i] == b[j]) {
             Append(udtOut, enuDifference::Same, a[i++]);
             ++j;
-        } else if (j < m && (i == n || At(i, j + 1) >= At(i + 1, j))) {
-            Append(udtOut, enuDifference::Added, b[j++]);
+        } else if (i < n && (j == m || At(i + 1, j) >= At(i, j + 1))) {
+            Append(udtOut, enuDifference::Removed, a[i++]);  // what went before what came
         } else {
-            Append(udtOut, enuDifference::Removed, a[i++]);
+            Append(udtOut, enuDifference::Added, b[j++]);
         }
     }
     return udtOut;

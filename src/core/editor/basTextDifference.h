@@ -11,7 +11,7 @@ enum class enuDifference { Same, Removed, Added };
 
 struct udtDifferencePart {
     enuDifference Kind = enuDifference::Same;
-    QString Text;  // words with the blanks and punctuation that follow them
+    QString Text;
     bool operator==(const udtDifferencePart&) const = default;
 };
 
