@@ -24,7 +24,8 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--dictionary"), optSpell, true},
                                      {QLatin1StringView("--old-source"), optOldSource, true},
                                      {QLatin1StringView("--language"), optLanguage, true},
-                                     {QLatin1StringView("--drop-unwritable"), optDropUnwritable, false}};
+                                     {QLatin1StringView("--drop-unwritable"), optDropUnwritable, false},
+                                     {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -80,6 +81,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             break;
         case optForce: pudtOut.Force = true; break;
         case optDryRun: pudtOut.DryRun = true; break;
+        case optFillFromMemory: pudtOut.FillFromMemory = true; break;
         case optJson: pudtOut.Json = true; break;
         case optDropUnwritable: pudtOut.DropUnwritable = true; break;
         case optSource:

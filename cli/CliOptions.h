@@ -23,6 +23,7 @@ enum CliOption : uint32_t {
     optOldSource = 512,  // --old-source DIR
     optLanguage = 1024,  // --language CODE
     optDropUnwritable = 2048,  // --drop-unwritable
+    optFillFromMemory = 4096,  // --fill-from-memory
 };
 
 struct udtCliOptions {
@@ -41,6 +42,7 @@ struct udtCliOptions {
     QString Dictionary;
     QString OldSource;  // update: the old release's source folder; empty when not given
     QString Language;   // import: the folder's language, when not the one its name says
+    bool FillFromMemory = false;
     bool Help = false;  // --help or -h, which every command takes
 };
 

@@ -5,6 +5,8 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
+#include "exchange/basLanguageFolder.h"
+#include "memory/basMemoryFill.h"
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
 
@@ -17,13 +19,18 @@ namespace tralyx::cli {
 namespace {
 
 const char* const UpdateUsage =
-    "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--force] [--dry-run] [--json] [--code-page NAME]\n"
+    "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]\n"
+    "                         [--dry-run] [--json] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
     "  of the new release's folder NEW into DEST (made when it does not exist): entries the old files\n"
     "  already had keep their text.\n"
     "  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept\n"
     "                   for review, texts follow their source to a new number, renamed controls keep\n"
     "                   their translation; the state goes to DEST/translation-state.json\n"
+    "  --fill-from-memory  then put the memory's exact match into every untranslated text of DEST, each\n"
+    "                   marked for review in DEST/translation-state.json (not in a dry run)\n"
+    "  --memory PATH    a translated language folder (its source the sibling English folder) or a .tmx\n"
+    "                   file of the memory; repeatable\n"
     "  --force          overwrite files that already exist in DEST (otherwise they are left alone)\n"
     "  --dry-run        write nothing; report what would happen\n"
     "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"
@@ -79,8 +86,9 @@ const char* OutcomeName(enuUpdateOutcome penuOutcome)
 // {"files": [{"file", "destination", "outcome", "summary", "error", "oldSource", "kept",
 // "keptEntries": [...], "changed": [{"entry", "from", "text", "previous", "source"}], "moved": [{"entry",
 // "from", "text", "review"}], "new": [{"entry", "text"}], "dropped": [{"entry", "text", "duplicate"}],
-// "warnings": [...]}], "destinationCreated": bool (in a dry run: would be), "state": null or {"summary", "failed"}}
-QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries)
+// "warnings": [...]}], "destinationCreated": bool (in a dry run: would be), "state": null or {"summary", "failed"},
+// "fill" (with --fill-from-memory): what the fill did}
+QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries, const QString& pstrFill)
 {
     const QVector<udtUpdateReport>& pudtReports = pudtUpdate.Files;
     QByteArray bytOut;
@@ -181,8 +189,58 @@ QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pst
         objJson.Bool(pudtUpdate.StateFailed);
         objJson.EndObject();
     }
+    if (!pstrFill.isEmpty()) objJson.Field("fill", pstrFill);
     objJson.EndObject();
     return bytOut;
+}
+
+// The memory's exact matches into the untranslated texts of DEST, as the update wrote it; false
+// after printing what failed. pstrLine: what was done.
+bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource, const QString& pstrDestination,
+                     QString& pstrLine)
+{
+    // DEST's files are the ones this update has just written.
+    const clsCliDesktop objDesktop(true);
+    bool booAll = true;
+    clsTranslationMemory objMemory;
+    for (const QString& strPath : pudtOptions.Memory) {
+        QString strError;
+        if (!objMemory.AddPath(strPath, pudtOptions.CodePage, strError)) {
+            PrintError(strError);
+            booAll = false;
+        }
+    }
+    udtLanguageFolder udtSource, udtTranslation;
+    QStringList strErrors;
+    if (!LoadLanguageFolder(pstrSource, pudtOptions.CodePage, udtSource, strErrors) ||
+        !LoadLanguageFolder(pstrDestination, pudtOptions.CodePage, udtTranslation, strErrors)) {
+        PrintError(strErrors.join(u'\n'));
+        pstrLine = QStringLiteral("fill from memory: not done");
+        return false;
+    }
+    int32_t lngFilled = 0;
+    std::vector<enuFileKind> enuWritten;
+    for (const enuFileKind enuFile : AllFileKinds) {
+        if (udtSource.FileOf(enuFile).isEmpty() || udtTranslation.FileOf(enuFile).isEmpty()) continue;
+        const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, objMemory, udtTranslation.State);
+        if (lngFile == 0) continue;
+        bool booSaved = false;
+        SaveFile(udtTranslation.Store, enuFile, udtTranslation.FileOf(enuFile), booSaved);
+        if (!booSaved) {
+            PrintError(QStringLiteral("%1: %2").arg(udtTranslation.FileOf(enuFile), udtTranslation.Store.LastError().Text()));
+            booAll = false;
+            continue;
+        }
+        lngFilled += lngFile;
+        enuWritten.push_back(enuFile);
+    }
+    QString strReason;
+    if (!enuWritten.empty() && !udtTranslation.State.Save(pstrDestination, enuWritten, strReason)) {
+        PrintError(strReason);
+        booAll = false;
+    }
+    pstrLine = QStringLiteral("filled from the memory: %1 text%2, each marked for review").arg(lngFilled).arg(lngFilled == 1 ? "" : "s");
+    return booAll;
 }
 
 }  // namespace
@@ -191,8 +249,8 @@ int CmdUpdate(const QStringList& pstrArgs)
 {
     udtCliOptions udtOptions;
     const QString strCommand = QStringLiteral("update");
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optForce | optDryRun | optJson | optCodePage | optOldSource,
-                                                        strCommand, UpdateUsage, udtOptions))
+    const uint32_t lngAllowed = optForce | optDryRun | optJson | optCodePage | optOldSource | optFillFromMemory | optMemory;
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, lngAllowed, strCommand, UpdateUsage, udtOptions))
         return *lngExit;
     const QStringList& strFolders = udtOptions.Operands;
     if (strFolders.size() != 3)
@@ -208,10 +266,15 @@ int CmdUpdate(const QStringList& pstrArgs)
 
     if (!udtOptions.OldSource.isEmpty() && !QFileInfo(udtOptions.OldSource).isDir())
         return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(udtOptions.OldSource), UpdateUsage);
+    if (udtOptions.FillFromMemory != !udtOptions.Memory.isEmpty())
+        return UsageError(strCommand, QStringLiteral("--fill-from-memory and --memory PATH go together"), UpdateUsage);
 
-    const clsCliDesktop objDesktop(udtOptions.Force);
-    const udtFolderUpdate udtUpdate =
-        UpdateLanguageFolder({strFolders[0], strFolders[1], strFolders[2], udtOptions.OldSource}, udtOptions.CodePage, !udtOptions.DryRun);
+    udtFolderUpdate udtUpdate;
+    {
+        const clsCliDesktop objDesktop(udtOptions.Force);
+        udtUpdate = UpdateLanguageFolder({strFolders[0], strFolders[1], strFolders[2], udtOptions.OldSource}, udtOptions.CodePage,
+                                         !udtOptions.DryRun);
+    }
     const QVector<udtUpdateReport>& udtReports = udtUpdate.Files;
     bool booAllWell = !udtUpdate.StateFailed;
     QStringList strSummaries, strTexts;
@@ -229,13 +292,20 @@ int CmdUpdate(const QStringList& pstrArgs)
             strTexts.append(strRest.isEmpty() ? strSummary : strSummary + u'\n' + strRest);
         }
     }
+    QString strFill;
+    if (udtOptions.FillFromMemory) {
+        if (udtOptions.DryRun) strFill = QStringLiteral("fill from memory: not tried in a dry run");
+        else if (!booAllWell) strFill = QStringLiteral("fill from memory: not done, the update did not write every file");
+        else booAllWell = FillDestination(udtOptions, strFolders[1], strFolders[2], strFill) && booAllWell;
+    }
     if (udtOptions.Json) {
-        const QByteArray bytJson = JsonReports(udtUpdate, strSummaries) + '\n';
+        const QByteArray bytJson = JsonReports(udtUpdate, strSummaries, strFill) + '\n';
         std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
     } else {
         if (!udtUpdate.DestinationLine.isEmpty()) PrintOutput(udtUpdate.DestinationLine);
         for (const QString& strText : strTexts) PrintOutput(strText);
         if (!udtUpdate.StateLine.isEmpty()) PrintOutput(udtUpdate.StateLine);
+        if (!strFill.isEmpty()) PrintOutput(strFill);
     }
     return booAllWell ? 0 : 1;
 }

@@ -39,7 +39,7 @@ const char* const Help =
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
     "  --source-language, --target-language CODE   export, tm: language codes (default: from the folder names)\n"
-    "  --memory PATH                    tm: a translated folder or a .tmx file of the memory (repeatable)\n"
+    "  --memory PATH                    tm, update --fill-from-memory: a translated folder or a .tmx file of the memory (repeatable)\n"
     "  --spell [--dictionary LANG]      lint: also check the spelling (default: the folder's language)\n"
     "  --help                           show this help\n"
     "  --version                        print the program's name and version\n"

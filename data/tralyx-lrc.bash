@@ -56,7 +56,7 @@ _tralyx_lrc()
     case $command in
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force --drop-unwritable" ;;
-        update) options="--old-source --force --dry-run --json --code-page" ;;
+        update) options="--old-source --fill-from-memory --memory --force --dry-run --json --code-page" ;;
         lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--source --language --force --dry-run --code-page" ;;

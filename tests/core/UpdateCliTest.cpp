@@ -93,3 +93,45 @@ TEST(CliUpdateTest, JsonNamesEveryEntryTheTextTheFirstOnes)
     EXPECT_TRUE(strText.contains(Q("    TXT022 \"Text 22\"\n    ... and 1,178 more"))) << strText.toStdString();
     EXPECT_TRUE(strText.contains(Q("    MSG002 \"Zwei\""))) << strText.toStdString();
 }
+
+// A control renamed in the new release comes back in English; the memory of the old release puts
+// its translation back, for review.
+TEST(CliUpdateTest, FillFromMemoryTranslatesTheRenamedControlForReview)
+{
+    const QByteArray OldEnglish = "frmMain.lblCount.0.T:\r\nfrmMain.lblCount.0.C:Notes:\r\n";
+    const QByteArray OldGerman = "frmMain.lblCount.0.T:\r\nfrmMain.lblCount.0.C:Notizen:\r\n";
+    const QByteArray NewEnglish = "frmMain.lblNoteCount.0.T:\r\nfrmMain.lblNoteCount.0.C:Notes:\r\n";
+    const struct {
+        QStringList Options;
+        int Exit;
+        QByteArray Caption;  // of dest/German/core.lrc, empty: not written
+        bool Review;
+    } udtCases[] = {
+        {{}, 0, "Notes:", false},
+        {{"--fill-from-memory", "--memory", "Rel1/German"}, 0, "Notizen:", true},
+        {{"--fill-from-memory"}, 2, "", false},
+        {{"--memory", "Rel1/German"}, 2, "", false},
+        {{"--fill-from-memory", "--memory", "Rel1/German", "--dry-run"}, 0, "", false},
+    };
+    for (const auto& udtCase : udtCases) {
+        SCOPED_TRACE(udtCase.Options.join(u' ').toStdString());
+        clsTempDir objDir;
+        for (const auto& [pstrFolder, bytCore] : {std::pair{"Rel1/English", OldEnglish}, {"Rel1/German", OldGerman}, {"Rel2/English", NewEnglish}}) {
+            objDir.Write(Q(pstrFolder) + "/core.lrc", bytCore);
+            objDir.Write(Q(pstrFolder) + "/messages.lrc", Messages);
+            objDir.Write(Q(pstrFolder) + "/secondary.lrc", Secondary);
+        }
+        QDir().mkpath(objDir.Path("Rel2/German"));
+        QStringList strArgs{objDir.Path("Rel1/German"), objDir.Path("Rel2/English"), objDir.Path("Rel2/German")};
+        for (const QString& strOption : udtCase.Options) strArgs << (strOption.startsWith(u'-') ? strOption : objDir.Path(strOption));
+        const udtRun udtResult = RunUpdate(strArgs);
+        EXPECT_EQ(udtResult.ExitCode, udtCase.Exit) << udtResult.Out.toStdString() << udtResult.Err.toStdString();
+        const QByteArray bytCore = clsTempDir::Read(objDir.Path("Rel2/German/core.lrc"));
+        EXPECT_EQ(bytCore, udtCase.Caption.isEmpty() ? QByteArray() : "frmMain.lblNoteCount.0.T:\r\nfrmMain.lblNoteCount.0.C:" + udtCase.Caption + "\r\n");
+        const QByteArray bytState = clsTempDir::Read(objDir.Path("Rel2/German/translation-state.json"));
+        EXPECT_EQ(bytState.contains(R"({"id": "frmMain.lblNoteCount.0.C", "review": "Notes:"})"), udtCase.Review) << bytState.toStdString();
+        if (udtCase.Review) {
+            EXPECT_TRUE(udtResult.Out.contains("filled from the memory: 1 text, each marked for review")) << udtResult.Out.toStdString();
+        }
+    }
+}

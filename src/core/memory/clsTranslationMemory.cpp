@@ -93,12 +93,9 @@ bool clsTranslationMemory::AddFolderPair(const QString& pstrSourceFolder, const 
         pstrError = strErrors.join(u'\n');
         return false;
     }
-    clsTranslationState objState;
-    QString strIgnored;
-    objState.Load(pstrFolder, strIgnored);
     for (const enuFileKind enuFile : AllFileKinds)
         if (!udtSource.FileOf(enuFile).isEmpty() && !udtTranslation.FileOf(enuFile).isEmpty())
-            AddTables(enuFile, udtSource.Store, udtTranslation.Store, pstrFolder, &objState);
+            AddTables(enuFile, udtSource.Store, udtTranslation.Store, pstrFolder, &udtTranslation.State);
     TakeLanguages(LanguageCodeOfFolder(pstrSourceFolder), strTarget);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "common/clsCodePage.h"
 #include "editor/clsTextFind.h"
 #include "exchange/basLanguageFolder.h"
+#include "memory/basMemoryFill.h"
 #include "store/basTextStore.h"
 #include "windows/basEditorFiles.h"
 #include "windows/basEntryFind.h"
@@ -687,7 +688,7 @@ int32_t frmMessageEditor::FillFromMemory()
     std::vector<int32_t> lngRows;
     for (int32_t r = 0; r < mobjListItems->Count(); ++r)
         for (const udtEntryText& u : mobjSource.Rows()->Texts(*gobjTextStore, r)) {
-            if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || !u.Translation.isEmpty()) continue;
+            if (!WantsFill(u, mobjStates->Text(*gobjTextStore, r, u.Kind))) continue;
             const std::optional<udtSuggestion> udtBest = mobjMemory->BestExact(u.Source);
             if (!udtBest || udtBest->Translation == u.Source) continue;
             udtFills.push_back({r, u.Kind, u.Source, udtBest->Translation});

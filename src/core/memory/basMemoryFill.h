@@ -1,0 +1,18 @@
+#pragma once
+// Pre-translation: the memory's exact match put into each untranslated text of a table, each marked
+// review in the state (never done): a match is a proposal until the translator has seen it.
+#include "checks/basEntryMatch.h"
+#include "memory/clsTranslationMemory.h"
+#include "state/clsTranslationState.h"
+
+namespace tralyx {
+
+// Whether a text is one to fill: the source has it and the file can keep it, and its translation is
+// empty or still the source's own (an update copies a new entry's source) without being done.
+bool WantsFill(const udtEntryText& pudtEntry, const udtTextState& pudtState);
+
+// The fill of one table against its source; the number of texts filled.
+int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTralyx& pobjTranslation,
+                       const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState);
+
+}  // namespace tralyx
