@@ -1,15 +1,19 @@
 // The translator's workbench on the largest tables (32,767 records) and their 32,767-record source:
-// opening a window with its source, every row's state, one filter keystroke, Replace all.
+// opening a window with its source, every row's state, one filter keystroke, Replace all, and the
+// next row with the Source dock showing the memory's suggestions.
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
 #include "editor/clsTextFind.h"
 #include "editor/clsWorkbenchRows.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
+#include "windows/clsSourceDock.h"
 #include "windows/frmMessageEditor.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -159,6 +163,39 @@ void BM_ReplaceAll(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The next row chosen while the Source dock shows the suggestions of a memory of the folder pair
+// (65,534 texts): the row loaded, its suggestions found and shown, dock and list repainted.
+void BM_NextRowWithSuggestions(benchmark::State& state)
+{
+    auto objWindow = OpenWithSource();
+    QElapsedTimer objBuild;
+    objBuild.start();
+    auto objMemory = std::make_shared<clsTranslationMemory>();
+    QString strError;
+    if (!objMemory->AddFolderPair(Folders().Source, Folders().Translation, objWindow->CodePage(), strError))
+        state.SkipWithError(strError.toStdString().c_str());
+    objMemory->Build();
+    state.counters["memory_ms"] = double(objBuild.elapsed());
+    objWindow->SetMemory(objMemory);
+    QMainWindow objMain;
+    auto* dckSource = new clsSourceDock(&objMain);
+    objMain.addDockWidget(Qt::RightDockWidgetArea, dckSource);
+    objMain.resize(1600, 1000);
+    objMain.show();
+    QTreeView* objList = objWindow->findChild<QTreeView*>();
+    int32_t lngRow = Records / 2;
+    size_t lngShown = 0;
+    for (auto _ : state) {
+        objList->setCurrentIndex(objList->model()->index(lngRow++, 0));
+        dckSource->ShowEditor(objWindow.get());
+        lngShown += objWindow->Suggestions().size();
+        dckSource->repaint();
+        objList->viewport()->repaint();
+    }
+    state.counters["suggestions"] = double(lngShown) / double(state.iterations());
+}
+BENCHMARK(BM_NextRowWithSuggestions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

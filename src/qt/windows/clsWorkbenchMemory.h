@@ -1,7 +1,7 @@
 #pragma once
 // The editor's translation memory: the open folder with its source, plus the folder pairs and TMX
 // files the user listed (File > Translation Memory..., remembered in the settings). Built once per
-// open folder and kept until a save or a change of the list.
+// open folder and kept until the list changes: the folder's own texts are those it was opened with.
 #include "memory/clsTranslationMemory.h"
 
 #include <QObject>

@@ -37,6 +37,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -244,7 +245,13 @@ bool frmMain::OpenFile(const QString& pstrPath)
     frmEditor->EditType(*lngEditType);
     frmEditor->FileName(pstrPath);
     frmEditor->LoadSource(mstrSourceFolder.isEmpty() ? SourceFolderOf(pstrPath) : mstrSourceFolder);
-    ApplyWorkbench(frmEditor, frmEditor->LoadState());
+    // The memory of a full-size folder takes a moment to build: after the window is up.
+    const QString strStateProblem = frmEditor->LoadState();
+    frmEditor->SetNotice(strStateProblem);
+    QTimer::singleShot(0, frmEditor, [this, frmEditor, strStateProblem] {
+        ApplyWorkbench(frmEditor, strStateProblem);
+        if (frmEditor == ActiveEditor()) ShowWork();
+    });
     WatchEditor(frmEditor);
     QMdiSubWindow* pobjChild = mdiArea->addSubWindow(frmEditor);
     if (booMaximised) {
@@ -387,11 +394,7 @@ void frmMain::mnuFileSave_Click()
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor) return;
     dckSource->CommitNote();
-    // The memory holds the folder as saved.
-    if (frmEditor->SaveMe()) {
-        mobjMemory->Forget();
-        ApplyWorkbench(frmEditor);
-    }
+    frmEditor->SaveMe();
 }
 
 void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem)

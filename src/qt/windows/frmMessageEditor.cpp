@@ -647,9 +647,14 @@ const std::vector<frmMessageEditor::udtRowSuggestion>& frmMessageEditor::Suggest
     mbooSuggested = true;
     mstrSuggestedFor = strKey;
     mudtSuggestions.clear();
-    if (pudtFor)
-        for (udtSuggestion& udtFound : mobjMemory->Suggestions(pudtFor->Source))
+    if (!pudtFor) return mudtSuggestions;
+    // The memory holds this folder too: the row's own translation is no suggestion for it.
+    const QString strOwnOrigin = QFileInfo(mstrFileName).absolutePath() + u'/' + LanguageFileName(Kind());
+    for (udtSuggestion& udtFound : mobjMemory->Suggestions(pudtFor->Source, clsTranslationMemory::MaxSuggestions + 1)) {
+        if (udtFound.Entry == pudtFor->Key && udtFound.Origin == strOwnOrigin) continue;
+        if (int32_t(mudtSuggestions.size()) < clsTranslationMemory::MaxSuggestions)
             mudtSuggestions.push_back({std::move(udtFound), clsEditorStates::ColumnOf(pudtFor->Kind), pudtFor->Source});
+    }
     return mudtSuggestions;
 }
 
