@@ -1,5 +1,6 @@
 // The workbench in the main window: which source folder a file gets, and what the status bar and
 // the Source dock then say.
+#include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
 
 #include <QDockWidget>
@@ -65,6 +66,29 @@ TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)
     auto* frmFind = mfrmMain->findChild<QWidget*>(Q("frmReplace"));
     ASSERT_NE(frmFind, nullptr);
     EXPECT_TRUE(frmFind->isVisible());
+}
+
+TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadableState)
+{
+    const QString strGerman = mobjDir.Write(Q("German/messages.lrc"), MessagesA);
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error!\r\nMSG002:Saved.\r\nMST002:Done\r\n");
+    mobjDir.Write(Q("German/translation-state.json"), "not json");
+    ASSERT_TRUE(mfrmMain->OpenFile(strGerman));
+    EXPECT_TRUE(Work().contains(Q("translation-state.json"))) << Work().toStdString();
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    ClickRow(frmEditor, 1);
+    ASSERT_EQ(frmEditor.RowState(1), RowSameAsSource);
+    LowerBox(frmEditor)->setFocus();
+    QTest::keyClick(LowerBox(frmEditor), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(frmEditor.RowState(1), 0);
+    EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Saved."));  // the key is not the box's
+    auto* txtNote = mfrmMain->findChild<QPlainTextEdit*>(Q("txtNote"));
+    txtNote->setFocus();
+    QTest::keyClicks(txtNote, Q("The same on purpose"));
+    mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
+    Click("mnuFileSave");
+    const QByteArray bytState = clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json")));
+    EXPECT_TRUE(bytState.contains(R"({"id": "MSG002", "done": true, "note": "The same on purpose"})")) << bytState.toStdString();
 }
 
 }  // namespace
