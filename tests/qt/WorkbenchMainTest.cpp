@@ -89,6 +89,11 @@ TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadab
     Click("mnuFileSave");
     const QByteArray bytState = clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json")));
     EXPECT_TRUE(bytState.contains(R"({"id": "MSG002", "done": true, "note": "The same on purpose"})")) << bytState.toStdString();
+    // A note still in the box when its window closes is a change like any other.
+    QTest::keyClicks(txtNote, Q("!"));
+    mobjDesktop.Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbCancel);
+    Click("mnuFileClose");
+    EXPECT_EQ(frmEditor.Note(), Q("The same on purpose!"));
 }
 
 }  // namespace

@@ -292,6 +292,8 @@ void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
     connect(pfrmEditor, &frmMessageEditor::WorkChanged, this, [this, pfrmEditor] {
         if (pfrmEditor == ActiveEditor()) ShowWork();
     });
+    // A note still being typed in the dock belongs to the window that closes.
+    connect(pfrmEditor, &frmMessageEditor::Closing, dckSource, &clsSourceDock::CommitNote);
     connect(pfrmEditor, &frmMessageEditor::UndoChanged, this, [this, pfrmEditor] {
         if (pfrmEditor == ActiveEditor()) UpdateUndo();
     });
@@ -454,6 +456,7 @@ void frmMain::mnuFileSaveAs_Click()
 {
     // Without an editor window there is nothing to save: no dialog whose answer would be dropped.
     frmMessageEditor* frmEditor = ActiveEditor();
+    dckSource->CommitNote();
     if (!frmEditor || !dlgCommonDialog.ShowSave()) return;
     RememberDialogFolder();
     if (!ConfirmSaveAsKind(dlgCommonDialog.FileName(), frmEditor->EditTypeValue())) return;

@@ -293,6 +293,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 
 bool frmMessageEditor::QueryClose()
 {
+    emit Closing();
     ConfirmItemChange();
     bool booMayClose = true;
     if (mbooDataChanged) {
