@@ -203,6 +203,21 @@ TEST_F(clsWorkbenchStateTest, SpellingMarksOnlyTheMisspeltGermanWord)
             strMarked << objBlock.text().mid(udtRange.start, udtRange.length);
     EXPECT_EQ(strMarked, QStringList{Q("Fehlr")});
     EXPECT_FALSE(objSpeller->Suggest(Q("Fehlr")).isEmpty());
+    // The one-line box has no highlighter: its marks are seen in red on the screen.
+    const auto RedPixels = [&] {
+        const QImage objShot = UpperBox(*frmWindow)->grab().toImage();
+        int lngRed = 0;
+        for (int y = 0; y < objShot.height(); ++y)
+            for (int x = 0; x < objShot.width(); ++x) {
+                const QColor c = objShot.pixelColor(x, y);
+                lngRed += c.red() - std::max(c.green(), c.blue()) > 60;
+            }
+        return lngRed;
+    };
+    for (const auto& [pstrTitle, booMarked] : {std::pair{"Beenden [#!n!#] &Datei", false}, {"Beenden Fehlr", true}}) {
+        UpperBox(*frmWindow)->setText(Q(pstrTitle));
+        EXPECT_EQ(RedPixels() > 0, booMarked) << pstrTitle;
+    }
 }
 
 }  // namespace

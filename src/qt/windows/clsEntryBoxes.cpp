@@ -7,6 +7,7 @@
 #include "spelling/clsSpeller.h"
 #include "windows/basTextBox.h"
 #include "windows/clsEditorListModel.h"
+#include "windows/clsLineSpelling.h"
 #include "windows/clsSpellHighlighter.h"
 
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <functional>
 #include <limits>
 
 namespace tralyx {
@@ -54,7 +56,8 @@ clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
       txtTitle(new QLineEdit(this)),
       lblMessage(new QLabel(QStringLiteral("Message:"), this)),
       txtMessage(new QPlainTextEdit(this)),
-      mobjSpelling(new clsSpellHighlighter(txtMessage->document()))
+      mobjSpelling(new clsSpellHighlighter(txtMessage->document())),
+      mobjLineSpelling(new clsLineSpelling(txtTitle))
 {
     setObjectName(QStringLiteral("fraMessage"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -71,8 +74,11 @@ clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
     txtTitle->setMaxLength(std::numeric_limits<int>::max());
     connect(txtTitle, &QLineEdit::textChanged, this, &clsEntryBoxes::Changed);
     connect(txtMessage, &QPlainTextEdit::textChanged, this, &clsEntryBoxes::Changed);
+    // Spelling suggestions head the boxes' own context menus.
+    txtTitle->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtTitle, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) { ShowContextMenu(txtTitle, p); });
     txtMessage->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtMessage, &QWidget::customContextMenuRequested, this, &clsEntryBoxes::txtMessage_ContextMenu);
+    connect(txtMessage, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) { ShowContextMenu(txtMessage, p); });
     // The workbench's keys (Mark as Done, a suggestion, the source) win over the boxes' own.
     txtTitle->installEventFilter(this);
     txtMessage->installEventFilter(this);
@@ -96,29 +102,48 @@ void clsEntryBoxes::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller)
 {
     // The marks are no change of the text.
     const QSignalBlocker objQuiet(txtMessage);
+    mobjLineSpelling->SetSpeller(pobjSpeller);
     mobjSpelling->SetSpeller(std::move(pobjSpeller));
 }
 
-void clsEntryBoxes::txtMessage_ContextMenu(const QPoint& pobjAt)
+void clsEntryBoxes::ShowContextMenu(QWidget* pobjBox, const QPoint& pobjAt)
 {
-    std::unique_ptr<QMenu> objMenu(txtMessage->createStandardContextMenu(pobjAt));
+    // The word under the mouse, in the text of its line, and how to replace it as typing would.
+    std::unique_ptr<QMenu> objMenu;
+    QString strLine;
+    qsizetype lngColumn = 0;
+    std::function<void(qsizetype, qsizetype, const QString&)> fnReplace;
+    if (pobjBox == txtTitle) {
+        objMenu.reset(txtTitle->createStandardContextMenu());
+        strLine = txtTitle->text();
+        lngColumn = txtTitle->cursorPositionAt(pobjAt);
+        fnReplace = [this](qsizetype plngStart, qsizetype plngLength, const QString& pstrBy) {
+            txtTitle->setSelection(int(plngStart), int(plngLength));
+            txtTitle->insert(pstrBy);
+        };
+    } else {
+        objMenu.reset(txtMessage->createStandardContextMenu(pobjAt));
+        const QTextCursor objAt = txtMessage->cursorForPosition(pobjAt);
+        strLine = objAt.block().text();
+        lngColumn = objAt.positionInBlock();
+        fnReplace = [this, objAt](qsizetype plngStart, qsizetype plngLength, const QString& pstrBy) {
+            QTextCursor objWord(objAt.block());
+            objWord.setPosition(objAt.block().position() + int(plngStart));
+            objWord.setPosition(objAt.block().position() + int(plngStart + plngLength), QTextCursor::KeepAnchor);
+            objWord.insertText(pstrBy);
+        };
+    }
     clsSpeller* objSpeller = mobjSpelling->Speller();
-    const QTextCursor objAt = txtMessage->cursorForPosition(pobjAt);
-    const QString strBlock = objAt.block().text();
-    const qsizetype lngColumn = objAt.positionInBlock();
-    if (objSpeller && objSpeller->IsValid() && !txtMessage->isReadOnly()) {
-        for (const udtSpellingWord& udtWord : SpellingWords(strBlock)) {
+    if (objSpeller && objSpeller->IsValid() && !IsReadOnlyTextBox(pobjBox)) {
+        for (const udtSpellingWord& udtWord : SpellingWords(strLine)) {
             if (lngColumn < udtWord.Start || lngColumn > udtWord.Start + udtWord.Length || objSpeller->Check(udtWord.Word)) continue;
             QAction* objFirst = objMenu->actions().value(0);
-            const auto Replace = [this, objAt, udtWord](const QString& pstrBy) {
-                QTextCursor objWord(objAt.block());
-                objWord.setPosition(objAt.block().position() + int(udtWord.Start));
-                objWord.setPosition(objAt.block().position() + int(udtWord.Start + udtWord.Length), QTextCursor::KeepAnchor);
-                objWord.insertText(pstrBy);
-            };
             const QStringList strSuggested = objSpeller->Suggest(udtWord.Word).mid(0, 8);
-            for (const QString& strBy : strSuggested)
-                objMenu->insertAction(objFirst, new QAction(strBy, objMenu.get()));
+            for (const QString& strBy : strSuggested) {
+                auto* objItem = new QAction(strBy, objMenu.get());
+                connect(objItem, &QAction::triggered, this, [fnReplace, udtWord, strBy] { fnReplace(udtWord.Start, udtWord.Length, strBy); });
+                objMenu->insertAction(objFirst, objItem);
+            }
             if (strSuggested.isEmpty()) {
                 auto* objNone = new QAction(QStringLiteral("(No suggestions)"), objMenu.get());
                 objNone->setEnabled(false);
@@ -126,23 +151,18 @@ void clsEntryBoxes::txtMessage_ContextMenu(const QPoint& pobjAt)
             }
             auto* objAdd = new QAction(QStringLiteral("Add \u201C%1\u201D to Dictionary").arg(udtWord.Word), objMenu.get());
             objAdd->setObjectName(QStringLiteral("mnuAddToDictionary"));
+            connect(objAdd, &QAction::triggered, this, [this, objSpeller, strWord = udtWord.Word] {
+                objSpeller->AddToPersonal(strWord);
+                const QSignalBlocker objQuiet(txtMessage);
+                mobjSpelling->rehighlight();
+                mobjLineSpelling->Mark();
+            });
             objMenu->insertAction(objFirst, objAdd);
             objMenu->insertSeparator(objFirst);
-            for (QAction* objItem : objMenu->actions()) {
-                if (objItem == objFirst) break;
-                if (objItem == objAdd)
-                    connect(objItem, &QAction::triggered, this, [this, objSpeller, strWord = udtWord.Word] {
-                        objSpeller->AddToPersonal(strWord);
-                        const QSignalBlocker objQuiet(txtMessage);
-                        mobjSpelling->rehighlight();
-                    });
-                else if (!objItem->isSeparator() && objItem->isEnabled())
-                    connect(objItem, &QAction::triggered, this, [Replace, strBy = objItem->text()] { Replace(strBy); });
-            }
             break;
         }
     }
-    objMenu->exec(txtMessage->viewport()->mapToGlobal(pobjAt));
+    objMenu->exec(pobjBox == txtTitle ? txtTitle->mapToGlobal(pobjAt) : txtMessage->viewport()->mapToGlobal(pobjAt));
 }
 
 void clsEntryBoxes::SetKind(enuFileKind penuKind)

@@ -16,6 +16,7 @@ class QPlainTextEdit;
 namespace tralyx {
 
 class clsEditorListModel;
+class clsLineSpelling;
 class clsSpeller;
 class clsSpellHighlighter;
 class clsTextFind;
@@ -42,8 +43,8 @@ public:
     // Places the boxes where the layout has them (inside the frame) and their labels left of them.
     void Place(const clsEditorLayout& pudtLayout);
 
-    // Marks misspelt words in the several-line box, with suggestions and "Add to Dictionary" in
-    // its context menu; nullptr: no marks.
+    // Marks misspelt words in the boxes, with suggestions and "Add to Dictionary" in the
+    // several-line box's context menu; nullptr: no marks.
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
     const clsSpellHighlighter* Highlighter() const { return mobjSpelling; }
 
@@ -54,7 +55,7 @@ signals:
     void Changed();  // a box's text changed: typing, Cut, Paste, a replace, or a load
 
 private:
-    void txtMessage_ContextMenu(const QPoint& pobjAt);
+    void ShowContextMenu(QWidget* pobjBox, const QPoint& pobjAt);
 
     QLabel* lblTitle;
     QLineEdit* txtTitle;
@@ -63,6 +64,7 @@ private:
     int mintUpper = 0;
     int mintLower = 1;
     clsSpellHighlighter* mobjSpelling;
+    clsLineSpelling* mobjLineSpelling;
     const clsEditorListModel* mobjRows = nullptr;
     int32_t mlngEntry = -1;
 };
