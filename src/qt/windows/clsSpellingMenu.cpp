@@ -62,7 +62,7 @@ std::shared_ptr<clsSpeller> clsSpellingMenu::SpellerFor(const QString& pstrLangu
     std::shared_ptr<clsSpeller>& objSpeller = mobjSpellers[strTag];
     if (!objSpeller) objSpeller = std::make_shared<clsSpeller>(strTag);
     if (objSpeller->IsValid()) return objSpeller;
-    pstrProblem = QStringLiteral("Spelling: ") + objSpeller->Problem();
+    pstrProblem = QStringLiteral("No %1 spelling dictionary: the package %2 adds one").arg(strTag, clsSpeller::PackageFor(strTag));
     return nullptr;
 }
 

@@ -402,6 +402,9 @@ void frmMain::mnuFileSave_Click()
 void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem)
 {
     QStringList strNotices;
+    QString strSpelling;
+    pfrmEditor->SetSpeller(mnuSpelling->SpellerFor(pfrmEditor->Language(), strSpelling));
+    if (!strSpelling.isEmpty()) strNotices << strSpelling;
     if (!pstrStateProblem.isEmpty()) strNotices << pstrStateProblem + QStringLiteral(" (ignored)");
     if (pfrmEditor->HasSource()) {
         QString strProblems;
@@ -411,9 +414,6 @@ void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrSt
     } else {
         pfrmEditor->SetMemory(nullptr);
     }
-    QString strSpelling;
-    pfrmEditor->SetSpeller(mnuSpelling->SpellerFor(pfrmEditor->Language(), strSpelling));
-    if (!strSpelling.isEmpty()) strNotices << strSpelling;
     pfrmEditor->SetNotice(strNotices.join(QStringLiteral(" \u00B7 ")));
 }
 

@@ -522,9 +522,11 @@ void frmMessageEditor::mobjUndo_Stepped(const std::vector<int32_t>& plngEntries)
 QString frmMessageEditor::LoadState()
 {
     QString strReason;
-    mobjStates->Load(QFileInfo(mstrFileName).absolutePath(), strReason);
+    const QString strFolder = QFileInfo(mstrFileName).absolutePath();
+    mobjStates->Load(strFolder, strReason);
     RefreshWork();
-    return strReason;
+    // Said in the status bar, where the window's own folder goes without saying.
+    return strReason.replace(strFolder + u'/', QString());
 }
 
 const clsTranslationState& frmMessageEditor::State() const { return mobjStates->State(); }
