@@ -128,6 +128,17 @@ TEST_F(clsWorkbenchStateTest, NotesAreSavedWithTheFileAndAnUnreadableStateIsLeft
     EXPECT_EQ(clsTempDir::Read(StateFile()), QByteArray("{\"files\": ["));
 }
 
+// The folder's language decides how a sentence may end: a Greek question mark is wrong in German.
+TEST_F(clsWorkbenchStateTest, EndMarksAreThoseOfTheFoldersLanguage)
+{
+    auto frmWindow = OpenGerman();
+    EXPECT_EQ(frmWindow->Language(), Q("de"));
+    ClickRow(*frmWindow, 2);
+    LowerBox(*frmWindow)->setPlainText(Q("Jetzt beenden;"));
+    frmWindow->CommitAndNext();
+    EXPECT_TRUE(frmWindow->RowState(2) & RowWarning);
+}
+
 class clsSuggestionTest : public clsWorkbenchStateTest {
 protected:
     std::unique_ptr<frmMessageEditor> OpenWithMemory()
