@@ -63,11 +63,12 @@ void clsEditorStates::SetText(const clsTralyx& pobjTable, int32_t plngRow, enuTe
 
 QVariant clsEditorStates::EntryState(int32_t plngEntry) const
 {
+    // Most rows have no state: nothing to keep (a Replace All over a whole file asks twice a row).
+    if (!gobjTextStore || mobjState.Texts(menuKind).isEmpty()) return QVariant();
     udtRowStates udtRow;
-    if (gobjTextStore) {
-        const std::vector<enuTextKind> enuTexts = RowTextKinds(menuKind);
-        for (size_t i = 0; i < enuTexts.size(); ++i) udtRow.Texts[i] = Text(*gobjTextStore, plngEntry, enuTexts[i]);
-    }
+    const std::vector<enuTextKind> enuTexts = RowTextKinds(menuKind);
+    for (size_t i = 0; i < enuTexts.size(); ++i) udtRow.Texts[i] = Text(*gobjTextStore, plngEntry, enuTexts[i]);
+    if (udtRow == udtRowStates()) return QVariant();
     return QVariant::fromValue(udtRow);
 }
 
