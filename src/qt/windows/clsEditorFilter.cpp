@@ -26,8 +26,21 @@ void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
 QString clsEditorFilter::CountText() const
 {
     const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
-    return QStringLiteral("%1 of %2 rows").arg(objLocale.toString(rowCount()), objLocale.toString(mobjRows->Count()));
+    // The pinned row is listed without fitting the filter: not counted, but said.
+    const bool booPinnedOnly = mlngPinned >= 0 && ViewRowOf(mlngPinned) >= 0 && !Accepts(mlngPinned);
+    return QStringLiteral("%1 of %2 rows").arg(objLocale.toString(rowCount() - (booPinnedOnly ? 1 : 0)), objLocale.toString(mobjRows->Count())) +
+           (booPinnedOnly ? QStringLiteral(" and the row being edited") : QString());
 }
+
+bool clsEditorFilter::Unpin()
+{
+    const int32_t lngWas = std::exchange(mlngPinned, -1);
+    if (lngWas < 0 || ViewRowOf(lngWas) < 0 || Accepts(lngWas)) return false;
+    invalidateRowsFilter();
+    return true;
+}
+
+void clsEditorFilter::Refilter() { invalidateRowsFilter(); }
 
 int32_t clsEditorFilter::EntryOf(int plngViewRow) const
 {
@@ -39,6 +52,18 @@ int clsEditorFilter::ViewRowOf(int32_t plngEntry) const
 {
     if (plngEntry < 0 || plngEntry >= mobjRows->Count()) return -1;
     return mapFromSource(mobjRows->index(plngEntry, 0)).row();
+}
+
+int clsEditorFilter::ViewRowAfter(int32_t plngEntry) const
+{
+    // The view keeps the entries' order: the first row past plngEntry, by halving.
+    int lngLow = 0, lngHigh = rowCount();
+    while (lngLow < lngHigh) {
+        const int lngMiddle = (lngLow + lngHigh) / 2;
+        if (EntryOf(lngMiddle) <= plngEntry) lngLow = lngMiddle + 1;
+        else lngHigh = lngMiddle;
+    }
+    return std::min(lngLow, rowCount() - 1);
 }
 
 int32_t clsEditorFilter::NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const
@@ -54,6 +79,11 @@ int32_t clsEditorFilter::NextEntry(int32_t plngEntry, int32_t plngStep, const st
 }
 
 bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) const
+{
+    return plngSourceRow == mlngPinned || Accepts(plngSourceRow);
+}
+
+bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
 {
     switch (menuShow) {
     case ShowNeedsWork:

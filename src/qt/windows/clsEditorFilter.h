@@ -23,8 +23,17 @@ public:
 
     QString CountText() const;  // "312 of 32,767 rows"
 
+    // The row being edited stays listed whatever the filter says, until it is let go; -1: none.
+    void Pin(int32_t plngEntry) { mlngPinned = plngEntry; }
+    int32_t Pinned() const { return mlngPinned; }
+    // Lets the pinned row go; true when the rows were filtered again because it no longer fits.
+    bool Unpin();
+    void Refilter();  // the same filter again, for states or source texts that changed
+
     int32_t EntryOf(int plngViewRow) const;  // -1 for none
     int ViewRowOf(int32_t plngEntry) const;  // -1 when the filter hides it
+    // The first listed row of an entry after plngEntry, or the last listed row; -1: none listed.
+    int ViewRowAfter(int32_t plngEntry) const;
     // The first entry pfnWanted accepts, going from plngEntry's row by plngStep (+1 or -1) in the
     // order the rows are listed, round the end; from plngEntry itself last. -1: none.
     int32_t NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const;
@@ -33,7 +42,10 @@ protected:
     bool filterAcceptsRow(int plngSourceRow, const QModelIndex& pobjSourceParent) const override;
 
 private:
+    bool Accepts(int32_t plngEntry) const;  // by the filter alone, without the pin
+
     clsEditorListModel* mobjRows;
+    int32_t mlngPinned = -1;
     QString mstrText;
     int32_t menuShow = ShowAll;
 };

@@ -206,6 +206,16 @@ void clsEntryBoxes::Load(const clsEditorListModel& pobjRows, int32_t plngEntry)
     }
 }
 
+void clsEntryBoxes::SetEmpty(const QString& pstrWhy)
+{
+    txtTitle->clear();
+    txtMessage->clear();
+    txtTitle->setReadOnly(true);
+    txtMessage->setReadOnly(true);
+    txtTitle->setToolTip(pstrWhy);
+    txtMessage->setToolTip(pstrWhy);
+}
+
 QString clsEntryBoxes::Text(int pintColumn) const
 {
     const QWidget* pobjBox = Box(pintColumn);

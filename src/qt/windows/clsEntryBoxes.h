@@ -34,6 +34,8 @@ public:
 
     // Shows the texts of an entry of pobjRows, or empty boxes for none (-1).
     void Load(const clsEditorListModel& pobjRows, int32_t plngEntry);
+    // Empty, read-only boxes, pstrWhy in their tool-tips: no row to edit.
+    void SetEmpty(const QString& pstrWhy);
     // The text of a column's box as stored; a read-only box gives the entry's text as it stands.
     QString Text(int pintColumn) const;
 

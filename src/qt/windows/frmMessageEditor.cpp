@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -135,6 +136,7 @@ void frmMessageEditor::Form_Load()
     ApplyLayout();
 
     mlngCurrentItem = -1;
+    mobjFilter->Pin(-1);
     LoadBoxes();
     SetItemChanged(false);
     mobjUndo->Stack()->clear();
@@ -158,10 +160,16 @@ void frmMessageEditor::SelectRow(int32_t plngRow)
 void frmMessageEditor::CommitAndNext()
 {
     if (mlngCurrentItem < 0) return;
-    MoveToList();
+    CommitBoxes();
     SetItemChanged(false);
     const int lngNext = mobjFilter->ViewRowOf(mlngCurrentItem) + 1;
     if (lngNext > 0 && lngNext < mobjFilter->rowCount()) SelectRow(mobjFilter->EntryOf(lngNext));
+    else LetGoOfRow();
+}
+
+void frmMessageEditor::LetGoOfRow()
+{
+    if (mobjFilter->Pinned() >= 0) Refiltered([this] { mobjFilter->Unpin(); });
 }
 
 void frmMessageEditor::SetItemChanged(bool pbooChanged)
@@ -197,6 +205,8 @@ QString frmMessageEditor::CodePage() const
 void frmMessageEditor::fraMessage_Change()
 {
     SetItemChanged(true);
+    // Typed into: the row stays listed, whatever the filter says, until the user leaves it.
+    if (!mbooLoadingBoxes && mlngCurrentItem >= 0) mobjFilter->Pin(mlngCurrentItem);
     mbooCloseAgreed = false;
 }
 
@@ -205,7 +215,7 @@ void frmMessageEditor::ConfirmItemChange()
     if (!mbooItemChanged) return;
     if (MsgBox(QStringLiteral("This item has changed, do you want to save the changes?"), vbQuestion + vbYesNo,
                QStringLiteral("Data changed")) == vbYes) {
-        MoveToList();
+        CommitBoxes();
         SetItemChanged(false);
     }
 }
@@ -224,12 +234,26 @@ void frmMessageEditor::ChooseEntry(int32_t plngRow)
     LoadBoxes();
     // Loading the boxes counted as a change; it is none.
     SetItemChanged(false);
+    // The row being edited was left: the filter now applies to it.
+    if (mobjFilter->Pinned() == plngRow) mobjFilter->Pin(-1);
+    else LetGoOfRow();
     emit CurrentEntryChanged(EntryId(plngRow));
 }
 
-void frmMessageEditor::LoadBoxes() { fraMessage->Load(*mobjListItems, mlngCurrentItem); }
+void frmMessageEditor::LoadBoxes()
+{
+    const QScopedValueRollback objLoading(mbooLoadingBoxes, true);
+    fraMessage->Load(*mobjListItems, mlngCurrentItem);
+}
 
 void frmMessageEditor::MoveToList()
+{
+    CommitBoxes();
+    // Committed: the row is no longer being edited, and the filter applies to it.
+    LetGoOfRow();
+}
+
+void frmMessageEditor::CommitBoxes()
 {
     if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
     Commit();
@@ -375,12 +399,7 @@ void frmMessageEditor::RefreshWork()
     if (mobjSource.Rows()) mobjSource.Rows()->SetRules(&mobjStates->State(), Language());
     if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
     mobjListItems->SetWork(mobjSource.Rows());
-    if (mobjFilter->IsActive()) {
-        const QString strText = mobjFilter->Text();
-        const int32_t lngShow = mobjFilter->Show();
-        mobjFilter->SetFilter(QString(), clsEditorFilter::ShowAll);
-        SetFilter(strText, lngShow);
-    }
+    if (mobjFilter->IsActive()) Refiltered([this] { mobjFilter->Refilter(); });
     emit WorkChanged();
 }
 
@@ -416,14 +435,31 @@ bool frmMessageEditor::GoToNeedsWork(int32_t plngStep)
 
 void frmMessageEditor::SetFilter(const QString& pstrText, int32_t penuShow)
 {
+    Refiltered([&] { mobjFilter->SetFilter(pstrText, penuShow); });
+}
+
+void frmMessageEditor::Refiltered(const std::function<void()>& pfnFilter)
+{
     mbooRefiltering = true;
-    mobjFilter->SetFilter(pstrText, penuShow);
+    pfnFilter();
     const int lngViewRow = mobjFilter->ViewRowOf(mlngCurrentItem);
     if (lngViewRow >= 0) lvwMessages->setCurrentIndex(mobjFilter->index(lngViewRow, 0));
     mbooRefiltering = false;
-    if (lngViewRow >= 0) lvwMessages->scrollTo(mobjFilter->index(lngViewRow, 0));
-    // The chosen row went out of sight: the first row shown is chosen (asking about typed text).
-    else if (mobjFilter->rowCount() > 0) SelectRow(mobjFilter->EntryOf(0));
+    if (lngViewRow >= 0) {
+        lvwMessages->scrollTo(mobjFilter->index(lngViewRow, 0));
+    } else if (mobjFilter->rowCount() > 0) {
+        // The chosen row went out of sight. A row with typing in it stays listed, so this one has
+        // none that a question could be about: the nearest row shown after it is chosen.
+        if (!Typed()) SetItemChanged(false);
+        SelectRow(mobjFilter->EntryOf(mobjFilter->ViewRowAfter(mlngCurrentItem)));
+    } else if (mlngCurrentItem >= 0) {
+        // No row listed: nothing in the boxes that is not in the list.
+        mlngCurrentItem = -1;
+        LoadBoxes();
+        fraMessage->SetEmpty(QStringLiteral("No row is listed."));
+        SetItemChanged(false);
+        emit CurrentEntryChanged(QString());
+    }
     emit WorkChanged();
 }
 
@@ -440,7 +476,7 @@ bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString
     if (pobjFind.IsEmpty()) return false;
     const bool booReplaced = mlngCurrentItem >= 0 && fraMessage->Replace(pobjFind, pstrBy);
     if (booReplaced) {
-        MoveToList();
+        CommitBoxes();
         SetItemChanged(false);
     }
     const bool booFound = FindNext(pobjFind);

@@ -173,12 +173,16 @@ private:
     void SetItemChanged(bool pbooChanged);
     void SetDataChanged(bool pbooChanged);
     void Commit();  // MoveToList without its warning
+    void CommitBoxes();  // MoveToList without letting go of the row
+    void LetGoOfRow();  // the filter applies again to the row that was being edited
     bool Typed() const;  // the boxes hold typing that differs from the current entry
     void mobjUndo_Stepped(const std::vector<int32_t>& plngEntries);
     void SelectRow(int32_t plngRow);
     void LoadBoxes();  // the current row's texts, or empty boxes without one
     void ChooseEntry(int32_t plngEntry);
     void RefreshWork();
+    // Runs pfnFilter, which filters the rows anew, and keeps a row chosen that the list shows.
+    void Refiltered(const std::function<void()>& pfnFilter);
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
     void RowStatesChanged(int32_t plngRow);
     bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
@@ -211,6 +215,7 @@ private:
     clsEditorLayout mudtLayout;
     clsEditorSource mobjSource;
     bool mbooRefiltering = false;  // the view's current row moves by itself while rows are re-filtered
+    bool mbooLoadingBoxes = false;  // a change of the boxes is the load, not typing
 };
 
 }  // namespace tralyx
