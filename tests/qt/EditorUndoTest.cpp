@@ -2,6 +2,7 @@
 // history back to the saved point, and the keys reach the history only outside a text box.
 #include "editor/clsTextFind.h"
 #include "MainTest.h"
+#include "windows/clsEntryStates.h"
 
 #include <QLabel>
 #include <QUndoStack>
@@ -89,6 +90,41 @@ TEST_F(EditorUndoTest, TypingNotCommittedIsUndoneFirstAndRedoneAsACommit)
     objWindow->Redo();
     EXPECT_EQ(gobjTextStore->SecondaryTable()[0], Q("First entry typed"));
     EXPECT_EQ(LowerBox(*objWindow)->toPlainText(), Q("First entry typed"));
+}
+
+// Done marks kept beside the texts, as the window's state holder keeps them.
+class clsDoneMarks : public clsEntryStates {
+public:
+    QVariant EntryState(int32_t plngEntry) const override { return mbooDone.value(plngEntry); }
+    void SetEntryState(int32_t plngEntry, const QVariant& pobjState) override { mbooDone[plngEntry] = pobjState.toBool(); }
+    QMap<int32_t, bool> mbooDone;
+};
+
+TEST_F(EditorUndoTest, StateChangesAreStepsAndCommitsOfNothingAreNone)
+{
+    auto objWindow = Open(frmMessageEditor::EditMessages);
+    clsDoneMarks objMarks;
+    objWindow->SetEntryStates(&objMarks);
+    // Typed and taken back: the commit changes nothing, so nothing is to save or undo.
+    TypeUpper(*objWindow, Q("x"));
+    QTest::keyClick(UpperBox(*objWindow), Qt::Key_Backspace);
+    objWindow->MoveToList();
+    EXPECT_FALSE(objWindow->DataChanged() || objWindow->CanUndo());
+    EXPECT_FALSE(objWindow->ChangeEntries(Q("Mark as Done"), {1}, [] {}));
+    ASSERT_TRUE(objWindow->ChangeEntries(Q("Mark as Done"), {1}, [&] { objMarks.mbooDone[1] = true; }));
+    const struct {
+        void (frmMessageEditor::*Step)();
+        bool Done, Modified;
+    } udtSteps[] = {
+        {&frmMessageEditor::Undo, false, false},
+        {&frmMessageEditor::Redo, true, true},
+        {&frmMessageEditor::Undo, false, false},
+    };
+    for (size_t i = 0; i < std::size(udtSteps); ++i) {
+        ((*objWindow).*udtSteps[i].Step)();
+        EXPECT_EQ(objMarks.mbooDone.value(1), udtSteps[i].Done) << "step " << i;
+        EXPECT_EQ(objWindow->DataChanged(), udtSteps[i].Modified) << "step " << i;
+    }
 }
 
 using MainUndoTest = clsMainFixture;

@@ -264,19 +264,15 @@ void frmMessageEditor::Commit()
 {
     if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
     mbooCloseAgreed = false;
-    if (mbooItemChanged) {
-        SetDataChanged(true);
-        mobjListItems->MarkChanged(mlngCurrentItem);
-    }
     const int intColumns[] = {fraMessage->UpperColumn(), fraMessage->LowerColumn()};
     QString strTexts[2];
     for (int i = 0; i < 2; ++i) strTexts[i] = fraMessage->Text(intColumns[i]);
-    // Both boxes always: a commit writes them whether or not they were changed. An undo step only
-    // when that changed the entry.
+    // Both boxes always: a commit writes them whether or not they were changed. The table counts
+    // as changed only when that changed the entry, so that "Modified" follows the undo history.
     // A commit is the translator's word on the row: its review is over.
     bool booReviewed = false;
     const int32_t lngRow = mlngCurrentItem;
-    mobjUndo->Change(QStringLiteral("Commit ") + EntryId(lngRow), {lngRow}, [&] {
+    ChangeEntries(QStringLiteral("Commit ") + EntryId(lngRow), {lngRow}, [&] {
         mobjListItems->Batch([&] {
             booReviewed = ClearReview(lngRow);
             for (int i = 0; i < 2; ++i)
