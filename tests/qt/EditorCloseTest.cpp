@@ -34,7 +34,7 @@ protected:
     {
         ClickRow(pfrmWindow, 0);
         UpperBox(pfrmWindow)->setText(Q("Committed"));
-        mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbYes);
+        mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbYes);
         ClickRow(pfrmWindow, 1);
         ASSERT_TRUE(pfrmWindow.DataChanged());
         ASSERT_FALSE(pfrmWindow.ItemChanged());
@@ -57,8 +57,8 @@ void PrintTo(const udtCloseCase& pudtCase, std::ostream* pobjOut) { *pobjOut << 
 
 class EditorCloseTest : public EditorSaveFixture, public ::testing::WithParamInterface<udtCloseCase> {};
 
-const udtExpectedBox DataChangedYes{DataChangedPrompt, 36, Q("Data changed"), vbYes};
-const udtExpectedBox DataChangedNo{DataChangedPrompt, 36, Q("Data changed"), vbNo};
+const udtExpectedBox DataChangedYes{DataChangedPrompt, 35, Q("Data changed"), vbYes};
+const udtExpectedBox DataChangedNo{DataChangedPrompt, 35, Q("Data changed"), vbNo};
 udtExpectedBox SaveChanges(int32_t plngAnswer) { return {SaveChangesPrompt, 35, Q("Save changes"), plngAnswer}; }
 udtExpectedBox Overwrite(int32_t plngAnswer) { return {Q("overwrite"), 36, Q("Overwrite file"), plngAnswer}; }
 
@@ -152,7 +152,7 @@ TEST_F(EditorSaveTest, CloseChecksAnsweredAreNotAskedAgainByTheCloseThatFollowsO
 
     // What a frame does on Exit: ask every window first, then close them all.
     TypeUpper(*objWindow, Q("!"));
-    mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+    mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbNo);
     mobjDesktop.Expect(SaveChangesPrompt, 35, Q("Save changes"), vbNo);
     ASSERT_TRUE(objWindow->QueryClose());
     EXPECT_TRUE(FirstChild(objArea)->close());

@@ -20,7 +20,7 @@ TEST_F(EditorPreviewTest, ShowsTheBoxesWithMarkersReplacedOrTheRowsStoredTexts)
     };
     auto objWindow = Open(frmMessageEditor::EditMessages);
     for (const auto& [lngRow, pstrUpper, pstrLower, strPrompt, strTitle] : udtCases) {
-        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbNo);
         ClickRow(*objWindow, lngRow);
         if (pstrUpper) UpperBox(*objWindow)->setText(Q(pstrUpper));
         if (pstrLower) LowerBox(*objWindow)->setPlainText(Q(pstrLower));
@@ -41,7 +41,7 @@ TEST_F(EditorPreviewTest, RowsPastTheByteRangeShowOnlyTheirBoxes)
         {255, Q("Stored 255"), Q("stored 255"), Q("Stored 255")},  // the last an identifier reaches reads its entry
     };
     for (const auto& [lngRow, strUpper, strPrompt, strTitle] : udtCases) {
-        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbNo);
         List(*objWindow)->setCurrentIndex(List(*objWindow)->model()->index(lngRow, 0));
         ASSERT_EQ(objWindow->CurrentItem(), lngRow + 1);
         UpperBox(*objWindow)->setText(strUpper);

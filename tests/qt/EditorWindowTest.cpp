@@ -46,7 +46,7 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
         TypeUpper(*objWindow, Q(" X"));
         TypeLower(*objWindow, Q("!"));
         EXPECT_TRUE(objWindow->ItemChanged());
-        mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), lngAnswer);
+        mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), lngAnswer);
         ClickRow(*objWindow, 1);
         const bool booYes = lngAnswer == vbYes;
         EXPECT_EQ(gobjTextStore->MessageTable()[0], (MessageItem{1, booYes ? Q("Disk full.\r\nFree some space.!") : Q("Disk full.\r\nFree some space."),
@@ -57,7 +57,7 @@ TEST_F(EditorWindowTest, DataChangedYesCommitsTheTypingAndNoDropsIt)
         EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
         // The current row clicked again after No: the boxes are restored from the row.
         TypeUpper(*objWindow, Q(" Y"));
-        mobjDesktop.Expect(DataChangedPrompt, 36, Q("Data changed"), vbNo);
+        mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbNo);
         ClickRow(*objWindow, 1);
         EXPECT_EQ(UpperBox(*objWindow)->text(), Q("Done"));
         EXPECT_FALSE(objWindow->ItemChanged());

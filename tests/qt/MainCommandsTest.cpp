@@ -26,7 +26,7 @@ TEST_F(MainCommandsTest, ClipboardCommandsWorkOnTheWholeTextOfTheFocusedBox)
     frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
     for (const udtCase& udtEntry : udtCases) {
         SCOPED_TRACE(std::string(udtEntry.Command) + (udtEntry.Lower ? " lower" : " upper"));
-        if (frmEditor.ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNo, Q("Data changed"), vbNo);
+        if (frmEditor.ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNoCancel, Q("Data changed"), vbNo);
         ClickRow(frmEditor, 0);
         QWidget* txtBox = udtEntry.Lower ? static_cast<QWidget*>(LowerBox(frmEditor)) : UpperBox(frmEditor);
         txtBox->setFocus();
@@ -65,10 +65,10 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
         EditAndCommit(*frmEditor, 0, Q("!"));
     }
     mfrmMain->Frame()->activateNextSubWindow();  // the first in front: the second must come forward to ask
-    mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNo, Q("Data changed"), vbYes)
+    mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNoCancel, Q("Data changed"), vbYes)
         .Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbYes)
         .Expect(OverwritePrompt(strA), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes)
-        .Expect(DataChangedPrompt, vbQuestion + vbYesNo, Q("Data changed"), vbYes)
+        .Expect(DataChangedPrompt, vbQuestion + vbYesNoCancel, Q("Data changed"), vbYes)
         .Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbCancel);
     Click("mnuFileExit");
     EXPECT_TRUE(mfrmMain->isVisible());

@@ -10,8 +10,9 @@ namespace tralyx::test {
 
 inline QString Q(const char* pstrText) { return QString::fromUtf8(pstrText); }
 
-inline const QString DataChangedPrompt = Q("This item has changed, do you want to save the changes?");
-inline const QString SaveChangesPrompt = Q("Do you want to save your changes?");
+// Each followed by the file (and the entry) it is about, on a line of its own.
+inline const QString DataChangedPrompt = Q("This item has changed, do you want to save the changes?\r\n\r\n…");
+inline const QString SaveChangesPrompt = Q("Do you want to save your changes?\r\n\r\n…");
 inline QString OverwritePrompt(const QString& pstrPath)
 {
     return Q("The file ") + pstrPath + Q(" already exists.\r\nDo you want to overwrite it?");

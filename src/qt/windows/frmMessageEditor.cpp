@@ -3,6 +3,7 @@
 #include "binding/QtGeneralItems.h"
 #include "binding/QtTwips.h"
 #include "common/basDesktop.h"
+#include "common/basShortened.h"
 #include "common/clsCodePage.h"
 #include "editor/clsTextFind.h"
 #include "exchange/basLanguageFolder.h"
@@ -148,13 +149,19 @@ void frmMessageEditor::Form_Load()
 
 void frmMessageEditor::SelectRow(int32_t plngRow)
 {
-    const int lngViewRow = mobjFilter->ViewRowOf(plngRow);
-    if (lngViewRow >= 0) {
-        const QModelIndex objRow = mobjFilter->index(lngViewRow, 0);
-        lvwMessages->setCurrentIndex(objRow);  // reports the row as chosen, which loads it
-        lvwMessages->scrollTo(objRow);
+    if (mlngCurrentItem == plngRow || ChooseEntry(plngRow)) ShowCurrentRow();
+}
+
+void frmMessageEditor::ShowCurrentRow()
+{
+    const int lngViewRow = mobjFilter->ViewRowOf(mlngCurrentItem);
+    if (lngViewRow < 0) return;
+    const QModelIndex objRow = mobjFilter->index(lngViewRow, 0);
+    {
+        const QScopedValueRollback objByItself(mbooRefiltering, true);
+        lvwMessages->setCurrentIndex(objRow);
     }
-    if (mlngCurrentItem != plngRow) ChooseEntry(plngRow);
+    lvwMessages->scrollTo(objRow);
 }
 
 void frmMessageEditor::CommitAndNext()
@@ -210,14 +217,32 @@ void frmMessageEditor::fraMessage_Change()
     mbooCloseAgreed = false;
 }
 
-void frmMessageEditor::ConfirmItemChange()
+bool frmMessageEditor::ConfirmItemChange()
 {
-    if (!mbooItemChanged) return;
-    if (MsgBox(QStringLiteral("This item has changed, do you want to save the changes?"), vbQuestion + vbYesNo,
-               QStringLiteral("Data changed")) == vbYes) {
+    if (!mbooItemChanged) return true;
+    // With several windows open the question says which file and entry it is about.
+    const int32_t lngAnswer = MsgBox(QStringLiteral("This item has changed, do you want to save the changes?\r\n\r\n") + ItemName(),
+                                     vbQuestion + vbYesNoCancel, QStringLiteral("Data changed"));
+    if (lngAnswer == vbCancel) return false;
+    if (lngAnswer == vbYes) {
         CommitBoxes();
         SetItemChanged(false);
     }
+    return true;
+}
+
+QString frmMessageEditor::ItemName() const
+{
+    QString strName = mstrFileName;
+    if (mlngCurrentItem < 0) return strName;
+    strName += QStringLiteral(", ") + EntryId(mlngCurrentItem);
+    // The entry's first text as stored: a message's title, else its first line; a caption.
+    for (int intColumn = 0; intColumn < mobjListItems->columnCount(); ++intColumn) {
+        if (Kind() == enuFileKind::ControlText && intColumn == 0) continue;  // the object path: the id
+        const QString strText = mobjListItems->ItemText(mlngCurrentItem, intColumn);
+        if (!strText.trimmed().isEmpty()) return strName + QStringLiteral(" \u201C") + Shortened(strText.trimmed()) + u'\u201D';
+    }
+    return strName;
 }
 
 void frmMessageEditor::lvwMessages_ItemClick(int plngViewRow)
@@ -225,11 +250,15 @@ void frmMessageEditor::lvwMessages_ItemClick(int plngViewRow)
     if (!mbooRefiltering) ChooseEntry(mobjFilter->EntryOf(plngViewRow));
 }
 
-void frmMessageEditor::ChooseEntry(int32_t plngRow)
+bool frmMessageEditor::ChooseEntry(int32_t plngRow)
 {
-    ConfirmItemChange();
+    // Cancel: the user stays on the row, and so does the list.
+    if (!ConfirmItemChange()) {
+        ShowCurrentRow();
+        return false;
+    }
     mbooCloseAgreed = false;
-    if (plngRow < 0 || plngRow >= mobjListItems->Count()) return;
+    if (plngRow < 0 || plngRow >= mobjListItems->Count()) return false;
     mlngCurrentItem = plngRow;
     LoadBoxes();
     // Loading the boxes counted as a change; it is none.
@@ -238,6 +267,7 @@ void frmMessageEditor::ChooseEntry(int32_t plngRow)
     if (mobjFilter->Pinned() == plngRow) mobjFilter->Pin(-1);
     else LetGoOfRow();
     emit CurrentEntryChanged(EntryId(plngRow));
+    return true;
 }
 
 void frmMessageEditor::LoadBoxes()
@@ -297,8 +327,8 @@ void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t p
 bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 {
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
-    ConfirmItemChange();
-    if (!gobjTextStore || !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
+    if (!ConfirmItemChange() || !gobjTextStore ||
+        !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
         return false;
     // The texts are saved whatever becomes of their state.
     if (QString strReason; !mobjStates->Save(QFileInfo(strTarget).absolutePath(), *gobjTextStore, strReason))
@@ -314,11 +344,10 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 bool frmMessageEditor::QueryClose()
 {
     emit Closing();
-    ConfirmItemChange();
-    bool booMayClose = true;
-    if (mbooDataChanged) {
-        const int32_t lngAnswer = MsgBox(QStringLiteral("Do you want to save your changes?"), vbQuestion + vbYesNoCancel,
-                                         QStringLiteral("Save changes"));
+    bool booMayClose = ConfirmItemChange();
+    if (booMayClose && mbooDataChanged) {
+        const int32_t lngAnswer = MsgBox(QStringLiteral("Do you want to save your changes?\r\n\r\n") + mstrFileName,
+                                         vbQuestion + vbYesNoCancel, QStringLiteral("Save changes"));
         if (lngAnswer == vbCancel) booMayClose = false;
         else if (lngAnswer == vbYes) booMayClose = SaveMe();
     }
@@ -482,7 +511,7 @@ bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString
 int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy)
 {
     if (pobjFind.IsEmpty() || !gobjTextStore) return 0;
-    ConfirmItemChange();  // what was typed in the boxes first, as a row change would ask
+    if (!ConfirmItemChange()) return 0;  // what was typed in the boxes first, as a row change would ask
     const std::vector<int32_t> lngEntries = MatchingEntries(*mobjListItems, pobjFind);
     if (!AskReplaceAll(pobjFind, lngEntries.size())) return 0;
     QString strWritten;
@@ -718,7 +747,7 @@ void frmMessageEditor::CopySource()
 int32_t frmMessageEditor::FillFromMemory()
 {
     if (!mobjMemory || !HasSource() || !gobjTextStore) return 0;
-    ConfirmItemChange();
+    if (!ConfirmItemChange()) return 0;
     struct udtFill {
         int32_t Row;
         enuTextKind Text;

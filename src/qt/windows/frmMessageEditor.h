@@ -169,7 +169,8 @@ private:
     void Form_Load();
     void Form_Resize();
     void ApplyLayout();
-    void ConfirmItemChange();
+    bool ConfirmItemChange();  // false: Cancel, the boxes stay as they are
+    QString ItemName() const;  // the file and the current entry, for the questions about them
     void SetItemChanged(bool pbooChanged);
     void SetDataChanged(bool pbooChanged);
     void Commit();  // MoveToList without its warning
@@ -179,7 +180,8 @@ private:
     void mobjUndo_Stepped(const std::vector<int32_t>& plngEntries);
     void SelectRow(int32_t plngRow);
     void LoadBoxes();  // the current row's texts, or empty boxes without one
-    void ChooseEntry(int32_t plngEntry);
+    bool ChooseEntry(int32_t plngEntry);  // false: the user stayed on the current row
+    void ShowCurrentRow();                 // the list's current row is the entry in the boxes
     void RefreshWork();
     // Runs pfnFilter, which filters the rows anew, and keeps a row chosen that the list shows.
     void Refiltered(const std::function<void()>& pfnFilter);

@@ -1,0 +1,64 @@
+// The questions about unsaved work say which file and entry they are about, and the row-switch
+// question lets the user stay on the row.
+#include "MainTest.h"
+
+namespace tralyx::test {
+namespace {
+
+using clsMainQuestionsTest = clsMainFixture;
+
+TEST_F(clsMainQuestionsTest, ExitAsksAboutEachWindowByFileAndEntry)
+{
+    const struct {
+        const char* File;
+        QByteArray Bytes;
+        const char* Entry;
+    } udtFiles[] = {
+        {"German/messages.lrc", MessagesA, "MSG001 \u201CError\u201D"},
+        {"German/secondary.lrc", SecondaryA, "TXT001 \u201CFirst\u201D"},
+        {"German/core.lrc", CoreA, "frmMain.cmdOK.0 \u201COK\u201D"},
+    };
+    for (const auto& udtFile : udtFiles) {
+        const QString strPath = mobjDir.Write(Q(udtFile.File), udtFile.Bytes);
+        ASSERT_TRUE(mfrmMain->OpenFile(strPath));
+        ClickRow(*mfrmMain->ActiveEditor(), 0);
+        TypeLower(*mfrmMain->ActiveEditor(), Q("!"));
+        mobjDesktop.Expect(Q("This item has changed, do you want to save the changes?\r\n\r\n") + strPath + Q(", ") + Q(udtFile.Entry),
+                           vbQuestion + vbYesNoCancel, Q("Data changed"), vbNo);
+    }
+    mfrmMain->close();
+    EXPECT_EQ(mobjDesktop.Pending(), 0u);
+    EXPECT_FALSE(mfrmMain->isVisible());
+}
+
+TEST_F(clsMainQuestionsTest, CancelOnLeavingARowStaysOnItWithTheTyping)
+{
+    const QString strPath = mobjDir.Write(Q("German/messages.lrc"), MessagesA);
+    ASSERT_TRUE(mfrmMain->OpenFile(strPath));
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    ClickRow(frmEditor, 0);
+    TypeLower(frmEditor, Q("!"));
+    // Leaving by a click, by the keyboard, or saving: each asks once.
+    const std::function<void()> fnLeave[] = {
+        [&] { ClickRow(frmEditor, 1); },
+        [&] {
+            List(frmEditor)->setFocus();
+            QTest::keyClick(List(frmEditor), Qt::Key_Down);
+        },
+        [&] { Click("mnuFileSave"); },
+    };
+    for (size_t i = 0; i < std::size(fnLeave); ++i) {
+        mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNoCancel, Q("Data changed"), vbCancel);
+        fnLeave[i]();
+        EXPECT_EQ(mobjDesktop.Pending(), 0u) << "way " << i;
+        EXPECT_EQ(frmEditor.CurrentItem(), 1) << "way " << i;
+        EXPECT_EQ(List(frmEditor)->currentIndex().row(), 0) << "way " << i;
+        EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Disk full.\nFree some space.!")) << "way " << i;
+        EXPECT_TRUE(frmEditor.ItemChanged()) << "way " << i;
+    }
+    EXPECT_EQ(mobjDesktop.Shown().back().Prompt.endsWith(strPath + Q(", MSG001 \u201CError\u201D")), true);
+    EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Disk full.\r\nFree some space."));
+}
+
+}  // namespace
+}  // namespace tralyx::test
