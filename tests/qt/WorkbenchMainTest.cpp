@@ -3,7 +3,9 @@
 #include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
 
+#include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -54,6 +56,47 @@ TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
     QTest::keyClicks(txtFilter, Q("saved"));
     EXPECT_EQ(mfrmMain->findChild<QLabel*>(Q("lblFilterCount"))->text(), Q("1 of 2 rows"));
     EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), 2);
+}
+
+TEST_F(clsWorkbenchMainTest, CtrlCAndTheContextMenuCopyTheDocksSelection)
+{
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMSG001:Free space.\r\nMST001:Error\r\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
+    auto* txtSource = mfrmMain->findChild<QPlainTextEdit*>(Q("txtSource2"));
+    const auto Select = [txtSource](int plngFrom, int plngTo) {
+        QTextCursor objCursor = txtSource->textCursor();
+        objCursor.setPosition(plngFrom);
+        objCursor.setPosition(plngTo, QTextCursor::KeepAnchor);
+        txtSource->setTextCursor(objCursor);
+        txtSource->setFocus();
+    };
+    const struct {
+        int From, To;
+        bool ByMenu;
+        QString Copied;
+    } udtCases[] = {
+        {0, 4, false, Q("Disk")},
+        {8, 18, false, Q("full.\nFree")},
+        {5, 7, true, Q("is")},
+    };
+    for (const auto& udtCase : udtCases) {
+        Select(udtCase.From, udtCase.To);
+        if (udtCase.ByMenu) {
+            QTimer::singleShot(0, [] {
+                QWidget* objMenu = QApplication::activePopupWidget();
+                ASSERT_NE(objMenu, nullptr);
+                objMenu->findChild<QAction*>(Q("mnuSourceCopy"))->trigger();
+                objMenu->close();
+            });
+            QContextMenuEvent objEvent(QContextMenuEvent::Mouse, QPoint(2, 2), txtSource->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(txtSource, &objEvent);
+        } else {
+            QTest::keyClick(txtSource, Qt::Key_C, Qt::ControlModifier);
+        }
+        EXPECT_EQ(mobjDesktop.mstrClipboard, udtCase.Copied);
+    }
+    // The editor's box is no part of it.
+    EXPECT_EQ(LowerBox(*mfrmMain->ActiveEditor())->toPlainText(), Q("Disk full.\nFree some space."));
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)

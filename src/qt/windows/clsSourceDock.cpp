@@ -1,17 +1,20 @@
 #include "windows/clsSourceDock.h"
 
+#include "common/basDesktop.h"
 #include "common/basStoreText.h"
 #include "editor/basTextDifference.h"
 #include "windows/frmMessageEditor.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
-#include <QTextBrowser>
-
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace tralyx {
@@ -29,6 +32,7 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(QStringLiter
         mtxtText[i]->setObjectName(QStringLiteral("txtSource%1").arg(i + 1));
         mtxtText[i]->setReadOnly(true);  // a marker or a term can still be selected and copied
         mtxtText[i]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        mtxtText[i]->installEventFilter(this);  // Ctrl+C and the context menu copy the selection
         mlblText[i]->setBuddy(mtxtText[i]);
         pobjGrid->addWidget(mlblText[i], i, 0);
         pobjGrid->addWidget(mtxtText[i], i, 1);
@@ -91,6 +95,35 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
     else mlblProblems->setText(QStringLiteral("Problems:\n") + pstrProblems.join(u'\n'));
 }
 
+bool clsSourceDock::SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent)
+{
+    const auto Copy = [txtText] {
+        // A selection's line ends come as paragraph separators.
+        QString strSelected = txtText->textCursor().selectedText();
+        if (!strSelected.isEmpty()) Desktop().SetClipboardText(strSelected.replace(QChar::ParagraphSeparator, u'\n'));
+    };
+    switch (pobjEvent->type()) {
+    case QEvent::ShortcutOverride:
+        // Ctrl+C here is the dock's own, not Edit > Copy (which copies a box of the editor window).
+        if (static_cast<QKeyEvent*>(pobjEvent)->matches(QKeySequence::Copy)) pobjEvent->accept();
+        return false;
+    case QEvent::KeyPress:
+        if (!static_cast<QKeyEvent*>(pobjEvent)->matches(QKeySequence::Copy)) return false;
+        Copy();
+        return true;
+    case QEvent::ContextMenu: {
+        QMenu objMenu(txtText);
+        QAction* mnuCopy = objMenu.addAction(QStringLiteral("&Copy"), Copy);
+        mnuCopy->setObjectName(QStringLiteral("mnuSourceCopy"));
+        mnuCopy->setEnabled(txtText->textCursor().hasSelection());
+        objMenu.addAction(QStringLiteral("Select &All"), txtText, &QPlainTextEdit::selectAll);
+        objMenu.exec(static_cast<QContextMenuEvent*>(pobjEvent)->globalPos());
+        return true;
+    }
+    default: return false;
+    }
+}
+
 void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
 {
     if (!pfrmEditor) ShowRow({}, {});
@@ -145,6 +178,8 @@ void clsSourceDock::CommitNote()
 bool clsSourceDock::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
 {
     if (pobjWatched == mtxtNote && pobjEvent->type() == QEvent::FocusOut) CommitNote();
+    for (QPlainTextEdit* txtText : mtxtText)
+        if (pobjWatched == txtText && SourceTextEvent(txtText, pobjEvent)) return true;
     return QDockWidget::eventFilter(pobjWatched, pobjEvent);
 }
 

@@ -42,6 +42,8 @@ private:
     void ShowReview(const frmMessageEditor* pfrmEditor);
     void ShowSuggestions(const frmMessageEditor* pfrmEditor);
     void ShowNote(frmMessageEditor* pfrmEditor);
+    // Ctrl+C and the context menu of a source text copy its selection; true: the event was taken.
+    bool SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent);
 
     QLabel* mlblText[2];
     QPlainTextEdit* mtxtText[2];
