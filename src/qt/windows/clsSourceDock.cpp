@@ -210,13 +210,13 @@ void clsSourceDock::ShowSuggestions(const frmMessageEditor* pfrmEditor)
     mtxtSuggestions->setHtml(strHtml + QStringLiteral("</table>"));
 }
 
-void clsSourceDock::ShowBeside(const QWidget& pobjFrame)
+void clsSourceDock::ShowBeside(const QWidget& pobjFrame, bool pbooWiden)
 {
     if (isVisible()) return;
     auto* objMain = static_cast<QMainWindow*>(parentWidget());
     const int lngBefore = pobjFrame.width();
     show();
-    if (objMain->isMaximized() || objMain->isFullScreen() || !objMain->isVisible()) return;
+    if (!pbooWiden || objMain->isMaximized() || objMain->isFullScreen() || !objMain->isVisible()) return;
     // Measured once the layout has placed the dock.
     QTimer::singleShot(0, this, [this, objMain, &pobjFrame, lngBefore] {
         const QScreen* objScreen = objMain->screen();

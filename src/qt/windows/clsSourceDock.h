@@ -27,9 +27,9 @@ public:
     // What the note box holds becomes the row's note (also when the box loses the focus).
     void CommitNote();
     // Shows the dock beside pobjFrame, the main window's central widget, taking its room beside the
-    // frame rather than from it: a main window that is not maximised grows by the dock's width, as
-    // far as its screen allows, so the text windows keep theirs.
-    void ShowBeside(const QWidget& pobjFrame);
+    // frame rather than from it: with pbooWiden, a main window that is not maximised grows by the
+    // dock's width, as far as its screen allows, so the text windows keep theirs.
+    void ShowBeside(const QWidget& pobjFrame, bool pbooWiden);
 
     // Up to two labelled texts; pstrNote stands in for them when there is no source.
     void ShowRow(const QList<QPair<QString, QString>>& pudtTexts, const QStringList& pstrProblems,

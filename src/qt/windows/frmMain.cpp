@@ -102,7 +102,8 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     const int intBars = menuBar()->sizeHint().height() + tbToolBar->sizeHint().height() + statusBar()->sizeHint().height();
     resize(TwipsToPixels(9015, intDpi), TwipsToPixels(5805, intDpi) + intBars);
     // From the second start on, the size, position and maximised state the user left.
-    if (objSettings.contains(KeyGeometry)) restoreGeometry(objSettings.value(KeyGeometry).toByteArray());
+    // Restored as saved: the dock then never widens it (it would grow on every start).
+    if (objSettings.contains(KeyGeometry)) mbooDockRoomMade = restoreGeometry(objSettings.value(KeyGeometry).toByteArray());
     const QString strFolder = objSettings.value(KeyDialogFolder).toString();
     if (!strFolder.isEmpty()) dlgCommonDialog.SetFileName(strFolder + u'/');
 }
@@ -261,7 +262,7 @@ bool frmMain::OpenFile(const QString& pstrPath)
         PlaceNewWindow(*mdiArea, *pobjChild);
     }
     // After the window has its place and size: the dock then makes room beside the frame.
-    if (frmEditor->HasSource()) dckSource->ShowBeside(*mdiArea);
+    if (frmEditor->HasSource()) ShowSourceDock();
     mdiArea->setActiveSubWindow(pobjChild);
     mobjRecentFiles->Add(pstrPath, frmEditor->CodePage());
     UpdateCommands();
@@ -318,6 +319,15 @@ void frmMain::ShowWork()
         dckSource->hide();
 }
 
+void frmMain::ShowSourceDock()
+{
+    if (dckSource->isVisible()) return;
+    // The window makes room for the dock once, the first time it appears in a window of the
+    // default size; a size the user chose is kept.
+    dckSource->ShowBeside(*mdiArea, !mbooDockRoomMade);
+    mbooDockRoomMade = true;
+}
+
 void frmMain::tbFilter_FilterChanged(const QString& pstrText, int32_t penuShow)
 {
     if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->SetFilter(pstrText, penuShow);
@@ -331,7 +341,7 @@ void frmMain::mnuFileSourceFolder_Click()
     if (strChosen.isEmpty()) return;
     frmEditor->LoadSource(strChosen);
     ApplyWorkbench(frmEditor);
-    if (frmEditor->HasSource()) dckSource->ShowBeside(*mdiArea);
+    if (frmEditor->HasSource()) ShowSourceDock();
     ShowWork();
 }
 

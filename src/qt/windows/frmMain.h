@@ -93,6 +93,7 @@ private:
     void ShowWork();  // status, Source dock and filter of the active window
     // The memory and the speller of a window's folder, and what could not be had of them.
     void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
+    void ShowSourceDock();
 
     QMdiArea* mdiArea = nullptr;
     clsToolBar* tbToolBar = nullptr;
@@ -110,6 +111,7 @@ private:
     clsSpellingMenu* mnuSpelling = nullptr;
     frmReplace* mfrmReplace = nullptr;
     QString mstrSourceFolder;
+    bool mbooDockRoomMade = false;  // the window was widened for the dock, or its size restored
 };
 
 }  // namespace tralyx
