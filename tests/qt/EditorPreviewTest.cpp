@@ -30,6 +30,28 @@ TEST_F(EditorPreviewTest, ShowsTheBoxesWithMarkersReplacedOrTheRowsStoredTexts)
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Title, Q("Error [#!n!#]"));
 }
 
+TEST_F(EditorPreviewTest, WithASourceOnlyItsMarkersAreReplaced)
+{
+    auto objSource = std::make_unique<clsTralyx>();
+    objSource->SetMessageTable({{1, Q("Disk is full in [#!dir!#]."), Q("Fault [#!n!#]")}});
+    auto objWindow = Open(frmMessageEditor::EditMessages);
+    objWindow->SetSource(std::move(objSource));
+    const std::tuple<int, const char*, const char*, QString, QString> udtCases[] = {
+        {0, "Fehler [#!n!#]", "In [#!titel!#] und [#!dir!#]", Q("In [#!titel!#] und ") + R, Q("Fehler ") + R},
+        {0, "[#!x!#]", "", Q("Disk full.\r\nFree some space."), Q("[#!x!#]")},  // the stored text, no marker
+        {0, "[#!n!#]", "[#!dir!#]", R, R},
+        {1, "", "", Q("Saved [#!file!#]."), Q("Done")},  // a row the source lacks: no marker is the source's
+    };
+    for (const auto& [lngRow, pstrUpper, pstrLower, strPrompt, strTitle] : udtCases) {
+        if (objWindow->ItemChanged()) mobjDesktop.Expect(DataChangedPrompt, 35, Q("Data changed"), vbNo);
+        ClickRow(*objWindow, lngRow);
+        UpperBox(*objWindow)->setText(Q(pstrUpper));
+        LowerBox(*objWindow)->setPlainText(Q(pstrLower));
+        mobjDesktop.Expect(strPrompt, vbOKOnly, strTitle);
+        QTest::mouseClick(objWindow->findChild<QPushButton*>("cmdPreview"), Qt::LeftButton);
+    }
+}
+
 TEST_F(EditorPreviewTest, RowsPastTheByteRangeShowOnlyTheirBoxes)
 {
     QVector<MessageItem> udtMessages(300);

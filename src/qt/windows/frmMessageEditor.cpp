@@ -2,6 +2,7 @@
 
 #include "binding/QtGeneralItems.h"
 #include "binding/QtTwips.h"
+#include "checks/basChecks.h"
 #include "common/basDesktop.h"
 #include "common/basShortened.h"
 #include "common/clsCodePage.h"
@@ -365,8 +366,13 @@ void frmMessageEditor::closeEvent(QCloseEvent* pobjEvent)
 void frmMessageEditor::cmdPreview_Click()
 {
     if (!gobjTextStore || Kind() != enuFileKind::Messages) return;
+    std::optional<QStringList> strSourceMarkers;
+    if (HasSource()) {
+        strSourceMarkers.emplace();
+        for (const auto& [strLabel, strText] : SourceBoxes()) *strSourceMarkers += MarkerNames(strText);
+    }
     PreviewMessage(*gobjTextStore, mlngCurrentItem, fraMessage->Text(fraMessage->UpperColumn()),
-                   fraMessage->Text(fraMessage->LowerColumn()));
+                   fraMessage->Text(fraMessage->LowerColumn()), strSourceMarkers);
 }
 
 void frmMessageEditor::resizeEvent(QResizeEvent* pobjEvent)
