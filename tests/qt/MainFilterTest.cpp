@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace tralyx::test {
 namespace {
@@ -46,6 +48,32 @@ TEST_F(clsMainFilterTest, TypingInTheFilterKeepsTheRowBeingEditedAndAsksNothing)
         EXPECT_EQ(LowerBox(frmEditor)->isReadOnly(), udtSteps[i].ReadOnly) << "step " << i;
     }
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Disk full.\r\nFree some space. Notiz"));
+}
+
+TEST_F(clsMainFilterTest, EachWindowKeepsItsFilterWhichReadsCaptionsAsShown)
+{
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/core.lrc"), "frmMain.chkPinned.0.C:Notizen &zuerst zeigen\r\n" + CoreA)));
+    QMdiSubWindow* objCore = mfrmMain->Frame()->activeSubWindow();
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
+    QMdiSubWindow* objMessages = mfrmMain->Frame()->activeSubWindow();
+    const struct {
+        QMdiSubWindow* Window;
+        const char* Typed;  // nullptr: the window is only activated
+        QString Bar, Count;
+    } udtSteps[] = {
+        {objMessages, nullptr, Q(""), Q("2 of 2 rows")},
+        {objCore, "notizen zuerst", Q("notizen zuerst"), Q("1 of 2 rows")},
+        {objMessages, nullptr, Q(""), Q("2 of 2 rows")},
+        {objMessages, "saved", Q("saved"), Q("1 of 2 rows")},
+        {objCore, nullptr, Q("notizen zuerst"), Q("1 of 2 rows")},
+        {objCore, "&", Q("notizen zuerst&"), Q("0 of 2 rows")},
+    };
+    for (size_t i = 0; i < std::size(udtSteps); ++i) {
+        mfrmMain->Frame()->setActiveSubWindow(udtSteps[i].Window);
+        if (udtSteps[i].Typed) QTest::keyClicks(FilterBox(), Q(udtSteps[i].Typed));
+        EXPECT_EQ(FilterBox()->text(), udtSteps[i].Bar) << "step " << i;
+        EXPECT_EQ(Count(), udtSteps[i].Count) << "step " << i;
+    }
 }
 
 }  // namespace

@@ -111,21 +111,26 @@ QStringList clsWorkbenchRows::Problems(qsizetype plngRow) const
 
 bool clsWorkbenchRows::SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const
 {
+    return SourceMatches(plngRow, [&](const QString& pstrSource) { return pstrSource.contains(pstrText, penuCase); });
+}
+
+bool clsWorkbenchRows::SourceMatches(qsizetype plngRow, const std::function<bool(const QString&)>& pfnMatches) const
+{
     const int32_t lngAt = plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
     if (lngAt < 0) return false;
     switch (menuFile) {
     case enuFileKind::ControlText: {
         if (lngAt >= mobjSource->ControlTextTable().size()) return false;
         const ControlTextItem& udtItem = mobjSource->ControlTextTable()[lngAt];
-        return udtItem.Caption.contains(pstrText, penuCase) || udtItem.ToolTip.contains(pstrText, penuCase);
+        return pfnMatches(udtItem.Caption) || pfnMatches(udtItem.ToolTip);
     }
     case enuFileKind::Messages: {
         if (lngAt >= mobjSource->MessageTable().size()) return false;
         const MessageItem& udtItem = mobjSource->MessageTable()[lngAt];
-        return udtItem.Title.contains(pstrText, penuCase) || udtItem.Message.contains(pstrText, penuCase);
+        return pfnMatches(udtItem.Title) || pfnMatches(udtItem.Message);
     }
     case enuFileKind::Secondary:
-        return lngAt < mobjSource->SecondaryTable().size() && mobjSource->SecondaryTable()[lngAt].contains(pstrText, penuCase);
+        return lngAt < mobjSource->SecondaryTable().size() && pfnMatches(mobjSource->SecondaryTable()[lngAt]);
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 namespace tralyx {
@@ -44,6 +45,8 @@ public:
     QStringList Problems(qsizetype plngRow) const;
     // Whether one of the source's texts of the row holds pstrText: what the filter searches.
     bool SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const;
+    // Whether pfnMatches accepts one of the row's source texts.
+    bool SourceMatches(qsizetype plngRow, const std::function<bool(const QString&)>& pfnMatches) const;
     // The row's texts paired with the source's.
     std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
     udtProgress Progress() const;

@@ -6,6 +6,27 @@
 #include <QLocale>
 
 namespace tralyx {
+namespace {
+
+// A caption as it reads on screen: "Notizen &zuerst" is "Notizen zuerst", "&&" one "&".
+QString WithoutAccessKeys(const QString& pstrText)
+{
+    QString strOut;
+    strOut.reserve(pstrText.size());
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        if (pstrText[i] == u'&' && ++i == pstrText.size()) break;
+        strOut += pstrText[i];
+    }
+    return strOut;
+}
+
+}  // namespace
+
+bool clsEditorFilter::Matches(const QString& pstrText) const
+{
+    return pstrText.contains(mstrText, Qt::CaseInsensitive) ||
+           (pstrText.contains(u'&') && WithoutAccessKeys(pstrText).contains(mstrText, Qt::CaseInsensitive));
+}
 
 clsEditorFilter::clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjParent)
     : QSortFilterProxyModel(pobjParent), mobjRows(pobjRows)
@@ -100,12 +121,12 @@ bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
     if (mstrText.isEmpty()) return true;
     const int intColumns = mobjRows->columnCount();
     for (int intColumn = 0; intColumn < intColumns; ++intColumn)
-        if (mobjRows->ItemText(plngSourceRow, intColumn).contains(mstrText, Qt::CaseInsensitive)) return true;
+        if (Matches(mobjRows->ItemText(plngSourceRow, intColumn))) return true;
     // The object path of core.lrc is its id and its first column alike.
     if (mobjRows->Kind() != enuFileKind::ControlText && mobjRows->EntryId(plngSourceRow).contains(mstrText, Qt::CaseInsensitive))
         return true;
     const clsWorkbenchRows* objWork = mobjRows->Work();
-    return objWork && objWork->SourceContains(plngSourceRow, mstrText, Qt::CaseInsensitive);
+    return objWork && objWork->SourceMatches(plngSourceRow, [this](const QString& pstrText) { return Matches(pstrText); });
 }
 
 }  // namespace tralyx

@@ -1,6 +1,7 @@
 #pragma once
 // The rows of an editor's list that the filter lets through: a text found in the row's id, its
-// texts or its source texts (case-insensitive), and a choice of state. The view shows this model;
+// texts or its source texts (case-insensitive, as captions read: "&Open" is found by "open"), and a
+// choice of state. The view shows this model;
 // every view row is mapped back to its entry before anything addresses the table.
 #include <QSortFilterProxyModel>
 #include <functional>
@@ -43,6 +44,7 @@ protected:
 
 private:
     bool Accepts(int32_t plngEntry) const;  // by the filter alone, without the pin
+    bool Matches(const QString& pstrText) const;  // holds the filter's text, access keys or not
 
     clsEditorListModel* mobjRows;
     int32_t mlngPinned = -1;
