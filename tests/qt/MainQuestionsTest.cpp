@@ -2,6 +2,8 @@
 // question lets the user stay on the row.
 #include "MainTest.h"
 
+#include <QFile>
+
 namespace tralyx::test {
 namespace {
 
@@ -58,6 +60,41 @@ TEST_F(clsMainQuestionsTest, CancelOnLeavingARowStaysOnItWithTheTyping)
     }
     EXPECT_EQ(mobjDesktop.Shown().back().Prompt.endsWith(strPath + Q(", MSG001 \u201CError\u201D")), true);
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Disk full.\r\nFree some space."));
+}
+
+TEST_F(clsMainQuestionsTest, OverwriteOfTheOwnFileAsksUnlessTurnedOffSaveAsAlwaysAsks)
+{
+    const QString strPath = mobjDir.Write(Q("German/messages.lrc"), MessagesA);
+    const QString strOther = mobjDir.Write(Q("Other/messages.lrc"), MessagesB);
+    ASSERT_TRUE(mfrmMain->OpenFile(strPath));
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    auto* mnuAsk = mfrmMain->findChild<QAction*>(Q("mnuFileAskOverwrite"));
+    ASSERT_TRUE(mnuAsk->isChecked());
+    const struct {
+        bool Ask;
+        const QString* SaveAs;  // nullptr: Save
+        const QString* Asked;   // the file the question names; nullptr: none
+    } udtSaves[] = {
+        {true, nullptr, &strPath},
+        {false, nullptr, nullptr},
+        {false, &strOther, &strOther},
+        {false, nullptr, nullptr},  // the window's file is now the other one
+        {true, nullptr, &strOther},
+    };
+    for (size_t i = 0; i < std::size(udtSaves); ++i) {
+        ClickRow(frmEditor, 0);
+        TypeLower(frmEditor, Q("!"));
+        frmEditor.CommitAndNext();
+        mnuAsk->setChecked(udtSaves[i].Ask);
+        if (udtSaves[i].Asked) mobjDesktop.Expect(OverwritePrompt(*udtSaves[i].Asked), vbQuestion + vbYesNo, Q("Overwrite file"), vbYes);
+        if (udtSaves[i].SaveAs) mobjDesktop.NextFile(*udtSaves[i].SaveAs);
+        Click(udtSaves[i].SaveAs ? "mnuFileSaveAs" : "mnuFileSave");
+        EXPECT_EQ(mobjDesktop.Pending(), 0u) << "save " << i;
+        EXPECT_FALSE(frmEditor.DataChanged()) << "save " << i;
+        QFile objFile(frmEditor.FileNameValue());
+        ASSERT_TRUE(objFile.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(objFile.readAll().contains("space." + QByteArray(int(i) + 1, '!') + "\r\n")) << "save " << i;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "common/basFileSystem.h"
 #include "common/clsRuntimeError.h"
 #include "store/basSafeFile.h"
+#include <utility>
 
 namespace tralyx {
 
@@ -117,7 +118,8 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
     // A dangling symlink is a name that is taken too: without leave, nothing is made where it points.
     const bool booMayReplace =
         enuKind == fs::enuPathKind::Regular || (enuKind == fs::enuPathKind::Missing && fs::NameTaken(pstrFileName));
-    if (booMayReplace) {
+    const bool booLeaveGiven = std::exchange(mstrLeaveToReplace, QString()) == pstrFileName;
+    if (booMayReplace && !booLeaveGiven) {
         const int32_t lngAnswer =
             MsgBox(QStringLiteral("The file ") + pstrFileName + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"),
                    vbQuestion + vbYesNo, QStringLiteral("Overwrite file"));

@@ -106,6 +106,10 @@ public:
     const QString& MessagesCodePage() const { return mstrMessagesCodePage; }
     const QString& SecondaryCodePage() const { return mstrSecondaryCodePage; }
 
+    // The next save to this file replaces it without the "Overwrite file" question: the user gave
+    // leave beforehand. Good for that one save only.
+    void LeaveToReplace(const QString& pstrFileName) { mstrLeaveToReplace = pstrFileName; }
+
     // ---- What the last load or save said --------------------------------------------------------
     const udtFileIssue& LastError() const { return mudtLastError; }
     const QVector<udtFileIssue>& LastWarnings() const { return mudtLastWarnings; }  // lines the last load skipped
@@ -203,6 +207,7 @@ private:
 
     udtFileIssue mudtLastError;
     QVector<udtFileIssue> mudtLastWarnings;
+    QString mstrLeaveToReplace;
 };
 
 }  // namespace tralyx

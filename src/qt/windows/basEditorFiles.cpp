@@ -101,7 +101,7 @@ bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType)
 }
 
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
-               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed)
+               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed, bool pbooAskOverwrite)
 {
     const auto Failed = [&pstrTarget](const QString& pstrReason) {
         MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
@@ -126,7 +126,9 @@ bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTa
     }
     if (!pbooUnwritableAgreed && !ConfirmDropUnwritable(pobjStore, penuKind, pstrOwnFile, pbooUnwritableAgreed)) return false;
     bool booSuccess = false;
+    if (!pbooAskOverwrite && pstrTarget == pstrOwnFile) pobjStore.LeaveToReplace(pstrTarget);
     SaveFile(pobjStore, penuKind, pstrTarget, booSuccess);
+    pobjStore.LeaveToReplace(QString());  // a save that stopped before the question leaves no leave behind
     // A declined overwrite is the translator's own choice; any other failure must not pass
     // silently, or the window would look saved.
     if (!booSuccess) return pobjStore.LastError().Declined ? false : Failed(pobjStore.LastError().Text());

@@ -20,9 +20,10 @@ bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPa
 // answered Yes; false when one was answered No or the save failed (said in a message box unless
 // the overwrite was declined).
 // pstrOwnFile is the window's file, pudtSkippedLines the lines its load skipped; pbooUnwritableAgreed
-// whether a save without the texts core.lrc has no line for was agreed to (asked once, then set).
+// whether a save without the texts core.lrc has no line for was agreed to (asked once, then set);
+// without pbooAskOverwrite the own file is replaced without the "Overwrite file" question.
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
-               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed);
+               const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed, bool pbooAskOverwrite = true);
 // A file named as another kind would be read as that kind: asks first. True: go ahead.
 bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType);
 // Says which characters of pstrText the code page cannot write, if any.

@@ -164,6 +164,14 @@ void frmMain::BuildMenus()
     };
     QMenu* mnuFile = AddMenu("mnuFile", QStringLiteral("&File"), udtFileMenu);
     mnuFileClose = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileClose"));
+    // Kept between runs; Save As to another existing file asks whatever it says.
+    auto* mnuFileAskOverwrite = new QAction(QStringLiteral("Ask Before &Overwriting the File Being Edited"), mnuFile);
+    mnuFileAskOverwrite->setObjectName(QStringLiteral("mnuFileAskOverwrite"));
+    mnuFileAskOverwrite->setCheckable(true);
+    mnuFileAskOverwrite->setChecked(QSettings().value(QLatin1StringView(frmMessageEditor::AskOverwriteKey), true).toBool());
+    connect(mnuFileAskOverwrite, &QAction::toggled, this,
+            [](bool pbooAsk) { QSettings().setValue(QLatin1StringView(frmMessageEditor::AskOverwriteKey), pbooAsk); });
+    mnuFile->insertAction(mnuFile->findChild<QAction*>(QStringLiteral("mnuFileBar3")), mnuFileAskOverwrite);
     mobjRecentFiles = new clsRecentFiles(mnuFile, mnuFile->actions().back());
     connect(mobjRecentFiles, &clsRecentFiles::Chosen, this, &frmMain::mnuRecentFile_Click);
     QMenu* mnuEdit = AddMenu("mnuEdit", QStringLiteral("&Edit"), udtEditMenu);

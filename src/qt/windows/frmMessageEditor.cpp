@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -328,8 +329,10 @@ void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t p
 bool frmMessageEditor::SaveMe(const QString& pstrFileName)
 {
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
+    // The translator may have turned the question off for the file being edited (Save As asks).
+    const bool booAsk = QSettings().value(QLatin1StringView(AskOverwriteKey), true).toBool();
     if (!ConfirmItemChange() || !gobjTextStore ||
-        !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed))
+        !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed, booAsk))
         return false;
     // The texts are saved whatever becomes of their state.
     if (QString strReason; !mobjStates->Save(QFileInfo(strTarget).absolutePath(), *gobjTextStore, strReason))

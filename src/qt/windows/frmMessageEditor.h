@@ -41,6 +41,9 @@ public:
     static constexpr int32_t EditSecondary = static_cast<int32_t>(enuFileKind::Secondary);
     static constexpr int32_t EditControlText = static_cast<int32_t>(enuFileKind::ControlText);
 
+    // The setting "Ask before overwriting the file being edited" (true when absent).
+    static constexpr const char* AskOverwriteKey = "Editor/AskBeforeOverwrite";
+
     explicit frmMessageEditor(QWidget* pobjParent = nullptr);
     ~frmMessageEditor() override;
 
