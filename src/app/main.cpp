@@ -19,7 +19,7 @@ const char* const Help =
     "usage: tralyx [options] [FILE...]\n"
     "\n"
     "Opens the editor of language resource files, with each FILE (core.lrc, messages.lrc,\n"
-    "secondary.lrc) in a window of its own.\n"
+    "secondary.lrc) in a window of its own; a FILE that is a folder opens its three files.\n"
     "\n"
     "options:\n"
     "  -h, --help     show this help\n"

@@ -30,11 +30,14 @@
 #include "windows/frmReplace.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -121,6 +124,7 @@ void frmMain::BuildMenus()
 {
     static const udtMenuItem udtFileMenu[] = {
         {"mnuFileOpen", "&Open", &frmMain::mnuFileOpen_Click, Keys(Qt::CTRL | Qt::Key_O), false},
+        {"mnuFileOpenFolder", "Open Language &Folder...", &frmMain::mnuFileOpenFolder_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O), false},
         {"mnuFileClose", "&Close", &frmMain::mnuFileClose_Click, 0, false},
         {"mnuFileBar1", nullptr, nullptr, 0, false},
         {"mnuMergeFiles", "&Update file", &frmMain::mnuMergeFiles_Click, 0, false},
@@ -282,10 +286,60 @@ void frmMain::OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNot
     QStringList strNotOpened;
     for (const QString& strPath : pstrNotValid) strNotOpened.append(strPath + QStringLiteral(": ") + fs::UnfaithfulNameReason());
     for (const QString& strPath : pstrPaths) {
-        if (const QString strWhy = WhyNotOpened(strPath); !strWhy.isEmpty()) strNotOpened.append(strPath + QStringLiteral(": ") + strWhy);
-        else OpenFile(strPath);
+        if (QFileInfo(strPath).isDir()) {
+            if (!OpenFolder(strPath)) strNotOpened.append(strPath + QStringLiteral(": a folder without any of them"));
+        } else if (const QString strWhy = WhyNotOpened(strPath); !strWhy.isEmpty()) {
+            strNotOpened.append(strPath + QStringLiteral(": ") + strWhy);
+        } else {
+            OpenFile(strPath);
+        }
     }
     SayNotOpened(strNotOpened);
+}
+
+bool frmMain::OpenFolder(const QString& pstrFolder)
+{
+    const QDir objFolder(pstrFolder);
+    const QStringList strNames = objFolder.entryList(QDir::Files | QDir::Hidden);
+    bool booFound = false;
+    int intOpened = 0;
+    for (const enuFileKind enuKind : AllFileKinds) {
+        const auto objName = std::find_if(strNames.begin(), strNames.end(), [enuKind](const QString& pstrName) {
+            return pstrName.compare(LanguageFileName(enuKind), Qt::CaseInsensitive) == 0;
+        });
+        if (objName == strNames.end()) continue;
+        booFound = true;
+        intOpened += OpenFile(objFolder.filePath(*objName)) ? 1 : 0;
+    }
+    if (intOpened > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead(intOpened);
+    return booFound;
+}
+
+void frmMain::TileToRead(int pintWindows)
+{
+    // The screen at hand, all of it: several windows need the room.
+    if (const QScreen* objScreen = screen(); objScreen && isVisible() && !isMaximized() && !isFullScreen()) {
+        const QRect objRoom = objScreen->availableGeometry();
+        const QSize objBorders = frameGeometry().size() - size();
+        move(objRoom.topLeft());
+        resize(objRoom.size() - objBorders);
+        layout()->activate();
+    }
+    // Side by side where each keeps the width of a new window, else one above the other; once more
+    // when the dock has taken its place and the window manager has answered.
+    const auto Tile = [this, pintWindows] {
+        const bool booSideBySide = mdiArea->viewport()->width() / pintWindows >= TwipsToPixels(7935, logicalDpiX());
+        Arrange(*mdiArea, booSideBySide ? vbTileVertical : vbTileHorizontal);
+    };
+    Tile();
+    QTimer::singleShot(100, this, Tile);
+}
+
+void frmMain::mnuFileOpenFolder_Click()
+{
+    QString strFolder;
+    if (!Desktop().ChooseFolder(QFileInfo(dlgCommonDialog.FileName()).absolutePath(), strFolder) || strFolder.isEmpty()) return;
+    OpenFiles({strFolder});
 }
 
 void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)

@@ -39,7 +39,11 @@ public:
     bool OpenFile(const QString& pstrPath);
     // Opens each file with OpenFile; those of no known kind, and those whose names are not valid in
     // the system's encoding (pstrNotValid, or found so here), are named in one message instead.
+    // A folder among them opens with OpenFolder.
     void OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNotValid = {});
+    // Opens the folder's core.lrc, messages.lrc and secondary.lrc (any letter case), tiled so that
+    // each can be read; false when it holds none of them.
+    bool OpenFolder(const QString& pstrFolder);
 
     // The edit type that a file of this name is opened with; none when it is not a language file.
     static std::optional<int32_t> EditTypeOf(const QString& pstrPath);
@@ -56,6 +60,7 @@ protected:
 
 private slots:
     void mnuFileOpen_Click();
+    void mnuFileOpenFolder_Click();
     void mnuFileClose_Click();
     void mnuMergeFiles_Click();
     void mnuFileSave_Click();
@@ -94,6 +99,7 @@ private:
     // The memory and the speller of a window's folder, and what could not be had of them.
     void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
     void ShowSourceDock();
+    void TileToRead(int pintWindows);  // the frame as large as the screen, its windows tiled
 
     QMdiArea* mdiArea = nullptr;
     clsToolBar* tbToolBar = nullptr;
