@@ -58,6 +58,28 @@ TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
     EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), 2);
 }
 
+TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile)
+{
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
+    mobjDir.Write(Q("English/secondary.lrc"), "TXT001:One\r\nTXT002:Two\r\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/secondary.lrc"), "TXT001:Eins\r\nTXT002:Two\r\n")));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
+    EXPECT_EQ(Work(), Q("Translated 1 of 4 (25%) · 0 errors · 1 warning  —  German: 2 of 6 translated"));
+    const struct {
+        int32_t Answer;  // to the offer of the next file; 0: none is made
+        const char* File;
+        int32_t Row;
+    } udtPresses[] = {{0, "messages.lrc", 2}, {vbNo, "messages.lrc", 1}, {0, "messages.lrc", 2}, {vbYes, "secondary.lrc", 2}};
+    for (const auto& udtPress : udtPresses) {
+        if (udtPress.Answer)
+            mobjDesktop.Expect(Q("No entry after this one in messages.lrc needs work.\r\nGo on with secondary.lrc?"), vbQuestion + vbYesNo,
+                               Q("Next Needing Work"), udtPress.Answer);
+        Click("mnuEditNextToDo");
+        EXPECT_TRUE(mfrmMain->ActiveEditor()->FileNameValue().endsWith(Q(udtPress.File)));
+        EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), udtPress.Row);
+    }
+}
+
 TEST_F(clsWorkbenchMainTest, CtrlCAndTheContextMenuCopyTheDocksSelection)
 {
     mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMSG001:Free space.\r\nMST001:Error\r\n");

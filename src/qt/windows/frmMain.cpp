@@ -368,7 +368,7 @@ void frmMain::ShowWork()
     dckSource->ShowEditor(frmEditor);
     tbFilter->SetCount(frmEditor ? frmEditor->FilterCountText() : QString());
     if (frmEditor) {
-        QString strWork = frmEditor->HasSource() ? frmEditor->ProgressText() : frmEditor->SourceNote();
+        QString strWork = frmEditor->HasSource() ? frmEditor->ProgressText() + LanguageProgress(*frmEditor) : frmEditor->SourceNote();
         if (!frmEditor->Notice().isEmpty()) strWork += (strWork.isEmpty() ? QString() : QStringLiteral(" \u00B7 ")) + frmEditor->Notice();
         mobjStatus->SetWork(strWork);
         return;
@@ -388,6 +388,32 @@ void frmMain::ShowSourceDock()
     // default size; a size the user chose is kept.
     dckSource->ShowBeside(*mdiArea, !mbooDockRoomMade);
     mbooDockRoomMade = true;
+}
+
+QList<frmMessageEditor*> frmMain::FolderEditors(const frmMessageEditor& pfrmEditor) const
+{
+    QList<frmMessageEditor*> objOut;
+    const QString strFolder = QFileInfo(pfrmEditor.FileNameValue()).absolutePath();
+    for (QMdiSubWindow* objChild : mdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (auto* frmEditor = qobject_cast<frmMessageEditor*>(objChild->widget());
+            frmEditor && QFileInfo(frmEditor->FileNameValue()).absolutePath() == strFolder)
+            objOut.append(frmEditor);
+    return objOut;
+}
+
+QString frmMain::LanguageProgress(const frmMessageEditor& pfrmEditor) const
+{
+    const QList<frmMessageEditor*> objEditors = FolderEditors(pfrmEditor);
+    if (objEditors.size() < 2) return QString();
+    int32_t lngTranslated = 0, lngEntries = 0;
+    for (const frmMessageEditor* frmEditor : objEditors) {
+        lngTranslated += frmEditor->Progress().Translated;
+        lngEntries += frmEditor->Progress().Entries;
+    }
+    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    return QStringLiteral("  \u2014  %1: %2 of %3 translated")
+        .arg(QFileInfo(QFileInfo(pfrmEditor.FileNameValue()).absolutePath()).fileName(), objLocale.toString(lngTranslated),
+             objLocale.toString(lngEntries));
 }
 
 void frmMain::tbFilter_FilterChanged(const QString& pstrText, int32_t penuShow)
@@ -420,7 +446,25 @@ void frmMain::mnuEditReplace_Click()
 
 void frmMain::mnuEditNextToDo_Click()
 {
-    if (frmMessageEditor* frmEditor = ActiveEditor()) frmEditor->GoToNeedsWork(1);
+    frmMessageEditor* frmEditor = ActiveEditor();
+    if (!frmEditor) return;
+    // At the end of a file, the next file of its language that needs work is offered.
+    if (!frmEditor->NeedsWorkAfter(frmEditor->CurrentItem() - 1)) {
+        const QList<frmMessageEditor*> objEditors = FolderEditors(*frmEditor);
+        const qsizetype lngAt = objEditors.indexOf(frmEditor);
+        const auto Name = [](const frmMessageEditor* p) { return QFileInfo(p->FileNameValue()).fileName(); };
+        for (qsizetype i = 1; i < objEditors.size(); ++i) {
+            frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
+            if (!frmNext->NeedsWorkAfter(-1)) continue;
+            if (MsgBox(QStringLiteral("No entry after this one in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
+                       vbQuestion + vbYesNo, QStringLiteral("Next Needing Work")) != vbYes)
+                break;
+            mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmNext->parentWidget()));
+            frmNext->GoToFirstNeedingWork();
+            return;
+        }
+    }
+    frmEditor->GoToNeedsWork(1);
 }
 
 void frmMain::mnuEditPreviousToDo_Click()

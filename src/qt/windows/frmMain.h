@@ -99,6 +99,8 @@ private:
     // The memory and the speller of a window's folder, and what could not be had of them.
     void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
     void ShowSourceDock();
+    QList<frmMessageEditor*> FolderEditors(const frmMessageEditor& pfrmEditor) const;  // of its folder, itself too
+    QString LanguageProgress(const frmMessageEditor& pfrmEditor) const;  // the folder's total, with several open
     void TileToRead(int pintWindows);  // the frame as large as the screen, its windows tiled
 
     QMdiArea* mdiArea = nullptr;

@@ -441,6 +441,8 @@ uint8_t frmMessageEditor::RowState(int32_t plngRow) const { return mobjListItems
 
 QString frmMessageEditor::ProgressText() const { return HasSource() ? mobjSource.Rows()->Progress().Text() : QString(); }
 
+udtProgress frmMessageEditor::Progress() const { return HasSource() ? mobjSource.Rows()->Progress() : udtProgress(); }
+
 QList<QPair<QString, QString>> frmMessageEditor::SourceBoxes() const
 {
     return gobjTextStore ? mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) : QList<QPair<QString, QString>>();
@@ -453,18 +455,33 @@ QStringList frmMessageEditor::CurrentProblems() const
 
 // ---- Moving through the listed rows: F8, the filter, find and replace --------------------------
 
-bool frmMessageEditor::StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted)
+bool frmMessageEditor::StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted, int32_t plngFrom)
 {
-    const int32_t lngEntry = mobjFilter->NextEntry(mlngCurrentItem, plngStep, pfnWanted);
+    // From the current row unless told otherwise (-1: before the first row).
+    const int32_t lngEntry = mobjFilter->NextEntry(plngFrom == -2 ? mlngCurrentItem : plngFrom, plngStep, pfnWanted);
     if (lngEntry < 0) return false;
     SelectRow(lngEntry);
     return true;
 }
 
+bool frmMessageEditor::NeedsWork(int32_t plngEntry) const { return (RowState(plngEntry) & RowNeedsWork) != 0; }
+
 bool frmMessageEditor::GoToNeedsWork(int32_t plngStep)
 {
     if (!HasSource()) return false;
-    return StepTo(plngStep < 0 ? -1 : 1, [this](int32_t plngEntry) { return (RowState(plngEntry) & RowNeedsWork) != 0; });
+    return StepTo(plngStep < 0 ? -1 : 1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); });
+}
+
+bool frmMessageEditor::GoToFirstNeedingWork()
+{
+    return HasSource() && StepTo(1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); }, -1);
+}
+
+bool frmMessageEditor::NeedsWorkAfter(int32_t plngEntry) const
+{
+    if (!HasSource()) return false;
+    const int32_t lngNext = mobjFilter->NextEntry(plngEntry, 1, [this](int32_t plngOther) { return NeedsWork(plngOther); });
+    return lngNext >= 0 && mobjFilter->ViewRowOf(lngNext) > mobjFilter->ViewRowOf(plngEntry);
 }
 
 void frmMessageEditor::SetFilter(const QString& pstrText, int32_t penuShow)

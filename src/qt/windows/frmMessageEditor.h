@@ -2,6 +2,7 @@
 // The text editor window: one opened language file, listed row by row, with the current row's
 // texts in one or two boxes that are committed back to the store through the list's model.
 #include "editor/clsEditorLayout.h"
+#include "editor/clsWorkbenchRows.h"
 #include "memory/clsTranslationMemory.h"
 #include "store/basFileKind.h"
 #include "store/clsTralyx.h"
@@ -84,8 +85,12 @@ public:
     QStringList CurrentProblems() const;
     uint8_t RowState(int32_t plngRow) const;  // enuRowState flags; 0 without a source
     QString ProgressText() const;             // empty without a source
+    udtProgress Progress() const;             // all zero without a source
     // The next (+1) or previous (-1) listed row that needs work, wrapping; false when there is none.
     bool GoToNeedsWork(int32_t plngStep);
+    bool GoToFirstNeedingWork();     // the first listed row that needs work; false: none
+    // A listed row after the entry's (from 0; -1: from the top) needs work, without wrapping.
+    bool NeedsWorkAfter(int32_t plngEntry) const;
     // Which rows the list shows (clsEditorFilter::enuShow), and "312 of 32,767 rows".
     void SetFilter(const QString& pstrText, int32_t penuShow);
     clsEditorFilter* Filter() const { return mobjFilter; }
@@ -188,7 +193,8 @@ private:
     void RefreshWork();
     // Runs pfnFilter, which filters the rows anew, and keeps a row chosen that the list shows.
     void Refiltered(const std::function<void()>& pfnFilter);
-    bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted);
+    bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted, int32_t plngFrom = -2);
+    bool NeedsWork(int32_t plngEntry) const;
     void RowStatesChanged(int32_t plngRow);
     bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
 
