@@ -3,6 +3,9 @@
 #include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
 
+#include "windows/frmReplace.h"
+
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QTimer>
@@ -78,6 +81,38 @@ TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile
         EXPECT_TRUE(mfrmMain->ActiveEditor()->FileNameValue().endsWith(Q(udtPress.File)));
         EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), udtPress.Row);
     }
+}
+
+TEST_F(clsWorkbenchMainTest, ReplaceActsOnTheFilesItNamesAndFindNextSelectsTheMatch)
+{
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/secondary.lrc"), "TXT001:Eins\r\nTXT002:Die Notiz\r\n")));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:Notiz weg\r\nMST001:Notiz\r\nMSG002:x\r\n")));
+    Click("mnuEditReplace");
+    auto* frmFind = mfrmMain->findChild<frmReplace*>(Q("frmReplace"));
+    frmFind->findChild<QLineEdit*>(Q("txtFind"))->setText(Q("notiz"));
+    frmFind->findChild<QComboBox*>(Q("cboLookIn"))->setCurrentIndex(1);
+    EXPECT_EQ(frmFind->findChild<QLabel*>(Q("lblFiles"))->text(), Q("In secondary.lrc, messages.lrc"));
+    const auto Selected = [this] {
+        frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+        return UpperBox(frmEditor)->isVisible() && UpperBox(frmEditor)->hasSelectedText() ? UpperBox(frmEditor)->selectedText()
+                                                                                        : LowerBox(frmEditor)->textCursor().selectedText();
+    };
+    const struct {
+        const char* File;
+        int32_t Row;
+    } udtFinds[] = {{"secondary.lrc", 2}, {"messages.lrc", 1}, {"secondary.lrc", 2}};
+    for (const auto& udtFind : udtFinds) {
+        frmFind->cmdFindNext_Click();
+        EXPECT_TRUE(mfrmMain->ActiveEditor()->FileNameValue().endsWith(Q(udtFind.File)));
+        EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), udtFind.Row);
+        EXPECT_EQ(Selected(), Q("Notiz"));
+    }
+    frmFind->findChild<QLineEdit*>(Q("txtReplace"))->setText(Q("Memo"));
+    mobjDesktop.Expect(Q("Replace all will change 2 entries in 2 files…"), vbQuestion + vbYesNo, Q("Replace all"), vbYes);
+    frmFind->cmdReplaceAll_Click();
+    EXPECT_EQ(gobjTextStore->SecondaryTable()[1], Q("Die Memo"));
+    EXPECT_EQ(gobjTextStore->MessageTable()[0].Title, Q("Memo"));
+    EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Memo weg"));
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlCAndTheContextMenuCopyTheDocksSelection)

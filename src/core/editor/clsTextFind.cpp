@@ -22,6 +22,18 @@ bool clsTextFind::Matches(const QString& pstrIn) const
     return !mbooWholeWord || pstrIn.contains(mobjWord);
 }
 
+qsizetype clsTextFind::IndexIn(const QString& pstrIn, qsizetype* plngLength) const
+{
+    if (!Matches(pstrIn)) return -1;
+    if (!mbooWholeWord) {
+        *plngLength = mstrText.size();
+        return pstrIn.indexOf(mstrText, 0, menuCase);
+    }
+    const QRegularExpressionMatch objMatch = mobjWord.match(pstrIn);
+    *plngLength = objMatch.capturedLength();
+    return objMatch.capturedStart();
+}
+
 QString clsTextFind::Replaced(const QString& pstrIn, const QString& pstrBy) const
 {
     if (!Matches(pstrIn)) return pstrIn;

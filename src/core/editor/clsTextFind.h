@@ -12,6 +12,8 @@ public:
     bool IsEmpty() const { return mstrText.isEmpty(); }
     const QString& Text() const { return mstrText; }
     bool Matches(const QString& pstrIn) const;
+    // Where the first match in pstrIn starts (-1: none); its length in *plngLength.
+    qsizetype IndexIn(const QString& pstrIn, qsizetype* plngLength) const;
     // Every match in pstrIn replaced by pstrBy, taken literally.
     QString Replaced(const QString& pstrIn, const QString& pstrBy) const;
 

@@ -15,7 +15,7 @@ bool EntryMatches(const clsEditorListModel& pobjRows, int32_t plngEntry, const c
     return false;
 }
 
-bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries)
+bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries, int pintFiles)
 {
     if (plngEntries == 0) {
         MsgBox(QStringLiteral("Cannot find \"") + pobjFind.Text() + QStringLiteral("\" in the translations."),
@@ -26,6 +26,7 @@ bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries)
     const QString strCount = plngEntries == 1 ? QStringLiteral("1 entry")
                                               : objLocale.toString(qulonglong(plngEntries)) + QStringLiteral(" entries");
     return MsgBox(QStringLiteral("Replace all will change ") + strCount +
+                      (pintFiles > 1 ? QStringLiteral(" in %1 files").arg(pintFiles) : QString()) +
                       QStringLiteral(". The changes are not saved until you save the file.\r\nDo you want to replace?"),
                   vbQuestion + vbYesNo, QStringLiteral("Replace all")) == vbYes;
 }

@@ -12,7 +12,8 @@ class clsTextFind;
 
 bool EntryMatches(const clsEditorListModel& pobjRows, int32_t plngEntry, const clsTextFind& pobjFind);
 // Asks before Replace all changes that many entries (true: Yes); none: says the text was not found.
-bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries);
+// With more than one file, says how many.
+bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries, int pintFiles = 1);
 std::vector<int32_t> MatchingEntries(const clsEditorListModel& pobjRows, const clsTextFind& pobjFind);
 // Replaces in those entries as one change of the model, marking each entry changed. Returns each
 // character written once, for a check against the file's code page (which costs per character).

@@ -238,6 +238,22 @@ bool clsEntryBoxes::Replace(const clsTextFind& pobjFind, const QString& pstrBy)
     return booReplaced;
 }
 
+bool clsEntryBoxes::SelectMatch(const clsTextFind& pobjFind)
+{
+    qsizetype lngLength = 0;
+    if (const qsizetype lngAt = txtTitle->isVisible() ? pobjFind.IndexIn(txtTitle->text(), &lngLength) : -1; lngAt >= 0) {
+        txtTitle->setSelection(int(lngAt), int(lngLength));
+        return true;
+    }
+    const qsizetype lngAt = pobjFind.IndexIn(txtMessage->toPlainText(), &lngLength);
+    if (lngAt < 0) return false;
+    QTextCursor objCursor = txtMessage->textCursor();
+    objCursor.setPosition(int(lngAt));
+    objCursor.setPosition(int(lngAt + lngLength), QTextCursor::KeepAnchor);
+    txtMessage->setTextCursor(objCursor);
+    return true;
+}
+
 void clsEntryBoxes::Place(const clsEditorLayout& pudtLayout)
 {
     const auto Place = [&](QWidget* pobjBox, const udtTwipsBox& pudtBox) {

@@ -42,6 +42,9 @@ public:
     // Replaces pobjFind in the boxes that hold it and are not read-only, as if typed; false: none did.
     bool Replace(const clsTextFind& pobjFind, const QString& pstrBy);
 
+    // Selects the first match of pobjFind in the boxes (the one-line box first); false: none.
+    bool SelectMatch(const clsTextFind& pobjFind);
+
     // Places the boxes where the layout has them (inside the frame) and their labels left of them.
     void Place(const clsEditorLayout& pudtLayout);
 

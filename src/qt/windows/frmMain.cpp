@@ -436,7 +436,9 @@ void frmMain::mnuFileSourceFolder_Click()
 void frmMain::mnuEditReplace_Click()
 {
     if (!ActiveEditor()) return;
-    if (!mfrmReplace) mfrmReplace = new frmReplace([this] { return ActiveEditor(); }, this);
+    if (!mfrmReplace)
+        mfrmReplace = new frmReplace([this] { return ActiveEditor(); },
+                                     [this] { return ActiveEditor() ? FolderEditors(*ActiveEditor()) : QList<frmMessageEditor*>(); }, this);
     if (const auto* txtBox = qobject_cast<const QLineEdit*>(mobjClipboard->FocusedTextBox()); txtBox && txtBox->hasSelectedText())
         mfrmReplace->FindText(txtBox->selectedText());
     mfrmReplace->show();

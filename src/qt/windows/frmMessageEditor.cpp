@@ -477,11 +477,25 @@ bool frmMessageEditor::GoToFirstNeedingWork()
     return HasSource() && StepTo(1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); }, -1);
 }
 
+bool frmMessageEditor::WantedAfter(int32_t plngEntry, const std::function<bool(int32_t)>& pfnWanted) const
+{
+    const int32_t lngNext = mobjFilter->NextEntry(plngEntry, 1, pfnWanted);
+    return lngNext >= 0 && mobjFilter->ViewRowOf(lngNext) > mobjFilter->ViewRowOf(plngEntry);
+}
+
 bool frmMessageEditor::NeedsWorkAfter(int32_t plngEntry) const
 {
-    if (!HasSource()) return false;
-    const int32_t lngNext = mobjFilter->NextEntry(plngEntry, 1, [this](int32_t plngOther) { return NeedsWork(plngOther); });
-    return lngNext >= 0 && mobjFilter->ViewRowOf(lngNext) > mobjFilter->ViewRowOf(plngEntry);
+    return HasSource() && WantedAfter(plngEntry, [this](int32_t plngOther) { return NeedsWork(plngOther); });
+}
+
+bool frmMessageEditor::FoundAfter(int32_t plngEntry, const clsTextFind& pobjFind) const
+{
+    return WantedAfter(plngEntry, [&](int32_t plngOther) { return EntryMatches(*mobjListItems, plngOther, pobjFind); });
+}
+
+int32_t frmMessageEditor::MatchCount(const clsTextFind& pobjFind) const
+{
+    return int32_t(MatchingEntries(*mobjListItems, pobjFind).size());
 }
 
 void frmMessageEditor::SetFilter(const QString& pstrText, int32_t penuShow)
@@ -516,10 +530,13 @@ void frmMessageEditor::Refiltered(const std::function<void()>& pfnFilter)
 
 QString frmMessageEditor::FilterCountText() const { return mobjFilter->CountText(); }
 
-bool frmMessageEditor::FindNext(const clsTextFind& pobjFind)
+bool frmMessageEditor::FindNext(const clsTextFind& pobjFind, int32_t plngFrom)
 {
-    if (pobjFind.IsEmpty()) return false;
-    return StepTo(1, [&](int32_t plngEntry) { return EntryMatches(*mobjListItems, plngEntry, pobjFind); });
+    if (pobjFind.IsEmpty() || !StepTo(1, [&](int32_t plngEntry) { return EntryMatches(*mobjListItems, plngEntry, pobjFind); }, plngFrom))
+        return false;
+    // The match itself, not only its row; typing over the selection replaces it.
+    if (!mbooItemChanged) fraMessage->SelectMatch(pobjFind);
+    return true;
 }
 
 bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString& pstrBy)
@@ -534,12 +551,12 @@ bool frmMessageEditor::ReplaceCurrent(const clsTextFind& pobjFind, const QString
     return booReplaced || booFound;
 }
 
-int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy)
+int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy, bool pbooAsk)
 {
     if (pobjFind.IsEmpty() || !gobjTextStore) return 0;
     if (!ConfirmItemChange()) return 0;  // what was typed in the boxes first, as a row change would ask
     const std::vector<int32_t> lngEntries = MatchingEntries(*mobjListItems, pobjFind);
-    if (!AskReplaceAll(pobjFind, lngEntries.size())) return 0;
+    if (pbooAsk && !AskReplaceAll(pobjFind, lngEntries.size())) return 0;
     QString strWritten;
     ChangeEntries(QStringLiteral("Replace All \u201C%1\u201D by \u201C%2\u201D").arg(pobjFind.Text(), pstrBy), lngEntries,
                   [&] { strWritten = ReplaceInEntries(*mobjListItems, lngEntries, pobjFind, pstrBy); });

@@ -89,17 +89,22 @@ public:
     // The next (+1) or previous (-1) listed row that needs work, wrapping; false when there is none.
     bool GoToNeedsWork(int32_t plngStep);
     bool GoToFirstNeedingWork();     // the first listed row that needs work; false: none
-    // A listed row after the entry's (from 0; -1: from the top) needs work, without wrapping.
+    // A listed row after the entry's (from 0; -1: from the top) needs work, or holds pobjFind,
+    // without wrapping.
     bool NeedsWorkAfter(int32_t plngEntry) const;
+    bool FoundAfter(int32_t plngEntry, const clsTextFind& pobjFind) const;
     // Which rows the list shows (clsEditorFilter::enuShow), and "312 of 32,767 rows".
     void SetFilter(const QString& pstrText, int32_t penuShow);
     clsEditorFilter* Filter() const { return mobjFilter; }
     QString FilterCountText() const;
     // Find and replace in the translations: each change is committed to its entry as if typed.
-    bool FindNext(const clsTextFind& pobjFind);
+    // The next listed row that holds it, after plngFrom (-2: the current row), with the match selected.
+    bool FindNext(const clsTextFind& pobjFind, int32_t plngFrom = -2);
+    int32_t MatchCount(const clsTextFind& pobjFind) const;  // entries that hold it
     // Replaces in the selected row when it holds the text, then finds the next; false: found nowhere.
     bool ReplaceCurrent(const clsTextFind& pobjFind, const QString& pstrBy);
-    int32_t ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy);  // asks first; entries changed
+    // Asks first (unless told not to: a caller that asked for several windows); entries changed.
+    int32_t ReplaceAll(const clsTextFind& pobjFind, const QString& pstrBy, bool pbooAsk = true);
 
     // Undo and redo of commits, Replace All and any other change made through ChangeEntries: one
     // history per window. Typing not yet committed is the latest change: Undo takes it back first.
@@ -195,6 +200,7 @@ private:
     void Refiltered(const std::function<void()>& pfnFilter);
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted, int32_t plngFrom = -2);
     bool NeedsWork(int32_t plngEntry) const;
+    bool WantedAfter(int32_t plngEntry, const std::function<bool(int32_t)>& pfnWanted) const;
     void RowStatesChanged(int32_t plngRow);
     bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
 

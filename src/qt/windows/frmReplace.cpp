@@ -2,9 +2,14 @@
 
 #include "common/basDesktop.h"
 #include "editor/clsTextFind.h"
+#include "windows/basEntryFind.h"
 #include "windows/frmMessageEditor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,8 +18,10 @@
 
 namespace tralyx {
 
-frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, QWidget* pobjParent)
-    : QDialog(pobjParent), mfnEditor(std::move(pfnEditor)), txtFind(new QLineEdit(this)), txtReplace(new QLineEdit(this)),
+frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, std::function<QList<frmMessageEditor*>()> pfnFolder,
+                       QWidget* pobjParent)
+    : QDialog(pobjParent), mfnEditor(std::move(pfnEditor)), mfnFolder(std::move(pfnFolder)), cboLookIn(new QComboBox(this)),
+      lblFiles(new QLabel(this)), txtFind(new QLineEdit(this)), txtReplace(new QLineEdit(this)),
       chkMatchCase(new QCheckBox(QStringLiteral("Match &case"), this)),
       chkWholeWord(new QCheckBox(QStringLiteral("&Whole word"), this))
 {
@@ -35,6 +42,15 @@ frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, QWidget* po
     pobjGrid->addWidget(txtReplace, 1, 1);
     pobjGrid->addWidget(chkMatchCase, 2, 1);
     pobjGrid->addWidget(chkWholeWord, 3, 1);
+    cboLookIn->setObjectName(QStringLiteral("cboLookIn"));
+    cboLookIn->addItems({QStringLiteral("This window"), QStringLiteral("All open files of its folder")});
+    lblFiles->setObjectName(QStringLiteral("lblFiles"));
+    auto* lblLookIn = new QLabel(QStringLiteral("&Look in:"), this);
+    lblLookIn->setBuddy(cboLookIn);
+    pobjGrid->addWidget(lblLookIn, 4, 0);
+    pobjGrid->addWidget(cboLookIn, 4, 1);
+    pobjGrid->addWidget(lblFiles, 5, 1);
+    connect(cboLookIn, &QComboBox::currentIndexChanged, this, &frmReplace::Editors);
     auto* pobjButtons = new QDialogButtonBox(Qt::Vertical, this);
     const auto Button = [&](const char* pstrName, const QString& pstrCaption, void (frmReplace::*pfnClick)()) {
         QPushButton* cmdButton = pobjButtons->addButton(pstrCaption, QDialogButtonBox::ActionRole);
@@ -49,6 +65,23 @@ frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, QWidget* po
     pobjButtons->addButton(QDialogButtonBox::Close);
     connect(pobjButtons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     pobjGrid->addWidget(pobjButtons, 0, 2, 4, 1);
+}
+
+void frmReplace::showEvent(QShowEvent* pobjEvent)
+{
+    Editors();
+    QDialog::showEvent(pobjEvent);
+}
+
+QList<frmMessageEditor*> frmReplace::Editors()
+{
+    frmMessageEditor* frmActive = mfnEditor();
+    QList<frmMessageEditor*> objEditors;
+    if (frmActive) objEditors = cboLookIn->currentIndex() == 1 ? mfnFolder() : QList<frmMessageEditor*>{frmActive};
+    QStringList strNames;
+    for (const frmMessageEditor* frmEditor : std::as_const(objEditors)) strNames << QFileInfo(frmEditor->FileNameValue()).fileName();
+    lblFiles->setText(strNames.isEmpty() ? QStringLiteral("No file is open.") : QStringLiteral("In ") + strNames.join(QStringLiteral(", ")));
+    return objEditors;
 }
 
 void frmReplace::FindText(const QString& pstrText) { txtFind->setText(pstrText); }
@@ -67,7 +100,20 @@ void frmReplace::NotFound()
 void frmReplace::cmdFindNext_Click()
 {
     frmMessageEditor* frmEditor = mfnEditor();
-    if (frmEditor && !txtFind->text().isEmpty() && !frmEditor->FindNext(Find())) NotFound();
+    const QList<frmMessageEditor*> objEditors = Editors();
+    if (!frmEditor || txtFind->text().isEmpty()) return;
+    // Past the active window's last match, the search goes on in the next file that has one.
+    if (const qsizetype lngAt = objEditors.indexOf(frmEditor); !frmEditor->FoundAfter(frmEditor->CurrentItem() - 1, Find())) {
+        for (qsizetype i = 1; i < objEditors.size(); ++i) {
+            frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
+            auto* objChild = qobject_cast<QMdiSubWindow*>(frmNext->parentWidget());
+            if (!objChild || !frmNext->FoundAfter(-1, Find())) continue;
+            objChild->mdiArea()->setActiveSubWindow(objChild);
+            frmNext->FindNext(Find(), -1);
+            return;
+        }
+    }
+    if (!frmEditor->FindNext(Find())) NotFound();
 }
 
 void frmReplace::cmdReplace_Click()
@@ -79,7 +125,14 @@ void frmReplace::cmdReplace_Click()
 
 void frmReplace::cmdReplaceAll_Click()
 {
-    if (frmMessageEditor* frmEditor = mfnEditor()) frmEditor->ReplaceAll(Find(), txtReplace->text());
+    const QList<frmMessageEditor*> objEditors = Editors();
+    if (objEditors.size() == 1) objEditors.front()->ReplaceAll(Find(), txtReplace->text());
+    if (objEditors.size() < 2 || txtFind->text().isEmpty()) return;
+    // One question for all the files, each file's changes one step of its own history.
+    size_t lngEntries = 0;
+    for (const frmMessageEditor* frmEditor : objEditors) lngEntries += size_t(frmEditor->MatchCount(Find()));
+    if (!AskReplaceAll(Find(), lngEntries, int(objEditors.size()))) return;
+    for (frmMessageEditor* frmEditor : objEditors) frmEditor->ReplaceAll(Find(), txtReplace->text(), false);
 }
 
 }  // namespace tralyx

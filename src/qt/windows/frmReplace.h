@@ -5,6 +5,8 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace tralyx {
@@ -15,18 +17,27 @@ class frmMessageEditor;
 class frmReplace : public QDialog {
     Q_OBJECT
 public:
-    frmReplace(std::function<frmMessageEditor*()> pfnEditor, QWidget* pobjParent);
+    // pfnEditor gives the active editor window, pfnFolder the open windows of its folder.
+    frmReplace(std::function<frmMessageEditor*()> pfnEditor, std::function<QList<frmMessageEditor*>()> pfnFolder,
+               QWidget* pobjParent);
 
     void FindText(const QString& pstrText);  // fills "Find what"
     void cmdFindNext_Click();
     void cmdReplace_Click();
     void cmdReplaceAll_Click();
 
+protected:
+    void showEvent(QShowEvent* pobjEvent) override;
+
 private:
     clsTextFind Find() const;
+    QList<frmMessageEditor*> Editors();  // the windows it acts on, as "Look in" says (and shows)
     void NotFound();
 
     std::function<frmMessageEditor*()> mfnEditor;
+    std::function<QList<frmMessageEditor*>()> mfnFolder;
+    QComboBox* cboLookIn;
+    QLabel* lblFiles;
     QLineEdit* txtFind;
     QLineEdit* txtReplace;
     QCheckBox* chkMatchCase;
