@@ -92,4 +92,22 @@ TEST(QtDesktop, StyleFlagsGiveIconButtonsAndDefaultThePressedButtonItsAnswerAndT
     }
 }
 
+TEST(QtDesktop, KeysTypedAsTheBoxAppearsAnswerNothing)
+{
+    clsQtDesktop objDesktop([] { return nullptr; });
+    bool booOpenAfterKeys = false;
+    QTimer::singleShot(0, [&] {
+        auto* objBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(objBox, nullptr);
+        // "n" (No), Space (the focused button) and Return (the default, Yes) typed ahead.
+        QTest::keyClicks(objBox->focusWidget() ? objBox->focusWidget() : objBox, QStringLiteral("n "));
+        QTest::keyClick(objBox, Qt::Key_Return);
+        booOpenAfterKeys = objBox->isVisible();
+        QTest::qWait(450);
+        QTest::keyClick(objBox, Qt::Key_N);
+    });
+    EXPECT_EQ(objDesktop.MsgBox(QStringLiteral("Save?"), vbYesNoCancel, QStringLiteral("Data changed"), QString()), vbNo);
+    EXPECT_TRUE(booOpenAfterKeys);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,15 +16,30 @@ namespace {
 
 // A question with Yes and No only is answered by one of them: Escape and the frame's close button
 // do nothing (Escape would otherwise count as No and throw away what the question protects).
+//
+// Keys that reach a box in its first moments were typed before it appeared, meant for the box the
+// user was typing in: they answer nothing (Esc, which answers nothing harmful, excepted).
 class clsAnswerBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
     bool mbooMustAnswer = false;
+    static constexpr qint64 TypeAheadMs = 400;
 
 protected:
+    void showEvent(QShowEvent* pobjEvent) override
+    {
+        mobjShown.start();
+        for (QAbstractButton* cmdButton : buttons()) cmdButton->installEventFilter(this);
+        QMessageBox::showEvent(pobjEvent);
+    }
+    bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override
+    {
+        if (pobjEvent->type() == QEvent::KeyPress && TypedAhead(static_cast<QKeyEvent*>(pobjEvent))) return true;
+        return QMessageBox::eventFilter(pobjWatched, pobjEvent);
+    }
     void keyPressEvent(QKeyEvent* pobjEvent) override
     {
-        if (mbooMustAnswer && pobjEvent->matches(QKeySequence::Cancel)) return pobjEvent->accept();
+        if (TypedAhead(pobjEvent) || (mbooMustAnswer && pobjEvent->matches(QKeySequence::Cancel))) return pobjEvent->accept();
         QMessageBox::keyPressEvent(pobjEvent);
     }
     void closeEvent(QCloseEvent* pobjEvent) override
@@ -31,6 +47,13 @@ protected:
         if (mbooMustAnswer && !clickedButton()) return pobjEvent->ignore();
         QMessageBox::closeEvent(pobjEvent);
     }
+
+private:
+    bool TypedAhead(const QKeyEvent* pobjEvent) const
+    {
+        return mobjShown.isValid() && mobjShown.elapsed() < TypeAheadMs && !pobjEvent->matches(QKeySequence::Cancel);
+    }
+    QElapsedTimer mobjShown;
 };
 
 }  // namespace
