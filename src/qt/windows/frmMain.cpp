@@ -37,7 +37,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -318,11 +317,8 @@ bool frmMain::OpenFolder(const QString& pstrFolder)
 void frmMain::TileToRead(int pintWindows)
 {
     // The screen at hand, all of it: several windows need the room.
-    if (const QScreen* objScreen = screen(); objScreen && isVisible() && !isMaximized() && !isFullScreen()) {
-        const QRect objRoom = objScreen->availableGeometry();
-        const QSize objBorders = frameGeometry().size() - size();
-        move(objRoom.topLeft());
-        resize(objRoom.size() - objBorders);
+    if (isVisible() && !isMaximized() && !isFullScreen()) {
+        showMaximized();
         layout()->activate();
     }
     // Side by side where each keeps the width of a new window, else one above the other; once more
