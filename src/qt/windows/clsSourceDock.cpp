@@ -85,7 +85,9 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
         mlblText[i]->setVisible(booShown);
         mtxtText[i]->setVisible(booShown);
         mlblText[i]->setText(booShown ? pudtTexts[i].first : QString());
-        mtxtText[i]->setPlainText(booShown ? StoreToLines(pudtTexts[i].second) : QString());
+        // The same text again keeps the user's selection (the dock is refreshed as work changes).
+        if (const QString strText = booShown ? StoreToLines(pudtTexts[i].second) : QString(); strText != mtxtText[i]->toPlainText())
+            mtxtText[i]->setPlainText(strText);
     }
     // A single text (procedural text) is the tall box.
     mtxtText[0]->setMaximumHeight(mtxtText[0]->fontMetrics().height() * (pudtTexts.size() > 1 ? 3 : 10));
