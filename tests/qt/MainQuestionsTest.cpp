@@ -40,15 +40,8 @@ TEST_F(clsMainQuestionsTest, CancelOnLeavingARowStaysOnItWithTheTyping)
     frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
     ClickRow(frmEditor, 0);
     TypeLower(frmEditor, Q("!"));
-    // Leaving by a click, by the keyboard, or saving: each asks once.
-    const std::function<void()> fnLeave[] = {
-        [&] { ClickRow(frmEditor, 1); },
-        [&] {
-            List(frmEditor)->setFocus();
-            QTest::keyClick(List(frmEditor), Qt::Key_Down);
-        },
-        [&] { Click("mnuFileSave"); },
-    };
+    // Leaving by a click, or saving: each asks once.
+    const std::function<void()> fnLeave[] = {[&] { ClickRow(frmEditor, 1); }, [&] { Click("mnuFileSave"); }};
     for (size_t i = 0; i < std::size(fnLeave); ++i) {
         mobjDesktop.Expect(DataChangedPrompt, vbQuestion + vbYesNoCancel, Q("Data changed"), vbCancel);
         fnLeave[i]();
@@ -58,7 +51,6 @@ TEST_F(clsMainQuestionsTest, CancelOnLeavingARowStaysOnItWithTheTyping)
         EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Disk full.\nFree some space.!")) << "way " << i;
         EXPECT_TRUE(frmEditor.ItemChanged()) << "way " << i;
     }
-    EXPECT_EQ(mobjDesktop.Shown().back().Prompt.endsWith(strPath + Q(", MSG001 \u201CError\u201D")), true);
     EXPECT_EQ(gobjTextStore->MessageTable()[0].Message, Q("Disk full.\r\nFree some space."));
 }
 
