@@ -99,7 +99,12 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     ApplyLayout();
 }
 
-frmMessageEditor::~frmMessageEditor() = default;
+frmMessageEditor::~frmMessageEditor()
+{
+    // The stack is a child, destroyed after this part of the window: its last indexChanged must not
+    // reach a window that is no longer one.
+    mobjUndo->Stack()->disconnect(this);
+}
 
 QSize frmMessageEditor::sizeHint() const
 {
