@@ -89,8 +89,9 @@ set(tralyx_exact "(= ${PROJECT_VERSION})")
 # Descriptions: a synopsis line, then lines that fit in 80 columns once indented.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME tralyx)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION editors)
-# Spell checking marks nothing without a dictionary; any Hunspell one will do.
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary")
+# Spell checking marks nothing without a dictionary; any Hunspell one will do. Qt's own translations
+# give a translated editor's standard buttons (Yes, No, Cancel) in the same language.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "Editor for .lrc language resource files
 Tralyx edits the language files with which a family of Windows applications
 is translated: the captions and tool-tips of forms (core.lrc), message boxes

@@ -6,7 +6,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dpkg-dev file
           libgettextpo-dev gettext libxml2-utils xmlstarlet hyperfine time
           lintian appstream desktop-file-utils bash-completion
-          libenchant-2-dev hunspell-de-de hunspell-en-us translate-toolkit qt6-l10n-tools)
+          libenchant-2-dev hunspell-de-de hunspell-en-us translate-toolkit
+          qt6-l10n-tools qt6-translations-l10n)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do

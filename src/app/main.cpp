@@ -4,11 +4,13 @@
 #include "common/Version.h"
 #include "updatetool/frmFolderSelector.h"
 #include "windows/basIcons.h"
+#include "windows/basTranslations.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPointer>
 #include <cstdio>
 #include <cstring>
@@ -58,6 +60,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Tralyx"));
     QApplication::setDesktopFileName(QStringLiteral("org.tralyx.Tralyx"));
     QApplication::setWindowIcon(tralyx::ApplicationIcon());
+    tralyx::InstallTranslations(QLocale::system().uiLanguages());
 
     tralyx::frmMain frmMainWindow;
     const QPointer<QWidget> objMain = &frmMainWindow;

@@ -24,6 +24,17 @@ QString Path()
 
 void SetPath(const QString& pstrFolder) { gstrPath = pstrFolder; }
 
+namespace {
+QLocale& TextLocaleSlot()
+{
+    static QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    return objLocale;
+}
+}  // namespace
+
+QLocale TextLocale() { return TextLocaleSlot(); }
+void SetTextLocale(const QLocale& pobjLocale) { TextLocaleSlot() = pobjLocale; }
+
 int Major() { return TRALYX_VERSION_MAJOR; }
 int Minor() { return TRALYX_VERSION_MINOR; }
 int Revision() { return TRALYX_VERSION_REVISION; }

@@ -1,5 +1,6 @@
 #pragma once
 // The application object: what the running program knows about itself.
+#include <QLocale>
 #include <QString>
 
 namespace tralyx::App {
@@ -12,5 +13,9 @@ void SetPath(const QString& pstrFolder);
 int Major();
 int Minor();
 int Revision();
+// The locale that numbers inside the program's texts follow: US English, or the language of the
+// translation the program shows its texts in.
+QLocale TextLocale();
+void SetTextLocale(const QLocale& pobjLocale);
 
 }  // namespace tralyx::App

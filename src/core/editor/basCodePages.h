@@ -6,7 +6,7 @@
 namespace tralyx {
 
 struct udtCodePageChoice {
-    const char* Caption;
+    const char* Caption;  // English; translated in the context "basCodePages"
     const char* Name;  // as the store and Qt's converters know it
 };
 

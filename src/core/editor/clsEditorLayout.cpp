@@ -1,5 +1,6 @@
 #include "editor/clsEditorLayout.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 
@@ -8,9 +9,12 @@ namespace tralyx {
 std::vector<udtListColumn> clsEditorLayout::Columns(int32_t plngEditType)
 {
     switch (plngEditType) {
-    case 1: return {{"Procedural text", 9500}};
-    case 2: return {{"Object Path", 2500}, {"Text/Caption", 5000}, {"Tool-Tip", 2500}};
-    default: return {{"Title", 2500}, {"Message", 7000}};
+    case 1: return {{QT_TRANSLATE_NOOP("clsEditorLayout", "Procedural text"), 9500}};
+    case 2:
+        return {{QT_TRANSLATE_NOOP("clsEditorLayout", "Object Path"), 2500},
+                {QT_TRANSLATE_NOOP("clsEditorLayout", "Text/Caption"), 5000},
+                {QT_TRANSLATE_NOOP("clsEditorLayout", "Tool-Tip"), 2500}};
+    default: return {{QT_TRANSLATE_NOOP("clsEditorLayout", "Title"), 2500}, {QT_TRANSLATE_NOOP("clsEditorLayout", "Message"), 7000}};
     }
 }
 

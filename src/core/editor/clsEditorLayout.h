@@ -15,7 +15,7 @@ struct udtTwipsBox {
 };
 
 struct udtListColumn {
-    const char* Header;
+    const char* Header;  // English; translated in the context "clsEditorLayout"
     int32_t Width;  // twips
 };
 

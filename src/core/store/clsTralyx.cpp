@@ -7,6 +7,8 @@
 #include "store/basSafeFile.h"
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 QString udtFileIssue::Text() const
@@ -56,7 +58,8 @@ void clsTralyx::SetMessageText(int16_t pintIndex, const QString& pstrTitle, cons
 void clsTralyx::SetSecondary(int16_t pintIndex, const QString& pstrText)
 {
     if (pintIndex < 0 || pintIndex >= mstrSecondary.size()) {
-        MsgBox(QStringLiteral("Index out-of-bounds setting secondary"), vbExclamation, QStringLiteral("Doh!"));
+        MsgBox(QCoreApplication::translate("clsTralyx", "Index out-of-bounds setting secondary"), vbExclamation,
+               QCoreApplication::translate("clsTralyx", "Doh!"));
         return;
     }
     mstrSecondary[pintIndex] = pstrText;
@@ -65,7 +68,8 @@ void clsTralyx::SetSecondary(int16_t pintIndex, const QString& pstrText)
 void clsTralyx::SetControlTextItem(int16_t pintIndex, const QString& pstrCaption, const QString& pstrToolTip)
 {
     if (pintIndex < 0 || pintIndex >= mudtControlText.size()) {
-        MsgBox(QStringLiteral("Index out-of-bounds setting control text item"), vbExclamation, QStringLiteral("Doh!"));
+        MsgBox(QCoreApplication::translate("clsTralyx", "Index out-of-bounds setting control text item"), vbExclamation,
+               QCoreApplication::translate("clsTralyx", "Doh!"));
         return;
     }
     ControlTextChanged();
@@ -121,8 +125,9 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
     const bool booLeaveGiven = std::exchange(mstrLeaveToReplace, QString()) == pstrFileName;
     if (booMayReplace && !booLeaveGiven) {
         const int32_t lngAnswer =
-            MsgBox(QStringLiteral("The file ") + pstrFileName + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"),
-                   vbQuestion + vbYesNo, QStringLiteral("Overwrite file"));
+            MsgBox(QCoreApplication::translate("clsTralyx", "The file %1 already exists.\r\nDo you want to overwrite it?")
+                       .arg(pstrFileName),
+                   vbQuestion + vbYesNo, QCoreApplication::translate("clsTralyx", "Overwrite file"));
         if (lngAnswer != vbYes) {
             Fail(0, QStringLiteral("%1 already exists and was not overwritten").arg(pstrFileName));
             mudtLastError.Declined = true;

@@ -4,6 +4,8 @@
 #include "store/basTableFile.h"
 #include "store/clsTralyx.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 QString clsTralyx::FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag, const QString& pstrText,
@@ -20,7 +22,7 @@ void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
                                 mstrControlTextCodePage, mbooControlTextMark, mudtControlTextStamp);
     ControlTextChanged();
     for (qsizetype i = 0; i < mudtLastWarnings.size(); ++i)
-        MsgBox(QStringLiteral("An unexpected error occurred loading the control text."), vbCritical);
+        MsgBox(QCoreApplication::translate("clsTralyx", "An unexpected error occurred loading the control text."), vbCritical);
 }
 
 void clsTralyx::SaveControlText(const QString& pstrFileName, bool& pbooSuccess)

@@ -1,5 +1,6 @@
 #include "update/basFolderUpdate.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tralyx {
@@ -17,7 +18,7 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     clsTranslationState objOldState, objNewState;
     QString strReason;
     if (!objOldState.Load(pudtFolders.Old, strReason))  // ignored: the .lrc files are what counts
-        udtOut.StateLine = strReason + QStringLiteral("; the old state was not carried over");
+        udtOut.StateLine = QCoreApplication::translate("basFolderUpdate", "%1; the old state was not carried over").arg(strReason);
     std::vector<enuFileKind> enuWritten;
     const bool booDestinationThere = QFileInfo(pudtFolders.Destination).isDir();
     {
@@ -30,29 +31,29 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     }
     // The files' writes make the folder; said once, above them.
     if (!booDestinationThere && pbooWrite && QFileInfo(pudtFolders.Destination).isDir())
-        udtOut.DestinationLine = QStringLiteral("Created the destination folder %1.").arg(pudtFolders.Destination);
+        udtOut.DestinationLine = QCoreApplication::translate("basFolderUpdate", "Created the destination folder %1.").arg(pudtFolders.Destination);
     else if (!booDestinationThere && !pbooWrite && !enuWritten.empty() && FolderBlockedBy(pudtFolders.Destination).isEmpty())
-        udtOut.DestinationLine = QStringLiteral("The destination folder %1 would be created.").arg(pudtFolders.Destination);
+        udtOut.DestinationLine = QCoreApplication::translate("basFolderUpdate", "The destination folder %1 would be created.").arg(pudtFolders.Destination);
     int32_t lngReview = 0, lngTexts = 0;
     for (const enuFileKind enuFile : enuWritten) {
         lngTexts += static_cast<int32_t>(objNewState.Texts(enuFile).size());
         for (const udtTextState& u : objNewState.Texts(enuFile)) lngReview += u.Review;
     }
     const QString strFile = clsTranslationState::PathIn(pudtFolders.Destination);
-    const QString strCounts = QStringLiteral("%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
+    const QString strCounts = QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
     const auto Add = [&udtOut](const QString& pstrLine) {
         udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
     };
     if (!pbooWrite) {
-        if (lngTexts > 0) Add(QStringLiteral("%1 would be written: %2").arg(strFile, strCounts));
+        if (lngTexts > 0) Add(QCoreApplication::translate("basFolderUpdate", "%1 would be written: %2").arg(strFile, strCounts));
         return udtOut;
     }
     bool booWritten = false;
     if (!objNewState.Save(pudtFolders.Destination, enuWritten, strReason, &booWritten)) {
         udtOut.StateFailed = true;
-        Add(QStringLiteral("%1 was not written: %2").arg(strFile, strReason));
+        Add(QCoreApplication::translate("basFolderUpdate", "%1 was not written: %2").arg(strFile, strReason));
     } else if (booWritten) {
-        Add(QStringLiteral("%1 was written: %2").arg(strFile, strCounts));
+        Add(QCoreApplication::translate("basFolderUpdate", "%1 was written: %2").arg(strFile, strCounts));
     }
     return udtOut;
 }

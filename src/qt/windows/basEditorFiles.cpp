@@ -6,10 +6,16 @@
 #include "common/clsFileLock.h"
 #include "store/basControlTextFormat.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tralyx {
 namespace {
+
+// The translation context of this module's texts.
+struct basEditorFiles {
+    Q_DECLARE_TR_FUNCTIONS(basEditorFiles)
+};
 
 bool ConfirmOverwriteOfOtherChanges(const clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrFile)
 {
@@ -18,20 +24,20 @@ bool ConfirmOverwriteOfOtherChanges(const clsTralyx& pobjStore, enuFileKind penu
     const udtFileStamp& udtKnown = (pobjStore.*FileKind(penuKind).Stamp)();
     const udtFileStamp udtNow = udtFileStamp::Of(pstrFile);
     if (!udtKnown.Exists || !udtNow.Exists || udtNow == udtKnown) return true;
-    return MsgBox(QStringLiteral("The file ") + pstrFile +
-                      QStringLiteral(" was changed by another program after Tralyx read it.\r\n"
-                                     "Do you want to overwrite it anyway?"),
-                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("File changed")) == vbYes;
+    return MsgBox(basEditorFiles::tr("The file %1 was changed by another program after Tralyx read it.\r\n"
+                                     "Do you want to overwrite it anyway?")
+                      .arg(pstrFile),
+                  vbExclamation + vbYesNo + vbDefaultButton2, basEditorFiles::tr("File changed")) == vbYes;
 }
 
 QString KindName(enuFileKind penuKind)
 {
     switch (penuKind) {
-    case enuFileKind::ControlText: return QStringLiteral("control text (core.lrc)");
-    case enuFileKind::Secondary: return QStringLiteral("procedural text (secondary.lrc)");
+    case enuFileKind::ControlText: return basEditorFiles::tr("control text (core.lrc)");
+    case enuFileKind::Secondary: return basEditorFiles::tr("procedural text (secondary.lrc)");
     case enuFileKind::Messages: break;
     }
-    return QStringLiteral("messages (messages.lrc)");
+    return basEditorFiles::tr("messages (messages.lrc)");
 }
 
 // Texts read from a harvested file that core.lrc has no line for: their boxes are read-only, and a
@@ -43,12 +49,11 @@ bool ConfirmDropUnwritable(const clsTralyx& pobjStore, enuFileKind penuKind, con
     if (udtLost.isEmpty()) return true;
     QStringList strTexts;
     for (const udtUnwritableText& udtText : udtLost) strTexts.append(udtText.Id + QStringLiteral(": ") + udtText.Text);
-    const QString strPrompt = QStringLiteral("%1 text(s) of %2 cannot be kept in core.lrc (the caption of a \"txt\" control, "
-                                             "the tool-tip of an \"mnu\" or \"[cap\" control) and would be left out.\r\n"
-                                             "Save without them?")
-                                  .arg(udtLost.size())
-                                  .arg(pstrOwnFile);
-    pbooAgreed = MsgBox(strPrompt, vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Texts not saved"),
+    const QString strPrompt = basEditorFiles::tr("%1 text(s) of %2 cannot be kept in core.lrc (the caption of a \"txt\" control, "
+                                                 "the tool-tip of an \"mnu\" or \"[cap\" control) and would be left out.\r\n"
+                                                 "Save without them?")
+                                  .arg(QString::number(udtLost.size()), pstrOwnFile);
+    pbooAgreed = MsgBox(strPrompt, vbQuestion + vbYesNo + vbDefaultButton2, basEditorFiles::tr("Texts not saved"),
                         strTexts.join(u'\n')) == vbYes;
     return pbooAgreed;
 }
@@ -58,16 +63,17 @@ bool ConfirmDropUnwritable(const clsTralyx& pobjStore, enuFileKind penuKind, con
 QString WhyNotOpened(const QString& pstrPath)
 {
     if (!fs::FileNameFaithful(pstrPath)) return fs::UnfaithfulNameReason();
-    if (!FileKindOfPath(pstrPath)) return QStringLiteral("not core.lrc, messages.lrc or secondary.lrc");
+    if (!FileKindOfPath(pstrPath)) return basEditorFiles::tr("not core.lrc, messages.lrc or secondary.lrc");
     return QString();
 }
 
 void SayNotOpened(const QStringList& pstrFiles)
 {
     if (pstrFiles.isEmpty()) return;
-    MsgBox(QStringLiteral("Tralyx opens core.lrc, messages.lrc and secondary.lrc (in any letter case) and tells them by "
-                          "their names.\r\n\r\nNot opened:\r\n") + pstrFiles.join(QStringLiteral("\r\n")),
-           vbExclamation, QStringLiteral("Files not opened"));
+    MsgBox(basEditorFiles::tr("Tralyx opens core.lrc, messages.lrc and secondary.lrc (in any letter case) and tells them by "
+                              "their names.\r\n\r\nNot opened:\r\n") +
+               pstrFiles.join(QStringLiteral("\r\n")),
+           vbExclamation, basEditorFiles::tr("Files not opened"));
 }
 
 bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPath)
@@ -78,11 +84,11 @@ bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPa
     // The line and the reason in the box itself; skipped lines in its details. A file that could
     // not be read at all (a FIFO, a folder, no permission) is not corrupt: the reason says what it is.
     QString strDetails = pobjStore.LastError().Text();
-    for (const udtFileIssue& udtWarning : pobjStore.LastWarnings()) strDetails += QStringLiteral("\nskipped ") + udtWarning.Text();
-    MsgBox(QStringLiteral("The file ") + pstrPath +
-               (pobjStore.LastError().Line > 0 ? QStringLiteral(" is corrupt!\r\n\r\n") : QStringLiteral(" could not be read.\r\n\r\n")) +
-               pobjStore.LastError().Text(),
-           vbCritical, QStringLiteral("Couldn't load ") + pstrPath, strDetails);
+    for (const udtFileIssue& udtWarning : pobjStore.LastWarnings()) strDetails += u'\n' + basEditorFiles::tr("skipped %1").arg(udtWarning.Text());
+    MsgBox((pobjStore.LastError().Line > 0 ? basEditorFiles::tr("The file %1 is corrupt!\r\n\r\n%2")
+                                           : basEditorFiles::tr("The file %1 could not be read.\r\n\r\n%2"))
+               .arg(pstrPath, pobjStore.LastError().Text()),
+           vbCritical, basEditorFiles::tr("Couldn't load %1").arg(pstrPath), strDetails);
     return false;
 }
 
@@ -94,18 +100,18 @@ bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType)
     const enuFileKind enuOwn = plngEditType == int32_t(enuFileKind::ControlText) ? enuFileKind::ControlText
                                : plngEditType == int32_t(enuFileKind::Secondary) ? enuFileKind::Secondary
                                                                                  : enuFileKind::Messages;
-    return MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" would be read as ") + KindName(*enuTarget) +
-                      QStringLiteral(", but this window holds ") + KindName(enuOwn) +
-                      QStringLiteral(".\r\nDo you want to save it under this name anyway?"),
-                  vbExclamation + vbYesNo + vbDefaultButton2, QStringLiteral("Save As")) == vbYes;
+    return MsgBox(basEditorFiles::tr("The file %1 would be read as %2, but this window holds %3.\r\n"
+                                     "Do you want to save it under this name anyway?")
+                      .arg(pstrTarget, KindName(*enuTarget), KindName(enuOwn)),
+                  vbExclamation + vbYesNo + vbDefaultButton2, basEditorFiles::tr("Save As")) == vbYes;
 }
 
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
                const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed, bool pbooAskOverwrite)
 {
     const auto Failed = [&pstrTarget](const QString& pstrReason) {
-        MsgBox(QStringLiteral("The file ") + pstrTarget + QStringLiteral(" could not be saved.\r\n\r\n") + pstrReason, vbCritical,
-               QStringLiteral("Couldn't save ") + pstrTarget, pstrReason);
+        MsgBox(basEditorFiles::tr("The file %1 could not be saved.\r\n\r\n%2").arg(pstrTarget, pstrReason), vbCritical,
+               basEditorFiles::tr("Couldn't save %1").arg(pstrTarget), pstrReason);
         return false;
     };
     if (!fs::FileNameFaithful(pstrTarget)) return Failed(fs::UnfaithfulNameReason());  // Save As: a name Qt could not carry
@@ -117,11 +123,10 @@ bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTa
         QStringList strLines;
         for (const udtFileIssue& udtLine : pudtSkippedLines) strLines.append(udtLine.Text());
         const int32_t lngAnswer =
-            MsgBox(QStringLiteral("When %1 was opened, %2 line(s) of it could not be read and were skipped.\r\n"
-                                  "Save without them?")
-                       .arg(pstrOwnFile)
-                       .arg(pudtSkippedLines.size()),
-                   vbQuestion + vbYesNo + vbDefaultButton2, QStringLiteral("Skipped lines"), strLines.join(u'\n'));
+            MsgBox(basEditorFiles::tr("When %1 was opened, %2 line(s) of it could not be read and were skipped.\r\n"
+                                      "Save without them?")
+                       .arg(pstrOwnFile, QString::number(pudtSkippedLines.size())),
+                   vbQuestion + vbYesNo + vbDefaultButton2, basEditorFiles::tr("Skipped lines"), strLines.join(u'\n'));
         if (lngAnswer != vbYes) return false;
     }
     if (!pbooUnwritableAgreed && !ConfirmDropUnwritable(pobjStore, penuKind, pstrOwnFile, pbooUnwritableAgreed)) return false;
@@ -144,10 +149,10 @@ void WarnUnencodable(const QString& pstrCodePage, const QString& pstrText)
     if (strCharacters.isEmpty()) return;
     QStringList strShown;
     for (const QChar chr : strCharacters) strShown << QString(chr);
-    MsgBox(QStringLiteral("The code page %1 of this file cannot write these characters: %2\r\n"
-                          "They were committed, but the file cannot be saved until they are replaced.")
+    MsgBox(basEditorFiles::tr("The code page %1 of this file cannot write these characters: %2\r\n"
+                              "They were committed, but the file cannot be saved until they are replaced.")
                .arg(objCodePage.Name(), strShown.join(u' ')),
-           vbExclamation, QStringLiteral("Characters the file cannot hold"));
+           vbExclamation, basEditorFiles::tr("Characters the file cannot hold"));
 }
 
 }  // namespace tralyx

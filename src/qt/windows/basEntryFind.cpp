@@ -1,12 +1,21 @@
 #include "windows/basEntryFind.h"
 
+#include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "editor/clsTextFind.h"
 #include "windows/clsEditorListModel.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 
 namespace tralyx {
+namespace {
+
+// The translation context of this module's texts.
+struct basEntryFind {
+    Q_DECLARE_TR_FUNCTIONS(basEntryFind)
+};
+
+}  // namespace
 
 bool EntryMatches(const clsEditorListModel& pobjRows, int32_t plngEntry, const clsTextFind& pobjFind)
 {
@@ -18,17 +27,20 @@ bool EntryMatches(const clsEditorListModel& pobjRows, int32_t plngEntry, const c
 bool AskReplaceAll(const clsTextFind& pobjFind, size_t plngEntries, int pintFiles)
 {
     if (plngEntries == 0) {
-        MsgBox(QStringLiteral("Cannot find \"") + pobjFind.Text() + QStringLiteral("\" in the translations."),
-               vbInformation, QStringLiteral("Replace"));
+        MsgBox(basEntryFind::tr("Cannot find \"%1\" in the translations.").arg(pobjFind.Text()), vbInformation,
+               basEntryFind::tr("Replace"));
         return false;
     }
-    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
-    const QString strCount = plngEntries == 1 ? QStringLiteral("1 entry")
-                                              : objLocale.toString(qulonglong(plngEntries)) + QStringLiteral(" entries");
-    return MsgBox(QStringLiteral("Replace all will change ") + strCount +
-                      (pintFiles > 1 ? QStringLiteral(" in %1 files").arg(pintFiles) : QString()) +
-                      QStringLiteral(". The changes are not saved until you save the file.\r\nDo you want to replace?"),
-                  vbQuestion + vbYesNo, QStringLiteral("Replace all")) == vbYes;
+    const QString strCount = plngEntries == 1 ? basEntryFind::tr("1 entry")
+                                              : basEntryFind::tr("%1 entries").arg(App::TextLocale().toString(qulonglong(plngEntries)));
+    const QString strPrompt =
+        pintFiles > 1 ? basEntryFind::tr("Replace all will change %1 in %2 files. The changes are not saved until you save the file.\r\n"
+                                         "Do you want to replace?")
+                            .arg(strCount, QString::number(pintFiles))
+                      : basEntryFind::tr("Replace all will change %1. The changes are not saved until you save the file.\r\n"
+                                         "Do you want to replace?")
+                            .arg(strCount);
+    return MsgBox(strPrompt, vbQuestion + vbYesNo, basEntryFind::tr("Replace all")) == vbYes;
 }
 
 std::vector<int32_t> MatchingEntries(const clsEditorListModel& pobjRows, const clsTextFind& pobjFind)

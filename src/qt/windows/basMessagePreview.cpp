@@ -7,6 +7,7 @@
 #include "runtime/basMessageMarkers.h"
 #include "store/clsTralyx.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace tralyx {
@@ -58,8 +59,9 @@ void PreviewMessage(const clsTralyx& pobjStore, int32_t plngEntry, const QString
                    pstrTitle.isEmpty() ? QString() : GetReplacedText(pstrTitle, ReplacementString));
         }
     } catch (const clsRuntimeError& objError) {
-        MsgBox(QStringLiteral("This message cannot be previewed: ") + QString::fromStdString(objError.what()),
-               vbExclamation, QStringLiteral("Preview"));
+        MsgBox(QCoreApplication::translate("basMessagePreview", "This message cannot be previewed: %1")
+                   .arg(QString::fromStdString(objError.what())),
+               vbExclamation, QCoreApplication::translate("basMessagePreview", "Preview"));
     }
 }
 

@@ -3,21 +3,23 @@
 #include "editor/basCodePages.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 
 namespace tralyx {
 
 clsCodePageMenu::clsCodePageMenu(const QString& pstrChecked, QWidget* pobjParent)
-    : QMenu(QStringLiteral("&Code Page"), pobjParent)
+    : QMenu(tr("&Code Page"), pobjParent)
 {
     setObjectName(QStringLiteral("mnuCodePage"));
     setToolTipsVisible(true);
     auto* objItems = new QActionGroup(this);
     for (const udtCodePageChoice& udtPage : CodePageChoices()) {
         const QString strName = QLatin1String(udtPage.Name);
-        QAction* pobjItem = addAction(QLatin1String(udtPage.Caption) + QStringLiteral(" (") + strName + u')');
+        QAction* pobjItem =
+            addAction(QCoreApplication::translate("basCodePages", udtPage.Caption) + QStringLiteral(" (") + strName + u')');
         pobjItem->setCheckable(true);
         pobjItem->setChecked(strName == pstrChecked);
-        pobjItem->setToolTip(QStringLiteral("Read the files opened from now on as ") + strName);
+        pobjItem->setToolTip(tr("Read the files opened from now on as %1").arg(strName));
         objItems->addAction(pobjItem);
         connect(pobjItem, &QAction::triggered, this, [this, strName] { emit Chosen(strName); });
     }

@@ -7,6 +7,7 @@
 #include "store/basFormatText.h"
 #include "store/basListColumns.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
@@ -75,7 +76,7 @@ void clsEditorListModel::SetTable(clsTralyx* pobjStore, enuFileKind penuKind)
     mstrHeaders.clear();
     mstrPaths.clear();
     for (const udtListColumn& udtColumn : clsEditorLayout::Columns(static_cast<int32_t>(penuKind)))
-        mstrHeaders << QString::fromLatin1(udtColumn.Header);
+        mstrHeaders << QCoreApplication::translate("clsEditorLayout", udtColumn.Header);
     mbooChanged.clear();
     endResetModel();
 }
@@ -228,11 +229,11 @@ QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
     if (mobjWork && pintColumn == 0) {
         const uint8_t bytState = State(plngEntry);
         QStringList strWords;
-        if (bytState & RowUntranslated) strWords << QStringLiteral("Untranslated");
-        if (bytState & RowSameAsSource) strWords << QStringLiteral("Same as the source");
-        if (bytState & RowReview) strWords << QStringLiteral("To review: the source changed since it was translated");
+        if (bytState & RowUntranslated) strWords << tr("Untranslated");
+        if (bytState & RowSameAsSource) strWords << tr("Same as the source");
+        if (bytState & RowReview) strWords << tr("To review: the source changed since it was translated");
         strWords << mobjWork->Problems(plngEntry);
-        if (IsChanged(plngEntry)) strWords << QStringLiteral("Changed, not saved");
+        if (IsChanged(plngEntry)) strWords << tr("Changed, not saved");
         if (!strWords.isEmpty())
             strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strWords.join(u'\n').toHtmlEscaped() +
                       QStringLiteral("</i></p>");

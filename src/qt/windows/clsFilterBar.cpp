@@ -9,16 +9,16 @@
 namespace tralyx {
 
 clsFilterBar::clsFilterBar(QWidget* pobjParent)
-    : QToolBar(QStringLiteral("Filter"), pobjParent), txtFilter(new QLineEdit(this)), cboFilterShow(new QComboBox(this)),
+    : QToolBar(tr("Filter"), pobjParent), txtFilter(new QLineEdit(this)), cboFilterShow(new QComboBox(this)),
       lblFilterCount(new QLabel(this))
 {
     setObjectName(QStringLiteral("tbFilter"));
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter->setPlaceholderText(QStringLiteral("Filter: id, source or translation"));
+    txtFilter->setPlaceholderText(tr("Filter: id, source or translation"));
     txtFilter->setClearButtonEnabled(true);
     txtFilter->setMinimumWidth(220);
     cboFilterShow->setObjectName(QStringLiteral("cboFilterShow"));
-    cboFilterShow->addItems({QStringLiteral("All"), QStringLiteral("Needs work"), QStringLiteral("Errors"), QStringLiteral("Changed")});
+    cboFilterShow->addItems({tr("All"), tr("Needs work"), tr("Errors"), tr("Changed")});
     lblFilterCount->setObjectName(QStringLiteral("lblFilterCount"));
     lblFilterCount->setContentsMargins(6, 0, 6, 0);
     addWidget(txtFilter);

@@ -56,7 +56,7 @@ void clsRecentFiles::ShowList()
         const QString strCaption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(strPaths[i]).replace(u'&', QStringLiteral("&&")));
         auto* pobjItem = new QAction(strCaption, mnuFile);
         pobjItem->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
-        pobjItem->setToolTip(QStringLiteral("Opens in ") + strCodePages[i]);
+        pobjItem->setToolTip(tr("Opens in %1").arg(strCodePages[i]));
         mnuFile->insertAction(mnuFileBarRecent, pobjItem);
         connect(pobjItem, &QAction::triggered, this,
                 [this, strPath = strPaths[i], strCodePage = strCodePages[i]] { emit Chosen(strPath, strCodePage); });

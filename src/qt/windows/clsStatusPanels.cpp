@@ -33,14 +33,14 @@ QString TimeFormat(const QLocale& pobjLocale)
 clsStatusPanels::clsStatusPanels(QStatusBar* psbStatusBar) : QObject(psbStatusBar)
 {
     psbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    mlblStatus = AddPanel(psbStatusBar, "sbStatus", QStringLiteral("Status"), true);
+    mlblStatus = AddPanel(psbStatusBar, "sbStatus", tr("Status"), true);
     mlblWork = AddPanel(psbStatusBar, "sbWork", QString(), false);
     mlblWork->setVisible(false);
     mlblModified = AddPanel(psbStatusBar, "sbModified", QString(), false);
     mlblNextCodePage = AddPanel(psbStatusBar, "sbNextCodePage", QString(), false);
-    mlblNextCodePage->setToolTip(QStringLiteral("Code page of the next Open"));
+    mlblNextCodePage->setToolTip(tr("Code page of the next Open"));
     mlblCodePage = AddPanel(psbStatusBar, "sbCodePage", QString(), false);
-    mlblCodePage->setToolTip(QStringLiteral("Code page of the active file"));
+    mlblCodePage->setToolTip(tr("Code page of the active file"));
     mlblDate = AddPanel(psbStatusBar, "sbDate", QString(), false);
     mlblTime = AddPanel(psbStatusBar, "sbTime", QString(), false);
     tmrClock = new QTimer(this);
@@ -53,17 +53,17 @@ void clsStatusPanels::SetCodePage(const QString& pstrName) { mlblCodePage->setTe
 
 void clsStatusPanels::SetNextCodePage(const QString& pstrName)
 {
-    mlblNextCodePage->setText(pstrName.isEmpty() ? QString() : QStringLiteral("Next Open: ") + pstrName);
+    mlblNextCodePage->setText(pstrName.isEmpty() ? QString() : tr("Next Open: %1").arg(pstrName));
 }
 
 void clsStatusPanels::SetModified(bool pbooModified)
 {
-    mlblModified->setText(pbooModified ? QStringLiteral("Modified") : QString());
+    mlblModified->setText(pbooModified ? tr("Modified") : QString());
 }
 
 void clsStatusPanels::SetEntry(const QString& pstrEntryId)
 {
-    mlblStatus->setText(pstrEntryId.isEmpty() ? QStringLiteral("Status") : pstrEntryId);
+    mlblStatus->setText(pstrEntryId.isEmpty() ? tr("Status") : pstrEntryId);
 }
 
 void clsStatusPanels::SetWork(const QString& pstrText)

@@ -5,21 +5,27 @@
 namespace tralyx {
 namespace {
 
-// Key, tool-tip and picture of each button; an empty key is a separator.
+// Key, tool-tip (English, translated as the toolbar's) and picture of each button; an empty key is a
+// separator.
 struct udtButton {
     const char* Key;
     const char* ToolTip;
     int Picture;
 };
 constexpr udtButton gudtButtons[] = {
-    {"Open", "Open", picOpen}, {"Save", "Save", picSave}, {"", "", 0},
-    {"Cut", "Cut", picCut},    {"Copy", "Copy", picCopy}, {"Paste", "Paste", picPaste},
-    {"", "", 0},               {"ToGrid", "Save changes", picToGrid},
+    {"Open", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Open"), picOpen},
+    {"Save", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Save"), picSave},
+    {"", "", 0},
+    {"Cut", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Cut"), picCut},
+    {"Copy", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Copy"), picCopy},
+    {"Paste", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Paste"), picPaste},
+    {"", "", 0},
+    {"ToGrid", QT_TRANSLATE_NOOP("tralyx::clsToolBar", "Save changes"), picToGrid},
 };
 
 }  // namespace
 
-clsToolBar::clsToolBar(QWidget* pobjParent) : QToolBar(QStringLiteral("Toolbar"), pobjParent)
+clsToolBar::clsToolBar(QWidget* pobjParent) : QToolBar(tr("Toolbar"), pobjParent)
 {
     setObjectName(QStringLiteral("tbToolBar"));
     setMovable(false);
@@ -30,10 +36,11 @@ clsToolBar::clsToolBar(QWidget* pobjParent) : QToolBar(QStringLiteral("Toolbar")
             addSeparator();
             continue;
         }
-        QAction* pobjButton = addAction(ToolbarPicture(udtEntry.Picture), QLatin1String(udtEntry.ToolTip));
+        const QString strToolTip = tr(udtEntry.ToolTip);
+        QAction* pobjButton = addAction(ToolbarPicture(udtEntry.Picture), strToolTip);
         pobjButton->setObjectName(QStringLiteral("tb") + QLatin1String(udtEntry.Key));
         pobjButton->setData(QLatin1String(udtEntry.Key));
-        pobjButton->setToolTip(QLatin1String(udtEntry.ToolTip));
+        pobjButton->setToolTip(strToolTip);
     }
     connect(this, &QToolBar::actionTriggered, this, &clsToolBar::ButtonClick);
 }

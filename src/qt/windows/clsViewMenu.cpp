@@ -6,7 +6,7 @@
 namespace tralyx {
 
 clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWidget* pobjParent)
-    : QMenu(QStringLiteral("&View"), pobjParent)
+    : QMenu(tr("&View"), pobjParent)
 {
     setObjectName(QStringLiteral("mnuView"));
     QAction* mnuViewSource = pdckSource->toggleViewAction();
@@ -15,7 +15,7 @@ clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWi
     QAction* mnuViewFilter = ptbFilter->toggleViewAction();
     mnuViewFilter->setObjectName(QStringLiteral("mnuViewFilter"));
     addAction(mnuViewFilter);
-    QAction* mnuViewFilterFocus = addAction(QStringLiteral("&Filter Rows"));
+    QAction* mnuViewFilterFocus = addAction(tr("&Filter Rows"));
     mnuViewFilterFocus->setObjectName(QStringLiteral("mnuViewFilterFocus"));
     mnuViewFilterFocus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(mnuViewFilterFocus, &QAction::triggered, ptbFilter, &clsFilterBar::FocusText);

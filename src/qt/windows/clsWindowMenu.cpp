@@ -8,7 +8,7 @@
 namespace tralyx {
 
 clsWindowMenu::clsWindowMenu(QMdiArea* pobjFrame, QWidget* pobjParent)
-    : QMenu(QStringLiteral("&Window"), pobjParent), mdiArea(pobjFrame)
+    : QMenu(tr("&Window"), pobjParent), mdiArea(pobjFrame)
 {
     setObjectName(QStringLiteral("mnuWindow"));
     addSeparator()->setObjectName(QStringLiteral("mnuWindowBar1"));
@@ -16,12 +16,12 @@ clsWindowMenu::clsWindowMenu(QMdiArea* pobjFrame, QWidget* pobjParent)
         const char* Name;
         const char* Caption;
         int Code;
-    } udtItems[] = {{"mnuWindowCascade", "&Cascade", vbCascade},
-                    {"mnuWindowTileHorizontal", "Tile &Horizontal", vbTileHorizontal},
-                    {"mnuWindowTileVertical", "Tile &Vertical", vbTileVertical},
-                    {"mnuWindowArrangeIcons", "&Arrange Icons", vbArrangeIcons}};
+    } udtItems[] = {{"mnuWindowCascade", QT_TR_NOOP("&Cascade"), vbCascade},
+                    {"mnuWindowTileHorizontal", QT_TR_NOOP("Tile &Horizontal"), vbTileHorizontal},
+                    {"mnuWindowTileVertical", QT_TR_NOOP("Tile &Vertical"), vbTileVertical},
+                    {"mnuWindowArrangeIcons", QT_TR_NOOP("&Arrange Icons"), vbArrangeIcons}};
     for (const auto& udtItem : udtItems) {
-        QAction* pobjItem = addAction(QString::fromLatin1(udtItem.Caption));
+        QAction* pobjItem = addAction(tr(udtItem.Caption));
         pobjItem->setObjectName(QLatin1String(udtItem.Name));
         connect(pobjItem, &QAction::triggered, this, [this, intCode = udtItem.Code] { Arrange(*mdiArea, intCode); });
     }

@@ -14,7 +14,7 @@ namespace tralyx {
 frmAbout::frmAbout(QWidget* pobjParent) : QDialog(pobjParent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tralyx"));
+    setWindowTitle(tr("About Tralyx"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* lblIcon = new QLabel(this);
@@ -33,11 +33,11 @@ frmAbout::frmAbout(QWidget* pobjParent) : QDialog(pobjParent)
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    lblDescription = new QLabel(QStringLiteral("Allows management of Zarvo .LRC files to ease localisation."), this);
+    lblDescription = new QLabel(tr("Allows management of Zarvo .LRC files to ease localisation."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     // Default and cancel button at once: Enter and Escape both press it.
     cmdOK->setDefault(true);
@@ -76,7 +76,7 @@ frmAbout::frmAbout(QWidget* pobjParent) : QDialog(pobjParent)
 
 QString frmAbout::VersionText(int pintMajor, int pintMinor, int pintRevision)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(pintMajor).arg(pintMinor).arg(pintRevision);
+    return tr("Version %1.%2.%3").arg(pintMajor).arg(pintMinor).arg(pintRevision);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

@@ -22,18 +22,18 @@ frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, std::functi
                        QWidget* pobjParent)
     : QDialog(pobjParent), mfnEditor(std::move(pfnEditor)), mfnFolder(std::move(pfnFolder)), cboLookIn(new QComboBox(this)),
       lblFiles(new QLabel(this)), txtFind(new QLineEdit(this)), txtReplace(new QLineEdit(this)),
-      chkMatchCase(new QCheckBox(QStringLiteral("Match &case"), this)),
-      chkWholeWord(new QCheckBox(QStringLiteral("&Whole word"), this))
+      chkMatchCase(new QCheckBox(tr("Match &case"), this)),
+      chkWholeWord(new QCheckBox(tr("&Whole word"), this))
 {
     setObjectName(QStringLiteral("frmReplace"));
-    setWindowTitle(QStringLiteral("Replace"));
+    setWindowTitle(tr("Replace"));
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtReplace->setObjectName(QStringLiteral("txtReplace"));
     chkMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
     chkWholeWord->setObjectName(QStringLiteral("chkWholeWord"));
     auto* pobjGrid = new QGridLayout(this);
-    auto* lblFind = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    auto* lblReplace = new QLabel(QStringLiteral("Re&place with:"), this);
+    auto* lblFind = new QLabel(tr("Fi&nd what:"), this);
+    auto* lblReplace = new QLabel(tr("Re&place with:"), this);
     lblFind->setBuddy(txtFind);
     lblReplace->setBuddy(txtReplace);
     pobjGrid->addWidget(lblFind, 0, 0);
@@ -43,9 +43,9 @@ frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, std::functi
     pobjGrid->addWidget(chkMatchCase, 2, 1);
     pobjGrid->addWidget(chkWholeWord, 3, 1);
     cboLookIn->setObjectName(QStringLiteral("cboLookIn"));
-    cboLookIn->addItems({QStringLiteral("This window"), QStringLiteral("All open files of its folder")});
+    cboLookIn->addItems({tr("This window"), tr("All open files of its folder")});
     lblFiles->setObjectName(QStringLiteral("lblFiles"));
-    auto* lblLookIn = new QLabel(QStringLiteral("&Look in:"), this);
+    auto* lblLookIn = new QLabel(tr("&Look in:"), this);
     lblLookIn->setBuddy(cboLookIn);
     pobjGrid->addWidget(lblLookIn, 4, 0);
     pobjGrid->addWidget(cboLookIn, 4, 1);
@@ -59,9 +59,9 @@ frmReplace::frmReplace(std::function<frmMessageEditor*()> pfnEditor, std::functi
         connect(cmdButton, &QPushButton::clicked, this, pfnClick);
         return cmdButton;
     };
-    Button("cmdFindNext", QStringLiteral("&Find Next"), &frmReplace::cmdFindNext_Click)->setDefault(true);
-    Button("cmdReplace", QStringLiteral("&Replace"), &frmReplace::cmdReplace_Click);
-    Button("cmdReplaceAll", QStringLiteral("Replace &All"), &frmReplace::cmdReplaceAll_Click);
+    Button("cmdFindNext", tr("&Find Next"), &frmReplace::cmdFindNext_Click)->setDefault(true);
+    Button("cmdReplace", tr("&Replace"), &frmReplace::cmdReplace_Click);
+    Button("cmdReplaceAll", tr("Replace &All"), &frmReplace::cmdReplaceAll_Click);
     pobjButtons->addButton(QDialogButtonBox::Close);
     connect(pobjButtons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     pobjGrid->addWidget(pobjButtons, 0, 2, 4, 1);
@@ -80,7 +80,7 @@ QList<frmMessageEditor*> frmReplace::Editors()
     if (frmActive) objEditors = cboLookIn->currentIndex() == 1 ? mfnFolder() : QList<frmMessageEditor*>{frmActive};
     QStringList strNames;
     for (const frmMessageEditor* frmEditor : std::as_const(objEditors)) strNames << QFileInfo(frmEditor->FileNameValue()).fileName();
-    lblFiles->setText(strNames.isEmpty() ? QStringLiteral("No file is open.") : QStringLiteral("In ") + strNames.join(QStringLiteral(", ")));
+    lblFiles->setText(strNames.isEmpty() ? tr("No file is open.") : tr("In %1").arg(strNames.join(QStringLiteral(", "))));
     return objEditors;
 }
 
@@ -93,8 +93,7 @@ clsTextFind frmReplace::Find() const
 
 void frmReplace::NotFound()
 {
-    MsgBox(QStringLiteral("Cannot find \"") + txtFind->text() + QStringLiteral("\" in the translations."), vbInformation,
-           QStringLiteral("Replace"));
+    MsgBox(tr("Cannot find \"%1\" in the translations.").arg(txtFind->text()), vbInformation, tr("Replace"));
 }
 
 void frmReplace::cmdFindNext_Click()
