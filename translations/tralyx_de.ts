@@ -211,6 +211,12 @@ Möchten Sie ersetzen?</translation>
         <source>Replace all</source>
         <translation>Alle ersetzen</translation>
     </message>
+    <message>
+        <source>Replace all will change %1 in %2 files. The changes are not saved until you save the file.<byte value="xd"/>
+Do you want to replace?</source>
+        <translation>„Alle ersetzen“ ändert %1 in %2 Dateien. Die Änderungen werden erst gespeichert, wenn Sie die Dateien speichern.<byte value="xd"/>
+Möchten Sie ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>basFolderUpdate</name>
@@ -282,6 +288,41 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>clsEditorSource</name>
+    <message>
+        <source>No source: %1 has no %2</source>
+        <translation>Keine Quelle: %1 enthält kein %2</translation>
+    </message>
+    <message>
+        <source>No source: the source folder is this file&apos;s own folder</source>
+        <translation>Keine Quelle: Der Quellordner ist der Ordner dieser Datei</translation>
+    </message>
+    <message>
+        <source>No source: %1: %2</source>
+        <translation>Keine Quelle: %1: %2</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Tool-Tip:</source>
+        <translation>Minihilfe:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Meldung:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+</context>
+<context>
     <name>clsTralyx</name>
     <message>
         <source>Index out-of-bounds setting secondary</source>
@@ -322,6 +363,17 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::clsEditorFilter</name>
+    <message>
+        <source>%1 of %2 rows and the row being edited</source>
+        <translation>%1 von %2 Zeilen und die bearbeitete Zeile</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows</source>
+        <translation>%1 von %2 Zeilen</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::clsEditorListModel</name>
     <message>
         <source>Untranslated</source>
@@ -329,7 +381,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Same as the source</source>
-        <translation>Gleich wie die Quelle</translation>
+        <translation>Identisch mit der Quelle</translation>
     </message>
     <message>
         <source>Changed, not saved</source>
@@ -338,6 +390,41 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>To review: the source changed since it was translated</source>
         <translation>Zu prüfen: Die Quelle hat sich seit der Übersetzung geändert</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::clsEntryBoxes</name>
+    <message>
+        <source>Message details</source>
+        <translation>Meldungsdetails</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Meldung:</translation>
+    </message>
+    <message>
+        <source>(No suggestions)</source>
+        <translation>(Keine Vorschläge)</translation>
+    </message>
+    <message>
+        <source>Add “%1” to Dictionary</source>
+        <translation>„%1“ zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>core.lrc keeps no caption for a txt... text box.</source>
+        <translation>core.lrc speichert für ein Textfeld (txt...) keine Beschriftung.</translation>
+    </message>
+    <message>
+        <source>core.lrc keeps no tool-tip for a menu or a [cap...] entry.</source>
+        <translation>core.lrc speichert für ein Menü oder einen [cap...]-Eintrag keine Minihilfe.</translation>
+    </message>
+    <message>
+        <source>This text holds a line-break mark (%1) or a paragraph mark that this box cannot show; it is kept as it is.</source>
+        <translation>Dieser Text enthält ein Zeilenumbruchzeichen (%1) oder ein Absatzzeichen, das dieses Feld nicht anzeigen kann; er bleibt unverändert.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +459,102 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Opens in %1</source>
         <translation>Öffnet als %1</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::clsSourceDock</name>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Your note on this row, kept in translation-state.json with the file</source>
+        <translation>Ihre Notiz zu dieser Zeile, gespeichert in translation-state.json bei der Datei</translation>
+    </message>
+    <message>
+        <source>Suggestions:</source>
+        <translation>Vorschläge:</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 to Ctrl+5 put a suggestion into the box, Ctrl+B the source</source>
+        <translation>Strg+1 bis Strg+5 übernehmen einen Vorschlag ins Feld, Strg+B die Quelle</translation>
+    </message>
+    <message>
+        <source>No problems.</source>
+        <translation>Keine Probleme.</translation>
+    </message>
+    <message>
+        <source>Problems:
+</source>
+        <translation>Probleme:
+</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>No source folder for this file.</source>
+        <translation>Kein Quellordner für diese Datei.</translation>
+    </message>
+    <message>
+        <source>To review.</source>
+        <translation>Zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Carried over from %1, whose control was renamed.</source>
+        <translation>Übernommen von %1, dessen Steuerelement umbenannt wurde.</translation>
+    </message>
+    <message>
+        <source>The source is the one the translation was made for (filled from the memory or marked in an exchange file).</source>
+        <translation>Die Quelle ist die, für die die Übersetzung gemacht wurde (aus dem Übersetzungsspeicher gefüllt oder in einer Austauschdatei markiert).</translation>
+    </message>
+    <message>
+        <source>The source changed since this was translated.</source>
+        <translation>Die Quelle hat sich seit der Übersetzung geändert.</translation>
+    </message>
+    <message>
+        <source>Was:</source>
+        <translation>Vorher:</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>Jetzt:</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return commits the row and ends its review.</source>
+        <translation>Strg+Eingabe übernimmt die Zeile und beendet ihre Prüfung.</translation>
+    </message>
+    <message>
+        <source>The memory has nothing like this text.</source>
+        <translation>Der Übersetzungsspeicher kennt nichts Ähnliches.</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::clsSpellingMenu</name>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>&amp;Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Check Spelling</source>
+        <translation>Rechtschreibung &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (the folder&apos;s language)</source>
+        <translation>&amp;Automatisch (die Sprache des Ordners)</translation>
+    </message>
+    <message>
+        <source>No %1 spelling dictionary: the package %2 adds one</source>
+        <translation>Kein Wörterbuch für %1: Das Paket %2 stellt eines bereit</translation>
     </message>
 </context>
 <context>
@@ -429,6 +612,73 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::clsUpdateReportModel</name>
+    <message>
+        <source>Kept</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Zu prüfen</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>still in the source language</source>
+        <translation>noch in der Quellsprache</translation>
+    </message>
+    <message>
+        <source>a second entry with this path; the first one was kept</source>
+        <translation>ein zweiter Eintrag mit diesem Pfad; der erste wurde behalten</translation>
+    </message>
+    <message>
+        <source>from %1, to review</source>
+        <translation>aus %1, zu prüfen</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>aus %1</translation>
+    </message>
+    <message>
+        <source>the source was &quot;%1&quot;, now &quot;%2&quot;</source>
+        <translation>die Quelle war „%1“, jetzt „%2“</translation>
+    </message>
+    <message>
+        <source> (from %1)</source>
+        <translation> (aus %1)</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::clsViewMenu</name>
     <message>
         <source>&amp;View</source>
@@ -482,14 +732,293 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::frmFolderSelector</name>
+    <message>
+        <source>Select a folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::frmMain</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open Language &amp;Folder...</source>
+        <translation>Sprach&amp;ordner öffnen ...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Update file</source>
+        <translation>Datei &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter ...</translation>
+    </message>
+    <message>
+        <source>Source &amp;Folder...</source>
+        <translation>&amp;Quellordner ...</translation>
+    </message>
+    <message>
+        <source>Translation &amp;Memory...</source>
+        <translation>&amp;Übersetzungsspeicher ...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace...</source>
+        <translation>Erset&amp;zen ...</translation>
+    </message>
+    <message>
+        <source>&amp;Next Needing Work</source>
+        <translation>&amp;Nächster zu bearbeitender Eintrag</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Needing Work</source>
+        <translation>&amp;Vorheriger zu bearbeitender Eintrag</translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Done</source>
+        <translation>Als er&amp;ledigt markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Fill from Memory...</source>
+        <translation>Aus dem &amp;Speicher füllen ...</translation>
+    </message>
+    <message>
+        <source>&amp;About Tralyx...</source>
+        <translation>&amp;Über Tralyx ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Ask Before &amp;Overwriting the File Being Edited</source>
+        <translation>Vor dem Überschreiben der bearbeiteten Datei &amp;nachfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>%1: a folder without any of them</source>
+        <translation>%1: ein Ordner ohne jede dieser Dateien</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 translated</source>
+        <translation>%1: %2 von %3 übersetzt</translation>
+    </message>
+    <message>
+        <source>No entry after this one in %1 needs work.<byte value="xd"/>
+Go on with %2?</source>
+        <translation>Nach diesem Eintrag ist in %1 nichts mehr zu bearbeiten.<byte value="xd"/>
+Mit %2 fortfahren?</translation>
+    </message>
+    <message>
+        <source>Next Needing Work</source>
+        <translation>Nächster zu bearbeitender Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 (ignored)</source>
+        <translation>%1 (ignoriert)</translation>
+    </message>
+    <message>
+        <source>Translation memory: %1</source>
+        <translation>Übersetzungsspeicher: %1</translation>
+    </message>
+    <message>
+        <source>Mark as Done is for a translation that is the same as its source on purpose (&quot;OK&quot;, a product name).</source>
+        <translation>„Als erledigt markieren“ ist für eine Übersetzung, die absichtlich ihrer Quelle gleicht („OK“, ein Produktname).</translation>
+    </message>
+    <message>
+        <source>Mark as Done</source>
+        <translation>Als erledigt markieren</translation>
+    </message>
+    <message>
+        <source>Fill from Memory needs the file&apos;s source folder (File &gt; Source Folder...).</source>
+        <translation>„Aus dem Speicher füllen“ braucht den Quellordner der Datei (Datei &gt; Quellordner ...).</translation>
+    </message>
+    <message>
+        <source>Fill from Memory</source>
+        <translation>Aus dem Speicher füllen</translation>
+    </message>
+    <message>
+        <source>The memory has no exact match for any untranslated text.</source>
+        <translation>Der Übersetzungsspeicher hat für keinen unübersetzten Text eine genaue Entsprechung.</translation>
+    </message>
+    <message>
+        <source>1 untranslated text was filled from the memory, each marked for review.</source>
+        <translation>1 unübersetzter Text wurde aus dem Übersetzungsspeicher gefüllt und zur Prüfung markiert.</translation>
+    </message>
+    <message>
+        <source>%1 untranslated texts were filled from the memory, each marked for review.</source>
+        <translation>%1 unübersetzte Texte wurden aus dem Übersetzungsspeicher gefüllt, jeder zur Prüfung markiert.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to open %1 again in %2?<byte value="xd"/>
+It was read in %3.</source>
+        <translation>Möchten Sie %1 erneut als %2 öffnen?<byte value="xd"/>
+Sie wurde als %3 gelesen.</translation>
+    </message>
+    <message>
+        <source>Code page</source>
+        <translation>Codepage</translation>
+    </message>
+    <message>
+        <source>Zarvo Language resource files (*.LRC)|*.LRC|All Files (*.*)|*.*</source>
+        <translation>Zarvo-Sprachressourcendateien (*.LRC)|*.LRC|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::frmMessageEditor</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Message Tralyx</source>
+        <translation>Meldungen – Tralyx</translation>
+    </message>
+    <message>
+        <source>Drag to give the boxes more or less room</source>
+        <translation>Ziehen, um den Feldern mehr oder weniger Platz zu geben</translation>
+    </message>
+    <message>
+        <source>Localising %1</source>
+        <translation>Lokalisierung: %1</translation>
+    </message>
+    <message>
+        <source>This item has changed, do you want to save the changes?<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Dieser Eintrag wurde geändert. Möchten Sie die Änderungen übernehmen?<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Data changed</source>
+        <translation>Daten geändert</translation>
+    </message>
+    <message>
+        <source>Commit %1</source>
+        <translation>Übernehmen von %1</translation>
+    </message>
+    <message>
+        <source>The texts were saved, but not their translation state (review, done, notes):<byte value="xd"/>
+%1</source>
+        <translation>Die Texte wurden gespeichert, ihr Bearbeitungsstand (Prüfung, erledigt, Notizen) aber nicht:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Translation state</source>
+        <translation>Bearbeitungsstand</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Möchten Sie Ihre Änderungen speichern?<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>No row is listed.</source>
+        <translation>Keine Zeile aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Replace All “%1” by “%2”</source>
+        <translation>Alle „%1“ durch „%2“ ersetzen</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Eingabe in %1</translation>
+    </message>
+    <message>
+        <source>Not Done %1</source>
+        <translation>Nicht erledigt: %1</translation>
+    </message>
+    <message>
+        <source>Mark as Done %1</source>
+        <translation>Als erledigt markieren: %1</translation>
+    </message>
+    <message>
+        <source>Note on %1</source>
+        <translation>Notiz zu %1</translation>
+    </message>
+    <message>
+        <source>Fill from Memory</source>
+        <translation>Aus dem Speicher füllen</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::frmReplace</name>
     <message>
         <source>Match &amp;case</source>
-        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+        <translation>Groß-/&amp;Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>&amp;Whole word</source>
-        <translation>Nur ganze &amp;Wörter</translation>
+        <translation>Nur &amp;ganze Wörter</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -518,6 +1047,218 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Cannot find &quot;%1&quot; in the translations.</source>
         <translation>„%1“ wurde in den Übersetzungen nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>This window</source>
+        <translation>Dieses Fenster</translation>
+    </message>
+    <message>
+        <source>All open files of its folder</source>
+        <translation>Alle geöffneten Dateien seines Ordners</translation>
+    </message>
+    <message>
+        <source>&amp;Look in:</source>
+        <translation>Suchen &amp;in:</translation>
+    </message>
+    <message>
+        <source>No file is open.</source>
+        <translation>Keine Datei geöffnet.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::frmTranslationMemory</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Translation Memory</source>
+        <translation>Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <source>The suggestions and Fill from Memory draw on these translated language folders (each beside its English folder) and TMX files, first to last:</source>
+        <translation>Die Vorschläge und „Aus dem Speicher füllen“ greifen auf diese übersetzten Sprachordner (jeweils neben ihrem englischen Ordner) und TMX-Dateien zurück, vom ersten bis zum letzten:</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>&amp;Ordner hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>Add &amp;TMX File...</source>
+        <translation>&amp;TMX-Datei hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>%1  (the open folder, always)</source>
+        <translation>%1  (der geöffnete Ordner, immer)</translation>
+    </message>
+    <message>
+        <source>Translation memory (*.tmx);;All Files (*)</source>
+        <translation>Übersetzungsspeicher (*.tmx);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::frmUpdateFiles</name>
+    <message>
+        <source>Update Files</source>
+        <translation>Dateien aktualisieren</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Dateiangaben</translation>
+    </message>
+    <message>
+        <source>O&amp;ld file folder:</source>
+        <translation>&amp;Ordner der alten Dateien:</translation>
+    </message>
+    <message>
+        <source>&amp;New file folder:</source>
+        <translation>Ordner der &amp;neuen Dateien:</translation>
+    </message>
+    <message>
+        <source>&amp;Destination folder:</source>
+        <translation>&amp;Zielordner:</translation>
+    </message>
+    <message>
+        <source>Old &amp;source folder:</source>
+        <translation>Alter &amp;Quellordner:</translation>
+    </message>
+    <message>
+        <source>Browse for the folder</source>
+        <translation>Ordner suchen</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>The source folder the old folder was translated from (its English). With it, a text whose source
+changed keeps its translation for review, texts follow their source to a new number, and a renamed
+control keeps its translation. Empty: entries are matched by id and position only.</source>
+        <translation>Der Quellordner, aus dem der alte Ordner übersetzt wurde (sein Englisch). Mit ihm behält ein Text, dessen
+Quelle sich geändert hat, seine Übersetzung zur Prüfung, Texte folgen ihrer Quelle zu einer neuen Nummer,
+und ein umbenanntes Steuerelement behält seine Übersetzung. Leer: Einträge werden nur nach Kennung und Position zugeordnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>&amp;Bericht anzeigen</translation>
+    </message>
+    <message>
+        <source>The old source folder %1 does not exist.<byte value="xd"/>
+<byte value="xd"/>
+Choose the folder the old folder was translated from, or clear the box to update without it.</source>
+        <translation>Der alte Quellordner %1 ist nicht vorhanden.<byte value="xd"/>
+<byte value="xd"/>
+Wählen Sie den Ordner, aus dem der alte Ordner übersetzt wurde, oder leeren Sie das Feld, um ohne ihn zu aktualisieren.</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx::frmUpdateReport</name>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>merged, not written (dry run)</source>
+        <translation>zusammengeführt, nicht geschrieben (Probelauf)</translation>
+    </message>
+    <message>
+        <source>Update Report</source>
+        <translation>Aktualisierungsbericht</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <source>All entries</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>&amp;Bericht speichern ...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Result</source>
+        <translation>Ergebnis ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Opens the files written in the editor, with the new release&apos;s folder as their source</source>
+        <translation>Öffnet die geschriebenen Dateien im Editor, mit dem Ordner der neuen Version als Quelle</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>From %1 and %2 into %3</source>
+        <translation>Aus %1 und %2 nach %3</translation>
+    </message>
+    <message>
+        <source>Compared with the old source %1</source>
+        <translation>Verglichen mit der alten Quelle %1</translation>
+    </message>
+    <message>
+        <source>%1: %L2 warning(s) while reading, the first: %3</source>
+        <translation>%1: %L2 Warnung(en) beim Lesen, die erste: %3</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2 entries</source>
+        <translation>%L1 von %L2 Einträgen</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All Files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Der Bericht wurde nicht gespeichert.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>udtProgress</name>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <source>Translated %1 of %2 (%3%)</source>
+        <translation>%1 von %2 übersetzt (%3 %)</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,9 @@ TEST(EditorLanguageTest, MenusInTheFirstOfTheUsersLanguagesThatTheProgramHas)
         const char* English;
         const char* German;
     } udtItems[] = {
+        {"mnuFile", false, "&File", "&Datei"},
+        {"mnuEdit", false, "&Edit", "&Bearbeiten"},
+        {"mnuFileSave", false, "&Save", "&Speichern"},
         {"mnuView", false, "&View", "&Ansicht"},
         {"mnuWindow", false, "&Window", "&Fenster"},
         {"mnuWindowTileVertical", false, "Tile &Vertical", "&Nebeneinander"},

@@ -1,19 +1,22 @@
 #include "editor/clsWorkbenchRows.h"
 
-#include <QLocale>
+#include "common/basApplication.h"
+
+#include <QCoreApplication>
 
 namespace tralyx {
 
 QString udtProgress::Text() const
 {
-    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale objLocale = App::TextLocale();
     const int32_t lngPercent = Entries > 0 ? int32_t(qint64(Translated) * 100 / Entries) : 100;
-    const auto Plural = [&](int32_t plngCount, const char* pstrWord) {
-        return objLocale.toString(plngCount) + u' ' + QLatin1StringView(pstrWord) + (plngCount == 1 ? "" : "s");
-    };
-    return QStringLiteral("Translated %1 of %2 (%3%) \u00B7 %4 \u00B7 %5")
-        .arg(objLocale.toString(Translated), objLocale.toString(Entries), QString::number(lngPercent),
-             Plural(Errors, "error"), Plural(Warnings, "warning"));
+    const QString strErrors = Errors == 1 ? QCoreApplication::translate("udtProgress", "1 error")
+                                          : QCoreApplication::translate("udtProgress", "%1 errors").arg(objLocale.toString(Errors));
+    const QString strWarnings = Warnings == 1 ? QCoreApplication::translate("udtProgress", "1 warning")
+                                              : QCoreApplication::translate("udtProgress", "%1 warnings").arg(objLocale.toString(Warnings));
+    return QCoreApplication::translate("udtProgress", "Translated %1 of %2 (%3%)")
+               .arg(objLocale.toString(Translated), objLocale.toString(Entries), QString::number(lngPercent)) +
+           QStringLiteral(" \u00B7 ") + strErrors + QStringLiteral(" \u00B7 ") + strWarnings;
 }
 
 clsWorkbenchRows::clsWorkbenchRows(enuFileKind penuFile, std::unique_ptr<clsTralyx> pobjSource)

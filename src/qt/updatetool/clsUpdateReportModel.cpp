@@ -6,8 +6,9 @@ clsUpdateReportModel::clsUpdateReportModel(QObject* pobjParent) : QAbstractTable
 
 QString clsUpdateReportModel::KindName(int plngKind)
 {
-    static const std::array<const char*, KindCount> strNames{"Kept", "Review", "Moved", "New", "Dropped"};
-    return plngKind >= 0 && plngKind < KindCount ? QString::fromLatin1(strNames[static_cast<size_t>(plngKind)]) : QString();
+    static const std::array<const char*, KindCount> strNames{QT_TR_NOOP("Kept"), QT_TR_NOOP("Review"), QT_TR_NOOP("Moved"),
+                                                                 QT_TR_NOOP("New"), QT_TR_NOOP("Dropped")};
+    return plngKind >= 0 && plngKind < KindCount ? tr(strNames[static_cast<size_t>(plngKind)]) : QString();
 }
 
 int32_t clsUpdateReportModel::Count(qsizetype plngFile, int plngKind) const
@@ -56,10 +57,11 @@ int clsUpdateReportModel::columnCount(const QModelIndex& pobjParent) const { ret
 
 QVariant clsUpdateReportModel::headerData(int plngSection, Qt::Orientation penuOrientation, int plngRole) const
 {
-    static const std::array<const char*, ColumnCount> strHeaders{"File", "Kind", "Id", "Text", "Note"};
+    static const std::array<const char*, ColumnCount> strHeaders{QT_TR_NOOP("File"), QT_TR_NOOP("Kind"), QT_TR_NOOP("Id"),
+                                                                   QT_TR_NOOP("Text"), QT_TR_NOOP("Note")};
     if (penuOrientation != Qt::Horizontal || plngRole != Qt::DisplayRole || plngSection < 0 || plngSection >= ColumnCount)
         return {};
-    return QString::fromLatin1(strHeaders[static_cast<size_t>(plngSection)]);
+    return tr(strHeaders[static_cast<size_t>(plngSection)]);
 }
 
 QVariant clsUpdateReportModel::data(const QModelIndex& pobjIndex, int plngRole) const
@@ -81,10 +83,10 @@ QString clsUpdateReportModel::Cell(const udtRow& u, int plngColumn) const
     };
     switch (u.Kind) {
     case Kept: return Pick(r.KeyAt(r.Kept[u.Index]), plngColumn == ColText ? r.TextAt(r.Kept[u.Index]) : QString(), {});
-    case New: return Pick(r.TakenNew[u.Index].Key, r.TakenNew[u.Index].Text, QStringLiteral("still in the source language"));
+    case New: return Pick(r.TakenNew[u.Index].Key, r.TakenNew[u.Index].Text, tr("still in the source language"));
     case Dropped: {
         const udtDroppedEntry& d = r.Dropped[u.Index];
-        return Pick(d.Key, d.Text, d.Duplicate ? QStringLiteral("a second entry with this path; the first one was kept") : QString());
+        return Pick(d.Key, d.Text, d.Duplicate ? tr("a second entry with this path; the first one was kept") : QString());
     }
     case Review:
     case Moved: break;
@@ -93,9 +95,9 @@ QString clsUpdateReportModel::Cell(const udtRow& u, int plngColumn) const
     const QString strId = r.KeyAt(c.Position);
     if (plngColumn != ColNote) return Pick(strId, c.Text, {});
     const QString strFrom = r.OldKeyAt(c.From);
-    if (u.Kind == Moved) return QStringLiteral("from %1%2").arg(strFrom, c.Review ? QStringLiteral(", to review") : QString());
-    QString strNote = QStringLiteral("the source was \"%1\", now \"%2\"").arg(c.Previous, c.Source);
-    if (strFrom != strId) strNote += QStringLiteral(" (from %1)").arg(strFrom);
+    if (u.Kind == Moved) return (c.Review ? tr("from %1, to review") : tr("from %1")).arg(strFrom);
+    QString strNote = tr("the source was \"%1\", now \"%2\"").arg(c.Previous, c.Source);
+    if (strFrom != strId) strNote += tr(" (from %1)").arg(strFrom);
     return strNote;
 }
 

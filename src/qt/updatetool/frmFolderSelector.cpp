@@ -31,12 +31,12 @@ constexpr int32_t TreeToButtons = 105;
 frmFolderSelector::frmFolderSelector(QWidget* pobjParent) : QDialog(pobjParent)
 {
     setObjectName(QStringLiteral("frmFolderSelector"));
-    setWindowTitle(QStringLiteral("Select a folder"));
+    setWindowTitle(tr("Select a folder"));
 
-    mcmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    mcmdOK = new QPushButton(tr("&OK"), this);
     mcmdOK->setObjectName(QStringLiteral("cmdOK"));
     mcmdOK->setDefault(true);
-    mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    mcmdCancel = new QPushButton(tr("&Cancel"), this);
     mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     mobjFolders = new QFileSystemModel(this);

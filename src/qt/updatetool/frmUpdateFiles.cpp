@@ -37,9 +37,9 @@ constexpr int32_t Margin = 120;
 frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
 {
     setObjectName(QStringLiteral("frmUpdateFiles"));
-    setWindowTitle(QStringLiteral("Update Files"));
+    setWindowTitle(tr("Update Files"));
 
-    mfraDetails = new QGroupBox(QStringLiteral("File Details"), this);
+    mfraDetails = new QGroupBox(tr("File Details"), this);
     mfraDetails->setObjectName(QStringLiteral("fraDetails"));
     auto* objRows = new QGridLayout(mfraDetails);
     objRows->setHorizontalSpacing(TwipsToPixelsX(*this, Margin));
@@ -47,8 +47,8 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
 
     // By index; the old source's row (index 3) stands second, under the old folder it belongs to.
     const std::array<const char*, 4> strLabelNames{"lblOldFile", "lblNew", "lblDestination", "lblOldSource"};
-    const std::array<QString, 4> strCaptions{QStringLiteral("O&ld file folder:"), QStringLiteral("&New file folder:"),
-                                             QStringLiteral("&Destination folder:"), QStringLiteral("Old &source folder:")};
+    const std::array<QString, 4> strCaptions{tr("O&ld file folder:"), tr("&New file folder:"), tr("&Destination folder:"),
+                                             tr("Old &source folder:")};
     const std::array<const char*, 4> strBoxNames{"txtOldFile", "txtNewFile", "txtDestination", "txtOldSource"};
     const std::array<int, 4> lngGridRows{0, 2, 3, 1};
     std::array<QLabel*, 4> lblRows{};
@@ -62,7 +62,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
         mcmdBrowse[i]->setObjectName(QStringLiteral("cmdBrowse"));
         mcmdBrowse[i]->setProperty("Index", i);
         mcmdBrowse[i]->setFixedWidth(TwipsToPixelsX(*this, BrowseWidth));
-        mcmdBrowse[i]->setToolTip(QStringLiteral("Browse for the folder"));
+        mcmdBrowse[i]->setToolTip(tr("Browse for the folder"));
         mcmdBrowse[i]->setAutoDefault(false);
         objRows->addWidget(lblRows[i], lngGridRows[i], 0);
         objRows->addWidget(mtxtRows[i], lngGridRows[i], 1);
@@ -77,19 +77,19 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     mtxtDestination = mtxtRows[2];
     mlblOldSource = lblRows[3];
     mtxtOldSource = mtxtRows[3];
-    mtxtOldSource->setPlaceholderText(QStringLiteral("optional"));
-    mtxtOldSource->setToolTip(QStringLiteral(
+    mtxtOldSource->setPlaceholderText(tr("optional"));
+    mtxtOldSource->setToolTip(tr(
         "The source folder the old folder was translated from (its English). With it, a text whose source\n"
         "changed keeps its translation for review, texts follow their source to a new number, and a renamed\n"
         "control keeps its translation. Empty: entries are matched by id and position only."));
 
-    mcmdUpdate = new QPushButton(QStringLiteral("&Update"), this);
+    mcmdUpdate = new QPushButton(tr("&Update"), this);
     mcmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
     mcmdUpdate->setEnabled(false);
-    mcmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    mcmdCancel = new QPushButton(tr("&Cancel"), this);
     mcmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // The last update's report window again, once it was closed.
-    mcmdShowReport = new QPushButton(QStringLiteral("Show &Report"), this);
+    mcmdShowReport = new QPushButton(tr("Show &Report"), this);
     mcmdShowReport->setObjectName(QStringLiteral("cmdShowReport"));
     mcmdShowReport->setEnabled(false);
     for (QPushButton* pcmdButton : {mcmdUpdate, mcmdCancel, mcmdShowReport}) {
@@ -201,7 +201,7 @@ void frmUpdateFiles::cmdUpdate_Click()
 {
     const QString strOldSource = mtxtOldSource->text();
     if (!strOldSource.isEmpty() && !QFileInfo(strOldSource).isDir()) {
-        MsgBox(QStringLiteral("The old source folder %1 does not exist.\r\n\r\nChoose the folder the old folder was "
+        MsgBox(tr("The old source folder %1 does not exist.\r\n\r\nChoose the folder the old folder was "
                               "translated from, or clear the box to update without it.")
                    .arg(strOldSource),
                vbExclamation);

@@ -26,8 +26,8 @@ namespace {
 QString OutcomeText(const udtUpdateReport& pudtReport)
 {
     switch (pudtReport.Outcome) {
-    case enuUpdateOutcome::Written: return QStringLiteral("written");
-    case enuUpdateOutcome::Merged: return QStringLiteral("merged, not written (dry run)");
+    case enuUpdateOutcome::Written: return frmUpdateReport::tr("written");
+    case enuUpdateOutcome::Merged: return frmUpdateReport::tr("merged, not written (dry run)");
     case enuUpdateOutcome::NotMerged:
     case enuUpdateOutcome::NotWritten: break;
     }
@@ -40,7 +40,7 @@ QString OutcomeText(const udtUpdateReport& pudtReport)
 frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Window)
 {
     setObjectName(QStringLiteral("frmUpdateReport"));
-    setWindowTitle(QStringLiteral("Update Report"));
+    setWindowTitle(tr("Update Report"));
     setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window, open report or not
 
     mlblSummary = new QLabel(this);
@@ -50,7 +50,7 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
 
     mgrdCounts = new QTableWidget(0, 2 + clsUpdateReportModel::KindCount, this);
     mgrdCounts->setObjectName(QStringLiteral("grdCounts"));
-    QStringList strHeaders{QStringLiteral("File"), QStringLiteral("Result")};
+    QStringList strHeaders{tr("File"), tr("Result")};
     for (int k = 0; k < clsUpdateReportModel::KindCount; ++k) strHeaders.append(clsUpdateReportModel::KindName(k));
     mgrdCounts->setHorizontalHeaderLabels(strHeaders);
     mgrdCounts->verticalHeader()->hide();
@@ -59,11 +59,11 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
     mgrdCounts->setFocusPolicy(Qt::NoFocus);
     mgrdCounts->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
-    auto* lblKind = new QLabel(QStringLiteral("&Show:"), this);
+    auto* lblKind = new QLabel(tr("&Show:"), this);
     mcboKind = new QComboBox(this);
     mcboKind->setObjectName(QStringLiteral("cboKind"));
     lblKind->setBuddy(mcboKind);
-    mcboKind->addItem(QStringLiteral("All entries"), clsUpdateReportModel::AllKinds);
+    mcboKind->addItem(tr("All entries"), clsUpdateReportModel::AllKinds);
     for (int k = 0; k < clsUpdateReportModel::KindCount; ++k) mcboKind->addItem(clsUpdateReportModel::KindName(k), k);
     mlblShown = new QLabel(this);
     mlblShown->setObjectName(QStringLiteral("lblShown"));
@@ -82,12 +82,12 @@ frmUpdateReport::frmUpdateReport(QWidget* pobjOwner) : QWidget(pobjOwner, Qt::Wi
     mlvwEntries->setColumnWidth(clsUpdateReportModel::ColId, 220);
     mlvwEntries->setColumnWidth(clsUpdateReportModel::ColText, 330);
 
-    mcmdSaveReport = new QPushButton(QStringLiteral("Save &Report..."), this);
+    mcmdSaveReport = new QPushButton(tr("Save &Report..."), this);
     mcmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
-    mcmdOpenResult = new QPushButton(QStringLiteral("&Open Result"), this);
+    mcmdOpenResult = new QPushButton(tr("&Open Result"), this);
     mcmdOpenResult->setObjectName(QStringLiteral("cmdOpenResult"));
-    mcmdOpenResult->setToolTip(QStringLiteral("Opens the files written in the editor, with the new release's folder as their source"));
-    mcmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    mcmdOpenResult->setToolTip(tr("Opens the files written in the editor, with the new release's folder as their source"));
+    mcmdClose = new QPushButton(tr("&Close"), this);
     mcmdClose->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton* pcmdButton : {mcmdSaveReport, mcmdOpenResult, mcmdClose}) pcmdButton->setAutoDefault(false);
 
@@ -150,18 +150,21 @@ void frmUpdateReport::SetReport(const udtFolderUpdate& pudtUpdate, const udtUpda
     for (const udtUpdateReport& r : pudtUpdate.Files)
         if (r.Written()) mstrWritten.append(QFileInfo(r.DestinationFile).absoluteFilePath());
 
-    QStringList strLines{QStringLiteral("From %1 and %2 into %3")
+    QStringList strLines{tr("From %1 and %2 into %3")
                              .arg(QDir::toNativeSeparators(pudtFolders.Old), QDir::toNativeSeparators(pudtFolders.New),
                                   QDir::toNativeSeparators(pudtFolders.Destination))};
     if (!pudtFolders.OldSource.isEmpty())
-        strLines.append(QStringLiteral("Compared with the old source %1").arg(QDir::toNativeSeparators(pudtFolders.OldSource)));
+        strLines.append(tr("Compared with the old source %1").arg(QDir::toNativeSeparators(pudtFolders.OldSource)));
     if (!pudtUpdate.DestinationLine.isEmpty()) strLines.append(pudtUpdate.DestinationLine);
     if (!pudtUpdate.StateLine.isEmpty()) strLines.append(pudtUpdate.StateLine);
     // What the readers skipped or did without (lines, an old source file) may be missing from the
     // result: never only in the saved report.
     for (const udtUpdateReport& r : pudtUpdate.Files)
         if (!r.Warnings.isEmpty())
-            strLines.append(QStringLiteral("%1: %L2 warning(s) while reading, the first: %3").arg(r.FileName).arg(r.Warnings.size()).arg(r.Warnings.first()));
+            strLines.append(tr("%1: %L2 warning(s) while reading, the first: %3")
+                                .arg(r.FileName)
+                                .arg(r.Warnings.size())
+                                .arg(r.Warnings.first()));
     mlblSummary->setText(strLines.join(u'\n'));
 
     mobjEntries->SetReports(pudtUpdate.Files);
@@ -206,16 +209,16 @@ void frmUpdateReport::cboKind_Change(int plngIndex)
 
 void frmUpdateReport::ShowCount()
 {
-    mlblShown->setText(QStringLiteral("%L1 of %L2 entries").arg(mobjEntries->rowCount()).arg(mobjEntries->TotalRows()));
+    mlblShown->setText(tr("%L1 of %L2 entries").arg(mobjEntries->rowCount()).arg(mobjEntries->TotalRows()));
 }
 
 void frmUpdateReport::cmdSaveReport_Click()
 {
     QString strFile = QStringLiteral("update-report.txt");
-    if (!Desktop().FileDialog(true, QStringLiteral("Text files (*.txt);;All Files (*)"), strFile)) return;
+    if (!Desktop().FileDialog(true, tr("Text files (*.txt);;All Files (*)"), strFile)) return;
     QString strReason;
     if (!WriteFileAtomically(strFile, FullUpdateReport(mudtUpdate).toUtf8(), strReason))
-        MsgBox(QStringLiteral("The report was not saved.\r\n\r\n") + strReason, vbExclamation);
+        MsgBox(tr("The report was not saved.\r\n\r\n%1").arg(strReason), vbExclamation);
 }
 
 void frmUpdateReport::cmdOpenResult_Click()

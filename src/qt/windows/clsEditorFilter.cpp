@@ -1,5 +1,6 @@
 #include "windows/clsEditorFilter.h"
 
+#include "common/basApplication.h"
 #include "editor/clsWorkbenchRows.h"
 #include "windows/clsEditorListModel.h"
 
@@ -46,11 +47,11 @@ void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
 
 QString clsEditorFilter::CountText() const
 {
-    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale objLocale = App::TextLocale();
     // The pinned row is listed without fitting the filter: not counted, but said.
     const bool booPinnedOnly = mlngPinned >= 0 && ViewRowOf(mlngPinned) >= 0 && !Accepts(mlngPinned);
-    return QStringLiteral("%1 of %2 rows").arg(objLocale.toString(rowCount() - (booPinnedOnly ? 1 : 0)), objLocale.toString(mobjRows->Count())) +
-           (booPinnedOnly ? QStringLiteral(" and the row being edited") : QString());
+    return (booPinnedOnly ? tr("%1 of %2 rows and the row being edited") : tr("%1 of %2 rows"))
+        .arg(objLocale.toString(rowCount() - (booPinnedOnly ? 1 : 0)), objLocale.toString(mobjRows->Count()));
 }
 
 bool clsEditorFilter::Unpin()

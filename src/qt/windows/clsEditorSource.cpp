@@ -1,5 +1,6 @@
 #include "windows/clsEditorSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,9 +29,9 @@ void clsEditorSource::Load(const QString& pstrFolder, const QString& pstrFileNam
     const QString strName = QFileInfo(pstrFileName).fileName();
     const QString strPath = FileInFolder(pstrFolder, strName);
     if (strPath.isEmpty()) {
-        mstrNote = QStringLiteral("No source: ") + QDir::toNativeSeparators(pstrFolder) + QStringLiteral(" has no ") + strName;
+        mstrNote = QCoreApplication::translate("clsEditorSource", "No source: %1 has no %2").arg(QDir::toNativeSeparators(pstrFolder), strName);
     } else if (QFileInfo(strPath).canonicalFilePath() == QFileInfo(pstrFileName).canonicalFilePath()) {
-        mstrNote = QStringLiteral("No source: the source folder is this file's own folder");
+        mstrNote = QCoreApplication::translate("clsEditorSource", "No source: the source folder is this file's own folder");
     } else {
         // Read in the code page of the translation: both come from the same program.
         auto objSource = std::make_unique<clsTralyx>();
@@ -38,7 +39,8 @@ void clsEditorSource::Load(const QString& pstrFolder, const QString& pstrFileNam
         bool booSuccess = false;
         LoadFile(*objSource, penuKind, strPath, booSuccess);
         if (booSuccess) Set(penuKind, std::move(objSource));
-        else mstrNote = QStringLiteral("No source: ") + strPath + QStringLiteral(": ") + objSource->LastError().Text();
+        else
+            mstrNote = QCoreApplication::translate("clsEditorSource", "No source: %1: %2").arg(strPath, objSource->LastError().Text());
     }
 }
 
@@ -55,11 +57,11 @@ QList<QPair<QString, QString>> clsEditorSource::Boxes(const clsTralyx& pobjTrans
     for (const udtEntryText& udtText : mobjRows->Texts(pobjTranslation, plngEntry)) {
         QString strLabel;
         switch (udtText.Kind) {
-        case enuTextKind::Caption: strLabel = QStringLiteral("Caption:"); break;
-        case enuTextKind::ToolTip: strLabel = QStringLiteral("Tool-Tip:"); break;
-        case enuTextKind::MessageTitle: strLabel = QStringLiteral("Title:"); break;
-        case enuTextKind::MessageText: strLabel = QStringLiteral("Message:"); break;
-        case enuTextKind::Secondary: strLabel = QStringLiteral("Text:"); break;
+        case enuTextKind::Caption: strLabel = QCoreApplication::translate("clsEditorSource", "Caption:"); break;
+        case enuTextKind::ToolTip: strLabel = QCoreApplication::translate("clsEditorSource", "Tool-Tip:"); break;
+        case enuTextKind::MessageTitle: strLabel = QCoreApplication::translate("clsEditorSource", "Title:"); break;
+        case enuTextKind::MessageText: strLabel = QCoreApplication::translate("clsEditorSource", "Message:"); break;
+        case enuTextKind::Secondary: strLabel = QCoreApplication::translate("clsEditorSource", "Text:"); break;
         }
         // In the order of the boxes: the one-line box (title, tool-tip) first.
         const bool booUpper = udtText.Kind == enuTextKind::ToolTip || udtText.Kind == enuTextKind::MessageTitle;

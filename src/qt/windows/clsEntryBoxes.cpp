@@ -51,10 +51,10 @@ const udtBoxesOfKind& BoxesOf(enuFileKind penuKind)
 }  // namespace
 
 clsEntryBoxes::clsEntryBoxes(QWidget* pobjParent)
-    : QGroupBox(QStringLiteral("Message details"), pobjParent),
-      lblTitle(new QLabel(QStringLiteral("Title:"), this)),
+    : QGroupBox(tr("Message details"), pobjParent),
+      lblTitle(new QLabel(tr("Title:"), this)),
       txtTitle(new QLineEdit(this)),
-      lblMessage(new QLabel(QStringLiteral("Message:"), this)),
+      lblMessage(new QLabel(tr("Message:"), this)),
       txtMessage(new QPlainTextEdit(this)),
       mobjSpelling(new clsSpellHighlighter(txtMessage->document())),
       mobjLineSpelling(new clsLineSpelling(txtTitle))
@@ -145,11 +145,11 @@ void clsEntryBoxes::ShowContextMenu(QWidget* pobjBox, const QPoint& pobjAt)
                 objMenu->insertAction(objFirst, objItem);
             }
             if (strSuggested.isEmpty()) {
-                auto* objNone = new QAction(QStringLiteral("(No suggestions)"), objMenu.get());
+                auto* objNone = new QAction(tr("(No suggestions)"), objMenu.get());
                 objNone->setEnabled(false);
                 objMenu->insertAction(objFirst, objNone);
             }
-            auto* objAdd = new QAction(QStringLiteral("Add \u201C%1\u201D to Dictionary").arg(udtWord.Word), objMenu.get());
+            auto* objAdd = new QAction(tr("Add \u201C%1\u201D to Dictionary").arg(udtWord.Word), objMenu.get());
             objAdd->setObjectName(QStringLiteral("mnuAddToDictionary"));
             connect(objAdd, &QAction::triggered, this, [this, objSpeller, strWord = udtWord.Word] {
                 objSpeller->AddToPersonal(strWord);
@@ -195,10 +195,11 @@ void clsEntryBoxes::Load(const clsEditorListModel& pobjRows, int32_t plngEntry)
         QString strWhy;
         // core.lrc has no line for these texts: typed there, they would be lost at the next save.
         if (plngEntry >= 0 && !pobjRows.Storable(plngEntry, intColumn))
-            strWhy = intColumn == 1 ? QStringLiteral("core.lrc keeps no caption for a txt... text box.")
-                                    : QStringLiteral("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
+            strWhy = intColumn == 1 ? tr("core.lrc keeps no caption for a txt... text box.")
+                                    : tr("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
         else if (!BoxCanHold(strStored, BoxLines(pobjBox)))
-            strWhy = QStringLiteral("This text holds a line-break mark (\u21B5 \u240D \u240A) or a paragraph mark that this box cannot show; it is kept as it is.");
+            strWhy = tr("This text holds a line-break mark (%1) or a paragraph mark that this box cannot show; it is kept as it is.")
+                         .arg(QStringLiteral("\u21B5 \u240D \u240A"));
         LoadTextBox(pobjBox, strStored);
         if (pobjBox == txtTitle) txtTitle->setReadOnly(!strWhy.isEmpty());
         else txtMessage->setReadOnly(!strWhy.isEmpty());

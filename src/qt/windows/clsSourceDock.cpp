@@ -19,7 +19,7 @@
 
 namespace tralyx {
 
-clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(QStringLiteral("Source"), pobjParent)
+clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source"), pobjParent)
 {
     setObjectName(QStringLiteral("dckSource"));
     auto* pobjBody = new QWidget(this);
@@ -52,23 +52,23 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(QStringLiter
     mlblReview->setTextFormat(Qt::RichText);
     mlblReview->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pobjGrid->addWidget(mlblReview, 3, 0, 1, 2);
-    mlblNote = new QLabel(QStringLiteral("N&ote:"), pobjBody);
+    mlblNote = new QLabel(tr("N&ote:"), pobjBody);
     mlblNote->setObjectName(QStringLiteral("lblNote"));
     mlblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mtxtNote = new QPlainTextEdit(pobjBody);
     mtxtNote->setObjectName(QStringLiteral("txtNote"));
-    mtxtNote->setToolTip(QStringLiteral("Your note on this row, kept in translation-state.json with the file"));
+    mtxtNote->setToolTip(tr("Your note on this row, kept in translation-state.json with the file"));
     mtxtNote->setTabChangesFocus(true);
     mtxtNote->setMaximumHeight(mtxtNote->fontMetrics().height() * 4);
     mtxtNote->installEventFilter(this);
     mlblNote->setBuddy(mtxtNote);
     pobjGrid->addWidget(mlblNote, 4, 0);
     pobjGrid->addWidget(mtxtNote, 4, 1);
-    mlblSuggestions = new QLabel(QStringLiteral("Suggestions:"), pobjBody);
+    mlblSuggestions = new QLabel(tr("Suggestions:"), pobjBody);
     mlblSuggestions->setObjectName(QStringLiteral("lblSuggestions"));
     mtxtSuggestions = new QTextBrowser(pobjBody);
     mtxtSuggestions->setObjectName(QStringLiteral("txtSuggestions"));
-    mtxtSuggestions->setToolTip(QStringLiteral("Ctrl+1 to Ctrl+5 put a suggestion into the box, Ctrl+B the source"));
+    mtxtSuggestions->setToolTip(tr("Ctrl+1 to Ctrl+5 put a suggestion into the box, Ctrl+B the source"));
     pobjGrid->addWidget(mlblSuggestions, 5, 0, 1, 2);
     pobjGrid->addWidget(mtxtSuggestions, 6, 0, 1, 2);
     pobjGrid->setRowStretch(3, 0);
@@ -93,8 +93,8 @@ void clsSourceDock::ShowRow(const QList<QPair<QString, QString>>& pudtTexts, con
     mtxtText[0]->setMaximumHeight(mtxtText[0]->fontMetrics().height() * (pudtTexts.size() > 1 ? 3 : 10));
     if (!pstrNote.isEmpty()) mlblProblems->setText(pstrNote);
     else if (pudtTexts.isEmpty()) mlblProblems->setText(QString());
-    else if (pstrProblems.isEmpty()) mlblProblems->setText(QStringLiteral("No problems."));
-    else mlblProblems->setText(QStringLiteral("Problems:\n") + pstrProblems.join(u'\n'));
+    else if (pstrProblems.isEmpty()) mlblProblems->setText(tr("No problems."));
+    else mlblProblems->setText(tr("Problems:\n") + pstrProblems.join(u'\n'));
 }
 
 bool clsSourceDock::SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent)
@@ -115,10 +115,10 @@ bool clsSourceDock::SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent)
         return true;
     case QEvent::ContextMenu: {
         QMenu objMenu(txtText);
-        QAction* mnuCopy = objMenu.addAction(QStringLiteral("&Copy"), Copy);
+        QAction* mnuCopy = objMenu.addAction(tr("&Copy"), Copy);
         mnuCopy->setObjectName(QStringLiteral("mnuSourceCopy"));
         mnuCopy->setEnabled(txtText->textCursor().hasSelection());
-        objMenu.addAction(QStringLiteral("Select &All"), txtText, &QPlainTextEdit::selectAll);
+        objMenu.addAction(tr("Select &All"), txtText, &QPlainTextEdit::selectAll);
         objMenu.exec(static_cast<QContextMenuEvent*>(pobjEvent)->globalPos());
         return true;
     }
@@ -131,7 +131,7 @@ void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
     if (!pfrmEditor) ShowRow({}, {});
     else if (pfrmEditor->HasSource()) ShowRow(pfrmEditor->SourceBoxes(), pfrmEditor->CurrentProblems());
     else
-        ShowRow({}, {}, pfrmEditor->SourceNote().isEmpty() ? QStringLiteral("No source folder for this file.")
+        ShowRow({}, {}, pfrmEditor->SourceNote().isEmpty() ? tr("No source folder for this file.")
                                                            : pfrmEditor->SourceNote());
     ShowReview(pfrmEditor);
     ShowNote(pfrmEditor);
@@ -143,17 +143,19 @@ void clsSourceDock::ShowReview(const frmMessageEditor* pfrmEditor)
     const std::optional<frmMessageEditor::udtReview> udtReview = pfrmEditor ? pfrmEditor->CurrentReview() : std::nullopt;
     mlblReview->setVisible(udtReview.has_value());
     if (!udtReview) return mlblReview->clear();
-    QString strHtml = QStringLiteral("<p><b>To review.</b> ");
+    QString strHtml = QStringLiteral("<p><b>") + tr("To review.") + QStringLiteral("</b> ");
     if (!udtReview->MovedFrom.isEmpty())
-        strHtml += QStringLiteral("Carried over from %1, whose control was renamed.</p>").arg(udtReview->MovedFrom.toHtmlEscaped());
+        strHtml += tr("Carried over from %1, whose control was renamed.").arg(udtReview->MovedFrom.toHtmlEscaped()) + QStringLiteral("</p>");
     else if (udtReview->Previous == udtReview->Current)
-        strHtml += QStringLiteral("The source is the one the translation was made for (filled from the memory or marked in an exchange file).</p>");
+        strHtml += tr("The source is the one the translation was made for (filled from the memory or marked in an exchange file).") +
+                   QStringLiteral("</p>");
     else {
         const std::vector<udtDifferencePart> udtParts = TextDifference(udtReview->Previous, udtReview->Current);
-        strHtml += QStringLiteral("The source changed since this was translated.</p><p>Was: ") + DifferenceHtml(udtParts, true) +
-                   QStringLiteral("</p><p>Now: ") + DifferenceHtml(udtParts, false) + QStringLiteral("</p>");
+        strHtml += tr("The source changed since this was translated.") + QStringLiteral("</p><p>") + tr("Was:") + u' ' +
+                   DifferenceHtml(udtParts, true) + QStringLiteral("</p><p>") + tr("Now:") + u' ' + DifferenceHtml(udtParts, false) +
+                   QStringLiteral("</p>");
     }
-    mlblReview->setText(strHtml + QStringLiteral("<p><i>Ctrl+Return commits the row and ends its review.</i></p>"));
+    mlblReview->setText(strHtml + QStringLiteral("<p><i>") + tr("Ctrl+Return commits the row and ends its review.") + QStringLiteral("</i></p>"));
 }
 
 void clsSourceDock::ShowNote(frmMessageEditor* pfrmEditor)
@@ -193,7 +195,7 @@ void clsSourceDock::ShowSuggestions(const frmMessageEditor* pfrmEditor)
     if (!booShown) return mtxtSuggestions->clear();
     const std::vector<frmMessageEditor::udtRowSuggestion>& udtFound = pfrmEditor->Suggestions();
     if (udtFound.empty()) {
-        mtxtSuggestions->setHtml(QStringLiteral("<p><i>The memory has nothing like this text.</i></p>"));
+        mtxtSuggestions->setHtml(QStringLiteral("<p><i>") + tr("The memory has nothing like this text.") + QStringLiteral("</i></p>"));
         return;
     }
     QString strHtml = QStringLiteral("<table cellspacing='0' cellpadding='3'>");

@@ -14,10 +14,10 @@ const QString KeyDictionary = QStringLiteral("Spelling/Dictionary");
 }  // namespace
 
 clsSpellingMenu::clsSpellingMenu(QWidget* pobjParent)
-    : QMenu(QStringLiteral("&Spelling"), pobjParent), mobjDictionaries(new QActionGroup(this))
+    : QMenu(tr("&Spelling"), pobjParent), mobjDictionaries(new QActionGroup(this))
 {
     setObjectName(QStringLiteral("mnuSpelling"));
-    mnuSpellingOn = addAction(QStringLiteral("&Check Spelling"));
+    mnuSpellingOn = addAction(tr("&Check Spelling"));
     mnuSpellingOn->setObjectName(QStringLiteral("mnuSpellingOn"));
     mnuSpellingOn->setCheckable(true);
     mnuSpellingOn->setChecked(QSettings().value(KeyOn, true).toBool());
@@ -46,7 +46,7 @@ void clsSpellingMenu::Fill()
         objItem->setChecked(pstrTag == strChosen);
         mobjDictionaries->addAction(objItem);
     };
-    Add(QStringLiteral("&Automatic (the folder's language)"), QString());
+    Add(tr("&Automatic (the folder's language)"), QString());
     for (const QString& strTag : clsSpeller::AvailableDictionaries()) Add(strTag, strTag);
 }
 
@@ -62,7 +62,7 @@ std::shared_ptr<clsSpeller> clsSpellingMenu::SpellerFor(const QString& pstrLangu
     std::shared_ptr<clsSpeller>& objSpeller = mobjSpellers[strTag];
     if (!objSpeller) objSpeller = std::make_shared<clsSpeller>(strTag);
     if (objSpeller->IsValid()) return objSpeller;
-    pstrProblem = QStringLiteral("No %1 spelling dictionary: the package %2 adds one").arg(strTag, clsSpeller::PackageFor(strTag));
+    pstrProblem = tr("No %1 spelling dictionary: the package %2 adds one").arg(strTag, clsSpeller::PackageFor(strTag));
     return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "windows/frmMain.h"
 
+#include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "common/basFileSystem.h"
 #include "common/basTwips.h"
@@ -122,42 +123,42 @@ frmMain::~frmMain()
 void frmMain::BuildMenus()
 {
     static const udtMenuItem udtFileMenu[] = {
-        {"mnuFileOpen", "&Open", &frmMain::mnuFileOpen_Click, Keys(Qt::CTRL | Qt::Key_O), false},
-        {"mnuFileOpenFolder", "Open Language &Folder...", &frmMain::mnuFileOpenFolder_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O), false},
-        {"mnuFileClose", "&Close", &frmMain::mnuFileClose_Click, 0, false},
+        {"mnuFileOpen", QT_TR_NOOP("&Open"), &frmMain::mnuFileOpen_Click, Keys(Qt::CTRL | Qt::Key_O), false},
+        {"mnuFileOpenFolder", QT_TR_NOOP("Open Language &Folder..."), &frmMain::mnuFileOpenFolder_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O), false},
+        {"mnuFileClose", QT_TR_NOOP("&Close"), &frmMain::mnuFileClose_Click, 0, false},
         {"mnuFileBar1", nullptr, nullptr, 0, false},
-        {"mnuMergeFiles", "&Update file", &frmMain::mnuMergeFiles_Click, 0, false},
+        {"mnuMergeFiles", QT_TR_NOOP("&Update file"), &frmMain::mnuMergeFiles_Click, 0, false},
         {"mnuFileBar2", nullptr, nullptr, 0, false},
-        {"mnuFileSave", "&Save", &frmMain::mnuFileSave_Click, Keys(Qt::CTRL | Qt::Key_S), true},
-        {"mnuFileSaveAs", "Save &As...", &frmMain::mnuFileSaveAs_Click, 0, true},
-        {"mnuFileSourceFolder", "Source &Folder...", &frmMain::mnuFileSourceFolder_Click, 0, true},
-        {"mnuFileMemory", "Translation &Memory...", &frmMain::mnuFileMemory_Click, 0, false},
+        {"mnuFileSave", QT_TR_NOOP("&Save"), &frmMain::mnuFileSave_Click, Keys(Qt::CTRL | Qt::Key_S), true},
+        {"mnuFileSaveAs", QT_TR_NOOP("Save &As..."), &frmMain::mnuFileSaveAs_Click, 0, true},
+        {"mnuFileSourceFolder", QT_TR_NOOP("Source &Folder..."), &frmMain::mnuFileSourceFolder_Click, 0, true},
+        {"mnuFileMemory", QT_TR_NOOP("Translation &Memory..."), &frmMain::mnuFileMemory_Click, 0, false},
         {"mnuFileBar3", nullptr, nullptr, 0, false},
-        {"mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click, 0, false},
+        {"mnuFileExit", QT_TR_NOOP("E&xit"), &frmMain::mnuFileExit_Click, 0, false},
     };
     static const udtMenuItem udtEditMenu[] = {
-        {"mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click, Keys(Qt::CTRL | Qt::Key_X), true},
-        {"mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click, Keys(Qt::CTRL | Qt::Key_C), true},
-        {"mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click, Keys(Qt::CTRL | Qt::Key_V), true},
+        {"mnuEditCut", QT_TR_NOOP("Cu&t"), &frmMain::mnuEditCut_Click, Keys(Qt::CTRL | Qt::Key_X), true},
+        {"mnuEditCopy", QT_TR_NOOP("&Copy"), &frmMain::mnuEditCopy_Click, Keys(Qt::CTRL | Qt::Key_C), true},
+        {"mnuEditPaste", QT_TR_NOOP("&Paste"), &frmMain::mnuEditPaste_Click, Keys(Qt::CTRL | Qt::Key_V), true},
         {"mnuEditBarUndo", nullptr, nullptr, 0, false},
         // Enabled by what the active window can undo. A text box with the focus takes the keys for
         // its own undo; elsewhere they undo commits.
-        {"mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click, Keys(Qt::CTRL | Qt::Key_Z), false},
-        {"mnuEditRedo", "&Redo", &frmMain::mnuEditRedo_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), false},
+        {"mnuEditUndo", QT_TR_NOOP("&Undo"), &frmMain::mnuEditUndo_Click, Keys(Qt::CTRL | Qt::Key_Z), false},
+        {"mnuEditRedo", QT_TR_NOOP("&Redo"), &frmMain::mnuEditRedo_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), false},
         {"mnuEditBar1", nullptr, nullptr, 0, false},
-        {"mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click, Keys(Qt::CTRL | Qt::Key_H), true},
-        {"mnuEditNextToDo", "&Next Needing Work", &frmMain::mnuEditNextToDo_Click, Keys(QKeyCombination(Qt::Key_F8)), true},
-        {"mnuEditPreviousToDo", "Pre&vious Needing Work", &frmMain::mnuEditPreviousToDo_Click, Keys(Qt::SHIFT | Qt::Key_F8), true},
+        {"mnuEditReplace", QT_TR_NOOP("&Replace..."), &frmMain::mnuEditReplace_Click, Keys(Qt::CTRL | Qt::Key_H), true},
+        {"mnuEditNextToDo", QT_TR_NOOP("&Next Needing Work"), &frmMain::mnuEditNextToDo_Click, Keys(QKeyCombination(Qt::Key_F8)), true},
+        {"mnuEditPreviousToDo", QT_TR_NOOP("Pre&vious Needing Work"), &frmMain::mnuEditPreviousToDo_Click, Keys(Qt::SHIFT | Qt::Key_F8), true},
         {"mnuEditBar2", nullptr, nullptr, 0, false},
-        {"mnuEditMarkDone", "Mark as &Done", &frmMain::mnuEditMarkDone_Click, Keys(Qt::CTRL | Qt::Key_U), true},
-        {"mnuEditFillFromMemory", "&Fill from Memory...", &frmMain::mnuEditFillFromMemory_Click, 0, true},
+        {"mnuEditMarkDone", QT_TR_NOOP("Mark as &Done"), &frmMain::mnuEditMarkDone_Click, Keys(Qt::CTRL | Qt::Key_U), true},
+        {"mnuEditFillFromMemory", QT_TR_NOOP("&Fill from Memory..."), &frmMain::mnuEditFillFromMemory_Click, 0, true},
     };
-    static const udtMenuItem udtHelpMenu[] = {{"mnuHelpAbout", "&About Tralyx...", &frmMain::mnuHelpAbout_Click, 0, false}};
+    static const udtMenuItem udtHelpMenu[] = {{"mnuHelpAbout", QT_TR_NOOP("&About Tralyx..."), &frmMain::mnuHelpAbout_Click, 0, false}};
     const auto AddMenu = [this](const char* pstrName, const QString& pstrCaption, const auto& pudtItems) {
         QMenu* pobjMenu = menuBar()->addMenu(pstrCaption);
         pobjMenu->setObjectName(QLatin1String(pstrName));
         for (const udtMenuItem& udtItem : pudtItems) {
-            QAction* pobjItem = udtItem.Caption ? pobjMenu->addAction(QString::fromUtf8(udtItem.Caption)) : pobjMenu->addSeparator();
+            QAction* pobjItem = udtItem.Caption ? pobjMenu->addAction(tr(udtItem.Caption)) : pobjMenu->addSeparator();
             pobjItem->setObjectName(QLatin1String(udtItem.Name));
             if (udtItem.Key) pobjItem->setShortcut(QKeySequence(udtItem.Key));
             if (udtItem.Click) connect(pobjItem, &QAction::triggered, this, udtItem.Click);
@@ -165,10 +166,10 @@ void frmMain::BuildMenus()
         }
         return pobjMenu;
     };
-    QMenu* mnuFile = AddMenu("mnuFile", QStringLiteral("&File"), udtFileMenu);
+    QMenu* mnuFile = AddMenu("mnuFile", tr("&File"), udtFileMenu);
     mnuFileClose = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileClose"));
     // Kept between runs; Save As to another existing file asks whatever it says.
-    auto* mnuFileAskOverwrite = new QAction(QStringLiteral("Ask Before &Overwriting the File Being Edited"), mnuFile);
+    auto* mnuFileAskOverwrite = new QAction(tr("Ask Before &Overwriting the File Being Edited"), mnuFile);
     mnuFileAskOverwrite->setObjectName(QStringLiteral("mnuFileAskOverwrite"));
     mnuFileAskOverwrite->setCheckable(true);
     mnuFileAskOverwrite->setChecked(QSettings().value(QLatin1StringView(frmMessageEditor::AskOverwriteKey), true).toBool());
@@ -177,7 +178,7 @@ void frmMain::BuildMenus()
     mnuFile->insertAction(mnuFile->findChild<QAction*>(QStringLiteral("mnuFileBar3")), mnuFileAskOverwrite);
     mobjRecentFiles = new clsRecentFiles(mnuFile, mnuFile->actions().back());
     connect(mobjRecentFiles, &clsRecentFiles::Chosen, this, &frmMain::mnuRecentFile_Click);
-    QMenu* mnuEdit = AddMenu("mnuEdit", QStringLiteral("&Edit"), udtEditMenu);
+    QMenu* mnuEdit = AddMenu("mnuEdit", tr("&Edit"), udtEditMenu);
     mnuEditUndo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditUndo"));
     mnuEditRedo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditRedo"));
 
@@ -186,7 +187,7 @@ void frmMain::BuildMenus()
     menuBar()->addMenu(mnuCodePage);
 
     menuBar()->addMenu(new clsViewMenu(dckSource, tbFilter, this));
-    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuSpelling = new clsSpellingMenu(mnuTools);
     mnuTools->addMenu(mnuSpelling);
@@ -196,7 +197,7 @@ void frmMain::BuildMenus()
         ShowWork();
     });
     menuBar()->addMenu(new clsWindowMenu(mdiArea, this));
-    AddMenu("mnuHelp", QStringLiteral("&Help"), udtHelpMenu);
+    AddMenu("mnuHelp", tr("&Help"), udtHelpMenu);
 }
 
 void frmMain::BuildWorkbench()
@@ -286,7 +287,7 @@ void frmMain::OpenFiles(const QStringList& pstrPaths, const QStringList& pstrNot
     for (const QString& strPath : pstrNotValid) strNotOpened.append(strPath + QStringLiteral(": ") + fs::UnfaithfulNameReason());
     for (const QString& strPath : pstrPaths) {
         if (QFileInfo(strPath).isDir()) {
-            if (!OpenFolder(strPath)) strNotOpened.append(strPath + QStringLiteral(": a folder without any of them"));
+            if (!OpenFolder(strPath)) strNotOpened.append(tr("%1: a folder without any of them").arg(strPath));
         } else if (const QString strWhy = WhyNotOpened(strPath); !strWhy.isEmpty()) {
             strNotOpened.append(strPath + QStringLiteral(": ") + strWhy);
         } else {
@@ -406,8 +407,8 @@ QString frmMain::LanguageProgress(const frmMessageEditor& pfrmEditor) const
         lngTranslated += frmEditor->Progress().Translated;
         lngEntries += frmEditor->Progress().Entries;
     }
-    const QLocale objLocale(QLocale::English, QLocale::UnitedStates);
-    return QStringLiteral("  \u2014  %1: %2 of %3 translated")
+    const QLocale objLocale = App::TextLocale();
+    return QStringLiteral("  \u2014  ") + tr("%1: %2 of %3 translated")
         .arg(QFileInfo(QFileInfo(pfrmEditor.FileNameValue()).absolutePath()).fileName(), objLocale.toString(lngTranslated),
              objLocale.toString(lngEntries));
 }
@@ -454,8 +455,8 @@ void frmMain::mnuEditNextToDo_Click()
         for (qsizetype i = 1; i < objEditors.size(); ++i) {
             frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
             if (!frmNext->NeedsWorkAfter(-1)) continue;
-            if (MsgBox(QStringLiteral("No entry after this one in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
-                       vbQuestion + vbYesNo, QStringLiteral("Next Needing Work")) != vbYes)
+            if (MsgBox(tr("No entry after this one in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
+                       vbQuestion + vbYesNo, tr("Next Needing Work")) != vbYes)
                 break;
             mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmNext->parentWidget()));
             frmNext->GoToFirstNeedingWork();
@@ -487,7 +488,7 @@ void frmMain::RememberDialogFolder()
 
 void frmMain::mnuFileOpen_Click()
 {
-    dlgCommonDialog.SetFilter(QLatin1String(OpenFilter));
+    dlgCommonDialog.SetFilter(tr(OpenFilter));
     if (!dlgCommonDialog.ShowOpen() || dlgCommonDialog.FileName().isEmpty()) return;
     RememberDialogFolder();
     OpenFiles({dlgCommonDialog.FileName()});
@@ -519,12 +520,12 @@ void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrSt
     QString strSpelling;
     pfrmEditor->SetSpeller(mnuSpelling->SpellerFor(pfrmEditor->Language(), strSpelling));
     if (!strSpelling.isEmpty()) strNotices << strSpelling;
-    if (!pstrStateProblem.isEmpty()) strNotices << pstrStateProblem + QStringLiteral(" (ignored)");
+    if (!pstrStateProblem.isEmpty()) strNotices << tr("%1 (ignored)").arg(pstrStateProblem);
     if (pfrmEditor->HasSource()) {
         QString strProblems;
         pfrmEditor->SetMemory(mobjMemory->For(pfrmEditor->SourceFolder(), QFileInfo(pfrmEditor->FileNameValue()).absolutePath(),
                                               pfrmEditor->CodePage(), strProblems));
-        if (!strProblems.isEmpty()) strNotices << QStringLiteral("Translation memory: ") + strProblems.section(u'\n', 0, 0);
+        if (!strProblems.isEmpty()) strNotices << tr("Translation memory: %1").arg(strProblems.section(u'\n', 0, 0));
     } else {
         pfrmEditor->SetMemory(nullptr);
     }
@@ -545,8 +546,8 @@ void frmMain::mnuFileMemory_Click()
 void frmMain::mnuEditMarkDone_Click()
 {
     if (frmMessageEditor* frmEditor = ActiveEditor(); frmEditor && !frmEditor->ToggleDone())
-        MsgBox(QStringLiteral("Mark as Done is for a translation that is the same as its source on purpose (\"OK\", a product name)."),
-               vbInformation, QStringLiteral("Mark as Done"));
+        MsgBox(tr("Mark as Done is for a translation that is the same as its source on purpose (\"OK\", a product name)."),
+               vbInformation, tr("Mark as Done"));
 }
 
 void frmMain::mnuEditFillFromMemory_Click()
@@ -554,16 +555,15 @@ void frmMain::mnuEditFillFromMemory_Click()
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor) return;
     if (!frmEditor->HasSource() || !frmEditor->Memory()) {
-        MsgBox(QStringLiteral("Fill from Memory needs the file's source folder (File > Source Folder...)."), vbInformation,
-               QStringLiteral("Fill from Memory"));
+        MsgBox(tr("Fill from Memory needs the file's source folder (File > Source Folder...)."), vbInformation,
+               tr("Fill from Memory"));
         return;
     }
     const int32_t lngFilled = frmEditor->FillFromMemory();
-    MsgBox(lngFilled == 0 ? QStringLiteral("The memory has no exact match for any untranslated text.")
-                          : QStringLiteral("%1 untranslated text%2 filled from the memory, each marked for review.")
-                                .arg(lngFilled)
-                                .arg(lngFilled == 1 ? QStringLiteral(" was") : QStringLiteral("s were")),
-           vbInformation, QStringLiteral("Fill from Memory"));
+    MsgBox(lngFilled == 0   ? tr("The memory has no exact match for any untranslated text.")
+           : lngFilled == 1 ? tr("1 untranslated text was filled from the memory, each marked for review.")
+                            : tr("%1 untranslated texts were filled from the memory, each marked for review.").arg(lngFilled),
+           vbInformation, tr("Fill from Memory"));
 }
 
 void frmMain::mnuFileSaveAs_Click()
@@ -605,11 +605,9 @@ void frmMain::UpdateUndo()
     mnuEditUndo->setEnabled(frmEditor && frmEditor->CanUndo());
     mnuEditRedo->setEnabled(frmEditor && frmEditor->UndoStack()->canRedo());
     // "&Undo Commit MSG006"; an "&" in what follows is no access key.
-    const auto Caption = [](const char* pstrVerb, QString pstrWhat) {
-        return QLatin1StringView(pstrVerb) + (pstrWhat.isEmpty() ? QString() : u' ' + pstrWhat.replace(u'&', QStringLiteral("&&")));
-    };
-    mnuEditUndo->setText(Caption("&Undo", strUndo));
-    mnuEditRedo->setText(Caption("&Redo", strRedo));
+    const auto Escaped = [](QString pstrWhat) { return pstrWhat.replace(u'&', QStringLiteral("&&")); };
+    mnuEditUndo->setText(strUndo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(Escaped(strUndo)));
+    mnuEditRedo->setText(strRedo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(Escaped(strRedo)));
 }
 
 void frmMain::mnuCodePage_Click(const QString& pstrName)
@@ -621,9 +619,8 @@ void frmMain::mnuCodePage_Click(const QString& pstrName)
     // again at once, while nothing typed would be lost.
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor || frmEditor->DataChanged() || frmEditor->ItemChanged() || frmEditor->CodePage() == pstrName) return;
-    if (MsgBox(QStringLiteral("Do you want to open ") + frmEditor->FileNameValue() + QStringLiteral(" again in ") +
-                   pstrName + QStringLiteral("?\r\nIt was read in ") + frmEditor->CodePage() + u'.',
-               vbQuestion + vbYesNo, QStringLiteral("Code page")) == vbYes)
+    if (MsgBox(tr("Do you want to open %1 again in %2?\r\nIt was read in %3.").arg(frmEditor->FileNameValue(), pstrName, frmEditor->CodePage()),
+               vbQuestion + vbYesNo, tr("Code page")) == vbYes)
         OpenFile(frmEditor->FileNameValue());
 }
 

@@ -29,7 +29,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // The filter of the Open dialog, in the classic form.
-    static constexpr const char* OpenFilter = "Zarvo Language resource files (*.LRC)|*.LRC|All Files (*.*)|*.*";
+    static constexpr const char* OpenFilter = QT_TR_NOOP("Zarvo Language resource files (*.LRC)|*.LRC|All Files (*.*)|*.*");
 
     explicit frmMain(QWidget* pobjParent = nullptr);
     ~frmMain() override;

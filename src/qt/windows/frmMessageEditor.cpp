@@ -53,19 +53,19 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
       mobjListItems(new clsEditorListModel(this)),
       mobjFilter(new clsEditorFilter(mobjListItems, this)),
       mobjUndo(new clsEditorUndo(*mobjListItems, this)),
-      cmdPreview(new QPushButton(QStringLiteral("&Preview"), this))
+      cmdPreview(new QPushButton(tr("&Preview"), this))
 {
     setObjectName(QStringLiteral("frmMessageEditor"));
     lvwMessages->setObjectName(QStringLiteral("lvwMessages"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     splMessage->setObjectName(QStringLiteral("splMessage"));
-    setWindowTitle(QStringLiteral("Message Tralyx"));
+    setWindowTitle(tr("Message Tralyx"));
 
     splMessage->addWidget(fraMessage);
     splMessage->addWidget(lvwMessages);
     splMessage->setChildrenCollapsible(false);
     splMessage->setHandleWidth(TwipsToPixelsY(*this, clsEditorLayout::SplitterHeight));
-    splMessage->handle(1)->setToolTip(QStringLiteral("Drag to give the boxes more or less room"));
+    splMessage->handle(1)->setToolTip(tr("Drag to give the boxes more or less room"));
 
     lvwMessages->setModel(mobjFilter);
 
@@ -207,7 +207,7 @@ QString frmMessageEditor::EntryId(int32_t plngRow) const { return mobjListItems-
 void frmMessageEditor::FileName(const QString& pstrFileName)
 {
     mstrFileName = pstrFileName;
-    setWindowTitle(QStringLiteral("Localising ") + pstrFileName);
+    setWindowTitle(tr("Localising %1").arg(pstrFileName));
 }
 
 QString frmMessageEditor::CodePage() const
@@ -228,8 +228,8 @@ bool frmMessageEditor::ConfirmItemChange()
 {
     if (!mbooItemChanged) return true;
     // With several windows open the question says which file and entry it is about.
-    const int32_t lngAnswer = MsgBox(QStringLiteral("This item has changed, do you want to save the changes?\r\n\r\n") + ItemName(),
-                                     vbQuestion + vbYesNoCancel, QStringLiteral("Data changed"));
+    const int32_t lngAnswer = MsgBox(tr("This item has changed, do you want to save the changes?\r\n\r\n%1").arg(ItemName()),
+                                     vbQuestion + vbYesNoCancel, tr("Data changed"));
     if (lngAnswer == vbCancel) return false;
     if (lngAnswer == vbYes) {
         CommitBoxes();
@@ -309,7 +309,7 @@ void frmMessageEditor::Commit()
     // A commit is the translator's word on the row: its review is over.
     bool booReviewed = false;
     const int32_t lngRow = mlngCurrentItem;
-    ChangeEntries(QStringLiteral("Commit ") + EntryId(lngRow), {lngRow}, [&] {
+    ChangeEntries(tr("Commit %1").arg(EntryId(lngRow)), {lngRow}, [&] {
         mobjListItems->Batch([&] {
             booReviewed = ClearReview(lngRow);
             for (int i = 0; i < 2; ++i)
@@ -341,8 +341,8 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
         return false;
     // The texts are saved whatever becomes of their state.
     if (QString strReason; !mobjStates->Save(QFileInfo(strTarget).absolutePath(), *gobjTextStore, strReason))
-        MsgBox(QStringLiteral("The texts were saved, but not their translation state (review, done, notes):\r\n") + strReason,
-               vbExclamation, QStringLiteral("Translation state"));
+        MsgBox(tr("The texts were saved, but not their translation state (review, done, notes):\r\n%1").arg(strReason),
+               vbExclamation, tr("Translation state"));
     FileName(strTarget);
     mobjUndo->Stack()->setClean();
     SetDataChanged(false);
@@ -355,8 +355,8 @@ bool frmMessageEditor::QueryClose()
     emit Closing();
     bool booMayClose = ConfirmItemChange();
     if (booMayClose && mbooDataChanged) {
-        const int32_t lngAnswer = MsgBox(QStringLiteral("Do you want to save your changes?\r\n\r\n") + mstrFileName,
-                                         vbQuestion + vbYesNoCancel, QStringLiteral("Save changes"));
+        const int32_t lngAnswer = MsgBox(tr("Do you want to save your changes?\r\n\r\n%1").arg(mstrFileName),
+                                         vbQuestion + vbYesNoCancel, tr("Save changes"));
         if (lngAnswer == vbCancel) booMayClose = false;
         else if (lngAnswer == vbYes) booMayClose = SaveMe();
     }
@@ -526,7 +526,7 @@ void frmMessageEditor::Refiltered(const std::function<void()>& pfnFilter)
         // No row listed: nothing in the boxes that is not in the list.
         mlngCurrentItem = -1;
         LoadBoxes();
-        fraMessage->SetEmpty(QStringLiteral("No row is listed."));
+        fraMessage->SetEmpty(tr("No row is listed."));
         SetItemChanged(false);
         emit CurrentEntryChanged(QString());
     }
@@ -563,7 +563,7 @@ int32_t frmMessageEditor::ReplaceAll(const clsTextFind& pobjFind, const QString&
     const std::vector<int32_t> lngEntries = MatchingEntries(*mobjListItems, pobjFind);
     if (pbooAsk && !AskReplaceAll(pobjFind, lngEntries.size())) return 0;
     QString strWritten;
-    ChangeEntries(QStringLiteral("Replace All \u201C%1\u201D by \u201C%2\u201D").arg(pobjFind.Text(), pstrBy), lngEntries,
+    ChangeEntries(tr("Replace All \u201C%1\u201D by \u201C%2\u201D").arg(pobjFind.Text(), pstrBy), lngEntries,
                   [&] { strWritten = ReplaceInEntries(*mobjListItems, lngEntries, pobjFind, pstrBy); });
     LoadBoxes();
     SetItemChanged(false);
@@ -590,7 +590,7 @@ bool frmMessageEditor::CanUndo() const { return mobjUndo->Stack()->canUndo() || 
 
 QString frmMessageEditor::UndoText() const
 {
-    return Typed() ? QStringLiteral("Typing in ") + EntryId(mlngCurrentItem) : mobjUndo->Stack()->undoText();
+    return Typed() ? tr("Typing in %1").arg(EntryId(mlngCurrentItem)) : mobjUndo->Stack()->undoText();
 }
 
 void frmMessageEditor::SetEntryStates(clsEntryStates* pobjStates) { mobjUndo->SetStates(pobjStates); }
@@ -686,7 +686,7 @@ bool frmMessageEditor::ToggleDone()
         booAnyDone = booAnyDone || mobjStates->Text(*gobjTextStore, lngRow, udtText.Kind).Done;
     }
     if (!booAnyDone && enuSame.empty()) return false;
-    return ChangeEntries((booAnyDone ? QStringLiteral("Not Done ") : QStringLiteral("Mark as Done ")) + EntryId(lngRow), {lngRow}, [&] {
+    return ChangeEntries((booAnyDone ? tr("Not Done %1") : tr("Mark as Done %1")).arg(EntryId(lngRow)), {lngRow}, [&] {
         for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
             udtTextState udtState = mobjStates->Text(*gobjTextStore, lngRow, enuText);
             const bool booDone = !booAnyDone && std::find(enuSame.begin(), enuSame.end(), enuText) != enuSame.end();
@@ -714,7 +714,7 @@ void frmMessageEditor::SetNote(const QString& pstrNote)
     if (!gobjTextStore || mlngCurrentItem < 0 || pstrNote == Note()) return;
     const int32_t lngRow = mlngCurrentItem;
     const enuTextKind enuMain = clsEditorStates::RowTextKinds(Kind()).front();
-    ChangeEntries(QStringLiteral("Note on ") + EntryId(lngRow), {lngRow}, [&] {
+    ChangeEntries(tr("Note on %1").arg(EntryId(lngRow)), {lngRow}, [&] {
         udtTextState udtState = mobjStates->Text(*gobjTextStore, lngRow, enuMain);
         udtState.Note = pstrNote;
         mobjStates->SetText(*gobjTextStore, lngRow, enuMain, udtState);
@@ -812,7 +812,7 @@ int32_t frmMessageEditor::FillFromMemory()
             if (lngRows.empty() || lngRows.back() != r) lngRows.push_back(r);
         }
     if (udtFills.empty()) return 0;
-    ChangeEntries(QStringLiteral("Fill from Memory"), lngRows, [&] {
+    ChangeEntries(tr("Fill from Memory"), lngRows, [&] {
         mobjListItems->Batch([&] {
             for (const udtFill& f : udtFills) {
                 // Marked before the text goes in: the row's state is computed once, with both.

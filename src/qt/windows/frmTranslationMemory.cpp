@@ -12,23 +12,23 @@
 namespace tralyx {
 
 frmTranslationMemory::frmTranslationMemory(const QStringList& pstrPaths, const QString& pstrOpenFolder, QWidget* pobjParent)
-    : QDialog(pobjParent), lstPaths(new QListWidget(this)), cmdRemove(new QPushButton(QStringLiteral("&Remove"), this))
+    : QDialog(pobjParent), lstPaths(new QListWidget(this)), cmdRemove(new QPushButton(tr("&Remove"), this))
 {
     setObjectName(QStringLiteral("frmTranslationMemory"));
-    setWindowTitle(QStringLiteral("Translation Memory"));
+    setWindowTitle(tr("Translation Memory"));
     lstPaths->setObjectName(QStringLiteral("lstPaths"));
     cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
-    auto* lblPaths = new QLabel(QStringLiteral("The suggestions and Fill from Memory draw on these translated language folders "
-                                               "(each beside its English folder) and TMX files, first to last:"), this);
+    auto* lblPaths = new QLabel(tr("The suggestions and Fill from Memory draw on these translated language folders "
+                                   "(each beside its English folder) and TMX files, first to last:"), this);
     lblPaths->setWordWrap(true);
-    auto* cmdAddFolder = new QPushButton(QStringLiteral("Add &Folder..."), this);
+    auto* cmdAddFolder = new QPushButton(tr("Add &Folder..."), this);
     cmdAddFolder->setObjectName(QStringLiteral("cmdAddFolder"));
-    auto* cmdAddTmx = new QPushButton(QStringLiteral("Add &TMX File..."), this);
+    auto* cmdAddTmx = new QPushButton(tr("Add &TMX File..."), this);
     cmdAddTmx->setObjectName(QStringLiteral("cmdAddTmx"));
     auto* objButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     if (!pstrOpenFolder.isEmpty()) {
-        auto* objOpen = new QListWidgetItem(QDir::toNativeSeparators(pstrOpenFolder) + QStringLiteral("  (the open folder, always)"), lstPaths);
+        auto* objOpen = new QListWidgetItem(tr("%1  (the open folder, always)").arg(QDir::toNativeSeparators(pstrOpenFolder)), lstPaths);
         objOpen->setFlags(Qt::ItemIsEnabled);
         mbooOpenFolderListed = true;
     }
@@ -72,7 +72,7 @@ void frmTranslationMemory::cmdAddFolder_Click()
 void frmTranslationMemory::cmdAddTmx_Click()
 {
     QString strFile;
-    if (Desktop().FileDialog(false, QStringLiteral("Translation memory (*.tmx);;All Files (*)"), strFile) && !strFile.isEmpty())
+    if (Desktop().FileDialog(false, tr("Translation memory (*.tmx);;All Files (*)"), strFile) && !strFile.isEmpty())
         Add(strFile);
 }
 
