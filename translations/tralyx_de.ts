@@ -426,6 +426,18 @@ Möchten Sie sie überschreiben?</translation>
         <source>This text holds a line-break mark (%1) or a paragraph mark that this box cannot show; it is kept as it is.</source>
         <translation>Dieser Text enthält ein Zeilenumbruchzeichen (%1) oder ein Absatzzeichen, das dieses Feld nicht anzeigen kann; er bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Tool-Tip:</source>
+        <translation>Minihilfe:</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Beschriftung:</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsFilterBar</name>

@@ -25,7 +25,7 @@
 namespace tralyx {
 namespace {
 
-// What each kind's boxes edit. The one-line box holds the column Upper, the several-line box the
+// What each kind's boxes edit (their labels in English, translated as the boxes' texts). The one-line box holds the column Upper, the several-line box the
 // column Lower; -1: no one-line box, and the several-line box is labelled by UpperLabel.
 struct udtBoxesOfKind {
     const char* UpperLabel;
@@ -36,10 +36,12 @@ struct udtBoxesOfKind {
 
 const udtBoxesOfKind& BoxesOf(enuFileKind penuKind)
 {
-    static const udtBoxesOfKind Messages{"Title:", "Message:", 0, 1};
-    static const udtBoxesOfKind Secondary{"Text:", nullptr, -1, 0};
+    static const udtBoxesOfKind Messages{QT_TRANSLATE_NOOP("tralyx::clsEntryBoxes", "Title:"),
+                                         QT_TRANSLATE_NOOP("tralyx::clsEntryBoxes", "Message:"), 0, 1};
+    static const udtBoxesOfKind Secondary{QT_TRANSLATE_NOOP("tralyx::clsEntryBoxes", "Text:"), nullptr, -1, 0};
     // The caption in the several-line box, the tool-tip in the one-line box.
-    static const udtBoxesOfKind ControlText{"Tool-Tip:", "Caption:", 2, 1};
+    static const udtBoxesOfKind ControlText{QT_TRANSLATE_NOOP("tralyx::clsEntryBoxes", "Tool-Tip:"),
+                                            QT_TRANSLATE_NOOP("tralyx::clsEntryBoxes", "Caption:"), 2, 1};
     switch (penuKind) {
     case enuFileKind::ControlText: return ControlText;
     case enuFileKind::Secondary: return Secondary;
@@ -170,11 +172,11 @@ void clsEntryBoxes::SetKind(enuFileKind penuKind)
     const udtBoxesOfKind& udtBoxes = BoxesOf(penuKind);
     mintUpper = udtBoxes.Upper;
     mintLower = udtBoxes.Lower;
-    lblTitle->setText(QLatin1StringView(udtBoxes.UpperLabel));
+    lblTitle->setText(tr(udtBoxes.UpperLabel));
     lblTitle->setBuddy(mintUpper >= 0 ? static_cast<QWidget*>(txtTitle) : txtMessage);
     txtTitle->setVisible(mintUpper >= 0);
     lblMessage->setVisible(udtBoxes.LowerLabel != nullptr);
-    if (udtBoxes.LowerLabel) lblMessage->setText(QLatin1StringView(udtBoxes.LowerLabel));
+    if (udtBoxes.LowerLabel) lblMessage->setText(tr(udtBoxes.LowerLabel));
 }
 
 QWidget* clsEntryBoxes::Box(int pintColumn) const
