@@ -6,7 +6,7 @@ PORTABLE_BUILD ?= build-portable
 JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 
-.PHONY: all deps build run test test-install package bench test-asan test-portable-fs fuzz screenshots clean
+.PHONY: all deps build run test test-install package bench test-asan test-portable-fs fuzz screenshots translations clean
 
 all: build
 
@@ -27,6 +27,9 @@ test: build
 screenshots: build
 	mkdir -p $(BUILD)/screenshots
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} TRALYX_SHOTS=$(abspath $(BUILD))/screenshots $(BUILD)/tests/tralyx_screenshots
+# translations/*.ts refreshed from the sources' tr() texts; translate what lupdate marks unfinished.
+translations: build
+	cmake --build $(BUILD) --target translations
 # Installs to a temporary prefix, builds examples/consumer against it, builds and checks the .deb files.
 test-install: build
 	tools/test-install.sh $(BUILD)

@@ -423,10 +423,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>core.lrc speichert für ein Menü oder einen [cap...]-Eintrag keine Minihilfe.</translation>
     </message>
     <message>
-        <source>This text holds a line-break mark (%1) or a paragraph mark that this box cannot show; it is kept as it is.</source>
-        <translation>Dieser Text enthält ein Zeilenumbruchzeichen (%1) oder ein Absatzzeichen, das dieses Feld nicht anzeigen kann; er bleibt unverändert.</translation>
-    </message>
-    <message>
         <source>Text:</source>
         <translation>Text:</translation>
     </message>
@@ -437,6 +433,10 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Caption:</source>
         <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>This text holds a line-break mark (↵ ␍ ␊) or a paragraph mark that this box cannot show; it is kept as it is.</source>
+        <translation>Dieser Text enthält ein Zeilenumbruchzeichen (↵ ␍ ␊) oder ein Absatzzeichen, das dieses Feld nicht anzeigen kann; er bleibt unverändert.</translation>
     </message>
 </context>
 <context>

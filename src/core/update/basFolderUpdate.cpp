@@ -31,16 +31,19 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     }
     // The files' writes make the folder; said once, above them.
     if (!booDestinationThere && pbooWrite && QFileInfo(pudtFolders.Destination).isDir())
-        udtOut.DestinationLine = QCoreApplication::translate("basFolderUpdate", "Created the destination folder %1.").arg(pudtFolders.Destination);
+        udtOut.DestinationLine =
+            QCoreApplication::translate("basFolderUpdate", "Created the destination folder %1.").arg(pudtFolders.Destination);
     else if (!booDestinationThere && !pbooWrite && !enuWritten.empty() && FolderBlockedBy(pudtFolders.Destination).isEmpty())
-        udtOut.DestinationLine = QCoreApplication::translate("basFolderUpdate", "The destination folder %1 would be created.").arg(pudtFolders.Destination);
+        udtOut.DestinationLine =
+            QCoreApplication::translate("basFolderUpdate", "The destination folder %1 would be created.").arg(pudtFolders.Destination);
     int32_t lngReview = 0, lngTexts = 0;
     for (const enuFileKind enuFile : enuWritten) {
         lngTexts += static_cast<int32_t>(objNewState.Texts(enuFile).size());
         for (const udtTextState& u : objNewState.Texts(enuFile)) lngReview += u.Review;
     }
     const QString strFile = clsTranslationState::PathIn(pudtFolders.Destination);
-    const QString strCounts = QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
+    const QString strCounts =
+        QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
     const auto Add = [&udtOut](const QString& pstrLine) {
         udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
     };

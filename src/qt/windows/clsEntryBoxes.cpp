@@ -25,8 +25,9 @@
 namespace tralyx {
 namespace {
 
-// What each kind's boxes edit (their labels in English, translated as the boxes' texts). The one-line box holds the column Upper, the several-line box the
-// column Lower; -1: no one-line box, and the several-line box is labelled by UpperLabel.
+// What each kind's boxes edit. The one-line box holds the column Upper, the several-line box the
+// column Lower; -1: no one-line box, and the several-line box is labelled by UpperLabel. The labels
+// are English, translated in the context of the boxes.
 struct udtBoxesOfKind {
     const char* UpperLabel;
     const char* LowerLabel;
@@ -200,8 +201,8 @@ void clsEntryBoxes::Load(const clsEditorListModel& pobjRows, int32_t plngEntry)
             strWhy = intColumn == 1 ? tr("core.lrc keeps no caption for a txt... text box.")
                                     : tr("core.lrc keeps no tool-tip for a menu or a [cap...] entry.");
         else if (!BoxCanHold(strStored, BoxLines(pobjBox)))
-            strWhy = tr("This text holds a line-break mark (%1) or a paragraph mark that this box cannot show; it is kept as it is.")
-                         .arg(QStringLiteral("\u21B5 \u240D \u240A"));
+            strWhy = tr("This text holds a line-break mark (\u21B5 \u240D \u240A) or a paragraph mark that this box cannot show; "
+                        "it is kept as it is.");
         LoadTextBox(pobjBox, strStored);
         if (pobjBox == txtTitle) txtTitle->setReadOnly(!strWhy.isEmpty());
         else txtMessage->setReadOnly(!strWhy.isEmpty());
