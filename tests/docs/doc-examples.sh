@@ -7,12 +7,12 @@
 #             line continues it), the lines up to the next "$ " are exactly what it prints (stdout
 #             and stderr), and a line "..." stands for any number of lines. A command that fails
 #             must be followed by "$ echo $?", which shows its status.
-#   not-run   shown, never run (it installs, needs sudo, or builds the project itself)
+#   not-run   shown, never run (it installs, needs sudo, opens a window, or builds the project)
 # The blocks of one file run in order, each from the top of one fresh copy of SAMPLES_DIR (the
 # sample language folders), with BIN_DIR first on PATH, so a later block sees an earlier one's
 # files. The README's first block stays a plain ```sh``` block of `make run` and `make test`, the
-# two commands a new machine needs (the test holds it to that), and every relative link must name a
-# file and, after a "#", one of its headings.
+# two commands a new machine needs (the test holds it to that), and every relative link or image
+# must name a file and, after a "#", one of its headings.
 set -u
 path_dirs=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do path_dirs+=("$(realpath "$1")"); shift; done
@@ -110,7 +110,7 @@ check_links() {  # file
             done < <(grep -E '^#{1,6} ' "$linked")
             [ -n "$found" ] || fail "$file:$line: the link $target names no heading of $linked"
         fi
-    done < <(grep -n -o -E '\]\([^)]+\)' "$file")
+    done < <(grep -n -o -E '\]\([^)]+\)|src="[^"]+"' "$file" | sed -E 's/src="([^"]*)"/](\1)/')
 }
 
 for file in "$@"; do
