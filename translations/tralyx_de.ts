@@ -233,6 +233,10 @@ Möchten Sie ersetzen?</translation>
         <translation>Der Zielordner %1 würde angelegt.</translation>
     </message>
     <message>
+        <source>%L1 text with a state, %L2 to review</source>
+        <translation>%L1 Text mit Bearbeitungsstand, davon %L2 zu prüfen</translation>
+    </message>
+    <message>
         <source>%L1 texts with a state, %L2 of them to review</source>
         <translation>%L1 Texte mit Bearbeitungsstand, davon %L2 zu prüfen</translation>
     </message>

@@ -43,7 +43,10 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     }
     const QString strFile = clsTranslationState::PathIn(pudtFolders.Destination);
     const QString strCounts =
-        QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review").arg(lngTexts).arg(lngReview);
+        (lngTexts == 1 ? QCoreApplication::translate("basFolderUpdate", "%L1 text with a state, %L2 to review")
+                       : QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review"))
+            .arg(lngTexts)
+            .arg(lngReview);
     const auto Add = [&udtOut](const QString& pstrLine) {
         udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
     };
