@@ -236,17 +236,4 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
     return udtCount;
 }
 
-QString DefaultSourceFolder(const QString& pstrFolder)
-{
-    // The sibling keeps the form the folder was given in (relative stays relative), for messages.
-    const QDir objParent(QDir::cleanPath(pstrFolder + QStringLiteral("/..")));
-    const QString strSelf = QFileInfo(pstrFolder).canonicalFilePath();
-    for (const QString& strName : objParent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (strName.compare(QLatin1StringView("English"), Qt::CaseInsensitive) != 0) continue;
-        const QString strCandidate = QDir::cleanPath(objParent.path() + u'/' + strName);
-        if (QFileInfo(strCandidate).canonicalFilePath() != strSelf) return strCandidate;
-    }
-    return QString();
-}
-
 }  // namespace tralyx

@@ -5,6 +5,7 @@
 #include "checks/basEndMarks.h"
 #include "checks/basEntryMatch.h"
 #include "state/clsTranslationState.h"
+#include "store/basLanguageFolder.h"
 
 #include <QHash>
 #include <QString>
@@ -112,8 +113,5 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
                                std::vector<udtProblem>& pudtOut, const ExtraEntryRule& pfnExtraRule = {},
                                const udtFolderRules& pudtFolder = {});
 
-// The source folder of a translated folder: its sibling named "English" in any letter case, when
-// that exists and is not the folder itself; else empty.
-QString DefaultSourceFolder(const QString& pstrFolder);
 
 }  // namespace tralyx

@@ -3,25 +3,13 @@
 
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
+#include "store/basLanguageFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace tralyx {
 namespace {
-
-// The sibling folder named "English" in any letter case, unless that is the folder itself; else empty.
-QString SiblingEnglish(const QString& pstrFolder)
-{
-    const QDir objParent(QDir::cleanPath(pstrFolder + QStringLiteral("/..")));
-    const QString strSelf = QFileInfo(pstrFolder).canonicalFilePath();
-    for (const QString& strName : objParent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (strName.compare(QLatin1StringView("English"), Qt::CaseInsensitive) != 0) continue;
-        const QString strCandidate = QDir::cleanPath(objParent.path() + u'/' + strName);
-        if (QFileInfo(strCandidate).canonicalFilePath() != strSelf) return strCandidate;
-    }
-    return QString();
-}
 
 QString Replaced(const QString& pstrText, const QString& pstrValue)
 {
@@ -49,7 +37,7 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     auto objState = std::make_shared<udtLoadedLanguages>();
     bool booLoaded = objState->Language.Load(folder, codePage, strError);
     // The source language: the one given, else the sibling English folder; never the folder itself.
-    QString strSource = sourceFolder.isEmpty() ? SiblingEnglish(folder) : sourceFolder;
+    QString strSource = sourceFolder.isEmpty() ? DefaultSourceFolder(folder) : sourceFolder;
     if (!strSource.isEmpty() && QFileInfo(strSource).canonicalFilePath() == QFileInfo(folder).canonicalFilePath())
         strSource.clear();
     if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, true);

@@ -18,20 +18,10 @@ namespace {
 
 constexpr qsizetype ToolTipLimit = 2000;
 
-QIcon Dot(const QColor& pobjColour)
-{
-    QPixmap objPicture(12, 12);
-    objPicture.fill(Qt::transparent);
-    QPainter objPainter(&objPicture);
-    objPainter.setRenderHint(QPainter::Antialiasing);
-    objPainter.setPen(pobjColour.darker(150));
-    objPainter.setBrush(pobjColour);
-    objPainter.drawEllipse(1, 1, 10, 10);
-    return QIcon(objPicture);
-}
+enum class enuMark { Dot, Diamond };
 
 // A review row is a diamond, told apart from the dots by its shape as well as its colour.
-QIcon Diamond(const QColor& pobjColour)
+QIcon Mark(enuMark penuShape, const QColor& pobjColour)
 {
     QPixmap objPicture(12, 12);
     objPicture.fill(Qt::transparent);
@@ -39,21 +29,25 @@ QIcon Diamond(const QColor& pobjColour)
     objPainter.setRenderHint(QPainter::Antialiasing);
     objPainter.setPen(pobjColour.darker(150));
     objPainter.setBrush(pobjColour);
-    const QPointF objCorners[] = {{6, 0.5}, {11.5, 6}, {6, 11.5}, {0.5, 6}};
-    objPainter.drawPolygon(objCorners, 4);
+    if (penuShape == enuMark::Dot) {
+        objPainter.drawEllipse(1, 1, 10, 10);
+    } else {
+        const QPointF objCorners[] = {{6, 0.5}, {11.5, 6}, {6, 11.5}, {0.5, 6}};
+        objPainter.drawPolygon(objCorners, 4);
+    }
     return QIcon(objPicture);
 }
 
 // The icon of a row: the worst of its states decides.
 QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
 {
-    static const QIcon Error = Dot(QColor(0xd0, 0x30, 0x30));
-    static const QIcon Untranslated = Dot(QColor(0xb0, 0xb0, 0xb0));
-    static const QIcon Same = Dot(QColor(0xf0, 0xc0, 0x30));
-    static const QIcon Warning = Dot(QColor(0xf0, 0x80, 0x20));
-    static const QIcon Changed = Dot(QColor(0x30, 0x70, 0xe0));
-    static const QIcon Done = Dot(QColor(0x40, 0xb0, 0x50));
-    static const QIcon Review = Diamond(QColor(0x90, 0x50, 0xd0));
+    static const QIcon Error = Mark(enuMark::Dot, QColor(0xd0, 0x30, 0x30));
+    static const QIcon Untranslated = Mark(enuMark::Dot, QColor(0xb0, 0xb0, 0xb0));
+    static const QIcon Same = Mark(enuMark::Dot, QColor(0xf0, 0xc0, 0x30));
+    static const QIcon Warning = Mark(enuMark::Dot, QColor(0xf0, 0x80, 0x20));
+    static const QIcon Changed = Mark(enuMark::Dot, QColor(0x30, 0x70, 0xe0));
+    static const QIcon Done = Mark(enuMark::Dot, QColor(0x40, 0xb0, 0x50));
+    static const QIcon Review = Mark(enuMark::Diamond, QColor(0x90, 0x50, 0xd0));
     if (pbytState & RowError) return Error;
     if (pbytState & RowUntranslated) return Untranslated;
     if (pbytState & RowReview) return Review;
