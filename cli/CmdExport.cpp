@@ -1,6 +1,6 @@
 // tralyx-lrc export FOLDER OUT: a language folder as one PO or XLIFF file for a translator's tool,
 // paired with its source-language folder.
-#include "checks/basSourceFolder.h"
+#include "store/basSourceFolder.h"
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"

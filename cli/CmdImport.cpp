@@ -1,6 +1,6 @@
 // tralyx-lrc import FILE FOLDER: brings the translations of a PO or XLIFF file back into a
 // language folder, changing only the texts whose translation changed.
-#include "checks/basSourceFolder.h"
+#include "store/basSourceFolder.h"
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"

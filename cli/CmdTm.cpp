@@ -1,7 +1,7 @@
 // tralyx-lrc tm export | suggest: the translation memory from the command line. export writes a
 // folder pair's translations (and those of any --memory) as one TMX file; suggest prints what the
 // memory offers for source texts, as the editor lists it.
-#include "checks/basSourceFolder.h"
+#include "store/basSourceFolder.h"
 #include "CliDesktop.h"
 #include "clsJsonWriter.h"
 #include "CliOptions.h"

@@ -5,7 +5,7 @@
 #include "checks/basEndMarks.h"
 #include "checks/basEntryMatch.h"
 #include "state/clsTranslationState.h"
-#include "store/basLanguageFolder.h"
+#include "store/basSourceFolder.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "memory/clsTranslationMemory.h"
 
 #include "checks/basEntryMatch.h"
-#include "checks/basSourceFolder.h"
+#include "store/basSourceFolder.h"
 #include "exchange/basExchangeText.h"
 #include "exchange/basLanguageFolder.h"
 #include "memory/basMatchText.h"

@@ -3,7 +3,7 @@
 
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
-#include "store/basLanguageFolder.h"
+#include "store/basSourceFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

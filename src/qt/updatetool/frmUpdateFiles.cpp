@@ -1,7 +1,7 @@
 #include "updatetool/frmUpdateFiles.h"
 
 #include "binding/QtTwips.h"
-#include "checks/basSourceFolder.h"
+#include "store/basSourceFolder.h"
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"

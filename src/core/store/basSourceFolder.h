@@ -8,5 +8,7 @@ namespace tralyx {
 // that exists and is not the folder itself; else empty. The sibling keeps the form the folder was
 // given in (relative stays relative), for messages.
 QString DefaultSourceFolder(const QString& pstrFolder);
+// The same as an absolute path ("German/" too).
+QString FindSourceFolder(const QString& pstrFolder);
 
 }  // namespace tralyx

@@ -1,4 +1,4 @@
-#include "store/basLanguageFolder.h"
+#include "store/basSourceFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +15,11 @@ QString DefaultSourceFolder(const QString& pstrFolder)
         if (QFileInfo(strCandidate).canonicalFilePath() != strSelf) return strCandidate;
     }
     return QString();
+}
+
+QString FindSourceFolder(const QString& pstrFolder)
+{
+    return DefaultSourceFolder(QDir::cleanPath(QDir(pstrFolder).absolutePath()));
 }
 
 }  // namespace tralyx
