@@ -2,6 +2,7 @@
 // Source dock then say, the filter over a row being edited, and the work over a language's files.
 #include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
+#include "memory/clsTranslationMemory.h"
 #include "windows/frmReplace.h"
 
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace tralyx::test {
@@ -156,6 +158,21 @@ TEST_F(clsWorkbenchMainTest, CtrlCAndTheContextMenuCopyTheDocksSelection)
         }
         EXPECT_EQ(mobjDesktop.mstrClipboard, udtCase.Copied);
     }
+}
+
+TEST_F(clsWorkbenchMainTest, ClickingASuggestionsKeyInTheDockTakesIt)
+{
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:\r\nMST001:Fehler\r\n")));
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    auto objMemory = std::make_shared<clsTranslationMemory>();
+    objMemory->AddUnit(Q("Disk is full."), Q("Platte voll."), Q("old.tmx"), QString());
+    frmEditor.SetMemory(objMemory);
+    auto* txtSuggestions = mfrmMain->findChild<QTextBrowser*>(Q("txtSuggestions"));
+    emit txtSuggestions->anchorClicked(QUrl(Q("take:2")));  // there is no second
+    EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q(""));
+    emit txtSuggestions->anchorClicked(QUrl(Q("take:1")));
+    EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Platte voll."));
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)

@@ -69,6 +69,12 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source")
     mtxtSuggestions = new QTextBrowser(pobjBody);
     mtxtSuggestions->setObjectName(QStringLiteral("txtSuggestions"));
     mtxtSuggestions->setToolTip(tr("Ctrl+1 to Ctrl+5 put a suggestion into the box, Ctrl+B the source"));
+    // A suggestion's key is also a link: a click takes it as Ctrl+1 .. Ctrl+5 does.
+    mtxtSuggestions->setOpenLinks(false);
+    connect(mtxtSuggestions, &QTextBrowser::anchorClicked, this, [this](const QUrl& pobjLink) {
+        if (mfrmSuggestionsOf && pobjLink.scheme() == QLatin1StringView("take"))
+            mfrmSuggestionsOf->UseSuggestion(pobjLink.path().toInt());
+    });
     pobjGrid->addWidget(mlblSuggestions, 5, 0, 1, 2);
     pobjGrid->addWidget(mtxtSuggestions, 6, 0, 1, 2);
     pobjGrid->setRowStretch(3, 0);
@@ -187,8 +193,9 @@ bool clsSourceDock::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
     return QDockWidget::eventFilter(pobjWatched, pobjEvent);
 }
 
-void clsSourceDock::ShowSuggestions(const frmMessageEditor* pfrmEditor)
+void clsSourceDock::ShowSuggestions(frmMessageEditor* pfrmEditor)
 {
+    mfrmSuggestionsOf = pfrmEditor;
     const bool booShown = pfrmEditor && pfrmEditor->Memory() && pfrmEditor->HasSource();
     mlblSuggestions->setVisible(booShown);
     mtxtSuggestions->setVisible(booShown);
@@ -204,7 +211,7 @@ void clsSourceDock::ShowSuggestions(const frmMessageEditor* pfrmEditor)
         // The memory's source with what differs from this row's marked.
         const QString strSource = u.Exact ? StoreToLines(u.Source).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))
                                           : DifferenceHtml(TextDifference(udtFound[i].RowSource, u.Source), false);
-        strHtml += QStringLiteral("<tr><td valign='top'><b>Ctrl+%1</b></td><td valign='top'>%2%</td><td>%3<br><b>%4</b><br>"
+        strHtml += QStringLiteral("<tr><td valign='top'><a href='take:%1'><b>Ctrl+%1</b></a></td><td valign='top'>%2%</td><td>%3<br><b>%4</b><br>"
                                   "<small style='color:gray'>%5</small></td></tr>")
                        .arg(i + 1)
                        .arg(u.Score)

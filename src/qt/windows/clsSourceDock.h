@@ -40,7 +40,7 @@ protected:
 
 private:
     void ShowReview(const frmMessageEditor* pfrmEditor);
-    void ShowSuggestions(const frmMessageEditor* pfrmEditor);
+    void ShowSuggestions(frmMessageEditor* pfrmEditor);
     void ShowNote(frmMessageEditor* pfrmEditor);
     // Ctrl+C and the context menu of a source text copy its selection; true: the event was taken.
     bool SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent);
@@ -53,6 +53,7 @@ private:
     QPlainTextEdit* mtxtNote;
     QLabel* mlblSuggestions;
     QTextBrowser* mtxtSuggestions;
+    QPointer<frmMessageEditor> mfrmSuggestionsOf;  // the editor whose suggestions are listed
     QPointer<frmMessageEditor> mfrmNoteOf;  // the note box's editor and row
     int32_t mlngNoteRow = -1;
 };
