@@ -3,7 +3,9 @@
 #include "common/basFileSystem.h"
 #include "common/FileFunctions.h"
 #include "exchange/basLanguageFolder.h"
+#include "store/basSourceFolder.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -63,5 +65,21 @@ void Print(std::FILE* pobjStream, const QString& pstrLine)
 
 void PrintOutput(const QString& pstrLine) { Print(stdout, pstrLine); }
 void PrintError(const QString& pstrLine) { Print(stderr, pstrLine); }
+
+QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven)
+{
+    if (!QFileInfo(pstrFolder).isDir()) {
+        PrintError(QStringLiteral("%1: not a folder").arg(pstrFolder));
+        return QString();
+    }
+    const QString strSource = pstrGiven.isEmpty() ? FindSourceFolder(pstrFolder) : pstrGiven;
+    if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
+        PrintError(strSource.isEmpty()
+                       ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(pstrFolder)
+                       : QStringLiteral("%1: not a folder").arg(strSource));
+        return QString();
+    }
+    return strSource;
+}
 
 }  // namespace tralyx::cli

@@ -24,6 +24,10 @@ QString TerminalText(const QString& pstrText);
 // reads: true after printing "OUT: is INPUT itself, which the command reads; nothing was written".
 bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs);
 
+// FOLDER's source folder: pstrGiven (--source), else its sibling English. Empty after printing
+// why there is none, or why FOLDER or the source is not a folder.
+QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven);
+
 // One line (a line end is added) in UTF-8 on stdout or stderr, through TerminalText.
 void PrintOutput(const QString& pstrLine);
 void PrintError(const QString& pstrLine);

@@ -1,6 +1,5 @@
 // tralyx-lrc export FOLDER OUT: a language folder as one PO or XLIFF file for a translator's tool,
 // paired with its source-language folder.
-#include "store/basSourceFolder.h"
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
@@ -10,7 +9,6 @@
 #include "exchange/basLanguageFolder.h"
 #include "store/basSafeFile.h"
 
-#include <QFileInfo>
 
 namespace tralyx::cli {
 
@@ -37,17 +35,8 @@ int CmdExport(const QStringList& pstrArgs)
     const bool booTemplate = strOut.endsWith(QLatin1StringView(".pot"), Qt::CaseInsensitive);
     const std::optional<enuExchangeFormat> enuFormat = booTemplate ? enuExchangeFormat::Po : ExchangeFormatOf(strOut);
     if (!enuFormat) return UsageError(strCommand, QStringLiteral("OUT must end in .po, .pot, .xlf or .xliff"), Usage);
-    if (!QFileInfo(strFolder).isDir()) {
-        PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
-        return 1;
-    }
-    const QString strSource = udtOptions.Source.isEmpty() ? FindSourceFolder(strFolder) : udtOptions.Source;
-    if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
-        PrintError(strSource.isEmpty()
-                       ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(strFolder)
-                       : QStringLiteral("%1: not a folder").arg(strSource));
-        return 1;
-    }
+    const QString strSource = SourceFolderFor(strFolder, udtOptions.Source);
+    if (strSource.isEmpty()) return 1;
     udtExchangeDocument udtDocument;
     udtDocument.SourceLanguage =
         udtOptions.SourceLanguage.isEmpty() ? LanguageCodeOfFolder(strSource) : udtOptions.SourceLanguage;

@@ -12,7 +12,6 @@
 #include "memory/clsTranslationMemory.h"
 #include "store/basSafeFile.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 namespace tralyx::cli {
@@ -67,17 +66,8 @@ int Export(const udtCliOptions& pudtOptions)
     const clsCliDesktop objDesktop(false);
     if (pudtOptions.Operands.size() == 2) {
         const QString& strFolder = pudtOptions.Operands.front();
-        if (!QFileInfo(strFolder).isDir()) {
-            PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
-            return 1;
-        }
-        const QString strSource = pudtOptions.Source.isEmpty() ? FindSourceFolder(strFolder) : pudtOptions.Source;
-        if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
-            PrintError(strSource.isEmpty()
-                           ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(strFolder)
-                           : QStringLiteral("%1: not a folder").arg(strSource));
-            return 1;
-        }
+        const QString strSource = SourceFolderFor(strFolder, pudtOptions.Source);
+        if (strSource.isEmpty()) return 1;
         QString strError;
         if (!objMemory.AddFolderPair(strSource, strFolder, pudtOptions.CodePage, strError)) {
             PrintError(strError);
