@@ -3,6 +3,7 @@
 #include "common/basFileSystem.h"
 #include "common/FileFunctions.h"
 #include "exchange/basLanguageFolder.h"
+#include "memory/clsTranslationMemory.h"
 #include "store/basSourceFolder.h"
 
 #include <QFileInfo>
@@ -80,6 +81,19 @@ QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven)
         return QString();
     }
     return strSource;
+}
+
+bool LoadMemory(clsTranslationMemory& pobjMemory, const QStringList& pstrPaths, const QString& pstrCodePage)
+{
+    bool booAll = true;
+    for (const QString& strPath : pstrPaths) {
+        QString strError;
+        if (!pobjMemory.AddPath(strPath, pstrCodePage, strError)) {
+            PrintError(strError);
+            booAll = false;
+        }
+    }
+    return booAll;
 }
 
 }  // namespace tralyx::cli

@@ -6,6 +6,10 @@
 #include <QString>
 #include <optional>
 
+namespace tralyx {
+class clsTranslationMemory;
+}
+
 namespace tralyx::cli {
 
 // The reason printed when neither --kind nor the name tells the kind.
@@ -27,6 +31,10 @@ bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs);
 // FOLDER's source folder: pstrGiven (--source), else its sibling English. Empty after printing
 // why there is none, or why FOLDER or the source is not a folder.
 QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven);
+
+// Adds each --memory path (a translated folder or a TMX file) to the memory; false when any could
+// not be read, each printed with its reason (the others are still added).
+bool LoadMemory(clsTranslationMemory& pobjMemory, const QStringList& pstrPaths, const QString& pstrCodePage);
 
 // One line (a line end is added) in UTF-8 on stdout or stderr, through TerminalText.
 void PrintOutput(const QString& pstrLine);

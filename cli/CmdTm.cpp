@@ -30,20 +30,6 @@ const char Usage[] =
     "  --memory PATH    a translated language folder (its source found as for FOLDER) or a .tmx file\n"
     "  Exit status: 0 done, 1 a folder or file did not load or OUT was not written, 2 usage error.";
 
-// The memory of the folders and files given; false after printing why one did not load.
-bool LoadMemory(clsTranslationMemory& pobjMemory, const QStringList& pstrPaths, const QString& pstrCodePage)
-{
-    bool booAll = true;
-    for (const QString& strPath : pstrPaths) {
-        QString strError;
-        if (!pobjMemory.AddPath(strPath, pstrCodePage, strError)) {
-            PrintError(strError);
-            booAll = false;
-        }
-    }
-    return booAll;
-}
-
 int Export(const udtCliOptions& pudtOptions)
 {
     const QString strCommand = QStringLiteral("tm export");

@@ -201,15 +201,8 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
 {
     // DEST's files are the ones this update has just written.
     const clsCliDesktop objDesktop(true);
-    bool booAll = true;
     clsTranslationMemory objMemory;
-    for (const QString& strPath : pudtOptions.Memory) {
-        QString strError;
-        if (!objMemory.AddPath(strPath, pudtOptions.CodePage, strError)) {
-            PrintError(strError);
-            booAll = false;
-        }
-    }
+    bool booAll = LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage);
     udtLanguageFolder udtSource, udtTranslation;
     QStringList strErrors;
     if (!LoadLanguageFolder(pstrSource, pudtOptions.CodePage, udtSource, strErrors) ||
