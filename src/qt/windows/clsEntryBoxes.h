@@ -51,7 +51,6 @@ public:
     // Marks misspelt words in the boxes, with suggestions and "Add to Dictionary" in the
     // several-line box's context menu; nullptr: no marks.
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
-    const clsSpellHighlighter* Highlighter() const { return mobjSpelling; }
 
 protected:
     bool eventFilter(QObject* pobjWatched, QEvent* pobjEvent) override;
