@@ -137,9 +137,9 @@ void clsEntryBoxes::ShowContextMenu(QWidget* pobjBox, const QPoint& pobjAt)
         };
     }
     clsSpeller* objSpeller = mobjSpelling->Speller();
-    if (objSpeller && objSpeller->IsValid() && !IsReadOnlyTextBox(pobjBox)) {
-        for (const udtSpellingWord& udtWord : SpellingWords(strLine)) {
-            if (lngColumn < udtWord.Start || lngColumn > udtWord.Start + udtWord.Length || objSpeller->Check(udtWord.Word)) continue;
+    if (!IsReadOnlyTextBox(pobjBox)) {
+        for (const udtSpellingWord& udtWord : clsSpellHighlighter::Misspelt(objSpeller, strLine)) {
+            if (lngColumn < udtWord.Start || lngColumn > udtWord.Start + udtWord.Length) continue;
             QAction* objFirst = objMenu->actions().value(0);
             const QStringList strSuggested = objSpeller->Suggest(udtWord.Word).mid(0, 8);
             for (const QString& strBy : strSuggested) {

@@ -1,12 +1,10 @@
 #include "windows/clsLineSpelling.h"
 
-#include "spelling/basSpellingWords.h"
-#include "spelling/clsSpeller.h"
+#include "windows/clsSpellHighlighter.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QTextCharFormat>
 
 namespace tralyx {
 
@@ -25,16 +23,11 @@ void clsLineSpelling::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller)
 void clsLineSpelling::Mark()
 {
     QList<QInputMethodEvent::Attribute> udtMarks;
-    if (mobjSpeller && mobjSpeller->IsValid()) {
-        QTextCharFormat objWrong;
-        objWrong.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-        objWrong.setUnderlineColor(Qt::red);
-        // The formats' positions count from the cursor.
-        const int intCursor = mtxtBox->cursorPosition();
-        for (const udtSpellingWord& udtWord : SpellingWords(mtxtBox->text()))
-            if (!mobjSpeller->Check(udtWord.Word))
-                udtMarks.append({QInputMethodEvent::TextFormat, int(udtWord.Start) - intCursor, int(udtWord.Length), objWrong});
-    }
+    const QTextCharFormat objWrong = clsSpellHighlighter::MisspeltFormat();
+    // The formats' positions count from the cursor.
+    const int intCursor = mtxtBox->cursorPosition();
+    for (const udtSpellingWord& udtWord : clsSpellHighlighter::Misspelt(mobjSpeller.get(), mtxtBox->text()))
+        udtMarks.append({QInputMethodEvent::TextFormat, int(udtWord.Start) - intCursor, int(udtWord.Length), objWrong});
     QInputMethodEvent objEvent(QString(), udtMarks);
     QCoreApplication::sendEvent(mtxtBox, &objEvent);
 }

@@ -1,9 +1,6 @@
 #include "windows/clsSpellHighlighter.h"
 
-#include "spelling/basSpellingWords.h"
 #include "spelling/clsSpeller.h"
-
-#include <QTextCharFormat>
 
 namespace tralyx {
 
@@ -18,14 +15,28 @@ void clsSpellHighlighter::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller)
     rehighlight();
 }
 
-void clsSpellHighlighter::highlightBlock(const QString& pstrText)
+std::vector<udtSpellingWord> clsSpellHighlighter::Misspelt(const clsSpeller* pobjSpeller, QStringView pstrText)
 {
-    if (!mobjSpeller || !mobjSpeller->IsValid()) return;
+    std::vector<udtSpellingWord> udtWrong;
+    if (!pobjSpeller || !pobjSpeller->IsValid()) return udtWrong;
+    for (udtSpellingWord& udtWord : SpellingWords(pstrText))
+        if (!pobjSpeller->Check(udtWord.Word)) udtWrong.push_back(std::move(udtWord));
+    return udtWrong;
+}
+
+QTextCharFormat clsSpellHighlighter::MisspeltFormat()
+{
     QTextCharFormat objWrong;
     objWrong.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
     objWrong.setUnderlineColor(Qt::red);
-    for (const udtSpellingWord& udtWord : SpellingWords(pstrText))
-        if (!mobjSpeller->Check(udtWord.Word)) setFormat(int(udtWord.Start), int(udtWord.Length), objWrong);
+    return objWrong;
+}
+
+void clsSpellHighlighter::highlightBlock(const QString& pstrText)
+{
+    const QTextCharFormat objWrong = MisspeltFormat();
+    for (const udtSpellingWord& udtWord : Misspelt(mobjSpeller.get(), pstrText))
+        setFormat(int(udtWord.Start), int(udtWord.Length), objWrong);
 }
 
 }  // namespace tralyx
