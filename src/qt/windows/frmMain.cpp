@@ -191,11 +191,7 @@ void frmMain::BuildMenus()
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuSpelling = new clsSpellingMenu(mnuTools);
     mnuTools->addMenu(mnuSpelling);
-    connect(mnuSpelling, &clsSpellingMenu::Changed, this, [this] {
-        for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
-            if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget())) ApplyWorkbench(frmEditor);
-        ShowWork();
-    });
+    connect(mnuSpelling, &clsSpellingMenu::Changed, this, &frmMain::ApplyWorkbenchToAll);
     menuBar()->addMenu(new clsWindowMenu(mdiArea, this));
     AddMenu("mnuHelp", tr("&Help"), udtHelpMenu);
 }
@@ -532,15 +528,20 @@ void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrSt
     pfrmEditor->SetNotice(strNotices.join(QStringLiteral(" \u00B7 ")));
 }
 
+void frmMain::ApplyWorkbenchToAll()
+{
+    for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
+        if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget())) ApplyWorkbench(frmEditor);
+    ShowWork();
+}
+
 void frmMain::mnuFileMemory_Click()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
     frmTranslationMemory frmMemory(mobjMemory->Paths(), frmEditor ? QFileInfo(frmEditor->FileNameValue()).absolutePath() : QString(), this);
     if (frmMemory.exec() != QDialog::Accepted) return;
     mobjMemory->SetPaths(frmMemory.Paths());
-    for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
-        if (auto* frmEach = qobject_cast<frmMessageEditor*>(pobjChild->widget())) ApplyWorkbench(frmEach);
-    ShowWork();
+    ApplyWorkbenchToAll();
 }
 
 void frmMain::mnuEditMarkDone_Click()

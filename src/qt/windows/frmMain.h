@@ -98,6 +98,7 @@ private:
     void ShowWork();  // status, Source dock and filter of the active window
     // The memory and the speller of a window's folder, and what could not be had of them.
     void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
+    void ApplyWorkbenchToAll();  // every editor window's, then the active one shown again
     void ShowSourceDock();
     QList<frmMessageEditor*> FolderEditors(const frmMessageEditor& pfrmEditor) const;  // of its folder, itself too
     QString LanguageProgress(const frmMessageEditor& pfrmEditor) const;  // the folder's total, with several open
