@@ -36,16 +36,23 @@ void clsUpdateReportModel::SetReports(const QVector<udtUpdateReport>& pudtReport
         for (const enuEntryKind enuKind : enuOrder)
             for (int32_t i = 0, lngCount = Count(f, enuKind); i < lngCount; ++i)
                 mudtAll.push_back({static_cast<uint8_t>(f), enuKind, i});
-    mudtShown.clear();
-    for (const udtRow& u : mudtAll)
-        if (mlngKind == AllKinds || u.Kind == mlngKind) mudtShown.push_back(u);
+    ShowKind();
     endResetModel();
 }
 
 void clsUpdateReportModel::SetKind(int plngKind)
 {
+    beginResetModel();
     mlngKind = plngKind;
-    SetReports(mudtReports);
+    ShowKind();
+    endResetModel();
+}
+
+void clsUpdateReportModel::ShowKind()
+{
+    mudtShown.clear();
+    for (const udtRow& u : mudtAll)
+        if (mlngKind == AllKinds || u.Kind == mlngKind) mudtShown.push_back(u);
 }
 
 int clsUpdateReportModel::rowCount(const QModelIndex& pobjParent) const

@@ -43,6 +43,7 @@ private:
         int32_t Index;  // in that kind's list of the file's report
     };
     QString Cell(const udtRow& pudtRow, int plngColumn) const;
+    void ShowKind();  // mudtShown: the rows of mudtAll of the kind chosen
 
     QVector<udtUpdateReport> mudtReports;
     std::vector<udtRow> mudtAll, mudtShown;
