@@ -1,10 +1,10 @@
 #include "updatetool/frmUpdateFiles.h"
 
 #include "binding/QtTwips.h"
-#include "store/basSourceFolder.h"
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "common/basGeneralItems.h"
+#include "store/basSourceFolder.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"

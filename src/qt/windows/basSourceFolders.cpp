@@ -1,7 +1,7 @@
 #include "windows/basSourceFolders.h"
 
-#include "checks/basChecks.h"
 #include "common/basDesktop.h"
+#include "store/basSourceFolder.h"
 
 #include <QFileInfo>
 #include <QSettings>
