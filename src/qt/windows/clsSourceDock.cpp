@@ -37,7 +37,6 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source")
         pobjGrid->addWidget(mlblText[i], i, 0);
         pobjGrid->addWidget(mtxtText[i], i, 1);
     }
-    mtxtText[0]->setMaximumHeight(mtxtText[0]->fontMetrics().height() * 3);
     mlblProblems = new QLabel(pobjBody);
     mlblProblems->setObjectName(QStringLiteral("lblProblems"));
     mlblProblems->setWordWrap(true);
