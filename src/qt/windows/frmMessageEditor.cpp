@@ -43,6 +43,14 @@ enuFileKind KindOf(int32_t plngEditType)
                                                                : enuFileKind::Messages;
 }
 
+// A review over (committed, or marked done) forgets the source it was about.
+void EndReview(udtTextState& pudtState)
+{
+    pudtState.Review = false;
+    pudtState.PreviousSource.clear();
+    pudtState.MovedFrom.clear();
+}
+
 }  // namespace
 
 frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
@@ -661,9 +669,7 @@ bool frmMessageEditor::ClearReview(int32_t plngRow)
     for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
         udtTextState udtState = mobjStates->Text(*gobjTextStore, plngRow, enuText);
         if (!udtState.Review) continue;
-        udtState.Review = false;
-        udtState.PreviousSource.clear();
-        udtState.MovedFrom.clear();
+        EndReview(udtState);
         mobjStates->SetText(*gobjTextStore, plngRow, enuText, udtState);
         booCleared = true;
     }
@@ -692,11 +698,7 @@ bool frmMessageEditor::ToggleDone()
             const bool booDone = !booAnyDone && std::find(enuSame.begin(), enuSame.end(), enuText) != enuSame.end();
             if (udtState.Done == booDone) continue;
             udtState.Done = booDone;
-            if (booDone) {
-                udtState.Review = false;
-                udtState.PreviousSource.clear();
-                udtState.MovedFrom.clear();
-            }
+            if (booDone) EndReview(udtState);
             mobjStates->SetText(*gobjTextStore, lngRow, enuText, udtState);
         }
         RowStatesChanged(lngRow);
