@@ -31,7 +31,6 @@ public:
     // a reason, only when another writer held it all that time.
     bool Lock(const QString& pstrFileName, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
     void Unlock();
-    bool Held() const { return mlngHandle >= 0; }
 
 private:
     int mlngHandle = -1;

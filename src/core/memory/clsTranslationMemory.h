@@ -70,7 +70,6 @@ public:
 
     qsizetype Size() const { return static_cast<qsizetype>(mudtUnits.size()); }
     const std::vector<udtMemoryUnit>& Units() const { return mudtUnits; }
-    const QStringList& Origins() const { return mstrOrigins; }
 
     // The index over every unit added so far.
     void Build();
