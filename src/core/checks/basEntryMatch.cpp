@@ -1,5 +1,6 @@
 #include "checks/basEntryMatch.h"
 
+#include "store/basControlTextFormat.h"
 #include "store/basFormatText.h"
 #include "store/clsFirstPathIndex.h"
 
@@ -119,16 +120,9 @@ void ForEachEntryOf(enuFileKind penuFile, const clsTralyx& pobjSource, const cls
 
 }  // namespace
 
-bool ControlHasCaptionLine(const QString& pstrControlName)
-{
-    return !pstrControlName.startsWith(QLatin1StringView("txt"), Qt::CaseInsensitive);
-}
+bool ControlHasCaptionLine(const QString& pstrControlName) { return EntryHasCaptionLine(pstrControlName); }
 
-bool ControlHasToolTipLine(const QString& pstrControlName)
-{
-    return !(pstrControlName.size() >= 4 && (pstrControlName.startsWith(QLatin1StringView("[cap"), Qt::CaseInsensitive) ||
-                                             pstrControlName.startsWith(QLatin1StringView("mnu"), Qt::CaseInsensitive)));
-}
+bool ControlHasToolTipLine(const QString& pstrControlName) { return EntryHasToolTipLine(pstrControlName); }
 
 QString EntryIdAt(enuFileKind penuFile, const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind)
 {

@@ -77,7 +77,8 @@ private:
 QString EntryIdAt(enuFileKind penuFile, const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind);
 QString EntryTextAt(const clsTralyx& pobjTable, qsizetype plngRecord, enuTextKind penuKind);
 
-// Whether core.lrc has a caption line / a tool-tip line for a control of this name.
+// Whether core.lrc has a caption line / a tool-tip line for a control of this name: the rule the
+// file's writer keeps (EntryHasCaptionLine, EntryHasToolTipLine).
 bool ControlHasCaptionLine(const QString& pstrControlName);
 bool ControlHasToolTipLine(const QString& pstrControlName);
 
