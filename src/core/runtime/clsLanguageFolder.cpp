@@ -22,6 +22,12 @@ uint32_t KeyHash(QByteArrayView pbytKey, uint8_t pbytIndex)
     return static_cast<uint32_t>(qHashBits(pbytKey.data(), static_cast<size_t>(pbytKey.size()), pbytIndex));
 }
 
+// The object path of a record, read from whichever of its lines it has.
+udtEntryPath RecordPath(QByteArrayView pbytCore, const udtEntryLines& pudtEntry)
+{
+    return EntryLinePath(pbytCore, pudtEntry.ToolTip >= 0 ? pudtEntry.ToolTip : pudtEntry.Caption);
+}
+
 // "file:line: reason", or "file: reason" for the file as a whole (whose reason may name it already).
 QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue)
 {
@@ -83,8 +89,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
         mlngSlots = std::move(lngTable);
         mlngMask = lngSlots - 1;
         for (qsizetype i = 0; i < mudtEntries.size(); ++i) {
-            const udtEntryLines& udtEntry = mudtEntries[i];
-            const udtEntryPath udtPath = EntryLinePath(mbytCore, udtEntry.ToolTip >= 0 ? udtEntry.ToolTip : udtEntry.Caption);
+            const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[i]);
             const uint32_t lngHash = KeyHash(KeyOf(udtPath), udtPath.Index);
             mlngHashes[static_cast<size_t>(i)] = lngHash;
             int32_t& lngSlot = mlngSlots[Slot(lngHash, KeyOf(udtPath), udtPath.Index)];
@@ -105,8 +110,7 @@ size_t clsLanguageFolder::Slot(uint32_t plngHash, QByteArrayView pbytKey, uint8_
         const int32_t lngEntry = mlngSlots[lngSlot];
         if (lngEntry < 0) return lngSlot;
         if (mlngHashes[static_cast<size_t>(lngEntry)] != plngHash) continue;
-        const udtEntryLines& udtEntry = mudtEntries[lngEntry];
-        const udtEntryPath udtPath = EntryLinePath(mbytCore, udtEntry.ToolTip >= 0 ? udtEntry.ToolTip : udtEntry.Caption);
+        const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[lngEntry]);
         if (udtPath.Index == pbytIndex && KeyOf(udtPath) == pbytKey) return lngSlot;
     }
 }
