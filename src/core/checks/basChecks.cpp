@@ -1,6 +1,7 @@
 #include "checks/basChecks.h"
 
 #include "checks/clsTranslationConsistency.h"
+#include "state/basStateIds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -219,9 +220,7 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
     const QHash<QString, udtTextState>* pudtStates =
         pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     if (pudtFolder.Consistency)
-        pudtFolder.Consistency->Reserve(penuFile == enuFileKind::ControlText ? 2 * pobjTranslation.ControlTextTable().size()
-                                        : penuFile == enuFileKind::Messages  ? 2 * pobjTranslation.MessageTable().size()
-                                                                             : pobjTranslation.SecondaryTable().size());
+        pudtFolder.Consistency->Reserve(RecordCount(pobjTranslation, penuFile) * TextsPerRecord(penuFile));
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
         const auto it = pudtStates ? pudtStates->constFind(udtEntry.Key) : QHash<QString, udtTextState>::const_iterator();
         const udtTextState* pudtState = pudtStates && it != pudtStates->constEnd() ? &it.value() : nullptr;

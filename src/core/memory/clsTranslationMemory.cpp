@@ -6,6 +6,7 @@
 #include "exchange/basLanguageFolder.h"
 #include "memory/basMatchText.h"
 #include "memory/clsMemoryIndex.h"
+#include "state/basStateIds.h"
 #include "store/basSafeFile.h"
 
 #include <QFileInfo>
@@ -54,7 +55,7 @@ void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobj
 {
     const QHash<QString, udtTextState>* pudtStates = pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     const QString strOrigin = pstrFolder + u'/' + LanguageFileName(penuFile);
-    const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile)) * (penuFile == enuFileKind::Secondary ? 1 : 2);
+    const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile) * TextsPerRecord(penuFile));
     mudtUnits.reserve(mudtUnits.size() + lngMore);
     mlngNextOfPair.reserve(mudtUnits.size() + lngMore);
     mlngFirstOfPair.reserve(static_cast<qsizetype>(mudtUnits.size() + lngMore));
