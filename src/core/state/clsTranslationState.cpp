@@ -1,5 +1,6 @@
 #include "state/clsTranslationState.h"
 
+#include "common/basFileSystem.h"
 #include "store/basSafeFile.h"
 
 #include <QDir>
@@ -75,7 +76,7 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason)
 {
     *this = {};
     const QString strPath = PathIn(pstrFolder);
-    if (!QFileInfo(strPath).exists() && !QFileInfo(strPath).isSymLink()) return true;
+    if (!fs::NameTaken(strPath)) return true;
     QByteArray bytJson;
     QString strWhy;
     if (!ReadWholeFile(strPath, bytJson, strWhy) || !Parse(bytJson, strWhy)) {
