@@ -217,13 +217,10 @@ udtTranslatedCount CheckTables(enuFileKind penuFile, const clsTralyx& pobjSource
     std::vector<udtProblem> udtClashes;
     clsAccessKeyClashes objClashes;
     const clsTranslationState* pobjState = pudtFolder.State;
-    const QHash<QString, udtTextState>* pudtStates =
-        pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     if (pudtFolder.Consistency)
         pudtFolder.Consistency->Reserve(RecordCount(pobjTranslation, penuFile) * TextsPerRecord(penuFile));
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& udtEntry) {
-        const auto it = pudtStates ? pudtStates->constFind(udtEntry.Key) : QHash<QString, udtTextState>::const_iterator();
-        const udtTextState* pudtState = pudtStates && it != pudtStates->constEnd() ? &it.value() : nullptr;
+        const udtTextState* pudtState = pobjState ? pobjState->Find(penuFile, udtEntry.Key) : nullptr;
         CheckEntryText(penuFile, udtEntry, pudtOut, pudtState, pudtFolder.EndMarks);
         if (pfnExtraRule) pfnExtraRule(penuFile, udtEntry, pudtOut);
         if (pudtFolder.Consistency) pudtFolder.Consistency->Add(penuFile, pobjTranslation, udtEntry);

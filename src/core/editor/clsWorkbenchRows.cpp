@@ -36,11 +36,7 @@ void clsWorkbenchRows::SetRules(const clsTranslationState* pobjState, const QStr
 void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const
 {
     if (pudtRow.SourceRecord < 0) pudtRow.SourceRecord = pudtEntry.SourceRecord;
-    const udtTextState* pudtState = nullptr;
-    if (mobjState && !mobjState->Texts(menuFile).isEmpty()) {
-        const auto it = mobjState->Texts(menuFile).constFind(pudtEntry.Key);
-        if (it != mobjState->Texts(menuFile).constEnd()) pudtState = &it.value();
-    }
+    const udtTextState* pudtState = mobjState ? mobjState->Find(menuFile, pudtEntry.Key) : nullptr;
     const bool booReview = pudtState && pudtState->Review && !pudtEntry.Translation.isEmpty();
     if (booReview) pudtRow.State |= RowReview;
     if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) {

@@ -92,8 +92,6 @@ QString NoteOf(enuFileKind penuFile, const udtEntryText& pudtEntry)
 void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                    std::vector<udtExchangeEntry>& udtOut, int32_t& plngMissing, const clsTranslationState* pobjState)
 {
-    const QHash<QString, udtTextState> udtNone;
-    const QHash<QString, udtTextState>& udtStates = pobjState ? pobjState->Texts(penuFile) : udtNone;
     const std::vector<udtEntryText> udtEntries = MatchEntries(penuFile, pobjSource, pobjTranslation);
     udtOut.reserve(udtOut.size() + udtEntries.size());
     for (const udtEntryText& udtEntry : udtEntries) {
@@ -112,8 +110,8 @@ void ExportEntries(enuFileKind penuFile, const clsTralyx& pobjSource, const clsT
         // and the translator sees what it says.
         udtItem.Source = ToExchangeText(udtEntry.Obsolete() ? udtEntry.Translation : udtEntry.Source);
         udtItem.Obsolete = udtEntry.Obsolete();
-        const auto it = udtStates.constFind(udtEntry.Key);
-        const udtTextState udtState = it == udtStates.constEnd() ? udtTextState() : it.value();
+        const udtTextState* pudtFound = pobjState ? pobjState->Find(penuFile, udtEntry.Key) : nullptr;
+        const udtTextState udtState = pudtFound ? *pudtFound : udtTextState();
         if (udtEntry.Obsolete() || udtEntry.Translation != udtEntry.Source || udtState.Done || udtState.Review)
             udtItem.Translation = ToExchangeText(udtEntry.Translation);
         if (udtState.Review && !udtItem.Obsolete && !udtItem.Translation.isEmpty()) {

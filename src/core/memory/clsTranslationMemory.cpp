@@ -53,7 +53,6 @@ bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pst
 void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                                      const QString& pstrFolder, const clsTranslationState* pobjState)
 {
-    const QHash<QString, udtTextState>* pudtStates = pobjState && !pobjState->Texts(penuFile).isEmpty() ? &pobjState->Texts(penuFile) : nullptr;
     const QString strOrigin = pstrFolder + u'/' + LanguageFileName(penuFile);
     const size_t lngMore = static_cast<size_t>(RecordCount(pobjTranslation, penuFile) * TextsPerRecord(penuFile));
     mudtUnits.reserve(mudtUnits.size() + lngMore);
@@ -63,7 +62,8 @@ void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobj
         if (u.Missing() || u.Obsolete() || !u.Storable || u.Source.isEmpty() || u.Translation.isEmpty() ||
             u.Translation == u.Source)
             return;
-        if (pudtStates && pudtStates->value(u.Key).Review) return;
+        const udtTextState* pudtState = pobjState ? pobjState->Find(penuFile, u.Key) : nullptr;
+        if (pudtState && pudtState->Review) return;
         AddUnit(u.Source, u.Translation, strOrigin, u.Key);
     });
 }

@@ -196,6 +196,13 @@ udtTextState clsTranslationState::Get(enuFileKind penuFile, const QString& pstrI
     return mudtFiles[Slot(penuFile)].value(pstrId);
 }
 
+const udtTextState* clsTranslationState::Find(enuFileKind penuFile, const QString& pstrId) const
+{
+    const QHash<QString, udtTextState>& udtTexts = mudtFiles[Slot(penuFile)];
+    const auto it = udtTexts.constFind(pstrId);
+    return it == udtTexts.constEnd() ? nullptr : &it.value();
+}
+
 void clsTranslationState::Set(enuFileKind penuFile, const QString& pstrId, const udtTextState& pudtState)
 {
     if (pudtState.IsEmpty()) mudtFiles[Slot(penuFile)].remove(pstrId);

@@ -36,6 +36,7 @@ public:
 
     // ---- Per text ----------------------------------------------------------------------------------
     udtTextState Get(enuFileKind penuFile, const QString& pstrId) const;  // an empty state when none
+    const udtTextState* Find(enuFileKind penuFile, const QString& pstrId) const;  // null when none
     // An empty state removes the id.
     void Set(enuFileKind penuFile, const QString& pstrId, const udtTextState& pudtState);
     // Review: the source changed since pstrPreviousSource was translated (a review already recorded
