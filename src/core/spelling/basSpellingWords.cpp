@@ -1,6 +1,6 @@
 #include "spelling/basSpellingWords.h"
 
-#include <algorithm>
+#include "checks/basChecks.h"
 
 namespace tralyx {
 namespace {
@@ -59,8 +59,7 @@ void AddWords(QStringView pstrText, qsizetype plngStart, qsizetype plngEnd, std:
             else break;
         }
         udtWord.Length = k - udtWord.Start;
-        const bool booLetter = std::any_of(udtWord.Word.begin(), udtWord.Word.end(), [](QChar c) { return c.isLetter(); });
-        if (booLetter && !IsName(udtWord.Word)) pudtOut.push_back(std::move(udtWord));
+        if (HasLetter(udtWord.Word) && !IsName(udtWord.Word)) pudtOut.push_back(std::move(udtWord));
     }
 }
 
