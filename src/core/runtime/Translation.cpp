@@ -1,12 +1,10 @@
 // The part of Translation that needs no widgets: loading languages and handing out their texts.
 #include "runtime/Translation.h"
 
+#include "common/basFileSystem.h"
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
 #include "store/basSourceFolder.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace tralyx {
 namespace {
@@ -38,8 +36,7 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     bool booLoaded = objState->Language.Load(folder, codePage, strError);
     // The source language: the one given, else the sibling English folder; never the folder itself.
     QString strSource = sourceFolder.isEmpty() ? DefaultSourceFolder(folder) : sourceFolder;
-    if (!strSource.isEmpty() && QFileInfo(strSource).canonicalFilePath() == QFileInfo(folder).canonicalFilePath())
-        strSource.clear();
+    if (!strSource.isEmpty() && fs::SameFile(strSource, folder)) strSource.clear();
     if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, true);
     if (error) *error = booLoaded ? QString() : strError;
     if (!booLoaded) return false;
