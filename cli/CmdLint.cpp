@@ -151,7 +151,7 @@ int CmdLint(const QStringList& pstrArgs)
         const QString strLanguage = udtOptions.Dictionary.isEmpty() ? strFolderLanguage : udtOptions.Dictionary;
         if (strLanguage.isEmpty())
             return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(strFolder), Usage);
-        objSpeller = std::make_unique<clsSpeller>(strLanguage);
+        objSpeller = std::make_unique<clsSpeller>(strLanguage, clsSpeller::enuWordList::ReadOnly);
         if (!objSpeller->IsValid()) {
             PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller->Problem());
             return 1;

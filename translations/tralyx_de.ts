@@ -572,6 +572,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>No %1 spelling dictionary: the package %2 adds one</source>
         <translation>Kein Wörterbuch für %1: Das Paket %2 stellt eines bereit</translation>
     </message>
+    <message>
+        <source>No %1 spelling dictionary is installed</source>
+        <translation>Kein Wörterbuch für %1 installiert</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsStatusPanels</name>

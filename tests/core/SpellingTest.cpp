@@ -1,6 +1,8 @@
-// Spelling: which parts of a translation are words, the dictionaries Enchant finds (hunspell-de-de
-// and hunspell-en-us, installed by tools/install-deps.sh), and lint --spell.
+// Spelling: which parts of a translation are words, the dictionary a language gets and the package
+// that adds a missing one, Enchant with a dictionary of our own (tests/data/enchant) and with an
+// installed one (hunspell-de-de, from tools/install-deps.sh), and lint --spell.
 #include "RunProgram.h"
+#include "ScopedEnvironment.h"
 #include "spelling/basSpellingWords.h"
 #include "spelling/clsSpeller.h"
 #include "TempDir.h"
@@ -9,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 
 using namespace tralyx;
 using namespace tralyx::test;
@@ -42,63 +46,147 @@ INSTANTIATE_TEST_SUITE_P(
                     udtWordsCase{"MSG003 frmMain.cmdOK core.lrc snake_case OK PDF frmMain", ""},
                     udtWordsCase{"E-Mail-Adresse, don't „Zitat“ (Klammer) Datei-", "E-Mail-Adresse|don't|Zitat|Klammer|Datei"},
                     udtWordsCase{"http://example.com/x user@example.org", ""},
-                    udtWordsCase{"Zeile eins\r\nZeile/zwei...", "Zeile|eins|Zeile|zwei"}));
+                    udtWordsCase{"Zeile eins\r\nZeile/zwei...", "Zeile|eins|Zeile|zwei"},
+                    udtWordsCase{"Wie geht’s? ’Sicher’", "Wie|geht’s|Sicher"}));
 
-TEST(Speller, FindsTheDictionaryOfALanguageAndNamesThePackageOfAMissingOne)
+TEST(Speller, ChoosesTheDictionaryOfALanguageAndNamesADebianPackageForAMissingOne)
 {
     const struct {
         const char* Asked;
+        const char* Installed;  // joined with "|"
         const char* Tag;
         const char* Package;
-    } Rows[] = {{"de", "de_DE", "hunspell-de-de"}, {"DE-de", "de_DE", "hunspell-de-de"}, {"en", "en_US", "hunspell-en-us"},
-                {"pt_BR", "pt_BR", "hunspell-pt-br"}, {"fr", "fr_FR", "hunspell-fr"}, {"zz", "zz", "hunspell-zz"}};
+    } Rows[] = {{"de", "de_AT|de_DE", "de_DE", "hunspell-de-de"},
+                {"DE-de", "", "de_DE", "hunspell-de-de"},
+                {"de", "de_AT", "de_AT", "hunspell-de-at"},
+                {"en", "en|en_GB|en_US", "en_US", "hunspell-en-us"},  // aspell-en's "en" beside hunspell-en-us
+                {"en", "en|en_GB", "en", "hunspell-en-us"},
+                {"en_IE", "en_US", "en_IE", ""},  // Debian has no package for that country
+                {"pt_br", "", "pt_BR", "hunspell-pt-br"},
+                {"fr", "", "fr_FR", "hunspell-fr"},
+                {"fr_CA", "", "fr_CA", "hunspell-fr"},
+                {"nb", "", "nb_NO", "hunspell-no"},
+                {"de_de_frami", "", "de_DE_frami", "hunspell-de-de-frami"},
+                {"en_US_x", "", "en_US_x", ""},
+                {"zz", "", "zz", ""},
+                {"/etc/passwd", "", "", ""},
+                {"de_", "", "", ""}};
     for (const auto& u : Rows) {
-        EXPECT_EQ(clsSpeller::DictionaryFor(Q(u.Asked)), Q(u.Tag)) << u.Asked;
-        EXPECT_EQ(clsSpeller::PackageFor(clsSpeller::DictionaryFor(Q(u.Asked))), Q(u.Package)) << u.Asked;
+        const QStringList strInstalled = Q(u.Installed).split(u'|', Qt::SkipEmptyParts);
+        EXPECT_EQ(clsSpeller::DictionaryFor(Q(u.Asked), strInstalled), Q(u.Tag)) << u.Asked << " among " << u.Installed;
+        EXPECT_EQ(clsSpeller::PackageFor(Q(u.Tag)), Q(u.Package)) << u.Tag;
     }
-    const clsSpeller objGerman(QStringLiteral("de"));
+}
+
+// Enchant finds only what it finds anywhere (the installed dictionaries) and our own qtx_TX; the
+// personal word lists it makes go to a folder of the test's.
+class SpellerOfOurs : public testing::Test {
+protected:
+    SpellerOfOurs() : mobjEnvironment({{"ENCHANT_CONFIG_DIR", mobjConfig.Path().toUtf8()}})
+    {
+        for (const QString& strName : {Q("enchant.ordering"), Q("hunspell/qtx_TX.aff"), Q("hunspell/qtx_TX.dic")})
+            mobjConfig.Write(strName, clsTempDir::Read(QStringLiteral(TRALYX_TEST_DATA "/enchant/") + strName));
+    }
+    const clsTempDir mobjConfig;
+    const clsScopedEnvironment mobjEnvironment;
+};
+
+TEST_F(SpellerOfOurs, ChecksSuggestsAndKeepsThePersonalListOfASharedSpellerOnly)
+{
+    EXPECT_TRUE(clsSpeller::AvailableDictionaries().contains(Q("qtx_TX")));
+    EXPECT_EQ(clsSpeller::DictionaryFor(Q("QTX")), Q("qtx_TX"));  // the one installed country
+    clsSpeller objShared(Q("qtx"));
+    ASSERT_TRUE(objShared.IsValid()) << qPrintable(objShared.Problem());
+    EXPECT_TRUE(objShared.Check(Q("Größe")));
+    EXPECT_FALSE(objShared.Check(Q("Grßöe")));
+    EXPECT_TRUE(objShared.Suggest(Q("Ntoiz")).contains(Q("Notiz")));
+    objShared.AddToPersonal(Q("Quillnote"));
+    EXPECT_EQ(clsTempDir::Read(mobjConfig.Path(Q("qtx_TX.dic"))), "Quillnote\n");
+    EXPECT_TRUE(clsSpeller(Q("qtx_TX")).Check(Q("Quillnote")));
+
+    // A read-only speller reads the list and leaves it, and the exclusions, as they are.
+    mobjConfig.Write(Q("qtx_TX.exc"), "Heute\n");
+    clsSpeller objReadOnly(Q("qtx_TX"), clsSpeller::enuWordList::ReadOnly);
+    ASSERT_TRUE(objReadOnly.IsValid()) << qPrintable(objReadOnly.Problem());
+    EXPECT_TRUE(objReadOnly.Check(Q("Quillnote")) && objReadOnly.Check(Q("Notiz")));
+    EXPECT_FALSE(objReadOnly.Check(Q("Heute")));
+    objReadOnly.AddToPersonal(Q("Tralyx"));
+    EXPECT_TRUE(objReadOnly.Check(Q("Tralyx")));
+    EXPECT_EQ(clsTempDir::Read(mobjConfig.Path(Q("qtx_TX.dic"))), "Quillnote\n");
+    EXPECT_EQ(clsTempDir::Read(mobjConfig.Path(Q("qtx_TX.exc"))), "Heute\n");
+
+    const struct {
+        const char* Asked;
+        const char* Problem;
+    } Missing[] = {{"qtx_QQ", "no spelling dictionary for qtx_QQ is installed"},
+                   {"fr-xx", "no spelling dictionary for fr_XX is installed (the Debian package hunspell-fr adds one)"},
+                   {"/etc/passwd", "/etc/passwd is not a language such as de or de_DE"}};
+    for (const auto& u : Missing) {
+        const clsSpeller objMissing(Q(u.Asked));
+        EXPECT_FALSE(objMissing.IsValid());
+        EXPECT_EQ(objMissing.Problem(), Q(u.Problem));
+        EXPECT_TRUE(objMissing.Check(Q("anything")));
+    }
+}
+
+// The installed German dictionary of the Debian package, where it is installed.
+TEST_F(SpellerOfOurs, FindsAnInstalledDebianDictionary)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/hunspell/de_DE.dic"))) GTEST_SKIP() << "hunspell-de-de is not installed";
+    const clsSpeller objGerman(Q("de_DE"));
     ASSERT_TRUE(objGerman.IsValid()) << qPrintable(objGerman.Problem());
     EXPECT_TRUE(objGerman.Check(Q("Größe")));
     EXPECT_FALSE(objGerman.Check(Q("Grßöe")));
     EXPECT_TRUE(objGerman.Suggest(Q("Dtaei")).contains(Q("Datei")));
-    const clsSpeller objMissing(QStringLiteral("zz_ZZ"));
-    EXPECT_FALSE(objMissing.IsValid());
-    EXPECT_EQ(objMissing.Problem(), Q("no spelling dictionary for zz_ZZ is installed (the Debian package hunspell-zz adds one)"));
-    EXPECT_TRUE(objMissing.Check(Q("anything")));
 }
 
-TEST(LintSpell, NamesEachMisspeltWordAndTakesTheUsersWordList)
+// Every file under a folder with its content.
+QMap<QString, QByteArray> FilesUnder(const QString& pstrFolder)
+{
+    QMap<QString, QByteArray> udtFiles;
+    QDirIterator objFiles(pstrFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (objFiles.hasNext()) {
+        const QString strPath = objFiles.next();
+        udtFiles.insert(strPath.mid(pstrFolder.size()), clsTempDir::Read(strPath));
+    }
+    return udtFiles;
+}
+
+TEST(LintSpell, NamesEachMisspeltWordReadsTheUsersListsAndWritesNothingInTheHome)
 {
     const clsTempDir objDir;
-    const QString strSamples = QDir::cleanPath(QStringLiteral(TRALYX_TEST_DATA "/../../examples/languages")) + u'/';
-    for (const QString& strPath : {QStringLiteral("English/core.lrc"), QStringLiteral("German/messages.lrc"), QStringLiteral("English/messages.lrc")})
-        objDir.Write(QStringLiteral("Languages/") + strPath, clsTempDir::Read(strSamples + strPath));
-    objDir.Write(QStringLiteral("Languages/German/core.lrc"),
-                 clsTempDir::Read(strSamples + QStringLiteral("German/core.lrc")).replace("Notizen:", "Notzien:"));
-    const QString strGerman = objDir.Path(QStringLiteral("Languages/German"));
-    // The desktop's word lists live under XDG_CONFIG_HOME/enchant; this one knows the product's name.
-    const QByteArray bytConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", objDir.Path(QStringLiteral("config")).toUtf8());
-    const auto Lint = [&](QStringList pstrArgs) { return RunLrc(QStringList{QStringLiteral("lint")} + pstrArgs + QStringList{strGerman}); };
+    const QString strGerman = objDir.Language(Q("Languages/German"), "", "", "TXT001:Unbenannte Notiz\r\nTXT002:Quillnote Heute Heuet\r\n");
+    objDir.Language(Q("Languages/English"), "", "", "TXT001:Unnamed note\r\nTXT002:Quillnote today\r\n");
+    // The user's home: a dictionary of the user's own, a personal word list and an exclusion.
+    const QString strHome = objDir.Path(Q("home")), strConfig = strHome + Q("/.config/enchant/");
+    for (const QString& strName : {Q("hunspell/qtx_TX.aff"), Q("hunspell/qtx_TX.dic")})
+        objDir.Write(Q("home/.config/enchant/") + strName, clsTempDir::Read(QStringLiteral(TRALYX_TEST_DATA "/enchant/") + strName));
+    objDir.Write(Q("home/.config/enchant/qtx_TX.dic"), "Quillnote\n");
+    objDir.Write(Q("home/.config/enchant/qtx_TX.exc"), "Heute\n");
+    const QMap<QString, QByteArray> udtBefore = FilesUnder(strHome);
+    const clsScopedEnvironment objEnvironment(
+        {{"ENCHANT_CONFIG_DIR", QByteArray()}, {"HOME", strHome.toUtf8()}, {"XDG_CONFIG_HOME", (strHome + Q("/.config")).toUtf8()}});
 
-    udtRun udtRun = Lint({QStringLiteral("--spell")});
+    udtRun udtRun = RunLrc({Q("lint"), Q("--dictionary"), Q("qtx_TX"), strGerman});
     EXPECT_EQ(udtRun.ExitCode, 0) << qPrintable(udtRun.Said());
-    EXPECT_TRUE(udtRun.Out.contains(strGerman + Q("/core.lrc:18: info: frmMain.lblCount.0.C: spelling: \"Notzien\" is not in the de_DE dictionary\n")))
-        << qPrintable(udtRun.Out);
-    EXPECT_EQ(udtRun.Out.count(QStringLiteral("spelling: \"Quillnote\"")), 4);
-    objDir.Write(QStringLiteral("config/enchant/de_DE.dic"), "Quillnote\n");
-    udtRun = Lint({QStringLiteral("--spell")});
-    EXPECT_EQ(udtRun.Out.count(QStringLiteral("spelling:")), 1) << qPrintable(udtRun.Out);
+    EXPECT_EQ(udtRun.Out.count(Q("spelling:")), 2) << qPrintable(udtRun.Out);
+    for (const char* pstrWord : {"Heute", "Heuet"})
+        EXPECT_TRUE(udtRun.Out.contains(strGerman + Q("/secondary.lrc:2: info: TXT002: spelling: \"%1\" is not in the qtx_TX dictionary\n").arg(Q(pstrWord))))
+            << qPrintable(udtRun.Out);
+    EXPECT_EQ(FilesUnder(strHome), udtBefore);
 
-    udtRun = Lint({QStringLiteral("--dictionary"), QStringLiteral("zz_ZZ")});
-    EXPECT_EQ(udtRun.ExitCode, 1);
-    EXPECT_TRUE(udtRun.Err.contains(QStringLiteral("the Debian package hunspell-zz adds one"))) << qPrintable(udtRun.Said());
-    udtRun = RunLrc({QStringLiteral("lint"), QStringLiteral("--spell"), QStringLiteral("--source"),
-                     objDir.Path(QStringLiteral("Languages/English")), objDir.Path(QStringLiteral("Languages"))});
-    EXPECT_EQ(udtRun.ExitCode, 2);
-    EXPECT_TRUE(udtRun.Err.contains(QStringLiteral("give --dictionary LANG"))) << qPrintable(udtRun.Said());
-    if (bytConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
-    else qputenv("XDG_CONFIG_HOME", bytConfig);
+    const struct {
+        QStringList Args;
+        int ExitCode;
+        const char* Said;
+    } Rows[] = {{{Q("--dictionary"), Q("qtx_QQ"), strGerman}, 1, "lint: no spelling dictionary for qtx_QQ is installed\n"},
+                {{Q("--dictionary"), Q("../../etc/passwd"), strGerman}, 1, "lint: ../../etc/passwd is not a language such as de or de_DE\n"},
+                {{Q("--spell"), Q("--source"), objDir.Path(Q("Languages/English")), objDir.Path(Q("Languages"))}, 2, "give --dictionary LANG"}};
+    for (const auto& u : Rows) {
+        udtRun = RunLrc(QStringList{Q("lint")} + u.Args);
+        EXPECT_EQ(udtRun.ExitCode, u.ExitCode) << qPrintable(udtRun.Said());
+        EXPECT_TRUE(udtRun.Err.contains(Q(u.Said))) << qPrintable(udtRun.Said());
+    }
 }
 
 }  // namespace

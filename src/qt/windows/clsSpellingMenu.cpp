@@ -62,7 +62,9 @@ std::shared_ptr<clsSpeller> clsSpellingMenu::SpellerFor(const QString& pstrLangu
     std::shared_ptr<clsSpeller>& objSpeller = mobjSpellers[strTag];
     if (!objSpeller) objSpeller = std::make_shared<clsSpeller>(strTag);
     if (objSpeller->IsValid()) return objSpeller;
-    pstrProblem = tr("No %1 spelling dictionary: the package %2 adds one").arg(strTag, clsSpeller::PackageFor(strTag));
+    const QString strPackage = clsSpeller::PackageFor(strTag);
+    pstrProblem = strPackage.isEmpty() ? tr("No %1 spelling dictionary is installed").arg(strTag)
+                                       : tr("No %1 spelling dictionary: the package %2 adds one").arg(strTag, strPackage);
     return nullptr;
 }
 

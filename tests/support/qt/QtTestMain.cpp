@@ -1,6 +1,8 @@
 // Widget tests run under the offscreen platform unless a display is asked for explicitly. Settings
-// go to a temporary folder, emptied before every test, never to the user's own.
+// go to a temporary folder, emptied before every test, never to the user's own, and so do the
+// personal word lists of the spelling (Enchant's configuration folder).
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,7 +21,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tralyx"));
     QApplication::setOrganizationName(QStringLiteral("Tralyx"));
-    const QTemporaryDir objSettingsDir;
+    const QTemporaryDir objSettingsDir, objEnchantDir;
+    qputenv("ENCHANT_CONFIG_DIR", QFile::encodeName(objEnchantDir.path()));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     for (const QSettings::Scope enuScope : {QSettings::UserScope, QSettings::SystemScope})
         QSettings::setPath(QSettings::IniFormat, enuScope, objSettingsDir.path());
