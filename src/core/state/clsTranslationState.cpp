@@ -63,7 +63,69 @@ void AppendString(QByteArray& pbytOut, QStringView pstrText)
 
 QString LineOf(const QByteArray& pbytJson, qsizetype plngOffset)
 {
-    return QString::number(QByteArrayView(pbytJson).first(std::min(plngOffset, pbytJson.size())).count('\n') + 1);
+    return QString::number(QByteArrayView(pbytJson).first(std::clamp<qsizetype>(plngOffset, 0, pbytJson.size())).count('\n') + 1);
+}
+
+// Where a value starts in a text that parsed as JSON: the one under pbytKeys (object keys from the
+// root), or item plngItem of that list; -1 when it is not there. Qt's reader gives no places, and a
+// reason names the line it is about.
+qsizetype ValueOffset(QByteArrayView pbytJson, std::initializer_list<QByteArrayView> pbytKeys, qsizetype plngItem = -1)
+{
+    const qsizetype n = pbytJson.size();
+    qsizetype i = 0;
+    const auto At = [&](char c) { return i < n && pbytJson[i] == c; };
+    const auto Blank = [&] {
+        while (i < n && (pbytJson[i] == ' ' || pbytJson[i] == '\t' || pbytJson[i] == '\n' || pbytJson[i] == '\r')) ++i;
+    };
+    const auto String = [&] {  // from its opening quote to past its closing one; its text as written
+        const qsizetype lngStart = ++i;
+        while (i < n && pbytJson[i] != '"') i += pbytJson[i] == '\\' ? 2 : 1;
+        i = std::min(i, n);
+        return pbytJson.sliced(lngStart, i++ - lngStart);
+    };
+    const auto Skip = [&] {  // past the value here
+        int lngDepth = 0;
+        do {
+            Blank();
+            if (i >= n) return;
+            if (At('"')) String();
+            else if (At('{') || At('[')) ++lngDepth, ++i;
+            else if (At('}') || At(']')) --lngDepth, ++i;
+            else if (At(',') || At(':')) ++i;
+            else
+                while (i < n && !QByteArrayView(",:]} \t\r\n").contains(pbytJson[i])) ++i;
+        } while (lngDepth > 0);
+    };
+    const auto Next = [&] {  // past the "," after a member or an item; false at the end of its object or list
+        Blank();
+        return At(',') ? (++i, true) : false;
+    };
+    Blank();
+    for (const QByteArrayView bytKey : pbytKeys) {
+        if (!At('{')) return -1;
+        ++i;
+        for (;;) {
+            Blank();
+            if (!At('"')) return -1;
+            const bool booFound = String() == bytKey;
+            Blank();
+            ++i;  // the ":"
+            Blank();
+            if (booFound) break;
+            Skip();
+            if (!Next()) return -1;
+        }
+    }
+    if (plngItem < 0) return i;
+    if (!At('[')) return -1;
+    ++i;
+    for (qsizetype lngItem = 0;; ++lngItem) {
+        Blank();
+        if (i >= n || At(']')) return -1;
+        if (lngItem == plngItem) return i;
+        Skip();
+        if (!Next()) return -1;
+    }
 }
 
 }  // namespace
@@ -95,14 +157,19 @@ bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
         pstrReason = QStringLiteral("line %1: not valid JSON: %2").arg(LineOf(pbytJson, udtError.offset), udtError.errorString());
         return false;
     }
+    const auto Line = [&](qsizetype plngOffset) { return QStringLiteral("line %1: ").arg(LineOf(pbytJson, plngOffset)); };
+    const QByteArray bytVersionKey = QByteArray(VersionKey.latin1(), VersionKey.size());
     const QJsonObject objRoot = objDocument.object();
     const QJsonValue varVersion = objRoot.value(VersionKey);
     if (!objDocument.isObject() || !varVersion.isDouble()) {
-        pstrReason = QStringLiteral("not a translation state file (no \"%1\" version)").arg(VersionKey);
+        const qsizetype lngVersion = ValueOffset(pbytJson, {bytVersionKey});
+        pstrReason = Line(lngVersion < 0 ? ValueOffset(pbytJson, {}) : lngVersion) +
+                     QStringLiteral("not a translation state file (no \"%1\" version)").arg(VersionKey);
         return false;
     }
     if (varVersion.toInt() != Version) {
-        pstrReason = QStringLiteral("version %1 of the state file is not known to this Tralyx (it reads version %2)")
+        pstrReason = Line(ValueOffset(pbytJson, {bytVersionKey})) +
+                     QStringLiteral("version %1 of the state file is not known to this Tralyx (it reads version %2)")
                          .arg(varVersion.toDouble())
                          .arg(Version);
         return false;
@@ -113,8 +180,10 @@ bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
         const QJsonValue varTexts = objFiles.value(LanguageFileName(enuFile));
         if (varTexts.isUndefined()) continue;
         const auto Fail = [&](qsizetype plngEntry, const QString& pstrWhat) {
-            pstrReason = plngEntry < 0 ? QStringLiteral("\"%1\" must be a list").arg(LanguageFileName(enuFile))
-                                       : QStringLiteral("\"%1\" entry %2: %3").arg(LanguageFileName(enuFile)).arg(plngEntry + 1).arg(pstrWhat);
+            const QByteArray bytFile = LanguageFileName(enuFile).toLatin1();
+            pstrReason = Line(ValueOffset(pbytJson, {"files", bytFile}, plngEntry)) +
+                         (plngEntry < 0 ? QStringLiteral("\"%1\" must be a list").arg(LanguageFileName(enuFile))
+                                        : QStringLiteral("\"%1\" entry %2: %3").arg(LanguageFileName(enuFile)).arg(plngEntry + 1).arg(pstrWhat));
             return false;
         };
         if (!varTexts.isArray()) return Fail(-1, QString());
