@@ -5,11 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <future>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <set>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tralyx;
@@ -138,6 +140,20 @@ TEST(FileSystemTest, LocksFollowTheReplacedFileAndAChangedFileIsNotReplaced)
     EXPECT_EQ(objSecond.Lock(strPath, strReason, 30), fs::PortableFileSystem()) << "the portable build takes no locks";
     ASSERT_TRUE(fs::WriteAtomically(strPath, "new", true, strReason, &bytOld));
     EXPECT_TRUE(objSecond.Lock(strPath, strReason, 30)) << "the first lock holds the replaced file, not the new one";
+
+    // A writer already waiting when the holder replaces the file gets the old file's lock first:
+    // it must go on to the new one, or a third writer would lock that one beside it.
+    objSecond.Unlock();
+    ASSERT_TRUE(objFirst.Lock(strPath, strReason));
+    clsFileLock objWaiter, objThird;
+    QString strWaiterReason;
+    auto objWaiting = std::async(std::launch::async, [&] { return objWaiter.Lock(strPath, strWaiterReason, 5000); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const QByteArray bytNew = "new";
+    ASSERT_TRUE(fs::WriteAtomically(strPath, "newer", true, strReason, &bytNew));
+    objFirst.Unlock();
+    EXPECT_TRUE(objWaiting.get()) << qPrintable(strWaiterReason);
+    EXPECT_EQ(objThird.Lock(strPath, strReason, 30), fs::PortableFileSystem()) << "the waiter holds the file the name names";
 }
 
 }  // namespace
