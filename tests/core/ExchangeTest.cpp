@@ -342,7 +342,7 @@ TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
 // changed comes back, checked.
 TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
 {
-    for (const char* pstrTool : {"msgfmt", "msgcat", "pocount"})
+    for (const char* pstrTool : {"msgfmt", "msgcat", "pocount", "xliff2po"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(pstrTool)).isEmpty()) GTEST_SKIP() << pstrTool << " is not installed";
     const clsTempDir objDir;
     const QString strGerman = MakeFolders(objDir, false);
@@ -370,6 +370,11 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
         << strOutput.toStdString();
     EXPECT_EQ(strXliff.count(QStringLiteral("translate=\"no\"")), 1);
     EXPECT_EQ(strXliff.count(QStringLiteral("needs-review-translation")), 2);
+    // Its PO of our XLIFF keeps the texts to review fuzzy (an approved unit would lose the flag).
+    ASSERT_EQ(RunTool(QStringLiteral("xliff2po"), {strXlf, objDir.Path(QStringLiteral("xliff.po"))}, &strOutput), 0) << strOutput.toStdString();
+    const QString strFromXliff = QString::fromUtf8(clsTempDir::Read(objDir.Path(QStringLiteral("xliff.po"))));
+    for (const char* pstrId : {"frmMain.cmdNew.0.C", "frmMain.cmdDelete.0.C"})
+        EXPECT_TRUE(strFromXliff.contains(QStringLiteral("#: %1\n#, fuzzy\n").arg(QLatin1StringView(pstrId)))) << pstrId;
 
     // The translator fixes one review, leaves the other, takes a caption as it is, and loses an access key.
     strPoText.replace(QStringLiteral("#, fuzzy\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neu\""),
