@@ -24,6 +24,8 @@ struct udtWordsCase {
     const char* Words;  // joined with "|"
 };
 
+void PrintTo(const udtWordsCase& u, std::ostream* pobjOut) { *pobjOut << u.Text; }
+
 class SpellingWordsOf : public testing::TestWithParam<udtWordsCase> {};
 
 TEST_P(SpellingWordsOf, LeavesOutWhatIsNotProse)
