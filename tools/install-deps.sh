@@ -7,7 +7,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libgettextpo-dev gettext libxml2-utils xmlstarlet hyperfine time
           lintian appstream desktop-file-utils bash-completion
           libenchant-2-dev hunspell-de-de hunspell-en-us translate-toolkit
-          qt6-l10n-tools qt6-translations-l10n)
+          qt6-l10n-tools qt6-translations-l10n git fonts-liberation2)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do
