@@ -3,7 +3,7 @@
 #include "common/basGeneralItems.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
-#include "windows/frmMessageEditor.h"
+#include "windows/editor/frmMessageEditor.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -7,8 +7,8 @@
 #include "editor/clsWorkbenchRows.h"
 #include "store/basTextStore.h"
 #include "store/clsTralyx.h"
-#include "windows/clsSourceDock.h"
-#include "windows/frmMessageEditor.h"
+#include "windows/editor/frmMessageEditor.h"
+#include "windows/workbench/clsSourceDock.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "binding/QtDesktop.h"
 #include "common/Version.h"
 #include "updatetool/frmFolderSelector.h"
-#include "windows/basIcons.h"
-#include "windows/basTranslations.h"
-#include "windows/frmMain.h"
+#include "windows/main/basIcons.h"
+#include "windows/main/basTranslations.h"
+#include "windows/main/frmMain.h"
 
 #include <QApplication>
 #include <QFile>

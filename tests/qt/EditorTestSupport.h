@@ -7,7 +7,7 @@
 #include "store/clsTralyx.h"
 #include "TempDir.h"
 #include "TestTexts.h"
-#include "windows/frmMessageEditor.h"
+#include "windows/editor/frmMessageEditor.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

@@ -2,7 +2,7 @@
 // history back to the saved point, and the keys reach the history only outside a text box.
 #include "editor/clsTextFind.h"
 #include "MainTest.h"
-#include "windows/clsEntryStates.h"
+#include "windows/list/clsEntryStates.h"
 
 #include <QLabel>
 #include <QUndoStack>

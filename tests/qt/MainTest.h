@@ -2,7 +2,7 @@
 // Shared set-up of the main window tests: a shown main window with its fresh store, a scripted
 // desktop, small language files written by the tests, and the user's gestures.
 #include "EditorTestSupport.h"
-#include "windows/frmMain.h"
+#include "windows/main/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

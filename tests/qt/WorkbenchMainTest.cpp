@@ -3,7 +3,7 @@
 #include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
 #include "memory/clsTranslationMemory.h"
-#include "windows/frmReplace.h"
+#include "windows/editor/frmReplace.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 #include "editor/clsTextFind.h"
 #include "editor/clsWorkbenchRows.h"
 #include "EditorTestSupport.h"
-#include "windows/clsEditorFilter.h"
+#include "windows/list/clsEditorFilter.h"
 
 namespace tralyx::test {
 namespace {

@@ -1,0 +1,75 @@
+#include "windows/editor/clsEditorSource.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tralyx {
+namespace {
+
+// A file of the folder by name, in any letter case, as the folders of a language are named.
+QString FileInFolder(const QString& pstrFolder, const QString& pstrName)
+{
+    const QDir objFolder(pstrFolder);
+    if (objFolder.exists(pstrName)) return objFolder.filePath(pstrName);
+    for (const QString& strEntry : objFolder.entryList(QDir::Files))
+        if (strEntry.compare(pstrName, Qt::CaseInsensitive) == 0) return objFolder.filePath(strEntry);
+    return QString();
+}
+
+}  // namespace
+
+void clsEditorSource::Load(const QString& pstrFolder, const QString& pstrFileName, enuFileKind penuKind,
+                           const QString& pstrCodePage)
+{
+    mobjRows.reset();
+    mstrFolder = pstrFolder;
+    mstrNote.clear();
+    if (pstrFolder.isEmpty()) return;
+    const QString strName = QFileInfo(pstrFileName).fileName();
+    const QString strPath = FileInFolder(pstrFolder, strName);
+    if (strPath.isEmpty()) {
+        mstrNote = QCoreApplication::translate("clsEditorSource", "No source: %1 has no %2").arg(QDir::toNativeSeparators(pstrFolder), strName);
+    } else if (QFileInfo(strPath).canonicalFilePath() == QFileInfo(pstrFileName).canonicalFilePath()) {
+        mstrNote = QCoreApplication::translate("clsEditorSource", "No source: the source folder is this file's own folder");
+    } else {
+        // Read in the code page of the translation: both come from the same program.
+        auto objSource = std::make_unique<clsTralyx>();
+        objSource->SetCodePage(pstrCodePage);
+        bool booSuccess = false;
+        LoadFile(*objSource, penuKind, strPath, booSuccess);
+        if (booSuccess) Set(penuKind, std::move(objSource));
+        else
+            mstrNote = QCoreApplication::translate("clsEditorSource", "No source: %1: %2").arg(strPath, objSource->LastError().Text());
+    }
+}
+
+void clsEditorSource::Set(enuFileKind penuKind, std::unique_ptr<clsTralyx> pobjSource)
+{
+    mobjRows = std::make_unique<clsWorkbenchRows>(penuKind, std::move(pobjSource));
+    mstrNote.clear();
+}
+
+QList<QPair<QString, QString>> clsEditorSource::Boxes(const clsTralyx& pobjTranslation, int32_t plngEntry) const
+{
+    QList<QPair<QString, QString>> udtBoxes;
+    if (!mobjRows || plngEntry < 0) return udtBoxes;
+    for (const udtEntryText& udtText : mobjRows->Texts(pobjTranslation, plngEntry)) {
+        QString strLabel;
+        switch (udtText.Kind) {
+        case enuTextKind::Caption: strLabel = QCoreApplication::translate("clsEditorSource", "Caption:"); break;
+        case enuTextKind::ToolTip: strLabel = QCoreApplication::translate("clsEditorSource", "Tool-Tip:"); break;
+        case enuTextKind::MessageTitle: strLabel = QCoreApplication::translate("clsEditorSource", "Title:"); break;
+        case enuTextKind::MessageText: strLabel = QCoreApplication::translate("clsEditorSource", "Message:"); break;
+        case enuTextKind::Secondary: strLabel = QCoreApplication::translate("clsEditorSource", "Text:"); break;
+        }
+        // In the order of the boxes: the one-line box (title, tool-tip) first.
+        const bool booUpper = udtText.Kind == enuTextKind::ToolTip || udtText.Kind == enuTextKind::MessageTitle;
+        const QPair<QString, QString> udtBox{strLabel, udtText.Obsolete() ? QString() : udtText.Source};
+        if (booUpper) udtBoxes.prepend(udtBox);
+        else udtBoxes.append(udtBox);
+    }
+    return udtBoxes;
+}
+
+}  // namespace tralyx

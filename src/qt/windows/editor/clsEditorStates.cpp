@@ -1,0 +1,84 @@
+#include "windows/editor/clsEditorStates.h"
+
+#include "store/basTextStore.h"
+
+namespace tralyx {
+
+std::vector<enuTextKind> clsEditorStates::RowTextKinds(enuFileKind penuKind)
+{
+    switch (penuKind) {
+    case enuFileKind::ControlText: return {enuTextKind::Caption, enuTextKind::ToolTip};
+    case enuFileKind::Messages: return {enuTextKind::MessageText, enuTextKind::MessageTitle};
+    case enuFileKind::Secondary: break;
+    }
+    return {enuTextKind::Secondary};
+}
+
+int clsEditorStates::ColumnOf(enuTextKind penuText)
+{
+    switch (penuText) {
+    case enuTextKind::Caption: case enuTextKind::MessageText: return 1;
+    case enuTextKind::ToolTip: return 2;
+    case enuTextKind::MessageTitle: case enuTextKind::Secondary: break;
+    }
+    return 0;
+}
+
+bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason)
+{
+    mbooRecorded = false;
+    mbooUnreadable = !mobjState.Load(pstrFolder, pstrReason);
+    return !mbooUnreadable;
+}
+
+bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable, QString& pstrReason)
+{
+    // What could not be read is the translator's to mend: not written over by a window that has
+    // nothing to say.
+    if (mbooUnreadable && !mbooRecorded) return true;
+    mobjState.Prune(menuKind, pobjTable);
+    const enuFileKind enuFiles[] = {menuKind};
+    return mobjState.Save(pstrFolder, enuFiles, pstrReason);
+}
+
+QString clsEditorStates::TextKey(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const
+{
+    const QString strId = EntryIdAt(menuKind, pobjTable, plngRow, penuText);
+    // The file's numbers wrap after 999; the key tells the texts apart.
+    return menuKind == enuFileKind::Secondary && plngRow >= 999 ? strId + u'#' + QString::number(plngRow + 1) : strId;
+}
+
+udtTextState clsEditorStates::Text(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const
+{
+    if (plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return {};
+    return mobjState.Get(menuKind, TextKey(pobjTable, plngRow, penuText));
+}
+
+void clsEditorStates::SetText(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText, const udtTextState& pudtState)
+{
+    if (plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return;
+    mobjState.Set(menuKind, TextKey(pobjTable, plngRow, penuText), pudtState);
+    mbooRecorded = true;
+}
+
+QVariant clsEditorStates::EntryState(int32_t plngEntry) const
+{
+    // Most rows have no state: nothing to keep (a Replace All over a whole file asks twice a row).
+    if (!gobjTextStore || mobjState.Texts(menuKind).isEmpty()) return QVariant();
+    udtRowStates udtRow;
+    const std::vector<enuTextKind> enuTexts = RowTextKinds(menuKind);
+    for (size_t i = 0; i < enuTexts.size(); ++i) udtRow.Texts[i] = Text(*gobjTextStore, plngEntry, enuTexts[i]);
+    if (udtRow == udtRowStates()) return QVariant();
+    return QVariant::fromValue(udtRow);
+}
+
+void clsEditorStates::SetEntryState(int32_t plngEntry, const QVariant& pobjState)
+{
+    if (!gobjTextStore) return;
+    const udtRowStates udtRow = pobjState.value<udtRowStates>();
+    const std::vector<enuTextKind> enuTexts = RowTextKinds(menuKind);
+    for (size_t i = 0; i < enuTexts.size(); ++i) SetText(*gobjTextStore, plngEntry, enuTexts[i], udtRow.Texts[i]);
+    if (mfnChanged) mfnChanged(plngEntry);
+}
+
+}  // namespace tralyx

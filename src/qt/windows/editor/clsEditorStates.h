@@ -1,0 +1,58 @@
+#pragma once
+// The translation state of an editor window's file (review, done, note per text), kept in the
+// folder's translation-state.json beside the .lrc files: loaded with the file, changed through the
+// window's undo steps (one value per row: the states of its texts) and saved after each save of the
+// file. A state file that cannot be read is reported and ignored; it is then only written over
+// once the window has recorded a state of its own.
+#include "state/clsTranslationState.h"
+#include "checks/basEntryMatch.h"
+#include "windows/list/clsEntryStates.h"
+
+#include <QMetaType>
+#include <functional>
+
+namespace tralyx {
+
+// The states of one row's texts, in the order of RowTextKinds.
+struct udtRowStates {
+    udtTextState Texts[2];
+    bool operator==(const udtRowStates&) const = default;
+};
+
+class clsEditorStates : public clsEntryStates {
+public:
+    // The texts of a row of that kind, its main text (caption, message, text) first.
+    static std::vector<enuTextKind> RowTextKinds(enuFileKind penuKind);
+    // The list column that holds a text of that kind.
+    static int ColumnOf(enuTextKind penuText);
+
+    void SetKind(enuFileKind penuKind) { menuKind = penuKind; }
+    // Called with the row whose states changed, after the change.
+    void OnChanged(std::function<void(int32_t)> pfnChanged) { mfnChanged = std::move(pfnChanged); }
+
+    // Reads the folder's state; false with the reason when the file cannot be read (then: none).
+    bool Load(const QString& pstrFolder, QString& pstrReason);
+    // Writes this kind's texts into pstrFolder's state file, those the table no longer has dropped.
+    bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, QString& pstrReason);
+    const clsTranslationState& State() const { return mobjState; }
+
+    // The id under which a text of a row is kept: frmMain.cmdOK.0.C, MST003, TXT004 (#1004 beyond 999).
+    QString TextKey(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const;
+    udtTextState Text(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const;
+    void SetText(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText, const udtTextState& pudtState);
+
+    // Needs gobjTextStore: the rows' ids come from its table.
+    QVariant EntryState(int32_t plngEntry) const override;
+    void SetEntryState(int32_t plngEntry, const QVariant& pobjState) override;
+
+private:
+    enuFileKind menuKind = enuFileKind::Messages;
+    clsTranslationState mobjState;
+    bool mbooUnreadable = false;  // the file on disk could not be read
+    bool mbooRecorded = false;    // a state was recorded since the load
+    std::function<void(int32_t)> mfnChanged;
+};
+
+}  // namespace tralyx
+
+Q_DECLARE_METATYPE(tralyx::udtRowStates)

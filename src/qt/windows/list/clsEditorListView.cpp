@@ -1,0 +1,48 @@
+#include "windows/list/clsEditorListView.h"
+
+#include <QMouseEvent>
+
+namespace tralyx {
+
+clsEditorListView::clsEditorListView(QWidget* pobjParent) : QTreeView(pobjParent)
+{
+    // A report view of rows, never edited in place: a row changes only through a commit.
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+}
+
+void clsEditorListView::mousePressEvent(QMouseEvent* pobjEvent)
+{
+    mbooMousePressed = true;
+    mlngRowAtPress = currentIndex().row();
+    QTreeView::mousePressEvent(pobjEvent);
+}
+
+void clsEditorListView::mouseReleaseEvent(QMouseEvent* pobjEvent)
+{
+    QTreeView::mouseReleaseEvent(pobjEvent);
+    if (!mbooMousePressed) return;
+    mbooMousePressed = false;
+    const QModelIndex objReleased = indexAt(pobjEvent->position().toPoint());
+    if (objReleased.isValid()) {
+        emit ItemClick(objReleased.row());
+    } else if (currentIndex().isValid() && currentIndex().row() != mlngRowAtPress) {
+        // Dragged off the rows: the row the press moved to is still the one chosen.
+        emit ItemClick(currentIndex().row());
+    }
+}
+
+void clsEditorListView::currentChanged(const QModelIndex& pobjCurrent, const QModelIndex& pobjPrevious)
+{
+    QTreeView::currentChanged(pobjCurrent, pobjPrevious);
+    if (!mbooMousePressed && pobjCurrent.isValid() && pobjCurrent.row() != pobjPrevious.row())
+        emit ItemClick(pobjCurrent.row());
+}
+
+}  // namespace tralyx
