@@ -5,6 +5,7 @@
 #include <QJsonParseError>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace tralyx::cli {
 
@@ -18,26 +19,41 @@ void AppendIssue(clsJsonWriter& pobjJson, const udtFileIssue& pudtIssue)
     pobjJson.EndObject();
 }
 
-void AppendRecord(clsJsonWriter& pobjJson, const ControlTextItem& pudtItem)
+// The fields of a record of each kind, in the order dump writes them: one table for dump and
+// write, so that the two cannot spell a field differently.
+template <class TItem>
+struct udtField {
+    const char* Name;
+    QString TItem::*Text;  // a text, or
+    uint8_t TItem::*Byte;  // a whole number from 0 to 255
+    bool Required;
+};
+constexpr udtField<ControlTextItem> ControlTextFields[] = {
+    {"FormName", &ControlTextItem::FormName, nullptr, true},
+    {"ControlName", &ControlTextItem::ControlName, nullptr, true},
+    {"Index", nullptr, &ControlTextItem::Index, true},
+    {"Caption", &ControlTextItem::Caption, nullptr, false},
+    {"ToolTip", &ControlTextItem::ToolTip, nullptr, false},
+};
+constexpr udtField<MessageItem> MessageFields[] = {
+    {"Identifier", nullptr, &MessageItem::Identifier, false},
+    {"Message", &MessageItem::Message, nullptr, false},
+    {"Title", &MessageItem::Title, nullptr, false},
+};
+
+template <class TItem>
+void AppendFields(clsJsonWriter& pobjJson, const TItem& pudtItem, std::span<const udtField<TItem>> pudtFields)
 {
     pobjJson.BeginObject();
-    pobjJson.Field("FormName", pudtItem.FormName);
-    pobjJson.Field("ControlName", pudtItem.ControlName);
-    pobjJson.Field("Index", pudtItem.Index);
-    pobjJson.Field("Caption", pudtItem.Caption);
-    pobjJson.Field("ToolTip", pudtItem.ToolTip);
+    for (const udtField<TItem>& udtEach : pudtFields) {
+        if (udtEach.Text) pobjJson.Field(udtEach.Name, pudtItem.*udtEach.Text);
+        else pobjJson.Field(udtEach.Name, pudtItem.*udtEach.Byte);
+    }
     pobjJson.EndObject();
 }
 
-void AppendRecord(clsJsonWriter& pobjJson, const MessageItem& pudtItem)
-{
-    pobjJson.BeginObject();
-    pobjJson.Field("Identifier", pudtItem.Identifier);
-    pobjJson.Field("Message", pudtItem.Message);
-    pobjJson.Field("Title", pudtItem.Title);
-    pobjJson.EndObject();
-}
-
+void AppendRecord(clsJsonWriter& pobjJson, const ControlTextItem& pudtItem) { AppendFields<ControlTextItem>(pobjJson, pudtItem, ControlTextFields); }
+void AppendRecord(clsJsonWriter& pobjJson, const MessageItem& pudtItem) { AppendFields<MessageItem>(pobjJson, pudtItem, MessageFields); }
 void AppendRecord(clsJsonWriter& pobjJson, const QString& pstrText) { pobjJson.String(pstrText); }
 void AppendRecord(clsJsonWriter& pobjJson, const udtFileIssue& pudtIssue) { AppendIssue(pobjJson, pudtIssue); }
 
@@ -103,14 +119,31 @@ public:
     bool Ok() const { return mstrReason.isEmpty(); }
 
     // Fails on a field the kind does not have, so that a misspelt name does not lose its text.
-    void OnlyFields(std::initializer_list<QLatin1StringView> pstrNames)
+    template <class TItem>
+    void OnlyFields(std::span<const udtField<TItem>> pudtFields)
     {
         if (!Ok()) return;
+        QStringList strNames;
+        for (const udtField<TItem>& udtEach : pudtFields) strNames.append(QLatin1StringView(udtEach.Name));
         for (const QString& strKey : mobjRecord.keys())
-            if (std::find(pstrNames.begin(), pstrNames.end(), strKey) == pstrNames.end())
+            if (!strNames.contains(strKey))
                 return Fail(QString(), QStringLiteral("has an unknown field '%1' (the fields are %2)")
                                            .arg(strKey.size() > 40 ? strKey.left(40) + QStringLiteral("...") : strKey,
-                                                Join(pstrNames)));
+                                                strNames.join(QStringLiteral(", "))));
+    }
+
+    // The record's fields, each read as its kind says.
+    template <class TItem>
+    TItem Fields(std::span<const udtField<TItem>> pudtFields)
+    {
+        OnlyFields(pudtFields);
+        TItem udtItem;
+        for (const udtField<TItem>& udtEach : pudtFields) {
+            const QLatin1StringView strName(udtEach.Name);
+            if (!udtEach.Text) udtItem.*udtEach.Byte = Byte(strName, udtEach.Required);
+            else udtItem.*udtEach.Text = udtEach.Required ? RequiredText(strName) : Text(strName);
+        }
+        return udtItem;
     }
 
     // A missing text is empty.
@@ -154,17 +187,24 @@ private:
         if (!Ok()) return;
         mstrReason = mstrWhere + (pstrField.isEmpty() ? QString() : u'.' + pstrField) + u' ' + pstrWhat;
     }
-    static QString Join(std::initializer_list<QLatin1StringView> pstrNames)
-    {
-        QStringList strNames;
-        for (const QLatin1StringView strName : pstrNames) strNames.append(strName);
-        return strNames.join(QStringLiteral(", "));
-    }
-
     QJsonObject mobjRecord;
     QString mstrWhere;
     QString& mstrReason;
 };
+
+template <class TItem>
+bool ReadRecords(const QJsonArray& pudtRecords, std::span<const udtField<TItem>> pudtFields, QVector<TItem>& pudtTable,
+                 QString& pstrReason)
+{
+    pudtTable.reserve(pudtRecords.size());
+    for (qsizetype i = 0; i < pudtRecords.size(); ++i) {
+        clsRecordReader objRecord(pudtRecords[i], i, pstrReason);
+        TItem udtItem = objRecord.Fields(pudtFields);
+        if (!objRecord.Ok()) return false;
+        pudtTable.append(std::move(udtItem));
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -256,36 +296,13 @@ bool SetTableFromJson(clsTralyx& pobjStore, enuFileKind penuKind, const QJsonArr
     switch (penuKind) {
     case enuFileKind::ControlText: {
         QVector<ControlTextItem> udtTable;
-        udtTable.reserve(lngCount);
-        for (qsizetype i = 0; i < lngCount; ++i) {
-            clsRecordReader objRecord(pudtRecords[i], i, pstrReason);
-            objRecord.OnlyFields({QLatin1StringView("FormName"), QLatin1StringView("ControlName"),
-                                  QLatin1StringView("Index"), QLatin1StringView("Caption"), QLatin1StringView("ToolTip")});
-            ControlTextItem udtItem;
-            udtItem.FormName = objRecord.RequiredText(QLatin1StringView("FormName"));
-            udtItem.ControlName = objRecord.RequiredText(QLatin1StringView("ControlName"));
-            udtItem.Index = objRecord.Byte(QLatin1StringView("Index"), true);
-            udtItem.Caption = objRecord.Text(QLatin1StringView("Caption"));
-            udtItem.ToolTip = objRecord.Text(QLatin1StringView("ToolTip"));
-            if (!objRecord.Ok()) return false;
-            udtTable.append(std::move(udtItem));
-        }
+        if (!ReadRecords<ControlTextItem>(pudtRecords, ControlTextFields, udtTable, pstrReason)) return false;
         pobjStore.SetControlTextTable(std::move(udtTable));
         return true;
     }
     case enuFileKind::Messages: {
         QVector<MessageItem> udtTable;
-        udtTable.reserve(lngCount);
-        for (qsizetype i = 0; i < lngCount; ++i) {
-            clsRecordReader objRecord(pudtRecords[i], i, pstrReason);
-            objRecord.OnlyFields({QLatin1StringView("Identifier"), QLatin1StringView("Message"), QLatin1StringView("Title")});
-            MessageItem udtItem;
-            udtItem.Identifier = objRecord.Byte(QLatin1StringView("Identifier"), false);
-            udtItem.Message = objRecord.Text(QLatin1StringView("Message"));
-            udtItem.Title = objRecord.Text(QLatin1StringView("Title"));
-            if (!objRecord.Ok()) return false;
-            udtTable.append(std::move(udtItem));
-        }
+        if (!ReadRecords<MessageItem>(pudtRecords, MessageFields, udtTable, pstrReason)) return false;
         pobjStore.SetMessageTable(std::move(udtTable));
         return true;
     }

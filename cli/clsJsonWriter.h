@@ -9,9 +9,6 @@
 
 namespace tralyx::cli {
 
-// Appends a JSON string literal (UTF-8, control characters escaped).
-void AppendJsonString(QByteArray& pbytOut, QStringView pstrText);
-
 class clsJsonWriter {
 public:
     static constexpr int Inline = -1;

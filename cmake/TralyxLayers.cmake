@@ -3,17 +3,22 @@
 # directory of its own that holds nothing but that folder, so a layer sees the headers of exactly
 # the layers it links: an include that runs back up the stack does not build.
 #
-#   tralyx_layer(<name> [FOLDER <dir>] [PUBLIC_DEPS <target>...] [PRIVATE_DEPS <target>...])
+#   tralyx_layer(<name> [FOLDER <dir>] [PUBLIC_DEPS <target>...] [PRIVATE_DEPS <target>...]
+#                [EXCLUDE <file>...])
 #
 # builds tralyx_<name> from every .cpp under the calling folder's <name>/ (FOLDER names the folder
-# when it differs from <name>).
+# when it differs from <name>) but the EXCLUDE ones (paths inside that folder): the implementation
+# that another platform's build takes.
 function(tralyx_layer name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "FOLDER" "PUBLIC_DEPS;PRIVATE_DEPS")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "FOLDER" "PUBLIC_DEPS;PRIVATE_DEPS;EXCLUDE")
   if(NOT arg_FOLDER)
     set(arg_FOLDER ${name})
   endif()
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${arg_FOLDER})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  foreach(excluded IN LISTS arg_EXCLUDE)
+    list(REMOVE_ITEM sources ${dir}/${excluded})
+  endforeach()
   set(target tralyx_${name})
   if(sources)
     add_library(${target} STATIC ${sources})

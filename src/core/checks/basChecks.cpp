@@ -1,6 +1,7 @@
 #include "checks/basChecks.h"
 
 #include "checks/clsTranslationConsistency.h"
+#include "common/basTextSyntax.h"
 #include "state/basStateIds.h"
 
 #include <QDir>
@@ -11,21 +12,6 @@
 
 namespace tralyx {
 namespace {
-
-// UTF-16 like the texts: a Latin-1 needle would be converted on every search of every text.
-constexpr QStringView MarkerOpen = u"[#!";
-constexpr QStringView MarkerClose = u"!#]";
-
-// Where pstrNeedle starts at or after plngFrom, or -1. Qt's search goes through its general
-// machinery for every text; a marker is three characters.
-qsizetype IndexOfMark(QStringView pstrText, QStringView pstrNeedle, qsizetype plngFrom)
-{
-    const char16_t *pText = pstrText.utf16(), *pNeedle = pstrNeedle.utf16();
-    const qsizetype lngLast = pstrText.size() - pstrNeedle.size();
-    for (qsizetype i = plngFrom; i <= lngLast; ++i)
-        if (pText[i] == pNeedle[0] && std::equal(pNeedle + 1, pNeedle + pstrNeedle.size(), pText + i + 1)) return i;
-    return -1;
-}
 
 // Form and control of "Form.Control.Index".
 QStringView FormOf(QStringView pstrPath) { return pstrPath.left(pstrPath.indexOf(u'.')); }
@@ -39,22 +25,18 @@ QStringView ControlOf(QStringView pstrPath)
 
 bool IsBlank(QChar pchr) { return pchr.isSpace(); }
 
-bool HasMarker(QStringView pstrText) { return IndexOfMark(pstrText, MarkerOpen, 0) >= 0; }
+bool HasMarker(QStringView pstrText) { return NextMarker(pstrText, 0).Found(); }
 
 MarkerViews MarkerNameViews(QStringView pstrText, bool* pbooUnclosed)
 {
     MarkerViews strNames;
     if (pbooUnclosed) *pbooUnclosed = false;
-    for (qsizetype lngFrom = 0;;) {
-        const qsizetype lngOpen = IndexOfMark(pstrText, MarkerOpen, lngFrom);
-        if (lngOpen < 0) break;
-        const qsizetype lngClose = IndexOfMark(pstrText, MarkerClose, lngOpen + MarkerOpen.size());
-        if (lngClose < 0) {
+    for (udtMarker udtFound = NextMarker(pstrText, 0); udtFound.Found(); udtFound = NextMarker(pstrText, udtFound.End)) {
+        if (!udtFound.Closed()) {
             if (pbooUnclosed) *pbooUnclosed = true;
             break;
         }
-        strNames.append(pstrText.mid(lngOpen + MarkerOpen.size(), lngClose - lngOpen - MarkerOpen.size()));
-        lngFrom = lngClose + MarkerClose.size();
+        strNames.append(udtFound.Name(pstrText));
     }
     return strNames;
 }

@@ -6,6 +6,7 @@
 #include "checks/basChecks.h"
 #include "checks/basEndMarks.h"
 
+#include "common/basTextSyntax.h"
 #include "common/basShortened.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ bool SameNumbersInOrder(QStringView pstrOne, QStringView pstrOther)
 QString MarkerList(const QStringList& pstrNames)
 {
     QStringList strOut;
-    for (const QString& strName : pstrNames) strOut.append(QStringLiteral("[#!") + strName + QStringLiteral("!#]"));
+    for (const QString& strName : pstrNames) strOut.append(MarkerOpen.toString().append(strName).append(MarkerClose));
     return strOut.join(QStringLiteral(", "));
 }
 
@@ -144,12 +145,8 @@ QStringList Without(QStringList pstrOne, const QStringList& pstrOther)
 // (the markers rule's finding; its rest is no prose either). plngAt itself when no marker starts there.
 qsizetype PastMarker(QStringView pstrText, qsizetype plngAt)
 {
-    const char16_t* const p = pstrText.utf16();
-    const qsizetype n = pstrText.size();
-    if (plngAt + 2 >= n || p[plngAt] != u'[' || p[plngAt + 1] != u'#' || p[plngAt + 2] != u'!') return plngAt;
-    for (qsizetype i = plngAt + 3; i + 2 < n; ++i)
-        if (p[i] == u'!' && p[i + 1] == u'#' && p[i + 2] == u']') return i + 3;
-    return n;
+    const udtMarker udtFound = MarkerAt(pstrText, plngAt);
+    return !udtFound.Found() ? plngAt : udtFound.Closed() ? udtFound.End : pstrText.size();
 }
 
 // What an ASCII character is to the repeated-word rule (the low bits) and whether it may pair with

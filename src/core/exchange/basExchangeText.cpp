@@ -1,5 +1,6 @@
 #include "exchange/basExchangeText.h"
 
+#include "common/basTextSyntax.h"
 #include "exchange/basLanguageFolder.h"
 
 #include <QStringDecoder>
@@ -35,15 +36,8 @@ QString FromExchangeText(const QString& pstrText)
 QStringList MarkersOf(const QString& pstrText)
 {
     QStringList strOut;
-    qsizetype lngFrom = 0;
-    for (;;) {
-        const qsizetype lngOpen = pstrText.indexOf(QLatin1StringView("[#!"), lngFrom);
-        if (lngOpen < 0) break;
-        const qsizetype lngClose = pstrText.indexOf(QLatin1StringView("!#]"), lngOpen + 3);
-        if (lngClose < 0) break;
-        strOut.append(pstrText.mid(lngOpen, lngClose + 3 - lngOpen));
-        lngFrom = lngClose + 3;
-    }
+    for (udtMarker udtFound = NextMarker(pstrText, 0); udtFound.Closed(); udtFound = NextMarker(pstrText, udtFound.End))
+        strOut.append(pstrText.mid(udtFound.Start, udtFound.End - udtFound.Start));
     return strOut;
 }
 
@@ -78,10 +72,8 @@ QString NoteOf(enuFileKind penuFile, const udtEntryText& pudtEntry)
     case enuTextKind::MessageText: strNote = QStringLiteral("message text"); break;
     case enuTextKind::Secondary: strNote = QStringLiteral("text"); break;
     }
-    if (strText.contains(QLatin1StringView("[#!"))) {
-        const QStringList strMarkers = MarkersOf(strText);
-        if (!strMarkers.isEmpty()) strNote += QStringLiteral("; keep ") + strMarkers.join(u' ');
-    }
+    if (const QStringList strMarkers = MarkersOf(strText); !strMarkers.isEmpty())
+        strNote += QStringLiteral("; keep ") + strMarkers.join(u' ');
     strNote += QStringLiteral("; ") + LanguageFileName(penuFile) + QStringLiteral(" line ") + QString::number(pudtEntry.Line);
     if (pudtEntry.Obsolete()) strNote += QStringLiteral("; obsolete: the source has no such entry, the source text shown is the translation");
     return strNote;

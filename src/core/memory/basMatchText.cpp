@@ -1,5 +1,7 @@
 #include "memory/basMatchText.h"
 
+#include "common/basTextSyntax.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -10,7 +12,6 @@ namespace {
 constexpr char16_t MarkerMask = u'\uFFFC';  // the object replacement character
 
 bool IsDigit(char16_t c) { return static_cast<char16_t>(c - u'0') <= 9; }
-bool IsWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
 
 }  // namespace
 
@@ -30,13 +31,10 @@ QString MaskedText(QStringView pstrText)
             }
             continue;
         }
-        if (c == u'[' && pstrText.sliced(i).startsWith(u"[#!")) {
-            const qsizetype lngClose = pstrText.indexOf(u"!#]", i + 3);
-            if (lngClose >= 0) {
-                strOut += MarkerMask;
-                i = lngClose + 2;
-                continue;
-            }
+        if (const udtMarker udtFound = c == u'[' ? MarkerAt(pstrText, i) : udtMarker(); udtFound.Closed()) {
+            strOut += MarkerMask;
+            i = udtFound.End - 1;
+            continue;
         }
         if (c == u'\r') {
             strOut += u'\n';

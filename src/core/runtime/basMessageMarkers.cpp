@@ -1,5 +1,6 @@
 #include "runtime/basMessageMarkers.h"
 
+#include "common/basTextSyntax.h"
 #include "common/clsRuntimeError.h"
 
 namespace tralyx {
@@ -11,19 +12,15 @@ constexpr qsizetype MaxPosition = 32767;  // text positions are 16-bit, counted 
 
 void ReplaceMarkedText(QString& pstrText, const QString& pstrReplacement)
 {
-    static const QString strOpen = QStringLiteral("[#!");
-    static const QString strClose = QStringLiteral("!#]");
     qsizetype lngFrom = 0;
     for (;;) {
-        const qsizetype lngOpen = pstrText.indexOf(strOpen, lngFrom);
-        if (lngOpen < 0) return;
-        if (lngOpen >= MaxPosition) throw clsOverflow("replacement marker beyond character 32767");
-        // The closing marker is searched after the opening one, so "!#] [#!" or "[#!#]" is left alone.
-        const qsizetype lngClose = pstrText.indexOf(strClose, lngOpen + strOpen.size());
-        if (lngClose < 0) return;
-        if (lngClose >= MaxPosition) throw clsOverflow("replacement marker beyond character 32767");
-        pstrText.replace(lngOpen, lngClose + strClose.size() - lngOpen, pstrReplacement);
-        lngFrom = lngOpen + pstrReplacement.size();
+        const udtMarker udtFound = NextMarker(pstrText, lngFrom);
+        if (!udtFound.Found()) return;
+        if (udtFound.Start >= MaxPosition) throw clsOverflow("replacement marker beyond character 32767");
+        if (!udtFound.Closed()) return;
+        if (udtFound.End - MarkerClose.size() >= MaxPosition) throw clsOverflow("replacement marker beyond character 32767");
+        pstrText.replace(udtFound.Start, udtFound.End - udtFound.Start, pstrReplacement);
+        lngFrom = udtFound.Start + pstrReplacement.size();
     }
 }
 

@@ -1,19 +1,10 @@
 #include "spelling/basSpellingWords.h"
 
 #include "checks/basChecks.h"
+#include "common/basTextSyntax.h"
 
 namespace tralyx {
 namespace {
-
-bool IsWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
-
-// Where the "!#]" of a "[#!" at plngAt ends, or -1 when it is not a closed marker.
-qsizetype MarkerEnd(QStringView pstrText, qsizetype plngAt)
-{
-    if (!pstrText.sliced(plngAt).startsWith(u"[#!")) return -1;
-    const qsizetype lngClose = pstrText.indexOf(u"!#]", plngAt + 3);
-    return lngClose < 0 ? -1 : lngClose + 3;
-}
 
 // Words that are names rather than prose: an inner capital (frmMain), or capitals only (OK, PDF).
 bool IsName(const QString& pstrWord)
@@ -74,12 +65,12 @@ std::vector<udtSpellingWord> SpellingWords(QStringView pstrText)
             ++i;
             continue;
         }
-        if (const qsizetype lngEnd = pstrText[i] == u'[' ? MarkerEnd(pstrText, i) : -1; lngEnd >= 0) {
+        if (const qsizetype lngEnd = pstrText[i] == u'[' ? MarkerAt(pstrText, i).End : -1; lngEnd >= 0) {
             i = lngEnd;
             continue;
         }
         qsizetype lngEnd = i + 1;
-        while (lngEnd < lngSize && !pstrText[lngEnd].isSpace() && !(pstrText[lngEnd] == u'[' && MarkerEnd(pstrText, lngEnd) >= 0))
+        while (lngEnd < lngSize && !pstrText[lngEnd].isSpace() && !(pstrText[lngEnd] == u'[' && MarkerAt(pstrText, lngEnd).Closed()))
             ++lngEnd;
         AddWords(pstrText, i, lngEnd, udtOut);
         i = lngEnd;

@@ -1,65 +1,39 @@
 #include "store/basMessagesFormat.h"
 
 #include "store/basFormatText.h"
-#include "store/clsLineReader.h"
+#include "store/clsNumberedRead.h"
 
 namespace tralyx {
 
-namespace {
-
-void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
 {
-    pudtOut = {};
-    pudtOut.Table = QVector<MessageItem>(1);
-    pudtOut.Lines = QVector<int32_t>(1, 0);
-    const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
-    QVector<MessageItem>& udtTable = pudtOut.Table;
-    const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
     constexpr int32_t MaxMessages = clsTralyx::MaxMessages;
-
-    int32_t lngCounter = 0;      // records started
-    int32_t lngLastNumber = 0;
+    clsNumberedRead objRead(pudtOut);
     bool booMessageLine = false;  // the current record has had a message line
-    clsLineReader objLines(bytContent);
-    QString strLine;
-    QString strReason;
-    while (objLines.Next()) {
-        if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
-            return Fail(objLines.LineNumber(), strReason);
+    objRead.Run(pbytContent, pobjCodePage, [&](const QString& strLine) {
         if (strLine.size() < 7)
-            return Fail(objLines.LineNumber(),
-                        strLine.isEmpty() ? QStringLiteral("the line is blank")
-                                          : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
+            return objRead.Fail(strLine.isEmpty() ? QStringLiteral("the line is blank")
+                                                  : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
         // Any line with a number starts the next record when the number changes, whatever its tag.
-        if (const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999)) {
+        if (const auto lngNumber = objRead.Number(strLine)) {
             if (*lngNumber > MaxMessages)
-                return Fail(objLines.LineNumber(),
-                            QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
-            if (*lngNumber != lngLastNumber) {
-                if (lngCounter >= MaxMessages)
-                    return Fail(objLines.LineNumber(),
-                                QStringLiteral("the file has more than %1 messages, the most it can hold").arg(MaxMessages));
-                ++lngCounter;
-                if (lngCounter > udtTable.size()) udtTable.resize(lngCounter);
-                pudtOut.Lines.resize(udtTable.size());
-                pudtOut.Lines[lngCounter - 1] = objLines.LineNumber();
-                lngLastNumber = *lngNumber;
-                udtTable[lngCounter - 1].Identifier = static_cast<uint8_t>(*lngNumber);
+                return objRead.Fail(QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
+            if (*lngNumber != objRead.LastNumber()) {
+                if (!objRead.StartRecord(*lngNumber, MaxMessages, u"the file has more than %1 messages, the most it can hold"))
+                    return false;
+                objRead.Current().Identifier = static_cast<uint8_t>(*lngNumber);
                 booMessageLine = false;
             }
         }
         const QStringView strTag = QStringView(strLine).left(3);
         const bool booMSG = strTag == u"MSG";
         if (!booMSG && strTag != u"MST") {
-            AddWarning(pudtOut, objLines.LineNumber(),
-                                     QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped")
-                                         .arg(QStringView(strLine).left(7)));
-            continue;
+            objRead.Skip(QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped").arg(QStringView(strLine).left(7)));
+            return true;
         }
-        if (lngCounter == 0)
-            return Fail(objLines.LineNumber(),
-                        QStringLiteral("a %1 line comes before the first record (its number is 000 or missing)").arg(strTag));
-        MessageItem& udtRecord = udtTable[lngCounter - 1];
+        if (objRead.Records() == 0)
+            return objRead.Fail(QStringLiteral("a %1 line comes before the first record (its number is 000 or missing)").arg(strTag));
+        MessageItem& udtRecord = objRead.Current();
         const QStringView strText = QStringView(strLine).mid(7);
         if (!booMSG) {
             udtRecord.Title = strText.toString();
@@ -70,16 +44,8 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
             udtRecord.Message += QStringLiteral("\r\n");
             udtRecord.Message += strText;
         }
-    }
-    pudtOut.Success = true;
-}
-
-}  // namespace
-
-void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
-{
-    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut);
-    FinishWarnings(pudtOut);
+        return true;
+    });
 }
 
 bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,

@@ -1,7 +1,7 @@
 #include "store/basSecondaryFormat.h"
 
 #include "store/basFormatText.h"
-#include "store/clsLineReader.h"
+#include "store/clsNumberedRead.h"
 
 namespace tralyx {
 
@@ -11,65 +11,30 @@ QString SecondaryEntryName(qsizetype plngIndex)
     return plngIndex < 999 ? strName : strName + QStringLiteral(" (entry %1)").arg(plngIndex + 1);
 }
 
-namespace {
-
-void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
 {
-    pudtOut = {};
-    pudtOut.Table = QStringList(QString());
-    pudtOut.Lines = QVector<int32_t>(1, 0);
-    const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
-    QStringList& strTable = pudtOut.Table;
-    const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
-
-    int32_t lngCounter = 0;
-    int32_t lngLastNumber = 0;
-    clsLineReader objLines(bytContent);
-    QString strLine;
-    QString strReason;
-    while (objLines.Next()) {
-        if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
-            return Fail(objLines.LineNumber(), strReason);
-        const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999);
+    clsNumberedRead objRead(pudtOut);
+    objRead.Run(pbytContent, pobjCodePage, [&](const QString& strLine) {
+        const auto lngNumber = objRead.Number(strLine);
         if (strLine.size() < 6 || !lngNumber) {
             // Unnumbered lines are skipped, as the format has always done; only blank ones silently.
             if (!strLine.trimmed().isEmpty())
-                AddWarning(pudtOut, objLines.LineNumber(),
-                                         QStringLiteral("no number after the first three characters (TXTnnn:); "
-                                                        "the line was skipped"));
-            continue;
+                objRead.Skip(QStringLiteral("no number after the first three characters (TXTnnn:); the line was skipped"));
+            return true;
         }
-        if (strLine.size() < 7)
-            return Fail(objLines.LineNumber(), QStringLiteral("the numbered line is shorter than its 7-character head (TXTnnn:)"));
-        if (*lngNumber != lngLastNumber) {
-            if (lngCounter >= clsTralyx::MaxRecords)
-                return Fail(objLines.LineNumber(), QStringLiteral("the file has more than %L1 entries, the most a table can hold")
-                                                       .arg(clsTralyx::MaxRecords));
-            ++lngCounter;
-            lngLastNumber = *lngNumber;
-            if (lngCounter > strTable.size()) {
-                strTable.append(QString());
-                pudtOut.Lines.append(0);
-            }
-            pudtOut.Lines[lngCounter - 1] = objLines.LineNumber();
-            strTable[lngCounter - 1] = strLine.mid(7);
+        if (strLine.size() < 7) return objRead.Fail(QStringLiteral("the numbered line is shorter than its 7-character head (TXTnnn:)"));
+        if (*lngNumber != objRead.LastNumber()) {
+            if (!objRead.StartRecord(*lngNumber, clsTralyx::MaxRecords, u"the file has more than %L1 entries, the most a table can hold"))
+                return false;
+            objRead.Current() = strLine.mid(7);
         } else {
-            if (lngCounter == 0)
-                return Fail(objLines.LineNumber(), QStringLiteral("the first numbered line has number 000"));
-            QString& strEntry = strTable[lngCounter - 1];
+            if (objRead.Records() == 0) return objRead.Fail(QStringLiteral("the first numbered line has number 000"));
+            QString& strEntry = objRead.Current();
             strEntry += QStringLiteral("\r\n");
             strEntry += QStringView(strLine).mid(7);
         }
-    }
-    pudtOut.Success = true;
-}
-
-}  // namespace
-
-void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
-{
-    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut);
-    FinishWarnings(pudtOut);
+        return true;
+    });
 }
 
 bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePage, bool pbooMark, QByteArray& pbytOut,

@@ -3,6 +3,7 @@
 #include "checks/basChecks.h"
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
+#include "common/basTextSyntax.h"
 #include "common/clsRuntimeError.h"
 #include "runtime/basMessageMarkers.h"
 #include "store/clsTralyx.h"
@@ -18,18 +19,15 @@ const QString ReplacementString = QStringLiteral("\u00ACTHIS IS REPLACED BY Zarv
 // pstrText with the markers named in pstrNames replaced; any other marker stands as it is.
 QString ReplaceNamedMarkers(const QString& pstrText, const QStringList& pstrNames)
 {
-    static const QString Open = QStringLiteral("[#!"), Close = QStringLiteral("!#]");
     QString strOut;
     qsizetype lngFrom = 0;
-    for (;;) {
-        const qsizetype lngOpen = pstrText.indexOf(Open, lngFrom);
-        const qsizetype lngClose = lngOpen < 0 ? -1 : pstrText.indexOf(Close, lngOpen + Open.size());
-        if (lngClose < 0) return strOut + pstrText.mid(lngFrom);
-        const QString strName = pstrText.mid(lngOpen + Open.size(), lngClose - lngOpen - Open.size());
-        strOut += pstrText.mid(lngFrom, lngOpen - lngFrom) +
-                  (pstrNames.contains(strName) ? ReplacementString : pstrText.mid(lngOpen, lngClose + Close.size() - lngOpen));
-        lngFrom = lngClose + Close.size();
+    for (udtMarker udtFound = NextMarker(pstrText, 0); udtFound.Closed(); udtFound = NextMarker(pstrText, lngFrom)) {
+        strOut += pstrText.mid(lngFrom, udtFound.Start - lngFrom);
+        strOut += pstrNames.contains(udtFound.Name(pstrText)) ? ReplacementString
+                                                               : pstrText.mid(udtFound.Start, udtFound.End - udtFound.Start);
+        lngFrom = udtFound.End;
     }
+    return strOut + pstrText.mid(lngFrom);
 }
 
 }  // namespace

@@ -1,0 +1,135 @@
+// The file system on Qt's files alone, the path a Windows build takes (make test-portable-fs
+// builds and tests it on Linux).
+#include "common/basFileSystem.h"
+#include "common/basFileSystemShared.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <new>
+
+namespace tralyx::fs {
+
+bool PortableFileSystem() { return true; }
+
+bool SameFile(const QString& pstrOne, const QString& pstrOther)
+{
+    const QString strOne = QFileInfo(pstrOne).canonicalFilePath();
+    return !strOne.isEmpty() && strOne == QFileInfo(pstrOther).canonicalFilePath();
+}
+
+enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
+{
+    const QFileInfo objInfo(pstrPath);
+    QString strReason;
+    enuPathKind enuKind = enuPathKind::Missing;
+    if (objInfo.isDir()) {
+        enuKind = enuPathKind::Folder;
+    } else if (objInfo.isFile()) {
+        enuKind = enuPathKind::Regular;
+    } else if (objInfo.exists()) {
+        enuKind = enuPathKind::Other;
+        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+    } else if (objInfo.isSymLink()) {
+        // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
+        QFileInfo objLink = objInfo;
+        for (int i = 0; i < 40 && objLink.isSymLink(); ++i) objLink.setFile(objLink.symLinkTarget());
+        if (objLink.isSymLink()) {
+            enuKind = enuPathKind::Unreachable;
+            strReason = LoopReason(pstrPath);
+        }
+    }
+    if (pstrReason) *pstrReason = strReason;
+    return enuKind;
+}
+
+bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
+{
+    if (!IsReadable(pstrFileName, pstrReason)) return false;
+    QFile objFile(pstrFileName);
+    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
+        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    if (objFile.size() > MaxFileSize) {
+        pstrReason = TooLargeReason(pstrFileName, objFile.size());
+        return false;
+    }
+    try {
+        pbytContent = objFile.readAll();
+    } catch (const std::bad_alloc&) {
+        pstrReason = OutOfMemoryReason(pstrFileName);
+        return false;
+    }
+    if (objFile.error() != QFileDevice::NoError) {
+        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason,
+                     const QByteArray* pbytUnchanged)
+{
+    if (pstrFileName.isEmpty()) {
+        pstrReason = QStringLiteral("no file name given");
+        return false;
+    }
+    if (!pbooMayReplace && NameTaken(pstrFileName)) {
+        pstrReason = AppearedReason(pstrFileName);
+        return false;
+    }
+    const QFileInfo objInfo(pstrFileName);
+    switch (KindOfPath(pstrFileName, &pstrReason)) {
+    case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
+    case enuPathKind::Other: pstrReason += QStringLiteral("; not replaced"); return false;
+    case enuPathKind::Unreachable: return false;
+    default: break;
+    }
+    if (!objInfo.absoluteDir().exists()) {
+        pstrReason = QStringLiteral("the folder %1 does not exist").arg(objInfo.absolutePath());
+        return false;
+    }
+    QSaveFile objFile(pstrFileName);
+    objFile.setDirectWriteFallback(false);
+    if (!objFile.open(QIODevice::WriteOnly)) {
+        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    // Every write and the flush are checked: when the disk fills, commit() alone can report
+    // success and leave an empty file.
+    const bool booWritten = objFile.write(pbytContent) == pbytContent.size() && objFile.flush() &&
+                            objFile.error() == QFileDevice::NoError;
+    if (!booWritten) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        objFile.cancelWriting();
+        return false;
+    }
+    // Without a no-replace step here, the checks come as late as they can.
+    const bool booHasOld = QFileInfo::exists(pstrFileName);
+    const auto Refused = [&] {
+        if (!pbooMayReplace && NameTaken(pstrFileName)) {
+            pstrReason = AppearedReason(pstrFileName);
+            return true;
+        }
+        if (booHasOld && !StillUnchanged(pstrFileName, pbytUnchanged, pstrReason)) return true;
+        if (booHasOld && !QFileInfo(pstrFileName).isWritable()) {
+            pstrReason = QStringLiteral("cannot write %1: Permission denied").arg(pstrFileName);
+            return true;
+        }
+        return false;
+    };
+    if (Refused()) {
+        objFile.cancelWriting();
+        return false;
+    }
+    if (!objFile.commit()) {
+        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tralyx::fs
