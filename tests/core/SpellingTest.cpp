@@ -3,7 +3,7 @@
 // installed one (hunspell-de-de, from tools/install-deps.sh), and lint --spell.
 #include "RunProgram.h"
 #include "ScopedEnvironment.h"
-#include "spelling/basSpellingWords.h"
+#include "spelling/basMisspeltWords.h"
 #include "spelling/clsSpeller.h"
 #include "TempDir.h"
 #include "TestTexts.h"
@@ -128,6 +128,22 @@ TEST_F(SpellerOfOurs, ChecksSuggestsAndKeepsThePersonalListOfASharedSpellerOnly)
         EXPECT_FALSE(objMissing.IsValid());
         EXPECT_EQ(objMissing.Problem(), Q(u.Problem));
         EXPECT_TRUE(objMissing.Check(Q("anything")));
+    }
+}
+
+TEST_F(SpellerOfOurs, MisspeltWordsAreTheUnknownWordsOfTheTextWhereThereIsADictionary)
+{
+    const clsSpeller objOurs(Q("qtx_TX")), objMissing(Q("qtx_QQ"));
+    const QString strText = Q("Grßöe N&otiz [#!Ntoiz!#] Größe Ntoiz");
+    const struct {
+        const clsSpeller* Speller;
+        const char* Words;  // word@start, joined with "|"
+    } Rows[] = {{&objOurs, "Grßöe@0|Ntoiz@31"}, {&objMissing, ""}, {nullptr, ""}};
+    for (const auto& u : Rows) {
+        QStringList strFound;
+        for (const udtSpellingWord& udtWord : MisspeltWords(u.Speller, strText))
+            strFound << udtWord.Word + u'@' + QString::number(udtWord.Start);
+        EXPECT_EQ(strFound.join(u'|'), Q(u.Words));
     }
 }
 

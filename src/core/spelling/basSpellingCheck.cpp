@@ -1,6 +1,6 @@
 #include "spelling/basSpellingCheck.h"
 
-#include "spelling/basSpellingWords.h"
+#include "spelling/basMisspeltWords.h"
 
 namespace tralyx {
 
@@ -10,12 +10,10 @@ void CheckSpelling(const clsSpeller& pobjSpeller, enuFileKind penuFile, const ud
     if (pudtEntry.Missing() || pudtEntry.Obsolete() || !pudtEntry.Storable || pudtEntry.Translation.isEmpty() ||
         pudtEntry.Translation == pudtEntry.Source)
         return;
-    for (const udtSpellingWord& udtWord : SpellingWords(pudtEntry.Translation)) {
-        if (pobjSpeller.Check(udtWord.Word)) continue;
+    for (const udtSpellingWord& udtWord : MisspeltWords(&pobjSpeller, pudtEntry.Translation))
         pudtOut.push_back({QStringLiteral("spelling"), enuSeverity::Info, LanguageFileName(penuFile), pudtEntry.Line,
                            pudtEntry.SourceLine, pudtEntry.Id,
                            QStringLiteral("\"%1\" is not in the %2 dictionary").arg(udtWord.Word, pobjSpeller.Language())});
-    }
 }
 
 }  // namespace tralyx

@@ -3,7 +3,7 @@
 #include "binding/QtTwips.h"
 #include "common/basStoreText.h"
 #include "editor/clsTextFind.h"
-#include "spelling/basSpellingWords.h"
+#include "spelling/basMisspeltWords.h"
 #include "spelling/clsSpeller.h"
 #include "windows/editor/basTextBox.h"
 #include "windows/list/clsEditorListModel.h"
@@ -138,7 +138,7 @@ void clsEntryBoxes::ShowContextMenu(QWidget* pobjBox, const QPoint& pobjAt)
     }
     clsSpeller* objSpeller = mobjSpelling->Speller();
     if (!IsReadOnlyTextBox(pobjBox)) {
-        for (const udtSpellingWord& udtWord : clsSpellHighlighter::Misspelt(objSpeller, strLine)) {
+        for (const udtSpellingWord& udtWord : MisspeltWords(objSpeller, strLine)) {
             if (lngColumn < udtWord.Start || lngColumn > udtWord.Start + udtWord.Length) continue;
             QAction* objFirst = objMenu->actions().value(0);
             const QStringList strSuggested = objSpeller->Suggest(udtWord.Word).mid(0, 8);

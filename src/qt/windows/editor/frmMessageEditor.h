@@ -1,6 +1,7 @@
 #pragma once
 // The text editor window: one opened language file, listed row by row, with the current row's
 // texts in one or two boxes that are committed back to the store through the list's model.
+#include "editor/basReviewActions.h"
 #include "editor/clsEditorLayout.h"
 #include "editor/clsWorkbenchRows.h"
 #include "memory/clsTranslationMemory.h"
@@ -129,11 +130,7 @@ public:
     bool ToggleDone();
     QString Note() const;  // of the selected row
     void SetNote(const QString& pstrNote);
-    struct udtReview {
-        QString Previous;   // the source the translation was made for
-        QString Current;    // the source now
-        QString MovedFrom;  // the id the update carried the translation over from
-    };
+    using udtReview = udtTextReview;
     std::optional<udtReview> CurrentReview() const;  // the selected row's first text to review
 
     // ---- Translation memory ----------------------------------------------------------------------
@@ -203,6 +200,8 @@ private:
     bool WantedAfter(int32_t plngEntry, const std::function<bool(int32_t)>& pfnWanted) const;
     void RowStatesChanged(int32_t plngRow);
     bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
+    fnTextStateOf TextStates(int32_t plngRow) const;  // of the row's texts, as they stand
+    void SetTextStates(int32_t plngRow, const std::vector<udtTextStateChange>& pudtChanges);
 
     QSplitter* splMessage;  // the frame of boxes above, the list below
     clsEntryBoxes* fraMessage;

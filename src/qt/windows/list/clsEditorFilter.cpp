@@ -76,28 +76,16 @@ int clsEditorFilter::ViewRowOf(int32_t plngEntry) const
     return mapFromSource(mobjRows->index(plngEntry, 0)).row();
 }
 
-int clsEditorFilter::ViewRowAfter(int32_t plngEntry) const
+udtListedRows clsEditorFilter::Listed() const
 {
-    // The view keeps the entries' order: the first row past plngEntry, by halving.
-    int lngLow = 0, lngHigh = rowCount();
-    while (lngLow < lngHigh) {
-        const int lngMiddle = (lngLow + lngHigh) / 2;
-        if (EntryOf(lngMiddle) <= plngEntry) lngLow = lngMiddle + 1;
-        else lngHigh = lngMiddle;
-    }
-    return std::min(lngLow, rowCount() - 1);
+    return {rowCount(), [this](int32_t plngViewRow) { return EntryOf(plngViewRow); }};
 }
+
+int clsEditorFilter::ViewRowAfter(int32_t plngEntry) const { return RowAfter(Listed(), plngEntry); }
 
 int32_t clsEditorFilter::NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const
 {
-    const int lngRows = rowCount();
-    int lngFrom = ViewRowOf(plngEntry);
-    if (lngFrom < 0) lngFrom = plngStep > 0 ? -1 : lngRows;
-    for (int i = 1; i <= lngRows; ++i) {
-        const int32_t lngEntry = EntryOf(((lngFrom + plngStep * i) % lngRows + lngRows) % lngRows);
-        if (pfnWanted(lngEntry)) return lngEntry;
-    }
-    return -1;
+    return NextWanted(Listed(), ViewRowOf(plngEntry), plngStep, pfnWanted);
 }
 
 bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) const

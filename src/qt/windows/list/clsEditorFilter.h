@@ -3,6 +3,8 @@
 // texts or its source texts (case-insensitive, as captions read: "&Open" is found by "open"), and a
 // choice of state. The view shows this model;
 // every view row is mapped back to its entry before anything addresses the table.
+#include "editor/basListSteps.h"
+
 #include <QSortFilterProxyModel>
 #include <functional>
 
@@ -38,6 +40,7 @@ public:
     // The first entry pfnWanted accepts, going from plngEntry's row by plngStep (+1 or -1) in the
     // order the rows are listed, round the end; from plngEntry itself last. -1: none.
     int32_t NextEntry(int32_t plngEntry, int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted) const;
+    udtListedRows Listed() const;  // the view's rows by their entries
 
 protected:
     bool filterAcceptsRow(int plngSourceRow, const QModelIndex& pobjSourceParent) const override;

@@ -89,7 +89,11 @@ private:
     void BuildMenus();
     void BuildWorkbench();
     QMdiSubWindow* ActiveChild() const;
+    void RestoreDocuments();  // the text store in the code page last chosen, the dialogs' last folder
     bool CloseEditorsOfKind(int32_t plngEditType);
+    // What an update wrote, opened as the next piece of work: the destination's files against the
+    // new release's folder, each on its first entry that needs work.
+    void OpenUpdateResult(const QStringList& pstrFiles, const QString& pstrSourceFolder);
     void UpdateCommands();
     void UpdateUndo();
     bool AskIn(QMdiSubWindow* pobjChild, const std::function<bool()>& pfnAsk);  // activates, then asks

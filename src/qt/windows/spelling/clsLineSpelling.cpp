@@ -1,5 +1,6 @@
 #include "windows/spelling/clsLineSpelling.h"
 
+#include "spelling/basMisspeltWords.h"
 #include "windows/spelling/clsSpellHighlighter.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ void clsLineSpelling::Mark()
     const QTextCharFormat objWrong = clsSpellHighlighter::MisspeltFormat();
     // The formats' positions count from the cursor.
     const int intCursor = mtxtBox->cursorPosition();
-    for (const udtSpellingWord& udtWord : clsSpellHighlighter::Misspelt(mobjSpeller.get(), mtxtBox->text()))
+    for (const udtSpellingWord& udtWord : MisspeltWords(mobjSpeller.get(), mtxtBox->text()))
         udtMarks.append({QInputMethodEvent::TextFormat, int(udtWord.Start) - intCursor, int(udtWord.Length), objWrong});
     QInputMethodEvent objEvent(QString(), udtMarks);
     QCoreApplication::sendEvent(mtxtBox, &objEvent);

@@ -1,6 +1,6 @@
 #include "windows/spelling/clsSpellHighlighter.h"
 
-#include "spelling/clsSpeller.h"
+#include "spelling/basMisspeltWords.h"
 
 namespace tralyx {
 
@@ -15,15 +15,6 @@ void clsSpellHighlighter::SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller)
     rehighlight();
 }
 
-std::vector<udtSpellingWord> clsSpellHighlighter::Misspelt(const clsSpeller* pobjSpeller, QStringView pstrText)
-{
-    std::vector<udtSpellingWord> udtWrong;
-    if (!pobjSpeller || !pobjSpeller->IsValid()) return udtWrong;
-    for (udtSpellingWord& udtWord : SpellingWords(pstrText))
-        if (!pobjSpeller->Check(udtWord.Word)) udtWrong.push_back(std::move(udtWord));
-    return udtWrong;
-}
-
 QTextCharFormat clsSpellHighlighter::MisspeltFormat()
 {
     QTextCharFormat objWrong;
@@ -35,7 +26,7 @@ QTextCharFormat clsSpellHighlighter::MisspeltFormat()
 void clsSpellHighlighter::highlightBlock(const QString& pstrText)
 {
     const QTextCharFormat objWrong = MisspeltFormat();
-    for (const udtSpellingWord& udtWord : Misspelt(mobjSpeller.get(), pstrText))
+    for (const udtSpellingWord& udtWord : MisspeltWords(mobjSpeller.get(), pstrText))
         setFormat(int(udtWord.Start), int(udtWord.Length), objWrong);
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 // Marks the misspelt words of a text box as one types (a red wavy underline). Only the words
 // SpellingWords gives are asked about: access-key ampersands, markers, numbers and ids are no words.
-#include "spelling/basSpellingWords.h"
-
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
 #include <memory>
-#include <vector>
 
 namespace tralyx {
 
@@ -21,9 +18,7 @@ public:
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
     clsSpeller* Speller() const { return mobjSpeller.get(); }
 
-    // The words of pstrText that pobjSpeller does not know; none without a speller or a dictionary.
-    // The one-line box and the context menus ask the same question.
-    static std::vector<udtSpellingWord> Misspelt(const clsSpeller* pobjSpeller, QStringView pstrText);
+    // How a misspelt word is marked, in this box and in the one-line box.
     static QTextCharFormat MisspeltFormat();
 
 protected:

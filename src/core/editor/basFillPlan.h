@@ -1,0 +1,29 @@
+#pragma once
+// Fill from Memory in the editor: which texts of the open table the memory's exact matches go into,
+// planned before anything changes so that the whole fill is one undo step.
+#include "checks/basEntryMatch.h"
+#include "state/udtTextState.h"
+
+#include <functional>
+#include <vector>
+
+namespace tralyx {
+
+class clsTranslationMemory;
+
+struct udtFill {
+    int32_t Row = 0;
+    enuTextKind Text = enuTextKind::Secondary;
+    QString Source, Translation;
+};
+
+// Every text of rows 0 .. plngRows - 1 that wants filling (WantsFill) and has an exact match other
+// than its own source, in row order.
+std::vector<udtFill> FillPlan(int32_t plngRows, const std::function<std::vector<udtEntryText>(int32_t)>& pfnTexts,
+                              const std::function<udtTextState(int32_t, enuTextKind)>& pfnState,
+                              const clsTranslationMemory& pobjMemory);
+
+// The state of a filled text: to review against the source it was filled for, never done.
+udtTextState FilledState(udtTextState pudtState, const QString& pstrSource);
+
+}  // namespace tralyx
