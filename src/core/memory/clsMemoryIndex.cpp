@@ -18,28 +18,6 @@ std::pair<int32_t, int32_t> LengthRange(int32_t plngLength, int32_t plngMinimum)
 
 }  // namespace
 
-size_t clsMemoryIndex::KeySlot(uint64_t plngKey) const
-{
-    const size_t lngMask = mlngKeySlots.size() - 1;
-    size_t i = static_cast<size_t>(((plngKey ^ (plngKey >> 31)) * 0x9E3779B97F4A7C15ull) >> 20) & lngMask;
-    while (mlngKeySlots[i] != 0 && mlngKeySlots[i] != plngKey) i = (i + 1) & lngMask;
-    return i;
-}
-
-void clsMemoryIndex::GrowKeySlots()
-{
-    std::vector<uint64_t> lngSlots(std::max<size_t>(mlngKeySlots.size() * 2, 1 << 16), 0);
-    std::vector<int32_t> lngNumbers(lngSlots.size(), -1);
-    lngSlots.swap(mlngKeySlots);
-    lngNumbers.swap(mlngKeyNumbers);
-    for (size_t i = 0; i < lngSlots.size(); ++i) {
-        if (lngSlots[i] == 0) continue;
-        const size_t s = KeySlot(lngSlots[i]);
-        mlngKeySlots[s] = lngSlots[i];
-        mlngKeyNumbers[s] = lngNumbers[i];
-    }
-}
-
 clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
 {
     const size_t lngUnits = pudtUnits.size();
@@ -54,7 +32,6 @@ clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
     lngUnitKeyStart.reserve(lngUnits + 1);
     std::vector<int32_t> lngKeyCount;
     std::vector<uint64_t> lngKeys;
-    GrowKeySlots();
     for (size_t i = 0; i < lngUnits; ++i) {
         mstrMasked.push_back(MaskedText(pudtUnits[i].Source));
         const QString& strMasked = mstrMasked.back();
@@ -68,17 +45,12 @@ clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
         lngLast = static_cast<int32_t>(i);
         MatchKeys(strMasked, lngKeys);
         for (const uint64_t lngKey : lngKeys) {
-            size_t s = KeySlot(lngKey);
-            if (mlngKeySlots[s] == 0) {
-                if (2 * (lngKeyCount.size() + 1) > mlngKeySlots.size()) {
-                    GrowKeySlots();
-                    s = KeySlot(lngKey);
-                }
-                mlngKeySlots[s] = lngKey;
-                mlngKeyNumbers[s] = static_cast<int32_t>(lngKeyCount.size());
+            auto itKey = mlngKeyNumbers.find(lngKey);
+            if (itKey == mlngKeyNumbers.end()) {
+                itKey = mlngKeyNumbers.insert(lngKey, static_cast<int32_t>(lngKeyCount.size()));
                 lngKeyCount.push_back(0);
             }
-            const int32_t lngNumber = mlngKeyNumbers[s];
+            const int32_t lngNumber = itKey.value();
             ++lngKeyCount[static_cast<size_t>(lngNumber)];
             lngUnitKeys.push_back(lngNumber);
         }
@@ -131,12 +103,12 @@ std::vector<clsMemoryIndex::udtMatch> clsMemoryIndex::Matches(QStringView pstrMa
     float sngQueryWeight = 0.0f;
     const float sngUnknownWeight = static_cast<float>(std::log(1.0 + static_cast<double>(mstrMasked.size() + 1)));
     for (const uint64_t lngKey : lngKeys) {
-        const size_t lngSlot = KeySlot(lngKey);
-        if (mlngKeySlots[lngSlot] == 0) {
+        const auto itKey = mlngKeyNumbers.constFind(lngKey);
+        if (itKey == mlngKeyNumbers.cend()) {
             sngQueryWeight += sngUnknownWeight;
             continue;
         }
-        const size_t k = static_cast<size_t>(mlngKeyNumbers[lngSlot]);
+        const size_t k = static_cast<size_t>(itKey.value());
         const float sngWeight = msngKeyWeight[k];
         sngQueryWeight += sngWeight;
         const int32_t* p = mlngPostings.data() + mlngPostingStart[k];

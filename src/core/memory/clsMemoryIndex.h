@@ -41,12 +41,7 @@ private:
     std::vector<float> msngUnitWeight;        // per unit: the weight of its keys
     QHash<uint64_t, int32_t> mlngFirstMasked;  // TextHash of a masked text -> its first unit
     std::vector<int32_t> mlngNextMasked;       // per unit: the next unit of the same hash, or -1
-    // The keys' numbers by key, open addressing (a key is never 0, which marks a free slot): the
-    // index looks up two million keys of three folder pairs, which QHash takes twice as long for.
-    std::vector<uint64_t> mlngKeySlots;
-    std::vector<int32_t> mlngKeyNumbers;  // per slot
-    size_t KeySlot(uint64_t plngKey) const;  // the key's slot, or the free one where it would go
-    void GrowKeySlots();
+    QHash<uint64_t, int32_t> mlngKeyNumbers;         // by key, numbered as first seen
     std::vector<float> msngKeyWeight;                // per key
     std::vector<int32_t> mlngPostingStart;           // per key, and one past the last
     std::vector<int32_t> mlngPostings;               // the units of each key, in order
