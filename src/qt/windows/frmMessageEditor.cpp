@@ -794,7 +794,7 @@ void frmMessageEditor::CopySource()
     }
 }
 
-int32_t frmMessageEditor::FillFromMemory()
+int32_t frmMessageEditor::FillFromMemory(QStringList* pstrSkipped)
 {
     if (!mobjMemory || !HasSource() || !gobjTextStore) return 0;
     if (!ConfirmItemChange()) return 0;
@@ -805,14 +805,18 @@ int32_t frmMessageEditor::FillFromMemory()
     };
     std::vector<udtFill> udtFills;
     std::vector<int32_t> lngRows;
+    // The code page the file is saved in: a match it cannot write would stop the whole save.
+    const clsCodePage objCodePage(((*gobjTextStore).*FileKind(Kind()).CodePage)());
+    QStringList strSkipped;
     for (int32_t r = 0; r < mobjListItems->Count(); ++r)
         for (const udtEntryText& u : mobjSource.Rows()->Texts(*gobjTextStore, r)) {
             if (!WantsFill(u, mobjStates->Text(*gobjTextStore, r, u.Kind))) continue;
-            const std::optional<udtSuggestion> udtBest = mobjMemory->BestExact(u.Source);
-            if (!udtBest || udtBest->Translation == u.Source) continue;
-            udtFills.push_back({r, u.Kind, u.Source, udtBest->Translation});
+            std::optional<QString> strFill = FillFor(u, *mobjMemory, objCodePage, strSkipped);
+            if (!strFill) continue;
+            udtFills.push_back({r, u.Kind, u.Source, std::move(*strFill)});
             if (lngRows.empty() || lngRows.back() != r) lngRows.push_back(r);
         }
+    if (pstrSkipped) *pstrSkipped = strSkipped;
     if (udtFills.empty()) return 0;
     ChangeEntries(tr("Fill from Memory"), lngRows, [&] {
         mobjListItems->Batch([&] {
