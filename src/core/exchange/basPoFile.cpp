@@ -229,6 +229,9 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
                          .arg(lngLine);
         return false;
     }
+    // libgettextpo's parser keeps every token it discards on a syntax error: bytes without a single
+    // msgid (XML, a binary file) hold no entry and would only feed it errors.
+    if (!pbytContent.contains("msgid")) return true;
     QTemporaryFile objTemp;
     if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
         pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
