@@ -401,6 +401,8 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
         << strOutput.toStdString();
     EXPECT_EQ(strXliff.count(QStringLiteral("translate=\"no\"")), 1);
     EXPECT_EQ(strXliff.count(QStringLiteral("needs-review-translation")), 2);
+    EXPECT_TRUE(strXliff.contains(QStringLiteral("<alt-trans alttranstype=\"previous-version\">\n          <source>&amp;New old</source>")))
+        << strXliff.toStdString();
     // Its PO of our XLIFF keeps the texts to review fuzzy (an approved unit would lose the flag).
     ASSERT_EQ(RunTool(QStringLiteral("xliff2po"), {strXlf, objDir.Path(QStringLiteral("xliff.po"))}, &strOutput), 0) << strOutput.toStdString();
     const QString strFromXliff = QString::fromUtf8(clsTempDir::Read(objDir.Path(QStringLiteral("xliff.po"))));
