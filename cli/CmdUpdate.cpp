@@ -215,7 +215,10 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
     std::vector<enuFileKind> enuWritten;
     for (const enuFileKind enuFile : AllFileKinds) {
         if (udtSource.FileOf(enuFile).isEmpty() || udtTranslation.FileOf(enuFile).isEmpty()) continue;
-        const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, objMemory, udtTranslation.State);
+        QStringList strSkipped;
+        const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, objMemory, udtTranslation.State, strSkipped);
+        for (const QString& strLine : strSkipped)
+            PrintError(QStringLiteral("%1: warning: %2").arg(udtTranslation.FileOf(enuFile), strLine));
         if (lngFile == 0) continue;
         bool booSaved = false;
         SaveFile(udtTranslation.Store, enuFile, udtTranslation.FileOf(enuFile), booSaved);

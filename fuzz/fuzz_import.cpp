@@ -1,4 +1,4 @@
-// Any bytes as a PO file and as an XLIFF file, brought into a small language folder of odd shapes
+// Any bytes as a PO file, as an XLIFF file and as a TMX memory, brought into a small language folder of odd shapes
 // (LF and lone CR line ends, a skipped line, numbers out of order, a control array, no final line
 // end): the readers accept or refuse with a reason; every change they carry splices into the files
 // so that they read back as the translations say (a refusal of that check is a fault here); an
@@ -7,14 +7,20 @@
 // entities of every kind and PO strings with NUL escapes and raw NULs.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
+#include "memory/basTmxFile.h"
 #include "FuzzSupport.h"
 
 using namespace tralyx;
 using namespace tralyx::fuzz;
 
-// libgettextpo's reader must not return after a fatal error (too many syntax errors); the reader
-// jumps out of it, and what it had allocated by then is lost to it, not to us.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libgettextpo\n"; }
+// libgettextpo 0.21 loses, inside its own lexer and grammar, the name it copies at the start of a
+// read and the tokens it drops on a syntax error (and some string lists of a valid file): blocks no
+// caller ever sees, so none can free them. Only those frames are excused; any other leak, ours or
+// the library's through its API, is reported.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libgettextpo_lex_start\nleak:libgettextpo_po_gram_lex\nleak:libgettextpo_string_list_append\n";
+}
 
 namespace {
 
@@ -54,6 +60,17 @@ void CheckImport(const udtExchangeDocument& pudtDocument)
     }
 }
 
+// The same bytes as a memory: read, or refused with a reason.
+void CheckTmx(const QByteArray& pbytContent)
+{
+    udtTmxDocument udtTmx;
+    QString strReason;
+    if (!ReadTmx(pbytContent, udtTmx, strReason)) {
+        Check(!strReason.isEmpty(), "a TMX refusal without a reason");
+        return;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
@@ -68,9 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
     udtExchangeDocument udtXliff;
     if (!ReadXliff(bytContent, udtXliff, strReason)) {
         Check(!strReason.isEmpty(), "an XLIFF refusal without a reason");
+        CheckTmx(bytContent);
         return 0;
     }
     CheckImport(udtXliff);
+    CheckTmx(bytContent);
     QByteArray bytWritten;
     if (!WriteXliff(udtXliff, bytWritten, strReason)) return 0;  // a text XML cannot carry
     udtExchangeDocument udtAgain;

@@ -1,6 +1,7 @@
 // What the editor window decides without a widget: Mark as Done and the end of a review, the fill
 // plan, and the steps through a filtered list.
 #include "TestTexts.h"
+#include "common/clsCodePage.h"
 #include "editor/basFillPlan.h"
 #include "editor/basListSteps.h"
 #include "editor/basReviewActions.h"
@@ -73,19 +74,20 @@ TEST(ReviewActions, MarkAsDoneMarksTheTextsLikeTheirSourceOrTakesEveryMarkBack)
 TEST(FillPlan, TakesTheExactMatchOfEachUntranslatedTextNotDoneAndNotItsOwnSource)
 {
     clsTranslationMemory objMemory;
-    for (const auto& [strSource, strTranslation] : {std::pair{"Open", "Öffnen"}, {"Close", "Schließen"}, {"OK", "OK"}})
+    for (const auto& [strSource, strTranslation] : {std::pair{"Open", "Öffnen"}, {"Close", "Schließen"}, {"OK", "OK"}, {"Save", "保存"}})
         objMemory.AddUnit(Q(strSource), Q(strTranslation), Q("m.lrc"), QString());
     const std::vector<std::vector<udtEntryText>> udtRows = {
         {Text(Cap, "Open", ""), Text(Tip, "Close", "Close")},  // both filled: empty, still the source
         {Text(Cap, "Close", "Zu"), Text(Tip, "OK", "")},       // translated; the match is the source's own
-        {Text(Cap, "Close", "Close"), Text(Tip, "Save", "")},  // done on purpose; no match
+        {Text(Cap, "Close", "Close"), Text(Tip, "Save", "")},  // done on purpose; windows-1252 cannot hold it
     };
     const auto TextsOf = [&](int32_t r) { return udtRows[r]; };
     const auto StateOf = [](int32_t r, enuTextKind) { return r == 2 ? Done() : udtTextState(); };
-    QStringList strPlan;
-    for (const udtFill& u : FillPlan(int32_t(udtRows.size()), TextsOf, StateOf, objMemory))
+    QStringList strPlan, strSkipped;
+    for (const udtFill& u : FillPlan(int32_t(udtRows.size()), TextsOf, StateOf, objMemory, clsCodePage(), strSkipped))
         strPlan << QString::number(u.Row) + u':' + u.Source + u'>' + u.Translation;
     EXPECT_EQ(strPlan.join(u' '), Q("0:Open>Öffnen 0:Close>Schließen"));
+    EXPECT_EQ(strSkipped.size(), 1);
     EXPECT_EQ(FilledState(Done(), Q("Open")), (udtTextState{true, Q("Open"), {}, false, {}}));
 }
 

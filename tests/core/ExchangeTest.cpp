@@ -285,6 +285,14 @@ TEST(ExchangeRead, RefusesWhatItCannotTakeWhole)
         {"a target of another namespace", Xliff("", "<target>b</target><o:target>c</o:target>"), "", "b"},
         {"UTF-8 bytes said to be ISO-8859-1", Xliff("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "<target>\xc3\xa4</target>"),
          "the file says its code page is ISO-8859-1, but its bytes are UTF-8", "\xc3\x83\xc2\xa4"},
+        {"Shift_JIS as declared", Xliff("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>", "<target>\x82\xa0</target>"), "", "\xe3\x81\x82"},
+        {"bytes Shift_JIS cannot decode", Xliff("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n", "<target>ein\x85\x40" "fach</target>"),
+         "line 2: bytes that are not valid Shift_JIS, the file's encoding; nothing was imported", ""},
+        {"bytes ISO-2022-JP cannot decode", Xliff("<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?>\n", "<target>Gr\xc3\xb6\xc3\x9f" "e</target>"),
+         "line 2: bytes that are not valid ISO-2022-JP", ""},
+        {"bytes UTF-7 cannot decode", Xliff("<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n", "<target>Gr\xc3\xb6\xc3\x9f" "e</target>"),
+         "line 2: bytes that are not valid UTF-7", ""},
+        {"bytes that are not UTF-8", Xliff("", "<target>\xff</target>"), "line 1: bytes that are not valid UTF-8", ""},
     };
     for (const auto& c : udtCases) {
         udtExchangeDocument udtRead;
@@ -318,6 +326,29 @@ TEST(ExchangeImport, SplicesAfterAByteOrderMark)
             const auto& udtFile = *std::find_if(udtPlan.Files.begin(), udtPlan.Files.end(), [](const auto& u) { return u.Changed > 0; });
             EXPECT_EQ(udtFile.Content, bytMark + bytAfter) << pstrFile << " " << udtFile.Reason.toStdString();
         }
+    }
+}
+
+// Only a state that says the target is finished makes it done; one XLIFF 1.2 does not know is doubted aloud.
+TEST(ExchangeXliff, TakesAsFinishedOnlyWhatTheStateSaysIsFinished)
+{
+    const struct {
+        const char* State;
+        bool Fuzzy, Warned;
+    } udtCases[] = {{"", false, false},          {"translated", false, false}, {"final", false, false},
+                    {"signed-off", false, false}, {"new", true, false},        {"needs-translation", true, false},
+                    {"needs-l10n", true, false},  {"needs-review-l10n", true, false}, {"x-weird", true, true},
+                    {"bogus value", true, true}};
+    for (const auto& c : udtCases) {
+        const QByteArray bytState = *c.State ? " state=\"" + QByteArray(c.State) + '"' : QByteArray();
+        const QByteArray bytXliff = "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\"><file original=\"secondary.lrc\">"
+                                    "<body><trans-unit id=\"TXT001\"><source>s</source><target" + bytState + ">t</target></trans-unit>"
+                                    "</body></file></xliff>";
+        udtExchangeDocument udtRead;
+        QString strReason;
+        ASSERT_TRUE(ReadXliff(bytXliff, udtRead, strReason)) << c.State;
+        EXPECT_EQ(udtRead.Entries.at(0).Fuzzy, c.Fuzzy) << c.State;
+        EXPECT_EQ(udtRead.Warnings.join(u' ').contains(QStringLiteral("\"%1\" is not one XLIFF 1.2 defines").arg(c.State)), c.Warned) << c.State;
     }
 }
 
@@ -360,7 +391,7 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
     EXPECT_EQ(RunTool(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("-o"), QStringLiteral("/dev/null"), strPo}, &strOutput), 0)
         << strOutput.toStdString();
     QString strPoText = QString::fromUtf8(clsTempDir::Read(strPo));
-    for (const char* pstrHas : {"#, fuzzy\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"", "#~ msgid \"Weg\"",
+    for (const char* pstrHas : {"#, fuzzy\n#| msgctxt \"core.lrc:frmMain.cmdNew.0.C\"\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"", "#~ msgid \"Weg\"",
                                 "# the title of a note without one\n", "msgid \"Quillnote\"\nmsgstr \"Quillnote\""})
         EXPECT_TRUE(strPoText.contains(QString::fromUtf8(pstrHas))) << pstrHas;
     // Translate Toolkit counts a unit as translated only when it is approved.
@@ -370,6 +401,8 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
         << strOutput.toStdString();
     EXPECT_EQ(strXliff.count(QStringLiteral("translate=\"no\"")), 1);
     EXPECT_EQ(strXliff.count(QStringLiteral("needs-review-translation")), 2);
+    EXPECT_TRUE(strXliff.contains(QStringLiteral("<alt-trans alttranstype=\"previous-version\">\n          <source>&amp;New old</source>")))
+        << strXliff.toStdString();
     // Its PO of our XLIFF keeps the texts to review fuzzy (an approved unit would lose the flag).
     ASSERT_EQ(RunTool(QStringLiteral("xliff2po"), {strXlf, objDir.Path(QStringLiteral("xliff.po"))}, &strOutput), 0) << strOutput.toStdString();
     const QString strFromXliff = QString::fromUtf8(clsTempDir::Read(objDir.Path(QStringLiteral("xliff.po"))));
@@ -377,7 +410,7 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
         EXPECT_TRUE(strFromXliff.contains(QStringLiteral("#: %1\n#, fuzzy\n").arg(QLatin1StringView(pstrId)))) << pstrId;
 
     // The translator fixes one review, leaves the other, takes a caption as it is, and loses an access key.
-    strPoText.replace(QStringLiteral("#, fuzzy\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neu\""),
+    strPoText.replace(QStringLiteral("#, fuzzy\n#| msgctxt \"core.lrc:frmMain.cmdNew.0.C\"\n#| msgid \"&New old\"\nmsgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neu\""),
                       QStringLiteral("msgctxt \"core.lrc:frmMain.cmdNew.0.C\"\nmsgid \"&New\"\nmsgstr \"&Neue Notiz\""));
     strPoText.replace(QStringLiteral("msgid \"OK\"\nmsgstr \"\""), QStringLiteral("msgid \"OK\"\nmsgstr \"OK\""));
     strPoText.replace(QStringLiteral("msgstr \"&Hilfe\""), QStringLiteral("msgstr \"Hilfe\""));
@@ -428,6 +461,40 @@ TEST(ExchangeState, ImportRefusesAnotherLanguageAndTranslationsOfAnotherSource)
                                                   "\"The day before\")")))
         << strOutput.toStdString();
     EXPECT_EQ(FileOf(strGerman, QStringLiteral("secondary.lrc")), bytSecondary);
+}
+
+}  // namespace
+
+namespace {
+
+// Translate Toolkit's converters of our files: po2xliff keeps only each entry's "#: file:line" (and
+// writes XLIFF 1.1), xliff2po only each unit's id, without its file. Either comes back whole: the
+// one edited text applied, every mark, done flag and note as it was.
+TEST(ExchangeState, TranslateToolkitConversionsImportWithNothingLost)
+{
+    for (const char* pstrTool : {"po2xliff", "xliff2po"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(pstrTool)).isEmpty()) GTEST_SKIP() << pstrTool << " is not installed";
+    for (const auto& [pstrTool, pstrOurs, pstrTheirs] : {std::tuple{"po2xliff", "de.po", "de.xlf"}, std::tuple{"xliff2po", "de.xlf", "de.po"}}) {
+        SCOPED_TRACE(pstrTool);
+        const clsTempDir objDir;
+        const QString strGerman = MakeFolders(objDir, false);
+        clsTranslationState objState;
+        objState.MarkReview(enuFileKind::ControlText, QStringLiteral("frmMain.cmdNew.0.C"), QStringLiteral("&New old"));
+        objState.SetDone(enuFileKind::ControlText, QStringLiteral("frmMain.[Caption].0.C"), true);
+        objState.SetNote(enuFileKind::Secondary, QStringLiteral("TXT001"), QStringLiteral("the title of a note without one"));
+        objState.SetNote(enuFileKind::Messages, QStringLiteral("MST002"), QStringLiteral("short"));
+        QString strOutput;
+        ASSERT_TRUE(objState.Save(strGerman, AllFileKinds, strOutput));
+        const QString strOurs = objDir.Path(QString::fromLatin1(pstrOurs)), strTheirs = objDir.Path(QStringLiteral("their-") + pstrTheirs);
+        ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strOurs}), 0);
+        ASSERT_EQ(RunTool(QString::fromLatin1(pstrTool), {strOurs, strTheirs}, &strOutput), 0) << strOutput.toStdString();
+        objDir.Write(QStringLiteral("their-") + pstrTheirs, clsTempDir::Read(strTheirs).replace("Gestern", "Vorgestern"));
+        EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strTheirs, strGerman}, &strOutput), 0) << strOutput.toStdString();
+        EXPECT_TRUE(FileOf(strGerman, QStringLiteral("secondary.lrc")).contains(":Vorgestern\r\n"));
+        clsTranslationState objBack;
+        ASSERT_TRUE(objBack.Load(strGerman, strOutput));
+        EXPECT_TRUE(objBack == objState) << clsTempDir::Read(strGerman + QStringLiteral("/translation-state.json")).toStdString();
+    }
 }
 
 }  // namespace

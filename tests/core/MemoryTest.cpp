@@ -1,6 +1,8 @@
 // Translation memory: what a row is offered and in which order, the index against a scan of every
 // unit, TMX written and read by us and by Translate Toolkit, and tralyx-lrc tm.
+#include "exchange/basLanguageFolder.h"
 #include "memory/basMatchText.h"
+#include "memory/basMemoryFill.h"
 #include "memory/clsTranslationMemory.h"
 #include "RunProgram.h"
 #include "TempDir.h"
@@ -220,7 +222,19 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(<tmx version="1.4"><header srclang="en"/><body><tu><tuv xml:lang="en"><seg>Open</seg></tuv></tu></body></tmx>)",
                     "de", "Open=|de"},
         udtReadCase{"not TMX", R"(<xliff version="1.2"/>)", "", "error: line 1: not a TMX document (the root is <xliff>)"},
-        udtReadCase{"cut short", "<tmx version=\"1.4\">\n<body><tu>", "", "error: line 2: Premature end of document."}),
+        udtReadCase{"cut short", "<tmx version=\"1.4\">\n<body><tu>", "", "error: line 2: Premature end of document."},
+        udtReadCase{"Shift_JIS as declared", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<tmx version=\"1.4\"><body><tu>"
+                    "<tuv xml:lang=\"en\"><seg>a</seg></tuv><tuv xml:lang=\"ja\"><seg>\x82\xa0</seg></tuv></tu></body></tmx>", "", "a=あ|ja"},
+        udtReadCase{"bytes Shift_JIS cannot decode", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<tmx version=\"1.4\">\n<body><tu>"
+                    "<tuv xml:lang=\"de\"><seg>\x85\x40" "ffnen</seg></tuv></tu></body></tmx>", "",
+                    "error: line 3: bytes that are not valid Shift_JIS, the file's encoding"},
+        udtReadCase{"an entity of the DTD, which is not read", "<!DOCTYPE tmx SYSTEM \"tmx14.dtd\">\n<tmx version=\"1.4\"><body>\n<tu>"
+                    "<tuv xml:lang=\"en\"><seg>Open</seg></tuv><tuv xml:lang=\"de\"><seg>&nbsp;&ouml;ffnen</seg></tuv></tu></body></tmx>", "",
+                    "error: line 3: the entity &nbsp; was not expanded (only the file's own declarations are read, no DTD or external "
+                    "entity), so the text would lose it; nothing was read"},
+        udtReadCase{"an external entity", "<!DOCTYPE tmx [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><tmx version=\"1.4\"><body><tu>"
+                    "<tuv xml:lang=\"en\"><seg>&x;</seg></tuv></tu></body></tmx>", "",
+                    "error: line 1: the entity x comes from outside the file (file:///etc/hostname), which is not read; nothing was read"}),
     [](const testing::TestParamInfo<udtReadCase>& info) { return "Case" + std::to_string(info.index); });
 
 // Languages/English and Languages/<pstrLanguage>, copies of the sample folders.
@@ -302,3 +316,22 @@ TEST(MemoryTm, SuggestFromFoldersOfOneLanguageAndFromPo2tmx)
 }
 
 }  // namespace
+
+// A match the folder's code page cannot write is named and left out; the rest of the file fills.
+TEST(MemoryFill, SkipsAMatchTheCodePageCannotWrite)
+{
+    const clsTempDir objDir;
+    objDir.Write(Q("English/secondary.lrc"), "TXT001:Yesterday\r\nTXT002:Today\r\n");
+    objDir.Write(Q("German/secondary.lrc"), "TXT001:\r\nTXT002:\r\n");
+    udtLanguageFolder udtSource, udtGerman;
+    QStringList strErrors, strSkipped;
+    ASSERT_TRUE(LoadLanguageFolder(objDir.Path(Q("English")), Q("windows-1252"), udtSource, strErrors));
+    ASSERT_TRUE(LoadLanguageFolder(objDir.Path(Q("German")), Q("windows-1252"), udtGerman, strErrors));
+    clsTranslationMemory objMemory;
+    objMemory.AddUnit(Q("Yesterday"), Q("昨日"), Q("memory"), QString());
+    objMemory.AddUnit(Q("Today"), Q("Heute"), Q("memory"), QString());
+    objMemory.Build();
+    EXPECT_EQ(FillFromMemory(enuFileKind::Secondary, udtSource.Store, udtGerman.Store, objMemory, udtGerman.State, strSkipped), 1);
+    EXPECT_EQ(udtGerman.Store.SecondaryTable(), (QStringList{Q(""), Q("Heute")}));
+    EXPECT_EQ(strSkipped, QStringList{Q("TXT001: not filled from the memory, windows-1252 cannot write '昨日'")});
+}

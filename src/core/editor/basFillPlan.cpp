@@ -6,15 +6,15 @@ namespace tralyx {
 
 std::vector<udtFill> FillPlan(int32_t plngRows, const std::function<std::vector<udtEntryText>(int32_t)>& pfnTexts,
                               const std::function<udtTextState(int32_t, enuTextKind)>& pfnState,
-                              const clsTranslationMemory& pobjMemory)
+                              const clsTranslationMemory& pobjMemory, const clsCodePage& pobjCodePage,
+                              QStringList& pstrSkipped)
 {
     std::vector<udtFill> udtFills;
     for (int32_t r = 0; r < plngRows; ++r)
         for (const udtEntryText& u : pfnTexts(r)) {
             if (!WantsFill(u, pfnState(r, u.Kind))) continue;
-            const std::optional<udtSuggestion> udtBest = pobjMemory.BestExact(u.Source);
-            if (!udtBest || udtBest->Translation == u.Source) continue;
-            udtFills.push_back({r, u.Kind, u.Source, udtBest->Translation});
+            std::optional<QString> strFill = FillFor(u, pobjMemory, pobjCodePage, pstrSkipped);
+            if (strFill) udtFills.push_back({r, u.Kind, u.Source, std::move(*strFill)});
         }
     return udtFills;
 }

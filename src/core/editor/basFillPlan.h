@@ -9,6 +9,7 @@
 
 namespace tralyx {
 
+class clsCodePage;
 class clsTranslationMemory;
 
 struct udtFill {
@@ -18,10 +19,12 @@ struct udtFill {
 };
 
 // Every text of rows 0 .. plngRows - 1 that wants filling (WantsFill) and has an exact match other
-// than its own source, in row order.
+// than its own source that the file's code page can write (FillFor), in row order; pstrSkipped names
+// the matches the code page cannot hold.
 std::vector<udtFill> FillPlan(int32_t plngRows, const std::function<std::vector<udtEntryText>(int32_t)>& pfnTexts,
                               const std::function<udtTextState(int32_t, enuTextKind)>& pfnState,
-                              const clsTranslationMemory& pobjMemory);
+                              const clsTranslationMemory& pobjMemory, const clsCodePage& pobjCodePage,
+                              QStringList& pstrSkipped);
 
 // The state of a filled text: to review against the source it was filled for, never done.
 udtTextState FilledState(udtTextState pudtState, const QString& pstrSource);

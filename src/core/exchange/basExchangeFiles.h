@@ -20,7 +20,8 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
 
 // Reads what a tool gave back. False with a reason ("line: what") when the file is not one of ours
 // or not well-formed; every entry it holds is returned with its context split into FileName and Key
-// (an unknown context keeps it whole in Key, with an empty FileName).
+// (an unknown context keeps it whole in Key, with the FileName its form names, if any). Bytes
+// without a msgid read as a PO file with no entries.
 bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason);
 bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason);
 

@@ -316,39 +316,74 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
 
         const std::vector<udtEntryText> udtEntries = MatchEntries(enuFile, objSource, pudtFolder.Store);
         QHash<QString, const udtEntryText*> udtByKey;
+        QMultiHash<int32_t, const udtEntryText*> udtByLine;  // for a converter that kept only the line
         udtByKey.reserve(static_cast<qsizetype>(udtEntries.size()));
         for (const udtEntryText& udtEntry : udtEntries)
-            if (udtEntry.Line > 0) udtByKey.insert(udtEntry.Key, &udtEntry);
+            if (udtEntry.Line > 0) {
+                udtByKey.insert(udtEntry.Key, &udtEntry);
+                udtByLine.insert(udtEntry.Line, &udtEntry);
+            }
+        // The entry at a line whose source is the unit's: a caption and its tool-tip, a message and
+        // its title share their record's line, and without the source nothing says which it is.
+        const auto AtLine = [&](const udtExchangeEntry& pudtUnit) -> const udtEntryText* {
+            const udtEntryText* pudtFound = nullptr;
+            for (auto it = udtByLine.constFind(pudtUnit.FileLine); it != udtByLine.cend() && it.key() == pudtUnit.FileLine; ++it) {
+                if (!booSource || it.value()->Obsolete() || ToExchangeText(it.value()->Source) != pudtUnit.Source) continue;
+                if (pudtFound) return nullptr;  // two texts alike at one line: neither is sure
+                pudtFound = it.value();
+            }
+            return pudtFound;
+        };
 
         std::vector<udtChange> udtChanges;
         clsTranslationState objState = pudtFolder.State;  // this file's section, changed as the entries say
         QHash<QString, bool> booSeen;
         for (const udtExchangeEntry* p : udtIncoming) {
-            auto NotApplied = [&](const QString& pstrReason, bool pbooInformational = false) {
-                udtPlan.NotApplied.push_back({strFileName, p->Key, pstrReason, pbooInformational});
-            };
             const udtEntryText* pudtEntry = udtByKey.value(p->Key);
+            auto NotApplied = [&](const QString& pstrReason, bool pbooInformational = false) {
+                udtPlan.NotApplied.push_back({strFileName, pudtEntry ? pudtEntry->Key : p->Key, pstrReason, pbooInformational});
+            };
+            if (!pudtEntry && p->FileLine > 0) {
+                pudtEntry = AtLine(*p);
+                if (!pudtEntry) {
+                    if (!p->Translation.isEmpty())
+                        NotApplied(booSource ? QStringLiteral("the file names the entry by its line only (%1 line %2), where the "
+                                                              "source has no one text \"%3\"")
+                                                   .arg(strFileName)
+                                                   .arg(p->FileLine)
+                                                   .arg(Shortened(FromExchangeText(p->Source)))
+                                             : QStringLiteral("the file names the entry by its line only (%1 line %2): without "
+                                                              "the source folder nothing says which text it is")
+                                                   .arg(strFileName)
+                                                   .arg(p->FileLine));
+                    continue;
+                }
+            }
             if (!pudtEntry) {
                 if (!p->Translation.isEmpty()) NotApplied(QStringLiteral("the folder's %1 has no such entry").arg(strFileName));
                 continue;
             }
-            if (booSeen.contains(p->Key)) {
+            if (booSeen.contains(pudtEntry->Key)) {
                 NotApplied(QStringLiteral("the exchange file has this entry twice; the first one was taken"));
                 continue;
             }
-            booSeen.insert(p->Key, true);
+            booSeen.insert(pudtEntry->Key, true);
             if (!p->Refused.isEmpty()) {
                 NotApplied(p->Refused);
                 continue;
             }
             if (booSource && (pudtEntry->Obsolete() || p->Source != ToExchangeText(pudtEntry->Source))) {
+                // A converter that drops the obsolete mark (xliff2po) brings the entry back as it was.
+                const bool booAsItIs = pudtEntry->Obsolete() && FromExchangeText(p->Translation) == pudtEntry->Translation;
                 if (!p->Translation.isEmpty())
-                    NotApplied(pudtEntry->Obsolete() ? QStringLiteral("the source has no such entry any more")
+                    NotApplied(pudtEntry->Obsolete() ? QStringLiteral("the source has no such entry any more") +
+                                                           (booAsItIs ? QStringLiteral("; left as it is") : QString())
                                                      : QStringLiteral("the English changed since the export (it is now \"%1\")")
-                                                           .arg(Shortened(pudtEntry->Source)));
+                                                           .arg(Shortened(pudtEntry->Source)),
+                               booAsItIs);
                 continue;
             }
-            objState.SetNote(enuFile, p->Key, p->Comment);
+            objState.SetNote(enuFile, pudtEntry->Key, p->Comment);
             if (p->Translation.isEmpty()) {
                 if (!pudtEntry->Translation.isEmpty() || !p->Source.isEmpty())
                     NotApplied(QStringLiteral("empty translation, left as it is"), true);
@@ -364,10 +399,10 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 udtChanges.push_back({pudtEntry->Record, pudtEntry->Kind, pudtEntry->ObjectPath, strText});
             }
             if (p->Fuzzy) {
-                objState.MarkReview(enuFile, p->Key, FromExchangeText(p->PreviousSource));
+                objState.MarkReview(enuFile, pudtEntry->Key, FromExchangeText(p->PreviousSource));
             } else {
-                objState.ClearReview(enuFile, p->Key);
-                objState.SetDone(enuFile, p->Key, p->Translation == p->Source);
+                objState.ClearReview(enuFile, pudtEntry->Key);
+                objState.SetDone(enuFile, pudtEntry->Key, p->Translation == p->Source);
             }
         }
         udtFile.Changed = static_cast<int32_t>(udtChanges.size());

@@ -3,6 +3,7 @@
 #include "common/basTextSyntax.h"
 #include "exchange/basLanguageFolder.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -144,6 +145,20 @@ bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QSt
         }
     }
     return false;
+}
+
+QString LanguageFileOfKey(const QString& pstrKey)
+{
+    static const QRegularExpression objNumbered(QStringLiteral("^(MSG|MST|TXT)\\d{3}(#\\d+)?$"));
+    static const QRegularExpression objControl(QStringLiteral("^[^.]*\\.[^.]*\\.\\d+\\.[CT]$"));
+    if (const QRegularExpressionMatch objMatch = objNumbered.match(pstrKey); objMatch.hasMatch())
+        return LanguageFileName(objMatch.capturedView(1) == u"TXT" ? enuFileKind::Secondary : enuFileKind::Messages);
+    return objControl.match(pstrKey).hasMatch() ? LanguageFileName(enuFileKind::ControlText) : QString();
+}
+
+bool IsLanguageFileName(const QString& pstrName)
+{
+    return std::any_of(std::begin(AllFileKinds), std::end(AllFileKinds), [&](enuFileKind e) { return LanguageFileName(e) == pstrName; });
 }
 
 }  // namespace tralyx

@@ -38,5 +38,10 @@ QString DeclaredCodePageDoubt(const QByteArray& pbytContent, const QString& pstr
 // context names none of the three files).
 QString ExchangeContext(const QString& pstrFileName, const QString& pstrKey);
 bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QString& pstrKey);
+// The language file an entry's key belongs to, by its form ("frmMain.cmdOK.0.C", "MST003",
+// "TXT004#1004"), for a converter that kept the key but not the file; empty when none.
+QString LanguageFileOfKey(const QString& pstrKey);
+// Whether a name is one of the three language files'.
+bool IsLanguageFileName(const QString& pstrName);
 
 }  // namespace tralyx

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <algorithm>
 #include <cctype>
 #include <csetjmp>
@@ -125,6 +126,24 @@ int64_t LineOfNul(const QByteArray& pbytContent)
     return 0;
 }
 
+// Where a converter left the entry without its context, its first reference says which it is:
+// xliff2po puts the XLIFF id there ("#: frmMain.cmdOK.0.C", "#: TXT004%231004"), a PO of ours
+// that lost the context still has "#: core.lrc:12".
+void TakeLocation(po_message_t pobjMessage, udtExchangeEntry& pudtEntry)
+{
+    const po_filepos_t objPosition = po_message_filepos(pobjMessage, 0);
+    if (!objPosition) return;
+    const QString strFile = QUrl::fromPercentEncoding(po_filepos_file(objPosition));
+    const size_t lngLine = po_filepos_start_line(objPosition);
+    if (IsLanguageFileName(strFile)) {
+        pudtEntry.FileName = strFile;
+        if (lngLine != static_cast<size_t>(-1)) pudtEntry.FileLine = static_cast<int32_t>(lngLine);
+        return;
+    }
+    pudtEntry.Key = strFile;
+    pudtEntry.FileName = LanguageFileOfKey(strFile);
+}
+
 }  // namespace
 
 bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
@@ -168,10 +187,13 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
         po_message_set_msgstr(objMessage, udtEntry.Translation.toUtf8().constData());
         if (udtEntry.Fuzzy) {
             po_message_set_fuzzy(objMessage, 1);
+            // The previous context goes with the previous msgid even when unchanged: an editor that
+            // finds none shows the context as changed too.
             if (!udtEntry.PreviousSource.isEmpty() || !udtEntry.PreviousContext.isEmpty()) {
                 po_message_set_prev_msgid(objMessage, udtEntry.PreviousSource.toUtf8().constData());
-                if (!udtEntry.PreviousContext.isEmpty())
-                    po_message_set_prev_msgctxt(objMessage, udtEntry.PreviousContext.toUtf8().constData());
+                const QString strPrevious = udtEntry.PreviousContext.isEmpty() ? ExchangeContext(udtEntry.FileName, udtEntry.Key)
+                                                                               : udtEntry.PreviousContext;
+                po_message_set_prev_msgctxt(objMessage, strPrevious.toUtf8().constData());
             }
         }
         if (udtEntry.Obsolete) po_message_set_obsolete(objMessage, 1);
@@ -207,6 +229,9 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
                          .arg(lngLine);
         return false;
     }
+    // libgettextpo's parser keeps every token it discards on a syntax error: bytes without a single
+    // msgid (XML, a binary file) hold no entry and would only feed it errors.
+    if (!pbytContent.contains("msgid")) return true;
     QTemporaryFile objTemp;
     if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
         pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
@@ -244,7 +269,12 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             if (po_message_is_obsolete(objMessage) || (!pstrContext && !*po_message_msgid(objMessage))) continue;
             udtExchangeEntry udtEntry;
             const QString strContext = Decode(pstrContext);
-            if (!SplitExchangeContext(strContext, udtEntry.FileName, udtEntry.Key)) udtEntry.Key = strContext;
+            if (!pstrContext) {
+                TakeLocation(objMessage, udtEntry);
+            } else if (!SplitExchangeContext(strContext, udtEntry.FileName, udtEntry.Key)) {
+                udtEntry.Key = strContext;  // xliff2po's context of a msgid it has twice: the id alone
+                udtEntry.FileName = LanguageFileOfKey(strContext);
+            }
             udtEntry.Source = Decode(po_message_msgid(objMessage));
             if (po_message_msgid_plural(objMessage)) udtEntry.Refused = QStringLiteral("plural forms are not used by these files");
             else udtEntry.Translation = Decode(po_message_msgstr(objMessage));

@@ -14,10 +14,20 @@ namespace {
 
 const QString gstrNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 
-// Targets a tool has marked as needing review or adaptation are not taken as finished work.
-bool IsFuzzyState(QStringView pstrState)
+// What a target's state says of its text: finished, or not yet (to review). A target still "new"
+// or "needs-translation" may hold a draft or the copied source: it goes in to review rather than
+// not at all, so no typed work is lost and none is taken as finished. A state XLIFF 1.2 does not
+// define (a tool's "x-" value among them) says nothing we can trust: to review too, with a warning.
+enum class enuTargetState { Done, Review, Unknown };
+
+enuTargetState TargetStateOf(QStringView pstrState)
 {
-    return pstrState.startsWith(u"needs-review") || pstrState == u"needs-adaptation" || pstrState == u"needs-l10n";
+    if (pstrState.isEmpty() || pstrState == u"translated" || pstrState == u"final" || pstrState == u"signed-off")
+        return enuTargetState::Done;
+    for (const char16_t* pstrKnown : {u"new", u"needs-translation", u"needs-adaptation", u"needs-l10n", u"needs-review-translation",
+                                      u"needs-review-adaptation", u"needs-review-l10n"})
+        if (pstrState == QStringView(pstrKnown)) return enuTargetState::Review;
+    return enuTargetState::Unknown;
 }
 
 // The text of the element the reader is at, with that of any inline markup a tool added (<g>,
@@ -55,7 +65,8 @@ std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
 bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
 {
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
-        if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key) || !FitsXml(udtEntry.Comment)) {
+        if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key) || !FitsXml(udtEntry.Comment) ||
+            !FitsXml(udtEntry.PreviousSource)) {
             pstrReason = QStringLiteral("%1 %2: the text holds a control character that XML cannot carry")
                              .arg(udtEntry.FileName, udtEntry.Id);
             return false;
@@ -107,6 +118,18 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
                                                                                      : QStringLiteral("translated"));
         WriteXmlText(objXml, udtEntry.Translation);
         objXml.writeEndElement();
+        // To review: the English it was made for, as the previous version CAT tools show beside it.
+        if (udtEntry.Fuzzy && !udtEntry.PreviousSource.isEmpty()) {
+            objXml.writeStartElement(QStringLiteral("alt-trans"));
+            objXml.writeAttribute(QStringLiteral("alttranstype"), QStringLiteral("previous-version"));
+            objXml.writeStartElement(QStringLiteral("source"));
+            WriteXmlText(objXml, udtEntry.PreviousSource);
+            objXml.writeEndElement();
+            objXml.writeStartElement(QStringLiteral("target"));
+            WriteXmlText(objXml, udtEntry.Translation);
+            objXml.writeEndElement();
+            objXml.writeEndElement();
+        }
         for (const auto& [strFrom, strNote] : {std::pair{QStringLiteral("tralyx"), udtEntry.Note},
                                                std::pair{QStringLiteral("translator"), udtEntry.Comment}}) {
             if (strNote.isEmpty()) continue;
@@ -128,12 +151,18 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
 
 bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason)
 {
-    QXmlStreamReader objXml(pbytContent);
+    QString strContent, strEncoding;
+    if (!DecodeXml(pbytContent, strContent, strEncoding, pstrReason)) {
+        pstrReason += QStringLiteral("; nothing was imported");
+        return false;
+    }
+    QXmlStreamReader objXml(strContent);
     bool booXliff = false;
     QString strNamespace;  // of the root: elements of other namespaces are a tool's own, not XLIFF's
     QString strFileName;   // of the <file> being read
     udtExchangeEntry* pudtUnit = nullptr;
     bool booHasTarget = false;
+    QStringList strUnknownStates;  // warned of once each
     auto Fail = [&](const QString& pstrWhat) {
         pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
@@ -141,7 +170,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
     while (!objXml.atEnd()) {
         const QXmlStreamReader::TokenType enuToken = objXml.readNext();
         if (enuToken == QXmlStreamReader::StartDocument) {
-            if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, objXml.documentEncoding().toString()); !strDoubt.isEmpty())
+            if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, strEncoding); !strDoubt.isEmpty())
                 pudtOut.Warnings.append(strDoubt);
             continue;
         }
@@ -155,7 +184,10 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             continue;
         }
         if (enuToken == QXmlStreamReader::EndElement) {
-            if (objXml.name() == u"trans-unit" && objXml.namespaceUri() == strNamespace) pudtUnit = nullptr;
+            if (objXml.name() == u"trans-unit" && objXml.namespaceUri() == strNamespace) {
+                if (pudtUnit && pudtUnit->FileLine < 0) pudtUnit->FileLine = 0;  // a file without its line
+                pudtUnit = nullptr;
+            }
             continue;
         }
         if (!objXml.isStartElement()) continue;
@@ -164,9 +196,11 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         if (!booXliff) {
             if (strName != u"xliff") return Fail(QStringLiteral("not an XLIFF document (the root is <%1>)").arg(strName));
             const QStringView strVersion = objAttributes.value(QLatin1StringView("version"));
-            if (strVersion != u"1.2")
-                return Fail(strVersion.isEmpty() ? QStringLiteral("the <xliff> root gives no version; only XLIFF 1.2 is read")
-                                                 : QStringLiteral("XLIFF %1 is not read, only XLIFF 1.2 (as export writes it)").arg(strVersion));
+            // 1.1 as Translate Toolkit's po2xliff writes it: the same elements, in its own namespace.
+            if (strVersion != u"1.2" && strVersion != u"1.1")
+                return Fail(strVersion.isEmpty() ? QStringLiteral("the <xliff> root gives no version; only XLIFF 1.2 and 1.1 are read")
+                                                 : QStringLiteral("XLIFF %1 is not read, only XLIFF 1.2 (as export writes it) and 1.1")
+                                                       .arg(strVersion));
             strNamespace = objXml.namespaceUri().toString();
             booXliff = true;
         } else if (objXml.namespaceUri() != strNamespace) {
@@ -175,6 +209,8 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             strFileName = objAttributes.value(QLatin1StringView("original")).toString();
             if (pudtOut.SourceLanguage.isEmpty()) pudtOut.SourceLanguage = objAttributes.value(QLatin1StringView("source-language")).toString();
             if (pudtOut.TargetLanguage.isEmpty()) pudtOut.TargetLanguage = objAttributes.value(QLatin1StringView("target-language")).toString();
+        } else if (strName == u"trans-unit" && objAttributes.value(QLatin1StringView("restype")) == u"x-gettext-domain-header") {
+            objXml.skipCurrentElement();  // a PO header that po2xliff made a unit of
         } else if (strName == u"trans-unit") {
             pudtOut.Entries.emplace_back();
             pudtUnit = &pudtOut.Entries.back();
@@ -186,7 +222,18 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             pudtUnit->Obsolete = objAttributes.value(QLatin1StringView("translate")) == u"no";
         } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
             const bool booTarget = strName == u"target";
-            if (booTarget && IsFuzzyState(objAttributes.value(QLatin1StringView("state")))) pudtUnit->Fuzzy = true;
+            if (booTarget) {
+                const QStringView strState = objAttributes.value(QLatin1StringView("state"));
+                const enuTargetState enuState = TargetStateOf(strState);
+                if (enuState != enuTargetState::Done) pudtUnit->Fuzzy = true;
+                if (enuState == enuTargetState::Unknown && !strUnknownStates.contains(strState.toString())) {
+                    strUnknownStates.append(strState.toString());
+                    pudtOut.Warnings.append(QStringLiteral("line %1: the state \"%2\" is not one XLIFF 1.2 defines; its "
+                                                           "translations are taken as to review")
+                                                .arg(objXml.lineNumber())
+                                                .arg(strState));
+                }
+            }
             QString strUnexpanded;
             const QString strText = ElementText(objXml, strUnexpanded);
             (booTarget ? pudtUnit->Translation : pudtUnit->Source) = strText;
@@ -196,13 +243,42 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
                                         .arg(strUnexpanded);
             if (booTarget && booHasTarget) pudtUnit->Refused = QStringLiteral("the unit has more than one <target>");
             booHasTarget = booHasTarget || booTarget;
+        } else if (pudtUnit && strName == u"context") {
+            // po2xliff keeps a PO entry's reference ("#: core.lrc:12") and drops its context: the
+            // entry is known by its line, when the unit's id is not one of ours.
+            const QStringView strType = objAttributes.value(QLatin1StringView("context-type"));
+            QString strUnexpanded;
+            const QString strText = ElementText(objXml, strUnexpanded).trimmed();
+            if (strType == u"sourcefile" && pudtUnit->FileLine == 0 && IsLanguageFileName(strText)) {
+                pudtUnit->FileName = strText;
+                pudtUnit->FileLine = -1;  // its line follows
+            } else if (strType == u"linenumber" && pudtUnit->FileLine == -1) {
+                pudtUnit->FileLine = strText.toInt();
+            }
         } else if (pudtUnit && strName == u"note") {
-            const bool booOurs = objAttributes.value(QLatin1StringView("from")) == u"tralyx";
+            // Our own note, and po2xliff's "developer" one (ours, from "#."), are not the translator's.
+            const QStringView strFrom = objAttributes.value(QLatin1StringView("from"));
+            const bool booOurs = strFrom == u"tralyx" || strFrom == u"developer";
             QString strUnexpanded;
             const QString strText = ElementText(objXml, strUnexpanded);
             if (!booOurs) pudtUnit->Comment += (pudtUnit->Comment.isEmpty() ? QString() : QStringLiteral("\n")) + strText;
         } else if (pudtUnit && strName == u"alt-trans") {
-            objXml.skipCurrentElement();  // suggestions, not the translation
+            // Suggestions, not the translation; a previous version's source is the English the
+            // translation was made for.
+            const bool booPrevious = objAttributes.value(QLatin1StringView("alttranstype")) == u"previous-version";
+            for (int intDepth = 1; intDepth > 0 && !objXml.atEnd();) {
+                const QXmlStreamReader::TokenType enuInner = objXml.readNext();
+                if (enuInner == QXmlStreamReader::EndElement) {
+                    --intDepth;
+                } else if (enuInner == QXmlStreamReader::StartElement) {
+                    if (!booPrevious || intDepth != 1 || objXml.name() != u"source") {
+                        ++intDepth;
+                        continue;
+                    }
+                    QString strUnexpanded;
+                    pudtUnit->PreviousSource = ElementText(objXml, strUnexpanded);
+                }
+            }
         }
     }
     if (objXml.hasError()) return Fail(objXml.errorString());

@@ -21,6 +21,9 @@ struct udtExchangeEntry {
     QString Note;          // for the translator: kind, access key, markers, line, obsolete
     QString Comment;       // the translator's own note (PO "# ", XLIFF <note> not from us)
     int32_t Line = 0;      // the entry's line in its .lrc file; on reading, its line in the exchange file
+    // Read back only: the entry's line in FileName where a converter kept that instead of its id
+    // (po2xliff's location of our "#: core.lrc:12"); 0 when the id is there.
+    int32_t FileLine = 0;
 };
 
 struct udtExchangeDocument {

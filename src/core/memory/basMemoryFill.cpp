@@ -8,23 +8,38 @@ bool WantsFill(const udtEntryText& pudtEntry, const udtTextState& pudtState)
     return pudtEntry.Translation.isEmpty() || (pudtEntry.Translation == pudtEntry.Source && !pudtState.Done);
 }
 
-int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTralyx& pobjTranslation,
-                       const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState)
+std::optional<QString> FillFor(const udtEntryText& pudtEntry, const clsTranslationMemory& pobjMemory,
+                               const clsCodePage& pobjCodePage, QStringList& pstrSkipped)
 {
+    const std::optional<udtSuggestion> udtBest = pobjMemory.BestExact(pudtEntry.Source);
+    if (!udtBest || udtBest->Translation == pudtEntry.Source) return std::nullopt;
+    QByteArray bytScratch;
+    if (!pobjCodePage.Encode(udtBest->Translation, bytScratch)) {
+        pstrSkipped.append(QStringLiteral("%1: not filled from the memory, %2 cannot write '%3'")
+                               .arg(pudtEntry.Key, pobjCodePage.Name(), pobjCodePage.Unencodable(udtBest->Translation)));
+        return std::nullopt;
+    }
+    return udtBest->Translation;
+}
+
+int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTralyx& pobjTranslation,
+                       const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState, QStringList& pstrSkipped)
+{
+    const clsCodePage objCodePage((pobjTranslation.*FileKind(penuFile).CodePage)());
     QVector<ControlTextItem> udtControls = pobjTranslation.ControlTextTable();
     QVector<MessageItem> udtMessages = pobjTranslation.MessageTable();
     QStringList strSecondary = pobjTranslation.SecondaryTable();
     int32_t lngFilled = 0;
     ForEachEntry(penuFile, pobjSource, pobjTranslation, [&](const udtEntryText& u) {
         if (!WantsFill(u, pobjState.Get(penuFile, u.Key))) return;
-        const std::optional<udtSuggestion> udtBest = pobjMemory.BestExact(u.Source);
-        if (!udtBest || udtBest->Translation == u.Source) return;
+        std::optional<QString> strFill = FillFor(u, pobjMemory, objCodePage, pstrSkipped);
+        if (!strFill) return;
         switch (u.Kind) {
-        case enuTextKind::Caption: udtControls[u.Record].Caption = udtBest->Translation; break;
-        case enuTextKind::ToolTip: udtControls[u.Record].ToolTip = udtBest->Translation; break;
-        case enuTextKind::MessageText: udtMessages[u.Record].Message = udtBest->Translation; break;
-        case enuTextKind::MessageTitle: udtMessages[u.Record].Title = udtBest->Translation; break;
-        case enuTextKind::Secondary: strSecondary[u.Record] = udtBest->Translation; break;
+        case enuTextKind::Caption: udtControls[u.Record].Caption = std::move(*strFill); break;
+        case enuTextKind::ToolTip: udtControls[u.Record].ToolTip = std::move(*strFill); break;
+        case enuTextKind::MessageText: udtMessages[u.Record].Message = std::move(*strFill); break;
+        case enuTextKind::MessageTitle: udtMessages[u.Record].Title = std::move(*strFill); break;
+        case enuTextKind::Secondary: strSecondary[u.Record] = std::move(*strFill); break;
         }
         pobjState.MarkReview(penuFile, u.Key, u.Source);
         ++lngFilled;

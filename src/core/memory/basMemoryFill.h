@@ -2,6 +2,7 @@
 // Pre-translation: the memory's exact match put into each untranslated text of a table, each marked
 // review in the state (never done): a match is a proposal until the translator has seen it.
 #include "checks/basEntryMatch.h"
+#include "common/clsCodePage.h"
 #include "memory/clsTranslationMemory.h"
 #include "state/clsTranslationState.h"
 
@@ -11,8 +12,14 @@ namespace tralyx {
 // empty or still the source's own (an update copies a new entry's source) without being done.
 bool WantsFill(const udtEntryText& pudtEntry, const udtTextState& pudtState);
 
+// The memory's exact match for a text that wants filling, when it has one other than the source
+// that the file's code page can write. One it cannot write is left out, and pstrSkipped gets a line
+// naming the text and the characters (one match the file cannot hold never stops the others).
+std::optional<QString> FillFor(const udtEntryText& pudtEntry, const clsTranslationMemory& pobjMemory,
+                               const clsCodePage& pobjCodePage, QStringList& pstrSkipped);
+
 // The fill of one table against its source; the number of texts filled.
 int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTralyx& pobjTranslation,
-                       const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState);
+                       const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState, QStringList& pstrSkipped);
 
 }  // namespace tralyx

@@ -34,14 +34,18 @@ std::pair<QString, QString> SplitLanguage(QStringView pstrCode)
 }
 
 // The text of a <seg> (the reader stands on its start): characters and <hi> text, not the native
-// codes that <bpt>, <ept>, <ph>, <it> and <ut> hold.
-QString ReadSegment(QXmlStreamReader& pobjXml)
+// codes that <bpt>, <ept>, <ph>, <it> and <ut> hold. An entity reference the reader did not expand
+// (one of a DTD, which is not read) would drop out of the text unseen: its name goes to
+// pstrUnexpanded instead.
+QString ReadSegment(QXmlStreamReader& pobjXml, QString& pstrUnexpanded)
 {
     QString strText;
     for (int32_t lngDepth = 1; lngDepth > 0 && !pobjXml.atEnd();) {
         switch (pobjXml.readNext()) {
         case QXmlStreamReader::Characters: strText += pobjXml.text(); break;
-        case QXmlStreamReader::EntityReference: strText += pobjXml.text(); break;
+        case QXmlStreamReader::EntityReference:
+            if (pstrUnexpanded.isEmpty()) pstrUnexpanded = pobjXml.name().toString();
+            break;
         case QXmlStreamReader::StartElement:
             if (pobjXml.name() == u"hi" || pobjXml.name() == u"sub") ++lngDepth;
             else pobjXml.skipCurrentElement();
@@ -113,7 +117,9 @@ bool WriteTmx(const udtTmxDocument& pudtDocument, QByteArray& pbytOut, QString& 
 
 bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& pstrReason)
 {
-    QXmlStreamReader objXml(pbytContent);
+    QString strContent, strEncoding;
+    if (!DecodeXml(pbytContent, strContent, strEncoding, pstrReason)) return false;
+    QXmlStreamReader objXml(strContent);
     const auto Fail = [&](const QString& pstrWhat) {
         pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
@@ -149,6 +155,15 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
             pudtOut.Units.push_back(std::move(udtUnit));
             continue;
         }
+        // Nothing is fetched for a memory: an entity from outside the file would be empty wherever
+        // it is used.
+        if (enuToken == QXmlStreamReader::DTD) {
+            for (const QXmlStreamEntityDeclaration& udtEntity : objXml.entityDeclarations())
+                if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
+                    return Fail(QStringLiteral("the entity %1 comes from outside the file (%2), which is not read; nothing was read")
+                                    .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId()));
+            continue;
+        }
         if (enuToken != QXmlStreamReader::StartElement) continue;
         const QStringView strName = objXml.name();
         if (!booRoot) {
@@ -171,7 +186,13 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
         } else if (booInUnit && strName == u"tuv") {
             udtVariants.push_back({LanguageOf(), QString()});
         } else if (booInUnit && strName == u"seg" && !udtVariants.empty()) {
-            udtVariants.back().Text = ReadSegment(objXml);
+            QString strUnexpanded;
+            udtVariants.back().Text = ReadSegment(objXml, strUnexpanded);
+            // A match that lost a character would be offered as exact: the memory is taken whole or not.
+            if (!strUnexpanded.isEmpty())
+                return Fail(QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, no DTD "
+                                           "or external entity), so the text would lose it; nothing was read")
+                                .arg(strUnexpanded));
         } else if (strName == u"prop" || strName == u"ude") {
             objXml.skipCurrentElement();
         }

@@ -30,7 +30,7 @@ bool WriteTmx(const udtTmxDocument& pudtDocument, QByteArray& pbytOut, QString& 
 // is the one in pudtOut.TargetLanguage as given, else in the first other language the file has,
 // which then becomes pudtOut.TargetLanguage. Inline codes (<bpt>, <ept>, <ph>, <it>, <ut>) are left
 // out of the texts, <hi> keeps its text. False with "line N: what" when the file is not well-formed
-// TMX.
+// TMX, holds bytes its encoding cannot decode, or uses an entity that is not its own.
 bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& pstrReason);
 
 // Whether two language codes name the same language: "de", "de-DE", "DE_de" all do; "de-AT" and

@@ -146,8 +146,8 @@ public:
     bool UseSuggestion(int32_t plngNumber);  // Ctrl+1..5: into its box, as typing; from 1
     void CopySource();                       // Ctrl+B: the source's texts into the boxes, as typing
     // The memory's exact match into every untranslated text, each marked review; one undo step.
-    // The number of texts filled.
-    int32_t FillFromMemory();
+    // The number of texts filled; pstrSkipped: a line for each match the file's code page cannot write.
+    int32_t FillFromMemory(QStringList* pstrSkipped = nullptr);
     // Spelling in the several-line box; nullptr: off.
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
     // What the status bar says of the window besides its progress: a state file that could not be

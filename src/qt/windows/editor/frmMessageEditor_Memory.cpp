@@ -72,13 +72,18 @@ void frmMessageEditor::CopySource()
     }
 }
 
-int32_t frmMessageEditor::FillFromMemory()
+int32_t frmMessageEditor::FillFromMemory(QStringList* pstrSkipped)
 {
     if (!mobjMemory || !HasSource() || !gobjTextStore) return 0;
     if (!ConfirmItemChange()) return 0;
+    // The code page the file is saved in: a match it cannot write would stop the whole save.
+    const clsCodePage objCodePage(((*gobjTextStore).*FileKind(Kind()).CodePage)());
+    QStringList strSkipped;
     const std::vector<udtFill> udtFills = FillPlan(
         mobjListItems->Count(), [this](int32_t r) { return mobjSource.Rows()->Texts(*gobjTextStore, r); },
-        [this](int32_t r, enuTextKind e) { return mobjStates->Text(*gobjTextStore, r, e); }, *mobjMemory);
+        [this](int32_t r, enuTextKind e) { return mobjStates->Text(*gobjTextStore, r, e); }, *mobjMemory,
+        objCodePage, strSkipped);
+    if (pstrSkipped) *pstrSkipped = strSkipped;
     if (udtFills.empty()) return 0;
     std::vector<int32_t> lngRows;
     for (const udtFill& f : udtFills)

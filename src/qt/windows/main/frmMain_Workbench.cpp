@@ -163,11 +163,13 @@ void frmMain::mnuEditFillFromMemory_Click()
                tr("Fill from Memory"));
         return;
     }
-    const int32_t lngFilled = frmEditor->FillFromMemory();
-    MsgBox(lngFilled == 0   ? tr("The memory has no exact match for any untranslated text.")
-           : lngFilled == 1 ? tr("1 untranslated text was filled from the memory, each marked for review.")
-                            : tr("%1 untranslated texts were filled from the memory, each marked for review.").arg(lngFilled),
-           vbInformation, tr("Fill from Memory"));
+    QStringList strSkipped;
+    const int32_t lngFilled = frmEditor->FillFromMemory(&strSkipped);
+    QString strPrompt = lngFilled == 0   ? tr("The memory has no exact match for any untranslated text.")
+                        : lngFilled == 1 ? tr("1 untranslated text was filled from the memory, each marked for review.")
+                                         : tr("%1 untranslated texts were filled from the memory, each marked for review.").arg(lngFilled);
+    if (!strSkipped.isEmpty()) strPrompt += QStringLiteral("\r\n\r\n") + strSkipped.join(QStringLiteral("\r\n"));
+    MsgBox(strPrompt, vbInformation, tr("Fill from Memory"));
 }
 
 void frmMain::mnuEditReplace_Click()
