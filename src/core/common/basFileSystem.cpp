@@ -55,14 +55,66 @@ QString MissingOrDanglingReason(const QString& pstrPath)
 
 // Whether a read may open the path: a regular file, judged before the open (opening a device can
 // have effects of its own); otherwise false with the reason.
-bool IsReadable(const QString& pstrPath, QString& pstrReason)
+bool IsReadable(const QString& pstrPath, QString& pstrReason, enuPathKind penuKind)
 {
-    switch (KindOfPath(pstrPath, &pstrReason)) {
+    switch (penuKind) {
     case enuPathKind::Regular: return true;
     case enuPathKind::Missing: pstrReason = MissingOrDanglingReason(pstrPath); return false;
     case enuPathKind::Folder: pstrReason = FolderReason(pstrPath); return false;
     default: return false;
     }
+}
+
+// Qt's view of a path, which Qt resources (":/Languages/German") have too: they are not in the file
+// system, and only Qt can read them.
+enuPathKind QtKindOfPath(const QString& pstrPath, QString* pstrReason)
+{
+    const QFileInfo objInfo(pstrPath);
+    QString strReason;
+    enuPathKind enuKind = enuPathKind::Missing;
+    if (objInfo.isDir()) {
+        enuKind = enuPathKind::Folder;
+    } else if (objInfo.isFile()) {
+        enuKind = enuPathKind::Regular;
+    } else if (objInfo.exists()) {
+        enuKind = enuPathKind::Other;
+        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+    } else if (objInfo.isSymLink()) {
+        // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
+        QFileInfo objLink = objInfo;
+        for (int i = 0; i < 40 && objLink.isSymLink(); ++i) objLink.setFile(objLink.symLinkTarget());
+        if (objLink.isSymLink()) {
+            enuKind = enuPathKind::Unreachable;
+            strReason = LoopReason(pstrPath);
+        }
+    }
+    if (pstrReason) *pstrReason = strReason;
+    return enuKind;
+}
+
+bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
+{
+    if (!IsReadable(pstrFileName, pstrReason, QtKindOfPath(pstrFileName, &pstrReason))) return false;
+    QFile objFile(pstrFileName);
+    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
+        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    if (objFile.size() > MaxFileSize) {
+        pstrReason = TooLargeReason(pstrFileName, objFile.size());
+        return false;
+    }
+    try {
+        pbytContent = objFile.readAll();
+    } catch (const std::bad_alloc&) {
+        pstrReason = OutOfMemoryReason(pstrFileName);
+        return false;
+    }
+    if (objFile.error() != QFileDevice::NoError) {
+        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
 }
 
 // A read-modify-write's old file must still be what it read.
@@ -91,6 +143,8 @@ bool NameTaken(const QString& pstrPath)
 namespace {
 
 QByteArray Native(const QString& pstrPath) { return QFile::encodeName(pstrPath); }
+// A path of Qt's resources, which the system's calls cannot see.
+bool IsResource(const QString& pstrPath) { return pstrPath.startsWith(u':'); }
 QString SystemReason(int plngError) { return QString::fromLocal8Bit(std::strerror(plngError)); }
 
 QString OtherKindReason(const QString& pstrPath, mode_t plngMode)
@@ -274,6 +328,8 @@ bool PortableFileSystem() { return false; }
 
 bool SameFile(const QString& pstrOne, const QString& pstrOther)
 {
+    if (IsResource(pstrOne) || IsResource(pstrOther))
+        return QDir::cleanPath(pstrOne) == QDir::cleanPath(pstrOther) && QFileInfo::exists(pstrOne);
     struct stat udtOne, udtOther;
     return stat(Native(pstrOne).constData(), &udtOne) == 0 && stat(Native(pstrOther).constData(), &udtOther) == 0 &&
            udtOne.st_dev == udtOther.st_dev && udtOne.st_ino == udtOther.st_ino;
@@ -281,6 +337,7 @@ bool SameFile(const QString& pstrOne, const QString& pstrOther)
 
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 {
+    if (IsResource(pstrPath)) return QtKindOfPath(pstrPath, pstrReason);
     QString strReason;
     enuPathKind enuKind;
     struct stat udtStat;
@@ -299,7 +356,8 @@ enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
-    if (!IsReadable(pstrFileName, pstrReason)) return false;
+    if (IsResource(pstrFileName)) return QtReadFile(pstrFileName, pbytContent, pstrReason);
+    if (!IsReadable(pstrFileName, pstrReason, KindOfPath(pstrFileName, &pstrReason))) return false;
     // Non-blocking, in case it was swapped for a FIFO since: the check below then fails at once.
     const int lngHandle = open(Native(pstrFileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (lngHandle < 0) {
@@ -448,54 +506,11 @@ bool SameFile(const QString& pstrOne, const QString& pstrOther)
     return !strOne.isEmpty() && strOne == QFileInfo(pstrOther).canonicalFilePath();
 }
 
-enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
-{
-    const QFileInfo objInfo(pstrPath);
-    QString strReason;
-    enuPathKind enuKind = enuPathKind::Missing;
-    if (objInfo.isDir()) {
-        enuKind = enuPathKind::Folder;
-    } else if (objInfo.isFile()) {
-        enuKind = enuPathKind::Regular;
-    } else if (objInfo.exists()) {
-        enuKind = enuPathKind::Other;
-        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
-    } else if (objInfo.isSymLink()) {
-        // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
-        QFileInfo objLink = objInfo;
-        for (int i = 0; i < 40 && objLink.isSymLink(); ++i) objLink.setFile(objLink.symLinkTarget());
-        if (objLink.isSymLink()) {
-            enuKind = enuPathKind::Unreachable;
-            strReason = LoopReason(pstrPath);
-        }
-    }
-    if (pstrReason) *pstrReason = strReason;
-    return enuKind;
-}
+enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason) { return QtKindOfPath(pstrPath, pstrReason); }
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
-    if (!IsReadable(pstrFileName, pstrReason)) return false;
-    QFile objFile(pstrFileName);
-    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
-        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    if (objFile.size() > MaxFileSize) {
-        pstrReason = TooLargeReason(pstrFileName, objFile.size());
-        return false;
-    }
-    try {
-        pbytContent = objFile.readAll();
-    } catch (const std::bad_alloc&) {
-        pstrReason = OutOfMemoryReason(pstrFileName);
-        return false;
-    }
-    if (objFile.error() != QFileDevice::NoError) {
-        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
-        return false;
-    }
-    return true;
+    return QtReadFile(pstrFileName, pbytContent, pstrReason);
 }
 
 bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace, QString& pstrReason,

@@ -7,7 +7,7 @@ namespace tralyx {
 
 namespace {
 
-void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut, bool pbooExact)
 {
     pudtOut = {};
     pudtOut.Table = QVector<MessageItem>(1);
@@ -30,12 +30,20 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
             return Fail(objLines.LineNumber(),
                         strLine.isEmpty() ? QStringLiteral("the line is blank")
                                           : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
+        const QStringView strTag = QStringView(strLine).left(3);
+        const bool booMSG = strTag == u"MSG";
+        const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999);
+        if (pbooExact && ((!booMSG && strTag != u"MST") || !lngNumber))
+            return Fail(objLines.LineNumber(),
+                        QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head").arg(QStringView(strLine).left(7)));
         // Any line with a number starts the next record when the number changes, whatever its tag.
-        if (const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999)) {
+        if (lngNumber) {
             if (*lngNumber > MaxMessages)
                 return Fail(objLines.LineNumber(),
                             QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
             if (*lngNumber != lngLastNumber) {
+                if (pbooExact && *lngNumber != lngCounter + 1)
+                    return Fail(objLines.LineNumber(), OutOfPlaceReason(QStringView(strLine).left(6), lngCounter + 1));
                 if (lngCounter >= MaxMessages)
                     return Fail(objLines.LineNumber(),
                                 QStringLiteral("the file has more than %1 messages, the most it can hold").arg(MaxMessages));
@@ -48,8 +56,6 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
                 booMessageLine = false;
             }
         }
-        const QStringView strTag = QStringView(strLine).left(3);
-        const bool booMSG = strTag == u"MSG";
         if (!booMSG && strTag != u"MST") {
             AddWarning(pudtOut, objLines.LineNumber(),
                                      QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped")
@@ -78,8 +84,13 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
 
 void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
 {
-    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut);
+    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut, false);
     FinishWarnings(pudtOut);
+}
+
+void ReadMessagesExactly(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+{
+    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut, true);
 }
 
 bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,

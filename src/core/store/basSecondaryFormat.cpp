@@ -13,7 +13,7 @@ QString SecondaryEntryName(qsizetype plngIndex)
 
 namespace {
 
-void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut, bool pbooExact)
 {
     pudtOut = {};
     pudtOut.Table = QStringList(QString());
@@ -31,9 +31,12 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
         if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
             return Fail(objLines.LineNumber(), strReason);
         const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999);
+        const bool booBlank = strLine.trimmed().isEmpty();
+        if (pbooExact && !booBlank && (strLine.size() < 6 || !lngNumber || !strLine.startsWith(QLatin1StringView("TXT"))))
+            return Fail(objLines.LineNumber(), QStringLiteral("'%1' is not a TXTnnn: head").arg(QStringView(strLine).left(7)));
         if (strLine.size() < 6 || !lngNumber) {
             // Unnumbered lines are skipped, as the format has always done; only blank ones silently.
-            if (!strLine.trimmed().isEmpty())
+            if (!booBlank)
                 AddWarning(pudtOut, objLines.LineNumber(),
                                          QStringLiteral("no number after the first three characters (TXTnnn:); "
                                                         "the line was skipped"));
@@ -42,6 +45,8 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
         if (strLine.size() < 7)
             return Fail(objLines.LineNumber(), QStringLiteral("the numbered line is shorter than its 7-character head (TXTnnn:)"));
         if (*lngNumber != lngLastNumber) {
+            if (pbooExact && *lngNumber != (lngCounter + 1) % 1000)
+                return Fail(objLines.LineNumber(), OutOfPlaceReason(QStringView(strLine).left(6), (lngCounter + 1) % 1000));
             if (lngCounter >= clsTralyx::MaxRecords)
                 return Fail(objLines.LineNumber(), QStringLiteral("the file has more than %L1 entries, the most a table can hold")
                                                        .arg(clsTralyx::MaxRecords));
@@ -68,8 +73,13 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
 
 void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
 {
-    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut);
+    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut, false);
     FinishWarnings(pudtOut);
+}
+
+void ReadSecondaryExactly(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+{
+    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut, true);
 }
 
 bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePage, bool pbooMark, QByteArray& pbytOut,
