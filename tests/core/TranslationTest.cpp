@@ -75,21 +75,23 @@ TEST(TranslationLoad, EveryFailureKeepsTheLanguageInUse)
 }
 
 // A windows-1252 file that is valid UTF-8 with letters beyond ASCII loads as mojibake: the load
-// warns beside its result, failed or not, and check and lint say the same.
+// warns beside its result, failed or not, and check and lint say the same. So does a last line
+// without a line end, which a cut file has.
 TEST(TranslationLoad, AFileThatReadsAsUtf8IsAWarningEverywhere)
 {
     clsTempDir objDir;
     objDir.Language(QStringLiteral("English"), "f.a.0.C:Size\r\n", "", "TXT001:Size\r\n");
     const QString strGerman = objDir.Language(QStringLiteral("German"), "f.a.0.C:Gr\xC3\xB6\xC3\x9F" "e\r\n", "",
-                                              "TXT001:Gr\xF6\xDF" "e\r\n");  // windows-1252 proper: no warning
+                                              "TXT001:Gr\xF6\xDF" "e");  // windows-1252 proper
     const QString strWarning = strGerman + QStringLiteral("/core.lrc:1: the file reads as valid UTF-8, so it was most likely "
                                                           "saved as UTF-8: windows-1252 reads '\u00C3\u00B6' where UTF-8 reads '\u00F6'");
     Translation objTranslation;
     QString strError;
     QStringList strWarnings;
     ASSERT_TRUE(objTranslation.load(strGerman, &strError, &strWarnings)) << strError.toStdString();
-    ASSERT_EQ(strWarnings.size(), 1);
+    ASSERT_EQ(strWarnings.size(), 2);
     EXPECT_TRUE(strWarnings[0].startsWith(strWarning)) << strWarnings[0].toStdString();
+    EXPECT_EQ(strWarnings[1], strGerman + QStringLiteral("/secondary.lrc: the last line has no line end: is the file cut short?"));
     objDir.Write(QStringLiteral("German/secondary.lrc"), "TXT002:x\r\n");
     EXPECT_FALSE(objTranslation.load(strGerman, &strError, &strWarnings));
     EXPECT_EQ(strWarnings.size(), 1);

@@ -68,7 +68,8 @@ public:
     // failure returns false, sets *error to "file:line: reason" and keeps the current language.
     // *warnings gets, on success and failure alike, what loads but looks wrong, each as
     // "file:line: reason": a file that reads as valid UTF-8 with characters beyond ASCII in a code
-    // page that is not UTF-8 (most likely saved as UTF-8).
+    // page that is not UTF-8 (most likely saved as UTF-8), a last line without a line end (perhaps
+    // a file cut short).
     bool load(const QString& folder, QString* error = nullptr, QStringList* warnings = nullptr);
     // The same with a source language folder of one's own (empty: the sibling "English" when there is
     // one; the folder itself: none) and a code page ("windows-1250", "UTF-8": a name Qt knows whose

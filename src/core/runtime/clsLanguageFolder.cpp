@@ -68,6 +68,9 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
             }
             if (const udtFileIssue udtDoubt = SavedAsUtf8(pbytOut, objCodePage); !udtDoubt.Reason.isEmpty())
                 pstrWarnings.append(IssueText(strFile, udtDoubt));
+            // The writers end every line; a hand edit may not, but so does a file cut short.
+            if (!pbytOut.isEmpty() && !pbytOut.endsWith('\n') && !pbytOut.endsWith('\r'))
+                pstrWarnings.append(IssueText(strFile, {0, QStringLiteral("the last line has no line end: is the file cut short?")}));
             return true;
         };
         const auto Failed = [&](enuFileKind penuKind, const udtFileIssue& pudtError) {
