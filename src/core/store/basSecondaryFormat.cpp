@@ -31,7 +31,7 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
         if (!pobjCodePage.DecodeLine(objLines.Data(), objLines.Size(), strLine, strReason))
             return Fail(objLines.LineNumber(), strReason);
         const auto lngNumber = ParseDigits(QStringView(strLine).mid(3, 3), 999);
-        const bool booBlank = strLine.trimmed().isEmpty();
+        const bool booBlank = QStringView(strLine).trimmed().isEmpty();  // a view: no copy per line
         if (pbooExact && !booBlank && (strLine.size() < 6 || !lngNumber || !strLine.startsWith(QLatin1StringView("TXT"))))
             return Fail(objLines.LineNumber(), QStringLiteral("'%1' is not a TXTnnn: head").arg(QStringView(strLine).left(7)));
         if (strLine.size() < 6 || !lngNumber) {
