@@ -5,7 +5,10 @@
 #include "store/basControlTextFormat.h"
 #include "store/basMessagesFormat.h"
 #include "store/basSafeFile.h"
+#include "store/basSavedAsUtf8.h"
 #include "store/basSecondaryFormat.h"
+
+#include <algorithm>
 
 namespace tralyx::cli {
 namespace {
@@ -16,6 +19,15 @@ struct udtChecked {
     QVector<udtFileIssue> Warnings;
     qsizetype Records = 0;
 };
+
+// A warning about the bytes of the file among those of its lines, in line order.
+void InsertByLine(QVector<udtFileIssue>& pudtWarnings, const udtFileIssue& pudtWarning)
+{
+    if (pudtWarning.Reason.isEmpty()) return;
+    const auto itAfter = std::find_if(pudtWarnings.begin(), pudtWarnings.end(),
+                                      [&](const udtFileIssue& u) { return u.Line > pudtWarning.Line || u.Line == 0; });
+    pudtWarnings.insert(itAfter, pudtWarning);
+}
 
 // What loading the file would say, without keeping its texts: the loader's checks at a fraction of
 // its memory, which is most of its time on a large core.lrc.
@@ -56,6 +68,7 @@ udtChecked CheckFile(enuFileKind penuKind, const QString& pstrFileName, const QS
             break;
         }
         }
+        InsertByLine(udtOut.Warnings, SavedAsUtf8(bytContent, objCodePage));
     } catch (const std::bad_alloc&) {
         udtOut.Success = false;
         udtOut.Error = NotEnoughMemory();

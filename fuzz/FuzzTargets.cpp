@@ -55,13 +55,19 @@ void CheckParsedTable(const clsTralyx& pobjStore, enuFileKind penuKind, const ud
 }
 
 // The run-time index of the same bytes (Translation's): it fails where the reader fails, with the
-// same line and reason, and reads each record's texts as the reader does.
+// same line and reason, or at the first line the reader skipped, and reads each record's texts as
+// the reader does.
 void CheckIndex(const clsTralyx& pobjStore, const QByteArray& pbytInput, const QString& pstrCodePage,
                 const udtParsed& pudtRead, const std::string& pstrContext)
 {
     udtFileRead<QVector<ControlTextItem>> udtIndexed;
     QVector<udtEntryLines> udtEntries;
     IndexControlText(pbytInput, SharedCodePage(pstrCodePage), udtIndexed, udtEntries);
+    if (!pudtRead.Warnings.isEmpty()) {
+        Check(!udtIndexed.Success && udtIndexed.Error.Line == pudtRead.Warnings.first().Line,
+              "the index takes a line the reader skips: " + Show(pudtRead.Warnings.first().Text()) + pstrContext);
+        return;
+    }
     Check(udtIndexed.Success == pudtRead.Success && udtIndexed.Error == pudtRead.Error,
           "the index and the reader disagree: " + Show(udtIndexed.Error.Text()) + " / " + Show(pudtRead.Error.Text()) + pstrContext);
     if (!udtIndexed.Success) return;

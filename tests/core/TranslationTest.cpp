@@ -1,6 +1,7 @@
 // Translation without widgets: a load is all or nothing, and texts fall back to the source
 // language. (fuzz_read_control_text_file checks that the index of core.lrc reads what the store's
 // reader reads.)
+#include "RunProgram.h"
 #include "TempDir.h"
 #include "runtime/Translation.h"
 #include "store/clsTralyx.h"
@@ -36,6 +37,19 @@ TEST(TranslationLoad, EveryFailureKeepsTheLanguageInUse)
         {"messages.lrc", "MSG001:a\r\nMST001:t\r\n\r\n", ":3: the line is blank"},
         {"secondary.lrc", "TXT000:a\r\n", ":1: the first numbered line has number 000"},
         {"English/core.lrc", "f.a.0.C:x\r\n\r\n", ":2: the line is blank"},
+        // What the classic readers take, by position or by skipping, and a translation must not.
+        {"core.lrc", "\xEF\xBB\xBF" "f.a.0.C:x\r\n", ":1: the file starts with a UTF-8 byte-order mark but is read as windows-1252"},
+        {"core.lrc", "f.a.0.C:x\r\nf.b.0.X:y\r\n", ":2: unexpected tag 'X'"},
+        {"messages.lrc", "MSG002:Zwei\r\nMST002:t\r\n", ":1: 'MSG002' is out of place"},
+        {"messages.lrc", "MSG001:a\r\nMSG002:b\r\nMSG001:c\r\n", ":3: 'MSG001' is out of place"},
+        {"messages.lrc", "MSG001:a\r\nGARBAGE\r\nMST001:t\r\n", ":2: 'GARBAGE' is not an MSGnnn: or MSTnnn: head"},
+        {"messages.lrc", "MSG001:a\r\nMSGxyz:b\r\n", ":2: 'MSGxyz:' is not an MSGnnn: or MSTnnn: head"},
+        {"secondary.lrc", "TXT001:a\r\nTXT003:b\r\n", ":2: 'TXT003' is out of place"},
+        {"secondary.lrc", "TXT001:a\r\nMSG002:b\r\n", ":2: 'MSG002:' is not a TXTnnn: head"},
+        {"secondary.lrc", "TXT001:a\r\nTXT1\r\n", ":2: 'TXT1' is not a TXTnnn: head"},
+        // No end mark: an empty file where the source has entries is taken for a cut one.
+        {"core.lrc", "", ": the file has no entries, but the source language's has"},
+        {"secondary.lrc", "\r\n", ": the file has no entries, but the source language's has"},
     };
     for (const auto& c : udtCases) {
         clsTempDir objDir;
@@ -58,6 +72,50 @@ TEST(TranslationLoad, EveryFailureKeepsTheLanguageInUse)
                   strGerman + QStringLiteral("HalloGrussEins"));
         EXPECT_EQ(lngChanges, 1) << c.Error;
     }
+}
+
+// A windows-1252 file that is valid UTF-8 with letters beyond ASCII loads as mojibake: the load
+// warns beside its result, failed or not, and check and lint say the same. So does a last line
+// without a line end, which a cut file has.
+TEST(TranslationLoad, AFileThatReadsAsUtf8IsAWarningEverywhere)
+{
+    clsTempDir objDir;
+    objDir.Language(QStringLiteral("English"), "f.a.0.C:Size\r\n", "", "TXT001:Size\r\n");
+    const QString strGerman = objDir.Language(QStringLiteral("German"), "f.a.0.C:Gr\xC3\xB6\xC3\x9F" "e\r\n", "",
+                                              "TXT001:Gr\xF6\xDF" "e");  // windows-1252 proper
+    const QString strWarning = strGerman + QStringLiteral("/core.lrc:1: the file reads as valid UTF-8, so it was most likely "
+                                                          "saved as UTF-8: windows-1252 reads '\u00C3\u00B6' where UTF-8 reads '\u00F6'");
+    Translation objTranslation;
+    QString strError;
+    QStringList strWarnings;
+    ASSERT_TRUE(objTranslation.load(strGerman, &strError, &strWarnings)) << strError.toStdString();
+    ASSERT_EQ(strWarnings.size(), 2);
+    EXPECT_TRUE(strWarnings[0].startsWith(strWarning)) << strWarnings[0].toStdString();
+    EXPECT_EQ(strWarnings[1], strGerman + QStringLiteral("/secondary.lrc: the last line has no line end: is the file cut short?"));
+    objDir.Write(QStringLiteral("German/secondary.lrc"), "TXT002:x\r\n");
+    EXPECT_FALSE(objTranslation.load(strGerman, &strError, &strWarnings));
+    EXPECT_EQ(strWarnings.size(), 1);
+    EXPECT_EQ(objTranslation.text(1), QStringLiteral("Gr\u00F6\u00DFe"));
+
+    const QString strInCheck = QString(strWarning).replace(QStringLiteral(":1: "), QStringLiteral(":1: warning: "));
+    EXPECT_TRUE(RunLrc({QStringLiteral("check"), strGerman + QStringLiteral("/core.lrc")}).Out.contains(strInCheck));
+    const QString strLint = RunLrc({QStringLiteral("lint"), strGerman}).Said();
+    EXPECT_TRUE(strLint.contains(QStringLiteral("the file reads as valid UTF-8"))) << strLint.toStdString();
+}
+
+// An application may carry its languages as Qt resources, the sibling English folder included.
+TEST(TranslationLoad, FromQtResources)
+{
+    Translation objFromResources, objFromFiles;
+    QString strError;
+    ASSERT_TRUE(objFromResources.load(QStringLiteral(":/Languages/Deutsch"), &strError)) << strError.toStdString();
+    ASSERT_TRUE(objFromFiles.load(QStringLiteral(TRALYX_DEMO_LANGUAGES "/Deutsch"), &strError)) << strError.toStdString();
+    EXPECT_EQ(objFromResources.sourceFolder(), QStringLiteral(":/Languages/English"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(objFromResources.message(i) + objFromResources.title(i) + objFromResources.text(i),
+                  objFromFiles.message(i) + objFromFiles.title(i) + objFromFiles.text(i));
+    EXPECT_FALSE(objFromResources.load(QStringLiteral(":/Languages/Nowhere"), &strError));
+    EXPECT_EQ(strError, QStringLiteral(":/Languages/Nowhere/core.lrc: does not exist"));
 }
 
 TEST(TranslationTexts, MissingAndEmptyTextsComeFromTheSourceLanguage)

@@ -1,6 +1,8 @@
 #include "checks/basFolderCheck.h"
 
 #include "checks/clsTranslationConsistency.h"
+#include "store/basSafeFile.h"
+#include "store/basSavedAsUtf8.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +17,14 @@ bool Load(clsTralyx& pobjStore, enuFileKind penuFile, const QString& pstrPath, u
 {
     bool booSuccess = false;
     LoadFile(pobjStore, penuFile, pstrPath, booSuccess);
-    for (const udtFileIssue& udtWarning : pobjStore.LastWarnings())
+    QVector<udtFileIssue> udtWarnings = pobjStore.LastWarnings();
+    // The store does not keep the bytes; a file that reads as UTF-8 is told from them.
+    QByteArray bytContent;
+    QString strIgnored;
+    if (ReadWholeFile(pstrPath, bytContent, strIgnored))
+        if (const udtFileIssue udtDoubt = SavedAsUtf8(bytContent, clsCodePage(pobjStore.CodePage())); !udtDoubt.Reason.isEmpty())
+            udtWarnings.prepend(udtDoubt);
+    for (const udtFileIssue& udtWarning : udtWarnings)
         pudtCheck.Problems.push_back({QStringLiteral("load"), enuSeverity::Warning, LanguageFileName(penuFile),
                                       static_cast<int32_t>(udtWarning.Line), 0, QString(),
                                       pstrPath == pudtCheck.Path ? udtWarning.Reason

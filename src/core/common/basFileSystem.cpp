@@ -1,7 +1,9 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <new>
 
 namespace tralyx::fs {
 
@@ -42,6 +44,56 @@ bool IsReadable(const QString& pstrPath, QString& pstrReason)
     case enuPathKind::Folder: pstrReason = FolderReason(pstrPath); return false;
     default: return false;
     }
+}
+
+enuPathKind QtKindOfPath(const QString& pstrPath, QString* pstrReason)
+{
+    const QFileInfo objInfo(pstrPath);
+    QString strReason;
+    enuPathKind enuKind = enuPathKind::Missing;
+    if (objInfo.isDir()) {
+        enuKind = enuPathKind::Folder;
+    } else if (objInfo.isFile()) {
+        enuKind = enuPathKind::Regular;
+    } else if (objInfo.exists()) {
+        enuKind = enuPathKind::Other;
+        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+    } else if (objInfo.isSymLink()) {
+        // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
+        QFileInfo objLink = objInfo;
+        for (int i = 0; i < 40 && objLink.isSymLink(); ++i) objLink.setFile(objLink.symLinkTarget());
+        if (objLink.isSymLink()) {
+            enuKind = enuPathKind::Unreachable;
+            strReason = LoopReason(pstrPath);
+        }
+    }
+    if (pstrReason) *pstrReason = strReason;
+    return enuKind;
+}
+
+bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
+{
+    if (!IsReadable(pstrFileName, pstrReason)) return false;
+    QFile objFile(pstrFileName);
+    if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
+        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    if (objFile.size() > MaxFileSize) {
+        pstrReason = TooLargeReason(pstrFileName, objFile.size());
+        return false;
+    }
+    try {
+        pbytContent = objFile.readAll();
+    } catch (const std::bad_alloc&) {
+        pstrReason = OutOfMemoryReason(pstrFileName);
+        return false;
+    }
+    if (objFile.error() != QFileDevice::NoError) {
+        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool StillUnchanged(const QString& pstrPath, const QByteArray* pbytUnchanged, QString& pstrReason)

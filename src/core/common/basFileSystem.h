@@ -20,6 +20,8 @@ enum class enuPathKind {
     Unreachable,  // a symlink loop, a file on the way, no permission: see the reason
 };
 
+// The reading functions below take Qt resources (":/Languages/German") too, as Qt sees them.
+
 // What a path names, following symlinks; for Other and Unreachable a reason that starts with the path.
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason = nullptr);
 

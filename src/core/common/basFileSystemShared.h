@@ -20,6 +20,11 @@ QString MissingOrDanglingReason(const QString& pstrPath);
 // have effects of its own); otherwise false with the reason.
 bool IsReadable(const QString& pstrPath, QString& pstrReason);
 
+// Qt's view of a path and Qt's read of a file, which Qt resources (":/Languages/German") have too:
+// they are not in the file system, and only Qt can read them.
+enuPathKind QtKindOfPath(const QString& pstrPath, QString* pstrReason);
+bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason);
+
 // A read-modify-write's old file must still be what it read.
 bool StillUnchanged(const QString& pstrPath, const QByteArray* pbytUnchanged, QString& pstrReason);
 

@@ -22,6 +22,8 @@ namespace tralyx::fs {
 namespace {
 
 QByteArray Native(const QString& pstrPath) { return QFile::encodeName(pstrPath); }
+// A path of Qt's resources, which the system's calls cannot see.
+bool IsResource(const QString& pstrPath) { return pstrPath.startsWith(u':'); }
 QString SystemReason(int plngError) { return QString::fromLocal8Bit(std::strerror(plngError)); }
 
 QString OtherKindReason(const QString& pstrPath, mode_t plngMode)
@@ -205,6 +207,8 @@ bool PortableFileSystem() { return false; }
 
 bool SameFile(const QString& pstrOne, const QString& pstrOther)
 {
+    if (IsResource(pstrOne) || IsResource(pstrOther))
+        return QDir::cleanPath(pstrOne) == QDir::cleanPath(pstrOther) && QFileInfo::exists(pstrOne);
     struct stat udtOne, udtOther;
     return stat(Native(pstrOne).constData(), &udtOne) == 0 && stat(Native(pstrOther).constData(), &udtOther) == 0 &&
            udtOne.st_dev == udtOther.st_dev && udtOne.st_ino == udtOther.st_ino;
@@ -212,6 +216,7 @@ bool SameFile(const QString& pstrOne, const QString& pstrOther)
 
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 {
+    if (IsResource(pstrPath)) return QtKindOfPath(pstrPath, pstrReason);
     QString strReason;
     enuPathKind enuKind;
     struct stat udtStat;
@@ -230,6 +235,7 @@ enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)
 {
+    if (IsResource(pstrFileName)) return QtReadFile(pstrFileName, pbytContent, pstrReason);
     if (!IsReadable(pstrFileName, pstrReason)) return false;
     // Non-blocking, in case it was swapped for a FIFO since: the check below then fails at once.
     const int lngHandle = open(Native(pstrFileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

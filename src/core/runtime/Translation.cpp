@@ -4,6 +4,7 @@
 #include "common/basFileSystem.h"
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
+#include "store/basFileKind.h"
 #include "store/basSourceFolder.h"
 
 namespace tralyx {
@@ -24,21 +25,33 @@ Translation::Translation(QObject* parent) : QObject(parent) {}
 
 Translation::~Translation() = default;
 
-bool Translation::load(const QString& folder, QString* error)
+bool Translation::load(const QString& folder, QString* error, QStringList* warnings)
 {
-    return load(folder, QString(), QStringLiteral("windows-1252"), error);
+    return load(folder, QString(), QStringLiteral("windows-1252"), error, warnings);
 }
 
-bool Translation::load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error)
+bool Translation::load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error,
+                       QStringList* warnings)
 {
     QString strError;
+    QStringList strWarnings;
     auto objState = std::make_shared<udtLoadedLanguages>();
-    bool booLoaded = objState->Language.Load(folder, codePage, strError);
+    bool booLoaded = objState->Language.Load(folder, codePage, strError, strWarnings);
     // The source language: the one given, else the sibling English folder; never the folder itself.
     QString strSource = sourceFolder.isEmpty() ? DefaultSourceFolder(folder) : sourceFolder;
     if (!strSource.isEmpty() && fs::SameFile(strSource, folder)) strSource.clear();
-    if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, true);
+    if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, strWarnings, true);
+    // The text files have no end mark; a file without entries where the source has some is most
+    // likely one that was cut short, and would show the whole source language as the translation.
+    for (const enuFileKind enuKind : AllFileKinds) {
+        if (!booLoaded || !objState->Source.IsLoaded()) break;
+        if (objState->Language.HasEntries(enuKind) || !objState->Source.HasEntries(enuKind)) continue;
+        strError = QStringLiteral("%1/%2: the file has no entries, but the source language's has: is it half-written?")
+                       .arg(folder, LanguageFileName(enuKind));
+        booLoaded = false;
+    }
     if (error) *error = booLoaded ? QString() : strError;
+    if (warnings) *warnings = strWarnings;
     if (!booLoaded) return false;
     {
         const std::lock_guard objGuard(mobjLock);

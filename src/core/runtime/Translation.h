@@ -60,14 +60,22 @@ public:
     ~Translation() override;
 
     // Loads the language in folder, in windows-1252, with the sibling "English" folder as source
-    // language when there is one. The source language may lack a file (it then has no texts of that
-    // kind to give), but the files it has must load as well. On failure returns false, sets *error to
-    // "file:line: reason" and keeps the current language.
-    bool load(const QString& folder, QString* error = nullptr);
+    // language when there is one; a folder may be a Qt resource (":/Languages/German"). The source
+    // language may lack a file (it then has no texts of that kind to give), but the files it has must
+    // load as well. A file loads only as the editor writes it: messages and texts numbered 001, 002,
+    // 003, ... in order, every line readable (blank lines of secondary.lrc aside), no UTF-8
+    // byte-order mark unless read as UTF-8, and entries in each file whose source has entries. On
+    // failure returns false, sets *error to "file:line: reason" and keeps the current language.
+    // *warnings gets, on success and failure alike, what loads but looks wrong, each as
+    // "file:line: reason": a file that reads as valid UTF-8 with characters beyond ASCII in a code
+    // page that is not UTF-8 (most likely saved as UTF-8), a last line without a line end (perhaps
+    // a file cut short).
+    bool load(const QString& folder, QString* error = nullptr, QStringList* warnings = nullptr);
     // The same with a source language folder of one's own (empty: the sibling "English" when there is
     // one; the folder itself: none) and a code page ("windows-1250", "UTF-8": a name Qt knows whose
     // line ends, '.', ':' and digits are ASCII bytes) in which both folders are read.
-    bool load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error = nullptr);
+    bool load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error = nullptr,
+              QStringList* warnings = nullptr);
 
     bool isEmpty() const;         // nothing loaded yet
     QString folder() const;       // the language's folder, as given to load()

@@ -3,8 +3,9 @@
 #include "common/basFileSystem.h"
 #include "store/basFileKind.h"
 #include "store/basMessagesFormat.h"
+#include "store/basSavedAsUtf8.h"
 #include "store/basSecondaryFormat.h"
-#include "store/basTableFile.h"
+#include "store/basSafeFile.h"
 
 #include <QHashFunctions>
 
@@ -38,7 +39,8 @@ QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue)
 
 }  // namespace
 
-bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError, bool pbooMayLack)
+bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError,
+                             QStringList& pstrWarnings, bool pbooMayLack)
 {
     const clsCodePage objCodePage(pstrCodePage);
     if (!objCodePage.IsValid()) {
@@ -47,32 +49,52 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
     }
     const auto Path = [&](enuFileKind penuKind) { return pstrFolder + u'/' + LanguageFileName(penuKind); };
     try {
-        // core.lrc: its bytes and where each entry's lines start.
-        const QString strCore = Path(enuFileKind::ControlText);
-        QByteArray bytCore;
-        QString strReason;
-        const auto Lacks = [&](const QString& pstrFile) { return pbooMayLack && fs::KindOfPath(pstrFile) == fs::enuPathKind::Missing; };
-        if (!Lacks(strCore) && !ReadWholeFile(strCore, bytCore, strReason)) {
-            pstrError = IssueText(strCore, {0, strReason});
+        // Each file's bytes (none for a file the folder may lack), refused when they are not what
+        // the code page reads, and warned about when they look like another.
+        const auto Read = [&](enuFileKind penuKind, QByteArray& pbytOut) {
+            const QString strFile = Path(penuKind);
+            if (pbooMayLack && fs::KindOfPath(strFile) == fs::enuPathKind::Missing) return true;
+            QString strReason;
+            if (!ReadWholeFile(strFile, pbytOut, strReason)) {
+                pstrError = IssueText(strFile, {0, strReason});
+                return false;
+            }
+            // The mark says UTF-8: read in another code page, the first entry would take it for text.
+            if (!objCodePage.IsUtf8() && pbytOut.startsWith("\xEF\xBB\xBF")) {
+                pstrError = IssueText(strFile, {1, QStringLiteral("the file starts with a UTF-8 byte-order mark but is read as "
+                                                                  "%1: load it as UTF-8, or save it in %1 without the mark")
+                                                       .arg(objCodePage.Name())});
+                return false;
+            }
+            if (const udtFileIssue udtDoubt = SavedAsUtf8(pbytOut, objCodePage); !udtDoubt.Reason.isEmpty())
+                pstrWarnings.append(IssueText(strFile, udtDoubt));
+            // The writers end every line; a hand edit may not, but so does a file cut short.
+            if (!pbytOut.isEmpty() && !pbytOut.endsWith('\n') && !pbytOut.endsWith('\r'))
+                pstrWarnings.append(IssueText(strFile, {0, QStringLiteral("the last line has no line end: is the file cut short?")}));
+            return true;
+        };
+        const auto Failed = [&](enuFileKind penuKind, const udtFileIssue& pudtError) {
+            pstrError = IssueText(Path(penuKind), pudtError);
             return false;
-        }
+        };
+        // core.lrc: its bytes and where each entry's lines start.
+        QByteArray bytCore;
         udtControlTextRead udtCore;
         QVector<udtEntryLines> udtEntries;
+        if (!Read(enuFileKind::ControlText, bytCore)) return false;
         IndexControlText(bytCore, objCodePage, udtCore, udtEntries);
-        if (!udtCore.Success) {
-            pstrError = IssueText(strCore, udtCore.Error);
-            return false;
-        }
+        if (!udtCore.Success) return Failed(enuFileKind::ControlText, udtCore.Error);
+        // The tables, each file read and dropped in turn.
+        const auto ReadTable = [&](enuFileKind penuKind, auto pfnRead, auto& pudtRead) {
+            QByteArray bytContent;
+            if (!Read(penuKind, bytContent)) return false;
+            pfnRead(bytContent, objCodePage, pudtRead);
+            return pudtRead.Success || Failed(penuKind, pudtRead.Error);
+        };
         udtMessagesRead udtMessages;
         udtSecondaryRead udtTexts;
-        udtFileStamp udtStamp;
-        const auto ReadTable = [&](enuFileKind penuKind, auto pfnRead, auto& pudtRead) {
-            if (Lacks(Path(penuKind))) pfnRead(QByteArray(), objCodePage, pudtRead);
-            else ReadTableFile(Path(penuKind), pstrCodePage, pfnRead, pudtRead, udtStamp);
-            if (!pudtRead.Success) pstrError = IssueText(Path(penuKind), pudtRead.Error);
-            return pudtRead.Success;
-        };
-        if (!ReadTable(enuFileKind::Messages, &ReadMessages, udtMessages) || !ReadTable(enuFileKind::Secondary, &ReadSecondary, udtTexts))
+        if (!ReadTable(enuFileKind::Messages, &ReadMessagesExactly, udtMessages) ||
+            !ReadTable(enuFileKind::Secondary, &ReadSecondaryExactly, udtTexts))
             return false;
 
         // The index: each path's first entry, as SetFormText finds it.
@@ -97,6 +119,9 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
         }
         mudtMessages = std::move(udtMessages.Table);
         mstrTexts = std::move(udtTexts.Table);
+        mbooHasEntries[static_cast<size_t>(enuFileKind::ControlText)] = !mudtEntries.isEmpty();
+        mbooHasEntries[static_cast<size_t>(enuFileKind::Messages)] = udtMessages.Lines.first() > 0;
+        mbooHasEntries[static_cast<size_t>(enuFileKind::Secondary)] = udtTexts.Lines.first() > 0;
         return true;
     } catch (const std::bad_alloc&) {
         pstrError = pstrFolder + QStringLiteral(": not enough memory to read the language");

@@ -8,19 +8,23 @@
 // multi-byte code page decodes with a converter of its own), the tables from any.
 #include "common/clsCodePage.h"
 #include "store/basControlTextFormat.h"
+#include "store/basFileKind.h"
 #include "store/clsTralyx.h"
 
+#include <array>
 #include <vector>
 
 namespace tralyx {
 
 class clsLanguageFolder {
 public:
-    // Reads core.lrc, messages.lrc and secondary.lrc of the folder in the code page. False, with
-    // "file:line: reason" (or "file: reason" for the file as a whole), when one fails to load or is
-    // missing (unless pbooMayLack: a missing file then reads as an empty one); the object is then
-    // unchanged. Never throws.
-    bool Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError, bool pbooMayLack = false);
+    // Reads core.lrc, messages.lrc and secondary.lrc of the folder in the code page, taking only
+    // what the writers write (numbers in order, no line skipped). False, with "file:line: reason" (or
+    // "file: reason" for the file as a whole), when one fails to load or is missing (unless
+    // pbooMayLack: a missing file then reads as an empty one); the object is then unchanged. Doubts
+    // that do not stop the load ("file:line: reason") are appended to pstrWarnings. Never throws.
+    bool Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError, QStringList& pstrWarnings,
+              bool pbooMayLack = false);
 
     const QString& Folder() const { return mstrFolder; }
     bool IsLoaded() const { return !mstrFolder.isEmpty(); }
@@ -36,6 +40,9 @@ public:
     bool HasToolTip(int32_t plngEntry) const { return mudtEntries[plngEntry].ToolTip >= 0; }
     QString Caption(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].Caption); }
     QString ToolTip(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].ToolTip); }
+
+    // Whether the file of that kind had any entry (a missing or empty file has none).
+    bool HasEntries(enuFileKind penuKind) const { return mbooHasEntries[static_cast<size_t>(penuKind)]; }
 
     const QVector<MessageItem>& Messages() const { return mudtMessages; }
     const QStringList& Texts() const { return mstrTexts; }
@@ -53,6 +60,7 @@ private:
     size_t mlngMask = 0;
     QVector<MessageItem> mudtMessages;
     QStringList mstrTexts;
+    std::array<bool, 3> mbooHasEntries{};  // by enuFileKind
 };
 
 }  // namespace tralyx

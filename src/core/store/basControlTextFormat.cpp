@@ -227,6 +227,9 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
         const bool booT = udtLine.Tag.size() == 1 && Unit(udtLine.Tag[0]) == u'T';
         const bool booC = udtLine.Tag.size() == 1 && Unit(udtLine.Tag[0]) == u'C';
         if (!booT && !booC) {
+            if (pudtEntries)  // the index takes only what the writer writes
+                return Fail(objLines.LineNumber(), QStringLiteral("unexpected tag '%1' (a line is T: or C:)")
+                                                       .arg(Shortened(Text(udtLine.Tag), QuotedChars)));
             AddWarning(pudtOut, objLines.LineNumber(),
                        QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(Text(udtLine.Tag), QuotedChars)));
             booContinues = false;

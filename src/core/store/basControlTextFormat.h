@@ -21,6 +21,7 @@ struct udtEntryLines {
 };
 // The same checks again, keeping where each record's lines start instead of its texts (one
 // udtEntryLines per record, in pudtEntries): a run-time reader decodes a text only when it is used.
+// Unlike the reader, it fails on a line with an unexpected tag instead of skipping it.
 void IndexControlText(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtControlTextRead& pudtOut,
                       QVector<udtEntryLines>& pudtEntries);
 // The object path of the entry line at that offset of bytes that IndexControlText accepted.

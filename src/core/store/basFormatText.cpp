@@ -66,4 +66,11 @@ udtRecordHead RecordHead(const char* pstrTag, int32_t plngNumber)
              static_cast<char16_t>(u'0' + plngNumber % 10), u':'}};
 }
 
+QString OutOfPlaceReason(QStringView pstrId, int32_t plngExpected)
+{
+    return QStringLiteral("'%1' is out of place: the numbers run 001, 002, 003, ... as the writers write them, so this one "
+                          "should be %2")
+        .arg(pstrId, ThreeDigits(plngExpected));
+}
+
 }  // namespace tralyx

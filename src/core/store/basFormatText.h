@@ -21,6 +21,10 @@ std::optional<int32_t> ParseDigits(QStringView pstrText, int32_t plngMax);
 // Three digits with leading zeros.
 QString ThreeDigits(int32_t plngNumber);
 
+// Why a numbered line is refused whose number is not the one its place gives (pstrId "MSG003",
+// plngExpected 0 to 999).
+QString OutOfPlaceReason(QStringView pstrId, int32_t plngExpected);
+
 // "TAGnnn:", the head of a numbered record's lines, made without allocating (one per record).
 struct udtRecordHead {
     char16_t Chars[7];

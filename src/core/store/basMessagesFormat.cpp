@@ -5,7 +5,9 @@
 
 namespace tralyx {
 
-void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+namespace {
+
+void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut, bool pbooExact)
 {
     constexpr int32_t MaxMessages = clsTralyx::MaxMessages;
     clsNumberedRead objRead(pudtOut);
@@ -14,19 +16,24 @@ void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage
         if (strLine.size() < 7)
             return objRead.Fail(strLine.isEmpty() ? QStringLiteral("the line is blank")
                                                   : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
+        const QStringView strTag = QStringView(strLine).left(3);
+        const bool booMSG = strTag == u"MSG";
+        const auto lngNumber = objRead.Number(strLine);
+        if (pbooExact && ((!booMSG && strTag != u"MST") || !lngNumber))
+            return objRead.Fail(QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head").arg(QStringView(strLine).left(7)));
         // Any line with a number starts the next record when the number changes, whatever its tag.
-        if (const auto lngNumber = objRead.Number(strLine)) {
+        if (lngNumber) {
             if (*lngNumber > MaxMessages)
                 return objRead.Fail(QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
             if (*lngNumber != objRead.LastNumber()) {
+                if (pbooExact && *lngNumber != objRead.Records() + 1)
+                    return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), objRead.Records() + 1));
                 if (!objRead.StartRecord(*lngNumber, MaxMessages, u"the file has more than %1 messages, the most it can hold"))
                     return false;
                 objRead.Current().Identifier = static_cast<uint8_t>(*lngNumber);
                 booMessageLine = false;
             }
         }
-        const QStringView strTag = QStringView(strLine).left(3);
-        const bool booMSG = strTag == u"MSG";
         if (!booMSG && strTag != u"MST") {
             objRead.Skip(QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped").arg(QStringView(strLine).left(7)));
             return true;
@@ -46,6 +53,18 @@ void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage
         }
         return true;
     });
+}
+
+}  // namespace
+
+void ReadMessages(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+{
+    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut, false);
+}
+
+void ReadMessagesExactly(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtMessagesRead& pudtOut)
+{
+    ReadMessagesLines(pbytContent, pobjCodePage, pudtOut, true);
 }
 
 bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pobjCodePage, bool pbooMark,

@@ -11,19 +11,25 @@ QString SecondaryEntryName(qsizetype plngIndex)
     return plngIndex < 999 ? strName : strName + QStringLiteral(" (entry %1)").arg(plngIndex + 1);
 }
 
-void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+namespace {
+
+void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut, bool pbooExact)
 {
     clsNumberedRead objRead(pudtOut);
     objRead.Run(pbytContent, pobjCodePage, [&](const QString& strLine) {
         const auto lngNumber = objRead.Number(strLine);
+        const bool booBlank = QStringView(strLine).trimmed().isEmpty();  // a view: no copy per line
+        if (pbooExact && !booBlank && (strLine.size() < 6 || !lngNumber || !strLine.startsWith(QLatin1StringView("TXT"))))
+            return objRead.Fail(QStringLiteral("'%1' is not a TXTnnn: head").arg(QStringView(strLine).left(7)));
         if (strLine.size() < 6 || !lngNumber) {
             // Unnumbered lines are skipped, as the format has always done; only blank ones silently.
-            if (!strLine.trimmed().isEmpty())
-                objRead.Skip(QStringLiteral("no number after the first three characters (TXTnnn:); the line was skipped"));
+            if (!booBlank) objRead.Skip(QStringLiteral("no number after the first three characters (TXTnnn:); the line was skipped"));
             return true;
         }
         if (strLine.size() < 7) return objRead.Fail(QStringLiteral("the numbered line is shorter than its 7-character head (TXTnnn:)"));
         if (*lngNumber != objRead.LastNumber()) {
+            const int32_t lngExpected = (objRead.Records() + 1) % 1000;
+            if (pbooExact && *lngNumber != lngExpected) return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), lngExpected));
             if (!objRead.StartRecord(*lngNumber, clsTralyx::MaxRecords, u"the file has more than %L1 entries, the most a table can hold"))
                 return false;
             objRead.Current() = strLine.mid(7);
@@ -35,6 +41,18 @@ void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePag
         }
         return true;
     });
+}
+
+}  // namespace
+
+void ReadSecondary(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+{
+    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut, false);
+}
+
+void ReadSecondaryExactly(const QByteArray& pbytContent, const clsCodePage& pobjCodePage, udtSecondaryRead& pudtOut)
+{
+    ReadSecondaryLines(pbytContent, pobjCodePage, pudtOut, true);
 }
 
 bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePage, bool pbooMark, QByteArray& pbytOut,
