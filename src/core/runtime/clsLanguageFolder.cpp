@@ -23,6 +23,11 @@ uint32_t KeyHash(QByteArrayView pbytKey, uint8_t pbytIndex)
     return static_cast<uint32_t>(qHashBits(pbytKey.data(), static_cast<size_t>(pbytKey.size()), pbytIndex));
 }
 
+bool SamePath(const udtEntryPath& pudtOne, const udtEntryPath& pudtOther)
+{
+    return pudtOne.Index == pudtOther.Index && KeyOf(pudtOne) == KeyOf(pudtOther);
+}
+
 // The object path of a record, read from whichever of its lines it has.
 udtEntryPath RecordPath(QByteArrayView pbytCore, const udtEntryLines& pudtEntry)
 {
@@ -97,26 +102,23 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
             !ReadTable(enuFileKind::Secondary, &ReadSecondaryExactly, udtTexts))
             return false;
 
-        // The index: each path's first entry, as SetFormText finds it.
-        std::vector<uint32_t> lngHashes(static_cast<size_t>(udtEntries.size()));
-        size_t lngSlots = 16;
-        while (lngSlots < 2 * lngHashes.size()) lngSlots *= 2;
-        std::vector<int32_t> lngTable(lngSlots, -1);
+        // The index: each path's first entry, as SetFormText finds it. Built before anything is
+        // kept, so that running out of memory leaves the object unchanged.
+        clsFirstIndex objFirstEntry;
+        objFirstEntry.Build(
+            udtEntries.size(),
+            [&](qsizetype i) {
+                const udtEntryPath udtPath = RecordPath(bytCore, udtEntries[i]);
+                return KeyHash(KeyOf(udtPath), udtPath.Index);
+            },
+            [&](int32_t p, qsizetype i) { return SamePath(RecordPath(bytCore, udtEntries[p]), RecordPath(bytCore, udtEntries[i])); },
+            [](qsizetype) {});
 
         mstrFolder = pstrFolder;
         mobjCodePage = objCodePage;
         mbytCore = std::move(bytCore);
         mudtEntries = std::move(udtEntries);
-        mlngHashes = std::move(lngHashes);
-        mlngSlots = std::move(lngTable);
-        mlngMask = lngSlots - 1;
-        for (qsizetype i = 0; i < mudtEntries.size(); ++i) {
-            const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[i]);
-            const uint32_t lngHash = KeyHash(KeyOf(udtPath), udtPath.Index);
-            mlngHashes[static_cast<size_t>(i)] = lngHash;
-            int32_t& lngSlot = mlngSlots[Slot(lngHash, KeyOf(udtPath), udtPath.Index)];
-            if (lngSlot < 0) lngSlot = static_cast<int32_t>(i);
-        }
+        mobjFirstEntry = std::move(objFirstEntry);
         mudtMessages = std::move(udtMessages.Table);
         mstrTexts = std::move(udtTexts.Table);
         mbooHasEntries[static_cast<size_t>(enuFileKind::ControlText)] = !mudtEntries.isEmpty();
@@ -126,17 +128,6 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
     } catch (const std::bad_alloc&) {
         pstrError = pstrFolder + QStringLiteral(": not enough memory to read the language");
         return false;
-    }
-}
-
-size_t clsLanguageFolder::Slot(uint32_t plngHash, QByteArrayView pbytKey, uint8_t pbytIndex) const
-{
-    for (size_t lngSlot = plngHash & mlngMask;; lngSlot = (lngSlot + 1) & mlngMask) {
-        const int32_t lngEntry = mlngSlots[lngSlot];
-        if (lngEntry < 0) return lngSlot;
-        if (mlngHashes[static_cast<size_t>(lngEntry)] != plngHash) continue;
-        const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[lngEntry]);
-        if (udtPath.Index == pbytIndex && KeyOf(udtPath) == pbytKey) return lngSlot;
     }
 }
 
@@ -150,8 +141,10 @@ bool clsLanguageFolder::EntryKey(QStringView pstrForm, QStringView pstrControl, 
 
 int32_t clsLanguageFolder::FindEntry(QByteArrayView pbytKey, uint8_t pbytIndex) const
 {
-    if (mlngSlots.empty()) return -1;
-    return mlngSlots[Slot(KeyHash(pbytKey, pbytIndex), pbytKey, pbytIndex)];
+    return mobjFirstEntry.Find(KeyHash(pbytKey, pbytIndex), [&](int32_t p) {
+        const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[p]);
+        return udtPath.Index == pbytIndex && KeyOf(udtPath) == pbytKey;
+    });
 }
 
 QString clsLanguageFolder::TextAt(int32_t plngLine) const

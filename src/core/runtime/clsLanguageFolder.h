@@ -9,6 +9,7 @@
 #include "common/clsCodePage.h"
 #include "store/basControlTextFormat.h"
 #include "store/basFileKind.h"
+#include "store/clsFirstIndex.h"
 #include "store/clsTralyx.h"
 
 #include <array>
@@ -49,15 +50,12 @@ public:
 
 private:
     QString TextAt(int32_t plngLine) const;
-    size_t Slot(uint32_t plngHash, QByteArrayView pbytKey, uint8_t pbytIndex) const;
 
     QString mstrFolder;
     clsCodePage mobjCodePage;
     QByteArray mbytCore;
     QVector<udtEntryLines> mudtEntries;
-    std::vector<uint32_t> mlngHashes;  // each entry's key hash
-    std::vector<int32_t> mlngSlots;    // open addressing, at most half full: entry positions, -1 empty
-    size_t mlngMask = 0;
+    clsFirstIndex mobjFirstEntry;  // of each key and index, as SetFormText finds it
     QVector<MessageItem> mudtMessages;
     QStringList mstrTexts;
     std::array<bool, 3> mbooHasEntries{};  // by enuFileKind

@@ -2,6 +2,7 @@
 // The first position of each object path (form, control, index; exact case) in a control-text
 // table, found in constant time without building a string per path. The merge and the pairing of a
 // translation with its source both use it.
+#include "store/clsFirstIndex.h"
 #include "store/clsTralyx.h"
 
 #include <cstdint>
@@ -35,33 +36,26 @@ inline uint32_t PathHash(const ControlTextItem& pudtItem)
 
 }  // namespace path_index
 
-// The first position of each path in a table: an open-addressed array of positions at most half
-// full, small enough to stay in the cache, with each entry's hash kept to skip most string
-// comparisons. Built once, it answers in constant time what a scan of the table answers in
-// linear time.
+// The first position of each path in a table. Built once, it answers in constant time what a scan
+// of the table answers in linear time.
 class clsFirstPathIndex {
 public:
     explicit clsFirstPathIndex(const QVector<ControlTextItem>& pudtTable) : mudtTable(pudtTable)
     {
-        size_t lngSlots = 16;
-        while (lngSlots < 2 * static_cast<size_t>(pudtTable.size())) lngSlots *= 2;
-        mlngSlots.assign(lngSlots, -1);
-        mlngMask = lngSlots - 1;
-        mlngHashes.resize(pudtTable.size());
-        for (qsizetype i = 0; i < pudtTable.size(); ++i) {
-            mlngHashes[i] = path_index::PathHash(pudtTable[i]);
-            int32_t& lngSlot = mlngSlots[Slot(mlngHashes[i], pudtTable[i])];
-            if (lngSlot < 0) {
-                lngSlot = static_cast<int32_t>(i);
-            } else {  // a later duplicate leaves the first
+        mobjIndex.Build(
+            pudtTable.size(), [&](qsizetype i) { return path_index::PathHash(pudtTable[i]); },
+            [&](int32_t p, qsizetype i) { return path_index::SamePath(pudtTable[p], pudtTable[i]); },
+            [&](qsizetype i) {
                 if (mbooLater.empty()) mbooLater.resize(static_cast<size_t>(pudtTable.size()));
                 mbooLater[static_cast<size_t>(i)] = true;
-            }
-        }
+            });
     }
 
     // The first position of the item's path, or -1.
-    int32_t Find(const ControlTextItem& pudtItem) const { return mlngSlots[Slot(path_index::PathHash(pudtItem), pudtItem)]; }
+    int32_t Find(const ControlTextItem& pudtItem) const
+    {
+        return mobjIndex.Find(path_index::PathHash(pudtItem), [&](int32_t p) { return path_index::SamePath(mudtTable[p], pudtItem); });
+    }
 
     // Whether the entry at that position is the first of its path: Find(table[i]) == i, known
     // from building.
@@ -71,21 +65,9 @@ public:
     }
 
 private:
-    // The slot that holds the path, or the empty one where it would go.
-    size_t Slot(uint32_t plngHash, const ControlTextItem& pudtItem) const
-    {
-        for (size_t lngSlot = plngHash & mlngMask;; lngSlot = (lngSlot + 1) & mlngMask) {
-            const int32_t lngPosition = mlngSlots[lngSlot];
-            if (lngPosition < 0 || (mlngHashes[lngPosition] == plngHash && path_index::SamePath(mudtTable[lngPosition], pudtItem)))
-                return lngSlot;
-        }
-    }
-
     const QVector<ControlTextItem>& mudtTable;
-    std::vector<int32_t> mlngSlots;
-    std::vector<uint32_t> mlngHashes;
+    clsFirstIndex mobjIndex;
     std::vector<bool> mbooLater;  // the later duplicates; empty when the table has none
-    size_t mlngMask = 0;
 };
 
 }  // namespace tralyx
