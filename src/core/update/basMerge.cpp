@@ -290,11 +290,7 @@ private:
 template <class TTable>
 class clsChangedScore {
 public:
-    clsChangedScore(const TTable& pudtOld, const TTable& pudtNew)
-        : mudtOld(pudtOld), mudtNew(pudtNew), mlngOldSketch(static_cast<size_t>(pudtOld.size())), mlngNewSketch(static_cast<size_t>(pudtNew.size())),
-          mbooOldMade(mlngOldSketch.size(), false), mbooNewMade(mlngNewSketch.size(), false)
-    {
-    }
+    clsChangedScore(const TTable& pudtOld, const TTable& pudtNew) : mudtOld(pudtOld), mudtNew(pudtNew) {}
 
     float operator()(int32_t plngOld, int32_t plngNew)
     {
@@ -314,6 +310,10 @@ private:
     static const std::vector<uint32_t>& Sketch(const TTable& pudtTable, std::vector<std::vector<uint32_t>>& plngSketches,
                                                std::vector<bool>& pbooMade, int32_t i)
     {
+        if (pbooMade.empty()) {  // most updates compare no texts: made when the first is
+            plngSketches.resize(static_cast<size_t>(pudtTable.size()));
+            pbooMade.resize(plngSketches.size(), false);
+        }
         if (!pbooMade[static_cast<size_t>(i)]) {
             plngSketches[static_cast<size_t>(i)] = clsTextLikeness::Sketch(TextOf(pudtTable[i], 0));
             pbooMade[static_cast<size_t>(i)] = true;

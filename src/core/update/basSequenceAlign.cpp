@@ -219,6 +219,7 @@ std::vector<int32_t> AlignSequences(const std::vector<uint32_t>& pOld, const std
 std::vector<int32_t> PairChanged(const std::vector<int32_t>& pAligned, int32_t plngOldSize, const fnPairScore& pfnScore)
 {
     std::vector<int32_t> lngPaired(pAligned.size(), -1);
+    if (std::find(pAligned.begin(), pAligned.end(), -1) == pAligned.end()) return lngPaired;  // nothing left to pair
     std::vector<udtPair> udtPairs;
     std::vector<bool> booOldUsed(static_cast<size_t>(plngOldSize), false);
     for (size_t j = 0; j < pAligned.size(); ++j)
