@@ -1,5 +1,6 @@
 // The update merge at the largest table a file can hold (32,767 entries on each side): the keyed
-// merge alone, the same pairing by scanning the old table for every new entry, and the whole
+// merge alone, the same pairing by scanning the old table for every new entry, the positional merge
+// of procedural text without and with the old source (in several orders), and the whole
 // file-to-file update of core.lrc (two loads, the merge and the save).
 #include "store/clsTralyx.h"
 #include "update/basMerge.h"
@@ -8,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <random>
 
 using namespace tralyx;
 
@@ -93,6 +96,58 @@ void BM_MergeSecondaryTables(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MergeSecondaryTables)->Unit(benchmark::kMillisecond);
+
+// The merge against the old source at full size, in the orders a release can give the texts:
+// 0 unchanged, 1 reversed, 2 shuffled, 3 every other text moved to the end, 4 every text changed
+// and the first removed (one block, all paired by likeness), 5 texts that repeat in a cycle of 1,000,
+// reversed (none to anchor on), 6 reversed with every other text a repeat of one of the first
+// 1,000: a crafted worst case.
+QStringList Ordered(int plngOrder, const QStringList& pstrOld)
+{
+    QStringList strNew;
+    switch (plngOrder) {
+    case 1: strNew = QStringList(pstrOld.rbegin(), pstrOld.rend()); break;
+    case 2: {
+        strNew = pstrOld;
+        std::mt19937 objRandom(7);
+        std::shuffle(strNew.begin(), strNew.end(), objRandom);
+        break;
+    }
+    case 3:
+        for (int k = 0; k < 2; ++k)
+            for (qsizetype i = k; i < pstrOld.size(); i += 2) strNew.append(pstrOld[i]);
+        break;
+    case 4:
+        for (qsizetype i = 1; i < pstrOld.size(); ++i) strNew.append(pstrOld[i] + QStringLiteral(" (changed)"));
+        break;
+    case 5: strNew = QStringList(pstrOld.rbegin(), pstrOld.rend()); break;
+    case 6:
+        for (qsizetype i = pstrOld.size() - 1; i >= 0; --i) strNew.append(pstrOld[i % 2 ? i : i % 1000]);
+        break;
+    default: strNew = pstrOld;
+    }
+    return strNew;
+}
+
+void BM_MergeSecondaryWithSource(benchmark::State& state)
+{
+    const int lngOrder = static_cast<int>(state.range(0));
+    QStringList strSource, strTranslation;
+    for (int i = 0; i < Entries; ++i) {
+        strSource.append(lngOrder == 5 ? QStringLiteral("English text %1").arg(i % 1000) : QStringLiteral("English text %1").arg(i));
+        strTranslation.append(QStringLiteral("Text %1").arg(i));
+    }
+    const QStringList strNew = Ordered(lngOrder, strSource);
+    udtUpdateReport udtReport;
+    for (auto _ : state) {
+        QStringList strResult;
+        MergeSecondaryWithSource(strNew, strTranslation, strSource, strResult, udtReport);
+        benchmark::DoNotOptimize(strResult.data());
+    }
+    state.counters["carried"] = udtReport.KeptFromOld;
+    state.counters["changed"] = static_cast<double>(udtReport.Changed.size());
+}
+BENCHMARK(BM_MergeSecondaryWithSource)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 
 // core.lrc from file to file, as the dialog and tralyx-lrc update run it.
 void BM_UpdateControlTextFiles(benchmark::State& state)

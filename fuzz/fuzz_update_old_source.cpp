@@ -1,10 +1,10 @@
 // The update against the old release's source folder, on an English table that the input edits at
-// random (texts inserted, removed and changed, controls renamed, texts repeated) and a translation
+// random (texts inserted, removed, changed and moved, controls renamed, texts repeated) and a translation
 // of the old English whose every text says which English it was made for. What must hold: every
 // translation the merge carries stands beside the English it was made for, or is to review with
 // that English as the previous source; a new entry has the new English; where the two Englishes
 // agree at an id the plain merge's entry is taken; when every text occurs once, each unchanged text
-// keeps its own translation and a renamed control its translation, for review. Now and then the
+// keeps its own translation wherever it moved, and a renamed control its translation, for review. Now and then the
 // same goes through the files, with the state file read back.
 #include "FuzzInput.h"
 #include "FuzzSupport.h"
@@ -198,6 +198,14 @@ void Run(clsCase& pobjCase, enuFileKind penuFile, bool pbooThroughFiles,
         }
         B.append(r);
         udtTruth.push_back({enuKind, j});
+    }
+    // Records moved elsewhere, against the order as often as with it.
+    for (uint32_t lngMoves = objIn.Upto(7); lngMoves > 0 && B.size() > 1; --lngMoves) {
+        const qsizetype lngFrom = objIn.Upto(static_cast<uint32_t>(B.size() - 1)), lngTo = objIn.Upto(static_cast<uint32_t>(B.size() - 1));
+        B.move(lngFrom, lngTo);
+        const auto udtMoved = udtTruth[static_cast<size_t>(lngFrom)];
+        udtTruth.erase(udtTruth.begin() + lngFrom);
+        udtTruth.insert(udtTruth.begin() + lngTo, udtMoved);
     }
 
     TTable R;

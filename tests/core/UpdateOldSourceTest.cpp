@@ -40,6 +40,7 @@ struct udtCase {
     const char* Reviews;      // its texts to review (id=old source text<moved from)
     std::vector<qsizetype> Report;  // kept, changed, moved, new, dropped
     const char* Plain;        // the merged texts without the old source
+    bool MessagesOnly = false;
 };
 
 // Messages and procedural texts: a message's text is the case's, its title the same throughout.
@@ -51,6 +52,13 @@ const udtCase PositionalCases[] = {
     {"inserted and changed", "a b c", "A B C", "n a x c", "n A B C", "#3=b", {0, 1, 2, 1, 0}, "A B C c"},
     {"repeated, one removed", "o s o", "O1 S O2", "o o", "O1 O2", "", {1, 0, 1, 0, 1}, "O1 S"},
     {"repeated, one inserted", "o s", "O S", "o o s", "O o S", "", {1, 0, 1, 1, 0}, "O S s"},
+    {"moved against the order", "a b c d e", "A B C D E", "e a b c d", "E A B C D", "", {0, 0, 5, 0, 0}, "A B C D E"},
+    {"reversed", "a b c d", "A B C D", "d c b a", "D C B A", "", {0, 0, 4, 0, 0}, "A B C D"},
+    {"swapped around a changed one", "a b c d e", "A B C D E", "e b x d a", "E B C D A", "#3=c", {2, 1, 2, 0, 0}, "A B C D E"},
+    {"replaced beside a removed one", "a Not_saved Due_in_a_few_minutes z", "A NOT DUE Z", "a Due_in_[#!m!#]_minutes z",
+     "A DUE Z", "#2=Due_in_a_few_minutes", {1, 1, 1, 0, 1}, "A NOT DUE"},
+    {"replaced, the title unchanged", "a note|Saved due|Reminder", "A NOTE|Gespeichert DUE|Erinnerung", "a soon|Reminder",
+     "A DUE", "#2=due", {1, 1, 0, 0, 1}, "A NOTE", true},
 };
 
 const udtCase ControlTextCases[] = {
@@ -85,7 +93,7 @@ QStringList Captions(const QVector<ControlTextItem>& pudtTable)
 QVector<MessageItem> Messages(const QStringList& pstrTexts)
 {
     QVector<MessageItem> udtOut;
-    for (const QString& s : pstrTexts) udtOut.append({0, s, Q("Title")});
+    for (const QString& s : pstrTexts) udtOut.append({0, s.section(u'|', 0, 0), s.contains(u'|') ? s.section(u'|', 1) : Q("Title")});
     return udtOut;
 }
 
@@ -113,6 +121,7 @@ TEST(UpdateOldSourceTest, MessagesAndProceduralTextFollowTheirSource)
         udtUpdateReport udtReport;
         std::vector<udtMergeLink> udtLinks;
         clsTranslationState objState;
+        if (!c.MessagesOnly) {
         MergeSecondaryWithSource(strNew, strTranslation, strOld, strResult, udtReport, &udtLinks);
         CarryState(udtLinks, strTranslation, &strOld, strResult, clsTranslationState(), objState);
         EXPECT_EQ(strResult, Words(c.WithSource));
@@ -120,6 +129,7 @@ TEST(UpdateOldSourceTest, MessagesAndProceduralTextFollowTheirSource)
         EXPECT_EQ(Counts(udtReport), c.Report);
         MergeSecondaryTables(strNew, strTranslation, strResult, udtReport);
         EXPECT_EQ(strResult, Words(c.Plain));
+        }
 
         const QVector<MessageItem> udtOld = Messages(strOld), udtTranslation = Messages(strTranslation);
         QVector<MessageItem> udtResult;
@@ -127,6 +137,7 @@ TEST(UpdateOldSourceTest, MessagesAndProceduralTextFollowTheirSource)
         CarryState(udtLinks, udtTranslation, &udtOld, udtResult, clsTranslationState(), objState);
         EXPECT_EQ(Texts(udtResult), Words(c.WithSource));
         EXPECT_EQ(Reviews(objState, enuFileKind::Messages), Expected(c.Reviews, "MSG"));
+        EXPECT_EQ(Counts(udtReport), c.Report);
         MergeMessageTables(Messages(strNew), udtTranslation, udtResult, udtReport);
         EXPECT_EQ(Texts(udtResult), Words(c.Plain));
     }
@@ -210,4 +221,24 @@ TEST(UpdateOldSourceTest, TheSampleReleaseKeepsEveryTranslationWhereItBelongs)
 
     const udtRun udtLint = RunLrc({Q("lint"), Q("--source"), objDir.Path(Q("Release2")), objDir.Path(Q("German2"))});
     EXPECT_EQ(udtLint.Out.count(Q(": review: ")), 3) << udtLint.Out.toStdString();
+}
+
+// At full size every unique text keeps its translation, whatever the order: reversed, and every
+// other text sent to the end.
+TEST(UpdateOldSourceTest, AFullFileOfUniqueTextsKeepsThemAllInAnyOrder)
+{
+    constexpr int Texts = 32767;
+    QStringList strOld, strTranslation;
+    for (int i = 0; i < Texts; ++i) strOld.append(QString::number(i)), strTranslation.append(u'T' + QString::number(i));
+    QStringList strReversed(strOld.rbegin(), strOld.rend()), strDealt;
+    for (int k = 0; k < 2; ++k)
+        for (int i = k; i < Texts; i += 2) strDealt.append(strOld[i]);
+    for (const QStringList& strNew : {strReversed, strDealt}) {
+        QStringList strResult;
+        udtUpdateReport udtReport;
+        MergeSecondaryWithSource(strNew, strTranslation, strOld, strResult, udtReport);
+        ASSERT_EQ(strResult.size(), Texts);
+        for (int i = 0; i < Texts; ++i) ASSERT_EQ(strResult[i], u'T' + strNew[i]) << i;
+        EXPECT_TRUE(udtReport.Dropped.isEmpty() && udtReport.Changed.isEmpty());
+    }
 }

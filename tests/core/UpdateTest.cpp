@@ -84,7 +84,8 @@ TEST_F(UpdateTest, ADestinationNotThereIsMadeAndSaidSoUnlessItCannotBe)
 {
     mobjDir.Write("afile", "x");
     const std::tuple<QString, bool, const char*> udtCases[] = {  // destination, made, why not
-        {Path("made/for/you"), true, ""}, {Path("afile/dest"), false, "afile is not a folder"}, {"  ", false, "name is blank"}};
+        {Path("made/for/you"), true, ""}, {Path("afile/dest"), false, "afile is not a folder"}, {"  ", false, "name is blank"},
+        {"/sys/tralyx-dest", false, "could not be created: Operation not permitted"}};  // refused even to root
     for (const auto& [strDestination, booMade, pstrWhyNot] : udtCases) {
         SCOPED_TRACE(strDestination.toStdString());
         const udtFolderUpdate udtUpdate = UpdateLanguageFolder({Path("old"), Path("new"), strDestination, {}}, "windows-1252", true);
@@ -104,6 +105,7 @@ TEST_F(UpdateTest, AFileThatDoesNotLoadSkipsOnlyItsOwnKind)
         {"new", 0, "frmMain.cmdOK.0.C:OK\r\ngarbage\r\n", 2, "fewer than three '.'"},
         {"old", 1, "MSG001:Hello\r\nMST001:Hi\r\n\r\n", 3, "blank"},
         {"new", 2, {}, 0, "does not exist"},
+        {"old", 1, QByteArray(reinterpret_cast<const char*>(u"MSG001:Hallo\r\nMST001:Hi\r\n"), 50), 2, "UTF-16 (little-endian), not in windows-1252"},
     };
     for (const auto& [pstrFolder, intKind, bytContent, lngLine, pstrReason] : udtCases) {
         SetUp();

@@ -1,10 +1,16 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <new>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#endif
 namespace tralyx::fs {
 
 QString MissingReason(const QString& pstrPath) { return QStringLiteral("%1 does not exist").arg(pstrPath); }
@@ -112,6 +118,30 @@ bool NameTaken(const QString& pstrPath)
 {
     const QFileInfo objInfo(pstrPath);
     return objInfo.exists() || objInfo.isSymLink();
+}
+
+bool MakeFolder(const QString& pstrFolder, QString& pstrReason)
+{
+    if (QDir().mkpath(pstrFolder)) return true;
+    // mkpath gives no reason: make the first missing part again, alone, to learn it.
+    QString strMissing = QDir::cleanPath(QFileInfo(pstrFolder).absoluteFilePath());
+    for (QString strUp = QFileInfo(strMissing).path(); strUp != strMissing && !QFileInfo::exists(strUp); strUp = QFileInfo(strMissing).path())
+        strMissing = strUp;
+    QString strWhy;
+#ifdef Q_OS_UNIX
+    if (mkdir(QFile::encodeName(strMissing).constData(), 0777) == 0) {
+        if (QDir().mkpath(pstrFolder)) return true;  // made by another meanwhile
+    } else {
+        strWhy = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#else
+    if (!QFileInfo(QFileInfo(strMissing).path()).isWritable()) strWhy = QStringLiteral("no permission to write in its parent");
+#endif
+    pstrReason = QStringLiteral("the folder %1 could not be created").arg(pstrFolder);
+    if (!strWhy.isEmpty())
+        pstrReason += strMissing == QDir::cleanPath(QFileInfo(pstrFolder).absoluteFilePath()) ? QStringLiteral(": ") + strWhy
+                                                                                                : QStringLiteral(" (%1: %2)").arg(strMissing, strWhy);
+    return false;
 }
 
 }  // namespace tralyx::fs

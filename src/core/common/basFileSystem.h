@@ -63,4 +63,8 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
 bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent, bool pbooMayReplace,
                      QString& pstrReason, const QByteArray* pbytUnchanged = nullptr);
 
+// Makes a folder with its parents, or says why not: the first part that could not be made and
+// the system's reason (no permission, a read-only file system, ...).
+bool MakeFolder(const QString& pstrFolder, QString& pstrReason);
+
 }  // namespace tralyx::fs

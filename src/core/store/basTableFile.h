@@ -6,7 +6,28 @@
 #include "store/udtFileRead.h"
 #include "store/udtFileStamp.h"
 
+#include <algorithm>
+
 namespace tralyx {
+
+// "little-endian" or "big-endian" for bytes that are UTF-16 text (a byte-order mark, or a zero byte
+// beside nearly every character), else null: such a file fails in its first lines as nonsense, and
+// the reason should say what it is.
+inline const char* Utf16ByteOrder(const QByteArray& pbytContent)
+{
+    if (pbytContent.startsWith("\xFF\xFE")) return "little-endian";
+    if (pbytContent.startsWith("\xFE\xFF")) return "big-endian";
+    const qsizetype lngPairs = std::min<qsizetype>(pbytContent.size(), 256) / 2;
+    qsizetype lngZeroFirst = 0, lngZeroSecond = 0;
+    for (qsizetype k = 0; k < lngPairs; ++k) {
+        lngZeroFirst += pbytContent[2 * k] == '\0';
+        lngZeroSecond += pbytContent[2 * k + 1] == '\0';
+    }
+    if (lngPairs < 2) return nullptr;
+    if (lngZeroFirst * 8 <= lngPairs && lngZeroSecond * 4 >= lngPairs * 3) return "little-endian";
+    if (lngZeroSecond * 8 <= lngPairs && lngZeroFirst * 4 >= lngPairs * 3) return "big-endian";
+    return nullptr;
+}
 
 template <class TTable>
 using ReadFormat = void (*)(const QByteArray&, const clsCodePage&, udtFileRead<TTable>&);
@@ -30,6 +51,9 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
         if (!ReadWholeFile(pstrFileName, bytContent, strReason)) return Failed({0, strReason});
         pudtStamp = udtFileStamp::Of(pstrFileName, bytContent);
         pfnRead(bytContent, clsCodePage(pstrCodePage), pudtOut);
+        if (const char* pstrOrder = pudtOut.Success ? nullptr : Utf16ByteOrder(bytContent))
+            pudtOut.Error.Reason = QStringLiteral("the file is in UTF-16 (%1), not in %2 or another 8-bit code page; save it in %2")
+                                       .arg(QLatin1StringView(pstrOrder), pstrCodePage);
     } catch (const std::bad_alloc&) {
         Failed(NotEnoughMemory());
     }

@@ -7,6 +7,7 @@
 #include "update/basSequenceAlign.h"
 
 #include <QHash>
+#include <algorithm>
 #include <vector>
 
 namespace tralyx {
@@ -221,6 +222,111 @@ uint32_t NumberTexts(const TTable& pudtOld, const TTable& pudtNew, std::vector<u
     return lngDistinct;
 }
 
+// How alike two texts are, for pairing changed entries: the Dice coefficient of their sets of
+// character pairs, estimated from the smallest few of their hashes (exact for a short text), so
+// that a comparison costs the same for a text of any length; or the share of their common start
+// and end.
+class clsTextLikeness {
+public:
+    static constexpr size_t SketchSize = 48;
+    // A pair of changed texts at least this alike may be one entry reworded.
+    static constexpr float Threshold = 0.5f;
+    static constexpr qsizetype MaxAffix = 1024;  // characters compared at each end
+
+    static std::vector<uint32_t> Sketch(const QString& pstrText)
+    {
+        std::vector<uint32_t> lngHashes;
+        const QChar* const p = pstrText.constData();
+        const qsizetype n = pstrText.size();
+        if (n == 1) lngHashes.push_back(Mix(p[0].unicode()));
+        for (qsizetype k = 0; k + 1 < n; ++k) lngHashes.push_back(Mix(uint32_t(p[k].unicode()) << 16 | p[k + 1].unicode()));
+        std::sort(lngHashes.begin(), lngHashes.end());
+        lngHashes.erase(std::unique(lngHashes.begin(), lngHashes.end()), lngHashes.end());
+        if (lngHashes.size() > SketchSize) lngHashes.resize(SketchSize);
+        return lngHashes;
+    }
+
+    static float Dice(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
+    {
+        if (a.empty() || b.empty()) return a.empty() && b.empty() ? 1.0f : 0.0f;
+        // The smallest hashes of the union, and how many of them both texts have.
+        size_t i = 0, j = 0, lngUnion = 0, lngBoth = 0;
+        while (lngUnion < SketchSize && (i < a.size() || j < b.size())) {
+            ++lngUnion;
+            if (j == b.size() || (i < a.size() && a[i] < b[j])) ++i;
+            else if (i == a.size() || b[j] < a[i]) ++j;
+            else ++lngBoth, ++i, ++j;
+        }
+        const float sngJaccard = static_cast<float>(lngBoth) / static_cast<float>(lngUnion);
+        return 2 * sngJaccard / (1 + sngJaccard);
+    }
+
+    // The share of both texts that their common start and end make: a short text with one edit
+    // ("B" and "B2") has too few character pairs for Dice to see it.
+    static float Affixes(const QString& a, const QString& b)
+    {
+        const qsizetype lngShorter = std::min(a.size(), b.size());
+        if (a.size() + b.size() == 0) return 1.0f;
+        qsizetype lngStart = 0, lngEnd = 0;
+        while (lngStart < lngShorter && lngStart < MaxAffix && a[lngStart] == b[lngStart]) ++lngStart;
+        while (lngEnd < lngShorter - lngStart && lngEnd < MaxAffix && a[a.size() - 1 - lngEnd] == b[b.size() - 1 - lngEnd]) ++lngEnd;
+        return 2.0f * static_cast<float>(lngStart + lngEnd) / static_cast<float>(a.size() + b.size());
+    }
+
+private:
+    static uint32_t Mix(uint32_t x)
+    {
+        x ^= x >> 16;
+        x *= 0x7feb352dU;
+        x ^= x >> 15;
+        x *= 0x846ca68bU;
+        return x ^ (x >> 16);
+    }
+};
+
+// The score of an old source entry against a new one as a changed entry (fnPairScore): an
+// unchanged title or text is a match, the closer the rest the better; otherwise the texts' likeness
+// when above the threshold. Sketches are made once, on first use.
+template <class TTable>
+class clsChangedScore {
+public:
+    clsChangedScore(const TTable& pudtOld, const TTable& pudtNew) : mudtOld(pudtOld), mudtNew(pudtNew) {}
+
+    float operator()(int32_t plngOld, int32_t plngNew)
+    {
+        // The common ends first: cheap, and enough for most rewordings.
+        float sngLike = clsTextLikeness::Affixes(TextOf(mudtOld[plngOld], 0), TextOf(mudtNew[plngNew], 0));
+        if (sngLike < clsTextLikeness::Threshold)
+            sngLike = std::max(sngLike, clsTextLikeness::Dice(Sketch(mudtOld, mlngOldSketch, mbooOldMade, plngOld),
+                                                              Sketch(mudtNew, mlngNewSketch, mbooNewMade, plngNew)));
+        if constexpr (std::is_same_v<typename TTable::value_type, MessageItem>) {
+            const MessageItem &o = mudtOld[plngOld], &n = mudtNew[plngNew];
+            if ((!o.Title.isEmpty() && o.Title == n.Title) || (!o.Message.isEmpty() && o.Message == n.Message)) return 1 + sngLike;
+        }
+        return sngLike >= clsTextLikeness::Threshold ? sngLike : 0.0f;
+    }
+
+private:
+    static const std::vector<uint32_t>& Sketch(const TTable& pudtTable, std::vector<std::vector<uint32_t>>& plngSketches,
+                                               std::vector<bool>& pbooMade, int32_t i)
+    {
+        if (pbooMade.empty()) {  // most updates compare no texts: made when the first is
+            plngSketches.resize(static_cast<size_t>(pudtTable.size()));
+            pbooMade.resize(plngSketches.size(), false);
+        }
+        if (!pbooMade[static_cast<size_t>(i)]) {
+            plngSketches[static_cast<size_t>(i)] = clsTextLikeness::Sketch(TextOf(pudtTable[i], 0));
+            pbooMade[static_cast<size_t>(i)] = true;
+        }
+        return plngSketches[static_cast<size_t>(i)];
+    }
+
+    const TTable& mudtOld;
+    const TTable& mudtNew;
+    std::vector<std::vector<uint32_t>> mlngOldSketch, mlngNewSketch;
+    std::vector<bool> mbooOldMade, mbooNewMade;
+};
+
 // Messages and procedural text by position; with the old source, by the alignment of the two sources.
 template <class TTable>
 void LinkByPosition(const TTable& pudtNew, const TTable& pudtOld, const TTable* pudtOldSource, std::vector<udtMergeLink>& pudtLinks)
@@ -234,7 +340,9 @@ void LinkByPosition(const TTable& pudtNew, const TTable& pudtOld, const TTable* 
     std::vector<uint32_t> lngOldTexts, lngNewTexts;
     const uint32_t lngDistinct = NumberTexts(udtSource, pudtNew, lngOldTexts, lngNewTexts);
     const std::vector<int32_t> lngAligned = AlignSequences(lngOldTexts, lngNewTexts, lngDistinct);
-    const std::vector<int32_t> lngPaired = PairChanged(lngAligned, static_cast<int32_t>(udtSource.size()));
+    clsChangedScore<TTable> objScore(udtSource, pudtNew);
+    const std::vector<int32_t> lngPaired =
+        PairChanged(lngAligned, static_cast<int32_t>(udtSource.size()), [&](int32_t o, int32_t n) { return objScore(o, n); });
     // Old entries whose source is known: a translated file longer than its source has the rest of
     // its entries without one.
     const qsizetype lngKnown = std::min(pudtOld.size(), udtSource.size());

@@ -54,9 +54,12 @@ void MergeSecondaryTables(const QStringList& pstrNewTable, const QStringList& ps
 //   source (caption and tool-tip) is that of exactly one old path of the same form that the new
 //   table lacks, and of no other new path, takes that old entry's texts for review;
 // - messages and procedural text: where the old and the new source agree at a position, the old
-//   entry of that position; elsewhere the old and the new source are aligned as diff aligns lines,
-//   and a new entry takes the old entry whose source it is (at its new number), or, in a stretch
-//   of changed texts, the old entry at the same place in the stretch, for review.
+//   entry of that position; elsewhere the old and the new source are aligned (basSequenceAlign.h:
+//   a text once on each side wherever it moved, the rest as diff aligns lines), and a new entry
+//   takes the old entry whose source it is (at its new number), or, in a block of replaced
+//   entries, the old entry it most resembles (the same title or text, else the closest text, at
+//   least half alike), or the one at its place where a block has as many old as new entries left,
+//   for review.
 // Where the old and the new source agree at a path or position the result is the plain merge's.
 void MergeControlTextWithSource(const QVector<ControlTextItem>& pudtNewTable, const QVector<ControlTextItem>& pudtOldTable,
                                 const QVector<ControlTextItem>& pudtOldSource, QVector<ControlTextItem>& pudtResultTable,

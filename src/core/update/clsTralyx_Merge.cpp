@@ -114,10 +114,9 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
     // it; never one whose name is only blanks, which is a slip and not a folder anyone wants.
     if (!QFileInfo(pudtFolders.Destination).isDir() && pudtFolders.Destination.trimmed().isEmpty())
         return NotWritten({0, QStringLiteral("the destination folder's name is blank")});
-    if (!QFileInfo(pudtFolders.Destination).isDir() && !QDir().mkpath(pudtFolders.Destination)) {
+    if (QString strReason; !QFileInfo(pudtFolders.Destination).isDir() && !fs::MakeFolder(pudtFolders.Destination, strReason)) {
         const QString strBlocked = FolderBlockedBy(pudtFolders.Destination);
-        return NotWritten({0, strBlocked.isEmpty() ? QStringLiteral("the folder %1 could not be created").arg(pudtFolders.Destination)
-                                                   : QStringLiteral("%1 is not a folder").arg(strBlocked)});
+        return NotWritten({0, strBlocked.isEmpty() ? strReason : QStringLiteral("%1 is not a folder").arg(strBlocked)});
     }
     // Another writer of the file (an import, the editor) waits while this one replaces it.
     clsFileLock objLock;
