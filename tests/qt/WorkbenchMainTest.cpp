@@ -204,6 +204,9 @@ TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadab
     auto* txtNote = mfrmMain->findChild<QPlainTextEdit*>(Q("txtNote"));
     txtNote->setFocus();
     QTest::keyClicks(txtNote, Q("The same on purpose"));
+    // Asked first: what the unreadable file holds is lost.
+    mobjDesktop.Expect(mobjDir.Path(Q("German/translation-state.json: line 1: not valid JSON\u2026")), vbExclamation + vbYesNo + vbDefaultButton2,
+                       Q("Translation state"), vbYes);
     mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
     Click("mnuFileSave");
     const QByteArray bytState = clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json")));
