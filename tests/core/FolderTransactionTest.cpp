@@ -2,6 +2,7 @@
 // texts' writes, two writers at once, and state files it must not write (a link, one it could not
 // read, one too large), and what a killed writer left.
 #include "state/clsFolderTransaction.h"
+#include "exchange/basFolderImport.h"
 #include "TempDir.h"
 #include "TestTexts.h"
 #include "store/basSafeFile.h"
@@ -157,5 +158,30 @@ TEST(FolderTransaction, RefusesAStateItMustNotWriteAndClearsWhatAKilledWriterLef
         if (booRefused) EXPECT_EQ(clsTempDir::Read(objDir.Path(Q("translation-state.json"))), bytState) << r.Name;
         else EXPECT_EQ(OnDisk(objDir).Get(K, Id).Note, Q("n")) << r.Name;
         EXPECT_EQ(QDir(objDir.Path()).entryList(QDir::Files | QDir::Hidden).filter(Q(".tralyx-")), QStringList{Q(".notes.tralyx-1")}) << r.Name;
+    }
+}
+
+// The same through the import itself, in this process: two imports at once, each bringing one text
+// to review, into one folder; both texts and both marks arrive.
+TEST(FolderTransaction, TwoImportsAtOnceKeepBothTextsAndBothMarks)
+{
+    const clsTempDir objDir;
+    for (int r = 0; r < 10; ++r) {
+        const QString strFolder = QFileInfo(objDir.Write(Q("G/secondary.lrc"), "TXT001:one\r\nTXT002:two\r\n")).path();
+        QFile::remove(objDir.Path(Q("G/translation-state.json")));
+        std::thread objImports[2];
+        for (int i = 0; i < 2; ++i)
+            objImports[i] = std::thread([&, i] {
+                const QString strPo = objDir.Write(QStringLiteral("%1.po").arg(i), QStringLiteral(
+                    "#, fuzzy\nmsgctxt \"secondary.lrc:TXT00%1\"\nmsgid \"x\"\nmsgstr \"new%1\"\n").arg(i + 1).toUtf8());
+                const udtImportRun udtRun = ImportIntoFolder({strPo, strFolder, {}, Q("windows-1252"), {}, true, false, false});
+                EXPECT_TRUE(udtRun.AllWell) << (udtRun.Lines.empty() ? std::string() : udtRun.Lines.back().Text.toStdString());
+            });
+        for (std::thread& objImport : objImports) objImport.join();
+        EXPECT_EQ(clsTempDir::Read(objDir.Path(Q("G/secondary.lrc"))), QByteArray("TXT001:new1\r\nTXT002:new2\r\n")) << "round " << r;
+        QString strReason;
+        clsTranslationState objState;
+        ASSERT_TRUE(objState.Load(strFolder, strReason));
+        EXPECT_EQ(objState.Texts(K).size(), 2) << "round " << r;
     }
 }
