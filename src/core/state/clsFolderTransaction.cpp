@@ -4,6 +4,7 @@
 #include "store/basSafeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -62,7 +63,7 @@ bool clsFolderTransaction::Begin(const QString& pstrFolder, QString& pstrReason,
     mstrFolder = pstrFolder;
     mobjState = {};
     mbytState.clear();
-    mbooExists = false;
+    mbooExists = mbooCreated = false;
     mstrLink.clear();
     mstrUnreadable.clear();
     if (!mobjLock.LockFolder(pstrFolder, pstrReason, plngWaitMs)) return false;
@@ -99,9 +100,16 @@ QString clsFolderTransaction::StateProblem() const
     return QString();
 }
 
-bool clsFolderTransaction::WriteState(const clsTranslationState& pobjState, QString& pstrReason)
+bool clsFolderTransaction::WriteState(const clsTranslationState& pobjState, QString& pstrReason, bool pbooKeepFile)
 {
     if (!mbooExists && pobjState.IsEmpty()) return true;
+    if (mbooCreated && !pbooKeepFile && pobjState.IsEmpty()) {  // a cautious state of ours that no text needed after all
+        if (!QFile::remove(clsTranslationState::PathIn(mstrFolder))) return WriteState(pobjState, pstrReason, true);
+        mobjState = {};
+        mbytState.clear();
+        mbooExists = mbooCreated = false;
+        return true;
+    }
     if (mbooExists && mstrUnreadable.isEmpty() && pobjState == mobjState) return true;  // its bytes stay, however written
     const QByteArray bytNew = pobjState.ToJson();
     if (mbooExists && bytNew == mbytState) return true;
@@ -113,6 +121,7 @@ bool clsFolderTransaction::WriteState(const clsTranslationState& pobjState, QStr
         return false;
     mobjState = pobjState;
     mbytState = bytNew;
+    mbooCreated = mbooCreated || !mbooExists;
     mbooExists = true;
     mstrUnreadable.clear();
     return true;

@@ -61,13 +61,14 @@ public:
     udtFolderCommit Commit(const clsTranslationState& pobjState, const std::vector<udtFolderWrite>& pudtWrites);
 
 private:
-    bool WriteState(const clsTranslationState& pobjState, QString& pstrReason);
+    bool WriteState(const clsTranslationState& pobjState, QString& pstrReason, bool pbooKeepFile = false);
 
     QString mstrFolder;
     clsFileLock mobjLock;
     clsTranslationState mobjState;  // as the file holds it (after the last write of ours)
     QByteArray mbytState;           // the file's bytes, which a write checks it still holds
     bool mbooExists = false;
+    bool mbooCreated = false;       // the file was not there at Begin: this transaction made it
     QString mstrLink;        // the state file is a link: why it is not written
     QString mstrUnreadable;  // the state file could not be read: why
     bool mbooDiscard = false;
