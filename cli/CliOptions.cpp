@@ -25,7 +25,8 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--old-source"), optOldSource, true},
                                      {QLatin1StringView("--language"), optLanguage, true},
                                      {QLatin1StringView("--drop-unwritable"), optDropUnwritable, false},
-                                     {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false}};
+                                     {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false},
+                                     {QLatin1StringView("--discard-state"), optDiscardState, false}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -82,6 +83,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optForce: pudtOut.Force = true; break;
         case optDryRun: pudtOut.DryRun = true; break;
         case optFillFromMemory: pudtOut.FillFromMemory = true; break;
+        case optDiscardState: pudtOut.DiscardState = true; break;
         case optJson: pudtOut.Json = true; break;
         case optDropUnwritable: pudtOut.DropUnwritable = true; break;
         case optSource:

@@ -24,6 +24,7 @@ enum CliOption : uint32_t {
     optLanguage = 1024,  // --language CODE
     optDropUnwritable = 2048,  // --drop-unwritable
     optFillFromMemory = 4096,  // --fill-from-memory
+    optDiscardState = 8192,    // --discard-state
 };
 
 struct udtCliOptions {
@@ -43,6 +44,7 @@ struct udtCliOptions {
     QString OldSource;  // update: the old release's source folder; empty when not given
     QString Language;   // import: the folder's language, when not the one its name says
     bool FillFromMemory = false;
+    bool DiscardState = false;  // an unreadable translation-state.json may be replaced
     bool Help = false;  // --help or -h, which every command takes
 };
 

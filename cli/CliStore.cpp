@@ -47,6 +47,7 @@ bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs)
     for (const QString& strInput : pstrInputs) {
         strFiles.append(strInput);
         for (const enuFileKind enuFile : AllFileKinds) strFiles.append(FindLanguageFile(strInput, enuFile));
+        strFiles.append(clsTranslationState::PathIn(strInput));  // read beside them
     }
     for (const QString& strFile : strFiles)
         if (!strFile.isEmpty() && fs::SameFile(pstrOut, strFile)) {

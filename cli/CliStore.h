@@ -24,7 +24,7 @@ QString IssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue);
 QString TerminalText(const QString& pstrText);
 
 // Whether pstrOut is one of the inputs (the same file, however named: a link, a hard link); the
-// files of an input folder count, its three language files. A command never writes over what it
+// files of an input folder count, its three language files and its translation state. A command never writes over what it
 // reads: true after printing "OUT: is INPUT itself, which the command reads; nothing was written".
 bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs);
 

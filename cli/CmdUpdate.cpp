@@ -5,7 +5,6 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
-#include "exchange/basLanguageFolder.h"
 #include "memory/basMemoryFill.h"
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
@@ -20,7 +19,7 @@ namespace {
 
 const char* const UpdateUsage =
     "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]\n"
-    "                         [--dry-run] [--json] [--code-page NAME]\n"
+    "                         [--dry-run] [--json] [--discard-state] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
     "  of the new release's folder NEW into DEST (made when it does not exist): entries the old files\n"
     "  already had keep their text.\n"
@@ -33,7 +32,8 @@ const char* const UpdateUsage =
     "                   file of the memory; repeatable\n"
     "  --force          overwrite files that already exist in DEST (otherwise they are left alone)\n"
     "  --dry-run        write nothing; report what would happen\n"
-    "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"
+    "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"    "  --discard-state  go on when OLD's or DEST's translation-state.json cannot be read (its marks\n"
+    "                   and notes are lost); without it nothing is written\n"
     "  --code-page NAME the code page of the files (default windows-1252)\n"
     "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.";
 
@@ -203,38 +203,16 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
     const clsCliDesktop objDesktop(true);
     clsTranslationMemory objMemory;
     bool booAll = LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage);
-    udtLanguageFolder udtSource, udtTranslation;
-    QStringList strErrors;
-    if (!LoadLanguageFolder(pstrSource, pudtOptions.CodePage, udtSource, strErrors) ||
-        !LoadLanguageFolder(pstrDestination, pudtOptions.CodePage, udtTranslation, strErrors)) {
-        PrintError(strErrors.join(u'\n'));
+    QStringList strErrors, strWarnings;
+    const int32_t lngFilled =
+        FillFolderFromMemory(pstrSource, pstrDestination, pudtOptions.CodePage, objMemory, strErrors, strWarnings);
+    for (const QString& strWarning : strWarnings) PrintError(strWarning);
+    for (const QString& strError : strErrors) PrintError(strError);
+    if (lngFilled < 0) {
         pstrLine = QStringLiteral("fill from memory: not done");
         return false;
     }
-    int32_t lngFilled = 0;
-    std::vector<enuFileKind> enuWritten;
-    for (const enuFileKind enuFile : AllFileKinds) {
-        if (udtSource.FileOf(enuFile).isEmpty() || udtTranslation.FileOf(enuFile).isEmpty()) continue;
-        QStringList strSkipped;
-        const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, objMemory, udtTranslation.State, strSkipped);
-        for (const QString& strLine : strSkipped)
-            PrintError(QStringLiteral("%1: warning: %2").arg(udtTranslation.FileOf(enuFile), strLine));
-        if (lngFile == 0) continue;
-        bool booSaved = false;
-        SaveFile(udtTranslation.Store, enuFile, udtTranslation.FileOf(enuFile), booSaved);
-        if (!booSaved) {
-            PrintError(QStringLiteral("%1: %2").arg(udtTranslation.FileOf(enuFile), udtTranslation.Store.LastError().Text()));
-            booAll = false;
-            continue;
-        }
-        lngFilled += lngFile;
-        enuWritten.push_back(enuFile);
-    }
-    QString strReason;
-    if (!enuWritten.empty() && !udtTranslation.State.Save(pstrDestination, enuWritten, strReason)) {
-        PrintError(strReason);
-        booAll = false;
-    }
+    booAll = booAll && strErrors.isEmpty();
     pstrLine = QStringLiteral("filled from the memory: %1 text%2, each marked for review").arg(lngFilled).arg(lngFilled == 1 ? "" : "s");
     return booAll;
 }
@@ -245,7 +223,7 @@ int CmdUpdate(const QStringList& pstrArgs)
 {
     udtCliOptions udtOptions;
     const QString strCommand = QStringLiteral("update");
-    const uint32_t lngAllowed = optForce | optDryRun | optJson | optCodePage | optOldSource | optFillFromMemory | optMemory;
+    const uint32_t lngAllowed = optForce | optDryRun | optJson | optCodePage | optOldSource | optFillFromMemory | optMemory | optDiscardState;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, lngAllowed, strCommand, UpdateUsage, udtOptions))
         return *lngExit;
     const QStringList& strFolders = udtOptions.Operands;
@@ -269,7 +247,7 @@ int CmdUpdate(const QStringList& pstrArgs)
     {
         const clsCliDesktop objDesktop(udtOptions.Force);
         udtUpdate = UpdateLanguageFolder({strFolders[0], strFolders[1], strFolders[2], udtOptions.OldSource}, udtOptions.CodePage,
-                                         !udtOptions.DryRun);
+                                         !udtOptions.DryRun, udtOptions.DiscardState);
     }
     const QVector<udtUpdateReport>& udtReports = udtUpdate.Files;
     bool booAllWell = !udtUpdate.StateFailed;

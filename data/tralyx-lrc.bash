@@ -56,10 +56,10 @@ _tralyx_lrc()
     case $command in
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force --drop-unwritable" ;;
-        update) options="--old-source --fill-from-memory --memory --force --dry-run --json --code-page" ;;
+        update) options="--old-source --fill-from-memory --memory --force --dry-run --json --discard-state --code-page" ;;
         lint) options="--source --json --code-page --spell --dictionary" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
-        import) options="--source --language --force --dry-run --code-page" ;;
+        import) options="--source --language --force --dry-run --discard-state --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;

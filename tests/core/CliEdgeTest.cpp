@@ -65,6 +65,20 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
          {"export", "--source-language=en", "--target-language=de", "--source", "DIR/en", "DIR/en", "DIR/dangling.po"}, {}, false, 1,
          "already exists"},
         {"write to a dangling link", {"write", "--kind", "core", "DIR/dangling.po"}, CoreDump, false, 1, "already exists"},
+        // The state file is an input and an output as the three are: never written through a link,
+        // over an input, or over a file that could not be read (unless discarded).
+        {"import with the state a link to a file", {"import", "--force", "DIR/fz.po", "DIR/ln"}, {}, false, 1,
+         "ln/translation-state.json is a link (to "},
+        {"update into a folder whose state links to a source", {"update", "DIR/en", "DIR/en", "DIR/ln"}, {}, false, 1,
+         "ln/translation-state.json is a link"},
+        {"export over the folder's state", {"export", "--force", "--source-language=en", "--target-language=de", "--source", "DIR/en",
+         "DIR/bad", "DIR/st.po"}, {}, false, 1, "st.po: is DIR/bad/translation-state.json itself"},
+        {"import over an unreadable state", {"import", "--force", "DIR/fz.po", "DIR/bad"}, {}, false, 1,
+         "bad/translation-state.json: line 1: not valid JSON"},
+        {"import over an unreadable state, discarded", {"import", "--force", "--discard-state", "DIR/fz.po", "DIR/bad"}, {}, false, 0,
+         "bad/translation-state.json: written"},
+        {"update from an unreadable state", {"update", "DIR/bad", "DIR/en", "DIR/out/de"}, {}, false, 1,
+         "its marks and notes would be lost, so nothing was written"},
         // Names not valid UTF-8, a code page that shifts between states, a file's control characters.
         {"a file name not valid UTF-8", {"sh", "exec \"$0\" write --kind core \"$(printf 'DIR/out/core\\344.lrc')\""}, CoreDump,
          false, 1, "the file name 'DIR/out/core\\xe4.lrc' is not valid in this system's encoding"},
@@ -101,6 +115,13 @@ TEST(CliEdgeTest, FailsClearlyAndChangesNothing)
                                  "msgctxt \"core.lrc:frmMain.cmdOK.0.C\"\nmsgid \"OK\"\nmsgstr \"Gut\"\n";
         objDir.Write(QStringLiteral("in.po"), bytPo);
         objDir.Write(QStringLiteral("obsolete.po"), "#~ " + QByteArray(bytPo).replace("\n", "\n#~ "));
+        objDir.Write(QStringLiteral("fz.po"), "#, fuzzy\nmsgctxt \"messages.lrc:MSG001\"\nmsgid \"Hello\"\nmsgstr \"Hallo\"\n");
+        objDir.Write(QStringLiteral("ln/messages.lrc"), "MSG001:Hello\r\nMST001:Hi\r\n");
+        (void)!symlink("../en/core.lrc", QFile::encodeName(objDir.Path(QStringLiteral("ln/translation-state.json"))).constData());
+        objDir.Write(QStringLiteral("bad/translation-state.json"), "{");
+        for (const char* pstrFile : {"core.lrc", "messages.lrc", "secondary.lrc"})
+            QFile::copy(objDir.Path(QStringLiteral("en/") + pstrFile), objDir.Path(QStringLiteral("bad/") + pstrFile));
+        (void)!symlink("bad/translation-state.json", QFile::encodeName(objDir.Path(QStringLiteral("st.po"))).constData());
         objDir.Write(QStringLiteral("ctl/core.lrc"), "f.c.0.\x1b[2J\xc2\x85:x\r\nf.c.0.C:y\r\n");
         for (const char* pstrLink : {"link.po", "link.tmx"})
             (void)!symlink("en/core.lrc", QFile::encodeName(objDir.Path(pstrLink)).constData());

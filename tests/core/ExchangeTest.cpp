@@ -384,7 +384,7 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
     objState.SetDone(enuFileKind::ControlText, QStringLiteral("frmMain.[Caption].0.C"), true);
     objState.SetNote(enuFileKind::Secondary, QStringLiteral("TXT001"), QStringLiteral("the title of a note without one"));
     QString strOutput;
-    ASSERT_TRUE(objState.Save(strGerman, AllFileKinds, strOutput));
+    objDir.Write(QStringLiteral("Languages/German/translation-state.json"), objState.ToJson());
     const QString strPo = objDir.Path(QStringLiteral("de.po")), strXlf = objDir.Path(QStringLiteral("de.xlf"));
     ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strPo}), 0);
     ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strXlf}), 0);

@@ -1,6 +1,6 @@
 // The translation state beside a folder's files: its bytes read and written back, what each change
-// of a text's state does to the others, an unreadable file ignored with its line and reason, a save
-// that keeps the other files' sections, the ids, pruning and renumbering.
+// of a text's state does to the others, an unreadable file ignored with its line and reason, the
+// ids, pruning and renumbering, and merging a window's own changes into the state on disk.
 #include "state/clsTranslationState.h"
 #include "TempDir.h"
 #include "TestTexts.h"
@@ -132,42 +132,6 @@ TEST(StateTest, AFileThatCannotBeReadIsIgnoredWithItsLineAndReason)
     EXPECT_TRUE(strReason.startsWith(objDir.Path(StateFile) + Q(": line 1: not a translation state file"))) << strReason.toStdString();
 }
 
-TEST(StateTest, SavesItsFilesSectionsOnlyKeepsTheOthersAndWritesNothingWithoutAChange)
-{
-    const clsTempDir objDir;
-    clsTranslationState objOnDisk;
-    objOnDisk.MarkReview(enuFileKind::ControlText, Q("frmMain.cmdNew.0.C"), Q("&New \"quoted\"\r\n\u00e9"));
-    objOnDisk.SetNote(enuFileKind::Messages, Q("MST002"), Q("a title\nof two lines"));
-    QString strReason;
-    bool booWritten = false;
-    ASSERT_TRUE(objOnDisk.Save(objDir.Path(), AllFileKinds, strReason, &booWritten)) << strReason.toStdString();
-    EXPECT_TRUE(booWritten);
-    clsTranslationState objRead;
-    ASSERT_TRUE(objRead.Load(objDir.Path(), strReason)) << strReason.toStdString();
-    EXPECT_TRUE(objRead == objOnDisk);
-
-    // Another writer's state of core.lrc only: messages.lrc's section stays as the file has it.
-    clsTranslationState objMine;
-    objMine.SetDone(enuFileKind::ControlText, Q("frmMain.[Caption].0.C"), true);
-    objMine.SetNote(enuFileKind::Messages, Q("MSG001"), Q("not mine to write"));
-    const enuFileKind enuCore[] = {enuFileKind::ControlText};
-    ASSERT_TRUE(objMine.Save(objDir.Path(), enuCore, strReason, &booWritten));
-    ASSERT_TRUE(objRead.Load(objDir.Path(), strReason));
-    EXPECT_EQ(objRead.Texts(enuFileKind::ControlText), objMine.Texts(enuFileKind::ControlText));
-    EXPECT_EQ(objRead.Texts(enuFileKind::Messages), objOnDisk.Texts(enuFileKind::Messages));
-    const QByteArray bytBefore = clsTempDir::Read(objDir.Path(StateFile));
-    ASSERT_TRUE(objRead.Save(objDir.Path(), AllFileKinds, strReason, &booWritten));
-    EXPECT_FALSE(booWritten);
-    EXPECT_EQ(clsTempDir::Read(objDir.Path(StateFile)), bytBefore);
-
-    const clsTempDir objEmpty;  // no state, no file: none made
-    ASSERT_TRUE(clsTranslationState().Save(objEmpty.Path(), AllFileKinds, strReason, &booWritten));
-    EXPECT_FALSE(booWritten || QDir(objEmpty.Path()).exists(StateFile));
-    EXPECT_FALSE(objMine.Save(objEmpty.Path(Q("missing/folder")), AllFileKinds, strReason));
-    EXPECT_FALSE(strReason.isEmpty());
-}
-
-
 // The ids the checks give, and the record each names: messages by position and text, procedural
 // texts beyond 999 by their number after "#" (the file's own numbers wrap at 1000).
 TEST(StateTest, IdsNameTheirRecordAndText)
@@ -243,4 +207,33 @@ TEST(StateTest, PrunesIdsTheTableLacksAndRenumbers)
     objState.SetNote(enuFileKind::Secondary, Q("TXT002"), Q("second"));
     objState.Renumber(enuFileKind::Secondary, {-1, 1003});
     EXPECT_EQ(objState.Get(enuFileKind::Secondary, Q("TXT004#1004")).Note, Q("second"));
+}
+
+// A window's own changes (from the state it read to its own) go into the state as its file now
+// holds it: what another program changed meanwhile stays unless the window changed that same text.
+TEST(StateTest, TakesOnlyItsOwnChangesIntoTheStateOnDisk)
+{
+    const enuFileKind K = enuFileKind::Secondary;
+    udtTextState None, Review, Done, Noted;
+    Review.Review = true, Review.PreviousSource = Q("old"), Done.Done = true, Noted.Note = Q("n");
+    const struct {
+        const char* Name;
+        udtTextState Read, Mine, Disk, Result;
+    } Rows[] = {
+        {"another program cleared a review the window left alone", Review, Review, None, None},
+        {"another program's note on a text the window left alone", None, None, Noted, Noted},
+        {"the window's done over the disk's review", Review, Done, Review, Done},
+        {"the window's clearing wins on its own text", Noted, None, Noted, None},
+        {"both changed one text: the window's, saved last", None, Done, Noted, Done},
+    };
+    for (const auto& r : Rows) {
+        clsTranslationState objRead, objMine, objDisk;
+        objRead.Set(K, Q("TXT001"), r.Read);
+        objMine.Set(K, Q("TXT001"), r.Mine);
+        objDisk.Set(K, Q("TXT001"), r.Disk);
+        objDisk.SetNote(enuFileKind::Messages, Q("MSG001"), Q("another file's"));
+        objDisk.TakeChanges(K, objRead, objMine);
+        EXPECT_EQ(objDisk.Get(K, Q("TXT001")), r.Result) << r.Name;
+        EXPECT_EQ(objDisk.Get(enuFileKind::Messages, Q("MSG001")).Note, Q("another file's")) << r.Name;
+    }
 }

@@ -204,6 +204,9 @@ TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadab
     auto* txtNote = mfrmMain->findChild<QPlainTextEdit*>(Q("txtNote"));
     txtNote->setFocus();
     QTest::keyClicks(txtNote, Q("The same on purpose"));
+    // Asked first: what the unreadable file holds is lost.
+    mobjDesktop.Expect(mobjDir.Path(Q("German/translation-state.json: line 1: not valid JSON\u2026")), vbExclamation + vbYesNo + vbDefaultButton2,
+                       Q("Translation state"), vbYes);
     mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
     Click("mnuFileSave");
     const QByteArray bytState = clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json")));
@@ -213,6 +216,27 @@ TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadab
     mobjDesktop.Expect(SaveChangesPrompt, vbQuestion + vbYesNoCancel, Q("Save changes"), vbCancel);
     Click("mnuFileClose");
     EXPECT_EQ(frmEditor.Note(), Q("The same on purpose!"));
+}
+
+// An import changes the state while the file is open (a review ended, a note): the window's Save
+// adds its own change to the state as the file now holds it, and loses neither.
+TEST_F(clsWorkbenchMainTest, SaveKeepsWhatAnotherProgramChangedInTheStateMeanwhile)
+{
+    const QString strGerman = mobjDir.Write(Q("German/messages.lrc"), MessagesA);
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error!\r\nMSG002:Saved.\r\nMST002:Done\r\n");
+    const QByteArray Head = "{\n  \"tralyx-translation-state\": 1,\n  \"files\": {\n    \"messages.lrc\": [\n      ";
+    mobjDir.Write(Q("German/translation-state.json"), Head + "{\"id\": \"MSG001\", \"review\": \"Disk full.\"}\n    ]\n  }\n}\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(strGerman));
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    mobjDir.Write(Q("German/translation-state.json"), Head + "{\"id\": \"MSG001\", \"note\": \"imported\"}\n    ]\n  }\n}\n");
+    ClickRow(frmEditor, 1);
+    LowerBox(frmEditor)->setFocus();
+    QTest::keyClick(LowerBox(frmEditor), Qt::Key_U, Qt::ControlModifier);
+    mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
+    Click("mnuFileSave");
+    EXPECT_EQ(clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json"))),
+              Head + "{\"id\": \"MSG001\", \"note\": \"imported\"},\n      {\"id\": \"MSG002\", \"done\": true},\n"
+                     "      {\"id\": \"MST002\", \"done\": true}\n    ]\n  }\n}\n");
 }
 
 TEST_F(clsWorkbenchMainTest, TypingInTheFilterKeepsTheRowBeingEditedAndAsksNothing)

@@ -35,6 +35,16 @@ void clsFileLock::Unlock()
 
 bool clsFileLock::Lock(const QString& pstrFileName, QString& pstrReason, int32_t plngWaitMs)
 {
+    return Take(pstrFileName, false, pstrReason, plngWaitMs);
+}
+
+bool clsFileLock::LockFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs)
+{
+    return Take(pstrFolder, true, pstrReason, plngWaitMs);
+}
+
+bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, QString& pstrReason, int32_t plngWaitMs)
+{
     Unlock();
 #ifdef TRALYX_FLOCK
     using namespace std::chrono;
@@ -43,7 +53,8 @@ bool clsFileLock::Lock(const QString& pstrFileName, QString& pstrReason, int32_t
     for (;;) {
         // Judged before the open: opening a device can have effects of its own.
         struct stat udtNamed, udtLocked;
-        if (stat(bytPath.constData(), &udtNamed) != 0 || !S_ISREG(udtNamed.st_mode)) return true;
+        if (stat(bytPath.constData(), &udtNamed) != 0 || !(pbooFolder ? S_ISDIR(udtNamed.st_mode) : S_ISREG(udtNamed.st_mode)))
+            return true;
         const int lngHandle = open(bytPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (lngHandle < 0) return true;
         int lngResult;
@@ -70,7 +81,7 @@ bool clsFileLock::Lock(const QString& pstrFileName, QString& pstrReason, int32_t
                      .arg(pstrFileName);
     return false;
 #else
-    (void)pstrFileName, (void)pstrReason, (void)plngWaitMs;
+    (void)pstrFileName, (void)pbooFolder, (void)pstrReason, (void)plngWaitMs;
     return true;
 #endif
 }

@@ -30,9 +30,15 @@ public:
     // file, not readable, no locks here: the read or the write then says what it finds); false, with
     // a reason, only when another writer held it all that time.
     bool Lock(const QString& pstrFileName, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
+    // The same on a folder: the lock of every read-modify-write of a language folder, its state file
+    // included, which may not exist yet and so has no file to lock.
+    bool LockFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
+    // Whether a lock is held (false where the file system or the build has none).
+    bool Held() const { return mlngHandle >= 0; }
     void Unlock();
 
 private:
+    bool Take(const QString& pstrPath, bool pbooFolder, QString& pstrReason, int32_t plngWaitMs);
     int mlngHandle = -1;
 };
 

@@ -1,5 +1,7 @@
 #include "memory/basMemoryFill.h"
 
+#include "state/clsFolderTransaction.h"
+
 namespace tralyx {
 
 bool WantsFill(const udtEntryText& pudtEntry, const udtTextState& pudtState)
@@ -50,6 +52,53 @@ int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTra
     case enuFileKind::Messages: pobjTranslation.SetMessageTable(std::move(udtMessages)); break;
     case enuFileKind::Secondary: pobjTranslation.SetSecondaryTable(std::move(strSecondary)); break;
     }
+    return lngFilled;
+}
+
+int32_t FillFolderFromMemory(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                             const clsTranslationMemory& pobjMemory, QStringList& pstrErrors, QStringList& pstrWarnings)
+{
+    clsFolderTransaction objChange;
+    QString strReason;
+    if (!objChange.Begin(pstrFolder, strReason) || !(strReason = objChange.StateProblem()).isEmpty()) {
+        pstrErrors.append(strReason);
+        return -1;
+    }
+    udtLanguageFolder udtSource, udtTranslation;
+    QStringList strErrors;
+    if (!LoadLanguageFolder(pstrSource, pstrCodePage, udtSource, strErrors) ||
+        !LoadLanguageFolder(pstrFolder, pstrCodePage, udtTranslation, strErrors)) {
+        pstrErrors.append(strErrors.join(u'\n'));
+        return -1;
+    }
+    clsTranslationState objState = objChange.State();  // as read under the lock
+    int32_t lngFilled = 0;
+    std::vector<udtFolderWrite> udtWrites;
+    std::array<int32_t, 3> lngFilledIn{};
+    for (const enuFileKind enuFile : AllFileKinds) {
+        if (udtSource.FileOf(enuFile).isEmpty() || udtTranslation.FileOf(enuFile).isEmpty()) continue;
+        objState.Prune(enuFile, udtTranslation.Store);
+        QStringList strSkipped;
+        const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, pobjMemory, objState, strSkipped);
+        for (const QString& strLine : strSkipped)
+            pstrWarnings.append(QStringLiteral("%1: warning: %2").arg(udtTranslation.FileOf(enuFile), strLine));
+        if (lngFile == 0) continue;
+        lngFilledIn[static_cast<size_t>(enuFile)] = lngFile;
+        udtWrites.push_back({enuFile, [&udtTranslation, enuFile](QString& pstrReason) {
+                                 bool booSaved = false;
+                                 SaveFile(udtTranslation.Store, enuFile, udtTranslation.FileOf(enuFile), booSaved);
+                                 if (!booSaved) pstrReason = udtTranslation.FileOf(enuFile) + QStringLiteral(": ") + udtTranslation.Store.LastError().Text();
+                                 return booSaved;
+                             }});
+    }
+    if (udtWrites.empty()) return 0;
+    const udtFolderCommit udtCommit = objChange.Commit(objState, udtWrites);
+    for (const udtWrittenFile& f : udtCommit.Files) {
+        if (f.Written) lngFilled += lngFilledIn[static_cast<size_t>(f.File)];
+        else pstrErrors.append(f.Reason);
+    }
+    if (!udtCommit.StateReason.isEmpty() && !udtCommit.Files.empty() && udtCommit.Files.front().Reason != udtCommit.StateReason)
+        pstrErrors.append(udtCommit.StateReason);
     return lngFilled;
 }
 

@@ -3,6 +3,7 @@
 // review in the state (never done): a match is a proposal until the translator has seen it.
 #include "checks/basEntryMatch.h"
 #include "common/clsCodePage.h"
+#include "exchange/basLanguageFolder.h"
 #include "memory/clsTranslationMemory.h"
 #include "state/clsTranslationState.h"
 
@@ -21,5 +22,12 @@ std::optional<QString> FillFor(const udtEntryText& pudtEntry, const clsTranslati
 // The fill of one table against its source; the number of texts filled.
 int32_t FillFromMemory(enuFileKind penuFile, const clsTralyx& pobjSource, clsTralyx& pobjTranslation,
                        const clsTranslationMemory& pobjMemory, clsTranslationState& pobjState, QStringList& pstrSkipped);
+
+// The fill of a whole translated folder (an update's destination) against its source folder, under
+// the folder's lock (clsFolderTransaction): each file filled is written, then the review marks with
+// it. The texts filled; pstrErrors gets what failed, each a line naming its file, and pstrWarnings
+// each match left out because the file's code page cannot hold it ("FILE: warning: ...").
+int32_t FillFolderFromMemory(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                             const clsTranslationMemory& pobjMemory, QStringList& pstrErrors, QStringList& pstrWarnings);
 
 }  // namespace tralyx

@@ -93,14 +93,24 @@ QString clsTranslationState::FileName() { return QStringLiteral("translation-sta
 
 QString clsTranslationState::PathIn(const QString& pstrFolder) { return QDir(pstrFolder).filePath(FileName()); }
 
-bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason)
+bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead)
 {
     *this = {};
     const QString strPath = PathIn(pstrFolder);
     if (!fs::NameTaken(strPath)) return true;
     QByteArray bytJson;
     QString strWhy;
-    if (!ReadWholeFile(strPath, bytJson, strWhy) || !Parse(bytJson, strWhy)) {
+    const QFileInfo objInfo(strPath);
+    if (objInfo.isFile() && objInfo.size() > MaxFileSize) {
+        pstrReason = QStringLiteral("%1 is larger than %2 MiB (%3 bytes), more than the state of any language folder")
+                         .arg(strPath)
+                         .arg(MaxFileSize / (1024 * 1024))
+                         .arg(objInfo.size());
+        return false;
+    }
+    const bool booRead = ReadWholeFile(strPath, bytJson, strWhy);
+    if (pbytRead) *pbytRead = bytJson;
+    if (!booRead || !Parse(bytJson, strWhy)) {
         pstrReason = strWhy.startsWith(strPath) ? strWhy : strPath + QStringLiteral(": ") + strWhy;
         return false;
     }
@@ -294,6 +304,16 @@ void clsTranslationState::Renumber(enuFileKind penuFile, const std::vector<int32
     udtFile = std::move(udtMoved);
 }
 
+void clsTranslationState::TakeChanges(enuFileKind penuFile, const clsTranslationState& pobjBase, const clsTranslationState& pobjMine)
+{
+    const QHash<QString, udtTextState>& udtBase = pobjBase.Texts(penuFile);
+    const QHash<QString, udtTextState>& udtMine = pobjMine.Texts(penuFile);
+    for (auto it = udtMine.cbegin(); it != udtMine.cend(); ++it)
+        if (!(udtBase.value(it.key()) == it.value())) Set(penuFile, it.key(), it.value());
+    for (auto it = udtBase.cbegin(); it != udtBase.cend(); ++it)
+        if (!udtMine.contains(it.key())) Set(penuFile, it.key(), udtTextState());
+}
+
 void clsTranslationState::Prune(enuFileKind penuFile, const clsTralyx& pobjStore)
 {
     QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
@@ -315,26 +335,6 @@ void clsTranslationState::Prune(enuFileKind penuFile, const clsTralyx& pobjStore
         strIds.insert(TextId(penuFile, strPath, 1));
     }
     udtFile.removeIf([&](const auto& it) { return !strIds.contains(it.key()); });
-}
-
-bool clsTranslationState::Save(const QString& pstrFolder, std::span<const enuFileKind> penuFiles, QString& pstrReason,
-                               bool* pbooWritten) const
-{
-    if (pbooWritten) *pbooWritten = false;
-    const QString strPath = PathIn(pstrFolder);
-    QByteArray bytOld;
-    QString strIgnored;
-    const bool booExists = QFileInfo(strPath).exists();
-    clsTranslationState objOnDisk;
-    // A file that cannot be read is replaced: it was reported when it was loaded.
-    if (booExists && ReadWholeFile(strPath, bytOld, strIgnored)) objOnDisk.Parse(bytOld, strIgnored);
-    for (const enuFileKind enuFile : penuFiles) objOnDisk.mudtFiles[Slot(enuFile)] = mudtFiles[Slot(enuFile)];
-    if (!booExists && objOnDisk.IsEmpty()) return true;
-    const QByteArray bytNew = objOnDisk.ToJson();
-    if (booExists && bytNew == bytOld) return true;
-    if (!WriteFileAtomically(strPath, bytNew, pstrReason)) return false;
-    if (pbooWritten) *pbooWritten = true;
-    return true;
 }
 
 }  // namespace tralyx

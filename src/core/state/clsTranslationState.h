@@ -3,11 +3,12 @@
 // the translation was made for), done and a note, kept in translation-state.json beside the files.
 // The .lrc files hold texts only; this file holds what the translator's work needs beyond them.
 // Losing or breaking it never costs a byte of the .lrc files: a state file that cannot be read is
-// reported and ignored, and a failed write leaves the old one.
+// reported, and never replaced without leave. It is written only by clsFolderTransaction, under the
+// folder's lock, with the .lrc files it goes with.
 //
 // The editor's use: Load the folder's state when a file opens; Get/Set per text id (basStateIds.h:
-// the checks' ids); after a save of a .lrc file, Prune that kind against the table just saved and
-// Save with that one kind, which leaves the other files' sections as the file on disk has them.
+// the checks' ids); at a save, TakeChanges onto the state as the file now holds it, Prune that kind
+// against the table saved, and commit it with the file.
 #include "state/basStateIds.h"
 #include "state/udtTextState.h"
 #include "store/clsTralyx.h"
@@ -16,7 +17,6 @@
 #include <QHash>
 #include <QString>
 #include <array>
-#include <span>
 #include <vector>
 
 namespace tralyx {
@@ -29,7 +29,11 @@ public:
     // Reads the state beside a folder's files. True for a state that was read or a folder without
     // one (an empty state); false, with the state empty and the reason ("translation-state.json,
     // line 3: ..."), for a file that cannot be read or is not a state file.
-    bool Load(const QString& pstrFolder, QString& pstrReason);
+    // A file larger than MaxFileSize is refused unread: far beyond what the texts of any folder carry
+    // (two states a record for 32,767 records in each file, with notes), and its parse would take many
+    // times its size. pbytRead, when given, receives the bytes read.
+    static constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
+    bool Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead = nullptr);
     bool Parse(const QByteArray& pbytJson, QString& pstrReason);
     // The file's bytes: UTF-8 JSON, one text a line, sorted by id within each file.
     QByteArray ToJson() const;
@@ -57,15 +61,12 @@ public:
     // messages.lrc, secondary.lrc: the record at position i moved to plngNewPosition[i] (-1: gone).
     // Ids of positions beyond the list are dropped.
     void Renumber(enuFileKind penuFile, const std::vector<int32_t>& plngNewPosition);
+    // Into this state (as its file now holds it), the changes pobjMine made to pobjBase in that file's
+    // section: a text whose state differs between the two takes pobjMine's, every other text keeps
+    // this one's (what another program changed meanwhile).
+    void TakeChanges(enuFileKind penuFile, const clsTranslationState& pobjBase, const clsTranslationState& pobjMine);
     // Drops the ids of that file that its table (as the store holds it) does not have.
     void Prune(enuFileKind penuFile, const clsTralyx& pobjStore);
-
-    // Writes the sections of the files named into the folder's state file atomically; the sections
-    // of the other files stay as the file holds them (or are none, when it cannot be read). Writes
-    // nothing when that changes no byte, or when there is no state and no file; *pbooWritten says
-    // whether it wrote. False with the reason when the write failed (the old file is untouched).
-    bool Save(const QString& pstrFolder, std::span<const enuFileKind> penuFiles, QString& pstrReason,
-              bool* pbooWritten = nullptr) const;
 
 private:
     static size_t Slot(enuFileKind penuFile) { return static_cast<size_t>(penuFile); }

@@ -1,7 +1,11 @@
 #include "update/basFolderUpdate.h"
 
+#include "state/clsFolderTransaction.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <array>
 
 namespace tralyx {
 
@@ -12,22 +16,73 @@ QString FolderBlockedBy(const QString& pstrFolder)
     return objPart.isDir() ? QString() : objPart.filePath();
 }
 
-udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const QString& pstrCodePage, bool pbooWrite)
+udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const QString& pstrCodePage, bool pbooWrite,
+                                     bool pbooDiscardState)
 {
     udtFolderUpdate udtOut;
     clsTranslationState objOldState, objNewState;
     QString strReason;
-    if (!objOldState.Load(pudtFolders.Old, strReason))  // ignored: the .lrc files are what counts
+    const auto Add = [&udtOut](const QString& pstrLine) {
+        udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
+    };
+    if (!objOldState.Load(pudtFolders.Old, strReason)) {
+        // The marks it holds would be lost in the destination's state without a word.
+        if (pbooWrite && !pbooDiscardState) {
+            udtOut.StateFailed = true;
+            Add(strReason + QStringLiteral("; its marks and notes would be lost, so nothing was written (mend it, or give "
+                                           "--discard-state to update without them)"));
+            return udtOut;
+        }
         udtOut.StateLine = QCoreApplication::translate("basFolderUpdate", "%1; the old state was not carried over").arg(strReason);
+    }
     std::vector<enuFileKind> enuWritten;
     const bool booDestinationThere = QFileInfo(pudtFolders.Destination).isDir();
-    {
-        clsTralyx objStore;  // a store of its own: the editor's tables are never touched by an update
-        objStore.SetCodePage(pstrCodePage);
-        for (const enuFileKind enuFile : AllFileKinds) {
-            udtOut.Files.append(UpdateFile(objStore, enuFile, pudtFolders, pbooWrite, &objOldState, &objNewState));
-            if (udtOut.Files.back().IsMerged() && (udtOut.Files.back().Written() || !pbooWrite)) enuWritten.push_back(enuFile);
+    clsTralyx objStore;  // a store of its own: the editor's tables are never touched by an update
+    objStore.SetCodePage(pstrCodePage);
+    std::array<qsizetype, 3> lngReportOf{};  // by enuFileKind: its report's place in Files
+    const auto ReportOf = [&](enuFileKind penuFile) -> udtUpdateReport& { return udtOut.Files[lngReportOf[static_cast<size_t>(penuFile)]]; };
+    for (const enuFileKind enuFile : AllFileKinds) {
+        lngReportOf[static_cast<size_t>(enuFile)] = udtOut.Files.size();
+        udtOut.Files.append(UpdateFile(objStore, enuFile, pudtFolders, pbooWrite, &objOldState, &objNewState, true));
+        const udtUpdateReport& udtReport = udtOut.Files.back();
+        if (pbooWrite ? udtReport.Outcome == enuUpdateOutcome::Merged : udtReport.IsMerged()) enuWritten.push_back(enuFile);
+    }
+    bool booWritten = false;
+    QString strStateError;
+    if (pbooWrite && !enuWritten.empty()) {
+        // The destination's files and state are written under its lock, which needs the folder.
+        if (!booDestinationThere && !pudtFolders.Destination.trimmed().isEmpty()) QDir().mkpath(pudtFolders.Destination);
+        clsFolderTransaction objChange;
+        QString strProblem;
+        if (objChange.Begin(pudtFolders.Destination, strProblem)) {
+            if (pbooDiscardState) objChange.DiscardState();
+            if (const QString strState = objChange.StateProblem(); !strState.isEmpty())
+                strProblem = strState + QStringLiteral("; nothing was written");
         }
+        if (!strProblem.isEmpty()) {
+            for (const enuFileKind enuFile : enuWritten) {
+                udtUpdateReport& udtReport = ReportOf(enuFile);
+                udtReport.Outcome = enuUpdateOutcome::NotWritten;
+                udtReport.FailedFile = udtReport.DestinationFile;
+                udtReport.Issue = {0, strProblem};
+            }
+            udtOut.StateFailed = true;
+            Add(strProblem);
+            return udtOut;
+        }
+        std::vector<udtFolderWrite> udtWrites;
+        for (const enuFileKind enuFile : enuWritten) {
+            udtUpdateReport& udtReport = ReportOf(enuFile);
+            udtWrites.push_back({enuFile, [&objStore, &pudtFolders, &udtReport, enuFile](QString& pstrReason) {
+                                     WriteMerged(objStore, enuFile, pudtFolders, udtReport);
+                                     pstrReason = udtReport.Issue.Reason;
+                                     return udtReport.Written();
+                                 }});
+        }
+        const udtFolderCommit udtCommit = objChange.Commit(objNewState, udtWrites);
+        std::erase_if(enuWritten, [&](enuFileKind k) { return !ReportOf(k).Written(); });
+        booWritten = udtCommit.StateWritten;
+        strStateError = udtCommit.StateReason;
     }
     // The files' writes make the folder; said once, above them.
     if (!booDestinationThere && pbooWrite && QFileInfo(pudtFolders.Destination).isDir())
@@ -47,17 +102,13 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
                        : QCoreApplication::translate("basFolderUpdate", "%L1 texts with a state, %L2 of them to review"))
             .arg(lngTexts)
             .arg(lngReview);
-    const auto Add = [&udtOut](const QString& pstrLine) {
-        udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
-    };
     if (!pbooWrite) {
         if (lngTexts > 0) Add(QCoreApplication::translate("basFolderUpdate", "%1 would be written: %2").arg(strFile, strCounts));
         return udtOut;
     }
-    bool booWritten = false;
-    if (!objNewState.Save(pudtFolders.Destination, enuWritten, strReason, &booWritten)) {
+    if (!strStateError.isEmpty()) {
         udtOut.StateFailed = true;
-        Add(QCoreApplication::translate("basFolderUpdate", "%1 was not written: %2").arg(strFile, strReason));
+        Add(QCoreApplication::translate("basFolderUpdate", "%1 was not written: %2").arg(strFile, strStateError));
     } else if (booWritten) {
         Add(QCoreApplication::translate("basFolderUpdate", "%1 was written: %2").arg(strFile, strCounts));
     }

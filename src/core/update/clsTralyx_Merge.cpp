@@ -47,7 +47,8 @@ const udtMergeKind<QStringList> SecondaryKind{enuFileKind::Secondary, &clsTralyx
 // written.
 template <class TTable>
 udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudtKind, const udtUpdateFolders& pudtFolders,
-                          bool pbooWrite, const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState)
+                          bool pbooWrite, const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState,
+                          bool pbooDeferWrite)
 {
     const udtFileKind& udtFile = FileKind(pudtKind.Kind);
     udtUpdateReport udtReport;
@@ -100,16 +101,29 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
                                       .arg(udtReport.DestinationFile, pstrInput == &pudtFolders.OldSource
                                                                           ? QStringLiteral("old source")
                                                                           : QStringLiteral("old or the new"))});
-    if (!pbooWrite) {
-        // The dry run formats the result too, so that it reports a table the save would refuse.
-        QByteArray bytContent;
-        udtFileIssue udtIssue;
-        if (!pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*udtFile.CodePage)()), false, bytContent,
-                            udtIssue))
-            return NotWritten(udtIssue);
-        udtReport.Outcome = enuUpdateOutcome::Merged;
+    if (pbooWrite) {
+        if (!pbooDeferWrite) WriteMerged(pobjStore, pudtKind.Kind, pudtFolders, udtReport);
+        else udtReport.Outcome = enuUpdateOutcome::Merged;
         return udtReport;
     }
+    // The dry run formats the result too, so that it reports a table the save would refuse.
+    QByteArray bytContent;
+    udtFileIssue udtIssue;
+    if (!pudtKind.Write((pobjStore.*pudtKind.Table)(), clsCodePage((pobjStore.*udtFile.CodePage)()), false, bytContent, udtIssue))
+        return NotWritten(udtIssue);
+    udtReport.Outcome = enuUpdateOutcome::Merged;
+    return udtReport;
+}
+
+}  // namespace
+
+void WriteMerged(clsTralyx& pobjStore, enuFileKind penuFile, const udtUpdateFolders& pudtFolders, udtUpdateReport& pudtReport)
+{
+    const auto NotWritten = [&](const udtFileIssue& pudtIssue) {
+        pudtReport.Outcome = enuUpdateOutcome::NotWritten;
+        pudtReport.FailedFile = pudtReport.DestinationFile;
+        pudtReport.Issue = pudtIssue;
+    };
     // A destination that is not there yet is made (with its parents) for the first file written to
     // it; never one whose name is only blanks, which is a slip and not a folder anyone wants.
     if (!QFileInfo(pudtFolders.Destination).isDir() && pudtFolders.Destination.trimmed().isEmpty())
@@ -121,25 +135,22 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
     // Another writer of the file (an import, the editor) waits while this one replaces it.
     clsFileLock objLock;
     QString strLocked;
-    if (!objLock.Lock(udtReport.DestinationFile, strLocked)) return NotWritten({0, strLocked});
+    if (!objLock.Lock(pudtReport.DestinationFile, strLocked)) return NotWritten({0, strLocked});
     bool booSuccess = false;
-    (pobjStore.*udtFile.Save)(udtReport.DestinationFile, booSuccess);
+    SaveFile(pobjStore, penuFile, pudtReport.DestinationFile, booSuccess);
     if (!booSuccess) return NotWritten(pobjStore.LastError());
-    udtReport.Outcome = enuUpdateOutcome::Written;
-    return udtReport;
+    pudtReport.Outcome = enuUpdateOutcome::Written;
 }
 
-}  // namespace
-
 udtUpdateReport UpdateFile(clsTralyx& pobjStore, enuFileKind penuFile, const udtUpdateFolders& pudtFolders, bool pbooWrite,
-                           const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState)
+                           const clsTranslationState* pobjOldState, clsTranslationState* pobjNewState, bool pbooDeferWrite)
 {
     switch (penuFile) {
-    case enuFileKind::ControlText: return RunUpdate(pobjStore, ControlTextKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
-    case enuFileKind::Messages: return RunUpdate(pobjStore, MessagesKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
+    case enuFileKind::ControlText: return RunUpdate(pobjStore, ControlTextKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState, pbooDeferWrite);
+    case enuFileKind::Messages: return RunUpdate(pobjStore, MessagesKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState, pbooDeferWrite);
     case enuFileKind::Secondary: break;
     }
-    return RunUpdate(pobjStore, SecondaryKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState);
+    return RunUpdate(pobjStore, SecondaryKind, pudtFolders, pbooWrite, pobjOldState, pobjNewState, pbooDeferWrite);
 }
 
 udtUpdateReport clsTralyx::UpdateControlText(const QString& pstrOriginalPath, const QString& pstrNewPath,

@@ -106,14 +106,17 @@ bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType)
                   vbExclamation + vbYesNo + vbDefaultButton2, basEditorFiles::tr("Save As")) == vbYes;
 }
 
+bool SayNotSaved(const QString& pstrTarget, const QString& pstrReason)
+{
+    MsgBox(basEditorFiles::tr("The file %1 could not be saved.\r\n\r\n%2").arg(pstrTarget, pstrReason), vbCritical,
+           basEditorFiles::tr("Couldn't save %1").arg(pstrTarget), pstrReason);
+    return false;
+}
+
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
                const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed, bool pbooAskOverwrite)
 {
-    const auto Failed = [&pstrTarget](const QString& pstrReason) {
-        MsgBox(basEditorFiles::tr("The file %1 could not be saved.\r\n\r\n%2").arg(pstrTarget, pstrReason), vbCritical,
-               basEditorFiles::tr("Couldn't save %1").arg(pstrTarget), pstrReason);
-        return false;
-    };
+    const auto Failed = [&pstrTarget](const QString& pstrReason) { return SayNotSaved(pstrTarget, pstrReason); };
     if (!fs::FileNameFaithful(pstrTarget)) return Failed(fs::UnfaithfulNameReason());  // Save As: a name Qt could not carry
     // From the check for other programs' changes to the replace, tralyx-lrc's import and update wait.
     clsFileLock objLock;

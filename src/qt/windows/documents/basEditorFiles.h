@@ -24,6 +24,8 @@ bool LoadTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrPa
 // without pbooAskOverwrite the own file is replaced without the "Overwrite file" question.
 bool SaveTable(clsTralyx& pobjStore, enuFileKind penuKind, const QString& pstrTarget, const QString& pstrOwnFile,
                const QVector<udtFileIssue>& pudtSkippedLines, bool& pbooUnwritableAgreed, bool pbooAskOverwrite = true);
+// Says that pstrTarget could not be saved, and why; false.
+bool SayNotSaved(const QString& pstrTarget, const QString& pstrReason);
 // A file named as another kind would be read as that kind: asks first. True: go ahead.
 bool ConfirmSaveAsKind(const QString& pstrTarget, int32_t plngEditType);
 // Says which characters of pstrText the code page cannot write, if any.

@@ -1,6 +1,10 @@
 #include "windows/editor/clsEditorStates.h"
 
+#include "common/basDesktop.h"
+#include "state/clsFolderTransaction.h"
 #include "store/basTextStore.h"
+
+#include <QCoreApplication>
 
 namespace tralyx {
 
@@ -28,17 +32,48 @@ bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason)
 {
     mbooRecorded = false;
     mbooUnreadable = !mobjState.Load(pstrFolder, pstrReason);
+    mobjRead = mobjState;
+    mstrFolder = pstrFolder;
     return !mbooUnreadable;
 }
 
-bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable, QString& pstrReason)
+bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable, const std::function<bool()>& pfnSaveTexts,
+                           bool& pbooTextsSaved, QString& pstrReason)
 {
-    // What could not be read is the translator's to mend: not written over by a window that has
-    // nothing to say.
-    if (mbooUnreadable && !mbooRecorded) return true;
-    mobjState.Prune(menuKind, pobjTable);
-    const enuFileKind enuFiles[] = {menuKind};
-    return mobjState.Save(pstrFolder, enuFiles, pstrReason);
+    pbooTextsSaved = false;
+    clsFolderTransaction objChange;
+    if (!objChange.Begin(pstrFolder, pstrReason, 2000)) return false;
+    const auto TextsOnly = [&](bool pbooStateSaved) {
+        pbooTextsSaved = pfnSaveTexts();
+        return pbooStateSaved || !pbooTextsSaved;
+    };
+    if (QString strProblem = objChange.StateProblem(); !strProblem.isEmpty()) {
+        // What could not be read is the translator's to mend: not written over by a window that has
+        // nothing to say, nor without asking by one that has.
+        if (!mbooRecorded) return TextsOnly(true);
+        if (!objChange.StateUnreadable() ||
+            MsgBox(QCoreApplication::translate("clsEditorStates", "%1\r\n\r\nReplace it with the review marks, done marks and notes of "
+                                                                  "this window? What the file holds now is lost.")
+                       .arg(strProblem.section(QStringLiteral("; it is never replaced"), 0, 0)),
+                   vbExclamation + vbYesNo + vbDefaultButton2, QCoreApplication::translate("clsEditorStates", "Translation state")) != vbYes) {
+            pstrReason = strProblem;
+            return TextsOnly(false);
+        }
+        objChange.DiscardState();
+    }
+    clsTranslationState objNew = objChange.State();
+    // Saved into another folder (Save As), every state of the window is its change.
+    objNew.TakeChanges(menuKind, pstrFolder == mstrFolder ? mobjRead : clsTranslationState(), mobjState);
+    objNew.Prune(menuKind, pobjTable);
+    const udtFolderCommit udtCommit = objChange.Commit(objNew, {{menuKind, [&](QString&) { return pfnSaveTexts(); }}});
+    pbooTextsSaved = udtCommit.Files.front().Written;
+    if (!pbooTextsSaved) return true;
+    // The window goes on from the state as it now is, the other programs' marks included.
+    mobjState = mobjRead = objChange.State();
+    mstrFolder = pstrFolder;
+    mbooUnreadable = false;
+    pstrReason = udtCommit.StateReason;
+    return pstrReason.isEmpty();
 }
 
 QString clsEditorStates::TextKey(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const

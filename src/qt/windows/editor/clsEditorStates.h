@@ -32,8 +32,14 @@ public:
 
     // Reads the folder's state; false with the reason when the file cannot be read (then: none).
     bool Load(const QString& pstrFolder, QString& pstrReason);
-    // Writes this kind's texts into pstrFolder's state file, those the table no longer has dropped.
-    bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, QString& pstrReason);
+    // Saves the table (pfnSaveTexts, which says itself why it did not) and this kind's states under
+    // the folder's lock: the window's own changes since the load go into the state as its file now
+    // holds it, the ids the table no longer has dropped. pbooTextsSaved says whether the table was
+    // saved; false with the reason when its state was not (or, with pbooTextsSaved false, when the
+    // folder's lock was held by another writer all the while). A state file that cannot be read is
+    // replaced only when the translator agrees.
+    bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, const std::function<bool()>& pfnSaveTexts,
+              bool& pbooTextsSaved, QString& pstrReason);
     const clsTranslationState& State() const { return mobjState; }
 
     // The id under which a text of a row is kept: frmMain.cmdOK.0.C, MST003, TXT004 (#1004 beyond 999).
@@ -48,6 +54,8 @@ public:
 private:
     enuFileKind menuKind = enuFileKind::Messages;
     clsTranslationState mobjState;
+    clsTranslationState mobjRead;  // as the file held it at the load or the last save: what the window changed is the rest
+    QString mstrFolder;            // whose file that was
     bool mbooUnreadable = false;  // the file on disk could not be read
     bool mbooRecorded = false;    // a state was recorded since the load
     std::function<void(int32_t)> mfnChanged;

@@ -331,13 +331,20 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     // The translator may have turned the question off for the file being edited (Save As asks).
     const bool booAsk = QSettings().value(QLatin1StringView(AskOverwriteKey), true).toBool();
-    if (!ConfirmItemChange() || !gobjTextStore ||
-        !SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed, booAsk))
-        return false;
-    // The texts are saved whatever becomes of their state.
-    if (QString strReason; !mobjStates->Save(QFileInfo(strTarget).absolutePath(), *gobjTextStore, strReason))
+    if (!ConfirmItemChange() || !gobjTextStore) return false;
+    // The texts and their state under the folder's lock; the texts are saved whatever becomes of
+    // their state.
+    bool booTextsSaved = false;
+    QString strReason;
+    const bool booStateSaved = mobjStates->Save(
+        QFileInfo(strTarget).absolutePath(), *gobjTextStore,
+        [&] { return SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed, booAsk); },
+        booTextsSaved, strReason);
+    if (!booTextsSaved) return strReason.isEmpty() ? false : SayNotSaved(strTarget, strReason);
+    if (!booStateSaved)
         MsgBox(tr("The texts were saved, but not their translation state (review, done, notes):\r\n%1").arg(strReason),
                vbExclamation, tr("Translation state"));
+    RefreshWork();
     FileName(strTarget);
     mobjUndo->Stack()->setClean();
     SetDataChanged(false);
