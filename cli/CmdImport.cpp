@@ -91,6 +91,7 @@ int CmdImport(const QStringList& pstrArgs)
         return 1;
     }
     for (const QString& strLine : strErrors) PrintError(strLine);
+    if (udtFolder.StateConflict) return 1;  // its texts would be written without their marks
     if (strSource.isEmpty())
         PrintOutput(QStringLiteral("%1: no source folder (no sibling folder named English; --source DIR names one): the "
                                    "translations were not compared with the source, and the checks did not run")

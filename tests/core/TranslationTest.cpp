@@ -35,6 +35,7 @@ TEST(TranslationLoad, EveryFailureKeepsTheLanguageInUse)
         {"core.lrc", {}, ": does not exist"},
         {"messages.lrc", "MSG001:a\r\nMST001:t\r\n\r\n", ":3: the line is blank"},
         {"secondary.lrc", "TXT000:a\r\n", ":1: the first numbered line has number 000"},
+        {"secondary.lrc", "TXT001:a\r\n<<<<<<< HEAD\r\nTXT002:b\r\n=======\r\n", ":2: an unresolved merge conflict"},
         {"English/core.lrc", "f.a.0.C:x\r\n\r\n", ":2: the line is blank"},
     };
     for (const auto& c : udtCases) {

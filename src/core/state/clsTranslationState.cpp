@@ -1,6 +1,7 @@
 #include "state/clsTranslationState.h"
 
 #include "common/basFileSystem.h"
+#include "store/basMergeConflict.h"
 #include "store/basSafeFile.h"
 
 #include <QDir>
@@ -134,15 +135,17 @@ QString clsTranslationState::FileName() { return QStringLiteral("translation-sta
 
 QString clsTranslationState::PathIn(const QString& pstrFolder) { return QDir(pstrFolder).filePath(FileName()); }
 
-bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason)
+bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, bool* pbooConflict)
 {
     *this = {};
+    if (pbooConflict) *pbooConflict = false;
     const QString strPath = PathIn(pstrFolder);
     if (!fs::NameTaken(strPath)) return true;
     QByteArray bytJson;
     QString strWhy;
     if (!ReadWholeFile(strPath, bytJson, strWhy) || !Parse(bytJson, strWhy)) {
         pstrReason = strWhy.startsWith(strPath) ? strWhy : strPath + QStringLiteral(": ") + strWhy;
+        if (pbooConflict) *pbooConflict = MergeConflictLine(bytJson) > 0;
         return false;
     }
     return true;
@@ -151,6 +154,11 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason)
 bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
 {
     *this = {};
+    if (const int32_t lngConflict = MergeConflictLine(pbytJson)) {
+        const udtFileIssue udtIssue = MergeConflictIssue(lngConflict);
+        pstrReason = QStringLiteral("line %1: %2").arg(udtIssue.Line).arg(udtIssue.Reason);
+        return false;
+    }
     QJsonParseError udtError;
     const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
     if (udtError.error != QJsonParseError::NoError) {
@@ -367,8 +375,14 @@ bool clsTranslationState::Save(const QString& pstrFolder, std::span<const enuFil
     QString strIgnored;
     const bool booExists = QFileInfo(strPath).exists();
     clsTranslationState objOnDisk;
-    // A file that cannot be read is replaced: it was reported when it was loaded.
-    if (booExists && ReadWholeFile(strPath, bytOld, strIgnored)) objOnDisk.Parse(bytOld, strIgnored);
+    // A file that cannot be read is replaced: it was reported when it was loaded. An unfinished merge
+    // is not: both sides' records are in it.
+    if (booExists && ReadWholeFile(strPath, bytOld, strIgnored)) {
+        if (!objOnDisk.Parse(bytOld, strIgnored) && MergeConflictLine(bytOld) > 0) {
+            pstrReason = QStringLiteral("%1: %2; it was not written").arg(strPath, strIgnored);
+            return false;
+        }
+    }
     for (const enuFileKind enuFile : penuFiles) objOnDisk.mudtFiles[Slot(enuFile)] = mudtFiles[Slot(enuFile)];
     if (!booExists && objOnDisk.IsEmpty()) return true;
     const QByteArray bytNew = objOnDisk.ToJson();

@@ -28,8 +28,9 @@ public:
 
     // Reads the state beside a folder's files. True for a state that was read or a folder without
     // one (an empty state); false, with the state empty and the reason ("translation-state.json,
-    // line 3: ..."), for a file that cannot be read or is not a state file.
-    bool Load(const QString& pstrFolder, QString& pstrReason);
+    // line 3: ..."), for a file that cannot be read or is not a state file; *pbooConflict then says
+    // whether it holds an unfinished merge, which the commands refuse rather than ignore.
+    bool Load(const QString& pstrFolder, QString& pstrReason, bool* pbooConflict = nullptr);
     bool Parse(const QByteArray& pbytJson, QString& pstrReason);
     // The file's bytes: UTF-8 JSON, one text a line, sorted by id within each file.
     QByteArray ToJson() const;

@@ -12,7 +12,9 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
     pudtOut = {};
     pudtOut.Table = QVector<MessageItem>(1);
     pudtOut.Lines = QVector<int32_t>(1, 0);
+    pudtOut.SecondLines = pudtOut.Lines;
     const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
+    if (RefusedAsConflict(bytContent, pudtOut)) return;
     QVector<MessageItem>& udtTable = pudtOut.Table;
     const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
     constexpr int32_t MaxMessages = clsTralyx::MaxMessages;
@@ -42,6 +44,7 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
                 ++lngCounter;
                 if (lngCounter > udtTable.size()) udtTable.resize(lngCounter);
                 pudtOut.Lines.resize(udtTable.size());
+                pudtOut.SecondLines.resize(udtTable.size());
                 pudtOut.Lines[lngCounter - 1] = objLines.LineNumber();
                 lngLastNumber = *lngNumber;
                 udtTable[lngCounter - 1].Identifier = static_cast<uint8_t>(*lngNumber);
@@ -63,6 +66,7 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
         const QStringView strText = QStringView(strLine).mid(7);
         if (!booMSG) {
             udtRecord.Title = strText.toString();
+            pudtOut.SecondLines[lngCounter - 1] = objLines.LineNumber();
         } else if (!booMessageLine) {
             booMessageLine = true;
             udtRecord.Message = strText.toString();

@@ -19,6 +19,7 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
     pudtOut.Table = QStringList(QString());
     pudtOut.Lines = QVector<int32_t>(1, 0);
     const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
+    if (RefusedAsConflict(bytContent, pudtOut)) return;
     QStringList& strTable = pudtOut.Table;
     const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
 

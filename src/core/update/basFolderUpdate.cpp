@@ -17,8 +17,14 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     udtFolderUpdate udtOut;
     clsTranslationState objOldState, objNewState;
     QString strReason;
-    if (!objOldState.Load(pudtFolders.Old, strReason))  // ignored: the .lrc files are what counts
-        udtOut.StateLine = QCoreApplication::translate("basFolderUpdate", "%1; the old state was not carried over").arg(strReason);
+    bool booConflict = false;
+    if (!objOldState.Load(pudtFolders.Old, strReason, &booConflict)) {  // ignored: the .lrc files are what counts
+        udtOut.StateLine = booConflict ? strReason + QCoreApplication::translate("basFolderUpdate", "; nothing was updated")
+                                       : QCoreApplication::translate("basFolderUpdate", "%1; the old state was not carried over").arg(strReason);
+        // An unfinished merge holds both sides' records: the update would choose one of them.
+        udtOut.StateFailed = booConflict;
+        if (booConflict) return udtOut;
+    }
     std::vector<enuFileKind> enuWritten;
     const bool booDestinationThere = QFileInfo(pudtFolders.Destination).isDir();
     {
