@@ -2,6 +2,12 @@
 
 #include "common/clsCodePage.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
 namespace tralyx::cli {
 
 bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOptions& pudtOut, QString& pstrError)
@@ -26,7 +32,11 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--language"), optLanguage, true},
                                      {QLatin1StringView("--drop-unwritable"), optDropUnwritable, false},
                                      {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false},
-                                     {QLatin1StringView("--discard-state"), optDiscardState, false}};
+                                     {QLatin1StringView("--discard-state"), optDiscardState, false},
+
+                                     {QLatin1StringView("--fail-on"), optLintReport, true},
+                                     {QLatin1StringView("--format"), optLintReport, true},
+                                     {QLatin1StringView("--infos"), optLintReport, false}};
     bool booOptionsEnded = false;
     for (qsizetype i = 0; i < pstrArgs.size(); ++i) {
         const QString& strArg = pstrArgs[i];
@@ -110,6 +120,28 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 return false;
             }
             pudtOut.Memory.append(strValue);
+            break;
+        case optLintReport:
+            if (strName == u"--infos") {
+                pudtOut.Infos = true;
+            } else if (strName == u"--format") {
+                if (!QStringList{u"text"_s, u"json"_s, u"github"_s, u"junit"_s}.contains(strValue)) {
+                    pstrError = QStringLiteral("unknown format '%1' (text, json, github or junit)").arg(strValue);
+                    return false;
+                }
+                pudtOut.Format = strValue;
+            } else {
+                static const std::pair<const char*, uint32_t> FailOn[] = {
+                    {"error", 0}, {"warning", failWarning}, {"review", failReview}, {"untranslated", failUntranslated},
+                    {"missing", failMissing}};
+                const auto* pudtFail = std::find_if(std::begin(FailOn), std::end(FailOn),
+                                                    [&](const auto& u) { return strValue == QLatin1StringView(u.first); });
+                if (pudtFail == std::end(FailOn)) {
+                    pstrError = QStringLiteral("unknown --fail-on '%1' (error, warning, review, untranslated or missing)").arg(strValue);
+                    return false;
+                }
+                pudtOut.FailOn |= pudtFail->second;
+            }
             break;
         case optSpell:
             pudtOut.Spell = true;

@@ -25,6 +25,15 @@ enum CliOption : uint32_t {
     optDropUnwritable = 2048,  // --drop-unwritable
     optFillFromMemory = 4096,  // --fill-from-memory
     optDiscardState = 8192,    // --discard-state
+    optLintReport = 16384,  // --fail-on WHAT (repeatable), --format text|json|github|junit, --infos
+};
+
+// What --fail-on names: an error always fails lint; these add to it.
+enum LintFail : uint32_t {
+    failWarning = 1,
+    failReview = 2,        // a text to review
+    failUntranslated = 4,  // a text not translated yet
+    failMissing = 8,       // an entry or a file the source has and the translation lacks
 };
 
 struct udtCliOptions {
@@ -45,6 +54,10 @@ struct udtCliOptions {
     QString Language;   // import: the folder's language, when not the one its name says
     bool FillFromMemory = false;
     bool DiscardState = false;  // an unreadable translation-state.json may be replaced
+    // lint, status: what fails the run besides an error (LintFail flags), how the report is printed
+    uint32_t FailOn = 0;
+    QString Format;  // "text", "json", "github", "junit"; empty when not given (--json says json)
+    bool Infos = false;
     bool Help = false;  // --help or -h, which every command takes
 };
 

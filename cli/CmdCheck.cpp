@@ -2,11 +2,15 @@
 #include "CliDesktop.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "state/clsTranslationState.h"
 #include "store/basControlTextFormat.h"
 #include "store/basMessagesFormat.h"
 #include "store/basSafeFile.h"
 #include "store/basSavedAsUtf8.h"
 #include "store/basSecondaryFormat.h"
+#include "store/clsLineReader.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -27,6 +31,26 @@ void InsertByLine(QVector<udtFileIssue>& pudtWarnings, const udtFileIssue& pudtW
     const auto itAfter = std::find_if(pudtWarnings.begin(), pudtWarnings.end(),
                                       [&](const udtFileIssue& u) { return u.Line > pudtWarning.Line || u.Line == 0; });
     pudtWarnings.insert(itAfter, pudtWarning);
+}
+
+// The applications' own reader ends a line at CR LF or CR only: a file whose lines end with LF
+// alone (what Git's text=auto checks out) is one long line to it, though ours reads it.
+void WarnOfLoneLineFeeds(QByteArrayView pbytContent, QVector<udtFileIssue>& pudtWarnings)
+{
+    int32_t lngFirst = 0, lngCount = 0;
+    clsLineReader objLines(pbytContent);
+    while (objLines.Next()) {
+        const qsizetype lngEnd = objLines.Data() - pbytContent.data() + objLines.Size();
+        if (lngEnd >= pbytContent.size() || pbytContent[lngEnd] != '\n') continue;
+        if (lngCount++ == 0) lngFirst = objLines.LineNumber();
+    }
+    if (lngCount == 0) return;
+    pudtWarnings.prepend({lngFirst, QStringLiteral("%L1 %2 with LF alone (this one the first), which the applications' "
+                                                   "reader does not take as a line end; Git makes such files from "
+                                                   "\"* text=auto\": put \"*.lrc -text\" in .gitattributes and check the "
+                                                   "file out again")
+                                        .arg(lngCount)
+                                        .arg(lngCount == 1 ? QStringLiteral("line ends") : QStringLiteral("lines end"))});
 }
 
 // What loading the file would say, without keeping its texts: the loader's checks at a fraction of
@@ -69,11 +93,30 @@ udtChecked CheckFile(enuFileKind penuKind, const QString& pstrFileName, const QS
         }
         }
         InsertByLine(udtOut.Warnings, SavedAsUtf8(bytContent, objCodePage));
+        WarnOfLoneLineFeeds(bytContent, udtOut.Warnings);
     } catch (const std::bad_alloc&) {
         udtOut.Success = false;
         udtOut.Error = NotEnoughMemory();
     }
     return udtOut;
+}
+
+// A state file is checked as every command reads it.
+bool CheckStateFile(const QString& pstrFileName)
+{
+    QByteArray bytContent;
+    QString strReason;
+    clsTranslationState objState;
+    if (!ReadWholeFile(pstrFileName, bytContent, strReason) || !objState.Parse(bytContent, strReason)) {
+        // "line 3: why" as "FILE:3: why", the way the language files' problems are printed
+        const bool booLine = strReason.startsWith(QLatin1StringView("line "));
+        PrintOutput(pstrFileName + (booLine ? u':' + strReason.mid(5) : QStringLiteral(": ") + strReason));
+        return false;
+    }
+    qsizetype lngRecords = 0;
+    for (const enuFileKind enuFile : AllFileKinds) lngRecords += objState.Texts(enuFile).size();
+    PrintOutput(QStringLiteral("%1: ok, %2 records").arg(pstrFileName).arg(lngRecords));
+    return true;
 }
 
 }  // namespace
@@ -90,6 +133,10 @@ int CmdCheck(const QStringList& pstrArgs)
     bool booAllLoaded = true;
     for (const QString& strFile : udtOptions.Operands) {
         const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : FileKindOfPath(strFile);
+        if (!udtOptions.Kind && QFileInfo(strFile).fileName() == clsTranslationState::FileName()) {
+            booAllLoaded = CheckStateFile(strFile) && booAllLoaded;
+            continue;
+        }
         if (!enuKind) {
             PrintOutput(IssueText(strFile, {0, UnknownKindReason(strFile)}));
             booAllLoaded = false;

@@ -1,10 +1,11 @@
-// tralyx-lrc lint [--source DIR] FOLDER: checks a translated language folder against its source
-// language, one problem a line in the form compilers use, so that editors and CI logs link to it.
+// tralyx-lrc lint [--source DIR] FOLDER|ROOT: checks a translated language folder, or every one
+// under ROOT, against its source language; status prints the counts alone. Problems are printed
+// one a line in the form compilers use, or as GitHub annotations or JUnit XML, for editors and CI.
 #include "checks/basFolderCheck.h"
 #include "CliDesktop.h"
-#include "CliJson.h"
 #include "CliOptions.h"
 #include "Commands.h"
+#include "LintReport.h"
 #include "exchange/basLanguageFolder.h"
 #include "spelling/basSpellingCheck.h"
 
@@ -12,160 +13,140 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
-#include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace tralyx::cli {
 namespace {
 
-const char Usage[] =
-    "usage: tralyx-lrc lint [--source DIR] [--json] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER\n"
+const char LintUsage[] =
+    "usage: tralyx-lrc lint [--source DIR] [--format text|json|github|junit] [--fail-on WHAT]... [--infos]\n"
+    "                       [--target-language CODE] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER|ROOT\n"
     "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
-    "  source folder: the sibling folder named English unless --source names another. The end of each\n"
-    "  text is checked as FOLDER's language (told by its name) ends a sentence: Greek \";\" for \"?\".\n"
-    "  --json           print {\"source\", \"folder\", \"entries\", \"translated\", \"problems\": [...],\n"
-    "                   \"state\": [...]}: the problems and the state of the texts (review, done, note)\n"
-    "  --spell          also name each misspelt word of the translations (rule spelling, info), with the\n"
-    "                   dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
-    "  Exit status: 0 no error, 1 an error or a file that failed to load, 2 usage error.";
+    "  source folder: the sibling folder named English unless --source names another. ROOT, a folder\n"
+    "  of language folders, checks each of them against ROOT's English (or --source), on every core,\n"
+    "  and ends with a table per language and file. The end of each text is checked as the folder's\n"
+    "  language (told by its name, or --target-language) ends a sentence: Greek \";\" for \"?\".\n"
+    "  --format text     FILE:LINE: severity: entry: rule: message (the default)\n"
+    "  --format json     {\"source\", \"folder\", \"entries\", \"translated\", \"files\", \"problems\", \"state\"}\n"
+    "                    (--json says the same); for ROOT {\"root\", \"languages\": [...]}\n"
+    "  --format github   GitHub Actions annotations (::error file=...,line=...,col=...::...)\n"
+    "  --format junit    JUnit XML: a test suite per language, a test case per file\n"
+    "  --fail-on WHAT    besides an error, what makes the exit status 1: warning, review,\n"
+    "                    untranslated, missing (repeatable; error always counts)\n"
+    "  --infos           also print the infos (they are always counted)\n"
+    "  --spell           also name each misspelt word of the translations (rule spelling, info), with the\n"
+    "                    dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
+    "  Exit status: 0 nothing that fails, 1 an error (a file that failed to load, a missing file, an\n"
+    "  empty folder) or what --fail-on names, 2 usage error.";
 
-QString Plural(int32_t plngCount, const char* pstrWord)
+const char StatusUsage[] =
+    "usage: tralyx-lrc status [--source DIR] [--json] [--fail-on WHAT]... [--code-page NAME] FOLDER|ROOT\n"
+    "  The table lint ends with, for FOLDER or every language folder under ROOT: per language and file\n"
+    "  the entries, translated, to review, untranslated, errors, warnings and words to do.\n"
+    "  Exit status as lint's.";
+
+QString FolderName(const QString& pstrFolder) { return QFileInfo(QDir::cleanPath(pstrFolder)).fileName(); }
+
+// A folder that holds a language file, or a state, is a language folder; one that holds none but
+// has language folders under it is a root.
+bool IsLanguageFolder(const QString& pstrFolder)
 {
-    return QStringLiteral("%L1 %2%3").arg(plngCount).arg(QLatin1StringView(pstrWord), plngCount == 1 ? "" : "s");
+    for (const enuFileKind enuFile : AllFileKinds)
+        if (!FindLanguageFile(pstrFolder, enuFile).isEmpty()) return true;
+    return QFileInfo::exists(clsTranslationState::PathIn(pstrFolder));
 }
 
-QByteArray TextReport(const udtFolderCheck& pudtCheck)
+int Lint(const QStringList& pstrArgs, bool pbooStatus)
 {
-    QString strOut;
-    if (!pudtCheck.StateIssue.isEmpty()) strOut += QStringLiteral("warning: state: ") + pudtCheck.StateIssue + u'\n';
-    for (const udtFileCheck& udtFile : pudtCheck.Files) {
-        for (const udtProblem& udtProblem : udtFile.Problems) {
-            strOut += udtFile.Path;
-            if (udtProblem.Line > 0) strOut += u':' + QString::number(udtProblem.Line);
-            strOut += QStringLiteral(": ") + SeverityName(udtProblem.Severity) + QStringLiteral(": ");
-            if (!udtProblem.Entry.isEmpty()) strOut += udtProblem.Entry + QStringLiteral(": ");
-            strOut += udtProblem.Rule + QStringLiteral(": ") + udtProblem.Message + u'\n';
-        }
-        if (!udtFile.Loaded())
-            strOut += IssueText(udtFile.FailedFile, {udtFile.Issue.Line, QStringLiteral("error: ") + udtFile.Issue.Reason}) + u'\n';
-    }
-    const udtTranslatedCount udtCount = pudtCheck.Translated();
-    strOut += QStringLiteral("%1 against %2: %3, %4, %5; %L6 of %L7 entries translated\n")
-                  .arg(pudtCheck.Folder, pudtCheck.Source, Plural(pudtCheck.Count(enuSeverity::Error), "error"),
-                       Plural(pudtCheck.Count(enuSeverity::Warning), "warning"), Plural(pudtCheck.Count(enuSeverity::Info), "info"))
-                  .arg(udtCount.Translated)
-                  .arg(udtCount.Entries);
-    return TerminalText(strOut).toUtf8();
-}
-
-QByteArray JsonReport(const udtFolderCheck& pudtCheck)
-{
-    const udtTranslatedCount udtCount = pudtCheck.Translated();
-    QByteArray bytOut;
-    clsJsonWriter objJson(bytOut);
-    objJson.BeginObject();
-    objJson.Field("source", pudtCheck.Source);
-    objJson.Field("folder", pudtCheck.Folder);
-    objJson.Field("entries", udtCount.Entries);
-    objJson.Field("translated", udtCount.Translated);
-    objJson.Key("problems");
-    objJson.BeginArray(2, 0);
-    const auto Append = [&](const QString& pstrFile, int32_t plngLine, const QString& pstrEntry, const QString& pstrRule,
-                            enuSeverity penuSeverity, const QString& pstrMessage) {
-        objJson.BeginObject();
-        objJson.Field("file", pstrFile);
-        objJson.Field("line", plngLine);
-        objJson.Key("entry");
-        if (pstrEntry.isEmpty()) objJson.Null();
-        else objJson.String(pstrEntry);
-        objJson.Field("rule", pstrRule);
-        objJson.Field("severity", SeverityName(penuSeverity));
-        objJson.Field("message", pstrMessage);
-        objJson.EndObject();
-    };
-    if (!pudtCheck.StateIssue.isEmpty())
-        Append(clsTranslationState::FileName(), 0, QString(), QStringLiteral("state"), enuSeverity::Warning, pudtCheck.StateIssue);
-    for (const udtFileCheck& udtFile : pudtCheck.Files) {
-        for (const udtProblem& u : udtFile.Problems) Append(u.File, u.Line, u.Entry, u.Rule, u.Severity, u.Message);
-        if (!udtFile.Loaded())
-            Append(LanguageFileName(udtFile.File), udtFile.Issue.Line, QString(), QStringLiteral("load"), enuSeverity::Error,
-                   IssueText(udtFile.FailedFile, {0, udtFile.Issue.Reason}));
-    }
-    objJson.EndArray();
-    // {"file", "entry", "review": the old source or null, "movedFrom", "done", "note"}, by file and id.
-    objJson.Key("state");
-    objJson.BeginArray(2, 0);
-    for (const enuFileKind enuFile : AllFileKinds) {
-        const QHash<QString, udtTextState>& udtTexts = pudtCheck.State.Texts(enuFile);
-        QStringList strIds = udtTexts.keys();
-        std::sort(strIds.begin(), strIds.end());
-        for (const QString& strId : strIds) {
-            const udtTextState& u = udtTexts[strId];
-            objJson.BeginObject();
-            objJson.Field("file", LanguageFileName(enuFile));
-            objJson.Field("entry", strId);
-            objJson.Key("review");
-            if (u.Review) objJson.String(u.PreviousSource);
-            else objJson.Null();
-            objJson.Key("movedFrom");
-            if (u.MovedFrom.isEmpty()) objJson.Null();
-            else objJson.String(u.MovedFrom);
-            objJson.Key("done");
-            objJson.Bool(u.Done);
-            objJson.Field("note", u.Note);
-            objJson.EndObject();
-        }
-    }
-    objJson.EndArray();
-    objJson.EndObject();
-    bytOut += '\n';
-    return bytOut;
-}
-
-}  // namespace
-
-int CmdLint(const QStringList& pstrArgs)
-{
-    const QString strCommand = QStringLiteral("lint");
+    const QString strCommand = pbooStatus ? QStringLiteral("status") : QStringLiteral("lint");
+    const char* const Usage = pbooStatus ? StatusUsage : LintUsage;
+    const uint32_t lngAllowed = pbooStatus ? optSource | optJson | optCodePage | optLintReport
+                                           : optSource | optJson | optCodePage | optSpell | optLintReport | optLanguages;
     udtCliOptions udtOptions;
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optSource | optJson | optCodePage | optSpell, strCommand, Usage, udtOptions))
-        return *lngExit;
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, lngAllowed, strCommand, Usage, udtOptions)) return *lngExit;
     if (udtOptions.Operands.size() != 1)
         return UsageError(strCommand, QStringLiteral("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
+    if (pbooStatus && (udtOptions.Infos || (!udtOptions.Format.isEmpty() && udtOptions.Format != u"text" && udtOptions.Format != u"json")))
+        return UsageError(strCommand, QStringLiteral("status prints its table as text or JSON"), Usage);
     const QString strFolder = udtOptions.Operands.front();
     if (!QFileInfo(strFolder).isDir()) return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strFolder), Usage);
-    QString strSource = udtOptions.Source;
-    if (strSource.isEmpty()) {
-        strSource = DefaultSourceFolder(strFolder);
+    if (!udtOptions.Source.isEmpty() && !QFileInfo(udtOptions.Source).isDir())
+        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(udtOptions.Source), Usage);
+
+    udtLintRun udtRun;
+    udtRun.FailOn = udtOptions.FailOn;
+    udtRun.Infos = udtOptions.Infos;
+    std::vector<udtFolderPair> udtPairs;
+    const QStringList strUnder = IsLanguageFolder(strFolder) ? QStringList() : LanguageFoldersUnder(strFolder);
+    if (strUnder.isEmpty()) {
+        QString strSource = udtOptions.Source.isEmpty() ? DefaultSourceFolder(strFolder) : udtOptions.Source;
         if (strSource.isEmpty())
             return UsageError(strCommand,
                               QStringLiteral("%1 has no sibling folder named English; name the source with --source DIR").arg(strFolder),
                               Usage);
-    } else if (!QFileInfo(strSource).isDir()) {
-        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strSource), Usage);
-    }
-
-    // The folder's name says its language ("German": de): its way of ending a sentence, its dictionary.
-    const QString strFolderLanguage = LanguageCodeOfFolder(strFolder);
-    std::unique_ptr<clsSpeller> objSpeller;
-    if (udtOptions.Spell) {
-        const QString strLanguage = udtOptions.Dictionary.isEmpty() ? strFolderLanguage : udtOptions.Dictionary;
-        if (strLanguage.isEmpty())
-            return UsageError(strCommand, QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(strFolder), Usage);
-        objSpeller = std::make_unique<clsSpeller>(strLanguage, clsSpeller::enuWordList::ReadOnly);
-        if (!objSpeller->IsValid()) {
-            PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller->Problem());
-            return 1;
+        udtPairs.push_back({strSource, strFolder,
+                            udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage});
+    } else {
+        udtRun.Root = strFolder;
+        QString strSource = udtOptions.Source;
+        for (const QString& strLanguage : strUnder)
+            if (strSource.isEmpty() && FolderName(strLanguage).compare(u"English", Qt::CaseInsensitive) == 0) strSource = strLanguage;
+        if (strSource.isEmpty())
+            return UsageError(strCommand, QStringLiteral("%1 has no folder named English; name the source with --source DIR").arg(strFolder),
+                              Usage);
+        if (!udtOptions.TargetLanguage.isEmpty())
+            return UsageError(strCommand, QStringLiteral("--target-language names the language of one folder; lint it alone"), Usage);
+        for (const QString& strLanguage : strUnder) {
+            if (QFileInfo(strLanguage).canonicalFilePath() == QFileInfo(strSource).canonicalFilePath()) continue;
+            const QString strCode = LanguageCodeOfFolder(strLanguage);
+            if (strCode.isEmpty())
+                PrintError(QStringLiteral("%1: cannot tell the language from the folder's name, so its sentence ends are checked "
+                                          "loosely; lint it alone with --target-language CODE")
+                               .arg(strLanguage));
+            udtPairs.push_back({strSource, strLanguage, strCode});
         }
     }
-    const ExtraEntryRule fnSpelling = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
-        CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
-    };
+
     const clsCliDesktop objDesktop(false);
-    const udtFolderCheck udtCheck =
-        CheckFolder(strSource, strFolder, udtOptions.CodePage, objSpeller ? fnSpelling : ExtraEntryRule(), strFolderLanguage);
-    const QByteArray bytOut = udtOptions.Json ? JsonReport(udtCheck) : TextReport(udtCheck);
+    if (!udtOptions.Spell) {
+        udtRun.Folders = CheckFolders(udtPairs, udtOptions.CodePage);
+    } else {
+        // A dictionary per language, one folder after the other.
+        for (const udtFolderPair& udtPair : udtPairs) {
+            const QString strLanguage = udtOptions.Dictionary.isEmpty() ? udtPair.Language : udtOptions.Dictionary;
+            if (strLanguage.isEmpty())
+                return UsageError(strCommand,
+                                  QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(udtPair.Folder),
+                                  Usage);
+            clsSpeller objSpeller(strLanguage, clsSpeller::enuWordList::ReadOnly);
+            if (!objSpeller.IsValid()) {
+                PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller.Problem());
+                return 1;
+            }
+            const ExtraEntryRule fnSpelling = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
+                CheckSpelling(objSpeller, penuFile, pudtEntry, pudtOut);
+            };
+            udtRun.Folders.push_back(CheckFolder(udtPair.Source, udtPair.Folder, udtOptions.CodePage, fnSpelling, udtPair.Language));
+        }
+    }
+
+    const QString strFormat = udtOptions.Format.isEmpty() ? (udtOptions.Json ? u"json"_s : u"text"_s) : udtOptions.Format;
+    const QByteArray bytOut = pbooStatus ? (strFormat == u"json" ? LintJson(udtRun, true) : StatusTable(udtRun))
+                              : strFormat == u"json"   ? LintJson(udtRun, false)
+                              : strFormat == u"github" ? LintGithub(udtRun)
+                              : strFormat == u"junit"  ? LintJunit(udtRun)
+                                                       : LintText(udtRun);
     std::fwrite(bytOut.constData(), 1, static_cast<size_t>(bytOut.size()), stdout);
-    return udtCheck.AllLoaded() && udtCheck.Count(enuSeverity::Error) == 0 ? 0 : 1;
+    const bool booFails = std::any_of(udtRun.Folders.begin(), udtRun.Folders.end(),
+                                      [&](const udtFolderCheck& u) { return FolderFails(u, udtRun.FailOn); });
+    return booFails ? 1 : 0;
 }
+
+}  // namespace
+
+int CmdLint(const QStringList& pstrArgs) { return Lint(pstrArgs, false); }
+
+int CmdStatus(const QStringList& pstrArgs) { return Lint(pstrArgs, true); }
 
 }  // namespace tralyx::cli

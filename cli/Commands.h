@@ -10,6 +10,7 @@ int CmdDump(const QStringList& pstrArgs);
 int CmdWrite(const QStringList& pstrArgs);
 int CmdUpdate(const QStringList& pstrArgs);
 int CmdLint(const QStringList& pstrArgs);
+int CmdStatus(const QStringList& pstrArgs);
 int CmdExport(const QStringList& pstrArgs);
 int CmdImport(const QStringList& pstrArgs);
 int CmdTm(const QStringList& pstrArgs);

@@ -11,17 +11,20 @@
 
 
 namespace {
-const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER\n"
-                          "       | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...  [options]\n";
+const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
+                          "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
     "\n"
-    "  check FILE...        load each file; print \"FILE: ok, N records\" or \"FILE:LINE: reason\"\n"
+    "  check FILE...        load each file (or a translation-state.json); print \"FILE: ok, N records\" or\n"
+    "                       \"FILE:LINE: reason\"\n"
     "  dump FILE            print the table that FILE loads into as JSON on stdout\n"
     "  write FILE           write FILE from JSON on stdin (the \"records\" of a dump)\n"
     "  update OLD NEW DEST  merge an old and a new language folder into DEST\n"
-    "  lint FOLDER          check a translated folder against its source language (FILE:LINE: problem)\n"
+    "  lint FOLDER|ROOT     check a translated folder, or every one under ROOT, against its source\n"
+    "                       language (FILE:LINE: problem)\n"
+    "  status FOLDER|ROOT   the entries translated, to review and to do, per language and file\n"
     "  export FOLDER OUT    a language folder with its source texts as PO (OUT.po) or XLIFF (OUT.xlf),\n"
     "                       or a PO template of its source texts (OUT.pot)\n"
     "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
@@ -33,12 +36,15 @@ const char* const Help =
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
     "  --force                          write, update, export, import, tm: replace files that exist\n"
     "  --dry-run                        update, import: write nothing, report what would happen\n"
-    "  --json                           update, lint, tm: print the report as JSON\n"
+    "  --json                           update, lint, status, tm: print the report as JSON\n"
+    "  --format text|json|github|junit  lint: how the report is printed (GitHub annotations, JUnit XML)\n"
+    "  --fail-on WHAT                   lint, status: also fail on warning, review, untranslated or missing\n"
+    "  --infos                          lint: print the infos too\n"
     "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
-    "  --source DIR                     lint, export, import, tm: the source folder (default: the sibling named English)\n"
+    "  --source DIR                     lint, status, export, import, tm: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
-    "  --source-language, --target-language CODE   export, tm: language codes (default: from the folder names)\n"
+    "  --source-language, --target-language CODE   export, tm (lint: the target): language codes (default: from the folder names)\n"
     "  --memory PATH                    tm, update --fill-from-memory: a translated folder or a .tmx file of the memory (repeatable)\n"
     "  --spell [--dictionary LANG]      lint: also check the spelling (default: the folder's language)\n"
     "  --help                           show this help\n"
@@ -95,6 +101,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"write"  ? tralyx::cli::CmdWrite
                                            : strCommand == u"update" ? tralyx::cli::CmdUpdate
                                            : strCommand == u"lint"   ? tralyx::cli::CmdLint
+                                           : strCommand == u"status" ? tralyx::cli::CmdStatus
                                            : strCommand == u"export" ? tralyx::cli::CmdExport
                                            : strCommand == u"import" ? tralyx::cli::CmdImport
                                            : strCommand == u"tm"     ? tralyx::cli::CmdTm

@@ -25,7 +25,7 @@ _tralyx_lrc()
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language) ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language|fail-on|format) ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint export import tm" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm" -- "$cur"))
         fi
         return
     fi
@@ -49,6 +49,8 @@ _tralyx_lrc()
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
         --source | --old-source) _filedir -d; return ;;
         --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
+        --fail-on) COMPREPLY=($(compgen -W "error warning review untranslated missing" -- "$cur")); return ;;
+        --format) COMPREPLY=($(compgen -W "text json github junit" -- "$cur")); return ;;
         --source-language | --target-language | --dictionary | --language) return ;;  # a language code: nothing to offer
     esac
 
@@ -57,7 +59,8 @@ _tralyx_lrc()
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force --drop-unwritable" ;;
         update) options="--old-source --fill-from-memory --memory --force --dry-run --json --discard-state --code-page" ;;
-        lint) options="--source --json --code-page --spell --dictionary" ;;
+        lint) options="--source --json --format --fail-on --infos --target-language --code-page --spell --dictionary" ;;
+        status) options="--source --json --fail-on --code-page" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--source --language --force --dry-run --discard-state --code-page" ;;
         tm)
@@ -78,7 +81,7 @@ _tralyx_lrc()
     case $command:$operands in
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
-        update:[012] | lint:0 | export:0 | import:1) _filedir -d ;;
+        update:[012] | lint:0 | status:0 | export:0 | import:1) _filedir -d ;;
         export:1 | import:0) _filedir 'po|pot|xlf|xliff' ;;
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;

@@ -225,6 +225,10 @@ Möchten Sie ersetzen?</translation>
         <translation>%1; der alte Bearbeitungsstand wurde nicht übernommen</translation>
     </message>
     <message>
+        <source>; nothing was updated</source>
+        <translation>; nichts wurde aktualisiert</translation>
+    </message>
+    <message>
         <source>Created the destination folder %1.</source>
         <translation>Der Zielordner %1 wurde angelegt.</translation>
     </message>

@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check dump export import lint tm update write"
+    "tralyx-lrc |check dump export import lint status tm update write"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
     "tralyx-lrc --version |"
@@ -77,7 +77,7 @@ for command in $(offered "tralyx-lrc "); do
     for option in $options; do
         case $option in
             --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory | --old-source) value=. ;; --*-language | --language) value=de ;;
-            --dictionary) value=de_DE ;; *) value= ;;
+            --dictionary) value=de_DE ;; --fail-on) value=warning ;; --format) value=json ;; *) value= ;;
         esac
         "$lrc" "$command" "$option" $value --help >/dev/null 2>&1
         check "tralyx-lrc $command $option $value --help exits 0" "$?" 0

@@ -178,7 +178,7 @@ TEST(ChecksTest, OneSourceTranslatedTwoWaysInTheFolder)
     EXPECT_EQ(udtFound[0].File + u' ' + udtFound[0].Entry, Q("messages.lrc MSG001"));
     EXPECT_EQ(udtFound[0].Severity, enuSeverity::Info);
     EXPECT_EQ(udtFound[0].Message.toStdString(),
-              "the source \"Open\" is translated \"Aufmachen\" here and \"&Auf\" at frmMain.cmdOpen.0.C (core.lrc:1)");
+              "the source \"Open\" is translated \"Aufmachen\" here and \"&Auf\" at frmMain.cmdOpen.0.C (core.lrc:2)");
     EXPECT_EQ(udtFound[1].File + u' ' + udtFound[1].Entry, Q("secondary.lrc TXT002"));
     EXPECT_TRUE(udtFound[1].Message.contains(Q("\"&Zu\" at frmMain.cmdShut.0.C (core.lrc:4)"))) << udtFound[1].Message.toStdString();
 }
@@ -260,11 +260,11 @@ TEST(ChecksTest, LintPrintsLinesAndExitCodes)
         int ExitCode;
         const char* Says;
     } const udtCases[] = {
-        {{objDir.Path(Q("German"))}, 1, "German/core.lrc:1: error: frmMain.cmdNew.0.C: accelerator: the source has an access key (&New)"},
-        {{objDir.Path(Q("German"))}, 1, "German/messages.lrc: warning: missing: "},
-        {{objDir.Path(Q("German"))}, 1, "1 error, 3 warnings, 0 infos; 2 of 4 entries translated"},
+        {{objDir.Path(Q("German"))}, 1, "German/core.lrc:2: error: frmMain.cmdNew.0.C: accelerator: the source has an access key (&New)"},
+        {{objDir.Path(Q("German"))}, 1, "German/messages.lrc: error: missing: "},
+        {{objDir.Path(Q("German"))}, 1, "2 errors, 2 warnings, 0 infos; 2 of 4 entries translated"},
         {{objDir.Path(Q("German"))}, 1, "frmMain.cmdNew.0.T: punctuation: the source ends with \"?\", the translation with \";\""},  // German's way
-        {{Q("--json"), objDir.Path(Q("German"))}, 1, "{\"file\": \"core.lrc\", \"line\": 1, \"entry\": \"frmMain.cmdNew.0.C\", \"rule\": \"accelerator\""},
+        {{Q("--json"), objDir.Path(Q("German"))}, 1, "{\"file\": \"core.lrc\", \"line\": 2, \"entry\": \"frmMain.cmdNew.0.C\", \"rule\": \"accelerator\""},
         {{Q("--source"), objDir.Path(Q("English")), objDir.Path(Q("English"))}, 0, "0 errors, 0 warnings, 4 infos"},
         {{objDir.Path(Q("English"))}, 2, "no sibling folder named English"},
         {{}, 2, "expected one FOLDER"},

@@ -199,7 +199,8 @@ TEST(LintSpell, NamesEachMisspeltWordReadsTheUsersListsAndWritesNothingInTheHome
         const char* Said;
     } Rows[] = {{{Q("--dictionary"), Q("qtx_QQ"), strGerman}, 1, "lint: no spelling dictionary for qtx_QQ is installed\n"},
                 {{Q("--dictionary"), Q("../../etc/passwd"), strGerman}, 1, "lint: ../../etc/passwd is not a language such as de or de_DE\n"},
-                {{Q("--spell"), Q("--source"), objDir.Path(Q("Languages/English")), objDir.Path(Q("Languages"))}, 2, "give --dictionary LANG"}};
+                {{Q("--spell"), Q("--source"), objDir.Path(Q("Languages/English")), objDir.Write(Q("Mine/secondary.lrc"), "TXT001:x\r\n").chopped(14)},
+                 2, "give --dictionary LANG"}};
     for (const auto& u : Rows) {
         udtRun = RunLrc(QStringList{Q("lint")} + u.Args);
         EXPECT_EQ(udtRun.ExitCode, u.ExitCode) << qPrintable(udtRun.Said());

@@ -36,6 +36,7 @@ TEST(TranslationLoad, EveryFailureKeepsTheLanguageInUse)
         {"core.lrc", {}, ": does not exist"},
         {"messages.lrc", "MSG001:a\r\nMST001:t\r\n\r\n", ":3: the line is blank"},
         {"secondary.lrc", "TXT000:a\r\n", ":1: the first numbered line has number 000"},
+        {"secondary.lrc", "TXT001:a\r\n<<<<<<< HEAD\r\nTXT002:b\r\n=======\r\n", ":2: an unresolved merge conflict"},
         {"English/core.lrc", "f.a.0.C:x\r\n\r\n", ":2: the line is blank"},
         // What the classic readers take, by position or by skipping, and a translation must not.
         {"core.lrc", "\xEF\xBB\xBF" "f.a.0.C:x\r\n", ":1: the file starts with a UTF-8 byte-order mark but is read as windows-1252"},

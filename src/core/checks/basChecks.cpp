@@ -161,18 +161,46 @@ void Merged(std::vector<udtProblem>& pudtOut, size_t plngFrom, std::vector<udtPr
     });
 }
 
+// Runs of characters between blanks that hold a letter or a digit.
+int32_t WordCount(QStringView pstrText)
+{
+    int32_t lngWords = 0;
+    bool booCounted = false;  // the current run has been counted
+    for (const QChar c : pstrText) {
+        if (IsBlank(c)) booCounted = false;
+        else if (!booCounted && c.isLetterOrNumber()) {
+            ++lngWords;
+            booCounted = true;
+        }
+    }
+    return lngWords;
+}
+
 void Count(const udtEntryText& pudtEntry, udtTranslatedCount& pudtCount, const udtTextState* pudtState = nullptr)
 {
     if (pudtEntry.Obsolete() || !pudtEntry.Storable || pudtEntry.Source.isEmpty()) return;
     ++pudtCount.Entries;
+    const bool booReview = !pudtEntry.Missing() && pudtState && pudtState->Review;
+    pudtCount.Review += booReview;
     // A text still equal to its source is what the update takes from a new release: not done yet,
     // unless it is the same on purpose. One to review is not done either.
-    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty() && !(pudtState && pudtState->Review) &&
+    if (!pudtEntry.Missing() && !pudtEntry.Translation.isEmpty() && !booReview &&
         (pudtEntry.Translation != pudtEntry.Source || !HasLetter(pudtEntry.Source) || (pudtState && pudtState->Done)))
         ++pudtCount.Translated;
+    else
+        pudtCount.WordsToDo += WordCount(pudtEntry.Source);
 }
 
 }  // namespace
+
+udtTranslatedCount& udtTranslatedCount::operator+=(const udtTranslatedCount& pudtOther)
+{
+    Entries += pudtOther.Entries;
+    Translated += pudtOther.Translated;
+    Review += pudtOther.Review;
+    WordsToDo += pudtOther.WordsToDo;
+    return *this;
+}
 
 std::vector<udtProblem> CheckFile(enuFileKind penuFile, const std::vector<udtEntryText>& pudtEntries)
 {

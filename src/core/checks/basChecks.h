@@ -77,9 +77,15 @@ std::vector<udtProblem> CheckFile(enuFileKind penuFile, const std::vector<udtEnt
 // when the translation has the entry with a text that is not empty and not the source's own (the
 // rare caption that stays the same, "OK", counts as not translated yet unless its state says done),
 // and is not to review.
+// Review counts the entries the state has to review; WordsToDo the words of the sources of those not
+// translated.
 struct udtTranslatedCount {
     int32_t Entries = 0;
     int32_t Translated = 0;
+    int32_t Review = 0;
+    int64_t WordsToDo = 0;
+    int32_t Untranslated() const { return Entries - Translated - Review; }
+    udtTranslatedCount& operator+=(const udtTranslatedCount& pudtOther);
 };
 udtTranslatedCount CountTranslated(const std::vector<udtEntryText>& pudtEntries);
 

@@ -35,9 +35,14 @@ void EmitControlRecord(const clsTralyx& pobjSource, const clsTralyx& pobjTransla
     u.ObjectPath = strPath;
     u.SourceRecord = static_cast<int32_t>(plngSource);
     u.Record = static_cast<int32_t>(plngRecord);
-    u.SourceLine = LineOf(pobjSource.ControlTextLines(), plngSource);
-    u.Line = LineOf(pobjTranslation.ControlTextLines(), plngRecord);
+    // A caption has a line of its own after the tool-tip's lines.
+    const auto TextLine = [](const clsTralyx& pobjStore, qsizetype plngAt, bool pbooCaption) {
+        const int32_t lngCaption = pbooCaption ? LineOf(pobjStore.ControlTextCaptionLines(), plngAt) : 0;
+        return lngCaption > 0 ? lngCaption : LineOf(pobjStore.ControlTextLines(), plngAt);
+    };
     for (const bool booCaption : {true, false}) {
+        u.SourceLine = TextLine(pobjSource, plngSource, booCaption);
+        u.Line = TextLine(pobjTranslation, plngRecord, booCaption);
         u.Id = strPath + (booCaption ? QLatin1StringView(".C") : QLatin1StringView(".T"));
         u.Key = u.Id;
         u.Kind = booCaption ? enuTextKind::Caption : enuTextKind::ToolTip;
@@ -84,6 +89,11 @@ void EmitPositionRecord(enuFileKind penuFile, const clsTralyx& pobjSource, const
     u.Record = booT ? static_cast<int32_t>(i) : -1;
     u.SourceLine = booS ? LineOf(booMessages ? pobjSource.MessageLines() : pobjSource.SecondaryLines(), i) : 0;
     u.Line = booT ? LineOf(booMessages ? pobjTranslation.MessageLines() : pobjTranslation.SecondaryLines(), i) : 0;
+    // A title has a line of its own after the text's lines.
+    const auto TitleLine = [i](const clsTralyx& pobjStore, int32_t plngRecordLine) {
+        const int32_t lngTitle = LineOf(pobjStore.MessageTitleLines(), i);
+        return lngTitle > 0 ? lngTitle : plngRecordLine;
+    };
     if (!booMessages) {
         u.Id = NumberedId("TXT", penuFile, i);
         u.Key = i >= 999 ? u.Id + u'#' + QString::number(i + 1) : u.Id;
@@ -102,6 +112,8 @@ void EmitPositionRecord(enuFileKind penuFile, const clsTralyx& pobjSource, const
     pfnEmit(u);
     u.Id = u.Key = NumberedId("MST", penuFile, i);
     u.Kind = enuTextKind::MessageTitle;
+    if (booS) u.SourceLine = TitleLine(pobjSource, u.SourceLine);
+    if (booT) u.Line = TitleLine(pobjTranslation, u.Line);
     u.Source = pS ? pS->Title : QString();
     u.Translation = pT ? pT->Title : QString();
     pfnEmit(u);

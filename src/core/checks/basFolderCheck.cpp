@@ -6,8 +6,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
 
 namespace tralyx {
 namespace {
@@ -45,7 +48,9 @@ int32_t udtFolderCheck::Count(enuSeverity penuSeverity) const
         if (penuSeverity == enuSeverity::Error && !udtFile.Loaded()) ++lngCount;
         for (const udtProblem& udtProblem : udtFile.Problems) lngCount += udtProblem.Severity == penuSeverity;
     }
-    return lngCount + (penuSeverity == enuSeverity::Warning && !StateIssue.isEmpty());
+    const enuSeverity enuStateSeverity = StateConflict ? enuSeverity::Error : enuSeverity::Warning;
+    return lngCount + (penuSeverity == enuStateSeverity && !StateIssue.isEmpty()) +
+           (penuSeverity == enuSeverity::Error && !FolderIssue.isEmpty());
 }
 
 bool udtFolderCheck::AllLoaded() const
@@ -56,10 +61,7 @@ bool udtFolderCheck::AllLoaded() const
 udtTranslatedCount udtFolderCheck::Translated() const
 {
     udtTranslatedCount udtTotal;
-    for (const udtFileCheck& udtFile : Files) {
-        udtTotal.Entries += udtFile.Count.Entries;
-        udtTotal.Translated += udtFile.Count.Translated;
-    }
+    for (const udtFileCheck& udtFile : Files) udtTotal += udtFile.Count;
     return udtTotal;
 }
 
@@ -74,7 +76,8 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     udtFolderCheck udtOut;
     udtOut.Source = pstrSource;
     udtOut.Folder = pstrFolder;
-    if (!udtOut.State.Load(pstrFolder, udtOut.StateIssue)) udtOut.StateIssue += QStringLiteral("; the state was ignored");
+    if (!udtOut.State.Load(pstrFolder, udtOut.StateIssue, nullptr, &udtOut.StateConflict) && !udtOut.StateConflict)
+        udtOut.StateIssue += QStringLiteral("; the state was ignored");
     const udtFolderRules udtRules{EndMarksOf(pstrLanguage), &objConsistency, &udtOut.State};
     for (const enuFileKind enuFile : AllFileKinds) {
         udtFileCheck udtFile;
@@ -99,7 +102,9 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
             // One problem for the whole file; the source's entries still count as not translated.
             std::vector<udtProblem> udtIgnored;
             udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtIgnored);
-            udtFile.Problems.push_back({booHas ? QStringLiteral("obsolete") : QStringLiteral("missing"), enuSeverity::Warning,
+            // A file the application looks for and does not find is an error; one it never reads is not.
+            udtFile.Problems.push_back({booHas ? QStringLiteral("obsolete") : QStringLiteral("missing"),
+                                        booHas ? enuSeverity::Warning : enuSeverity::Error,
                                         LanguageFileName(enuFile), 0, 0, QString(),
                                         booHas ? QStringLiteral("the source folder has no such file")
                                                : QStringLiteral("the source folder has this file, the translation does not")});
@@ -111,6 +116,25 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     for (const enuFileKind enuFile : AllFileKinds)  // the state of a file neither folder has
         if (std::none_of(udtOut.Files.begin(), udtOut.Files.end(), [&](const udtFileCheck& u) { return u.File == enuFile; }))
             udtOut.State.ClearFile(enuFile);
+    if (udtOut.Files.empty())
+        udtOut.FolderIssue = QStringLiteral("no language file (core.lrc, messages.lrc or secondary.lrc) in the folder or its source");
+    return udtOut;
+}
+
+std::vector<udtFolderCheck> CheckFolders(const std::vector<udtFolderPair>& pudtPairs, const QString& pstrCodePage,
+                                         const ExtraEntryRule& pfnExtraRule)
+{
+    std::vector<udtFolderCheck> udtOut(pudtPairs.size());
+    std::atomic<size_t> lngNext{0};
+    const auto Work = [&] {
+        for (size_t i; (i = lngNext++) < pudtPairs.size();)
+            udtOut[i] = CheckFolder(pudtPairs[i].Source, pudtPairs[i].Folder, pstrCodePage, pfnExtraRule, pudtPairs[i].Language);
+    };
+    const size_t lngThreads = pfnExtraRule ? 1 : std::min<size_t>(std::max(1, QThread::idealThreadCount()), pudtPairs.size());
+    std::vector<std::thread> objThreads;
+    for (size_t i = 1; i < lngThreads; ++i) objThreads.emplace_back(Work);
+    Work();
+    for (std::thread& objThread : objThreads) objThread.join();
     return udtOut;
 }
 

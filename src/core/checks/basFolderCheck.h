@@ -27,19 +27,33 @@ struct udtFolderCheck {
     QString Folder;
     std::vector<udtFileCheck> Files;  // the files either folder has, in the order core, messages, secondary
     // The folder's translation state, of the texts its files have; a state file that could not be
-    // read is ignored, and why is a warning (rule "state") of its own.
+    // read is ignored, and why is a warning (rule "state") of its own, or an error when it holds an
+    // unfinished merge.
     clsTranslationState State;
     QString StateIssue;
+    bool StateConflict = false;
+    // An error of the folder as a whole (it holds no language file); empty when none.
+    QString FolderIssue;
 
     int32_t Count(enuSeverity penuSeverity) const;
     bool AllLoaded() const;
     udtTranslatedCount Translated() const;
 };
 
-// A file that only one folder has is one problem of the whole file (missing or obsolete); its
-// source entries still count as not translated. pstrLanguage: the translation's language code
+// A file that only one folder has is one problem of the whole file (missing, an error, or obsolete);
+// its source entries still count as not translated. A folder without any language file is an error. pstrLanguage: the translation's language code
 // ("de"), for the punctuation rule; empty when it is not known.
 udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
                            const ExtraEntryRule& pfnExtraRule = {}, const QString& pstrLanguage = QString());
+
+struct udtFolderPair {
+    QString Source;
+    QString Folder;
+    QString Language;  // as for CheckFolder
+};
+// CheckFolder of each pair, in the pairs' order, on as many threads as the machine has cores; on
+// one when there is an extra rule, which need not be safe to share.
+std::vector<udtFolderCheck> CheckFolders(const std::vector<udtFolderPair>& pudtPairs, const QString& pstrCodePage,
+                                         const ExtraEntryRule& pfnExtraRule = {});
 
 }  // namespace tralyx

@@ -102,9 +102,13 @@ bool SetBit(std::vector<quint64>& plngBits, quint64 plngHash)
     return booWas;
 }
 
-// The line where a text's record starts in its file.
-int32_t LineAt(const clsTralyx& pobjTable, enuFileKind penuFile, qsizetype plngRecord)
+// The line of a text in its file: where its record starts, or the own line of a caption or a title.
+int32_t LineAt(const clsTralyx& pobjTable, enuFileKind penuFile, qsizetype plngRecord, enuTextKind penuKind)
 {
+    const bool booSecond = penuKind == enuTextKind::Caption || penuKind == enuTextKind::MessageTitle;
+    const QVector<int32_t>& lngSecond =
+        penuKind == enuTextKind::Caption ? pobjTable.ControlTextCaptionLines() : pobjTable.MessageTitleLines();
+    if (booSecond && plngRecord >= 0 && plngRecord < lngSecond.size() && lngSecond[plngRecord] > 0) return lngSecond[plngRecord];
     const QVector<int32_t>& lngLines = penuFile == enuFileKind::ControlText ? pobjTable.ControlTextLines()
                                        : penuFile == enuFileKind::Messages  ? pobjTable.MessageLines()
                                                                             : pobjTable.SecondaryLines();
@@ -176,12 +180,12 @@ void clsTranslationConsistency::EndFile(enuFileKind penuFile, const clsTralyx& p
         const qsizetype lngSourceRecord = mudtLog[i].SourceRecord;
         pudtOut.push_back(
             {QStringLiteral("consistency"), enuSeverity::Info, LanguageFileName(penuFile),
-             LineAt(*udtLater.Table, penuFile, udtLater.Record), LineAt(pobjSource, penuFile, lngSourceRecord),
+             LineAt(*udtLater.Table, penuFile, udtLater.Record, udtLater.Kind), LineAt(pobjSource, penuFile, lngSourceRecord, udtLater.Kind),
              EntryIdAt(penuFile, *udtLater.Table, udtLater.Record, udtLater.Kind),
              QStringLiteral("the source %1 is translated %2 here and %3 at %4 (%5:%6)")
                  .arg(Quoted(EntryTextAt(pobjSource, lngSourceRecord, udtLater.Kind)), Quoted(udtLater.Text), Quoted(udtFirst.Text),
                       EntryIdAt(udtFirst.File, *udtFirst.Table, udtFirst.Record, udtFirst.Kind), LanguageFileName(udtFirst.File))
-                 .arg(LineAt(*udtFirst.Table, udtFirst.File, udtFirst.Record))});
+                 .arg(LineAt(*udtFirst.Table, udtFirst.File, udtFirst.Record, udtFirst.Kind))});
     }
 }
 

@@ -18,6 +18,7 @@ struct udtLanguageFolder {
     std::array<QString, 3> Error;     // by enuFileKind; why that file did not load, empty when it did
     clsTranslationState State;        // of the texts its files have
     QString StateIssue;               // why a state file that was there could not be read (then ignored)
+    bool StateConflict = false;       // the state file holds an unfinished merge (named in the load's errors)
 
     const QString& FileOf(enuFileKind penuFile) const { return FilePath[static_cast<size_t>(penuFile)]; }
     const QString& ErrorOf(enuFileKind penuFile) const { return Error[static_cast<size_t>(penuFile)]; }
@@ -33,12 +34,19 @@ QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile);
 // for the writes that follow; one held by another writer all the while fails to load.
 // Loads every file the folder holds in the code page, and its translation state. False when a file
 // fails to load; pstrErrors then names each as "path:line: reason". A folder without any of the
-// three files is not an error, nor is a state file that cannot be read (StateIssue says why).
+// three files is not an error, nor is a state file that cannot be read (StateIssue says why), unless
+// it holds an unfinished merge (then named in pstrErrors).
 bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, udtLanguageFolder& pudtOut,
                         QStringList& pstrErrors, std::array<clsFileLock, 3>* pobjLocks = nullptr);
 
-// "de" for a folder named German or Deutsch (any case), as far as Qt's locale data knows the name;
-// empty otherwise.
+// The language a folder's name says, as translators name their folders (any case): a language's
+// name in English or in itself ("German", "Deutsch": de), with its country ("Portuguese (Brazil)":
+// pt_BR), a locale code ("pt-BR", "zh_CN") or one of a few names Qt's locale data does not have
+// ("Norwegian", "Norsk": nb; "Chinese (Simplified)": zh_CN). Empty when it says none of these.
 QString LanguageCodeOfFolder(const QString& pstrFolder);
+
+// The folders directly under pstrRoot that hold a language file (core.lrc, messages.lrc or
+// secondary.lrc, in any case), sorted by name.
+QStringList LanguageFoldersUnder(const QString& pstrRoot);
 
 }  // namespace tralyx

@@ -2,6 +2,7 @@
 
 #include "common/basFileSystem.h"
 #include "common/basJsonString.h"
+#include "store/basMergeConflict.h"
 #include "store/basSafeFile.h"
 
 #include <QDir>
@@ -93,9 +94,10 @@ QString clsTranslationState::FileName() { return QStringLiteral("translation-sta
 
 QString clsTranslationState::PathIn(const QString& pstrFolder) { return QDir(pstrFolder).filePath(FileName()); }
 
-bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead)
+bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead, bool* pbooConflict)
 {
     *this = {};
+    if (pbooConflict) *pbooConflict = false;
     const QString strPath = PathIn(pstrFolder);
     if (!fs::NameTaken(strPath)) return true;
     QByteArray bytJson;
@@ -112,6 +114,7 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, Q
     if (pbytRead) *pbytRead = bytJson;
     if (!booRead || !Parse(bytJson, strWhy)) {
         pstrReason = strWhy.startsWith(strPath) ? strWhy : strPath + QStringLiteral(": ") + strWhy;
+        if (pbooConflict) *pbooConflict = MergeConflictLine(bytJson) > 0;
         return false;
     }
     return true;
@@ -120,6 +123,11 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, Q
 bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
 {
     *this = {};
+    if (const int32_t lngConflict = MergeConflictLine(pbytJson)) {
+        const udtFileIssue udtIssue = MergeConflictIssue(lngConflict);
+        pstrReason = QStringLiteral("line %1: %2").arg(udtIssue.Line).arg(udtIssue.Reason);
+        return false;
+    }
     QJsonParseError udtError;
     const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
     if (udtError.error != QJsonParseError::NoError) {

@@ -28,12 +28,13 @@ public:
 
     // Reads the state beside a folder's files. True for a state that was read or a folder without
     // one (an empty state); false, with the state empty and the reason ("translation-state.json,
-    // line 3: ..."), for a file that cannot be read or is not a state file.
+    // line 3: ..."), for a file that cannot be read or is not a state file; *pbooConflict then says
+    // whether it holds an unfinished merge, which the commands refuse rather than ignore.
     // A file larger than MaxFileSize is refused unread: far beyond what the texts of any folder carry
     // (two states a record for 32,767 records in each file, with notes), and its parse would take many
     // times its size. pbytRead, when given, receives the bytes read.
     static constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
-    bool Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead = nullptr);
+    bool Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead = nullptr, bool* pbooConflict = nullptr);
     bool Parse(const QByteArray& pbytJson, QString& pstrReason);
     // The file's bytes: UTF-8 JSON, one text a line, sorted by id within each file.
     QByteArray ToJson() const;

@@ -184,13 +184,16 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
     pudtOut = {};
     pudtOut.Table = QVector<ControlTextItem>(1);
     pudtOut.Lines = QVector<int32_t>(1, 0);
+    if constexpr (KeepTexts) pudtOut.SecondLines = pudtOut.Lines;
     const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, pudtOut.ByteOrderMark);
+    if (RefusedAsConflict(bytContent, pudtOut)) return;
     // Without the texts only the current record is kept; Lines counts the records.
     QVector<ControlTextItem>& udtTable = pudtOut.Table;
     if constexpr (KeepTexts) {
         const qsizetype lngRecords = RecordsAtMost(bytContent);
         udtTable.reserve(lngRecords);
         pudtOut.Lines.reserve(lngRecords);
+        pudtOut.SecondLines.reserve(lngRecords);
     }
     const auto Fail = [&](int32_t plngLine, const QString& pstrReason) { pudtOut.Error = {plngLine, pstrReason}; };
     const auto Text = [&](TView pviwText) {
@@ -265,6 +268,7 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
                 if constexpr (KeepTexts) udtTable.append(ControlTextItem());
                 else if constexpr (!Bytes) udtTable.last() = ControlTextItem();
                 pudtOut.Lines.append(objLines.LineNumber());
+                if constexpr (KeepTexts) pudtOut.SecondLines.append(0);
                 booHasCaption = false;
             }
             if (pudtEntries) {
@@ -291,6 +295,8 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
                 udtRecord.Index = static_cast<uint8_t>(udtLine.Index);
             }
             if (booC) booHasCaption = true;
+            if constexpr (KeepTexts)
+                if (booC) pudtOut.SecondLines.last() = objLines.LineNumber();
             if constexpr (KeepTexts) (booT ? udtRecord.ToolTip : udtRecord.Caption) = Text(WithoutLeadingBlanks(udtLine.Text));
         }
         chrLastTag = chrTag;

@@ -44,6 +44,8 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
         const QStringView strText = QStringView(strLine).mid(7);
         if (!booMSG) {
             udtRecord.Title = strText.toString();
+            objRead.SetSecondLine();
+            pudtOut.SecondLines[lngCounter - 1] = objLines.LineNumber();
         } else if (!booMessageLine) {
             booMessageLine = true;
             udtRecord.Message = strText.toString();

@@ -61,13 +61,15 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
 
 template <class TTable>
 bool clsTralyx::LoadTableFile(ReadFormat<TTable> pfnRead, const QString& pstrFileName, TTable& pudtTable,
-                              QVector<int32_t>& plngLines, QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp)
+                              QVector<int32_t>& plngLines, QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp,
+                              QVector<int32_t>* plngSecondLines)
 {
     pstrCodePage = mstrCodePage;  // a save writes the table in the code page it was read with
     udtFileRead<TTable> udtRead;
     ReadTableFile(pstrFileName, mstrCodePage, pfnRead, udtRead, pudtStamp);
     pudtTable = std::move(udtRead.Table);
     plngLines = std::move(udtRead.Lines);
+    if (plngSecondLines) *plngSecondLines = std::move(udtRead.SecondLines);
     pbooMark = udtRead.ByteOrderMark;
     mudtLastError = udtRead.Error;
     mudtLastWarnings = std::move(udtRead.Warnings);

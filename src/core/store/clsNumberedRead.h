@@ -20,7 +20,10 @@ public:
         mudtOut = {};
         mudtOut.Table = TTable(1);
         mudtOut.Lines = QVector<int32_t>(1, 0);
-        clsLineReader objLines(ContentWithoutMark(pbytContent, pobjCodePage, mudtOut.ByteOrderMark));
+        mudtOut.SecondLines = mudtOut.Lines;
+        const QByteArrayView bytContent = ContentWithoutMark(pbytContent, pobjCodePage, mudtOut.ByteOrderMark);
+        if (RefusedAsConflict(bytContent, mudtOut)) return;
+        clsLineReader objLines(bytContent);
         QString strLine, strReason;
         bool booRead = true;
         while (booRead && objLines.Next()) {
@@ -51,9 +54,12 @@ public:
         mlngLastNumber = plngNumber;
         if (mlngRecords > mudtOut.Table.size()) mudtOut.Table.resize(mlngRecords);
         mudtOut.Lines.resize(mudtOut.Table.size());
+        mudtOut.SecondLines.resize(mudtOut.Table.size());
         mudtOut.Lines[mlngRecords - 1] = mlngLine;
         return true;
     }
+    // The current record's second text (a message's title) is on the current line.
+    void SetSecondLine() { mudtOut.SecondLines[mlngRecords - 1] = mlngLine; }
     int32_t LastNumber() const { return mlngLastNumber; }
     int32_t Records() const { return mlngRecords; }  // started so far
     auto& Current() { return mudtOut.Table[mlngRecords - 1]; }

@@ -21,6 +21,7 @@ void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)
     mudtControlText = std::move(pudtTable);
     ControlTextChanged();
     mlngControlTextLines.clear();
+    mlngControlTextCaptionLines.clear();
     mstrControlTextCodePage = mstrCodePage;
     mbooControlTextMark = false;
 }
@@ -29,6 +30,7 @@ void clsTralyx::SetMessageTable(QVector<MessageItem> pudtTable)
 {
     mudtMessages = std::move(pudtTable);
     mlngMessageLines.clear();
+    mlngMessageTitleLines.clear();
     mstrMessagesCodePage = mstrCodePage;
     mbooMessagesMark = false;
 }

@@ -92,6 +92,11 @@ public:
     // The line of its file where each record starts (1-based), as the last load read them; empty for
     // a table that was not read from a file. Reports name entries by these lines.
     const QVector<int32_t>& ControlTextLines() const { return mlngControlTextLines; }
+    // core.lrc: the line of each record's caption line, 0 where it has none (its tool-tip line, when
+    // it has one, comes first).
+    const QVector<int32_t>& ControlTextCaptionLines() const { return mlngControlTextCaptionLines; }
+    // messages.lrc: the line of each record's title line, 0 where it has none.
+    const QVector<int32_t>& MessageTitleLines() const { return mlngMessageTitleLines; }
     const QVector<int32_t>& MessageLines() const { return mlngMessageLines; }
     const QVector<int32_t>& SecondaryLines() const { return mlngSecondaryLines; }
 
@@ -174,7 +179,8 @@ private:
     template <class TTable>
     bool LoadTableFile(void (*pfnRead)(const QByteArray&, const clsCodePage&, udtFileRead<TTable>&),
                        const QString& pstrFileName, TTable& pudtTable, QVector<int32_t>& plngLines,
-                       QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp);
+                       QString& pstrCodePage, bool& pbooMark, udtFileStamp& pudtStamp,
+                       QVector<int32_t>* plngSecondLines = nullptr);
     // Formats the table with pfnWrite and writes it with WriteWholeFile (basTableFile.h).
     template <class TTable>
     void SaveTableFile(bool (*pfnWrite)(const TTable&, const clsCodePage&, bool, QByteArray&, udtFileIssue&),
@@ -189,7 +195,9 @@ private:
     QVector<MessageItem> mudtMessages;
     QStringList mstrSecondary;
     QVector<int32_t> mlngControlTextLines;
+    QVector<int32_t> mlngControlTextCaptionLines;
     QVector<int32_t> mlngMessageLines;
+    QVector<int32_t> mlngMessageTitleLines;
     QVector<int32_t> mlngSecondaryLines;
 
     QString mstrCodePage = QString::fromLatin1(clsCodePage::DefaultName);

@@ -19,7 +19,7 @@ QString clsTralyx::FormatEntryLines(const QString& pstrObjectPath, QChar pchrTag
 void clsTralyx::LoadControlText(const QString& pstrFileName, bool& pbooSuccess)
 {
     pbooSuccess = LoadTableFile(&ReadControlText, pstrFileName, mudtControlText, mlngControlTextLines,
-                                mstrControlTextCodePage, mbooControlTextMark, mudtControlTextStamp);
+                                mstrControlTextCodePage, mbooControlTextMark, mudtControlTextStamp, &mlngControlTextCaptionLines);
     ControlTextChanged();
     for (qsizetype i = 0; i < mudtLastWarnings.size(); ++i)
         MsgBox(QCoreApplication::translate("clsTralyx", "An unexpected error occurred loading the control text."), vbCritical);

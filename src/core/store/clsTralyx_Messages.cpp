@@ -8,7 +8,7 @@ namespace tralyx {
 void clsTralyx::LoadMessagesFromResource(const QString& pstrFileName, bool& pbooSuccess)
 {
     pbooSuccess = LoadTableFile(&ReadMessages, pstrFileName, mudtMessages, mlngMessageLines, mstrMessagesCodePage,
-                                mbooMessagesMark, mudtMessagesStamp);
+                                mbooMessagesMark, mudtMessagesStamp, &mlngMessageTitleLines);
 }
 
 void clsTralyx::SaveMessageText(const QString& pstrFileName, bool& pbooSuccess)

@@ -2,6 +2,7 @@
 // What a reader makes of a file's bytes: the table, the line where each record starts, the lines it
 // skipped, and why it stopped when it did not read to the end. The readers and writers work on bytes
 // only; opening, asking and committing files is the store's business.
+#include "store/basMergeConflict.h"
 #include "store/clsTralyx.h"
 
 #include <QByteArray>
@@ -15,6 +16,9 @@ template <class TTable>
 struct udtFileRead {
     TTable Table;                      // after a failure, what was read before it
     QVector<int32_t> Lines;            // 1-based start line of each record, 0 for one not read
+    // The line of each record's second text where it has one of its own (core.lrc: the caption after
+    // the tool-tip's lines; messages.lrc: the title after the text's), 0 where it has none.
+    QVector<int32_t> SecondLines;
     QVector<udtFileIssue> Warnings;    // lines skipped, with the reason
     udtFileIssue Error;                // why the read failed
     bool Success = false;
@@ -46,6 +50,16 @@ inline QByteArrayView ContentWithoutMark(const QByteArray& pbytContent, const cl
 {
     pbooMark = pobjCodePage.IsUtf8() && pbytContent.startsWith("\xEF\xBB\xBF");
     return QByteArrayView(pbytContent).sliced(pbooMark ? 3 : 0);
+}
+
+// True, with the reason in pudtRead, when the bytes hold an unfinished merge: the reader refuses
+// them whole rather than read both sides as one.
+template <class TTable>
+bool RefusedAsConflict(QByteArrayView pbytContent, udtFileRead<TTable>& pudtRead)
+{
+    const int32_t lngLine = MergeConflictLine(pbytContent);
+    if (lngLine > 0) pudtRead.Error = MergeConflictIssue(lngLine);
+    return lngLine > 0;
 }
 
 // Puts the byte-order mark back in front of a UTF-8 file's bytes. A file whose first text starts

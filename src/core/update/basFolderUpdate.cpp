@@ -25,7 +25,14 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
     const auto Add = [&udtOut](const QString& pstrLine) {
         udtOut.StateLine = udtOut.StateLine.isEmpty() ? pstrLine : udtOut.StateLine + u'\n' + pstrLine;
     };
-    if (!objOldState.Load(pudtFolders.Old, strReason)) {
+    bool booConflict = false;
+    if (!objOldState.Load(pudtFolders.Old, strReason, nullptr, &booConflict)) {
+        // An unfinished merge holds both sides' records: the update would choose one of them.
+        if (booConflict) {
+            udtOut.StateFailed = true;
+            udtOut.StateLine = strReason + QCoreApplication::translate("basFolderUpdate", "; nothing was updated");
+            return udtOut;
+        }
         // The marks it holds would be lost in the destination's state without a word.
         if (pbooWrite && !pbooDiscardState) {
             udtOut.StateFailed = true;
