@@ -45,7 +45,6 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
         if (!booMSG) {
             udtRecord.Title = strText.toString();
             objRead.SetSecondLine();
-            pudtOut.SecondLines[lngCounter - 1] = objLines.LineNumber();
         } else if (!booMessageLine) {
             booMessageLine = true;
             udtRecord.Message = strText.toString();
