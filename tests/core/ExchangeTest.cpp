@@ -484,7 +484,7 @@ TEST(ExchangeState, TranslateToolkitConversionsImportWithNothingLost)
         objState.SetNote(enuFileKind::Secondary, QStringLiteral("TXT001"), QStringLiteral("the title of a note without one"));
         objState.SetNote(enuFileKind::Messages, QStringLiteral("MST002"), QStringLiteral("short"));
         QString strOutput;
-        ASSERT_TRUE(objState.Save(strGerman, AllFileKinds, strOutput));
+        objDir.Write(QStringLiteral("Languages/German/translation-state.json"), objState.ToJson());
         const QString strOurs = objDir.Path(QString::fromLatin1(pstrOurs)), strTheirs = objDir.Path(QStringLiteral("their-") + pstrTheirs);
         ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strOurs}), 0);
         ASSERT_EQ(RunTool(QString::fromLatin1(pstrTool), {strOurs, strTheirs}, &strOutput), 0) << strOutput.toStdString();
