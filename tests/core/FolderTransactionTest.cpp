@@ -124,8 +124,8 @@ TEST(FolderTransaction, RefusesAStateItMustNotWriteAndClearsWhatAKilledWriterLef
          false, "translation-state.json is a link (to "},
         {"a link, discarded", [](const clsTempDir& d) { (void)!symlink("core.lrc", QFile::encodeName(d.Path(Q("translation-state.json"))).constData()); },
          true, "is a link"},
-        {"not JSON", [](const clsTempDir& d) { d.Write(Q("translation-state.json"), "{\"tralyx-translation-state\": 1,\n<<<<<<< HEAD"); },
-         false, "translation-state.json: line 2: not valid JSON"},
+        {"a merge conflict", [](const clsTempDir& d) { d.Write(Q("translation-state.json"), "{\"tralyx-translation-state\": 1,\n<<<<<<< HEAD"); },
+         false, "translation-state.json: line 2: an unresolved merge conflict"},
         {"not JSON, discarded", [](const clsTempDir& d) { d.Write(Q("translation-state.json"), "{"); }, true, ""},
         {"larger than any folder's", [](const clsTempDir& d) {
              QFile objFile(d.Write(Q("translation-state.json"), "{"));

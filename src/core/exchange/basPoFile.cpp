@@ -15,6 +15,7 @@
 #include <csetjmp>
 #include <cstdlib>
 #include <gettext-po.h>
+#include <mutex>
 
 namespace tralyx {
 namespace {
@@ -45,9 +46,14 @@ void PoError2(int pintSeverity, po_message_t pobjMessage1, const char* pstrFile1
 
 const po_xerror_handler gudtHandler = {PoError, PoError2};
 
+// libgettextpo's reader and writer keep their state in globals: one read or write at a time in
+// this process (an editor or a test may import from two threads).
+std::mutex gobjPoCalls;
+
 // The two calls that may end in a fatal error, with the jump target set around them.
 po_file_t GuardedRead(const char* pstrPath)
 {
+    const std::lock_guard objOneAtATime(gobjPoCalls);
     std::jmp_buf udtFatal;
     gudtPoErrors.Fatal = &udtFatal;
     if (setjmp(udtFatal) != 0) {
@@ -61,6 +67,7 @@ po_file_t GuardedRead(const char* pstrPath)
 
 bool GuardedWrite(po_file_t pobjFile, const char* pstrPath)
 {
+    const std::lock_guard objOneAtATime(gobjPoCalls);
     std::jmp_buf udtFatal;
     gudtPoErrors.Fatal = &udtFatal;
     if (setjmp(udtFatal) != 0) {
