@@ -4,9 +4,13 @@
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "runtime/Translation.h"
+#include "common/basFileSystem.h"
+#include "common/clsFileLock.h"
 #include "store/clsTralyx.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
 
 using namespace tralyx;
 using namespace tralyx::test;
@@ -117,6 +121,40 @@ TEST(TranslationLoad, FromQtResources)
                   objFromFiles.message(i) + objFromFiles.title(i) + objFromFiles.text(i));
     EXPECT_FALSE(objFromResources.load(QStringLiteral(":/Languages/Nowhere"), &strError));
     EXPECT_EQ(strError, QStringLiteral(":/Languages/Nowhere/core.lrc: does not exist"));
+}
+
+// A writer that replaces the three files under the folder's lock (as import and update do) while
+// an application loads: each load holds one version, never the messages of one and the texts of
+// the other.
+TEST(TranslationLoad, TakesOneVersionOfAFolderThatIsBeingRewritten)
+{
+    clsTempDir objDir;
+    objDir.Language(QStringLiteral("English"), "f.a.0.C:x\r\n", "MSG001:Hello\r\nMST001:t\r\n", "TXT001:One\r\n");
+    const QString strGerman = objDir.Language(QStringLiteral("German"), "f.a.0.C:A\r\n", "MSG001:A\r\nMST001:A\r\n", "TXT001:A\r\n");
+    std::atomic<bool> booStop = false;
+    std::thread objWriter([&] {
+        for (char chrVersion = 'B'; !booStop; chrVersion = chrVersion == 'A' ? 'B' : 'A') {
+            clsFileLock objLock;
+            QString strReason;
+            objLock.LockFolder(strGerman, strReason);
+            for (const auto& [strName, strHead] : {std::pair{"core.lrc", "f.a.0.C:"}, {"messages.lrc", "MSG001:"}, {"secondary.lrc", "TXT001:"}}) {
+                QByteArray bytContent = QByteArray(strHead) + chrVersion + "\r\n";
+                if (strHead[0] == 'M') bytContent += QByteArray("MST001:") + chrVersion + "\r\n";
+                fs::WriteAtomically(strGerman + u'/' + QLatin1StringView(strName), bytContent, true, strReason);
+            }
+        }
+    });
+    int lngMixed = 0, lngLoaded = 0;
+    for (int i = 0; i < 300; ++i) {
+        Translation objTranslation;
+        if (!objTranslation.load(strGerman)) continue;
+        ++lngLoaded;
+        if (objTranslation.message(1) != objTranslation.text(1) || objTranslation.title(1) != objTranslation.text(1)) ++lngMixed;
+    }
+    booStop = true;
+    objWriter.join();
+    EXPECT_EQ(lngMixed, 0);
+    EXPECT_GT(lngLoaded, 250);
 }
 
 TEST(TranslationTexts, MissingAndEmptyTextsComeFromTheSourceLanguage)

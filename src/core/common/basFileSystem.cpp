@@ -1,6 +1,7 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,6 +101,15 @@ bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& p
         return false;
     }
     return true;
+}
+
+QByteArray QtFileIdentity(const QString& pstrPath)
+{
+    const QFileInfo objInfo(pstrPath);
+    if (!objInfo.exists()) return {};
+    const qint64 lngParts[] = {objInfo.size(), objInfo.lastModified().toMSecsSinceEpoch(),
+                               objInfo.metadataChangeTime().toMSecsSinceEpoch()};
+    return QByteArray(reinterpret_cast<const char*>(lngParts), sizeof(lngParts));
 }
 
 bool StillUnchanged(const QString& pstrPath, const QByteArray* pbytUnchanged, QString& pstrReason)

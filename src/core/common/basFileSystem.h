@@ -34,6 +34,11 @@ bool NameTaken(const QString& pstrPath);
 // over one of its own inputs.
 bool SameFile(const QString& pstrOne, const QString& pstrOther);
 
+// What tells one version of a file from the next: its device and inode, size and times of change
+// (the portable build: size and times). A replace by rename gives a new identity; empty when
+// nothing is there. A reader compares the identities before and after to know it read one version.
+QByteArray FileIdentity(const QString& pstrPath);
+
 // Whether a path that came through Qt (a dialog, a drop, the settings) still names the file it
 // shows. A name that is not valid in the system's encoding reaches Qt with U+FFFD for its bytes, and
 // written back it would name another file; such a path is refused unless a file of exactly that name

@@ -24,6 +24,7 @@ bool IsReadable(const QString& pstrPath, QString& pstrReason);
 // they are not in the file system, and only Qt can read them.
 enuPathKind QtKindOfPath(const QString& pstrPath, QString* pstrReason);
 bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason);
+QByteArray QtFileIdentity(const QString& pstrPath);
 
 // A read-modify-write's old file must still be what it read.
 bool StillUnchanged(const QString& pstrPath, const QByteArray* pbytUnchanged, QString& pstrReason);

@@ -20,6 +20,8 @@ bool SameFile(const QString& pstrOne, const QString& pstrOther)
     return !strOne.isEmpty() && strOne == QFileInfo(pstrOther).canonicalFilePath();
 }
 
+QByteArray FileIdentity(const QString& pstrPath) { return QtFileIdentity(pstrPath); }
+
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason) { return QtKindOfPath(pstrPath, pstrReason); }
 
 bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QString& pstrReason)

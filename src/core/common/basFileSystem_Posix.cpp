@@ -214,6 +214,17 @@ bool SameFile(const QString& pstrOne, const QString& pstrOther)
            udtOne.st_dev == udtOther.st_dev && udtOne.st_ino == udtOther.st_ino;
 }
 
+QByteArray FileIdentity(const QString& pstrPath)
+{
+    if (IsResource(pstrPath)) return QtFileIdentity(pstrPath);
+    struct stat udtStat;
+    if (stat(Native(pstrPath).constData(), &udtStat) != 0) return {};
+    const qint64 lngParts[] = {qint64(udtStat.st_dev), qint64(udtStat.st_ino),        qint64(udtStat.st_size),
+                               qint64(udtStat.st_mtim.tv_sec), qint64(udtStat.st_mtim.tv_nsec), qint64(udtStat.st_ctim.tv_sec),
+                               qint64(udtStat.st_ctim.tv_nsec)};
+    return QByteArray(reinterpret_cast<const char*>(lngParts), sizeof(lngParts));
+}
+
 enuPathKind KindOfPath(const QString& pstrPath, QString* pstrReason)
 {
     if (IsResource(pstrPath)) return QtKindOfPath(pstrPath, pstrReason);

@@ -35,15 +35,20 @@ void clsFileLock::Unlock()
 
 bool clsFileLock::Lock(const QString& pstrFileName, QString& pstrReason, int32_t plngWaitMs)
 {
-    return Take(pstrFileName, false, pstrReason, plngWaitMs);
+    return Take(pstrFileName, false, false, pstrReason, plngWaitMs);
 }
 
 bool clsFileLock::LockFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs)
 {
-    return Take(pstrFolder, true, pstrReason, plngWaitMs);
+    return Take(pstrFolder, true, false, pstrReason, plngWaitMs);
 }
 
-bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, QString& pstrReason, int32_t plngWaitMs)
+bool clsFileLock::ShareFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs)
+{
+    return Take(pstrFolder, true, true, pstrReason, plngWaitMs);
+}
+
+bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, bool pbooShared, QString& pstrReason, int32_t plngWaitMs)
 {
     Unlock();
 #ifdef TRALYX_FLOCK
@@ -58,7 +63,7 @@ bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, QString& ps
         const int lngHandle = open(bytPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (lngHandle < 0) return true;
         int lngResult;
-        while ((lngResult = flock(lngHandle, LOCK_EX | LOCK_NB)) != 0 && errno == EWOULDBLOCK && steady_clock::now() < tGiveUp)
+        while ((lngResult = flock(lngHandle, (pbooShared ? LOCK_SH : LOCK_EX) | LOCK_NB)) != 0 && errno == EWOULDBLOCK && steady_clock::now() < tGiveUp)
             std::this_thread::sleep_for(milliseconds(5));
         const int lngError = errno;
         if (lngResult != 0) {
@@ -81,7 +86,7 @@ bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, QString& ps
                      .arg(pstrFileName);
     return false;
 #else
-    (void)pstrFileName, (void)pbooFolder, (void)pstrReason, (void)plngWaitMs;
+    (void)pstrFileName, (void)pbooFolder, (void)pbooShared, (void)pstrReason, (void)plngWaitMs;
     return true;
 #endif
 }

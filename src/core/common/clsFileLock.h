@@ -33,12 +33,15 @@ public:
     // The same on a folder: the lock of every read-modify-write of a language folder, its state file
     // included, which may not exist yet and so has no file to lock.
     bool LockFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
+    // A reader's share of a folder's lock: it waits while a writer holds the lock, so that it reads
+    // the folder's files from one commit, and holds off writers while it reads (readers share it).
+    bool ShareFolder(const QString& pstrFolder, QString& pstrReason, int32_t plngWaitMs = DefaultWaitMs);
     // Whether a lock is held (false where the file system or the build has none).
     bool Held() const { return mlngHandle >= 0; }
     void Unlock();
 
 private:
-    bool Take(const QString& pstrPath, bool pbooFolder, QString& pstrReason, int32_t plngWaitMs);
+    bool Take(const QString& pstrPath, bool pbooFolder, bool pbooShared, QString& pstrReason, int32_t plngWaitMs);
     int mlngHandle = -1;
 };
 

@@ -1,6 +1,7 @@
 #include "runtime/clsLanguageFolder.h"
 
 #include "common/basFileSystem.h"
+#include "common/clsFileLock.h"
 #include "store/basFileKind.h"
 #include "store/basMessagesFormat.h"
 #include "store/basSavedAsUtf8.h"
@@ -82,13 +83,6 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
             pstrError = IssueText(Path(penuKind), pudtError);
             return false;
         };
-        // core.lrc: its bytes and where each entry's lines start.
-        QByteArray bytCore;
-        udtControlTextRead udtCore;
-        QVector<udtEntryLines> udtEntries;
-        if (!Read(enuFileKind::ControlText, bytCore)) return false;
-        IndexControlText(bytCore, objCodePage, udtCore, udtEntries);
-        if (!udtCore.Success) return Failed(enuFileKind::ControlText, udtCore.Error);
         // The tables, each file read and dropped in turn.
         const auto ReadTable = [&](enuFileKind penuKind, auto pfnRead, auto& pudtRead) {
             QByteArray bytContent;
@@ -96,11 +90,45 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
             pfnRead(bytContent, objCodePage, pudtRead);
             return pudtRead.Success || Failed(penuKind, pudtRead.Error);
         };
+        const auto Identities = [&] {
+            QByteArray bytAll;
+            for (const enuFileKind enuKind : AllFileKinds) bytAll += fs::FileIdentity(Path(enuKind)) + '|';
+            return bytAll;
+        };
+        QByteArray bytCore;
+        udtControlTextRead udtCore;
+        QVector<udtEntryLines> udtEntries;
         udtMessagesRead udtMessages;
         udtSecondaryRead udtTexts;
-        if (!ReadTable(enuFileKind::Messages, &ReadMessagesExactly, udtMessages) ||
-            !ReadTable(enuFileKind::Secondary, &ReadSecondaryExactly, udtTexts))
-            return false;
+        // One folder as it was at one moment: a program that replaces the files one by one while
+        // they are read would give the messages of one version and the texts of another. Read
+        // again while any file changed during the read.
+        // Tralyx's own writers replace the files under the folder's lock: waiting for its share gives
+        // one commit's files (a writer that still holds it after a while is read past, and the
+        // check below remains).
+        clsFileLock objShare;
+        QString strBusy;
+        objShare.ShareFolder(pstrFolder, strBusy, ShareWaitMs);
+        const qsizetype lngWarnings = pstrWarnings.size();
+        for (int32_t lngTry = 1;; ++lngTry) {
+            pstrWarnings.resize(lngWarnings);
+            const QByteArray bytBefore = Identities();
+            // core.lrc: its bytes and where each entry's lines start.
+            bytCore.clear();
+            if (!Read(enuFileKind::ControlText, bytCore)) return false;
+            IndexControlText(bytCore, objCodePage, udtCore, udtEntries);
+            if (!udtCore.Success) return Failed(enuFileKind::ControlText, udtCore.Error);
+            if (!ReadTable(enuFileKind::Messages, &ReadMessagesExactly, udtMessages) ||
+                !ReadTable(enuFileKind::Secondary, &ReadSecondaryExactly, udtTexts))
+                return false;
+            if (Identities() == bytBefore) break;
+            if (lngTry == MaxReadTries) {
+                pstrError = pstrFolder + QStringLiteral(": the files changed while they were read (%1 times): another "
+                                                        "program is writing the folder; load it again when it is done")
+                                             .arg(MaxReadTries);
+                return false;
+            }
+        }
 
         // The index: each path's first entry, as SetFormText finds it. Built before anything is
         // kept, so that running out of memory leaves the object unchanged.

@@ -24,6 +24,10 @@ public:
     // "file: reason" for the file as a whole), when one fails to load or is missing (unless
     // pbooMayLack: a missing file then reads as an empty one); the object is then unchanged. Doubts
     // that do not stop the load ("file:line: reason") are appended to pstrWarnings. Never throws.
+    // The files are one version of the folder: read again while another program replaced one during
+    // the read, and refused after MaxReadTries such reads.
+    static constexpr int32_t MaxReadTries = 5;
+    static constexpr int32_t ShareWaitMs = 2000;  // the longest a load waits for a writer's commit
     bool Load(const QString& pstrFolder, const QString& pstrCodePage, QString& pstrError, QStringList& pstrWarnings,
               bool pbooMayLack = false);
 
