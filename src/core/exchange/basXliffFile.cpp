@@ -177,10 +177,8 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         // Qt expands an external entity to nothing, unseen wherever it is used: a file that declares
         // one is refused whole (nothing is fetched for an imported file).
         if (enuToken == QXmlStreamReader::DTD) {
-            for (const QXmlStreamEntityDeclaration& udtEntity : objXml.entityDeclarations())
-                if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
-                    return Fail(QStringLiteral("the entity %1 comes from outside the file (%2), which is not read; nothing was imported")
-                                    .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId()));
+            if (const QString strOutside = ExternalEntityReason(objXml); !strOutside.isEmpty())
+                return Fail(strOutside + QStringLiteral("; nothing was imported"));
             continue;
         }
         if (enuToken == QXmlStreamReader::EndElement) {

@@ -68,4 +68,13 @@ bool DecodeXml(const QByteArray& pbytContent, QString& pstrText, QString& pstrEn
     return false;
 }
 
+QString ExternalEntityReason(const QXmlStreamReader& pobjXml)
+{
+    for (const QXmlStreamEntityDeclaration& udtEntity : pobjXml.entityDeclarations())
+        if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
+            return QStringLiteral("the entity %1 comes from outside the file (%2), which is not read")
+                .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId());
+    return QString();
+}
+
 }  // namespace tralyx

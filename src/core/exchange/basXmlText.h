@@ -3,6 +3,7 @@
 #include <QString>
 
 class QByteArray;
+class QXmlStreamReader;
 class QXmlStreamWriter;
 
 namespace tralyx {
@@ -20,5 +21,10 @@ void WriteXmlText(QXmlStreamWriter& pobjXml, const QString& pstrText);
 // False with "line N: ..." when the encoding is unknown or some bytes are not valid in it: Qt's
 // reader would put U+FFFD in their place without a word.
 bool DecodeXml(const QByteArray& pbytContent, QString& pstrText, QString& pstrEncoding, QString& pstrReason);
+
+// At the reader's DTD token: "the entity NAME comes from outside the file (ID), which is not read"
+// for the first entity the document declares outside itself (nothing is fetched, and Qt expands such
+// an entity to nothing wherever it is used); empty when it declares none.
+QString ExternalEntityReason(const QXmlStreamReader& pobjXml);
 
 }  // namespace tralyx

@@ -158,10 +158,8 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
         // Nothing is fetched for a memory: an entity from outside the file would be empty wherever
         // it is used.
         if (enuToken == QXmlStreamReader::DTD) {
-            for (const QXmlStreamEntityDeclaration& udtEntity : objXml.entityDeclarations())
-                if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
-                    return Fail(QStringLiteral("the entity %1 comes from outside the file (%2), which is not read; nothing was read")
-                                    .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId()));
+            if (const QString strOutside = ExternalEntityReason(objXml); !strOutside.isEmpty())
+                return Fail(strOutside + QStringLiteral("; nothing was read"));
             continue;
         }
         if (enuToken != QXmlStreamReader::StartElement) continue;
