@@ -247,7 +247,16 @@ void Run(clsCase& pobjCase, enuFileKind penuFile, bool pbooThroughFiles,
     clsTranslationState objRead;
     QString strReason;
     Check(objRead.Load(udtFolders.Destination, strReason), "the state file does not read back: " + strReason.toStdString());
-    Check(objRead.Texts(penuFile) == objState.Texts(penuFile), "the state file does not hold the merge's state");
+    clsTranslationState objWritten, objMerged;
+    objWritten.SetTexts(penuFile, objRead.Texts(penuFile));
+    objMerged.SetTexts(penuFile, objState.Texts(penuFile));
+    Check(objWritten.SameMarks(objMerged), "the state file does not hold the merge's state");
+    // Each record is stamped with the texts it was written beside.
+    clsTralyx objNewSource;
+    (objNewSource.*pfnSet)(B);
+    std::vector<clsTranslationState::udtMismatch> udtMismatches;
+    objWritten.Verify(penuFile, objBack, &objNewSource, &udtMismatches);
+    Check(udtMismatches.empty(), "a record of the state is stamped with other texts than the file's");
 }
 
 }  // namespace

@@ -428,13 +428,13 @@ TEST(ExchangeState, ExportRewrapImportKeepsTheStateAndNamesTheErrorsItBringsIn)
     ASSERT_TRUE(objBack.Load(strGerman, strOutput));
     objState.ClearReview(enuFileKind::ControlText, QStringLiteral("frmMain.cmdNew.0.C"));
     objState.SetDone(enuFileKind::ControlText, QStringLiteral("frmOptions.cmdOK.0.C"), true);
-    EXPECT_TRUE(objBack == objState);
+    EXPECT_TRUE(objBack.SameMarks(objState));
 
     // The same through XLIFF: nothing changes, the state stays.
     ASSERT_EQ(Lrc({QStringLiteral("export"), QStringLiteral("--force"), strGerman, strXlf}), 0);
     EXPECT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), strXlf, strGerman}, &strOutput), 0) << strOutput.toStdString();
     ASSERT_TRUE(objBack.Load(strGerman, strOutput));
-    EXPECT_TRUE(objBack == objState);
+    EXPECT_TRUE(objBack.SameMarks(objState));
 }
 
 // A file of another language is refused whole; a translation of a source text that has changed since
@@ -493,7 +493,7 @@ TEST(ExchangeState, TranslateToolkitConversionsImportWithNothingLost)
         EXPECT_TRUE(FileOf(strGerman, QStringLiteral("secondary.lrc")).contains(":Vorgestern\r\n"));
         clsTranslationState objBack;
         ASSERT_TRUE(objBack.Load(strGerman, strOutput));
-        EXPECT_TRUE(objBack == objState) << clsTempDir::Read(strGerman + QStringLiteral("/translation-state.json")).toStdString();
+        EXPECT_TRUE(objBack.SameMarks(objState)) << clsTempDir::Read(strGerman + QStringLiteral("/translation-state.json")).toStdString();
     }
 }
 

@@ -112,7 +112,7 @@ TEST(StateTest, AFileThatCannotBeReadIsIgnoredWithItsLineAndReason)
         {"{\"tralyx-translation-state\": 1, \"files\": {\"core.lrc\": [{\"id\": \"\"}]}}", "line 1: \"core.lrc\" entry 1: must be an object"},
         {"{\"tralyx-translation-state\": 1, \"files\": {\"messages.lrc\": [{\"id\": \"MSG\\\"1\\\\\", \"note\": \"\\\\\"},\n"
          "{\"id\": \"MSG002\", \"done\": \"yes\"}]}}",
-         "line 2: \"messages.lrc\" entry 2: \"review\", \"movedFrom\" and \"note\" must be strings, \"done\" true or false"},
+         "line 2: \"messages.lrc\" entry 2: \"review\", \"movedFrom\", \"note\" and \"for\" must be strings, \"done\" true or false"},
     };
     for (const auto& [bytContent, pstrReason] : udtCases) {
         clsTranslationState objState;

@@ -128,7 +128,7 @@ TEST(CliUpdateTest, FillFromMemoryTranslatesTheRenamedControlForReview)
         EXPECT_EQ(udtResult.ExitCode, udtCase.Exit) << udtResult.Out.toStdString() << udtResult.Err.toStdString();
         const QByteArray bytCore = clsTempDir::Read(objDir.Path("Rel2/German/core.lrc"));
         EXPECT_EQ(bytCore, udtCase.Caption.isEmpty() ? QByteArray() : "frmMain.lblNoteCount.0.T:\r\nfrmMain.lblNoteCount.0.C:" + udtCase.Caption + "\r\n");
-        const QByteArray bytState = clsTempDir::Read(objDir.Path("Rel2/German/translation-state.json"));
+        const QByteArray bytState = clsTempDir::ReadState(objDir.Path("Rel2/German/translation-state.json"));
         EXPECT_EQ(bytState.contains(R"({"id": "frmMain.lblNoteCount.0.C", "review": "Notes:"})"), udtCase.Review) << bytState.toStdString();
         if (udtCase.Review) {
             EXPECT_TRUE(udtResult.Out.contains("filled from the memory: 1 text, each marked for review")) << udtResult.Out.toStdString();

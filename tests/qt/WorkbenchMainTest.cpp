@@ -209,7 +209,7 @@ TEST_F(clsWorkbenchMainTest, CtrlUInABoxMarksDoneAndTheNoteIsSavedOverAnUnreadab
                        Q("Translation state"), vbYes);
     mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
     Click("mnuFileSave");
-    const QByteArray bytState = clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json")));
+    const QByteArray bytState = clsTempDir::ReadState(mobjDir.Path(Q("German/translation-state.json")));
     EXPECT_TRUE(bytState.contains(R"({"id": "MSG002", "done": true, "note": "The same on purpose"})")) << bytState.toStdString();
     // A note still in the box when its window closes is a change like any other.
     QTest::keyClicks(txtNote, Q("!"));
@@ -234,7 +234,7 @@ TEST_F(clsWorkbenchMainTest, SaveKeepsWhatAnotherProgramChangedInTheStateMeanwhi
     QTest::keyClick(LowerBox(frmEditor), Qt::Key_U, Qt::ControlModifier);
     mobjDesktop.Expect(OverwritePrompt(frmEditor.FileNameValue()), 36, Q("Overwrite file"), vbYes);
     Click("mnuFileSave");
-    EXPECT_EQ(clsTempDir::Read(mobjDir.Path(Q("German/translation-state.json"))),
+    EXPECT_EQ(clsTempDir::ReadState(mobjDir.Path(Q("German/translation-state.json"))),
               Head + "{\"id\": \"MSG001\", \"note\": \"imported\"},\n      {\"id\": \"MSG002\", \"done\": true},\n"
                      "      {\"id\": \"MST002\", \"done\": true}\n    ]\n  }\n}\n");
 }

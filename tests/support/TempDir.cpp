@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace tralyx::test {
 
@@ -19,6 +20,12 @@ QByteArray clsTempDir::Read(const QString& pstrPath)
 {
     QFile objFile(pstrPath);
     return objFile.open(QIODevice::ReadOnly) ? objFile.readAll() : QByteArray();
+}
+
+QByteArray clsTempDir::ReadState(const QString& pstrPath)
+{
+    static const QRegularExpression objStamp(QStringLiteral(", \"for\": \"[0-9a-f]*:[0-9a-f]+\""));
+    return QString::fromUtf8(Read(pstrPath)).remove(objStamp).toUtf8();
 }
 
 }  // namespace tralyx::test

@@ -24,6 +24,8 @@ public:
         return QFileInfo(Write(pstrName + QStringLiteral("/secondary.lrc"), pbytTexts)).path();
     }
     static QByteArray Read(const QString& pstrPath);                              // empty when missing
+    // A state file without the fingerprints of its records' texts, to compare with what a test expects.
+    static QByteArray ReadState(const QString& pstrPath);
 
 private:
     QTemporaryDir mobjDir;

@@ -98,6 +98,12 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
             continue;
         }
         udtOut.State.Prune(enuFile, objTranslation);
+        std::vector<clsTranslationState::udtMismatch> udtMismatches;
+        udtOut.State.Verify(enuFile, objTranslation, booSourceHas ? &objSource : nullptr, &udtMismatches);
+        const QVector<int32_t>& lngLines = (objTranslation.*FileKind(enuFile).Lines)();
+        for (const auto& u : udtMismatches)
+            udtFile.Problems.push_back({QStringLiteral("state"), enuSeverity::Warning, LanguageFileName(enuFile),
+                                        u.Record >= 0 && u.Record < lngLines.size() ? lngLines[u.Record] : 0, 0, u.Id, u.Text()});
         if (!booHas || !booSourceHas) {
             // One problem for the whole file; the source's entries still count as not translated.
             std::vector<udtProblem> udtIgnored;

@@ -24,6 +24,7 @@ udtTextState FilledState(udtTextState pudtState, const QString& pstrSource)
     pudtState.Review = true;
     pudtState.Done = false;
     pudtState.PreviousSource = pstrSource;
+    pudtState.For.clear();  // given for the text filled in
     return pudtState;
 }
 

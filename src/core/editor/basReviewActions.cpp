@@ -37,7 +37,10 @@ udtDoneMarks DoneMarks(const std::vector<udtEntryText>& pudtTexts, const std::ve
         const bool booDone = !udtOut.Undone && std::find(enuSame.begin(), enuSame.end(), enuText) != enuSame.end();
         if (udtState.Done == booDone) continue;
         udtState.Done = booDone;
-        if (booDone) EndReview(udtState);
+        if (booDone) {
+            EndReview(udtState);
+            udtState.For.clear();  // said of the text as it is now
+        }
         udtOut.Changes.push_back({enuText, std::move(udtState)});
     }
     return udtOut;

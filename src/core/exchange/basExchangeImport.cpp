@@ -406,10 +406,10 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
             }
         }
         udtFile.Changed = static_cast<int32_t>(udtChanges.size());
+        clsTralyx objRead;  // the changed file as it reads back
         if (!udtChanges.empty()) {
             QByteArray& bytOld = udtFile.Old;
             std::vector<udtEdit> udtEdits;
-            clsTralyx objRead;
             if (!ReadWholeFile(udtFile.Path, bytOld, udtFile.Reason)) {
                 udtFile.Refused = true;
             } else if (udtFileStamp::Of(udtFile.Path, bytOld) != (pudtFolder.Store.*FileKind(enuFile).Stamp)()) {
@@ -430,7 +430,10 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
             if (udtFile.Refused) udtFile.Content.clear();
             else if (booSource) CheckChanges(enuFile, objSource, pudtFolder.Store, objRead, udtChanges, udtPlan.Problems);
         }
-        if (!udtFile.Refused) udtPlan.State.SetTexts(enuFile, objState.Texts(enuFile));
+        if (!udtFile.Refused) {
+            objState.Stamp(enuFile, udtChanges.empty() ? pudtFolder.Store : objRead, booSource ? &objSource : nullptr);
+            udtPlan.State.SetTexts(enuFile, objState.Texts(enuFile));
+        }
         udtPlan.Files.push_back(std::move(udtFile));
     }
     for (auto it = udtByFile.cbegin(); it != udtByFile.cend(); ++it)

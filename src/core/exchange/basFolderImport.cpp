@@ -79,6 +79,9 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
                            "translations were not compared with the source, and the checks did not run")
                 .arg(r.Folder));
     if (!udtFolder.StateIssue.isEmpty()) Err(QStringLiteral("warning: %1; it is ignored").arg(udtFolder.StateIssue));
+    const clsTranslationState objStateRead = udtFolder.State;  // as its file holds it
+    for (const auto& u : VerifyFolderState(udtFolder, strSource.isEmpty() ? nullptr : &udtSource))
+        Err(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(r.Folder), u.Id, u.Text()));
     const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument, strSource.isEmpty() ? nullptr : &udtSource);
 
     // The errors first: they are written all the same, but the translator should see them.
@@ -107,7 +110,7 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
             udtLines.push_back({});
         }
     }
-    const bool booStateChanges = !(udtPlan.State == udtFolder.State);
+    const bool booStateChanges = !(udtPlan.State == objStateRead);
     const QString strStateFile = clsTranslationState::PathIn(r.Folder);
     if (booWrites) {
         // An unchanged state is handed back as it was read, so that its file keeps its bytes.

@@ -55,6 +55,17 @@ bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, 
     return booAll;
 }
 
+std::vector<clsTranslationState::udtMismatch> VerifyFolderState(udtLanguageFolder& pudtFolder, const udtLanguageFolder* pudtSource)
+{
+    std::vector<clsTranslationState::udtMismatch> udtOut;
+    for (const enuFileKind enuFile : AllFileKinds) {
+        if (pudtFolder.FileOf(enuFile).isEmpty() || !pudtFolder.ErrorOf(enuFile).isEmpty()) continue;
+        const bool booSource = pudtSource && !pudtSource->FileOf(enuFile).isEmpty() && pudtSource->ErrorOf(enuFile).isEmpty();
+        pudtFolder.State.Verify(enuFile, pudtFolder.Store, booSource ? &pudtSource->Store : nullptr, &udtOut);
+    }
+    return udtOut;
+}
+
 namespace {
 
 // Names translators give folders that Qt's locale data does not know as they are written.

@@ -39,6 +39,12 @@ QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile);
 bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, udtLanguageFolder& pudtOut,
                         QStringList& pstrErrors, std::array<clsFileLock, 3>* pobjLocks = nullptr);
 
+// Checks the folder's state against the texts its files hold (and the source's, where the source
+// folder has the file): marks given for other texts are not applied (clsTranslationState::Verify).
+// Returns those records; a file that did not load keeps its state as it is.
+std::vector<clsTranslationState::udtMismatch> VerifyFolderState(udtLanguageFolder& pudtFolder,
+                                                                const udtLanguageFolder* pudtSource);
+
 // The language a folder's name says, as translators name their folders (any case): a language's
 // name in English or in itself ("German", "Deutsch": de), with its country ("Portuguese (Brazil)":
 // pt_BR), a locale code ("pt-BR", "zh_CN") or one of a few names Qt's locale data does not have

@@ -78,6 +78,10 @@ int32_t FillFolderFromMemory(const QString& pstrSource, const QString& pstrFolde
     for (const enuFileKind enuFile : AllFileKinds) {
         if (udtSource.FileOf(enuFile).isEmpty() || udtTranslation.FileOf(enuFile).isEmpty()) continue;
         objState.Prune(enuFile, udtTranslation.Store);
+        std::vector<clsTranslationState::udtMismatch> udtMismatches;
+        objState.Verify(enuFile, udtTranslation.Store, &udtSource.Store, &udtMismatches);
+        for (const auto& u : udtMismatches)
+            pstrWarnings.append(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(pstrFolder), u.Id, u.Text()));
         QStringList strSkipped;
         const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, pobjMemory, objState, strSkipped);
         for (const QString& strLine : strSkipped)
@@ -89,7 +93,8 @@ int32_t FillFolderFromMemory(const QString& pstrSource, const QString& pstrFolde
                                  SaveFile(udtTranslation.Store, enuFile, udtTranslation.FileOf(enuFile), booSaved);
                                  if (!booSaved) pstrReason = udtTranslation.FileOf(enuFile) + QStringLiteral(": ") + udtTranslation.Store.LastError().Text();
                                  return booSaved;
-                             }});
+                             },
+                             &udtTranslation.Store, &udtSource.Store});
     }
     if (udtWrites.empty()) return 0;
     const udtFolderCommit udtCommit = objChange.Commit(objState, udtWrites);

@@ -90,6 +90,7 @@ bool clsTranslationMemory::AddFolderPair(const QString& pstrSourceFolder, const 
     QStringList strErrors;
     LoadLanguageFolder(pstrSourceFolder, pstrCodePage, udtSource, strErrors);
     LoadLanguageFolder(pstrFolder, pstrCodePage, udtTranslation, strErrors);
+    VerifyFolderState(udtTranslation, &udtSource);  // a review given for another text says nothing of this one
     if (!strErrors.isEmpty()) {
         pstrError = strErrors.join(u'\n');
         return false;

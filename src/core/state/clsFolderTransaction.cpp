@@ -27,6 +27,9 @@ clsTranslationState Cautious(const clsTranslationState& pobjOld, const clsTransl
         QHash<QString, udtTextState> udtTexts = pobjNew.Texts(w.File);
         for (auto it = udtTexts.begin(); it != udtTexts.end(); ++it) {
             const udtTextState* pudtOld = pobjOld.Find(w.File, it.key());
+            // Where the text changes either version may be on disk: read as a record of an older
+            // Tralyx, it holds for both.
+            if (!pudtOld || pudtOld->For != it->For) it->For.clear();
             if (!pudtOld) {
                 it->Done = false;
             } else if (!it->Review && pudtOld->Review) {
@@ -43,6 +46,7 @@ clsTranslationState Cautious(const clsTranslationState& pobjOld, const clsTransl
             if (!udtTexts.contains(it.key())) {
                 udtTextState udtKept = it.value();
                 udtKept.Done = false;
+                udtKept.For.clear();
                 udtTexts.insert(it.key(), udtKept);
             }
         udtTexts.removeIf([](const auto& it) { return it.value().IsEmpty(); });
@@ -145,7 +149,10 @@ udtFolderCommit clsFolderTransaction::Commit(const clsTranslationState& pobjStat
     // stays marked for review that needed none. A change that only adds marks is written before the
     // texts, one that only ends them after.
     const clsTranslationState objBefore = mobjState;
-    const clsTranslationState objCautious = Cautious(objBefore, pobjState, pudtWrites);
+    clsTranslationState objStamped = pobjState;
+    for (const udtFolderWrite& w : pudtWrites)
+        if (w.Table) objStamped.Stamp(w.File, *w.Table, w.Source);
+    const clsTranslationState objCautious = Cautious(objBefore, objStamped, pudtWrites);
     if (!(objCautious == objBefore))
         if (QString strReason; !WriteState(objCautious, strReason)) return Refuse(strReason);
     clsTranslationState objFinal = objBefore;
@@ -156,7 +163,7 @@ udtFolderCommit clsFolderTransaction::Commit(const clsTranslationState& pobjStat
             udtOut.Files.push_back(udtFile);
             if (!udtFile.Written) continue;
         }
-        objFinal.SetTexts(w.File, pobjState.Texts(w.File));
+        objFinal.SetTexts(w.File, objStamped.Texts(w.File));
     }
     if (!WriteState(objFinal, udtOut.StateReason)) {
         // The cautious state stays: the texts written keep their marks, none is counted finished.

@@ -20,9 +20,13 @@ namespace tralyx {
 
 // One .lrc file of the change: Write writes it (under the lock, checking itself that the file is
 // still what was read) and says why not; without Write only the state of that file changes.
+// Table (and Source, where known) are the texts the file's state is saved with: its records get
+// their fingerprints (clsTranslationState::Stamp); without a Table they keep the ones they have.
 struct udtFolderWrite {
     enuFileKind File = enuFileKind::ControlText;
     std::function<bool(QString& pstrReason)> Write;
+    const clsTralyx* Table = nullptr;
+    const clsTralyx* Source = nullptr;
 };
 
 struct udtWrittenFile {

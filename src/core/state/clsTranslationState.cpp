@@ -1,6 +1,7 @@
 #include "state/clsTranslationState.h"
 
 #include "common/basFileSystem.h"
+#include "common/basTextFingerprint.h"
 #include "common/basJsonString.h"
 #include "store/basMergeConflict.h"
 #include "store/basSafeFile.h"
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 #include <QSet>
 #include <algorithm>
+#include <optional>
 
 namespace tralyx {
 namespace {
@@ -171,18 +173,20 @@ bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
             const QJsonObject objText = objTexts[i].toObject();
             const QJsonValue varId = objText.value(QLatin1StringView("id")), varReview = objText.value(QLatin1StringView("review")),
                              varFrom = objText.value(QLatin1StringView("movedFrom")), varDone = objText.value(QLatin1StringView("done")),
-                             varNote = objText.value(QLatin1StringView("note"));
+                             varNote = objText.value(QLatin1StringView("note")),
+                             varFor = objText.value(QLatin1StringView("for"));
             if (!objTexts[i].isObject() || !varId.isString() || varId.toString().isEmpty())
                 return Fail(i, QStringLiteral("must be an object with an \"id\""));
             const auto Typed = [](const QJsonValue& v, bool pbooString) { return v.isUndefined() || (pbooString ? v.isString() : v.isBool()); };
-            if (!Typed(varReview, true) || !Typed(varFrom, true) || !Typed(varNote, true) || !Typed(varDone, false))
-                return Fail(i, QStringLiteral("\"review\", \"movedFrom\" and \"note\" must be strings, \"done\" true or false"));
+            if (!Typed(varReview, true) || !Typed(varFrom, true) || !Typed(varNote, true) || !Typed(varDone, false) || !Typed(varFor, true))
+                return Fail(i, QStringLiteral("\"review\", \"movedFrom\", \"note\" and \"for\" must be strings, \"done\" true or false"));
             udtTextState udtState;
             udtState.Review = varReview.isString();
             udtState.PreviousSource = varReview.toString();
             udtState.MovedFrom = varFrom.toString();
             udtState.Done = varDone.toBool() && !udtState.Review;
             udtState.Note = varNote.toString();
+            udtState.For = varFor.toString();
             if (!udtState.IsEmpty()) udtFile.insert(varId.toString(), udtState);
         }
     }
@@ -229,6 +233,10 @@ QByteArray clsTranslationState::ToJson() const
                 bytOut += ", \"note\": ";
                 AppendString(bytOut, u.Note);
             }
+            if (!u.For.isEmpty()) {
+                bytOut += ", \"for\": ";
+                AppendString(bytOut, u.For);
+            }
             bytOut += '}';
         }
         bytOut += "\n    ]";
@@ -260,6 +268,7 @@ void clsTranslationState::MarkReview(enuFileKind penuFile, const QString& pstrId
     udtTextState udtState = Get(penuFile, pstrId);
     if (!udtState.Review) udtState.PreviousSource = pstrPreviousSource;
     udtState.Review = true;
+    udtState.For.clear();  // given for the texts as they are now
     udtState.Done = false;
     Set(penuFile, pstrId, udtState);
 }
@@ -282,14 +291,27 @@ void clsTranslationState::SetDone(enuFileKind penuFile, const QString& pstrId, b
         udtState.MovedFrom.clear();
     }
     udtState.Done = pbooDone;
+    if (pbooDone) udtState.For.clear();
     Set(penuFile, pstrId, udtState);
 }
 
 void clsTranslationState::SetNote(enuFileKind penuFile, const QString& pstrId, const QString& pstrNote)
 {
     udtTextState udtState = Get(penuFile, pstrId);
+    if (udtState.Note != pstrNote) udtState.For.clear();
     udtState.Note = pstrNote;
     Set(penuFile, pstrId, udtState);
+}
+
+bool clsTranslationState::SameMarks(const clsTranslationState& pobjOther) const
+{
+    for (size_t k = 0; k < mudtFiles.size(); ++k) {
+        const auto &a = mudtFiles[k], &b = pobjOther.mudtFiles[k];
+        if (a.size() != b.size()) return false;
+        for (auto it = a.cbegin(); it != a.cend(); ++it)
+            if (const auto j = b.constFind(it.key()); j == b.cend() || !j->SameMarks(*it)) return false;
+    }
+    return true;
 }
 
 bool clsTranslationState::IsEmpty() const
@@ -316,10 +338,153 @@ void clsTranslationState::TakeChanges(enuFileKind penuFile, const clsTranslation
 {
     const QHash<QString, udtTextState>& udtBase = pobjBase.Texts(penuFile);
     const QHash<QString, udtTextState>& udtMine = pobjMine.Texts(penuFile);
-    for (auto it = udtMine.cbegin(); it != udtMine.cend(); ++it)
-        if (!(udtBase.value(it.key()) == it.value())) Set(penuFile, it.key(), it.value());
+    for (auto it = udtMine.cbegin(); it != udtMine.cend(); ++it) {
+        const udtTextState udtWas = udtBase.value(it.key());
+        if (!(udtWas == it.value())) {
+            Set(penuFile, it.key(), it.value());
+        } else if (const udtTextState* pudtNow = Find(penuFile, it.key());
+                   pudtNow && udtWas.For.isEmpty() && !pudtNow->For.isEmpty() && pudtNow->SameMarks(udtWas)) {
+            udtTextState udtChecked = *pudtNow;
+            udtChecked.For.clear();
+            Set(penuFile, it.key(), udtChecked);
+        }
+    }
     for (auto it = udtBase.cbegin(); it != udtBase.cend(); ++it)
         if (!udtMine.contains(it.key())) Set(penuFile, it.key(), udtTextState());
+}
+
+namespace {
+
+// The texts a state id names in a translation and its source: false when the translation has no
+// such text. pstrSource is left null when the source is not known or lacks the entry.
+class clsStateTexts {
+public:
+    clsStateTexts(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource)
+        : menuFile(penuFile), mobjTranslation(pobjTranslation), mobjSource(pobjSource)
+    {
+        if (penuFile != enuFileKind::ControlText) return;
+        const auto Index = [](const clsTralyx& pobjTable, QHash<QString, int32_t>& pudtOut) {
+            const auto& udtTable = pobjTable.ControlTextTable();
+            pudtOut.reserve(udtTable.size());
+            // The first record of a path is the entry; insert keeps the last one given: backwards.
+            for (qsizetype i = udtTable.size(); i-- > 0;) pudtOut.insert(clsTralyx::ObjectPath(udtTable[i]), static_cast<int32_t>(i));
+        };
+        Index(pobjTranslation, mudtTranslationAt);
+        if (pobjSource) Index(*pobjSource, mudtSourceAt);
+    }
+
+    // plngRecord: the translation's record that holds the text.
+    bool Find(const QString& pstrId, QString& pstrTranslation, std::optional<QString>& pstrSource, int32_t* plngRecord = nullptr) const
+    {
+        pstrSource.reset();
+        if (menuFile == enuFileKind::ControlText) {
+            if (!pstrId.endsWith(u".C") && !pstrId.endsWith(u".T")) return false;
+            const bool booCaption = pstrId.endsWith(u".C");
+            const QString strPath = pstrId.chopped(2);
+            const auto Text = [&](const clsTralyx& pobjTable, const QHash<QString, int32_t>& pudtAt, QString& pstrOut) {
+                const auto it = pudtAt.constFind(strPath);
+                if (it == pudtAt.cend()) return false;
+                const ControlTextItem& u = pobjTable.ControlTextTable()[*it];
+                pstrOut = booCaption ? u.Caption : u.ToolTip;
+                return true;
+            };
+            if (!Text(mobjTranslation, mudtTranslationAt, pstrTranslation)) return false;
+            if (plngRecord) *plngRecord = mudtTranslationAt.value(strPath);
+            if (QString strSource; mobjSource && Text(*mobjSource, mudtSourceAt, strSource)) pstrSource = strSource;
+            return true;
+        }
+        qsizetype lngPosition = 0;
+        int32_t lngText = 0;
+        if (!PositionOfTextId(menuFile, pstrId, lngPosition, lngText)) return false;
+        const auto Text = [&](const clsTralyx& pobjTable, QString& pstrOut) {
+            if (lngPosition >= RecordCount(pobjTable, menuFile)) return false;
+            if (menuFile == enuFileKind::Secondary) pstrOut = pobjTable.SecondaryTable()[lngPosition];
+            else pstrOut = lngText ? pobjTable.MessageTable()[lngPosition].Title : pobjTable.MessageTable()[lngPosition].Message;
+            return true;
+        };
+        if (!Text(mobjTranslation, pstrTranslation)) return false;
+        if (plngRecord) *plngRecord = static_cast<int32_t>(lngPosition);
+        if (QString strSource; mobjSource && Text(*mobjSource, strSource)) pstrSource = strSource;
+        return true;
+    }
+
+private:
+    enuFileKind menuFile;
+    const clsTralyx& mobjTranslation;
+    const clsTralyx* mobjSource;
+    QHash<QString, int32_t> mudtTranslationAt, mudtSourceAt;  // core.lrc: the first record of each path
+};
+
+}  // namespace
+
+QString clsTranslationState::udtMismatch::Text() const
+{
+    QStringList strWhat;
+    if (DoneDropped) strWhat << QStringLiteral("its done mark is not applied");
+    if (ReviewEnded) strWhat << QStringLiteral("its review ends (the translation is not the one to review)");
+    if (NoteKept) strWhat << QStringLiteral("its note was written for an earlier text");
+    return QStringLiteral("the state was given for another text than the entry has now: ") + strWhat.join(QStringLiteral("; "));
+}
+
+QString clsTranslationState::StampOf(const QString* pstrSource, QStringView pstrTranslation)
+{
+    return (pstrSource ? TextFingerprint(*pstrSource) : QString()) + u':' + TextFingerprint(pstrTranslation);
+}
+
+void clsTranslationState::Verify(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource,
+                                 std::vector<udtMismatch>* pudtOut)
+{
+    QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
+    const bool booStamped = std::any_of(udtFile.cbegin(), udtFile.cend(), [](const udtTextState& u) { return !u.For.isEmpty(); });
+    if (!booStamped) return;
+    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource);
+    std::vector<udtMismatch> udtFound;
+    for (auto it = udtFile.begin(); it != udtFile.end(); ++it) {
+        udtTextState& u = it.value();
+        if (u.For.isEmpty()) continue;
+        QString strTranslation;
+        std::optional<QString> strSource;
+        int32_t lngRecord = -1;
+        if (!objTexts.Find(it.key(), strTranslation, strSource, &lngRecord)) continue;  // not an entry: Prune's
+        const qsizetype lngColon = u.For.indexOf(u':');
+        const QStringView strWasSource = lngColon < 0 ? QStringView() : QStringView(u.For).left(lngColon);
+        const QStringView strWasTranslation = lngColon < 0 ? QStringView(u.For) : QStringView(u.For).mid(lngColon + 1);
+        const bool booSameTranslation = strWasTranslation == TextFingerprint(strTranslation);
+        const bool booSameSource = strWasSource.isEmpty() || !strSource || strWasSource == TextFingerprint(*strSource);
+        if (booSameTranslation && booSameSource) {
+            u.For.clear();
+            continue;
+        }
+        udtMismatch udtOne{penuFile, it.key(), lngRecord};
+        if (u.Done) u.Done = false, udtOne.DoneDropped = true;
+        if (u.Review && !booSameTranslation) {
+            u.Review = false;
+            u.PreviousSource.clear();
+            u.MovedFrom.clear();
+            udtOne.ReviewEnded = true;
+        }
+        udtOne.NoteKept = !u.Note.isEmpty();  // and keeps For, which says so
+        if (!udtOne.NoteKept) u.For.clear();  // what is left (a review of the same translation) holds for these texts
+        if (udtOne.DoneDropped || udtOne.ReviewEnded || udtOne.NoteKept) udtFound.push_back(udtOne);
+    }
+    udtFile.removeIf([](const auto& it) { return it.value().IsEmpty(); });
+    if (pudtOut) {
+        std::sort(udtFound.begin(), udtFound.end(), [](const udtMismatch& a, const udtMismatch& b) { return a.Id < b.Id; });
+        pudtOut->insert(pudtOut->end(), udtFound.begin(), udtFound.end());
+    }
+}
+
+void clsTranslationState::Stamp(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource)
+{
+    QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
+    if (std::none_of(udtFile.cbegin(), udtFile.cend(), [](const udtTextState& u) { return u.For.isEmpty(); })) return;
+    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource);
+    for (auto it = udtFile.begin(); it != udtFile.end(); ++it) {
+        if (!it->For.isEmpty()) continue;
+        QString strTranslation;
+        std::optional<QString> strSource;
+        if (objTexts.Find(it.key(), strTranslation, strSource)) it->For = StampOf(strSource ? &*strSource : nullptr, strTranslation);
+    }
 }
 
 void clsTranslationState::Prune(enuFileKind penuFile, const clsTralyx& pobjStore)

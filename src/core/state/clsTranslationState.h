@@ -57,6 +57,29 @@ public:
     void Reserve(enuFileKind penuFile, qsizetype plngTexts) { mudtFiles[Slot(penuFile)].reserve(plngTexts); }
     bool IsEmpty() const;
     bool operator==(const clsTranslationState&) const = default;
+    // The same marks and notes, whatever texts they were checked against or stamped with.
+    bool SameMarks(const clsTranslationState& pobjOther) const;
+
+    // ---- Tied to the texts ----------------------------------------------------------------------
+    // A record holds marks given for one text. Whatever combined the files (a merge, a copy, a hand
+    // edit) may have put it beside another: Verify checks each record of that file against the texts
+    // the tables hold now (the source's where it is known). A record that matches, or says nothing of
+    // its texts (a file of an older Tralyx), is taken, to be stamped anew when saved. One that does
+    // not loses its done mark (done was said of another text), ends its review when the translation
+    // is not the one reviewed, and keeps its note, flagged (NoteForEarlierText); each such record is named in
+    // pudtOut. Stamp then gives every taken record the fingerprints of the texts it is saved with.
+    struct udtMismatch {
+        enuFileKind File = enuFileKind::ControlText;
+        QString Id;
+        int32_t Record = -1;  // the translation's record that holds the text
+        bool DoneDropped = false, ReviewEnded = false, NoteKept = false;
+        QString Text() const;  // "the done mark was given for another text and is not applied"
+    };
+    void Verify(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource,
+                std::vector<udtMismatch>* pudtOut = nullptr);
+    void Stamp(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource);
+    // The fingerprints of a text pair as a record keeps them.
+    static QString StampOf(const QString* pstrSource, QStringView pstrTranslation);
 
     // ---- When the table changes ------------------------------------------------------------------
     // messages.lrc, secondary.lrc: the record at position i moved to plngNewPosition[i] (-1: gone).
@@ -64,7 +87,8 @@ public:
     void Renumber(enuFileKind penuFile, const std::vector<int32_t>& plngNewPosition);
     // Into this state (as its file now holds it), the changes pobjMine made to pobjBase in that file's
     // section: a text whose state differs between the two takes pobjMine's, every other text keeps
-    // this one's (what another program changed meanwhile).
+    // this one's (what another program changed meanwhile). A text neither changed whose marks are
+    // still those pobjBase had when it was checked against the texts is taken as checked.
     void TakeChanges(enuFileKind penuFile, const clsTranslationState& pobjBase, const clsTranslationState& pobjMine);
     // Drops the ids of that file that its table (as the store holds it) does not have.
     void Prune(enuFileKind penuFile, const clsTralyx& pobjStore);

@@ -405,6 +405,7 @@ void CarryStateOf(const std::vector<udtMergeLink>& pudtLinks, const TTable& pudt
                 if (!udtState.Review) udtState.PreviousSource = TextOf((*pudtOldSource)[l.Source], t);
                 udtState.Review = true;
                 udtState.Done = false;
+                udtState.For.clear();  // given for the new texts
                 if (booMoved && udtState.MovedFrom.isEmpty()) udtState.MovedFrom = TextId(enuFile, strOldRecord, t);
             }
             if (!udtState.IsEmpty()) pobjNew.Set(enuFile, TextId(enuFile, strNewRecord, t), udtState);

@@ -84,9 +84,26 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
     std::vector<udtMergeLink> udtLinks;
     if (udtReport.OldSourceFile.isEmpty()) pudtKind.Merge(udtNewTable, udtOldTable, udtResultTable, udtReport, &udtLinks);
     else pudtKind.MergeWithSource(udtNewTable, udtOldTable, udtOldSource, udtResultTable, udtReport, &udtLinks);
-    if (pobjNewState)
-        CarryState(udtLinks, udtOldTable, udtReport.OldSourceFile.isEmpty() ? nullptr : &udtOldSource, udtResultTable,
-                   pobjOldState ? *pobjOldState : clsTranslationState(), *pobjNewState);
+    if (pobjNewState) {
+        // The old marks go on only where they were given for the old folder's texts as they are.
+        clsTranslationState objOldState = pobjOldState ? *pobjOldState : clsTranslationState();
+        const auto StoreOf = [&](const TTable& pudtTable) {
+            clsTralyx objTable;
+            (objTable.*pudtKind.SetTable)(pudtTable);
+            return objTable;
+        };
+        std::vector<clsTranslationState::udtMismatch> udtMismatches;
+        if (!objOldState.Texts(pudtKind.Kind).isEmpty()) {
+            const clsTralyx objOld = StoreOf(udtOldTable), objOldSource = StoreOf(udtOldSource);
+            objOldState.Verify(pudtKind.Kind, objOld, udtReport.OldSourceFile.isEmpty() ? nullptr : &objOldSource, &udtMismatches);
+        }
+        for (const auto& u : udtMismatches)
+            udtReport.Warnings.append(QStringLiteral("%1, %2: %3").arg(JoinPath(pudtFolders.Old, udtReport.FileName), u.Id, u.Text()));
+        CarryState(udtLinks, udtOldTable, udtReport.OldSourceFile.isEmpty() ? nullptr : &udtOldSource, udtResultTable, objOldState,
+                   *pobjNewState);
+        const clsTralyx objResult = StoreOf(udtResultTable), objNewSource = StoreOf(udtNewTable);
+        pobjNewState->Stamp(pudtKind.Kind, objResult, &objNewSource);
+    }
     (pobjStore.*pudtKind.SetTable)(std::move(udtResultTable));
     const auto NotWritten = [&](const udtFileIssue& pudtIssue) {
         udtReport.Outcome = enuUpdateOutcome::NotWritten;

@@ -28,16 +28,24 @@ int clsEditorStates::ColumnOf(enuTextKind penuText)
     return 0;
 }
 
-bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason)
+bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason, const clsTralyx& pobjTable, const clsTralyx* pobjSource)
 {
     mbooRecorded = false;
     mbooUnreadable = !mobjState.Load(pstrFolder, pstrReason);
+    std::vector<clsTranslationState::udtMismatch> udtMismatches;
+    mobjState.Verify(menuKind, pobjTable, pobjSource, &udtMismatches);
+    if (!udtMismatches.empty() && pstrReason.isEmpty())
+        pstrReason = QCoreApplication::translate("clsEditorStates", "%n entries have marks given for another text (%1 first): a "
+                                                                    "done mark or a review of those is not applied, a note is kept",
+                                                 nullptr, static_cast<int>(udtMismatches.size()))
+                         .arg(udtMismatches.front().Id);
     mobjRead = mobjState;
     mstrFolder = pstrFolder;
     return !mbooUnreadable;
 }
 
-bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable, const std::function<bool()>& pfnSaveTexts,
+bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable, const clsTralyx* pobjSource,
+                           const std::function<bool()>& pfnSaveTexts,
                            bool& pbooTextsSaved, QString& pstrReason)
 {
     pbooTextsSaved = false;
@@ -65,11 +73,15 @@ bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable
     // Saved into another folder (Save As), every state of the window is its change.
     objNew.TakeChanges(menuKind, pstrFolder == mstrFolder ? mobjRead : clsTranslationState(), mobjState);
     objNew.Prune(menuKind, pobjTable);
-    const udtFolderCommit udtCommit = objChange.Commit(objNew, {{menuKind, [&](QString&) { return pfnSaveTexts(); }}});
+    const udtFolderCommit udtCommit =
+        objChange.Commit(objNew, {{menuKind, [&](QString&) { return pfnSaveTexts(); }, &pobjTable, pobjSource}});
     pbooTextsSaved = udtCommit.Files.front().Written;
     if (!pbooTextsSaved) return true;
-    // The window goes on from the state as it now is, the other programs' marks included.
-    mobjState = mobjRead = objChange.State();
+    // The window goes on from the state as it now is, the other programs' marks included, checked
+    // against the texts it saved.
+    mobjState = objChange.State();
+    mobjState.Verify(menuKind, pobjTable, pobjSource);
+    mobjRead = mobjState;
     mstrFolder = pstrFolder;
     mbooUnreadable = false;
     pstrReason = udtCommit.StateReason;

@@ -31,14 +31,16 @@ public:
     void OnChanged(std::function<void(int32_t)> pfnChanged) { mfnChanged = std::move(pfnChanged); }
 
     // Reads the folder's state; false with the reason when the file cannot be read (then: none).
-    bool Load(const QString& pstrFolder, QString& pstrReason);
+    // The marks are checked against the table (and its source, when known): those given for other
+    // texts than the entries now have are not applied, and the reason then says how many.
+    bool Load(const QString& pstrFolder, QString& pstrReason, const clsTralyx& pobjTable, const clsTralyx* pobjSource);
     // Saves the table (pfnSaveTexts, which says itself why it did not) and this kind's states under
     // the folder's lock: the window's own changes since the load go into the state as its file now
     // holds it, the ids the table no longer has dropped. pbooTextsSaved says whether the table was
     // saved; false with the reason when its state was not (or, with pbooTextsSaved false, when the
     // folder's lock was held by another writer all the while). A state file that cannot be read is
     // replaced only when the translator agrees.
-    bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, const std::function<bool()>& pfnSaveTexts,
+    bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, const clsTralyx* pobjSource, const std::function<bool()>& pfnSaveTexts,
               bool& pbooTextsSaved, QString& pstrReason);
     const clsTranslationState& State() const { return mobjState; }
 

@@ -337,7 +337,7 @@ bool frmMessageEditor::SaveMe(const QString& pstrFileName)
     bool booTextsSaved = false;
     QString strReason;
     const bool booStateSaved = mobjStates->Save(
-        QFileInfo(strTarget).absolutePath(), *gobjTextStore,
+        QFileInfo(strTarget).absolutePath(), *gobjTextStore, mobjSource.Rows() ? &mobjSource.Rows()->Source() : nullptr,
         [&] { return SaveTable(*gobjTextStore, Kind(), strTarget, mstrFileName, mudtSkippedLines, mbooUnwritableAgreed, booAsk); },
         booTextsSaved, strReason);
     if (!booTextsSaved) return strReason.isEmpty() ? false : SayNotSaved(strTarget, strReason);

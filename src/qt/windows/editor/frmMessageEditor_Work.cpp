@@ -55,7 +55,7 @@ QString frmMessageEditor::LoadState()
 {
     QString strReason;
     const QString strFolder = QFileInfo(mstrFileName).absolutePath();
-    mobjStates->Load(strFolder, strReason);
+    if (gobjTextStore) mobjStates->Load(strFolder, strReason, *gobjTextStore, mobjSource.Rows() ? &mobjSource.Rows()->Source() : nullptr);
     RefreshWork();
     // Said in the status bar, where the window's own folder goes without saying.
     return strReason.replace(strFolder + u'/', QString());
@@ -117,6 +117,7 @@ void frmMessageEditor::SetNote(const QString& pstrNote)
     ChangeEntries(tr("Note on %1").arg(EntryId(lngRow)), {lngRow}, [&] {
         udtTextState udtState = mobjStates->Text(*gobjTextStore, lngRow, enuMain);
         udtState.Note = pstrNote;
+        udtState.For.clear();  // written for the text as it is now
         mobjStates->SetText(*gobjTextStore, lngRow, enuMain, udtState);
     });
 }
