@@ -896,9 +896,9 @@ Möchten Sie sie überschreiben?</translation>
         <translation>%1: %2 von %3 übersetzt</translation>
     </message>
     <message>
-        <source>No entry after this one in %1 needs work.<byte value="xd"/>
+        <source>No other entry in %1 needs work.<byte value="xd"/>
 Go on with %2?</source>
-        <translation>Nach diesem Eintrag ist in %1 nichts mehr zu bearbeiten.<byte value="xd"/>
+        <translation>In %1 ist sonst nichts mehr zu bearbeiten.<byte value="xd"/>
 Mit %2 fortfahren?</translation>
     </message>
     <message>

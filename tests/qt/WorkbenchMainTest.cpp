@@ -69,23 +69,44 @@ TEST_F(clsWorkbenchMainTest, CtrlFFocusesTheFilterWhichActsOnTheActiveList)
 
 TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile)
 {
-    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n"
+                                             "MSG003:Quit?\r\nMST003:Quit\r\nMSG004:Open?\r\nMST004:Open\r\n");
     mobjDir.Write(Q("English/secondary.lrc"), "TXT001:One\r\nTXT002:Two\r\n");
     ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/secondary.lrc"), "TXT001:Eins\r\nTXT002:Two\r\n")));
-    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), MessagesA)));
-    EXPECT_EQ(Work(), Q("Translated 1 of 4 (25%) · 0 errors · 1 warning  —  German: 2 of 6 translated"));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:Voll.\r\nMST001:Fehler\r\nMSG002:Gespeichert.\r\n"
+                                                 "MST002:Fertig\r\nMSG003:Beenden?\r\nMST003:Quit\r\nMSG004:Open?\r\nMST004:Oeffnen\r\n")));
+    EXPECT_EQ(Work(), Q("Translated 6 of 8 (75%) · 0 errors · 0 warnings  —  German: 7 of 10 translated"));
     const struct {
-        int32_t Answer;  // to the offer of the next file; 0: none is made
+        bool Commit;         // Ctrl+Return in the focused box, else F8
+        const char* Typed;   // into the upper box first
+        int32_t Answer;      // to the offer of the next file; 0: none is made
+        const char* From;    // the file the offer is made in
         const char* File;
         int32_t Row;
-    } udtPresses[] = {{0, "messages.lrc", 2}, {vbNo, "messages.lrc", 1}, {0, "messages.lrc", 2}, {vbYes, "secondary.lrc", 2}};
-    for (const auto& udtPress : udtPresses) {
+        bool Upper;          // the box with the focus
+    } udtPresses[] = {
+        {true, "", 0, "", "messages.lrc", 3, true},  // past the rows that need nothing
+        {false, "", 0, "", "messages.lrc", 4, false},
+        {false, "", 0, "", "messages.lrc", 3, true},  // round the end before any other file
+        {true, "Beenden", 0, "", "messages.lrc", 4, false},
+        {false, "", vbNo, "messages", "messages.lrc", 4, false},
+        {false, "", vbYes, "messages", "secondary.lrc", 2, false},
+        {false, "", vbYes, "secondary", "messages.lrc", 4, false},
+    };
+    for (size_t i = 0; i < std::size(udtPresses); ++i) {
+        const auto& udtPress = udtPresses[i];
+        frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+        if (*udtPress.Typed) UpperBox(frmEditor)->setText(Q(udtPress.Typed));
         if (udtPress.Answer)
-            mobjDesktop.Expect(Q("No entry after this one in messages.lrc needs work.\r\nGo on with secondary.lrc?"), vbQuestion + vbYesNo,
-                               Q("Next Needing Work"), udtPress.Answer);
-        Click("mnuEditNextToDo");
-        EXPECT_TRUE(mfrmMain->ActiveEditor()->FileNameValue().endsWith(Q(udtPress.File)));
-        EXPECT_EQ(mfrmMain->ActiveEditor()->CurrentItem(), udtPress.Row);
+            mobjDesktop.Expect(Q("No other entry in %1.lrc needs work.\r\nGo on with %2?")
+                                   .arg(Q(udtPress.From), Q(udtPress.From) == Q("messages") ? Q("secondary.lrc") : Q("messages.lrc")),
+                               vbQuestion + vbYesNo, Q("Next Needing Work"), udtPress.Answer);
+        if (udtPress.Commit) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        else Click("mnuEditNextToDo");
+        frmMessageEditor& frmNow = *mfrmMain->ActiveEditor();
+        EXPECT_TRUE(frmNow.FileNameValue().endsWith(Q(udtPress.File))) << "press " << i;
+        EXPECT_EQ(frmNow.CurrentItem(), udtPress.Row) << "press " << i;
+        EXPECT_EQ(QApplication::focusWidget(), udtPress.Upper ? static_cast<QWidget*>(UpperBox(frmNow)) : LowerBox(frmNow)) << "press " << i;
     }
 }
 

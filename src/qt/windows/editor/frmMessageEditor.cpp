@@ -171,6 +171,13 @@ void frmMessageEditor::CommitAndNext()
     if (mlngCurrentItem < 0) return;
     CommitBoxes();
     SetItemChanged(false);
+    // The next piece of work, not merely the next row: a row needing work right after is not
+    // skipped. Without a source nothing is known to need work: the next row.
+    if (HasSource()) {
+        if (!GoToNeedsWork(1)) LetGoOfRow();
+        FocusWork();
+        return;
+    }
     const int lngNext = mobjFilter->ViewRowOf(mlngCurrentItem) + 1;
     if (lngNext > 0 && lngNext < mobjFilter->rowCount()) SelectRow(mobjFilter->EntryOf(lngNext));
     else LetGoOfRow();

@@ -71,8 +71,10 @@ public:
     QSize sizeHint() const override;
     // The entry id of a row (from 0) as the file names it: MSG006, TXT007, or the object path.
     QString EntryId(int32_t plngRow) const;
-    // Commits the current row and moves to the next one (Ctrl+Return).
+    // Commits the current row and goes to the next listed row that needs work, wrapping (Ctrl+Return).
     void CommitAndNext();
+    // The focus into the box whose text needs work (the main text first), else the main text's box.
+    void FocusWork();
 
     // The same file of a source-language folder, read beside the translation; an empty folder: none.
     // Returns why no source is shown (empty when it is, or when no folder was given).
@@ -90,6 +92,7 @@ public:
     // The next (+1) or previous (-1) listed row that needs work, wrapping; false when there is none.
     bool GoToNeedsWork(int32_t plngStep);
     bool GoToFirstNeedingWork();     // the first listed row that needs work; false: none
+    bool NeedsWorkElsewhere() const;  // a listed row other than the current one needs work
     // A listed row after the entry's (from 0; -1: from the top) needs work, or holds pobjFind,
     // without wrapping.
     bool NeedsWorkAfter(int32_t plngEntry) const;

@@ -7,6 +7,8 @@
 #include "store/basTextStore.h"
 #include "windows/documents/basEditorFiles.h"
 #include "windows/editor/basEntryFind.h"
+#include "windows/editor/basTextBox.h"
+#include "windows/editor/clsEditorStates.h"
 #include "windows/editor/clsEntryBoxes.h"
 #include "windows/list/clsEditorFilter.h"
 #include "windows/list/clsEditorListModel.h"
@@ -28,12 +30,47 @@ bool frmMessageEditor::NeedsWork(int32_t plngEntry) const { return (RowState(pln
 bool frmMessageEditor::GoToNeedsWork(int32_t plngStep)
 {
     if (!HasSource()) return false;
-    return StepTo(plngStep < 0 ? -1 : 1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); });
+    const bool booFound = StepTo(plngStep < 0 ? -1 : 1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); });
+    if (booFound) FocusWork();
+    return booFound;
 }
 
 bool frmMessageEditor::GoToFirstNeedingWork()
 {
-    return HasSource() && StepTo(1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); }, -1);
+    const bool booFound = HasSource() && StepTo(1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); }, -1);
+    if (booFound) FocusWork();
+    return booFound;
+}
+
+bool frmMessageEditor::NeedsWorkElsewhere() const
+{
+    if (!HasSource()) return false;
+    const int32_t lngEntry = mobjFilter->NextEntry(mlngCurrentItem, 1, [this](int32_t plngEntry) { return NeedsWork(plngEntry); });
+    return lngEntry >= 0 && lngEntry != mlngCurrentItem;
+}
+
+void frmMessageEditor::FocusWork()
+{
+    if (mlngCurrentItem < 0) return;
+    QWidget* objBox = nullptr;
+    const auto Usable = [](QWidget* p) { return p && p->isVisibleTo(p->window()) && !IsReadOnlyTextBox(p); };
+    if (HasSource() && gobjTextStore) {
+        const std::vector<udtEntryText> udtTexts = mobjSource.Rows()->Texts(*gobjTextStore, mlngCurrentItem);
+        for (const enuTextKind enuText : clsEditorStates::RowTextKinds(Kind())) {
+            for (const udtEntryText& udtText : udtTexts) {
+                if (udtText.Kind != enuText || !udtText.Storable || udtText.Obsolete()) continue;
+                const udtTextState udtState = mobjStates->Text(*gobjTextStore, mlngCurrentItem, enuText);
+                const bool booUntranslated = udtText.Translation.isEmpty() && !udtText.Source.isEmpty();
+                const bool booAsSource = !udtText.Source.isEmpty() && udtText.Translation == udtText.Source && !udtState.Done;
+                if (booUntranslated || booAsSource || udtState.Review) objBox = fraMessage->Box(clsEditorStates::ColumnOf(enuText));
+            }
+            if (Usable(objBox)) break;
+            objBox = nullptr;
+        }
+    }
+    // A problem of the row's own (a marker, an end mark) is in its main text most often.
+    if (!objBox) objBox = fraMessage->Box(clsEditorStates::ColumnOf(clsEditorStates::RowTextKinds(Kind()).front()));
+    if (Usable(objBox)) objBox->setFocus(Qt::OtherFocusReason);
 }
 
 bool frmMessageEditor::WantedAfter(int32_t plngEntry, const std::function<bool(int32_t)>& pfnWanted) const

@@ -104,6 +104,7 @@ private:
     void ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrStateProblem = QString());
     void ApplyWorkbenchToAll();  // every editor window's, then the active one shown again
     void ShowSourceDock();
+    void ActivateEditor(frmMessageEditor* pfrmEditor);  // in front, with the focus
     QList<frmMessageEditor*> FolderEditors(const frmMessageEditor& pfrmEditor) const;  // of its folder, itself too
     QString LanguageProgress(const frmMessageEditor& pfrmEditor) const;  // the folder's total, with several open
     void TileToRead(int pintWindows);  // the frame as large as the screen, its windows tiled

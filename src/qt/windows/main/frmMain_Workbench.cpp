@@ -189,23 +189,38 @@ void frmMain::mnuEditNextToDo_Click()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor) return;
-    // At the end of a file, the next file of its language that needs work is offered.
-    if (!frmEditor->NeedsWorkAfter(frmEditor->CurrentItem() - 1)) {
+    // The file is finished first, round its end; then the next file of its language is offered.
+    if (!frmEditor->NeedsWorkElsewhere()) {
         const QList<frmMessageEditor*> objEditors = FolderEditors(*frmEditor);
         const qsizetype lngAt = objEditors.indexOf(frmEditor);
         const auto Name = [](const frmMessageEditor* p) { return QFileInfo(p->FileNameValue()).fileName(); };
         for (qsizetype i = 1; i < objEditors.size(); ++i) {
             frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
             if (!frmNext->NeedsWorkAfter(-1)) continue;
-            if (MsgBox(tr("No entry after this one in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
+            if (MsgBox(tr("No other entry in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
                        vbQuestion + vbYesNo, tr("Next Needing Work")) != vbYes)
                 break;
-            mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmNext->parentWidget()));
+            ActivateEditor(frmNext);
             frmNext->GoToFirstNeedingWork();
             return;
         }
+        frmEditor->FocusWork();
+        return;
     }
     frmEditor->GoToNeedsWork(1);
+}
+
+void frmMain::ActivateEditor(frmMessageEditor* pfrmEditor)
+{
+    // The window in front in every respect: the frame's active child, the commands, the status
+    // bar and dock, and the keyboard focus (which a closing message box would otherwise give back
+    // to the window it was asked from).
+    auto* objChild = qobject_cast<QMdiSubWindow*>(pfrmEditor->parentWidget());
+    if (!objChild) return;
+    if (objChild->isMinimized()) objChild->showNormal();
+    mdiArea->setActiveSubWindow(objChild);
+    pfrmEditor->setFocus(Qt::OtherFocusReason);
+    UpdateCommands();
 }
 
 void frmMain::mnuEditPreviousToDo_Click()
