@@ -33,6 +33,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--drop-unwritable"), optDropUnwritable, false},
                                      {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false},
                                      {QLatin1StringView("--discard-state"), optDiscardState, false},
+                                     {QLatin1StringView("--theirs"), optTheirs, false},
 
                                      {QLatin1StringView("--fail-on"), optLintReport, true},
                                      {QLatin1StringView("--format"), optLintReport, true},
@@ -94,6 +95,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optDryRun: pudtOut.DryRun = true; break;
         case optFillFromMemory: pudtOut.FillFromMemory = true; break;
         case optDiscardState: pudtOut.DiscardState = true; break;
+        case optTheirs: pudtOut.Theirs = true; break;
         case optJson: pudtOut.Json = true; break;
         case optDropUnwritable: pudtOut.DropUnwritable = true; break;
         case optSource:

@@ -26,6 +26,7 @@ enum CliOption : uint32_t {
     optFillFromMemory = 4096,  // --fill-from-memory
     optDiscardState = 8192,    // --discard-state
     optLintReport = 16384,  // --fail-on WHAT (repeatable), --format text|json|github|junit, --infos
+    optTheirs = 32768,      // --theirs
 };
 
 // What --fail-on names: an error always fails lint; these add to it.
@@ -54,6 +55,7 @@ struct udtCliOptions {
     QString Language;   // import: the folder's language, when not the one its name says
     bool FillFromMemory = false;
     bool DiscardState = false;  // an unreadable translation-state.json may be replaced
+    bool Theirs = false;        // an import's conflict takes the file's translation
     // lint, status: what fails the run besides an error (LintFail flags), how the report is printed
     uint32_t FailOn = 0;
     QString Format;  // "text", "json", "github", "junit"; empty when not given (--json says json)

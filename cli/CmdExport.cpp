@@ -4,6 +4,7 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
+#include "common/basTextFingerprint.h"
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
 #include "exchange/basLanguageFolder.h"
@@ -78,6 +79,11 @@ int CmdExport(const QStringList& pstrArgs)
         int32_t lngMissing = 0;
         const size_t lngBefore = udtDocument.Entries.size();
         ExportEntries(enuFile, udtSource.Store, udtTranslation.Store, udtDocument.Entries, lngMissing, &udtTranslation.State);
+        // What each entry's translation was, for the import to tell what the translator changed; a
+        // template's would say "empty" of every entry a PO merged with it has translated.
+        if (!booTemplate)
+            for (size_t i = lngBefore; i < udtDocument.Entries.size(); ++i)
+                udtDocument.Entries[i].Exported = TextFingerprint(udtDocument.Entries[i].Translation);
         strCounts.append(QStringLiteral("%1 %2").arg(LanguageFileName(enuFile)).arg(udtDocument.Entries.size() - lngBefore));
         if (lngMissing > 0)
             PrintError(QStringLiteral("%1: %2 entries of the source are not in this file and were left out (tralyx-lrc "

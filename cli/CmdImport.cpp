@@ -13,7 +13,8 @@ namespace tralyx::cli {
 int CmdImport(const QStringList& pstrArgs)
 {
     static const char Usage[] =
-        "usage: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--source DIR] [--language CODE] [--code-page NAME]\n"
+        "usage: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--theirs] [--source DIR] [--language CODE]\n"
+        "                         [--code-page NAME]\n"
         "                         FILE FOLDER\n"
         "  Applies the translations of FILE (.po, .xlf or .xliff) to the language files in FOLDER. Only\n"
         "  texts whose translation changed are rewritten; a file without a change is not written. Files are\n"
@@ -23,10 +24,14 @@ int CmdImport(const QStringList& pstrArgs)
         "  changes. Review (fuzzy), done and the translator's notes go to FOLDER/translation-state.json. A\n"
         "  file for another language than FOLDER's (from its name, or --language CODE) is refused. A state\n"
         "  file that cannot be read is never replaced: nothing is written unless --discard-state.\n"
+        "  A file exported by tralyx-lrc records each translation it exported: only the translations the\n"
+        "  translator changed are applied, so a stale export never reverts a newer change in FOLDER. One\n"
+        "  changed both in FILE and in FOLDER since the export is a conflict, named and not applied, unless\n"
+        "  --theirs (FILE's translation is taken).\n"
         "  Exit status: 0 all applied, 1 something not applied or not written or an error brought in, 2 usage error.";
     const QString strCommand = QStringLiteral("import");
     udtCliOptions udtOptions;
-    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optForce | optDryRun | optSource | optLanguage | optDiscardState, strCommand, Usage,
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optForce | optDryRun | optSource | optLanguage | optDiscardState | optTheirs, strCommand, Usage,
                                                         udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FILE and FOLDER"), Usage);
@@ -41,7 +46,7 @@ int CmdImport(const QStringList& pstrArgs)
     if (WritesOverInput(strFile, {strFolder})) return 1;  // the folder's files are written
     const clsCliDesktop objDesktop(false);
     const udtImportRun udtRun = ImportIntoFolder({strFile, strFolder, udtOptions.Source, udtOptions.CodePage, udtOptions.Language,
-                                                  udtOptions.Force, udtOptions.DryRun, udtOptions.DiscardState});
+                                                  udtOptions.Force, udtOptions.DryRun, udtOptions.DiscardState, udtOptions.Theirs});
     for (const udtReportLine& udtLine : udtRun.Lines) (udtLine.Error ? PrintError : PrintOutput)(udtLine.Text);
     return udtRun.AllWell ? 0 : 1;
 }

@@ -62,7 +62,7 @@ _tralyx_lrc()
         lint) options="--source --json --format --fail-on --infos --target-language --code-page --spell --dictionary" ;;
         status) options="--source --json --fail-on --code-page" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
-        import) options="--source --language --force --dry-run --discard-state --code-page" ;;
+        import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <random>
@@ -494,6 +495,71 @@ TEST(ExchangeState, TranslateToolkitConversionsImportWithNothingLost)
         clsTranslationState objBack;
         ASSERT_TRUE(objBack.Load(strGerman, strOutput));
         EXPECT_TRUE(objBack.SameMarks(objState)) << clsTempDir::Read(strGerman + QStringLiteral("/translation-state.json")).toStdString();
+    }
+}
+
+// Two translators export one folder, each changes an entry, both import: the second import must not
+// set the first one's change back. msgcat and po2xliff/xliff2po keep the export's record; msgmerge
+// drops it (it takes "#." comments from the template), and the import is then two-way as without one.
+TEST(ExchangeThreeWay, AStaleExportNeverRevertsANewerChange)
+{
+    struct udtCase { const char* Name; const char* Ext; const char* Tool; const char* From; const char* To; bool FirstFirst; int Exit;
+                     const char* Txt001; const char* Txt002; };
+    const udtCase Cases[] = {
+        {"po, in order", "po", "", "Angeheftet", "Oben angeheftet", true, 0, "Neue Notiz", "Oben angeheftet"},
+        {"po, the other order", "po", "", "Angeheftet", "Oben angeheftet", false, 0, "Neue Notiz", "Oben angeheftet"},
+        {"xlf", "xlf", "", "Angeheftet", "Oben angeheftet", true, 0, "Neue Notiz", "Oben angeheftet"},
+        {"msgcat", "po", "msgcat", "Angeheftet", "Oben angeheftet", true, 0, "Neue Notiz", "Oben angeheftet"},
+        {"po2xliff, xliff2po", "po", "po2xliff", "Angeheftet", "Oben angeheftet", true, 0, "Neue Notiz", "Oben angeheftet"},
+        {"conflict", "po", "", "Unbenannte Notiz", "Leere Notiz", true, 1, "Neue Notiz", "Angeheftet"},
+        {"conflict, --theirs", "po", "--theirs", "Unbenannte Notiz", "Leere Notiz", true, 0, "Leere Notiz", "Angeheftet"},
+        {"no record: as before", "po", "strip", "Angeheftet", "Oben angeheftet", true, 0, "Unbenannte Notiz", "Oben angeheftet"},
+    };
+    for (const udtCase& c : Cases) {
+        SCOPED_TRACE(c.Name);
+        const QString strTool = QString::fromLatin1(c.Tool);
+        if ((strTool == u"msgcat" || strTool == u"po2xliff") && QStandardPaths::findExecutable(strTool).isEmpty()) continue;
+        const clsTempDir objDir;
+        const QString strGerman = MakeFolders(objDir, false);
+        const QString strExt = QString::fromLatin1(c.Ext);
+        const QString strFirst = objDir.Path(QStringLiteral("first.") + strExt), strSecond = objDir.Path(QStringLiteral("second.") + strExt);
+        ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strFirst}), 0);
+        ASSERT_EQ(Lrc({QStringLiteral("export"), strGerman, strSecond}), 0);
+        const auto Edit = [&](const QString& pstrFile, const char* pstrFrom, const char* pstrTo) {
+            QByteArray bytFile = clsTempDir::Read(pstrFile);
+            bytFile.replace((strExt == u"po" ? "\"" : ">") + QByteArray(pstrFrom) + (strExt == u"po" ? "\"" : "<"),
+                            (strExt == u"po" ? "\"" : ">") + QByteArray(pstrTo) + (strExt == u"po" ? "\"" : "<"));
+            if (strTool == u"strip")
+                bytFile = QString::fromUtf8(bytFile).remove(QRegularExpression(QStringLiteral("#\\. tralyx-exported: \\w+\n"))).toUtf8();
+            QFile objFile(pstrFile);
+            ASSERT_TRUE(objFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            objFile.write(bytFile);
+        };
+        Edit(strFirst, "Unbenannte Notiz", "Neue Notiz");
+        Edit(strSecond, c.From, c.To);
+        QString strOutput;
+        if (strTool == u"msgcat") {
+            ASSERT_EQ(RunTool(strTool, {QStringLiteral("-o"), strSecond, strSecond}, &strOutput), 0) << strOutput.toStdString();
+        } else if (strTool == u"po2xliff") {
+            const QString strXlf = objDir.Path(QStringLiteral("second.xlf"));
+            ASSERT_EQ(RunTool(strTool, {strSecond, strXlf}, &strOutput), 0) << strOutput.toStdString();
+            ASSERT_EQ(RunTool(QStringLiteral("xliff2po"), {strXlf, strSecond}, &strOutput), 0) << strOutput.toStdString();
+        }
+        EXPECT_EQ(clsTempDir::Read(strSecond).contains(strExt == u"po" ? "tralyx-exported: " : "tralyx:exported="), strTool != u"strip");
+        const QString strThen = c.FirstFirst ? strSecond : strFirst;
+        ASSERT_EQ(Lrc({QStringLiteral("import"), QStringLiteral("--force"), c.FirstFirst ? strFirst : strSecond, strGerman}, &strOutput), 0)
+            << strOutput.toStdString();
+        QStringList strArgs = {QStringLiteral("import"), QStringLiteral("--force"), strThen, strGerman};
+        if (strTool == u"--theirs") strArgs.insert(1, strTool);
+        EXPECT_EQ(Lrc(strArgs, &strOutput), c.Exit) << strOutput.toStdString();
+        if (c.Exit == 1) {
+            EXPECT_TRUE(strOutput.contains(strThen + QStringLiteral(":372: secondary.lrc TXT001: conflict: the file has \"Leere Notiz\", the "
+                                                                    "folder changed it since the export to \"Neue Notiz\"")))
+                << strOutput.toStdString();
+        }
+        const QByteArray bytSecondary = FileOf(strGerman, QStringLiteral("secondary.lrc"));
+        EXPECT_TRUE(bytSecondary.contains("TXT001:" + QByteArray(c.Txt001) + "\r\n")) << bytSecondary.toStdString();
+        EXPECT_TRUE(bytSecondary.contains("TXT002:" + QByteArray(c.Txt002) + "\r\n")) << bytSecondary.toStdString();
     }
 }
 

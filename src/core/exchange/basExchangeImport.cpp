@@ -1,6 +1,7 @@
 #include "exchange/basExchangeImport.h"
 
 #include "common/basShortened.h"
+#include "common/basTextFingerprint.h"
 #include "exchange/basExchangeText.h"
 #include "store/basFormatText.h"
 #include "store/basSafeFile.h"
@@ -286,7 +287,7 @@ void CheckChanges(enuFileKind penuFile, const clsTralyx& pobjSource, const clsTr
 }  // namespace
 
 udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument,
-                         const udtLanguageFolder* pudtSource)
+                         const udtLanguageFolder* pudtSource, bool pbooTheirs)
 {
     udtImportPlan udtPlan;
     udtPlan.State = pudtFolder.State;
@@ -382,6 +383,26 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                                                            .arg(Shortened(pudtEntry->Source)),
                                booAsItIs);
                 continue;
+            }
+            if (!p->Exported.isEmpty()) {
+                // Three texts: as exported (its fingerprint), as the file has it, as the folder has it
+                // now. A translation equal to its source may have gone out empty.
+                const QString strNow = ToExchangeText(pudtEntry->Translation);
+                const bool booFileChanged = TextFingerprint(p->Translation) != p->Exported;
+                const bool booFolderChanged =
+                    TextFingerprint(strNow) != p->Exported && !(p->Exported == TextFingerprint(QString()) && strNow == p->Source);
+                if (booFolderChanged && !booFileChanged) {
+                    NotApplied(QStringLiteral("changed in the folder since the export, not in the file; left as it is"), true);
+                    continue;
+                }
+                if (booFolderChanged && !p->Translation.isEmpty() && p->Translation != strNow && !pbooTheirs) {
+                    NotApplied(QStringLiteral("conflict: the file has \"%1\", the folder changed it since the export to \"%2\"; "
+                                              "left as it is (--theirs takes the file's)")
+                                   .arg(Shortened(FromExchangeText(p->Translation)), Shortened(pudtEntry->Translation)));
+                    udtPlan.NotApplied.back().Conflict = true;
+                    udtPlan.NotApplied.back().Line = p->Line;
+                    continue;
+                }
             }
             objState.SetNote(enuFile, pudtEntry->Key, p->Comment);
             if (p->Translation.isEmpty()) {

@@ -19,6 +19,9 @@ struct udtNotApplied {
     QString Key;
     QString Reason;
     bool Informational = false;
+    // Changed in the exchange file and, otherwise, in the folder since the export: at this line of it.
+    bool Conflict = false;
+    int32_t Line = 0;
 };
 
 struct udtImportedFile {
@@ -45,8 +48,12 @@ struct udtImportPlan {
 
 // Works out the new content of each file of the loaded folder. Writes nothing. With the source
 // folder, a translation whose source (msgid, <source>) is no longer the source's text is not
-// applied (the source changed since the export), and the changed texts are checked.
+// applied (the source changed since the export), and the changed texts are checked. An entry with
+// the export's record (Exported) is the translator's change only where its translation is not the
+// one exported; one the folder changed since the export is left as it is where the file has the
+// exported text, and is a conflict (not applied) where the file changed it too, unless pbooTheirs:
+// then the file's text is taken.
 udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeDocument& pudtDocument,
-                         const udtLanguageFolder* pudtSource = nullptr);
+                         const udtLanguageFolder* pudtSource = nullptr, bool pbooTheirs = false);
 
 }  // namespace tralyx

@@ -161,4 +161,10 @@ bool IsLanguageFileName(const QString& pstrName)
     return std::any_of(std::begin(AllFileKinds), std::end(AllFileKinds), [&](enuFileKind e) { return LanguageFileName(e) == pstrName; });
 }
 
+QString ExportRecordIn(QStringView pstrNote)
+{
+    static const QRegularExpression objRecord(QStringLiteral("(?:^|\\n)tralyx-exported: ([0-9a-f]{12})(?:\\n|$)"));
+    return objRecord.match(pstrNote.toString()).captured(1);
+}
+
 }  // namespace tralyx

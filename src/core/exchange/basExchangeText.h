@@ -41,6 +41,9 @@ bool SplitExchangeContext(const QString& pstrContext, QString& pstrFileName, QSt
 // The language file an entry's key belongs to, by its form ("frmMain.cmdOK.0.C", "MST003",
 // "TXT004#1004"), for a converter that kept the key but not the file; empty when none.
 QString LanguageFileOfKey(const QString& pstrKey);
+// The fingerprint that a line "tralyx-exported: 1a2b3c4d5e6f" of a note gives, the export's record
+// of the entry's translation; empty when the note has none.
+QString ExportRecordIn(QStringView pstrNote);
 // Whether a name is one of the three language files'.
 bool IsLanguageFileName(const QString& pstrName);
 

@@ -47,6 +47,12 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
                                    "(--language %2 imports them all the same)")
                         .arg(r.File, udtDocument.TargetLanguage, r.Folder, strLanguage));
 
+    // The records of what was exported are of a folder of the file's language: imported into another
+    // (--language), every translation that differs from the folder's is applied, as without them.
+    const QString strFolderLanguage = LanguageCodeOfFolder(r.Folder);
+    if (!r.Language.isEmpty() || (!strFolderLanguage.isEmpty() && !SameLanguage(udtDocument.TargetLanguage, strFolderLanguage)))
+        for (udtExchangeEntry& udtEntry : udtDocument.Entries) udtEntry.Exported.clear();
+
     // The folder's lock from the read of its files and state to the last write: a second import, an
     // update or the editor's Save waits for this one instead of writing over its change.
     clsFolderTransaction objChange;
@@ -82,7 +88,7 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
     const clsTranslationState objStateRead = udtFolder.State;  // as its file holds it
     for (const auto& u : VerifyFolderState(udtFolder, strSource.isEmpty() ? nullptr : &udtSource))
         Err(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(r.Folder), u.Id, u.Text()));
-    const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument, strSource.isEmpty() ? nullptr : &udtSource);
+    const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument, strSource.isEmpty() ? nullptr : &udtSource, r.Theirs);
 
     // The errors first: they are written all the same, but the translator should see them.
     for (const udtProblem& u : udtPlan.Problems)
@@ -139,7 +145,8 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
     }
     qsizetype lngNotApplied = 0;
     for (const udtNotApplied& udtItem : udtPlan.NotApplied) {
-        const QString strLine = QStringLiteral("%1 %2: %3").arg(udtItem.FileName, udtItem.Key, udtItem.Reason);
+        QString strLine = QStringLiteral("%1 %2: %3").arg(udtItem.FileName, udtItem.Key, udtItem.Reason);
+        if (udtItem.Conflict) strLine = QStringLiteral("%1:%2: %3").arg(r.File).arg(udtItem.Line).arg(strLine);
         if (udtItem.Informational) {
             Out(QStringLiteral("left as it is: ") + strLine);
         } else {

@@ -15,6 +15,7 @@ struct udtImportRequest {
     bool Force = false;
     bool DryRun = false;
     bool DiscardState = false;  // an unreadable state file may be replaced
+    bool Theirs = false;        // a conflict takes the file's translation
 };
 
 // A line of a report, for stdout or (Error) stderr.

@@ -205,7 +205,12 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
         }
         if (udtEntry.Obsolete) po_message_set_obsolete(objMessage, 1);
         if (!udtEntry.Comment.isEmpty()) po_message_set_comments(objMessage, PoComment(udtEntry.Comment).constData());
-        if (!udtEntry.Note.isEmpty()) po_message_set_extracted_comments(objMessage, udtEntry.Note.toUtf8().constData());
+        // The record goes last among our notes: msgcat, msgattrib and po2xliff/xliff2po keep it;
+        // msgmerge takes these notes from the template, which has none (then the import is two-way).
+        QString strNotes = udtEntry.Note;
+        if (!udtEntry.Exported.isEmpty())
+            strNotes += (strNotes.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("tralyx-exported: ") + udtEntry.Exported;
+        if (!strNotes.isEmpty()) po_message_set_extracted_comments(objMessage, strNotes.toUtf8().constData());
         if (udtEntry.Line > 0 && !udtEntry.Obsolete)
             po_message_add_filepos(objMessage, udtEntry.FileName.toUtf8().constData(), static_cast<size_t>(udtEntry.Line));
         po_message_insert(objIterator, objMessage);
@@ -269,12 +274,27 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
         pudtOut.Warnings.append(strDoubt);
     auto Decode = [&](const char* pstrText) { return pstrText ? QString(objDecoder.decode(QByteArrayView(pstrText))) : QString(); };
 
-    for (const char* const* pstrDomain = po_file_domains(objFile); pstrDomain && *pstrDomain; ++pstrDomain) {
+    // The line of each message's msgid, in the parser's order (one domain): where a report names it.
+    std::vector<int32_t> lngMsgidLines;
+    {
+        int32_t lngLine = 0;
+        for (const QByteArray& bytLine : pbytContent.split('\n')) {
+            ++lngLine;
+            if (bytLine.startsWith("msgid ") || bytLine.startsWith("msgid\t")) lngMsgidLines.push_back(lngLine);
+        }
+    }
+    const char* const* pstrDomains = po_file_domains(objFile);
+    const bool booOneDomain = pstrDomains && pstrDomains[0] && !pstrDomains[1];
+    size_t lngMessage = 0;
+    for (const char* const* pstrDomain = pstrDomains; pstrDomain && *pstrDomain; ++pstrDomain) {
         po_message_iterator_t objIterator = po_message_iterator(objFile, *pstrDomain);
         while (po_message_t objMessage = po_next_message(objIterator)) {
             const char* pstrContext = po_message_msgctxt(objMessage);
-            if (po_message_is_obsolete(objMessage) || (!pstrContext && !*po_message_msgid(objMessage))) continue;
+            if (po_message_is_obsolete(objMessage)) continue;
+            const size_t lngIndex = lngMessage++;
+            if (!pstrContext && !*po_message_msgid(objMessage)) continue;
             udtExchangeEntry udtEntry;
+            if (booOneDomain && lngIndex < lngMsgidLines.size()) udtEntry.Line = lngMsgidLines[lngIndex];
             const QString strContext = Decode(pstrContext);
             if (!pstrContext) {
                 TakeLocation(objMessage, udtEntry);
@@ -287,6 +307,7 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             else udtEntry.Translation = Decode(po_message_msgstr(objMessage));
             udtEntry.Fuzzy = po_message_is_fuzzy(objMessage) != 0;
             udtEntry.PreviousSource = Decode(po_message_prev_msgid(objMessage));
+            udtEntry.Exported = ExportRecordIn(Decode(po_message_extracted_comments(objMessage)));
             udtEntry.Comment = Decode(po_message_comments(objMessage));
             if (udtEntry.Comment.endsWith(u'\n')) udtEntry.Comment.chop(1);
             pudtOut.Entries.push_back(std::move(udtEntry));

@@ -7,12 +7,15 @@
 #include "exchange/basXmlText.h"
 
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <QXmlStreamWriter>
 
 namespace tralyx {
 namespace {
 
 const QString gstrNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
+// Our own attribute on a unit: the fingerprint of the translation as exported (tralyx:exported).
+const QString gstrOurNamespace = QStringLiteral("urn:tralyx:exchange");
 
 // What a target's state says of its text: finished, or not yet (to review). A target still "new"
 // or "needs-translation" may hold a draft or the copied source: it goes in to review rather than
@@ -81,6 +84,8 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
     objXml.setAutoFormatting(true);
     objXml.setAutoFormattingIndent(2);
     objXml.writeDefaultNamespace(gstrNamespace);
+    if (std::any_of(pudtDocument.Entries.begin(), pudtDocument.Entries.end(), [](const udtExchangeEntry& u) { return !u.Exported.isEmpty(); }))
+        objXml.writeNamespace(gstrOurNamespace, QStringLiteral("tralyx"));
     objXml.writeStartElement(gstrNamespace, QStringLiteral("xliff"));
     objXml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
     QString strOpenFile;
@@ -109,6 +114,7 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
         objXml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
         if (booTranslated) objXml.writeAttribute(QStringLiteral("approved"), QStringLiteral("yes"));
         if (udtEntry.Obsolete) objXml.writeAttribute(QStringLiteral("translate"), QStringLiteral("no"));
+        if (!udtEntry.Exported.isEmpty()) objXml.writeAttribute(gstrOurNamespace, QStringLiteral("exported"), udtEntry.Exported);
         objXml.writeStartElement(QStringLiteral("source"));
         WriteXmlText(objXml, udtEntry.Source);
         objXml.writeEndElement();
@@ -218,6 +224,8 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             pudtUnit->Line = static_cast<int32_t>(objXml.lineNumber());
             booHasTarget = false;
             pudtUnit->Obsolete = objAttributes.value(QLatin1StringView("translate")) == u"no";
+            const QString strExported = objAttributes.value(gstrOurNamespace, QLatin1StringView("exported")).toString();
+            if (strExported.size() == 12) pudtUnit->Exported = strExported;
         } else if (pudtUnit && (strName == u"source" || strName == u"target")) {
             const bool booTarget = strName == u"target";
             if (booTarget) {
@@ -259,6 +267,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             const bool booOurs = strFrom == u"tralyx" || strFrom == u"developer";
             QString strUnexpanded;
             const QString strText = ElementText(objXml, strUnexpanded);
+            if (pudtUnit->Exported.isEmpty()) pudtUnit->Exported = ExportRecordIn(strText);  // po2xliff's note of our PO's
             if (!booOurs) pudtUnit->Comment += (pudtUnit->Comment.isEmpty() ? QString() : QStringLiteral("\n")) + strText;
         } else if (pudtUnit && strName == u"alt-trans") {
             // Suggestions, not the translation; a previous version's source is the English the

@@ -24,6 +24,9 @@ struct udtExchangeEntry {
     // Read back only: the entry's line in FileName where a converter kept that instead of its id
     // (po2xliff's location of our "#: core.lrc:12"); 0 when the id is there.
     int32_t FileLine = 0;
+    // The fingerprint (TextFingerprint) of the translation as exported, so that an import can tell
+    // an entry the translator changed from one left as it was; empty when the file has no record.
+    QString Exported;
 };
 
 struct udtExchangeDocument {
