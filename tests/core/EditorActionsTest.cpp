@@ -112,3 +112,20 @@ TEST(ListSteps, GoRowByRowThroughTheListedEntriesAndRoundTheEnd)
 }
 
 }  // namespace
+
+// A memory's text for a caption with an access key gets one, on the letter the source's suggests.
+TEST(FillPlan, ASuggestionForACaptionGetsTheSourcesAccessKey)
+{
+    const struct {
+        const char *Source, *Memory, *Taken;
+    } udtCases[] = {
+        {"&Delete note", "Notiz l\u00f6schen", "&Notiz l\u00f6schen"},   // no D: the first word's first letter
+        {"&Save", "Datei &sichern", "Datei &sichern"},                // it has one already
+        {"&Open", "Datei \u00f6ffnen oder Ordner", "Datei \u00f6ffnen &oder Ordner"},  // o at a word's start first
+        {"E&xit", "Beenden", "&Beenden"},
+        {"&Notes", "B&&Notizen", "B&&&Notizen"},                      // past a literal ampersand
+        {"Notes", "Notizen", "Notizen"},                              // the source has no key
+    };
+    for (const auto& c : udtCases)
+        EXPECT_EQ(WithAccessKeyOf(QString::fromUtf8(c.Source), QString::fromUtf8(c.Memory)), QString::fromUtf8(c.Taken)) << c.Source;
+}

@@ -1,5 +1,6 @@
 #include "editor/basFillPlan.h"
 
+#include "checks/basChecks.h"
 #include "memory/basMemoryFill.h"
 
 namespace tralyx {
@@ -26,6 +27,32 @@ udtTextState FilledState(udtTextState pudtState, const QString& pstrSource)
     pudtState.PreviousSource = pstrSource;
     pudtState.For.clear();  // given for the text filled in
     return pudtState;
+}
+
+QString WithAccessKeyOf(QStringView pstrSource, const QString& pstrTranslation)
+{
+    const udtAccessKeys udtSource = AccessKeys(pstrSource);
+    if (udtSource.Count == 0 || AccessKeys(pstrTranslation).Count > 0) return pstrTranslation;
+    const QChar chrKey = udtSource.Key.toLower();
+    const auto WordStart = [&](qsizetype i) { return i == 0 || !pstrTranslation[i - 1].isLetterOrNumber(); };
+    qsizetype lngAt = -1, lngInWord = -1, lngFirstLetter = -1;
+    for (qsizetype i = 0; i < pstrTranslation.size() && lngAt < 0; ++i) {
+        const QChar c = pstrTranslation[i];
+        if (c == u'&') {  // "&&", a literal ampersand
+            ++i;
+            continue;
+        }
+        if (!c.isLetterOrNumber()) continue;
+        if (lngFirstLetter < 0) lngFirstLetter = i;
+        if (c.toLower() != chrKey) continue;
+        if (WordStart(i)) lngAt = i;
+        else if (lngInWord < 0) lngInWord = i;
+    }
+    const qsizetype lngPlace = lngAt >= 0 ? lngAt : lngInWord >= 0 ? lngInWord : lngFirstLetter;
+    if (lngPlace < 0) return pstrTranslation;
+    QString strOut = pstrTranslation;
+    strOut.insert(lngPlace, u'&');
+    return strOut;
 }
 
 }  // namespace tralyx

@@ -29,4 +29,10 @@ std::vector<udtFill> FillPlan(int32_t plngRows, const std::function<std::vector<
 // The state of a filled text: to review against the source it was filled for, never done.
 udtTextState FilledState(udtTextState pudtState, const QString& pstrSource);
 
+// A memory's translation for a caption whose source has an access key ("&Delete note"), when the
+// translation has none ("Notiz l\u00f6schen"): with one on the source's letter where the translation has
+// it (a word's first letter first), else on the first letter of its first word. Any other text
+// comes back as it is.
+QString WithAccessKeyOf(QStringView pstrSource, const QString& pstrTranslation);
+
 }  // namespace tralyx

@@ -56,7 +56,10 @@ bool frmMessageEditor::UseSuggestion(int32_t plngNumber)
     if (plngNumber < 1 || plngNumber > int32_t(udtFound.size())) return false;
     QWidget* objBox = fraMessage->Box(udtFound[plngNumber - 1].Column);
     if (!objBox || IsReadOnlyTextBox(objBox)) return false;
-    SetTextBoxText(objBox, udtFound[plngNumber - 1].Memory.Translation);
+    const udtRowSuggestion& udtTaken = udtFound[plngNumber - 1];
+    // A caption keeps its access key, which the memory's text may not have had.
+    const bool booCaption = Kind() == enuFileKind::ControlText && udtTaken.Column == clsEditorStates::ColumnOf(enuTextKind::Caption);
+    SetTextBoxText(objBox, booCaption ? WithAccessKeyOf(udtTaken.RowSource, udtTaken.Memory.Translation) : udtTaken.Memory.Translation);
     objBox->setFocus();
     return true;
 }
