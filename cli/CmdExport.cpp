@@ -64,7 +64,7 @@ int CmdExport(const QStringList& pstrArgs)
     if (WritesOverInput(strOut, {strSource, strFolder})) return 1;
     if (!udtTranslation.StateIssue.isEmpty()) PrintError(QStringLiteral("warning: %1; it is ignored").arg(udtTranslation.StateIssue));
     for (const auto& u : VerifyFolderState(udtTranslation, &udtSource))
-        PrintError(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(strFolder), u.Id, u.Text()));
+        PrintError(u.Warning(strFolder));
     if (booTemplate) {  // every source text, each still to translate
         udtTranslation.Store = udtSource.Store;
         udtTranslation.FilePath = udtSource.FilePath;

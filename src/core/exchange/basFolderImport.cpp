@@ -87,7 +87,7 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
     if (!udtFolder.StateIssue.isEmpty()) Err(QStringLiteral("warning: %1; it is ignored").arg(udtFolder.StateIssue));
     const clsTranslationState objStateRead = udtFolder.State;  // as its file holds it
     for (const auto& u : VerifyFolderState(udtFolder, strSource.isEmpty() ? nullptr : &udtSource))
-        Err(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(r.Folder), u.Id, u.Text()));
+        Err(u.Warning(r.Folder));
     const udtImportPlan udtPlan = PlanImport(udtFolder, udtDocument, strSource.isEmpty() ? nullptr : &udtSource, r.Theirs);
 
     // The errors first: they are written all the same, but the translator should see them.

@@ -81,7 +81,7 @@ int32_t FillFolderFromMemory(const QString& pstrSource, const QString& pstrFolde
         std::vector<clsTranslationState::udtMismatch> udtMismatches;
         objState.Verify(enuFile, udtTranslation.Store, &udtSource.Store, &udtMismatches);
         for (const auto& u : udtMismatches)
-            pstrWarnings.append(QStringLiteral("%1: warning: %2: %3").arg(clsTranslationState::PathIn(pstrFolder), u.Id, u.Text()));
+            pstrWarnings.append(u.Warning(pstrFolder));
         QStringList strSkipped;
         const int32_t lngFile = FillFromMemory(enuFile, udtSource.Store, udtTranslation.Store, pobjMemory, objState, strSkipped);
         for (const QString& strLine : strSkipped)

@@ -426,6 +426,11 @@ QString clsTranslationState::udtMismatch::Text() const
     return QStringLiteral("the state was given for another text than the entry has now: ") + strWhat.join(QStringLiteral("; "));
 }
 
+QString clsTranslationState::udtMismatch::Warning(const QString& pstrFolder) const
+{
+    return QStringLiteral("%1: warning: %2: %3").arg(PathIn(pstrFolder), Id, Text());
+}
+
 QString clsTranslationState::StampOf(const QString* pstrSource, QStringView pstrTranslation)
 {
     return (pstrSource ? TextFingerprint(*pstrSource) : QString()) + u':' + TextFingerprint(pstrTranslation);

@@ -73,7 +73,9 @@ public:
         QString Id;
         int32_t Record = -1;  // the translation's record that holds the text
         bool DoneDropped = false, ReviewEnded = false, NoteKept = false;
-        QString Text() const;  // "the done mark was given for another text and is not applied"
+        QString Text() const;  // "the state was given for another text than the entry has now: its done mark ..."
+        // The line commands print: "FOLDER/translation-state.json: warning: TXT002: " and Text().
+        QString Warning(const QString& pstrFolder) const;
     };
     void Verify(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource,
                 std::vector<udtMismatch>* pudtOut = nullptr);

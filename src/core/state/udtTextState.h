@@ -10,7 +10,7 @@ struct udtTextState {
     bool Review = false;
     QString PreviousSource = {};  // review: the source text the translation was made for (empty when unknown)
     QString MovedFrom = {};       // review: the id the update carried the translation over from
-    bool Done = false;       // the translation is identical to its source on purpose ("OK", a product name)
+    bool Done = false;            // the translation is identical to its source on purpose ("OK", a product name)
     QString Note = {};            // the translator's own
     // What the marks were given for: the fingerprints of the source text and of the translation
     // ("source:translation", the source's empty where it was not known), as the file holds it.
