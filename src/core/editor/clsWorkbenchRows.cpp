@@ -33,17 +33,24 @@ void clsWorkbenchRows::SetRules(const clsTranslationState* pobjState, const QStr
     mudtEndMarks = pstrLanguage.isEmpty() ? nullptr : EndMarksOf(pstrLanguage);
 }
 
+uint8_t TextWorkState(const udtEntryText& pudtEntry, const udtTextState* pudtState)
+{
+    uint8_t lngState = pudtState && pudtState->Review && !pudtEntry.Translation.isEmpty() ? RowReview : 0;
+    if (pudtEntry.Source.isEmpty() || !pudtEntry.Storable) return lngState;
+    if (pudtEntry.Translation.isEmpty()) lngState |= RowUntranslated;
+    else if (pudtEntry.Translation == pudtEntry.Source && !(pudtState && pudtState->Done)) lngState |= RowSameAsSource;
+    return lngState;
+}
+
 void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const
 {
     if (pudtRow.SourceRecord < 0) pudtRow.SourceRecord = pudtEntry.SourceRecord;
     const udtTextState* pudtState = mobjState ? mobjState->Find(menuFile, pudtEntry.Key) : nullptr;
-    const bool booReview = pudtState && pudtState->Review && !pudtEntry.Translation.isEmpty();
-    if (booReview) pudtRow.State |= RowReview;
+    const uint8_t lngText = TextWorkState(pudtEntry, pudtState);
+    pudtRow.State |= lngText;
     if (!pudtEntry.Source.isEmpty() && pudtEntry.Storable) {
         ++pudtRow.Entries;
-        if (pudtEntry.Translation.isEmpty()) pudtRow.State |= RowUntranslated;
-        else if (pudtEntry.Translation == pudtEntry.Source && !(pudtState && pudtState->Done)) pudtRow.State |= RowSameAsSource;
-        else if (!booReview) ++pudtRow.Translated;
+        if (lngText == 0) ++pudtRow.Translated;
     }
     pudtScratch.clear();
     CheckEntryText(menuFile, pudtEntry, pudtScratch, pudtState, mudtEndMarks);

@@ -21,6 +21,10 @@ enum enuRowState : uint8_t {
 };
 constexpr uint8_t RowNeedsWork = RowUntranslated | RowSameAsSource | RowError | RowReview;
 
+// What one text of a row says of itself, beside its checks: RowUntranslated, RowSameAsSource
+// (not done) and RowReview, as its state (null: none) has it.
+uint8_t TextWorkState(const udtEntryText& pudtEntry, const udtTextState* pudtState);
+
 struct udtProgress {
     int32_t Entries = 0;
     int32_t Translated = 0;

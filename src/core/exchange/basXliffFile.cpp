@@ -7,8 +7,8 @@
 #include "exchange/basXmlText.h"
 
 #include <QXmlStreamReader>
-#include <algorithm>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace tralyx {
 namespace {

@@ -60,9 +60,7 @@ void frmMessageEditor::FocusWork()
             for (const udtEntryText& udtText : udtTexts) {
                 if (udtText.Kind != enuText || !udtText.Storable || udtText.Obsolete()) continue;
                 const udtTextState udtState = mobjStates->Text(*gobjTextStore, mlngCurrentItem, enuText);
-                const bool booUntranslated = udtText.Translation.isEmpty() && !udtText.Source.isEmpty();
-                const bool booAsSource = !udtText.Source.isEmpty() && udtText.Translation == udtText.Source && !udtState.Done;
-                if (booUntranslated || booAsSource || udtState.Review) objBox = fraMessage->Box(clsEditorStates::ColumnOf(enuText));
+                if (TextWorkState(udtText, &udtState)) objBox = fraMessage->Box(clsEditorStates::ColumnOf(enuText));
             }
             if (Usable(objBox)) break;
             objBox = nullptr;
