@@ -12,7 +12,8 @@
 
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
-                          "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...  [options]\n";
+                          "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
+                          "       | merge-file BASE OURS THEIRS PATH | git setup|textconv ...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -30,6 +31,10 @@ const char* const Help =
     "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
     "  tm export|suggest    translation memory: a folder's translations as TMX (tm export FOLDER OUT.tmx),\n"
     "                       what a memory suggests for source texts (tm suggest --memory PATH TEXT...)\n"
+    "  merge-file BASE OURS THEIRS PATH   Git's merge driver: a .lrc file or the state merged entry by\n"
+    "                       entry into OURS (exit 1 with both candidates kept where both sides changed a text)\n"
+    "  git setup [REPO]     make a Git repository merge and diff Tralyx folders with this program\n"
+    "  git textconv FILE    a .lrc file's lines decoded, as git diff shows them\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
@@ -105,6 +110,8 @@ int main(int argc, char** argv)
                                            : strCommand == u"export" ? tralyx::cli::CmdExport
                                            : strCommand == u"import" ? tralyx::cli::CmdImport
                                            : strCommand == u"tm"     ? tralyx::cli::CmdTm
+                                           : strCommand == u"merge-file" ? tralyx::cli::CmdMergeFile
+                                           : strCommand == u"git"    ? tralyx::cli::CmdGit
                                                                      : nullptr;
     if (!fnCommand) {
         std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);

@@ -21,7 +21,7 @@ _tralyx_lrc()
             [[ $word == -* ]] && return  # --help, --version: nothing follows
             command=$word
         elif [[ -n $ended || $word != -* || $word == - ]]; then
-            [[ $command == tm && $operands == 0 ]] && action=$word
+            [[ $command == @(tm|git) && $operands == 0 ]] && action=$word
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm merge-file git" -- "$cur"))
         fi
         return
     fi
@@ -63,6 +63,7 @@ _tralyx_lrc()
         status) options="--source --json --fail-on --code-page" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
+        merge-file | git) options="--code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;
@@ -86,6 +87,9 @@ _tralyx_lrc()
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;
         tm:2) [[ $action == export ]] && _filedir tmx ;;
+        git:0) COMPREPLY=($(compgen -W "setup textconv" -- "$cur")) ;;
+        git:1) if [[ $action == setup ]]; then _filedir -d; else _filedir lrc; fi ;;
+        merge-file:*) _filedir ;;
     esac
 } &&
     complete -F _tralyx_lrc tralyx-lrc

@@ -296,21 +296,6 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>clsEditorStates</name>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Replace it with the review marks, done marks and notes of this window? What the file holds now is lost.</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen? Was die Datei jetzt enthält, geht verloren.</translation>
-    </message>
-    <message>
-        <source>Translation state</source>
-        <translation>Bearbeitungsstand</translation>
-    </message>
-</context>
-<context>
     <name>clsEditorSource</name>
     <message>
         <source>No source: %1 has no %2</source>
@@ -343,6 +328,29 @@ Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen?
     <message>
         <source>Text:</source>
         <translation>Text:</translation>
+    </message>
+</context>
+<context>
+    <name>clsEditorStates</name>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Replace it with the review marks, done marks and notes of this window? What the file holds now is lost.</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen? Was die Datei jetzt enthält, geht verloren.</translation>
+    </message>
+    <message>
+        <source>Translation state</source>
+        <translation>Bearbeitungsstand</translation>
+    </message>
+    <message>
+        <source>Merge: the other candidate for %1</source>
+        <translation>Zusammenführung: die andere Übersetzung für %1</translation>
+    </message>
+    <message>
+        <source>Merge: both started from</source>
+        <translation>Zusammenführung: beide gingen aus von</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,8 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check dump export import lint status tm update write"
+    "tralyx-lrc |check dump export git import lint merge-file status tm update write"
+    "tralyx-lrc git |setup textconv"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
     "tralyx-lrc --version |"
@@ -70,7 +71,7 @@ for row in "${lines[@]}"; do check "'${row%%|*}'" "$(offered "${row%%|*}")" "${r
 
 # The commands are those of tralyx-lrc --help; each command's options are those of its usage, and
 # the program takes every one of them, and every code page offered.
-check "the commands" "$(offered "tralyx-lrc ")" "$("$lrc" --help | sed -n 's/^  \([a-z]\+\) .*/\1/p' | sort | xargs)"
+check "the commands" "$(offered "tralyx-lrc ")" "$("$lrc" --help | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' | sort -u | xargs)"
 for command in $(offered "tralyx-lrc "); do
     options=$(offered "tralyx-lrc $command -")
     check "the options of $command" "$options" "$({ "$lrc" "$command" --help | grep -o -- '--[a-z-]*'; echo --help; } | sort -u | xargs)"

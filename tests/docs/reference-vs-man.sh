@@ -21,7 +21,7 @@ for option in $(options_in <<<"$man_text"); do
 done
 if [ -n "$both_ways" ]; then
     page_commands=$(awk '$1 == ".SS" {print $2}' <<<"$man_text" | sort)
-    doc_commands=$(awk '/^## [a-z]+$/ || /^## [a-z]+ / {print $2}' "$reference" | sort)
+    doc_commands=$(awk '/^## [a-z-]+$/ || /^## [a-z-]+ / {print $2}' "$reference" | sort)
     [ "$page_commands" = "$doc_commands" ] ||
         fail "the commands of $man ($(echo $page_commands)) are not the sections of $reference ($(echo $doc_commands))"
     for command in $page_commands; do

@@ -1,5 +1,7 @@
 #include "checks/basFolderCheck.h"
 
+#include "state/clsMergeCandidates.h"
+
 #include "checks/clsTranslationConsistency.h"
 #include "store/basSafeFile.h"
 #include "store/basSavedAsUtf8.h"
@@ -58,6 +60,19 @@ bool udtFolderCheck::AllLoaded() const
     return std::all_of(Files.begin(), Files.end(), [](const udtFileCheck& u) { return u.Loaded(); });
 }
 
+// The line of the text an id names: a caption's or a title's own line where it has one.
+static int32_t TextLine(const clsTralyx& pobjTable, enuFileKind penuFile, const QString& pstrId, qsizetype plngRecord)
+{
+    const auto At = [&](const QVector<int32_t>& plngLines) { return plngRecord >= 0 && plngRecord < plngLines.size() ? plngLines[plngRecord] : 0; };
+    int32_t lngLine = 0;
+    if (penuFile == enuFileKind::ControlText && pstrId.endsWith(u".C")) lngLine = At(pobjTable.ControlTextCaptionLines());
+    if (penuFile == enuFileKind::Messages && pstrId.startsWith(u"MST")) lngLine = At(pobjTable.MessageTitleLines());
+    if (lngLine > 0) return lngLine;
+    return At(penuFile == enuFileKind::ControlText ? pobjTable.ControlTextLines()
+              : penuFile == enuFileKind::Messages  ? pobjTable.MessageLines()
+                                                   : pobjTable.SecondaryLines());
+}
+
 udtTranslatedCount udtFolderCheck::Translated() const
 {
     udtTranslatedCount udtTotal;
@@ -78,6 +93,11 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     udtOut.Folder = pstrFolder;
     if (!udtOut.State.Load(pstrFolder, udtOut.StateIssue, nullptr, &udtOut.StateConflict) && !udtOut.StateConflict)
         udtOut.StateIssue += QStringLiteral("; the state was ignored");
+    // What a merge left to choose: a warning for each text that still holds the kept candidate.
+    clsMergeCandidates objCandidates;
+    QString strCandidatesIssue;
+    if (!objCandidates.Load(pstrFolder, strCandidatesIssue))
+        udtOut.StateIssue += (udtOut.StateIssue.isEmpty() ? QString() : QStringLiteral("; ")) + strCandidatesIssue;
     const udtFolderRules udtRules{EndMarksOf(pstrLanguage), &objConsistency, &udtOut.State};
     for (const enuFileKind enuFile : AllFileKinds) {
         udtFileCheck udtFile;
@@ -104,6 +124,15 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
         for (const auto& u : udtMismatches)
             udtFile.Problems.push_back({QStringLiteral("state"), enuSeverity::Warning, LanguageFileName(enuFile),
                                         u.Record >= 0 && u.Record < lngLines.size() ? lngLines[u.Record] : 0, 0, u.Id, u.Text()});
+        for (const udtMergeCandidate& u : objCandidates.Open(enuFile, objTranslation)) {
+            QString strNow;
+            qsizetype lngRecord = -1;
+            clsMergeCandidates::TextOfId(enuFile, objTranslation, u.Id, strNow, &lngRecord);
+            udtFile.Problems.push_back({QStringLiteral("merge"), enuSeverity::Warning, LanguageFileName(enuFile),
+                                        TextLine(objTranslation, enuFile, u.Id, lngRecord), 0, u.Id,
+                                        QStringLiteral("a merge kept \"%1\" and left \"%2\" as the other candidate (%3): choose one")
+                                            .arg(u.Kept, u.Other, clsMergeCandidates::FileName())});
+        }
         if (!booHas || !booSourceHas) {
             // One problem for the whole file; the source's entries still count as not translated.
             std::vector<udtProblem> udtIgnored;

@@ -474,4 +474,31 @@ void CarryState(const std::vector<udtMergeLink>& pudtLinks, const QStringList& p
     CarryStateOf(pudtLinks, pstrOldTable, pstrOldSource, pstrResultTable, pobjOldState, pobjNew);
 }
 
+namespace {
+template <class TTable>
+std::vector<int32_t> PairWithBaseOf(const TTable& pudtBase, const TTable& pudtSide)
+{
+    std::vector<udtMergeLink> udtLinks(static_cast<size_t>(pudtSide.size()));
+    LinkByPosition(pudtSide, pudtBase, &pudtBase, udtLinks);
+    std::vector<int32_t> lngOut(udtLinks.size(), -1);
+    std::vector<bool> booTaken(static_cast<size_t>(pudtBase.size()), false);
+    for (size_t i = 0; i < udtLinks.size(); ++i) {
+        const int32_t b = udtLinks[i].Old;
+        if (b < 0 || booTaken[static_cast<size_t>(b)]) continue;
+        booTaken[static_cast<size_t>(b)] = true;
+        lngOut[i] = b;
+    }
+    return lngOut;
+}
+}  // namespace
+
+std::vector<int32_t> PairWithBase(const QVector<MessageItem>& pudtBase, const QVector<MessageItem>& pudtSide)
+{
+    return PairWithBaseOf(pudtBase, pudtSide);
+}
+std::vector<int32_t> PairWithBase(const QStringList& pstrBase, const QStringList& pstrSide)
+{
+    return PairWithBaseOf(pstrBase, pstrSide);
+}
+
 }  // namespace tralyx

@@ -71,6 +71,12 @@ void MergeSecondaryWithSource(const QStringList& pstrNewTable, const QStringList
                               const QStringList& pstrOldSource, QStringList& pstrResultTable, udtUpdateReport& pudtReport,
                               std::vector<udtMergeLink>* pudtLinks = nullptr);
 
+// For each record of pudtSide, the record of pudtBase it continues, as the update pairs an old and a
+// new table with the old one as its own source: the same text wherever it moved, else a changed text
+// in its place; -1 for a record new on that side. No base record is given twice.
+std::vector<int32_t> PairWithBase(const QVector<MessageItem>& pudtBase, const QVector<MessageItem>& pudtSide);
+std::vector<int32_t> PairWithBase(const QStringList& pstrBase, const QStringList& pstrSide);
+
 // The old folder's state of each text the merge carried, under the text's id in the merged table,
 // into pobjNew's section of that file (replaced); review where the link says so (a review already
 // recorded keeps the source it was made for; done is cleared), and the id a renamed control came

@@ -41,6 +41,8 @@ bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason, const
                          .arg(udtMismatches.front().Id);
     mobjRead = mobjState;
     mstrFolder = pstrFolder;
+    mstrResolved.clear();
+    if (QString strCandidates; !mobjCandidates.Load(pstrFolder, strCandidates) && pstrReason.isEmpty()) pstrReason = strCandidates;
     return !mbooUnreadable;
 }
 
@@ -85,7 +87,46 @@ bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable
     mstrFolder = pstrFolder;
     mbooUnreadable = false;
     pstrReason = udtCommit.StateReason;
+    if (!mstrResolved.isEmpty()) {
+        // Into the file as it is now: another window may have chosen its own meanwhile.
+        clsMergeCandidates objOnDisk;
+        QString strCandidates;
+        if (objOnDisk.Load(pstrFolder, strCandidates)) {
+            for (const QString& strId : std::as_const(mstrResolved)) objOnDisk.Remove(menuKind, strId);
+            if (objOnDisk.Save(pstrFolder, strCandidates)) mstrResolved.clear();
+        }
+        if (!strCandidates.isEmpty() && pstrReason.isEmpty()) pstrReason = strCandidates;
+    }
     return pstrReason.isEmpty();
+}
+
+QList<QPair<QString, QString>> clsEditorStates::Candidates(const clsTralyx& pobjTable, int32_t plngRow) const
+{
+    QList<QPair<QString, QString>> udtOut;
+    if (plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return udtOut;
+    for (const enuTextKind enuText : RowTextKinds(menuKind)) {
+        const udtMergeCandidate* pudtFound = mobjCandidates.Find(menuKind, TextKey(pobjTable, plngRow, enuText));
+        QString strNow;
+        if (!pudtFound || !clsMergeCandidates::TextOfId(menuKind, pobjTable, pudtFound->Id, strNow) || strNow != pudtFound->Kept) continue;
+        udtOut.append({QCoreApplication::translate("clsEditorStates", "Merge: the other candidate for %1").arg(pudtFound->Id),
+                       pudtFound->Other});
+        udtOut.append({QCoreApplication::translate("clsEditorStates", "Merge: both started from"), pudtFound->Base});
+    }
+    return udtOut;
+}
+
+bool clsEditorStates::ResolveCandidates(const clsTralyx& pobjTable, int32_t plngRow)
+{
+    if (mobjCandidates.IsEmpty() || plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return false;
+    bool booResolved = false;
+    for (const enuTextKind enuText : RowTextKinds(menuKind)) {
+        const QString strKey = TextKey(pobjTable, plngRow, enuText);
+        if (!mobjCandidates.Find(menuKind, strKey)) continue;
+        mobjCandidates.Remove(menuKind, strKey);
+        mstrResolved.append(strKey);
+        booResolved = true;
+    }
+    return booResolved;
 }
 
 QString clsEditorStates::TextKey(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const

@@ -4,6 +4,7 @@
 // window's undo steps (one value per row: the states of its texts) and saved after each save of the
 // file. A state file that cannot be read is reported and ignored; it is then only written over
 // once the window has recorded a state of its own.
+#include "state/clsMergeCandidates.h"
 #include "state/clsTranslationState.h"
 #include "checks/basEntryMatch.h"
 #include "windows/list/clsEntryStates.h"
@@ -43,6 +44,11 @@ public:
     bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, const clsTralyx* pobjSource, const std::function<bool()>& pfnSaveTexts,
               bool& pbooTextsSaved, QString& pstrReason);
     const clsTranslationState& State() const { return mobjState; }
+    // What a merge left to choose for the row's texts (translation-candidates.json): per text still
+    // holding the kept candidate, its label and the other candidate. A commit of the row is the
+    // translator's choice: ResolveCandidates drops them, and the next save writes that down.
+    QList<QPair<QString, QString>> Candidates(const clsTralyx& pobjTable, int32_t plngRow) const;
+    bool ResolveCandidates(const clsTralyx& pobjTable, int32_t plngRow);
 
     // The id under which a text of a row is kept: frmMain.cmdOK.0.C, MST003, TXT004 (#1004 beyond 999).
     QString TextKey(const clsTralyx& pobjTable, int32_t plngRow, enuTextKind penuText) const;
@@ -61,6 +67,8 @@ private:
     bool mbooUnreadable = false;  // the file on disk could not be read
     bool mbooRecorded = false;    // a state was recorded since the load
     std::function<void(int32_t)> mfnChanged;
+    clsMergeCandidates mobjCandidates;
+    QStringList mstrResolved;  // candidate ids chosen since the last save
 };
 
 }  // namespace tralyx

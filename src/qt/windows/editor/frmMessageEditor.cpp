@@ -318,6 +318,8 @@ void frmMessageEditor::Commit()
                 if (intColumns[i] >= 0) mobjListItems->setData(mobjListItems->index(lngRow, intColumns[i]), strTexts[i]);
         });
     });
+    // A commit is also the choice between what a merge left for the row.
+    if (mobjStates->ResolveCandidates(*gobjTextStore, lngRow)) booReviewed = true;
     if (booReviewed) RowStatesChanged(lngRow);
 }
 

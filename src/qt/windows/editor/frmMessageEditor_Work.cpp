@@ -43,7 +43,9 @@ udtProgress frmMessageEditor::Progress() const { return HasSource() ? mobjSource
 
 QList<QPair<QString, QString>> frmMessageEditor::SourceBoxes() const
 {
-    return gobjTextStore ? mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) : QList<QPair<QString, QString>>();
+    if (!gobjTextStore) return {};
+    // Where a merge left two translations, the other one beside the source, to copy or to leave.
+    return mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) + mobjStates->Candidates(*gobjTextStore, mlngCurrentItem);
 }
 
 QStringList frmMessageEditor::CurrentProblems() const
