@@ -57,6 +57,7 @@ std::vector<QString> PathKeys(const QVector<ControlTextItem>& pudtTable)
     std::vector<QString> strKeys;
     strKeys.reserve(static_cast<size_t>(pudtTable.size()));
     QHash<QString, int> intSeen;
+    intSeen.reserve(pudtTable.size());
     for (const ControlTextItem& udtItem : pudtTable) {
         const QString strPath = clsTralyx::ObjectPath(udtItem);
         const int n = intSeen[strPath]++;
@@ -70,6 +71,8 @@ udtPairs PairByPath(const QVector<ControlTextItem>& pudtBase, const QVector<Cont
 {
     const std::vector<QString> strBase = PathKeys(pudtBase), strOurs = PathKeys(pudtOurs), strTheirs = PathKeys(pudtTheirs);
     QHash<QString, int32_t> lngBaseAt, lngTheirsAt;
+    lngBaseAt.reserve(static_cast<qsizetype>(strBase.size()));
+    lngTheirsAt.reserve(static_cast<qsizetype>(strTheirs.size()));
     for (size_t i = 0; i < strBase.size(); ++i) lngBaseAt.insert(strBase[i], static_cast<int32_t>(i));
     for (size_t i = 0; i < strTheirs.size(); ++i) lngTheirsAt.insert(strTheirs[i], static_cast<int32_t>(i));
     udtPairs udtOut;
