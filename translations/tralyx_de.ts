@@ -344,14 +344,6 @@ Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen?
         <source>Translation state</source>
         <translation>Bearbeitungsstand</translation>
     </message>
-    <message>
-        <source>Merge: the other candidate for %1</source>
-        <translation>Zusammenführung: die andere Übersetzung für %1</translation>
-    </message>
-    <message>
-        <source>Merge: both started from</source>
-        <translation>Zusammenführung: beide gingen aus von</translation>
-    </message>
 </context>
 <context>
     <name>clsTralyx</name>
@@ -1055,6 +1047,10 @@ Sie wurde als %3 gelesen.</translation>
     <message>
         <source>Fill from Memory</source>
         <translation>Aus dem Speicher füllen</translation>
+    </message>
+    <message>
+        <source>A merge left another translation of %1: &quot;%2&quot; (before the merge: &quot;%3&quot;). Commit the row to keep what its box holds.</source>
+        <translation>Eine Zusammenführung hat eine weitere Übersetzung von %1 hinterlassen: &quot;%2&quot; (vor der Zusammenführung: &quot;%3&quot;). Bestätigen Sie die Zeile, um zu behalten, was ihr Feld enthält.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,24 @@ TEST_F(clsWorkbenchStateTest, NotesAreSavedWithTheFileAndAnUnreadableStateIsLeft
 }
 
 // The folder's language decides how a sentence may end: a Greek question mark is wrong in German.
+// What a merge left to choose: the row is to review with the other candidate named, a commit
+// chooses, and the save takes it off without a review or a state file of its own.
+TEST_F(clsWorkbenchStateTest, AMergesOtherCandidateIsShownUntilACommitChooses)
+{
+    QDir().mkpath(mobjDir.Path(Q("German")));
+    mobjDir.Write(Q("German/translation-candidates.json"),
+                  R"({"messages.lrc": [{"id": "MST001", "kept": "Error [#!n!#]", "other": "Fehler [#!n!#]", "base": "Error"}]})");
+    auto frmWindow = OpenGerman();
+    EXPECT_TRUE(frmWindow->RowState(0) & RowReview);
+    ClickRow(*frmWindow, 0);
+    EXPECT_TRUE(frmWindow->CurrentProblems().join(u'\n').contains(Q("\"Fehler [#!n!#]\""))) << frmWindow->CurrentProblems().join(u'\n').toStdString();
+    PressInBox(*frmWindow, Qt::Key_Return);
+    EXPECT_FALSE(frmWindow->RowState(0) & RowReview);
+    ASSERT_TRUE(frmWindow->SaveMe());
+    EXPECT_FALSE(QFile::exists(mobjDir.Path(Q("German/translation-candidates.json"))));
+    EXPECT_FALSE(QFile::exists(StateFile()));
+}
+
 TEST_F(clsWorkbenchStateTest, EndMarksAreThoseOfTheFoldersLanguage)
 {
     auto frmWindow = OpenGerman();

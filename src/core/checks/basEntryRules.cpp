@@ -347,6 +347,8 @@ bool Review(const udtEntryText&, const clsRuleReport& pobjReport)
     pobjReport(!udtState.MovedFrom.isEmpty()
                    ? QStringLiteral("carried over from %1 by the update (the control was renamed); review the translation")
                          .arg(udtState.MovedFrom)
+                   : udtState.PreviousSource.isEmpty()
+                   ? QStringLiteral("marked for review; review the translation")
                    : QStringLiteral("the source was \"%1\" when this was translated; review the translation")
                          .arg(Shortened(udtState.PreviousSource)));
     return true;

@@ -39,10 +39,11 @@ bool clsEditorStates::Load(const QString& pstrFolder, QString& pstrReason, const
                                                                     "done mark or a review of those is not applied, a note is kept",
                                                  nullptr, static_cast<int>(udtMismatches.size()))
                          .arg(udtMismatches.front().Id);
-    mobjRead = mobjState;
-    mstrFolder = pstrFolder;
     mstrResolved.clear();
     if (QString strCandidates; !mobjCandidates.Load(pstrFolder, strCandidates) && pstrReason.isEmpty()) pstrReason = strCandidates;
+    MarkOpenCandidates(pobjTable);
+    mobjRead = mobjState;
+    mstrFolder = pstrFolder;
     return !mbooUnreadable;
 }
 
@@ -83,6 +84,7 @@ bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable
     // against the texts it saved.
     mobjState = objChange.State();
     mobjState.Verify(menuKind, pobjTable, pobjSource);
+    MarkOpenCandidates(pobjTable);
     mobjRead = mobjState;
     mstrFolder = pstrFolder;
     mbooUnreadable = false;
@@ -100,17 +102,23 @@ bool clsEditorStates::Save(const QString& pstrFolder, const clsTralyx& pobjTable
     return pstrReason.isEmpty();
 }
 
-QList<QPair<QString, QString>> clsEditorStates::Candidates(const clsTralyx& pobjTable, int32_t plngRow) const
+void clsEditorStates::MarkOpenCandidates(const clsTralyx& pobjTable)
 {
-    QList<QPair<QString, QString>> udtOut;
+    // To review in the window only: the state read (mobjRead) has it too, so that a save writes
+    // nothing of it, and a commit, which ends the review, is the choice.
+    for (const udtMergeCandidate& u : mobjCandidates.Open(menuKind, pobjTable))
+        if (!mobjState.Get(menuKind, u.Id).Review) mobjState.MarkReview(menuKind, u.Id, QString());
+}
+
+QVector<udtMergeCandidate> clsEditorStates::Candidates(const clsTralyx& pobjTable, int32_t plngRow) const
+{
+    QVector<udtMergeCandidate> udtOut;
     if (plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return udtOut;
     for (const enuTextKind enuText : RowTextKinds(menuKind)) {
         const udtMergeCandidate* pudtFound = mobjCandidates.Find(menuKind, TextKey(pobjTable, plngRow, enuText));
         QString strNow;
-        if (!pudtFound || !clsMergeCandidates::TextOfId(menuKind, pobjTable, pudtFound->Id, strNow) || strNow != pudtFound->Kept) continue;
-        udtOut.append({QCoreApplication::translate("clsEditorStates", "Merge: the other candidate for %1").arg(pudtFound->Id),
-                       pudtFound->Other});
-        udtOut.append({QCoreApplication::translate("clsEditorStates", "Merge: both started from"), pudtFound->Base});
+        if (pudtFound && clsMergeCandidates::TextOfId(menuKind, pobjTable, pudtFound->Id, strNow) && strNow == pudtFound->Kept)
+            udtOut.append(*pudtFound);
     }
     return udtOut;
 }

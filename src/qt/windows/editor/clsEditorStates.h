@@ -44,10 +44,10 @@ public:
     bool Save(const QString& pstrFolder, const clsTralyx& pobjTable, const clsTralyx* pobjSource, const std::function<bool()>& pfnSaveTexts,
               bool& pbooTextsSaved, QString& pstrReason);
     const clsTranslationState& State() const { return mobjState; }
-    // What a merge left to choose for the row's texts (translation-candidates.json): per text still
-    // holding the kept candidate, its label and the other candidate. A commit of the row is the
-    // translator's choice: ResolveCandidates drops them, and the next save writes that down.
-    QList<QPair<QString, QString>> Candidates(const clsTralyx& pobjTable, int32_t plngRow) const;
+    // What a merge left to choose for the row's texts (translation-candidates.json): those whose
+    // text still holds the kept candidate. A commit of the row is the translator's choice:
+    // ResolveCandidates drops them, and the next save writes that down.
+    QVector<udtMergeCandidate> Candidates(const clsTralyx& pobjTable, int32_t plngRow) const;
     bool ResolveCandidates(const clsTralyx& pobjTable, int32_t plngRow);
 
     // The id under which a text of a row is kept: frmMain.cmdOK.0.C, MST003, TXT004 (#1004 beyond 999).
@@ -60,6 +60,7 @@ public:
     void SetEntryState(int32_t plngEntry, const QVariant& pobjState) override;
 
 private:
+    void MarkOpenCandidates(const clsTralyx& pobjTable);  // their texts to review
     enuFileKind menuKind = enuFileKind::Messages;
     clsTranslationState mobjState;
     clsTranslationState mobjRead;  // as the file held it at the load or the last save: what the window changed is the rest

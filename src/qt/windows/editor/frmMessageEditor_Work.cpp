@@ -2,6 +2,7 @@
 // against, and the translation state: reviews, Mark as Done, notes.
 #include "windows/editor/frmMessageEditor.h"
 
+#include "common/basStoreText.h"
 #include "exchange/basLanguageFolder.h"
 #include "store/basTextStore.h"
 #include "windows/editor/clsEditorStates.h"
@@ -43,14 +44,19 @@ udtProgress frmMessageEditor::Progress() const { return HasSource() ? mobjSource
 
 QList<QPair<QString, QString>> frmMessageEditor::SourceBoxes() const
 {
-    if (!gobjTextStore) return {};
-    // Where a merge left two translations, the other one beside the source, to copy or to leave.
-    return mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) + mobjStates->Candidates(*gobjTextStore, mlngCurrentItem);
+    return gobjTextStore ? mobjSource.Boxes(*gobjTextStore, mlngCurrentItem) : QList<QPair<QString, QString>>();
 }
 
 QStringList frmMessageEditor::CurrentProblems() const
 {
-    return HasSource() ? mobjSource.Rows()->Problems(mlngCurrentItem) : QStringList();
+    QStringList strOut = HasSource() ? mobjSource.Rows()->Problems(mlngCurrentItem) : QStringList();
+    // Where a merge left two translations, the other one first, to copy or to leave.
+    if (gobjTextStore)
+        for (const udtMergeCandidate& u : mobjStates->Candidates(*gobjTextStore, mlngCurrentItem))
+            strOut.prepend(tr("A merge left another translation of %1: \"%2\" (before the merge: \"%3\"). Commit the row to "
+                              "keep what its box holds.")
+                               .arg(u.Id, StoreToLines(u.Other), StoreToLines(u.Base)));
+    return strOut;
 }
 
 QString frmMessageEditor::LoadState()

@@ -151,6 +151,8 @@ void clsSourceDock::ShowReview(const frmMessageEditor* pfrmEditor)
     QString strHtml = QStringLiteral("<p><b>") + tr("To review.") + QStringLiteral("</b> ");
     if (!udtReview->MovedFrom.isEmpty())
         strHtml += tr("Carried over from %1, whose control was renamed.").arg(udtReview->MovedFrom.toHtmlEscaped()) + QStringLiteral("</p>");
+    else if (udtReview->Previous.isEmpty())  // marked without the source it was made for (a merge's candidates)
+        strHtml += QStringLiteral("</p>");
     else if (udtReview->Previous == udtReview->Current)
         strHtml += tr("The source is the one the translation was made for (filled from the memory or marked in an exchange file).") +
                    QStringLiteral("</p>");
