@@ -101,6 +101,8 @@ clsFuzzDesktop& clsFuzzDesktop::Installed()
 
 int32_t clsFuzzDesktop::MsgBox(const QString& pstrPrompt, int32_t plngStyle, const QString& pstrTitle, const QString&)
 {
+    // A target that never clears would keep every box of a long run; none looks that far back.
+    if (mstrPrompts.size() >= 4096) Clear();
     mstrPrompts.append(pstrPrompt);
     mstrTitles.append(pstrTitle);
     mlngStyles.push_back(plngStyle);

@@ -76,6 +76,7 @@ void CheckTmx(const QByteArray& pbytContent)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
 {
     if (plngSize > 64 * 1024) return 0;
+    clsFuzzDesktop::Installed().Clear();  // the boxes of a failed read-back check, this input's only
     const QByteArray bytContent(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize));
     QString strReason;
     udtExchangeDocument udtPo;

@@ -258,11 +258,13 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
         return false;
     }
 
-    const char* pstrHeader = po_file_domain_header(objFile, nullptr);
+    // The header comes as a copy of its own (declared const, made with xstrdup): ours to free.
+    char* pstrHeader = const_cast<char*>(po_file_domain_header(objFile, nullptr));
     pudtOut.TargetLanguage = HeaderField(pstrHeader, "Language");
     pudtOut.SourceLanguage = HeaderField(pstrHeader, "X-Source-Language");
     static const QRegularExpression objCharset(QStringLiteral("charset=([^;\\s]+)"));
     QString strCharset = objCharset.match(HeaderField(pstrHeader, "Content-Type")).captured(1);
+    std::free(pstrHeader);
     if (strCharset.isEmpty() || strCharset == u"CHARSET") strCharset = QStringLiteral("UTF-8");
     QStringDecoder objDecoder(strCharset.toLatin1().constData());
     if (!objDecoder.isValid()) {
