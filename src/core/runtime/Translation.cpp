@@ -19,7 +19,34 @@ QString Replaced(const QString& pstrText, const QString& pstrValue)
     }
 }
 
+// The three files of the folder and of its source, each checked as the editor writes them.
+bool LoadTextFiles(udtLoadedLanguages& pudtState, QString& pstrError, QStringList& pstrWarnings)
+{
+    bool booLoaded = pudtState.Language.Load(pudtState.Folder, pudtState.CodePage, pstrError, pstrWarnings);
+    if (booLoaded && !pudtState.SourceFolder.isEmpty())
+        booLoaded = pudtState.Source.Load(pudtState.SourceFolder, pudtState.CodePage, pstrError, pstrWarnings, true);
+    // The text files have no end mark; a file without entries where the source has some is most
+    // likely one that was cut short, and would show the whole source language as the translation.
+    for (const enuFileKind enuKind : AllFileKinds) {
+        if (!booLoaded || !pudtState.Source.IsLoaded()) break;
+        if (pudtState.Language.HasEntries(enuKind) || !pudtState.Source.HasEntries(enuKind)) continue;
+        pstrError = QStringLiteral("%1/%2: the file has no entries, but the source language's has: is it half-written?")
+                        .arg(pudtState.Folder, LanguageFileName(enuKind));
+        booLoaded = false;
+    }
+    return booLoaded;
+}
+
 }  // namespace
+
+bool LoadLanguages(const QString& pstrFolder, const QString& pstrSourceFolder, const QString& pstrCodePage,
+                   udtLoadedLanguages& pudtOut, QString& pstrError, QStringList& pstrWarnings)
+{
+    pudtOut.Folder = pstrFolder;
+    pudtOut.SourceFolder = pstrSourceFolder;
+    pudtOut.CodePage = pstrCodePage;
+    return LoadTextFiles(pudtOut, pstrError, pstrWarnings);
+}
 
 Translation::Translation(QObject* parent) : QObject(parent) {}
 
@@ -36,19 +63,22 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     QString strError;
     QStringList strWarnings;
     auto objState = std::make_shared<udtLoadedLanguages>();
-    bool booLoaded = objState->Language.Load(folder, codePage, strError, strWarnings);
     // The source language: the one given, else the sibling English folder; never the folder itself.
     QString strSource = sourceFolder.isEmpty() ? DefaultSourceFolder(folder) : sourceFolder;
     if (!strSource.isEmpty() && fs::SameFile(strSource, folder)) strSource.clear();
-    if (booLoaded && !strSource.isEmpty()) booLoaded = objState->Source.Load(strSource, codePage, strError, strWarnings, true);
-    // The text files have no end mark; a file without entries where the source has some is most
-    // likely one that was cut short, and would show the whole source language as the translation.
-    for (const enuFileKind enuKind : AllFileKinds) {
-        if (!booLoaded || !objState->Source.IsLoaded()) break;
-        if (objState->Language.HasEntries(enuKind) || !objState->Source.HasEntries(enuKind)) continue;
-        strError = QStringLiteral("%1/%2: the file has no entries, but the source language's has: is it half-written?")
-                       .arg(folder, LanguageFileName(enuKind));
-        booLoaded = false;
+    objState->Folder = folder;
+    objState->SourceFolder = strSource;
+    objState->CodePage = codePage;
+    // The compiled file, when it was made from the files as they are now; else the text files.
+    auto objCompiled = std::make_unique<clsCompiledLanguage>();
+    QString strWhy;
+    bool booLoaded = objCompiled->Open(folder, strSource, codePage, strWhy);
+    if (booLoaded) {
+        objState->Compiled = std::move(objCompiled);
+    } else {
+        if (!strWhy.isEmpty())
+            strWarnings.append(QStringLiteral("%1/%2: %3; the text files were read").arg(folder, clsCompiledLanguage::FileName(), strWhy));
+        booLoaded = LoadTextFiles(*objState, strError, strWarnings);
     }
     if (error) *error = booLoaded ? QString() : strError;
     if (warnings) *warnings = strWarnings;
@@ -72,13 +102,13 @@ bool Translation::isEmpty() const { return !state(); }
 QString Translation::folder() const
 {
     const auto objState = state();
-    return objState ? objState->Language.Folder() : QString();
+    return objState ? objState->Folder : QString();
 }
 
 QString Translation::sourceFolder() const
 {
     const auto objState = state();
-    return objState ? objState->Source.Folder() : QString();
+    return objState ? objState->SourceFolder : QString();
 }
 
 QString Translation::message(int id, const QString& value) const

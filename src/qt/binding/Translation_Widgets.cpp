@@ -70,10 +70,9 @@ void Translation::apply(QWidget* window)
     if (!window || !objState) return;
     const udtLoadedLanguages& udtState = *objState;
     const QString strForm = window->objectName();
-    QByteArray bytKey;
     udtFoundTexts udtFound;
     const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
-        return udtState.Language.EntryKey(strForm, pstrControl, bytKey) && udtState.Find(bytKey, pbytIndex, udtFound);
+        return udtState.FindControl(strForm, pstrControl, pbytIndex, udtFound);
     };
 
     clsQtForm frmWindow(window);
@@ -128,7 +127,7 @@ bool Translation::harvest(QWidget* window, const QString& folder, QString* error
     if (notKept) notKept->clear();
     if (!window) return Failed(QStringLiteral("no window to harvest"));
     const std::shared_ptr<const udtLoadedLanguages> objState = state();
-    const clsCodePage objCodePage = objState ? objState->Language.CodePage() : clsCodePage();
+    const clsCodePage objCodePage = objState ? clsCodePage(objState->CodePage) : clsCodePage();
     const QString strFolder = folder.isEmpty() ? App::Path() + QStringLiteral("/Languages/English") : folder;
     const QString strForm = window->objectName();
     const QString strFile = strFolder + u'/' + strForm + QStringLiteral(".LRC");
