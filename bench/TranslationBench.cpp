@@ -225,6 +225,18 @@ void BM_Load_Translation(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * udtFile.FolderBytes);
 }
 
+// The compiled German with its English: mapped and its stamps checked.
+void BM_Load_Compiled(benchmark::State& state)
+{
+    const udtSample& udtFile = Sample();
+    if (!udtFile.Problem.isEmpty()) return state.SkipWithError(qPrintable(udtFile.Problem));
+    for (auto _ : state) {
+        Translation objTranslation;
+        QStringList strWarnings;
+        if (!objTranslation.load(udtFile.Compiled, nullptr, &strWarnings) || !strWarnings.isEmpty()) state.SkipWithError("load failed");
+    }
+}
+
 void BM_Load_QTranslator(benchmark::State& state)
 {
     const udtSample& udtFile = Sample();
@@ -359,6 +371,7 @@ int RunApplication(const QString& pstrMode, const QString& pstrDir)
 }
 
 BENCHMARK(BM_Load_Translation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load_Compiled)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load_QTranslator)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_Translation, Layout, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_QTranslator, Layout, true)->Unit(benchmark::kMillisecond);
