@@ -144,7 +144,9 @@ Applies an application's language folders of .lrc files to its Qt windows and
 shows their messages.")
 include(CPack)
 
-# pkg-config files of the shared libraries, for builds without CMake.
+# pkg-config files of the shared libraries, for builds without CMake; relative to where they are
+# installed, so that any prefix works.
+file(RELATIVE_PATH TRALYX_PC_PREFIX "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/p")
 foreach(pc IN ITEMS runtime widgets)
   if(pc STREQUAL "runtime")
     set(TRALYX_PC_REQUIRES "Qt6Core")
