@@ -144,9 +144,14 @@ Applies an application's language folders of .lrc files to its Qt windows and
 shows their messages.")
 include(CPack)
 
-# pkg-config files of the shared libraries, for builds without CMake; relative to where they are
-# installed, so that any prefix works.
-file(RELATIVE_PATH TRALYX_PC_PREFIX "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/p")
+# pkg-config files of the shared libraries, for builds without CMake, relative to where they are
+# installed so that any prefix works; under the architecture's folder where it has one (Debian's
+# multiarch: what a cross build's pkg-config reads).
+set(TRALYX_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(TRALYX_PC_DIR ${CMAKE_INSTALL_LIBDIR}/${CMAKE_LIBRARY_ARCHITECTURE}/pkgconfig)
+endif()
+file(RELATIVE_PATH TRALYX_PC_PREFIX "/p/${TRALYX_PC_DIR}" "/p")
 foreach(pc IN ITEMS runtime widgets)
   if(pc STREQUAL "runtime")
     set(TRALYX_PC_REQUIRES "Qt6Core")
@@ -157,5 +162,5 @@ foreach(pc IN ITEMS runtime widgets)
   endif()
   set(TRALYX_PC_NAME tralyx-${pc})
   configure_file(${CMAKE_CURRENT_LIST_DIR}/tralyx.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tralyx-${pc}.pc @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tralyx-${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tralyx-${pc}.pc DESTINATION ${TRALYX_PC_DIR} COMPONENT Development)
 endforeach()

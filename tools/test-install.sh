@@ -116,7 +116,7 @@ tralyx-consumer: main.cpp
 	$(CXX) -fPIC -DCONSUMER_LANGUAGES='"$(LANGUAGES)"' -o $@ $< $(shell pkg-config --cflags --libs tralyx-widgets)
 MAKE
 cp examples/consumer/texts.cpp examples/consumer/main.cpp "$plain/"
-PKG_CONFIG_PATH=$(ls -d "$prefix"/lib*/pkgconfig | head -1) make -s -C "$plain" LANGUAGES="$PWD/examples/consumer/Languages/German" tralyx-texts tralyx-consumer >/dev/null ||
+PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name tralyx-runtime.pc)") make -s -C "$plain" LANGUAGES="$PWD/examples/consumer/Languages/German" tralyx-texts tralyx-consumer >/dev/null ||
   fail "examples/consumer does not build with pkg-config"
 same "tralyx-texts (pkg-config)" "$(LD_LIBRARY_PATH=$(ls -d "$prefix"/lib* | head -1) "$plain/tralyx-texts" \
   examples/consumer/Languages/German/secondary.lrc 1 0)" "Heute
