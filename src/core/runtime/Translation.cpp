@@ -1,10 +1,14 @@
 // The part of Translation that needs no widgets: loading languages and handing out their texts.
 #include "runtime/Translation.h"
 
+#include <QCoreApplication>
+#include <QStandardPaths>
+
 #include "common/basFileSystem.h"
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
 #include "store/basFileKind.h"
+#include "store/basLanguageNames.h"
 #include "store/basSourceFolder.h"
 
 namespace tralyx {
@@ -89,6 +93,61 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     }
     emit languageChanged();
     return true;
+}
+
+QList<Translation::Language> Translation::languages(const QString& root)
+{
+    QStringList strRoots{root};
+    if (root.isEmpty()) {
+        strRoots = {QCoreApplication::applicationDirPath() + QStringLiteral("/Languages")};
+        for (const QString& strData : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+            strRoots.append(strData + QStringLiteral("/Languages"));
+    }
+    QList<Language> udtOut;
+    QStringList strCodes;
+    for (const QString& strRoot : std::as_const(strRoots)) {
+        for (const QString& strFolder : LanguageFoldersUnder(strRoot)) {
+            Language u{strFolder, LanguageCodeOfFolder(strFolder), QString()};
+            if (root.isEmpty() && !u.code.isEmpty() && strCodes.contains(u.code)) continue;  // an earlier root has it
+            strCodes.append(u.code);
+            if (!u.code.isEmpty()) {
+                const QLocale objLocale(u.code);
+                u.name = objLocale.nativeLanguageName();
+                if (u.code.contains(u'_')) u.name += QStringLiteral(" (%1)").arg(objLocale.nativeTerritoryName());
+            }
+            udtOut.append(u);
+        }
+    }
+    return udtOut;
+}
+
+bool Translation::load(const QString& root, const QLocale& locale, QString* error, QStringList* warnings)
+{
+    const QList<Language> udtHere = languages(root);
+    const auto FolderOf = [&](const QString& pstrCode) {
+        for (const Language& u : udtHere)
+            if (u.code.compare(pstrCode, Qt::CaseInsensitive) == 0) return u.folder;
+        return QString();
+    };
+    // Every whole code the locale names first ("de_AT"; a script part, "pt-Latn-BR", names no
+    // folder), then their languages ("de").
+    QStringList strTried;
+    for (const QString& strName : locale.uiLanguages()) {
+        QStringList strParts = QString(strName).replace(u'-', u'_').split(u'_');
+        if (strParts.size() == 3 && strParts[1].size() == 4) strParts.removeAt(1);
+        if (const QString strCode = strParts.join(u'_'); !strTried.contains(strCode)) strTried.append(strCode);
+    }
+    for (qsizetype i = 0, n = strTried.size(); i < n; ++i)
+        if (const QString strLanguage = strTried[i].section(u'_', 0, 0); !strTried.contains(strLanguage)) strTried.append(strLanguage);
+    for (const QString& strCode : std::as_const(strTried))
+        if (const QString strFolder = FolderOf(strCode); !strFolder.isEmpty()) return load(strFolder, error, warnings);
+    if (const QString strSource = FolderOf(QStringLiteral("en")); !strSource.isEmpty())
+        return load(strSource, strSource, QStringLiteral("windows-1252"), error, warnings);
+    if (error)
+        *error = QStringLiteral("%1: no language folder for %2, nor an English one")
+                     .arg(root.isEmpty() ? QStringLiteral("the application's Languages folders") : root, strTried.join(QStringLiteral(", ")));
+    if (warnings) warnings->clear();
+    return false;
 }
 
 std::shared_ptr<const udtLoadedLanguages> Translation::state() const

@@ -40,6 +40,8 @@
 // Libraries. load(), the texts and the signal are in Tralyx::Runtime (QtCore only); apply(),
 // applyAll(), showMessage() and harvest() are in Tralyx::Widgets, which an application that calls
 // them links as well.
+#include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -76,6 +78,25 @@ public:
     // line ends, '.', ':' and digits are ASCII bytes) in which both folders are read.
     bool load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error = nullptr,
               QStringList* warnings = nullptr);
+
+    // A language folder under a root: the folder, its language's code ("de", "pt_BR", from the folder's
+    // name as translators name folders: "German", "Deutsch", "pt-BR") and the language's name in
+    // itself ("Deutsch", "português (Brasil)"); code and name empty where the name says no language.
+    struct Language {
+        QString folder;
+        QString code;
+        QString name;
+    };
+    // The language folders under root, by name. An empty root: those of the application's own roots,
+    // a folder "Languages" beside the program, then in each of its data folders
+    // (QStandardPaths::AppDataLocation: ~/.local/share/<org>/<app>, /usr/share/<org>/<app>, ...),
+    // the first folder of each code kept.
+    static QList<Language> languages(const QString& root = QString());
+    // Loads from root (empty: the application's roots, as above) the language that serves locale
+    // best: for each of locale.uiLanguages() in order, the folder of its whole code (de_AT), then of
+    // its language (de); where none is there, the source language itself (the folder "English").
+    // False, with the reason in *error, when not even that loads.
+    bool load(const QString& root, const QLocale& locale, QString* error = nullptr, QStringList* warnings = nullptr);
 
     bool isEmpty() const;         // nothing loaded yet
     QString folder() const;       // the language's folder, as given to load()
