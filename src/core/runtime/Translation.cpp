@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <atomic>
 
 #include "common/basFileSystem.h"
 #include "runtime/basMessageMarkers.h"
@@ -73,6 +74,8 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     objState->Folder = folder;
     objState->SourceFolder = strSource;
     objState->CodePage = codePage;
+    static std::atomic<uint64_t> glngLoads{0};
+    objState->Serial = ++glngLoads;
     // The compiled file, when it was made from the files as they are now; else the text files.
     auto objCompiled = std::make_unique<clsCompiledLanguage>();
     QString strWhy;

@@ -14,6 +14,7 @@ struct udtLoadedLanguages {
     // Both compiled into one file, in place of the two above (which then stay unloaded).
     std::unique_ptr<clsCompiledLanguage> Compiled;
     QString Folder, SourceFolder, CodePage;  // as the load was given them; SourceFolder empty for none
+    uint64_t Serial = 0;  // this load's number in the process, which apply() marks what it reached with
 
     // The texts of a control of a form, from whichever of the above holds the languages.
     bool FindControl(QStringView pstrForm, QStringView pstrControl, uint8_t pbytIndex, udtFoundTexts& pudtOut) const;

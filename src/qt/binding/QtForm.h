@@ -11,6 +11,7 @@
 #include "runtime/clsForm.h"
 
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -19,6 +20,8 @@ namespace tralyx {
 class clsQtForm : public clsForm {
 public:
     explicit clsQtForm(QWidget* pobjForm);
+    // Only the controls pfnTake takes (their children are looked at all the same).
+    clsQtForm(QWidget* pobjForm, std::function<bool(QWidget*)> pfnTake);
 
     QString Name() const override;
     void Controls(const std::function<void(clsControl&)>& pfnVisit) override;
@@ -28,6 +31,7 @@ public:
 
 private:
     QPointer<QWidget> mobjForm;
+    std::function<bool(QWidget*)> mfnTake;
 };
 
 }  // namespace tralyx

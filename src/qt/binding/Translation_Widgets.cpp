@@ -23,6 +23,8 @@ namespace {
 [[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
 const QString WindowTitleEntry = QStringLiteral("[Caption]");
+// The load whose texts apply() last put on a window, a widget, a menu or an action.
+const char* const AppliedProperty = "_tralyx_applied";
 
 // A control's name, or empty for one without a name of its own (Qt's inner parts are "qt_…").
 QString NameOf(const QObject* pobjObject)
@@ -70,20 +72,31 @@ void Translation::apply(QWidget* window)
     if (!window || !objState) return;
     const udtLoadedLanguages& udtState = *objState;
     const QString strForm = window->objectName();
+    // A window applied with this language already gets only what it did not have then (widgets,
+    // menus and actions made since), so that texts the application set since stay, and no second
+    // LanguageChange. An apply() from changeEvent() (retranslateUi() may have just reset the
+    // texts) puts every text back.
+    const QVariant varLoad(static_cast<qulonglong>(udtState.Serial));
+    const bool booAgain = !mbooSending && window->property(AppliedProperty) == varLoad;
+    const auto Take = [&](QObject* pobjObject) {
+        if (booAgain && pobjObject->property(AppliedProperty) == varLoad) return false;
+        pobjObject->setProperty(AppliedProperty, varLoad);
+        return true;
+    };
     udtFoundTexts udtFound;
     const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
         return udtState.FindControl(strForm, pstrControl, pbytIndex, udtFound);
     };
 
-    clsQtForm frmWindow(window);
+    clsQtForm frmWindow(window, [&](QWidget* pobjWidget) { return Take(pobjWidget); });
     ApplyFormText(frmWindow, [&](const QString& pstrControl, uint8_t pbytIndex, udtControlTexts& pudtOut) {
         if (!Find(pstrControl, pbytIndex)) return false;
         pudtOut = std::move(udtFound.Texts);
         return true;
     }, false);
-    if (Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
+    if (!booAgain && Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
-        if (!Find(pstrName, IndexOf(pobjObject))) return;
+        if (!Take(pobjObject) || !Find(pstrName, IndexOf(pobjObject))) return;
         if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) {
             if (udtFound.HasCaption) objMenu->setTitle(StoreToLines(udtFound.Texts.Caption));
             return;
@@ -94,7 +107,8 @@ void Translation::apply(QWidget* window)
     });
 
     // changeEvent() code may call apply() again: the event already goes to the whole window.
-    if (mbooSending) return;
+    if (mbooSending || booAgain) return;
+    window->setProperty(AppliedProperty, varLoad);
     mbooSending = true;
     QEvent objEvent(QEvent::LanguageChange);
     QCoreApplication::sendEvent(window, &objEvent);
