@@ -11,7 +11,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -171,3 +175,18 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
 }
 
 }  // namespace
+
+// Qt's own texts come in the language too, where Qt's translations are installed.
+TEST(TranslationApply, QtsOwnTextsFollowTheLanguage)
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's German translations are not installed";
+    clsTempDir objDir;
+    Translation objTranslation;
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
+    QMessageBox objBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(objBox.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("English"), "")));
+    QMessageBox objEnglish(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(objEnglish.button(QMessageBox::No)->text(), QStringLiteral("&No"));
+}

@@ -2,6 +2,9 @@
 #include "runtime/Translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QThread>
+#include <QTranslator>
 #include <QStandardPaths>
 #include <atomic>
 
@@ -55,7 +58,25 @@ bool LoadLanguages(const QString& pstrFolder, const QString& pstrSourceFolder, c
 
 Translation::Translation(QObject* parent) : QObject(parent) {}
 
-Translation::~Translation() = default;
+Translation::~Translation()
+{
+    if (mobjQtTexts) QCoreApplication::removeTranslator(mobjQtTexts.get());
+}
+
+void Translation::installQtTexts(const QString& pstrFolder)
+{
+    // installTranslator() tells every window: the application's thread's business only.
+    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread()) return;
+    if (mobjQtTexts) QCoreApplication::removeTranslator(mobjQtTexts.get());
+    mobjQtTexts.reset();
+    const QString strCode = LanguageCodeOfFolder(pstrFolder);
+    if (strCode.isEmpty() || strCode.startsWith(QLatin1StringView("en"))) return;  // Qt's own are English
+    auto objQt = std::make_unique<QTranslator>();
+    if (!objQt->load(QLocale(strCode), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(objQt.get());
+    mobjQtTexts = std::move(objQt);
+}
 
 bool Translation::load(const QString& folder, QString* error, QStringList* warnings)
 {
@@ -94,6 +115,7 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
         const std::lock_guard objGuard(mobjLock);
         mobjState = std::move(objState);
     }
+    installQtTexts(folder);
     emit languageChanged();
     return true;
 }

@@ -48,6 +48,7 @@
 #include <memory>
 #include <mutex>
 
+class QTranslator;
 class QWidget;
 class QMessageBox;  // showMessage(): include <QMessageBox> to pass its buttons
 
@@ -68,6 +69,9 @@ public:
     // 003, ... in order, every line readable (blank lines of secondary.lrc aside), no UTF-8
     // byte-order mark unless read as UTF-8, and entries in each file whose source has entries. On
     // failure returns false, sets *error to "file:line: reason" and keeps the current language.
+    // Loaded in the application's main thread, it also installs Qt's own translations of the
+    // language where Qt's translations folder has them (qtbase_de.qm: the standard buttons of a
+    // message box, the texts of Qt's dialogs), in place of those of the language before.
     // *warnings gets, on success and failure alike, what loads but looks wrong, each as
     // "file:line: reason": a file that reads as valid UTF-8 with characters beyond ASCII in a code
     // page that is not UTF-8 (most likely saved as UTF-8), a last line without a line end (perhaps
@@ -141,11 +145,13 @@ Q_SIGNALS:
 
 private:
     std::shared_ptr<const udtLoadedLanguages> state() const;
+    void installQtTexts(const QString& pstrFolder);
     int showMessageBox(QWidget* parent, int id, const QString& value, int buttons, int icon) const;
 
     mutable std::mutex mobjLock;  // guards mobjState, the pointer only: a state never changes
     std::shared_ptr<const udtLoadedLanguages> mobjState;
     bool mbooSending = false;  // apply() is sending a window LanguageChange
+    std::unique_ptr<QTranslator> mobjQtTexts;  // Qt's own texts in the language (qtbase_de.qm), installed
 };
 
 }  // namespace tralyx
