@@ -7,6 +7,7 @@
 #include "runtime/clsCompiledLanguage.h"
 #include "runtime/udtLoadedLanguages.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -104,14 +105,21 @@ TEST(CompiledLanguage, TheLoaderUsesItOnlyWhileItMatches)
         {"the source changed", "English/secondary.lrc", "TXT001:first\r\nTXT002:2nd\r\n", "the source language's", "2nd"},
         {"cut short", "German/language.tralyx", bytCut, "cut short", "second"},
         {"not ours", "German/language.tralyx", QByteArray(200, 'x'), "not a compiled language", "second"},
+        {"the same bytes written again (a checkout)", "German/secondary.lrc", "TXT001:erstes\r\n", nullptr, "second"},
     };
     for (const auto& c : udtCases) {
         udtPair q;
         ASSERT_EQ(RunLrc({Q("compile"), q.German}).ExitCode, 0);
         q.Dir.Write(Q(c.File), c.Bytes);
+        if (!c.Warning) {  // another time for the same bytes
+            QFile objFile(q.Dir.Path(Q(c.File)));
+            ASSERT_TRUE(objFile.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(objFile.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000), QFileDevice::FileModificationTime));
+        }
         Translation objAgain;
         ASSERT_TRUE(objAgain.load(q.German, &strError, &strWarnings)) << c.Name << strError.toStdString();
-        EXPECT_TRUE(strWarnings.join(u'\n').contains(Q(c.Warning))) << c.Name << ": " << strWarnings.join(u'\n').toStdString();
+        if (c.Warning) EXPECT_TRUE(strWarnings.join(u'\n').contains(Q(c.Warning))) << c.Name << ": " << strWarnings.join(u'\n').toStdString();
+        else EXPECT_TRUE(strWarnings.isEmpty()) << c.Name << ": " << strWarnings.join(u'\n').toStdString();
         EXPECT_EQ(objAgain.text(2), Q(c.Text2)) << c.Name;
     }
 }

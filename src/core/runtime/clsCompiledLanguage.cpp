@@ -258,7 +258,16 @@ bool clsCompiledLanguage::Open(const QString& pstrFolder, const QString& pstrSou
         const uint32_t lngRole = U32(p), lngKind = U32(p + 4);
         if (lngRole > 1 || lngKind > 2) return Refuse(QStringLiteral("is damaged (its stamps)"));
         const udtStamp udtNow = StampOf(lngRole == 0 ? pstrFolder : pstrSourceFolder, lngRole, static_cast<enuFileKind>(lngKind));
-        if (udtNow.Present != (U32(p + 8) != 0) || udtNow.Size != I64(p + 16) || udtNow.Time != I64(p + 24))
+        // A copy that did not keep the files' times (git, cp without -p) is told by their hashes.
+        const auto SameBytes = [&] {
+            QFile objFile((lngRole == 0 ? pstrFolder : pstrSourceFolder) + u'/' + LanguageFileName(static_cast<enuFileKind>(lngKind)));
+            if (!objFile.open(QIODevice::ReadOnly)) return false;
+            QCryptographicHash objHash(QCryptographicHash::Sha1);
+            objHash.addData(&objFile);
+            return objHash.result() == QByteArrayView(reinterpret_cast<const char*>(p + 32), 20);
+        };
+        if (udtNow.Present != (U32(p + 8) != 0) || udtNow.Size != I64(p + 16) ||
+            (udtNow.Time != I64(p + 24) && !SameBytes()))
             return Refuse(QStringLiteral("is older than %1%2 (or that file changed since): run tralyx-lrc compile again")
                               .arg(lngRole == 0 ? QString() : QStringLiteral("the source language's "), LanguageFileName(static_cast<enuFileKind>(lngKind))));
     }
