@@ -963,6 +963,20 @@ Sie wurde als %3 gelesen.</translation>
         <source>Zarvo Language resource files (*.LRC)|*.LRC|All Files (*.*)|*.*</source>
         <translation>Zarvo-Sprachressourcendateien (*.LRC)|*.LRC|Alle Dateien (*.*)|*.*</translation>
     </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>A&amp;lle speichern</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 in %2?<byte value="xd"/>
+The files there are overwritten.</source>
+        <translation>Die Änderungen an %1 in %2 speichern?<byte value="xd"/>
+Die Dateien dort werden überschrieben.</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alle speichern</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::frmMessageEditor</name>

@@ -2,6 +2,8 @@
 // the close checks, and the placing of new child windows.
 #include "MainTest.h"
 
+#include <QDir>
+
 namespace tralyx::test {
 namespace {
 
@@ -83,6 +85,31 @@ TEST_F(MainCommandsTest, ExitAsksEveryWindowAndOneCancelKeepsAllOpen)
     Click("mnuFileExit");
     EXPECT_FALSE(mfrmMain->isVisible());
     EXPECT_EQ(clsTempDir::Read(strB), SecondaryA);
+}
+
+// Save All: the folder's changed files with one question, none of their own; No saves nothing.
+TEST_F(MainCommandsTest, SaveAllSavesTheFoldersChangedFilesWithOneQuestion)
+{
+    const QString strA = mobjDir.Write(Q("messages.lrc"), MessagesA);
+    const QString strB = mobjDir.Write(Q("secondary.lrc"), SecondaryA);
+    const QString strC = mobjDir.Write(Q("core.lrc"), CoreA);
+    for (const QString& strFile : {strA, strB, strC}) mfrmMain->OpenFile(strFile);
+    ASSERT_EQ(Editors().size(), 3);
+    for (frmMessageEditor* frmEditor : Editors().mid(0, 2)) {
+        mfrmMain->Frame()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmEditor->parentWidget()));
+        EditAndCommit(*frmEditor, 0, Q("!"));
+    }
+    const QString strPrompt = Q("Save the changes to messages.lrc, secondary.lrc in ") + QDir::toNativeSeparators(mobjDir.Path()) +
+                              Q("?\r\nThe files there are overwritten.");
+    mobjDesktop.Expect(strPrompt, vbQuestion + vbYesNo, Q("Save All"), vbNo);
+    Click("mnuFileSaveAll");
+    EXPECT_EQ(clsTempDir::Read(strA), MessagesA);
+    mobjDesktop.Expect(strPrompt, vbQuestion + vbYesNo, Q("Save All"), vbYes);
+    Click("mnuFileSaveAll");
+    EXPECT_TRUE(clsTempDir::Read(strA).contains("Free some space.!"));
+    EXPECT_EQ(clsTempDir::Read(strB), QByteArray("TXT001:First!\r\nTXT002:Second\r\n"));
+    EXPECT_EQ(clsTempDir::Read(strC), CoreA);
+    EXPECT_FALSE(Editors()[0]->DataChanged() || Editors()[1]->DataChanged());
 }
 
 // Mended: new windows opened partly outside the frame, or stacked on one another.

@@ -292,6 +292,13 @@ void frmMessageEditor::MoveToList()
     LetGoOfRow();
 }
 
+void frmMessageEditor::CommitPendingBoxes()
+{
+    if (!mbooItemChanged) return;
+    CommitBoxes();
+    SetItemChanged(false);
+}
+
 void frmMessageEditor::CommitBoxes()
 {
     if (mlngCurrentItem < 0 || mlngCurrentItem >= mobjListItems->Count()) return;
@@ -335,11 +342,11 @@ void frmMessageEditor::mobjListItems_EntriesChanged(int32_t plngFirst, int32_t p
     emit WorkChanged();
 }
 
-bool frmMessageEditor::SaveMe(const QString& pstrFileName)
+bool frmMessageEditor::SaveMe(const QString& pstrFileName, bool pbooAsk)
 {
     const QString strTarget = pstrFileName.isEmpty() ? mstrFileName : pstrFileName;
     // The translator may have turned the question off for the file being edited (Save As asks).
-    const bool booAsk = QSettings().value(QLatin1StringView(AskOverwriteKey), true).toBool();
+    const bool booAsk = pbooAsk && QSettings().value(QLatin1StringView(AskOverwriteKey), true).toBool();
     if (!ConfirmItemChange() || !gobjTextStore) return false;
     // The texts and their state under the folder's lock; the texts are saved whatever becomes of
     // their state.

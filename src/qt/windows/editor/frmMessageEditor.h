@@ -56,7 +56,8 @@ public:
     // The code page the window's table was read with and is written in.
     QString CodePage() const;
     void MoveToList();
-    bool SaveMe(const QString& pstrFileName = QString());
+    // pbooAsk false: the translator already agreed to replace the file (Save All's one question).
+    bool SaveMe(const QString& pstrFileName = QString(), bool pbooAsk = true);
     // Lines the load of the window's file skipped: the next save asks before it drops them.
     void SkippedLines(const QVector<udtFileIssue>& pudtLines) { mudtSkippedLines = pudtLines; }
     // The close checks ("Data changed", "Save changes"); true when the window may close.
@@ -64,6 +65,8 @@ public:
 
     // The editing state, for the main window and tests.
     bool ItemChanged() const { return mbooItemChanged; }
+    // What the boxes hold into the row, as a commit does, when they differ from it (Save All).
+    void CommitPendingBoxes();
     bool DataChanged() const { return mbooDataChanged; }
     int32_t CurrentItem() const { return mlngCurrentItem + 1; }  // 1-based row position; 0 for none
     const clsEditorLayout& Layout() const { return mudtLayout; }

@@ -107,6 +107,7 @@ void frmMain::BuildMenus()
         {"mnuFileBar2", nullptr, nullptr, 0, false},
         {"mnuFileSave", QT_TR_NOOP("&Save"), &frmMain::mnuFileSave_Click, Keys(Qt::CTRL | Qt::Key_S), true},
         {"mnuFileSaveAs", QT_TR_NOOP("Save &As..."), &frmMain::mnuFileSaveAs_Click, 0, true},
+        {"mnuFileSaveAll", QT_TR_NOOP("Save A&ll"), &frmMain::mnuFileSaveAll_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), true},
         {"mnuFileSourceFolder", QT_TR_NOOP("Source &Folder..."), &frmMain::mnuFileSourceFolder_Click, 0, true},
         {"mnuFileMemory", QT_TR_NOOP("Translation &Memory..."), &frmMain::mnuFileMemory_Click, 0, false},
         {"mnuFileBar3", nullptr, nullptr, 0, false},

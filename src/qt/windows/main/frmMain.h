@@ -65,6 +65,7 @@ private slots:
     void mnuMergeFiles_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileSaveAll_Click();
     void mnuFileSourceFolder_Click();
     void mnuFileMemory_Click();
     void mnuEditMarkDone_Click();

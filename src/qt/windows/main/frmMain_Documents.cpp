@@ -228,6 +228,31 @@ void frmMain::mnuFileSave_Click()
     frmEditor->SaveMe();
 }
 
+// Every changed file of the active window's folder, with one question for them all.
+void frmMain::mnuFileSaveAll_Click()
+{
+    frmMessageEditor* frmActive = ActiveEditor();
+    if (!frmActive) return;
+    dckSource->CommitNote();
+    QList<frmMessageEditor*> frmChanged;
+    QStringList strNames;
+    for (frmMessageEditor* frmEditor : FolderEditors(*frmActive)) {
+        if (!frmEditor->DataChanged() && !frmEditor->ItemChanged()) continue;
+        frmChanged.append(frmEditor);
+        strNames.append(QFileInfo(frmEditor->FileNameValue()).fileName());
+    }
+    if (frmChanged.isEmpty()) return;
+    const bool booAsk = QSettings().value(QLatin1StringView(frmMessageEditor::AskOverwriteKey), true).toBool();
+    if (booAsk && MsgBox(tr("Save the changes to %1 in %2?\r\nThe files there are overwritten.")
+                             .arg(strNames.join(QStringLiteral(", ")), QDir::toNativeSeparators(QFileInfo(frmActive->FileNameValue()).absolutePath())),
+                         vbQuestion + vbYesNo, tr("Save All")) != vbYes)
+        return;
+    for (frmMessageEditor* frmEditor : std::as_const(frmChanged)) {
+        frmEditor->CommitPendingBoxes();  // saving all is the word on what the boxes hold too
+        if (!frmEditor->SaveMe(QString(), false)) break;
+    }  // the failure was said; the rest stay unsaved
+}
+
 void frmMain::mnuFileSaveAs_Click()
 {
     // Without an editor window there is nothing to save: no dialog whose answer would be dropped.
