@@ -16,5 +16,6 @@ int CmdImport(const QStringList& pstrArgs);
 int CmdTm(const QStringList& pstrArgs);
 int CmdMergeFile(const QStringList& pstrArgs);
 int CmdGit(const QStringList& pstrArgs);
+int CmdHarvest(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

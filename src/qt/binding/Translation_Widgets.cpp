@@ -24,11 +24,12 @@ namespace {
 
 const QString WindowTitleEntry = QStringLiteral("[Caption]");
 
-// A control's name, or empty for one without a name of its own (Qt's inner parts are "qt_…").
+// A menu's or action's name, or empty for one without a name of its own: Qt's inner parts are "qt_…",
+// and its private actions "_q_…" (a line edit's clear button).
 QString NameOf(const QObject* pobjObject)
 {
     const QString strName = pobjObject->objectName();
-    return strName.startsWith(QLatin1StringView("qt_")) ? QString() : strName;
+    return strName.startsWith(QLatin1StringView("qt_")) || strName.startsWith(QLatin1StringView("_q_")) ? QString() : strName;
 }
 
 // The control-array index of a menu or an action, as clsQtControl reads a widget's.

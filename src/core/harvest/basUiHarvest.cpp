@@ -1,0 +1,42 @@
+#include "harvest/basUiHarvest.h"
+
+#include "common/clsRuntimeError.h"
+#include "harvest/clsUiForm.h"
+#include "store/basSafeFile.h"
+
+#include <QDir>
+
+namespace tralyx {
+
+udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder, const clsCodePage& pobjCodePage)
+{
+    udtUiHarvest udtOut;
+    QByteArray bytUi;
+    QString strReason;
+    udtFileIssue udtError;
+    clsUiForm frmForm;
+    if (!ReadWholeFile(pstrUiFile, bytUi, strReason)) {
+        udtOut.Error = pstrUiFile + QStringLiteral(": ") + strReason;
+        return udtOut;
+    }
+    if (!frmForm.Parse(bytUi, udtError)) {
+        udtOut.Error = QStringLiteral("%1:%2: %3").arg(pstrUiFile).arg(udtError.Line).arg(udtError.Reason);
+        return udtOut;
+    }
+    QByteArray bytContent;
+    try {
+        bytContent = WindowTextFileContent(frmForm, frmForm.Title(), frmForm.Menus(), pobjCodePage);
+    } catch (const clsRuntimeError& e) {
+        udtOut.Error = pstrUiFile + QStringLiteral(": ") + QString::fromStdString(e.what());
+        return udtOut;
+    }
+    udtOut.FormFile = QDir(pstrFolder).filePath(frmForm.Name() + QStringLiteral(".LRC"));
+    udtControlTextRead udtRead;
+    ReadControlText(bytContent, pobjCodePage, udtRead);
+    udtOut.NotKept = UnwritableTexts(udtRead.Table);
+    if (!QDir().mkpath(pstrFolder)) udtOut.Error = QStringLiteral("%1: cannot make the folder").arg(pstrFolder);
+    else if (!WriteFileAtomically(udtOut.FormFile, bytContent, strReason)) udtOut.Error = strReason;
+    return udtOut;
+}
+
+}  // namespace tralyx
