@@ -34,6 +34,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false},
                                      {QLatin1StringView("--discard-state"), optDiscardState, false},
                                      {QLatin1StringView("--theirs"), optTheirs, false},
+                                     {QLatin1StringView("--prune"), optPrune, false},
                                      {QLatin1StringView("--output"), optOutput, true},
                                      {QLatin1StringView("-o"), optOutput, true},
 
@@ -98,6 +99,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optFillFromMemory: pudtOut.FillFromMemory = true; break;
         case optDiscardState: pudtOut.DiscardState = true; break;
         case optTheirs: pudtOut.Theirs = true; break;
+        case optPrune: pudtOut.Prune = true; break;
         case optOutput:
             if (strValue.isEmpty()) {
                 pstrError = QStringLiteral("%1 needs a folder").arg(strName);

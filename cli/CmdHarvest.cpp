@@ -1,7 +1,9 @@
 // tralyx-lrc harvest FORM.ui... -o DIR: the English texts of Qt Designer forms, as the run-time
-// harvest of their windows writes them.
+// harvest of their windows writes them; tralyx-lrc join ENGLISH FORMFILE...: form text files merged
+// into the English folder's core.lrc.
 #include "CliOptions.h"
 #include "Commands.h"
+#include "harvest/basJoinFormText.h"
 #include "harvest/basUiHarvest.h"
 
 #include <QHash>
@@ -38,6 +40,22 @@ int CmdHarvest(const QStringList& pstrArgs)
         }
     }
     return booAll ? 0 : 1;
+}
+
+int CmdJoin(const QStringList& pstrArgs)
+{
+    static const char Usage[] = "usage: tralyx-lrc join [--prune] [--code-page NAME] ENGLISH FORMFILE...";
+    udtCliOptions udtOptions;
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optPrune, QStringLiteral("join"), Usage, udtOptions))
+        return *lngExit;
+    if (udtOptions.Operands.size() < 2)
+        return UsageError(QStringLiteral("join"), QStringLiteral("expected the English folder and at least one form file"), Usage);
+
+    bool booSuccess = false;
+    const std::vector<udtReportLine> udtLines = JoinIntoFolder(
+        {udtOptions.Operands.front(), udtOptions.Operands.mid(1), udtOptions.Prune, udtOptions.CodePage}, booSuccess);
+    for (const udtReportLine& udtLine : udtLines) (udtLine.Error ? PrintError : PrintOutput)(udtLine.Text);
+    return booSuccess ? 0 : 1;
 }
 
 }  // namespace tralyx::cli

@@ -14,7 +14,7 @@ namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
                           "       | merge-file BASE OURS THEIRS PATH | git setup|textconv ... | harvest FORM.ui... -o DIR\n"
-                          "       [options]\n";
+                          "       | join ENGLISH FORMFILE...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -38,6 +38,8 @@ const char* const Help =
     "  git textconv FILE    a .lrc file's lines decoded, as git diff shows them\n"
     "  harvest FORM.ui... -o DIR   the English texts of Qt Designer forms, one DIR/<form>.LRC each, as the\n"
     "                       run-time harvest of the windows uic builds from them writes them\n"
+    "  join ENGLISH FORMFILE...   merge form text files into the English folder's core.lrc (entries keep\n"
+    "                       their place; those no longer on their form are reported, or removed with --prune)\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
@@ -50,6 +52,7 @@ const char* const Help =
     "  --infos                          lint: print the infos too\n"
     "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
     "  -o, --output DIR                 harvest: the folder the form text files are written to\n"
+    "  --prune                          join: remove the entries no longer on their form\n"
     "  --source DIR                     lint, status, export, import, tm: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
@@ -117,6 +120,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"merge-file" ? tralyx::cli::CmdMergeFile
                                            : strCommand == u"git"    ? tralyx::cli::CmdGit
                                            : strCommand == u"harvest" ? tralyx::cli::CmdHarvest
+                                           : strCommand == u"join"   ? tralyx::cli::CmdJoin
                                                                      : nullptr;
     if (!fnCommand) {
         std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);

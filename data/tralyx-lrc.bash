@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm merge-file git harvest" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm merge-file git harvest join" -- "$cur"))
         fi
         return
     fi
@@ -65,6 +65,7 @@ _tralyx_lrc()
         import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
         merge-file | git) options="--code-page" ;;
         harvest) options="--output --code-page" ;;
+        join) options="--prune --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;
@@ -92,6 +93,8 @@ _tralyx_lrc()
         git:1) if [[ $action == setup ]]; then _filedir -d; else _filedir lrc; fi ;;
         merge-file:*) _filedir ;;
         harvest:*) _filedir ui ;;
+        join:0) _filedir -d ;;
+        join:*) _filedir lrc ;;
     esac
 } &&
     complete -F _tralyx_lrc tralyx-lrc

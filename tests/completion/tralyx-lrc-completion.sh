@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check dump export git harvest import lint merge-file status tm update write"
+    "tralyx-lrc |check dump export git harvest import join lint merge-file status tm update write"
     "tralyx-lrc git |setup textconv"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
@@ -67,6 +67,7 @@ lines=(
     "tralyx-lrc tm export German |English German"
     "tralyx-lrc tm suggest --memory German Open |"
     "tralyx-lrc harvest -o |English German"
+    "tralyx-lrc join English |-odd.lrc English German messages.lrc"
 )
 for row in "${lines[@]}"; do check "'${row%%|*}'" "$(offered "${row%%|*}")" "${row#*|}"; done
 
