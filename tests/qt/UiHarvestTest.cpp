@@ -24,9 +24,11 @@ TEST(UiHarvestTest, FormFileIsTheWindowsHarvest)
     ASSERT_EQ(udtHarvest.ExitCode, 0) << udtHarvest.Said().toStdString();
     const QByteArray bytWindow = clsTempDir::Read(objDir.Path(QStringLiteral("window/frmSample.LRC")));
     EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("ui/frmSample.LRC"))), bytWindow);
-    // The form holds what the comparison is about: tabs, a renamed array member, a raised widget, an action's icon text.
-    for (const char* pstrLine : {"frmSample.tabPages.1.C: Second\r\n", "frmSample.optSize1.1.C:Large\r\n",
-                                 "frmSample.label.0.C:Named by uic\r\nfrmSample.txtNotes.0.T:\r\n",
+    // The form holds what the comparison is about: tabs, names uic changes, a raised widget, a promoted
+    // label, grouped actions, an action's icon text.
+    for (const char* pstrLine : {"frmSample.tabPages.1.C: Second\r\n", "frmSample.optSize1.1.C:Large\r\n", "frmSample.cmdOK1.0.C:OK\r\n",
+                                 "frmSample.chk_Odd.0.C:", "frmSample.label.0.C:Named by uic\r\nfrmSample.txtNotes.0.T:\r\n",
+                                 "frmSample.lblPromoted.0.C:Promoted\r\n", "frmSample.actViewA.0.C:View A\r\n",
                                  "frmSample.actAbout.0.C:About && more\r\n", "frmSample.actRecent.2.C:"})
         EXPECT_TRUE(bytWindow.contains(pstrLine)) << pstrLine;
 }
