@@ -86,7 +86,7 @@ QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTit
     const QString strForm = pfrmPassedForm.Name();
     const QByteArray bytControls = FormTextFileContent(pfrmPassedForm, pobjCodePage);
     const QString strTitle =
-        clsTralyx::FormatEntryLines(strForm + QStringLiteral(".[Caption].0"), u'C', pstrTitle) + QStringLiteral("\r\n");
+        clsTralyx::FormatEntryLines(strForm + u'.' + WindowTitleEntry() + QStringLiteral(".0"), u'C', pstrTitle) + QStringLiteral("\r\n");
     QString strMenus;
     for (const udtMenuText& udtMenu : pudtMenus) {
         if (!CanHeadALine(udtMenu.Name)) continue;

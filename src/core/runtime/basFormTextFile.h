@@ -22,6 +22,9 @@ constexpr int32_t ErrPathFileAccess = 75;     // the file cannot be created or w
 // when a text cannot be written in the code page.
 QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjCodePage);
 
+// The control name under which a window's title is kept.
+inline QString WindowTitleEntry() { return QStringLiteral("[Caption]"); }
+
 // A named menu or action of a window. Texts hold their line breaks as CR LF.
 struct udtMenuText {
     QString Name;
@@ -31,7 +34,7 @@ struct udtMenuText {
     QString StatusTip;  // an action's
 };
 
-// The bytes of a window's form text file: the title's entry "[Caption]", then the controls as
+// The bytes of a window's form text file: the title's entry, then the controls as
 // FormTextFileContent writes them, then the menus and actions in the order given (an action's status
 // tip as its tool-tip line, where core.lrc keeps one or the tip is not empty). A menu or action whose
 // name holds a "." or a line break is left out. Throws as FormTextFileContent does, and

@@ -22,8 +22,6 @@ namespace {
 
 [[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
-const QString WindowTitleEntry = QStringLiteral("[Caption]");
-
 // A menu's or action's name, or empty for one without a name of its own: Qt's inner parts are "qt_…",
 // and its private actions "_q_…" (a line edit's clear button).
 QString NameOf(const QObject* pobjObject)
@@ -83,7 +81,7 @@ void Translation::apply(QWidget* window)
         pudtOut = std::move(udtFound.Texts);
         return true;
     }, false);
-    if (Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
+    if (Find(WindowTitleEntry(), 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
         if (!Find(pstrName, IndexOf(pobjObject))) return;
         if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) {
