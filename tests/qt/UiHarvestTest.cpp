@@ -3,6 +3,7 @@
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "runtime/Translation.h"
+#include "ui_frmContainers.h"
 #include "ui_frmSample.h"
 
 #include <gtest/gtest.h>
@@ -10,20 +11,31 @@
 using namespace tralyx;
 using namespace tralyx::test;
 
+namespace {
+
+// The window's run-time harvest and the .ui's harvest, in that order.
+template <class TWindow, class TUi>
+std::pair<QByteArray, QByteArray> BothHarvests(const clsTempDir& pobjDir, const QString& pstrForm)
+{
+    TWindow frmWindow;
+    TUi udtUi;
+    udtUi.setupUi(&frmWindow);
+    QString strError;
+    EXPECT_TRUE(Translation().harvest(&frmWindow, pobjDir.Path(QStringLiteral("window")), &strError)) << strError.toStdString();
+    const udtRun udtHarvest = RunLrc({QStringLiteral("harvest"), QStringLiteral(TRALYX_TEST_DATA "/ui/") + pstrForm + QStringLiteral(".ui"),
+                                      QStringLiteral("-o"), pobjDir.Path(QStringLiteral("ui"))});
+    EXPECT_EQ(udtHarvest.ExitCode, 0) << udtHarvest.Said().toStdString();
+    const QString strFile = u'/' + pstrForm + QStringLiteral(".LRC");
+    return {clsTempDir::Read(pobjDir.Path(QStringLiteral("window")) + strFile), clsTempDir::Read(pobjDir.Path(QStringLiteral("ui")) + strFile)};
+}
+
+}  // namespace
+
 TEST(UiHarvestTest, FormFileIsTheWindowsHarvest)
 {
-    QMainWindow frmWindow;
-    Ui::frmSample udtUi;
-    udtUi.setupUi(&frmWindow);
     const clsTempDir objDir;
-    QString strError;
-    ASSERT_TRUE(Translation().harvest(&frmWindow, objDir.Path(QStringLiteral("window")), &strError)) << strError.toStdString();
-
-    const udtRun udtHarvest = RunLrc({QStringLiteral("harvest"), QStringLiteral(TRALYX_TEST_DATA "/ui/frmSample.ui"),
-                                      QStringLiteral("-o"), objDir.Path(QStringLiteral("ui"))});
-    ASSERT_EQ(udtHarvest.ExitCode, 0) << udtHarvest.Said().toStdString();
-    const QByteArray bytWindow = clsTempDir::Read(objDir.Path(QStringLiteral("window/frmSample.LRC")));
-    EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("ui/frmSample.LRC"))), bytWindow);
+    const auto [bytWindow, bytUi] = BothHarvests<QMainWindow, Ui::frmSample>(objDir, QStringLiteral("frmSample"));
+    EXPECT_EQ(bytUi, bytWindow);
     // The form holds what the comparison is about: tabs, names uic changes, a raised widget, a promoted
     // label, grouped actions, an action's icon text.
     for (const char* pstrLine : {"frmSample.tabPages.1.C: Second\r\n", "frmSample.optSize1.1.C:Large\r\n", "frmSample.cmdOK1.0.C:OK\r\n",
@@ -31,4 +43,14 @@ TEST(UiHarvestTest, FormFileIsTheWindowsHarvest)
                                  "frmSample.lblPromoted.0.C:Promoted\r\n", "frmSample.actViewA.0.C:View A\r\n",
                                  "frmSample.actAbout.0.C:About && more\r\n", "frmSample.actRecent.2.C:"})
         EXPECT_TRUE(bytWindow.contains(pstrLine)) << pstrLine;
+}
+
+// Containers that keep their pages or contents in inner widgets of their own, and widgets with inner
+// named parts (an editable combo box, a spin box, a button box).
+TEST(UiHarvestTest, ContainersAreWalkedAsTheWindowIs)
+{
+    const clsTempDir objDir;
+    const auto [bytWindow, bytUi] = BothHarvests<QDialog, Ui::frmContainers>(objDir, QStringLiteral("frmContainers"));
+    EXPECT_EQ(bytUi, bytWindow);
+    EXPECT_TRUE(bytWindow.contains("frmContainers.cmdOnTwo.0.C:Two\r\n"));
 }

@@ -251,6 +251,8 @@ private:
             if (udtItem.Widget) udtOut.Children.push_back(Named(std::move(pudtRaw.LaidOut[lngLaidOut++])));
             else Unique(udtItem.Name, udtItem.Class);
         }
+        // A splitter puts each widget it is given before the others.
+        if (udtOut.Class == u"QSplitter") std::reverse(udtOut.Children.begin(), udtOut.Children.end());
         // raise() puts a widget last among its parent's children.
         for (const QString& strRaised : pudtRaw.ZOrder) {
             const auto it = std::find_if(udtOut.Children.begin(), udtOut.Children.end(),

@@ -7,7 +7,8 @@
 // characters made '_', a name already used (by a widget, layout, spacer, action or action group
 // before it) gets the first free number appended, a widget without a name is named after its class;
 // widgets come in the order uic creates them (a widget's actions, its own child widgets, then those
-// of its layout) after the raise() of each <zorder>; a custom widget is of the class it extends.
+// of its layout; a splitter's in the reverse order) after the raise() of each <zorder>; a custom
+// widget is of the class it extends.
 #include "harvest/clsUiControl.h"
 #include "runtime/basFormTextFile.h"
 #include "runtime/clsForm.h"
