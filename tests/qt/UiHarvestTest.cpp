@@ -5,6 +5,7 @@
 #include "runtime/Translation.h"
 #include "ui_frmContainers.h"
 #include "ui_frmSample.h"
+#include "ui_frmWizard.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +54,7 @@ TEST(UiHarvestTest, ContainersAreWalkedAsTheWindowIs)
     const auto [bytWindow, bytUi] = BothHarvests<QDialog, Ui::frmContainers>(objDir, QStringLiteral("frmContainers"));
     EXPECT_EQ(bytUi, bytWindow);
     EXPECT_TRUE(bytWindow.contains("frmContainers.cmdOnTwo.0.C:Two\r\n"));
+    const auto [bytWizard, bytWizardUi] = BothHarvests<QWizard, Ui::frmWizard>(objDir, QStringLiteral("frmWizard"));
+    EXPECT_EQ(bytWizardUi, bytWizard);
+    EXPECT_TRUE(bytWizard.contains("frmWizard.cmdInSub.0.C:In a sub-window\r\n"));
 }

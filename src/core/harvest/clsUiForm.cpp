@@ -268,9 +268,7 @@ private:
     int mintDepth = 0;
 };
 
-// Names the window's walks leave out as Qt's own: "qt_…" for widgets, "_q_…" too for menus and actions.
-bool IsOwnName(const QString& pstrName) { return !pstrName.isEmpty() && !pstrName.startsWith(QLatin1StringView("qt_")); }
-bool IsOwnMenuName(const QString& pstrName) { return IsOwnName(pstrName) && !pstrName.startsWith(QLatin1StringView("_q_")); }
+bool IsOwnName(const QString& pstrName) { return !pstrName.isEmpty() && !IsQtOwnName(pstrName); }
 
 void VisitChildren(udtUiWidget& pudtParent, const std::function<void(clsControl&)>& pfnVisit)
 {
@@ -289,7 +287,7 @@ void CollectMenus(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut)
 {
     for (const udtUiWidget& udtChild : pudtWidget.Children) {
         if (udtChild.IsWindow() && udtChild.Class != u"QMenu") continue;  // another window's menus are its own
-        if (udtChild.Class == u"QMenu" && IsOwnMenuName(udtChild.Name))
+        if (udtChild.Class == u"QMenu" && IsOwnName(udtChild.Name))
             pudtOut.append({udtChild.Name, udtChild.Index, true, udtChild.Text(QStringLiteral("title")), QString()});
         CollectMenus(udtChild, pudtOut);
     }
@@ -298,7 +296,7 @@ void CollectMenus(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut)
 void CollectActions(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut)
 {
     for (const udtUiWidget& udtAction : pudtWidget.Actions) {
-        if (!IsOwnMenuName(udtAction.Name)) continue;
+        if (!IsOwnName(udtAction.Name)) continue;
         // An action without a text shows its icon text, its '&' doubled.
         QString strText = udtAction.Text(QStringLiteral("text"));
         if (strText.isEmpty()) strText = udtAction.Text(QStringLiteral("iconText")).replace(u'&', QStringLiteral("&&"));

@@ -22,6 +22,15 @@ constexpr int32_t ErrPathFileAccess = 75;     // the file cannot be created or w
 // when a text cannot be written in the code page.
 QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjCodePage);
 
+// Whether an object name is one Qt gives its own inner parts ("qt_…", "__qt__…" such as a wizard's
+// buttons, "_q_…" such as a line edit's clear action): such objects are no controls, menus or actions
+// of the form.
+inline bool IsQtOwnName(const QString& pstrName)
+{
+    return pstrName.startsWith(QLatin1StringView("qt_")) || pstrName.startsWith(QLatin1StringView("__qt__")) ||
+           pstrName.startsWith(QLatin1StringView("_q_"));
+}
+
 // The control name under which a window's title is kept.
 inline QString WindowTitleEntry() { return QStringLiteral("[Caption]"); }
 

@@ -22,12 +22,11 @@ namespace {
 
 [[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
-// A menu's or action's name, or empty for one without a name of its own: Qt's inner parts are "qt_…",
-// and its private actions "_q_…" (a line edit's clear button).
+// A menu's or action's name, or empty for one without a name of its own.
 QString NameOf(const QObject* pobjObject)
 {
     const QString strName = pobjObject->objectName();
-    return strName.startsWith(QLatin1StringView("qt_")) || strName.startsWith(QLatin1StringView("_q_")) ? QString() : strName;
+    return IsQtOwnName(strName) ? QString() : strName;
 }
 
 // The control-array index of a menu or an action, as clsQtControl reads a widget's.
