@@ -130,6 +130,12 @@ std::vector<udtReportLine> JoinIntoFolder(const udtJoinRequest& r, bool& pbooSuc
             udtLines.push_back({true, QStringLiteral("%1: this is the folder's core.lrc itself, not a form file; nothing was written").arg(strFile)});
             return udtLines;
         }
+    // And the file's own lock, which a writer of core.lrc alone (the editor's Save, write) takes.
+    clsFileLock objCoreLock;
+    if (booExists && !objCoreLock.Lock(strCore, strReason)) {
+        udtLines.push_back({true, strReason});
+        return udtLines;
+    }
     if (booExists && !ReadFormTexts(strCore, objCodePage, udtCore, udtLines, bytOld, &booMark)) return udtLines;
 
     const udtJoinPlan udtPlan = JoinFormTexts(udtCore, udtForms, r.Prune);
