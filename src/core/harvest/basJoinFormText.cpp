@@ -2,6 +2,7 @@
 
 #include "common/basFileSystem.h"
 #include "exchange/basLanguageFolder.h"
+#include "harvest/basUiHarvest.h"
 #include "state/clsFolderTransaction.h"
 #include "store/basControlTextFormat.h"
 #include "store/basSafeFile.h"
@@ -32,14 +33,14 @@ bool ReadFormTexts(const QString& pstrFile, const clsCodePage& pobjCodePage, QVe
     QString strReason;
     udtControlTextRead udtRead;
     if (!ReadWholeFile(pstrFile, pbytContent, strReason)) {
-        pudtLines.push_back({true, pstrFile + QStringLiteral(": ") + strReason});
+        pudtLines.push_back({true, FileIssueText(pstrFile, {0, strReason})});
         return false;
     }
     ReadControlText(pbytContent, pobjCodePage, udtRead);
     for (const udtFileIssue& udtWarning : udtRead.Warnings)
-        pudtLines.push_back({true, QStringLiteral("%1:%2: warning: %3").arg(pstrFile).arg(udtWarning.Line).arg(udtWarning.Reason)});
+        pudtLines.push_back({true, FileIssueText(pstrFile, {udtWarning.Line, QStringLiteral("warning: ") + udtWarning.Reason})});
     if (!udtRead.Success) {
-        pudtLines.push_back({true, QStringLiteral("%1:%2: %3").arg(pstrFile).arg(udtRead.Error.Line).arg(udtRead.Error.Reason)});
+        pudtLines.push_back({true, FileIssueText(pstrFile, udtRead.Error)});
         return false;
     }
     for (qsizetype i = 0; i < udtRead.Table.size(); ++i)

@@ -8,6 +8,13 @@
 
 namespace tralyx {
 
+QString FileIssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue)
+{
+    if (pudtIssue.Line > 0) return QStringLiteral("%1:%2: %3").arg(pstrFileName).arg(pudtIssue.Line).arg(pudtIssue.Reason);
+    if (pudtIssue.Reason.startsWith(pstrFileName + u' ')) return pstrFileName + u':' + pudtIssue.Reason.mid(pstrFileName.size());
+    return pstrFileName + QStringLiteral(": ") + pudtIssue.Reason;
+}
+
 udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder, const clsCodePage& pobjCodePage)
 {
     udtUiHarvest udtOut;
@@ -16,18 +23,18 @@ udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder,
     udtFileIssue udtError;
     clsUiForm frmForm;
     if (!ReadWholeFile(pstrUiFile, bytUi, strReason)) {
-        udtOut.Error = pstrUiFile + QStringLiteral(": ") + strReason;
+        udtOut.Error = FileIssueText(pstrUiFile, {0, strReason});
         return udtOut;
     }
     if (!frmForm.Parse(bytUi, udtError)) {
-        udtOut.Error = QStringLiteral("%1:%2: %3").arg(pstrUiFile).arg(udtError.Line).arg(udtError.Reason);
+        udtOut.Error = FileIssueText(pstrUiFile, udtError);
         return udtOut;
     }
     QByteArray bytContent;
     try {
         bytContent = WindowTextFileContent(frmForm, frmForm.Title(), frmForm.Menus(), pobjCodePage);
     } catch (const clsRuntimeError& e) {
-        udtOut.Error = pstrUiFile + QStringLiteral(": ") + QString::fromStdString(e.what());
+        udtOut.Error = FileIssueText(pstrUiFile, {0, QString::fromStdString(e.what())});
         return udtOut;
     }
     udtOut.FormFile = QDir(pstrFolder).filePath(frmForm.Name() + QStringLiteral(".LRC"));

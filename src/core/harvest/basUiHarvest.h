@@ -14,6 +14,9 @@ struct udtUiHarvest {
     QString Error;                       // "FILE:LINE: why" or "FILE: why" when nothing was written
 };
 
+// "FILE:LINE: reason", or "FILE: reason" for the file as a whole, whose reason may name it already.
+QString FileIssueText(const QString& pstrFileName, const udtFileIssue& pudtIssue);
+
 // Reads pstrUiFile and writes its form's text file into pstrFolder (made when missing), atomically.
 udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder, const clsCodePage& pobjCodePage);
 

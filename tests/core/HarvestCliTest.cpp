@@ -1,8 +1,11 @@
-// tralyx-lrc join: form text files merged into an English core.lrc, entry by entry, byte for byte.
+// tralyx-lrc harvest refusing what is not a Designer form, and join: form text files merged into an
+// English core.lrc, entry by entry, byte for byte.
 #include "RunProgram.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <QFileInfo>
 
 using namespace tralyx::test;
 
@@ -12,6 +15,30 @@ namespace {
 QByteArray Entry(const char* pstrPath, const char* pstrToolTip, const char* pstrCaption)
 {
     return QByteArray(pstrPath) + ".T:" + pstrToolTip + "\r\n" + pstrPath + ".C:" + pstrCaption + "\r\n";
+}
+
+TEST(CliHarvestTest, RefusesWhatIsNotADesignerFormByLine)
+{
+    const QByteArray bytDeep = "<ui><widget class=\"QWidget\" name=\"f\">" + QByteArray("<widget>").repeated(300);
+    const struct {
+        QByteArray Content;  // empty: no file
+        const char* Said;    // FORM stands for its path
+    } udtCases[] = {
+        {"<ui>\n<widget class=\"QDialog\">", "FORM:2: Premature end of document.\n"},
+        {"<ui version=\"4.0\">\n</uix>", "FORM:2: Opening and ending tag mismatch.\n"},
+        {"<?xml version=\"1.0\"?>\n<form/>", "FORM:2: not a Qt Designer form: the document is <form>, not <ui>\n"},
+        {"<ui version=\"4.0\">\n</ui>", "FORM:2: not a Qt Designer form: it has no <widget>\n"},
+        {bytDeep, "FORM:1: widgets and layouts nest more than 256 deep\n"},
+        {QByteArray(), "FORM: does not exist\n"},
+    };
+    for (const auto& c : udtCases) {
+        const clsTempDir objDir;
+        const QString strForm = c.Content.isEmpty() ? objDir.Path(QStringLiteral("frm.ui")) : objDir.Write(QStringLiteral("frm.ui"), c.Content);
+        const udtRun udtHarvest = RunLrc({QStringLiteral("harvest"), strForm, QStringLiteral("-o"), objDir.Path(QStringLiteral("out"))});
+        EXPECT_EQ(udtHarvest.ExitCode, 1);
+        EXPECT_EQ(udtHarvest.Said(), QString::fromLatin1(c.Said).replace(QStringLiteral("FORM"), strForm));
+        EXPECT_FALSE(QFileInfo::exists(objDir.Path(QStringLiteral("out"))));
+    }
 }
 
 TEST(CliJoinTest, MergesFormFilesIntoCore)
