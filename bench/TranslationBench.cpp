@@ -14,6 +14,8 @@
 // with its LanguageChange, against setText(tr(...)) and setToolTip(tr(...)) for each control, what
 // retranslateUi() does.
 #include "runtime/Translation.h"
+#include "runtime/clsCompiledLanguage.h"
+#include "runtime/udtLoadedLanguages.h"
 #include "store/clsTralyx.h"
 
 #include <benchmark/benchmark.h>
@@ -64,7 +66,8 @@ int FormOf(int plngEntry) { return plngEntry >= TargetFirst ? FormCount - 1 : pl
 int ControlOf(int plngEntry) { return plngEntry >= TargetFirst ? plngEntry - TargetFirst : plngEntry % ControlCount; }
 
 struct udtSample {
-    QString Folder;     // the German language folder
+    QString Folder;     // the German language folder, beside its English one
+    QString Compiled;   // the same pair again, the German compiled with its English
     QString QmFile;     // the same texts for QTranslator
     qint64 FolderBytes = 0;
     qint64 QmBytes = 0;
@@ -80,41 +83,67 @@ udtSample WriteSample(const QString& pstrDir)
     udtOut.Folder = pstrDir + QStringLiteral("/German");
     udtOut.QmFile = pstrDir + QStringLiteral("/german.qm");
     QDir().mkpath(udtOut.Folder);
-    QVector<ControlTextItem> udtTable;
+    QVector<ControlTextItem> udtTable, udtEnglish;
     QString strTs = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n");
     for (int e = 0; e < clsTralyx::MaxRecords; ++e) {
         if (e == 0 || FormOf(e) != FormOf(e - 1))
             strTs += QStringLiteral("%1<context><name>%2</name>\n").arg(e ? QStringLiteral("</context>\n") : QString(), FormName(FormOf(e)));
         udtTable.append({FormName(FormOf(e)), ControlName(ControlOf(e)), 0, German("Caption", e), German("Tip", e)});
+        udtEnglish.append({FormName(FormOf(e)), ControlName(ControlOf(e)), 0, English("Caption", e), English("Tip", e)});
         for (const char* pstrWhat : {"Caption", "Tip"})
             strTs += QStringLiteral("<message><source>%1</source><translation>%2</translation></message>\n")
                          .arg(Escaped(English(pstrWhat, e)), Escaped(German(pstrWhat, e)));
     }
     strTs += QStringLiteral("</context>\n");
-    QVector<MessageItem> udtMessages;
-    QStringList strTexts;
+    QVector<MessageItem> udtMessages, udtEnglishMessages;
+    QStringList strTexts, strEnglishTexts;
     strTs += QStringLiteral("<context><name>messages</name>\n");
     for (int i = 1; i <= MessageCount; ++i) {
         udtMessages.append({static_cast<uint8_t>(i), German("Message", i), German("Title", i)});
+        udtEnglishMessages.append({static_cast<uint8_t>(i), English("Message", i), English("Title", i)});
         strTs += QStringLiteral("<message><source>%1</source><translation>%2</translation></message>\n")
                      .arg(Escaped(English("Message", i)), Escaped(German("Message", i)));
     }
     for (int i = 1; i <= TextCount; ++i) {
         strTexts.append(German("Text", i));
+        strEnglishTexts.append(English("Text", i));
         strTs += QStringLiteral("<message><source>%1</source><translation>%2</translation></message>\n")
                      .arg(Escaped(English("Text", i)), Escaped(German("Text", i)));
     }
     strTs += QStringLiteral("</context>\n</TS>\n");
 
-    clsTralyx objStore;
-    objStore.SetControlTextTable(udtTable);
-    objStore.SetMessageTable(udtMessages);
-    objStore.SetSecondaryTable(strTexts);
-    bool booCore = false, booMessages = false, booTexts = false;
-    objStore.SaveControlText(udtOut.Folder + QStringLiteral("/core.lrc"), booCore);
-    objStore.SaveMessageText(udtOut.Folder + QStringLiteral("/messages.lrc"), booMessages);
-    objStore.SaveSecondaryText(udtOut.Folder + QStringLiteral("/secondary.lrc"), booTexts);
-    if (!booCore || !booMessages || !booTexts) return udtOut.Problem = objStore.LastError().Text(), udtOut;
+    // Each language written twice: the folders read as text, and a pair whose German is compiled.
+    udtOut.Compiled = pstrDir + QStringLiteral("/compiled/German");
+    const auto Save = [&](const QString& pstrFolder, const QVector<ControlTextItem>& t, const QVector<MessageItem>& m,
+                          const QStringList& x) {
+        QDir().mkpath(pstrFolder);
+        clsTralyx objStore;
+        objStore.SetControlTextTable(t);
+        objStore.SetMessageTable(m);
+        objStore.SetSecondaryTable(x);
+        bool booCore = false, booMessages = false, booTexts = false;
+        objStore.SaveControlText(pstrFolder + QStringLiteral("/core.lrc"), booCore);
+        objStore.SaveMessageText(pstrFolder + QStringLiteral("/messages.lrc"), booMessages);
+        objStore.SaveSecondaryText(pstrFolder + QStringLiteral("/secondary.lrc"), booTexts);
+        if (!booCore || !booMessages || !booTexts) udtOut.Problem = objStore.LastError().Text();
+    };
+    for (const QString& strRoot : {pstrDir, pstrDir + QStringLiteral("/compiled")}) {
+        Save(strRoot + QStringLiteral("/German"), udtTable, udtMessages, strTexts);
+        Save(strRoot + QStringLiteral("/English"), udtEnglish, udtEnglishMessages, strEnglishTexts);
+    }
+    if (!udtOut.Problem.isEmpty()) return udtOut;
+    {
+        udtLoadedLanguages udtLoaded;
+        QString strError;
+        QStringList strWarnings;
+        const QString strEnglish = pstrDir + QStringLiteral("/compiled/English");
+        if (!LoadLanguages(udtOut.Compiled, strEnglish, QStringLiteral("windows-1252"), udtLoaded, strError, strWarnings))
+            return udtOut.Problem = strError, udtOut;
+        QFile objCompiled(udtOut.Compiled + u'/' + clsCompiledLanguage::FileName());
+        if (!objCompiled.open(QIODevice::WriteOnly) ||
+            objCompiled.write(clsCompiledLanguage::Compile(udtLoaded, udtOut.Compiled, strEnglish, QStringLiteral("windows-1252"))) < 0)
+            return udtOut.Problem = QStringLiteral("cannot write the compiled language"), udtOut;
+    }
     for (const char* pstrFile : {"/core.lrc", "/messages.lrc", "/secondary.lrc"})
         udtOut.FolderBytes += QFileInfo(udtOut.Folder + QLatin1StringView(pstrFile)).size();
 
@@ -196,6 +225,18 @@ void BM_Load_Translation(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * udtFile.FolderBytes);
 }
 
+// The compiled German with its English: mapped and its stamps checked.
+void BM_Load_Compiled(benchmark::State& state)
+{
+    const udtSample& udtFile = Sample();
+    if (!udtFile.Problem.isEmpty()) return state.SkipWithError(qPrintable(udtFile.Problem));
+    for (auto _ : state) {
+        Translation objTranslation;
+        QStringList strWarnings;
+        if (!objTranslation.load(udtFile.Compiled, nullptr, &strWarnings) || !strWarnings.isEmpty()) state.SkipWithError("load failed");
+    }
+}
+
 void BM_Load_QTranslator(benchmark::State& state)
 {
     const udtSample& udtFile = Sample();
@@ -271,9 +312,12 @@ int MeasureMemory(const QString& pstrMode, const QString& pstrDir)
     QTranslator objTranslator;
     Translation objTranslation;
     const int64_t lngResident = ResidentBytes(), lngHeap = HeapBytes();
-    if (pstrMode == u"tralyx") {
-        const QString strFolder = pstrDir + QStringLiteral("/German");
-        if (!objTranslation.load(strFolder, strFolder, QStringLiteral("windows-1252"))) return 1;
+    if (pstrMode == u"tralyx" || pstrMode == u"compiled") {
+        // The German with its English fallback, as an application loads it.
+        QStringList strWarnings;
+        if (!objTranslation.load(pstrDir + (pstrMode == u"tralyx" ? QStringLiteral("/German") : QStringLiteral("/compiled/German")),
+                                 nullptr, &strWarnings) || !strWarnings.isEmpty())
+            return 1;
         objTranslation.apply(udtWindow.Window.get());
     } else {
         if (!objTranslator.load(pstrDir + QStringLiteral("/german.qm"))) return 1;
@@ -289,7 +333,7 @@ void BM_Memory(benchmark::State& state, const char* pstrMode)
 {
     const udtSample& udtFile = Sample();
     if (!udtFile.Problem.isEmpty()) return state.SkipWithError(qPrintable(udtFile.Problem));
-    const qint64 lngFiles = std::strcmp(pstrMode, "tralyx") == 0 ? udtFile.FolderBytes : udtFile.QmBytes;
+    const qint64 lngFiles = std::strcmp(pstrMode, "qtranslator") != 0 ? udtFile.FolderBytes : udtFile.QmBytes;
     for (auto _ : state) {
         QProcess objChild;
         objChild.start(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")),
@@ -310,9 +354,12 @@ int RunApplication(const QString& pstrMode, const QString& pstrDir)
 {
     udtForm udtWindow = MakeForm();
     if (pstrMode == u"none") return 0;
-    if (pstrMode == u"tralyx") {
+    if (pstrMode == u"tralyx" || pstrMode == u"compiled") {
         Translation objTranslation;
-        if (!objTranslation.load(pstrDir + QStringLiteral("/German"))) return 1;
+        QStringList strWarnings;
+        if (!objTranslation.load(pstrDir + (pstrMode == u"tralyx" ? QStringLiteral("/German") : QStringLiteral("/compiled/German")),
+                                 nullptr, &strWarnings) || !strWarnings.isEmpty())
+            return 1;
         objTranslation.apply(udtWindow.Window.get());
         return LastCaption(udtWindow) == ExpectedLast ? 0 : 1;
     }
@@ -324,12 +371,14 @@ int RunApplication(const QString& pstrMode, const QString& pstrDir)
 }
 
 BENCHMARK(BM_Load_Translation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load_Compiled)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load_QTranslator)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_Translation, Layout, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_QTranslator, Layout, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_Translation, NoLayout, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstApply_QTranslator, NoLayout, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Memory, Translation, "tralyx")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Memory, Compiled, "compiled")->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Memory, QTranslator, "qtranslator")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

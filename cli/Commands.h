@@ -16,6 +16,7 @@ int CmdImport(const QStringList& pstrArgs);
 int CmdTm(const QStringList& pstrArgs);
 int CmdMergeFile(const QStringList& pstrArgs);
 int CmdGit(const QStringList& pstrArgs);
+int CmdCompile(const QStringList& pstrArgs);
 int CmdHarvest(const QStringList& pstrArgs);
 int CmdJoin(const QStringList& pstrArgs);
 

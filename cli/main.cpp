@@ -13,8 +13,8 @@
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
-                          "       | merge-file BASE OURS THEIRS PATH | git setup|textconv ... | harvest FORM.ui... -o DIR\n"
-                          "       | join ENGLISH FORMFILE...  [options]\n";
+                          "       | compile FOLDER | merge-file BASE OURS THEIRS PATH | git setup|textconv ...\n"
+                          "       | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -32,6 +32,8 @@ const char* const Help =
     "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
     "  tm export|suggest    translation memory: a folder's translations as TMX (tm export FOLDER OUT.tmx),\n"
     "                       what a memory suggests for source texts (tm suggest --memory PATH TEXT...)\n"
+    "  compile FOLDER       the language and its source in one file (language.tralyx) that the\n"
+    "                       applications' loader maps instead of reading the text files\n"
     "  merge-file BASE OURS THEIRS PATH   Git's merge driver: a .lrc file or the state merged entry by\n"
     "                       entry into OURS (exit 1 with both candidates kept where both sides changed a text)\n"
     "  git setup [REPO]     make a Git repository merge and diff Tralyx folders with this program\n"
@@ -119,6 +121,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"tm"     ? tralyx::cli::CmdTm
                                            : strCommand == u"merge-file" ? tralyx::cli::CmdMergeFile
                                            : strCommand == u"git"    ? tralyx::cli::CmdGit
+                                           : strCommand == u"compile" ? tralyx::cli::CmdCompile
                                            : strCommand == u"harvest" ? tralyx::cli::CmdHarvest
                                            : strCommand == u"join"   ? tralyx::cli::CmdJoin
                                                                      : nullptr;

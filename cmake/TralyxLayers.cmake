@@ -31,8 +31,10 @@ function(tralyx_layer name)
   file(MAKE_DIRECTORY ${root})
   get_filename_component(folder ${arg_FOLDER} NAME)
   file(CREATE_LINK ${dir} ${root}/${folder} SYMBOLIC COPY_ON_ERROR)
+  # Installed, the headers include each other as <tralyx/...> (TralyxPackage.cmake): only the
+  # folder above tralyx/ goes on an application's include path.
   target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${root}>
-                             $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tralyx>)
+                             $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   target_link_libraries(${target} ${scope} ${arg_PUBLIC_DEPS})
   if(arg_PRIVATE_DEPS)
     target_link_libraries(${target} PRIVATE ${arg_PRIVATE_DEPS})

@@ -13,7 +13,14 @@ include(CMakePackageConfigHelpers)
 
 set(TRALYX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tralyx)
 set(tralyx_installed_layers tralyx_common tralyx_store tralyx_runtime tralyx_binding)
-set(tralyx_includes INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} ${CMAKE_INSTALL_INCLUDEDIR}/tralyx)
+set(tralyx_includes INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The public headers need C++20 (defaulted comparisons): an application that asks for less gets it.
+foreach(library IN ITEMS tralyx_library_runtime tralyx_library_widgets)
+  target_compile_features(${library} INTERFACE cxx_std_20)
+endforeach()
+foreach(library IN ITEMS tralyx_library_runtime_shared tralyx_library_widgets_shared)
+  target_compile_features(${library} PUBLIC cxx_std_20)
+endforeach()
 install(TARGETS tralyx_library_runtime tralyx_library_widgets ${tralyx_installed_layers} EXPORT TralyxTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development ${tralyx_includes})
 install(TARGETS tralyx_library_runtime_shared EXPORT TralyxTargets
@@ -31,8 +38,10 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/TralyxConfig.cmake ${CMAKE_CURRENT_BIN
 
 # The public headers: each under include/tralyx/<folder>/ as the tree includes it, and a flat
 # header include/tralyx/<name>.h that forwards to it, so that applications write
-# #include <tralyx/clsTralyx.h>. Every header that a public header includes must be public too,
-# or an application's build fails on a file it cannot see: checked here, at configure time.
+# #include <tralyx/clsTralyx.h>. Installed, each includes the others as <tralyx/folder/name.h>, so
+# that an application's own "common/clsCodePage.h" is never taken for ours, nor ours for its own.
+# Every header that a public header includes must be public too, or an application's build fails
+# on a file it cannot see: checked here, at configure time.
 get_property(tralyx_public_headers GLOBAL PROPERTY TRALYX_PUBLIC_HEADERS)
 set(tralyx_public_names)
 foreach(entry IN LISTS tralyx_public_headers)
@@ -46,8 +55,13 @@ foreach(entry IN LISTS tralyx_public_headers)
   list(GET entry 1 relative)
   get_filename_component(folder ${relative} DIRECTORY)
   get_filename_component(name ${relative} NAME)
-  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tralyx/${folder} COMPONENT Development)
-  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/forward/${name} "#pragma once\n#include \"${relative}\"\n")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
+  file(READ ${header} text)
+  string(REGEX REPLACE "#include \"([^\"]+)\"" "#include <tralyx/\\1>" text "${text}")
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/installed/${relative} "${text}")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed/${relative} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tralyx/${folder}
+          COMPONENT Development)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/forward/${name} "#pragma once\n#include <tralyx/${relative}>\n")
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/forward/${name} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tralyx
           COMPONENT Development)
   file(STRINGS ${header} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
@@ -129,3 +143,24 @@ set(CPACK_DEBIAN_WIDGETSLIBRARY_DESCRIPTION "Run-time library of Tralyx for Qt w
 Applies an application's language folders of .lrc files to its Qt windows and
 shows their messages.")
 include(CPack)
+
+# pkg-config files of the shared libraries, for builds without CMake, relative to where they are
+# installed so that any prefix works; under the architecture's folder where it has one (Debian's
+# multiarch: what a cross build's pkg-config reads).
+set(TRALYX_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(TRALYX_PC_DIR ${CMAKE_INSTALL_LIBDIR}/${CMAKE_LIBRARY_ARCHITECTURE}/pkgconfig)
+endif()
+file(RELATIVE_PATH TRALYX_PC_PREFIX "/p/${TRALYX_PC_DIR}" "/p")
+foreach(pc IN ITEMS runtime widgets)
+  if(pc STREQUAL "runtime")
+    set(TRALYX_PC_REQUIRES "Qt6Core")
+    set(TRALYX_PC_DESCRIPTION "Tralyx run-time library: the language files of an application and their texts (QtCore only)")
+  else()
+    set(TRALYX_PC_REQUIRES "tralyx-runtime = ${PROJECT_VERSION}, Qt6Widgets")
+    set(TRALYX_PC_DESCRIPTION "Tralyx on Qt widgets: Translation's apply, showMessage and harvest")
+  endif()
+  set(TRALYX_PC_NAME tralyx-${pc})
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/tralyx.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tralyx-${pc}.pc @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tralyx-${pc}.pc DESTINATION ${TRALYX_PC_DIR} COMPONENT Development)
+endforeach()

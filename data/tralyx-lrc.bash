@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm merge-file git harvest join" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm compile merge-file git harvest join" -- "$cur"))
         fi
         return
     fi
@@ -64,6 +64,7 @@ _tralyx_lrc()
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
         merge-file | git) options="--code-page" ;;
+        compile) options="--source --code-page" ;;
         harvest) options="--output --code-page" ;;
         join) options="--prune --code-page" ;;
         tm)
@@ -84,7 +85,7 @@ _tralyx_lrc()
     case $command:$operands in
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
-        update:[012] | lint:0 | status:0 | export:0 | import:1) _filedir -d ;;
+        update:[012] | lint:0 | status:0 | export:0 | import:1 | compile:0) _filedir -d ;;
         export:1 | import:0) _filedir 'po|pot|xlf|xliff' ;;
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;

@@ -77,10 +77,16 @@ for image in $(xmlstarlet sel -t -v '//screenshot/image' -n "$prefix/share/metai
 done
 
 # Static and shared: the same program, the public headers compiled with -Wall -Wextra -Werror.
+# An application's own headers of our headers' names, first on its include path, must not be taken
+# for ours (each of these would stop the build).
+mkdir -p "$work/own/common" "$work/own/store"
+echo '#error "the application'"'"'s own common/clsCodePage.h was taken for Tralyx'"'"'s"' >"$work/own/common/clsCodePage.h"
+echo '#error "the application'"'"'s own store/clsTralyx.h was taken for Tralyx'"'"'s"' >"$work/own/store/clsTralyx.h"
 for shared in OFF ON; do
   echo "== build examples/consumer against $prefix (shared libraries: $shared)"
   consumer=$work/consumer-$shared
-  cmake -S examples/consumer -B "$consumer" -DCMAKE_PREFIX_PATH="$prefix" -DCONSUMER_SHARED=$shared >/dev/null
+  cmake -S examples/consumer -B "$consumer" -DCMAKE_PREFIX_PATH="$prefix" -DCONSUMER_SHARED=$shared \
+        -DCMAKE_CXX_FLAGS="-I$work/own" >/dev/null
   cmake --build "$consumer" -j2 >/dev/null || fail "examples/consumer does not build (CONSUMER_SHARED=$shared)"
   got=$(QT_QPA_PLATFORM=offscreen "$consumer/tralyx-consumer" --print)
   same "tralyx-consumer --print" "$got" "caption: Guten Tag!
@@ -98,6 +104,25 @@ Alle Notizen"
     ! grep -q libtralyx <<<"$libraries" || fail "the static tralyx-texts needs a Tralyx library at run time"
   fi
 done
+
+echo "== build examples/consumer with a plain Makefile and pkg-config"
+plain=$work/plain
+mkdir -p "$plain"
+cat >"$plain/Makefile" <<'MAKE'
+# What a build without CMake writes: the flags from pkg-config, nothing else.
+tralyx-texts: texts.cpp
+	$(CXX) -fPIC -o $@ $< $(shell pkg-config --cflags --libs tralyx-runtime)
+tralyx-consumer: main.cpp
+	$(CXX) -fPIC -DCONSUMER_LANGUAGES='"$(LANGUAGES)"' -o $@ $< $(shell pkg-config --cflags --libs tralyx-widgets)
+MAKE
+cp examples/consumer/texts.cpp examples/consumer/main.cpp "$plain/"
+PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name tralyx-runtime.pc)") make -s -C "$plain" LANGUAGES="$PWD/examples/consumer/Languages/German" tralyx-texts tralyx-consumer >/dev/null ||
+  fail "examples/consumer does not build with pkg-config"
+same "tralyx-texts (pkg-config)" "$(LD_LIBRARY_PATH=$(ls -d "$prefix"/lib* | head -1) "$plain/tralyx-texts" \
+  examples/consumer/Languages/German/secondary.lrc 1 0)" "Heute
+Alle Notizen"
+QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH=$(ls -d "$prefix"/lib* | head -1) "$plain/tralyx-consumer" --print >/dev/null ||
+  fail "tralyx-consumer (pkg-config) does not run"
 
 echo "== make package"
 cmake --build "$build" --target package >/dev/null

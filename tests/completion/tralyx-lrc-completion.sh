@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check dump export git harvest import join lint merge-file status tm update write"
+    "tralyx-lrc |check compile dump export git harvest import join lint merge-file status tm update write"
     "tralyx-lrc git |setup textconv"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"

@@ -8,6 +8,7 @@
 #include "common/clsFileLock.h"
 #include "store/clsTralyx.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <atomic>
 #include <thread>
@@ -160,6 +161,34 @@ TEST(TranslationLoad, TakesOneVersionOfAFolderThatIsBeingRewritten)
     EXPECT_EQ(lngMixed, 0);
     EXPECT_GE(lngCommits, 50);
     EXPECT_GT(lngLoaded, 50);
+}
+
+// A root of folders named as translators name them: the languages it holds, and the one a locale
+// gets (its whole code, then its language, then English).
+TEST(TranslationLoad, ARootsLanguagesAndALocalesBest)
+{
+    clsTempDir objDir;
+    for (const char* pstrName : {"English", "Deutsch", "Portuguese (Brazil)", "pt", "Notes"})
+        objDir.Language(QString::fromUtf8(pstrName), "f.a.0.C:x\r\n", "MSG001:m\r\nMST001:t\r\n", QByteArray("TXT001:") + pstrName + "\r\n");
+    QStringList strListed;
+    for (const Translation::Language& u : Translation::languages(objDir.Path()))
+        strListed << QFileInfo(u.folder).fileName() + u'=' + u.code + u'=' + u.name;
+    EXPECT_EQ(strListed.join(u'|'), QStringLiteral("Deutsch=de=Deutsch|English=en=American English|Notes==|"
+                                                   "Portuguese (Brazil)=pt_BR=português (Brasil)|pt=pt=português"));
+    struct {
+        const char* Locale;
+        const char* Text;  // text 1 names the folder loaded
+    } udtCases[] = {{"de_AT", "Deutsch"}, {"pt_BR", "Portuguese (Brazil)"}, {"pt_PT", "pt"}, {"fr_FR", "English"}};
+    for (const auto& c : udtCases) {
+        Translation objTranslation;
+        QString strError;
+        ASSERT_TRUE(objTranslation.load(objDir.Path(), QLocale(QString::fromUtf8(c.Locale)), &strError)) << c.Locale << strError.toStdString();
+        EXPECT_EQ(objTranslation.text(1), QString::fromUtf8(c.Text)) << c.Locale;
+    }
+    Translation objNone;
+    QString strError;
+    EXPECT_FALSE(objNone.load(objDir.Path(QStringLiteral("Deutsch")), QLocale(QStringLiteral("fr_FR")), &strError));
+    EXPECT_TRUE(strError.contains(QStringLiteral("no language folder for fr_FR, fr"))) << strError.toStdString();
 }
 
 TEST(TranslationTexts, MissingAndEmptyTextsComeFromTheSourceLanguage)

@@ -11,7 +11,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -92,10 +97,45 @@ TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLang
     EXPECT_GE(frmWindow.chkPinned->minimumWidth(), frmWindow.chkPinned->fontMetrics().horizontalAdvance(frmWindow.chkPinned->text()));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);  // the apply() in changeEvent() did not send another
 
+    // Applied again for a widget made since: that one gets its text; what the application set
+    // since stays, and no second LanguageChange comes. A new load puts every text back.
     auto* lblLater = Named(new QLabel(QStringLiteral("Later"), frmWindow.centralWidget()), "lblLater");
+    frmWindow.lblName->setText(QStringLiteral("set by the application"));
     objTranslation.applyAll();
     EXPECT_EQ(lblLater->text(), QStringLiteral("Sp\u00E4ter"));
+    EXPECT_EQ(frmWindow.lblName->text(), QStringLiteral("set by the application"));
+    EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
+    objTranslation.apply(&frmWindow);
+    EXPECT_EQ(frmWindow.lblName->text(), QStringLiteral("Name:"));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 2);
+}
+
+// The tabs of a shown window get their texts by number, none selected on the way.
+TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
+{
+    clsTempDir objDir;
+    QWidget frmWindow;
+    frmWindow.setObjectName(QStringLiteral("frmMain"));
+    auto* tabPages = Named(new QTabWidget(&frmWindow), "tabPages");
+    for (const char* pstrTab : {"One", "Two", "Three"}) tabPages->addTab(new QWidget, QString::fromLatin1(pstrTab));
+    tabPages->setCurrentIndex(1);
+    frmWindow.show();
+    int lngChanges = 0;
+    QObject::connect(tabPages, &QTabWidget::currentChanged, [&] { ++lngChanges; });
+    struct clsShows : QObject {
+        int Shows = 0;
+        bool eventFilter(QObject*, QEvent* e) override { return Shows += e->type() == QEvent::Show, false; }
+    } objShows;
+    tabPages->widget(0)->installEventFilter(&objShows);
+    Translation objTranslation;
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"),
+                                           "frmMain.tabPages.0.C:Eins\r\nfrmMain.tabPages.1.C:Zwei\r\nfrmMain.tabPages.2.C:Drei\r\n")));
+    objTranslation.apply(&frmWindow);
+    EXPECT_EQ(tabPages->tabText(0) + tabPages->tabText(1) + tabPages->tabText(2), QStringLiteral("EinsZweiDrei"));
+    EXPECT_EQ(lngChanges, 0);
+    EXPECT_EQ(tabPages->currentIndex(), 1);
+    EXPECT_EQ(objShows.Shows, 0);  // the first page was never shown on the way
 }
 
 TEST(TranslationMessages, ShownInAQMessageBoxAndNeverAnsweredUnseen)
@@ -135,3 +175,18 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
 }
 
 }  // namespace
+
+// Qt's own texts come in the language too, where Qt's translations are installed.
+TEST(TranslationApply, QtsOwnTextsFollowTheLanguage)
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's German translations are not installed";
+    clsTempDir objDir;
+    Translation objTranslation;
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
+    QMessageBox objBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(objBox.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+    ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("English"), "")));
+    QMessageBox objEnglish(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(objEnglish.button(QMessageBox::No)->text(), QStringLiteral("&No"));
+}

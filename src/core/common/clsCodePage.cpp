@@ -125,8 +125,12 @@ std::shared_ptr<const clsCodePage::udtTable> TableFor(const QString& pstrName)
     const QString strKey = pstrName.toLower();
     std::lock_guard guard(objLock);
     auto it = objTables.find(strKey);
-    if (it == objTables.end()) it = objTables.insert(strKey, BuildTable(pstrName));
-    return it.value();
+    if (it != objTables.end()) return it.value();
+    // The names come from files too (a PO's charset, an XML declaration): a cache of every name
+    // seen would grow with each one. Those beyond the first few dozen are built each time.
+    auto udtTable = BuildTable(pstrName);
+    if (objTables.size() < 64) objTables.insert(strKey, udtTable);
+    return udtTable;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "checks/basEntryMatch.h"
 #include "common/clsFileLock.h"
 #include "state/clsTranslationState.h"
+#include "store/basLanguageNames.h"
 #include "store/clsTralyx.h"
 
 #include <QString>
@@ -24,9 +25,6 @@ struct udtLanguageFolder {
     const QString& ErrorOf(enuFileKind penuFile) const { return Error[static_cast<size_t>(penuFile)]; }
 };
 
-// Whatever stands under that name in the folder, in any letter case (core.lrc, Core.LRC): a file, or
-// a folder, a FIFO or a dangling link, which its load then names; empty when nothing does.
-QString FindLanguageFile(const QString& pstrFolder, enuFileKind penuFile);
 
 // Loads every file the folder holds in the code page, each on its own. False when one fails to load;
 // pstrErrors then names each as "path:line: reason". A folder without any of the three files is not
@@ -45,14 +43,5 @@ bool LoadLanguageFolder(const QString& pstrFolder, const QString& pstrCodePage, 
 std::vector<clsTranslationState::udtMismatch> VerifyFolderState(udtLanguageFolder& pudtFolder,
                                                                 const udtLanguageFolder* pudtSource);
 
-// The language a folder's name says, as translators name their folders (any case): a language's
-// name in English or in itself ("German", "Deutsch": de), with its country ("Portuguese (Brazil)":
-// pt_BR), a locale code ("pt-BR", "zh_CN") or one of a few names Qt's locale data does not have
-// ("Norwegian", "Norsk": nb; "Chinese (Simplified)": zh_CN). Empty when it says none of these.
-QString LanguageCodeOfFolder(const QString& pstrFolder);
-
-// The folders directly under pstrRoot that hold a language file (core.lrc, messages.lrc or
-// secondary.lrc, in any case), sorted by name.
-QStringList LanguageFoldersUnder(const QString& pstrRoot);
 
 }  // namespace tralyx

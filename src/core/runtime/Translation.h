@@ -40,12 +40,15 @@
 // Libraries. load(), the texts and the signal are in Tralyx::Runtime (QtCore only); apply(),
 // applyAll(), showMessage() and harvest() are in Tralyx::Widgets, which an application that calls
 // them links as well.
+#include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <mutex>
 
+class QTranslator;
 class QWidget;
 class QMessageBox;  // showMessage(): include <QMessageBox> to pass its buttons
 
@@ -66,6 +69,9 @@ public:
     // 003, ... in order, every line readable (blank lines of secondary.lrc aside), no UTF-8
     // byte-order mark unless read as UTF-8, and entries in each file whose source has entries. On
     // failure returns false, sets *error to "file:line: reason" and keeps the current language.
+    // Loaded in the application's main thread, it also installs Qt's own translations of the
+    // language where Qt's translations folder has them (qtbase_de.qm: the standard buttons of a
+    // message box, the texts of Qt's dialogs), in place of those of the language before.
     // *warnings gets, on success and failure alike, what loads but looks wrong, each as
     // "file:line: reason": a file that reads as valid UTF-8 with characters beyond ASCII in a code
     // page that is not UTF-8 (most likely saved as UTF-8), a last line without a line end (perhaps
@@ -76,6 +82,25 @@ public:
     // line ends, '.', ':' and digits are ASCII bytes) in which both folders are read.
     bool load(const QString& folder, const QString& sourceFolder, const QString& codePage, QString* error = nullptr,
               QStringList* warnings = nullptr);
+
+    // A language folder under a root: the folder, its language's code ("de", "pt_BR", from the folder's
+    // name as translators name folders: "German", "Deutsch", "pt-BR") and the language's name in
+    // itself ("Deutsch", "português (Brasil)"); code and name empty where the name says no language.
+    struct Language {
+        QString folder;
+        QString code;
+        QString name;
+    };
+    // The language folders under root, by name. An empty root: those of the application's own roots,
+    // a folder "Languages" beside the program, then in each of its data folders
+    // (QStandardPaths::AppDataLocation: ~/.local/share/<org>/<app>, /usr/share/<org>/<app>, ...),
+    // the first folder of each code kept.
+    static QList<Language> languages(const QString& root = QString());
+    // Loads from root (empty: the application's roots, as above) the language that serves locale
+    // best: for each of locale.uiLanguages() in order, the folder of its whole code (de_AT), then of
+    // its language (de); where none is there, the source language itself (the folder "English").
+    // False, with the reason in *error, when not even that loads.
+    bool load(const QString& root, const QLocale& locale, QString* error = nullptr, QStringList* warnings = nullptr);
 
     bool isEmpty() const;         // nothing loaded yet
     QString folder() const;       // the language's folder, as given to load()
@@ -120,11 +145,13 @@ Q_SIGNALS:
 
 private:
     std::shared_ptr<const udtLoadedLanguages> state() const;
+    void installQtTexts(const QString& pstrFolder);
     int showMessageBox(QWidget* parent, int id, const QString& value, int buttons, int icon) const;
 
     mutable std::mutex mobjLock;  // guards mobjState, the pointer only: a state never changes
     std::shared_ptr<const udtLoadedLanguages> mobjState;
     bool mbooSending = false;  // apply() is sending a window LanguageChange
+    std::unique_ptr<QTranslator> mobjQtTexts;  // Qt's own texts in the language (qtbase_de.qm), installed
 };
 
 }  // namespace tralyx

@@ -5,8 +5,8 @@
 
 namespace tralyx {
 
-// Selects each tab of a tab control in turn (at most 256, the numbers a byte can key) and calls
-// pfnTab with its number; a failing tab is skipped, and the tab selected before is selected again.
+// Addresses each tab of a tab control in turn (at most 256, the numbers a byte can key) and calls
+// pfnTab with its number; a failing tab is skipped, and the tab selected before is addressed again.
 template <typename Fn>
 void ForEachTab(clsControl& pctlControl, Fn pfnTab)
 {
@@ -14,12 +14,12 @@ void ForEachTab(clsControl& pctlControl, Fn pfnTab)
     const int16_t intTabs = pctlControl.Tabs();
     for (int16_t intTab = 0; intTab < intTabs && intTab <= 255; ++intTab) {
         try {
-            pctlControl.SetTab(intTab);
+            pctlControl.AddressTab(intTab);
             pfnTab(static_cast<uint8_t>(intTab));
         } catch (const clsRuntimeError&) {
         }
     }
-    pctlControl.SetTab(intSelected);
+    pctlControl.AddressTab(intSelected);
 }
 
 }  // namespace tralyx

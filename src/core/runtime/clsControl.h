@@ -33,6 +33,10 @@ public:
     virtual int16_t Tab() const = 0;
     virtual void SetTab(int16_t pintTab) = 0;
     virtual int16_t Tabs() const = 0;
+    // Makes the texts read and written next those of that tab: the walks over a control's tabs use
+    // it. By default it selects the tab; a binding that can reach a tab's texts without selecting it
+    // (and so without showing its page) does that instead.
+    virtual void AddressTab(int16_t pintTab) { SetTab(pintTab); }
 };
 
 }  // namespace tralyx

@@ -162,9 +162,9 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
 bool clsLanguageFolder::EntryKey(QStringView pstrForm, QStringView pstrControl, QByteArray& pbytOut) const
 {
     pbytOut.resize(0);
-    if (!mobjCodePage.Encode(pstrForm, pbytOut)) return false;
+    if (!mobjCodePage || !mobjCodePage->Encode(pstrForm, pbytOut)) return false;
     pbytOut += '.';
-    return mobjCodePage.Encode(pstrControl, pbytOut);
+    return mobjCodePage->Encode(pstrControl, pbytOut);
 }
 
 int32_t clsLanguageFolder::FindEntry(QByteArrayView pbytKey, uint8_t pbytIndex) const
@@ -175,9 +175,16 @@ int32_t clsLanguageFolder::FindEntry(QByteArrayView pbytKey, uint8_t pbytIndex) 
     });
 }
 
+void clsLanguageFolder::EntryKeyAt(int32_t plngEntry, QByteArray& pbytKey, uint8_t& pbytIndex) const
+{
+    const udtEntryPath udtPath = RecordPath(mbytCore, mudtEntries[plngEntry]);
+    pbytKey = KeyOf(udtPath).toByteArray();
+    pbytIndex = udtPath.Index;
+}
+
 QString clsLanguageFolder::TextAt(int32_t plngLine) const
 {
-    return plngLine < 0 ? QString() : EntryLineText(mbytCore, plngLine, mobjCodePage);
+    return plngLine < 0 ? QString() : EntryLineText(mbytCore, plngLine, *mobjCodePage);
 }
 
 }  // namespace tralyx

@@ -13,6 +13,7 @@
 #include "store/clsTralyx.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tralyx {
@@ -33,7 +34,7 @@ public:
 
     const QString& Folder() const { return mstrFolder; }
     bool IsLoaded() const { return !mstrFolder.isEmpty(); }
-    const clsCodePage& CodePage() const { return mobjCodePage; }
+    const clsCodePage& CodePage() const { return *mobjCodePage; }  // once loaded
 
     // The key of a form's control: "Form.Control" in the bytes core.lrc writes it in; false when the
     // code page cannot write the names.
@@ -46,6 +47,10 @@ public:
     QString Caption(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].Caption); }
     QString ToolTip(int32_t plngEntry) const { return TextAt(mudtEntries[plngEntry].ToolTip); }
 
+    // Every entry of core.lrc, in file order (later duplicates too): its key bytes and index.
+    qsizetype EntryCount() const { return mudtEntries.size(); }
+    void EntryKeyAt(int32_t plngEntry, QByteArray& pbytKey, uint8_t& pbytIndex) const;
+
     // Whether the file of that kind had any entry (a missing or empty file has none).
     bool HasEntries(enuFileKind penuKind) const { return mbooHasEntries[static_cast<size_t>(penuKind)]; }
 
@@ -56,7 +61,8 @@ private:
     QString TextAt(int32_t plngLine) const;
 
     QString mstrFolder;
-    clsCodePage mobjCodePage;
+    // Made by the load: a folder never loaded (the compiled language's) builds no code page table.
+    std::optional<clsCodePage> mobjCodePage;
     QByteArray mbytCore;
     QVector<udtEntryLines> mudtEntries;
     clsFirstIndex mobjFirstEntry;  // of each key and index, as SetFormText finds it

@@ -39,18 +39,28 @@ bool udtLoadedLanguages::Find(QByteArrayView pbytKey, uint8_t pbytIndex, udtFoun
     return true;
 }
 
+bool udtLoadedLanguages::FindControl(QStringView pstrForm, QStringView pstrControl, uint8_t pbytIndex, udtFoundTexts& pudtOut) const
+{
+    if (Compiled) return Compiled->Find(pstrForm, pstrControl, pbytIndex, pudtOut);
+    QByteArray bytKey;
+    return Language.EntryKey(pstrForm, pstrControl, bytKey) && Find(bytKey, pbytIndex, pudtOut);
+}
+
 QString udtLoadedLanguages::MessageText(int plngId) const
 {
+    if (Compiled) return Compiled->MessageText(plngId);
     return Resolved(Language.Messages(), Source.Messages(), plngId, [](const MessageItem& m) -> const QString& { return m.Message; });
 }
 
 QString udtLoadedLanguages::MessageTitle(int plngId) const
 {
+    if (Compiled) return Compiled->MessageTitle(plngId);
     return Resolved(Language.Messages(), Source.Messages(), plngId, [](const MessageItem& m) -> const QString& { return m.Title; });
 }
 
 QString udtLoadedLanguages::Text(int plngId) const
 {
+    if (Compiled) return Compiled->Text(plngId);
     return Resolved(Language.Texts(), Source.Texts(), plngId, [](const QString& s) -> const QString& { return s; });
 }
 

@@ -1,6 +1,7 @@
 #include "state/clsFolderTransaction.h"
 
 #include "common/basFileSystem.h"
+#include "store/basFileKind.h"
 #include "store/basSafeFile.h"
 
 #include <QDir>
@@ -165,6 +166,10 @@ udtFolderCommit clsFolderTransaction::Commit(const clsTranslationState& pobjStat
         }
         objFinal.SetTexts(w.File, objStamped.Texts(w.File));
     }
+    // A compiled language made from the files before is stale now: gone, the loader reads the text
+    // files until the next compile.
+    if (std::any_of(udtOut.Files.begin(), udtOut.Files.end(), [](const udtWrittenFile& f) { return f.Written; }))
+        QFile::remove(QDir(mstrFolder).filePath(CompiledLanguageFileName()));
     if (!WriteState(objFinal, udtOut.StateReason)) {
         // The cautious state stays: the texts written keep their marks, none is counted finished.
         return udtOut;

@@ -25,6 +25,8 @@ const udtFileKind& FileKind(enuFileKind penuKind) { return gudtKinds[static_cast
 
 QString LanguageFileName(enuFileKind penuKind) { return QString::fromLatin1(FileKind(penuKind).FileName); }
 
+QString CompiledLanguageFileName() { return QStringLiteral("language.tralyx"); }
+
 std::optional<enuFileKind> FileKindFromName(QStringView pstrBaseName)
 {
     for (const udtFileKind& udtKind : gudtKinds)

@@ -39,6 +39,8 @@ const udtFileKind& FileKind(enuFileKind penuKind);
 
 // "core.lrc", "messages.lrc", "secondary.lrc".
 QString LanguageFileName(enuFileKind penuKind);
+// The compiled language beside them ("language.tralyx"), which every writer of the three removes.
+QString CompiledLanguageFileName();
 // The kind whose base name this is ("core", exactly, lower case), or nothing.
 std::optional<enuFileKind> FileKindFromName(QStringView pstrBaseName);
 // The kind a path's lower-cased base name (without extension) selects, or nothing.

@@ -153,6 +153,12 @@ void clsQtControl::SetTab(int16_t pintTab)
     mintAddressedTab = pintTab;
 }
 
+void clsQtControl::AddressTab(int16_t pintTab)
+{
+    if (pintTab >= CheckedTabs()->count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
+    mintAddressedTab = pintTab;
+}
+
 int16_t clsQtControl::Tabs() const
 {
     return static_cast<int16_t>(qMin<qsizetype>(CheckedTabs()->count(), std::numeric_limits<int16_t>::max()));

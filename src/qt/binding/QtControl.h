@@ -33,6 +33,7 @@ public:
     bool LaidOut() const override;  // an item of its parent's layout or of a layout nested in it
     int16_t Tab() const override;
     void SetTab(int16_t pintTab) override;
+    void AddressTab(int16_t pintTab) override;  // the tab's texts, its page left as it is
     int16_t Tabs() const override;
 
     QWidget* Widget() const;

@@ -30,19 +30,19 @@ QObjectList OrderedChildren(QWidget* pobjParent)
     return objChildren;
 }
 
-void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& pfnVisit)
+void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& pfnVisit, const std::function<bool(QWidget*)>& pfnTake)
 {
     const QObjectList objChildren = OrderedChildren(pobjParent);  // a copy: a visit may change the tree
     for (QObject* objChild : objChildren) {
         auto* objWidget = qobject_cast<QWidget*>(objChild);
         if (!objWidget || objWidget->isWindow()) continue;
         const QString strName = objWidget->objectName();
-        if (!strName.isEmpty() && !IsQtOwnName(strName)) {
+        if (!strName.isEmpty() && !IsQtOwnName(strName) && (!pfnTake || pfnTake(objWidget))) {
             clsQtControl ctlControl(objWidget);
             pfnVisit(ctlControl);
         }
         // Containers, tab pages and scroll areas hold the application's controls further down.
-        VisitChildren(objWidget, pfnVisit);
+        VisitChildren(objWidget, pfnVisit, pfnTake);
     }
 }
 
@@ -52,6 +52,7 @@ void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& 
 }  // namespace
 
 clsQtForm::clsQtForm(QWidget* pobjForm) : mobjForm(pobjForm) {}
+clsQtForm::clsQtForm(QWidget* pobjForm, std::function<bool(QWidget*)> pfnTake) : mobjForm(pobjForm), mfnTake(std::move(pfnTake)) {}
 
 QWidget* clsQtForm::Widget() const { return mobjForm; }
 
@@ -63,7 +64,7 @@ QString clsQtForm::Name() const
 
 void clsQtForm::Controls(const std::function<void(clsControl&)>& pfnVisit)
 {
-    if (mobjForm) VisitChildren(mobjForm, pfnVisit);
+    if (mobjForm) VisitChildren(mobjForm, pfnVisit, mfnTake);
 }
 
 float clsQtForm::TextWidth(const QString& pstrText) const

@@ -12,6 +12,7 @@
 #include "runtime/clsForm.h"
 
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -20,6 +21,8 @@ namespace tralyx {
 class clsQtForm : public clsForm {
 public:
     explicit clsQtForm(QWidget* pobjForm);
+    // Only the controls pfnTake takes (their children are looked at all the same).
+    clsQtForm(QWidget* pobjForm, std::function<bool(QWidget*)> pfnTake);
 
     QString Name() const override;
     void Controls(const std::function<void(clsControl&)>& pfnVisit) override;
@@ -29,6 +32,7 @@ public:
 
 private:
     QPointer<QWidget> mobjForm;
+    std::function<bool(QWidget*)> mfnTake;
 };
 
 }  // namespace tralyx

@@ -22,6 +22,9 @@ namespace {
 
 [[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
+// The load whose texts apply() last put on a window, a widget, a menu or an action.
+const char* const AppliedProperty = "_tralyx_applied";
+
 // A menu's or action's name, or empty for one without a name of its own.
 QString NameOf(const QObject* pobjObject)
 {
@@ -68,21 +71,31 @@ void Translation::apply(QWidget* window)
     if (!window || !objState) return;
     const udtLoadedLanguages& udtState = *objState;
     const QString strForm = window->objectName();
-    QByteArray bytKey;
+    // A window applied with this language already gets only what it did not have then (widgets,
+    // menus and actions made since), so that texts the application set since stay, and no second
+    // LanguageChange. An apply() from changeEvent() (retranslateUi() may have just reset the
+    // texts) puts every text back.
+    const QVariant varLoad(static_cast<qulonglong>(udtState.Serial));
+    const bool booAgain = !mbooSending && window->property(AppliedProperty) == varLoad;
+    const auto Take = [&](QObject* pobjObject) {
+        if (booAgain && pobjObject->property(AppliedProperty) == varLoad) return false;
+        pobjObject->setProperty(AppliedProperty, varLoad);
+        return true;
+    };
     udtFoundTexts udtFound;
     const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
-        return udtState.Language.EntryKey(strForm, pstrControl, bytKey) && udtState.Find(bytKey, pbytIndex, udtFound);
+        return udtState.FindControl(strForm, pstrControl, pbytIndex, udtFound);
     };
 
-    clsQtForm frmWindow(window);
+    clsQtForm frmWindow(window, [&](QWidget* pobjWidget) { return Take(pobjWidget); });
     ApplyFormText(frmWindow, [&](const QString& pstrControl, uint8_t pbytIndex, udtControlTexts& pudtOut) {
         if (!Find(pstrControl, pbytIndex)) return false;
         pudtOut = std::move(udtFound.Texts);
         return true;
     }, false);
-    if (Find(WindowTitleEntry(), 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
+    if (!booAgain && Find(WindowTitleEntry(), 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
-        if (!Find(pstrName, IndexOf(pobjObject))) return;
+        if (!Take(pobjObject) || !Find(pstrName, IndexOf(pobjObject))) return;
         if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) {
             if (udtFound.HasCaption) objMenu->setTitle(StoreToLines(udtFound.Texts.Caption));
             return;
@@ -93,7 +106,8 @@ void Translation::apply(QWidget* window)
     });
 
     // changeEvent() code may call apply() again: the event already goes to the whole window.
-    if (mbooSending) return;
+    if (mbooSending || booAgain) return;
+    window->setProperty(AppliedProperty, varLoad);
     mbooSending = true;
     QEvent objEvent(QEvent::LanguageChange);
     QCoreApplication::sendEvent(window, &objEvent);
@@ -126,7 +140,7 @@ bool Translation::harvest(QWidget* window, const QString& folder, QString* error
     if (notKept) notKept->clear();
     if (!window) return Failed(QStringLiteral("no window to harvest"));
     const std::shared_ptr<const udtLoadedLanguages> objState = state();
-    const clsCodePage objCodePage = objState ? objState->Language.CodePage() : clsCodePage();
+    const clsCodePage objCodePage = objState ? clsCodePage(objState->CodePage) : clsCodePage();
     const QString strFolder = folder.isEmpty() ? App::Path() + QStringLiteral("/Languages/English") : folder;
     const QString strForm = window->objectName();
     const QString strFile = strFolder + u'/' + strForm + QStringLiteral(".LRC");

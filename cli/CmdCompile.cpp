@@ -1,0 +1,52 @@
+// tralyx-lrc compile FOLDER: the language and its source language in one file that the
+// applications' loader maps instead of reading and checking the text files at each start.
+#include "CliOptions.h"
+#include "Commands.h"
+#include "runtime/clsCompiledLanguage.h"
+#include "runtime/udtLoadedLanguages.h"
+#include "store/basSafeFile.h"
+#include "store/basSourceFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tralyx::cli {
+
+int CmdCompile(const QStringList& pstrArgs)
+{
+    static const char Usage[] = "usage: tralyx-lrc compile [--source DIR] [--code-page NAME] FOLDER";
+    udtCliOptions udtOptions;
+    if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optSource | optCodePage, QStringLiteral("compile"), Usage, udtOptions))
+        return *lngExit;
+    if (udtOptions.Operands.size() != 1) return UsageError(QStringLiteral("compile"), QStringLiteral("one FOLDER is needed"), Usage);
+    const QString strFolder = udtOptions.Operands[0];
+    if (!QFileInfo(strFolder).isDir()) {
+        PrintError(strFolder + QStringLiteral(": not a folder"));
+        return 1;
+    }
+    // The source language as the loader finds it: the one given, else the sibling English.
+    QString strSource = udtOptions.Source.isEmpty() ? DefaultSourceFolder(strFolder) : udtOptions.Source;
+    if (!strSource.isEmpty() && QFileInfo(strSource).canonicalFilePath() == QFileInfo(strFolder).canonicalFilePath()) strSource.clear();
+    udtLoadedLanguages udtLoaded;
+    QString strError;
+    QStringList strWarnings;
+    const bool booLoaded = LoadLanguages(strFolder, strSource, udtOptions.CodePage, udtLoaded, strError, strWarnings);
+    for (const QString& strWarning : std::as_const(strWarnings)) PrintError(QStringLiteral("warning: ") + strWarning);
+    if (!booLoaded) {
+        PrintError(strError + QStringLiteral("; nothing was compiled"));
+        return 1;
+    }
+    const QByteArray bytCompiled = clsCompiledLanguage::Compile(udtLoaded, strFolder, strSource, udtOptions.CodePage);
+    const QString strOut = QDir(strFolder).filePath(clsCompiledLanguage::FileName());
+    QString strReason;
+    if (!WriteFileAtomically(strOut, bytCompiled, strReason)) {
+        PrintError(strOut + QStringLiteral(": ") + strReason);
+        return 1;
+    }
+    PrintOutput(QStringLiteral("%1: written, %2 bytes%3").arg(strOut).arg(bytCompiled.size())
+                    .arg(strSource.isEmpty() ? QStringLiteral(", without a source language")
+                                             : QStringLiteral(", with the source language of ") + strSource));
+    return 0;
+}
+
+}  // namespace tralyx::cli
