@@ -61,6 +61,8 @@ TEST(CliJoinTest, MergesFormFilesIntoCore)
         {"no core.lrc yet", QByteArray(), bytC + bytZ, false, 0, bytC + bytZ, "CORE: 2 added, 0 changed, 0 removed, written\n"},
         {"an entry gone from its form is reported", bytX + bytY + bytZ, bytY, false, 0, bytX + bytY + bytZ,
          "CORE: frmA.lblX.0 is no longer on its form\nCORE: no change, not written\n"},
+        {"the same texts leave the file as it is", "frmA.tab.0.T:\r\nfrmA.tab.0.C: Page\r\n", "frmA.tab.0.C:Page\r\n", false, 0,
+         "frmA.tab.0.T:\r\nfrmA.tab.0.C: Page\r\n", "CORE: no change, not written\n"},
         {"and pruned", bytX + bytY + bytZ, bytY, true, 0, bytY + bytZ,
          "CORE: frmA.lblX.0 is no longer on its form, removed\nCORE: 0 added, 0 changed, 1 removed, written\n"},
         {"a form file that does not load writes nothing", bytX, "frmA.lblX.x.C:X\r\n", false, 1, bytX,

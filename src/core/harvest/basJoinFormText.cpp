@@ -153,7 +153,9 @@ std::vector<udtReportLine> JoinIntoFolder(const udtJoinRequest& r, bool& pbooSuc
                                   .arg(udtPlan.Added)
                                   .arg(udtPlan.Changed)
                                   .arg(r.Prune ? udtPlan.Gone.size() : 0);
-    if (booExists && bytNew == bytOld) {
+    // Texts the same as before leave the file as it is, even where the store would write it otherwise
+    // (the blank a harvest puts after a tab caption's colon).
+    if (booExists && (bytNew == bytOld || (udtPlan.Added == 0 && udtPlan.Changed == 0 && (!r.Prune || udtPlan.Gone.isEmpty())))) {
         udtLines.push_back({false, strCore + QStringLiteral(": no change, not written")});
         pbooSuccess = true;
         return udtLines;
