@@ -34,6 +34,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--fill-from-memory"), optFillFromMemory, false},
                                      {QLatin1StringView("--discard-state"), optDiscardState, false},
                                      {QLatin1StringView("--theirs"), optTheirs, false},
+                                     {QLatin1StringView("--prune"), optPrune, false},
+                                     {QLatin1StringView("--output"), optOutput, true},
+                                     {QLatin1StringView("-o"), optOutput, true},
 
                                      {QLatin1StringView("--fail-on"), optLintReport, true},
                                      {QLatin1StringView("--format"), optLintReport, true},
@@ -96,6 +99,14 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optFillFromMemory: pudtOut.FillFromMemory = true; break;
         case optDiscardState: pudtOut.DiscardState = true; break;
         case optTheirs: pudtOut.Theirs = true; break;
+        case optPrune: pudtOut.Prune = true; break;
+        case optOutput:
+            if (strValue.isEmpty()) {
+                pstrError = QStringLiteral("%1 needs a folder").arg(strName);
+                return false;
+            }
+            pudtOut.Output = strValue;
+            break;
         case optJson: pudtOut.Json = true; break;
         case optDropUnwritable: pudtOut.DropUnwritable = true; break;
         case optSource:

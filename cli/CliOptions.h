@@ -27,6 +27,8 @@ enum CliOption : uint32_t {
     optDiscardState = 8192,    // --discard-state
     optLintReport = 16384,  // --fail-on WHAT (repeatable), --format text|json|github|junit, --infos
     optTheirs = 32768,      // --theirs
+    optPrune = 65536,       // --prune
+    optOutput = 131072,     // -o DIR, --output DIR
 };
 
 // What --fail-on names: an error always fails lint; these add to it.
@@ -56,6 +58,8 @@ struct udtCliOptions {
     bool FillFromMemory = false;
     bool DiscardState = false;  // an unreadable translation-state.json may be replaced
     bool Theirs = false;        // an import's conflict takes the file's translation
+    bool Prune = false;         // join: entries no longer on their form are removed
+    QString Output;             // harvest: the folder written to; empty when not given
     // lint, status: what fails the run besides an error (LintFail flags), how the report is printed
     uint32_t FailOn = 0;
     QString Format;  // "text", "json", "github", "junit"; empty when not given (--json says json)

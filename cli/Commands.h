@@ -17,5 +17,7 @@ int CmdTm(const QStringList& pstrArgs);
 int CmdMergeFile(const QStringList& pstrArgs);
 int CmdGit(const QStringList& pstrArgs);
 int CmdCompile(const QStringList& pstrArgs);
+int CmdHarvest(const QStringList& pstrArgs);
+int CmdJoin(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

@@ -13,7 +13,8 @@
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
-                          "       | compile FOLDER | merge-file BASE OURS THEIRS PATH | git setup|textconv ...  [options]\n";
+                          "       | compile FOLDER | merge-file BASE OURS THEIRS PATH | git setup|textconv ...\n"
+                          "       | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...  [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -37,6 +38,10 @@ const char* const Help =
     "                       entry into OURS (exit 1 with both candidates kept where both sides changed a text)\n"
     "  git setup [REPO]     make a Git repository merge and diff Tralyx folders with this program\n"
     "  git textconv FILE    a .lrc file's lines decoded, as git diff shows them\n"
+    "  harvest FORM.ui... -o DIR   the English texts of Qt Designer forms, one DIR/<form>.LRC each, as the\n"
+    "                       run-time harvest of the windows uic builds from them writes them\n"
+    "  join ENGLISH FORMFILE...   merge form text files into the English folder's core.lrc (entries keep\n"
+    "                       their place; those no longer on their form are reported, or removed with --prune)\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
@@ -48,6 +53,8 @@ const char* const Help =
     "  --fail-on WHAT                   lint, status: also fail on warning, review, untranslated or missing\n"
     "  --infos                          lint: print the infos too\n"
     "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
+    "  -o, --output DIR                 harvest: the folder the form text files are written to\n"
+    "  --prune                          join: remove the entries no longer on their form\n"
     "  --source DIR                     lint, status, export, import, tm: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
@@ -115,6 +122,8 @@ int main(int argc, char** argv)
                                            : strCommand == u"merge-file" ? tralyx::cli::CmdMergeFile
                                            : strCommand == u"git"    ? tralyx::cli::CmdGit
                                            : strCommand == u"compile" ? tralyx::cli::CmdCompile
+                                           : strCommand == u"harvest" ? tralyx::cli::CmdHarvest
+                                           : strCommand == u"join"   ? tralyx::cli::CmdJoin
                                                                      : nullptr;
     if (!fnCommand) {
         std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);

@@ -25,7 +25,7 @@ _tralyx_lrc()
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language|fail-on|format) ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language|fail-on|format|output) || $word == -o ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm compile merge-file git" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm compile merge-file git harvest join" -- "$cur"))
         fi
         return
     fi
@@ -47,7 +47,7 @@ _tralyx_lrc()
     case $value_of in
         --kind) COMPREPLY=($(compgen -W "core messages secondary" -- "$cur")); return ;;
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
-        --source | --old-source) _filedir -d; return ;;
+        --source | --old-source | --output | -o) _filedir -d; return ;;
         --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
         --fail-on) COMPREPLY=($(compgen -W "error warning review untranslated missing" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "text json github junit" -- "$cur")); return ;;
@@ -65,6 +65,8 @@ _tralyx_lrc()
         import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
         merge-file | git) options="--code-page" ;;
         compile) options="--source --code-page" ;;
+        harvest) options="--output --code-page" ;;
+        join) options="--prune --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;
@@ -78,7 +80,7 @@ _tralyx_lrc()
         return
     fi
 
-    # The operands: language files (any name once --kind tells the kind), folders, PO, XLIFF or TMX;
+    # The operands: language files (any name once --kind tells the kind), folders, PO, XLIFF, TMX or .ui;
     # tm's action first.
     case $command:$operands in
         check:* | dump:0 | write:0)
@@ -91,6 +93,9 @@ _tralyx_lrc()
         git:0) COMPREPLY=($(compgen -W "setup textconv" -- "$cur")) ;;
         git:1) if [[ $action == setup ]]; then _filedir -d; else _filedir lrc; fi ;;
         merge-file:*) _filedir ;;
+        harvest:*) _filedir ui ;;
+        join:0) _filedir -d ;;
+        join:*) _filedir lrc ;;
     esac
 } &&
     complete -F _tralyx_lrc tralyx-lrc

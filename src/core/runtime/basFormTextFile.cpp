@@ -4,6 +4,7 @@
 #include "runtime/basControlIndex.h"
 #include "runtime/basForEachTab.h"
 #include "runtime/clsForm.h"
+#include "store/basControlTextFormat.h"
 #include "store/basFormatText.h"
 #include "store/basSafeFile.h"
 #include "store/clsTralyx.h"
@@ -77,6 +78,32 @@ QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjC
     // a wrong caption would later be applied to the form.
     if (!strUnencodable.isEmpty()) throw clsRuntimeError(ErrInvalidArgument, strUnencodable.toStdString());
     return bytOut;
+}
+
+QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTitle, const QVector<udtMenuText>& pudtMenus,
+                                 const clsCodePage& pobjCodePage)
+{
+    const QString strForm = pfrmPassedForm.Name();
+    const QByteArray bytControls = FormTextFileContent(pfrmPassedForm, pobjCodePage);
+    const QString strTitle =
+        clsTralyx::FormatEntryLines(strForm + u'.' + WindowTitleEntry() + QStringLiteral(".0"), u'C', pstrTitle) + QStringLiteral("\r\n");
+    QString strMenus;
+    for (const udtMenuText& udtMenu : pudtMenus) {
+        if (!CanHeadALine(udtMenu.Name)) continue;
+        const QString strPath = strForm + u'.' + udtMenu.Name + u'.' + QString::number(udtMenu.Index);
+        const auto Line = [&](QChar pchrTag, const QString& pstrText) {
+            strMenus += clsTralyx::FormatEntryLines(strPath, pchrTag, pstrText) + QStringLiteral("\r\n");
+        };
+        // An action's caption alone where core.lrc keeps nothing else, unless there is a status tip to report.
+        if (!udtMenu.Menu && (EntryHasToolTipLine(udtMenu.Name) || !udtMenu.StatusTip.isEmpty())) Line(u'T', udtMenu.StatusTip);
+        Line(u'C', udtMenu.Text);
+    }
+    QByteArray bytTitle, bytMenus;
+    if (!pobjCodePage.Encode(strTitle, bytTitle) || !pobjCodePage.Encode(strMenus, bytMenus))
+        throw clsRuntimeError(ErrInvalidArgument, QStringLiteral("%1 cannot write the characters '%2'")
+                                                      .arg(pobjCodePage.Name(), pobjCodePage.Unencodable(strTitle + strMenus))
+                                                      .toStdString());
+    return bytTitle + bytControls + bytMenus;
 }
 
 void WriteFormTextFile(clsForm& pfrmPassedForm, const QString& pstrFileName, const clsCodePage& pobjCodePage)

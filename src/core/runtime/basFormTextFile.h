@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 namespace tralyx {
 
@@ -20,6 +21,35 @@ constexpr int32_t ErrPathFileAccess = 75;     // the file cannot be created or w
 // clsRuntimeError ErrInvalidArgument when the form's name cannot head a line or name a file, or
 // when a text cannot be written in the code page.
 QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjCodePage);
+
+// Whether an object name is one Qt gives its own inner parts ("qt_…", "__qt__…" such as a wizard's
+// buttons, "_q_…" such as a line edit's clear action): such objects are no controls, menus or actions
+// of the form.
+inline bool IsQtOwnName(const QString& pstrName)
+{
+    return pstrName.startsWith(QLatin1StringView("qt_")) || pstrName.startsWith(QLatin1StringView("__qt__")) ||
+           pstrName.startsWith(QLatin1StringView("_q_"));
+}
+
+// The control name under which a window's title is kept.
+inline QString WindowTitleEntry() { return QStringLiteral("[Caption]"); }
+
+// A named menu or action of a window. Texts hold their line breaks as CR LF.
+struct udtMenuText {
+    QString Name;
+    uint8_t Index = 0;
+    bool Menu = false;  // a menu has its title only
+    QString Text;       // the menu's title, the action's text
+    QString StatusTip;  // an action's
+};
+
+// The bytes of a window's form text file: the title's entry, then the controls as
+// FormTextFileContent writes them, then the menus and actions in the order given (an action's status
+// tip as its tool-tip line, where core.lrc keeps one or the tip is not empty). A menu or action whose
+// name holds a "." or a line break is left out. Throws as FormTextFileContent does, and
+// clsRuntimeError ErrInvalidArgument when the title or a menu's text cannot be written in the code page.
+QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTitle, const QVector<udtMenuText>& pudtMenus,
+                                 const clsCodePage& pobjCodePage);
 
 // Writes that content to pstrFileName, replacing an earlier file only once all of it is written.
 // Throws clsRuntimeError ErrPathFileAccess when the file cannot be created or written; nothing is

@@ -4,6 +4,7 @@
 #include "binding/QtDesktop.h"
 #include "common/basStoreText.h"
 #include "common/clsRuntimeError.h"
+#include "runtime/basFormTextFile.h"
 
 #include <QFontMetricsF>
 #include <QStackedLayout>
@@ -36,7 +37,7 @@ void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& 
         auto* objWidget = qobject_cast<QWidget*>(objChild);
         if (!objWidget || objWidget->isWindow()) continue;
         const QString strName = objWidget->objectName();
-        if (!strName.isEmpty() && !strName.startsWith(QLatin1StringView("qt_")) && (!pfnTake || pfnTake(objWidget))) {
+        if (!strName.isEmpty() && !IsQtOwnName(strName) && (!pfnTake || pfnTake(objWidget))) {
             clsQtControl ctlControl(objWidget);
             pfnVisit(ctlControl);
         }

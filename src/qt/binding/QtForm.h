@@ -7,7 +7,8 @@
 // Name is the widget's objectName. Controls are its descendant widgets with an objectName, depth
 // first, each parent's children in the order Qt keeps them (the order they were given to it, which
 // raise() and lower() change), the pages of a tab widget in tab order; Qt's own inner parts (names
-// beginning "qt_") and separate windows (dialogs, menus) are not controls of this form. TextWidth measures with the form's font, in twips at the screen's logical DPI.
+// beginning "qt_", "__qt__" or "_q_") and separate windows (dialogs, menus) are not controls of this
+// form. TextWidth measures with the form's font, in twips at the screen's logical DPI.
 #include "runtime/clsForm.h"
 
 #include <QPointer>

@@ -22,15 +22,14 @@ namespace {
 
 [[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
 
-const QString WindowTitleEntry = QStringLiteral("[Caption]");
 // The load whose texts apply() last put on a window, a widget, a menu or an action.
 const char* const AppliedProperty = "_tralyx_applied";
 
-// A control's name, or empty for one without a name of its own (Qt's inner parts are "qt_…").
+// A menu's or action's name, or empty for one without a name of its own.
 QString NameOf(const QObject* pobjObject)
 {
     const QString strName = pobjObject->objectName();
-    return strName.startsWith(QLatin1StringView("qt_")) ? QString() : strName;
+    return IsQtOwnName(strName) ? QString() : strName;
 }
 
 // The control-array index of a menu or an action, as clsQtControl reads a widget's.
@@ -94,7 +93,7 @@ void Translation::apply(QWidget* window)
         pudtOut = std::move(udtFound.Texts);
         return true;
     }, false);
-    if (!booAgain && Find(WindowTitleEntry, 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
+    if (!booAgain && Find(WindowTitleEntry(), 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
         if (!Take(pobjObject) || !Find(pstrName, IndexOf(pobjObject))) return;
         if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) {
@@ -147,30 +146,16 @@ bool Translation::harvest(QWidget* window, const QString& folder, QString* error
     const QString strFile = strFolder + u'/' + strForm + QStringLiteral(".LRC");
     QByteArray bytContent;
     try {
-        // The title, then the controls as BuildFormTextList writes them, then menus and actions.
-        QString strLines = clsTralyx::FormatEntryLines(strForm + u'.' + WindowTitleEntry + QStringLiteral(".0"), u'C',
-                                                       LinesToStore(window->windowTitle())) +
-                           QStringLiteral("\r\n");
-        clsQtForm frmWindow(window);
-        const QByteArray bytControls = FormTextFileContent(frmWindow, objCodePage);
-        QString strMenus;
+        QVector<udtMenuText> udtMenus;
         ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
-            if (pstrName.contains(u'.') || pstrName.contains(u'\r') || pstrName.contains(u'\n')) return;
-            const QString strPath = strForm + u'.' + pstrName + u'.' + QString::number(IndexOf(pobjObject));
-            const auto Line = [&](QChar pchrTag, const QString& pstrText) {
-                strMenus += clsTralyx::FormatEntryLines(strPath, pchrTag, LinesToStore(pstrText)) + QStringLiteral("\r\n");
-            };
-            if (auto* objMenu = qobject_cast<QMenu*>(pobjObject)) return Line(u'C', objMenu->title());
+            if (auto* objMenu = qobject_cast<QMenu*>(pobjObject))
+                return udtMenus.append({pstrName, IndexOf(pobjObject), true, LinesToStore(objMenu->title()), QString()});
             auto* objAction = static_cast<QAction*>(pobjObject);
-            // Captions only where core.lrc keeps nothing else, unless there is a status tip to report.
-            if (EntryHasToolTipLine(pstrName) || !objAction->statusTip().isEmpty()) Line(u'T', objAction->statusTip());
-            Line(u'C', objAction->text());
+            udtMenus.append({pstrName, IndexOf(pobjObject), false, LinesToStore(objAction->text()),
+                             LinesToStore(objAction->statusTip())});
         });
-        QByteArray bytTitle, bytMenus;
-        if (!objCodePage.Encode(strLines, bytTitle) || !objCodePage.Encode(strMenus, bytMenus))
-            return Failed(QStringLiteral("%1: %2 cannot write the characters '%3'")
-                              .arg(strFile, objCodePage.Name(), objCodePage.Unencodable(strLines + strMenus)));
-        bytContent = bytTitle + bytControls + bytMenus;
+        clsQtForm frmWindow(window);
+        bytContent = WindowTextFileContent(frmWindow, LinesToStore(window->windowTitle()), udtMenus, objCodePage);
     } catch (const clsRuntimeError& e) {
         return Failed(strFile + QStringLiteral(": ") + QString::fromStdString(e.what()));
     }

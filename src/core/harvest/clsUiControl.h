@@ -1,0 +1,57 @@
+#pragma once
+// A widget of a Qt Designer form, as the window that uic builds from the form would have it, seen as
+// a control of the run-time face: the same kinds, names, indexes and texts that clsQtControl reads
+// from that window, so that a harvest of the form writes what a harvest of the window writes.
+#include "runtime/clsControl.h"
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+namespace tralyx {
+
+// A widget or an action of the form, after uic's naming.
+struct udtUiWidget {
+    QString Class;  // the Qt class it is or, for a custom widget, the one it extends
+    QString Name;   // the object name uic gives it: unique in the form, '_' for what C++ cannot name
+    QString RawName;                 // the name the form gives it
+    QHash<QString, QString> Texts;   // its string properties ("text", "toolTip", ...), line breaks CR LF
+    QHash<QString, QString> Page;    // as a page of a tab widget: "title", "toolTip"
+    uint8_t Index = 0;               // the "Index" property as a stored index (0 when absent or out of range)
+    std::vector<udtUiWidget> Children;  // its widgets, in the order the window keeps them
+    std::vector<udtUiWidget> Actions;   // its actions (those of its action groups after them)
+
+    QString Text(const QString& pstrProperty) const { return Texts.value(pstrProperty); }
+    // Whether the widget is a window of its own (a menu, a dialog): not a control of the form.
+    bool IsWindow() const;
+};
+
+class clsUiControl : public clsControl {
+public:
+    explicit clsUiControl(udtUiWidget& pudtWidget);
+
+    // The kind a widget of that class is handled as, as clsQtControl::KindOf sees the class.
+    static enuControlKind KindOf(const QString& pstrClass);
+
+    enuControlKind Kind() const override { return menuKind; }
+    QString Name() const override { return mudtWidget.Name; }
+    std::optional<int32_t> Index() const override { return mudtWidget.Index; }
+    QString Caption() const override;
+    void SetCaption(const QString& pstrCaption) override;
+    QString ToolTipText() const override;
+    void SetToolTipText(const QString& pstrToolTip) override;
+    void SetWidth(float) override {}  // a form on file has no size to give
+    int16_t Tab() const override;
+    void SetTab(int16_t pintTab) override;
+    int16_t Tabs() const override;
+
+private:
+    QString* CaptionField() const;  // where the caption is kept; a 438 error for a kind without one
+    udtUiWidget& AddressedPage() const;
+
+    udtUiWidget& mudtWidget;
+    enuControlKind menuKind;
+    int16_t mintTab = 0;
+};
+
+}  // namespace tralyx
