@@ -275,6 +275,16 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
     if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, strCharset); !strDoubt.isEmpty())
         pudtOut.Warnings.append(strDoubt);
     auto Decode = [&](const char* pstrText) { return pstrText ? QString(objDecoder.decode(QByteArrayView(pstrText))) : QString(); };
+    // libgettextpo 0.21 joins a message's comments into a string of its own and never frees it
+    // (its source says "FIXME: memory leak"); an empty list gives a literal "". Freed here, or each
+    // read would keep them.
+    auto DecodeJoined = [&](const char* pstrJoined) {
+        QString strOut = Decode(pstrJoined);
+#if LIBGETTEXTPO_VERSION >= 0x001500 && LIBGETTEXTPO_VERSION < 0x001600
+        if (pstrJoined && *pstrJoined) std::free(const_cast<char*>(pstrJoined));
+#endif
+        return strOut;
+    };
 
     // The line of each message's msgid, in the parser's order (one domain): where a report names it.
     std::vector<int32_t> lngMsgidLines;
@@ -309,8 +319,8 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             else udtEntry.Translation = Decode(po_message_msgstr(objMessage));
             udtEntry.Fuzzy = po_message_is_fuzzy(objMessage) != 0;
             udtEntry.PreviousSource = Decode(po_message_prev_msgid(objMessage));
-            udtEntry.Exported = ExportRecordIn(Decode(po_message_extracted_comments(objMessage)));
-            udtEntry.Comment = Decode(po_message_comments(objMessage));
+            udtEntry.Exported = ExportRecordIn(DecodeJoined(po_message_extracted_comments(objMessage)));
+            udtEntry.Comment = DecodeJoined(po_message_comments(objMessage));
             if (udtEntry.Comment.endsWith(u'\n')) udtEntry.Comment.chop(1);
             pudtOut.Entries.push_back(std::move(udtEntry));
         }
