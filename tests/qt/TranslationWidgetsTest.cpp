@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -48,17 +49,19 @@ public:
         lblName = Named(new QLabel(QStringLiteral("Name:"), centralWidget()), "lblName");
         lblName->setToolTip(QStringLiteral("Your name"));
         chkPinned = Named(new QCheckBox(QStringLiteral("Pinned"), centralWidget()), "chkPinned");
+        tlbMain = Named(addToolBar(QStringLiteral("Tools")), "tlbMain");
     }
     QString Texts() const
     {
         return QStringList{windowTitle(), mnuFile->title(), mnuFileOpen->text(), actSave->text(), actSave->statusTip(),
-                           lblName->text(), lblName->toolTip(), chkPinned->text()}.join(u'|');
+                           lblName->text(), lblName->toolTip(), chkPinned->text(), tlbMain->windowTitle()}.join(u'|');
     }
     int mlngLanguageChanges = 0;
     QMenu* mnuFile;
     QAction *mnuFileOpen, *actSave;
     QLabel* lblName;
     QCheckBox* chkPinned;
+    QToolBar* tlbMain;
 
 protected:
     void changeEvent(QEvent* pobjEvent) override
@@ -81,7 +84,7 @@ const QByteArray GermanCore = "frmMain.[Caption].0.C:Notizen\r\nfrmMain.lblName.
                               "frmMain.actSave.0.T:Speichert die Notiz\r\nfrmMain.actSave.0.C:&Speichern\r\n"
                               "frmMain.lblLater.0.T:\r\nfrmMain.lblLater.0.C:Sp\xE4ter\r\n"
                 "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Oben angeheftet lassen\r\n"
-                              "frmMain.lblName.0.C:a later entry of a path is never read\r\n";
+                              "frmMain.lblName.0.C:a later entry of a path is never read\r\nfrmMain.tlbMain.0.C:Werkzeuge\r\n";
 
 TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLanguageChange)
 {
@@ -93,7 +96,7 @@ TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLang
     ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
     objTranslation.apply(&frmWindow);
     EXPECT_EQ(frmWindow.Texts(), QStringLiteral("Notizen|&Datei|\u00D6&ffnen...|&Speichern|Speichert die Notiz|Name:|Ihr "
-                                                "Name|Oben angeheftet lassen"));
+                                                "Name|Oben angeheftet lassen|Werkzeuge"));
     EXPECT_GE(frmWindow.chkPinned->minimumWidth(), frmWindow.chkPinned->fontMetrics().horizontalAdvance(frmWindow.chkPinned->text()));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);  // the apply() in changeEvent() did not send another
 
@@ -170,7 +173,8 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
     EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("English/frmMain.LRC"))),
               "frmMain.[Caption].0.C:Notes\r\nfrmMain.lblName.0.T:Your name\r\nfrmMain.lblName.0.C:Name:\r\n"
               "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Pinned\r\nfrmMain.txtHint.0.T:\r\n"
-              "frmMain.txtHint.0.C:Fields marked * are required\r\nfrmMain.mnuFile.0.C:&File\r\n"
+              "frmMain.txtHint.0.C:Fields marked * are required\r\nfrmMain.tlbMain.0.T:\r\nfrmMain.tlbMain.0.C:Tools\r\n"
+              "frmMain.mnuFile.0.C:&File\r\n"
               "frmMain.mnuFileOpen.0.C:&Open...\r\nfrmMain.actSave.0.T:Saves the note\r\nfrmMain.actSave.0.C:&Save\r\n");
 }
 

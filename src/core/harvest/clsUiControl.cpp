@@ -27,7 +27,8 @@ enuControlKind clsUiControl::KindOf(const QString& pstrClass)
         {QStringLiteral("QLabel"), enuControlKind::Label},          {QStringLiteral("QPushButton"), enuControlKind::CommandButton},
         {QStringLiteral("QCommandLinkButton"), enuControlKind::CommandButton},
         {QStringLiteral("QCheckBox"), enuControlKind::CheckBox},    {QStringLiteral("QRadioButton"), enuControlKind::OptionButton},
-        {QStringLiteral("QTabWidget"), enuControlKind::TabControl}, {QStringLiteral("QGroupBox"), enuControlKind::Frame}};
+        {QStringLiteral("QTabWidget"), enuControlKind::TabControl}, {QStringLiteral("QGroupBox"), enuControlKind::Frame},
+        {QStringLiteral("QToolBar"), enuControlKind::Frame},        {QStringLiteral("QDockWidget"), enuControlKind::Frame}};
     return Kinds.value(pstrClass, enuControlKind::Other);
 }
 
@@ -38,7 +39,8 @@ QString* clsUiControl::CaptionField() const
     case enuControlKind::CommandButton:
     case enuControlKind::CheckBox:
     case enuControlKind::OptionButton: return &mudtWidget.Texts[QStringLiteral("text")];
-    case enuControlKind::Frame: return &mudtWidget.Texts[QStringLiteral("title")];
+    case enuControlKind::Frame:  // a group box's title; a tool bar's or a dock's window title
+        return &mudtWidget.Texts[mudtWidget.Class == u"QGroupBox" ? QStringLiteral("title") : QStringLiteral("windowTitle")];
     case enuControlKind::TabControl: return &AddressedPage().Page[QStringLiteral("title")];
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;

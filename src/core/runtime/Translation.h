@@ -20,8 +20,8 @@
 //
 // Windows. apply() finds a window's controls as clsQtForm does (QtForm.h): the window's objectName
 // names the form, each widget's objectName its control, an integer dynamic property "Index" tells the
-// members of a control array apart. Labels, buttons, check boxes, radio buttons, group boxes and the
-// tabs of a QTabWidget get caption and tool-tip, line and text edits the tool-tip; a check box or
+// members of a control array apart. Labels, buttons, check boxes, radio buttons, group boxes, tool
+// bars and dock widgets (their titles) and the tabs of a QTabWidget get caption and tool-tip, line and text edits the tool-tip; a check box or
 // radio button that no layout sizes is widened to its caption, as SetFormText does. Besides, the
 // window title is the form's "[Caption]" entry, and each QMenu and QAction with an objectName takes
 // its title or text from the caption of the entry of that name ("mnuFile", "mnuFileOpen": core.lrc

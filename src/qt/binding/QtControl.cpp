@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QDockWidget>
 #include <QTextEdit>
 #include <limits>
 
@@ -31,7 +33,10 @@ enuControlKind clsQtControl::KindOf(const QWidget* pobjWidget)
     if (qobject_cast<const QCheckBox*>(pobjWidget)) return enuControlKind::CheckBox;
     if (qobject_cast<const QRadioButton*>(pobjWidget)) return enuControlKind::OptionButton;
     if (qobject_cast<const QTabWidget*>(pobjWidget)) return enuControlKind::TabControl;
-    if (qobject_cast<const QGroupBox*>(pobjWidget)) return enuControlKind::Frame;
+    // A tool bar's or a dock's title is a caption as a group box's is.
+    if (qobject_cast<const QGroupBox*>(pobjWidget) || qobject_cast<const QToolBar*>(pobjWidget) ||
+        qobject_cast<const QDockWidget*>(pobjWidget))
+        return enuControlKind::Frame;
     return enuControlKind::Other;
 }
 
@@ -73,7 +78,9 @@ QString clsQtControl::Caption() const
     case enuControlKind::CommandButton:
     case enuControlKind::CheckBox:
     case enuControlKind::OptionButton: return LinesToStore(static_cast<QAbstractButton*>(objWidget)->text());
-    case enuControlKind::Frame: return LinesToStore(static_cast<QGroupBox*>(objWidget)->title());
+    case enuControlKind::Frame:
+        if (auto* objGroup = qobject_cast<QGroupBox*>(objWidget)) return LinesToStore(objGroup->title());
+        return LinesToStore(objWidget->windowTitle());
     case enuControlKind::TabControl: return LinesToStore(CheckedTabs()->tabText(AddressedTab()));
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
@@ -90,7 +97,10 @@ void clsQtControl::SetCaption(const QString& pstrCaption)
     case enuControlKind::CommandButton:
     case enuControlKind::CheckBox:
     case enuControlKind::OptionButton: static_cast<QAbstractButton*>(objWidget)->setText(strText); return;
-    case enuControlKind::Frame: static_cast<QGroupBox*>(objWidget)->setTitle(strText); return;
+    case enuControlKind::Frame:
+        if (auto* objGroup = qobject_cast<QGroupBox*>(objWidget)) objGroup->setTitle(strText);
+        else objWidget->setWindowTitle(strText);
+        return;
     case enuControlKind::TabControl: CheckedTabs()->setTabText(AddressedTab(), strText); return;
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
