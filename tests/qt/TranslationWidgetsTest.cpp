@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -123,6 +124,9 @@ TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
     auto* tabPages = Named(new QTabWidget(&frmWindow), "tabPages");
     for (const char* pstrTab : {"One", "Two", "Three"}) tabPages->addTab(new QWidget, QString::fromLatin1(pstrTab));
     tabPages->setCurrentIndex(1);
+    auto* cboSize = Named(new QComboBox(&frmWindow), "cboSize");  // its items numbered as tabs are
+    cboSize->addItems({QStringLiteral("Small"), QStringLiteral("Large")});
+    cboSize->setCurrentIndex(1);
     frmWindow.show();
     int lngChanges = 0;
     QObject::connect(tabPages, &QTabWidget::currentChanged, [&] { ++lngChanges; });
@@ -133,12 +137,15 @@ TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
     tabPages->widget(0)->installEventFilter(&objShows);
     Translation objTranslation;
     ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"),
-                                           "frmMain.tabPages.0.C:Eins\r\nfrmMain.tabPages.1.C:Zwei\r\nfrmMain.tabPages.2.C:Drei\r\n")));
+                                           "frmMain.tabPages.0.C:Eins\r\nfrmMain.tabPages.1.C:Zwei\r\nfrmMain.tabPages.2.C:Drei\r\n"
+                                           "frmMain.cboSize.0.T:Gr\xF6\xDF" "e\r\nfrmMain.cboSize.0.C:Klein\r\nfrmMain.cboSize.1.C:Gro\xDF\r\n")));
     objTranslation.apply(&frmWindow);
     EXPECT_EQ(tabPages->tabText(0) + tabPages->tabText(1) + tabPages->tabText(2), QStringLiteral("EinsZweiDrei"));
     EXPECT_EQ(lngChanges, 0);
     EXPECT_EQ(tabPages->currentIndex(), 1);
     EXPECT_EQ(objShows.Shows, 0);  // the first page was never shown on the way
+    EXPECT_EQ(cboSize->itemText(0) + u'|' + cboSize->itemText(1) + u'|' + cboSize->toolTip(), QStringLiteral("Klein|Gro\u00DF|Gr\u00F6\u00DFe"));
+    EXPECT_EQ(cboSize->currentIndex(), 1);
 }
 
 TEST(TranslationMessages, ShownInAQMessageBoxAndNeverAnsweredUnseen)

@@ -27,7 +27,8 @@ enuControlKind clsUiControl::KindOf(const QString& pstrClass)
         {QStringLiteral("QLabel"), enuControlKind::Label},          {QStringLiteral("QPushButton"), enuControlKind::CommandButton},
         {QStringLiteral("QCommandLinkButton"), enuControlKind::CommandButton},
         {QStringLiteral("QCheckBox"), enuControlKind::CheckBox},    {QStringLiteral("QRadioButton"), enuControlKind::OptionButton},
-        {QStringLiteral("QTabWidget"), enuControlKind::TabControl}, {QStringLiteral("QGroupBox"), enuControlKind::Frame},
+        {QStringLiteral("QTabWidget"), enuControlKind::TabControl}, {QStringLiteral("QComboBox"), enuControlKind::TabControl},
+        {QStringLiteral("QGroupBox"), enuControlKind::Frame},
         {QStringLiteral("QToolBar"), enuControlKind::Frame},        {QStringLiteral("QDockWidget"), enuControlKind::Frame}};
     return Kinds.value(pstrClass, enuControlKind::Other);
 }
@@ -41,7 +42,13 @@ QString* clsUiControl::CaptionField() const
     case enuControlKind::OptionButton: return &mudtWidget.Texts[QStringLiteral("text")];
     case enuControlKind::Frame:  // a group box's title; a tool bar's or a dock's window title
         return &mudtWidget.Texts[mudtWidget.Class == u"QGroupBox" ? QStringLiteral("title") : QStringLiteral("windowTitle")];
-    case enuControlKind::TabControl: return &AddressedPage().Page[QStringLiteral("title")];
+    case enuControlKind::TabControl:
+        if (IsCombo()) {
+            if (static_cast<size_t>(mintTab) >= mudtWidget.Items.size())
+                throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(mintTab));
+            return &mudtWidget.Items[static_cast<size_t>(mintTab)];
+        }
+        return &AddressedPage().Page[QStringLiteral("title")];
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
     }
@@ -60,14 +67,20 @@ QString clsUiControl::Caption() const { return *CaptionField(); }
 
 void clsUiControl::SetCaption(const QString& pstrCaption) { *CaptionField() = pstrCaption; }
 
+// As clsQtControl: a combo box's own tool-tip is its first item's entry's.
 QString clsUiControl::ToolTipText() const
 {
+    if (menuKind == enuControlKind::TabControl && IsCombo()) return mintTab == 0 ? mudtWidget.Text(QStringLiteral("toolTip")) : QString();
     if (menuKind == enuControlKind::TabControl) return AddressedPage().Page.value(QStringLiteral("toolTip"));
     return mudtWidget.Text(QStringLiteral("toolTip"));
 }
 
 void clsUiControl::SetToolTipText(const QString& pstrToolTip)
 {
+    if (menuKind == enuControlKind::TabControl && IsCombo()) {
+        if (mintTab == 0) mudtWidget.Texts[QStringLiteral("toolTip")] = pstrToolTip;
+        return;
+    }
     (menuKind == enuControlKind::TabControl ? AddressedPage().Page : mudtWidget.Texts)[QStringLiteral("toolTip")] = pstrToolTip;
 }
 
@@ -87,7 +100,8 @@ void clsUiControl::SetTab(int16_t pintTab)
 int16_t clsUiControl::Tabs() const
 {
     if (menuKind != enuControlKind::TabControl) throw clsPropertyNotSupported("Tab (not a tab control)");
-    return static_cast<int16_t>(std::min<size_t>(mudtWidget.Children.size(), std::numeric_limits<int16_t>::max()));
+    return static_cast<int16_t>(std::min<size_t>(IsCombo() ? mudtWidget.Items.size() : mudtWidget.Children.size(),
+                                                 std::numeric_limits<int16_t>::max()));
 }
 
 }  // namespace tralyx

@@ -20,6 +20,7 @@ struct udtUiWidget {
     uint8_t Index = 0;               // the "Index" property as a stored index (0 when absent or out of range)
     std::vector<udtUiWidget> Children;  // its widgets, in the order the window keeps them
     std::vector<udtUiWidget> Actions;   // its actions (those of its action groups after them)
+    std::vector<QString> Items;         // a combo box's items' texts
 
     QString Text(const QString& pstrProperty) const { return Texts.value(pstrProperty); }
     // Whether the widget is a window of its own (a menu, a dialog): not a control of the form.
@@ -48,6 +49,7 @@ public:
 private:
     QString* CaptionField() const;  // where the caption is kept; a 438 error for a kind without one
     udtUiWidget& AddressedPage() const;
+    bool IsCombo() const { return mudtWidget.Class == u"QComboBox"; }
 
     udtUiWidget& mudtWidget;
     enuControlKind menuKind;

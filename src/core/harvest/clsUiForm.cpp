@@ -113,6 +113,7 @@ private:
             else if (strTag == u"action") ReadAction(pudtOut.Actions);
             else if (strTag == u"actiongroup") ReadGroup(pudtOut.Groups.emplace_back());
             else if (strTag == u"zorder") pudtOut.ZOrder.append(mobjXml.readElementText(QXmlStreamReader::SkipChildElements));
+            else if (strTag == u"item") ReadItem(pudtOut.Widget);  // a combo box's (a list's are not read)
             else mobjXml.skipCurrentElement();
         }
     }
@@ -141,6 +142,18 @@ private:
                 }
             }
         }
+    }
+
+    // A combo box's <item>: its "text".
+    void ReadItem(udtUiWidget& pudtCombo)
+    {
+        QHash<QString, QString> udtTexts;
+        udtUiWidget udtIgnored;
+        while (mobjXml.readNextStartElement()) {
+            if (mobjXml.name() == u"property") ReadProperty(udtIgnored, udtTexts);
+            else mobjXml.skipCurrentElement();
+        }
+        pudtCombo.Items.push_back(udtTexts.value(QStringLiteral("text")));
     }
 
     void ReadAction(std::vector<udtUiWidget>& pudtActions)

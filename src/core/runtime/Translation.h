@@ -21,12 +21,14 @@
 // Windows. apply() finds a window's controls as clsQtForm does (QtForm.h): the window's objectName
 // names the form, each widget's objectName its control, an integer dynamic property "Index" tells the
 // members of a control array apart. Labels, buttons, check boxes, radio buttons, group boxes, tool
-// bars and dock widgets (their titles) and the tabs of a QTabWidget get caption and tool-tip, line and text edits the tool-tip; a check box or
-// radio button that no layout sizes is widened to its caption, as SetFormText does. Besides, the
-// window title is the form's "[Caption]" entry, and each QMenu and QAction with an objectName takes
-// its title or text from the caption of the entry of that name ("mnuFile", "mnuFileOpen": core.lrc
-// keeps captions only for such names); an action whose entry has a tool-tip line takes it as its
-// status tip. A window applied again picks up the widgets created since.
+// bars and dock widgets (their titles) get caption and tool-tip; the tabs of a QTabWidget and the
+// items of a QComboBox are numbered in the index (Form.tabPages.2.C, Form.cboSize.1.C; a combo box's
+// own tool-tip is its item 0's); line and text edits get the tool-tip. A check box or radio button
+// that no layout sizes is widened to its caption, as SetFormText does. Besides, the window title is
+// the form's "[Caption]" entry, and each QMenu and QAction with an objectName takes its title or
+// text from the caption of the entry of that name ("mnuFile", "mnuFileOpen": core.lrc keeps captions
+// only for such names); an action whose entry has a tool-tip line takes it as its status tip. A
+// window applied again with the same language gets only the widgets created since.
 //
 // Threads. load(), message(), title(), text(), isEmpty(), folder() and sourceFolder() may be called
 // from any thread, also while another thread loads: each call sees one whole language, the old or

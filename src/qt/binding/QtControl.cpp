@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QDockWidget>
@@ -32,7 +33,8 @@ enuControlKind clsQtControl::KindOf(const QWidget* pobjWidget)
     if (qobject_cast<const QPushButton*>(pobjWidget)) return enuControlKind::CommandButton;
     if (qobject_cast<const QCheckBox*>(pobjWidget)) return enuControlKind::CheckBox;
     if (qobject_cast<const QRadioButton*>(pobjWidget)) return enuControlKind::OptionButton;
-    if (qobject_cast<const QTabWidget*>(pobjWidget)) return enuControlKind::TabControl;
+    // A combo box's items are numbered as a tab widget's tabs are.
+    if (qobject_cast<const QTabWidget*>(pobjWidget) || qobject_cast<const QComboBox*>(pobjWidget)) return enuControlKind::TabControl;
     // A tool bar's or a dock's title is a caption as a group box's is.
     if (qobject_cast<const QGroupBox*>(pobjWidget) || qobject_cast<const QToolBar*>(pobjWidget) ||
         qobject_cast<const QDockWidget*>(pobjWidget))
@@ -46,14 +48,30 @@ QWidget* clsQtControl::Checked() const
     return mobjWidget;
 }
 
-QTabWidget* clsQtControl::CheckedTabs() const
+QTabWidget* clsQtControl::CheckedTabs() const { return qobject_cast<QTabWidget*>(CheckedNumbered()); }
+
+QWidget* clsQtControl::CheckedNumbered() const
 {
-    auto* objTabs = qobject_cast<QTabWidget*>(Checked());
-    if (!objTabs) throw clsPropertyNotSupported("Tab (not a tab control)");
-    return objTabs;
+    QWidget* objWidget = Checked();
+    if (!qobject_cast<QTabWidget*>(objWidget) && !qobject_cast<QComboBox*>(objWidget)) throw clsPropertyNotSupported("Tab (not a tab control)");
+    return objWidget;
 }
 
-int clsQtControl::AddressedTab() const { return mintAddressedTab.value_or(CheckedTabs()->currentIndex()); }
+int clsQtControl::Count() const
+{
+    QWidget* objWidget = CheckedNumbered();
+    if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) return objTabs->count();
+    return static_cast<QComboBox*>(objWidget)->count();
+}
+
+int clsQtControl::Current() const
+{
+    QWidget* objWidget = CheckedNumbered();
+    if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) return objTabs->currentIndex();
+    return static_cast<QComboBox*>(objWidget)->currentIndex();
+}
+
+int clsQtControl::AddressedTab() const { return mintAddressedTab.value_or(Current()); }
 
 QWidget* clsQtControl::Widget() const { return mobjWidget; }
 
@@ -81,7 +99,9 @@ QString clsQtControl::Caption() const
     case enuControlKind::Frame:
         if (auto* objGroup = qobject_cast<QGroupBox*>(objWidget)) return LinesToStore(objGroup->title());
         return LinesToStore(objWidget->windowTitle());
-    case enuControlKind::TabControl: return LinesToStore(CheckedTabs()->tabText(AddressedTab()));
+    case enuControlKind::TabControl:
+        if (QTabWidget* objTabs = CheckedTabs()) return LinesToStore(objTabs->tabText(AddressedTab()));
+        return LinesToStore(static_cast<QComboBox*>(objWidget)->itemText(AddressedTab()));
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
     }
@@ -101,23 +121,31 @@ void clsQtControl::SetCaption(const QString& pstrCaption)
         if (auto* objGroup = qobject_cast<QGroupBox*>(objWidget)) objGroup->setTitle(strText);
         else objWidget->setWindowTitle(strText);
         return;
-    case enuControlKind::TabControl: CheckedTabs()->setTabText(AddressedTab(), strText); return;
+    case enuControlKind::TabControl:
+        if (QTabWidget* objTabs = CheckedTabs()) objTabs->setTabText(AddressedTab(), strText);
+        else static_cast<QComboBox*>(objWidget)->setItemText(AddressedTab(), strText);
+        return;
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
     }
     throw clsPropertyNotSupported("Caption");
 }
 
+// A tab's own tool-tip; a combo box's is that of its first item's entry (its items have none).
 QString clsQtControl::ToolTipText() const
 {
-    if (menuKind == enuControlKind::TabControl) return LinesToStore(CheckedTabs()->tabToolTip(AddressedTab()));
+    if (menuKind == enuControlKind::TabControl) {
+        if (QTabWidget* objTabs = CheckedTabs()) return LinesToStore(objTabs->tabToolTip(AddressedTab()));
+        return AddressedTab() == 0 ? LinesToStore(Checked()->toolTip()) : QString();
+    }
     return LinesToStore(Checked()->toolTip());
 }
 
 void clsQtControl::SetToolTipText(const QString& pstrToolTip)
 {
-    if (menuKind == enuControlKind::TabControl) CheckedTabs()->setTabToolTip(AddressedTab(), StoreToLines(pstrToolTip));
-    else Checked()->setToolTip(StoreToLines(pstrToolTip));
+    if (menuKind != enuControlKind::TabControl) return Checked()->setToolTip(StoreToLines(pstrToolTip));
+    if (QTabWidget* objTabs = CheckedTabs()) objTabs->setTabToolTip(AddressedTab(), StoreToLines(pstrToolTip));
+    else if (AddressedTab() == 0) Checked()->setToolTip(StoreToLines(pstrToolTip));
 }
 
 void clsQtControl::SetWidth(float psngWidth)
@@ -148,30 +176,27 @@ bool clsQtControl::LaidOut() const
     return objParent && objParent->layout() && HoldsWidget(objParent->layout(), mobjWidget);
 }
 
-int16_t clsQtControl::Tab() const { return static_cast<int16_t>(CheckedTabs()->currentIndex()); }
+int16_t clsQtControl::Tab() const { return static_cast<int16_t>(Current()); }
 
 void clsQtControl::SetTab(int16_t pintTab)
 {
-    QTabWidget* objTabs = CheckedTabs();
-    if (pintTab >= objTabs->count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
+    QWidget* objWidget = CheckedNumbered();
+    if (pintTab >= Count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
     {
-        // The walks select each tab in turn and then the one selected before: the application is not
-        // told about these passing changes.
-        const QSignalBlocker objBlock(objTabs);
-        objTabs->setCurrentIndex(pintTab);
+        // The application is not told about a selection the classic walks make and undo.
+        const QSignalBlocker objBlock(objWidget);
+        if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) objTabs->setCurrentIndex(pintTab);
+        else static_cast<QComboBox*>(objWidget)->setCurrentIndex(pintTab);
     }
     mintAddressedTab = pintTab;
 }
 
 void clsQtControl::AddressTab(int16_t pintTab)
 {
-    if (pintTab >= CheckedTabs()->count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
+    if (pintTab >= Count()) throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(pintTab));
     mintAddressedTab = pintTab;
 }
 
-int16_t clsQtControl::Tabs() const
-{
-    return static_cast<int16_t>(qMin<qsizetype>(CheckedTabs()->count(), std::numeric_limits<int16_t>::max()));
-}
+int16_t clsQtControl::Tabs() const { return static_cast<int16_t>(qMin<qsizetype>(Count(), std::numeric_limits<int16_t>::max())); }
 
 }  // namespace tralyx

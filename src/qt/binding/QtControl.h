@@ -40,7 +40,10 @@ public:
 
 private:
     QWidget* Checked() const;             // the widget, or a 438 error when it has gone
-    QTabWidget* CheckedTabs() const;      // the tab widget, or a 438 error for any other kind
+    QTabWidget* CheckedTabs() const;      // the tab widget; null for a combo box, a 438 error for any other kind
+    QWidget* CheckedNumbered() const;     // the tab widget or combo box, or a 438 error
+    int Count() const;                    // its tabs or items
+    int Current() const;                  // the tab or item selected
     int AddressedTab() const;             // the tab that Caption and ToolTipText address
 
     QPointer<QWidget> mobjWidget;
