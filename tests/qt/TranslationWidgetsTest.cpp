@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QFileInfo>
@@ -51,11 +52,14 @@ public:
         lblName->setToolTip(QStringLiteral("Your name"));
         chkPinned = Named(new QCheckBox(QStringLiteral("Pinned"), centralWidget()), "chkPinned");
         tlbMain = Named(addToolBar(QStringLiteral("Tools")), "tlbMain");
+        txtFind = Named(new QLineEdit(centralWidget()), "txtFind");
+        txtFind->setPlaceholderText(QStringLiteral("Find"));
     }
     QString Texts() const
     {
         return QStringList{windowTitle(), mnuFile->title(), mnuFileOpen->text(), actSave->text(), actSave->statusTip(),
-                           lblName->text(), lblName->toolTip(), chkPinned->text(), tlbMain->windowTitle()}.join(u'|');
+                           lblName->text(), lblName->toolTip(), chkPinned->text(), tlbMain->windowTitle(),
+                           txtFind->placeholderText()}.join(u'|');
     }
     int mlngLanguageChanges = 0;
     QMenu* mnuFile;
@@ -63,6 +67,7 @@ public:
     QLabel* lblName;
     QCheckBox* chkPinned;
     QToolBar* tlbMain;
+    QLineEdit* txtFind;
 
 protected:
     void changeEvent(QEvent* pobjEvent) override
@@ -85,7 +90,8 @@ const QByteArray GermanCore = "frmMain.[Caption].0.C:Notizen\r\nfrmMain.lblName.
                               "frmMain.actSave.0.T:Speichert die Notiz\r\nfrmMain.actSave.0.C:&Speichern\r\n"
                               "frmMain.lblLater.0.T:\r\nfrmMain.lblLater.0.C:Sp\xE4ter\r\n"
                 "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Oben angeheftet lassen\r\n"
-                              "frmMain.lblName.0.C:a later entry of a path is never read\r\nfrmMain.tlbMain.0.C:Werkzeuge\r\n";
+                              "frmMain.lblName.0.C:a later entry of a path is never read\r\nfrmMain.tlbMain.0.C:Werkzeuge\r\n"
+                              "frmMain.[Placeholder]txtFind.0.C:Suchen\r\n";
 
 TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLanguageChange)
 {
@@ -97,7 +103,7 @@ TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLang
     ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
     objTranslation.apply(&frmWindow);
     EXPECT_EQ(frmWindow.Texts(), QStringLiteral("Notizen|&Datei|\u00D6&ffnen...|&Speichern|Speichert die Notiz|Name:|Ihr "
-                                                "Name|Oben angeheftet lassen|Werkzeuge"));
+                                                "Name|Oben angeheftet lassen|Werkzeuge|Suchen"));
     EXPECT_GE(frmWindow.chkPinned->minimumWidth(), frmWindow.chkPinned->fontMetrics().horizontalAdvance(frmWindow.chkPinned->text()));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);  // the apply() in changeEvent() did not send another
 
@@ -179,8 +185,9 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
     EXPECT_EQ(strNotKept, QStringList{QStringLiteral("frmMain.txtHint.0.C")});
     EXPECT_EQ(clsTempDir::Read(objDir.Path(QStringLiteral("English/frmMain.LRC"))),
               "frmMain.[Caption].0.C:Notes\r\nfrmMain.lblName.0.T:Your name\r\nfrmMain.lblName.0.C:Name:\r\n"
-              "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Pinned\r\nfrmMain.txtHint.0.T:\r\n"
-              "frmMain.txtHint.0.C:Fields marked * are required\r\nfrmMain.tlbMain.0.T:\r\nfrmMain.tlbMain.0.C:Tools\r\n"
+              "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Pinned\r\n"
+              "frmMain.txtFind.0.T:\r\nfrmMain.[Placeholder]txtFind.0.T:\r\nfrmMain.[Placeholder]txtFind.0.C:Find\r\n"
+              "frmMain.txtHint.0.T:\r\nfrmMain.txtHint.0.C:Fields marked * are required\r\nfrmMain.tlbMain.0.T:\r\nfrmMain.tlbMain.0.C:Tools\r\n"
               "frmMain.mnuFile.0.C:&File\r\n"
               "frmMain.mnuFileOpen.0.C:&Open...\r\nfrmMain.actSave.0.T:Saves the note\r\nfrmMain.actSave.0.C:&Save\r\n");
 }

@@ -104,4 +104,14 @@ int16_t clsUiControl::Tabs() const
                                                  std::numeric_limits<int16_t>::max()));
 }
 
+QString clsUiControl::Placeholder() const
+{
+    return menuKind == enuControlKind::TextBox ? mudtWidget.Text(QStringLiteral("placeholderText")) : QString();
+}
+
+void clsUiControl::SetPlaceholder(const QString& pstrText)
+{
+    if (menuKind == enuControlKind::TextBox) mudtWidget.Texts[QStringLiteral("placeholderText")] = pstrText;
+}
+
 }  // namespace tralyx

@@ -45,6 +45,8 @@ public:
     int16_t Tab() const override;
     void SetTab(int16_t pintTab) override;
     int16_t Tabs() const override;
+    QString Placeholder() const override;
+    void SetPlaceholder(const QString& pstrText) override;
 
 private:
     QString* CaptionField() const;  // where the caption is kept; a 438 error for a kind without one

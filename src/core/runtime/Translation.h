@@ -23,7 +23,8 @@
 // members of a control array apart. Labels, buttons, check boxes, radio buttons, group boxes, tool
 // bars and dock widgets (their titles) get caption and tool-tip; the tabs of a QTabWidget and the
 // items of a QComboBox are numbered in the index (Form.tabPages.2.C, Form.cboSize.1.C; a combo box's
-// own tool-tip is its item 0's); line and text edits get the tool-tip. A check box or radio button
+// own tool-tip is its item 0's); line and text edits get the tool-tip, and their placeholder text
+// from the caption of the entry "[Placeholder]" + their name ("frmMain.[Placeholder]txtFind.0"). A check box or radio button
 // that no layout sizes is widened to its caption, as SetFormText does. Besides, the window title is
 // the form's "[Caption]" entry, and each QMenu and QAction with an objectName takes its title or
 // text from the caption of the entry of that name ("mnuFile", "mnuFileOpen": core.lrc keeps captions

@@ -3,6 +3,7 @@
 #include "common/clsRuntimeError.h"
 #include "runtime/basControlIndex.h"
 #include "runtime/basForEachTab.h"
+#include "runtime/basFormTextFile.h"
 
 namespace tralyx {
 
@@ -32,6 +33,10 @@ void ApplyFormText(clsForm& pfrmForm, const ControlTextLookup& pfnLookup, bool p
             const uint8_t bytIndex = StoredIndex(pctlControl);
             switch (pctlControl.Kind()) {
             case enuControlKind::TextBox:
+                if (pfnLookup(PlaceholderEntry() + pctlControl.Name(), bytIndex, udtTexts) && !udtTexts.Caption.isEmpty())
+                    pctlControl.SetPlaceholder(udtTexts.Caption);
+                Apply(pctlControl, bytIndex, false);
+                break;
             case enuControlKind::Label:
             case enuControlKind::CommandButton:
             case enuControlKind::Frame: Apply(pctlControl, bytIndex, false); break;

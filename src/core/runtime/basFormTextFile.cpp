@@ -50,7 +50,16 @@ QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjC
             const auto ToolTip = [&] { return pctlControl.ToolTipText(); };
             const auto Caption = [&] { return pctlControl.Caption(); };
             switch (pctlControl.Kind()) {
-            case enuControlKind::TextBox: WriteLine(Path(StoredIndex(pctlControl)), u'T', ToolTip, false); break;
+            case enuControlKind::TextBox: {
+                const uint8_t bytIndex = StoredIndex(pctlControl);
+                WriteLine(Path(bytIndex), u'T', ToolTip, false);
+                if (const QString strPlaceholder = pctlControl.Placeholder(); !strPlaceholder.isEmpty()) {
+                    const QString strPath = strForm + u'.' + PlaceholderEntry() + strName + u'.' + QString::number(bytIndex);
+                    WriteLine(strPath, u'T', [] { return QString(); }, false);
+                    WriteLine(strPath, u'C', [&] { return strPlaceholder; }, false);
+                }
+                break;
+            }
             case enuControlKind::Label:
             case enuControlKind::CommandButton:
             case enuControlKind::CheckBox:

@@ -33,6 +33,8 @@ inline bool IsQtOwnName(const QString& pstrName)
 
 // The control name under which a window's title is kept.
 inline QString WindowTitleEntry() { return QStringLiteral("[Caption]"); }
+// The entry of a text box's placeholder text: this before the box's name ("[Placeholder]txtFind").
+inline QString PlaceholderEntry() { return QStringLiteral("[Placeholder]"); }
 
 // A named menu or action of a window. Texts hold their line breaks as CR LF.
 struct udtMenuText {

@@ -37,6 +37,10 @@ public:
     // it. By default it selects the tab; a binding that can reach a tab's texts without selecting it
     // (and so without showing its page) does that instead.
     virtual void AddressTab(int16_t pintTab) { SetTab(pintTab); }
+    // Text boxes only: the grey text an empty box shows. Kept as the caption of an entry of its own,
+    // "[Placeholder]" + the control's name (basFormTextFile.h), since core.lrc keeps no caption of a "txt" control.
+    virtual QString Placeholder() const { return QString(); }
+    virtual void SetPlaceholder(const QString&) {}
 };
 
 }  // namespace tralyx

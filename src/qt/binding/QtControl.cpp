@@ -148,6 +148,24 @@ void clsQtControl::SetToolTipText(const QString& pstrToolTip)
     else if (AddressedTab() == 0) Checked()->setToolTip(StoreToLines(pstrToolTip));
 }
 
+QString clsQtControl::Placeholder() const
+{
+    QWidget* objWidget = Checked();
+    if (auto* objLine = qobject_cast<QLineEdit*>(objWidget)) return LinesToStore(objLine->placeholderText());
+    if (auto* objText = qobject_cast<QTextEdit*>(objWidget)) return LinesToStore(objText->placeholderText());
+    if (auto* objPlain = qobject_cast<QPlainTextEdit*>(objWidget)) return LinesToStore(objPlain->placeholderText());
+    return QString();
+}
+
+void clsQtControl::SetPlaceholder(const QString& pstrText)
+{
+    QWidget* objWidget = Checked();
+    const QString strText = StoreToLines(pstrText);
+    if (auto* objLine = qobject_cast<QLineEdit*>(objWidget)) objLine->setPlaceholderText(strText);
+    else if (auto* objText = qobject_cast<QTextEdit*>(objWidget)) objText->setPlaceholderText(strText);
+    else if (auto* objPlain = qobject_cast<QPlainTextEdit*>(objWidget)) objPlain->setPlaceholderText(strText);
+}
+
 void clsQtControl::SetWidth(float psngWidth)
 {
     QWidget* objWidget = Checked();

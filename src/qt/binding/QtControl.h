@@ -34,6 +34,8 @@ public:
     int16_t Tab() const override;
     void SetTab(int16_t pintTab) override;
     void AddressTab(int16_t pintTab) override;  // the tab's texts, its page left as it is
+    QString Placeholder() const override;
+    void SetPlaceholder(const QString& pstrText) override;
     int16_t Tabs() const override;
 
     QWidget* Widget() const;
