@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -133,6 +134,8 @@ TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
     auto* cboSize = Named(new QComboBox(&frmWindow), "cboSize");  // its items numbered as tabs are
     cboSize->addItems({QStringLiteral("Small"), QStringLiteral("Large")});
     cboSize->setCurrentIndex(1);
+    auto* treNotes = Named(new QTreeWidget(&frmWindow), "treNotes");  // and a tree's column headers
+    treNotes->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Date")});
     frmWindow.show();
     int lngChanges = 0;
     QObject::connect(tabPages, &QTabWidget::currentChanged, [&] { ++lngChanges; });
@@ -144,7 +147,8 @@ TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
     Translation objTranslation;
     ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"),
                                            "frmMain.tabPages.0.C:Eins\r\nfrmMain.tabPages.1.C:Zwei\r\nfrmMain.tabPages.2.C:Drei\r\n"
-                                           "frmMain.cboSize.0.T:Gr\xF6\xDF" "e\r\nfrmMain.cboSize.0.C:Klein\r\nfrmMain.cboSize.1.C:Gro\xDF\r\n")));
+                                           "frmMain.cboSize.0.T:Gr\xF6\xDF" "e\r\nfrmMain.cboSize.0.C:Klein\r\nfrmMain.cboSize.1.C:Gro\xDF\r\n"
+                                           "frmMain.treNotes.1.T:Geschrieben am\r\nfrmMain.treNotes.1.C:Datum\r\n")));
     objTranslation.apply(&frmWindow);
     EXPECT_EQ(tabPages->tabText(0) + tabPages->tabText(1) + tabPages->tabText(2), QStringLiteral("EinsZweiDrei"));
     EXPECT_EQ(lngChanges, 0);
@@ -152,6 +156,8 @@ TEST(TranslationApply, TabsOfAShownWindowAreNotSelectedInTurn)
     EXPECT_EQ(objShows.Shows, 0);  // the first page was never shown on the way
     EXPECT_EQ(cboSize->itemText(0) + u'|' + cboSize->itemText(1) + u'|' + cboSize->toolTip(), QStringLiteral("Klein|Gro\u00DF|Gr\u00F6\u00DFe"));
     EXPECT_EQ(cboSize->currentIndex(), 1);
+    EXPECT_EQ(treNotes->headerItem()->text(0) + u'|' + treNotes->headerItem()->text(1) + u'|' + treNotes->headerItem()->toolTip(1),
+              QStringLiteral("Title|Datum|Geschrieben am"));
 }
 
 TEST(TranslationMessages, ShownInAQMessageBoxAndNeverAnsweredUnseen)

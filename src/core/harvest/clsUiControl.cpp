@@ -28,6 +28,7 @@ enuControlKind clsUiControl::KindOf(const QString& pstrClass)
         {QStringLiteral("QCommandLinkButton"), enuControlKind::CommandButton},
         {QStringLiteral("QCheckBox"), enuControlKind::CheckBox},    {QStringLiteral("QRadioButton"), enuControlKind::OptionButton},
         {QStringLiteral("QTabWidget"), enuControlKind::TabControl}, {QStringLiteral("QComboBox"), enuControlKind::TabControl},
+        {QStringLiteral("QTreeWidget"), enuControlKind::TabControl}, {QStringLiteral("QTableWidget"), enuControlKind::TabControl},
         {QStringLiteral("QGroupBox"), enuControlKind::Frame},
         {QStringLiteral("QToolBar"), enuControlKind::Frame},        {QStringLiteral("QDockWidget"), enuControlKind::Frame}};
     return Kinds.value(pstrClass, enuControlKind::Other);
@@ -43,7 +44,7 @@ QString* clsUiControl::CaptionField() const
     case enuControlKind::Frame:  // a group box's title; a tool bar's or a dock's window title
         return &mudtWidget.Texts[mudtWidget.Class == u"QGroupBox" ? QStringLiteral("title") : QStringLiteral("windowTitle")];
     case enuControlKind::TabControl:
-        if (IsCombo()) {
+        if (HasItems()) {
             if (static_cast<size_t>(mintTab) >= mudtWidget.Items.size())
                 throw clsRuntimeError(380, "Invalid property value: tab " + std::to_string(mintTab));
             return &mudtWidget.Items[static_cast<size_t>(mintTab)];
@@ -71,6 +72,8 @@ void clsUiControl::SetCaption(const QString& pstrCaption) { *CaptionField() = ps
 QString clsUiControl::ToolTipText() const
 {
     if (menuKind == enuControlKind::TabControl && IsCombo()) return mintTab == 0 ? mudtWidget.Text(QStringLiteral("toolTip")) : QString();
+    if (menuKind == enuControlKind::TabControl && HasItems())
+        return static_cast<size_t>(mintTab) < mudtWidget.ItemToolTips.size() ? mudtWidget.ItemToolTips[static_cast<size_t>(mintTab)] : QString();
     if (menuKind == enuControlKind::TabControl) return AddressedPage().Page.value(QStringLiteral("toolTip"));
     return mudtWidget.Text(QStringLiteral("toolTip"));
 }
@@ -79,6 +82,10 @@ void clsUiControl::SetToolTipText(const QString& pstrToolTip)
 {
     if (menuKind == enuControlKind::TabControl && IsCombo()) {
         if (mintTab == 0) mudtWidget.Texts[QStringLiteral("toolTip")] = pstrToolTip;
+        return;
+    }
+    if (menuKind == enuControlKind::TabControl && HasItems()) {
+        if (static_cast<size_t>(mintTab) < mudtWidget.ItemToolTips.size()) mudtWidget.ItemToolTips[static_cast<size_t>(mintTab)] = pstrToolTip;
         return;
     }
     (menuKind == enuControlKind::TabControl ? AddressedPage().Page : mudtWidget.Texts)[QStringLiteral("toolTip")] = pstrToolTip;
@@ -100,7 +107,7 @@ void clsUiControl::SetTab(int16_t pintTab)
 int16_t clsUiControl::Tabs() const
 {
     if (menuKind != enuControlKind::TabControl) throw clsPropertyNotSupported("Tab (not a tab control)");
-    return static_cast<int16_t>(std::min<size_t>(IsCombo() ? mudtWidget.Items.size() : mudtWidget.Children.size(),
+    return static_cast<int16_t>(std::min<size_t>(HasItems() ? mudtWidget.Items.size() : mudtWidget.Children.size(),
                                                  std::numeric_limits<int16_t>::max()));
 }
 

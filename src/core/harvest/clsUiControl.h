@@ -20,7 +20,8 @@ struct udtUiWidget {
     uint8_t Index = 0;               // the "Index" property as a stored index (0 when absent or out of range)
     std::vector<udtUiWidget> Children;  // its widgets, in the order the window keeps them
     std::vector<udtUiWidget> Actions;   // its actions (those of its action groups after them)
-    std::vector<QString> Items;         // a combo box's items' texts
+    // A combo box's items, a tree or table widget's columns: each one's text and tool-tip.
+    std::vector<QString> Items, ItemToolTips;
 
     QString Text(const QString& pstrProperty) const { return Texts.value(pstrProperty); }
     // Whether the widget is a window of its own (a menu, a dialog): not a control of the form.
@@ -52,6 +53,7 @@ private:
     QString* CaptionField() const;  // where the caption is kept; a 438 error for a kind without one
     udtUiWidget& AddressedPage() const;
     bool IsCombo() const { return mudtWidget.Class == u"QComboBox"; }
+    bool HasItems() const { return IsCombo() || mudtWidget.Class == u"QTreeWidget" || mudtWidget.Class == u"QTableWidget"; }
 
     udtUiWidget& mudtWidget;
     enuControlKind menuKind;

@@ -113,7 +113,8 @@ private:
             else if (strTag == u"action") ReadAction(pudtOut.Actions);
             else if (strTag == u"actiongroup") ReadGroup(pudtOut.Groups.emplace_back());
             else if (strTag == u"zorder") pudtOut.ZOrder.append(mobjXml.readElementText(QXmlStreamReader::SkipChildElements));
-            else if (strTag == u"item") ReadItem(pudtOut.Widget);  // a combo box's (a list's are not read)
+            // A combo box's items; a tree's or a table's columns (a list's items and a table's rows are not read).
+            else if (strTag == u"item" || strTag == u"column") ReadItem(pudtOut.Widget, strTag == u"column");
             else mobjXml.skipCurrentElement();
         }
     }
@@ -144,8 +145,8 @@ private:
         }
     }
 
-    // A combo box's <item>: its "text".
-    void ReadItem(udtUiWidget& pudtCombo)
+    // A combo box's <item>, a tree's or a table's <column>: its "text" and "toolTip".
+    void ReadItem(udtUiWidget& pudtCombo, bool pbooColumn)
     {
         QHash<QString, QString> udtTexts;
         udtUiWidget udtIgnored;
@@ -153,7 +154,11 @@ private:
             if (mobjXml.name() == u"property") ReadProperty(udtIgnored, udtTexts);
             else mobjXml.skipCurrentElement();
         }
+        // A tree's items are <item> too, a combo box's never <column>: each kept where it belongs.
+        const bool booCombo = pudtCombo.Class != u"QTreeWidget" && pudtCombo.Class != u"QTableWidget";
+        if (booCombo == pbooColumn) return;
         pudtCombo.Items.push_back(udtTexts.value(QStringLiteral("text")));
+        pudtCombo.ItemToolTips.push_back(udtTexts.value(QStringLiteral("toolTip")));
     }
 
     void ReadAction(std::vector<udtUiWidget>& pudtActions)

@@ -21,8 +21,9 @@
 // Windows. apply() finds a window's controls as clsQtForm does (QtForm.h): the window's objectName
 // names the form, each widget's objectName its control, an integer dynamic property "Index" tells the
 // members of a control array apart. Labels, buttons, check boxes, radio buttons, group boxes, tool
-// bars and dock widgets (their titles) get caption and tool-tip; the tabs of a QTabWidget and the
-// items of a QComboBox are numbered in the index (Form.tabPages.2.C, Form.cboSize.1.C; a combo box's
+// bars and dock widgets (their titles) get caption and tool-tip; the tabs of a QTabWidget, the
+// items of a QComboBox and the column headers of a QTreeWidget or QTableWidget are numbered in the
+// index (Form.tabPages.2.C, Form.cboSize.1.C, Form.treNotes.0.C; a combo box's
 // own tool-tip is its item 0's); line and text edits get the tool-tip, and their placeholder text
 // from the caption of the entry "[Placeholder]" + their name ("frmMain.[Placeholder]txtFind.0"). A check box or radio button
 // that no layout sizes is widened to its caption, as SetFormText does. Besides, the window title is

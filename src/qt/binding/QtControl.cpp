@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QComboBox>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QDockWidget>
@@ -33,8 +35,10 @@ enuControlKind clsQtControl::KindOf(const QWidget* pobjWidget)
     if (qobject_cast<const QPushButton*>(pobjWidget)) return enuControlKind::CommandButton;
     if (qobject_cast<const QCheckBox*>(pobjWidget)) return enuControlKind::CheckBox;
     if (qobject_cast<const QRadioButton*>(pobjWidget)) return enuControlKind::OptionButton;
-    // A combo box's items are numbered as a tab widget's tabs are.
-    if (qobject_cast<const QTabWidget*>(pobjWidget) || qobject_cast<const QComboBox*>(pobjWidget)) return enuControlKind::TabControl;
+    // A combo box's items, a tree or table widget's column headers are numbered as tabs are.
+    if (qobject_cast<const QTabWidget*>(pobjWidget) || qobject_cast<const QComboBox*>(pobjWidget) ||
+        qobject_cast<const QTreeWidget*>(pobjWidget) || qobject_cast<const QTableWidget*>(pobjWidget))
+        return enuControlKind::TabControl;
     // A tool bar's or a dock's title is a caption as a group box's is.
     if (qobject_cast<const QGroupBox*>(pobjWidget) || qobject_cast<const QToolBar*>(pobjWidget) ||
         qobject_cast<const QDockWidget*>(pobjWidget))
@@ -53,14 +57,29 @@ QTabWidget* clsQtControl::CheckedTabs() const { return qobject_cast<QTabWidget*>
 QWidget* clsQtControl::CheckedNumbered() const
 {
     QWidget* objWidget = Checked();
-    if (!qobject_cast<QTabWidget*>(objWidget) && !qobject_cast<QComboBox*>(objWidget)) throw clsPropertyNotSupported("Tab (not a tab control)");
+    if (!qobject_cast<QTabWidget*>(objWidget) && !qobject_cast<QComboBox*>(objWidget) && !qobject_cast<QTreeWidget*>(objWidget) &&
+        !qobject_cast<QTableWidget*>(objWidget))
+        throw clsPropertyNotSupported("Tab (not a tab control)");
     return objWidget;
 }
+
+namespace {
+
+// A tree or table widget's header item of a column, made where the widget has none yet.
+QTableWidgetItem* TableHeader(QTableWidget* pobjTable, int plngColumn)
+{
+    if (!pobjTable->horizontalHeaderItem(plngColumn)) pobjTable->setHorizontalHeaderItem(plngColumn, new QTableWidgetItem());
+    return pobjTable->horizontalHeaderItem(plngColumn);
+}
+
+}  // namespace
 
 int clsQtControl::Count() const
 {
     QWidget* objWidget = CheckedNumbered();
     if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) return objTabs->count();
+    if (auto* objTree = qobject_cast<QTreeWidget*>(objWidget)) return objTree->columnCount();
+    if (auto* objTable = qobject_cast<QTableWidget*>(objWidget)) return objTable->columnCount();
     return static_cast<QComboBox*>(objWidget)->count();
 }
 
@@ -68,7 +87,37 @@ int clsQtControl::Current() const
 {
     QWidget* objWidget = CheckedNumbered();
     if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) return objTabs->currentIndex();
-    return static_cast<QComboBox*>(objWidget)->currentIndex();
+    if (auto* objCombo = qobject_cast<QComboBox*>(objWidget)) return objCombo->currentIndex();
+    return 0;  // a header has no selection
+}
+
+QString clsQtControl::ItemText(int plngItem, bool pbooToolTip) const
+{
+    QWidget* objWidget = CheckedNumbered();
+    if (auto* objTree = qobject_cast<QTreeWidget*>(objWidget))
+        return pbooToolTip ? objTree->headerItem()->toolTip(plngItem) : objTree->headerItem()->text(plngItem);
+    if (auto* objTable = qobject_cast<QTableWidget*>(objWidget)) {
+        const QTableWidgetItem* objItem = objTable->horizontalHeaderItem(plngItem);
+        return !objItem ? QString() : pbooToolTip ? objItem->toolTip() : objItem->text();
+    }
+    auto* objCombo = static_cast<QComboBox*>(objWidget);
+    return pbooToolTip ? (plngItem == 0 ? objCombo->toolTip() : QString()) : objCombo->itemText(plngItem);
+}
+
+void clsQtControl::SetItemText(int plngItem, bool pbooToolTip, const QString& pstrText)
+{
+    QWidget* objWidget = CheckedNumbered();
+    if (auto* objTree = qobject_cast<QTreeWidget*>(objWidget)) {
+        if (pbooToolTip) objTree->headerItem()->setToolTip(plngItem, pstrText);
+        else objTree->headerItem()->setText(plngItem, pstrText);
+    } else if (auto* objTable = qobject_cast<QTableWidget*>(objWidget)) {
+        if (pbooToolTip) TableHeader(objTable, plngItem)->setToolTip(pstrText);
+        else TableHeader(objTable, plngItem)->setText(pstrText);
+    } else if (auto* objCombo = static_cast<QComboBox*>(objWidget); !pbooToolTip) {
+        objCombo->setItemText(plngItem, pstrText);
+    } else if (plngItem == 0) {
+        objCombo->setToolTip(pstrText);  // a combo box's own, on its item 0's entry
+    }
 }
 
 int clsQtControl::AddressedTab() const { return mintAddressedTab.value_or(Current()); }
@@ -101,7 +150,7 @@ QString clsQtControl::Caption() const
         return LinesToStore(objWidget->windowTitle());
     case enuControlKind::TabControl:
         if (QTabWidget* objTabs = CheckedTabs()) return LinesToStore(objTabs->tabText(AddressedTab()));
-        return LinesToStore(static_cast<QComboBox*>(objWidget)->itemText(AddressedTab()));
+        return LinesToStore(ItemText(AddressedTab(), false));
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
     }
@@ -123,7 +172,7 @@ void clsQtControl::SetCaption(const QString& pstrCaption)
         return;
     case enuControlKind::TabControl:
         if (QTabWidget* objTabs = CheckedTabs()) objTabs->setTabText(AddressedTab(), strText);
-        else static_cast<QComboBox*>(objWidget)->setItemText(AddressedTab(), strText);
+        else SetItemText(AddressedTab(), false, strText);
         return;
     case enuControlKind::TextBox:
     case enuControlKind::Other: break;
@@ -131,21 +180,19 @@ void clsQtControl::SetCaption(const QString& pstrCaption)
     throw clsPropertyNotSupported("Caption");
 }
 
-// A tab's own tool-tip; a combo box's is that of its first item's entry (its items have none).
+// A tab's or a header's own tool-tip; a combo box's is that of its first item's entry.
 QString clsQtControl::ToolTipText() const
 {
-    if (menuKind == enuControlKind::TabControl) {
-        if (QTabWidget* objTabs = CheckedTabs()) return LinesToStore(objTabs->tabToolTip(AddressedTab()));
-        return AddressedTab() == 0 ? LinesToStore(Checked()->toolTip()) : QString();
-    }
-    return LinesToStore(Checked()->toolTip());
+    if (menuKind != enuControlKind::TabControl) return LinesToStore(Checked()->toolTip());
+    if (QTabWidget* objTabs = CheckedTabs()) return LinesToStore(objTabs->tabToolTip(AddressedTab()));
+    return LinesToStore(ItemText(AddressedTab(), true));
 }
 
 void clsQtControl::SetToolTipText(const QString& pstrToolTip)
 {
     if (menuKind != enuControlKind::TabControl) return Checked()->setToolTip(StoreToLines(pstrToolTip));
     if (QTabWidget* objTabs = CheckedTabs()) objTabs->setTabToolTip(AddressedTab(), StoreToLines(pstrToolTip));
-    else if (AddressedTab() == 0) Checked()->setToolTip(StoreToLines(pstrToolTip));
+    else SetItemText(AddressedTab(), true, StoreToLines(pstrToolTip));
 }
 
 QString clsQtControl::Placeholder() const
@@ -204,7 +251,7 @@ void clsQtControl::SetTab(int16_t pintTab)
         // The application is not told about a selection the classic walks make and undo.
         const QSignalBlocker objBlock(objWidget);
         if (auto* objTabs = qobject_cast<QTabWidget*>(objWidget)) objTabs->setCurrentIndex(pintTab);
-        else static_cast<QComboBox*>(objWidget)->setCurrentIndex(pintTab);
+        else if (auto* objCombo = qobject_cast<QComboBox*>(objWidget)) objCombo->setCurrentIndex(pintTab);
     }
     mintAddressedTab = pintTab;
 }

@@ -42,10 +42,13 @@ public:
 
 private:
     QWidget* Checked() const;             // the widget, or a 438 error when it has gone
-    QTabWidget* CheckedTabs() const;      // the tab widget; null for a combo box, a 438 error for any other kind
-    QWidget* CheckedNumbered() const;     // the tab widget or combo box, or a 438 error
+    QTabWidget* CheckedTabs() const;      // the tab widget; null for the other numbered kinds, a 438 error for any other
+    QWidget* CheckedNumbered() const;     // the tab widget, combo box, tree or table widget, or a 438 error
     int Count() const;                    // its tabs or items
     int Current() const;                  // the tab or item selected
+    // A combo box's item text (its own tool-tip on item 0), a tree or table widget's column header.
+    QString ItemText(int plngItem, bool pbooToolTip) const;
+    void SetItemText(int plngItem, bool pbooToolTip, const QString& pstrText);
     int AddressedTab() const;             // the tab that Caption and ToolTipText address
 
     QPointer<QWidget> mobjWidget;
