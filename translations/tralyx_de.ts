@@ -977,6 +977,18 @@ Die Dateien dort werden überschrieben.</translation>
         <source>Save All</source>
         <translation>Alle speichern</translation>
     </message>
+    <message>
+        <source>Mar&amp;k for Review</source>
+        <translation>Zur Prüfun&amp;g markieren</translation>
+    </message>
+    <message>
+        <source>Mark for Review is for a translated row, to come back to it.</source>
+        <translation>Zur Prüfung markieren gilt einer übersetzten Zeile, um auf sie zurückzukommen.</translation>
+    </message>
+    <message>
+        <source>Mark for Review</source>
+        <translation>Zur Prüfung markieren</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::frmMessageEditor</name>
@@ -1065,6 +1077,14 @@ Die Dateien dort werden überschrieben.</translation>
     <message>
         <source>A merge left another translation of %1: &quot;%2&quot; (before the merge: &quot;%3&quot;). Commit the row to keep what its box holds.</source>
         <translation>Eine Zusammenführung hat eine weitere Übersetzung von %1 hinterlassen: &quot;%2&quot; (vor der Zusammenführung: &quot;%3&quot;). Bestätigen Sie die Zeile, um zu behalten, was ihr Feld enthält.</translation>
+    </message>
+    <message>
+        <source>Reviewed %1</source>
+        <translation>%1 geprüft</translation>
+    </message>
+    <message>
+        <source>Mark for Review %1</source>
+        <translation>%1 zur Prüfung markieren</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,23 @@ TEST_F(clsWorkbenchStateTest, NotesAreSavedWithTheFileAndAnUnreadableStateIsLeft
 }
 
 // The folder's language decides how a sentence may end: a Greek question mark is wrong in German.
+// Mark for Review by hand: the row waits against its English as it is, the file says so after a
+// save, and the same command takes it back.
+TEST_F(clsWorkbenchStateTest, MarkForReviewTogglesAndIsSaved)
+{
+    auto frmWindow = OpenGerman();
+    ClickRow(*frmWindow, 0);
+    ASSERT_TRUE(frmWindow->ToggleReview());
+    EXPECT_TRUE(frmWindow->RowState(0) & RowReview);
+    ASSERT_TRUE(frmWindow->SaveMe());
+    clsTranslationState objSaved;
+    QString strReason;
+    ASSERT_TRUE(objSaved.Load(mobjDir.Path(Q("German")), strReason));
+    EXPECT_EQ(objSaved.Get(enuFileKind::Messages, Q("MSG001")).PreviousSource, Q("Disk is full.\r\nFree space."));
+    ASSERT_TRUE(frmWindow->ToggleReview());
+    EXPECT_FALSE(frmWindow->RowState(0) & RowReview);
+}
+
 // What a merge left to choose: the row is to review with the other candidate named, a commit
 // chooses, and the save takes it off without a review or a state file of its own.
 TEST_F(clsWorkbenchStateTest, AMergesOtherCandidateIsShownUntilACommitChooses)

@@ -46,6 +46,28 @@ udtDoneMarks DoneMarks(const std::vector<udtEntryText>& pudtTexts, const std::ve
     return udtOut;
 }
 
+udtDoneMarks ReviewMarks(const std::vector<udtEntryText>& pudtTexts, const fnTextStateOf& pfnState)
+{
+    udtDoneMarks udtOut;
+    for (const udtEntryText& udtText : pudtTexts) udtOut.Undone = udtOut.Undone || pfnState(udtText.Kind).Review;
+    for (const udtEntryText& udtText : pudtTexts) {
+        udtTextState udtState = pfnState(udtText.Kind);
+        if (udtOut.Undone) {
+            if (!udtState.Review) continue;
+            EndReview(udtState);
+        } else {
+            if (udtText.Translation.isEmpty()) continue;  // untranslated needs work already
+            udtState.Review = true;
+            udtState.PreviousSource = udtText.Source;
+            udtState.MovedFrom.clear();
+            udtState.Done = false;
+        }
+        udtState.For.clear();  // said of the text as it is now
+        udtOut.Changes.push_back({udtText.Kind, std::move(udtState)});
+    }
+    return udtOut;
+}
+
 std::optional<udtTextReview> FirstReview(const std::vector<udtEntryText>& pudtTexts, const fnTextStateOf& pfnState)
 {
     for (const udtEntryText& udtText : pudtTexts) {

@@ -35,6 +35,11 @@ struct udtDoneMarks {
 udtDoneMarks DoneMarks(const std::vector<udtEntryText>& pudtTexts, const std::vector<enuTextKind>& penuTexts,
                        const fnTextStateOf& pfnState);
 
+// Mark for Review on a row (the translator's own "needs work"): when one of its texts is to review,
+// every review ends; else each translated text is to review against its source as it is now, its
+// done mark taken back.
+udtDoneMarks ReviewMarks(const std::vector<udtEntryText>& pudtTexts, const fnTextStateOf& pfnState);
+
 struct udtTextReview {
     QString Previous;   // the source the translation was made for
     QString Current;    // the source now

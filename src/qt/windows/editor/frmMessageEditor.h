@@ -134,6 +134,9 @@ public:
     // Mark as Done (Ctrl+U) on the selected row: records that its texts identical to their source
     // are so on purpose, or takes that back; one undo step. False: nothing to mark.
     bool ToggleDone();
+    // Mark for Review: the row's translated texts to review against their source as it is, or their
+    // reviews over; one undo step. False: nothing to mark.
+    bool ToggleReview();
     QString Note() const;  // of the selected row
     void SetNote(const QString& pstrNote);
     using udtReview = udtTextReview;

@@ -111,6 +111,22 @@ bool frmMessageEditor::ToggleDone()
     });
 }
 
+bool frmMessageEditor::ToggleReview()
+{
+    if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return false;
+    if (Typed()) {
+        Commit();
+        SetItemChanged(false);
+    }
+    const int32_t lngRow = mlngCurrentItem;
+    const udtDoneMarks udtMarks = ReviewMarks(mobjSource.Rows()->Texts(*gobjTextStore, lngRow), TextStates(lngRow));
+    if (udtMarks.Changes.empty()) return false;
+    return ChangeEntries((udtMarks.Undone ? tr("Reviewed %1") : tr("Mark for Review %1")).arg(EntryId(lngRow)), {lngRow}, [&] {
+        SetTextStates(lngRow, udtMarks.Changes);
+        RowStatesChanged(lngRow);
+    });
+}
+
 QString frmMessageEditor::Note() const
 {
     if (!gobjTextStore || mlngCurrentItem < 0) return QString();

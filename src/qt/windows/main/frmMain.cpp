@@ -128,6 +128,7 @@ void frmMain::BuildMenus()
         {"mnuEditPreviousToDo", QT_TR_NOOP("Pre&vious Needing Work"), &frmMain::mnuEditPreviousToDo_Click, Keys(Qt::SHIFT | Qt::Key_F8), true},
         {"mnuEditBar2", nullptr, nullptr, 0, false},
         {"mnuEditMarkDone", QT_TR_NOOP("Mark as &Done"), &frmMain::mnuEditMarkDone_Click, Keys(Qt::CTRL | Qt::Key_U), true},
+        {"mnuEditMarkReview", QT_TR_NOOP("Mar&k for Review"), &frmMain::mnuEditMarkReview_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_U), true},
         {"mnuEditFillFromMemory", QT_TR_NOOP("&Fill from Memory..."), &frmMain::mnuEditFillFromMemory_Click, 0, true},
     };
     static const udtMenuItem udtHelpMenu[] = {{"mnuHelpAbout", QT_TR_NOOP("&About Tralyx..."), &frmMain::mnuHelpAbout_Click, 0, false}};

@@ -69,6 +69,7 @@ private slots:
     void mnuFileSourceFolder_Click();
     void mnuFileMemory_Click();
     void mnuEditMarkDone_Click();
+    void mnuEditMarkReview_Click();
     void mnuEditFillFromMemory_Click();
     void mnuFileExit_Click();
     void mnuEditCut_Click();

@@ -154,6 +154,12 @@ void frmMain::mnuEditMarkDone_Click()
                vbInformation, tr("Mark as Done"));
 }
 
+void frmMain::mnuEditMarkReview_Click()
+{
+    if (frmMessageEditor* frmEditor = ActiveEditor(); frmEditor && !frmEditor->ToggleReview())
+        MsgBox(tr("Mark for Review is for a translated row, to come back to it."), vbInformation, tr("Mark for Review"));
+}
+
 void frmMain::mnuEditFillFromMemory_Click()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
