@@ -488,6 +488,22 @@ Möchten Sie sie überschreiben?</translation>
         <source>Changed</source>
         <translation>Geändert</translation>
     </message>
+    <message>
+        <source>Untranslated</source>
+        <translation>Nicht übersetzt</translation>
+    </message>
+    <message>
+        <source>To review</source>
+        <translation>Zu prüfen</translation>
+    </message>
+    <message>
+        <source>Untranslated or to review</source>
+        <translation>Unübersetzt oder zu prüfen</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsRecentFiles</name>

@@ -2,6 +2,7 @@
 // file, the memory's suggestions (Ctrl+1..5, Ctrl+B), Fill from Memory and the spelling marks.
 #include "editor/clsWorkbenchRows.h"
 #include "EditorTestSupport.h"
+#include "windows/list/clsEditorFilter.h"
 #include "spelling/clsSpeller.h"
 #include "state/clsTranslationState.h"
 
@@ -129,6 +130,20 @@ TEST_F(clsWorkbenchStateTest, NotesAreSavedWithTheFileAndAnUnreadableStateIsLeft
 }
 
 // The folder's language decides how a sentence may end: a Greek question mark is wrong in German.
+TEST_F(clsWorkbenchStateTest, EachStateHasAFilter)
+{
+    auto frmWindow = OpenGerman(ReviewOfRow0);  // row 0 to review, row 1 its English, row 2 half empty
+    struct {
+        clsEditorFilter::enuShow Show;
+        int Rows;
+    } udtCases[] = {{clsEditorFilter::ShowUntranslated, 1}, {clsEditorFilter::ShowReview, 1},
+                    {clsEditorFilter::ShowUntranslatedOrReview, 2}, {clsEditorFilter::ShowNeedsWork, 3}};
+    for (const auto& c : udtCases) {
+        frmWindow->SetFilter(QString(), c.Show);
+        EXPECT_EQ(List(*frmWindow)->model()->rowCount(), c.Rows) << c.Show;
+    }
+}
+
 // Mark for Review by hand: the row waits against its English as it is, the file says so after a
 // save, and the same command takes it back.
 TEST_F(clsWorkbenchStateTest, MarkForReviewTogglesAndIsSaved)

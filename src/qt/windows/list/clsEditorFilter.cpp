@@ -105,6 +105,18 @@ bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
     case ShowChanged:
         if (!mobjRows->IsChanged(plngSourceRow)) return false;
         break;
+    case ShowUntranslated:
+        if (!(mobjRows->State(plngSourceRow) & RowUntranslated)) return false;
+        break;
+    case ShowReview:
+        if (!(mobjRows->State(plngSourceRow) & RowReview)) return false;
+        break;
+    case ShowUntranslatedOrReview:
+        if (!(mobjRows->State(plngSourceRow) & (RowUntranslated | RowReview))) return false;
+        break;
+    case ShowWarnings:
+        if (!(mobjRows->State(plngSourceRow) & RowWarning)) return false;
+        break;
     default: break;
     }
     if (mstrText.isEmpty()) return true;

@@ -18,7 +18,8 @@ clsFilterBar::clsFilterBar(QWidget* pobjParent)
     txtFilter->setClearButtonEnabled(true);
     txtFilter->setMinimumWidth(220);
     cboFilterShow->setObjectName(QStringLiteral("cboFilterShow"));
-    cboFilterShow->addItems({tr("All"), tr("Needs work"), tr("Errors"), tr("Changed")});
+    cboFilterShow->addItems({tr("All"), tr("Needs work"), tr("Errors"), tr("Changed"), tr("Untranslated"), tr("To review"),
+                             tr("Untranslated or to review"), tr("Warnings")});
     lblFilterCount->setObjectName(QStringLiteral("lblFilterCount"));
     lblFilterCount->setContentsMargins(6, 0, 6, 0);
     addWidget(txtFilter);
