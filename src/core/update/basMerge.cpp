@@ -1,5 +1,7 @@
 #include "update/basMerge.h"
 
+#include "update/basRecordTexts.h"
+
 #include "common/basShortened.h"
 #include "state/basStateIds.h"
 #include "store/basFileKind.h"
@@ -13,23 +15,9 @@
 namespace tralyx {
 namespace {
 
-// The texts of a record, in the order of their ids (basStateIds.h).
-const QString& TextOf(const ControlTextItem& pudtItem, int t) { return t == 0 ? pudtItem.Caption : pudtItem.ToolTip; }
-const QString& TextOf(const MessageItem& pudtItem, int t) { return t == 0 ? pudtItem.Message : pudtItem.Title; }
-const QString& TextOf(const QString& pstrText, int) { return pstrText; }
-
-template <class TItem>
-constexpr enuFileKind KindOf()
-{
-    if constexpr (std::is_same_v<TItem, ControlTextItem>) return enuFileKind::ControlText;
-    else if constexpr (std::is_same_v<TItem, MessageItem>) return enuFileKind::Messages;
-    else return enuFileKind::Secondary;
-}
-
-// The id of the record at a position: its object path, or the file's number.
-QString RecordKey(const QVector<ControlTextItem>& pudtTable, qsizetype i) { return clsTralyx::ObjectPath(pudtTable[i]); }
-QString RecordKey(const QVector<MessageItem>&, qsizetype i) { return RecordId(enuFileKind::Messages, i); }
-QString RecordKey(const QStringList&, qsizetype i) { return RecordId(enuFileKind::Secondary, i); }
+using records::KindOf;
+using records::RecordKey;
+using records::TextOf;
 
 // A text whose source (record plngSource of the old source) differs is to review; the link is a
 // change when one is.

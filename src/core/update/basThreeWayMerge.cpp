@@ -3,6 +3,7 @@
 #include "state/basStateIds.h"
 #include "store/basFileKind.h"
 #include "update/basMerge.h"
+#include "update/basRecordTexts.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,24 +12,9 @@
 namespace tralyx {
 namespace {
 
-QString& TextAt(ControlTextItem& pudtItem, int t) { return t == 0 ? pudtItem.Caption : pudtItem.ToolTip; }
-const QString& TextAt(const ControlTextItem& pudtItem, int t) { return t == 0 ? pudtItem.Caption : pudtItem.ToolTip; }
-QString& TextAt(MessageItem& pudtItem, int t) { return t == 0 ? pudtItem.Message : pudtItem.Title; }
-const QString& TextAt(const MessageItem& pudtItem, int t) { return t == 0 ? pudtItem.Message : pudtItem.Title; }
-QString& TextAt(QString& pstrText, int) { return pstrText; }
-const QString& TextAt(const QString& pstrText, int) { return pstrText; }
-
-template <class TItem>
-constexpr enuFileKind KindOf()
-{
-    if constexpr (std::is_same_v<TItem, ControlTextItem>) return enuFileKind::ControlText;
-    else if constexpr (std::is_same_v<TItem, MessageItem>) return enuFileKind::Messages;
-    else return enuFileKind::Secondary;
-}
-
-QString RecordKeyAt(const QVector<ControlTextItem>& pudtTable, qsizetype i) { return clsTralyx::ObjectPath(pudtTable[i]); }
-QString RecordKeyAt(const QVector<MessageItem>&, qsizetype i) { return RecordId(enuFileKind::Messages, i); }
-QString RecordKeyAt(const QStringList&, qsizetype i) { return RecordId(enuFileKind::Secondary, i); }
+using records::KindOf;
+using records::RecordKey;
+using records::TextOf;
 
 // Which element of the base each side's elements continue, and which element of the other side is
 // the same entry (-1: none).
@@ -141,7 +127,7 @@ public:
                 lngAfter[static_cast<size_t>(lngAnchor + 1)].push_back(static_cast<int32_t>(x));
             } else if (!(X[x] == mudtBase[xBase[ux]])) {
                 Note(QStringLiteral("%1 changed on %2 side and removed on the other: the change is left out (\"%3\")")
-                         .arg(RecordKeyAt(mudtBase, xBase[ux]), mbooTheirsSkeleton ? QStringLiteral("our") : QStringLiteral("their"), Shown(X[x])));
+                         .arg(RecordKey(mudtBase, xBase[ux]), mbooTheirsSkeleton ? QStringLiteral("our") : QStringLiteral("their"), Shown(X[x])));
             }
         }
         // Messages and procedural texts: entries both sides added at one place are paired by place
@@ -161,7 +147,7 @@ public:
                 lngRun.clear();
                 if (!lngRest.empty()) {
                     Note(QStringLiteral("both sides added entries before %1, the other side %2 more; they follow ours")
-                             .arg(s < nS ? RecordKeyAt(S, s) : QStringLiteral("the end")).arg(lngRest.size()));
+                             .arg(s < nS ? RecordKey(S, s) : QStringLiteral("the end")).arg(lngRest.size()));
                     lngAfter[static_cast<size_t>(s)] = std::move(lngRest);
                 }
             }
@@ -187,7 +173,7 @@ public:
             } else if (b >= 0) {
                 if (!(S[s] == mudtBase[b])) {
                     Note(QStringLiteral("%1 changed on %2 side and removed on the other: the change is kept")
-                             .arg(RecordKeyAt(mudtBase, b), mbooTheirsSkeleton ? QStringLiteral("their") : QStringLiteral("our")));
+                             .arg(RecordKey(mudtBase, b), mbooTheirsSkeleton ? QStringLiteral("their") : QStringLiteral("our")));
                     pudtResult.append(S[s]);
                     if (mbooTheirsSkeleton) ++mudtReport.TakenFromTheirs;
                 }
@@ -198,7 +184,7 @@ public:
             Insert(us + 1);
         }
         for (const udtPendingConflict& c : mudtPending)
-            mudtReport.Conflicts.append({TextId(KindOf<TItem>(), RecordKeyAt(pudtResult, c.Record), c.Text), c.Kept, c.Other, c.Base});
+            mudtReport.Conflicts.append({TextId(KindOf<TItem>(), RecordKey(pudtResult, c.Record), c.Text), c.Kept, c.Other, c.Base});
         return std::move(mudtReport);
     }
 
@@ -211,14 +197,14 @@ private:
     {
         TItem udtOut = pudtOurs;
         for (int t = 0; t < Texts; ++t) {
-            const QString& strOurs = TextAt(pudtOurs, t);
-            const QString& strTheirs = TextAt(pudtTheirs, t);
+            const QString& strOurs = TextOf(pudtOurs, t);
+            const QString& strTheirs = TextOf(pudtTheirs, t);
             if (strOurs == strTheirs) continue;
-            if (pudtBase && strOurs == TextAt(*pudtBase, t)) {
-                TextAt(udtOut, t) = strTheirs;
+            if (pudtBase && strOurs == TextOf(*pudtBase, t)) {
+                TextOf(udtOut, t) = strTheirs;
                 ++mudtReport.TakenFromTheirs;
-            } else if (!pudtBase || strTheirs != TextAt(*pudtBase, t)) {
-                mudtPending.push_back({plngAt, t, strOurs, strTheirs, pudtBase ? TextAt(*pudtBase, t) : QString()});
+            } else if (!pudtBase || strTheirs != TextOf(*pudtBase, t)) {
+                mudtPending.push_back({plngAt, t, strOurs, strTheirs, pudtBase ? TextOf(*pudtBase, t) : QString()});
             }
         }
         return udtOut;
@@ -226,7 +212,7 @@ private:
 
     static QString Shown(const TItem& pudtItem)
     {
-        QString strText = TextAt(pudtItem, 0);
+        QString strText = TextOf(pudtItem, 0);
         if (strText.size() > 40) strText = strText.left(39) + u'…';
         return strText.replace(u'\r', u' ').replace(u'\n', u' ');
     }

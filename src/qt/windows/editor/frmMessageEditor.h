@@ -209,6 +209,7 @@ private:
     bool WantedAfter(int32_t plngEntry, const std::function<bool(int32_t)>& pfnWanted) const;
     void RowStatesChanged(int32_t plngRow);
     bool ClearReview(int32_t plngRow);  // true when a text of the row was to review
+    bool ToggleMarks(const std::function<udtDoneMarks(int32_t)>& pfnMarks, const QString& pstrMarked, const QString& pstrUnmarked);
     fnTextStateOf TextStates(int32_t plngRow) const;  // of the row's texts, as they stand
     void SetTextStates(int32_t plngRow, const std::vector<udtTextStateChange>& pudtChanges);
 

@@ -93,7 +93,9 @@ bool frmMessageEditor::ClearReview(int32_t plngRow)
     return !udtEnded.empty();
 }
 
-bool frmMessageEditor::ToggleDone()
+// Mark as Done and Mark for Review: the marks pfnMarks gives the selected row, as one undo step.
+bool frmMessageEditor::ToggleMarks(const std::function<udtDoneMarks(int32_t)>& pfnMarks, const QString& pstrMarked,
+                                   const QString& pstrUnmarked)
 {
     if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return false;
     // What was typed is what is marked.
@@ -102,29 +104,25 @@ bool frmMessageEditor::ToggleDone()
         SetItemChanged(false);
     }
     const int32_t lngRow = mlngCurrentItem;
-    const udtDoneMarks udtMarks =
-        DoneMarks(mobjSource.Rows()->Texts(*gobjTextStore, lngRow), clsEditorStates::RowTextKinds(Kind()), TextStates(lngRow));
+    const udtDoneMarks udtMarks = pfnMarks(lngRow);
     if (udtMarks.Changes.empty()) return false;
-    return ChangeEntries((udtMarks.Undone ? tr("Not Done %1") : tr("Mark as Done %1")).arg(EntryId(lngRow)), {lngRow}, [&] {
+    return ChangeEntries((udtMarks.Undone ? pstrUnmarked : pstrMarked).arg(EntryId(lngRow)), {lngRow}, [&] {
         SetTextStates(lngRow, udtMarks.Changes);
         RowStatesChanged(lngRow);
     });
 }
 
+bool frmMessageEditor::ToggleDone()
+{
+    return ToggleMarks([&](int32_t plngRow) {
+        return DoneMarks(mobjSource.Rows()->Texts(*gobjTextStore, plngRow), clsEditorStates::RowTextKinds(Kind()), TextStates(plngRow));
+    }, tr("Mark as Done %1"), tr("Not Done %1"));
+}
+
 bool frmMessageEditor::ToggleReview()
 {
-    if (!HasSource() || !gobjTextStore || mlngCurrentItem < 0) return false;
-    if (Typed()) {
-        Commit();
-        SetItemChanged(false);
-    }
-    const int32_t lngRow = mlngCurrentItem;
-    const udtDoneMarks udtMarks = ReviewMarks(mobjSource.Rows()->Texts(*gobjTextStore, lngRow), TextStates(lngRow));
-    if (udtMarks.Changes.empty()) return false;
-    return ChangeEntries((udtMarks.Undone ? tr("Reviewed %1") : tr("Mark for Review %1")).arg(EntryId(lngRow)), {lngRow}, [&] {
-        SetTextStates(lngRow, udtMarks.Changes);
-        RowStatesChanged(lngRow);
-    });
+    return ToggleMarks([&](int32_t plngRow) { return ReviewMarks(mobjSource.Rows()->Texts(*gobjTextStore, plngRow), TextStates(plngRow)); },
+                       tr("Mark for Review %1"), tr("Reviewed %1"));
 }
 
 QString frmMessageEditor::Note() const
