@@ -1,5 +1,7 @@
 #include "windows/list/clsEditorFilter.h"
 
+#include <iterator>
+
 #include "common/basApplication.h"
 #include "editor/clsWorkbenchRows.h"
 #include "windows/list/clsEditorListModel.h"
@@ -95,30 +97,12 @@ bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) co
 
 bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
 {
-    switch (menuShow) {
-    case ShowNeedsWork:
-        if (!(mobjRows->State(plngSourceRow) & RowNeedsWork)) return false;
-        break;
-    case ShowErrors:
-        if (!(mobjRows->State(plngSourceRow) & RowError)) return false;
-        break;
-    case ShowChanged:
-        if (!mobjRows->IsChanged(plngSourceRow)) return false;
-        break;
-    case ShowUntranslated:
-        if (!(mobjRows->State(plngSourceRow) & RowUntranslated)) return false;
-        break;
-    case ShowReview:
-        if (!(mobjRows->State(plngSourceRow) & RowReview)) return false;
-        break;
-    case ShowUntranslatedOrReview:
-        if (!(mobjRows->State(plngSourceRow) & (RowUntranslated | RowReview))) return false;
-        break;
-    case ShowWarnings:
-        if (!(mobjRows->State(plngSourceRow) & RowWarning)) return false;
-        break;
-    default: break;
-    }
+    // The row states each choice lets through, by its number; Changed asks the rows instead.
+    static constexpr uint8_t StateOf[] = {0, RowNeedsWork, RowError, 0, RowUntranslated, RowReview, RowUntranslated | RowReview, RowWarning};
+    if (menuShow == ShowChanged && !mobjRows->IsChanged(plngSourceRow)) return false;
+    if (menuShow > 0 && menuShow < static_cast<int32_t>(std::size(StateOf)) && StateOf[menuShow] &&
+        !(mobjRows->State(plngSourceRow) & StateOf[menuShow]))
+        return false;
     if (mstrText.isEmpty()) return true;
     const int intColumns = mobjRows->columnCount();
     for (int intColumn = 0; intColumn < intColumns; ++intColumn)
