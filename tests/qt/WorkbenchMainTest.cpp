@@ -72,8 +72,8 @@ TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile
     mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n"
                                              "MSG003:Quit?\r\nMST003:Quit\r\nMSG004:Open?\r\nMST004:Open\r\n");
     mobjDir.Write(Q("English/secondary.lrc"), "TXT001:One\r\nTXT002:Two\r\n");
-    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/secondary.lrc"), "TXT001:Eins\r\nTXT002:Two\r\n")));
-    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:Voll.\r\nMST001:Fehler\r\nMSG002:Gespeichert.\r\n"
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("Deutsch/secondary.lrc"), "TXT001:Eins\r\nTXT002:Two\r\n")));
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("Deutsch/messages.lrc"), "MSG001:Voll.\r\nMST001:Fehler\r\nMSG002:Gespeichert.\r\n"
                                                  "MST002:Fertig\r\nMSG003:Beenden?\r\nMST003:Quit\r\nMSG004:Open?\r\nMST004:Oeffnen\r\n")));
     EXPECT_EQ(Work(), Q("Translated 6 of 8 (75%) · 0 errors · 0 warnings  —  German: 7 of 10 translated"));
     const struct {

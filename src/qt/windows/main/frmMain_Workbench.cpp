@@ -2,6 +2,7 @@
 // the speller of each window's folder, what the status bar says of the work, and the commands that
 // go from one window's rows to its language's other files.
 #include "windows/main/frmMain.h"
+#include "store/basLanguageNames.h"
 
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
@@ -103,9 +104,17 @@ QString frmMain::LanguageProgress(const frmMessageEditor& pfrmEditor) const
         lngEntries += frmEditor->Progress().Entries;
     }
     const QLocale objLocale = App::TextLocale();
+    // The language the folder's name says ("Deutsch", "de": German), else the folder's name.
+    const QString strFolder = QFileInfo(pfrmEditor.FileNameValue()).absolutePath();
+    const QString strCode = LanguageCodeOfFolder(strFolder);
+    QString strLanguage = QFileInfo(strFolder).fileName();
+    if (!strCode.isEmpty()) {
+        const QLocale objLanguage(strCode);
+        strLanguage = QLocale::languageToString(objLanguage.language());
+        if (strCode.contains(u'_')) strLanguage += QStringLiteral(" (%1)").arg(QLocale::territoryToString(objLanguage.territory()));
+    }
     return QStringLiteral("  \u2014  ") + tr("%1: %2 of %3 translated")
-        .arg(QFileInfo(QFileInfo(pfrmEditor.FileNameValue()).absolutePath()).fileName(), objLocale.toString(lngTranslated),
-             objLocale.toString(lngEntries));
+        .arg(strLanguage, objLocale.toString(lngTranslated), objLocale.toString(lngEntries));
 }
 
 void frmMain::tbFilter_FilterChanged(const QString& pstrText, int32_t penuShow)
