@@ -3,6 +3,7 @@
 #include "spelling/clsSpeller.h"
 
 #include <QActionGroup>
+#include <QLocale>
 #include <QSettings>
 
 namespace tralyx {
@@ -47,7 +48,13 @@ void clsSpellingMenu::Fill()
         mobjDictionaries->addAction(objItem);
     };
     Add(tr("&Automatic (the folder's language)"), QString());
-    for (const QString& strTag : clsSpeller::AvailableDictionaries()) Add(strTag, strTag);
+    // A dictionary by its language's name in itself, "Deutsch (Deutschland)", the tag beside it.
+    for (const QString& strTag : clsSpeller::AvailableDictionaries()) {
+        const QLocale objLocale(strTag);
+        QString strName = objLocale.language() == QLocale::C ? QString() : objLocale.nativeLanguageName();
+        if (!strName.isEmpty() && strTag.contains(u'_')) strName += QStringLiteral(" (%1)").arg(objLocale.nativeTerritoryName());
+        Add(strName.isEmpty() ? strTag : QStringLiteral("%1 \u2014 %2").arg(strName, strTag), strTag);
+    }
 }
 
 std::shared_ptr<clsSpeller> clsSpellingMenu::SpellerFor(const QString& pstrLanguage, QString& pstrProblem)
