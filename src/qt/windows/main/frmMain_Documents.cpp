@@ -21,6 +21,7 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -150,12 +151,21 @@ void frmMain::TileToRead(int pintWindows)
     }
     // Side by side where each keeps the width of a new window, else one above the other; once more
     // when the dock has taken its place and the window manager has answered.
-    const auto Tile = [this, pintWindows] {
+    const auto Tile = [this, pintWindows](bool pbooAnswered) {
+        // Asked to maximise and still its small self: nothing maximises windows here (no window
+        // manager, or one that ignored it), so the frame takes the screen's room itself.
+        if (pbooAnswered && isMaximized() && screen()) {
+            const QRect objRoom = screen()->availableGeometry();
+            if (frameGeometry().width() < objRoom.width() * 3 / 4) {
+                setGeometry(objRoom);
+                layout()->activate();
+            }
+        }
         const bool booSideBySide = mdiArea->viewport()->width() / pintWindows >= TwipsToPixels(7935, logicalDpiX());
         Arrange(*mdiArea, booSideBySide ? vbTileVertical : vbTileHorizontal);
     };
-    Tile();
-    QTimer::singleShot(100, this, Tile);
+    Tile(false);
+    QTimer::singleShot(100, this, [Tile] { Tile(true); });
 }
 
 void frmMain::mnuFileOpen_Click()
