@@ -298,6 +298,15 @@ int64_t ResidentBytes()
     return 0;
 }
 
+// Qt's own German, as Translation::load installs it: a Qt application translated the Qt way loads
+// it too, or its message boxes' buttons stay English.
+void InstallQtTexts(QTranslator& pobjQt)
+{
+    if (pobjQt.load(QLocale(QStringLiteral("de")), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&pobjQt);
+}
+
 int64_t HeapBytes()
 {
     const auto udtHeap = mallinfo2();
@@ -309,7 +318,7 @@ int64_t HeapBytes()
 int MeasureMemory(const QString& pstrMode, const QString& pstrDir)
 {
     udtForm udtWindow = MakeForm();
-    QTranslator objTranslator;
+    QTranslator objTranslator, objQtTexts;
     Translation objTranslation;
     const int64_t lngResident = ResidentBytes(), lngHeap = HeapBytes();
     if (pstrMode == u"tralyx" || pstrMode == u"compiled") {
@@ -322,6 +331,7 @@ int MeasureMemory(const QString& pstrMode, const QString& pstrDir)
     } else {
         if (!objTranslator.load(pstrDir + QStringLiteral("/german.qm"))) return 1;
         QCoreApplication::installTranslator(&objTranslator);
+        InstallQtTexts(objQtTexts);
         Retranslate(udtWindow);
     }
     if (LastCaption(udtWindow) != ExpectedLast) return 1;
@@ -363,9 +373,10 @@ int RunApplication(const QString& pstrMode, const QString& pstrDir)
         objTranslation.apply(udtWindow.Window.get());
         return LastCaption(udtWindow) == ExpectedLast ? 0 : 1;
     }
-    QTranslator objTranslator;
+    QTranslator objTranslator, objQtTexts;
     if (!objTranslator.load(pstrDir + QStringLiteral("/german.qm"))) return 1;
     QCoreApplication::installTranslator(&objTranslator);
+    InstallQtTexts(objQtTexts);
     Retranslate(udtWindow);
     return LastCaption(udtWindow) == ExpectedLast ? 0 : 1;
 }
