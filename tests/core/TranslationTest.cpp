@@ -120,6 +120,12 @@ TEST(TranslationLoad, FromQtResources)
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(objFromResources.message(i) + objFromResources.title(i) + objFromResources.text(i),
                   objFromFiles.message(i) + objFromFiles.title(i) + objFromFiles.text(i));
+    // Compiled, from resources too: used without a word, and the same texts.
+    Translation objCompiled;
+    QStringList strWarnings;
+    ASSERT_TRUE(objCompiled.load(QStringLiteral(":/compiled/Languages/Deutsch"), &strError, &strWarnings)) << strError.toStdString();
+    EXPECT_TRUE(strWarnings.isEmpty()) << strWarnings.join(u'\n').toStdString();
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(objCompiled.message(i) + objCompiled.text(i), objFromFiles.message(i) + objFromFiles.text(i));
     EXPECT_FALSE(objFromResources.load(QStringLiteral(":/Languages/Nowhere"), &strError));
     EXPECT_EQ(strError, QStringLiteral(":/Languages/Nowhere/core.lrc: does not exist"));
 }
