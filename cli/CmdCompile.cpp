@@ -38,6 +38,11 @@ int CmdCompile(const QStringList& pstrArgs)
     }
     const QByteArray bytCompiled = clsCompiledLanguage::Compile(udtLoaded, strFolder, strSource, udtOptions.CodePage);
     const QString strOut = QDir(strFolder).filePath(clsCompiledLanguage::FileName());
+    // A link under the name would have the file written over the one it names.
+    if (QFileInfo(strOut).isSymLink()) {
+        PrintError(strOut + QStringLiteral(": is a link; nothing was written through it"));
+        return 1;
+    }
     QString strReason;
     if (!WriteFileAtomically(strOut, bytCompiled, strReason)) {
         PrintError(strOut + QStringLiteral(": ") + strReason);

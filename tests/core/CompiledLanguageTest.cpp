@@ -124,6 +124,15 @@ TEST(CompiledLanguage, TheLoaderUsesItOnlyWhileItMatches)
     }
 }
 
+TEST(CompiledLanguage, NeverWrittenThroughALink)
+{
+    udtPair p;
+    const QByteArray bytEnglish = clsTempDir::Read(p.English + QStringLiteral("/core.lrc"));
+    ASSERT_TRUE(QFile::link(p.English + QStringLiteral("/core.lrc"), p.German + u'/' + clsCompiledLanguage::FileName()));
+    EXPECT_EQ(RunLrc({Q("compile"), p.German}).ExitCode, 1);
+    EXPECT_EQ(clsTempDir::Read(p.English + QStringLiteral("/core.lrc")), bytEnglish);
+}
+
 // Any byte of the file damaged: the open refuses it or every lookup stays in bounds.
 TEST(CompiledLanguage, ADamagedFileNeverCrashes)
 {

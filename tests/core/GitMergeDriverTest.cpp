@@ -7,6 +7,7 @@
 #include "state/clsMergeCandidates.h"
 #include "update/basThreeWayMerge.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -141,4 +142,17 @@ TEST(GitMergeDriver, NeighboursMergeAndAClashLeavesAValidFile)
     // The diff shows the texts decoded, a line a text.
     const udtRun udtTextconv = RunLrc({Q("git"), Q("textconv"), objDir.Path(Q("German/secondary.lrc"))});
     EXPECT_EQ(udtTextconv.Out, Q("TXT001:Eins\nTXT002:Zwo\n"));
+}
+
+// A link under the candidates' name never has a language file written over through it.
+TEST(MergeCandidates, NeverWrittenThroughALink)
+{
+    const clsTempDir objDir;
+    const QString strCore = objDir.Write(Q("German/core.lrc"), "frmMain.cmdOK.0.C:OK\r\n");
+    ASSERT_TRUE(QFile::link(strCore, objDir.Path(Q("German/translation-candidates.json"))));
+    clsMergeCandidates objCandidates;
+    objCandidates.Add(enuFileKind::Secondary, {Q("TXT001"), Q("a"), Q("b"), Q("c")});
+    QString strReason;
+    EXPECT_FALSE(objCandidates.Save(objDir.Path(Q("German")), strReason));
+    EXPECT_EQ(clsTempDir::Read(strCore), "frmMain.cmdOK.0.C:OK\r\n");
 }

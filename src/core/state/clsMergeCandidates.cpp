@@ -60,6 +60,11 @@ bool clsMergeCandidates::Save(const QString& pstrFolder, QString& pstrReason) co
         pstrReason = FileName() + QStringLiteral(": cannot be removed");
         return false;
     }
+    // A link under the name would have the write land on the file it names (a language file, say).
+    if (QFileInfo(strPath).isSymLink()) {
+        pstrReason = FileName() + QStringLiteral(": is a link; nothing is written through it");
+        return false;
+    }
     QJsonObject objRoot;
     for (const enuFileKind k : Kinds) {
         if (Of(k).isEmpty()) continue;
