@@ -745,6 +745,21 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::clsWelcome</name>
+    <message>
+        <source>Open Language Folder...</source>
+        <translation>Sprachordner öffnen ...</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Eine Datei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Opened last</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::clsWindowMenu</name>
     <message>
         <source>&amp;Window</source>

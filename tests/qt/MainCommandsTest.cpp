@@ -3,6 +3,7 @@
 #include "MainTest.h"
 
 #include <QDir>
+#include <QLabel>
 
 namespace tralyx::test {
 namespace {
@@ -110,6 +111,21 @@ TEST_F(MainCommandsTest, SaveAllSavesTheFoldersChangedFilesWithOneQuestion)
     EXPECT_EQ(clsTempDir::Read(strB), QByteArray("TXT001:First!\r\nTXT002:Second\r\n"));
     EXPECT_EQ(clsTempDir::Read(strC), CoreA);
     EXPECT_FALSE(Editors()[0]->DataChanged() || Editors()[1]->DataChanged());
+}
+
+// The empty frame says how to begin and lists what was opened last; it steps aside for a window.
+TEST_F(MainCommandsTest, TheEmptyFrameSaysHowToBegin)
+{
+    auto* lblWelcome = mfrmMain->findChild<QLabel*>(Q("lblWelcome"));
+    ASSERT_NE(lblWelcome, nullptr);
+    EXPECT_TRUE(lblWelcome->isVisible());
+    EXPECT_TRUE(lblWelcome->text().contains(Q("Open Language Folder")));
+    const QString strFile = mobjDir.Write(Q("messages.lrc"), MessagesA);
+    mfrmMain->OpenFile(strFile);
+    EXPECT_FALSE(lblWelcome->isVisible());
+    Click("mnuFileClose");
+    EXPECT_TRUE(lblWelcome->isVisible());
+    EXPECT_TRUE(lblWelcome->text().contains(QDir::toNativeSeparators(strFile).toHtmlEscaped()));
 }
 
 // Mended: new windows opened partly outside the frame, or stacked on one another.

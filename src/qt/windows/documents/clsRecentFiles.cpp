@@ -40,6 +40,17 @@ void clsRecentFiles::Add(const QString& pstrPath, const QString& pstrCodePage)
     ShowList();
 }
 
+QList<QPair<QString, QString>> clsRecentFiles::Entries()
+{
+    const QSettings objSettings;
+    const QStringList strPaths = objSettings.value(KeyPaths).toStringList().mid(0, MaxRecentFiles);
+    QStringList strCodePages = objSettings.value(KeyCodePages).toStringList();
+    strCodePages.resize(strPaths.size());
+    QList<QPair<QString, QString>> udtOut;
+    for (qsizetype i = 0; i < strPaths.size(); ++i) udtOut.append({strPaths[i], strCodePages[i]});
+    return udtOut;
+}
+
 void clsRecentFiles::ShowList()
 {
     // Later, not now: the entry that was chosen may be the one asking for this update.

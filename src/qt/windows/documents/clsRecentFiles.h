@@ -3,6 +3,7 @@
 // the code page it was read in.
 #include <QList>
 #include <QObject>
+#include <QPair>
 
 class QAction;
 class QMenu;
@@ -16,6 +17,8 @@ public:
     clsRecentFiles(QMenu* pobjMenu, QAction* pobjBefore);
 
     void Add(const QString& pstrPath, const QString& pstrCodePage);  // first in the list
+    // The list, newest first: each path with the code page it was read with.
+    static QList<QPair<QString, QString>> Entries();
 
 signals:
     void Chosen(const QString& pstrPath, const QString& pstrCodePage);

@@ -7,6 +7,7 @@
 #include "windows/documents/clsCodePageMenu.h"
 #include "windows/documents/clsFileDrops.h"
 #include "windows/documents/clsRecentFiles.h"
+#include "windows/main/clsWelcome.h"
 #include "windows/editor/frmMessageEditor.h"
 #include "windows/list/clsEditorFilter.h"
 #include "windows/main/basIcons.h"
@@ -156,6 +157,10 @@ void frmMain::BuildMenus()
     mnuFile->insertAction(mnuFile->findChild<QAction*>(QStringLiteral("mnuFileBar3")), mnuFileAskOverwrite);
     mobjRecentFiles = new clsRecentFiles(mnuFile, mnuFile->actions().back());
     connect(mobjRecentFiles, &clsRecentFiles::Chosen, this, &frmMain::mnuRecentFile_Click);
+    lblWelcome = new clsWelcome(mdiArea->viewport());
+    connect(lblWelcome, &clsWelcome::OpenFolder, this, &frmMain::mnuFileOpenFolder_Click);
+    connect(lblWelcome, &clsWelcome::OpenFile, this, &frmMain::mnuFileOpen_Click);
+    connect(lblWelcome, &clsWelcome::OpenRecent, this, &frmMain::mnuRecentFile_Click);
     QMenu* mnuEdit = AddMenu("mnuEdit", tr("&Edit"), udtEditMenu);
     mnuEditUndo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditUndo"));
     mnuEditRedo = mnuEdit->findChild<QAction*>(QStringLiteral("mnuEditRedo"));
@@ -236,6 +241,11 @@ void frmMain::UpdateCommands()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
     mnuFileClose->setEnabled(ActiveChild() != nullptr);
+    if (lblWelcome) {
+        const bool booEmpty = mdiArea->subWindowList().isEmpty();
+        if (booEmpty && !lblWelcome->isVisible()) lblWelcome->Refresh();
+        lblWelcome->setVisible(booEmpty);
+    }
     for (QAction* pobjItem : std::as_const(mobjEditorCommands)) pobjItem->setEnabled(frmEditor != nullptr);
     UpdateUndo();
     // The filter bar shows the active window's own filter.

@@ -17,6 +17,7 @@ namespace tralyx {
 class clsClipboardCommands;
 class clsFilterBar;
 class clsRecentFiles;
+class clsWelcome;
 class clsSourceDock;
 class clsSpellingMenu;
 class clsWorkbenchMemory;
@@ -118,6 +119,7 @@ private:
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     clsRecentFiles* mobjRecentFiles = nullptr;
+    clsWelcome* lblWelcome = nullptr;  // what the empty frame says
     clsClipboardCommands* mobjClipboard = nullptr;
     clsStatusPanels* mobjStatus = nullptr;
     clsFileDialog dlgCommonDialog;
