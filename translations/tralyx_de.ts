@@ -717,20 +717,24 @@ Möchten Sie sie überschreiben?</translation>
         <translation>ein zweiter Eintrag mit diesem Pfad; der erste wurde behalten</translation>
     </message>
     <message>
-        <source>from %1, to review</source>
-        <translation>aus %1, zu prüfen</translation>
-    </message>
-    <message>
-        <source>from %1</source>
-        <translation>aus %1</translation>
-    </message>
-    <message>
         <source>the source was &quot;%1&quot;, now &quot;%2&quot;</source>
         <translation>die Quelle war „%1“, jetzt „%2“</translation>
     </message>
     <message>
         <source> (from %1)</source>
         <translation> (aus %1)</translation>
+    </message>
+    <message>
+        <source>the old file&apos;s %1, which the new release does not have</source>
+        <translation>%1 der alten Datei, das die neue Version nicht hat</translation>
+    </message>
+    <message>
+        <source>the old file&apos;s %1, now %2, to review</source>
+        <translation>%1 der alten Datei, jetzt %2, zu prüfen</translation>
+    </message>
+    <message>
+        <source>the old file&apos;s %1, now %2</source>
+        <translation>%1 der alten Datei, jetzt %2</translation>
     </message>
 </context>
 <context>

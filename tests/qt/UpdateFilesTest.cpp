@@ -184,9 +184,9 @@ TEST_F(UpdateFilesTest, TheReportWindowCountsListsAndSavesEveryEntryOfAFolderItM
     const auto* objEntries = frmReport->findChild<QTableView*>("lvwEntries")->model();
     const std::pair<const char*, QStringList> udtKinds[] = {
         {"Review", {"messages.lrc Review MSG002 b the source was \"B\", now \"B2\""}},
-        {"Moved", {"messages.lrc Moved MSG004 c from MSG003"}},
+        {"Moved", {"messages.lrc Moved MSG004 c the old file's MSG003, now MSG004"}},
         {"New", {"messages.lrc New MSG003 X still in the source language"}},
-        {"Dropped", {"core.lrc Dropped frmMain.cmdGone.0 Weg "}},
+        {"Dropped", {"core.lrc Dropped frmMain.cmdGone.0 Weg the old file's frmMain.cmdGone.0, which the new release does not have"}},
         {"Kept", {"core.lrc Kept frmMain.cmdOK.0 Gut ", "messages.lrc Kept MSG001 a ", "secondary.lrc Kept TXT001 Eins "}},
     };
     for (const auto& [pstrKind, strRows] : udtKinds) {

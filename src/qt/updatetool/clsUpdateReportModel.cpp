@@ -93,7 +93,9 @@ QString clsUpdateReportModel::Cell(const udtRow& u, int plngColumn) const
     case New: return Pick(r.TakenNew[u.Index].Key, r.TakenNew[u.Index].Text, tr("still in the source language"));
     case Dropped: {
         const udtDroppedEntry& d = r.Dropped[u.Index];
-        return Pick(d.Key, d.Text, d.Duplicate ? tr("a second entry with this path; the first one was kept") : QString());
+        // Its id is the old file's: a moved entry's new id may be the same number.
+        return Pick(d.Key, d.Text, d.Duplicate ? tr("a second entry with this path; the first one was kept")
+                                               : tr("the old file's %1, which the new release does not have").arg(d.Key));
     }
     case Review:
     case Moved: break;
@@ -102,7 +104,7 @@ QString clsUpdateReportModel::Cell(const udtRow& u, int plngColumn) const
     const QString strId = r.KeyAt(c.Position);
     if (plngColumn != ColNote) return Pick(strId, c.Text, {});
     const QString strFrom = r.OldKeyAt(c.From);
-    if (u.Kind == Moved) return (c.Review ? tr("from %1, to review") : tr("from %1")).arg(strFrom);
+    if (u.Kind == Moved) return (c.Review ? tr("the old file's %1, now %2, to review") : tr("the old file's %1, now %2")).arg(strFrom, strId);
     QString strNote = tr("the source was \"%1\", now \"%2\"").arg(c.Previous, c.Source);
     if (strFrom != strId) strNote += tr(" (from %1)").arg(strFrom);
     return strNote;
