@@ -1,6 +1,8 @@
 // "Open Result" of the update report: the files written open against the new release's folder, each
 // window on its first entry that needs work, the first such window in front.
 #include "MainTest.h"
+
+#include <QPointer>
 #include "updatetool/frmUpdateReport.h"
 
 #include <QDir>
@@ -36,7 +38,16 @@ TEST_F(UpdateResultTest, OpenResultShowsTheWrittenFilesAgainstTheNewSourceOnThei
     QTest::mouseClick(frmUpdate->findChild<QPushButton*>(Q("cmdUpdate")), Qt::LeftButton);
     auto* frmReport = mfrmMain->findChild<frmUpdateReport*>();
     ASSERT_NE(frmReport, nullptr);
+    const QPointer<QWidget> frmUpdateShown(frmUpdate);
     QTest::mouseClick(frmReport->findChild<QPushButton*>(Q("cmdOpenResult")), Qt::LeftButton);
+    // Update Files steps aside and the three files are tiled, none behind another.
+    EXPECT_TRUE(!frmUpdateShown || !frmUpdateShown->isVisible());
+    for (frmMessageEditor* frmOne : Editors()) {
+        for (frmMessageEditor* frmOther : Editors()) {
+            if (frmOne == frmOther) continue;
+            EXPECT_FALSE(frmOne->parentWidget()->geometry().intersects(frmOther->parentWidget()->geometry()));
+        }
+    }
 
     const QString strEnglish = QFileInfo(mobjDir.Path("English")).absoluteFilePath();
     ASSERT_EQ(Editors().size(), 3);

@@ -213,9 +213,14 @@ void frmMain::mnuMergeFiles_Click()
 void frmMain::OpenUpdateResult(const QStringList& pstrFiles, const QString& pstrSourceFolder)
 {
     if (pstrFiles.isEmpty()) return;
+    // Update Files has done its work (the report keeps what it said): it makes room for the files,
+    // which then open tiled, not stacked behind it.
+    for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
+        if (qobject_cast<frmUpdateFiles*>(pobjChild->widget())) pobjChild->close();
     // The folder's source is remembered, so that the files opened again later are shown against it too.
     RememberSourceFolder(QFileInfo(pstrFiles.first()).absolutePath(), pstrSourceFolder);
     OpenFiles(pstrFiles);
+    if (pstrFiles.size() > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead(static_cast<int>(pstrFiles.size()));
     // Each window on its first entry that needs work (F8 goes on from there), the first such in front.
     QMdiSubWindow* pobjFirst = nullptr;
     for (QMdiSubWindow* pobjChild : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
