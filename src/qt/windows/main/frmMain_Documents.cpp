@@ -180,6 +180,9 @@ void frmMain::mnuFileOpenFolder_Click()
 {
     QString strFolder;
     if (!Desktop().ChooseFolder(QFileInfo(dlgCommonDialog.FileName()).absolutePath(), strFolder) || strFolder.isEmpty()) return;
+    // The next dialog of either kind starts there.
+    dlgCommonDialog.SetFileName(strFolder + u'/');
+    RememberDialogFolder();
     OpenFiles({strFolder});
 }
 
