@@ -25,8 +25,7 @@ int CmdCompile(const QStringList& pstrArgs)
         return 1;
     }
     // The source language as the loader finds it: the one given, else the sibling English.
-    QString strSource = udtOptions.Source.isEmpty() ? DefaultSourceFolder(strFolder) : udtOptions.Source;
-    if (!strSource.isEmpty() && QFileInfo(strSource).canonicalFilePath() == QFileInfo(strFolder).canonicalFilePath()) strSource.clear();
+    const QString strSource = SourceFolderOfLoad(strFolder, udtOptions.Source);
     udtLoadedLanguages udtLoaded;
     QString strError;
     QStringList strWarnings;

@@ -8,7 +8,6 @@
 #include <QStandardPaths>
 #include <atomic>
 
-#include "common/basFileSystem.h"
 #include "runtime/basMessageMarkers.h"
 #include "runtime/udtLoadedLanguages.h"
 #include "store/basFileKind.h"
@@ -90,8 +89,7 @@ bool Translation::load(const QString& folder, const QString& sourceFolder, const
     QStringList strWarnings;
     auto objState = std::make_shared<udtLoadedLanguages>();
     // The source language: the one given, else the sibling English folder; never the folder itself.
-    QString strSource = sourceFolder.isEmpty() ? DefaultSourceFolder(folder) : sourceFolder;
-    if (!strSource.isEmpty() && fs::SameFile(strSource, folder)) strSource.clear();
+    const QString strSource = SourceFolderOfLoad(folder, sourceFolder);
     objState->Folder = folder;
     objState->SourceFolder = strSource;
     objState->CodePage = codePage;
@@ -132,15 +130,10 @@ QList<Translation::Language> Translation::languages(const QString& root)
     QStringList strCodes;
     for (const QString& strRoot : std::as_const(strRoots)) {
         for (const QString& strFolder : LanguageFoldersUnder(strRoot)) {
-            Language u{strFolder, LanguageCodeOfFolder(strFolder), QString()};
-            if (root.isEmpty() && !u.code.isEmpty() && strCodes.contains(u.code)) continue;  // an earlier root has it
-            strCodes.append(u.code);
-            if (!u.code.isEmpty()) {
-                const QLocale objLocale(u.code);
-                u.name = objLocale.nativeLanguageName();
-                if (u.code.contains(u'_')) u.name += QStringLiteral(" (%1)").arg(objLocale.nativeTerritoryName());
-            }
-            udtOut.append(u);
+            const QString strCode = LanguageCodeOfFolder(strFolder);
+            if (root.isEmpty() && !strCode.isEmpty() && strCodes.contains(strCode)) continue;  // an earlier root has it
+            strCodes.append(strCode);
+            udtOut.append({strFolder, strCode, LanguageNameInItself(strCode)});
         }
     }
     return udtOut;

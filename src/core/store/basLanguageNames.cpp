@@ -97,4 +97,13 @@ QStringList LanguageFoldersUnder(const QString& pstrRoot)
     return strOut;
 }
 
+QString LanguageNameInItself(const QString& pstrCode)
+{
+    const QLocale objLocale(pstrCode);
+    if (pstrCode.isEmpty() || objLocale.language() == QLocale::C) return QString();
+    QString strName = objLocale.nativeLanguageName();
+    if (pstrCode.contains(u'_')) strName += QStringLiteral(" (%1)").arg(objLocale.nativeTerritoryName());
+    return strName;
+}
+
 }  // namespace tralyx

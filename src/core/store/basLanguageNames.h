@@ -22,4 +22,8 @@ QString LanguageCodeOfFolder(const QString& pstrFolder);
 // secondary.lrc, in any case), sorted by name.
 QStringList LanguageFoldersUnder(const QString& pstrRoot);
 
+// A language code's name in the language itself: "Deutsch" for de, "português (Brasil)" for pt_BR;
+// empty for a code Qt does not know.
+QString LanguageNameInItself(const QString& pstrCode);
+
 }  // namespace tralyx

@@ -1,5 +1,7 @@
 #include "store/basSourceFolder.h"
 
+#include "common/basFileSystem.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,6 +22,12 @@ QString DefaultSourceFolder(const QString& pstrFolder)
 QString FindSourceFolder(const QString& pstrFolder)
 {
     return DefaultSourceFolder(QDir::cleanPath(QDir(pstrFolder).absolutePath()));
+}
+
+QString SourceFolderOfLoad(const QString& pstrFolder, const QString& pstrGiven)
+{
+    const QString strSource = pstrGiven.isEmpty() ? DefaultSourceFolder(pstrFolder) : pstrGiven;
+    return !strSource.isEmpty() && fs::SameFile(strSource, pstrFolder) ? QString() : strSource;
 }
 
 }  // namespace tralyx

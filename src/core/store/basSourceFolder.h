@@ -10,5 +10,8 @@ namespace tralyx {
 QString DefaultSourceFolder(const QString& pstrFolder);
 // The same as an absolute path ("German/" too).
 QString FindSourceFolder(const QString& pstrFolder);
+// The source language a load of pstrFolder takes: pstrGiven, else the sibling English; never the
+// folder itself (then empty, no source).
+QString SourceFolderOfLoad(const QString& pstrFolder, const QString& pstrGiven);
 
 }  // namespace tralyx

@@ -1,9 +1,9 @@
 #include "windows/spelling/clsSpellingMenu.h"
 
 #include "spelling/clsSpeller.h"
+#include "store/basLanguageNames.h"
 
 #include <QActionGroup>
-#include <QLocale>
 #include <QSettings>
 
 namespace tralyx {
@@ -50,9 +50,7 @@ void clsSpellingMenu::Fill()
     Add(tr("&Automatic (the folder's language)"), QString());
     // A dictionary by its language's name in itself, "Deutsch (Deutschland)", the tag beside it.
     for (const QString& strTag : clsSpeller::AvailableDictionaries()) {
-        const QLocale objLocale(strTag);
-        QString strName = objLocale.language() == QLocale::C ? QString() : objLocale.nativeLanguageName();
-        if (!strName.isEmpty() && strTag.contains(u'_')) strName += QStringLiteral(" (%1)").arg(objLocale.nativeTerritoryName());
+        const QString strName = LanguageNameInItself(strTag);
         Add(strName.isEmpty() ? strTag : QStringLiteral("%1 \u2014 %2").arg(strName, strTag), strTag);
     }
 }
