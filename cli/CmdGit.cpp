@@ -23,6 +23,8 @@ namespace tralyx::cli {
 namespace {
 
 const char MergeUsage[] = "usage: tralyx-lrc merge-file [--code-page NAME] BASE OURS THEIRS PATH";
+// The three versions Git hands the driver, in its order.
+const char* const SideNames[] = {"base", "ours", "theirs"};
 const char GitUsage[] = "usage: tralyx-lrc git setup [--code-page NAME] [REPO] | git textconv [--code-page NAME] FILE";
 
 // What a side's bytes read into, with the reader that takes only what the writers write.
@@ -82,12 +84,11 @@ bool RecordCandidates(const QString& pstrPath, enuFileKind penuKind, const QVect
 template <class TTable>
 int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKind penuKind, const clsCodePage& pobjCodePage)
 {
-    static const char* const Names[] = {"base", "ours", "theirs"};
     udtSide<TTable> udtSides[3];
     for (int i = 0; i < 3; ++i) {
         QString strReason;
         if (!ReadWholeFile(pstrFiles[i], udtSides[i].Bytes, strReason)) {
-            PrintError(QStringLiteral("%1 (%2): %3; nothing was merged").arg(pstrPath, QLatin1String(Names[i]), strReason));
+            PrintError(QStringLiteral("%1 (%2): %3; nothing was merged").arg(pstrPath, QLatin1String(SideNames[i]), strReason));
             return 2;
         }
         ReadSide(udtSides[i].Bytes, pobjCodePage, udtSides[i].Read);
@@ -98,7 +99,7 @@ int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKi
             // A side that does not read as its writer writes it would lose lines: Git keeps ours and
             // reports the conflict, for a merge by hand.
             PrintError(QStringLiteral("%1 (%2): %3; the file is left as ours is, to merge by hand")
-                           .arg(pstrPath, QLatin1String(Names[i]), udtProblem.Text()));
+                           .arg(pstrPath, QLatin1String(SideNames[i]), udtProblem.Text()));
             return 1;
         }
     }
@@ -134,7 +135,6 @@ int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKi
 
 int MergeStates(const QStringList& pstrFiles, const QString& pstrPath)
 {
-    static const char* const Names[] = {"base", "ours", "theirs"};
     clsTranslationState objStates[3];
     QByteArray bytOurs;
     for (int i = 0; i < 3; ++i) {
@@ -142,7 +142,7 @@ int MergeStates(const QStringList& pstrFiles, const QString& pstrPath)
         QString strReason;
         if (!ReadWholeFile(pstrFiles[i], bytJson, strReason) || (!bytJson.trimmed().isEmpty() && !objStates[i].Parse(bytJson, strReason))) {
             PrintError(QStringLiteral("%1 (%2): %3; the file is left as ours is, to merge by hand")
-                           .arg(pstrPath, QLatin1String(Names[i]), strReason));
+                           .arg(pstrPath, QLatin1String(SideNames[i]), strReason));
             return 1;
         }
         if (i == 1) bytOurs = bytJson;

@@ -28,6 +28,16 @@ enum : uint32_t {
 uint32_t U32(const uchar* p) { return qFromLittleEndian<uint32_t>(p); }
 int64_t I64(const uchar* p) { return qFromLittleEndian<int64_t>(p); }
 
+// The SHA-1 of a file's bytes; 20 zero bytes for one that cannot be read.
+QByteArray Sha1Of(const QString& pstrPath)
+{
+    QFile objFile(pstrPath);
+    if (!objFile.open(QIODevice::ReadOnly)) return QByteArray(20, '\0');
+    QCryptographicHash objHash(QCryptographicHash::Sha1);
+    objHash.addData(&objFile);
+    return objHash.result();
+}
+
 uint32_t KeyHash(QStringView pstrForm, QStringView pstrControl, uint8_t pbytIndex)
 {
     uint32_t h = 2166136261u;
@@ -45,12 +55,14 @@ struct udtStamp {
     uint32_t Kind = 0;
     bool Present = false;
     int64_t Size = 0, Time = 0;
+    QString Path;
 };
 
 udtStamp StampOf(const QString& pstrFolder, uint32_t plngRole, enuFileKind penuKind)
 {
-    const QFileInfo objInfo(pstrFolder + u'/' + LanguageFileName(penuKind));
-    udtStamp u{plngRole, static_cast<uint32_t>(penuKind), objInfo.exists(), 0, 0};
+    const QString strPath = pstrFolder + u'/' + LanguageFileName(penuKind);
+    const QFileInfo objInfo(strPath);
+    udtStamp u{plngRole, static_cast<uint32_t>(penuKind), objInfo.exists(), 0, 0, strPath};
     if (u.Present) {
         u.Size = objInfo.size();
         u.Time = objInfo.lastModified().toMSecsSinceEpoch();
@@ -143,13 +155,7 @@ QByteArray clsCompiledLanguage::Compile(const udtLoadedLanguages& pudtLoaded, co
             w.Put32(0);
             w.Put64(u.Size);
             w.Put64(u.Time);
-            QByteArray bytHash(20, '\0');
-            if (QFile objFile(strFolder + u'/' + LanguageFileName(enuKind)); u.Present && objFile.open(QIODevice::ReadOnly)) {
-                QCryptographicHash objHash(QCryptographicHash::Sha1);
-                objHash.addData(&objFile);
-                bytHash = objHash.result();
-            }
-            w.Out += bytHash + QByteArray(4, '\0');
+            w.Out += (u.Present ? Sha1Of(u.Path) : QByteArray(20, '\0')) + QByteArray(4, '\0');
             ++lngStamps;
         }
     }
@@ -259,15 +265,8 @@ bool clsCompiledLanguage::Open(const QString& pstrFolder, const QString& pstrSou
         if (lngRole > 1 || lngKind > 2) return Refuse(QStringLiteral("is damaged (its stamps)"));
         const udtStamp udtNow = StampOf(lngRole == 0 ? pstrFolder : pstrSourceFolder, lngRole, static_cast<enuFileKind>(lngKind));
         // A copy that did not keep the files' times (git, cp without -p) is told by their hashes.
-        const auto SameBytes = [&] {
-            QFile objFile((lngRole == 0 ? pstrFolder : pstrSourceFolder) + u'/' + LanguageFileName(static_cast<enuFileKind>(lngKind)));
-            if (!objFile.open(QIODevice::ReadOnly)) return false;
-            QCryptographicHash objHash(QCryptographicHash::Sha1);
-            objHash.addData(&objFile);
-            return objHash.result() == QByteArrayView(reinterpret_cast<const char*>(p + 32), 20);
-        };
         if (udtNow.Present != (U32(p + 8) != 0) || udtNow.Size != I64(p + 16) ||
-            (udtNow.Time != I64(p + 24) && !SameBytes()))
+            (udtNow.Time != I64(p + 24) && Sha1Of(udtNow.Path) != QByteArrayView(reinterpret_cast<const char*>(p + 32), 20)))
             return Refuse(QStringLiteral("is older than %1%2 (or that file changed since): run tralyx-lrc compile again")
                               .arg(lngRole == 0 ? QString() : QStringLiteral("the source language's "), LanguageFileName(static_cast<enuFileKind>(lngKind))));
     }

@@ -166,7 +166,7 @@ public:
             const size_t us = static_cast<size_t>(s);
             const int32_t b = sBase[us];
             if (sx[us] >= 0) {
-                const TItem* pudtBaseItem = b >= 0 && xs.size() && xBase[static_cast<size_t>(sx[us])] == b ? &mudtBase[b] : nullptr;
+                const TItem* pudtBaseItem = b >= 0 ? &mudtBase[b] : nullptr;  // a pair shares its base element
                 const TItem& udtX = X[sx[us]];
                 if (mbooTheirsSkeleton) pudtResult.append(MergeRecord(pudtBaseItem, udtX, S[s], pudtResult.size()));
                 else pudtResult.append(MergeRecord(pudtBaseItem, S[s], udtX, pudtResult.size()));
