@@ -107,10 +107,15 @@ const udtMergeCandidate* clsMergeCandidates::Find(enuFileKind penuFile, const QS
 QVector<udtMergeCandidate> clsMergeCandidates::Open(enuFileKind penuFile, const clsTralyx& pobjTranslation) const
 {
     QVector<udtMergeCandidate> udtOut;
-    QString strNow;
     for (const udtMergeCandidate& u : Of(penuFile))
-        if (TextOfId(penuFile, pobjTranslation, u.Id, strNow) && strNow == u.Kept) udtOut.append(u);
+        if (IsOpen(penuFile, pobjTranslation, u)) udtOut.append(u);
     return udtOut;
+}
+
+bool clsMergeCandidates::IsOpen(enuFileKind penuFile, const clsTralyx& pobjTranslation, const udtMergeCandidate& pudtCandidate)
+{
+    QString strNow;
+    return TextOfId(penuFile, pobjTranslation, pudtCandidate.Id, strNow) && strNow == pudtCandidate.Kept;
 }
 
 bool clsMergeCandidates::TextOfId(enuFileKind penuFile, const clsTralyx& pobjTable, const QString& pstrId, QString& pstrText,

@@ -38,6 +38,7 @@ public:
     const udtMergeCandidate* Find(enuFileKind penuFile, const QString& pstrId) const;
     // Those still to choose: the entry holds the kept text yet.
     QVector<udtMergeCandidate> Open(enuFileKind penuFile, const clsTralyx& pobjTranslation) const;
+    static bool IsOpen(enuFileKind penuFile, const clsTralyx& pobjTranslation, const udtMergeCandidate& pudtCandidate);
 
     // The text of that id in the table, and the record that holds it; false when the table has no such text.
     static bool TextOfId(enuFileKind penuFile, const clsTralyx& pobjTable, const QString& pstrId, QString& pstrText,

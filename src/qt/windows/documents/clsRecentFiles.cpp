@@ -59,21 +59,18 @@ void clsRecentFiles::ShowList()
         pobjItem->deleteLater();
     }
     mobjItems.clear();
-    const QSettings objSettings;
-    const QStringList strPaths = objSettings.value(KeyPaths).toStringList().mid(0, MaxRecentFiles);
-    QStringList strCodePages = objSettings.value(KeyCodePages).toStringList();
-    strCodePages.resize(strPaths.size());
-    for (qsizetype i = 0; i < strPaths.size(); ++i) {
-        const QString strCaption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(strPaths[i]).replace(u'&', QStringLiteral("&&")));
+    const QList<QPair<QString, QString>> udtEntries = Entries();
+    for (qsizetype i = 0; i < udtEntries.size(); ++i) {
+        const auto& [strPath, strCodePage] = udtEntries[i];
+        const QString strCaption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(strPath).replace(u'&', QStringLiteral("&&")));
         auto* pobjItem = new QAction(strCaption, mnuFile);
         pobjItem->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
-        pobjItem->setToolTip(tr("Opens in %1").arg(strCodePages[i]));
+        pobjItem->setToolTip(tr("Opens in %1").arg(strCodePage));
         mnuFile->insertAction(mnuFileBarRecent, pobjItem);
-        connect(pobjItem, &QAction::triggered, this,
-                [this, strPath = strPaths[i], strCodePage = strCodePages[i]] { emit Chosen(strPath, strCodePage); });
+        connect(pobjItem, &QAction::triggered, this, [this, strPath, strCodePage] { emit Chosen(strPath, strCodePage); });
         mobjItems.append(pobjItem);
     }
-    mnuFileBarRecent->setVisible(!strPaths.isEmpty());
+    mnuFileBarRecent->setVisible(!udtEntries.isEmpty());
 }
 
 }  // namespace tralyx

@@ -116,9 +116,7 @@ QVector<udtMergeCandidate> clsEditorStates::Candidates(const clsTralyx& pobjTabl
     if (plngRow < 0 || plngRow >= RecordCount(pobjTable, menuKind)) return udtOut;
     for (const enuTextKind enuText : RowTextKinds(menuKind)) {
         const udtMergeCandidate* pudtFound = mobjCandidates.Find(menuKind, TextKey(pobjTable, plngRow, enuText));
-        QString strNow;
-        if (pudtFound && clsMergeCandidates::TextOfId(menuKind, pobjTable, pudtFound->Id, strNow) && strNow == pudtFound->Kept)
-            udtOut.append(*pudtFound);
+        if (pudtFound && clsMergeCandidates::IsOpen(menuKind, pobjTable, *pudtFound)) udtOut.append(*pudtFound);
     }
     return udtOut;
 }
