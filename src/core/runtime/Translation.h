@@ -49,6 +49,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 
@@ -58,7 +59,10 @@ class QMessageBox;  // showMessage(): include <QMessageBox> to pass its buttons
 
 namespace tralyx {
 
+class clsForm;              // a form as the run-time face walks it (<tralyx/clsForm.h>)
 struct udtLoadedLanguages;  // the languages one load made (runtime/udtLoadedLanguages.h)
+struct udtFoundTexts;       // an entry's texts (runtime/udtFoundTexts.h)
+struct udtMenuText;         // a menu's or action's texts (runtime/basFormTextFile.h)
 
 class Translation : public QObject {
     Q_OBJECT
@@ -151,6 +155,16 @@ private:
     std::shared_ptr<const udtLoadedLanguages> state() const;
     void installQtTexts(const QString& pstrFolder);
     int showMessageBox(QWidget* parent, int id, const QString& value, int buttons, int icon) const;
+    // What apply() and harvest() do without widgets, on the form model of clsForm.h. They are here,
+    // in Tralyx::Runtime, so that Tralyx::Widgets reaches the languages and the files through this
+    // class alone. The texts of an entry of the form (false when neither language has it); every
+    // control of the form given its texts, those a layout sizes not widened; the form's text file
+    // written into folder, as harvest() describes it (a null form: no window to harvest).
+    static bool findTexts(const udtLoadedLanguages& languages, QStringView form, QStringView control, uint8_t index,
+                          udtFoundTexts& found);
+    static void applyControls(const udtLoadedLanguages& languages, clsForm& form);
+    bool writeFormFile(clsForm* form, const QString& title, const QList<udtMenuText>& menus, const QString& folder,
+                       QString* error, QStringList* notKept) const;
 
     mutable std::mutex mobjLock;  // guards mobjState, the pointer only: a state never changes
     std::shared_ptr<const udtLoadedLanguages> mobjState;

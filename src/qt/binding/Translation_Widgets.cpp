@@ -4,16 +4,12 @@
 #include "binding/QtForm.h"
 #include "common/basApplication.h"
 #include "common/basStoreText.h"
-#include "common/clsRuntimeError.h"
 #include "runtime/Translation.h"
 #include "runtime/basFormTextFile.h"
 #include "runtime/udtLoadedLanguages.h"
-#include "store/basControlTextFormat.h"
-#include "store/basSafeFile.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -84,15 +80,11 @@ void Translation::apply(QWidget* window)
     };
     udtFoundTexts udtFound;
     const auto Find = [&](const QString& pstrControl, uint8_t pbytIndex) {
-        return udtState.FindControl(strForm, pstrControl, pbytIndex, udtFound);
+        return findTexts(udtState, strForm, pstrControl, pbytIndex, udtFound);
     };
 
     clsQtForm frmWindow(window, [&](QWidget* pobjWidget) { return Take(pobjWidget); });
-    ApplyFormText(frmWindow, [&](const QString& pstrControl, uint8_t pbytIndex, udtControlTexts& pudtOut) {
-        if (!Find(pstrControl, pbytIndex)) return false;
-        pudtOut = std::move(udtFound.Texts);
-        return true;
-    }, false);
+    applyControls(udtState, frmWindow);
     if (!booAgain && Find(WindowTitleEntry(), 0) && udtFound.HasCaption) window->setWindowTitle(StoreToLines(udtFound.Texts.Caption));
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
         if (!Take(pobjObject) || !Find(pstrName, IndexOf(pobjObject))) return;
@@ -132,49 +124,17 @@ int Translation::showMessageBox(QWidget* parent, int id, const QString& value, i
 
 bool Translation::harvest(QWidget* window, const QString& folder, QString* error, QStringList* notKept) const
 {
-    const auto Failed = [&](const QString& pstrReason) {
-        qWarning("tralyx: harvest: %s", qUtf8Printable(pstrReason));
-        if (error) *error = pstrReason;
-        return false;
-    };
-    if (notKept) notKept->clear();
-    if (!window) return Failed(QStringLiteral("no window to harvest"));
-    const std::shared_ptr<const udtLoadedLanguages> objState = state();
-    const clsCodePage objCodePage = objState ? clsCodePage(objState->CodePage) : clsCodePage();
-    const QString strFolder = folder.isEmpty() ? App::Path() + QStringLiteral("/Languages/English") : folder;
-    const QString strForm = window->objectName();
-    const QString strFile = strFolder + u'/' + strForm + QStringLiteral(".LRC");
-    QByteArray bytContent;
-    try {
-        QVector<udtMenuText> udtMenus;
-        ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
-            if (auto* objMenu = qobject_cast<QMenu*>(pobjObject))
-                return udtMenus.append({pstrName, IndexOf(pobjObject), true, LinesToStore(objMenu->title()), QString()});
-            auto* objAction = static_cast<QAction*>(pobjObject);
-            udtMenus.append({pstrName, IndexOf(pobjObject), false, LinesToStore(objAction->text()),
-                             LinesToStore(objAction->statusTip())});
-        });
-        clsQtForm frmWindow(window);
-        bytContent = WindowTextFileContent(frmWindow, LinesToStore(window->windowTitle()), udtMenus, objCodePage);
-    } catch (const clsRuntimeError& e) {
-        return Failed(strFile + QStringLiteral(": ") + QString::fromStdString(e.what()));
-    }
-
-    // What core.lrc will not keep, as a save would find it in the file.
-    udtControlTextRead udtRead;
-    ReadControlText(bytContent, objCodePage, udtRead);
-    for (const udtUnwritableText& udtText : UnwritableTexts(udtRead.Table)) {
-        qWarning("tralyx: %s: \"%s\" is in %s, but core.lrc has no line for it: a translation cannot carry it. "
-                 "Rename the control (the caption of a \"txt\" name, the tool-tip of an \"mnu\" name are not kept).",
-                 qUtf8Printable(udtText.Id), qUtf8Printable(udtText.Text), qUtf8Printable(strFile));
-        if (notKept) notKept->append(udtText.Id);
-    }
-
-    QString strReason;
-    if (!QDir().mkpath(strFolder)) return Failed(QStringLiteral("cannot make the folder %1").arg(strFolder));
-    if (!WriteFileAtomically(strFile, bytContent, strReason)) return Failed(strReason);
-    if (error) error->clear();
-    return true;
+    if (!window) return writeFormFile(nullptr, QString(), {}, folder, error, notKept);
+    QVector<udtMenuText> udtMenus;
+    ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
+        if (auto* objMenu = qobject_cast<QMenu*>(pobjObject))
+            return udtMenus.append({pstrName, IndexOf(pobjObject), true, LinesToStore(objMenu->title()), QString()});
+        auto* objAction = static_cast<QAction*>(pobjObject);
+        udtMenus.append({pstrName, IndexOf(pobjObject), false, LinesToStore(objAction->text()),
+                         LinesToStore(objAction->statusTip())});
+    });
+    clsQtForm frmWindow(window);
+    return writeFormFile(&frmWindow, LinesToStore(window->windowTitle()), udtMenus, folder, error, notKept);
 }
 
 }  // namespace tralyx
