@@ -48,6 +48,7 @@ public:
         mnuFileOpen = Named(mnuFile->addAction(QStringLiteral("&Open...")), "mnuFileOpen");
         actSave = Named(mnuFile->addAction(QStringLiteral("&Save")), "actSave");
         actSave->setStatusTip(QStringLiteral("Saves the note"));
+        actSave->setToolTip(QStringLiteral("Save (Ctrl+S)"));
         setCentralWidget(new QWidget(this));
         lblName = Named(new QLabel(QStringLiteral("Name:"), centralWidget()), "lblName");
         lblName->setToolTip(QStringLiteral("Your name"));
@@ -59,7 +60,7 @@ public:
     QString Texts() const
     {
         return QStringList{windowTitle(), mnuFile->title(), mnuFileOpen->text(), actSave->text(), actSave->statusTip(),
-                           lblName->text(), lblName->toolTip(), chkPinned->text(), tlbMain->windowTitle(),
+                           actSave->toolTip(), mnuFileOpen->toolTip(), lblName->text(), lblName->toolTip(), chkPinned->text(), tlbMain->windowTitle(),
                            txtFind->placeholderText()}.join(u'|');
     }
     int mlngLanguageChanges = 0;
@@ -89,6 +90,7 @@ QString Folder(const clsTempDir& pobjDir, const QString& pstrName, const QByteAr
 const QByteArray GermanCore = "frmMain.[Caption].0.C:Notizen\r\nfrmMain.lblName.0.T:Ihr Name\r\nfrmMain.lblName.0.C:Name:\r\n"
                               "frmMain.mnuFile.0.C:&Datei\r\nfrmMain.mnuFileOpen.0.C:\xD6&ffnen...\r\n"
                               "frmMain.actSave.0.T:Speichert die Notiz\r\nfrmMain.actSave.0.C:&Speichern\r\n"
+                              "frmMain.[ToolTip]actSave.0.T:Speichern (Strg+S)\r\nfrmMain.[ToolTip]actSave.0.C:\r\n"
                               "frmMain.lblLater.0.T:\r\nfrmMain.lblLater.0.C:Sp\xE4ter\r\n"
                 "frmMain.chkPinned.0.T:\r\nfrmMain.chkPinned.0.C:Oben angeheftet lassen\r\n"
                               "frmMain.lblName.0.C:a later entry of a path is never read\r\nfrmMain.tlbMain.0.C:Werkzeuge\r\n"
@@ -103,8 +105,8 @@ TEST(TranslationApply, TitleMenusActionsStatusTipsLaterWidgetsWideningAndOneLang
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 0);
     ASSERT_TRUE(objTranslation.load(Folder(objDir, QStringLiteral("German"), GermanCore)));
     objTranslation.apply(&frmWindow);
-    EXPECT_EQ(frmWindow.Texts(), QStringLiteral("Notizen|&Datei|\u00D6&ffnen...|&Speichern|Speichert die Notiz|Name:|Ihr "
-                                                "Name|Oben angeheftet lassen|Werkzeuge|Suchen"));
+    EXPECT_EQ(frmWindow.Texts(), QStringLiteral("Notizen|&Datei|\u00D6&ffnen...|&Speichern|Speichert die Notiz|Speichern (Strg+S)|"
+                                                "\u00D6ffnen|Name:|Ihr Name|Oben angeheftet lassen|Werkzeuge|Suchen"));
     EXPECT_GE(frmWindow.chkPinned->minimumWidth(), frmWindow.chkPinned->fontMetrics().horizontalAdvance(frmWindow.chkPinned->text()));
     EXPECT_EQ(frmWindow.mlngLanguageChanges, 1);  // the apply() in changeEvent() did not send another
 
@@ -195,7 +197,8 @@ TEST(TranslationHarvest, WritesTheLinesApplyReadsAndNamesWhatCoreLrcWillNotKeep)
               "frmMain.txtFind.0.T:\r\nfrmMain.[Placeholder]txtFind.0.T:\r\nfrmMain.[Placeholder]txtFind.0.C:Find\r\n"
               "frmMain.txtHint.0.T:\r\nfrmMain.txtHint.0.C:Fields marked * are required\r\nfrmMain.tlbMain.0.T:\r\nfrmMain.tlbMain.0.C:Tools\r\n"
               "frmMain.mnuFile.0.C:&File\r\n"
-              "frmMain.mnuFileOpen.0.C:&Open...\r\nfrmMain.actSave.0.T:Saves the note\r\nfrmMain.actSave.0.C:&Save\r\n");
+              "frmMain.mnuFileOpen.0.C:&Open...\r\nfrmMain.actSave.0.T:Saves the note\r\nfrmMain.actSave.0.C:&Save\r\n"
+              "frmMain.[ToolTip]actSave.0.T:Save (Ctrl+S)\r\nfrmMain.[ToolTip]actSave.0.C:\r\n");
 }
 
 }  // namespace

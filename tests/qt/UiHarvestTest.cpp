@@ -38,12 +38,14 @@ TEST(UiHarvestTest, FormFileIsTheWindowsHarvest)
     const auto [bytWindow, bytUi] = BothHarvests<QMainWindow, Ui::frmSample>(objDir, QStringLiteral("frmSample"));
     EXPECT_EQ(bytUi, bytWindow);
     // The form holds what the comparison is about: tabs, names uic changes, a raised widget, a promoted
-    // label, grouped actions, an action's icon text.
+    // label, grouped actions, an action's icon text, an action's tool-tip (and one that is Qt's own).
     for (const char* pstrLine : {"frmSample.tabPages.1.C: Second\r\n", "frmSample.optSize1.1.C:Large\r\n", "frmSample.cmdOK1.0.C:OK\r\n",
                                  "frmSample.chk_Odd.0.C:", "frmSample.label.0.C:Named by uic\r\nfrmSample.txtNotes.0.T:\r\n",
                                  "frmSample.lblPromoted.0.C:Promoted\r\n", "frmSample.actViewA.0.C:View A\r\n",
-                                 "frmSample.actAbout.0.C:About && more\r\n", "frmSample.actRecent.2.C:"})
+                                 "frmSample.actAbout.0.C:About && more\r\n", "frmSample.actRecent.2.C:",
+                                 "frmSample.[ToolTip]actQuit.0.T:Leaves the program\r\nfrmSample.[ToolTip]actQuit.0.C:\r\n"})
         EXPECT_TRUE(bytWindow.contains(pstrLine)) << pstrLine;
+    EXPECT_FALSE(bytWindow.contains("[ToolTip]actOpen"));
 }
 
 // Containers that keep their pages or contents in inner widgets of their own, and widgets with inner

@@ -306,9 +306,29 @@ void CollectMenus(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut)
     for (const udtUiWidget& udtChild : pudtWidget.Children) {
         if (udtChild.IsWindow() && udtChild.Class != u"QMenu") continue;  // another window's menus are its own
         if (udtChild.Class == u"QMenu" && IsOwnName(udtChild.Name))
-            pudtOut.append({udtChild.Name, udtChild.Index, true, udtChild.Text(QStringLiteral("title")), QString()});
+            pudtOut.append({udtChild.Name, udtChild.Index, true, udtChild.Text(QStringLiteral("title")), QString(), QString()});
         CollectMenus(udtChild, pudtOut);
     }
+}
+
+// A text as QAction makes a tool-tip or an icon text of it: without "...", each '&' that marks a
+// shortcut key dropped ("&&" is one '&'), trimmed.
+QString QtStripped(QString pstrText)
+{
+    pstrText.remove(QStringLiteral("..."));
+    for (qsizetype i = 0; i < pstrText.size(); ++i)
+        if (pstrText.at(i) == u'&') pstrText.remove(i, 1);
+    return pstrText.trimmed();
+}
+
+// Whether the tool-tip is one the run-time harvest takes for Qt's own (ExplicitToolTip in
+// Translation_Widgets.cpp): the one made from the action's text() or from its iconText(), as a
+// QAction with the form's text and icon text gives them.
+bool IsQtOwnToolTip(const QString& pstrToolTip, const QString& pstrText, const QString& pstrIconText)
+{
+    const QString strText = pstrText.isEmpty() ? QString(pstrIconText).replace(u'&', QStringLiteral("&&")) : pstrText;
+    const QString strIconText = pstrIconText.isEmpty() ? QtStripped(pstrText) : pstrIconText;
+    return pstrToolTip == QtStripped(strText) || pstrToolTip == QtStripped(strIconText);
 }
 
 void CollectActions(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut)
@@ -317,8 +337,12 @@ void CollectActions(const udtUiWidget& pudtWidget, QVector<udtMenuText>& pudtOut
         if (!IsOwnName(udtAction.Name)) continue;
         // An action without a text shows its icon text, its '&' doubled.
         QString strText = udtAction.Text(QStringLiteral("text"));
-        if (strText.isEmpty()) strText = udtAction.Text(QStringLiteral("iconText")).replace(u'&', QStringLiteral("&&"));
-        pudtOut.append({udtAction.Name, udtAction.Index, false, strText, udtAction.Text(QStringLiteral("statusTip"))});
+        const QString strIconText = udtAction.Text(QStringLiteral("iconText"));
+        if (strText.isEmpty()) strText = QString(strIconText).replace(u'&', QStringLiteral("&&"));
+        // A tool-tip that Qt would make from the text anyway is no text of the action's own.
+        QString strToolTip = udtAction.Text(QStringLiteral("toolTip"));
+        if (IsQtOwnToolTip(strToolTip, udtAction.Text(QStringLiteral("text")), strIconText)) strToolTip.clear();
+        pudtOut.append({udtAction.Name, udtAction.Index, false, strText, udtAction.Text(QStringLiteral("statusTip")), strToolTip});
     }
     for (const udtUiWidget& udtChild : pudtWidget.Children)
         if (!udtChild.IsWindow() || udtChild.Class == u"QMenu") CollectActions(udtChild, pudtOut);

@@ -29,8 +29,11 @@
 // that no layout sizes is widened to its caption, as SetFormText does. Besides, the window title is
 // the form's "[Caption]" entry, and each QMenu and QAction with an objectName takes its title or
 // text from the caption of the entry of that name ("mnuFile", "mnuFileOpen": core.lrc keeps captions
-// only for such names); an action whose entry has a tool-tip line takes it as its status tip. A
-// window applied again with the same language gets only the widgets created since.
+// only for such names); an action whose entry has a tool-tip line takes it as its status tip, and
+// its tool-tip from the tool-tip line of the entry "[ToolTip]" + its name
+// ("frmMain.[ToolTip]actSave.0"), which harvest() writes for an action whose tool-tip was set (not
+// the one Qt makes from its text). A window applied again with the same language gets only the
+// widgets created since.
 //
 // Threads. load(), message(), title(), text(), isEmpty(), folder() and sourceFolder() may be called
 // from any thread, also while another thread loads: each call sees one whole language, the old or

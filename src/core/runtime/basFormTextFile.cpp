@@ -106,6 +106,10 @@ QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTit
         // An action's caption alone where core.lrc keeps nothing else, unless there is a status tip to report.
         if (!udtMenu.Menu && (EntryHasToolTipLine(udtMenu.Name) || !udtMenu.StatusTip.isEmpty())) Line(u'T', udtMenu.StatusTip);
         Line(u'C', udtMenu.Text);
+        if (udtMenu.Menu || udtMenu.ToolTip.isEmpty()) continue;
+        const QString strToolTipPath = strForm + u'.' + ToolTipEntry() + udtMenu.Name + u'.' + QString::number(udtMenu.Index);
+        strMenus += clsTralyx::FormatEntryLines(strToolTipPath, u'T', udtMenu.ToolTip) + QStringLiteral("\r\n");
+        strMenus += clsTralyx::FormatEntryLines(strToolTipPath, u'C', QString()) + QStringLiteral("\r\n");
     }
     QByteArray bytTitle, bytMenus;
     if (!pobjCodePage.Encode(strTitle, bytTitle) || !pobjCodePage.Encode(strMenus, bytMenus))

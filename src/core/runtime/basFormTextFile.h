@@ -35,6 +35,9 @@ inline bool IsQtOwnName(const QString& pstrName)
 inline QString WindowTitleEntry() { return QStringLiteral("[Caption]"); }
 // The entry of a text box's placeholder text: this before the box's name ("[Placeholder]txtFind").
 inline QString PlaceholderEntry() { return QStringLiteral("[Placeholder]"); }
+// The entry of an action's own tool-tip, its tool-tip line: this before the action's name
+// ("[ToolTip]actSave"), since the tool-tip line of the action's entry is its status tip.
+inline QString ToolTipEntry() { return QStringLiteral("[ToolTip]"); }
 
 // A named menu or action of a window. Texts hold their line breaks as CR LF.
 struct udtMenuText {
@@ -43,12 +46,14 @@ struct udtMenuText {
     bool Menu = false;  // a menu has its title only
     QString Text;       // the menu's title, the action's text
     QString StatusTip;  // an action's
+    QString ToolTip;    // an action's, where one was set: empty for Qt's own, made from the text
 };
 
 // The bytes of a window's form text file: the title's entry, then the controls as
 // FormTextFileContent writes them, then the menus and actions in the order given (an action's status
-// tip as its tool-tip line, where core.lrc keeps one or the tip is not empty). A menu or action whose
-// name holds a "." or a line break is left out. Throws as FormTextFileContent does, and
+// tip as its tool-tip line, where core.lrc keeps one or the tip is not empty; a tool-tip of its own
+// as the tool-tip line of its ToolTipEntry(), with an empty caption line after it, as core.lrc
+// writes that entry). A menu or action whose name holds a "." or a line break is left out. Throws as FormTextFileContent does, and
 // clsRuntimeError ErrInvalidArgument when the title or a menu's text cannot be written in the code page.
 QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTitle, const QVector<udtMenuText>& pudtMenus,
                                  const clsCodePage& pobjCodePage);

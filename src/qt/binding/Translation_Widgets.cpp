@@ -59,6 +59,18 @@ void ForEachMenuAndAction(QWidget* pobjWindow, Fn pfnVisit)
             pfnVisit(objAction, strName);
 }
 
+// The tool-tip set on the action, or empty where it shows Qt's own, made from its text or, without
+// one, its icon text: that one follows the text and is no text to translate. (text() of an action
+// with an icon text alone is made from that, so both are tried.)
+QString ExplicitToolTip(const QAction* pobjAction)
+{
+    const QString strToolTip = pobjAction->toolTip();
+    QAction objFromText, objFromIconText;
+    objFromText.setText(pobjAction->text());
+    objFromIconText.setIconText(pobjAction->iconText());
+    return strToolTip == objFromText.toolTip() || strToolTip == objFromIconText.toolTip() ? QString() : strToolTip;
+}
+
 }  // namespace
 
 void Translation::apply(QWidget* window)
@@ -95,6 +107,8 @@ void Translation::apply(QWidget* window)
         auto* objAction = static_cast<QAction*>(pobjObject);
         if (udtFound.HasCaption) objAction->setText(StoreToLines(udtFound.Texts.Caption));
         if (udtFound.HasToolTip) objAction->setStatusTip(StoreToLines(udtFound.Texts.ToolTip));
+        if (Find(ToolTipEntry() + pstrName, IndexOf(pobjObject)) && udtFound.HasToolTip)
+            objAction->setToolTip(StoreToLines(udtFound.Texts.ToolTip));
     });
 
     // changeEvent() code may call apply() again: the event already goes to the whole window.
@@ -128,10 +142,10 @@ bool Translation::harvest(QWidget* window, const QString& folder, QString* error
     QVector<udtMenuText> udtMenus;
     ForEachMenuAndAction(window, [&](QObject* pobjObject, const QString& pstrName) {
         if (auto* objMenu = qobject_cast<QMenu*>(pobjObject))
-            return udtMenus.append({pstrName, IndexOf(pobjObject), true, LinesToStore(objMenu->title()), QString()});
+            return udtMenus.append({pstrName, IndexOf(pobjObject), true, LinesToStore(objMenu->title()), QString(), QString()});
         auto* objAction = static_cast<QAction*>(pobjObject);
         udtMenus.append({pstrName, IndexOf(pobjObject), false, LinesToStore(objAction->text()),
-                         LinesToStore(objAction->statusTip())});
+                         LinesToStore(objAction->statusTip()), LinesToStore(ExplicitToolTip(objAction))});
     });
     clsQtForm frmWindow(window);
     return writeFormFile(&frmWindow, LinesToStore(window->windowTitle()), udtMenus, folder, error, notKept);
