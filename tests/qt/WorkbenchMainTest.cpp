@@ -35,11 +35,18 @@ protected:
 TEST_F(clsWorkbenchMainTest, UpdateFilesAndTheMemoryStartFromTheOpenFolder)
 {
     const QString strFolder = QFileInfo(mobjDir.Write(Q("R1/German/messages.lrc"), MessagesA)).absolutePath();
+    mobjDir.Write(Q("R1/English/messages.lrc"), MessagesA);
     ASSERT_TRUE(mfrmMain->OpenFile(strFolder + Q("/messages.lrc")));
+    auto* dckSource = mfrmMain->findChild<QDockWidget*>(Q("dckSource"));
+    const int lngDockWidth = dckSource->width();
     Click("mnuMergeFiles");
     auto* txtOld = mfrmMain->findChild<QLineEdit*>(Q("txtOldFile"));
     ASSERT_NE(txtOld, nullptr);
     EXPECT_EQ(txtOld->text(), strFolder);
+    QCoreApplication::processEvents();
+    // The dock stays as wide as it was, greyed, while the update window is in front.
+    EXPECT_TRUE(DockShown() && !dckSource->widget()->isEnabled());
+    EXPECT_EQ(dckSource->width(), lngDockWidth);
     const std::pair<QStringList, QString> udtCases[] = {{{}, mobjDir.Path(Q("R1"))}, {{Q("/m/a/French")}, Q("/m/a")}};
     for (const auto& [strPaths, strStart] : udtCases) {
         frmTranslationMemory frmMemory(strPaths, strFolder, mfrmMain.get());
