@@ -13,15 +13,6 @@
 using namespace tralyx;
 using namespace tralyx::fuzz;
 
-// libgettextpo 0.21 loses, inside its own lexer and grammar, the name it copies at the start of a
-// read and the tokens it drops on a syntax error (and some string lists of a valid file): blocks no
-// caller ever sees, so none can free them. Only those frames are excused; any other leak, ours or
-// the library's through its API, is reported.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libgettextpo_lex_start\nleak:libgettextpo_po_gram_lex\nleak:libgettextpo_string_list_append\n";
-}
-
 namespace {
 
 const udtLanguageFolder& Folder()

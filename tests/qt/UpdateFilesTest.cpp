@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -123,6 +124,22 @@ TEST_F(UpdateFilesTest, OneWindowAtATimeAndEveryWayOfClosingStartsTheNextOneEmpt
         EXPECT_TRUE(mfrmForm.isNull() && mobjArea.subWindowList().isEmpty());
         mfrmForm = frmUpdateFiles::ShowIn(&mobjArea);
         EXPECT_EQ(Texts(), QStringList(3, QString()));
+    }
+}
+
+// From the editor the old folder is the one open, the new one the folder chosen last (while it exists).
+TEST_F(UpdateFilesTest, ANewWindowStartsFromTheOpenFolderAndTheNewFolderChosenLast)
+{
+    const QString strOld = mobjDir.Path("Release1/German"), strNew = mobjDir.Path("Release2/English");
+    QDir().mkpath(strOld);
+    for (const bool booNewExists : {true, false}) {
+        mobjArea.closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (booNewExists) QDir().mkpath(strNew);
+        else QDir(strNew).removeRecursively();
+        QSettings().setValue("Update/NewFolder", strNew);
+        mfrmForm = frmUpdateFiles::ShowIn(&mobjArea, {}, strOld);
+        EXPECT_EQ(Texts(), (QStringList{strOld, booNewExists ? strNew : QString(), QString()}));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "MainTest.h"
 #include "memory/clsTranslationMemory.h"
 #include "windows/editor/frmReplace.h"
+#include "windows/memory/frmTranslationMemory.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -27,6 +29,32 @@ protected:
     QComboBox* FilterShow() const { return mfrmMain->findChild<QComboBox*>(Q("cboFilterShow")); }
     QString Count() const { return mfrmMain->findChild<QLabel*>(Q("lblFilterCount"))->text(); }
 };
+
+// Update Files takes the open folder as the old one; the memory's Add Folder opens beside the folder
+// added last, else beside the open one.
+TEST_F(clsWorkbenchMainTest, UpdateFilesAndTheMemoryStartFromTheOpenFolder)
+{
+    const QString strFolder = QFileInfo(mobjDir.Write(Q("R1/German/messages.lrc"), MessagesA)).absolutePath();
+    mobjDir.Write(Q("R1/English/messages.lrc"), MessagesA);
+    ASSERT_TRUE(mfrmMain->OpenFile(strFolder + Q("/messages.lrc")));
+    auto* dckSource = mfrmMain->findChild<QDockWidget*>(Q("dckSource"));
+    const int lngDockWidth = dckSource->width();
+    Click("mnuMergeFiles");
+    auto* txtOld = mfrmMain->findChild<QLineEdit*>(Q("txtOldFile"));
+    ASSERT_NE(txtOld, nullptr);
+    EXPECT_EQ(txtOld->text(), strFolder);
+    QCoreApplication::processEvents();
+    // The dock stays as wide as it was, greyed, while the update window is in front.
+    EXPECT_TRUE(DockShown() && !dckSource->widget()->isEnabled());
+    EXPECT_EQ(dckSource->width(), lngDockWidth);
+    const std::pair<QStringList, QString> udtCases[] = {{{}, mobjDir.Path(Q("R1"))}, {{Q("/m/a/French")}, Q("/m/a")}};
+    for (const auto& [strPaths, strStart] : udtCases) {
+        frmTranslationMemory frmMemory(strPaths, strFolder, mfrmMain.get());
+        mobjDesktop.NextFolder(std::nullopt);
+        QTest::mouseClick(frmMemory.findChild<QPushButton*>(Q("cmdAddFolder")), Qt::LeftButton);
+        EXPECT_EQ(mobjDesktop.FolderStarts().value(mobjDesktop.FolderStarts().size() - 1), strStart);
+    }
+}
 
 TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
 {

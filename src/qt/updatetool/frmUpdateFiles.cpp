@@ -9,6 +9,7 @@
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace tralyx {
@@ -31,6 +33,8 @@ constexpr int32_t BrowseWidth = 375;
 constexpr int32_t ButtonWidth = 1335;
 constexpr int32_t ButtonHeight = 375;
 constexpr int32_t Margin = 120;
+// The new release's folder, chosen once for the updates of every language.
+constexpr const char* KeyNewFolder = "Update/NewFolder";
 
 }  // namespace
 
@@ -131,7 +135,7 @@ frmUpdateFiles::frmUpdateFiles(QWidget* pobjParent) : QWidget(pobjParent)
     connect(mcmdShowReport, &QPushButton::clicked, this, &frmUpdateFiles::cmdShowReport_Click);
 }
 
-frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult)
+frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult, const QString& pstrOpenFolder)
 {
     for (QMdiSubWindow* pobjWindow : pobjArea->subWindowList()) {
         if (auto* pfrmOpen = qobject_cast<frmUpdateFiles*>(pobjWindow->widget())) {
@@ -152,6 +156,13 @@ frmUpdateFiles* frmUpdateFiles::ShowIn(QMdiArea* pobjArea, const OpenResultHandl
     pobjWindow->setFixedSize(pobjWindow->sizeHint());
     pobjArea->setActiveSubWindow(pobjWindow);
     pfrmNew->mtxtOldFile->setFocus();
+    if (!pstrOpenFolder.isEmpty()) {
+        pfrmNew->mtxtOldFile->setText(QDir::toNativeSeparators(pstrOpenFolder));
+        const QString strNew = QSettings().value(QLatin1StringView(KeyNewFolder)).toString();
+        if (!strNew.isEmpty() && QFileInfo(strNew).isDir() && QFileInfo(strNew) != QFileInfo(pstrOpenFolder))
+            pfrmNew->mtxtNewFile->setText(strNew);
+        pfrmNew->mtxtDestination->setFocus();  // what is left to say
+    }
     return pfrmNew;
 }
 
@@ -210,6 +221,7 @@ void frmUpdateFiles::cmdUpdate_Click()
     // The update reads the files in the code page the editor was set to, so that the report shows
     // their texts right; its store is its own, the editor's tables are never touched.
     mudtLastFolders = {mtxtOldFile->text(), mtxtNewFile->text(), mtxtDestination->text(), strOldSource};
+    QSettings().setValue(QLatin1StringView(KeyNewFolder), mtxtNewFile->text());
     mudtLastUpdate = UpdateLanguageFolder(
         mudtLastFolders, gobjTextStore ? gobjTextStore->CodePage() : QString::fromLatin1(clsCodePage::DefaultName), true);
     const udtUpdateMessage udtMessage = UpdateMessage(mudtLastUpdate);

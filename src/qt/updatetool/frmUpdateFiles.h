@@ -26,7 +26,9 @@ public:
     explicit frmUpdateFiles(QWidget* pobjParent = nullptr);
     // Shows the one update window in the frame, or brings the open one forward with its texts. The
     // report windows it opens offer "Open Result" through pfnOpenResult.
-    static frmUpdateFiles* ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult = {});
+    // A new window starts with the folder open in the editor (pstrOpenFolder) as the old one, and the
+    // new folder chosen last time, when it still exists.
+    static frmUpdateFiles* ShowIn(QMdiArea* pobjArea, const OpenResultHandler& pfnOpenResult = {}, const QString& pstrOpenFolder = {});
 
 protected:
     void keyPressEvent(QKeyEvent* pobjEvent) override;  // Esc presses "&Cancel"

@@ -208,9 +208,18 @@ void frmMain::mnuFileClose_Click()
 
 void frmMain::mnuMergeFiles_Click()
 {
-    frmUpdateFiles::ShowIn(mdiArea, [this](const QStringList& pstrFiles, const QString& pstrSource) {
-        OpenUpdateResult(pstrFiles, pstrSource);
-    });
+    // The folder being translated is the old one of the coming update: the active file's, or any open one's.
+    QString strOpenFolder;
+    QList<QMdiSubWindow*> objChildren = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    std::reverse(objChildren.begin(), objChildren.end());
+    for (QMdiSubWindow* pobjChild : objChildren) {
+        if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget()); frmEditor && !frmEditor->FileNameValue().isEmpty()) {
+            strOpenFolder = QFileInfo(frmEditor->FileNameValue()).absolutePath();
+            break;
+        }
+    }
+    frmUpdateFiles::ShowIn(
+        mdiArea, [this](const QStringList& pstrFiles, const QString& pstrSource) { OpenUpdateResult(pstrFiles, pstrSource); }, strOpenFolder);
 }
 
 void frmMain::OpenUpdateResult(const QStringList& pstrFiles, const QString& pstrSourceFolder)

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -31,6 +32,7 @@ frmTranslationMemory::frmTranslationMemory(const QStringList& pstrPaths, const Q
         auto* objOpen = new QListWidgetItem(tr("%1  (the open folder, always)").arg(QDir::toNativeSeparators(pstrOpenFolder)), lstPaths);
         objOpen->setFlags(Qt::ItemIsEnabled);
         mbooOpenFolderListed = true;
+        mstrOpenFolder = pstrOpenFolder;
     }
     for (const QString& strPath : pstrPaths) Add(strPath);
 
@@ -65,8 +67,12 @@ QStringList frmTranslationMemory::Paths() const
 
 void frmTranslationMemory::cmdAddFolder_Click()
 {
+    // Beside the folder added last, or the open one: a release's languages stand side by side.
+    const QStringList strPaths = Paths();
+    const QString strBeside = strPaths.isEmpty() ? mstrOpenFolder : strPaths.last();
+    const QString strStart = strBeside.isEmpty() ? QString() : QFileInfo(strBeside).absolutePath();
     QString strFolder;
-    if (Desktop().ChooseFolder(QString(), strFolder) && !strFolder.isEmpty()) Add(strFolder);
+    if (Desktop().ChooseFolder(strStart, strFolder) && !strFolder.isEmpty()) Add(strFolder);
 }
 
 void frmTranslationMemory::cmdAddTmx_Click()

@@ -23,6 +23,7 @@ private:
 
     QListWidget* lstPaths;
     QPushButton* cmdRemove;
+    QString mstrOpenFolder;
     bool mbooOpenFolderListed = false;
 };
 

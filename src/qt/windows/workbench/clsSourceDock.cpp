@@ -133,8 +133,14 @@ bool clsSourceDock::SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent)
 
 void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
 {
-    if (!pfrmEditor) ShowRow({}, {});
-    else if (pfrmEditor->HasSource()) ShowRow(pfrmEditor->SourceBoxes(), pfrmEditor->CurrentProblems());
+    // Another window in front (Update Files, a report): the dock keeps the last row, greyed, at its
+    // width. Emptied, it shrank to its title, and the tiled files then reached under it.
+    widget()->setEnabled(pfrmEditor != nullptr);
+    if (!pfrmEditor) {
+        CommitNote();
+        return;
+    }
+    if (pfrmEditor->HasSource()) ShowRow(pfrmEditor->SourceBoxes(), pfrmEditor->CurrentProblems());
     else
         ShowRow({}, {}, pfrmEditor->SourceNote().isEmpty() ? tr("No source folder for this file.")
                                                            : pfrmEditor->SourceNote());
