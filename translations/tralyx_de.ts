@@ -829,11 +829,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>
-        <translation>&amp;Suchen:</translation>
-    </message>
-    <message>
-        <source>&amp;In:</source>
-        <translation>&amp;In:</translation>
+        <translation>Such&amp;begriff:</translation>
     </message>
     <message>
         <source>&amp;Insert Translation</source>
@@ -842,10 +838,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Into the translation box at its cursor, as typing (Return or a double click does the same)</source>
         <translation>In das Übersetzungsfeld an der Schreibmarke, wie getippt (Eingabetaste oder Doppelklick tun dasselbe)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Translation</source>
-        <translation>Übersetzung &amp;kopieren</translation>
     </message>
     <message>
         <source>The concordance searches the memory of a window whose file has its source folder (File &gt; Source Folder...).</source>
@@ -874,6 +866,14 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Choose a row of the file to translate first.</source>
         <translation>Wählen Sie zuerst eine Zeile der Datei, die Sie übersetzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Look in:</source>
+        <translation>Suchen &amp;in:</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Translation</source>
+        <translation>Übersetzung &amp;kopieren</translation>
     </message>
 </context>
 <context>

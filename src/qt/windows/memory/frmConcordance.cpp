@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tralyx {
 namespace {
@@ -34,6 +36,15 @@ const QString LineBreakMark = QStringLiteral(" \u21B5 ");
 QString OneLine(const QString& pstrStored)
 {
     return StoreToLines(pstrStored).replace(u'\n', LineBreakMark);
+}
+
+// The end of a unit's file path that tells one from another: a language file with its folder and
+// that folder's (Release1/German/core.lrc), any other file with its folder.
+QString ShortOrigin(const QString& pstrOrigin)
+{
+    const QStringList strParts = QDir::fromNativeSeparators(pstrOrigin).split(u'/', Qt::SkipEmptyParts);
+    const qsizetype lngKept = pstrOrigin.endsWith(QLatin1StringView(".lrc"), Qt::CaseInsensitive) ? 3 : 2;
+    return strParts.mid(std::max<qsizetype>(0, strParts.size() - lngKept)).join(u'/');
 }
 
 // A stored text on one line, what the search found highlighted.
@@ -108,11 +119,11 @@ frmConcordance::frmConcordance(std::function<frmMessageEditor*()> pfnEditor, QWi
     lvwHits->setAlternatingRowColors(true);
     lvwHits->setItemDelegate(new clsMarkedTextDelegate(lvwHits));
     lvwHits->header()->setStretchLastSection(true);
-    lvwHits->setTextElideMode(Qt::ElideLeft);  // a file's name and entry are at the end of its path
+    lvwHits->setTextElideMode(Qt::ElideMiddle);  // a file's folder at the start, its entry at the end
 
     auto* lblFind = new QLabel(tr("Fi&nd:"), this);
     lblFind->setBuddy(txtFind);
-    auto* lblSide = new QLabel(tr("&In:"), this);
+    auto* lblSide = new QLabel(tr("&Look in:"), this);
     lblSide->setBuddy(cboSide);
     auto* objButtons = new QDialogButtonBox(this);
     const auto Button = [&](const char* pstrName, const QString& pstrCaption, void (frmConcordance::*pfnClick)()) {
@@ -124,7 +135,7 @@ frmConcordance::frmConcordance(std::function<frmMessageEditor*()> pfnEditor, QWi
     };
     Button("cmdConcordanceInsert", tr("&Insert Translation"), &frmConcordance::cmdInsert_Click)
         ->setToolTip(tr("Into the translation box at its cursor, as typing (Return or a double click does the same)"));
-    Button("cmdConcordanceCopy", tr("&Copy Translation"), &frmConcordance::cmdCopy_Click);
+    Button("cmdConcordanceCopy", tr("C&opy Translation"), &frmConcordance::cmdCopy_Click);
     // No default button: Return searches in the box and inserts in the list.
     objButtons->addButton(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(objButtons, &QDialogButtonBox::rejected, this, &QDialog::hide);
@@ -153,9 +164,9 @@ frmConcordance::frmConcordance(std::function<frmMessageEditor*()> pfnEditor, QWi
     mnuCopy->setShortcutContext(Qt::WidgetShortcut);
     connect(mnuCopy, &QAction::triggered, this, &frmConcordance::cmdCopy_Click);
     lvwHits->addAction(mnuCopy);
-    resize(980, 460);
-    lvwHits->setColumnWidth(0, 380);
-    lvwHits->setColumnWidth(1, 380);
+    resize(1100, 460);
+    lvwHits->setColumnWidth(0, 390);
+    lvwHits->setColumnWidth(1, 390);
 }
 
 bool frmConcordance::eventFilter(QObject* pobjWatched, QEvent* pobjEvent)
@@ -210,12 +221,12 @@ void frmConcordance::Search()
     QList<QTreeWidgetItem*> objItems;
     for (const udtConcordanceHit& u : mudtHits) {
         auto* objItem = new QTreeWidgetItem;
-        const QString strFrom = u.Entry.isEmpty() ? u.Origin : u.Origin + QStringLiteral(" \u00B7 ") + u.Entry;
-        const QString strTexts[] = {OneLine(u.Source), OneLine(u.Translation), strFrom};
+        const QString strEntry = u.Entry.isEmpty() ? QString() : QStringLiteral(" \u00B7 ") + u.Entry;
+        const QString strTexts[] = {OneLine(u.Source), OneLine(u.Translation), ShortOrigin(u.Origin) + strEntry};
         for (int c = 0; c < 3; ++c) objItem->setText(c, strTexts[c]);
         objItem->setToolTip(0, StoreToLines(u.Source));
         objItem->setToolTip(1, StoreToLines(u.Translation));
-        objItem->setToolTip(2, strFrom);
+        objItem->setToolTip(2, QDir::toNativeSeparators(u.Origin) + strEntry);
         objItem->setData(0, HtmlRole, MarkedHtml(u.Source, strFolded));
         objItem->setData(1, HtmlRole, MarkedHtml(u.Translation, strFolded));
         objItems.append(objItem);
