@@ -249,6 +249,64 @@ void BM_Suggestions(benchmark::State& state)
 }
 BENCHMARK(BM_Suggestions)->Unit(benchmark::kMicrosecond);
 
+// The first 100,000 units of the memory, for the concordance search: its index made once, as the
+// first search makes it, and timed on its own.
+const clsTranslationMemory& HundredThousand()
+{
+    static const clsTranslationMemory* const pobjMemory = [] {
+        auto* p = new clsTranslationMemory;
+        const std::vector<udtMemoryUnit>& udtUnits = FullMemory().Units();
+        for (size_t i = 0; i < std::min<size_t>(udtUnits.size(), 100000); ++i)
+            p->AddUnit(udtUnits[i].Source, udtUnits[i].Translation, QStringLiteral("x"), udtUnits[i].Entry);
+        return p;
+    }();
+    return *pobjMemory;
+}
+
+void BM_ConcordanceIndex(benchmark::State& state)
+{
+    const std::vector<udtMemoryUnit>& udtUnits = HundredThousand().Units();
+    for (auto _ : state) {
+        clsTranslationMemory objMemory;
+        state.PauseTiming();
+        for (const udtMemoryUnit& u : udtUnits) objMemory.AddUnit(u.Source, u.Translation, QStringLiteral("x"), u.Entry);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(objMemory.Concordance(QStringLiteral("x")).Total);
+    }
+    state.counters["units"] = static_cast<double>(udtUnits.size());
+}
+BENCHMARK(BM_ConcordanceIndex)->Unit(benchmark::kMillisecond);
+
+// One search over 100,000 units, on the side the argument names (0 both, 1 sources, 2
+// translations): words of every rank (the commonest hit most units), parts of words, two-word
+// phrases, a letter, and words the memory does not have.
+void BM_Concordance(benchmark::State& state)
+{
+    const clsTranslationMemory& objMemory = HundredThousand();
+    const auto enuSide = static_cast<enuConcordanceSide>(state.range(0));
+    objMemory.Concordance(QStringLiteral("x"));  // the index, made before the timing
+    QStringList strQueries;
+    const udtLanguagePair& udtWords = Words();
+    for (qsizetype r : {0, 1, 5, 30, 200, 1500, 4000}) {
+        strQueries << udtWords.English.value(r) << udtWords.German.value(r);
+        strQueries << udtWords.English.value(r).left(4) << udtWords.English.value(r) + u' ' + udtWords.English.value(r + 1);
+    }
+    strQueries << QStringLiteral("e") << QStringLiteral("zzqx") << QStringLiteral("the unknown words");
+    size_t lngAsked = 0;
+    double dblSlowest = 0, dblTotal = 0;
+    for (auto _ : state) {
+        const double dblStart = CpuMs();
+        const udtConcordance udtFound = objMemory.Concordance(strQueries[static_cast<qsizetype>(lngAsked % size_t(strQueries.size()))], enuSide);
+        dblSlowest = std::max(dblSlowest, CpuMs() - dblStart);
+        dblTotal += udtFound.Total;
+        ++lngAsked;
+    }
+    state.counters["slowest_cpu_ms"] = dblSlowest;
+    state.counters["units"] = static_cast<double>(objMemory.Size());
+    state.counters["hits"] = dblTotal / static_cast<double>(std::max<size_t>(lngAsked, 1));
+}
+BENCHMARK(BM_Concordance)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 // Every translated text of a full-size German folder, with a fresh dictionary (its load included).
 void BM_SpellFolder(benchmark::State& state)
 {
@@ -277,6 +335,7 @@ int main(int argc, char** argv)
     // The folders and the memory that the benchmarks read are made before any is timed.
     benchmark::Initialize(&argc, argv);
     FullMemory();
+    HundredThousand();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -806,6 +806,77 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::frmConcordance</name>
+    <message>
+        <source>Concordance Search</source>
+        <translation>Konkordanzsuche</translation>
+    </message>
+    <message>
+        <source>Source and translation</source>
+        <translation>Quelle und Übersetzung</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>Such&amp;begriff:</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Translation</source>
+        <translation>Übersetzung ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Into the translation box at its cursor, as typing (Return or a double click does the same)</source>
+        <translation>In das Übersetzungsfeld an der Schreibmarke, wie getippt (Eingabetaste oder Doppelklick tun dasselbe)</translation>
+    </message>
+    <message>
+        <source>The concordance searches the memory of a window whose file has its source folder (File &gt; Source Folder...).</source>
+        <translation>Die Konkordanz durchsucht den Übersetzungsspeicher eines Fensters, dessen Datei ihren Quellordner hat (Datei &gt; Quellordner ...).</translation>
+    </message>
+    <message>
+        <source>A word or a phrase, found in any case.</source>
+        <translation>Ein Wort oder eine Wendung, in jeder Groß- und Kleinschreibung gefunden.</translation>
+    </message>
+    <message>
+        <source>No unit of the memory holds it.</source>
+        <translation>Keine Einheit des Übersetzungsspeichers enthält es.</translation>
+    </message>
+    <message>
+        <source>1 unit of the memory holds it.</source>
+        <translation>1 Einheit des Übersetzungsspeichers enthält es.</translation>
+    </message>
+    <message>
+        <source>%1 units of the memory hold it; the first %2 are listed.</source>
+        <translation>%1 Einheiten des Übersetzungsspeichers enthalten es; die ersten %2 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 units of the memory hold it.</source>
+        <translation>%1 Einheiten des Übersetzungsspeichers enthalten es.</translation>
+    </message>
+    <message>
+        <source>Choose a row of the file to translate first.</source>
+        <translation>Wählen Sie zuerst eine Zeile der Datei, die Sie übersetzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Look in:</source>
+        <translation>Suchen &amp;in:</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Translation</source>
+        <translation>Übersetzung &amp;kopieren</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::frmFolderSelector</name>
     <message>
         <source>Select a folder</source>
@@ -1023,6 +1094,10 @@ Die Dateien dort werden überschrieben.</translation>
     <message>
         <source>Mark for Review</source>
         <translation>Zur Prüfung markieren</translation>
+    </message>
+    <message>
+        <source>Concordance &amp;Search...</source>
+        <translation>K&amp;onkordanzsuche ...</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
-// Translation memory: what a row is offered and in which order, the index against a scan of every
-// unit, TMX written and read by us and by Translate Toolkit, and tralyx-lrc tm.
+// Translation memory: what a row is offered and in which order, what a concordance search lists,
+// the index against a scan of every unit, TMX written and read by us and by Translate Toolkit, and
+// tralyx-lrc tm.
 #include "exchange/basLanguageFolder.h"
 #include "memory/basMatchText.h"
 #include "memory/basMemoryFill.h"
@@ -76,6 +77,64 @@ INSTANTIATE_TEST_SUITE_P(
         udtSuggestCase{"a short text, one character more", "Prints", {Q("83 Drucken")}},
         udtSuggestCase{"nothing for an empty text", "", {}}),
     [](const testing::TestParamInfo<udtSuggestCase>& info) { return "Case" + std::to_string(info.index); });
+
+// "Save the [File] = Datei speichern @ old.tmx MSG003": what was found in brackets.
+QString Marked(const QString& pstrText, const QString& pstrQuery)
+{
+    QString strOut = pstrText;
+    const auto udtRanges = ConcordanceRanges(pstrText, ConcordanceText(pstrQuery).trimmed());
+    for (auto it = udtRanges.rbegin(); it != udtRanges.rend(); ++it) strOut.insert(it->first + it->second, u']').insert(it->first, u'[');
+    return strOut;
+}
+
+struct udtConcordanceCase {
+    const char* Name;
+    const char* Query;
+    enuConcordanceSide Side;
+    int32_t Max;
+    QStringList Expected;
+    int32_t Total;
+};
+
+void PrintTo(const udtConcordanceCase& u, std::ostream* pobjOut) { *pobjOut << u.Name; }
+
+class MemoryConcordance : public testing::TestWithParam<udtConcordanceCase> {};
+
+TEST_P(MemoryConcordance, EveryUnitThatHoldsTheTextInTheOrderAdded)
+{
+    clsTranslationMemory objMemory;
+    objMemory.AddUnit(Q("&Open the file..."), Q("Datei ö&ffnen..."), Q("Release1/German/core.lrc"), Q("frmMain.mnuFileOpen.0.C"));
+    objMemory.AddUnit(Q("Save the File"), Q("Datei speichern"), Q("old.tmx"), Q("MSG003"));
+    objMemory.AddUnit(Q("Line one\r\nLine two"), Q("Zeile eins\r\nZeile zwei"), Q("old.tmx"), QString());
+    objMemory.AddUnit(Q("Profile"), Q("Profil"), Q("old.tmx"), QString());
+    objMemory.AddUnit(Q("Print"), Q("Drucken"), Q("old.tmx"), QString());
+    const udtConcordance udtFound = objMemory.Concordance(Q(GetParam().Query), GetParam().Side, GetParam().Max);
+    QStringList strFound;
+    for (const udtConcordanceHit& u : udtFound.Hits)
+        strFound << QStringLiteral("%1 = %2 @ %3 %4").arg(Marked(u.Source, Q(GetParam().Query)), Marked(u.Translation, Q(GetParam().Query)),
+                                                       u.Origin, u.Entry).trimmed();
+    EXPECT_EQ(strFound, GetParam().Expected);
+    EXPECT_EQ(udtFound.Total, GetParam().Total);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MemoryConcordance,
+    testing::Values(
+        udtConcordanceCase{"a word in the sources, in any case, inside other words too", "FILE", enuConcordanceSide::Source, 200,
+                           {Q("&Open the [file]... = Datei ö&ffnen... @ Release1/German/core.lrc frmMain.mnuFileOpen.0.C"),
+                            Q("Save the [File] = Datei speichern @ old.tmx MSG003"), Q("Pro[file] = Profil @ old.tmx")}, 3},
+        udtConcordanceCase{"in the translations, across an access key", "Öffnen", enuConcordanceSide::Translation, 200,
+                           {Q("&Open the file... = Datei [ö&ffnen]... @ Release1/German/core.lrc frmMain.mnuFileOpen.0.C")}, 1},
+        udtConcordanceCase{"the translations only", "file", enuConcordanceSide::Translation, 200, {}, 0},
+        udtConcordanceCase{"a phrase across a line break", " one  line ", enuConcordanceSide::Source, 200,
+                           {Q("Line [one\r\nLine] two = Zeile eins\r\nZeile zwei @ old.tmx")}, 1},
+        udtConcordanceCase{"found on both sides: the unit once", "profil", enuConcordanceSide::Both, 200, {Q("[Profil]e = [Profil] @ old.tmx")}, 1},
+        udtConcordanceCase{"no unit holds it", "Dateien", enuConcordanceSide::Both, 200, {}, 0},
+        udtConcordanceCase{"the first ones listed, every one counted", "e", enuConcordanceSide::Both, 2,
+                           {Q("&Op[e]n th[e] fil[e]... = Dat[e]i ö&ffn[e]n... @ Release1/German/core.lrc frmMain.mnuFileOpen.0.C"),
+                            Q("Sav[e] th[e] Fil[e] = Dat[e]i sp[e]ich[e]rn @ old.tmx MSG003")}, 5},
+        udtConcordanceCase{"white space finds nothing", " \t", enuConcordanceSide::Both, 200, {}, 0}),
+    [](const testing::TestParamInfo<udtConcordanceCase>& info) { return "Case" + std::to_string(info.index); });
 
 // Plain edit distance over the whole table, to hold the banded one to.
 int32_t NaiveScore(const QString& a, const QString& b)

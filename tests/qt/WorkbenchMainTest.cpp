@@ -1,5 +1,6 @@
 // The workbench in the main window: which source folder a file gets, what the status bar and the
-// Source dock then say, the filter over a row being edited, and the work over a language's files.
+// Source dock then say, the filter over a row being edited, the work over a language's files
+// and the memory's concordance.
 #include "editor/clsWorkbenchRows.h"
 #include "MainTest.h"
 #include "memory/clsTranslationMemory.h"
@@ -15,7 +16,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QTimer>
 
 namespace tralyx::test {
@@ -222,6 +225,38 @@ TEST_F(clsWorkbenchMainTest, ClickingASuggestionsKeyInTheDockTakesIt)
     EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q(""));
     emit txtSuggestions->anchorClicked(QUrl(Q("take:1")));
     EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Platte voll."));
+}
+
+TEST_F(clsWorkbenchMainTest, CtrlShiftFLooksUpTheDocksSelectionAndAResultGoesIntoTheBoxOrOntoTheClipboard)
+{
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:Die \r\nMST001:Fehler\r\n")));
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    auto objMemory = std::make_shared<clsTranslationMemory>();
+    objMemory->AddUnit(Q("The disk is full."), Q("Die Platte ist voll."), Q("old.tmx"), Q("MSG009"));
+    objMemory->AddUnit(Q("Print"), Q("Drucken"), Q("old.tmx"), QString());
+    objMemory->AddUnit(Q("&Disk"), Q("&Platte"), Q("old.tmx"), QString());
+    frmEditor.SetMemory(objMemory);
+    LowerBox(frmEditor)->setFocus();
+    LowerBox(frmEditor)->moveCursor(QTextCursor::End);  // where the result goes, though the dock has the focus
+    auto* txtSource = mfrmMain->findChild<QPlainTextEdit*>(Q("txtSource2"));
+    QTextCursor objCursor = txtSource->textCursor();
+    objCursor.setPosition(4, QTextCursor::KeepAnchor);  // "Disk"
+    txtSource->setTextCursor(objCursor);
+    txtSource->setFocus();
+    QTest::keyClick(txtSource, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* frmFind = mfrmMain->findChild<QWidget*>(Q("frmConcordance"));
+    ASSERT_NE(frmFind, nullptr);
+    EXPECT_EQ(frmFind->findChild<QLineEdit*>(Q("txtConcordance"))->text(), Q("Disk"));
+    auto* lvwHits = frmFind->findChild<QTreeWidget*>(Q("lvwConcordance"));
+    ASSERT_EQ(lvwHits->topLevelItemCount(), 2);
+    EXPECT_EQ(lvwHits->topLevelItem(0)->text(2), Q("old.tmx \u00B7 MSG009"));
+    EXPECT_EQ(frmFind->findChild<QLabel*>(Q("lblConcordanceCount"))->text(), Q("2 units of the memory hold it."));
+    frmFind->findChild<QPushButton*>(Q("cmdConcordanceCopy"))->click();
+    EXPECT_EQ(mobjDesktop.mstrClipboard, Q("Die Platte ist voll."));
+    lvwHits->setCurrentItem(lvwHits->topLevelItem(1));
+    frmFind->findChild<QPushButton*>(Q("cmdConcordanceInsert"))->click();
+    EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Die &Platte"));
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)

@@ -131,4 +131,47 @@ void MatchKeys(QStringView pstrMasked, std::vector<uint64_t>& plngOut)
     plngOut.erase(std::unique(plngOut.begin(), plngOut.end()), plngOut.end());
 }
 
+QString ConcordanceText(QStringView pstrText, std::vector<qsizetype>* plngFrom)
+{
+    QString strOut;
+    strOut.reserve(pstrText.size());
+    if (plngFrom) plngFrom->clear();
+    const qsizetype lngSize = pstrText.size();
+    const auto Put = [&](QChar c, qsizetype plngAt) {
+        strOut += c;
+        if (plngFrom) plngFrom->push_back(plngAt);
+    };
+    for (qsizetype i = 0; i < lngSize; ++i) {
+        const QChar c = pstrText[i];
+        if (c == u'&') {
+            if (i + 1 < lngSize && pstrText[i + 1] == u'&') {
+                Put(c, i);
+                ++i;
+            } else if (i + 1 == lngSize) {
+                Put(c, i);
+            }
+            continue;
+        }
+        if (c.isSpace()) {
+            if (strOut.isEmpty() || strOut.back() != u' ') Put(u' ', i);
+            continue;
+        }
+        Put(c.isSurrogate() ? c : QChar(QChar::toCaseFolded(c.unicode())), i);
+    }
+    return strOut;
+}
+
+std::vector<std::pair<qsizetype, qsizetype>> ConcordanceRanges(QStringView pstrText, QStringView pstrFolded)
+{
+    std::vector<std::pair<qsizetype, qsizetype>> udtOut;
+    if (pstrFolded.isEmpty()) return udtOut;
+    std::vector<qsizetype> lngFrom;
+    const QString strText = ConcordanceText(pstrText, &lngFrom);
+    for (qsizetype p = strText.indexOf(pstrFolded); p >= 0; p = strText.indexOf(pstrFolded, p + pstrFolded.size())) {
+        const qsizetype lngStart = lngFrom[static_cast<size_t>(p)];
+        udtOut.emplace_back(lngStart, lngFrom[static_cast<size_t>(p + pstrFolded.size() - 1)] + 1 - lngStart);
+    }
+    return udtOut;
+}
+
 }  // namespace tralyx

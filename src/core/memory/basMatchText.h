@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tralyx {
@@ -27,5 +28,13 @@ uint64_t TextHash(QStringView pstrText);
 // "Pathname" "ame"), and the last three digits of every number. A word changed in one place keeps
 // one of its two keys when it has six characters or more.
 void MatchKeys(QStringView pstrMasked, std::vector<uint64_t>& plngOut);
+
+// The text as a concordance search reads it: access keys dropped as MaskedText drops them, each
+// run of white space (line breaks, tabs, no-break spaces) one space, case folded. Markers stay as
+// they are written. With plngFrom, the position in pstrText of each character of the result.
+QString ConcordanceText(QStringView pstrText, std::vector<qsizetype>* plngFrom = nullptr);
+// Where pstrFolded (a ConcordanceText, not empty) stands in pstrText, so that it can be marked:
+// the start and the length of each place, in order, none overlapping.
+std::vector<std::pair<qsizetype, qsizetype>> ConcordanceRanges(QStringView pstrText, QStringView pstrFolded);
 
 }  // namespace tralyx

@@ -5,12 +5,14 @@
 #include "exchange/basExchangeText.h"
 #include "exchange/basLanguageFolder.h"
 #include "memory/basMatchText.h"
+#include "memory/clsConcordanceIndex.h"
 #include "memory/clsMemoryIndex.h"
 #include "state/basStateIds.h"
 #include "store/basSafeFile.h"
 
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 namespace tralyx {
 
@@ -47,6 +49,7 @@ bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pst
     mlngNextOfPair.push_back(-1);
     mudtUnits.push_back({pstrSource, pstrTranslation, OriginIndex(pstrOrigin), pstrEntry});
     mobjIndex.reset();
+    mobjConcordance.reset();
     return true;
 }
 
@@ -193,6 +196,36 @@ std::optional<udtSuggestion> clsTranslationMemory::BestExact(const QString& pstr
     for (const int32_t u : Index().SameMasked(MaskedText(pstrSource)))
         if (mudtUnits[static_cast<size_t>(u)].Source == pstrSource) return SuggestionOf(u, 100, true);
     return std::nullopt;
+}
+
+udtConcordance clsTranslationMemory::Concordance(const QString& pstrText, enuConcordanceSide penuSide, int32_t plngMax) const
+{
+    udtConcordance udtOut;
+    const QString strFolded = ConcordanceText(pstrText).trimmed();
+    if (strFolded.isEmpty()) return udtOut;
+    const clsConcordanceIndex* pobjIndex;
+    {
+        const std::lock_guard objLock(mobjConcordanceLock);
+        if (!mobjConcordance) mobjConcordance = std::make_unique<clsConcordanceIndex>(mudtUnits);
+        pobjIndex = mobjConcordance.get();
+    }
+    std::vector<int32_t> lngUnits;
+    if (penuSide != enuConcordanceSide::Translation) lngUnits = pobjIndex->Find(strFolded, clsConcordanceIndex::Source);
+    if (penuSide != enuConcordanceSide::Source) {
+        const std::vector<int32_t> lngInTranslation = pobjIndex->Find(strFolded, clsConcordanceIndex::Translation);
+        std::vector<int32_t> lngEither;
+        lngEither.reserve(lngUnits.size() + lngInTranslation.size());
+        std::set_union(lngUnits.begin(), lngUnits.end(), lngInTranslation.begin(), lngInTranslation.end(), std::back_inserter(lngEither));
+        lngUnits = std::move(lngEither);
+    }
+    udtOut.Total = static_cast<int32_t>(lngUnits.size());
+    const size_t lngShown = std::min(lngUnits.size(), static_cast<size_t>(std::max(plngMax, 0)));
+    udtOut.Hits.reserve(lngShown);
+    for (size_t i = 0; i < lngShown; ++i) {
+        const udtMemoryUnit& u = mudtUnits[static_cast<size_t>(lngUnits[i])];
+        udtOut.Hits.push_back({u.Source, u.Translation, mstrOrigins.value(u.Origin), u.Entry});
+    }
+    return udtOut;
 }
 
 udtTmxDocument clsTranslationMemory::ToTmx() const

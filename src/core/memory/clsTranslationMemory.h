@@ -16,11 +16,13 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
 namespace tralyx {
 
+class clsConcordanceIndex;
 class clsMemoryIndex;
 
 struct udtSuggestion {
@@ -32,10 +34,26 @@ struct udtSuggestion {
     QString Entry;   // its id there: frmMain.cmdOK.0.C, MSG003, a TMX tuid; may be empty
 };
 
+// Which texts of the units a concordance search looks in.
+enum class enuConcordanceSide { Both, Source, Translation };
+
+struct udtConcordanceHit {
+    QString Source;
+    QString Translation;
+    QString Origin;  // as udtSuggestion's
+    QString Entry;
+};
+
+struct udtConcordance {
+    std::vector<udtConcordanceHit> Hits;  // the first of them, in the order the units were added
+    int32_t Total = 0;                     // every unit that holds the text
+};
+
 class clsTranslationMemory {
 public:
     static constexpr int32_t MinimumScore = 70;
     static constexpr int32_t MaxSuggestions = 5;
+    static constexpr int32_t MaxConcordanceHits = 200;
 
     clsTranslationMemory();
     ~clsTranslationMemory();
@@ -78,6 +96,12 @@ public:
     std::vector<udtSuggestion> Suggestions(const QString& pstrSource, int32_t plngMax = MaxSuggestions) const;
     // The first exact match, the one a pre-translation takes: a lookup, without the fuzzy search.
     std::optional<udtSuggestion> BestExact(const QString& pstrSource) const;
+    // Every unit whose source, translation or either holds the word or phrase: compared as
+    // ConcordanceTexts (basMatchText.h: no case, no access keys, any white space one space). The
+    // first plngMax of them and how many there are; none for a text of white space only. The
+    // first search after an Add reads the units for it, once.
+    udtConcordance Concordance(const QString& pstrText, enuConcordanceSide penuSide = enuConcordanceSide::Both,
+                               int32_t plngMax = MaxConcordanceHits) const;
 
     // The units as TMX, texts with LF line breaks; a unit of a language file has the tuid
     // "core.lrc:frmMain.cmdOK.0.C", as the PO and XLIFF exports name entries.
@@ -95,6 +119,10 @@ private:
     QHash<uint64_t, int32_t> mlngFirstOfPair;  // hash of source and translation -> the first unit
     std::vector<int32_t> mlngNextOfPair;       // per unit: the next unit of the same hash, or -1
     mutable std::unique_ptr<clsMemoryIndex> mobjIndex;  // null until built, and again after an Add
+    // Null until the first concordance search, and again after an Add; made under the lock, so
+    // that searches from several threads make it once.
+    mutable std::unique_ptr<clsConcordanceIndex> mobjConcordance;
+    mutable std::mutex mobjConcordanceLock;
 };
 
 }  // namespace tralyx

@@ -76,4 +76,21 @@ void SetTextBoxText(QWidget* pobjControl, const QString& pstrStored)
     else static_cast<QTextEdit*>(pobjControl)->setTextCursor(objCursor);
 }
 
+void InsertInTextBox(QWidget* pobjControl, const QString& pstrStored)
+{
+    const QString strShown = StoreToBox(pstrStored, BoxLines(pobjControl));
+    if (auto* pobjLine = qobject_cast<QLineEdit*>(pobjControl)) pobjLine->insert(strShown);
+    else if (auto* pobjPlain = qobject_cast<QPlainTextEdit*>(pobjControl)) pobjPlain->insertPlainText(strShown);
+    else if (auto* pobjRich = qobject_cast<QTextEdit*>(pobjControl)) pobjRich->insertPlainText(strShown);
+}
+
+QString TextBoxSelection(const QWidget* pobjControl)
+{
+    if (const auto* pobjLine = qobject_cast<const QLineEdit*>(pobjControl)) return pobjLine->selectedText();
+    QString strSelected;
+    if (const auto* pobjPlain = qobject_cast<const QPlainTextEdit*>(pobjControl)) strSelected = pobjPlain->textCursor().selectedText();
+    else if (const auto* pobjRich = qobject_cast<const QTextEdit*>(pobjControl)) strSelected = pobjRich->textCursor().selectedText();
+    return strSelected.replace(QChar::ParagraphSeparator, u'\n');
+}
+
 }  // namespace tralyx

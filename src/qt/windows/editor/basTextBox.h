@@ -21,5 +21,9 @@ void LoadTextBox(QWidget* pobjControl, const QString& pstrStored);
 // Replaces the whole text with a stored text as typing would: the box reports a change and its
 // undo restores the text before. Ignored for anything that is not a text box.
 void SetTextBoxText(QWidget* pobjControl, const QString& pstrStored);
+// Puts a stored text at the cursor, over the selection, as typing would.
+void InsertInTextBox(QWidget* pobjControl, const QString& pstrStored);
+// What is selected in the box, with LF line breaks; empty for anything that is not a text box.
+QString TextBoxSelection(const QWidget* pobjControl);
 
 }  // namespace tralyx

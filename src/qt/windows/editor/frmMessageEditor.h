@@ -154,6 +154,9 @@ public:
     const std::vector<udtRowSuggestion>& Suggestions() const;
     bool UseSuggestion(int32_t plngNumber);  // Ctrl+1..5: into its box, as typing; from 1
     void CopySource();                       // Ctrl+B: the source's texts into the boxes, as typing
+    // A stored text at the cursor of the translation box that had the focus last (else the main
+    // text's), as typing; false without a row or a box that takes it.
+    bool InsertTranslation(const QString& pstrStored);
     // The memory's exact match into every untranslated text, each marked review; one undo step.
     // The number of texts filled; pstrSkipped: a line for each match the file's code page cannot write.
     int32_t FillFromMemory(QStringList* pstrSkipped = nullptr);

@@ -1,5 +1,5 @@
 // frmMessageEditor: the memory's help. Suggestions for the selected row, the source's texts copied
-// into the boxes, and Fill from Memory.
+// into the boxes, a concordance result put into one, and Fill from Memory.
 #include "windows/editor/frmMessageEditor.h"
 
 #include "editor/basFillPlan.h"
@@ -60,6 +60,18 @@ bool frmMessageEditor::UseSuggestion(int32_t plngNumber)
     // A caption keeps its access key, which the memory's text may not have had.
     const bool booCaption = Kind() == enuFileKind::ControlText && udtTaken.Column == clsEditorStates::ColumnOf(enuTextKind::Caption);
     SetTextBoxText(objBox, booCaption ? WithAccessKeyOf(udtTaken.RowSource, udtTaken.Memory.Translation) : udtTaken.Memory.Translation);
+    objBox->setFocus();
+    return true;
+}
+
+bool frmMessageEditor::InsertTranslation(const QString& pstrStored)
+{
+    if (mlngCurrentItem < 0) return false;
+    QWidget* objBox = focusWidget();
+    if (!objBox || !fraMessage->isAncestorOf(objBox) || !IsTextBox(objBox) || IsReadOnlyTextBox(objBox))
+        objBox = fraMessage->Box(clsEditorStates::ColumnOf(clsEditorStates::RowTextKinds(Kind()).front()));
+    if (!objBox || IsReadOnlyTextBox(objBox)) return false;
+    InsertInTextBox(objBox, pstrStored);
     objBox->setFocus();
     return true;
 }

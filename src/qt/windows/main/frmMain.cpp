@@ -125,6 +125,7 @@ void frmMain::BuildMenus()
         {"mnuEditRedo", QT_TR_NOOP("&Redo"), &frmMain::mnuEditRedo_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), false},
         {"mnuEditBar1", nullptr, nullptr, 0, false},
         {"mnuEditReplace", QT_TR_NOOP("&Replace..."), &frmMain::mnuEditReplace_Click, Keys(Qt::CTRL | Qt::Key_H), true},
+        {"mnuEditConcordance", QT_TR_NOOP("Concordance &Search..."), &frmMain::mnuEditConcordance_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_F), true},
         {"mnuEditNextToDo", QT_TR_NOOP("&Next Needing Work"), &frmMain::mnuEditNextToDo_Click, Keys(QKeyCombination(Qt::Key_F8)), true},
         {"mnuEditPreviousToDo", QT_TR_NOOP("Pre&vious Needing Work"), &frmMain::mnuEditPreviousToDo_Click, Keys(Qt::SHIFT | Qt::Key_F8), true},
         {"mnuEditBar2", nullptr, nullptr, 0, false},

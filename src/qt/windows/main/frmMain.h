@@ -23,6 +23,7 @@ class clsSpellingMenu;
 class clsWorkbenchMemory;
 class clsStatusPanels;
 class clsToolBar;
+class frmConcordance;
 class frmMessageEditor;
 class frmReplace;
 
@@ -79,6 +80,7 @@ private slots:
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuEditReplace_Click();
+    void mnuEditConcordance_Click();
     void mnuEditNextToDo_Click();
     void mnuEditPreviousToDo_Click();
     void mnuCodePage_Click(const QString& pstrName);
@@ -128,6 +130,7 @@ private:
     clsWorkbenchMemory* mobjMemory = nullptr;
     clsSpellingMenu* mnuSpelling = nullptr;
     frmReplace* mfrmReplace = nullptr;
+    frmConcordance* mfrmConcordance = nullptr;
     QString mstrSourceFolder;
     bool mbooDockRoomMade = false;  // the window was widened for the dock, or its size restored
 };

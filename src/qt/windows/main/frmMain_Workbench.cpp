@@ -7,15 +7,18 @@
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
 #include "windows/editor/frmMessageEditor.h"
+#include "windows/editor/basTextBox.h"
 #include "windows/editor/frmReplace.h"
 #include "windows/main/clsClipboardCommands.h"
 #include "windows/main/clsStatusPanels.h"
 #include "windows/memory/clsWorkbenchMemory.h"
+#include "windows/memory/frmConcordance.h"
 #include "windows/memory/frmTranslationMemory.h"
 #include "windows/spelling/clsSpellingMenu.h"
 #include "windows/workbench/clsFilterBar.h"
 #include "windows/workbench/clsSourceDock.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -198,6 +201,16 @@ void frmMain::mnuEditReplace_Click()
     mfrmReplace->show();
     mfrmReplace->raise();
     mfrmReplace->activateWindow();
+}
+
+void frmMain::mnuEditConcordance_Click()
+{
+    if (!ActiveEditor()) return;
+    // What is selected in a box of this window, a translation or a source in the dock, is looked up.
+    const QWidget* objFocus = QApplication::focusWidget();
+    const QString strSelected = objFocus && objFocus->window() == this ? TextBoxSelection(objFocus).trimmed() : QString();
+    if (!mfrmConcordance) mfrmConcordance = new frmConcordance([this] { return ActiveEditor(); }, this);
+    mfrmConcordance->Open(strSelected);
 }
 
 void frmMain::mnuEditNextToDo_Click()
