@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process time of `tralyx-lrc export` of a full-size German folder against a full-size English
 # one (32,767 core.lrc records, 255 messages, 32,767 procedural texts each, with line breaks and
-# characters beyond ASCII) to PO and to XLIFF, against `tralyx-lrc check` of the same six files.
+# characters beyond ASCII) to PO and to XLIFF, against `tralyx-lrc check` of the same six files;
+# and the import of that PO (dry run) against msgcat reading and rewriting it.
 #   bench/export-vs-check.sh [BUILD_DIR]        (default: build; hyperfine if installed)
 set -euo pipefail
 build=${1:-build}
@@ -42,7 +43,8 @@ ls -l "$en" "$de" "$work/de.po" "$work/de.xlf" | awk 'NF > 5 { print $5, $NF }'
 commands=("$lrc check $en/core.lrc $en/messages.lrc $en/secondary.lrc $de/core.lrc $de/messages.lrc $de/secondary.lrc"
           "$lrc export --force $de $work/de.po"
           "$lrc export --force $de $work/de.xlf"
-          "$lrc import --dry-run $work/de.po $de")
+          "$lrc import --dry-run $work/de.po $de"
+          "msgcat $work/de.po -o /dev/null")
 if command -v hyperfine >/dev/null; then
   hyperfine -N --warmup 1 --runs "${RUNS:-10}" --style basic --output null "${commands[@]}"
 else
