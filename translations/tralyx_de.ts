@@ -414,6 +414,14 @@ Möchten Sie sie überschreiben?</translation>
         <source>To review: the source changed since it was translated</source>
         <translation>Zu prüfen: Die Quelle hat sich seit der Übersetzung geändert</translation>
     </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsEntryBoxes</name>
@@ -746,6 +754,10 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>&amp;Filter Rows</source>
         <translation>Zeilen &amp;filtern</translation>
+    </message>
+    <message>
+        <source>Source &amp;Column</source>
+        <translation>Quell&amp;spalte</translation>
     </message>
 </context>
 <context>

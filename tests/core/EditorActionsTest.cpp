@@ -94,7 +94,7 @@ TEST(FillPlan, TakesTheExactMatchOfEachUntranslatedTextNotDoneAndNotItsOwnSource
 TEST(ListSteps, GoRowByRowThroughTheListedEntriesAndRoundTheEnd)
 {
     const std::vector<int32_t> lngListed = {2, 5, 6, 9};  // the entries a filter lets through
-    const udtListedRows udtRows{int32_t(lngListed.size()), [&](int32_t r) { return lngListed[r]; }};
+    const udtListedRows udtRows{int32_t(lngListed.size()), [&](int32_t r) { return lngListed[r]; }, nullptr};
     const auto Even = [](int32_t e) { return e % 2 == 0; };
     const struct {
         int32_t FromRow, Step, Next;
@@ -105,10 +105,15 @@ TEST(ListSteps, GoRowByRowThroughTheListedEntriesAndRoundTheEnd)
         EXPECT_EQ(WantedAfter(udtRows, u.FromRow, Even), u.After) << u.FromRow;
     }
     EXPECT_EQ(NextWanted(udtRows, 1, 1, [](int32_t) { return false; }), -1);
-    EXPECT_EQ(NextWanted({0, nullptr}, -1, 1, Even), -1);
+    EXPECT_EQ(NextWanted({0, nullptr, nullptr}, -1, 1, Even), -1);
     const int32_t lngAfter[][2] = {{-1, 0}, {2, 1}, {3, 1}, {6, 3}, {9, 3}, {40, 3}};
     for (const auto& u : lngAfter) EXPECT_EQ(RowAfter(udtRows, u[0]), u[1]) << u[0];
-    EXPECT_EQ(RowAfter({0, nullptr}, 3), -1);
+    EXPECT_EQ(RowAfter({0, nullptr, nullptr}, 3), -1);
+    // Sorted the other way round: "after" is as listed.
+    const std::vector<int32_t> lngSorted = {9, 6, 5, 2};
+    const udtListedRows udtSorted{4, [&](int32_t r) { return lngSorted[r]; }, [](int32_t a, int32_t b) { return a > b; }};
+    const int32_t lngSortedAfter[][2] = {{7, 1}, {10, 0}, {5, 3}, {1, 3}};
+    for (const auto& u : lngSortedAfter) EXPECT_EQ(RowAfter(udtSorted, u[0]), u[1]) << u[0];
 }
 
 }  // namespace

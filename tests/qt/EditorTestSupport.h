@@ -45,6 +45,9 @@ inline QString Cell(frmMessageEditor& pfrmWindow, int plngRow, int plngColumn)
 {
     return List(pfrmWindow)->model()->index(plngRow, plngColumn).data().toString();
 }
+// With a source the list ends with its Source and State columns.
+inline int StateColumn(frmMessageEditor& pfrmWindow) { return List(pfrmWindow)->model()->columnCount() - 1; }
+inline int SourceColumn(frmMessageEditor& pfrmWindow) { return StateColumn(pfrmWindow) - 1; }
 inline void ClickRow(frmMessageEditor& pfrmWindow, int plngRow)
 {
     QTreeView* objList = List(pfrmWindow);

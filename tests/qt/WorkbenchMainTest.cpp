@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -67,6 +68,8 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
     ASSERT_TRUE(mfrmMain->OpenFile(strOther));
     EXPECT_TRUE(Work().isEmpty());
     EXPECT_FALSE(DockShown());
+    QAction* mnuViewSourceColumn = mfrmMain->findChild<QAction*>(Q("mnuViewSourceColumn"));
+    EXPECT_FALSE(mnuViewSourceColumn->isEnabled());
     mobjDir.Write(Q("english/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\nMSG002:Saved.\r\nMST002:Done\r\n");
 
     // The "English" sibling in any letter case is found by itself.
@@ -74,6 +77,11 @@ TEST_F(clsWorkbenchMainTest, SourceFolderDecidesStatusAndDock)
     EXPECT_EQ(Work().toStdString(), "Translated 1 of 4 (25%) \u00B7 0 errors \u00B7 1 warning");
     EXPECT_TRUE(DockShown());
     EXPECT_EQ(mfrmMain->findChild<QPlainTextEdit*>(Q("txtSource2"))->toPlainText(), Q("Disk is full."));
+    // The list's Source column, on by default, goes off in the window and for the next start.
+    ASSERT_TRUE(mnuViewSourceColumn->isEnabled() && mnuViewSourceColumn->isChecked());
+    Click("mnuViewSourceColumn");
+    EXPECT_TRUE(List(*mfrmMain->ActiveEditor())->header()->isSectionHidden(SourceColumn(*mfrmMain->ActiveEditor())));
+    EXPECT_FALSE(frmMessageEditor::SourceColumnWanted());
 
     // Chosen by hand: used at once and remembered for the translated folder.
     mobjDesktop.NextFolder(mobjDir.Path(Q("Other")));

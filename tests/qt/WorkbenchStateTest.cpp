@@ -56,7 +56,7 @@ TEST_F(clsWorkbenchStateTest, ReviewRowNeedsWorkUntilCommittedAndUndoBringsItBac
     auto frmWindow = OpenGerman(ReviewOfRow0);
     EXPECT_TRUE(mstrStateProblem.isEmpty()) << mstrStateProblem.toStdString();
     EXPECT_TRUE(frmWindow->RowState(0) & RowReview);
-    EXPECT_TRUE(List(*frmWindow)->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(Q("To review")));
+    EXPECT_TRUE(List(*frmWindow)->model()->index(0, StateColumn(*frmWindow)).data(Qt::ToolTipRole).toString().contains(Q("To review")));
     // Row 0 is no longer counted translated.
     EXPECT_TRUE(frmWindow->ProgressText().startsWith(Q("Translated 2 of 6"))) << frmWindow->ProgressText().toStdString();
     ClickRow(*frmWindow, 2);

@@ -5,6 +5,8 @@
 #include "EditorTestSupport.h"
 #include "windows/list/clsEditorFilter.h"
 
+#include <QHeaderView>
+
 namespace tralyx::test {
 namespace {
 
@@ -44,15 +46,59 @@ TEST_F(clsWorkbenchTest, SourceDockTextsAreLabelledLikeTheBoxesForEachKind)
         int32_t EditType;
         int32_t Row;
         udtBoxes Expected;
+        QString Column;  // the row's Source column: the main text's English
     } udtCases[] = {
-        {frmMessageEditor::EditMessages, 0, {{Q("Title:"), Q("Fault [#!n!#]")}, {Q("Message:"), Q("Disk is full.\r\nFree space.")}}},
-        {frmMessageEditor::EditSecondary, 1, {{Q("Text:"), Q("Two\r\nlines")}}},
-        {frmMessageEditor::EditControlText, 1, {{Q("Tool-Tip:"), Q("Choose\r\none")}, {Q("Caption:"), Q("Sort")}}},
+        {frmMessageEditor::EditMessages, 0, {{Q("Title:"), Q("Fault [#!n!#]")}, {Q("Message:"), Q("Disk is full.\r\nFree space.")}},
+         Q("Disk is full. \u21B5 Free space.")},
+        {frmMessageEditor::EditSecondary, 1, {{Q("Text:"), Q("Two\r\nlines")}}, Q("Two \u21B5 lines")},
+        {frmMessageEditor::EditControlText, 1, {{Q("Tool-Tip:"), Q("Choose\r\none")}, {Q("Caption:"), Q("Sort")}}, Q("Sort")},
     };
     for (const auto& udtCase : udtCases) {
         auto frmWindow = OpenWithSource(udtCase.EditType);
         ClickRow(*frmWindow, udtCase.Row);
         EXPECT_EQ(frmWindow->SourceBoxes(), udtCase.Expected) << udtCase.EditType;
+        const int intSource = SourceColumn(*frmWindow);
+        EXPECT_EQ(Cell(*frmWindow, udtCase.Row, intSource), udtCase.Column) << udtCase.EditType;
+        // Seen beside the first column, after the state.
+        EXPECT_EQ(List(*frmWindow)->header()->visualIndex(intSource), 2);
+        EXPECT_EQ(List(*frmWindow)->header()->visualIndex(StateColumn(*frmWindow)), 0);
+        frmWindow->ShowSourceColumn(false);
+        EXPECT_TRUE(List(*frmWindow)->header()->isSectionHidden(intSource));
+    }
+}
+
+TEST_F(clsWorkbenchTest, SortedListCommitsAndStepsOnTheEntriesItShows)
+{
+    // Row 0 translated, row 1 the same as its source, row 2 untranslated (an empty title).
+    const struct {
+        int Column;  // 0 title, 1 message, 2 source, 3 state
+        int Clicks;  // on its header: 1 ascending, 2 descending, 3 the file's order again
+        std::vector<int32_t> Listed;
+        int32_t Next;  // 1-based, after Ctrl+Return on the first listed row
+    } udtCases[] = {
+        {0, 1, {2, 1, 0}, 2}, {0, 2, {0, 1, 2}, 2}, {2, 1, {0, 2, 1}, 3},
+        {3, 1, {2, 1, 0}, 2}, {3, 2, {0, 1, 2}, 2}, {2, 3, {0, 1, 2}, 2},
+    };
+    for (const auto& udtCase : udtCases) {
+        SCOPED_TRACE(udtCase.Column * 10 + udtCase.Clicks);
+        gobjTextStore->SetMessageTable({{1, Q("Disk full."), Q("Fehler [#!n!#]")}, {2, Q("Saved [#!file!#]."), Q("Done")}, {3, Q("Quit?"), Q("")}});
+        auto frmWindow = OpenWithSource(frmMessageEditor::EditMessages);
+        QHeaderView* objHeader = List(*frmWindow)->header();
+        for (int i = 0; i < udtCase.Clicks; ++i)
+            QTest::mouseClick(objHeader->viewport(), Qt::LeftButton, {},
+                              QPoint(objHeader->sectionViewportPosition(udtCase.Column) + 5, objHeader->height() / 2));
+        std::vector<int32_t> lngListed;
+        for (int r = 0; r < 3; ++r) lngListed.push_back(frmWindow->Filter()->EntryOf(r));
+        EXPECT_EQ(lngListed, udtCase.Listed);
+        const auto udtBefore = gobjTextStore->MessageTable();
+        ClickRow(*frmWindow, 0);
+        TypeUpper(*frmWindow, Q("!"));
+        frmWindow->CommitAndNext();
+        for (int32_t i = 0; i < 3; ++i)
+            EXPECT_EQ(gobjTextStore->MessageTable()[i].Title == udtBefore[i].Title, i != udtCase.Listed[0]) << i;
+        EXPECT_EQ(frmWindow->CurrentItem(), udtCase.Next);  // the next row needing work as listed
+        frmWindow->Undo();
+        EXPECT_EQ(gobjTextStore->MessageTable(), udtBefore);
     }
 }
 
@@ -71,7 +117,7 @@ TEST_F(clsWorkbenchTest, StatesAndProgressFollowCommits)
     EXPECT_FALSE(frmWindow->RowState(2) & RowUntranslated);
     EXPECT_EQ(frmWindow->ProgressText(), Q("Translated 4 of 6 (66%) \u00B7 1 error \u00B7 0 warnings"));
     EXPECT_FALSE(frmWindow->CurrentProblems().isEmpty());
-    const QModelIndex objCell = List(*frmWindow)->model()->index(2, 0);
+    const QModelIndex objCell = List(*frmWindow)->model()->index(2, StateColumn(*frmWindow));
     EXPECT_FALSE(objCell.data(Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_TRUE(objCell.data(Qt::ToolTipRole).toString().contains(Q("Changed, not saved")));
 }
@@ -160,6 +206,7 @@ TEST_F(clsWorkbenchTest, WithoutSourceTheWindowIsAsBefore)
         EXPECT_FALSE(frmWindow->HasSource());
         EXPECT_TRUE(frmWindow->ProgressText().isEmpty());
         EXPECT_FALSE(List(*frmWindow)->model()->index(0, 0).data(Qt::DecorationRole).isValid());
+        EXPECT_EQ(List(*frmWindow)->model()->columnCount(), 2);  // the table's columns only
         EXPECT_FALSE(frmWindow->GoToNeedsWork(1));
     }
 }

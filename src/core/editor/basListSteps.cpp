@@ -25,11 +25,12 @@ bool WantedAfter(const udtListedRows& pudtRows, int32_t plngFromRow, const std::
 
 int32_t RowAfter(const udtListedRows& pudtRows, int32_t plngEntry)
 {
-    // The rows keep the entries' order: the first row past plngEntry, by halving.
+    // The rows are in their order: the first row past plngEntry, by halving.
+    const auto Before = [&](int32_t plngA, int32_t plngB) { return pudtRows.Before ? pudtRows.Before(plngA, plngB) : plngA < plngB; };
     int32_t lngLow = 0, lngHigh = pudtRows.Count;
     while (lngLow < lngHigh) {
         const int32_t lngMiddle = (lngLow + lngHigh) / 2;
-        if (pudtRows.EntryOf(lngMiddle) <= plngEntry) lngLow = lngMiddle + 1;
+        if (!Before(plngEntry, pudtRows.EntryOf(lngMiddle))) lngLow = lngMiddle + 1;
         else lngHigh = lngMiddle;
     }
     return std::min(lngLow, pudtRows.Count - 1);

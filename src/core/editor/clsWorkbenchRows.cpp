@@ -122,7 +122,7 @@ bool clsWorkbenchRows::SourceContains(qsizetype plngRow, const QString& pstrText
 
 bool clsWorkbenchRows::SourceMatches(qsizetype plngRow, const std::function<bool(const QString&)>& pfnMatches) const
 {
-    const int32_t lngAt = plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
+    const int32_t lngAt = SourceRecord(plngRow);
     if (lngAt < 0) return false;
     switch (menuFile) {
     case enuFileKind::ControlText: {
@@ -139,6 +139,31 @@ bool clsWorkbenchRows::SourceMatches(qsizetype plngRow, const std::function<bool
         return lngAt < mobjSource->SecondaryTable().size() && pfnMatches(mobjSource->SecondaryTable()[lngAt]);
     }
     return false;
+}
+
+int32_t clsWorkbenchRows::SourceRecord(qsizetype plngRow) const
+{
+    return plngRow >= 0 && plngRow < mudtRows.size() ? mudtRows[plngRow].SourceRecord : -1;
+}
+
+QString clsWorkbenchRows::SourceText(qsizetype plngRow) const
+{
+    const int32_t lngAt = SourceRecord(plngRow);
+    if (lngAt < 0) return QString();
+    switch (menuFile) {
+    case enuFileKind::ControlText: {
+        if (lngAt >= mobjSource->ControlTextTable().size()) return QString();
+        const ControlTextItem& udtItem = mobjSource->ControlTextTable()[lngAt];
+        return udtItem.Caption.isEmpty() ? udtItem.ToolTip : udtItem.Caption;
+    }
+    case enuFileKind::Messages: {
+        if (lngAt >= mobjSource->MessageTable().size()) return QString();
+        const MessageItem& udtItem = mobjSource->MessageTable()[lngAt];
+        return udtItem.Message.isEmpty() ? udtItem.Title : udtItem.Message;
+    }
+    case enuFileKind::Secondary: break;
+    }
+    return lngAt < mobjSource->SecondaryTable().size() ? mobjSource->SecondaryTable()[lngAt] : QString();
 }
 
 std::vector<udtEntryText> clsWorkbenchRows::Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const

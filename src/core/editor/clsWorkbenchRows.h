@@ -51,6 +51,9 @@ public:
     bool SourceContains(qsizetype plngRow, const QString& pstrText, Qt::CaseSensitivity penuCase) const;
     // Whether pfnMatches accepts one of the row's source texts.
     bool SourceMatches(qsizetype plngRow, const std::function<bool(const QString&)>& pfnMatches) const;
+    // The source's main text of the row (the message, the caption), else its other one (the title,
+    // the tool-tip); empty when the source lacks the entry.
+    QString SourceText(qsizetype plngRow) const;
     // The row's texts paired with the source's.
     std::vector<udtEntryText> Texts(const clsTralyx& pobjTranslation, qsizetype plngRow) const;
     udtProgress Progress() const;
@@ -67,6 +70,7 @@ private:
         int32_t SourceRecord = -1;  // the source's record paired with the row
         QStringList Problems;
     };
+    int32_t SourceRecord(qsizetype plngRow) const;  // -1: none paired
     void Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtScratch) const;
     void Count(const udtRow& pudtRow, int32_t plngSign);
 

@@ -19,7 +19,7 @@ struct basEntryFind {
 
 bool EntryMatches(const clsEditorListModel& pobjRows, int32_t plngEntry, const clsTextFind& pobjFind)
 {
-    for (int intColumn = 0; intColumn < pobjRows.columnCount(); ++intColumn)
+    for (int intColumn = 0; intColumn < pobjRows.TableColumns(); ++intColumn)
         if (pobjRows.Storable(plngEntry, intColumn) && pobjFind.Matches(pobjRows.ItemText(plngEntry, intColumn))) return true;
     return false;
 }
@@ -59,7 +59,7 @@ QString ReplaceInEntries(clsEditorListModel& pobjRows, const std::vector<int32_t
     std::vector<bool> booSeen(0x10000);
     pobjRows.Batch([&] {
         for (const int32_t lngEntry : plngEntries) {
-            for (int intColumn = 0; intColumn < pobjRows.columnCount(); ++intColumn) {
+            for (int intColumn = 0; intColumn < pobjRows.TableColumns(); ++intColumn) {
                 if (!pobjRows.Storable(lngEntry, intColumn)) continue;
                 const QString strText = pobjFind.Replaced(pobjRows.ItemText(lngEntry, intColumn), pstrBy);
                 pobjRows.setData(pobjRows.index(lngEntry, intColumn), strText);

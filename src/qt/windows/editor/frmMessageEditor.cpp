@@ -71,6 +71,8 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
     connect(cmdPreview, &QPushButton::clicked, this, &frmMessageEditor::cmdPreview_Click);
     connect(mobjUndo, &clsEditorUndo::Stepped, this, &frmMessageEditor::mobjUndo_Stepped);
     connect(mobjUndo->Stack(), &QUndoStack::indexChanged, this, &frmMessageEditor::UndoChanged);
+    // Sorted: the row being edited stays in sight.
+    connect(lvwMessages->header(), &QHeaderView::sortIndicatorChanged, this, &frmMessageEditor::ShowCurrentRow);
     const QKeyCombination objCommitKeys[] = {QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
                                              QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
     for (const QKeyCombination objKey : objCommitKeys) {
@@ -246,7 +248,7 @@ QString frmMessageEditor::ItemName() const
     if (mlngCurrentItem < 0) return strName;
     strName += QStringLiteral(", ") + EntryId(mlngCurrentItem);
     // The entry's first text as stored: a message's title, else its first line; a caption.
-    for (int intColumn = 0; intColumn < mobjListItems->columnCount(); ++intColumn) {
+    for (int intColumn = 0; intColumn < mobjListItems->TableColumns(); ++intColumn) {
         if (Kind() == enuFileKind::ControlText && intColumn == 0) continue;  // the object path: the id
         const QString strText = mobjListItems->ItemText(mlngCurrentItem, intColumn);
         if (!strText.trimmed().isEmpty()) return strName + QStringLiteral(" \u201C") + Shortened(strText.trimmed()) + u'\u201D';

@@ -45,6 +45,9 @@ public:
 
     // The setting "Ask before overwriting the file being edited" (true when absent).
     static constexpr const char* AskOverwriteKey = "Editor/AskBeforeOverwrite";
+    // The setting "Source column" of the list, for windows with a source (true when absent).
+    static constexpr const char* SourceColumnKey = "Editor/SourceColumn";
+    static bool SourceColumnWanted();
 
     explicit frmMessageEditor(QWidget* pobjParent = nullptr);
     ~frmMessageEditor() override;
@@ -84,6 +87,8 @@ public:
     QString LoadSource(const QString& pstrFolder);
     void SetSource(std::unique_ptr<clsTralyx> pobjSource);  // a source table already read
     bool HasSource() const { return mobjSource.Rows() != nullptr; }
+    // The list's Source column shown or hidden; without a source the list has none.
+    void ShowSourceColumn(bool pbooShown);
     const QString& SourceFolder() const { return mobjSource.Folder(); }
     const QString& SourceNote() const { return mobjSource.Note(); }
     // The selected row's source texts, labelled like the boxes, and its problems in words.
@@ -205,6 +210,7 @@ private:
     bool ChooseEntry(int32_t plngEntry);  // false: the user stayed on the current row
     void ShowCurrentRow();                 // the list's current row is the entry in the boxes
     void RefreshWork();
+    void PlaceSourceColumns();  // the state first, the source beside the first column, once they come
     // Runs pfnFilter, which filters the rows anew, and keeps a row chosen that the list shows.
     void Refiltered(const std::function<void()>& pfnFilter);
     bool StepTo(int32_t plngStep, const std::function<bool(int32_t)>& pfnWanted, int32_t plngFrom = -2);

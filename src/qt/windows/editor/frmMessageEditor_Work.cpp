@@ -1,17 +1,27 @@
 // frmMessageEditor: the work on the file beside its texts. The source-language table it is measured
-// against, and the translation state: reviews, Mark as Done, notes.
+// against, with its columns in the list, and the translation state: reviews, Mark as Done, notes.
 #include "windows/editor/frmMessageEditor.h"
 
+#include "binding/QtTwips.h"
 #include "common/basStoreText.h"
 #include "exchange/basLanguageFolder.h"
 #include "store/basTextStore.h"
 #include "windows/editor/clsEditorStates.h"
 #include "windows/list/clsEditorFilter.h"
 #include "windows/list/clsEditorListModel.h"
+#include "windows/list/clsEditorListView.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QSettings>
 
 namespace tralyx {
+namespace {
+
+// The column of the text a row is about (the message, the caption), which the English is for.
+int MainColumn(enuFileKind penuKind) { return clsEditorStates::ColumnOf(clsEditorStates::RowTextKinds(penuKind).front()); }
+
+}  // namespace
 
 QString frmMessageEditor::LoadSource(const QString& pstrFolder)
 {
@@ -32,8 +42,45 @@ void frmMessageEditor::RefreshWork()
     if (mobjSource.Rows()) mobjSource.Rows()->SetRules(&mobjStates->State(), Language());
     if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
     mobjListItems->SetWork(mobjSource.Rows());
+    PlaceSourceColumns();
     if (mobjFilter->IsActive()) Refiltered([this] { mobjFilter->Refilter(); });
     emit WorkChanged();
+}
+
+bool frmMessageEditor::SourceColumnWanted() { return QSettings().value(QLatin1StringView(SourceColumnKey), true).toBool(); }
+
+void frmMessageEditor::PlaceSourceColumns()
+{
+    QHeaderView* objHeader = lvwMessages->header();
+    const int intState = mobjListItems->StateColumn(), intSource = mobjListItems->SourceColumn();
+    if (intState < 0 || objHeader->visualIndex(intState) == 0) return;
+    // Each row's mark stays where it has always been, first; the English comes beside the first
+    // column and shares the main text's width with it, so the list is no wider than before.
+    objHeader->moveSection(objHeader->visualIndex(intState), 0);
+    objHeader->moveSection(objHeader->visualIndex(intSource), 2);
+    const QString strState = mobjListItems->headerData(intState, Qt::Horizontal).toString();
+    objHeader->resizeSection(intState, objHeader->fontMetrics().horizontalAdvance(strState) + 2 * objHeader->fontMetrics().height());
+    const int intMain = MainColumn(Kind());
+    const int32_t lngHalf = TwipsToPixelsX(*this, clsEditorLayout::Columns(static_cast<int32_t>(Kind()))[size_t(intMain)].Width) / 2;
+    objHeader->resizeSection(intMain, lngHalf);
+    objHeader->resizeSection(intSource, lngHalf);
+    ShowSourceColumn(SourceColumnWanted());
+    ShowCurrentRow();  // selected again, across the new columns too
+}
+
+void frmMessageEditor::ShowSourceColumn(bool pbooShown)
+{
+    const int intSource = mobjListItems->SourceColumn();
+    QHeaderView* objHeader = lvwMessages->header();
+    if (intSource < 0 || objHeader->isSectionHidden(intSource) != pbooShown) return;
+    // The English takes its room from the main text's column and gives it back (the header keeps
+    // a hidden column's width).
+    const int intMain = MainColumn(Kind());
+    if (!pbooShown) objHeader->resizeSection(intMain, objHeader->sectionSize(intMain) + objHeader->sectionSize(intSource));
+    objHeader->setSectionHidden(intSource, !pbooShown);
+    if (pbooShown)
+        objHeader->resizeSection(intMain, std::max(objHeader->sectionSize(intMain) - objHeader->sectionSize(intSource),
+                                                   objHeader->minimumSectionSize()));
 }
 
 uint8_t frmMessageEditor::RowState(int32_t plngRow) const { return mobjListItems->State(plngRow); }

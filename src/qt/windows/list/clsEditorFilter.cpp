@@ -35,8 +35,20 @@ clsEditorFilter::clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjPare
     : QSortFilterProxyModel(pobjParent), mobjRows(pobjRows)
 {
     setSourceModel(pobjRows);
-    // Rows are filtered again only when the filter changes: a committed row stays where it is.
+    // Rows are filtered and sorted again only when the filter or the sort changes: a committed row
+    // stays where it is.
     setDynamicSortFilter(false);
+    // "Label 9" before "Label 10", "Ärger" beside "Arger", and the object paths by their index.
+    mobjCollator = QCollator(App::TextLocale());
+    mobjCollator.setNumericMode(true);
+    mobjCollator.setCaseSensitivity(Qt::CaseInsensitive);
+    connect(pobjRows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& pobjFirst, const QModelIndex& pobjLast, const QList<int>& pintRoles) {
+                if (pintRoles.isEmpty() || pintRoles.contains(Qt::DisplayRole) || pintRoles.contains(Qt::EditRole))
+                    ForgetKeys(pobjFirst.row(), pobjLast.row());
+            });
+    connect(pobjRows, &QAbstractItemModel::modelReset, this, [this] { ForgetKeys(0, -1); });
+    connect(pobjRows, &QAbstractItemModel::columnsRemoved, this, [this] { ForgetKeys(0, -1); });
 }
 
 void clsEditorFilter::SetFilter(const QString& pstrText, int32_t penuShow)
@@ -80,7 +92,45 @@ int clsEditorFilter::ViewRowOf(int32_t plngEntry) const
 
 udtListedRows clsEditorFilter::Listed() const
 {
-    return {rowCount(), [this](int32_t plngViewRow) { return EntryOf(plngViewRow); }};
+    udtListedRows udtRows{rowCount(), [this](int32_t plngViewRow) { return EntryOf(plngViewRow); }, nullptr};
+    if (sortColumn() >= 0) udtRows.Before = [this](int32_t plngA, int32_t plngB) { return Before(plngA, plngB); };
+    return udtRows;
+}
+
+bool clsEditorFilter::Before(int32_t plngA, int32_t plngB) const
+{
+    // As the sort puts them: equal rows keep the entries' order, either way round.
+    const QModelIndex objA = mobjRows->index(plngA, sortColumn()), objB = mobjRows->index(plngB, sortColumn());
+    const bool booLess = lessThan(objA, objB), booMore = lessThan(objB, objA);
+    if (sortOrder() == Qt::AscendingOrder) return booLess || (!booMore && plngA < plngB);
+    return booMore || (!booLess && plngA < plngB);
+}
+
+bool clsEditorFilter::lessThan(const QModelIndex& pobjLeft, const QModelIndex& pobjRight) const
+{
+    const int intColumn = pobjLeft.column();
+    const int32_t lngLeft = pobjLeft.row(), lngRight = pobjRight.row();
+    if (intColumn == mobjRows->StateColumn()) return mobjRows->StateRank(lngLeft) < mobjRows->StateRank(lngRight);
+    return SortKey(lngLeft, intColumn).compare(SortKey(lngRight, intColumn)) < 0;
+}
+
+const QCollatorSortKey& clsEditorFilter::SortKey(int32_t plngEntry, int pintColumn) const
+{
+    if (pintColumn != mintKeyColumn || mudtKeys.size() != size_t(mobjRows->Count())) {
+        mudtKeys.assign(size_t(mobjRows->Count()), std::nullopt);
+        mintKeyColumn = pintColumn;
+    }
+    std::optional<QCollatorSortKey>& udtKey = mudtKeys[size_t(plngEntry)];
+    if (!udtKey)
+        udtKey = mobjCollator.sortKey(pintColumn == mobjRows->SourceColumn() ? mobjRows->SourceText(plngEntry)
+                                                                             : mobjRows->ItemText(plngEntry, pintColumn));
+    return *udtKey;
+}
+
+void clsEditorFilter::ForgetKeys(int32_t plngFirst, int32_t plngLast)
+{
+    if (plngLast < plngFirst) mudtKeys.clear();
+    for (int32_t i = std::max(plngFirst, 0); i <= plngLast && size_t(i) < mudtKeys.size(); ++i) mudtKeys[size_t(i)].reset();
 }
 
 int clsEditorFilter::ViewRowAfter(int32_t plngEntry) const { return RowAfter(Listed(), plngEntry); }
@@ -104,7 +154,7 @@ bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
         !(mobjRows->State(plngSourceRow) & StateOf[menuShow]))
         return false;
     if (mstrText.isEmpty()) return true;
-    const int intColumns = mobjRows->columnCount();
+    const int intColumns = mobjRows->TableColumns();
     for (int intColumn = 0; intColumn < intColumns; ++intColumn)
         if (Matches(mobjRows->ItemText(plngSourceRow, intColumn))) return true;
     // The object path of core.lrc is its id and its first column alike.

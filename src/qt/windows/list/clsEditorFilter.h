@@ -1,12 +1,16 @@
 #pragma once
 // The rows of an editor's list that the filter lets through: a text found in the row's id, its
 // texts or its source texts (case-insensitive, as captions read: "&Open" is found by "open"), and a
-// choice of state. The view shows this model;
+// choice of state; sorted by a column when the view asks (texts as a reader orders them, the
+// state column worst first), else in the entries' order. The view shows this model;
 // every view row is mapped back to its entry before anything addresses the table.
 #include "editor/basListSteps.h"
 
+#include <QCollator>
 #include <QSortFilterProxyModel>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace tralyx {
 
@@ -48,8 +52,13 @@ public:
 
 protected:
     bool filterAcceptsRow(int plngSourceRow, const QModelIndex& pobjSourceParent) const override;
+    bool lessThan(const QModelIndex& pobjLeft, const QModelIndex& pobjRight) const override;
 
 private:
+    bool Before(int32_t plngA, int32_t plngB) const;  // entry a is listed before entry b
+    // The collation key of an entry's text in the sorted column, made once until the text changes.
+    const QCollatorSortKey& SortKey(int32_t plngEntry, int pintColumn) const;
+    void ForgetKeys(int32_t plngFirst, int32_t plngLast);
     bool Accepts(int32_t plngEntry) const;  // by the filter alone, without the pin
     bool Matches(const QString& pstrText) const;  // holds the filter's text, access keys or not
 
@@ -57,6 +66,9 @@ private:
     int32_t mlngPinned = -1;
     QString mstrText;
     int32_t menuShow = ShowAll;
+    QCollator mobjCollator;
+    mutable int mintKeyColumn = -1;
+    mutable std::vector<std::optional<QCollatorSortKey>> mudtKeys;  // by entry
 };
 
 }  // namespace tralyx

@@ -38,22 +38,19 @@ QIcon Mark(enuMark penuShape, const QColor& pobjColour)
     return QIcon(objPicture);
 }
 
-// The icon of a row: the worst of its states decides.
-QIcon StateIcon(uint8_t pbytState, bool pbooChanged)
+// The icon of a row by its StateRank.
+QIcon StateIcon(int pintRank)
 {
-    static const QIcon Error = Mark(enuMark::Dot, QColor(0xd0, 0x30, 0x30));
-    static const QIcon Untranslated = Mark(enuMark::Dot, QColor(0xb0, 0xb0, 0xb0));
-    static const QIcon Same = Mark(enuMark::Dot, QColor(0xf0, 0xc0, 0x30));
-    static const QIcon Warning = Mark(enuMark::Dot, QColor(0xf0, 0x80, 0x20));
-    static const QIcon Changed = Mark(enuMark::Dot, QColor(0x30, 0x70, 0xe0));
-    static const QIcon Done = Mark(enuMark::Dot, QColor(0x40, 0xb0, 0x50));
-    static const QIcon Review = Mark(enuMark::Diamond, QColor(0x90, 0x50, 0xd0));
-    if (pbytState & RowError) return Error;
-    if (pbytState & RowUntranslated) return Untranslated;
-    if (pbytState & RowReview) return Review;
-    if (pbytState & RowSameAsSource) return Same;
-    if (pbytState & RowWarning) return Warning;
-    return pbooChanged ? Changed : Done;
+    static const QIcon Icons[] = {
+        Mark(enuMark::Dot, QColor(0xd0, 0x30, 0x30)),      // error
+        Mark(enuMark::Dot, QColor(0xb0, 0xb0, 0xb0)),      // untranslated
+        Mark(enuMark::Diamond, QColor(0x90, 0x50, 0xd0)),  // to review
+        Mark(enuMark::Dot, QColor(0xf0, 0xc0, 0x30)),      // the same as the source
+        Mark(enuMark::Dot, QColor(0xf0, 0x80, 0x20)),      // warning
+        Mark(enuMark::Dot, QColor(0x30, 0x70, 0xe0)),      // changed
+        Mark(enuMark::Dot, QColor(0x40, 0xb0, 0x50)),      // done
+    };
+    return Icons[pintRank];
 }
 
 }  // namespace
@@ -71,6 +68,7 @@ void clsEditorListModel::SetTable(clsTralyx* pobjStore, enuFileKind penuKind)
     mstrPaths.clear();
     for (const udtListColumn& udtColumn : clsEditorLayout::Columns(static_cast<int32_t>(penuKind)))
         mstrHeaders << QCoreApplication::translate("clsEditorLayout", udtColumn.Header);
+    mstrHeaders << tr("Source") << tr("State");
     mbooChanged.clear();
     endResetModel();
 }
@@ -127,7 +125,7 @@ void clsEditorListModel::Batch(const std::function<void()>& pfnChanges)
         if (--mintBatch > 0 || mlngBatchFirst < 0) return;
         const int32_t lngFirst = std::exchange(mlngBatchFirst, -1);
         const int32_t lngLast = std::exchange(mlngBatchLast, -1);
-        CellsChanged(lngFirst, lngLast, 0, mintColumns - 1);
+        CellsChanged(lngFirst, lngLast, 0, columnCount() - 1);
         emit EntriesChanged(lngFirst, lngLast);
     };
     try {
@@ -144,14 +142,14 @@ void clsEditorListModel::MarkChanged(int32_t plngEntry, bool pbooChanged)
     if (plngEntry < 0 || plngEntry >= mlngRows || IsChanged(plngEntry) == pbooChanged) return;
     if (mbooChanged.size() <= plngEntry) mbooChanged.resize(plngEntry + 1);
     mbooChanged[plngEntry] = pbooChanged;
-    if (mintBatch == 0) CellsChanged(plngEntry, plngEntry, 0, mintColumns - 1, {Qt::FontRole, ChangedRole});
+    if (mintBatch == 0) CellsChanged(plngEntry, plngEntry, 0, columnCount() - 1, {Qt::FontRole, ChangedRole});
 }
 
 void clsEditorListModel::ClearChanged()
 {
     const auto lngMarked = static_cast<int32_t>(mbooChanged.size());
     mbooChanged.clear();
-    if (lngMarked > 0) CellsChanged(0, lngMarked - 1, 0, mintColumns - 1, {Qt::FontRole, ChangedRole});
+    if (lngMarked > 0) CellsChanged(0, lngMarked - 1, 0, columnCount() - 1, {Qt::FontRole, ChangedRole});
 }
 
 bool clsEditorListModel::IsChanged(int32_t plngEntry) const
@@ -161,15 +159,40 @@ bool clsEditorListModel::IsChanged(int32_t plngEntry) const
 
 void clsEditorListModel::SetWork(const clsWorkbenchRows* pobjWork)
 {
+    // The source's two columns come and go with it.
+    const bool booAdd = !mobjWork && pobjWork, booRemove = mobjWork && !pobjWork;
+    if (booAdd) beginInsertColumns(QModelIndex(), mintColumns, mintColumns + 1);
+    if (booRemove) beginRemoveColumns(QModelIndex(), mintColumns, mintColumns + 1);
+    const bool booOther = mobjWork && pobjWork && mobjWork != pobjWork;
     mobjWork = pobjWork;
+    if (booAdd) endInsertColumns();
+    if (booRemove) endRemoveColumns();
+    if (booOther) CellsChanged(0, mlngRows - 1, SourceColumn(), SourceColumn());
     StatesChanged(0, mlngRows - 1);
 }
 
 uint8_t clsEditorListModel::State(int32_t plngEntry) const { return mobjWork ? mobjWork->State(plngEntry) : 0; }
 
+int clsEditorListModel::StateRank(int32_t plngEntry) const
+{
+    const uint8_t bytState = State(plngEntry);
+    if (bytState & RowError) return 0;
+    if (bytState & RowUntranslated) return 1;
+    if (bytState & RowReview) return 2;
+    if (bytState & RowSameAsSource) return 3;
+    if (bytState & RowWarning) return 4;
+    return IsChanged(plngEntry) ? 5 : 6;
+}
+
+QString clsEditorListModel::SourceText(int32_t plngEntry) const
+{
+    return mobjWork && plngEntry >= 0 && plngEntry < mlngRows ? mobjWork->SourceText(plngEntry) : QString();
+}
+
 void clsEditorListModel::StatesChanged(int32_t plngFirst, int32_t plngLast)
 {
-    if (mintBatch == 0) CellsChanged(plngFirst, plngLast, 0, 0, {Qt::DecorationRole, Qt::ToolTipRole, EntryStateRole});
+    if (mintBatch == 0 && mobjWork)
+        CellsChanged(plngFirst, plngLast, StateColumn(), StateColumn(), {Qt::DecorationRole, Qt::ToolTipRole, EntryStateRole});
 }
 
 void clsEditorListModel::CellsChanged(int32_t plngFirst, int32_t plngLast, int pintFirstColumn, int pintLastColumn,
@@ -177,7 +200,7 @@ void clsEditorListModel::CellsChanged(int32_t plngFirst, int32_t plngLast, int p
 {
     plngFirst = std::max(plngFirst, 0);
     plngLast = std::min(plngLast, mlngRows - 1);
-    if (plngFirst > plngLast || pintFirstColumn > pintLastColumn || pintLastColumn >= mintColumns) return;
+    if (plngFirst > plngLast || pintFirstColumn < 0 || pintFirstColumn > pintLastColumn || pintLastColumn >= columnCount()) return;
     emit dataChanged(index(plngFirst, pintFirstColumn), index(plngLast, pintLastColumn), pintRoles);
 }
 
@@ -185,19 +208,22 @@ int clsEditorListModel::rowCount(const QModelIndex& pobjParent) const { return p
 
 int clsEditorListModel::columnCount(const QModelIndex& pobjParent) const
 {
-    return pobjParent.isValid() ? 0 : mintColumns;
+    return pobjParent.isValid() ? 0 : mintColumns + (mobjWork ? 2 : 0);
 }
 
 QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) const
 {
-    if (!pobjIndex.isValid() || pobjIndex.row() >= mlngRows || pobjIndex.column() >= mintColumns) return {};
+    if (!pobjIndex.isValid() || pobjIndex.row() >= mlngRows || pobjIndex.column() >= columnCount()) return {};
     const int32_t lngEntry = pobjIndex.row();
+    const int intColumn = pobjIndex.column();
     switch (pintRole) {
-    case Qt::DisplayRole: return StoreToRow(ItemText(lngEntry, pobjIndex.column()));  // one line: rows keep their height
-    case Qt::EditRole: return ItemText(lngEntry, pobjIndex.column());
-    case Qt::ToolTipRole: return ToolTip(lngEntry, pobjIndex.column());
+    case Qt::DisplayRole:
+        if (intColumn == StateColumn()) return {};
+        return StoreToRow(CellText(lngEntry, intColumn));  // one line: rows keep their height
+    case Qt::EditRole: return CellText(lngEntry, intColumn);
+    case Qt::ToolTipRole: return ToolTip(lngEntry, intColumn);
     case Qt::DecorationRole:
-        if (pobjIndex.column() == 0 && mobjWork) return StateIcon(State(lngEntry), IsChanged(lngEntry));
+        if (intColumn == StateColumn()) return StateIcon(StateRank(lngEntry));
         return {};
     case Qt::FontRole: {
         if (!IsChanged(lngEntry)) return {};
@@ -212,6 +238,11 @@ QVariant clsEditorListModel::data(const QModelIndex& pobjIndex, int pintRole) co
     }
 }
 
+QString clsEditorListModel::CellText(int32_t plngEntry, int pintColumn) const
+{
+    return pintColumn == SourceColumn() ? SourceText(plngEntry) : ItemText(plngEntry, pintColumn);
+}
+
 QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
 {
     // The entry's id, so that a number in a report can be found; in the first column its state in
@@ -220,7 +251,7 @@ QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
     QString strTip;
     const QString strId = EntryId(plngEntry);
     if (!strId.isEmpty()) strTip = QStringLiteral("<p><b>") + strId.toHtmlEscaped() + QStringLiteral("</b></p>");
-    if (mobjWork && pintColumn == 0) {
+    if (pintColumn == StateColumn()) {
         const uint8_t bytState = State(plngEntry);
         QStringList strWords;
         if (bytState & RowUntranslated) strWords << tr("Untranslated");
@@ -232,7 +263,7 @@ QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
             strTip += QStringLiteral("<p style='white-space:pre-wrap'><i>") + strWords.join(u'\n').toHtmlEscaped() +
                       QStringLiteral("</i></p>");
     }
-    const QString strText = ItemText(plngEntry, pintColumn);
+    const QString strText = pintColumn == StateColumn() ? QString() : CellText(plngEntry, pintColumn);
     if (!strText.isEmpty())
         strTip += QStringLiteral("<p style='white-space:pre-wrap'>") + StoreToLines(strText.left(ToolTipLimit)).toHtmlEscaped() +
                   QStringLiteral("</p>");
@@ -242,8 +273,10 @@ QVariant clsEditorListModel::ToolTip(int32_t plngEntry, int pintColumn) const
 
 QVariant clsEditorListModel::headerData(int pintSection, Qt::Orientation penuOrientation, int pintRole) const
 {
+    // A first click on a header sorts A to Z (the worst state first), the next Z to A.
+    if (penuOrientation == Qt::Horizontal && pintRole == Qt::InitialSortOrderRole) return Qt::AscendingOrder;
     if (penuOrientation != Qt::Horizontal || pintRole != Qt::DisplayRole) return {};
-    if (pintSection < 0 || pintSection >= mstrHeaders.size()) return {};
+    if (pintSection < 0 || pintSection >= columnCount() || pintSection >= mstrHeaders.size()) return {};
     return mstrHeaders[pintSection];
 }
 

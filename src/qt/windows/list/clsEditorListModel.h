@@ -3,7 +3,8 @@
 // k is entry k), with the columns that the list-filling operations fill (the row text and its
 // sub-items). It keeps no texts of its own: every cell is read from the store (only the object
 // paths, which are never edited, are kept once built), and every change of an entry's texts goes
-// through setData, which writes the store with the kind's setter. A view that filters or sorts
+// through setData, which writes the store with the kind's setter. With a source two columns follow
+// the table's: the source's text of the row and the row's state. A view that filters or sorts
 // shows it through a proxy that maps its rows back to entries (clsEditorFilter).
 #include "store/basFileKind.h"
 
@@ -33,6 +34,12 @@ public:
     void SetTable(clsTralyx* pobjStore, enuFileKind penuKind);
     enuFileKind Kind() const { return menuKind; }
     int32_t Count() const { return mlngRows; }
+    int TableColumns() const { return mintColumns; }  // the columns of the table's texts
+    // With a source, after the table's columns; -1 without one.
+    int SourceColumn() const { return mobjWork ? mintColumns : -1; }
+    int StateColumn() const { return mobjWork ? mintColumns + 1 : -1; }
+    // The source's text the Source column shows: that of the row's main text, else its other one.
+    QString SourceText(int32_t plngEntry) const;
     QString ItemText(int32_t plngEntry, int pintColumn) const;  // as stored; empty outside the table
     QString EntryId(int32_t plngEntry) const;
     // Whether the file can keep a text in that cell (core.lrc has no caption line for a txt... box,
@@ -47,11 +54,14 @@ public:
     void ClearChanged();
     bool IsChanged(int32_t plngEntry) const;
 
-    // The rows' states against a source (not owned; nullptr: none), shown as an icon in the first
+    // The rows' states against a source (not owned; nullptr: none), shown as an icon in the State
     // column and in words in its tool-tip.
     void SetWork(const clsWorkbenchRows* pobjWork);
     const clsWorkbenchRows* Work() const { return mobjWork; }
     uint8_t State(int32_t plngEntry) const;
+    // What the row's icon says, the worst first: error 0, untranslated, to review, the same as the
+    // source, warning, changed, done 6. The State column sorts by it.
+    int StateRank(int32_t plngEntry) const;
     void StatesChanged(int32_t plngFirst, int32_t plngLast);  // computed again
 
     int rowCount(const QModelIndex& pobjParent = QModelIndex()) const override;
@@ -69,6 +79,7 @@ signals:
     void EntriesChanged(int32_t plngFirst, int32_t plngLast);
 
 private:
+    QString CellText(int32_t plngEntry, int pintColumn) const;  // a table's column or the Source column
     QVariant ToolTip(int32_t plngEntry, int pintColumn) const;
     void CellsChanged(int32_t plngFirst, int32_t plngLast, int pintFirstColumn, int pintLastColumn,
                       const QList<int>& pintRoles = {});
@@ -77,7 +88,7 @@ private:
     enuFileKind menuKind = enuFileKind::Messages;
     int32_t mlngRows = 0;
     int mintColumns = 0;
-    QStringList mstrHeaders;
+    QStringList mstrHeaders;  // the table's columns, then Source and State
     mutable QVector<QString> mstrPaths;  // of control text, by entry; null until first read
     const clsWorkbenchRows* mobjWork = nullptr;
     QVector<bool> mbooChanged;  // by entry; shorter than the table when its last entries are unchanged

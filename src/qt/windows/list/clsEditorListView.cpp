@@ -1,5 +1,6 @@
 #include "windows/list/clsEditorListView.h"
 
+#include <QHeaderView>
 #include <QMouseEvent>
 
 namespace tralyx {
@@ -10,7 +11,11 @@ clsEditorListView::clsEditorListView(QWidget* pobjParent) : QTreeView(pobjParent
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
-    setSortingEnabled(false);
+    // A click on a header sorts by its column, a second the other way, a third back to the file's
+    // order; it opens in the file's order.
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
+    header()->setSortIndicatorClearable(true);
+    setSortingEnabled(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's list view: reports a row "click" once per user choice of a row, whether by mouse
 // (when the button is released, so a question asked then does not interrupt the press) or by
-// keyboard, and also when the row already current is clicked again.
+// keyboard, and also when the row already current is clicked again. Sorted by a header click.
 #include <QTreeView>
 
 namespace tralyx {

@@ -22,7 +22,7 @@ clsEntryChange::clsEntryChange(clsEditorListModel& pobjRows, clsEntryStates* pob
 clsEntryChange::udtSide clsEntryChange::Record(int32_t plngEntry) const
 {
     udtSide udtSide;
-    for (int intColumn = 0; intColumn < mobjRows.columnCount(); ++intColumn)
+    for (int intColumn = 0; intColumn < mobjRows.TableColumns(); ++intColumn)
         udtSide.Texts.append(mobjRows.Storable(plngEntry, intColumn) ? mobjRows.ItemText(plngEntry, intColumn) : QString());
     if (mobjStates) udtSide.State = mobjStates->EntryState(plngEntry);
     return udtSide;

@@ -1,7 +1,10 @@
 #include "windows/main/clsViewMenu.h"
 
+#include "windows/editor/frmMessageEditor.h"
 #include "windows/workbench/clsFilterBar.h"
 #include "windows/workbench/clsSourceDock.h"
+
+#include <QSettings>
 
 namespace tralyx {
 
@@ -12,6 +15,15 @@ clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWi
     QAction* mnuViewSource = pdckSource->toggleViewAction();
     mnuViewSource->setObjectName(QStringLiteral("mnuViewSource"));
     addAction(mnuViewSource);
+    mnuViewSourceColumn = addAction(tr("Source &Column"));
+    mnuViewSourceColumn->setObjectName(QStringLiteral("mnuViewSourceColumn"));
+    mnuViewSourceColumn->setCheckable(true);
+    mnuViewSourceColumn->setChecked(frmMessageEditor::SourceColumnWanted());
+    mnuViewSourceColumn->setEnabled(false);
+    connect(mnuViewSourceColumn, &QAction::toggled, this, [this](bool pbooShown) {
+        QSettings().setValue(QLatin1StringView(frmMessageEditor::SourceColumnKey), pbooShown);
+        emit SourceColumnToggled(pbooShown);
+    });
     QAction* mnuViewFilter = ptbFilter->toggleViewAction();
     mnuViewFilter->setObjectName(QStringLiteral("mnuViewFilter"));
     addAction(mnuViewFilter);
@@ -20,5 +32,7 @@ clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWi
     mnuViewFilterFocus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(mnuViewFilterFocus, &QAction::triggered, ptbFilter, &clsFilterBar::FocusText);
 }
+
+void clsViewMenu::SetSourceColumnUsable(bool pbooUsable) { mnuViewSourceColumn->setEnabled(pbooUsable); }
 
 }  // namespace tralyx

@@ -1,5 +1,6 @@
 #pragma once
-// The View menu: the Source dock and the filter bar shown or hidden, and Ctrl+F to the filter.
+// The View menu: the Source dock and the filter bar shown or hidden, Ctrl+F to the filter, and the
+// list's Source column (remembered; there only for a window with a source).
 #include <QMenu>
 
 namespace tralyx {
@@ -11,6 +12,13 @@ class clsViewMenu : public QMenu {
     Q_OBJECT
 public:
     clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWidget* pobjParent);
+    void SetSourceColumnUsable(bool pbooUsable);  // the active window has a source
+
+signals:
+    void SourceColumnToggled(bool pbooShown);  // already remembered
+
+private:
+    QAction* mnuViewSourceColumn;
 };
 
 }  // namespace tralyx

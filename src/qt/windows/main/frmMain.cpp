@@ -170,7 +170,12 @@ void frmMain::BuildMenus()
     connect(mnuCodePage, &clsCodePageMenu::Chosen, this, &frmMain::mnuCodePage_Click);
     menuBar()->addMenu(mnuCodePage);
 
-    menuBar()->addMenu(new clsViewMenu(dckSource, tbFilter, this));
+    mnuView = new clsViewMenu(dckSource, tbFilter, this);
+    connect(mnuView, &clsViewMenu::SourceColumnToggled, this, [this](bool pbooShown) {
+        for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
+            if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget())) frmEditor->ShowSourceColumn(pbooShown);
+    });
+    menuBar()->addMenu(mnuView);
     QMenu* mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuSpelling = new clsSpellingMenu(mnuTools);

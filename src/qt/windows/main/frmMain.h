@@ -23,6 +23,7 @@ class clsSpellingMenu;
 class clsWorkbenchMemory;
 class clsStatusPanels;
 class clsToolBar;
+class clsViewMenu;
 class frmConcordance;
 class frmMessageEditor;
 class frmReplace;
@@ -129,6 +130,7 @@ private:
     clsFilterBar* tbFilter = nullptr;
     clsWorkbenchMemory* mobjMemory = nullptr;
     clsSpellingMenu* mnuSpelling = nullptr;
+    clsViewMenu* mnuView = nullptr;
     frmReplace* mfrmReplace = nullptr;
     frmConcordance* mfrmConcordance = nullptr;
     QString mstrSourceFolder;

@@ -11,6 +11,7 @@
 #include "windows/editor/frmReplace.h"
 #include "windows/main/clsClipboardCommands.h"
 #include "windows/main/clsStatusPanels.h"
+#include "windows/main/clsViewMenu.h"
 #include "windows/memory/clsWorkbenchMemory.h"
 #include "windows/memory/frmConcordance.h"
 #include "windows/memory/frmTranslationMemory.h"
@@ -62,6 +63,7 @@ void frmMain::ShowWork()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
     dckSource->ShowEditor(frmEditor);
+    if (mnuView) mnuView->SetSourceColumnUsable(frmEditor && frmEditor->HasSource());
     tbFilter->SetCount(frmEditor ? frmEditor->FilterCountText() : QString());
     if (frmEditor) {
         QString strWork = frmEditor->HasSource() ? frmEditor->ProgressText() + LanguageProgress(*frmEditor) : frmEditor->SourceNote();
