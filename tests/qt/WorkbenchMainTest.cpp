@@ -117,7 +117,7 @@ TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile
     EXPECT_EQ(Work(), Q("Translated 6 of 8 (75%) · 0 errors · 0 warnings  —  German: 7 of 10 translated"));
     const struct {
         bool Commit;         // Ctrl+Return in the focused box, else F8
-        const char* Typed;   // into the upper box first
+        const char* Typed;   // into the focused box first
         int32_t Answer;      // to the offer of the next file; 0: none is made
         const char* From;    // the file the offer is made in
         const char* File;
@@ -131,11 +131,14 @@ TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile
         {false, "", vbNo, "messages", "messages.lrc", 4, false},
         {false, "", vbYes, "messages", "secondary.lrc", 2, false},
         {false, "", vbYes, "secondary", "messages.lrc", 4, false},
+        {true, "Oeffnen?", vbYes, "messages", "secondary.lrc", 2, false},  // the file's last work committed
+        {true, "", 0, "", "secondary.lrc", 2, false},  // its English accepted: done, and nothing is left
     };
     for (size_t i = 0; i < std::size(udtPresses); ++i) {
         const auto& udtPress = udtPresses[i];
         frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
-        if (*udtPress.Typed) UpperBox(frmEditor)->setText(Q(udtPress.Typed));
+        if (*udtPress.Typed && QApplication::focusWidget() == UpperBox(frmEditor)) UpperBox(frmEditor)->setText(Q(udtPress.Typed));
+        else if (*udtPress.Typed) LowerBox(frmEditor)->setPlainText(Q(udtPress.Typed));
         if (udtPress.Answer)
             mobjDesktop.Expect(Q("No other entry in %1.lrc needs work.\r\nGo on with %2?")
                                    .arg(Q(udtPress.From), Q(udtPress.From) == Q("messages") ? Q("secondary.lrc") : Q("messages.lrc")),
@@ -147,6 +150,7 @@ TEST_F(clsWorkbenchMainTest, TheLanguagesProgressIsShownAndF8GoesOnInItsNextFile
         EXPECT_EQ(frmNow.CurrentItem(), udtPress.Row) << "press " << i;
         EXPECT_EQ(QApplication::focusWidget(), udtPress.Upper ? static_cast<QWidget*>(UpperBox(frmNow)) : LowerBox(frmNow)) << "press " << i;
     }
+    EXPECT_FALSE(mfrmMain->ActiveEditor()->NeedsWorkAfter(-1));
 }
 
 TEST_F(clsWorkbenchMainTest, ReplaceActsOnTheFilesItNamesAndFindNextSelectsTheMatch)

@@ -50,19 +50,33 @@ void clsEditorSource::Set(enuFileKind penuKind, std::unique_ptr<clsTralyx> pobjS
     mstrNote.clear();
 }
 
+QString clsEditorSource::BoxLabel(enuTextKind penuKind)
+{
+    switch (penuKind) {
+    case enuTextKind::Caption: return QCoreApplication::translate("clsEditorSource", "Caption:");
+    case enuTextKind::ToolTip: return QCoreApplication::translate("clsEditorSource", "Tool-Tip:");
+    case enuTextKind::MessageTitle: return QCoreApplication::translate("clsEditorSource", "Title:");
+    case enuTextKind::MessageText: return QCoreApplication::translate("clsEditorSource", "Message:");
+    case enuTextKind::Secondary: return QCoreApplication::translate("clsEditorSource", "Text:");
+    }
+    return QString();
+}
+
+QStringList clsEditorSource::BoxLabels()
+{
+    QStringList strLabels;
+    for (const enuTextKind enuKind : {enuTextKind::Caption, enuTextKind::ToolTip, enuTextKind::MessageTitle, enuTextKind::MessageText,
+                                      enuTextKind::Secondary})
+        strLabels << BoxLabel(enuKind);
+    return strLabels;
+}
+
 QList<QPair<QString, QString>> clsEditorSource::Boxes(const clsTralyx& pobjTranslation, int32_t plngEntry) const
 {
     QList<QPair<QString, QString>> udtBoxes;
     if (!mobjRows || plngEntry < 0) return udtBoxes;
     for (const udtEntryText& udtText : mobjRows->Texts(pobjTranslation, plngEntry)) {
-        QString strLabel;
-        switch (udtText.Kind) {
-        case enuTextKind::Caption: strLabel = QCoreApplication::translate("clsEditorSource", "Caption:"); break;
-        case enuTextKind::ToolTip: strLabel = QCoreApplication::translate("clsEditorSource", "Tool-Tip:"); break;
-        case enuTextKind::MessageTitle: strLabel = QCoreApplication::translate("clsEditorSource", "Title:"); break;
-        case enuTextKind::MessageText: strLabel = QCoreApplication::translate("clsEditorSource", "Message:"); break;
-        case enuTextKind::Secondary: strLabel = QCoreApplication::translate("clsEditorSource", "Text:"); break;
-        }
+        const QString strLabel = BoxLabel(udtText.Kind);
         // In the order of the boxes: the one-line box (title, tool-tip) first.
         const bool booUpper = udtText.Kind == enuTextKind::ToolTip || udtText.Kind == enuTextKind::MessageTitle;
         const QPair<QString, QString> udtBox{strLabel, udtText.Obsolete() ? QString() : udtText.Source};

@@ -23,6 +23,9 @@ public:
 
     // A row's source texts labelled like the editor's boxes, the one-line box's first.
     QList<QPair<QString, QString>> Boxes(const clsTralyx& pobjTranslation, int32_t plngEntry) const;
+    // The label of a kind of text's box, and every such label (the dock sizes its column for all).
+    static QString BoxLabel(enuTextKind penuKind);
+    static QStringList BoxLabels();
 
 private:
     std::unique_ptr<clsWorkbenchRows> mobjRows;

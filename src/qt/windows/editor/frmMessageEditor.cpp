@@ -176,8 +176,13 @@ void frmMessageEditor::CommitAndNext()
     // The next piece of work, not merely the next row: a row needing work right after is not
     // skipped. Without a source nothing is known to need work: the next row.
     if (HasSource()) {
-        if (!GoToNeedsWork(1)) LetGoOfRow();
+        // Accepting a text left as its source says it is so on purpose, as Mark as Done does: the
+        // row no longer needs work, and the review goes on past it.
+        if (RowState(mlngCurrentItem) & RowSameAsSource) ToggleDone();
+        if (GoToNeedsWork(1)) return FocusWork();
+        LetGoOfRow();
         FocusWork();
+        emit FileFinished();  // one key goes on through the language, as F8 does
         return;
     }
     const int lngNext = mobjFilter->ViewRowOf(mlngCurrentItem) + 1;

@@ -177,6 +177,7 @@ signals:
     void ModifiedChanged(bool pbooModified);  // the table has commits that are not saved
     void CurrentEntryChanged(const QString& pstrEntryId);
     void WorkChanged();  // row states, progress, the filter or the source changed
+    void FileFinished();  // a commit left nothing in the file needing work: the frame offers the next file
     void Closing();      // the close checks are about to ask: what belongs to the window is committed now
 
 protected:

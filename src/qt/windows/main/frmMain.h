@@ -83,6 +83,8 @@ private slots:
     void mnuEditReplace_Click();
     void mnuEditConcordance_Click();
     void mnuEditNextToDo_Click();
+    // No entry of the file needs work: the next file of its language that does is offered.
+    void OfferNextFile(frmMessageEditor& pfrmEditor);
     void mnuEditPreviousToDo_Click();
     void mnuCodePage_Click(const QString& pstrName);
     void mnuHelpAbout_Click();

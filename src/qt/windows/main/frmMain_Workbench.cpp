@@ -49,6 +49,9 @@ void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
         mobjStatus->SetEntry(pstrId);
         ShowWork();
     });
+    connect(pfrmEditor, &frmMessageEditor::FileFinished, this, [this, pfrmEditor] {
+        if (pfrmEditor == ActiveEditor()) OfferNextFile(*pfrmEditor);
+    });
     connect(pfrmEditor, &frmMessageEditor::WorkChanged, this, [this, pfrmEditor] {
         if (pfrmEditor == ActiveEditor()) ShowWork();
     });
@@ -220,24 +223,26 @@ void frmMain::mnuEditNextToDo_Click()
     frmMessageEditor* frmEditor = ActiveEditor();
     if (!frmEditor) return;
     // The file is finished first, round its end; then the next file of its language is offered.
-    if (!frmEditor->NeedsWorkElsewhere()) {
-        const QList<frmMessageEditor*> objEditors = FolderEditors(*frmEditor);
-        const qsizetype lngAt = objEditors.indexOf(frmEditor);
-        const auto Name = [](const frmMessageEditor* p) { return QFileInfo(p->FileNameValue()).fileName(); };
-        for (qsizetype i = 1; i < objEditors.size(); ++i) {
-            frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
-            if (!frmNext->NeedsWorkAfter(-1)) continue;
-            if (MsgBox(tr("No other entry in %1 needs work.\r\nGo on with %2?").arg(Name(frmEditor), Name(frmNext)),
-                       vbQuestion + vbYesNo, tr("Next Needing Work")) != vbYes)
-                break;
-            ActivateEditor(frmNext);
-            frmNext->GoToFirstNeedingWork();
-            return;
-        }
-        frmEditor->FocusWork();
+    if (!frmEditor->NeedsWorkElsewhere()) return OfferNextFile(*frmEditor);
+    frmEditor->GoToNeedsWork(1);
+}
+
+void frmMain::OfferNextFile(frmMessageEditor& pfrmEditor)
+{
+    const QList<frmMessageEditor*> objEditors = FolderEditors(pfrmEditor);
+    const qsizetype lngAt = objEditors.indexOf(&pfrmEditor);
+    const auto Name = [](const frmMessageEditor* p) { return QFileInfo(p->FileNameValue()).fileName(); };
+    for (qsizetype i = 1; i < objEditors.size(); ++i) {
+        frmMessageEditor* frmNext = objEditors[(lngAt + i) % objEditors.size()];
+        if (!frmNext->NeedsWorkAfter(-1)) continue;
+        if (MsgBox(tr("No other entry in %1 needs work.\r\nGo on with %2?").arg(Name(&pfrmEditor), Name(frmNext)),
+                   vbQuestion + vbYesNo, tr("Next Needing Work")) != vbYes)
+            break;
+        ActivateEditor(frmNext);
+        frmNext->GoToFirstNeedingWork();
         return;
     }
-    frmEditor->GoToNeedsWork(1);
+    pfrmEditor.FocusWork();
 }
 
 void frmMain::ActivateEditor(frmMessageEditor* pfrmEditor)

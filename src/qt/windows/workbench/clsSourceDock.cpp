@@ -3,9 +3,11 @@
 #include "common/basDesktop.h"
 #include "common/basStoreText.h"
 #include "editor/basTextDifference.h"
+#include "windows/editor/clsEditorSource.h"
 #include "windows/editor/frmMessageEditor.h"
 
 #include <QContextMenuEvent>
+#include <algorithm>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -43,6 +45,13 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source")
     mlblProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pobjGrid->addWidget(mlblProblems, 2, 0, 1, 2);
     pobjGrid->setColumnStretch(1, 1);
+    // The labels' column as wide as the widest a file kind can show: a dock that widened when a
+    // core file came in front pushed the tiled files under it.
+    int lngLabels = 0;
+    const QStringList strLabels = clsEditorSource::BoxLabels() << tr("N&ote:");
+    for (const QString& strLabel : strLabels)
+        lngLabels = std::max(lngLabels, mlblText[0]->fontMetrics().horizontalAdvance(QString(strLabel).remove(u'&')));
+    pobjGrid->setColumnMinimumWidth(0, lngLabels + mlblText[0]->margin() * 2 + 2);
     mtxtText[1]->setMaximumHeight(mtxtText[1]->fontMetrics().height() * 10);
 
     mlblReview = new QLabel(pobjBody);
