@@ -81,7 +81,9 @@ int CmdGlossary(const QStringList& pstrArgs)
 {
     const QString strCommand = QStringLiteral("glossary");
     const QString strAction = pstrArgs.value(0);
-    if (strAction == u"--help" || strAction == u"-h") return UsageHelp(Usage);
+    const qsizetype lngOptionsEnd = pstrArgs.indexOf(QStringLiteral("--"));
+    const QStringList strOptions = lngOptionsEnd < 0 ? pstrArgs : pstrArgs.mid(0, lngOptionsEnd);
+    if (strOptions.contains(QStringLiteral("--help")) || strOptions.contains(QStringLiteral("-h"))) return UsageHelp(Usage);
     if (strAction != u"export")
         return UsageError(strCommand, strAction.isEmpty() ? QStringLiteral("give export") : QStringLiteral("unknown action '%1' (export)").arg(strAction),
                           Usage);

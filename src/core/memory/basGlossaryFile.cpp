@@ -125,7 +125,7 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
         if (!booRoot) {
             if (strName != u"martif" && strName != u"tbx") return Fail(QStringLiteral("not a TBX document (the root is <%1>)").arg(strName));
             booRoot = true;
-        } else if (strName == u"langSet") {
+        } else if (strName == u"langSet" || strName == u"langSec") {  // TBX-Basic, TBX v3
             const QXmlStreamAttributes objAttributes = objXml.attributes();
             const QStringView strLang = objAttributes.value(gstrXmlNamespace, QLatin1StringView("lang"));
             udtLanguages.push_back({(strLang.isEmpty() ? objAttributes.value(QLatin1StringView("lang")) : strLang).toString(), {}});

@@ -1,6 +1,6 @@
 #pragma once
 // The files a glossary comes in: TBX as terminology tools exchange it (TBX-Basic, <martif>, and TBX
-// v3, <tbx>: an entry per concept, a <langSet xml:lang> per language, its <term>s), and CSV (a
+// v3, <tbx>: an entry per concept, a <langSet xml:lang> or <langSec> per language, its <term>s), and CSV (a
 // header row naming the languages, "en,de", then a row per term; fields quoted as RFC 4180 has it).
 #include <QByteArray>
 #include <QString>

@@ -21,6 +21,7 @@ class clsWelcome;
 class clsSourceDock;
 class clsSpellingMenu;
 class clsWorkbenchMemory;
+class clsWorkbenchGlossary;
 class clsStatusPanels;
 class clsToolBar;
 class frmMessageEditor;
@@ -69,6 +70,8 @@ private slots:
     void mnuFileSaveAll_Click();
     void mnuFileSourceFolder_Click();
     void mnuFileMemory_Click();
+    void mnuFileGlossary_Click();
+    void mnuFileGlossaryClear_Click();
     void mnuEditMarkDone_Click();
     void mnuEditMarkReview_Click();
     void mnuEditFillFromMemory_Click();
@@ -126,6 +129,7 @@ private:
     clsSourceDock* dckSource = nullptr;
     clsFilterBar* tbFilter = nullptr;
     clsWorkbenchMemory* mobjMemory = nullptr;
+    clsWorkbenchGlossary* mobjGlossary = nullptr;
     clsSpellingMenu* mnuSpelling = nullptr;
     frmReplace* mfrmReplace = nullptr;
     QString mstrSourceFolder;
