@@ -64,9 +64,10 @@ void CheckGlossary(const clsGlossary& pobjGlossary, enuFileKind penuFile, const 
 
 // The start of a glossary from a translated core.lrc: the captions (menus among them) of up to
 // plngMaxWords words that are translated, access keys and a trailing "..." or ":" removed, each
-// source once (case aside) with its most frequent translation, in the source's order. Each source
-// that had several translations goes to pstrAmbiguous as "\"Open\": \"Öffnen\" (3 of 5; also
-// \"Aufmachen\" 2)", and as the pair's note.
+// source once (case aside) with its most frequent translation (of equals the first), in the source's
+// order; texts to review in pobjState (may be null) are left out. Each source that had several
+// translations goes to pstrAmbiguous as "\"Open\": \"Öffnen\" (3 of 5 translations; also
+// \"Aufmachen\" 2)", its parenthesis as the pair's note.
 std::vector<udtGlossaryPair> GlossaryOfCaptions(const clsTralyx& pobjSource, const clsTralyx& pobjTranslation,
                                                 const clsTranslationState* pobjState, QStringList& pstrAmbiguous,
                                                 int32_t plngMaxWords = 4);
