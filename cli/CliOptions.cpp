@@ -37,6 +37,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--prune"), optPrune, false},
                                      {QLatin1StringView("--output"), optOutput, true},
                                      {QLatin1StringView("-o"), optOutput, true},
+                                     {QLatin1StringView("--glossary"), optGlossary, true},
 
                                      {QLatin1StringView("--fail-on"), optLintReport, true},
                                      {QLatin1StringView("--format"), optLintReport, true},
@@ -106,6 +107,13 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 return false;
             }
             pudtOut.Output = strValue;
+            break;
+        case optGlossary:
+            if (strValue.isEmpty()) {
+                pstrError = QStringLiteral("--glossary needs a .tbx or .csv file");
+                return false;
+            }
+            pudtOut.Glossary = strValue;
             break;
         case optJson: pudtOut.Json = true; break;
         case optDropUnwritable: pudtOut.DropUnwritable = true; break;

@@ -29,6 +29,7 @@ enum CliOption : uint32_t {
     optTheirs = 32768,      // --theirs
     optPrune = 65536,       // --prune
     optOutput = 131072,     // -o DIR, --output DIR
+    optGlossary = 262144,   // --glossary FILE
 };
 
 // What --fail-on names: an error always fails lint; these add to it.
@@ -60,6 +61,7 @@ struct udtCliOptions {
     bool Theirs = false;        // an import's conflict takes the file's translation
     bool Prune = false;         // join: entries no longer on their form are removed
     QString Output;             // harvest: the folder written to; empty when not given
+    QString Glossary;           // lint: a TBX or CSV file of terms; empty when not given
     // lint, status: what fails the run besides an error (LintFail flags), how the report is printed
     uint32_t FailOn = 0;
     QString Format;  // "text", "json", "github", "junit"; empty when not given (--json says json)

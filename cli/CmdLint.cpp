@@ -7,11 +7,14 @@
 #include "Commands.h"
 #include "LintReport.h"
 #include "exchange/basLanguageFolder.h"
+#include "memory/clsGlossary.h"
+#include "memory/basTmxFile.h"
 #include "spelling/basSpellingCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +40,9 @@ const char LintUsage[] =
     "  --infos           also print the infos (they are always counted)\n"
     "  --spell           also name each misspelt word of the translations (rule spelling, info), with the\n"
     "                    dictionary of FOLDER's language (German: de_DE) or --dictionary LANG (implies --spell)\n"
+    "  --glossary FILE   also warn where a term of the glossary (TBX, or CSV with a header such as en,de)\n"
+    "                    is in the source but none of its translations in the translation (rule glossary);\n"
+    "                    only in the folders of the glossary's language\n"
     "  Exit status: 0 nothing that fails, 1 an error (a file that failed to load, a missing file, an\n"
     "  empty folder) or what --fail-on names, 2 usage error.";
 
@@ -62,7 +68,7 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
     const QString strCommand = pbooStatus ? QStringLiteral("status") : QStringLiteral("lint");
     const char* const Usage = pbooStatus ? StatusUsage : LintUsage;
     const uint32_t lngAllowed = pbooStatus ? optSource | optJson | optCodePage | optLintReport
-                                           : optSource | optJson | optCodePage | optSpell | optLintReport | optLanguages;
+                                           : optSource | optJson | optCodePage | optSpell | optLintReport | optLanguages | optGlossary;
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, lngAllowed, strCommand, Usage, udtOptions)) return *lngExit;
     if (udtOptions.Operands.size() != 1)
@@ -109,25 +115,45 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
     }
 
     const clsCliDesktop objDesktop(false);
-    if (!udtOptions.Spell) {
+    clsGlossary objGlossary;
+    if (!udtOptions.Glossary.isEmpty()) {
+        if (udtPairs.size() == 1) objGlossary.TargetLanguage = udtPairs.front().Language;
+        QString strError;
+        if (!objGlossary.Load(udtOptions.Glossary, strError)) {
+            PrintError(QStringLiteral("tralyx-lrc lint: ") + strError);
+            return 1;
+        }
+    }
+    // The glossary is of one language: a folder of another is checked without it.
+    const auto UsesGlossary = [&](const udtFolderPair& pudtPair) {
+        return !objGlossary.IsEmpty() && (pudtPair.Language.isEmpty() || objGlossary.TargetLanguage.isEmpty() ||
+                                          SameLanguage(pudtPair.Language, objGlossary.TargetLanguage));
+    };
+    if (!udtOptions.Spell && objGlossary.IsEmpty()) {
         udtRun.Folders = CheckFolders(udtPairs, udtOptions.CodePage);
     } else {
         // A dictionary per language, one folder after the other.
         for (const udtFolderPair& udtPair : udtPairs) {
             const QString strLanguage = udtOptions.Dictionary.isEmpty() ? udtPair.Language : udtOptions.Dictionary;
-            if (strLanguage.isEmpty())
+            if (udtOptions.Spell && strLanguage.isEmpty())
                 return UsageError(strCommand,
                                   QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(udtPair.Folder),
                                   Usage);
-            clsSpeller objSpeller(strLanguage, clsSpeller::enuWordList::ReadOnly);
-            if (!objSpeller.IsValid()) {
-                PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller.Problem());
-                return 1;
+            std::optional<clsSpeller> objSpeller;
+            if (udtOptions.Spell) {
+                objSpeller.emplace(strLanguage, clsSpeller::enuWordList::ReadOnly);
+                if (!objSpeller->IsValid()) {
+                    PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller->Problem());
+                    return 1;
+                }
             }
-            const ExtraEntryRule fnSpelling = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
-                CheckSpelling(objSpeller, penuFile, pudtEntry, pudtOut);
+            const bool booGlossary = UsesGlossary(udtPair);
+            const ExtraEntryRule fnExtra = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
+                if (objSpeller) CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
+                if (booGlossary) CheckGlossary(objGlossary, penuFile, pudtEntry, pudtOut);
             };
-            udtRun.Folders.push_back(CheckFolder(udtPair.Source, udtPair.Folder, udtOptions.CodePage, fnSpelling, udtPair.Language));
+            udtRun.Folders.push_back(CheckFolder(udtPair.Source, udtPair.Folder, udtOptions.CodePage,
+                                                 objSpeller || booGlossary ? fnExtra : ExtraEntryRule(), udtPair.Language));
         }
     }
 

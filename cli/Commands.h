@@ -14,6 +14,7 @@ int CmdStatus(const QStringList& pstrArgs);
 int CmdExport(const QStringList& pstrArgs);
 int CmdImport(const QStringList& pstrArgs);
 int CmdTm(const QStringList& pstrArgs);
+int CmdGlossary(const QStringList& pstrArgs);
 int CmdMergeFile(const QStringList& pstrArgs);
 int CmdGit(const QStringList& pstrArgs);
 int CmdCompile(const QStringList& pstrArgs);

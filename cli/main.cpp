@@ -13,8 +13,9 @@
 namespace {
 const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
-                          "       | compile FOLDER | merge-file BASE OURS THEIRS PATH | git setup|textconv ...\n"
-                          "       | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...  [options]\n";
+                          "       | glossary export FOLDER OUT.tbx | compile FOLDER | merge-file BASE OURS THEIRS PATH\n"
+                          "       | git setup|textconv ... | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...\n"
+                          "       [options]\n";
 
 const char* const Help =
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
@@ -32,6 +33,8 @@ const char* const Help =
     "  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER\n"
     "  tm export|suggest    translation memory: a folder's translations as TMX (tm export FOLDER OUT.tmx),\n"
     "                       what a memory suggests for source texts (tm suggest --memory PATH TEXT...)\n"
+    "  glossary export FOLDER OUT.tbx   the start of a glossary: FOLDER's short captions and menus with\n"
+    "                       their translations as TBX-Basic (lint --glossary FILE checks against one)\n"
     "  compile FOLDER       the language and its source in one file (language.tralyx) that the\n"
     "                       applications' loader maps instead of reading the text files\n"
     "  merge-file BASE OURS THEIRS PATH   Git's merge driver: a .lrc file or the state merged entry by\n"
@@ -46,7 +49,7 @@ const char* const Help =
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
-    "  --force                          write, update, export, import, tm: replace files that exist\n"
+    "  --force                          write, update, export, import, tm, glossary: replace files that exist\n"
     "  --dry-run                        update, import: write nothing, report what would happen\n"
     "  --json                           update, lint, status, tm: print the report as JSON\n"
     "  --format text|json|github|junit  lint: how the report is printed (GitHub annotations, JUnit XML)\n"
@@ -55,12 +58,13 @@ const char* const Help =
     "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
     "  -o, --output DIR                 harvest: the folder the form text files are written to\n"
     "  --prune                          join: remove the entries no longer on their form\n"
-    "  --source DIR                     lint, status, export, import, tm: the source folder (default: the sibling named English)\n"
+    "  --source DIR                     lint, status, export, import, tm, glossary: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
-    "  --source-language, --target-language CODE   export, tm (lint: the target): language codes (default: from the folder names)\n"
+    "  --source-language, --target-language CODE   export, tm, glossary (lint: the target): language codes (default: from the folder names)\n"
     "  --memory PATH                    tm, update --fill-from-memory: a translated folder or a .tmx file of the memory (repeatable)\n"
     "  --spell [--dictionary LANG]      lint: also check the spelling (default: the folder's language)\n"
+    "  --glossary FILE                  lint: also check the terms of a TBX or CSV glossary\n"
     "  --help                           show this help\n"
     "  --version                        print the program's name and version\n"
     "\n"
@@ -119,6 +123,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"export" ? tralyx::cli::CmdExport
                                            : strCommand == u"import" ? tralyx::cli::CmdImport
                                            : strCommand == u"tm"     ? tralyx::cli::CmdTm
+                                           : strCommand == u"glossary" ? tralyx::cli::CmdGlossary
                                            : strCommand == u"merge-file" ? tralyx::cli::CmdMergeFile
                                            : strCommand == u"git"    ? tralyx::cli::CmdGit
                                            : strCommand == u"compile" ? tralyx::cli::CmdCompile

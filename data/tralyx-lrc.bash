@@ -11,8 +11,8 @@ _tralyx_lrc()
         windows-1256 windows-1257 windows-1258 windows-874 windows-932 windows-936 windows-949
         windows-950 UTF-8"
 
-    # Walk the words before the cursor: the command, how many operands it has (the first of tm is
-    # its action), whether "--" ended the options, whether --kind was given, and the option whose
+    # Walk the words before the cursor: the command, how many operands it has (the first of tm,
+    # git and glossary is its action), whether "--" ended the options, whether --kind was given, and the option whose
     # value the cursor stands on.
     local command="" action="" operands=0 ended="" kind_given="" value_of="" word i
     for ((i = 1; i < cword; i++)); do
@@ -21,11 +21,11 @@ _tralyx_lrc()
             [[ $word == -* ]] && return  # --help, --version: nothing follows
             command=$word
         elif [[ -n $ended || $word != -* || $word == - ]]; then
-            [[ $command == @(tm|git) && $operands == 0 ]] && action=$word
+            [[ $command == @(tm|git|glossary) && $operands == 0 ]] && action=$word
             operands=$((operands + 1))
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language|fail-on|format|output) || $word == -o ]]; then
+        elif [[ $word == --@(kind|code-page|source|source-language|target-language|memory|dictionary|old-source|language|fail-on|format|output|glossary) || $word == -o ]]; then
             [[ $word == --kind ]] && kind_given=1
             ((i + 1 == cword)) && value_of=$word
             i=$((i + 1))
@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm compile merge-file git harvest join" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm glossary compile merge-file git harvest join" -- "$cur"))
         fi
         return
     fi
@@ -49,6 +49,7 @@ _tralyx_lrc()
         --code-page) COMPREPLY=($(compgen -W "$code_pages" -- "$cur")); return ;;
         --source | --old-source | --output | -o) _filedir -d; return ;;
         --memory) _filedir tmx; return ;;  # a translated folder or a TMX file
+        --glossary) _filedir 'tbx|csv'; return ;;
         --fail-on) COMPREPLY=($(compgen -W "error warning review untranslated missing" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "text json github junit" -- "$cur")); return ;;
         --source-language | --target-language | --dictionary | --language) return ;;  # a language code: nothing to offer
@@ -59,13 +60,14 @@ _tralyx_lrc()
         check | dump) options="--kind --code-page" ;;
         write) options="--kind --code-page --force --drop-unwritable" ;;
         update) options="--old-source --fill-from-memory --memory --force --dry-run --json --discard-state --code-page" ;;
-        lint) options="--source --json --format --fail-on --infos --target-language --code-page --spell --dictionary" ;;
+        lint) options="--source --json --format --fail-on --infos --target-language --code-page --spell --dictionary --glossary" ;;
         status) options="--source --json --fail-on --code-page" ;;
         export) options="--source --force --code-page --source-language --target-language" ;;
         import) options="--source --language --force --dry-run --discard-state --theirs --code-page" ;;
         merge-file | git) options="--code-page" ;;
         compile) options="--source --code-page" ;;
         harvest) options="--output --code-page" ;;
+        glossary) options="--source --force --code-page --source-language --target-language" ;;
         join) options="--prune --code-page" ;;
         tm)
             case $action in
@@ -81,7 +83,7 @@ _tralyx_lrc()
     fi
 
     # The operands: language files (any name once --kind tells the kind), folders, PO, XLIFF, TMX or .ui;
-    # tm's action first.
+    # the action of tm, git and glossary first.
     case $command:$operands in
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
@@ -90,6 +92,9 @@ _tralyx_lrc()
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;
         tm:2) [[ $action == export ]] && _filedir tmx ;;
+        glossary:0) COMPREPLY=($(compgen -W "export" -- "$cur")) ;;
+        glossary:1) _filedir -d ;;
+        glossary:2) _filedir tbx ;;
         git:0) COMPREPLY=($(compgen -W "setup textconv" -- "$cur")) ;;
         git:1) if [[ $action == setup ]]; then _filedir -d; else _filedir lrc; fi ;;
         merge-file:*) _filedir ;;

@@ -1,13 +1,15 @@
-// Any bytes as a PO file, as an XLIFF file and as a TMX memory, brought into a small language folder of odd shapes
+// Any bytes as a PO file, as an XLIFF file, as a TMX memory and as a TBX or CSV glossary, brought into a small language folder of odd shapes
 // (LF and lone CR line ends, a skipped line, numbers out of order, a control array, no final line
 // end): the readers accept or refuse with a reason; every change they carry splices into the files
 // so that they read back as the translations say (a refusal of that check is a fault here); an
 // entry they refuse (an entity left unexpanded, plural forms, two targets) changes nothing; an
-// XLIFF document that was read writes and reads back the same texts. The seeds hold DOCTYPEs with
+// XLIFF document that was read writes and reads back the same texts; a glossary that was read finds
+// its terms within the bounds of any text (the bytes themselves as one). The seeds hold DOCTYPEs with
 // entities of every kind and PO strings with NUL escapes and raw NULs.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeImport.h"
 #include "memory/basTmxFile.h"
+#include "memory/clsGlossary.h"
 #include "FuzzSupport.h"
 
 using namespace tralyx;
@@ -62,6 +64,26 @@ void CheckTmx(const QByteArray& pbytContent)
     }
 }
 
+// The same bytes as a glossary, TBX and CSV: read, or refused with a line; its lookup stays in the text.
+void CheckGlossary(const QByteArray& pbytContent)
+{
+    for (const bool booCsv : {false, true}) {
+        udtGlossaryDocument udtDocument;
+        QString strReason;
+        if (!(booCsv ? ReadGlossaryCsv(pbytContent, udtDocument, strReason) : ReadTbx(pbytContent, udtDocument, strReason))) {
+            Check(strReason.startsWith(QStringLiteral("line ")), "a glossary refusal without its line: " + strReason.toStdString());
+            continue;
+        }
+        clsGlossary objGlossary;
+        for (const udtGlossaryPair& u : udtDocument.Pairs) objGlossary.Add(u.Source, u.Translation);
+        const QString strText = QString::fromUtf8(pbytContent);
+        for (const udtGlossaryHit& u : objGlossary.Find(strText))
+            Check(u.Term >= 0 && size_t(u.Term) < objGlossary.Terms().size() && u.Position >= 0 && u.Length > 0 &&
+                      u.Position + u.Length <= strText.size(),
+                  "a glossary hit outside its text");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
@@ -69,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pbytData, size_t plngSize)
     if (plngSize > 64 * 1024) return 0;
     clsFuzzDesktop::Installed().Clear();  // the boxes of a failed read-back check, this input's only
     const QByteArray bytContent(reinterpret_cast<const char*>(pbytData), static_cast<qsizetype>(plngSize));
+    CheckGlossary(bytContent);
     QString strReason;
     udtExchangeDocument udtPo;
     if (ReadPo(bytContent, udtPo, strReason)) CheckImport(udtPo);

@@ -596,6 +596,18 @@ Möchten Sie sie überschreiben?</translation>
         <source>The memory has nothing like this text.</source>
         <translation>Der Übersetzungsspeicher kennt nichts Ähnliches.</translation>
     </message>
+    <message>
+        <source>Glossary:</source>
+        <translation>Glossar:</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+9 type a term&apos;s translation at the cursor</source>
+        <translation>Alt+1 bis Alt+9 schreiben die Übersetzung eines Begriffs an der Schreibmarke</translation>
+    </message>
+    <message>
+        <source>No term of the glossary in this text.</source>
+        <translation>Kein Begriff des Glossars in diesem Text.</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsSpellingMenu</name>
@@ -1110,6 +1122,36 @@ Die Dateien dort werden überschrieben.</translation>
     <message>
         <source>Concordance &amp;Search...</source>
         <translation>K&amp;onkordanzsuche ...</translation>
+    </message>
+    <message>
+        <source>&amp;Glossary...</source>
+        <translation>&amp;Glossar ...</translation>
+    </message>
+    <message>
+        <source>No Glossar&amp;y</source>
+        <translation>&amp;Kein Glossar</translation>
+    </message>
+    <message>
+        <source>Glossary: %1</source>
+        <translation>Glossar: %1</translation>
+    </message>
+    <message>
+        <source>Glossary: its language is %1, this folder&apos;s %2</source>
+        <translation>Glossar: seine Sprache ist %1, die dieses Ordners %2</translation>
+    </message>
+    <message>
+        <source>Glossaries (*.tbx;*.csv)|*.tbx;*.csv|All Files (*.*)|*.*</source>
+        <translation>Glossare (*.tbx;*.csv)|*.tbx;*.csv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The glossary cannot be read:
+%1</source>
+        <translation>Das Glossar kann nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Glossary</source>
+        <translation>Glossar</translation>
     </message>
 </context>
 <context>

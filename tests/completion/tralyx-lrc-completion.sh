@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check compile dump export git harvest import join lint merge-file status tm update write"
+    "tralyx-lrc |check compile dump export git glossary harvest import join lint merge-file status tm update write"
     "tralyx-lrc git |setup textconv"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
@@ -67,6 +67,8 @@ lines=(
     "tralyx-lrc tm export German |English German"
     "tralyx-lrc tm suggest --memory German Open |"
     "tralyx-lrc harvest -o |English German"
+    "tralyx-lrc glossary |export"
+    "tralyx-lrc lint --glossary |English German"
     "tralyx-lrc join English |-odd.lrc English German messages.lrc"
 )
 for row in "${lines[@]}"; do check "'${row%%|*}'" "$(offered "${row%%|*}")" "${row#*|}"; done
@@ -79,7 +81,7 @@ for command in $(offered "tralyx-lrc "); do
     check "the options of $command" "$options" "$({ "$lrc" "$command" --help | grep -o -- '--[a-z-]*'; echo --help; } | sort -u | xargs)"
     for option in $options; do
         case $option in
-            --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory | --old-source | --output) value=. ;; --*-language | --language) value=de ;;
+            --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory | --old-source | --output) value=. ;; --glossary) value=g.csv ;; --*-language | --language) value=de ;;
             --dictionary) value=de_DE ;; --fail-on) value=warning ;; --format) value=json ;; *) value= ;;
         esac
         "$lrc" "$command" "$option" $value --help >/dev/null 2>&1

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QTextCursor>
 #include <QTimer>
 
 namespace tralyx::test {
@@ -269,6 +270,24 @@ TEST_F(clsWorkbenchMainTest, CtrlShiftFLooksUpTheDocksSelectionAndAResultGoesInt
     lvwHits->setCurrentItem(lvwHits->topLevelItem(1));
     frmFind->findChild<QPushButton*>(Q("cmdConcordanceInsert"))->click();
     EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("Die &Platte"));
+}
+
+TEST_F(clsWorkbenchMainTest, TheDockListsTheGlossarysTermsAndAltNumberTypesOne)
+{
+    mobjDesktop.NextFile(mobjDir.Write(Q("de.csv"), "en,de\ndisk,Datenträger\n"));
+    Click("mnuFileGlossary");
+    mobjDir.Write(Q("English/messages.lrc"), "MSG001:Disk is full.\r\nMST001:Error\r\n");
+    ASSERT_TRUE(mfrmMain->OpenFile(mobjDir.Write(Q("German/messages.lrc"), "MSG001:Platte voll.\r\nMST001:Fehler\r\n")));
+    QCoreApplication::processEvents();  // the workbench comes once the window is up
+    frmMessageEditor& frmEditor = *mfrmMain->ActiveEditor();
+    EXPECT_TRUE(frmEditor.CurrentProblems().join(u'\n').contains(Q("\"disk\" should be \"Datenträger\"")));
+    EXPECT_TRUE(mfrmMain->findChild<QTextBrowser*>(Q("txtTerms"))->toPlainText().contains(Q("Datenträger")));
+    LowerBox(frmEditor)->setFocus();
+    LowerBox(frmEditor)->moveCursor(QTextCursor::Start);
+    QTest::keyClick(LowerBox(frmEditor), Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(LowerBox(frmEditor)->toPlainText(), Q("DatenträgerPlatte voll."));
+    Click("mnuFileGlossaryClear");
+    EXPECT_TRUE(frmEditor.CurrentProblems().isEmpty());
 }
 
 TEST_F(clsWorkbenchMainTest, CtrlHInATextBoxOpensReplaceAndLeavesTheText)

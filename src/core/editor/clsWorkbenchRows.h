@@ -3,6 +3,7 @@
 // untranslated, the same as the source, with errors or warnings from the checks. Kept current one
 // row at a time as rows are committed, so that the progress figures never need a full pass.
 #include "checks/basChecks.h"
+#include "memory/clsGlossary.h"
 
 #include <QString>
 #include <QStringList>
@@ -61,6 +62,8 @@ public:
     // What the rows are measured with beyond the texts: the translation's state (review, done; not
     // owned, nullptr: none) and its language code, for the end marks. ComputeAll afterwards.
     void SetRules(const clsTranslationState* pobjState, const QString& pstrLanguage);
+    // The glossary whose terms the rows are checked against (not owned; nullptr: none). ComputeAll afterwards.
+    void SetGlossary(const clsGlossary* pobjGlossary) { mobjGlossary = pobjGlossary; }
     enuFileKind File() const { return menuFile; }
 
 private:
@@ -77,6 +80,7 @@ private:
     enuFileKind menuFile;
     const clsTranslationState* mobjState = nullptr;
     const udtEndMarks* mudtEndMarks = nullptr;
+    const clsGlossary* mobjGlossary = nullptr;
     std::unique_ptr<clsTralyx> mobjSource;
     std::unique_ptr<clsSourcePairing> mobjPairing;
     QVector<udtRow> mudtRows;

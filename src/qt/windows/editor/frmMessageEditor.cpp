@@ -84,6 +84,12 @@ frmMessageEditor::frmMessageEditor(QWidget* pobjParent)
         auto* objTake = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + i)), this, this, [this, i] { UseSuggestion(i); });
         objTake->setContext(Qt::WidgetWithChildrenShortcut);
     }
+    // Alt+1 .. Alt+9 type a term of the glossary (not Ctrl+Alt: on Windows that is AltGr, which
+    // types "{", "[" and "]" on German keyboards).
+    for (int i = 1; i <= MaxRowTerms; ++i) {
+        auto* objTerm = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + i)), this, this, [this, i] { UseTerm(i); });
+        objTerm->setContext(Qt::WidgetWithChildrenShortcut);
+    }
     auto* objCopySource = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this, this, &frmMessageEditor::CopySource);
     objCopySource->setContext(Qt::WidgetWithChildrenShortcut);
 

@@ -165,6 +165,16 @@ public:
     // The memory's exact match into every untranslated text, each marked review; one undo step.
     // The number of texts filled; pstrSkipped: a line for each match the file's code page cannot write.
     int32_t FillFromMemory(QStringList* pstrSkipped = nullptr);
+    // ---- Glossary ----------------------------------------------------------------------------------
+    // The terms its rows are checked against (rule glossary) and the dock lists; nullptr: none.
+    void SetGlossary(std::shared_ptr<const clsGlossary> pobjGlossary);
+    const clsGlossary* Glossary() const { return mobjGlossary.get(); }
+    static constexpr int32_t MaxRowTerms = 9;
+    // The glossary's terms in the selected row's source texts, each once, in the texts' order.
+    std::vector<udtGlossaryTerm> RowTerms() const;
+    // Alt+1..9: the term's first translation typed at the cursor of the box with the focus (else
+    // the row's main box); from 1. False: no such term or no box to take it.
+    bool UseTerm(int32_t plngNumber);
     // Spelling in the several-line box; nullptr: off.
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
     // What the status bar says of the window besides its progress: a state file that could not be
@@ -231,6 +241,7 @@ private:
     clsEditorUndo* mobjUndo;
     std::unique_ptr<clsEditorStates> mobjStates;
     std::shared_ptr<const clsTranslationMemory> mobjMemory;
+    std::shared_ptr<const clsGlossary> mobjGlossary;
     mutable std::vector<udtRowSuggestion> mudtSuggestions;  // of mstrSuggestedFor
     mutable QString mstrSuggestedFor;
     mutable bool mbooSuggested = false;

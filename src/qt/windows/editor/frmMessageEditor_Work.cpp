@@ -40,6 +40,7 @@ void frmMessageEditor::RefreshWork()
 {
     mbooSuggested = false;
     if (mobjSource.Rows()) mobjSource.Rows()->SetRules(&mobjStates->State(), Language());
+    if (mobjSource.Rows()) mobjSource.Rows()->SetGlossary(mobjGlossary.get());
     if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
     mobjListItems->SetWork(mobjSource.Rows());
     PlaceSourceColumns();

@@ -111,6 +111,8 @@ void frmMain::BuildMenus()
         {"mnuFileSaveAll", QT_TR_NOOP("Save A&ll"), &frmMain::mnuFileSaveAll_Click, Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), true},
         {"mnuFileSourceFolder", QT_TR_NOOP("Source &Folder..."), &frmMain::mnuFileSourceFolder_Click, 0, true},
         {"mnuFileMemory", QT_TR_NOOP("Translation &Memory..."), &frmMain::mnuFileMemory_Click, 0, false},
+        {"mnuFileGlossary", QT_TR_NOOP("&Glossary..."), &frmMain::mnuFileGlossary_Click, 0, false},
+        {"mnuFileGlossaryClear", QT_TR_NOOP("No Glossar&y"), &frmMain::mnuFileGlossaryClear_Click, 0, false},
         {"mnuFileBar3", nullptr, nullptr, 0, false},
         {"mnuFileExit", QT_TR_NOOP("E&xit"), &frmMain::mnuFileExit_Click, 0, false},
     };

@@ -21,6 +21,7 @@ class clsWelcome;
 class clsSourceDock;
 class clsSpellingMenu;
 class clsWorkbenchMemory;
+class clsWorkbenchGlossary;
 class clsStatusPanels;
 class clsToolBar;
 class clsViewMenu;
@@ -71,6 +72,8 @@ private slots:
     void mnuFileSaveAll_Click();
     void mnuFileSourceFolder_Click();
     void mnuFileMemory_Click();
+    void mnuFileGlossary_Click();
+    void mnuFileGlossaryClear_Click();
     void mnuEditMarkDone_Click();
     void mnuEditMarkReview_Click();
     void mnuEditFillFromMemory_Click();
@@ -131,6 +134,7 @@ private:
     clsSourceDock* dckSource = nullptr;
     clsFilterBar* tbFilter = nullptr;
     clsWorkbenchMemory* mobjMemory = nullptr;
+    clsWorkbenchGlossary* mobjGlossary = nullptr;
     clsSpellingMenu* mnuSpelling = nullptr;
     clsViewMenu* mnuView = nullptr;
     frmReplace* mfrmReplace = nullptr;

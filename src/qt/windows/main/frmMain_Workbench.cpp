@@ -6,12 +6,15 @@
 
 #include "common/basApplication.h"
 #include "common/basDesktop.h"
+#include "editor/clsFileDialog.h"
+#include "memory/basTmxFile.h"
 #include "windows/editor/frmMessageEditor.h"
 #include "windows/editor/basTextBox.h"
 #include "windows/editor/frmReplace.h"
 #include "windows/main/clsClipboardCommands.h"
 #include "windows/main/clsStatusPanels.h"
 #include "windows/main/clsViewMenu.h"
+#include "windows/memory/clsWorkbenchGlossary.h"
 #include "windows/memory/clsWorkbenchMemory.h"
 #include "windows/memory/frmConcordance.h"
 #include "windows/memory/frmTranslationMemory.h"
@@ -35,6 +38,7 @@ void frmMain::BuildWorkbench()
     addDockWidget(Qt::RightDockWidgetArea, dckSource);
     dckSource->hide();  // until a file with a source opens
     mobjMemory = new clsWorkbenchMemory(this);
+    mobjGlossary = new clsWorkbenchGlossary(this);
     tbFilter = new clsFilterBar(this);
     connect(tbFilter, &clsFilterBar::FilterChanged, this, &frmMain::tbFilter_FilterChanged);
 }
@@ -145,6 +149,16 @@ void frmMain::ApplyWorkbench(frmMessageEditor* pfrmEditor, const QString& pstrSt
     } else {
         pfrmEditor->SetMemory(nullptr);
     }
+    QString strGlossaryProblem;
+    std::shared_ptr<const clsGlossary> objGlossary = mobjGlossary->Get(strGlossaryProblem);
+    if (!strGlossaryProblem.isEmpty()) strNotices << tr("Glossary: %1").arg(strGlossaryProblem);
+    // A glossary of another language would find every term untranslated.
+    if (objGlossary && !objGlossary->TargetLanguage.isEmpty() && !pfrmEditor->Language().isEmpty() &&
+        !SameLanguage(objGlossary->TargetLanguage, pfrmEditor->Language())) {
+        strNotices << tr("Glossary: its language is %1, this folder's %2").arg(objGlossary->TargetLanguage, pfrmEditor->Language());
+        objGlossary.reset();
+    }
+    pfrmEditor->SetGlossary(std::move(objGlossary));
     pfrmEditor->SetNotice(strNotices.join(QStringLiteral(" \u00B7 ")));
 }
 
@@ -161,6 +175,25 @@ void frmMain::mnuFileMemory_Click()
     frmTranslationMemory frmMemory(mobjMemory->Paths(), frmEditor ? QFileInfo(frmEditor->FileNameValue()).absolutePath() : QString(), this);
     if (frmMemory.exec() != QDialog::Accepted) return;
     mobjMemory->SetPaths(frmMemory.Paths());
+    ApplyWorkbenchToAll();
+}
+
+void frmMain::mnuFileGlossary_Click()
+{
+    QString strPath = mobjGlossary->Path();
+    if (!Desktop().FileDialog(false, clsFileDialog::QtFilter(tr("Glossaries (*.tbx;*.csv)|*.tbx;*.csv|All Files (*.*)|*.*")), strPath) ||
+        strPath.isEmpty())
+        return;
+    QString strProblem;
+    if (!mobjGlossary->SetPath(strPath, strProblem))
+        MsgBox(tr("The glossary cannot be read:\n%1").arg(strProblem), vbExclamation, tr("Glossary"));
+    ApplyWorkbenchToAll();
+}
+
+void frmMain::mnuFileGlossaryClear_Click()
+{
+    QString strProblem;
+    mobjGlossary->SetPath(QString(), strProblem);
     ApplyWorkbenchToAll();
 }
 

@@ -85,6 +85,18 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source")
     });
     pobjGrid->addWidget(mlblSuggestions, 5, 0, 1, 2);
     pobjGrid->addWidget(mtxtSuggestions, 6, 0, 1, 2);
+    mlblTerms = new QLabel(tr("Glossary:"), pobjBody);
+    mlblTerms->setObjectName(QStringLiteral("lblTerms"));
+    mtxtTerms = new QTextBrowser(pobjBody);
+    mtxtTerms->setObjectName(QStringLiteral("txtTerms"));
+    mtxtTerms->setToolTip(tr("Alt+1 to Alt+9 type a term's translation at the cursor"));
+    mtxtTerms->setMaximumHeight(mtxtTerms->fontMetrics().height() * 8);
+    mtxtTerms->setOpenLinks(false);
+    connect(mtxtTerms, &QTextBrowser::anchorClicked, this, [this](const QUrl& pobjLink) {
+        if (mfrmSuggestionsOf && pobjLink.scheme() == QLatin1StringView("term")) mfrmSuggestionsOf->UseTerm(pobjLink.path().toInt());
+    });
+    pobjGrid->addWidget(mlblTerms, 7, 0, 1, 2);
+    pobjGrid->addWidget(mtxtTerms, 8, 0, 1, 2);
     pobjGrid->setRowStretch(3, 0);
     pobjGrid->setRowStretch(6, 1);
     setWidget(pobjBody);
@@ -156,6 +168,7 @@ void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
     ShowReview(pfrmEditor);
     ShowNote(pfrmEditor);
     ShowSuggestions(pfrmEditor);
+    ShowTerms(pfrmEditor);
 }
 
 void clsSourceDock::ShowReview(const frmMessageEditor* pfrmEditor)
@@ -235,6 +248,25 @@ void clsSourceDock::ShowSuggestions(frmMessageEditor* pfrmEditor)
                             (u.Origin + (u.Entry.isEmpty() ? QString() : QStringLiteral(" \u00B7 ") + u.Entry)).toHtmlEscaped());
     }
     mtxtSuggestions->setHtml(strHtml + QStringLiteral("</table>"));
+}
+
+void clsSourceDock::ShowTerms(frmMessageEditor* pfrmEditor)
+{
+    const bool booShown = pfrmEditor && pfrmEditor->Glossary() && pfrmEditor->HasSource();
+    mlblTerms->setVisible(booShown);
+    mtxtTerms->setVisible(booShown);
+    if (!booShown) return mtxtTerms->clear();
+    const std::vector<udtGlossaryTerm> udtTerms = pfrmEditor->RowTerms();
+    if (udtTerms.empty()) {
+        mtxtTerms->setHtml(QStringLiteral("<p><i>") + tr("No term of the glossary in this text.") + QStringLiteral("</i></p>"));
+        return;
+    }
+    QString strHtml = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
+    for (size_t i = 0; i < udtTerms.size(); ++i)
+        strHtml += QStringLiteral("<tr><td><a href='term:%1'><b>Alt+%1</b></a></td><td>%2</td><td><b>%3</b></td></tr>")
+                       .arg(i + 1)
+                       .arg(udtTerms[i].Source.toHtmlEscaped(), udtTerms[i].Translations.join(QStringLiteral(" \u00B7 ")).toHtmlEscaped());
+    mtxtTerms->setHtml(strHtml + QStringLiteral("</table>"));
 }
 
 void clsSourceDock::ShowBeside(const QWidget& pobjFrame, bool pbooWiden)

@@ -2,7 +2,8 @@
 // The "Source" dock of the main window: the source-language texts of the active window's selected
 // row, labelled like the editor's boxes, read-only but selectable, and the row's problems in words;
 // for a row to review the source it was translated from beside the source now, differences marked;
-// the translator's note on the row; and the translation memory's suggestions for it.
+// the translator's note on the row; the translation memory's suggestions for it; and the glossary's
+// terms in its source.
 #include <QDockWidget>
 #include <QList>
 #include <QPair>
@@ -42,6 +43,7 @@ private:
     void ShowReview(const frmMessageEditor* pfrmEditor);
     void ShowSuggestions(frmMessageEditor* pfrmEditor);
     void ShowNote(frmMessageEditor* pfrmEditor);
+    void ShowTerms(frmMessageEditor* pfrmEditor);
     // Ctrl+C and the context menu of a source text copy its selection; true: the event was taken.
     bool SourceTextEvent(QPlainTextEdit* txtText, QEvent* pobjEvent);
 
@@ -53,7 +55,9 @@ private:
     QPlainTextEdit* mtxtNote;
     QLabel* mlblSuggestions;
     QTextBrowser* mtxtSuggestions;
-    QPointer<frmMessageEditor> mfrmSuggestionsOf;  // the editor whose suggestions are listed
+    QLabel* mlblTerms;
+    QTextBrowser* mtxtTerms;
+    QPointer<frmMessageEditor> mfrmSuggestionsOf;  // the editor whose suggestions and terms are listed
     QPointer<frmMessageEditor> mfrmNoteOf;  // the note box's editor and row
     int32_t mlngNoteRow = -1;
 };
