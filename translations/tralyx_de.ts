@@ -512,6 +512,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>Warnings</source>
         <translation>Warnungen</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
 </context>
 <context>
     <name>tralyx::clsRecentFiles</name>

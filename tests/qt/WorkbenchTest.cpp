@@ -148,6 +148,7 @@ TEST_F(clsWorkbenchTest, FilterByTextAndStateCountsRows)
         {Q("MSG003"), clsEditorFilter::ShowAll, Q("1 of 3 rows")},    // the id
         {Q(""), clsEditorFilter::ShowNeedsWork, Q("2 of 3 rows")},
         {Q("e"), clsEditorFilter::ShowErrors, Q("0 of 3 rows")},
+        {Q(""), clsEditorFilter::ShowDone, Q("1 of 3 rows")},
         {Q(""), clsEditorFilter::ShowAll, Q("3 of 3 rows")},
     };
     for (const auto& udtCase : udtCases) {

@@ -147,9 +147,11 @@ bool clsEditorFilter::filterAcceptsRow(int plngSourceRow, const QModelIndex&) co
 
 bool clsEditorFilter::Accepts(int32_t plngSourceRow) const
 {
-    // The row states each choice lets through, by its number; Changed asks the rows instead.
+    // The row states each choice lets through, by its number; Changed and Done ask the rows instead.
     static constexpr uint8_t StateOf[] = {0, RowNeedsWork, RowError, 0, RowUntranslated, RowReview, RowUntranslated | RowReview, RowWarning};
     if (menuShow == ShowChanged && !mobjRows->IsChanged(plngSourceRow)) return false;
+    // Done: nothing to do and nothing to look at, the rows a reviewer may leave alone.
+    if (menuShow == ShowDone && (mobjRows->State(plngSourceRow) & (RowNeedsWork | RowWarning))) return false;
     if (menuShow > 0 && menuShow < static_cast<int32_t>(std::size(StateOf)) && StateOf[menuShow] &&
         !(mobjRows->State(plngSourceRow) & StateOf[menuShow]))
         return false;

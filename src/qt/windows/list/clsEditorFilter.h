@@ -22,7 +22,7 @@ public:
     // In the order the filter bar lists them; a state each, and the pair a translator works through.
     enum enuShow : int32_t {
         ShowAll = 0, ShowNeedsWork = 1, ShowErrors = 2, ShowChanged = 3,
-        ShowUntranslated = 4, ShowReview = 5, ShowUntranslatedOrReview = 6, ShowWarnings = 7,
+        ShowUntranslated = 4, ShowReview = 5, ShowUntranslatedOrReview = 6, ShowWarnings = 7, ShowDone = 8,
     };
 
     clsEditorFilter(clsEditorListModel* pobjRows, QObject* pobjParent);

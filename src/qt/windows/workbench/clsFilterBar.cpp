@@ -19,7 +19,7 @@ clsFilterBar::clsFilterBar(QWidget* pobjParent)
     txtFilter->setMinimumWidth(220);
     cboFilterShow->setObjectName(QStringLiteral("cboFilterShow"));
     cboFilterShow->addItems({tr("All"), tr("Needs work"), tr("Errors"), tr("Changed"), tr("Untranslated"), tr("To review"),
-                             tr("Untranslated or to review"), tr("Warnings")});
+                             tr("Untranslated or to review"), tr("Warnings"), tr("Done")});
     lblFilterCount->setObjectName(QStringLiteral("lblFilterCount"));
     lblFilterCount->setContentsMargins(6, 0, 6, 0);
     addWidget(txtFilter);
