@@ -38,6 +38,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                                      {QLatin1StringView("--output"), optOutput, true},
                                      {QLatin1StringView("-o"), optOutput, true},
                                      {QLatin1StringView("--glossary"), optGlossary, true},
+                                     {QLatin1StringView("--expand"), optPseudo, true},
+                                     {QLatin1StringView("--accents"), optPseudo, false},
+                                     {QLatin1StringView("--brackets"), optPseudo, false},
 
                                      {QLatin1StringView("--fail-on"), optLintReport, true},
                                      {QLatin1StringView("--format"), optLintReport, true},
@@ -107,6 +110,18 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 return false;
             }
             pudtOut.Output = strValue;
+            break;
+        case optPseudo:
+            if (strName == u"--expand") {
+                bool booNumber = false;
+                pudtOut.Expand = strValue.toInt(&booNumber);
+                if (!booNumber || pudtOut.Expand < 0 || pudtOut.Expand > 1000) {
+                    pstrError = QStringLiteral("--expand needs a percentage from 0 to 1000");
+                    return false;
+                }
+            } else {
+                (strName == u"--accents" ? pudtOut.Accents : pudtOut.Brackets) = true;
+            }
             break;
         case optGlossary:
             if (strValue.isEmpty()) {

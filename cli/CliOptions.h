@@ -30,6 +30,7 @@ enum CliOption : uint32_t {
     optPrune = 65536,       // --prune
     optOutput = 131072,     // -o DIR, --output DIR
     optGlossary = 262144,   // --glossary FILE
+    optPseudo = 524288,     // --expand PERCENT, --accents, --brackets
 };
 
 // What --fail-on names: an error always fails lint; these add to it.
@@ -62,6 +63,9 @@ struct udtCliOptions {
     bool Prune = false;         // join: entries no longer on their form are removed
     QString Output;             // harvest: the folder written to; empty when not given
     QString Glossary;           // lint: a TBX or CSV file of terms; empty when not given
+    int32_t Expand = 35;        // pseudo: percent added to each text
+    bool Accents = false;       // pseudo: accented letters
+    bool Brackets = false;      // pseudo: brackets round each text
     // lint, status: what fails the run besides an error (LintFail flags), how the report is printed
     uint32_t FailOn = 0;
     QString Format;  // "text", "json", "github", "junit"; empty when not given (--json says json)

@@ -20,5 +20,6 @@ int CmdGit(const QStringList& pstrArgs);
 int CmdCompile(const QStringList& pstrArgs);
 int CmdHarvest(const QStringList& pstrArgs);
 int CmdJoin(const QStringList& pstrArgs);
+int CmdPseudo(const QStringList& pstrArgs);
 
 }  // namespace tralyx::cli

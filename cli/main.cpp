@@ -15,6 +15,7 @@ const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write F
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
                           "       | glossary export FOLDER OUT.tbx | compile FOLDER | merge-file BASE OURS THEIRS PATH\n"
                           "       | git setup|textconv ... | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...\n"
+                          "       | pseudo SOURCE DEST\n"
                           "       [options]\n";
 
 const char* const Help =
@@ -45,11 +46,13 @@ const char* const Help =
     "                       run-time harvest of the windows uic builds from them writes them\n"
     "  join ENGLISH FORMFILE...   merge form text files into the English folder's core.lrc (entries keep\n"
     "                       their place; those no longer on their form are reported, or removed with --prune)\n"
+    "  pseudo SOURCE DEST   a test language made from SOURCE: every text longer, accented and in brackets\n"
+    "                       on request, so that the application shows what it cuts and what it never loads\n"
     "\n"
     "options:\n"
     "  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)\n"
     "  --code-page NAME                 the files' code page (default windows-1252)\n"
-    "  --force                          write, update, export, import, tm, glossary: replace files that exist\n"
+    "  --force                          write, update, export, import, tm, glossary, pseudo: replace files that exist\n"
     "  --dry-run                        update, import: write nothing, report what would happen\n"
     "  --json                           update, lint, status, tm: print the report as JSON\n"
     "  --format text|json|github|junit  lint: how the report is printed (GitHub annotations, JUnit XML)\n"
@@ -58,6 +61,8 @@ const char* const Help =
     "  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)\n"
     "  -o, --output DIR                 harvest: the folder the form text files are written to\n"
     "  --prune                          join: remove the entries no longer on their form\n"
+    "  --expand PERCENT                 pseudo: make each text this much longer (default 35)\n"
+    "  --accents, --brackets            pseudo: accent the letters, put each text in brackets\n"
     "  --source DIR                     lint, status, export, import, tm, glossary: the source folder (default: the sibling named English)\n"
     "  --old-source DIR                 update: the source folder OLD was translated from\n"
     "  --language CODE                  import: the folder's language, when its name does not say it\n"
@@ -129,6 +134,7 @@ int main(int argc, char** argv)
                                            : strCommand == u"compile" ? tralyx::cli::CmdCompile
                                            : strCommand == u"harvest" ? tralyx::cli::CmdHarvest
                                            : strCommand == u"join"   ? tralyx::cli::CmdJoin
+                                           : strCommand == u"pseudo" ? tralyx::cli::CmdPseudo
                                                                      : nullptr;
     if (!fnCommand) {
         std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);

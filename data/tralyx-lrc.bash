@@ -39,7 +39,7 @@ _tralyx_lrc()
         if [[ $cur == -* ]]; then
             COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
         else
-            COMPREPLY=($(compgen -W "check dump write update lint status export import tm glossary compile merge-file git harvest join" -- "$cur"))
+            COMPREPLY=($(compgen -W "check dump write update lint status export import tm glossary compile merge-file git harvest join pseudo" -- "$cur"))
         fi
         return
     fi
@@ -69,6 +69,7 @@ _tralyx_lrc()
         harvest) options="--output --code-page" ;;
         glossary) options="--source --force --code-page --source-language --target-language" ;;
         join) options="--prune --code-page" ;;
+        pseudo) options="--expand --accents --brackets --force --code-page" ;;
         tm)
             case $action in
                 export) options="--source --memory --force --code-page --source-language --target-language" ;;
@@ -87,7 +88,7 @@ _tralyx_lrc()
     case $command:$operands in
         check:* | dump:0 | write:0)
             if [[ -n $kind_given ]]; then _filedir; else _filedir lrc; fi ;;
-        update:[012] | lint:0 | status:0 | export:0 | import:1 | compile:0) _filedir -d ;;
+        update:[012] | lint:0 | status:0 | export:0 | import:1 | compile:0 | pseudo:[01]) _filedir -d ;;
         export:1 | import:0) _filedir 'po|pot|xlf|xliff' ;;
         tm:0) COMPREPLY=($(compgen -W "export suggest" -- "$cur")) ;;
         tm:1) [[ $action == export ]] && _filedir -d ;;

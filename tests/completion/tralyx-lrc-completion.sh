@@ -35,7 +35,7 @@ offered() {
 }
 
 lines=(
-    "tralyx-lrc |check compile dump export git glossary harvest import join lint merge-file status tm update write"
+    "tralyx-lrc |check compile dump export git glossary harvest import join lint merge-file pseudo status tm update write"
     "tralyx-lrc git |setup textconv"
     "tralyx-lrc u|update"
     "tralyx-lrc -|--help --version"
@@ -82,7 +82,7 @@ for command in $(offered "tralyx-lrc "); do
     for option in $options; do
         case $option in
             --kind) value=core ;; --code-page) value=UTF-8 ;; --source | --memory | --old-source | --output) value=. ;; --glossary) value=g.csv ;; --*-language | --language) value=de ;;
-            --dictionary) value=de_DE ;; --fail-on) value=warning ;; --format) value=json ;; *) value= ;;
+            --dictionary) value=de_DE ;; --fail-on) value=warning ;; --format) value=json ;; --expand) value=50 ;; *) value= ;;
         esac
         "$lrc" "$command" "$option" $value --help >/dev/null 2>&1
         check "tralyx-lrc $command $option $value --help exits 0" "$?" 0

@@ -1,4 +1,5 @@
 // tralyx-lrc as a user runs it: the built program on files the tests make.
+#include "exchange/basPseudoText.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using namespace tralyx;
 using namespace tralyx::test;
 
 namespace {
@@ -224,3 +226,35 @@ TEST(CliBadInputTest, HugeLinesAreNotQuotedAndUnreadableFilesFail)
 }
 
 }  // namespace
+
+// The pseudo-language: each text at least the percentage longer, its markers, access keys, numbers,
+// line breaks and end kept where the checks want them; made from the example English, it lints clean.
+TEST(CliPseudoTest, LongerTextsThatKeepWhatTheChecksWant)
+{
+    const clsCodePage objCp1252(QStringLiteral("windows-1252")), objAscii(QStringLiteral("US-ASCII"));
+    const struct {
+        const char16_t *Text, *Pseudo;
+        const clsCodePage& CodePage;
+    } udtCases[] = {
+        {u"&Open...", u"[&Opéñ·]...", objCp1252},
+        {u"  [#!title!#] is due in 5 min.\r\n", u"  [[#!title!#] ís dúé íñ 5 míñ··········].\r\n", objCp1252},
+        {u"Line\r\nnext:", u"[Líñé\r\nñéxt··]:", objCp1252},
+        {u"Save &&close %1", u"[Sávé &&çlósé %1····]", objCp1252},
+        {u"Note", u"[Note]", objAscii},  // no letter, and no middle dot, the code page cannot write
+        {u"", u"", objCp1252},
+    };
+    for (const auto& c : udtCases) {
+        const QString strText = QString::fromUtf16(c.Text), strPseudo = PseudoText(strText, {35, true, true}, c.CodePage);
+        EXPECT_EQ(strPseudo, QString::fromUtf16(c.Pseudo)) << strText.toStdString();
+        EXPECT_GE(strPseudo.size() * 100, strText.size() * 135) << strText.toStdString();
+    }
+    const clsTempDir objDir;
+    const QString strEnglish = QDir::cleanPath(QStringLiteral(TRALYX_TEST_DATA "/../../examples/languages/English"));
+    const QString strPseudo = objDir.Path(QStringLiteral("Pseudo"));
+    const udtRun udtMade = RunLrc({QStringLiteral("pseudo"), QStringLiteral("--accents"), QStringLiteral("--brackets"), strEnglish, strPseudo});
+    ASSERT_EQ(udtMade.ExitCode, 0) << udtMade.Said().toStdString();
+    const udtRun udtLint = RunLrc({QStringLiteral("lint"), QStringLiteral("--source"), strEnglish, strPseudo});
+    EXPECT_EQ(udtLint.ExitCode, 0);
+    EXPECT_TRUE(udtLint.Out.contains(QStringLiteral(": 0 errors, 0 warnings"))) << udtLint.Out.toStdString();
+    EXPECT_EQ(RunLrc({QStringLiteral("pseudo"), strEnglish, strPseudo}).ExitCode, 1) << "an existing file is replaced only with --force";
+}
