@@ -221,4 +221,11 @@ std::optional<int> ParseCommand(const QStringList& pstrArgs, uint32_t plngAllowe
     return std::nullopt;
 }
 
+bool AsksForHelp(const QStringList& pstrArgs)
+{
+    const qsizetype lngOptionsEnd = pstrArgs.indexOf(QStringLiteral("--"));
+    const QStringList strOptions = lngOptionsEnd < 0 ? pstrArgs : pstrArgs.mid(0, lngOptionsEnd);
+    return strOptions.contains(QStringLiteral("--help")) || strOptions.contains(QStringLiteral("-h"));
+}
+
 }  // namespace tralyx::cli

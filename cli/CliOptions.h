@@ -80,6 +80,9 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
 
 // Prints the command's usage line on stdout; returns exit code 0.
 int UsageHelp(const char* pstrUsage);
+// Whether the arguments before a "--" ask for --help or -h: a command with actions answers before
+// it looks at its action.
+bool AsksForHelp(const QStringList& pstrArgs);
 
 // Prints "tralyx-lrc COMMAND: message" and the command's usage line to stderr; returns exit code 2.
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage);

@@ -97,4 +97,14 @@ bool LoadMemory(clsTranslationMemory& pobjMemory, const QStringList& pstrPaths, 
     return booAll;
 }
 
+bool LoadFolderPair(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                    udtLanguageFolder& pudtSource, udtLanguageFolder& pudtTranslation)
+{
+    QStringList strErrors;
+    LoadLanguageFolder(pstrSource, pstrCodePage, pudtSource, strErrors);
+    LoadLanguageFolder(pstrFolder, pstrCodePage, pudtTranslation, strErrors);
+    for (const QString& strLine : std::as_const(strErrors)) PrintError(strLine);
+    return strErrors.isEmpty();
+}
+
 }  // namespace tralyx::cli

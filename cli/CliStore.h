@@ -8,6 +8,7 @@
 
 namespace tralyx {
 class clsTranslationMemory;
+struct udtLanguageFolder;
 }
 
 namespace tralyx::cli {
@@ -31,6 +32,10 @@ bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs);
 // FOLDER's source folder: pstrGiven (--source), else its sibling English. Empty after printing
 // why there is none, or why FOLDER or the source is not a folder.
 QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven);
+
+// Loads a translated folder and its source folder, printing each file's error; false when any failed.
+bool LoadFolderPair(const QString& pstrSource, const QString& pstrFolder, const QString& pstrCodePage,
+                    udtLanguageFolder& pudtSource, udtLanguageFolder& pudtTranslation);
 
 // Adds each --memory path (a translated folder or a TMX file) to the memory; false when any could
 // not be read, each printed with its reason (the others are still added).

@@ -56,11 +56,7 @@ int CmdExport(const QStringList& pstrArgs)
 
     const clsCliDesktop objDesktop(false);
     udtLanguageFolder udtSource, udtTranslation;
-    QStringList strErrors;
-    LoadLanguageFolder(strSource, udtOptions.CodePage, udtSource, strErrors);
-    LoadLanguageFolder(strFolder, udtOptions.CodePage, udtTranslation, strErrors);
-    for (const QString& strLine : strErrors) PrintError(strLine);
-    if (!strErrors.isEmpty()) return 1;
+    if (!LoadFolderPair(strSource, strFolder, udtOptions.CodePage, udtSource, udtTranslation)) return 1;
     if (WritesOverInput(strOut, {strSource, strFolder})) return 1;
     if (!udtTranslation.StateIssue.isEmpty()) PrintError(QStringLiteral("warning: %1; it is ignored").arg(udtTranslation.StateIssue));
     for (const auto& u : VerifyFolderState(udtTranslation, &udtSource))

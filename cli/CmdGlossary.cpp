@@ -45,11 +45,7 @@ int Export(const udtCliOptions& pudtOptions)
     }
     const clsCliDesktop objDesktop(false);
     udtLanguageFolder udtSource, udtTranslation;
-    QStringList strErrors;
-    LoadLanguageFolder(strSource, pudtOptions.CodePage, udtSource, strErrors);
-    LoadLanguageFolder(strFolder, pudtOptions.CodePage, udtTranslation, strErrors);
-    for (const QString& strLine : strErrors) PrintError(strLine);
-    if (!strErrors.isEmpty()) return 1;
+    if (!LoadFolderPair(strSource, strFolder, pudtOptions.CodePage, udtSource, udtTranslation)) return 1;
     if (udtTranslation.FileOf(enuFileKind::ControlText).isEmpty() || udtSource.FileOf(enuFileKind::ControlText).isEmpty()) {
         PrintError(QStringLiteral("%1: no core.lrc to take the captions from")
                        .arg(udtTranslation.FileOf(enuFileKind::ControlText).isEmpty() ? strFolder : strSource));
@@ -81,9 +77,7 @@ int CmdGlossary(const QStringList& pstrArgs)
 {
     const QString strCommand = QStringLiteral("glossary");
     const QString strAction = pstrArgs.value(0);
-    const qsizetype lngOptionsEnd = pstrArgs.indexOf(QStringLiteral("--"));
-    const QStringList strOptions = lngOptionsEnd < 0 ? pstrArgs : pstrArgs.mid(0, lngOptionsEnd);
-    if (strOptions.contains(QStringLiteral("--help")) || strOptions.contains(QStringLiteral("-h"))) return UsageHelp(Usage);
+    if (AsksForHelp(pstrArgs)) return UsageHelp(Usage);
     if (strAction != u"export")
         return UsageError(strCommand, strAction.isEmpty() ? QStringLiteral("give export") : QStringLiteral("unknown action '%1' (export)").arg(strAction),
                           Usage);

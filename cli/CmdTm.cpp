@@ -138,9 +138,7 @@ int CmdTm(const QStringList& pstrArgs)
 {
     const QString strCommand = QStringLiteral("tm");
     const QString strAction = pstrArgs.value(0);
-    const qsizetype lngOptionsEnd = pstrArgs.indexOf(QStringLiteral("--"));
-    const QStringList strOptions = lngOptionsEnd < 0 ? pstrArgs : pstrArgs.mid(0, lngOptionsEnd);
-    if (strOptions.contains(QStringLiteral("--help")) || strOptions.contains(QStringLiteral("-h"))) return UsageHelp(Usage);
+    if (AsksForHelp(pstrArgs)) return UsageHelp(Usage);
     if (strAction != u"export" && strAction != u"suggest")
         return UsageError(strCommand, strAction.isEmpty() ? QStringLiteral("give export or suggest")
                                                           : QStringLiteral("unknown action '%1' (export or suggest)").arg(strAction),
