@@ -9,6 +9,7 @@
 #include "exchange/basLanguageFolder.h"
 #include "memory/clsGlossary.h"
 #include "memory/basTmxFile.h"
+#include "measure/clsFontMeasurer.h"
 #include "spelling/basSpellingCheck.h"
 
 #include <QDir>
@@ -43,6 +44,8 @@ const char LintUsage[] =
     "  --glossary FILE   also warn where a term of the glossary (TBX, or CSV with a header such as en,de)\n"
     "                    is in the source but none of its translations in the translation (rule glossary);\n"
     "                    only in the folders of the glossary's language\n"
+    "  Where the source folder has a layout.json (joined from a harvest of the application's forms), each\n"
+    "  translated caption is measured in its control's font and warned of where it does not fit (rule fits).\n"
     "  Exit status: 0 nothing that fails, 1 an error (a file that failed to load, a missing file, an\n"
     "  empty folder) or what --fail-on names, 2 usage error.";
 
@@ -129,11 +132,22 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         return !objGlossary.IsEmpty() && (pudtPair.Language.isEmpty() || objGlossary.TargetLanguage.isEmpty() ||
                                           SameLanguage(pudtPair.Language, objGlossary.TargetLanguage));
     };
-    if (!udtOptions.Spell && objGlossary.IsEmpty()) {
+    // The source's layout, where the harvest recorded one: each folder is measured against it.
+    std::vector<clsLayoutFits> objLayouts(udtPairs.size());
+    bool booLayout = false;
+    for (size_t i = 0; i < udtPairs.size(); ++i) {
+        QString strProblem;
+        booLayout = objLayouts[i].Load(udtPairs[i].Source, strProblem) || booLayout;
+        if (!strProblem.isEmpty()) PrintError(QStringLiteral("tralyx-lrc lint: %1; captions are not measured (rule fits)").arg(strProblem));
+    }
+    clsFontMeasurer objMeasurer;
+    if (!udtOptions.Spell && objGlossary.IsEmpty() && !booLayout) {
         udtRun.Folders = CheckFolders(udtPairs, udtOptions.CodePage);
     } else {
-        // A dictionary per language, one folder after the other.
-        for (const udtFolderPair& udtPair : udtPairs) {
+        // A dictionary, a glossary, a layout per language, one folder after the other.
+        for (size_t lngPair = 0; lngPair < udtPairs.size(); ++lngPair) {
+            const udtFolderPair& udtPair = udtPairs[lngPair];
+            const clsLayoutFits& objFits = objLayouts[lngPair];
             const QString strLanguage = udtOptions.Dictionary.isEmpty() ? udtPair.Language : udtOptions.Dictionary;
             if (udtOptions.Spell && strLanguage.isEmpty())
                 return UsageError(strCommand,
@@ -151,9 +165,11 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
             const ExtraEntryRule fnExtra = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
                 if (objSpeller) CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
                 if (booGlossary) CheckGlossary(objGlossary, penuFile, pudtEntry, pudtOut);
+                if (!objFits.IsEmpty()) CheckFits(objFits, objMeasurer, penuFile, pudtEntry, pudtOut);
             };
             udtRun.Folders.push_back(CheckFolder(udtPair.Source, udtPair.Folder, udtOptions.CodePage,
-                                                 objSpeller || booGlossary ? fnExtra : ExtraEntryRule(), udtPair.Language));
+                                                 objSpeller || booGlossary || !objFits.IsEmpty() ? fnExtra : ExtraEntryRule(),
+                                                 udtPair.Language));
         }
     }
 

@@ -5,6 +5,7 @@
 #include "harvest/basUiHarvest.h"
 #include "state/clsFolderTransaction.h"
 #include "store/basControlTextFormat.h"
+#include "store/basLayoutFile.h"
 #include "store/basSafeFile.h"
 
 #include <QDir>
@@ -91,7 +92,41 @@ udtJoinPlan JoinFormTexts(const QVector<ControlTextItem>& pudtCore, const QVecto
     return udtPlan;
 }
 
-std::vector<udtReportLine> JoinIntoFolder(const udtJoinRequest& r, bool& pbooSuccess)
+namespace {
+
+// The layouts harvested beside the form files ("frmMain.layout.json" beside frmMain.LRC) into the
+// folder's layout.json. A form file without one is joined as before; one that cannot be read is
+// named and left out, so that the folder keeps that form's older layout.
+void JoinLayouts(const udtJoinRequest& r, std::vector<udtReportLine>& pudtLines, bool& pbooSuccess)
+{
+    QVector<udtFormLayout> udtHarvested;
+    for (const QString& strFile : r.FormFiles) {
+        const QFileInfo objFile(strFile);
+        const QString strLayout = objFile.dir().filePath(FormLayoutName(objFile.completeBaseName()));
+        if (!QFileInfo::exists(strLayout)) continue;
+        QVector<udtFormLayout> udtForms;
+        QString strReason;
+        if (ReadLayoutFile(strLayout, udtForms, strReason)) MergeFormLayouts(udtHarvested, udtForms);
+        else pudtLines.push_back({false, strReason + QStringLiteral("; the form's layout was not joined")});
+    }
+    if (udtHarvested.isEmpty()) return;
+    const QString strFolderLayout = FolderLayoutPath(r.Folder);
+    QVector<udtFormLayout> udtFolder;
+    QString strReason;
+    if (QFileInfo::exists(strFolderLayout) && !ReadLayoutFile(strFolderLayout, udtFolder, strReason))
+        pudtLines.push_back({false, strReason + QStringLiteral("; it is made anew from the forms joined now")});
+    const QByteArray bytOld = LayoutFileContent(udtFolder);
+    MergeFormLayouts(udtFolder, udtHarvested);
+    if (LayoutFileContent(udtFolder) == bytOld) return;
+    if (WriteLayoutFile(strFolderLayout, udtFolder, strReason)) {
+        pudtLines.push_back({false, QStringLiteral("%1: %2 form layouts, written").arg(strFolderLayout).arg(udtHarvested.size())});
+    } else {
+        pudtLines.push_back({true, QStringLiteral("%1: not written: %2").arg(strFolderLayout, strReason)});
+        pbooSuccess = false;
+    }
+}
+
+std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSuccess)
 {
     std::vector<udtReportLine> udtLines;
     pbooSuccess = false;
@@ -167,6 +202,15 @@ std::vector<udtReportLine> JoinIntoFolder(const udtJoinRequest& r, bool& pbooSuc
     pbooSuccess = udtWritten.Written;
     udtLines.push_back(udtWritten.Written ? udtReportLine{false, QStringLiteral("%1: %2, written").arg(strCore, strCounts)}
                                           : udtReportLine{true, QStringLiteral("%1: %2, not written: %3").arg(strCore, strCounts, udtWritten.Reason)});
+    return udtLines;
+}
+
+}  // namespace
+
+std::vector<udtReportLine> JoinIntoFolder(const udtJoinRequest& r, bool& pbooSuccess)
+{
+    std::vector<udtReportLine> udtLines = JoinControlText(r, pbooSuccess);
+    if (pbooSuccess) JoinLayouts(r, udtLines, pbooSuccess);
     return udtLines;
 }
 

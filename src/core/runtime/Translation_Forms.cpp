@@ -65,6 +65,11 @@ bool Translation::writeFormFile(clsForm* form, const QString& title, const QList
     QString strReason;
     if (!QDir().mkpath(strFolder)) return Failed(QStringLiteral("cannot make the folder %1").arg(strFolder));
     if (!WriteFileAtomically(strFile, bytContent, strReason)) return Failed(strReason);
+    try {
+        WriteFormLayoutBeside(*form, strFolder);
+    } catch (const clsRuntimeError& e) {
+        return Failed(QString::fromStdString(e.what()));
+    }
     if (error) error->clear();
     return true;
 }

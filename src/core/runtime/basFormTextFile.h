@@ -63,4 +63,8 @@ QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTit
 // left behind then.
 void WriteFormTextFile(clsForm& pfrmPassedForm, const QString& pstrFileName, const clsCodePage& pobjCodePage);
 
+// Writes the form's layout to pstrFolder/<form>.layout.json when the installed FormLayoutReader
+// (clsForm.h) knows the form; throws as WriteFormTextFile does.
+void WriteFormLayoutBeside(clsForm& pfrmForm, const QString& pstrFolder);
+
 }  // namespace tralyx

@@ -7,6 +7,8 @@
 
 namespace tralyx {
 
+struct udtFormLayout;  // store/udtFormLayout.h
+
 class clsForm {
 public:
     virtual ~clsForm() = default;
@@ -18,5 +20,11 @@ public:
     // The width of the text in the form's font, in twips.
     virtual float TextWidth(const QString& pstrText) const = 0;
 };
+
+// How a binding tells the layout of the forms it makes (the Qt binding installs one): false for a
+// form it does not know. BuildFormTextList writes the layout of such a form beside its text file,
+// "<form>.layout.json", for the check of whether translations fit; null: none.
+using FormLayoutReader = bool (*)(clsForm& pfrmForm, udtFormLayout& pudtLayout);
+void SetFormLayoutReader(FormLayoutReader pfnReader);
 
 }  // namespace tralyx

@@ -11,6 +11,9 @@
 #include <QWidget>
 
 namespace tralyx {
+
+bool QtFormLayout(clsForm& pfrmForm, udtFormLayout& pudtLayout);  // QtFormLayout.cpp
+
 namespace {
 
 // The children in the order Qt keeps them, except that the pages of a stack (the tabs of a tab
@@ -46,8 +49,9 @@ void VisitChildren(QWidget* pobjParent, const std::function<void(clsControl&)>& 
     }
 }
 
-// An application that binds its forms shows its messages on the Qt desktop unless it installs another.
-[[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), true);
+// An application that binds its forms shows its messages on the Qt desktop unless it installs
+// another, and its harvests record its forms' layouts.
+[[maybe_unused]] const bool gbooQtDesktopByDefault = (UseQtDesktopByDefault(), SetFormLayoutReader(&QtFormLayout), true);
 
 }  // namespace
 

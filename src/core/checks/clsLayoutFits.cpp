@@ -1,0 +1,115 @@
+#include "checks/clsLayoutFits.h"
+
+#include "common/basShortened.h"
+#include "store/basFileKind.h"
+#include "store/basLayoutFile.h"
+
+#include <QFileInfo>
+
+namespace tralyx {
+
+QString udtFit::Summary() const
+{
+    const QString strUnit = Height ? QStringLiteral("px high") : QStringLiteral("px");
+    return (Fits() ? QStringLiteral("fits: %1 of %2 %3") : Height ? QStringLiteral("too tall: %1 of %2 %3") : QStringLiteral("too wide: %1 of %2 %3"))
+        .arg(Needed)
+        .arg(Room)
+        .arg(strUnit);
+}
+
+bool clsLayoutFits::Load(const QString& pstrSourceFolder, QString& pstrProblem)
+{
+    pstrProblem.clear();
+    SetForms({});
+    const QString strFile = FolderLayoutPath(pstrSourceFolder);
+    if (!QFileInfo::exists(strFile)) return false;
+    QVector<udtFormLayout> udtForms;
+    if (!ReadLayoutFile(strFile, udtForms, pstrProblem)) return false;
+    SetForms(std::move(udtForms));
+    return true;
+}
+
+void clsLayoutFits::SetForms(QVector<udtFormLayout> pudtForms)
+{
+    mudtForms = std::move(pudtForms);
+    mudtIndex.clear();
+    for (qsizetype i = 0; i < mudtForms.size(); ++i)
+        for (qsizetype j = 0; j < mudtForms[i].Controls.size(); ++j)
+            mudtIndex.insert(mudtForms[i].Form + u'.' + mudtForms[i].Controls[j].Entry, {i, j});
+}
+
+const udtControlLayout* clsLayoutFits::Find(QStringView pstrObjectPath, const udtFormLayout** ppudtForm) const
+{
+    const auto it = mudtIndex.constFind(pstrObjectPath.toString());
+    if (it == mudtIndex.cend()) return nullptr;
+    if (ppudtForm) *ppudtForm = &mudtForms[it->first];
+    return &mudtForms[it->first].Controls[it->second];
+}
+
+QString DrawnCaption(QStringView pstrCaption)
+{
+    QString strOut;
+    strOut.reserve(pstrCaption.size());
+    for (qsizetype i = 0; i < pstrCaption.size(); ++i) {
+        const QChar chr = pstrCaption[i];
+        if (chr == u'&' && i + 1 < pstrCaption.size()) {
+            strOut += pstrCaption[++i];  // "&&" is one "&", "&x" is "x"
+        } else if (chr == u'\r') {
+            if (i + 1 >= pstrCaption.size() || pstrCaption[i + 1] != u'\n') strOut += u'\n';
+        } else {
+            strOut += chr;
+        }
+    }
+    return strOut;
+}
+
+std::optional<udtFit> clsLayoutFits::Fit(QStringView pstrObjectPath, const QString& pstrCaption, clsTextMeasurer& pobjMeasurer) const
+{
+    const udtFormLayout* pudtForm = nullptr;
+    const udtControlLayout* pudtControl = Find(pstrObjectPath, &pudtForm);
+    if (!pudtControl) return std::nullopt;
+    const udtControlLayout& c = *pudtControl;
+    udtFit udtOut;
+    udtOut.Control = pudtControl;
+    udtOut.StandIn = pobjMeasurer.StandIn(c.Font);
+    const QString strDrawn = DrawnCaption(pstrCaption);
+    const int lngFrame = c.Width - c.RoomWidth;  // what the control draws around its text
+    // A widened check box may reach the form's right edge, never less than it has now.
+    const int lngWidth = c.Widens ? qMax(c.Width, pudtForm->Width - c.X) : c.Width;
+    if (c.Wrap) {
+        const udtTextExtent udtWrapped = pobjMeasurer.Measure(c.Font, pudtForm->Dpi, strDrawn, qMax(1, c.RoomWidth));
+        if (udtWrapped.Width > c.RoomWidth) {  // a word longer than the line
+            udtOut.Needed = udtWrapped.Width + lngFrame;
+            udtOut.Room = lngWidth;
+            return udtOut;
+        }
+        udtOut.Height = true;
+        udtOut.Needed = udtWrapped.Height + (c.Height - c.RoomHeight);
+        udtOut.Room = c.Height;
+        return udtOut;
+    }
+    udtOut.Needed = pobjMeasurer.Measure(c.Font, pudtForm->Dpi, strDrawn, 0).Width + lngFrame;
+    udtOut.Room = lngWidth;
+    return udtOut;
+}
+
+void CheckFits(const clsLayoutFits& pobjLayout, clsTextMeasurer& pobjMeasurer, enuFileKind penuFile, const udtEntryText& pudtEntry,
+               std::vector<udtProblem>& pudtOut)
+{
+    if (pudtEntry.Kind != enuTextKind::Caption || pudtEntry.Missing() || pudtEntry.Obsolete() || pudtEntry.Translation.isEmpty())
+        return;
+    const std::optional<udtFit> udtFitted = pobjLayout.Fit(pudtEntry.ObjectPath, pudtEntry.Translation, pobjMeasurer);
+    if (!udtFitted || udtFitted->Fits()) return;
+    const udtControlLayout& c = *udtFitted->Control;
+    const QString strKind = LayoutKindName(c.Kind);
+    QString strMessage = udtFitted->Height
+                             ? QStringLiteral("%1 px too tall for its %2 px high %3").arg(udtFitted->Needed - udtFitted->Room).arg(udtFitted->Room).arg(strKind)
+                             : QStringLiteral("%1 px too wide for its %2 px %3").arg(udtFitted->Needed - udtFitted->Room).arg(udtFitted->Room).arg(strKind);
+    strMessage += QStringLiteral(" (\"%1\")").arg(Shortened(pudtEntry.Translation));
+    if (!udtFitted->StandIn.isEmpty())
+        strMessage += QStringLiteral(", measured in %1 for %2, which is not installed").arg(udtFitted->StandIn, c.Font.Family);
+    pudtOut.push_back({QStringLiteral("fits"), enuSeverity::Warning, LanguageFileName(penuFile), pudtEntry.Line, pudtEntry.SourceLine,
+                       pudtEntry.Id, strMessage});
+}
+
+}  // namespace tralyx

@@ -1,0 +1,26 @@
+#pragma once
+// Measuring texts as an application draws them: QFontMetrics in the recorded font at the recorded
+// DPI. Needs a QGuiApplication (tralyx-lrc makes an offscreen one for lint).
+#include "checks/clsLayoutFits.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <memory>
+
+namespace tralyx {
+
+class clsFontMeasurer : public clsTextMeasurer {
+public:
+    udtTextExtent Measure(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngWrapWidth) override;
+    QString StandIn(const udtLayoutFont& pudtFont) override;
+
+private:
+    const QFontMetricsF& Metrics(const udtLayoutFont& pudtFont, int plngDpi);
+
+    QHash<int, std::shared_ptr<QImage>> mobjDevices;  // a device of each DPI the metrics are taken at
+    QHash<QString, std::shared_ptr<QFontMetricsF>> mobjMetrics;
+    QHash<QString, QString> mstrStandIns;
+};
+
+}  // namespace tralyx
