@@ -83,6 +83,11 @@ std::optional<udtFit> clsLayoutFits::Fit(QStringView pstrObjectPath, const QStri
             udtOut.Room = lngWidth;
             return udtOut;
         }
+        if (c.Widens) {  // a laid-out label takes the lines it needs
+            udtOut.Needed = udtWrapped.Width + lngFrame;
+            udtOut.Room = c.Width;
+            return udtOut;
+        }
         udtOut.Height = true;
         udtOut.Needed = udtWrapped.Height + (c.Height - c.RoomHeight);
         udtOut.Room = c.Height;

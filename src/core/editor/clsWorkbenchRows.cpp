@@ -55,6 +55,7 @@ void clsWorkbenchRows::Add(udtRow& pudtRow, const udtEntryText& pudtEntry, std::
     pudtScratch.clear();
     CheckEntryText(menuFile, pudtEntry, pudtScratch, pudtState, mudtEndMarks);
     if (mobjGlossary) CheckGlossary(*mobjGlossary, menuFile, pudtEntry, pudtScratch);
+    if (mobjFits && mobjMeasurer) CheckFits(*mobjFits, *mobjMeasurer, menuFile, pudtEntry, pudtScratch);
     for (const udtProblem& udtFound : pudtScratch) {
         // Emptiness, sameness and review have their own states and figures; the other rules are counted.
         if (udtFound.Rule == QLatin1String("untranslated") || udtFound.Rule == QLatin1String("identical") ||

@@ -3,6 +3,7 @@
 // untranslated, the same as the source, with errors or warnings from the checks. Kept current one
 // row at a time as rows are committed, so that the progress figures never need a full pass.
 #include "checks/basChecks.h"
+#include "checks/clsLayoutFits.h"
 #include "memory/clsGlossary.h"
 
 #include <QString>
@@ -64,6 +65,13 @@ public:
     void SetRules(const clsTranslationState* pobjState, const QString& pstrLanguage);
     // The glossary whose terms the rows are checked against (not owned; nullptr: none). ComputeAll afterwards.
     void SetGlossary(const clsGlossary* pobjGlossary) { mobjGlossary = pobjGlossary; }
+    // The source's layout and the measure of its fonts, for the rule fits (not owned; nullptr:
+    // none). ComputeAll afterwards.
+    void SetFits(const clsLayoutFits* pobjLayout, clsTextMeasurer* pobjMeasurer)
+    {
+        mobjFits = pobjLayout;
+        mobjMeasurer = pobjMeasurer;
+    }
     enuFileKind File() const { return menuFile; }
 
 private:
@@ -81,6 +89,8 @@ private:
     const clsTranslationState* mobjState = nullptr;
     const udtEndMarks* mudtEndMarks = nullptr;
     const clsGlossary* mobjGlossary = nullptr;
+    const clsLayoutFits* mobjFits = nullptr;
+    clsTextMeasurer* mobjMeasurer = nullptr;
     std::unique_ptr<clsTralyx> mobjSource;
     std::unique_ptr<clsSourcePairing> mobjPairing;
     QVector<udtRow> mudtRows;

@@ -35,6 +35,7 @@ QJsonObject ControlObject(const udtControlLayout& u)
                            {u"room"_s, QJsonArray{u.RoomWidth, u.RoomHeight}}};
     if (u.Wrap) objControl.insert(u"wrap"_s, true);
     if (u.Widens) objControl.insert(u"widens"_s, true);
+    if (!u.Page.isEmpty()) objControl.insert(u"page"_s, u.Page);
     return objControl;
 }
 
@@ -74,6 +75,7 @@ bool ReadControl(const QJsonObject& pobjControl, udtControlLayout& u, QString& p
         return pstrReason = QStringLiteral("%1: a size, its room or its font is missing or out of range").arg(u.Entry), false;
     u.Wrap = pobjControl.value(u"wrap"_s).toBool();
     u.Widens = pobjControl.value(u"widens"_s).toBool();
+    u.Page = pobjControl.value(u"page"_s).toString();
     return true;
 }
 

@@ -27,9 +27,11 @@ struct udtControlLayout {
     // The pixels its text may take: the width and height less the frame, the margins, the check
     // box's indicator, a tab's share of the bar.
     int RoomWidth = 0, RoomHeight = 0;
-    // A check box or option button that the run-time widens to its caption: its text may go on to
-    // the form's right edge.
+    // A control that a layout sizes, or a check box or option button (which the run-time widens to
+    // its caption where no layout does): its text may go on to the form's right edge.
     bool Widens = false;
+    // On a tab's page: that tab's entry ("tabMain.1"); empty on the form itself.
+    QString Page;
 };
 
 struct udtFormLayout {

@@ -7,10 +7,14 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -23,7 +27,8 @@ udtLayoutFont FontOf(const QWidget* pobjWidget)
 {
     const QFont objFont = pobjWidget->font();
     udtLayoutFont udtFont;
-    udtFont.Family = objFont.family();
+    // The family the application really draws with, not the one asked for ("Sans Serif").
+    udtFont.Family = QFontInfo(objFont).family();
     udtFont.PointSize = objFont.pointSizeF() > 0 ? objFont.pointSizeF() : objFont.pixelSize() * 72.0 / pobjWidget->logicalDpiY();
     udtFont.Weight = objFont.weight();
     udtFont.Italic = objFont.italic();
@@ -42,6 +47,19 @@ int ButtonFrame(const QAbstractButton* pobjButton, QStyle::ContentsType penuType
     return pobjButton->style()->sizeFromContents(penuType, &udtOption, objSize, pobjButton).width() - Wide;
 }
 
+// The tab whose page holds the widget, nearest first ("tabMain.1"); empty when none has a name.
+QString PageOf(const QWidget* pobjWidget, const QWidget* pobjForm)
+{
+    for (const QWidget* objAt = pobjWidget; objAt && objAt != pobjForm; objAt = objAt->parentWidget()) {
+        const QWidget* objStack = objAt->parentWidget();
+        auto* objTabs = objStack ? qobject_cast<const QTabWidget*>(objStack->parentWidget()) : nullptr;
+        if (!objTabs || objTabs->indexOf(const_cast<QWidget*>(objAt)) < 0) continue;
+        if (objTabs->objectName().isEmpty()) return QString();
+        return objTabs->objectName() + u'.' + QString::number(objTabs->indexOf(const_cast<QWidget*>(objAt)));
+    }
+    return QString();
+}
+
 void AddControl(QWidget* pobjForm, clsQtControl& pctlControl, QVector<udtControlLayout>& pudtOut)
 {
     QWidget* objWidget = pctlControl.Widget();
@@ -55,6 +73,9 @@ void AddControl(QWidget* pobjForm, clsQtControl& pctlControl, QVector<udtControl
     u.Height = objRect.height();
     u.Font = FontOf(objWidget);
     u.RoomHeight = u.Height;
+    u.Page = PageOf(objWidget, pobjForm);
+    // A layout gives a longer text more room, as far as the form's edge.
+    u.Widens = pctlControl.LaidOut();
     if (auto* objLabel = qobject_cast<QLabel*>(objWidget)) {
         u.Kind = enuLayoutKind::Label;
         const int lngIndent = qMax(0, objLabel->indent());
@@ -68,11 +89,11 @@ void AddControl(QWidget* pobjForm, clsQtControl& pctlControl, QVector<udtControl
     } else if (auto* objCheck = qobject_cast<QCheckBox*>(objWidget)) {
         u.Kind = enuLayoutKind::CheckBox;
         u.RoomWidth = u.Width - ButtonFrame(objCheck, QStyle::CT_CheckBox);
-        u.Widens = !pctlControl.LaidOut();
+        u.Widens = true;  // by the run-time where no layout does
     } else if (auto* objOption = qobject_cast<QRadioButton*>(objWidget)) {
         u.Kind = enuLayoutKind::OptionButton;
         u.RoomWidth = u.Width - ButtonFrame(objOption, QStyle::CT_RadioButton);
-        u.Widens = !pctlControl.LaidOut();
+        u.Widens = true;  // by the run-time where no layout does
     } else if (auto* objGroup = qobject_cast<QGroupBox*>(objWidget)) {
         u.Kind = enuLayoutKind::Frame;
         QStyleOptionGroupBox udtOption;
@@ -108,6 +129,27 @@ void AddControl(QWidget* pobjForm, clsQtControl& pctlControl, QVector<udtControl
     pudtOut.append(u);
 }
 
+// The pages of a stack (a tab widget's) that are not showing have not been laid out: each gets the
+// size the current one has, and its layouts, top down, place its controls as showing it would.
+void LayOutPages(QWidget* pobjWidget, bool pbooHidden)
+{
+    if (pbooHidden) {
+        pobjWidget->ensurePolished();
+        if (QLayout* objLayout = pobjWidget->layout()) {
+            objLayout->activate();
+            objLayout->setGeometry(pobjWidget->testAttribute(Qt::WA_LayoutOnEntireRect) ? pobjWidget->rect() : pobjWidget->contentsRect());
+        }
+    }
+    auto* objStack = qobject_cast<QStackedWidget*>(pobjWidget);
+    for (QObject* objChild : pobjWidget->children()) {
+        auto* objWidget = qobject_cast<QWidget*>(objChild);
+        if (!objWidget || objWidget->isWindow()) continue;
+        const bool booPage = objStack && objStack->indexOf(objWidget) >= 0 && objWidget != objStack->currentWidget();
+        if (booPage && objStack->currentWidget()) objWidget->setGeometry(objStack->currentWidget()->geometry());
+        LayOutPages(objWidget, pbooHidden || booPage);
+    }
+}
+
 }  // namespace
 
 // The reader the harvest asks (installed by QtForm.cpp).
@@ -116,6 +158,15 @@ bool QtFormLayout(clsForm& pfrmForm, udtFormLayout& pudtLayout)
     auto* pfrmQt = dynamic_cast<clsQtForm*>(&pfrmForm);
     QWidget* objForm = pfrmQt ? pfrmQt->Widget() : nullptr;
     if (!objForm) return false;
+    // A window harvested before it was ever shown (as a harvest run of the application does) is
+    // shown off the screen for the while, so that it has the sizes it will have.
+    const bool booShown = objForm->isVisible();
+    if (!booShown) {
+        objForm->setAttribute(Qt::WA_DontShowOnScreen, true);
+        objForm->show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    LayOutPages(objForm, false);
     pudtLayout = udtFormLayout();
     pudtLayout.Form = objForm->objectName();
     pudtLayout.Width = objForm->width();
@@ -125,6 +176,10 @@ bool QtFormLayout(clsForm& pfrmForm, udtFormLayout& pudtLayout)
         auto& ctlQt = static_cast<clsQtControl&>(pctlControl);
         if (ctlQt.Widget()) AddControl(objForm, ctlQt, pudtLayout.Controls);
     });
+    if (!booShown) {
+        objForm->hide();
+        objForm->setAttribute(Qt::WA_DontShowOnScreen, false);
+    }
     return true;
 }
 

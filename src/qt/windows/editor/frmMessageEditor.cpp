@@ -237,6 +237,7 @@ void frmMessageEditor::fraMessage_Change()
     // Typed into: the row stays listed, whatever the filter says, until the user leaves it.
     if (!mbooLoadingBoxes && mlngCurrentItem >= 0) mobjFilter->Pin(mlngCurrentItem);
     mbooCloseAgreed = false;
+    if (!mbooLoadingBoxes) emit BoxesTyped();
 }
 
 bool frmMessageEditor::ConfirmItemChange()

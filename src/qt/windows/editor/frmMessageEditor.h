@@ -4,6 +4,7 @@
 #include "editor/basReviewActions.h"
 #include "editor/clsEditorLayout.h"
 #include "editor/clsWorkbenchRows.h"
+#include "measure/clsFontMeasurer.h"
 #include "memory/clsTranslationMemory.h"
 #include "store/basFileKind.h"
 #include "store/clsTralyx.h"
@@ -175,6 +176,28 @@ public:
     // Alt+1..9: the term's first translation typed at the cursor of the box with the focus (else
     // the row's main box); from 1. False: no such term or no box to take it.
     bool UseTerm(int32_t plngNumber);
+    // ---- Will it fit ---------------------------------------------------------------------------------
+    // core.lrc only: the source folder's layout.json, which the rule fits measures against.
+    void LoadLayout(const QString& pstrSourceFolder);
+    bool HasLayout() const { return mobjFits != nullptr; }
+    enuFileKind Kind() const;  // the kind of file the window edits
+    // How the selected row's caption, as typed, fits its control; nothing without a layout of it.
+    std::optional<udtFit> CurrentFit() const;
+    // That in words for the dock ("fits: 61 of 75 px"), or why the layout was not read; empty: neither.
+    QString FitText() const;
+    // The selected row's form as the layout draws it, each control with its translation (the row's
+    // as typed); false when the row's form has no layout.
+    struct udtPreviewControl {
+        const udtControlLayout* Layout = nullptr;
+        QString Text;
+        bool Fits = true;
+        bool Current = false;
+    };
+    struct udtFormPreview {
+        udtFormLayout Form;
+        QVector<udtPreviewControl> Controls;  // in Form.Controls' order
+    };
+    bool PreviewForm(udtFormPreview& pudtOut) const;
     // Spelling in the several-line box; nullptr: off.
     void SetSpeller(std::shared_ptr<clsSpeller> pobjSpeller);
     // What the status bar says of the window besides its progress: a state file that could not be
@@ -188,6 +211,7 @@ signals:
     void CurrentEntryChanged(const QString& pstrEntryId);
     void WorkChanged();  // row states, progress, the filter or the source changed
     void FileFinished();  // a commit left nothing in the file needing work: the frame offers the next file
+    void BoxesTyped();  // a box's text changed by the user: what is measured as typed is measured again
     void Closing();      // the close checks are about to ask: what belongs to the window is committed now
 
 protected:
@@ -203,7 +227,6 @@ private slots:
     void cmdPreview_Click();
 
 private:
-    enuFileKind Kind() const;
     void Form_Load();
     void Form_Resize();
     void ApplyLayout();
@@ -242,6 +265,10 @@ private:
     std::unique_ptr<clsEditorStates> mobjStates;
     std::shared_ptr<const clsTranslationMemory> mobjMemory;
     std::shared_ptr<const clsGlossary> mobjGlossary;
+    std::shared_ptr<const clsLayoutFits> mobjFits;
+    QString mstrLayoutProblem;
+    mutable std::unique_ptr<clsFontMeasurer> mobjMeasurer;  // made when first measured
+    clsFontMeasurer& Measurer() const;
     mutable std::vector<udtRowSuggestion> mudtSuggestions;  // of mstrSuggestedFor
     mutable QString mstrSuggestedFor;
     mutable bool mbooSuggested = false;

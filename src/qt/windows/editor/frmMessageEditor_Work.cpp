@@ -26,6 +26,7 @@ int MainColumn(enuFileKind penuKind) { return clsEditorStates::ColumnOf(clsEdito
 QString frmMessageEditor::LoadSource(const QString& pstrFolder)
 {
     mobjSource.Load(pstrFolder, mstrFileName, Kind(), CodePage());
+    LoadLayout(mobjSource.Rows() ? mobjSource.Folder() : QString());
     RefreshWork();
     return mobjSource.Note();
 }
@@ -33,6 +34,7 @@ QString frmMessageEditor::LoadSource(const QString& pstrFolder)
 void frmMessageEditor::SetSource(std::unique_ptr<clsTralyx> pobjSource)
 {
     mobjSource.Set(Kind(), std::move(pobjSource));
+    LoadLayout(QString());
     RefreshWork();
 }
 
@@ -41,6 +43,7 @@ void frmMessageEditor::RefreshWork()
     mbooSuggested = false;
     if (mobjSource.Rows()) mobjSource.Rows()->SetRules(&mobjStates->State(), Language());
     if (mobjSource.Rows()) mobjSource.Rows()->SetGlossary(mobjGlossary.get());
+    if (mobjSource.Rows()) mobjSource.Rows()->SetFits(mobjFits.get(), mobjFits ? &Measurer() : nullptr);
     if (mobjSource.Rows() && gobjTextStore) mobjSource.Rows()->ComputeAll(*gobjTextStore);
     mobjListItems->SetWork(mobjSource.Rows());
     PlaceSourceColumns();

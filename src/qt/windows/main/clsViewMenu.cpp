@@ -4,11 +4,12 @@
 #include "windows/workbench/clsFilterBar.h"
 #include "windows/workbench/clsSourceDock.h"
 
+#include <QDockWidget>
 #include <QSettings>
 
 namespace tralyx {
 
-clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWidget* pobjParent)
+clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QDockWidget* pdckFormPreview, QWidget* pobjParent)
     : QMenu(tr("&View"), pobjParent)
 {
     setObjectName(QStringLiteral("mnuView"));
@@ -24,6 +25,10 @@ clsViewMenu::clsViewMenu(clsSourceDock* pdckSource, clsFilterBar* ptbFilter, QWi
         QSettings().setValue(QLatin1StringView(frmMessageEditor::SourceColumnKey), pbooShown);
         emit SourceColumnToggled(pbooShown);
     });
+    QAction* mnuViewFormPreview = pdckFormPreview->toggleViewAction();
+    mnuViewFormPreview->setObjectName(QStringLiteral("mnuViewFormPreview"));
+    mnuViewFormPreview->setText(tr("Form &Preview"));
+    addAction(mnuViewFormPreview);
     QAction* mnuViewFilter = ptbFilter->toggleViewAction();
     mnuViewFilter->setObjectName(QStringLiteral("mnuViewFilter"));
     addAction(mnuViewFilter);

@@ -15,6 +15,7 @@
 #include "windows/main/clsStatusPanels.h"
 #include "windows/main/clsToolBar.h"
 #include "windows/main/clsViewMenu.h"
+#include "windows/workbench/clsFormPreview.h"
 #include "windows/main/clsWindowMenu.h"
 #include "windows/main/frmAbout.h"
 #include "windows/spelling/clsSpellingMenu.h"
@@ -172,7 +173,7 @@ void frmMain::BuildMenus()
     connect(mnuCodePage, &clsCodePageMenu::Chosen, this, &frmMain::mnuCodePage_Click);
     menuBar()->addMenu(mnuCodePage);
 
-    mnuView = new clsViewMenu(dckSource, tbFilter, this);
+    mnuView = new clsViewMenu(dckSource, tbFilter, dckFormPreview, this);
     connect(mnuView, &clsViewMenu::SourceColumnToggled, this, [this](bool pbooShown) {
         for (QMdiSubWindow* pobjChild : mdiArea->subWindowList())
             if (auto* frmEditor = qobject_cast<frmMessageEditor*>(pobjChild->widget())) frmEditor->ShowSourceColumn(pbooShown);

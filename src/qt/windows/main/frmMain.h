@@ -19,6 +19,7 @@ class clsFilterBar;
 class clsRecentFiles;
 class clsWelcome;
 class clsSourceDock;
+class clsFormPreview;
 class clsSpellingMenu;
 class clsWorkbenchMemory;
 class clsWorkbenchGlossary;
@@ -132,6 +133,7 @@ private:
     clsStatusPanels* mobjStatus = nullptr;
     clsFileDialog dlgCommonDialog;
     clsSourceDock* dckSource = nullptr;
+    clsFormPreview* dckFormPreview = nullptr;
     clsFilterBar* tbFilter = nullptr;
     clsWorkbenchMemory* mobjMemory = nullptr;
     clsWorkbenchGlossary* mobjGlossary = nullptr;

@@ -20,6 +20,7 @@
 #include "windows/memory/frmTranslationMemory.h"
 #include "windows/spelling/clsSpellingMenu.h"
 #include "windows/workbench/clsFilterBar.h"
+#include "windows/workbench/clsFormPreview.h"
 #include "windows/workbench/clsSourceDock.h"
 
 #include <QApplication>
@@ -37,6 +38,9 @@ void frmMain::BuildWorkbench()
     dckSource = new clsSourceDock(this);
     addDockWidget(Qt::RightDockWidgetArea, dckSource);
     dckSource->hide();  // until a file with a source opens
+    dckFormPreview = new clsFormPreview(this);
+    addDockWidget(Qt::BottomDockWidgetArea, dckFormPreview);
+    dckFormPreview->hide();  // View > Form Preview
     mobjMemory = new clsWorkbenchMemory(this);
     mobjGlossary = new clsWorkbenchGlossary(this);
     tbFilter = new clsFilterBar(this);
@@ -59,6 +63,11 @@ void frmMain::WatchEditor(frmMessageEditor* pfrmEditor)
     connect(pfrmEditor, &frmMessageEditor::WorkChanged, this, [this, pfrmEditor] {
         if (pfrmEditor == ActiveEditor()) ShowWork();
     });
+    connect(pfrmEditor, &frmMessageEditor::BoxesTyped, this, [this, pfrmEditor] {
+        if (pfrmEditor != ActiveEditor()) return;
+        dckSource->ShowFit(pfrmEditor);
+        dckFormPreview->ShowEditor(pfrmEditor);
+    });
     // A note still being typed in the dock belongs to the window that closes.
     connect(pfrmEditor, &frmMessageEditor::Closing, dckSource, &clsSourceDock::CommitNote);
     connect(pfrmEditor, &frmMessageEditor::UndoChanged, this, [this, pfrmEditor] {
@@ -70,6 +79,7 @@ void frmMain::ShowWork()
 {
     frmMessageEditor* frmEditor = ActiveEditor();
     dckSource->ShowEditor(frmEditor);
+    dckFormPreview->ShowEditor(frmEditor);
     if (mnuView) mnuView->SetSourceColumnUsable(frmEditor && frmEditor->HasSource());
     tbFilter->SetCount(frmEditor ? frmEditor->FilterCountText() : QString());
     if (frmEditor) {

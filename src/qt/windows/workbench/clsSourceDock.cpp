@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace tralyx {
 
@@ -43,7 +44,16 @@ clsSourceDock::clsSourceDock(QMainWindow* pobjParent) : QDockWidget(tr("Source")
     mlblProblems->setObjectName(QStringLiteral("lblProblems"));
     mlblProblems->setWordWrap(true);
     mlblProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pobjGrid->addWidget(mlblProblems, 2, 0, 1, 2);
+    // Under the problems, how the caption fits its control as it is typed (core.lrc with a layout).
+    mlblFit = new QLabel(pobjBody);
+    mlblFit->setObjectName(QStringLiteral("lblFit"));
+    mlblFit->setWordWrap(true);
+    mlblFit->hide();
+    auto* pobjProblems = new QVBoxLayout;
+    pobjProblems->setContentsMargins(0, 0, 0, 0);
+    pobjProblems->addWidget(mlblProblems);
+    pobjProblems->addWidget(mlblFit);
+    pobjGrid->addLayout(pobjProblems, 2, 0, 1, 2);
     pobjGrid->setColumnStretch(1, 1);
     // The labels' column as wide as the widest a file kind can show: a dock that widened when a
     // core file came in front pushed the tiled files under it.
@@ -169,6 +179,17 @@ void clsSourceDock::ShowEditor(frmMessageEditor* pfrmEditor)
     ShowNote(pfrmEditor);
     ShowSuggestions(pfrmEditor);
     ShowTerms(pfrmEditor);
+    ShowFit(pfrmEditor);
+}
+
+void clsSourceDock::ShowFit(const frmMessageEditor* pfrmEditor)
+{
+    const std::optional<udtFit> udtFitted = pfrmEditor ? pfrmEditor->CurrentFit() : std::nullopt;
+    const QString strText = pfrmEditor ? pfrmEditor->FitText() : QString();
+    mlblFit->setVisible(!strText.isEmpty());
+    mlblFit->setText(strText);
+    // Too wide in the warning's colour, so that it shows while typing.
+    mlblFit->setStyleSheet(udtFitted && !udtFitted->Fits() ? QStringLiteral("color: #b00000") : QString());
 }
 
 void clsSourceDock::ShowReview(const frmMessageEditor* pfrmEditor)

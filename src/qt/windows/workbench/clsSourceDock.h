@@ -25,6 +25,8 @@ public:
 
     // The selected row of an editor window, or nothing.
     void ShowEditor(frmMessageEditor* pfrmEditor);
+    // The room the row's caption leaves in its control, as typed.
+    void ShowFit(const frmMessageEditor* pfrmEditor);
     // What the note box holds becomes the row's note (also when the box loses the focus).
     void CommitNote();
     // Shows the dock beside pobjFrame, the main window's central widget, taking its room beside the
@@ -50,6 +52,7 @@ private:
     QLabel* mlblText[2];
     QPlainTextEdit* mtxtText[2];
     QLabel* mlblProblems;
+    QLabel* mlblFit;
     QLabel* mlblReview;
     QLabel* mlblNote;
     QPlainTextEdit* mtxtNote;
