@@ -518,6 +518,25 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>tralyx::clsFormPreview</name>
+    <message>
+        <source>Form Preview</source>
+        <translation>Formularvorschau</translation>
+    </message>
+    <message>
+        <source>The form preview shows the forms of core.lrc.</source>
+        <translation>Die Formularvorschau zeigt die Formulare von core.lrc.</translation>
+    </message>
+    <message>
+        <source>The source&apos;s layout has no form of this row.</source>
+        <translation>Das Layout der Quelle hat kein Formular für diese Zeile.</translation>
+    </message>
+    <message>
+        <source>The source folder has no layout.json: harvest the application&apos;s forms and join them into it.</source>
+        <translation>Der Quellordner hat keine layout.json: Sammeln Sie die Formulare der Anwendung und fügen Sie sie dort zusammen.</translation>
+    </message>
+</context>
+<context>
     <name>tralyx::clsRecentFiles</name>
     <message>
         <source>Opens in %1</source>
@@ -774,6 +793,10 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Source &amp;Column</source>
         <translation>Quell&amp;spalte</translation>
+    </message>
+    <message>
+        <source>Form &amp;Preview</source>
+        <translation>Formular&amp;vorschau</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1276,30 @@ Die Dateien dort werden überschrieben.</translation>
     <message>
         <source>Mark for Review %1</source>
         <translation>%1 zur Prüfung markieren</translation>
+    </message>
+    <message>
+        <source>The form layout was not read: %1</source>
+        <translation>Das Formularlayout wurde nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>fits: %1 of %2 px high</source>
+        <translation>passt: %1 von %2 px Höhe</translation>
+    </message>
+    <message>
+        <source>fits: %1 of %2 px</source>
+        <translation>passt: %1 von %2 px</translation>
+    </message>
+    <message>
+        <source>too tall: %1 of %2 px high</source>
+        <translation>zu hoch: %1 von %2 px Höhe</translation>
+    </message>
+    <message>
+        <source>too wide: %1 of %2 px</source>
+        <translation>zu breit: %1 von %2 px</translation>
+    </message>
+    <message>
+        <source>(measured in %1: %2 is not installed)</source>
+        <translation>(gemessen in %1: %2 ist nicht installiert)</translation>
     </message>
 </context>
 <context>

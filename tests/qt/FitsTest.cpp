@@ -1,5 +1,6 @@
 // Will a translation fit? A form's layout harvested with its English, joined into the English
 // folder without touching a byte of core.lrc, and each caption measured against its control.
+#include "EditorTestSupport.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "checks/clsLayoutFits.h"
@@ -7,6 +8,7 @@
 #include "measure/clsFontMeasurer.h"
 #include "runtime/Translation.h"
 #include "store/basLayoutFile.h"
+#include "store/basTextStore.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -168,6 +170,35 @@ TEST(Fits, LintReportsTheOneCaptionThatDoesNotFitAndAFolderWithoutALayoutAsBefor
     EXPECT_EQ(udtDamaged.Out, udtWithout.Out);
     EXPECT_TRUE(udtDamaged.Err.contains(QStringLiteral("layout.json:line 4: a form without its name, size or DPI; captions are not measured")))
         << udtDamaged.Err.toStdString();
+}
+
+TEST(Fits, TheEditorWarnsSaysTheRoomAndPreviewsTheFormWithTheCaptionMarked)
+{
+    const clsTempDir objDir;
+    udtFitsForm udtForm;
+    const QString strEnglish = HarvestAndJoin(objDir, udtForm);
+    gobjTextStore = std::make_unique<clsTralyx>();
+    gobjTextStore->SetControlTextTable({{Q("frmFits"), Q("cmdDelete"), 0, Q("Notiz in den &Papierkorb"), Q("")},
+                                        {Q("frmFits"), Q("lblName"), 0, Q("&Name:"), Q("")}});
+    frmMessageEditor frmWindow;
+    frmWindow.EditType(frmMessageEditor::EditControlText);
+    frmWindow.FileName(objDir.Path(QStringLiteral("German/core.lrc")));
+    frmWindow.show();
+    frmWindow.LoadSource(strEnglish);
+    ASSERT_TRUE(frmWindow.HasLayout());
+    EXPECT_TRUE(frmWindow.RowState(0) & RowWarning);
+    EXPECT_FALSE(frmWindow.RowState(1) & RowWarning);
+    ClickRow(frmWindow, 0);
+    EXPECT_TRUE(frmWindow.FitText().startsWith(QStringLiteral("too wide: "))) << frmWindow.FitText().toStdString();
+    frmMessageEditor::udtFormPreview udtPreview;
+    ASSERT_TRUE(frmWindow.PreviewForm(udtPreview));
+    QStringList strMarked;
+    for (const auto& u : udtPreview.Controls)
+        if (!u.Fits || u.Current) strMarked << u.Layout->Entry + (u.Fits ? QString() : QStringLiteral(" does not fit")) + (u.Current ? QStringLiteral(", selected") : QString());
+    EXPECT_EQ(strMarked, QStringList{QStringLiteral("cmdDelete.0 does not fit, selected")});
+    ClickRow(frmWindow, 1);
+    EXPECT_TRUE(frmWindow.FitText().startsWith(QStringLiteral("fits: "))) << frmWindow.FitText().toStdString();
+    gobjTextStore.reset();
 }
 
 }  // namespace

@@ -113,9 +113,9 @@ void AddControl(QWidget* pobjForm, clsQtControl& pctlControl, QVector<udtControl
             udtTab.Kind = enuLayoutKind::Tab;
             udtTab.Entry = strName + u'.' + QString::number(i);
             const QRect objTab(objBar->mapTo(pobjForm, objBar->tabRect(i).topLeft()), objBar->tabRect(i).size());
-            udtTab.X = objTab.x();
-            udtTab.Y = objTab.y();
             udtTab.Width = u.Width / lngTabs;
+            udtTab.X = u.X + i * udtTab.Width;
+            udtTab.Y = objTab.y();
             udtTab.Height = objTab.height();
             const int lngFrame = objTab.width() - objBar->fontMetrics().horizontalAdvance(QString(objBar->tabText(i)).remove(u'&'));
             udtTab.RoomWidth = udtTab.Width - lngFrame;

@@ -3,6 +3,7 @@
 #include "checks/clsLayoutFits.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -46,7 +47,15 @@ void clsFormCanvas::paintEvent(QPaintEvent*)
     const QColor objWrong(0xb0, 0x00, 0x00);
     for (const frmMessageEditor::udtPreviewControl& udtShown : mudtForm.Controls) {
         const udtControlLayout& c = *udtShown.Layout;
-        const QRect objRect(c.X, c.Y, c.Width, c.Height);
+        const QString strDrawn = DrawnCaption(udtShown.Text);
+        const QFontMetrics objMetrics(FontOf(c.Font));
+        int lngText = 0;
+        for (const QString& strLine : strDrawn.split(u'\n')) lngText = qMax(lngText, objMetrics.horizontalAdvance(strLine));
+        const int lngFrame = c.Width - c.RoomWidth;
+        // A control that grows with its text is drawn as wide as the text makes it, up to its room.
+        const int lngRoom = c.Widens ? qMax(c.Width, mudtForm.Form.Width - c.X) : c.Width;
+        const int lngWidth = c.Widens && !c.Wrap ? qBound(c.Width, lngText + lngFrame, lngRoom) : c.Width;
+        const QRect objRect(c.X, c.Y, lngWidth, c.Height);
         if (udtShown.Current) objPainter.fillRect(objRect.adjusted(-2, -2, 2, 2), palette().highlight().color().lighter(170));
         objPainter.setPen(udtShown.Fits ? palette().color(QPalette::Mid) : objWrong);
         if (c.Kind == enuLayoutKind::Button || c.Kind == enuLayoutKind::Tab || c.Kind == enuLayoutKind::Frame || !udtShown.Fits)
@@ -58,16 +67,15 @@ void clsFormCanvas::paintEvent(QPaintEvent*)
             else objPainter.drawEllipse(objBox);
         }
         // The text where the control draws it, cut where the control would cut it.
-        const int lngFrame = c.Width - c.RoomWidth;
         const bool booCentred = c.Kind == enuLayoutKind::Button || c.Kind == enuLayoutKind::Tab;
-        const int lngRoom = c.Widens ? qMax(c.Width, mudtForm.Form.Width - c.X) : c.Width;
-        QRect objText(c.X + (booCentred ? lngFrame / 2 : lngFrame), c.Y, lngRoom - lngFrame, c.Kind == enuLayoutKind::Frame ? c.RoomHeight : c.Height);
+        const QRect objText(c.X + (booCentred ? lngFrame / 2 : lngFrame), c.Y, lngWidth - lngFrame,
+                            c.Kind == enuLayoutKind::Frame ? c.RoomHeight : c.Height);
         objPainter.save();
         objPainter.setClipRect(objText);
         objPainter.setFont(FontOf(c.Font));
         objPainter.setPen(udtShown.Fits ? palette().color(QPalette::WindowText) : objWrong);
         const int lngFlags = (booCentred ? Qt::AlignHCenter : Qt::AlignLeft) | (c.Wrap ? Qt::TextWordWrap | Qt::AlignTop : Qt::AlignVCenter);
-        objPainter.drawText(objText, lngFlags, DrawnCaption(udtShown.Text));
+        objPainter.drawText(objText, lngFlags, strDrawn);
         objPainter.restore();
     }
 }
@@ -99,8 +107,13 @@ void clsFormPreview::ShowEditor(const frmMessageEditor* pfrmEditor)
     frmMessageEditor::udtFormPreview udtForm;
     auto* objStack = static_cast<QStackedWidget*>(widget());
     if (pfrmEditor && pfrmEditor->PreviewForm(udtForm)) {
+        const bool booNewSize = udtForm.Form.Height != mobjCanvas->Shown().Form.Height;
         mobjCanvas->Show(std::move(udtForm));
         objStack->setCurrentIndex(1);
+        // Docked, as tall as the form (up to half the window), so that it shows whole.
+        auto* objMain = qobject_cast<QMainWindow*>(parentWidget());
+        if (booNewSize && objMain && !isFloating())
+            objMain->resizeDocks({this}, {qMin(mobjCanvas->sizeHint().height() + 40, objMain->height() / 2)}, Qt::Vertical);
         return;
     }
     mlblNone->setText(!pfrmEditor || pfrmEditor->Kind() != enuFileKind::ControlText
