@@ -129,10 +129,10 @@ bool ParseLayoutFile(const QByteArray& pbytContent, QVector<udtFormLayout>& pudt
         udtFormLayout udtForm;
         udtForm.Form = objForm.value(u"form"_s).toString();
         lngFormAt = qMax<qsizetype>(0, pbytContent.indexOf("\"form\"", lngFormAt + 1));
-        const int lngLine = LineAt(pbytContent, lngFormAt);
+        const auto lngLine = [&] { return LineAt(pbytContent, lngFormAt); };  // counted only for a refusal
         if (udtForm.Form.isEmpty() || !ReadSize(objForm, u"width"_s, udtForm.Width) || !ReadSize(objForm, u"height"_s, udtForm.Height) ||
             !ReadSize(objForm, u"dpi"_s, udtForm.Dpi) || udtForm.Dpi <= 0) {
-            pstrReason = QStringLiteral("line %1: a form without its name, size or DPI").arg(lngLine);
+            pstrReason = QStringLiteral("line %1: a form without its name, size or DPI").arg(lngLine());
             return false;
         }
         for (const QJsonValue& varControl : objForm.value(u"controls"_s).toArray()) {
@@ -140,7 +140,7 @@ bool ParseLayoutFile(const QByteArray& pbytContent, QVector<udtFormLayout>& pudt
             if (!ReadControl(varControl.toObject(), udtControl, pstrReason)) {
                 const QByteArray bytEntry = Compact(QJsonObject{{u"entry"_s, udtControl.Entry}}).mid(1).chopped(1);
                 const qsizetype lngAt = udtControl.Entry.isEmpty() ? -1 : pbytContent.indexOf(bytEntry, lngFormAt);
-                pstrReason = QStringLiteral("line %1: %2.%3").arg(lngAt < 0 ? lngLine : LineAt(pbytContent, lngAt)).arg(udtForm.Form, pstrReason);
+                pstrReason = QStringLiteral("line %1: %2.%3").arg(lngAt < 0 ? lngLine() : LineAt(pbytContent, lngAt)).arg(udtForm.Form, pstrReason);
                 return false;
             }
             udtForm.Controls.append(std::move(udtControl));

@@ -24,8 +24,13 @@ QString KeyOf(const udtLayoutFont& pudtFont)
 
 const QFontMetricsF& clsFontMeasurer::Metrics(const udtLayoutFont& pudtFont, int plngDpi)
 {
+    if (mobjLastMetrics && plngDpi == mlngLastDpi && pudtFont.Family == mudtLastFont.Family && pudtFont.PointSize == mudtLastFont.PointSize &&
+        pudtFont.Weight == mudtLastFont.Weight && pudtFont.Italic == mudtLastFont.Italic)
+        return *mobjLastMetrics;
+    mudtLastFont = pudtFont;
+    mlngLastDpi = plngDpi;
     const QString strKey = KeyOf(pudtFont) + u'@' + QString::number(plngDpi);
-    if (const auto it = mobjMetrics.constFind(strKey); it != mobjMetrics.cend()) return **it;
+    if (const auto it = mobjMetrics.constFind(strKey); it != mobjMetrics.cend()) return *(mobjLastMetrics = it->get());
     std::shared_ptr<QImage>& objDevice = mobjDevices[plngDpi];
     if (!objDevice) {
         // An image of that DPI: the metrics of the font as a screen of that DPI draws it.
@@ -34,7 +39,8 @@ const QFontMetricsF& clsFontMeasurer::Metrics(const udtLayoutFont& pudtFont, int
         objDevice->setDotsPerMeterX(lngPerMetre);
         objDevice->setDotsPerMeterY(lngPerMetre);
     }
-    return *mobjMetrics.insert(strKey, std::make_shared<QFontMetricsF>(FontOf(pudtFont), objDevice.get())).value();
+    mobjLastMetrics = mobjMetrics.insert(strKey, std::make_shared<QFontMetricsF>(FontOf(pudtFont), objDevice.get())).value().get();
+    return *mobjLastMetrics;
 }
 
 udtTextExtent clsFontMeasurer::Measure(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngWrapWidth)

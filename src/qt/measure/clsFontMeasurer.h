@@ -21,6 +21,10 @@ private:
     QHash<int, std::shared_ptr<QImage>> mobjDevices;  // a device of each DPI the metrics are taken at
     QHash<QString, std::shared_ptr<QFontMetricsF>> mobjMetrics;
     QHash<QString, QString> mstrStandIns;
+    // The font measured last: a form's controls mostly share one.
+    udtLayoutFont mudtLastFont;
+    int mlngLastDpi = 0;
+    const QFontMetricsF* mobjLastMetrics = nullptr;
 };
 
 }  // namespace tralyx
