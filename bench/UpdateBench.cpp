@@ -2,7 +2,8 @@
 // records, 255 messages, 32,767 procedural texts): plain, and against the old release's source
 // folder (texts compared, messages and procedural texts aligned by their source, the state
 // written). The new release changes every tenth source text, inserts 1% and removes 1% of the
-// entries.
+// entries. A third run gives the new release's procedural texts in a crafted order: reversed, every
+// other text a repeat of one of the first 1,000 (no text to anchor on in most of the file).
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
 
@@ -33,7 +34,7 @@ QString Text(enuSide penuSide, const char* pstrWhat, int i)
     return strText;
 }
 
-void WriteFolder(const QString& pstrFolder, enuSide penuSide)
+void WriteFolder(const QString& pstrFolder, enuSide penuSide, bool pbooCrafted = false)
 {
     const bool booNew = penuSide == enuSide::NewSource;
     QVector<ControlTextItem> udtCore;
@@ -50,6 +51,11 @@ void WriteFolder(const QString& pstrFolder, enuSide penuSide)
             strSecondary.append(Text(penuSide, "new text", i));
         }
     }
+    if (pbooCrafted) {
+        QStringList strCrafted;
+        for (qsizetype i = strSecondary.size() - 1; i >= 0; --i) strCrafted.append(strSecondary[i % 2 ? i : i % 1000]);
+        strSecondary = strCrafted;
+    }
     for (int i = 0; i < clsTralyx::MaxMessages; ++i) udtMessages.append({0, Text(penuSide, "message", i), Text(penuSide, "title", i)});
     clsTralyx objWriter;
     objWriter.SetControlTextTable(udtCore.mid(0, Entries));
@@ -63,13 +69,13 @@ void WriteFolder(const QString& pstrFolder, enuSide penuSide)
     if (!booCore || !booMessages || !booSecondary) std::abort();
 }
 
-void RunUpdate(benchmark::State& state, bool pbooOldSource)
+void RunUpdate(benchmark::State& state, bool pbooOldSource, bool pbooCrafted = false)
 {
     QTemporaryDir objDir;
     const QString strRoot = objDir.path();
     WriteFolder(strRoot + QStringLiteral("/English"), enuSide::OldSource);
     WriteFolder(strRoot + QStringLiteral("/German"), enuSide::OldTranslation);
-    WriteFolder(strRoot + QStringLiteral("/Release2"), enuSide::NewSource);
+    WriteFolder(strRoot + QStringLiteral("/Release2"), enuSide::NewSource, pbooCrafted);
     const udtUpdateFolders udtFolders{strRoot + QStringLiteral("/German"), strRoot + QStringLiteral("/Release2"),
                                       strRoot + QStringLiteral("/German2"),
                                       pbooOldSource ? strRoot + QStringLiteral("/English") : QString()};
@@ -96,6 +102,12 @@ BENCHMARK(BM_UpdateFolder)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 void BM_UpdateFolderWithOldSource(benchmark::State& state) { RunUpdate(state, true); }
 BENCHMARK(BM_UpdateFolderWithOldSource)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_UpdateFolderCrafted(benchmark::State& state) { RunUpdate(state, false, true); }
+BENCHMARK(BM_UpdateFolderCrafted)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_UpdateFolderWithOldSourceCrafted(benchmark::State& state) { RunUpdate(state, true, true); }
+BENCHMARK(BM_UpdateFolderWithOldSourceCrafted)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process time of `tralyx-lrc lint` on two full-size language folders (32,767 core records,
 # 255 messages and 32,767 procedural texts each) against `tralyx-lrc check` of the same six files:
-# what the checks cost on top of loading.
+# what the checks cost on top of loading; and against GNU `msgfmt --check` of the same entries
+# (exported to PO, without the comments export adds), the peer that checks a translation's formats.
 #   bench/lint-vs-check.sh [BUILD_DIR]        (default: build; uses hyperfine when it is there)
 set -euo pipefail
 build=${1:-build}
@@ -31,10 +32,29 @@ BEGIN {
 files="$dir/English/core.lrc $dir/English/messages.lrc $dir/English/secondary.lrc $dir/German/core.lrc $dir/German/messages.lrc $dir/German/secondary.lrc"
 "$lrc" check $files
 "$lrc" lint "$dir/German" | tail -1
+peer=""
+if command -v msgfmt >/dev/null; then
+  "$lrc" export "$dir/German" "$dir/all.po" >/dev/null
+  grep -v '^#' "$dir/all.po" >"$dir/de.po"
+  msgfmt --check -o /dev/null "$dir/de.po"
+  peer="msgfmt --check -o /dev/null $dir/de.po"
+fi
 
 runs=${RUNS:-20}
 if command -v hyperfine >/dev/null; then
-  hyperfine -N --warmup 3 --runs "$runs" --output null "$lrc check $files" "$lrc lint $dir/German"
+  hyperfine -N --warmup 3 --runs "$runs" --output null --export-json "$dir/times.json" \
+    "$lrc check $files" "$lrc lint $dir/German" ${peer:+"$peer"}
+  # Medians, and CPU time (user + system), steadier than the wall clock on a loaded machine.
+  python3 - "$dir/times.json" <<'PY'
+import json, sys
+r = json.load(open(sys.argv[1]))["results"]
+cpu = [(x["user"] + x["system"]) * 1000 for x in r]  # hyperfine gives their means
+wall = [x["median"] * 1000 for x in r]
+line = f"medians: check {wall[0]:.1f} ms, lint {wall[1]:.1f} ms (lint / check {wall[1] / wall[0]:.2f} x)"
+if len(r) > 2:
+    line += f", msgfmt --check {wall[2]:.1f} ms: lint / msgfmt {wall[1] / wall[2]:.3f} x wall, {cpu[1] / cpu[2]:.3f} x CPU (means)"
+print(line)
+PY
   exit 0
 fi
 # Without hyperfine: the median wall time of each command, in milliseconds.

@@ -8,11 +8,11 @@
 #include "store/basSafeFile.h"
 #include "store/basSavedAsUtf8.h"
 #include "store/basSecondaryFormat.h"
-#include "store/clsLineReader.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tralyx::cli {
 namespace {
@@ -37,14 +37,16 @@ void InsertByLine(QVector<udtFileIssue>& pudtWarnings, const udtFileIssue& pudtW
 // alone (what Git's text=auto checks out) is one long line to it, though ours reads it.
 void WarnOfLoneLineFeeds(QByteArrayView pbytContent, QVector<udtFileIssue>& pudtWarnings)
 {
-    int32_t lngFirst = 0, lngCount = 0;
-    clsLineReader objLines(pbytContent);
-    while (objLines.Next()) {
-        const qsizetype lngEnd = objLines.Data() - pbytContent.data() + objLines.Size();
-        if (lngEnd >= pbytContent.size() || pbytContent[lngEnd] != '\n') continue;
-        if (lngCount++ == 0) lngFirst = objLines.LineNumber();
-    }
+    const char* const pBegin = pbytContent.data();
+    const char* const pEnd = pBegin + pbytContent.size();
+    int32_t lngCount = 0;
+    const char* pFirst = nullptr;
+    for (const char* p = pBegin; p < pEnd && (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pEnd - p)))); ++p)
+        if ((p == pBegin || p[-1] != '\r') && lngCount++ == 0) pFirst = p;
     if (lngCount == 0) return;
+    int32_t lngFirst = 1;  // the line that first ends so, as the readers count lines
+    for (const char* p = pBegin; p < pFirst; ++p)
+        if (*p == '\n' || (*p == '\r' && p[1] != '\n')) ++lngFirst;
     pudtWarnings.prepend({lngFirst, QStringLiteral("%L1 %2 with LF alone (this one the first), which the applications' "
                                                    "reader does not take as a line end; Git makes such files from "
                                                    "\"* text=auto\": put \"*.lrc -text\" in .gitattributes and check the "

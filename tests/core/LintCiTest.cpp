@@ -146,16 +146,21 @@ TEST(LintCiTest, CheckWarnsOfLineEndsGitChanged)
     const struct {
         QByteArray Content;
         const char* Warning;  // empty: none
+        const char* Also = "";  // another warning, by its line
     } udtCases[] = {
         {"TXT001:a\nTXT002:b\n", ":1: warning: 2 lines end with LF alone (this one the first)"},
         {"TXT001:a\r\nTXT002:b\r\nTXT003:c\n", ":3: warning: 1 line ends with LF alone"},
         {"TXT001:a\rTXT001:b\r\nTXT002:c\r\n", ""},
+        // The lines before the first UTF-8 character end in all three ways.
+        {"TXT001:a\rTXT001:b\r\nTXT002:c\nTXT003:d \xC3\xB6\r\n", ":3: warning: 1 line ends with LF alone",
+         ":4: warning: the file reads as valid UTF-8"},
     };
     for (const auto& c : udtCases) {
         const QString strFile = objDir.Write("secondary.lrc", c.Content);
         const udtRun udtResult = RunLrc({"check", strFile});
         EXPECT_EQ(udtResult.ExitCode, 0);
         EXPECT_EQ(udtResult.Out.contains("LF alone"), *c.Warning != 0) << udtResult.Out.toStdString();
+        EXPECT_TRUE(udtResult.Out.contains(QLatin1StringView(c.Also))) << udtResult.Out.toStdString();
         if (*c.Warning) {
             EXPECT_TRUE(udtResult.Out.startsWith(strFile + c.Warning)) << udtResult.Out.toStdString();
             EXPECT_TRUE(udtResult.Out.contains("\"*.lrc -text\" in .gitattributes")) << udtResult.Out.toStdString();

@@ -4,6 +4,8 @@
 #include "TempDir.h"
 #include "store/basMergeConflict.h"
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace tralyx;
@@ -25,8 +27,19 @@ TEST(MergeConflictTest, FindsTheFirstMarkerLine)
         {"TXT001:a\r\n==========\r\nTXT002:b\r\n", 0},  // a heading, which the reader skips
         {"TXT001:<<<<<<< x\r\nf.a.0.C:=======\r\n", 0},
         {"<<<<<<<x\r\n======= x\r\n<<<<<<\r\n", 0},
+        {"<<<<<<<<<<<<<<\r\nTXT001:a<<<<<<< \r\n", 0},    // a longer run; a run inside a line
+        {"TXT001:ab\r\nTXT002:cd\n\rTXT3:x\r\n=======", 5},
+        {"TXT01:a\r\n>>>>>>> theirs\r\n", 2},
+        {"TXT001:a\r\n|||||||\r\n", 2},
+        {"TXT0001:a\r\n<<<<<<<\n", 2},
     };
     for (const auto& c : udtCases) EXPECT_EQ(MergeConflictLine(c.Content), c.Line) << c.Content.toStdString();
+    // The marker at every offset, and markers of each kind that are one byte short or long.
+    for (int i = 0; i < 14; ++i)
+        for (const char* pstrMarker : {"<<<<<<< ours", ">>>>>>>", "|||||||", "=======", "<<<<<<", "========"}) {
+            const QByteArray bytContent = QByteArray(i, 'x') + "\r\n" + pstrMarker + "\r\n";
+            EXPECT_EQ(MergeConflictLine(bytContent), std::strlen(pstrMarker) == 7 || pstrMarker[7] == ' ' ? 2 : 0) << bytContent.toStdString();
+        }
 }
 
 TEST(MergeConflictTest, EveryCommandRefusesTheFolder)

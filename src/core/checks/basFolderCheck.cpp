@@ -21,12 +21,12 @@ namespace {
 bool Load(clsTralyx& pobjStore, enuFileKind penuFile, const QString& pstrPath, udtFileCheck& pudtCheck)
 {
     bool booSuccess = false;
+    // A file that reads as UTF-8 is told from its bytes, which the load hands over.
+    pobjStore.KeepLoadedBytes(true);
     LoadFile(pobjStore, penuFile, pstrPath, booSuccess);
+    pobjStore.KeepLoadedBytes(false);
     QVector<udtFileIssue> udtWarnings = pobjStore.LastWarnings();
-    // The store does not keep the bytes; a file that reads as UTF-8 is told from them.
-    QByteArray bytContent;
-    QString strIgnored;
-    if (ReadWholeFile(pstrPath, bytContent, strIgnored))
+    if (const QByteArray bytContent = pobjStore.TakeLoadedBytes(); !bytContent.isNull())
         if (const udtFileIssue udtDoubt = SavedAsUtf8(bytContent, clsCodePage(pobjStore.CodePage())); !udtDoubt.Reason.isEmpty())
             udtWarnings.prepend(udtDoubt);
     for (const udtFileIssue& udtWarning : udtWarnings)

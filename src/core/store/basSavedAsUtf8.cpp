@@ -1,5 +1,7 @@
 #include "store/basSavedAsUtf8.h"
 
+#include <cstring>
+
 namespace tralyx {
 namespace {
 
@@ -17,6 +19,30 @@ qsizetype SequenceLength(const uint8_t* p, const uint8_t* end)
     return n;
 }
 
+// The first byte at or after p that is not ASCII, or end: eight bytes at a time, most files
+// being mostly or wholly ASCII.
+const uint8_t* SkipAscii(const uint8_t* p, const uint8_t* end)
+{
+    constexpr uint64_t HighBits = 0x8080808080808080u;
+    for (; end - p >= 8; p += 8) {
+        uint64_t lngWord;
+        std::memcpy(&lngWord, p, sizeof lngWord);
+        if (lngWord & HighBits) break;
+    }
+    while (p < end && *p < 0x80) ++p;
+    return p;
+}
+
+// The line of pbytAt, a byte of the content, counted from 1 at pbytFrom: CR LF, a lone CR and a
+// lone LF each end a line, as the readers count them. Counted only for the warning.
+int64_t LineAt(const uint8_t* pbytFrom, const uint8_t* pbytAt)
+{
+    int64_t lngLine = 1;
+    for (const uint8_t* p = pbytFrom; p < pbytAt; ++p)  // p[1] is at most pbytAt
+        if (*p == '\n' || (*p == '\r' && p[1] != '\n')) ++lngLine;
+    return lngLine;
+}
+
 }  // namespace
 
 udtFileIssue SavedAsUtf8(QByteArrayView pbytContent, const clsCodePage& pobjCodePage)
@@ -27,22 +53,15 @@ udtFileIssue SavedAsUtf8(QByteArrayView pbytContent, const clsCodePage& pobjCode
     // A byte-order mark tells as much, but shows nothing: the example is the next character.
     const bool booMark = pbytContent.startsWith("\xEF\xBB\xBF");
     if (booMark) p += 3;
-    int64_t lngLine = 1, lngFirstLine = 0;
+    const uint8_t* const pbytStart = p;
     const uint8_t* pbytFirst = nullptr;
     qsizetype lngFirstSize = 0;
-    while (p < end) {
-        if (*p < 0x80) {
-            // CR LF, a lone CR and a lone LF each end a line, as the readers count them.
-            if (*p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n'))) ++lngLine;
-            ++p;
-            continue;
-        }
+    while ((p = SkipAscii(p, end)) < end) {
         const qsizetype n = SequenceLength(p, end);
         if (n == 0) return {};
         if (!pbytFirst) {
             pbytFirst = p;
             lngFirstSize = n;
-            lngFirstLine = lngLine;
         }
         p += n;
     }
@@ -52,8 +71,9 @@ udtFileIssue SavedAsUtf8(QByteArrayView pbytContent, const clsCodePage& pobjCode
                                   "(load it as UTF-8, or save it in %1)").arg(pobjCodePage.Name())};
     }
     const char* pchrFirst = reinterpret_cast<const char*>(pbytFirst);
-    return {lngFirstLine, QStringLiteral("the file reads as valid UTF-8, so it was most likely saved as UTF-8: %1 reads '%2' "
-                                         "where UTF-8 reads '%3' (load it as UTF-8, or save it in %1)")
+    return {LineAt(pbytStart, pbytFirst),
+            QStringLiteral("the file reads as valid UTF-8, so it was most likely saved as UTF-8: %1 reads '%2' "
+                           "where UTF-8 reads '%3' (load it as UTF-8, or save it in %1)")
                               .arg(pobjCodePage.Name(), pobjCodePage.Decode(pchrFirst, lngFirstSize),
                                    QString::fromUtf8(pchrFirst, lngFirstSize))};
 }

@@ -33,10 +33,10 @@ template <class TTable>
 using ReadFormat = void (*)(const QByteArray&, const clsCodePage&, udtFileRead<TTable>&);
 
 // Reads the file and parses it; a file that cannot be read, or memory that runs out, gives the
-// default table (one empty record) and the reason.
+// default table (one empty record) and the reason. pbytKept: the bytes read, when asked for.
 template <class TTable>
 void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, ReadFormat<TTable> pfnRead,
-                   udtFileRead<TTable>& pudtOut, udtFileStamp& pudtStamp)
+                   udtFileRead<TTable>& pudtOut, udtFileStamp& pudtStamp, QByteArray* pbytKept = nullptr)
 {
     const auto Failed = [&](const udtFileIssue& pudtIssue) {
         pudtOut = {};
@@ -54,6 +54,7 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
         if (const char* pstrOrder = pudtOut.Success ? nullptr : Utf16ByteOrder(bytContent))
             pudtOut.Error.Reason = QStringLiteral("the file is in UTF-16 (%1), not in %2 or another 8-bit code page; save it in %2")
                                        .arg(QLatin1StringView(pstrOrder), pstrCodePage);
+        if (pbytKept) *pbytKept = std::move(bytContent);
     } catch (const std::bad_alloc&) {
         Failed(NotEnoughMemory());
     }
@@ -66,7 +67,8 @@ bool clsTralyx::LoadTableFile(ReadFormat<TTable> pfnRead, const QString& pstrFil
 {
     pstrCodePage = mstrCodePage;  // a save writes the table in the code page it was read with
     udtFileRead<TTable> udtRead;
-    ReadTableFile(pstrFileName, mstrCodePage, pfnRead, udtRead, pudtStamp);
+    mbytLoaded = QByteArray();
+    ReadTableFile(pstrFileName, mstrCodePage, pfnRead, udtRead, pudtStamp, mbooKeepBytes ? &mbytLoaded : nullptr);
     pudtTable = std::move(udtRead.Table);
     plngLines = std::move(udtRead.Lines);
     if (plngSecondLines) *plngSecondLines = std::move(udtRead.SecondLines);

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace tralyx {
 
@@ -122,6 +123,10 @@ public:
     const udtFileStamp& ControlTextStamp() const { return mudtControlTextStamp; }
     const udtFileStamp& MessagesStamp() const { return mudtMessagesStamp; }
     const udtFileStamp& SecondaryStamp() const { return mudtSecondaryStamp; }
+    // The bytes the next loads read, kept for a caller that looks at them as well (empty when a
+    // file could not be read), so that it does not read the file a second time.
+    void KeepLoadedBytes(bool pbooKeep) { mbooKeepBytes = pbooKeep; }
+    QByteArray TakeLoadedBytes() { return std::exchange(mbytLoaded, QByteArray()); }
 
     // ---- Setters and procedural text ------------------------------------------------------------
     void SetMessageText(int16_t pintIndex, const QString& pstrTitle, const QString& pstrMessage);
@@ -215,6 +220,8 @@ private:
 
     udtFileIssue mudtLastError;
     QVector<udtFileIssue> mudtLastWarnings;
+    bool mbooKeepBytes = false;
+    QByteArray mbytLoaded;
     QString mstrLeaveToReplace;
 };
 
