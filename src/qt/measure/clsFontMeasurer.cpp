@@ -4,8 +4,6 @@
 #include <cmath>
 
 namespace tralyx {
-namespace {
-
 QFont FontOf(const udtLayoutFont& pudtFont)
 {
     QFont objFont(pudtFont.Family);
@@ -14,6 +12,8 @@ QFont FontOf(const udtLayoutFont& pudtFont)
     objFont.setItalic(pudtFont.Italic);
     return objFont;
 }
+
+namespace {
 
 QString KeyOf(const udtLayoutFont& pudtFont)
 {

@@ -10,6 +10,9 @@
 
 namespace tralyx {
 
+// The QFont of a recorded font, as measured and drawn.
+QFont FontOf(const udtLayoutFont& pudtFont);
+
 class clsFontMeasurer : public clsTextMeasurer {
 public:
     udtTextExtent Measure(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngWrapWidth) override;

@@ -1,6 +1,7 @@
 #include "windows/workbench/clsFormPreview.h"
 
 #include "checks/clsLayoutFits.h"
+#include "measure/clsFontMeasurer.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -13,15 +14,6 @@ namespace tralyx {
 namespace {
 
 constexpr int Margin = 8;  // around the form
-
-QFont FontOf(const udtLayoutFont& pudtFont)
-{
-    QFont objFont(pudtFont.Family);
-    objFont.setPointSizeF(pudtFont.PointSize);
-    objFont.setWeight(static_cast<QFont::Weight>(qBound(1, pudtFont.Weight, 1000)));
-    objFont.setItalic(pudtFont.Italic);
-    return objFont;
-}
 
 }  // namespace
 
