@@ -72,7 +72,7 @@ QString Position(const QByteArray& pbytText, qsizetype plngOffset)
 {
     const QByteArrayView bytBefore(pbytText.constData(), std::min(plngOffset, pbytText.size()));
     const qsizetype lngLineStart = bytBefore.lastIndexOf('\n') + 1;
-    return QStringLiteral("line %1, column %2").arg(bytBefore.count('\n') + 1).arg(bytBefore.size() - lngLineStart + 1);
+    return Lrc::tr("line %1, column %2").arg(bytBefore.count('\n') + 1).arg(bytBefore.size() - lngLineStart + 1);
 }
 
 // The first surrogate without its partner, or -1. JSON can spell one ("\ud800"); it is no character,
@@ -89,7 +89,7 @@ qsizetype LoneSurrogate(const QString& pstrText)
 
 QString LoneSurrogateReason(const QString& pstrText, qsizetype plngAt)
 {
-    return QStringLiteral("holds a lone surrogate \\u%1 at character %2, which is not a character")
+    return Lrc::tr("holds a lone surrogate \\u%1 at character %2, which is not a character")
         .arg(pstrText[plngAt].unicode(), 4, 16, QLatin1Char('0'))
         .arg(plngAt + 1);
 }
@@ -98,11 +98,11 @@ QString TypeName(const QJsonValue& pvarValue)
 {
     switch (pvarValue.type()) {
     case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("true or false");
-    case QJsonValue::Double: return QStringLiteral("a number");
-    case QJsonValue::String: return QStringLiteral("a string");
-    case QJsonValue::Array: return QStringLiteral("an array");
-    case QJsonValue::Object: return QStringLiteral("an object");
+    case QJsonValue::Bool: return Lrc::tr("true or false");
+    case QJsonValue::Double: return Lrc::tr("a number");
+    case QJsonValue::String: return Lrc::tr("a string");
+    case QJsonValue::Array: return Lrc::tr("an array");
+    case QJsonValue::Object: return Lrc::tr("an object");
     default: return QStringLiteral("nothing");
     }
 }
@@ -113,7 +113,7 @@ public:
     clsRecordReader(const QJsonValue& pvarRecord, qsizetype plngIndex, QString& pstrReason)
         : mobjRecord(pvarRecord.toObject()), mstrWhere(QStringLiteral("records[%1]").arg(plngIndex)), mstrReason(pstrReason)
     {
-        if (!pvarRecord.isObject()) Fail(QString(), QStringLiteral("must be an object, not %1").arg(TypeName(pvarRecord)));
+        if (!pvarRecord.isObject()) Fail(QString(), Lrc::tr("must be an object, not %1").arg(TypeName(pvarRecord)));
     }
 
     bool Ok() const { return mstrReason.isEmpty(); }
@@ -127,7 +127,7 @@ public:
         for (const udtField<TItem>& udtEach : pudtFields) strNames.append(QLatin1StringView(udtEach.Name));
         for (const QString& strKey : mobjRecord.keys())
             if (!strNames.contains(strKey))
-                return Fail(QString(), QStringLiteral("has an unknown field '%1' (the fields are %2)")
+                return Fail(QString(), Lrc::tr("has an unknown field '%1' (the fields are %2)")
                                            .arg(strKey.size() > 40 ? strKey.left(40) + QStringLiteral("...") : strKey,
                                                 strNames.join(QStringLiteral(", "))));
     }
@@ -151,7 +151,7 @@ public:
     {
         const QJsonValue varValue = mobjRecord.value(pstrName);
         if (varValue.isUndefined() || !Ok()) return QString();
-        if (!varValue.isString()) Fail(pstrName, QStringLiteral("must be a string, not %1").arg(TypeName(varValue)));
+        if (!varValue.isString()) Fail(pstrName, Lrc::tr("must be a string, not %1").arg(TypeName(varValue)));
         const QString strText = varValue.toString();
         if (const qsizetype lngAt = LoneSurrogate(strText); lngAt >= 0) Fail(pstrName, LoneSurrogateReason(strText, lngAt));
         return strText;
@@ -159,7 +159,7 @@ public:
 
     QString RequiredText(QLatin1StringView pstrName)
     {
-        if (Ok() && !mobjRecord.contains(pstrName)) Fail(pstrName, QStringLiteral("is missing"));
+        if (Ok() && !mobjRecord.contains(pstrName)) Fail(pstrName, Lrc::tr("is missing"));
         return Text(pstrName);
     }
 
@@ -169,13 +169,13 @@ public:
         const QJsonValue varValue = mobjRecord.value(pstrName);
         if (!Ok()) return 0;
         if (varValue.isUndefined()) {
-            if (pbooRequired) Fail(pstrName, QStringLiteral("is missing"));
+            if (pbooRequired) Fail(pstrName, Lrc::tr("is missing"));
             return 0;
         }
         const double dblValue = varValue.toDouble(-1);
         if (!varValue.isDouble() || dblValue < 0 || dblValue > 255 || dblValue != std::floor(dblValue)) {
             const QString strGiven = varValue.isDouble() ? QString::number(dblValue) : TypeName(varValue);
-            Fail(pstrName, QStringLiteral("must be a whole number from 0 to 255, not %1").arg(strGiven));
+            Fail(pstrName, Lrc::tr("must be a whole number from 0 to 255, not %1").arg(strGiven));
             return 0;
         }
         return static_cast<uint8_t>(dblValue);
@@ -245,18 +245,18 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
     QJsonParseError udtError;
     const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
     if (udtError.error != QJsonParseError::NoError) {
-        pstrReason = QStringLiteral("%1: not valid JSON: %2").arg(Position(pbytJson, udtError.offset), udtError.errorString());
+        pstrReason = Lrc::tr("%1: not valid JSON: %2").arg(Position(pbytJson, udtError.offset), udtError.errorString());
         return false;
     }
     if (!objDocument.isObject()) {
-        pstrReason = QStringLiteral("expected an object with \"records\", as dump prints it");
+        pstrReason = Lrc::tr("expected an object with \"records\", as dump prints it");
         return false;
     }
     const QJsonObject objRoot = objDocument.object();
     const QJsonValue varRecords = objRoot.value(QLatin1StringView("records"));
     if (!varRecords.isArray()) {
-        pstrReason = varRecords.isUndefined() ? QStringLiteral("the object has no \"records\"")
-                                              : QStringLiteral("\"records\" must be an array, not %1").arg(TypeName(varRecords));
+        pstrReason = varRecords.isUndefined() ? Lrc::tr("the object has no \"records\"")
+                                              : Lrc::tr("\"records\" must be an array, not %1").arg(TypeName(varRecords));
         return false;
     }
     // The dump of a failed load holds only the records read before the failure: written, they would
@@ -266,14 +266,14 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
         const QJsonObject objError = objRoot.value(QLatin1StringView("error")).toObject();
         const qint64 lngLine = objError.value(QLatin1StringView("line")).toInteger();
         const QString strWhy = objError.value(QLatin1StringView("reason")).toString();
-        const QString strFailure = lngLine > 0 ? QStringLiteral("line %1: %2").arg(lngLine).arg(strWhy) : strWhy;
-        pstrReason = QStringLiteral("the dump is of a load that failed%1, so its records are only the part read before the "
+        const QString strFailure = lngLine > 0 ? Lrc::tr("line %1: %2").arg(lngLine).arg(strWhy) : strWhy;
+        pstrReason = Lrc::tr("the dump is of a load that failed%1, so its records are only the part read before the "
                                     "failure; nothing was written (mend the file and dump it again)")
                          .arg(strFailure.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(strFailure));
         return false;
     }
     if (!varSuccess.isUndefined() && !varSuccess.isBool() && !varSuccess.isNull()) {
-        pstrReason = QStringLiteral("\"success\" must be true or false, not %1").arg(TypeName(varSuccess));
+        pstrReason = Lrc::tr("\"success\" must be true or false, not %1").arg(TypeName(varSuccess));
         return false;
     }
     const QJsonValue varKind = objRoot.value(QLatin1StringView("kind"));
@@ -281,7 +281,7 @@ bool ParseJsonTable(const QByteArray& pbytJson, udtJsonTable& pudtOut, QString& 
     if (!varKind.isUndefined() && !varKind.isNull()) {
         pudtOut.Kind = FileKindFromName(varKind.toString());
         if (!pudtOut.Kind) {
-            pstrReason = QStringLiteral("\"kind\" must be \"core\", \"messages\" or \"secondary\"");
+            pstrReason = Lrc::tr("\"kind\" must be \"core\", \"messages\" or \"secondary\"");
             return false;
         }
     }
@@ -312,7 +312,7 @@ bool SetTableFromJson(clsTralyx& pobjStore, enuFileKind penuKind, const QJsonArr
         for (qsizetype i = 0; i < lngCount; ++i) {
             const QJsonValue varText = pudtRecords[i];
             if (!varText.isString()) {
-                pstrReason = QStringLiteral("records[%1] must be a string, not %2").arg(i).arg(TypeName(varText));
+                pstrReason = Lrc::tr("records[%1] must be a string, not %2").arg(i).arg(TypeName(varText));
                 return false;
             }
             if (const qsizetype lngAt = LoneSurrogate(varText.toString()); lngAt >= 0) {

@@ -66,13 +66,13 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         for (const udtKnown& udtOption : Known)
             if (strName == udtOption.Name && (plngAllowed & udtOption.Flag)) pudtOption = &udtOption;
         if (!pudtOption) {
-            pstrError = QStringLiteral("unknown option '%1'").arg(strName);
+            pstrError = Lrc::tr("unknown option '%1'").arg(strName);
             return false;
         }
         QString strValue;
         if (!pudtOption->TakesValue) {
             if (lngEquals >= 0) {
-                pstrError = QStringLiteral("%1 takes no value").arg(strName);
+                pstrError = Lrc::tr("%1 takes no value").arg(strName);
                 return false;
             }
         } else if (lngEquals >= 0) {
@@ -80,7 +80,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         } else if (i + 1 < pstrArgs.size()) {
             strValue = pstrArgs[++i];
         } else {
-            pstrError = QStringLiteral("%1 needs a value").arg(strName);
+            pstrError = Lrc::tr("%1 needs a value").arg(strName);
             return false;
         }
         switch (pudtOption->Flag) {
@@ -94,7 +94,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optKind:
             pudtOut.Kind = FileKindFromName(strValue);
             if (!pudtOut.Kind) {
-                pstrError = QStringLiteral("unknown kind '%1' (core, messages or secondary)").arg(strValue);
+                pstrError = Lrc::tr("unknown kind '%1' (core, messages or secondary)").arg(strValue);
                 return false;
             }
             break;
@@ -106,7 +106,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optPrune: pudtOut.Prune = true; break;
         case optOutput:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("%1 needs a folder").arg(strName);
+                pstrError = Lrc::tr("%1 needs a folder").arg(strName);
                 return false;
             }
             pudtOut.Output = strValue;
@@ -116,7 +116,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 bool booNumber = false;
                 pudtOut.Expand = strValue.toInt(&booNumber);
                 if (!booNumber || pudtOut.Expand < 0 || pudtOut.Expand > 1000) {
-                    pstrError = QStringLiteral("--expand needs a percentage from 0 to 1000");
+                    pstrError = Lrc::tr("--expand needs a percentage from 0 to 1000");
                     return false;
                 }
             } else {
@@ -125,7 +125,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             break;
         case optGlossary:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("--glossary needs a .tbx or .csv file");
+                pstrError = Lrc::tr("--glossary needs a .tbx or .csv file");
                 return false;
             }
             pudtOut.Glossary = strValue;
@@ -135,14 +135,14 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
         case optSource:
         case optOldSource:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("%1 needs a folder").arg(strName);
+                pstrError = Lrc::tr("%1 needs a folder").arg(strName);
                 return false;
             }
             (pudtOption->Flag == optSource ? pudtOut.Source : pudtOut.OldSource) = strValue;
             break;
         case optLanguage:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("--language needs a language code");
+                pstrError = Lrc::tr("--language needs a language code");
                 return false;
             }
             pudtOut.Language = strValue;
@@ -152,7 +152,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             break;
         case optMemory:
             if (strValue.isEmpty()) {
-                pstrError = QStringLiteral("--memory needs a folder or a .tmx file");
+                pstrError = Lrc::tr("--memory needs a folder or a .tmx file");
                 return false;
             }
             pudtOut.Memory.append(strValue);
@@ -162,7 +162,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 pudtOut.Infos = true;
             } else if (strName == u"--format") {
                 if (!QStringList{u"text"_s, u"json"_s, u"github"_s, u"junit"_s}.contains(strValue)) {
-                    pstrError = QStringLiteral("unknown format '%1' (text, json, github or junit)").arg(strValue);
+                    pstrError = Lrc::tr("unknown format '%1' (text, json, github or junit)").arg(strValue);
                     return false;
                 }
                 pudtOut.Format = strValue;
@@ -173,7 +173,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
                 const auto* pudtFail = std::find_if(std::begin(FailOn), std::end(FailOn),
                                                     [&](const auto& u) { return strValue == QLatin1StringView(u.first); });
                 if (pudtFail == std::end(FailOn)) {
-                    pstrError = QStringLiteral("unknown --fail-on '%1' (error, warning, review, untranslated or missing)").arg(strValue);
+                    pstrError = Lrc::tr("unknown --fail-on '%1' (error, warning, review, untranslated or missing)").arg(strValue);
                     return false;
                 }
                 pudtOut.FailOn |= pudtFail->second;
@@ -183,7 +183,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
             pudtOut.Spell = true;
             if (strName == u"--dictionary") {
                 if (strValue.isEmpty()) {
-                    pstrError = QStringLiteral("--dictionary needs a language such as de_DE");
+                    pstrError = Lrc::tr("--dictionary needs a language such as de_DE");
                     return false;
                 }
                 pudtOut.Dictionary = strValue;
@@ -193,7 +193,7 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
     }
     // An empty name would be taken for the current or the root folder.
     if (pudtOut.Operands.contains(QString())) {
-        pstrError = QStringLiteral("an empty argument is not a file name");
+        pstrError = Lrc::tr("an empty argument is not a file name");
         return false;
     }
     return true;
@@ -201,14 +201,14 @@ bool ParseCliOptions(const QStringList& pstrArgs, uint32_t plngAllowed, udtCliOp
 
 int UsageHelp(const char* pstrUsage)
 {
-    PrintOutput(QString::fromUtf8(pstrUsage));
+    PrintOutput(Lrc::Text(pstrUsage));
     return 0;
 }
 
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage)
 {
     PrintError(QStringLiteral("tralyx-lrc %1: %2").arg(pstrCommand, pstrMessage));
-    PrintError(QString::fromUtf8(pstrUsage));
+    PrintError(Lrc::Text(pstrUsage));
     return 2;
 }
 

@@ -14,7 +14,7 @@ namespace tralyx::cli {
 
 QString UnknownKindReason(const QString& pstrPath)
 {
-    return QStringLiteral("cannot tell the kind of file from the name '%1'; expected core.lrc, messages.lrc or "
+    return Lrc::tr("cannot tell the kind of file from the name '%1'; expected core.lrc, messages.lrc or "
                           "secondary.lrc, or give --kind core|messages|secondary")
         .arg(GetFileName(pstrPath, true));
 }
@@ -51,7 +51,7 @@ bool WritesOverInput(const QString& pstrOut, const QStringList& pstrInputs)
     }
     for (const QString& strFile : strFiles)
         if (!strFile.isEmpty() && fs::SameFile(pstrOut, strFile)) {
-            PrintError(QStringLiteral("%1: is %2 itself, which the command reads; nothing was written").arg(pstrOut, strFile));
+            PrintError(Lrc::tr("%1: is %2 itself, which the command reads; nothing was written").arg(pstrOut, strFile));
             return true;
         }
     return false;
@@ -71,14 +71,14 @@ void PrintError(const QString& pstrLine) { Print(stderr, pstrLine); }
 QString SourceFolderFor(const QString& pstrFolder, const QString& pstrGiven)
 {
     if (!QFileInfo(pstrFolder).isDir()) {
-        PrintError(QStringLiteral("%1: not a folder").arg(pstrFolder));
+        PrintError(Lrc::tr("%1: not a folder").arg(pstrFolder));
         return QString();
     }
     const QString strSource = pstrGiven.isEmpty() ? FindSourceFolder(pstrFolder) : pstrGiven;
     if (strSource.isEmpty() || !QFileInfo(strSource).isDir()) {
         PrintError(strSource.isEmpty()
-                       ? QStringLiteral("%1: no source folder (no sibling folder named English); give --source DIR").arg(pstrFolder)
-                       : QStringLiteral("%1: not a folder").arg(strSource));
+                       ? Lrc::tr("%1: no source folder (no sibling folder named English); give --source DIR").arg(pstrFolder)
+                       : Lrc::tr("%1: not a folder").arg(strSource));
         return QString();
     }
     return strSource;

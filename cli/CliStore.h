@@ -1,5 +1,6 @@
 #pragma once
 // What the tralyx-lrc commands share about the store: how a file's problems are printed.
+#include "CliText.h"
 #include "store/basFileKind.h"
 #include "store/clsTralyx.h"
 

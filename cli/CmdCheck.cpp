@@ -47,12 +47,11 @@ void WarnOfLoneLineFeeds(QByteArrayView pbytContent, QVector<udtFileIssue>& pudt
     int32_t lngFirst = 1;  // the line that first ends so, as the readers count lines
     for (const char* p = pBegin; p < pFirst; ++p)
         if (*p == '\n' || (*p == '\r' && p[1] != '\n')) ++lngFirst;
-    pudtWarnings.prepend({lngFirst, QStringLiteral("%L1 %2 with LF alone (this one the first), which the applications' "
-                                                   "reader does not take as a line end; Git makes such files from "
-                                                   "\"* text=auto\": put \"*.lrc -text\" in .gitattributes and check the "
-                                                   "file out again")
-                                        .arg(lngCount)
-                                        .arg(lngCount == 1 ? QStringLiteral("line ends") : QStringLiteral("lines end"))});
+    const QString strAdvice = Lrc::tr("which the applications' reader does not take as a line end; Git makes such files from "
+                                      "\"* text=auto\": put \"*.lrc -text\" in .gitattributes and check the file out again");
+    pudtWarnings.prepend({lngFirst, (lngCount == 1 ? Lrc::tr("1 line ends with LF alone (this one the first), %1")
+                                                   : Lrc::tr("%L1 lines end with LF alone (this one the first), %2").arg(lngCount))
+                                        .arg(strAdvice)});
 }
 
 // What loading the file would say, without keeping its texts: the loader's checks at a fraction of
@@ -117,7 +116,7 @@ bool CheckStateFile(const QString& pstrFileName)
     }
     qsizetype lngRecords = 0;
     for (const enuFileKind enuFile : AllFileKinds) lngRecords += objState.Texts(enuFile).size();
-    PrintOutput(QStringLiteral("%1: ok, %2 records").arg(pstrFileName).arg(lngRecords));
+    PrintOutput(Lrc::tr("%1: ok, %2 records").arg(pstrFileName).arg(lngRecords));
     return true;
 }
 
@@ -125,11 +124,11 @@ bool CheckStateFile(const QString& pstrFileName)
 
 int CmdCheck(const QStringList& pstrArgs)
 {
-    static const char Usage[] = "usage: tralyx-lrc check [--kind core|messages|secondary] [--code-page NAME] FILE...";
+    static const char Usage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc check [--kind core|messages|secondary] [--code-page NAME] FILE...");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage, QStringLiteral("check"), Usage, udtOptions))
         return *lngExit;
-    if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("check"), QStringLiteral("no FILE given"), Usage);
+    if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("check"), Lrc::tr("no FILE given"), Usage);
 
     const clsCliDesktop objDesktop(false);
     bool booAllLoaded = true;
@@ -148,7 +147,7 @@ int CmdCheck(const QStringList& pstrArgs)
         for (const udtFileIssue& udtWarning : udtResult.Warnings)
             PrintOutput(IssueText(strFile, {udtWarning.Line, QStringLiteral("warning: ") + udtWarning.Reason}));
         if (udtResult.Success) {
-            PrintOutput(QStringLiteral("%1: ok, %2 records").arg(strFile, QString::number(udtResult.Records)));
+            PrintOutput(Lrc::tr("%1: ok, %2 records").arg(strFile, QString::number(udtResult.Records)));
         } else {
             PrintOutput(IssueText(strFile, udtResult.Error));
             booAllLoaded = false;

@@ -10,12 +10,12 @@ namespace tralyx::cli {
 
 int CmdDump(const QStringList& pstrArgs)
 {
-    static const char Usage[] = "usage: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE";
+    static const char Usage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optKind | optCodePage, QStringLiteral("dump"), Usage, udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() != 1)
-        return UsageError(QStringLiteral("dump"), QStringLiteral("give exactly one FILE"), Usage);
+        return UsageError(QStringLiteral("dump"), Lrc::tr("give exactly one FILE"), Usage);
 
     const QString& strFile = udtOptions.Operands.front();
     const std::optional<enuFileKind> enuKind = udtOptions.Kind ? udtOptions.Kind : FileKindOfPath(strFile);

@@ -22,10 +22,10 @@
 namespace tralyx::cli {
 namespace {
 
-const char MergeUsage[] = "usage: tralyx-lrc merge-file [--code-page NAME] BASE OURS THEIRS PATH";
+const char MergeUsage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc merge-file [--code-page NAME] BASE OURS THEIRS PATH");
 // The three versions Git hands the driver, in its order.
 const char* const SideNames[] = {"base", "ours", "theirs"};
-const char GitUsage[] = "usage: tralyx-lrc git setup [--code-page NAME] [REPO] | git textconv [--code-page NAME] FILE";
+const char GitUsage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc git setup [--code-page NAME] [REPO] | git textconv [--code-page NAME] FILE");
 
 // What a side's bytes read into, with the reader that takes only what the writers write.
 template <class TTable>
@@ -72,7 +72,7 @@ bool RecordCandidates(const QString& pstrPath, enuFileKind penuKind, const QVect
     clsMergeCandidates objCandidates;
     QString strReason;
     if (!objCandidates.Load(strFolder, strReason)) {
-        PrintError(QDir(strFolder).filePath(strReason) + QStringLiteral(" (its candidates are printed above only)"));
+        PrintError(QDir(strFolder).filePath(strReason) + Lrc::tr(" (its candidates are printed above only)"));
         return false;
     }
     for (const udtMergeCandidate& u : pudtConflicts) objCandidates.Add(penuKind, u);
@@ -88,7 +88,7 @@ int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKi
     for (int i = 0; i < 3; ++i) {
         QString strReason;
         if (!ReadWholeFile(pstrFiles[i], udtSides[i].Bytes, strReason)) {
-            PrintError(QStringLiteral("%1 (%2): %3; nothing was merged").arg(pstrPath, QLatin1String(SideNames[i]), strReason));
+            PrintError(Lrc::tr("%1 (%2): %3; nothing was merged").arg(pstrPath, QLatin1String(SideNames[i]), strReason));
             return 2;
         }
         ReadSide(udtSides[i].Bytes, pobjCodePage, udtSides[i].Read);
@@ -98,7 +98,7 @@ int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKi
         if (!udtSides[i].Read.Success || !udtSides[i].Read.Warnings.isEmpty()) {
             // A side that does not read as its writer writes it would lose lines: Git keeps ours and
             // reports the conflict, for a merge by hand.
-            PrintError(QStringLiteral("%1 (%2): %3; the file is left as ours is, to merge by hand")
+            PrintError(Lrc::tr("%1 (%2): %3; the file is left as ours is, to merge by hand")
                            .arg(pstrPath, QLatin1String(SideNames[i]), udtProblem.Text()));
             return 1;
         }
@@ -113,22 +113,22 @@ int MergeTables(const QStringList& pstrFiles, const QString& pstrPath, enuFileKi
         } else {
             udtFileIssue udtError;
             if (!WriteSide(udtResult, pobjCodePage, udtSides[1].Read.ByteOrderMark, bytOut, udtError)) {
-                PrintError(QStringLiteral("%1: %2; the file is left as ours is").arg(pstrPath, udtError.Text()));
+                PrintError(Lrc::tr("%1: %2; the file is left as ours is").arg(pstrPath, udtError.Text()));
                 return 1;
             }
         }
         QString strReason;
         if (!WriteFileAtomically(pstrFiles[1], bytOut, strReason)) {
-            PrintError(QStringLiteral("%1: %2; the file is left as ours is").arg(pstrPath, strReason));
+            PrintError(Lrc::tr("%1: %2; the file is left as ours is").arg(pstrPath, strReason));
             return 1;
         }
     }
     for (const udtMergeCandidate& u : udtReport.Conflicts)
-        PrintError(QStringLiteral("%1: %2: both sides changed it: ours %3 is kept, theirs %4 is the other candidate")
+        PrintError(Lrc::tr("%1: %2: both sides changed it: ours %3 is kept, theirs %4 is the other candidate")
                        .arg(pstrPath, u.Id, Quoted(u.Kept), Quoted(u.Other)));
     for (const QString& strNote : udtReport.Notes) PrintError(pstrPath + QStringLiteral(": ") + strNote);
     if (!udtReport.Conflicts.isEmpty() && RecordCandidates(pstrPath, penuKind, udtReport.Conflicts))
-        PrintError(QStringLiteral("%1: choose between the candidates in the editor (they are kept in %2)")
+        PrintError(Lrc::tr("%1: choose between the candidates in the editor (they are kept in %2)")
                        .arg(pstrPath, QDir(QFileInfo(pstrPath).path()).filePath(clsMergeCandidates::FileName())));
     return udtReport.Clean() ? 0 : 1;
 }
@@ -141,7 +141,7 @@ int MergeStates(const QStringList& pstrFiles, const QString& pstrPath)
         QByteArray bytJson;
         QString strReason;
         if (!ReadWholeFile(pstrFiles[i], bytJson, strReason) || (!bytJson.trimmed().isEmpty() && !objStates[i].Parse(bytJson, strReason))) {
-            PrintError(QStringLiteral("%1 (%2): %3; the file is left as ours is, to merge by hand")
+            PrintError(Lrc::tr("%1 (%2): %3; the file is left as ours is, to merge by hand")
                            .arg(pstrPath, QLatin1String(SideNames[i]), strReason));
             return 1;
         }
@@ -153,7 +153,7 @@ int MergeStates(const QStringList& pstrFiles, const QString& pstrPath)
     if (!(objResult == objStates[1])) {
         QString strReason;
         if (!WriteFileAtomically(pstrFiles[1], objResult.ToJson(), strReason)) {
-            PrintError(QStringLiteral("%1: %2; the file is left as ours is").arg(pstrPath, strReason));
+            PrintError(Lrc::tr("%1: %2; the file is left as ours is").arg(pstrPath, strReason));
             return 1;
         }
     }
@@ -175,7 +175,7 @@ bool RunGit(const QStringList& pstrArgs, QString* pstrOut = nullptr)
     objGit.start(QStringLiteral("git"), pstrArgs);
     if (!objGit.waitForFinished(60000) || objGit.exitStatus() != QProcess::NormalExit || objGit.exitCode() != 0) {
         const QString strError = QString::fromUtf8(objGit.readAllStandardError()).trimmed();
-        PrintError(QStringLiteral("tralyx-lrc git: git %1: %2")
+        PrintError(Lrc::tr("tralyx-lrc git: git %1: %2")
                        .arg(pstrArgs.join(u' '), strError.isEmpty() ? objGit.errorString() : strError));
         return false;
     }
@@ -220,8 +220,8 @@ int GitSetup(const udtCliOptions& pudtOptions)
             return 1;
         }
     }
-    PrintOutput(QStringLiteral("%1: the merge driver and the diff of Tralyx folders are set up%2")
-                    .arg(strTop, bytAdded.isEmpty() ? QString() : QStringLiteral("; .gitattributes has its lines (commit it)")));
+    PrintOutput(Lrc::tr("%1: the merge driver and the diff of Tralyx folders are set up%2")
+                    .arg(strTop, bytAdded.isEmpty() ? QString() : Lrc::tr("; .gitattributes has its lines (commit it)")));
     return 0;
 }
 
@@ -229,7 +229,7 @@ int GitSetup(const udtCliOptions& pudtOptions)
 // U+240D, so that such a text stays one line of the diff.
 int GitTextconv(const udtCliOptions& pudtOptions)
 {
-    if (pudtOptions.Operands.size() != 2) return UsageError(QStringLiteral("git"), QStringLiteral("textconv takes one FILE"), GitUsage);
+    if (pudtOptions.Operands.size() != 2) return UsageError(QStringLiteral("git"), Lrc::tr("textconv takes one FILE"), GitUsage);
     QByteArray bytContent;
     QString strReason;
     if (!ReadWholeFile(pudtOptions.Operands[1], bytContent, strReason)) {
@@ -251,7 +251,7 @@ int CmdMergeFile(const QStringList& pstrArgs)
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage, QStringLiteral("merge-file"), MergeUsage, udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() != 4)
-        return UsageError(QStringLiteral("merge-file"), QStringLiteral("BASE, OURS, THEIRS and PATH are needed"), MergeUsage);
+        return UsageError(QStringLiteral("merge-file"), Lrc::tr("BASE, OURS, THEIRS and PATH are needed"), MergeUsage);
     const QString strPath = udtOptions.Operands[3];
     if (QFileInfo(strPath).fileName() == clsTranslationState::FileName()) return MergeStates(udtOptions.Operands, strPath);
     const std::optional<enuFileKind> enuKind = FileKindOfPath(strPath);
@@ -276,7 +276,7 @@ int CmdGit(const QStringList& pstrArgs)
     const QString strWhat = udtOptions.Operands.value(0);
     if (strWhat == u"setup" && udtOptions.Operands.size() <= 2) return GitSetup(udtOptions);
     if (strWhat == u"textconv") return GitTextconv(udtOptions);
-    return UsageError(QStringLiteral("git"), strWhat.isEmpty() ? QStringLiteral("setup or textconv is needed")
+    return UsageError(QStringLiteral("git"), strWhat.isEmpty() ? Lrc::tr("setup or textconv is needed")
                                                                 : QStringLiteral("unknown: %1").arg(strWhat),
                       GitUsage);
 }

@@ -12,12 +12,12 @@ namespace tralyx::cli {
 
 int CmdHarvest(const QStringList& pstrArgs)
 {
-    static const char Usage[] = "usage: tralyx-lrc harvest [--code-page NAME] -o|--output DIR FORM.ui...";
+    static const char Usage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc harvest [--code-page NAME] -o|--output DIR FORM.ui...");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optOutput, QStringLiteral("harvest"), Usage, udtOptions))
         return *lngExit;
-    if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("harvest"), QStringLiteral("no FORM.ui given"), Usage);
-    if (udtOptions.Output.isEmpty()) return UsageError(QStringLiteral("harvest"), QStringLiteral("no -o DIR given"), Usage);
+    if (udtOptions.Operands.isEmpty()) return UsageError(QStringLiteral("harvest"), Lrc::tr("no FORM.ui given"), Usage);
+    if (udtOptions.Output.isEmpty()) return UsageError(QStringLiteral("harvest"), Lrc::tr("no -o DIR given"), Usage);
 
     const clsCodePage objCodePage(udtOptions.CodePage);
     bool booAll = true;
@@ -25,18 +25,18 @@ int CmdHarvest(const QStringList& pstrArgs)
     for (const QString& strForm : udtOptions.Operands) {
         const udtUiHarvest udtHarvest = HarvestUiFile(strForm, udtOptions.Output, objCodePage);
         if (const QString strEarlier = strWrittenFrom.value(udtHarvest.FormFile); !strEarlier.isEmpty())
-            PrintError(QStringLiteral("%1: warning: its form has the name of %2's, whose texts it replaces in %3")
+            PrintError(Lrc::tr("%1: warning: its form has the name of %2's, whose texts it replaces in %3")
                            .arg(strForm, strEarlier, udtHarvest.FormFile));
         if (udtHarvest.Error.isEmpty()) strWrittenFrom.insert(udtHarvest.FormFile, strForm);
         for (const udtUnwritableText& udtText : udtHarvest.NotKept)
-            PrintError(QStringLiteral("%1: warning: %2 holds \"%3\", which core.lrc has no line for (the caption of a \"txt\" "
+            PrintError(Lrc::tr("%1: warning: %2 holds \"%3\", which core.lrc has no line for (the caption of a \"txt\" "
                                       "name, the tool-tip of an \"mnu\" name are not kept)")
                            .arg(strForm, udtText.Id, udtText.Text));
         if (!udtHarvest.Error.isEmpty()) {
             PrintError(udtHarvest.Error);
             booAll = false;
         } else {
-            PrintOutput(QStringLiteral("%1: written %2").arg(strForm, udtHarvest.FormFile));
+            PrintOutput(Lrc::tr("%1: written %2").arg(strForm, udtHarvest.FormFile));
         }
     }
     return booAll ? 0 : 1;
@@ -44,12 +44,12 @@ int CmdHarvest(const QStringList& pstrArgs)
 
 int CmdJoin(const QStringList& pstrArgs)
 {
-    static const char Usage[] = "usage: tralyx-lrc join [--prune] [--code-page NAME] ENGLISH FORMFILE...";
+    static const char Usage[] = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc join [--prune] [--code-page NAME] ENGLISH FORMFILE...");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optPrune, QStringLiteral("join"), Usage, udtOptions))
         return *lngExit;
     if (udtOptions.Operands.size() < 2)
-        return UsageError(QStringLiteral("join"), QStringLiteral("expected the English folder and at least one form file"), Usage);
+        return UsageError(QStringLiteral("join"), Lrc::tr("expected the English folder and at least one form file"), Usage);
 
     bool booSuccess = false;
     const std::vector<udtReportLine> udtLines = JoinIntoFolder(

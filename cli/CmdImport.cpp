@@ -13,7 +13,7 @@ namespace tralyx::cli {
 int CmdImport(const QStringList& pstrArgs)
 {
     static const char Usage[] =
-        "usage: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--theirs] [--source DIR] [--language CODE]\n"
+        QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--theirs] [--source DIR] [--language CODE]\n"
         "                         [--code-page NAME]\n"
         "                         FILE FOLDER\n"
         "  Applies the translations of FILE (.po, .xlf or .xliff) to the language files in FOLDER. Only\n"
@@ -28,19 +28,19 @@ int CmdImport(const QStringList& pstrArgs)
         "  translator changed are applied, so a stale export never reverts a newer change in FOLDER. One\n"
         "  changed both in FILE and in FOLDER since the export is a conflict, named and not applied, unless\n"
         "  --theirs (FILE's translation is taken).\n"
-        "  Exit status: 0 all applied, 1 something not applied or not written or an error brought in, 2 usage error.";
+        "  Exit status: 0 all applied, 1 something not applied or not written or an error brought in, 2 usage error.");
     const QString strCommand = QStringLiteral("import");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optCodePage | optForce | optDryRun | optSource | optLanguage | optDiscardState | optTheirs, strCommand, Usage,
                                                         udtOptions))
         return *lngExit;
-    if (udtOptions.Operands.size() != 2) return UsageError(strCommand, QStringLiteral("give FILE and FOLDER"), Usage);
+    if (udtOptions.Operands.size() != 2) return UsageError(strCommand, Lrc::tr("give FILE and FOLDER"), Usage);
     const QString& strFile = udtOptions.Operands[0];
     const QString& strFolder = udtOptions.Operands[1];
     const std::optional<enuExchangeFormat> enuFormat = ExchangeFormatOf(strFile);
-    if (!enuFormat) return UsageError(strCommand, QStringLiteral("FILE must end in .po, .xlf or .xliff"), Usage);
+    if (!enuFormat) return UsageError(strCommand, Lrc::tr("FILE must end in .po, .xlf or .xliff"), Usage);
     if (!QFileInfo(strFolder).isDir()) {
-        PrintError(QStringLiteral("%1: not a folder").arg(strFolder));
+        PrintError(Lrc::tr("%1: not a folder").arg(strFolder));
         return 1;
     }
     if (WritesOverInput(strFile, {strFolder})) return 1;  // the folder's files are written

@@ -24,7 +24,7 @@ namespace tralyx::cli {
 namespace {
 
 const char LintUsage[] =
-    "usage: tralyx-lrc lint [--source DIR] [--format text|json|github|junit] [--fail-on WHAT]... [--infos]\n"
+    QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc lint [--source DIR] [--format text|json|github|junit] [--fail-on WHAT]... [--infos]\n"
     "                       [--target-language CODE] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER|ROOT\n"
     "  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the\n"
     "  source folder: the sibling folder named English unless --source names another. ROOT, a folder\n"
@@ -47,13 +47,13 @@ const char LintUsage[] =
     "  Where the source folder has a layout.json (joined from a harvest of the application's forms), each\n"
     "  translated caption is measured in its control's font and warned of where it does not fit (rule fits).\n"
     "  Exit status: 0 nothing that fails, 1 an error (a file that failed to load, a missing file, an\n"
-    "  empty folder) or what --fail-on names, 2 usage error.";
+    "  empty folder) or what --fail-on names, 2 usage error.");
 
 const char StatusUsage[] =
-    "usage: tralyx-lrc status [--source DIR] [--json] [--fail-on WHAT]... [--code-page NAME] FOLDER|ROOT\n"
+    QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc status [--source DIR] [--json] [--fail-on WHAT]... [--code-page NAME] FOLDER|ROOT\n"
     "  The table lint ends with, for FOLDER or every language folder under ROOT: per language and file\n"
     "  the entries, translated, to review, untranslated, errors, warnings and words to do.\n"
-    "  Exit status as lint's.";
+    "  Exit status as lint's.");
 
 QString FolderName(const QString& pstrFolder) { return QFileInfo(QDir::cleanPath(pstrFolder)).fileName(); }
 
@@ -75,13 +75,13 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, lngAllowed, strCommand, Usage, udtOptions)) return *lngExit;
     if (udtOptions.Operands.size() != 1)
-        return UsageError(strCommand, QStringLiteral("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
+        return UsageError(strCommand, Lrc::tr("expected one FOLDER, got %1").arg(udtOptions.Operands.size()), Usage);
     if (pbooStatus && (udtOptions.Infos || (!udtOptions.Format.isEmpty() && udtOptions.Format != u"text" && udtOptions.Format != u"json")))
-        return UsageError(strCommand, QStringLiteral("status prints its table as text or JSON"), Usage);
+        return UsageError(strCommand, Lrc::tr("status prints its table as text or JSON"), Usage);
     const QString strFolder = udtOptions.Operands.front();
-    if (!QFileInfo(strFolder).isDir()) return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(strFolder), Usage);
+    if (!QFileInfo(strFolder).isDir()) return UsageError(strCommand, Lrc::tr("%1 is not a folder").arg(strFolder), Usage);
     if (!udtOptions.Source.isEmpty() && !QFileInfo(udtOptions.Source).isDir())
-        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(udtOptions.Source), Usage);
+        return UsageError(strCommand, Lrc::tr("%1 is not a folder").arg(udtOptions.Source), Usage);
 
     udtLintRun udtRun;
     udtRun.FailOn = udtOptions.FailOn;
@@ -92,7 +92,7 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         QString strSource = udtOptions.Source.isEmpty() ? DefaultSourceFolder(strFolder) : udtOptions.Source;
         if (strSource.isEmpty())
             return UsageError(strCommand,
-                              QStringLiteral("%1 has no sibling folder named English; name the source with --source DIR").arg(strFolder),
+                              Lrc::tr("%1 has no sibling folder named English; name the source with --source DIR").arg(strFolder),
                               Usage);
         udtPairs.push_back({strSource, strFolder,
                             udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage});
@@ -102,15 +102,15 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         for (const QString& strLanguage : strUnder)
             if (strSource.isEmpty() && FolderName(strLanguage).compare(u"English", Qt::CaseInsensitive) == 0) strSource = strLanguage;
         if (strSource.isEmpty())
-            return UsageError(strCommand, QStringLiteral("%1 has no folder named English; name the source with --source DIR").arg(strFolder),
+            return UsageError(strCommand, Lrc::tr("%1 has no folder named English; name the source with --source DIR").arg(strFolder),
                               Usage);
         if (!udtOptions.TargetLanguage.isEmpty())
-            return UsageError(strCommand, QStringLiteral("--target-language names the language of one folder; lint it alone"), Usage);
+            return UsageError(strCommand, Lrc::tr("--target-language names the language of one folder; lint it alone"), Usage);
         for (const QString& strLanguage : strUnder) {
             if (QFileInfo(strLanguage).canonicalFilePath() == QFileInfo(strSource).canonicalFilePath()) continue;
             const QString strCode = LanguageCodeOfFolder(strLanguage);
             if (strCode.isEmpty())
-                PrintError(QStringLiteral("%1: cannot tell the language from the folder's name, so its sentence ends are checked "
+                PrintError(Lrc::tr("%1: cannot tell the language from the folder's name, so its sentence ends are checked "
                                           "loosely; lint it alone with --target-language CODE")
                                .arg(strLanguage));
             udtPairs.push_back({strSource, strLanguage, strCode});
@@ -123,7 +123,7 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         if (udtPairs.size() == 1) objGlossary.TargetLanguage = udtPairs.front().Language;
         QString strError;
         if (!objGlossary.Load(udtOptions.Glossary, strError)) {
-            PrintError(QStringLiteral("tralyx-lrc lint: ") + strError);
+            PrintError(Lrc::tr("tralyx-lrc lint: ") + strError);
             return 1;
         }
     }
@@ -138,7 +138,7 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
     for (size_t i = 0; i < udtPairs.size(); ++i) {
         QString strProblem;
         booLayout = objLayouts[i].Load(udtPairs[i].Source, strProblem) || booLayout;
-        if (!strProblem.isEmpty()) PrintError(QStringLiteral("tralyx-lrc lint: %1; captions are not measured (rule fits)").arg(strProblem));
+        if (!strProblem.isEmpty()) PrintError(Lrc::tr("tralyx-lrc lint: %1; captions are not measured (rule fits)").arg(strProblem));
     }
     clsFontMeasurer objMeasurer;
     if (!udtOptions.Spell && objGlossary.IsEmpty() && !booLayout) {
@@ -151,13 +151,13 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
             const QString strLanguage = udtOptions.Dictionary.isEmpty() ? udtPair.Language : udtOptions.Dictionary;
             if (udtOptions.Spell && strLanguage.isEmpty())
                 return UsageError(strCommand,
-                                  QStringLiteral("cannot tell the language of %1 from its name; give --dictionary LANG").arg(udtPair.Folder),
+                                  Lrc::tr("cannot tell the language of %1 from its name; give --dictionary LANG").arg(udtPair.Folder),
                                   Usage);
             std::optional<clsSpeller> objSpeller;
             if (udtOptions.Spell) {
                 objSpeller.emplace(strLanguage, clsSpeller::enuWordList::ReadOnly);
                 if (!objSpeller->IsValid()) {
-                    PrintError(QStringLiteral("tralyx-lrc lint: ") + objSpeller->Problem());
+                    PrintError(Lrc::tr("tralyx-lrc lint: ") + objSpeller->Problem());
                     return 1;
                 }
             }

@@ -15,19 +15,19 @@ namespace tralyx::cli {
 int CmdPseudo(const QStringList& pstrArgs)
 {
     static const char Usage[] =
-        "usage: tralyx-lrc pseudo [--expand PERCENT] [--accents] [--brackets] [--force] [--code-page NAME] SOURCE DEST";
+        QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc pseudo [--expand PERCENT] [--accents] [--brackets] [--force] [--code-page NAME] SOURCE DEST");
     udtCliOptions udtOptions;
     if (const std::optional<int> lngExit = ParseCommand(pstrArgs, optPseudo | optForce | optCodePage, QStringLiteral("pseudo"), Usage, udtOptions))
         return *lngExit;
-    if (udtOptions.Operands.size() != 2) return UsageError(QStringLiteral("pseudo"), QStringLiteral("SOURCE and DEST are needed"), Usage);
+    if (udtOptions.Operands.size() != 2) return UsageError(QStringLiteral("pseudo"), Lrc::tr("SOURCE and DEST are needed"), Usage);
     const QString strSource = udtOptions.Operands[0], strDest = udtOptions.Operands[1];
     if (!QFileInfo(strSource).isDir()) {
-        PrintError(strSource + QStringLiteral(": not a folder"));
+        PrintError(Lrc::tr("%1: not a folder").arg(strSource));
         return 1;
     }
     if (WritesOverInput(strDest, {strSource})) return 1;
     if (!QDir().mkpath(strDest)) {
-        PrintError(strDest + QStringLiteral(": the folder could not be created"));
+        PrintError(strDest + Lrc::tr(": the folder could not be created"));
         return 1;
     }
     const udtPseudoOptions udtPseudo{udtOptions.Expand, udtOptions.Accents, udtOptions.Brackets};
@@ -42,7 +42,7 @@ int CmdPseudo(const QStringList& pstrArgs)
         bool booLoaded = false;
         LoadFile(objStore, enuKind, strIn, booLoaded);
         if (!booLoaded) {
-            PrintError(IssueText(strIn, objStore.LastError()) + QStringLiteral("; not made"));
+            PrintError(IssueText(strIn, objStore.LastError()) + Lrc::tr("; not made"));
             intExit = 1;
             continue;
         }
@@ -66,14 +66,14 @@ int CmdPseudo(const QStringList& pstrArgs)
         SaveFile(objStore, enuKind, strOut, booSaved);
         if (!booSaved) {
             PrintError(IssueText(strOut, objStore.LastError()) +
-                       (objStore.LastError().Declined ? QStringLiteral(" (give --force to replace it)") : QString()));
+                       (objStore.LastError().Declined ? Lrc::tr(" (give --force to replace it)") : QString()));
             intExit = 1;
             continue;
         }
         PrintOutput(QStringLiteral("%1: written, %2 records").arg(strOut).arg(RecordCount(objStore, enuKind)));
     }
     if (intFiles == 0) {
-        PrintError(strSource + QStringLiteral(": holds none of core.lrc, messages.lrc and secondary.lrc"));
+        PrintError(strSource + Lrc::tr(": holds none of core.lrc, messages.lrc and secondary.lrc"));
         return 1;
     }
     return intExit;

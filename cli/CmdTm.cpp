@@ -18,7 +18,7 @@ namespace tralyx::cli {
 namespace {
 
 const char Usage[] =
-    "usage: tralyx-lrc tm export [--source DIR] [--memory PATH]... [--force] [--code-page NAME]\n"
+    QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc tm export [--source DIR] [--memory PATH]... [--force] [--code-page NAME]\n"
     "                            [--source-language CODE] [--target-language CODE] [FOLDER] OUT.tmx\n"
     "       tralyx-lrc tm suggest --memory PATH [--memory PATH]... [--json] [--code-page NAME]\n"
     "                             [--target-language CODE] TEXT...\n"
@@ -28,19 +28,19 @@ const char Usage[] =
     "  suggest prints up to 5 suggestions of the memory for each TEXT: exact matches first, then the\n"
     "  others scored from 70 to 100.\n"
     "  --memory PATH    a translated language folder (its source found as for FOLDER) or a .tmx file\n"
-    "  Exit status: 0 done, 1 a folder or file did not load or OUT was not written, 2 usage error.";
+    "  Exit status: 0 done, 1 a folder or file did not load or OUT was not written, 2 usage error.");
 
 int Export(const udtCliOptions& pudtOptions)
 {
     const QString strCommand = QStringLiteral("tm export");
     if (pudtOptions.Operands.size() != 2 && !(pudtOptions.Operands.size() == 1 && !pudtOptions.Memory.isEmpty()))
-        return UsageError(strCommand, QStringLiteral("give FOLDER and OUT.tmx (or --memory PATH and OUT.tmx)"), Usage);
+        return UsageError(strCommand, Lrc::tr("give FOLDER and OUT.tmx (or --memory PATH and OUT.tmx)"), Usage);
     const QString strOut = pudtOptions.Operands.back();
     if (!strOut.endsWith(QLatin1StringView(".tmx"), Qt::CaseInsensitive))
-        return UsageError(strCommand, QStringLiteral("OUT must end in .tmx"), Usage);
+        return UsageError(strCommand, Lrc::tr("OUT must end in .tmx"), Usage);
     // A dangling symlink is a name that is taken too: followed, it would make a file where it points.
     if (fs::NameTaken(strOut) && !pudtOptions.Force) {
-        PrintError(QStringLiteral("%1: already exists (give --force to replace it)").arg(strOut));
+        PrintError(Lrc::tr("%1: already exists (give --force to replace it)").arg(strOut));
         return 1;
     }
     // Never over an input: a file of the folders or a memory (a folder's source is its sibling).
@@ -65,16 +65,16 @@ int Export(const udtCliOptions& pudtOptions)
     if (!pudtOptions.TargetLanguage.isEmpty()) objMemory.TargetLanguage = pudtOptions.TargetLanguage;
     if (!LoadMemory(objMemory, pudtOptions.Memory, pudtOptions.CodePage)) return 1;
     if (objMemory.SourceLanguage.isEmpty())
-        return UsageError(strCommand, QStringLiteral("cannot tell the source language from the folders' names; give --source-language"), Usage);
+        return UsageError(strCommand, Lrc::tr("cannot tell the source language from the folders' names; give --source-language"), Usage);
     if (objMemory.TargetLanguage.isEmpty())
-        return UsageError(strCommand, QStringLiteral("cannot tell the target language from the folders' names; give --target-language"), Usage);
+        return UsageError(strCommand, Lrc::tr("cannot tell the target language from the folders' names; give --target-language"), Usage);
     QByteArray bytOut;
     QString strError;
     if (!WriteTmx(objMemory.ToTmx(), bytOut, strError) || !WriteFileAtomically(strOut, bytOut, strError, pudtOptions.Force)) {
         PrintError(QStringLiteral("%1: %2").arg(strOut, strError));
         return 1;
     }
-    PrintOutput(QStringLiteral("%1: written, %L2 translation units (%3 to %4)")
+    PrintOutput(Lrc::tr("%1: written, %L2 translation units (%3 to %4)")
                     .arg(strOut)
                     .arg(objMemory.Size())
                     .arg(objMemory.SourceLanguage, objMemory.TargetLanguage));
@@ -84,8 +84,8 @@ int Export(const udtCliOptions& pudtOptions)
 int Suggest(const udtCliOptions& pudtOptions)
 {
     const QString strCommand = QStringLiteral("tm suggest");
-    if (pudtOptions.Memory.isEmpty()) return UsageError(strCommand, QStringLiteral("give the memory with --memory PATH"), Usage);
-    if (pudtOptions.Operands.isEmpty()) return UsageError(strCommand, QStringLiteral("give a TEXT to look up"), Usage);
+    if (pudtOptions.Memory.isEmpty()) return UsageError(strCommand, Lrc::tr("give the memory with --memory PATH"), Usage);
+    if (pudtOptions.Operands.isEmpty()) return UsageError(strCommand, Lrc::tr("give a TEXT to look up"), Usage);
     clsTranslationMemory objMemory;
     objMemory.TargetLanguage = pudtOptions.TargetLanguage;
     const clsCliDesktop objDesktop(false);
@@ -119,9 +119,9 @@ int Suggest(const udtCliOptions& pudtOptions)
             continue;
         }
         strText += StoreToRow(strSource) + u'\n';
-        if (udtFound.empty()) strText += QStringLiteral("  no suggestion\n");
+        if (udtFound.empty()) strText += Lrc::tr("  no suggestion\n");
         for (const udtSuggestion& u : udtFound)
-            strText += QStringLiteral("  %1 %2 %3\n      from %4 (%5)\n")
+            strText += Lrc::tr("  %1 %2 %3\n      from %4 (%5)\n")
                            .arg(u.Score, 3)
                            .arg(u.Exact ? QStringLiteral("exact") : QStringLiteral("     "), StoreToRow(u.Translation),
                                 StoreToRow(u.Source), u.Entry.isEmpty() ? u.Origin : u.Origin + u' ' + u.Entry);
@@ -140,8 +140,8 @@ int CmdTm(const QStringList& pstrArgs)
     const QString strAction = pstrArgs.value(0);
     if (AsksForHelp(pstrArgs)) return UsageHelp(Usage);
     if (strAction != u"export" && strAction != u"suggest")
-        return UsageError(strCommand, strAction.isEmpty() ? QStringLiteral("give export or suggest")
-                                                          : QStringLiteral("unknown action '%1' (export or suggest)").arg(strAction),
+        return UsageError(strCommand, strAction.isEmpty() ? Lrc::tr("give export or suggest")
+                                                          : Lrc::tr("unknown action '%1' (export or suggest)").arg(strAction),
                           Usage);
     udtCliOptions udtOptions;
     const uint32_t lngAllowed = strAction == u"export" ? optCodePage | optForce | optSource | optLanguages | optMemory

@@ -18,7 +18,7 @@ namespace tralyx::cli {
 namespace {
 
 const char* const UpdateUsage =
-    "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]\n"
+    QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]\n"
     "                         [--dry-run] [--json] [--discard-state] [--code-page NAME]\n"
     "  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those\n"
     "  of the new release's folder NEW into DEST (made when it does not exist): entries the old files\n"
@@ -35,7 +35,7 @@ const char* const UpdateUsage =
     "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"    "  --discard-state  go on when OLD's or DEST's translation-state.json cannot be read (its marks\n"
     "                   and notes are lost); without it nothing is written\n"
     "  --code-page NAME the code page of the files (default windows-1252)\n"
-    "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.";
+    "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.");
 
 // A dry run's first line: what the write would do, judged without writing. False when the file
 // would not be written.
@@ -45,30 +45,29 @@ bool DescribeDryRun(const udtUpdateReport& pudtReport, bool pbooForce, QString& 
     if (!objDestination.absoluteDir().exists()) {
         // The update makes the folder, where the part of its path that is there is a folder.
         if (const QString strBlocked = FolderBlockedBy(objDestination.absolutePath()); !strBlocked.isEmpty()) {
-            pstrLine = QStringLiteral("%1 would not be written: %2 is not a folder").arg(pudtReport.FileName, strBlocked);
+            pstrLine = Lrc::tr("%1 would not be written: %2 is not a folder").arg(pudtReport.FileName, strBlocked);
             return false;
         }
-        pstrLine = QStringLiteral("%1 would be written to %2").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        pstrLine = Lrc::tr("%1 would be written to %2").arg(pudtReport.FileName, pudtReport.DestinationFile);
         return true;
     }
     if (objDestination.isDir()) {
-        pstrLine = QStringLiteral("%1 would not be written: %2 is a folder").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        pstrLine = Lrc::tr("%1 would not be written: %2 is a folder").arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
     // A FIFO, a device or a socket is never replaced: the real write refuses it.
     if (objDestination.exists() && !objDestination.isFile()) {
-        pstrLine = QStringLiteral("%1 would not be written: %2 is not a regular file").arg(pudtReport.FileName, pudtReport.DestinationFile);
+        pstrLine = Lrc::tr("%1 would not be written: %2 is not a regular file").arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
     const bool booTaken = fs::NameTaken(pudtReport.DestinationFile);  // a dangling symlink too
     if (booTaken && !pbooForce) {
-        pstrLine = QStringLiteral("%1 would not be written: %2 already exists (--force overwrites it)")
+        pstrLine = Lrc::tr("%1 would not be written: %2 already exists (--force overwrites it)")
                        .arg(pudtReport.FileName, pudtReport.DestinationFile);
         return false;
     }
-    pstrLine = QStringLiteral("%1 would be %2 %3")
-                   .arg(pudtReport.FileName, booTaken ? QStringLiteral("overwritten:") : QStringLiteral("written to"),
-                        pudtReport.DestinationFile);
+    pstrLine = (booTaken ? Lrc::tr("%1 would be overwritten: %2") : Lrc::tr("%1 would be written to %2"))
+                   .arg(pudtReport.FileName, pudtReport.DestinationFile);
     return true;
 }
 
@@ -209,11 +208,12 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
     for (const QString& strWarning : strWarnings) PrintError(strWarning);
     for (const QString& strError : strErrors) PrintError(strError);
     if (lngFilled < 0) {
-        pstrLine = QStringLiteral("fill from memory: not done");
+        pstrLine = Lrc::tr("fill from memory: not done");
         return false;
     }
     booAll = booAll && strErrors.isEmpty();
-    pstrLine = QStringLiteral("filled from the memory: %1 text%2, each marked for review").arg(lngFilled).arg(lngFilled == 1 ? "" : "s");
+    pstrLine = lngFilled == 1 ? Lrc::tr("filled from the memory: 1 text, each marked for review")
+                              : Lrc::tr("filled from the memory: %1 texts, each marked for review").arg(lngFilled);
     return booAll;
 }
 
@@ -228,20 +228,20 @@ int CmdUpdate(const QStringList& pstrArgs)
         return *lngExit;
     const QStringList& strFolders = udtOptions.Operands;
     if (strFolders.size() != 3)
-        return UsageError(strCommand, QStringLiteral("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),
+        return UsageError(strCommand, Lrc::tr("expected three folders (OLD NEW DEST), got %1").arg(strFolders.size()),
                           UpdateUsage);
     // An empty name would be taken for the root folder, and blanks are a slip.
     if (std::any_of(strFolders.begin(), strFolders.end(), [](const QString& s) { return s.trimmed().isEmpty(); }))
-        return UsageError(strCommand, QStringLiteral("an empty argument is not a folder name"), UpdateUsage);
+        return UsageError(strCommand, Lrc::tr("an empty argument is not a folder name"), UpdateUsage);
     if (QFileInfo(strFolders[2]).exists() && !QFileInfo(strFolders[2]).isDir()) {
-        PrintError(QStringLiteral("tralyx-lrc update: %1 is not a folder; nothing was written").arg(strFolders[2]));
+        PrintError(Lrc::tr("tralyx-lrc update: %1 is not a folder; nothing was written").arg(strFolders[2]));
         return 1;
     }
 
     if (!udtOptions.OldSource.isEmpty() && !QFileInfo(udtOptions.OldSource).isDir())
-        return UsageError(strCommand, QStringLiteral("%1 is not a folder").arg(udtOptions.OldSource), UpdateUsage);
+        return UsageError(strCommand, Lrc::tr("%1 is not a folder").arg(udtOptions.OldSource), UpdateUsage);
     if (udtOptions.FillFromMemory != !udtOptions.Memory.isEmpty())
-        return UsageError(strCommand, QStringLiteral("--fill-from-memory and --memory PATH go together"), UpdateUsage);
+        return UsageError(strCommand, Lrc::tr("--fill-from-memory and --memory PATH go together"), UpdateUsage);
 
     udtFolderUpdate udtUpdate;
     {
@@ -258,7 +258,7 @@ int CmdUpdate(const QStringList& pstrArgs)
             booAllWell = DescribeDryRun(udtReport, udtOptions.Force, strSummary) && booAllWell;
         } else {
             booAllWell = udtReport.Written() && booAllWell;
-            if (udtReport.Issue.Declined) strSummary += QStringLiteral(" (--force overwrites it)");
+            if (udtReport.Issue.Declined) strSummary += Lrc::tr(" (--force overwrites it)");
         }
         strSummaries.append(strSummary);
         if (!udtOptions.Json) {
@@ -268,8 +268,8 @@ int CmdUpdate(const QStringList& pstrArgs)
     }
     QString strFill;
     if (udtOptions.FillFromMemory) {
-        if (udtOptions.DryRun) strFill = QStringLiteral("fill from memory: not tried in a dry run");
-        else if (!booAllWell) strFill = QStringLiteral("fill from memory: not done, the update did not write every file");
+        if (udtOptions.DryRun) strFill = Lrc::tr("fill from memory: not tried in a dry run");
+        else if (!booAllWell) strFill = Lrc::tr("fill from memory: not done, the update did not write every file");
         else booAllWell = FillDestination(udtOptions, strFolders[1], strFolders[2], strFill) && booAllWell;
     }
     if (udtOptions.Json) {

@@ -13,9 +13,15 @@ using namespace Qt::StringLiterals;
 namespace tralyx::cli {
 namespace {
 
-QString Plural(int64_t plngCount, const char* pstrWord)
+QString Plural(int64_t plngCount, enuSeverity penuSeverity)
 {
-    return QStringLiteral("%L1 %2%3").arg(plngCount).arg(QLatin1StringView(pstrWord), plngCount == 1 ? "" : "s");
+    const bool booOne = plngCount == 1;
+    switch (penuSeverity) {
+    case enuSeverity::Error: return booOne ? Lrc::tr("1 error") : Lrc::tr("%L1 errors").arg(plngCount);
+    case enuSeverity::Warning: return booOne ? Lrc::tr("1 warning") : Lrc::tr("%L1 warnings").arg(plngCount);
+    case enuSeverity::Info: break;
+    }
+    return booOne ? Lrc::tr("1 info") : Lrc::tr("%L1 infos").arg(plngCount);
 }
 
 int32_t FileCount(const udtFileCheck& pudtFile, enuSeverity penuSeverity)
@@ -56,9 +62,9 @@ QString LoadLine(const udtFileCheck& pudtFile)
 QString SummaryLine(const udtFolderCheck& pudtCheck)
 {
     const udtTranslatedCount udtCount = pudtCheck.Translated();
-    return QStringLiteral("%1 against %2: %3, %4, %5; %L6 of %L7 entries translated")
-        .arg(pudtCheck.Folder, pudtCheck.Source, Plural(pudtCheck.Count(enuSeverity::Error), "error"),
-             Plural(pudtCheck.Count(enuSeverity::Warning), "warning"), Plural(pudtCheck.Count(enuSeverity::Info), "info"))
+    return Lrc::tr("%1 against %2: %3, %4, %5; %L6 of %L7 entries translated")
+        .arg(pudtCheck.Folder, pudtCheck.Source, Plural(pudtCheck.Count(enuSeverity::Error), enuSeverity::Error),
+             Plural(pudtCheck.Count(enuSeverity::Warning), enuSeverity::Warning), Plural(pudtCheck.Count(enuSeverity::Info), enuSeverity::Info))
         .arg(udtCount.Translated)
         .arg(udtCount.Entries);
 }
@@ -301,9 +307,9 @@ QByteArray LintJunit(const udtLintRun& pudtRun)
             for (const udtProblem& u : udtFile.Problems)
                 if (Shown(pudtRun, u)) strLines += ProblemLine(udtFile, u) + u'\n';
             if (!udtFile.Loaded()) strLines += LoadLine(udtFile) + u'\n';
-            const QString strSummary = QStringLiteral("%1, %2; %L3 of %L4 entries translated")
-                                           .arg(Plural(FileCount(udtFile, enuSeverity::Error), "error"),
-                                                Plural(FileCount(udtFile, enuSeverity::Warning), "warning"))
+            const QString strSummary = Lrc::tr("%1, %2; %L3 of %L4 entries translated")
+                                           .arg(Plural(FileCount(udtFile, enuSeverity::Error), enuSeverity::Error),
+                                                Plural(FileCount(udtFile, enuSeverity::Warning), enuSeverity::Warning))
                                            .arg(udtFile.Count.Translated)
                                            .arg(udtFile.Count.Entries);
             TestCase(LanguageFileName(udtFile.File), udtFile.Path, FileFails(udtFile, pudtRun.FailOn), strSummary, TerminalText(strLines));

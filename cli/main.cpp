@@ -1,26 +1,30 @@
 // tralyx-lrc: checks, dumps, writes and merges language resource files from the command line.
+#include "CliText.h"
 #include "Commands.h"
 #include "common/Version.h"
+#include "i18n/basTranslations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QFile>
+#include <QLocale>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
 
+using tralyx::cli::Lrc;
 
 namespace {
-const char* const Usage = "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
+const char* const Usage = QT_TRANSLATE_NOOP("tralyx_lrc", "usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT\n"
                           "       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...\n"
                           "       | glossary export FOLDER OUT.tbx | compile FOLDER | merge-file BASE OURS THEIRS PATH\n"
                           "       | git setup|textconv ... | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...\n"
                           "       | pseudo SOURCE DEST\n"
-                          "       [options]\n";
+                          "       [options]\n");
 
-const char* const Help =
+const char* const Help = QT_TRANSLATE_NOOP("tralyx_lrc",
     "usage: tralyx-lrc COMMAND [options] ARGUMENTS\n"
     "\n"
     "  check FILE...        load each file (or a translation-state.json); print \"FILE: ok, N records\" or\n"
@@ -76,7 +80,7 @@ const char* const Help =
     "  --version                        print the program's name and version\n"
     "\n"
     "tralyx-lrc COMMAND --help shows one command's usage.\n"
-    "exit status: 0 all well, 1 a file failed to load or write (lint: or an error was found), 2 usage error\n";
+    "exit status: 0 all well, 1 a file failed to load or write (lint: or an error was found), 2 usage error\n");
 
 // A text that did not reach its reader (a full disk, a closed pipe) is a failure.
 int Finished(const char* pstrWho, int plngExit)
@@ -85,8 +89,11 @@ int Finished(const char* pstrWho, int plngExit)
     const bool booFlushed = std::fflush(stdout) == 0;
     const int lngError = errno;
     if (booFlushed && !std::ferror(stdout)) return plngExit;
-    std::fprintf(stderr, "%s: cannot write to the standard output: %s\n", pstrWho,
-                 !booFlushed && lngError ? std::strerror(lngError) : "write error");
+    std::fputs(qPrintable(Lrc::tr("%1: cannot write to the standard output: %2\n")
+                              .arg(QString::fromLocal8Bit(pstrWho),
+                                   !booFlushed && lngError ? QString::fromLocal8Bit(std::strerror(lngError))
+                                                           : Lrc::tr("write error"))),
+               stderr);
     return 1;
 }
 
@@ -117,6 +124,7 @@ int main(int argc, char** argv)
 {
     const std::unique_ptr<QCoreApplication> objApp = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tralyx-lrc"));
+    tralyx::InstallTranslations(tralyx::SystemUiLanguages());
     // A name that is not valid in the system's encoding would become U+FFFD on its way into Qt and
     // name another file: it is refused, as the shell gave it.
     for (int i = 1; i < argc; ++i) {
@@ -125,13 +133,15 @@ int main(int argc, char** argv)
         QByteArray bytShown;
         for (const char c : bytArg)
             bytShown += (c >= 0x20 && c < 0x7F) ? QByteArray(1, c) : "\\x" + QByteArray::number(uint8_t(c), 16).rightJustified(2, '0');
-        std::fprintf(stderr, "tralyx-lrc: the file name '%s' is not valid in this system's encoding (UTF-8); nothing was done\n",
-                     bytShown.constData());
+        std::fputs(qPrintable(Lrc::tr("tralyx-lrc: the file name '%1' is not valid in this system's encoding (UTF-8); "
+                                                   "nothing was done\n")
+                                  .arg(QString::fromLatin1(bytShown))),
+                   stderr);
         return 1;
     }
     QStringList strArgs = QCoreApplication::arguments().mid(1);
     if (strArgs.isEmpty() || strArgs.front() == u"--help" || strArgs.front() == u"-h" || strArgs.front() == u"help") {
-        std::fputs(strArgs.isEmpty() ? Usage : Help, strArgs.isEmpty() ? stderr : stdout);
+        std::fputs(Lrc::Text(strArgs.isEmpty() ? Usage : Help).toUtf8().constData(), strArgs.isEmpty() ? stderr : stdout);
         return Finished("tralyx-lrc", strArgs.isEmpty() ? 2 : 0);
     }
     if (strArgs.front() == u"--version") {
@@ -160,7 +170,10 @@ int main(int argc, char** argv)
                                            : strCommand == u"pseudo" ? tralyx::cli::CmdPseudo
                                                                      : nullptr;
     if (!fnCommand) {
-        std::fprintf(stderr, "tralyx-lrc: unknown command '%s'\n%s", qPrintable(strCommand), Usage);
+        std::fputs((Lrc::tr("tralyx-lrc: unknown command '%1'\n").arg(strCommand) + Lrc::Text(Usage))
+                       .toUtf8()
+                       .constData(),
+                   stderr);
         return 2;
     }
     int intExit;
@@ -168,7 +181,7 @@ int main(int argc, char** argv)
         intExit = fnCommand(strArgs);
     } catch (const std::bad_alloc&) {
         std::fflush(stdout);
-        std::fputs("tralyx-lrc: not enough memory\n", stderr);
+        std::fputs(qPrintable(Lrc::tr("tralyx-lrc: not enough memory\n")), stderr);
         return 1;
     }
     return Finished(qPrintable(QStringLiteral("tralyx-lrc ") + strCommand), intExit);

@@ -5,6 +5,9 @@
 # COMMANDS, one paragraph each.
 set(ENV{QT_QPA_PLATFORM} offscreen)
 set(ENV{ASAN_OPTIONS} detect_leaks=0)
+# The page is English, whatever language the builder's programs speak.
+set(ENV{LC_ALL} C.UTF-8)
+set(ENV{LANGUAGE} "")
 
 function(help_of out)
   execute_process(COMMAND ${PROGRAM} ${ARGN} --help OUTPUT_VARIABLE text RESULT_VARIABLE rc)

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>basChecks</name>
+    <message>
+        <source>the access key %1 (%2) is also the one of %3 (%4) on this form</source>
+        <translation>die Zugriffstaste %1 (%2) ist auf diesem Formular auch die von %3 (%4)</translation>
+    </message>
+</context>
+<context>
     <name>basCodePages</name>
     <message>
         <source>Western European</source>
@@ -62,6 +69,41 @@
     <message>
         <source>Unicode</source>
         <translation>Unicode</translation>
+    </message>
+</context>
+<context>
+    <name>basControlTextFormat</name>
+    <message>
+        <source>the line is blank</source>
+        <translation>die Zeile ist leer</translation>
+    </message>
+    <message>
+        <source>expected Form.Control.Index.Tag:Text, but the line has fewer than three &apos;.&apos;</source>
+        <translation>erwartet wird Form.Control.Index.Tag:Text, die Zeile hat aber weniger als drei &apos;.&apos;</translation>
+    </message>
+    <message>
+        <source>index &apos;%1&apos; is not a number from 0 to 255</source>
+        <translation>der Index &apos;%1&apos; ist keine Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>no &apos;:&apos; after the index (expected a tag such as T: or C:)</source>
+        <translation>kein &apos;:&apos; nach dem Index (erwartet wird eine Kennung wie T: oder C:)</translation>
+    </message>
+    <message>
+        <source>unexpected tag &apos;%1&apos; (a line is T: or C:)</source>
+        <translation>unerwartete Kennung &apos;%1&apos; (eine Zeile ist T: oder C:)</translation>
+    </message>
+    <message>
+        <source>unexpected tag &apos;%1&apos;; the line was skipped</source>
+        <translation>unerwartete Kennung &apos;%1&apos;; die Zeile wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>the file has more than %L1 records, the most a table can hold</source>
+        <translation>die Datei hat mehr als %L1 Datensätze, die höchste Zahl, die eine Tabelle aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1: the name &apos;%2&apos; holds a &apos;.&apos; or a line break, which this format cannot carry</source>
+        <translation>%1: der Name &apos;%2&apos; enthält einen &apos;.&apos; oder einen Zeilenumbruch, den dieses Format nicht aufnehmen kann</translation>
     </message>
 </context>
 <context>
@@ -184,6 +226,29 @@ Ohne sie speichern?</translation>
     </message>
 </context>
 <context>
+    <name>basEndMarks</name>
+    <message>
+        <source>the source ends with &quot;...&quot; (more input follows), the translation does not</source>
+        <translation>die Quelle endet mit „...“ (weitere Eingabe folgt), die Übersetzung nicht</translation>
+    </message>
+    <message>
+        <source>the translation ends with %1 but has no %2 before it</source>
+        <translation>die Übersetzung endet mit %1, hat aber kein %2 davor</translation>
+    </message>
+    <message>
+        <source>the source ends with &quot;:&quot;, the translation does not</source>
+        <translation>die Quelle endet mit „:“, die Übersetzung nicht</translation>
+    </message>
+    <message>
+        <source>the source ends with %1, the translation with %2</source>
+        <translation>die Quelle endet mit %1, die Übersetzung mit %2</translation>
+    </message>
+    <message>
+        <source>the source ends with %1, the translation does not</source>
+        <translation>die Quelle endet mit %1, die Übersetzung nicht</translation>
+    </message>
+</context>
+<context>
     <name>basEntryFind</name>
     <message>
         <source>Cannot find &quot;%1&quot; in the translations.</source>
@@ -216,6 +281,265 @@ Möchten Sie ersetzen?</translation>
 Do you want to replace?</source>
         <translation>„Alle ersetzen“ ändert %1 in %2 Dateien. Die Änderungen werden erst gespeichert, wenn Sie die Dateien speichern.<byte value="xd"/>
 Möchten Sie ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>basEntryRules</name>
+    <message>
+        <source>line break</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>geschütztes Leerzeichen</translation>
+    </message>
+    <message>
+        <source>the source has this entry (line %1), the translation does not</source>
+        <translation>die Quelle hat diesen Eintrag (Zeile %1), die Übersetzung nicht</translation>
+    </message>
+    <message>
+        <source>the source has this entry, the translation does not</source>
+        <translation>die Quelle hat diesen Eintrag, die Übersetzung nicht</translation>
+    </message>
+    <message>
+        <source>the source has no such entry any more; the application never shows it</source>
+        <translation>die Quelle hat diesen Eintrag nicht mehr; die Anwendung zeigt ihn nie an</translation>
+    </message>
+    <message>
+        <source>no caption line for a &quot;txt&quot; control</source>
+        <translation>keine Beschriftungszeile für ein „txt“-Steuerelement</translation>
+    </message>
+    <message>
+        <source>no tool-tip line for an &quot;mnu&quot; or &quot;[cap&quot; control</source>
+        <translation>keine Minihilfe-Zeile für ein „mnu“- oder „[cap“-Steuerelement</translation>
+    </message>
+    <message>
+        <source>core.lrc has %1; this text is lost on save</source>
+        <translation>core.lrc hat %1; dieser Text geht beim Speichern verloren</translation>
+    </message>
+    <message>
+        <source>the source has this text, but core.lrc has %1: no translation can carry it (rename the control)</source>
+        <translation>die Quelle hat diesen Text, core.lrc hat aber %1: keine Übersetzung kann ihn aufnehmen (benennen Sie das Steuerelement um)</translation>
+    </message>
+    <message>
+        <source>carried over from %1 by the update (the control was renamed); review the translation</source>
+        <translation>von der Aktualisierung aus %1 übernommen (das Steuerelement wurde umbenannt); prüfen Sie die Übersetzung</translation>
+    </message>
+    <message>
+        <source>marked for review; review the translation</source>
+        <translation>zur Prüfung markiert; prüfen Sie die Übersetzung</translation>
+    </message>
+    <message>
+        <source>the source was &quot;%1&quot; when this was translated; review the translation</source>
+        <translation>die Quelle war „%1“, als dies übersetzt wurde; prüfen Sie die Übersetzung</translation>
+    </message>
+    <message>
+        <source>the translation is empty</source>
+        <translation>die Übersetzung ist leer</translation>
+    </message>
+    <message>
+        <source>the translation is the same as the source</source>
+        <translation>die Übersetzung ist identisch mit der Quelle</translation>
+    </message>
+    <message>
+        <source>the translation %1; the application replaces the source&apos;s markers only</source>
+        <translation>die Übersetzung %1; die Anwendung ersetzt nur die Platzhalter der Quelle</translation>
+    </message>
+    <message>
+        <source>&quot;[#!&quot; without its closing &quot;!#]&quot;: the end user sees the raw marker</source>
+        <translation>„[#!“ ohne schließendes „!#]“: der Endbenutzer sieht den rohen Platzhalter</translation>
+    </message>
+    <message>
+        <source>the source has an access key (%1), the translation has none</source>
+        <translation>die Quelle hat eine Zugriffstaste (%1), die Übersetzung keine</translation>
+    </message>
+    <message>
+        <source>the translation has %1 access keys, the source one (%2); write &quot;&amp;&amp;&quot; for a plain &quot;&amp;&quot;</source>
+        <translation>die Übersetzung hat %1 Zugriffstasten, die Quelle eine (%2); schreiben Sie „&amp;&amp;“ für ein einfaches „&amp;“</translation>
+    </message>
+    <message>
+        <source>the translation has an access key (%1), the source has none; write &quot;&amp;&amp;&quot; for a plain &quot;&amp;&quot;</source>
+        <translation>die Übersetzung hat eine Zugriffstaste (%1), die Quelle keine; schreiben Sie „&amp;&amp;“ für ein einfaches „&amp;“</translation>
+    </message>
+    <message>
+        <source>the translation has %1 characters, the source %2; it may not fit its control</source>
+        <translation>die Übersetzung hat %1 Zeichen, die Quelle %2; sie passt vielleicht nicht in ihr Steuerelement</translation>
+    </message>
+    <message>
+        <source>the source has %1 lines, the translation %2</source>
+        <translation>die Quelle hat %1 Zeilen, die Übersetzung %2</translation>
+    </message>
+    <message>
+        <source>the source begins with %1, the translation with %2</source>
+        <translation>die Quelle beginnt mit %1, die Übersetzung mit %2</translation>
+    </message>
+    <message>
+        <source>the source ends with %1, the translation with %2</source>
+        <translation>die Quelle endet mit %1, die Übersetzung mit %2</translation>
+    </message>
+    <message>
+        <source>the source has the numbers %1, the translation %2</source>
+        <translation>die Quelle hat die Zahlen %1, die Übersetzung %2</translation>
+    </message>
+    <message>
+        <source>a word comes twice in a row: &quot;%1&quot;</source>
+        <translation>ein Wort steht zweimal hintereinander: „%1“</translation>
+    </message>
+    <message>
+        <source>a quotation mark without its partner</source>
+        <translation>ein Anführungszeichen ohne Gegenstück</translation>
+    </message>
+    <message>
+        <source>the translation has </source>
+        <translation>die Übersetzung hat </translation>
+    </message>
+</context>
+<context>
+    <name>basFileSystem</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB (%3 bytes), too large for a language file</source>
+        <translation>%1 ist größer als %2 MiB (%3 Byte), zu groß für eine Sprachdatei</translation>
+    </message>
+    <message>
+        <source>%1 appeared while it was being written; not replaced</source>
+        <translation>%1 ist entstanden, während sie geschrieben wurde; nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>not enough memory to read %1</source>
+        <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>%1: too many levels of symbolic links (is there a symlink loop?)</source>
+        <translation>%1: zu viele Ebenen symbolischer Verknüpfungen (gibt es eine Verknüpfungsschleife?)</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was read; nothing was written (run again)</source>
+        <translation>%1 wurde seit dem Lesen geändert; nichts wurde geschrieben (erneut ausführen)</translation>
+    </message>
+    <message>
+        <source>%1 is a symlink to %2, which does not exist</source>
+        <translation>%1 ist eine symbolische Verknüpfung auf %2, das nicht vorhanden ist</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no permission to write in its parent</source>
+        <translation>keine Schreibberechtigung im übergeordneten Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file name is not valid in this system&apos;s encoding (UTF-8)</source>
+        <translation>der Dateiname ist in der Kodierung dieses Systems (UTF-8) ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>basFileSystem_Portable</name>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>; not replaced</source>
+        <translation>; nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: Permission denied</source>
+        <translation>%1 kann nicht geschrieben werden: Zugriff verweigert</translation>
+    </message>
+</context>
+<context>
+    <name>basFileSystem_Posix</name>
+    <message>
+        <source>%1 is not a regular file (it is %2)</source>
+        <translation>%1 ist keine reguläre Datei (sondern %2)</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder, so %2 cannot exist</source>
+        <translation>%1 ist eine Datei, kein Ordner, daher kann %2 nicht vorhanden sein</translation>
+    </message>
+    <message>
+        <source>%1: a part of the path is not a folder</source>
+        <translation>%1: ein Teil des Pfads ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>; not replaced</source>
+        <translation>; nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>basFolderCheck</name>
+    <message>
+        <source>; the state was ignored</source>
+        <translation>; der Bearbeitungsstand wurde ignoriert</translation>
+    </message>
+    <message>
+        <source>a merge kept &quot;%1&quot; and left &quot;%2&quot; as the other candidate (%3): choose one</source>
+        <translation>eine Zusammenführung hat „%1“ behalten und „%2“ als zweite Fassung hinterlassen (%3): wählen Sie eine</translation>
+    </message>
+    <message>
+        <source>the source folder has no such file</source>
+        <translation>der Quellordner hat keine solche Datei</translation>
+    </message>
+    <message>
+        <source>the source folder has this file, the translation does not</source>
+        <translation>der Quellordner hat diese Datei, die Übersetzung nicht</translation>
+    </message>
+    <message>
+        <source>no language file (core.lrc, messages.lrc or secondary.lrc) in the folder or its source</source>
+        <translation>keine Sprachdatei (core.lrc, messages.lrc oder secondary.lrc) im Ordner oder seiner Quelle</translation>
     </message>
 </context>
 <context>
@@ -258,6 +582,13 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>basFormatText</name>
+    <message>
+        <source>&apos;%1&apos; is out of place: the numbers run 001, 002, 003, ... as the writers write them, so this one should be %2</source>
+        <translation>&apos;%1&apos; steht falsch: die Nummern laufen 001, 002, 003, ..., wie die Schreibroutinen sie schreiben, diese müsste also %2 sein</translation>
+    </message>
+</context>
+<context>
     <name>basMessagePreview</name>
     <message>
         <source>This message cannot be previewed: %1</source>
@@ -266,6 +597,82 @@ Möchten Sie ersetzen?</translation>
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>basMessagesFormat</name>
+    <message>
+        <source>the line is blank</source>
+        <translation>die Zeile ist leer</translation>
+    </message>
+    <message>
+        <source>the line is shorter than its 7-character head (MSGnnn:)</source>
+        <translation>die Zeile ist kürzer als ihr 7 Zeichen langer Kopf (MSGnnn:)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an MSGnnn: or MSTnnn: head</source>
+        <translation>&apos;%1&apos; ist kein Kopf MSGnnn: oder MSTnnn:</translation>
+    </message>
+    <message>
+        <source>record number %1 is above %2</source>
+        <translation>die Datensatznummer %1 ist größer als %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an MSGnnn: or MSTnnn: head; the line was skipped</source>
+        <translation>&apos;%1&apos; ist kein Kopf MSGnnn: oder MSTnnn:; die Zeile wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>a %1 line comes before the first record (its number is 000 or missing)</source>
+        <translation>eine %1-Zeile steht vor dem ersten Datensatz (ihre Nummer ist 000 oder fehlt)</translation>
+    </message>
+    <message>
+        <source>: a title cannot hold a line break in this format</source>
+        <translation>: ein Titel kann in diesem Format keinen Zeilenumbruch enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>basSecondaryFormat</name>
+    <message>
+        <source>&apos;%1&apos; is not a TXTnnn: head</source>
+        <translation>&apos;%1&apos; ist kein Kopf TXTnnn:</translation>
+    </message>
+    <message>
+        <source>no number after the first three characters (TXTnnn:); the line was skipped</source>
+        <translation>keine Nummer nach den ersten drei Zeichen (TXTnnn:); die Zeile wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>the numbered line is shorter than its 7-character head (TXTnnn:)</source>
+        <translation>die nummerierte Zeile ist kürzer als ihr 7 Zeichen langer Kopf (TXTnnn:)</translation>
+    </message>
+    <message>
+        <source>the first numbered line has number 000</source>
+        <translation>die erste nummerierte Zeile hat die Nummer 000</translation>
+    </message>
+</context>
+<context>
+    <name>basTableFile</name>
+    <message>
+        <source>the file is in UTF-16 (%1), not in %2 or another 8-bit code page; save it in %2</source>
+        <translation>die Datei ist in UTF-16 (%1), nicht in %2 oder einer anderen 8-Bit-Codepage; speichern Sie sie in %2</translation>
+    </message>
+</context>
+<context>
+    <name>clsCodePage</name>
+    <message>
+        <source>unknown code page &apos;%1&apos; (for example windows-1252, windows-1250, UTF-8)</source>
+        <translation>unbekannte Codepage &apos;%1&apos; (zum Beispiel windows-1252, windows-1250, UTF-8)</translation>
+    </message>
+    <message>
+        <source>code page &apos;%1&apos; cannot be used: language files need line ends, &apos;.&apos;, &apos;:&apos;, digits and ASCII letters as single ASCII bytes, and every character the same bytes wherever it stands (no shifting between states)</source>
+        <translation>die Codepage &apos;%1&apos; ist nicht verwendbar: Sprachdateien brauchen Zeilenenden, &apos;.&apos;, &apos;:&apos;, Ziffern und ASCII-Buchstaben als einzelne ASCII-Bytes und für jedes Zeichen dieselben Bytes, wo immer es steht (kein Umschalten zwischen Zuständen)</translation>
+    </message>
+    <message>
+        <source>byte %1 at column %2 is not valid %3 (is the code page right?)</source>
+        <translation>das Byte %1 in Spalte %2 ist in %3 nicht gültig (ist die Codepage richtig?)</translation>
+    </message>
+    <message>
+        <source>bytes %1 at column %2 are not valid %3 (is the code page right?)</source>
+        <translation>die Bytes %1 in Spalte %2 sind in %3 nicht gültig (ist die Codepage richtig?)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +753,45 @@ Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen?
     </message>
 </context>
 <context>
+    <name>clsLayoutFits</name>
+    <message>
+        <source>label</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <source>check box</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+    <message>
+        <source>option button</source>
+        <translation>Optionsfeld</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Registerkarte</translation>
+    </message>
+    <message>
+        <source>%1 px too tall for its %2 px high %3</source>
+        <translation>%1 px zu hoch: %3 mit %2 px Höhe</translation>
+    </message>
+    <message>
+        <source>%1 px too wide for its %2 px %3</source>
+        <translation>%1 px zu breit: %3 mit %2 px</translation>
+    </message>
+    <message>
+        <source>, measured in %1 for %2, which is not installed</source>
+        <translation>, gemessen in %1 statt %2, die nicht installiert ist</translation>
+    </message>
+</context>
+<context>
     <name>clsTralyx</name>
     <message>
         <source>Index out-of-bounds setting secondary</source>
@@ -372,6 +818,54 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>An unexpected error occurred loading the control text.</source>
         <translation>Beim Laden des Steuerelementtexts ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>; not replaced</source>
+        <translation>; nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 already exists and was not overwritten</source>
+        <translation>%1 ist bereits vorhanden und wurde nicht überschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>clsTranslationConsistency</name>
+    <message>
+        <source>the source %1 is translated %2 here and %3 at %4 (%5:%6)</source>
+        <translation>die Quelle %1 ist hier mit %2 übersetzt und mit %3 bei %4 (%5:%6)</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx</name>
+    <message>
+        <source>usage: tralyx [options] [FILE...]
+
+Opens the editor of language resource files, with each FILE (core.lrc, messages.lrc,
+secondary.lrc) in a window of its own; a FILE that is a folder opens its three files.
+
+options:
+  -h, --help     show this help
+  --version      print the program&apos;s name and version
+  --source DIR   the source-language folder shown beside the files (default: the sibling
+                 folder named English)
+  --             every argument after this one is a FILE
+
+Qt&apos;s own options are understood as well, for example -platform offscreen or -style Fusion.
+</source>
+        <translation>Aufruf: tralyx [Optionen] [FILE...]
+
+Öffnet den Editor für Sprachressourcendateien, jede FILE (core.lrc, messages.lrc,
+secondary.lrc) in einem eigenen Fenster; eine FILE, die ein Ordner ist, öffnet seine drei Dateien.
+
+Optionen:
+  -h, --help     diese Hilfe anzeigen
+  --version      Namen und Version des Programms ausgeben
+  --source DIR   der Ordner der Quellsprache, der neben den Dateien angezeigt wird (Vorgabe:
+                 der benachbarte Ordner namens English)
+  --             jedes Argument danach ist eine FILE
+
+Auch die Optionen von Qt werden verstanden, zum Beispiel -platform offscreen oder -style Fusion.
+</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +2022,992 @@ Wählen Sie den Ordner, aus dem der alte Ordner übersetzt wurde, oder leeren Si
         <translation>Der Bericht wurde nicht gespeichert.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>tralyx_lrc</name>
+    <message>
+        <source>usage: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT
+       | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...
+       | glossary export FOLDER OUT.tbx | compile FOLDER | merge-file BASE OURS THEIRS PATH
+       | git setup|textconv ... | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...
+       | pseudo SOURCE DEST
+       [options]
+</source>
+        <translation>Aufruf: tralyx-lrc check FILE... | dump FILE | write FILE | update OLD NEW DEST | lint FOLDER|ROOT
+        | status FOLDER|ROOT | export FOLDER OUT | import FILE FOLDER | tm export|suggest ...
+        | glossary export FOLDER OUT.tbx | compile FOLDER | merge-file BASE OURS THEIRS PATH
+        | git setup|textconv ... | harvest FORM.ui... -o DIR | join ENGLISH FORMFILE...
+        | pseudo SOURCE DEST
+        [Optionen]
+</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc COMMAND [options] ARGUMENTS
+
+  check FILE...        load each file (or a translation-state.json); print &quot;FILE: ok, N records&quot; or
+                       &quot;FILE:LINE: reason&quot;
+  dump FILE            print the table that FILE loads into as JSON on stdout
+  write FILE           write FILE from JSON on stdin (the &quot;records&quot; of a dump)
+  update OLD NEW DEST  merge an old and a new language folder into DEST
+  lint FOLDER|ROOT     check a translated folder, or every one under ROOT, against its source
+                       language (FILE:LINE: problem)
+  status FOLDER|ROOT   the entries translated, to review and to do, per language and file
+  export FOLDER OUT    a language folder with its source texts as PO (OUT.po) or XLIFF (OUT.xlf),
+                       or a PO template of its source texts (OUT.pot)
+  import FILE FOLDER   bring the translations of a PO or XLIFF file back into FOLDER
+  tm export|suggest    translation memory: a folder&apos;s translations as TMX (tm export FOLDER OUT.tmx),
+                       what a memory suggests for source texts (tm suggest --memory PATH TEXT...)
+  glossary export FOLDER OUT.tbx   the start of a glossary: FOLDER&apos;s short captions and menus with
+                       their translations as TBX-Basic (lint --glossary FILE checks against one)
+  compile FOLDER       the language and its source in one file (language.tralyx) that the
+                       applications&apos; loader maps instead of reading the text files
+  merge-file BASE OURS THEIRS PATH   Git&apos;s merge driver: a .lrc file or the state merged entry by
+                       entry into OURS (exit 1 with both candidates kept where both sides changed a text)
+  git setup [REPO]     make a Git repository merge and diff Tralyx folders with this program
+  git textconv FILE    a .lrc file&apos;s lines decoded, as git diff shows them
+  harvest FORM.ui... -o DIR   the English texts of Qt Designer forms, one DIR/&lt;form&gt;.LRC each, as the
+                       run-time harvest of the windows uic builds from them writes them
+  join ENGLISH FORMFILE...   merge form text files into the English folder&apos;s core.lrc (entries keep
+                       their place; those no longer on their form are reported, or removed with --prune)
+  pseudo SOURCE DEST   a test language made from SOURCE: every text longer, accented and in brackets
+                       on request, so that the application shows what it cuts and what it never loads
+
+options:
+  --kind core|messages|secondary   the kind of file (default: from its name, core.lrc etc.)
+  --code-page NAME                 the files&apos; code page (default windows-1252)
+  --force                          write, update, export, import, tm, glossary, pseudo: replace files that exist
+  --dry-run                        update, import: write nothing, report what would happen
+  --json                           update, lint, status, tm: print the report as JSON
+  --format text|json|github|junit  lint: how the report is printed (GitHub annotations, JUnit XML)
+  --fail-on WHAT                   lint, status: also fail on warning, review, untranslated or missing
+  --infos                          lint: print the infos too
+  --drop-unwritable                write: leave out the texts core.lrc has no line for (else refused)
+  -o, --output DIR                 harvest: the folder the form text files are written to
+  --prune                          join: remove the entries no longer on their form
+  --expand PERCENT                 pseudo: make each text this much longer (default 35)
+  --accents, --brackets            pseudo: accent the letters, put each text in brackets
+  --source DIR                     lint, status, export, import, tm, glossary: the source folder (default: the sibling named English)
+  --old-source DIR                 update: the source folder OLD was translated from
+  --language CODE                  import: the folder&apos;s language, when its name does not say it
+  --source-language, --target-language CODE   export, tm, glossary (lint: the target): language codes (default: from the folder names)
+  --memory PATH                    tm, update --fill-from-memory: a translated folder or a .tmx file of the memory (repeatable)
+  --spell [--dictionary LANG]      lint: also check the spelling (default: the folder&apos;s language)
+  --glossary FILE                  lint: also check the terms of a TBX or CSV glossary
+  --help                           show this help
+  --version                        print the program&apos;s name and version
+
+tralyx-lrc COMMAND --help shows one command&apos;s usage.
+exit status: 0 all well, 1 a file failed to load or write (lint: or an error was found), 2 usage error
+</source>
+        <translation>Aufruf: tralyx-lrc COMMAND [Optionen] ARGUMENTS
+
+  check FILE...        jede Datei (oder eine translation-state.json) laden; „FILE: ok, N Datensätze“ oder
+                       „FILE:LINE: Grund“ ausgeben
+  dump FILE            die Tabelle, in die FILE geladen wird, als JSON auf der Standardausgabe ausgeben
+  write FILE           FILE aus JSON von der Standardeingabe schreiben (die &quot;records&quot; eines dump)
+  update OLD NEW DEST  einen alten und einen neuen Sprachordner in DEST zusammenführen
+  lint FOLDER|ROOT     einen übersetzten Ordner, oder jeden unter ROOT, mit seiner Quellsprache
+                       vergleichen (FILE:LINE: Problem)
+  status FOLDER|ROOT   die übersetzten, zu prüfenden und offenen Einträge, je Sprache und Datei
+  export FOLDER OUT    einen Sprachordner mit seinen Quelltexten als PO (OUT.po) oder XLIFF (OUT.xlf),
+                       oder eine PO-Vorlage seiner Quelltexte (OUT.pot)
+  import FILE FOLDER   die Übersetzungen einer PO- oder XLIFF-Datei zurück nach FOLDER bringen
+  tm export|suggest    Übersetzungsspeicher: die Übersetzungen eines Ordners als TMX (tm export FOLDER OUT.tmx),
+                       was ein Speicher für Quelltexte vorschlägt (tm suggest --memory PATH TEXT...)
+  glossary export FOLDER OUT.tbx   der Anfang eines Glossars: die kurzen Beschriftungen und Menüs von FOLDER
+                       mit ihren Übersetzungen als TBX-Basic (lint --glossary FILE prüft dagegen)
+  compile FOLDER       die Sprache und ihre Quelle in einer Datei (language.tralyx), die der Lader
+                       der Anwendungen einblendet, statt die Textdateien zu lesen
+  merge-file BASE OURS THEIRS PATH   Merge-Treiber für Git: eine .lrc-Datei oder den Bearbeitungsstand Eintrag
+                       für Eintrag in OURS zusammenführen (Status 1, beide Fassungen behalten, wo beide Seiten einen Text änderten)
+  git setup [REPO]     ein Git-Repository Tralyx-Ordner mit diesem Programm zusammenführen und vergleichen lassen
+  git textconv FILE    die Zeilen einer .lrc-Datei dekodiert, wie git diff sie zeigt
+  harvest FORM.ui... -o DIR   die englischen Texte von Qt-Designer-Formularen, je eine DIR/&lt;form&gt;.LRC, so wie
+                       sie die Laufzeit-Ernte der daraus mit uic erzeugten Fenster schreibt
+  join ENGLISH FORMFILE...   Formular-Textdateien in die core.lrc des englischen Ordners einfügen (Einträge
+                       behalten ihren Platz; nicht mehr vorhandene werden gemeldet oder mit --prune entfernt)
+  pseudo SOURCE DEST   eine Testsprache aus SOURCE: jeder Text länger, auf Wunsch mit Akzenten und in
+                       Klammern, damit die Anwendung zeigt, was sie abschneidet und was sie nie lädt
+
+Optionen:
+  --kind core|messages|secondary   die Art der Datei (Vorgabe: nach ihrem Namen, core.lrc usw.)
+  --code-page NAME                 die Codepage der Dateien (Vorgabe windows-1252)
+  --force                          write, update, export, import, tm, glossary, pseudo: vorhandene Dateien ersetzen
+  --dry-run                        update, import: nichts schreiben, melden, was geschehen würde
+  --json                           update, lint, status, tm: den Bericht als JSON ausgeben
+  --format text|json|github|junit  lint: wie der Bericht ausgegeben wird (GitHub-Annotationen, JUnit-XML)
+  --fail-on WHAT                   lint, status: auch bei warning, review, untranslated oder missing fehlschlagen
+  --infos                          lint: auch die Hinweise ausgeben
+  --drop-unwritable                write: die Texte weglassen, für die core.lrc keine Zeile hat (sonst abgelehnt)
+  -o, --output DIR                 harvest: der Ordner, in den die Formular-Textdateien geschrieben werden
+  --prune                          join: die Einträge entfernen, die nicht mehr auf ihrem Formular sind
+  --expand PERCENT                 pseudo: jeden Text um so viel Prozent verlängern (Vorgabe 35)
+  --accents, --brackets            pseudo: die Buchstaben mit Akzenten versehen, jeden Text in Klammern setzen
+  --source DIR                     lint, status, export, import, tm, glossary: der Quellordner (Vorgabe: der benachbarte namens English)
+  --old-source DIR                 update: der Quellordner, aus dem OLD übersetzt wurde
+  --language CODE                  import: die Sprache des Ordners, wenn sein Name sie nicht nennt
+  --source-language, --target-language CODE   export, tm, glossary (lint: das Ziel): Sprachcodes (Vorgabe: aus den Ordnernamen)
+  --memory PATH                    tm, update --fill-from-memory: ein übersetzter Ordner oder eine .tmx-Datei des Speichers (wiederholbar)
+  --spell [--dictionary LANG]      lint: auch die Rechtschreibung prüfen (Vorgabe: die Sprache des Ordners)
+  --glossary FILE                  lint: auch die Begriffe eines TBX- oder CSV-Glossars prüfen
+  --help                           diese Hilfe anzeigen
+  --version                        Namen und Version des Programms ausgeben
+
+tralyx-lrc COMMAND --help zeigt den Aufruf eines Befehls.
+Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schreiben (lint: oder ein Fehler wurde gefunden), 2 Aufruffehler
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write to the standard output: %2
+</source>
+        <translation>%1: In die Standardausgabe kann nicht geschrieben werden: %2
+</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc: the file name &apos;%1&apos; is not valid in this system&apos;s encoding (UTF-8); nothing was done
+</source>
+        <translation>tralyx-lrc: Der Dateiname &apos;%1&apos; ist in der Kodierung dieses Systems (UTF-8) ungültig; es wurde nichts getan
+</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc: unknown command &apos;%1&apos;
+</source>
+        <translation>tralyx-lrc: unbekannter Befehl &apos;%1&apos;
+</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc: not enough memory
+</source>
+        <translation>tralyx-lrc: nicht genug Arbeitsspeicher
+</translation>
+    </message>
+    <message>
+        <source>holds a lone surrogate \u%1 at character %2, which is not a character</source>
+        <translation>enthält bei Zeichen %2 ein einzelnes Surrogat \u%1, das kein Zeichen ist</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>ein Array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>must be an object, not %1</source>
+        <translation>muss ein Objekt sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>has an unknown field &apos;%1&apos; (the fields are %2)</source>
+        <translation>hat ein unbekanntes Feld &apos;%1&apos; (die Felder sind %2)</translation>
+    </message>
+    <message>
+        <source>must be a string, not %1</source>
+        <translation>muss eine Zeichenkette sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 0 to 255, not %1</source>
+        <translation>muss eine ganze Zahl von 0 bis 255 sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>%1: not valid JSON: %2</source>
+        <translation>%1: kein gültiges JSON: %2</translation>
+    </message>
+    <message>
+        <source>expected an object with &quot;records&quot;, as dump prints it</source>
+        <translation>erwartet wird ein Objekt mit &quot;records&quot;, wie dump es ausgibt</translation>
+    </message>
+    <message>
+        <source>the object has no &quot;records&quot;</source>
+        <translation>das Objekt hat kein &quot;records&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;records&quot; must be an array, not %1</source>
+        <translation>&quot;records&quot; muss ein Array sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>the dump is of a load that failed%1, so its records are only the part read before the failure; nothing was written (mend the file and dump it again)</source>
+        <translation>der dump stammt von einem fehlgeschlagenen Laden%1, seine Datensätze sind also nur der vor dem Fehler gelesene Teil; nichts wurde geschrieben (reparieren Sie die Datei und geben Sie sie erneut mit dump aus)</translation>
+    </message>
+    <message>
+        <source>&quot;success&quot; must be true or false, not %1</source>
+        <translation>&quot;success&quot; muss true oder false sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>&quot;kind&quot; must be &quot;core&quot;, &quot;messages&quot; or &quot;secondary&quot;</source>
+        <translation>&quot;kind&quot; muss &quot;core&quot;, &quot;messages&quot; oder &quot;secondary&quot; sein</translation>
+    </message>
+    <message>
+        <source>records[%1] must be a string, not %2</source>
+        <translation>records[%1] muss eine Zeichenkette sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown kind &apos;%1&apos; (core, messages or secondary)</source>
+        <translation>unbekannte Art &apos;%1&apos; (core, messages oder secondary)</translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation>%1 braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--expand needs a percentage from 0 to 1000</source>
+        <translation>--expand braucht einen Prozentwert von 0 bis 1000</translation>
+    </message>
+    <message>
+        <source>--glossary needs a .tbx or .csv file</source>
+        <translation>--glossary braucht eine .tbx- oder .csv-Datei</translation>
+    </message>
+    <message>
+        <source>--language needs a language code</source>
+        <translation>--language braucht einen Sprachcode</translation>
+    </message>
+    <message>
+        <source>--memory needs a folder or a .tmx file</source>
+        <translation>--memory braucht einen Ordner oder eine .tmx-Datei</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (text, json, github or junit)</source>
+        <translation>unbekanntes Format &apos;%1&apos; (text, json, github oder junit)</translation>
+    </message>
+    <message>
+        <source>unknown --fail-on &apos;%1&apos; (error, warning, review, untranslated or missing)</source>
+        <translation>unbekanntes --fail-on &apos;%1&apos; (error, warning, review, untranslated oder missing)</translation>
+    </message>
+    <message>
+        <source>--dictionary needs a language such as de_DE</source>
+        <translation>--dictionary braucht eine Sprache wie de_DE</translation>
+    </message>
+    <message>
+        <source>an empty argument is not a file name</source>
+        <translation>ein leeres Argument ist kein Dateiname</translation>
+    </message>
+    <message>
+        <source>cannot tell the kind of file from the name &apos;%1&apos;; expected core.lrc, messages.lrc or secondary.lrc, or give --kind core|messages|secondary</source>
+        <translation>die Art der Datei ist am Namen &apos;%1&apos; nicht zu erkennen; erwartet wird core.lrc, messages.lrc oder secondary.lrc, oder geben Sie --kind core|messages|secondary an</translation>
+    </message>
+    <message>
+        <source>%1: is %2 itself, which the command reads; nothing was written</source>
+        <translation>%1: ist %2 selbst, das der Befehl liest; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: not a folder</source>
+        <translation>%1: kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: no source folder (no sibling folder named English); give --source DIR</source>
+        <translation>%1: kein Quellordner (kein benachbarter Ordner namens English); geben Sie --source DIR an</translation>
+    </message>
+    <message>
+        <source>which the applications&apos; reader does not take as a line end; Git makes such files from &quot;* text=auto&quot;: put &quot;*.lrc -text&quot; in .gitattributes and check the file out again</source>
+        <translation>was der Leser der Anwendungen nicht als Zeilenende nimmt; Git erzeugt solche Dateien aus &quot;* text=auto&quot;: tragen Sie &quot;*.lrc -text&quot; in .gitattributes ein und checken Sie die Datei erneut aus</translation>
+    </message>
+    <message>
+        <source>1 line ends with LF alone (this one the first), %1</source>
+        <translation>1 Zeile endet mit LF allein (diese als erste), %1</translation>
+    </message>
+    <message>
+        <source>%L1 lines end with LF alone (this one the first), %2</source>
+        <translation>%L1 Zeilen enden mit LF allein (diese als erste), %2</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc check [--kind core|messages|secondary] [--code-page NAME] FILE...</source>
+        <translation>Aufruf: tralyx-lrc check [--kind core|messages|secondary] [--code-page NAME] FILE...</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>keine FILE angegeben</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc compile [--source DIR] [--code-page NAME] FOLDER</source>
+        <translation>Aufruf: tralyx-lrc compile [--source DIR] [--code-page NAME] FOLDER</translation>
+    </message>
+    <message>
+        <source>one FOLDER is needed</source>
+        <translation>ein FOLDER wird gebraucht</translation>
+    </message>
+    <message>
+        <source>; nothing was compiled</source>
+        <translation>; nichts wurde kompiliert</translation>
+    </message>
+    <message>
+        <source>: is a link; nothing was written through it</source>
+        <translation>: ist eine Verknüpfung; nichts wurde durch sie geschrieben</translation>
+    </message>
+    <message>
+        <source>, without a source language</source>
+        <translation>, ohne Quellsprache</translation>
+    </message>
+    <message>
+        <source>, with the source language of </source>
+        <translation>, mit der Quellsprache von </translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE</source>
+        <translation>Aufruf: tralyx-lrc dump [--kind core|messages|secondary] [--code-page NAME] FILE</translation>
+    </message>
+    <message>
+        <source>give exactly one FILE</source>
+        <translation>geben Sie genau eine FILE an</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]
+                         [--target-language CODE] FOLDER OUT
+  Writes the texts of FOLDER&apos;s core.lrc, messages.lrc and secondary.lrc, each with its source text
+  from DIR (default: the sibling folder named English), to OUT: PO when OUT ends in .po, XLIFF 1.2
+  when it ends in .xlf or .xliff, a PO template (every source text, no translation) when it ends
+  in .pot. The state of FOLDER/translation-state.json goes with them: to review as fuzzy, done as
+  translated, notes as the translator&apos;s comments. OUT is replaced only with --force. The language
+  codes come from the folders&apos; names (German: de) unless given.</source>
+        <translation>Aufruf: tralyx-lrc export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]
+                          [--target-language CODE] FOLDER OUT
+  Schreibt die Texte von core.lrc, messages.lrc und secondary.lrc aus FOLDER, jeden mit seinem
+  Quelltext aus DIR (Vorgabe: der benachbarte Ordner namens English), nach OUT: PO, wenn OUT auf .po
+  endet, XLIFF 1.2 bei .xlf oder .xliff, eine PO-Vorlage (jeder Quelltext, keine Übersetzung) bei
+  .pot. Der Bearbeitungsstand aus FOLDER/translation-state.json kommt mit: zu prüfen als fuzzy,
+  erledigt als übersetzt, Notizen als Kommentare des Übersetzers. OUT wird nur mit --force ersetzt.
+  Die Sprachcodes kommen aus den Ordnernamen (German: de), wenn sie nicht angegeben sind.</translation>
+    </message>
+    <message>
+        <source>give FOLDER and OUT</source>
+        <translation>geben Sie FOLDER und OUT an</translation>
+    </message>
+    <message>
+        <source>OUT must end in .po, .pot, .xlf or .xliff</source>
+        <translation>OUT muss auf .po, .pot, .xlf oder .xliff enden</translation>
+    </message>
+    <message>
+        <source>cannot tell the language of %1 from its name; give --source-language</source>
+        <translation>die Sprache von %1 ist an seinem Namen nicht zu erkennen; geben Sie --source-language an</translation>
+    </message>
+    <message>
+        <source>cannot tell the language of %1 from its name; give --target-language</source>
+        <translation>die Sprache von %1 ist an seinem Namen nicht zu erkennen; geben Sie --target-language an</translation>
+    </message>
+    <message>
+        <source>%1: already exists (give --force to replace it)</source>
+        <translation>%1: ist bereits vorhanden (--force ersetzt es)</translation>
+    </message>
+    <message>
+        <source>warning: %1; it is ignored</source>
+        <translation>warning: %1; er wird ignoriert</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries of the source are not in this file and were left out (tralyx-lrc update adds them)</source>
+        <translation>%1: %2 Einträge der Quelle fehlen in dieser Datei und wurden weggelassen (tralyx-lrc update fügt sie hinzu)</translation>
+    </message>
+    <message>
+        <source>%1: holds none of core.lrc, messages.lrc, secondary.lrc</source>
+        <translation>%1: enthält keine von core.lrc, messages.lrc, secondary.lrc</translation>
+    </message>
+    <message>
+        <source>%1: written, %2 entries (%3), %4 untranslated, %5 to review, %6 obsolete</source>
+        <translation>%1: geschrieben, %2 Einträge (%3), %4 nicht übersetzt, %5 zu prüfen, %6 veraltet</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc merge-file [--code-page NAME] BASE OURS THEIRS PATH</source>
+        <translation>Aufruf: tralyx-lrc merge-file [--code-page NAME] BASE OURS THEIRS PATH</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc git setup [--code-page NAME] [REPO] | git textconv [--code-page NAME] FILE</source>
+        <translation>Aufruf: tralyx-lrc git setup [--code-page NAME] [REPO] | git textconv [--code-page NAME] FILE</translation>
+    </message>
+    <message>
+        <source> (its candidates are printed above only)</source>
+        <translation> (seine Fassungen stehen nur oben in der Ausgabe)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3; nothing was merged</source>
+        <translation>%1 (%2): %3; nichts wurde zusammengeführt</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3; the file is left as ours is, to merge by hand</source>
+        <translation>%1 (%2): %3; die Datei bleibt, wie unsere ist, zum Zusammenführen von Hand</translation>
+    </message>
+    <message>
+        <source>%1: %2; the file is left as ours is</source>
+        <translation>%1: %2; die Datei bleibt, wie unsere ist</translation>
+    </message>
+    <message>
+        <source>%1: %2: both sides changed it: ours %3 is kept, theirs %4 is the other candidate</source>
+        <translation>%1: %2: beide Seiten haben es geändert: unsere %3 bleibt, ihre %4 ist die zweite Fassung</translation>
+    </message>
+    <message>
+        <source>%1: choose between the candidates in the editor (they are kept in %2)</source>
+        <translation>%1: wählen Sie im Editor zwischen den Fassungen (sie sind in %2 gespeichert)</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc git: git %1: %2</source>
+        <translation>tralyx-lrc git: git %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the merge driver and the diff of Tralyx folders are set up%2</source>
+        <translation>%1: der Merge-Treiber und der Vergleich von Tralyx-Ordnern sind eingerichtet%2</translation>
+    </message>
+    <message>
+        <source>; .gitattributes has its lines (commit it)</source>
+        <translation>; .gitattributes hat seine Zeilen (committen Sie sie)</translation>
+    </message>
+    <message>
+        <source>textconv takes one FILE</source>
+        <translation>textconv nimmt eine FILE</translation>
+    </message>
+    <message>
+        <source>BASE, OURS, THEIRS and PATH are needed</source>
+        <translation>BASE, OURS, THEIRS und PATH werden gebraucht</translation>
+    </message>
+    <message>
+        <source>setup or textconv is needed</source>
+        <translation>setup oder textconv wird gebraucht</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc glossary export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]
+                                  [--target-language CODE] FOLDER OUT.tbx
+  Writes the captions and menus of FOLDER&apos;s core.lrc of up to 4 words that are translated, each with
+  its translation, as TBX-Basic: access keys and a trailing &quot;...&quot; or &quot;:&quot; removed, each source once.
+  A source translated in several ways takes its most frequent translation; each such source is
+  named on stderr. The source texts come from DIR (default: the sibling folder named English).
+  OUT is replaced only with --force.
+  Exit status: 0 done, 1 a folder did not load or OUT was not written, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc glossary export [--source DIR] [--force] [--code-page NAME] [--source-language CODE]
+                                   [--target-language CODE] FOLDER OUT.tbx
+  Schreibt die übersetzten Beschriftungen und Menüs aus der core.lrc von FOLDER mit bis zu 4 Wörtern,
+  jede mit ihrer Übersetzung, als TBX-Basic: ohne Zugriffstasten und abschließendes &quot;...&quot; oder &quot;:&quot;,
+  jede Quelle einmal. Eine unterschiedlich übersetzte Quelle nimmt ihre häufigste Übersetzung; jede
+  solche Quelle wird auf stderr genannt. Die Quelltexte kommen aus DIR (Vorgabe: der benachbarte
+  Ordner namens English). OUT wird nur mit --force ersetzt.
+  Exit-Status: 0 erledigt, 1 ein Ordner ließ sich nicht laden oder OUT wurde nicht geschrieben, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>give FOLDER and OUT.tbx</source>
+        <translation>geben Sie FOLDER und OUT.tbx an</translation>
+    </message>
+    <message>
+        <source>OUT must end in .tbx</source>
+        <translation>OUT muss auf .tbx enden</translation>
+    </message>
+    <message>
+        <source>%1: no core.lrc to take the captions from</source>
+        <translation>%1: keine core.lrc, aus der die Beschriftungen kommen könnten</translation>
+    </message>
+    <message>
+        <source>%1: several translations of %2</source>
+        <translation>%1: mehrere Übersetzungen von %2</translation>
+    </message>
+    <message>
+        <source>%1: written, %L2 terms (%3 to %4), %L5 with several translations</source>
+        <translation>%1: geschrieben, %L2 Begriffe (%3 nach %4), %L5 mit mehreren Übersetzungen</translation>
+    </message>
+    <message>
+        <source>give export</source>
+        <translation>geben Sie export an</translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%1&apos; (export)</source>
+        <translation>unbekannte Aktion &apos;%1&apos; (export)</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc harvest [--code-page NAME] -o|--output DIR FORM.ui...</source>
+        <translation>Aufruf: tralyx-lrc harvest [--code-page NAME] -o|--output DIR FORM.ui...</translation>
+    </message>
+    <message>
+        <source>no FORM.ui given</source>
+        <translation>keine FORM.ui angegeben</translation>
+    </message>
+    <message>
+        <source>no -o DIR given</source>
+        <translation>kein -o DIR angegeben</translation>
+    </message>
+    <message>
+        <source>%1: warning: its form has the name of %2&apos;s, whose texts it replaces in %3</source>
+        <translation>%1: warning: sein Formular hat den Namen des Formulars von %2, dessen Texte es in %3 ersetzt</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2 holds &quot;%3&quot;, which core.lrc has no line for (the caption of a &quot;txt&quot; name, the tool-tip of an &quot;mnu&quot; name are not kept)</source>
+        <translation>%1: warning: %2 enthält „%3“, wofür core.lrc keine Zeile hat (die Beschriftung eines „txt“-Namens und die Minihilfe eines „mnu“-Namens werden nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc join [--prune] [--code-page NAME] ENGLISH FORMFILE...</source>
+        <translation>Aufruf: tralyx-lrc join [--prune] [--code-page NAME] ENGLISH FORMFILE...</translation>
+    </message>
+    <message>
+        <source>expected the English folder and at least one form file</source>
+        <translation>erwartet werden der englische Ordner und mindestens eine Formular-Textdatei</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--theirs] [--source DIR] [--language CODE]
+                         [--code-page NAME]
+                         FILE FOLDER
+  Applies the translations of FILE (.po, .xlf or .xliff) to the language files in FOLDER. Only
+  texts whose translation changed are rewritten; a file without a change is not written. Files are
+  replaced only with --force; --dry-run reports what would change. Lists each translation it did
+  not apply. Against the source folder (DIR, default: the sibling folder named English) a
+  translation made for another source text is not applied, and the checks run on every text that
+  changes. Review (fuzzy), done and the translator&apos;s notes go to FOLDER/translation-state.json. A
+  file for another language than FOLDER&apos;s (from its name, or --language CODE) is refused. A state
+  file that cannot be read is never replaced: nothing is written unless --discard-state.
+  A file exported by tralyx-lrc records each translation it exported: only the translations the
+  translator changed are applied, so a stale export never reverts a newer change in FOLDER. One
+  changed both in FILE and in FOLDER since the export is a conflict, named and not applied, unless
+  --theirs (FILE&apos;s translation is taken).
+  Exit status: 0 all applied, 1 something not applied or not written or an error brought in, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc import [--force] [--dry-run] [--discard-state] [--theirs] [--source DIR] [--language CODE]
+                          [--code-page NAME]
+                          FILE FOLDER
+  Überträgt die Übersetzungen aus FILE (.po, .xlf oder .xliff) in die Sprachdateien in FOLDER. Nur
+  Texte, deren Übersetzung sich geändert hat, werden neu geschrieben; eine Datei ohne Änderung wird
+  nicht geschrieben. Dateien werden nur mit --force ersetzt; --dry-run meldet, was sich ändern würde.
+  Nennt jede Übersetzung, die nicht übernommen wurde. Gegen den Quellordner (DIR, Vorgabe: der
+  benachbarte Ordner namens English) wird eine für einen anderen Quelltext gemachte Übersetzung nicht
+  übernommen, und die Prüfungen laufen über jeden geänderten Text. Prüfung (fuzzy), erledigt und die
+  Notizen des Übersetzers kommen in FOLDER/translation-state.json. Eine Datei für eine andere Sprache als die von FOLDER (nach seinem Namen oder --language CODE) wird abgelehnt.
+  Ein unlesbarer Bearbeitungsstand wird nie ersetzt: ohne --discard-state wird nichts geschrieben.
+  Eine von tralyx-lrc exportierte Datei hält jede exportierte Übersetzung fest: nur die vom Übersetzer
+  geänderten Übersetzungen werden übernommen, ein veralteter Export macht also nie eine neuere Änderung
+  in FOLDER rückgängig. Eine seit dem Export in FILE und in FOLDER geänderte ist ein Konflikt, wird
+  genannt und nicht übernommen, außer mit --theirs (die Übersetzung aus FILE wird genommen).
+  Exit-Status: 0 alles übernommen, 1 etwas nicht übernommen, nicht geschrieben oder ein Fehler eingebracht, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>give FILE and FOLDER</source>
+        <translation>geben Sie FILE und FOLDER an</translation>
+    </message>
+    <message>
+        <source>FILE must end in .po, .xlf or .xliff</source>
+        <translation>FILE muss auf .po, .xlf oder .xliff enden</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc status [--source DIR] [--json] [--fail-on WHAT]... [--code-page NAME] FOLDER|ROOT
+  The table lint ends with, for FOLDER or every language folder under ROOT: per language and file
+  the entries, translated, to review, untranslated, errors, warnings and words to do.
+  Exit status as lint&apos;s.</source>
+        <translation>Aufruf: tralyx-lrc status [--source DIR] [--json] [--fail-on WHAT]... [--code-page NAME] FOLDER|ROOT
+  Die Tabelle, mit der lint endet, für FOLDER oder jeden Sprachordner unter ROOT: je Sprache und Datei
+  die Einträge, übersetzten, zu prüfenden, nicht übersetzten, Fehler, Warnungen und offenen Wörter.
+  Exit-Status wie bei lint.</translation>
+    </message>
+    <message>
+        <source>expected one FOLDER, got %1</source>
+        <translation>erwartet wird ein FOLDER, angegeben wurden %1</translation>
+    </message>
+    <message>
+        <source>status prints its table as text or JSON</source>
+        <translation>status gibt seine Tabelle als Text oder JSON aus</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 has no sibling folder named English; name the source with --source DIR</source>
+        <translation>%1 hat keinen benachbarten Ordner namens English; nennen Sie die Quelle mit --source DIR</translation>
+    </message>
+    <message>
+        <source>%1 has no folder named English; name the source with --source DIR</source>
+        <translation>%1 hat keinen Ordner namens English; nennen Sie die Quelle mit --source DIR</translation>
+    </message>
+    <message>
+        <source>--target-language names the language of one folder; lint it alone</source>
+        <translation>--target-language nennt die Sprache eines Ordners; prüfen Sie ihn allein</translation>
+    </message>
+    <message>
+        <source>%1: cannot tell the language from the folder&apos;s name, so its sentence ends are checked loosely; lint it alone with --target-language CODE</source>
+        <translation>%1: die Sprache ist am Namen des Ordners nicht zu erkennen, seine Satzenden werden daher nur grob geprüft; prüfen Sie ihn allein mit --target-language CODE</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc lint: </source>
+        <translation>tralyx-lrc lint: </translation>
+    </message>
+    <message>
+        <source>cannot tell the language of %1 from its name; give --dictionary LANG</source>
+        <translation>die Sprache von %1 ist an seinem Namen nicht zu erkennen; geben Sie --dictionary LANG an</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc pseudo [--expand PERCENT] [--accents] [--brackets] [--force] [--code-page NAME] SOURCE DEST</source>
+        <translation>Aufruf: tralyx-lrc pseudo [--expand PERCENT] [--accents] [--brackets] [--force] [--code-page NAME] SOURCE DEST</translation>
+    </message>
+    <message>
+        <source>SOURCE and DEST are needed</source>
+        <translation>SOURCE und DEST werden gebraucht</translation>
+    </message>
+    <message>
+        <source>: the folder could not be created</source>
+        <translation>: der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>; not made</source>
+        <translation>; nicht erzeugt</translation>
+    </message>
+    <message>
+        <source> (give --force to replace it)</source>
+        <translation> (--force ersetzt sie)</translation>
+    </message>
+    <message>
+        <source>: holds none of core.lrc, messages.lrc and secondary.lrc</source>
+        <translation>: enthält keine von core.lrc, messages.lrc und secondary.lrc</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc tm export [--source DIR] [--memory PATH]... [--force] [--code-page NAME]
+                            [--source-language CODE] [--target-language CODE] [FOLDER] OUT.tmx
+       tralyx-lrc tm suggest --memory PATH [--memory PATH]... [--json] [--code-page NAME]
+                             [--target-language CODE] TEXT...
+  export writes the translated texts of FOLDER, each with its source text from DIR (default: the
+  sibling folder named English), and those of every --memory, as TMX 1.4b; each source with its
+  translation once. OUT is replaced only with --force.
+  suggest prints up to 5 suggestions of the memory for each TEXT: exact matches first, then the
+  others scored from 70 to 100.
+  --memory PATH    a translated language folder (its source found as for FOLDER) or a .tmx file
+  Exit status: 0 done, 1 a folder or file did not load or OUT was not written, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc tm export [--source DIR] [--memory PATH]... [--force] [--code-page NAME]
+                             [--source-language CODE] [--target-language CODE] [FOLDER] OUT.tmx
+        tralyx-lrc tm suggest --memory PATH [--memory PATH]... [--json] [--code-page NAME]
+                              [--target-language CODE] TEXT...
+  export schreibt die übersetzten Texte von FOLDER, jeden mit seinem Quelltext aus DIR (Vorgabe: der
+  benachbarte Ordner namens English), und die jedes --memory als TMX 1.4b; jede Quelle mit ihrer
+  Übersetzung einmal. OUT wird nur mit --force ersetzt.
+  suggest gibt bis zu 5 Vorschläge des Speichers für jeden TEXT aus: zuerst genaue Treffer, dann die
+  übrigen mit einer Bewertung von 70 bis 100.
+  --memory PATH    ein übersetzter Sprachordner (seine Quelle wie bei FOLDER gefunden) oder eine .tmx-Datei
+  Exit-Status: 0 erledigt, 1 ein Ordner oder eine Datei ließ sich nicht laden oder OUT wurde nicht geschrieben, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>give FOLDER and OUT.tmx (or --memory PATH and OUT.tmx)</source>
+        <translation>geben Sie FOLDER und OUT.tmx an (oder --memory PATH und OUT.tmx)</translation>
+    </message>
+    <message>
+        <source>OUT must end in .tmx</source>
+        <translation>OUT muss auf .tmx enden</translation>
+    </message>
+    <message>
+        <source>cannot tell the source language from the folders&apos; names; give --source-language</source>
+        <translation>die Quellsprache ist an den Namen der Ordner nicht zu erkennen; geben Sie --source-language an</translation>
+    </message>
+    <message>
+        <source>cannot tell the target language from the folders&apos; names; give --target-language</source>
+        <translation>die Zielsprache ist an den Namen der Ordner nicht zu erkennen; geben Sie --target-language an</translation>
+    </message>
+    <message>
+        <source>%1: written, %L2 translation units (%3 to %4)</source>
+        <translation>%1: geschrieben, %L2 Übersetzungseinheiten (%3 nach %4)</translation>
+    </message>
+    <message>
+        <source>give the memory with --memory PATH</source>
+        <translation>geben Sie den Speicher mit --memory PATH an</translation>
+    </message>
+    <message>
+        <source>give a TEXT to look up</source>
+        <translation>geben Sie einen TEXT zum Nachschlagen an</translation>
+    </message>
+    <message>
+        <source>  no suggestion
+</source>
+        <translation>  kein Vorschlag
+</translation>
+    </message>
+    <message>
+        <source>give export or suggest</source>
+        <translation>geben Sie export oder suggest an</translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%1&apos; (export or suggest)</source>
+        <translation>unbekannte Aktion &apos;%1&apos; (export oder suggest)</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
+                         [--dry-run] [--json] [--discard-state] [--code-page NAME]
+  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those
+  of the new release&apos;s folder NEW into DEST (made when it does not exist): entries the old files
+  already had keep their text.
+  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept
+                   for review, texts follow their source to a new number, renamed controls keep
+                   their translation; the state goes to DEST/translation-state.json
+  --fill-from-memory  then put the memory&apos;s exact match into every untranslated text of DEST, each
+                   marked for review in DEST/translation-state.json (not in a dry run)
+  --memory PATH    a translated language folder (its source the sibling English folder) or a .tmx
+                   file of the memory; repeatable
+  --force          overwrite files that already exist in DEST (otherwise they are left alone)
+  --dry-run        write nothing; report what would happen
+  --json           print the reports as JSON, with every entry taken new and every one dropped
+  --discard-state  go on when OLD&apos;s or DEST&apos;s translation-state.json cannot be read (its marks
+                   and notes are lost); without it nothing is written
+  --code-page NAME the code page of the files (default windows-1252)
+  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
+                          [--dry-run] [--json] [--discard-state] [--code-page NAME]
+  Führt core.lrc, messages.lrc und secondary.lrc des alten (übersetzten) Ordners OLD mit denen des
+  Ordners NEW der neuen Version in DEST zusammen (angelegt, wenn er nicht vorhanden ist): Einträge,
+  die die alten Dateien schon hatten, behalten ihren Text.
+  --old-source DIR der Quellordner, aus dem OLD übersetzt wurde: ein Text, dessen Quelle sich geändert hat,
+                   bleibt zur Prüfung erhalten, Texte folgen ihrer Quelle zu einer neuen Nummer, umbenannte
+                   Steuerelemente behalten ihre Übersetzung; der Bearbeitungsstand kommt in DEST/translation-state.json
+  --fill-from-memory  danach den genauen Treffer des Speichers in jeden nicht übersetzten Text von DEST setzen,
+                   jeden in DEST/translation-state.json zur Prüfung markiert (nicht im Probelauf)
+  --memory PATH    ein übersetzter Sprachordner (seine Quelle der benachbarte Ordner English) oder eine
+                   .tmx-Datei des Speichers; wiederholbar
+  --force          Dateien überschreiben, die in DEST schon vorhanden sind (sonst bleiben sie unverändert)
+  --dry-run        nichts schreiben; melden, was geschehen würde
+  --json           die Berichte als JSON ausgeben, mit jedem neu aufgenommenen und jedem entfallenen Eintrag
+  --discard-state  fortfahren, wenn die translation-state.json von OLD oder DEST nicht lesbar ist (ihre
+                   Markierungen und Notizen gehen verloren); ohne diese Option wird nichts geschrieben
+  --code-page NAME die Codepage der Dateien (Vorgabe windows-1252)
+  Exit-Status: 0 alle drei Dateien geschrieben, 1 eine Datei wurde übersprungen oder schlug fehl, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>%1 would not be written: %2 is not a folder</source>
+        <translation>%1 würde nicht geschrieben: %2 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 would be written to %2</source>
+        <translation>%1 würde nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 would not be written: %2 is a folder</source>
+        <translation>%1 würde nicht geschrieben: %2 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 would not be written: %2 is not a regular file</source>
+        <translation>%1 würde nicht geschrieben: %2 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 would not be written: %2 already exists (--force overwrites it)</source>
+        <translation>%1 würde nicht geschrieben: %2 ist bereits vorhanden (--force überschreibt es)</translation>
+    </message>
+    <message>
+        <source>%1 would be overwritten: %2</source>
+        <translation>%1 würde überschrieben: %2</translation>
+    </message>
+    <message>
+        <source>fill from memory: not done</source>
+        <translation>Füllen aus dem Speicher: nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>filled from the memory: 1 text, each marked for review</source>
+        <translation>aus dem Speicher gefüllt: 1 Text, zur Prüfung markiert</translation>
+    </message>
+    <message>
+        <source>filled from the memory: %1 texts, each marked for review</source>
+        <translation>aus dem Speicher gefüllt: %1 Texte, jeder zur Prüfung markiert</translation>
+    </message>
+    <message>
+        <source>expected three folders (OLD NEW DEST), got %1</source>
+        <translation>erwartet werden drei Ordner (OLD NEW DEST), angegeben wurden %1</translation>
+    </message>
+    <message>
+        <source>an empty argument is not a folder name</source>
+        <translation>ein leeres Argument ist kein Ordnername</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc update: %1 is not a folder; nothing was written</source>
+        <translation>tralyx-lrc update: %1 ist kein Ordner; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>--fill-from-memory and --memory PATH go together</source>
+        <translation>--fill-from-memory und --memory PATH gehören zusammen</translation>
+    </message>
+    <message>
+        <source> (--force overwrites it)</source>
+        <translation> (--force überschreibt sie)</translation>
+    </message>
+    <message>
+        <source>fill from memory: not tried in a dry run</source>
+        <translation>Füllen aus dem Speicher: im Probelauf nicht versucht</translation>
+    </message>
+    <message>
+        <source>fill from memory: not done, the update did not write every file</source>
+        <translation>Füllen aus dem Speicher: nicht ausgeführt, die Aktualisierung hat nicht jede Datei geschrieben</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] [--drop-unwritable] FILE &lt; JSON</source>
+        <translation>Aufruf: tralyx-lrc write [--kind core|messages|secondary] [--code-page NAME] [--force] [--drop-unwritable] FILE &lt; JSON</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc write: cannot read the standard input</source>
+        <translation>tralyx-lrc write: die Standardeingabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc write: the standard input is larger than %1 MiB, too large for a language file</source>
+        <translation>tralyx-lrc write: die Standardeingabe ist größer als %1 MiB, zu groß für eine Sprachdatei</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc write: cannot read the standard input: </source>
+        <translation>tralyx-lrc write: die Standardeingabe kann nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <source>tralyx-lrc write: standard input: </source>
+        <translation>tralyx-lrc write: Standardeingabe: </translation>
+    </message>
+    <message>
+        <source>%1: the JSON holds a %2 table, but the file is written as %3</source>
+        <translation>%1: das JSON enthält eine Tabelle %2, die Datei wird aber als %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2: core.lrc has no line for this text: &quot;%3&quot;%4</source>
+        <translation>%1: %2: core.lrc hat keine Zeile für diesen Text: „%3“%4</translation>
+    </message>
+    <message>
+        <source> (left out)</source>
+        <translation> (weggelassen)</translation>
+    </message>
+    <message>
+        <source>%1: not written: %2 text(s) would be lost (give --drop-unwritable to leave them out)</source>
+        <translation>%1: nicht geschrieben: %2 Text(e) gingen verloren (--drop-unwritable lässt sie weg)</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%L1 errors</source>
+        <translation>%L1 Fehler</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%L1 warnings</source>
+        <translation>%L1 Warnungen</translation>
+    </message>
+    <message>
+        <source>1 info</source>
+        <translation>1 Hinweis</translation>
+    </message>
+    <message>
+        <source>%L1 infos</source>
+        <translation>%L1 Hinweise</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3, %4, %5; %L6 of %L7 entries translated</source>
+        <translation>%1 gegen %2: %3, %4, %5; %L6 von %L7 Einträgen übersetzt</translation>
+    </message>
+    <message>
+        <source>%1, %2; %L3 of %L4 entries translated</source>
+        <translation>%1, %2; %L3 von %L4 Einträgen übersetzt</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>eine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: ok, %2 records</source>
+        <translation>%1: ok, %2 Datensätze</translation>
+    </message>
+    <message>
+        <source>%1: written %2</source>
+        <translation>%1: %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>  %1 %2 %3
+      from %4 (%5)
+</source>
+        <translation>  %1 %2 %3
+      aus %4 (%5)
+</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc lint [--source DIR] [--format text|json|github|junit] [--fail-on WHAT]... [--infos]
+                       [--target-language CODE] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER|ROOT
+  Checks core.lrc, messages.lrc and secondary.lrc of the translated FOLDER against those of the
+  source folder: the sibling folder named English unless --source names another. ROOT, a folder
+  of language folders, checks each of them against ROOT&apos;s English (or --source), on every core,
+  and ends with a table per language and file. The end of each text is checked as the folder&apos;s
+  language (told by its name, or --target-language) ends a sentence: Greek &quot;;&quot; for &quot;?&quot;.
+  --format text     FILE:LINE: severity: entry: rule: message (the default)
+  --format json     {&quot;source&quot;, &quot;folder&quot;, &quot;entries&quot;, &quot;translated&quot;, &quot;files&quot;, &quot;problems&quot;, &quot;state&quot;}
+                    (--json says the same); for ROOT {&quot;root&quot;, &quot;languages&quot;: [...]}
+  --format github   GitHub Actions annotations (::error file=...,line=...,col=...::...)
+  --format junit    JUnit XML: a test suite per language, a test case per file
+  --fail-on WHAT    besides an error, what makes the exit status 1: warning, review,
+                    untranslated, missing (repeatable; error always counts)
+  --infos           also print the infos (they are always counted)
+  --spell           also name each misspelt word of the translations (rule spelling, info), with the
+                    dictionary of FOLDER&apos;s language (German: de_DE) or --dictionary LANG (implies --spell)
+  --glossary FILE   also warn where a term of the glossary (TBX, or CSV with a header such as en,de)
+                    is in the source but none of its translations in the translation (rule glossary);
+                    only in the folders of the glossary&apos;s language
+  Where the source folder has a layout.json (joined from a harvest of the application&apos;s forms), each
+  translated caption is measured in its control&apos;s font and warned of where it does not fit (rule fits).
+  Exit status: 0 nothing that fails, 1 an error (a file that failed to load, a missing file, an
+  empty folder) or what --fail-on names, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc lint [--source DIR] [--format text|json|github|junit] [--fail-on WHAT]... [--infos]
+                        [--target-language CODE] [--code-page NAME] [--spell [--dictionary LANG]] FOLDER|ROOT
+  Prüft core.lrc, messages.lrc und secondary.lrc des übersetzten FOLDER gegen die des Quellordners:
+  des benachbarten Ordners namens English, wenn --source keinen anderen nennt. ROOT, ein Ordner von
+  Sprachordnern, prüft jeden davon gegen das English von ROOT (oder --source), auf allen Kernen,
+  und endet mit einer Tabelle je Sprache und Datei. Das Ende jedes Textes wird so geprüft, wie die
+  Sprache des Ordners (nach seinem Namen oder --target-language) einen Satz beendet: Griechisch &quot;;&quot; für &quot;?&quot;.
+  --format text     FILE:LINE: severity: entry: rule: message (die Vorgabe; severity und rule bleiben englisch)
+  --format json     {&quot;source&quot;, &quot;folder&quot;, &quot;entries&quot;, &quot;translated&quot;, &quot;files&quot;, &quot;problems&quot;, &quot;state&quot;}
+                    (--json ist dasselbe); für ROOT {&quot;root&quot;, &quot;languages&quot;: [...]}
+  --format github   Annotationen für GitHub Actions (::error file=...,line=...,col=...::...)
+  --format junit    JUnit-XML: eine Testsuite je Sprache, ein Testfall je Datei
+  --fail-on WHAT    was außer einem Fehler den Exit-Status 1 ergibt: warning, review,
+                    untranslated, missing (wiederholbar; error zählt immer)
+  --infos           auch die Hinweise ausgeben (gezählt werden sie immer)
+  --spell           auch jedes falsch geschriebene Wort der Übersetzungen nennen (Regel spelling, info), mit dem
+                    Wörterbuch der Sprache von FOLDER (German: de_DE) oder --dictionary LANG (schließt --spell ein)
+  --glossary FILE   auch warnen, wo ein Begriff des Glossars (TBX, oder CSV mit einer Kopfzeile wie en,de)
+                    in der Quelle steht, aber keine seiner Übersetzungen in der Übersetzung (Regel glossary);
+                    nur in den Ordnern der Sprache des Glossars
+  Hat der Quellordner eine layout.json (aus den gesammelten Formularen der Anwendung zusammengefügt),
+  wird jede übersetzte Beschriftung in der Schrift ihres Steuerelements gemessen (Regel fits).
+  Exit-Status: 0 nichts, was fehlschlägt, 1 ein Fehler (eine Datei, die sich nicht laden ließ, eine fehlende
+  Datei, ein leerer Ordner) oder was --fail-on nennt, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>tralyx-lrc lint: %1; captions are not measured (rule fits)</source>
+        <translation>tralyx-lrc lint: %1; Beschriftungen werden nicht gemessen (Regel fits)</translation>
+    </message>
+</context>
+<context>
+    <name>udtFileRead</name>
+    <message>
+        <source>and %1 more lines were skipped</source>
+        <translation>und %1 weitere Zeilen wurden übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot write the characters &apos;%3&apos;</source>
+        <translation>%1: %2 kann die Zeichen &apos;%3&apos; nicht schreiben</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,11 @@
 #include "common/Version.h"
 #include "updatetool/frmFolderSelector.h"
 #include "windows/main/basIcons.h"
-#include "windows/main/basTranslations.h"
+#include "i18n/basTranslations.h"
 #include "windows/main/frmMain.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -17,7 +18,7 @@
 
 namespace {
 
-const char* const Help =
+const char* const Help = QT_TRANSLATE_NOOP("tralyx",
     "usage: tralyx [options] [FILE...]\n"
     "\n"
     "Opens the editor of language resource files, with each FILE (core.lrc, messages.lrc,\n"
@@ -30,10 +31,10 @@ const char* const Help =
     "                 folder named English)\n"
     "  --             every argument after this one is a FILE\n"
     "\n"
-    "Qt's own options are understood as well, for example -platform offscreen or -style Fusion.\n";
+    "Qt's own options are understood as well, for example -platform offscreen or -style Fusion.\n");
 
 // --help and --version are answered before the application starts, so that they work without a
-// display. -1: neither was given.
+// display; the help in the user's language, through a core application of its own. -1: neither was given.
 int AnswerInformationOptions(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -43,7 +44,9 @@ int AnswerInformationOptions(int argc, char** argv)
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Help, stdout);
+            const QCoreApplication objApp(argc, argv);
+            tralyx::InstallTranslations(tralyx::SystemUiLanguages());
+            std::fputs(QCoreApplication::translate("tralyx", Help).toUtf8().constData(), stdout);
             return 0;
         }
     }
@@ -60,7 +63,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Tralyx"));
     QApplication::setDesktopFileName(QStringLiteral("org.tralyx.Tralyx"));
     QApplication::setWindowIcon(tralyx::ApplicationIcon());
-    tralyx::InstallTranslations(QLocale::system().uiLanguages());
+    tralyx::InstallTranslations(tralyx::SystemUiLanguages());
 
     tralyx::frmMain frmMainWindow;
     const QPointer<QWidget> objMain = &frmMainWindow;

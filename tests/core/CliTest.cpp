@@ -1,6 +1,7 @@
 // tralyx-lrc as a user runs it: the built program on files the tests make.
 #include "exchange/basPseudoText.h"
 #include "RunProgram.h"
+#include "ScopedEnvironment.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,46 @@ TEST(CliCheckTest, BadCommandLinesAreUsageErrors)
         EXPECT_TRUE(udtResult.Out.isEmpty() && !udtResult.Err.isEmpty()) << strArgs.join(u' ').toStdString();
     }
     EXPECT_EQ(clsTempDir::Read(strFile), "a.b.0.C:x\r\n");
+}
+
+// The messages follow the user's language; what scripts read (rule names, severities, options)
+// stays as it is, and LC_ALL=C or LANGUAGE=C gets the English.
+TEST(CliLanguageTest, GermanUnderAGermanLocaleEnglishUnderC)
+{
+    clsTempDir objDir;
+    objDir.Write("English/core.lrc", "frmMain.mnuFile.0.C:&File\r\n");
+    objDir.Write("German/core.lrc", "frmMain.mnuFile.0.C:Datei\r\n");
+    const struct {
+        const char *Language, *All;
+        QStringList Args;  // "tralyx" first: the editor; DIR: the folder made above
+        const char* Says;
+    } udtCases[] = {
+        {"de", nullptr, {"--help"}, "Aufruf: tralyx-lrc COMMAND [Optionen] ARGUMENTS\n"},
+        {"de", nullptr, {"lint", "DIR/Dutch"}, "tralyx-lrc lint: DIR/Dutch ist kein Ordner\nAufruf: tralyx-lrc lint"},
+        {"de", nullptr, {"lint", "DIR/German"}, "core.lrc:1: error: frmMain.mnuFile.0.C: accelerator: die Quelle hat eine Zugriffstaste"},
+        {"de", nullptr, {"check", "DIR/German/core.lrc", "DIR/core.lrc"}, "ok, 1 Datensätze\nDIR/core.lrc: ist nicht vorhanden\n"},
+#ifdef TRALYX_EXE
+        {"de", nullptr, {"tralyx", "--help"}, "Aufruf: tralyx [Optionen] [FILE...]\n"},
+        {"C", nullptr, {"tralyx", "--help"}, "usage: tralyx [options] [FILE...]\n"},
+#endif
+        {"fr:de", nullptr, {"--frobnicate"}, "tralyx-lrc: unbekannter Befehl '--frobnicate'\nAufruf:"},
+        {"C", nullptr, {"lint", "DIR/German"}, "accelerator: the source has an access key (&File), the translation has none\n"},
+        {"de", "C", {"check", "DIR/core.lrc"}, "DIR/core.lrc: does not exist\n"},
+    };
+    for (const auto& c : udtCases) {
+        const clsScopedEnvironment objLanguage({{"LANGUAGE", c.Language}, {"LC_ALL", c.All ? QByteArray(c.All) : QByteArray()}});
+        QStringList strArgs = c.Args;
+        for (QString& strArg : strArgs) strArg.replace("DIR", objDir.Path());
+#ifdef TRALYX_EXE
+        const QString strProgram = strArgs.front() == u"tralyx" ? QStringLiteral(TRALYX_EXE) : QStringLiteral(TRALYX_LRC_EXE);
+#else
+        const QString strProgram = QStringLiteral(TRALYX_LRC_EXE);
+#endif
+        if (strArgs.front() == u"tralyx") strArgs.removeFirst();
+        const udtRun udtResult = RunProgram(strProgram, strArgs);
+        EXPECT_TRUE(udtResult.Said().contains(QString::fromUtf8(c.Says).replace("DIR", objDir.Path())))
+            << c.Language << " " << strArgs.join(u' ').toStdString() << ":\n" << udtResult.Said().toStdString();
+    }
 }
 
 TEST(CliDumpTest, PrintsTheDocumentWithWarnings)

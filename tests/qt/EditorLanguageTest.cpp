@@ -1,7 +1,7 @@
 // The editor in the user's language: German where the program has a German translation, the
 // English it is written in for English, "C" and languages without one.
 #include "MainTest.h"
-#include "windows/main/basTranslations.h"
+#include "i18n/basTranslations.h"
 
 #include <QMenu>
 

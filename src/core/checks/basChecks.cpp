@@ -4,6 +4,7 @@
 #include "common/basTextSyntax.h"
 #include "state/basStateIds.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -135,7 +136,7 @@ void clsAccessKeyClashes::Add(const udtEntryText& pudtEntry, std::vector<udtProb
         return;
     pudtOut.push_back({QStringLiteral("accelerator-clash"), enuSeverity::Warning, LanguageFileName(enuFileKind::ControlText),
                        pudtEntry.Line, pudtEntry.SourceLine, pudtEntry.Id,
-                       QStringLiteral("the access key %1 (%2) is also the one of %3 (%4) on this form")
+                       QCoreApplication::translate("basChecks", "the access key %1 (%2) is also the one of %3 (%4) on this form")
                            .arg(QString(udtKeys.Key), AccessKeyWord(pudtEntry.Translation, udtKeys.Position), it->Id,
                                 AccessKeyWord(it->Translation, AccessKeys(it->Translation).Position))});
 }

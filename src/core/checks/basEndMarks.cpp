@@ -2,6 +2,7 @@
 
 #include "checks/basChecks.h"
 
+#include <QCoreApplication>
 #include <string>
 #include <string_view>
 
@@ -166,22 +167,22 @@ QString EndPunctuationProblem(QStringView pstrSource, QStringView pstrTranslatio
     if (lngEnd == endEllipsis)
         return EndingOf(strTranslation, udtMarks) == endEllipsis
                    ? QString()
-                   : QStringLiteral("the source ends with \"...\" (more input follows), the translation does not");
+                   : QCoreApplication::translate("basEndMarks", "the source ends with \"...\" (more input follows), the translation does not");
     const QChar chrLast = strTranslation.isEmpty() ? QChar() : strTranslation.back();
     if (!strTranslation.isEmpty() && udtMarks.Marks[lngEnd].find(chrLast.unicode()) != std::u16string_view::npos) {
         const char16_t chrOpener = udtMarks.Opener[lngEnd];
         if (!chrOpener || strTranslation.contains(QChar(chrOpener))) return QString();
-        return QStringLiteral("the translation ends with %1 but has no %2 before it")
+        return QCoreApplication::translate("basEndMarks", "the translation ends with %1 but has no %2 before it")
                    .arg(Quoted(QStringView(&chrLast, 1)), Quoted(QStringView(&chrOpener, 1))) +
                LanguageWay(udtMarks, lngEnd);
     }
     const bool booMarked = EndingOf(strTranslation, AllMarks().Any) != endNone;
     if (!booMarked && (udtMarks.MayOmit & (1 << lngEnd))) return QString();
     const QString strSaid =
-        lngEnd == endColon ? QStringLiteral("the source ends with \":\", the translation does not")
-        : booMarked        ? QStringLiteral("the source ends with %1, the translation with %2")
+        lngEnd == endColon ? QCoreApplication::translate("basEndMarks", "the source ends with \":\", the translation does not")
+        : booMarked        ? QCoreApplication::translate("basEndMarks", "the source ends with %1, the translation with %2")
                           .arg(Quoted(strSource.last(1)), Quoted(QStringView(&chrLast, 1)))
-                           : QStringLiteral("the source ends with %1, the translation does not").arg(Quoted(strSource.last(1)));
+                           : QCoreApplication::translate("basEndMarks", "the source ends with %1, the translation does not").arg(Quoted(strSource.last(1)));
     return strSaid + LanguageWay(udtMarks, lngEnd);
 }
 

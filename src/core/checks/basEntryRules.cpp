@@ -9,6 +9,7 @@
 #include "common/basTextSyntax.h"
 #include "common/basShortened.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -77,9 +78,9 @@ QString Described(QStringView pstrBlanks)
     for (qsizetype i = 0; i < pstrBlanks.size(); ++i) {
         const QChar chr = pstrBlanks[i];
         if (chr == u'\r' && i + 1 < pstrBlanks.size() && pstrBlanks[i + 1] == u'\n') ++i;
-        strParts.append(chr == u'\r' || chr == u'\n' ? QStringLiteral("line break")
+        strParts.append(chr == u'\r' || chr == u'\n' ? QCoreApplication::translate("basEntryRules", "line break")
                         : chr == u'\t'                ? QStringLiteral("tab")
-                        : chr == QChar(0xA0)          ? QStringLiteral("no-break space")
+                        : chr == QChar(0xA0)          ? QCoreApplication::translate("basEntryRules", "no-break space")
                                                       : QStringLiteral("space"));
     }
     return strParts.join(QStringLiteral(", "));
@@ -311,8 +312,8 @@ bool Missing(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     if (!pudtEntry.Missing()) return true;
     if (FirstTextOfRecord(pudtEntry))
         pobjReport(pudtEntry.SourceLine > 0
-                       ? QStringLiteral("the source has this entry (line %1), the translation does not").arg(pudtEntry.SourceLine)
-                       : QStringLiteral("the source has this entry, the translation does not"),
+                       ? QCoreApplication::translate("basEntryRules", "the source has this entry (line %1), the translation does not").arg(pudtEntry.SourceLine)
+                       : QCoreApplication::translate("basEntryRules", "the source has this entry, the translation does not"),
                    RecordIdOf(pudtEntry));
     return false;
 }
@@ -321,7 +322,7 @@ bool Obsolete(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (!pudtEntry.Obsolete()) return true;
     if (FirstTextOfRecord(pudtEntry))
-        pobjReport(QStringLiteral("the source has no such entry any more; the application never shows it"),
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source has no such entry any more; the application never shows it"),
                    RecordIdOf(pudtEntry));
     return false;
 }
@@ -331,11 +332,11 @@ bool Obsolete(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 bool NotSaved(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (pudtEntry.Storable) return true;
-    const QString strLine = pudtEntry.Kind == enuTextKind::Caption ? QStringLiteral("no caption line for a \"txt\" control")
-                                                                    : QStringLiteral("no tool-tip line for an \"mnu\" or \"[cap\" control");
-    if (!pudtEntry.Translation.isEmpty()) pobjReport(QStringLiteral("core.lrc has %1; this text is lost on save").arg(strLine));
+    const QString strLine = pudtEntry.Kind == enuTextKind::Caption ? QCoreApplication::translate("basEntryRules", "no caption line for a \"txt\" control")
+                                                                    : QCoreApplication::translate("basEntryRules", "no tool-tip line for an \"mnu\" or \"[cap\" control");
+    if (!pudtEntry.Translation.isEmpty()) pobjReport(QCoreApplication::translate("basEntryRules", "core.lrc has %1; this text is lost on save").arg(strLine));
     else if (!pudtEntry.Source.isEmpty())
-        pobjReport(QStringLiteral("the source has this text, but core.lrc has %1: no translation can carry it (rename the control)").arg(strLine));
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source has this text, but core.lrc has %1: no translation can carry it (rename the control)").arg(strLine));
     return false;
 }
 
@@ -345,11 +346,11 @@ bool Review(const udtEntryText&, const clsRuleReport& pobjReport)
     const udtTextState& udtState = pobjReport.State();
     if (!udtState.Review) return true;
     pobjReport(!udtState.MovedFrom.isEmpty()
-                   ? QStringLiteral("carried over from %1 by the update (the control was renamed); review the translation")
+                   ? QCoreApplication::translate("basEntryRules", "carried over from %1 by the update (the control was renamed); review the translation")
                          .arg(udtState.MovedFrom)
                    : udtState.PreviousSource.isEmpty()
-                   ? QStringLiteral("marked for review; review the translation")
-                   : QStringLiteral("the source was \"%1\" when this was translated; review the translation")
+                   ? QCoreApplication::translate("basEntryRules", "marked for review; review the translation")
+                   : QCoreApplication::translate("basEntryRules", "the source was \"%1\" when this was translated; review the translation")
                          .arg(Shortened(udtState.PreviousSource)));
     return true;
 }
@@ -357,7 +358,7 @@ bool Review(const udtEntryText&, const clsRuleReport& pobjReport)
 bool Untranslated(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (!pudtEntry.Translation.isEmpty()) return true;
-    if (!pudtEntry.Source.isEmpty()) pobjReport(QStringLiteral("the translation is empty"));
+    if (!pudtEntry.Source.isEmpty()) pobjReport(QCoreApplication::translate("basEntryRules", "the translation is empty"));
     return false;
 }
 
@@ -365,7 +366,7 @@ bool Identical(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (pudtEntry.Source != pudtEntry.Translation) return true;
     // Done: the same on purpose ("OK", a product name).
-    if (HasLetter(pudtEntry.Source) && !pobjReport.State().Done) pobjReport(QStringLiteral("the translation is the same as the source"));
+    if (HasLetter(pudtEntry.Source) && !pobjReport.State().Done) pobjReport(QCoreApplication::translate("basEntryRules", "the translation is the same as the source"));
     return false;  // nothing else can differ
 }
 
@@ -387,11 +388,11 @@ bool Markers(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
         QStringList strParts;
         if (!strLacking.isEmpty()) strParts.append(QStringLiteral("lacks ") + MarkerList(strLacking));
         if (!strAdded.isEmpty()) strParts.append(QStringLiteral("adds ") + MarkerList(strAdded));
-        pobjReport(QStringLiteral("the translation %1; the application replaces the source's markers only")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the translation %1; the application replaces the source's markers only")
                        .arg(strParts.join(QStringLiteral(" and "))));
     }
     if (booUnclosed && !booSourceUnclosed)
-        pobjReport(QStringLiteral("\"[#!\" without its closing \"!#]\": the end user sees the raw marker"));
+        pobjReport(QCoreApplication::translate("basEntryRules", "\"[#!\" without its closing \"!#]\": the end user sees the raw marker"));
     return true;
 }
 
@@ -400,14 +401,14 @@ bool Accelerator(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     if (pudtEntry.Kind != enuTextKind::Caption) return true;
     const udtAccessKeys udtSourceKeys = AccessKeys(pudtEntry.Source), udtKeys = AccessKeys(pudtEntry.Translation);
     if (udtSourceKeys.Count == 1 && udtKeys.Count == 0)
-        pobjReport(QStringLiteral("the source has an access key (%1), the translation has none")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source has an access key (%1), the translation has none")
                        .arg(AccessKeyWord(pudtEntry.Source, udtSourceKeys.Position)));
     else if (udtSourceKeys.Count == 1 && udtKeys.Count > 1)
-        pobjReport(QStringLiteral("the translation has %1 access keys, the source one (%2); write \"&&\" for a plain \"&\"")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the translation has %1 access keys, the source one (%2); write \"&&\" for a plain \"&\"")
                        .arg(udtKeys.Count)
                        .arg(AccessKeyWord(pudtEntry.Source, udtSourceKeys.Position)));
     else if (udtSourceKeys.Count == 0 && udtKeys.Count > 0)
-        pobjReport(QStringLiteral("the translation has an access key (%1), the source has none; write \"&&\" for a plain \"&\"")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the translation has an access key (%1), the source has none; write \"&&\" for a plain \"&\"")
                        .arg(AccessKeyWord(pudtEntry.Translation, udtKeys.Position)));
     return true;
 }
@@ -415,7 +416,7 @@ bool Accelerator(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 bool Length(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     if (pudtEntry.Kind == enuTextKind::Caption && pudtEntry.Translation.size() > 2 * pudtEntry.Source.size() + 10)
-        pobjReport(QStringLiteral("the translation has %1 characters, the source %2; it may not fit its control")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the translation has %1 characters, the source %2; it may not fit its control")
                        .arg(pudtEntry.Translation.size())
                        .arg(pudtEntry.Source.size()));
     return true;
@@ -425,7 +426,7 @@ bool Lines(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
 {
     const int32_t lngSourceLines = LineCount(pudtEntry.Source), lngLines = LineCount(pudtEntry.Translation);
     if (lngSourceLines != lngLines)
-        pobjReport(QStringLiteral("the source has %1 lines, the translation %2").arg(lngSourceLines).arg(lngLines));
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source has %1 lines, the translation %2").arg(lngSourceLines).arg(lngLines));
     return true;
 }
 
@@ -434,10 +435,10 @@ bool Blanks(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     const QStringView strSourceLead = LeadingBlanks(pudtEntry.Source), strLead = LeadingBlanks(pudtEntry.Translation);
     const QStringView strSourceTrail = TrailingBlanks(pudtEntry.Source), strTrail = TrailingBlanks(pudtEntry.Translation);
     if (strSourceLead != strLead)
-        pobjReport(QStringLiteral("the source begins with %1, the translation with %2")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source begins with %1, the translation with %2")
                        .arg(Described(strSourceLead), Described(strLead)));
     if (strSourceTrail != strTrail)
-        pobjReport(QStringLiteral("the source ends with %1, the translation with %2")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source ends with %1, the translation with %2")
                        .arg(Described(strSourceTrail), Described(strTrail)));
     return true;
 }
@@ -455,7 +456,7 @@ bool Numbers(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     const QStringList strSourceNumbers = SortedNumbers(pudtEntry.Source), strNumbers = SortedNumbers(pudtEntry.Translation);
     const auto Listed = [](const QStringList& s) { return s.isEmpty() ? QStringLiteral("none") : s.join(u' '); };
     if (strSourceNumbers != strNumbers)
-        pobjReport(QStringLiteral("the source has the numbers %1, the translation %2")
+        pobjReport(QCoreApplication::translate("basEntryRules", "the source has the numbers %1, the translation %2")
                        .arg(Listed(strSourceNumbers), Listed(strNumbers)));
     return true;
 }
@@ -470,7 +471,7 @@ bool RepeatedWord(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport
     bool booSourceRepeats = false;  // "very very" may well become "sehr sehr"
     ForEachRepeatedWord(pudtEntry.Source, [&](QStringView, QStringView) { booSourceRepeats = true; });
     if (!booSourceRepeats)
-        for (const QString& strWords : strFound) pobjReport(QStringLiteral("a word comes twice in a row: \"%1\"").arg(strWords));
+        for (const QString& strWords : strFound) pobjReport(QCoreApplication::translate("basEntryRules", "a word comes twice in a row: \"%1\"").arg(strWords));
     return true;
 }
 
@@ -493,8 +494,8 @@ bool Brackets(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
         Unpaired(udtBalance.Open[k], pstrKinds[k][0], pstrKinds[k][1]);
         Unpaired(udtBalance.Close[k], pstrKinds[k][1], pstrKinds[k][0]);
     }
-    if (udtBalance.Quotes && !udtSource.Quotes) strParts.append(QStringLiteral("a quotation mark without its partner"));
-    if (!strParts.isEmpty()) pobjReport(QStringLiteral("the translation has ") + strParts.join(QStringLiteral(" and ")));
+    if (udtBalance.Quotes && !udtSource.Quotes) strParts.append(QCoreApplication::translate("basEntryRules", "a quotation mark without its partner"));
+    if (!strParts.isEmpty()) pobjReport(QCoreApplication::translate("basEntryRules", "the translation has ") + strParts.join(QStringLiteral(" and ")));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "store/basSafeFile.h"
 #include "store/basSavedAsUtf8.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -92,7 +93,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
     udtOut.Source = pstrSource;
     udtOut.Folder = pstrFolder;
     if (!udtOut.State.Load(pstrFolder, udtOut.StateIssue, nullptr, &udtOut.StateConflict) && !udtOut.StateConflict)
-        udtOut.StateIssue += QStringLiteral("; the state was ignored");
+        udtOut.StateIssue += QCoreApplication::translate("basFolderCheck", "; the state was ignored");
     // What a merge left to choose: a warning for each text that still holds the kept candidate.
     clsMergeCandidates objCandidates;
     QString strCandidatesIssue;
@@ -130,7 +131,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
             clsMergeCandidates::TextOfId(enuFile, objTranslation, u.Id, strNow, &lngRecord);
             udtFile.Problems.push_back({QStringLiteral("merge"), enuSeverity::Warning, LanguageFileName(enuFile),
                                         TextLine(objTranslation, enuFile, u.Id, lngRecord), 0, u.Id,
-                                        QStringLiteral("a merge kept \"%1\" and left \"%2\" as the other candidate (%3): choose one")
+                                        QCoreApplication::translate("basFolderCheck", "a merge kept \"%1\" and left \"%2\" as the other candidate (%3): choose one")
                                             .arg(u.Kept, u.Other, clsMergeCandidates::FileName())});
         }
         if (!booHas || !booSourceHas) {
@@ -141,8 +142,8 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
             udtFile.Problems.push_back({booHas ? QStringLiteral("obsolete") : QStringLiteral("missing"),
                                         booHas ? enuSeverity::Warning : enuSeverity::Error,
                                         LanguageFileName(enuFile), 0, 0, QString(),
-                                        booHas ? QStringLiteral("the source folder has no such file")
-                                               : QStringLiteral("the source folder has this file, the translation does not")});
+                                        booHas ? QCoreApplication::translate("basFolderCheck", "the source folder has no such file")
+                                               : QCoreApplication::translate("basFolderCheck", "the source folder has this file, the translation does not")});
         } else {
             udtFile.Count = CheckTables(enuFile, objSource, objTranslation, udtFile.Problems, pfnExtraRule, udtRules);
         }
@@ -152,7 +153,7 @@ udtFolderCheck CheckFolder(const QString& pstrSource, const QString& pstrFolder,
         if (std::none_of(udtOut.Files.begin(), udtOut.Files.end(), [&](const udtFileCheck& u) { return u.File == enuFile; }))
             udtOut.State.ClearFile(enuFile);
     if (udtOut.Files.empty())
-        udtOut.FolderIssue = QStringLiteral("no language file (core.lrc, messages.lrc or secondary.lrc) in the folder or its source");
+        udtOut.FolderIssue = QCoreApplication::translate("basFolderCheck", "no language file (core.lrc, messages.lrc or secondary.lrc) in the folder or its source");
     return udtOut;
 }
 

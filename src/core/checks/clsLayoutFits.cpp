@@ -4,9 +4,17 @@
 #include "store/basFileKind.h"
 #include "store/basLayoutFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tralyx {
+
+// The kinds as the messages name them (LayoutKindName), for the translations.
+[[maybe_unused]] const char* const KindWords[] = {
+    QT_TRANSLATE_NOOP("clsLayoutFits", "label"),         QT_TRANSLATE_NOOP("clsLayoutFits", "button"),
+    QT_TRANSLATE_NOOP("clsLayoutFits", "check box"),     QT_TRANSLATE_NOOP("clsLayoutFits", "option button"),
+    QT_TRANSLATE_NOOP("clsLayoutFits", "frame"),         QT_TRANSLATE_NOOP("clsLayoutFits", "tab"),
+};
 
 QString udtFit::Summary() const
 {
@@ -107,12 +115,14 @@ void CheckFits(const clsLayoutFits& pobjLayout, clsTextMeasurer& pobjMeasurer, e
     if (!udtFitted || udtFitted->Fits()) return;
     const udtControlLayout& c = *udtFitted->Control;
     const QString strKind = LayoutKindName(c.Kind);
-    QString strMessage = udtFitted->Height
-                             ? QStringLiteral("%1 px too tall for its %2 px high %3").arg(udtFitted->Needed - udtFitted->Room).arg(udtFitted->Room).arg(strKind)
-                             : QStringLiteral("%1 px too wide for its %2 px %3").arg(udtFitted->Needed - udtFitted->Room).arg(udtFitted->Room).arg(strKind);
+    QString strMessage = (udtFitted->Height ? QCoreApplication::translate("clsLayoutFits", "%1 px too tall for its %2 px high %3")
+                                            : QCoreApplication::translate("clsLayoutFits", "%1 px too wide for its %2 px %3"))
+                             .arg(udtFitted->Needed - udtFitted->Room)
+                             .arg(udtFitted->Room)
+                             .arg(QCoreApplication::translate("clsLayoutFits", strKind.toLatin1().constData()));
     strMessage += QStringLiteral(" (\"%1\")").arg(Shortened(pudtEntry.Translation));
     if (!udtFitted->StandIn.isEmpty())
-        strMessage += QStringLiteral(", measured in %1 for %2, which is not installed").arg(udtFitted->StandIn, c.Font.Family);
+        strMessage += QCoreApplication::translate("clsLayoutFits", ", measured in %1 for %2, which is not installed").arg(udtFitted->StandIn, c.Font.Family);
     pudtOut.push_back({QStringLiteral("fits"), enuSeverity::Warning, LanguageFileName(penuFile), pudtEntry.Line, pudtEntry.SourceLine,
                        pudtEntry.Id, strMessage});
 }

@@ -2,6 +2,7 @@
 
 #include "common/basShortened.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace tralyx {
@@ -182,7 +183,7 @@ void clsTranslationConsistency::EndFile(enuFileKind penuFile, const clsTralyx& p
             {QStringLiteral("consistency"), enuSeverity::Info, LanguageFileName(penuFile),
              LineAt(*udtLater.Table, penuFile, udtLater.Record, udtLater.Kind), LineAt(pobjSource, penuFile, lngSourceRecord, udtLater.Kind),
              EntryIdAt(penuFile, *udtLater.Table, udtLater.Record, udtLater.Kind),
-             QStringLiteral("the source %1 is translated %2 here and %3 at %4 (%5:%6)")
+             QCoreApplication::translate("clsTranslationConsistency", "the source %1 is translated %2 here and %3 at %4 (%5:%6)")
                  .arg(Quoted(EntryTextAt(pobjSource, lngSourceRecord, udtLater.Kind)), Quoted(udtLater.Text), Quoted(udtFirst.Text),
                       EntryIdAt(udtFirst.File, *udtFirst.Table, udtFirst.Record, udtFirst.Kind), LanguageFileName(udtFirst.File))
                  .arg(LineAt(*udtFirst.Table, udtFirst.File, udtFirst.Record, udtFirst.Kind))});

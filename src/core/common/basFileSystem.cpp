@@ -1,6 +1,7 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,32 +15,32 @@
 #endif
 namespace tralyx::fs {
 
-QString MissingReason(const QString& pstrPath) { return QStringLiteral("%1 does not exist").arg(pstrPath); }
-QString FolderReason(const QString& pstrPath) { return QStringLiteral("%1 is a folder, not a file").arg(pstrPath); }
+QString MissingReason(const QString& pstrPath) { return QCoreApplication::translate("basFileSystem", "%1 does not exist").arg(pstrPath); }
+QString FolderReason(const QString& pstrPath) { return QCoreApplication::translate("basFileSystem", "%1 is a folder, not a file").arg(pstrPath); }
 QString TooLargeReason(const QString& pstrPath, qint64 plngSize)
 {
-    return QStringLiteral("%1 is larger than %2 MiB (%3 bytes), too large for a language file")
+    return QCoreApplication::translate("basFileSystem", "%1 is larger than %2 MiB (%3 bytes), too large for a language file")
         .arg(pstrPath, QString::number(MaxFileSize / (1024 * 1024)), QString::number(plngSize));
 }
 QString AppearedReason(const QString& pstrPath)
 {
-    return QStringLiteral("%1 appeared while it was being written; not replaced").arg(pstrPath);
+    return QCoreApplication::translate("basFileSystem", "%1 appeared while it was being written; not replaced").arg(pstrPath);
 }
-QString OutOfMemoryReason(const QString& pstrPath) { return QStringLiteral("not enough memory to read %1").arg(pstrPath); }
+QString OutOfMemoryReason(const QString& pstrPath) { return QCoreApplication::translate("basFileSystem", "not enough memory to read %1").arg(pstrPath); }
 QString LoopReason(const QString& pstrPath)
 {
-    return QStringLiteral("%1: too many levels of symbolic links (is there a symlink loop?)").arg(pstrPath);
+    return QCoreApplication::translate("basFileSystem", "%1: too many levels of symbolic links (is there a symlink loop?)").arg(pstrPath);
 }
 
 QString ChangedReason(const QString& pstrPath)
 {
-    return QStringLiteral("%1 changed since it was read; nothing was written (run again)").arg(pstrPath);
+    return QCoreApplication::translate("basFileSystem", "%1 changed since it was read; nothing was written (run again)").arg(pstrPath);
 }
 
 QString MissingOrDanglingReason(const QString& pstrPath)
 {
     const QFileInfo objInfo(pstrPath);
-    return objInfo.isSymLink() ? QStringLiteral("%1 is a symlink to %2, which does not exist").arg(pstrPath, objInfo.symLinkTarget())
+    return objInfo.isSymLink() ? QCoreApplication::translate("basFileSystem", "%1 is a symlink to %2, which does not exist").arg(pstrPath, objInfo.symLinkTarget())
                                : MissingReason(pstrPath);
 }
 
@@ -64,7 +65,7 @@ enuPathKind QtKindOfPath(const QString& pstrPath, QString* pstrReason)
         enuKind = enuPathKind::Regular;
     } else if (objInfo.exists()) {
         enuKind = enuPathKind::Other;
-        strReason = QStringLiteral("%1 is not a regular file").arg(pstrPath);
+        strReason = QCoreApplication::translate("basFileSystem", "%1 is not a regular file").arg(pstrPath);
     } else if (objInfo.isSymLink()) {
         // Dangling, or a loop, which Qt does not tell apart: a chain that does not end is a loop.
         QFileInfo objLink = objInfo;
@@ -83,7 +84,7 @@ bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& p
     if (!IsReadable(pstrFileName, pstrReason)) return false;
     QFile objFile(pstrFileName);
     if (!objFile.open(QIODevice::ReadOnly)) {  // never Text mode: it would delete lone CRs
-        pstrReason = QStringLiteral("cannot open %1: %2").arg(pstrFileName, objFile.errorString());
+        pstrReason = QCoreApplication::translate("basFileSystem", "cannot open %1: %2").arg(pstrFileName, objFile.errorString());
         return false;
     }
     if (objFile.size() > MaxFileSize) {
@@ -97,7 +98,7 @@ bool QtReadFile(const QString& pstrFileName, QByteArray& pbytContent, QString& p
         return false;
     }
     if (objFile.error() != QFileDevice::NoError) {
-        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, objFile.errorString());
+        pstrReason = QCoreApplication::translate("basFileSystem", "cannot read %1: %2").arg(pstrFileName, objFile.errorString());
         return false;
     }
     return true;
@@ -145,9 +146,9 @@ bool MakeFolder(const QString& pstrFolder, QString& pstrReason)
         strWhy = QString::fromLocal8Bit(std::strerror(errno));
     }
 #else
-    if (!QFileInfo(QFileInfo(strMissing).path()).isWritable()) strWhy = QStringLiteral("no permission to write in its parent");
+    if (!QFileInfo(QFileInfo(strMissing).path()).isWritable()) strWhy = QCoreApplication::translate("basFileSystem", "no permission to write in its parent");
 #endif
-    pstrReason = QStringLiteral("the folder %1 could not be created").arg(pstrFolder);
+    pstrReason = QCoreApplication::translate("basFileSystem", "the folder %1 could not be created").arg(pstrFolder);
     if (!strWhy.isEmpty())
         pstrReason += strMissing == QDir::cleanPath(QFileInfo(pstrFolder).absoluteFilePath()) ? QStringLiteral(": ") + strWhy
                                                                                                 : QStringLiteral(" (%1: %2)").arg(strMissing, strWhy);

@@ -2,6 +2,7 @@
 // The file system's edge: reading a whole regular file and replacing one atomically. On Linux this
 // uses the system's own calls (non-blocking opens with a file-type check, unnamed temporary files,
 // no-replace commits, owner and mode of the replaced file); elsewhere QFile and QSaveFile.
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -44,7 +45,7 @@ QByteArray FileIdentity(const QString& pstrPath);
 // written back it would name another file; such a path is refused unless a file of exactly that name
 // exists. (Raw arguments are checked byte for byte where they arrive.)
 bool FileNameFaithful(const QString& pstrPath);
-inline QString UnfaithfulNameReason() { return QStringLiteral("the file name is not valid in this system's encoding (UTF-8)"); }
+inline QString UnfaithfulNameReason() { return QCoreApplication::translate("basFileSystem", "the file name is not valid in this system's encoding (UTF-8)"); }
 
 // True for the portable build (TRALYX_PORTABLE_FS, Qt's files only): it keeps a replaced file's mode
 // but not its owner, checks that a new file's name is still free only just before its commit instead

@@ -3,6 +3,7 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
                      const QByteArray* pbytUnchanged)
 {
     if (pstrFileName.isEmpty()) {
-        pstrReason = QStringLiteral("no file name given");
+        pstrReason = QCoreApplication::translate("basFileSystem_Portable", "no file name given");
         return false;
     }
     if (!pbooMayReplace && NameTaken(pstrFileName)) {
@@ -43,18 +44,18 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
     const QFileInfo objInfo(pstrFileName);
     switch (KindOfPath(pstrFileName, &pstrReason)) {
     case enuPathKind::Folder: pstrReason = FolderReason(pstrFileName); return false;
-    case enuPathKind::Other: pstrReason += QStringLiteral("; not replaced"); return false;
+    case enuPathKind::Other: pstrReason += QCoreApplication::translate("basFileSystem_Portable", "; not replaced"); return false;
     case enuPathKind::Unreachable: return false;
     default: break;
     }
     if (!objInfo.absoluteDir().exists()) {
-        pstrReason = QStringLiteral("the folder %1 does not exist").arg(objInfo.absolutePath());
+        pstrReason = QCoreApplication::translate("basFileSystem_Portable", "the folder %1 does not exist").arg(objInfo.absolutePath());
         return false;
     }
     QSaveFile objFile(pstrFileName);
     objFile.setDirectWriteFallback(false);
     if (!objFile.open(QIODevice::WriteOnly)) {
-        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, objFile.errorString());
+        pstrReason = QCoreApplication::translate("basFileSystem_Portable", "cannot create %1: %2").arg(pstrFileName, objFile.errorString());
         return false;
     }
     // Every write and the flush are checked: when the disk fills, commit() alone can report
@@ -62,7 +63,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
     const bool booWritten = objFile.write(pbytContent) == pbytContent.size() && objFile.flush() &&
                             objFile.error() == QFileDevice::NoError;
     if (!booWritten) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        pstrReason = QCoreApplication::translate("basFileSystem_Portable", "cannot write %1: %2").arg(pstrFileName, objFile.errorString());
         objFile.cancelWriting();
         return false;
     }
@@ -75,7 +76,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         }
         if (booHasOld && !StillUnchanged(pstrFileName, pbytUnchanged, pstrReason)) return true;
         if (booHasOld && !QFileInfo(pstrFileName).isWritable()) {
-            pstrReason = QStringLiteral("cannot write %1: Permission denied").arg(pstrFileName);
+            pstrReason = QCoreApplication::translate("basFileSystem_Portable", "cannot write %1: Permission denied").arg(pstrFileName);
             return true;
         }
         return false;
@@ -85,7 +86,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         return false;
     }
     if (!objFile.commit()) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, objFile.errorString());
+        pstrReason = QCoreApplication::translate("basFileSystem_Portable", "cannot write %1: %2").arg(pstrFileName, objFile.errorString());
         return false;
     }
     return true;

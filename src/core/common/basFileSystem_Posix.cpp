@@ -3,6 +3,7 @@
 #include "common/basFileSystem.h"
 #include "common/basFileSystemShared.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ QString OtherKindReason(const QString& pstrPath, mode_t plngMode)
                           : S_ISBLK(plngMode)  ? "a block device"
                           : S_ISSOCK(plngMode) ? "a socket"
                                                : "of an unknown type";
-    return QStringLiteral("%1 is not a regular file (it is %2)").arg(pstrPath, QLatin1StringView(strKind));
+    return QCoreApplication::translate("basFileSystem_Posix", "%1 is not a regular file (it is %2)").arg(pstrPath, QLatin1StringView(strKind));
 }
 
 // For a path that failed with ENOTDIR: which part of it is a file where a folder should be.
@@ -42,12 +43,12 @@ QString FileOnTheWayReason(const QString& pstrPath)
     for (QString strPart = QFileInfo(pstrPath).path(); strPart != u"." && strPart != u"/";) {
         struct stat udtStat;
         if (stat(Native(strPart).constData(), &udtStat) == 0 && !S_ISDIR(udtStat.st_mode))
-            return QStringLiteral("%1 is a file, not a folder, so %2 cannot exist").arg(strPart, pstrPath);
+            return QCoreApplication::translate("basFileSystem_Posix", "%1 is a file, not a folder, so %2 cannot exist").arg(strPart, pstrPath);
         const QString strUp = QFileInfo(strPart).path();
         if (strUp == strPart) break;
         strPart = strUp;
     }
-    return QStringLiteral("%1: a part of the path is not a folder").arg(pstrPath);
+    return QCoreApplication::translate("basFileSystem_Posix", "%1: a part of the path is not a folder").arg(pstrPath);
 }
 
 // The reason for a failed stat/open of pstrPath, by errno.
@@ -260,7 +261,7 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
     } objCloser{lngHandle};
     struct stat udtStat;
     if (fstat(lngHandle, &udtStat) != 0) {
-        pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
         return false;
     }
     if (!S_ISREG(udtStat.st_mode)) {
@@ -282,7 +283,7 @@ bool ReadRegularFile(const QString& pstrFileName, QByteArray& pbytContent, QStri
             const ssize_t lngRead = read(lngHandle, bytContent.data() + lngHave, static_cast<size_t>(bytContent.size() - lngHave));
             if (lngRead < 0) {
                 if (errno == EINTR) continue;
-                pstrReason = QStringLiteral("cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
+                pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot read %1: %2").arg(pstrFileName, SystemReason(errno));
                 return false;
             }
             if (lngRead == 0) break;
@@ -305,7 +306,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
                      const QByteArray* pbytUnchanged)
 {
     if (pstrFileName.isEmpty()) {
-        pstrReason = QStringLiteral("no file name given");
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "no file name given");
         return false;
     }
     // A symlink at the name, even a dangling one, is something that stands there: followed without
@@ -326,21 +327,21 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         return false;
     }
     if (booHasOld && !S_ISREG(udtOld.st_mode)) {
-        pstrReason = OtherKindReason(pstrFileName, udtOld.st_mode) + QStringLiteral("; not replaced");
+        pstrReason = OtherKindReason(pstrFileName, udtOld.st_mode) + QCoreApplication::translate("basFileSystem_Posix", "; not replaced");
         return false;
     }
     if (!booHasOld && errno != ENOENT) {
         pstrReason = errno == ENOTDIR ? FileOnTheWayReason(pstrFileName)
-                                      : QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+                                      : QCoreApplication::translate("basFileSystem_Posix", "cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
         return false;
     }
     const QFileInfo objTarget(strTarget);
     const QByteArray bytFolder = Native(objTarget.path());
     struct stat udtFolder;
     if (stat(bytFolder.constData(), &udtFolder) != 0) {
-        pstrReason = errno == ENOENT ? QStringLiteral("the folder %1 does not exist").arg(objTarget.absolutePath())
+        pstrReason = errno == ENOENT ? QCoreApplication::translate("basFileSystem_Posix", "the folder %1 does not exist").arg(objTarget.absolutePath())
                      : errno == ENOTDIR ? FileOnTheWayReason(strTarget)
-                                        : QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+                                        : QCoreApplication::translate("basFileSystem_Posix", "cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
         return false;
     }
     if (!S_ISDIR(udtFolder.st_mode)) {
@@ -351,7 +352,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
     udtTempFile udtTemp;
     int lngError = 0;
     if (!OpenTemp(bytFolder, objTarget.fileName(), udtTemp, lngError)) {
-        pstrReason = QStringLiteral("cannot create %1: %2").arg(pstrFileName, SystemReason(lngError));
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot create %1: %2").arg(pstrFileName, SystemReason(lngError));
         return false;
     }
     if (booHasOld) {
@@ -363,14 +364,14 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         fchmod(udtTemp.Handle, udtOld.st_mode & 07777);
     }
     if (!WriteAll(udtTemp.Handle, pbytContent, lngError)) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
         return false;
     }
     if (booHasOld && !StillUnchanged(strTarget, pbytUnchanged, pstrReason)) return false;
     // The rename needs only the folder's leave; replacing a file also needs the file's own, as an
     // editor asks for it (root has it anyway).
     if (booHasOld && faccessat(AT_FDCWD, bytTarget.constData(), W_OK, AT_EACCESS) != 0) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot write %1: %2").arg(pstrFileName, SystemReason(errno));
         return false;
     }
     lngError = Commit(udtTemp, bytFolder, objTarget.fileName(), bytTarget, pbooMayReplace);
@@ -379,7 +380,7 @@ bool WriteAtomically(const QString& pstrFileName, const QByteArray& pbytContent,
         return false;
     }
     if (lngError != 0) {
-        pstrReason = QStringLiteral("cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
+        pstrReason = QCoreApplication::translate("basFileSystem_Posix", "cannot write %1: %2").arg(pstrFileName, SystemReason(lngError));
         return false;
     }
     SyncFolder(bytFolder);

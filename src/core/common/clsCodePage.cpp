@@ -1,5 +1,6 @@
 #include "common/clsCodePage.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 #include <QStringDecoder>
@@ -167,9 +168,9 @@ bool clsCodePage::KeepsAscii() const { return mudtTable->booAsciiKept; }
 QString clsCodePage::Problem() const
 {
     if (!mudtTable->booKnown)
-        return QStringLiteral("unknown code page '%1' (for example windows-1252, windows-1250, UTF-8)").arg(mstrName);
+        return QCoreApplication::translate("clsCodePage", "unknown code page '%1' (for example windows-1252, windows-1250, UTF-8)").arg(mstrName);
     if (!mudtTable->booValid)
-        return QStringLiteral("code page '%1' cannot be used: language files need line ends, '.', ':', digits and "
+        return QCoreApplication::translate("clsCodePage", "code page '%1' cannot be used: language files need line ends, '.', ':', digits and "
                               "ASCII letters as single ASCII bytes, and every character the same bytes wherever it stands "
                               "(no shifting between states)")
             .arg(mstrName);
@@ -255,10 +256,11 @@ QString clsCodePage::InvalidBytesReason(const char* pbytData, qsizetype plngStar
     for (qsizetype i = plngStart; i < plngStart + plngLength && strBytes.size() < 8; ++i)
         strBytes.append(QStringLiteral("0x") +
                         QString::number(static_cast<uint8_t>(pbytData[i]), 16).toUpper().rightJustified(2, u'0'));
-    return QStringLiteral("%1 %2 at column %3 %4 not valid %5 (is the code page right?)")
-        .arg(plngLength == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"), strBytes.join(u' '))
+    return (plngLength == 1 ? QCoreApplication::translate("clsCodePage", "byte %1 at column %2 is not valid %3 (is the code page right?)")
+                            : QCoreApplication::translate("clsCodePage", "bytes %1 at column %2 are not valid %3 (is the code page right?)"))
+        .arg(strBytes.join(u' '))
         .arg(plngStart + 1)
-        .arg(plngLength == 1 ? QStringLiteral("is") : QStringLiteral("are"), mstrName);
+        .arg(mstrName);
 }
 
 bool clsCodePage::DecodeMultiByte(const char* pbytData, qsizetype plngSize, QString& pstrOut, QString& pstrReason) const

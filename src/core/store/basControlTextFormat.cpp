@@ -4,6 +4,7 @@
 #include "store/basFormatText.h"
 #include "store/clsLineReader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <type_traits>
@@ -87,16 +88,16 @@ QString LineProblemReason(QStringView pstrLine)
     udtParsedLine<QStringView> udtLine;
     switch (ParseEntryLine(pstrLine, udtLine)) {
     case enuLineProblem::None: return QString();
-    case enuLineProblem::Blank: return QStringLiteral("the line is blank");
+    case enuLineProblem::Blank: return QCoreApplication::translate("basControlTextFormat", "the line is blank");
     case enuLineProblem::FewDots:
-        return QStringLiteral("expected Form.Control.Index.Tag:Text, but the line has fewer than three '.'");
+        return QCoreApplication::translate("basControlTextFormat", "expected Form.Control.Index.Tag:Text, but the line has fewer than three '.'");
     case enuLineProblem::BadIndex: {
         const qsizetype p1 = pstrLine.indexOf(u'.');
         const qsizetype p2 = pstrLine.indexOf(u'.', p1 + 1);
         const QStringView strIndex = pstrLine.mid(p2 + 1, pstrLine.indexOf(u'.', p2 + 1) - p2 - 1);
-        return QStringLiteral("index '%1' is not a number from 0 to 255").arg(Shortened(strIndex, QuotedChars));
+        return QCoreApplication::translate("basControlTextFormat", "index '%1' is not a number from 0 to 255").arg(Shortened(strIndex, QuotedChars));
     }
-    case enuLineProblem::NoColon: return QStringLiteral("no ':' after the index (expected a tag such as T: or C:)");
+    case enuLineProblem::NoColon: return QCoreApplication::translate("basControlTextFormat", "no ':' after the index (expected a tag such as T: or C:)");
     }
     return QString();
 }
@@ -231,10 +232,10 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
         const bool booC = udtLine.Tag.size() == 1 && Unit(udtLine.Tag[0]) == u'C';
         if (!booT && !booC) {
             if (pudtEntries)  // the index takes only what the writer writes
-                return Fail(objLines.LineNumber(), QStringLiteral("unexpected tag '%1' (a line is T: or C:)")
+                return Fail(objLines.LineNumber(), QCoreApplication::translate("basControlTextFormat", "unexpected tag '%1' (a line is T: or C:)")
                                                        .arg(Shortened(Text(udtLine.Tag), QuotedChars)));
             AddWarning(pudtOut, objLines.LineNumber(),
-                       QStringLiteral("unexpected tag '%1'; the line was skipped").arg(Shortened(Text(udtLine.Tag), QuotedChars)));
+                       QCoreApplication::translate("basControlTextFormat", "unexpected tag '%1'; the line was skipped").arg(Shortened(Text(udtLine.Tag), QuotedChars)));
             booContinues = false;
             continue;
         }
@@ -263,7 +264,7 @@ void ReadControlTextLines(const QByteArray& pbytContent, const clsCodePage& pobj
             } else if (!booJoins) {
                 if (pudtOut.Lines.size() >= clsTralyx::MaxRecords)
                     return Fail(objLines.LineNumber(),
-                                QStringLiteral("the file has more than %L1 records, the most a table can hold")
+                                QCoreApplication::translate("basControlTextFormat", "the file has more than %L1 records, the most a table can hold")
                                     .arg(clsTralyx::MaxRecords));
                 if constexpr (KeepTexts) udtTable.append(ControlTextItem());
                 else if constexpr (!Bytes) udtTable.last() = ControlTextItem();
@@ -380,7 +381,7 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         // A name with "." or a line break would be read back as another entry, or not at all.
         for (const QString* pstrName : {&udtItem.FormName, &udtItem.ControlName}) {
             if (pstrName->contains(u'.') || HasLineBreak(*pstrName)) {
-                udtError = {0, QStringLiteral("%1: the name '%2' holds a '.' or a line break, which this format "
+                udtError = {0, QCoreApplication::translate("basControlTextFormat", "%1: the name '%2' holds a '.' or a line break, which this format "
                                               "cannot carry")
                                    .arg(strPath, *pstrName)};
                 return false;

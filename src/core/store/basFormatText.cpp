@@ -1,5 +1,7 @@
 #include "store/basFormatText.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 QStringList SplitTextLines(const QString& pstrText)
@@ -68,7 +70,7 @@ udtRecordHead RecordHead(const char* pstrTag, int32_t plngNumber)
 
 QString OutOfPlaceReason(QStringView pstrId, int32_t plngExpected)
 {
-    return QStringLiteral("'%1' is out of place: the numbers run 001, 002, 003, ... as the writers write them, so this one "
+    return QCoreApplication::translate("basFormatText", "'%1' is out of place: the numbers run 001, 002, 003, ... as the writers write them, so this one "
                           "should be %2")
         .arg(pstrId, ThreeDigits(plngExpected));
 }

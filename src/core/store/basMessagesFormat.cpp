@@ -3,6 +3,8 @@
 #include "store/basFormatText.h"
 #include "store/clsNumberedRead.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 namespace {
@@ -14,17 +16,17 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
     bool booMessageLine = false;  // the current record has had a message line
     objRead.Run(pbytContent, pobjCodePage, [&](const QString& strLine) {
         if (strLine.size() < 7)
-            return objRead.Fail(strLine.isEmpty() ? QStringLiteral("the line is blank")
-                                                  : QStringLiteral("the line is shorter than its 7-character head (MSGnnn:)"));
+            return objRead.Fail(strLine.isEmpty() ? QCoreApplication::translate("basMessagesFormat", "the line is blank")
+                                                  : QCoreApplication::translate("basMessagesFormat", "the line is shorter than its 7-character head (MSGnnn:)"));
         const QStringView strTag = QStringView(strLine).left(3);
         const bool booMSG = strTag == u"MSG";
         const auto lngNumber = objRead.Number(strLine);
         if (pbooExact && ((!booMSG && strTag != u"MST") || !lngNumber))
-            return objRead.Fail(QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head").arg(QStringView(strLine).left(7)));
+            return objRead.Fail(QCoreApplication::translate("basMessagesFormat", "'%1' is not an MSGnnn: or MSTnnn: head").arg(QStringView(strLine).left(7)));
         // Any line with a number starts the next record when the number changes, whatever its tag.
         if (lngNumber) {
             if (*lngNumber > MaxMessages)
-                return objRead.Fail(QStringLiteral("record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
+                return objRead.Fail(QCoreApplication::translate("basMessagesFormat", "record number %1 is above %2").arg(*lngNumber).arg(MaxMessages));
             if (*lngNumber != objRead.LastNumber()) {
                 if (pbooExact && *lngNumber != objRead.Records() + 1)
                     return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), objRead.Records() + 1));
@@ -35,11 +37,11 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
             }
         }
         if (!booMSG && strTag != u"MST") {
-            objRead.Skip(QStringLiteral("'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped").arg(QStringView(strLine).left(7)));
+            objRead.Skip(QCoreApplication::translate("basMessagesFormat", "'%1' is not an MSGnnn: or MSTnnn: head; the line was skipped").arg(QStringView(strLine).left(7)));
             return true;
         }
         if (objRead.Records() == 0)
-            return objRead.Fail(QStringLiteral("a %1 line comes before the first record (its number is 000 or missing)").arg(strTag));
+            return objRead.Fail(QCoreApplication::translate("basMessagesFormat", "a %1 line comes before the first record (its number is 000 or missing)").arg(strTag));
         MessageItem& udtRecord = objRead.Current();
         const QStringView strText = QStringView(strLine).mid(7);
         if (!booMSG) {
@@ -74,7 +76,7 @@ bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pob
     const auto Lines = [](const MessageItem& udtItem, qsizetype i, QString& strRecord, udtFileIssue& udtError) {
         const udtRecordHead udtTitle = RecordHead("MST", static_cast<int32_t>(i + 1));
         if (HasLineBreak(udtItem.Title)) {
-            udtError = {0, udtTitle.Id().toString() + QStringLiteral(": a title cannot hold a line break in this format")};
+            udtError = {0, udtTitle.Id().toString() + QCoreApplication::translate("basMessagesFormat", ": a title cannot hold a line break in this format")};
             return false;
         }
         // Every line is written, the last one too when it is empty, so that an empty message and one

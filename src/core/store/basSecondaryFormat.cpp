@@ -3,6 +3,8 @@
 #include "store/basFormatText.h"
 #include "store/clsNumberedRead.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 QString SecondaryEntryName(qsizetype plngIndex)
@@ -20,13 +22,13 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
         const auto lngNumber = objRead.Number(strLine);
         const bool booBlank = QStringView(strLine).trimmed().isEmpty();  // a view: no copy per line
         if (pbooExact && !booBlank && (strLine.size() < 6 || !lngNumber || !strLine.startsWith(QLatin1StringView("TXT"))))
-            return objRead.Fail(QStringLiteral("'%1' is not a TXTnnn: head").arg(QStringView(strLine).left(7)));
+            return objRead.Fail(QCoreApplication::translate("basSecondaryFormat", "'%1' is not a TXTnnn: head").arg(QStringView(strLine).left(7)));
         if (strLine.size() < 6 || !lngNumber) {
             // Unnumbered lines are skipped, as the format has always done; only blank ones silently.
-            if (!booBlank) objRead.Skip(QStringLiteral("no number after the first three characters (TXTnnn:); the line was skipped"));
+            if (!booBlank) objRead.Skip(QCoreApplication::translate("basSecondaryFormat", "no number after the first three characters (TXTnnn:); the line was skipped"));
             return true;
         }
-        if (strLine.size() < 7) return objRead.Fail(QStringLiteral("the numbered line is shorter than its 7-character head (TXTnnn:)"));
+        if (strLine.size() < 7) return objRead.Fail(QCoreApplication::translate("basSecondaryFormat", "the numbered line is shorter than its 7-character head (TXTnnn:)"));
         if (*lngNumber != objRead.LastNumber()) {
             const int32_t lngExpected = (objRead.Records() + 1) % 1000;
             if (pbooExact && *lngNumber != lngExpected) return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), lngExpected));
@@ -34,7 +36,7 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
                 return false;
             objRead.Current() = strLine.mid(7);
         } else {
-            if (objRead.Records() == 0) return objRead.Fail(QStringLiteral("the first numbered line has number 000"));
+            if (objRead.Records() == 0) return objRead.Fail(QCoreApplication::translate("basSecondaryFormat", "the first numbered line has number 000"));
             QString& strEntry = objRead.Current();
             strEntry += QStringLiteral("\r\n");
             strEntry += QStringView(strLine).mid(7);

@@ -6,6 +6,7 @@
 #include "store/udtFileRead.h"
 #include "store/udtFileStamp.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tralyx {
@@ -52,7 +53,7 @@ void ReadTableFile(const QString& pstrFileName, const QString& pstrCodePage, Rea
         pudtStamp = udtFileStamp::Of(pstrFileName, bytContent);
         pfnRead(bytContent, clsCodePage(pstrCodePage), pudtOut);
         if (const char* pstrOrder = pudtOut.Success ? nullptr : Utf16ByteOrder(bytContent))
-            pudtOut.Error.Reason = QStringLiteral("the file is in UTF-16 (%1), not in %2 or another 8-bit code page; save it in %2")
+            pudtOut.Error.Reason = QCoreApplication::translate("basTableFile", "the file is in UTF-16 (%1), not in %2 or another 8-bit code page; save it in %2")
                                        .arg(QLatin1StringView(pstrOrder), pstrCodePage);
         if (pbytKept) *pbytKept = std::move(bytContent);
     } catch (const std::bad_alloc&) {

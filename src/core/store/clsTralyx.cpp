@@ -118,7 +118,7 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
     QString strReason;
     const fs::enuPathKind enuKind = fs::KindOfPath(pstrFileName, &strReason);
     if (enuKind == fs::enuPathKind::Other || enuKind == fs::enuPathKind::Unreachable) {
-        Fail(0, enuKind == fs::enuPathKind::Other ? strReason + QStringLiteral("; not replaced") : strReason);
+        Fail(0, enuKind == fs::enuPathKind::Other ? strReason + QCoreApplication::translate("clsTralyx", "; not replaced") : strReason);
         return false;
     }
     // A dangling symlink is a name that is taken too: without leave, nothing is made where it points.
@@ -131,7 +131,7 @@ bool clsTralyx::WriteWholeFile(const QString& pstrFileName, const QByteArray& pb
                        .arg(pstrFileName),
                    vbQuestion + vbYesNo, QCoreApplication::translate("clsTralyx", "Overwrite file"));
         if (lngAnswer != vbYes) {
-            Fail(0, QStringLiteral("%1 already exists and was not overwritten").arg(pstrFileName));
+            Fail(0, QCoreApplication::translate("clsTralyx", "%1 already exists and was not overwritten").arg(pstrFileName));
             mudtLastError.Declined = true;
             return false;
         }

@@ -5,6 +5,7 @@
 #include "store/basMergeConflict.h"
 #include "store/clsTralyx.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QVector>
@@ -40,7 +41,7 @@ template <class TTable>
 void FinishWarnings(udtFileRead<TTable>& pudtRead)
 {
     if (pudtRead.Unlisted > 0)
-        pudtRead.Warnings.append({0, QStringLiteral("and %1 more lines were skipped").arg(pudtRead.Unlisted)});
+        pudtRead.Warnings.append({0, QCoreApplication::translate("udtFileRead", "and %1 more lines were skipped").arg(pudtRead.Unlisted)});
     pudtRead.Unlisted = 0;
 }
 
@@ -89,7 +90,7 @@ bool WriteRecords(const TTable& pudtTable, qsizetype plngMax, QStringView pstrTo
         strRecord.resize(0);  // keeps its buffer
         if (!pfnLines(pudtTable[i], i, strRecord, pudtError)) return false;
         if (!pobjCodePage.Encode(strRecord, pbytOut)) {
-            pudtError = {0, QStringLiteral("%1: %2 cannot write the characters '%3'")
+            pudtError = {0, QCoreApplication::translate("udtFileRead", "%1: %2 cannot write the characters '%3'")
                                 .arg(pfnName(pudtTable[i], i), pobjCodePage.Name(), pobjCodePage.Unencodable(strRecord))};
             return false;
         }
@@ -98,6 +99,6 @@ bool WriteRecords(const TTable& pudtTable, qsizetype plngMax, QStringView pstrTo
     return true;
 }
 
-inline udtFileIssue NotEnoughMemory() { return {0, QStringLiteral("not enough memory")}; }
+inline udtFileIssue NotEnoughMemory() { return {0, QCoreApplication::translate("udtFileRead", "not enough memory")}; }
 
 }  // namespace tralyx

@@ -1,4 +1,4 @@
-#include "windows/main/basTranslations.h"
+#include "i18n/basTranslations.h"
 
 #include "common/basApplication.h"
 
@@ -45,6 +45,14 @@ bool InstallTranslations(const QStringList& pstrUiLanguages)
     QCoreApplication::installTranslator(objOwn.get());
     Installed().push_back(std::move(objOwn));
     return true;
+}
+
+QStringList SystemUiLanguages()
+{
+    const QString strAll = qEnvironmentVariable("LC_ALL");
+    if (strAll == QLatin1String("C") || strAll.startsWith(QLatin1String("C.")) || strAll == QLatin1String("POSIX"))
+        return {QStringLiteral("C")};
+    return QLocale::system().uiLanguages();
 }
 
 void RemoveTranslations()
