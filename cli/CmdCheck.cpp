@@ -106,12 +106,12 @@ udtChecked CheckFile(enuFileKind penuKind, const QString& pstrFileName, const QS
 bool CheckStateFile(const QString& pstrFileName)
 {
     QByteArray bytContent;
-    QString strReason;
+    udtFileIssue udtProblem;
     clsTranslationState objState;
-    if (!ReadWholeFile(pstrFileName, bytContent, strReason) || !objState.Parse(bytContent, strReason)) {
-        // "line 3: why" as "FILE:3: why", the way the language files' problems are printed
-        const bool booLine = strReason.startsWith(QLatin1StringView("line "));
-        PrintOutput(pstrFileName + (booLine ? u':' + strReason.mid(5) : QStringLiteral(": ") + strReason));
+    // A problem at a line as "FILE:3: why", the way the language files' problems are printed.
+    if (!ReadWholeFile(pstrFileName, bytContent, udtProblem.Reason) || !objState.Parse(bytContent, udtProblem)) {
+        PrintOutput(udtProblem.Line > 0 ? QStringLiteral("%1:%2: %3").arg(pstrFileName, QString::number(udtProblem.Line), udtProblem.Reason)
+                                        : pstrFileName + QStringLiteral(": ") + udtProblem.Reason);
         return false;
     }
     qsizetype lngRecords = 0;

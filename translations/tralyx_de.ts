@@ -342,10 +342,6 @@ Möchten Sie ersetzen?</translation>
         <translation>die Übersetzung ist identisch mit der Quelle</translation>
     </message>
     <message>
-        <source>the translation %1; the application replaces the source&apos;s markers only</source>
-        <translation>die Übersetzung %1; die Anwendung ersetzt nur die Platzhalter der Quelle</translation>
-    </message>
-    <message>
         <source>&quot;[#!&quot; without its closing &quot;!#]&quot;: the end user sees the raw marker</source>
         <translation>„[#!“ ohne schließendes „!#]“: der Endbenutzer sieht den rohen Platzhalter</translation>
     </message>
@@ -392,6 +388,148 @@ Möchten Sie ersetzen?</translation>
     <message>
         <source>the translation has </source>
         <translation>die Übersetzung hat </translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>the translation lacks %1; the application replaces the source&apos;s markers only</source>
+        <translation>der Übersetzung fehlt %1; die Anwendung ersetzt nur die Platzhalter der Quelle</translation>
+    </message>
+    <message>
+        <source>the translation adds %1; the application replaces the source&apos;s markers only</source>
+        <translation>die Übersetzung fügt %1 hinzu; die Anwendung ersetzt nur die Platzhalter der Quelle</translation>
+    </message>
+    <message>
+        <source>the translation lacks %1 and adds %2; the application replaces the source&apos;s markers only</source>
+        <translation>der Übersetzung fehlt %1, und sie fügt %2 hinzu; die Anwendung ersetzt nur die Platzhalter der Quelle</translation>
+    </message>
+    <message>
+        <source>a &quot;%1&quot; without its &quot;%2&quot;</source>
+        <translation>ein „%1“ ohne zugehöriges „%2“</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; without their &quot;%3&quot;</source>
+        <translation>%1 „%2“ ohne zugehöriges „%3“</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+</context>
+<context>
+    <name>basExchangeImport</name>
+    <message>
+        <source>the lines of record %1 are not where they were read</source>
+        <translation>die Zeilen von Datensatz %1 stehen nicht dort, wo sie gelesen wurden</translation>
+    </message>
+    <message>
+        <source>the lines of %1 are not consecutive</source>
+        <translation>die Zeilen von %1 stehen nicht hintereinander</translation>
+    </message>
+    <message>
+        <source>%1 cannot write &apos;%2&apos;</source>
+        <translation>%1 kann &apos;%2&apos; nicht schreiben</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary file: %1</source>
+        <translation>es kann keine temporäre Datei angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the changed file would not read back as the translations say; it was left as it is</source>
+        <translation>die geänderte Datei ließe sich nicht so zurücklesen, wie die Übersetzungen es sagen; sie blieb, wie sie war</translation>
+    </message>
+    <message>
+        <source>the changed file would not load (%1); it was left as it is</source>
+        <translation>die geänderte Datei ließe sich nicht laden (%1); sie blieb, wie sie war</translation>
+    </message>
+    <message>
+        <source>core.lrc has no caption line for a txt... control</source>
+        <translation>core.lrc hat keine Beschriftungszeile für ein txt...-Steuerelement</translation>
+    </message>
+    <message>
+        <source>core.lrc has no tool-tip line for an mnu... or [cap... control</source>
+        <translation>core.lrc hat keine Minihilfe-Zeile für ein mnu...- oder [cap...-Steuerelement</translation>
+    </message>
+    <message>
+        <source>a message title cannot hold a line break</source>
+        <translation>ein Meldungstitel kann keinen Zeilenumbruch enthalten</translation>
+    </message>
+    <message>
+        <source>core.lrc drops the blanks at the start of a text</source>
+        <translation>core.lrc verwirft die Leerzeichen am Anfang eines Textes</translation>
+    </message>
+    <message>
+        <source>%1 cannot write the characters &apos;%2&apos;</source>
+        <translation>%1 kann die Zeichen &apos;%2&apos; nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the folder has no %1</source>
+        <translation>der Ordner hat keine %1</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s %1 could not be read</source>
+        <translation>die %1 des Ordners konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file names the entry by its line only (%1 line %2), where the source has no one text &quot;%3&quot;</source>
+        <translation>die Datei nennt den Eintrag nur über seine Zeile (%1 Zeile %2), wo die Quelle keinen eindeutigen Text „%3“ hat</translation>
+    </message>
+    <message>
+        <source>the file names the entry by its line only (%1 line %2): without the source folder nothing says which text it is</source>
+        <translation>die Datei nennt den Eintrag nur über seine Zeile (%1 Zeile %2): ohne den Quellordner sagt nichts, welcher Text es ist</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s %1 has no such entry</source>
+        <translation>die %1 des Ordners hat keinen solchen Eintrag</translation>
+    </message>
+    <message>
+        <source>the exchange file has this entry twice; the first one was taken</source>
+        <translation>die Austauschdatei hat diesen Eintrag zweimal; der erste wurde genommen</translation>
+    </message>
+    <message>
+        <source>the source has no such entry any more</source>
+        <translation>die Quelle hat diesen Eintrag nicht mehr</translation>
+    </message>
+    <message>
+        <source>; left as it is</source>
+        <translation>; unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the English changed since the export (it is now &quot;%1&quot;)</source>
+        <translation>das Englische hat sich seit dem Export geändert (jetzt „%1“)</translation>
+    </message>
+    <message>
+        <source>changed in the folder since the export, not in the file; left as it is</source>
+        <translation>seit dem Export im Ordner geändert, nicht in der Datei; unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>conflict: the file has &quot;%1&quot;, the folder changed it since the export to &quot;%2&quot;; left as it is (--theirs takes the file&apos;s)</source>
+        <translation>Konflikt: die Datei hat „%1“, der Ordner hat es seit dem Export in „%2“ geändert; unverändert gelassen (--theirs nimmt die der Datei)</translation>
+    </message>
+    <message>
+        <source>empty translation, left as it is</source>
+        <translation>leere Übersetzung, unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the file changed since it was read; run again</source>
+        <translation>die Datei wurde seit dem Lesen geändert; erneut ausführen</translation>
+    </message>
+    <message>
+        <source>no language file has this name</source>
+        <translation>keine Sprachdatei hat diesen Namen</translation>
+    </message>
+</context>
+<context>
+    <name>basExchangeText</name>
+    <message>
+        <source>the file says its code page is %1, but its bytes are UTF-8: its texts may be garbled (read as %1, as the file says)</source>
+        <translation>die Datei gibt als Codepage %1 an, ihre Bytes sind aber UTF-8: ihre Texte sind vielleicht verstümmelt (als %1 gelesen, wie die Datei sagt)</translation>
     </message>
 </context>
 <context>
@@ -543,6 +681,97 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>basFolderImport</name>
+    <message>
+        <source>1 entry changed</source>
+        <translation>1 Eintrag geändert</translation>
+    </message>
+    <message>
+        <source>%1 entries changed</source>
+        <translation>%1 Einträge geändert</translation>
+    </message>
+    <message>
+        <source>%1: nothing to import (the file holds no entries)</source>
+        <translation>%1: nichts zu importieren (die Datei enthält keine Einträge)</translation>
+    </message>
+    <message>
+        <source>%1: the translations are for the language &apos;%2&apos;, %3 is &apos;%4&apos;; nothing was imported (--language %2 imports them all the same)</source>
+        <translation>%1: die Übersetzungen sind für die Sprache &apos;%2&apos;, %3 ist &apos;%4&apos;; nichts wurde importiert (--language %2 importiert sie trotzdem)</translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation>; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: no source folder (no sibling folder named English; --source DIR names one): the translations were not compared with the source, and the checks did not run</source>
+        <translation>%1: kein Quellordner (kein Nachbarordner namens English; --source DIR nennt einen): die Übersetzungen wurden nicht mit der Quelle verglichen, und die Prüfungen liefen nicht</translation>
+    </message>
+    <message>
+        <source>%1; it is ignored</source>
+        <translation>%1; die Datei wird nicht beachtet</translation>
+    </message>
+    <message>
+        <source>%1: no change, not written</source>
+        <translation>%1: keine Änderung, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2, not written: %3</source>
+        <translation>%1: %2, nicht geschrieben: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, would be written (dry run)</source>
+        <translation>%1: %2, würde geschrieben (Probelauf)</translation>
+    </message>
+    <message>
+        <source>%1: %2, not written: the file exists (give --force to replace it)</source>
+        <translation>%1: %2, nicht geschrieben: die Datei ist vorhanden (--force ersetzt sie)</translation>
+    </message>
+    <message>
+        <source>%1: %2, written</source>
+        <translation>%1: %2, geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: not written: %2</source>
+        <translation>%1: nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>%1: written</source>
+        <translation>%1: geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the state changes, would be written (dry run)</source>
+        <translation>%1: der Bearbeitungsstand ändert sich, würde geschrieben (Probelauf)</translation>
+    </message>
+    <message>
+        <source>%1: the state changes, not written (give --force to write it)</source>
+        <translation>%1: der Bearbeitungsstand ändert sich, nicht geschrieben (--force schreibt ihn)</translation>
+    </message>
+    <message>
+        <source>left as it is: </source>
+        <translation>unverändert: </translation>
+    </message>
+    <message>
+        <source>not applied: </source>
+        <translation>nicht übernommen: </translation>
+    </message>
+    <message>
+        <source>%1: %2 translations not applied</source>
+        <translation>%1: %2 Übersetzungen nicht übernommen</translation>
+    </message>
+    <message>
+        <source>listed first; the translations are the translator&apos;s, and are written all the same</source>
+        <translation>oben aufgeführt; die Übersetzungen sind die des Übersetzers und werden trotzdem geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the import brings in 1 error of the checks (%2)</source>
+        <translation>%1: der Import bringt 1 Fehler der Prüfungen mit (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the import brings in %2 errors of the checks (%3)</source>
+        <translation>%1: der Import bringt %2 Fehler der Prüfungen mit (%3)</translation>
+    </message>
+</context>
+<context>
     <name>basFolderUpdate</name>
     <message>
         <source>%1; the old state was not carried over</source>
@@ -580,12 +809,143 @@ Möchten Sie ersetzen?</translation>
         <source>%1 was written: %2</source>
         <translation>%1 wurde geschrieben: %2</translation>
     </message>
+    <message>
+        <source>; its marks and notes would be lost, so nothing was written (mend it, or give --discard-state to update without them)</source>
+        <translation>; seine Markierungen und Notizen gingen verloren, daher wurde nichts geschrieben (reparieren Sie ihn, oder aktualisieren Sie mit --discard-state ohne sie)</translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation>; nichts wurde geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>basFormTextFile</name>
+    <message>
+        <source>%1.%2 holds &apos;%3&apos;, which %4 cannot write</source>
+        <translation>%1.%2 enthält &apos;%3&apos;, das %4 nicht schreiben kann</translation>
+    </message>
+    <message>
+        <source>%1 cannot write the characters &apos;%2&apos;</source>
+        <translation>%1 kann die Zeichen &apos;%2&apos; nicht schreiben</translation>
+    </message>
 </context>
 <context>
     <name>basFormatText</name>
     <message>
         <source>&apos;%1&apos; is out of place: the numbers run 001, 002, 003, ... as the writers write them, so this one should be %2</source>
         <translation>&apos;%1&apos; steht falsch: die Nummern laufen 001, 002, 003, ..., wie die Schreibroutinen sie schreiben, diese müsste also %2 sein</translation>
+    </message>
+</context>
+<context>
+    <name>basGlossaryFile</name>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that does not start with one</source>
+        <translation>Zeile %1: ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>line %1: text after a quoted field&apos;s closing quote</source>
+        <translation>Zeile %1: Text nach dem schließenden Anführungszeichen eines Feldes</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>; nothing was read</source>
+        <translation>; nichts wurde gelesen</translation>
+    </message>
+    <message>
+        <source>the entity &amp;%1; was not expanded (only the file&apos;s own declarations are read, no DTD or external entity), so a term would lose it; nothing was read</source>
+        <translation>die Entität &amp;%1; wurde nicht aufgelöst (nur die eigenen Deklarationen der Datei werden gelesen, keine DTD und keine externe Entität), ein Begriff verlöre sie also; nichts wurde gelesen</translation>
+    </message>
+    <message>
+        <source>not a TBX document (the root is &lt;%1&gt;)</source>
+        <translation>kein TBX-Dokument (die Wurzel ist &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>not a TBX document</source>
+        <translation>kein TBX-Dokument</translation>
+    </message>
+    <message>
+        <source>line %1: bytes that are not valid UTF-8</source>
+        <translation>Zeile %1: Bytes, die kein gültiges UTF-8 sind</translation>
+    </message>
+    <message>
+        <source>line 1: the header names %1 language; give two or more, such as en,de</source>
+        <translation>Zeile 1: die Kopfzeile nennt %1 Sprache; geben Sie zwei oder mehr an, etwa en,de</translation>
+    </message>
+    <message>
+        <source>line 1: the header &quot;%1&quot; names no column of %2</source>
+        <translation>Zeile 1: die Kopfzeile „%1“ nennt keine Spalte für %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>Zeile %1: %2 Felder, die Kopfzeile hat %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the text holds a control character that XML cannot carry</source>
+        <translation>„%1“: der Text enthält ein Steuerzeichen, das XML nicht aufnehmen kann</translation>
+    </message>
+</context>
+<context>
+    <name>basJoinFormText</name>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation>; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: this is the folder&apos;s core.lrc itself, not a form file; nothing was written</source>
+        <translation>%1: das ist die core.lrc des Ordners selbst, keine Formulardatei; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer on its form%3</source>
+        <translation>%1: %2 ist nicht mehr auf seinem Formular%3</translation>
+    </message>
+    <message>
+        <source>, removed</source>
+        <translation>, entfernt</translation>
+    </message>
+    <message>
+        <source>%1: not written: %2</source>
+        <translation>%1: nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed</source>
+        <translation>%1 hinzugefügt, %2 geändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>: no change, not written</source>
+        <translation>: keine Änderung, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2, written</source>
+        <translation>%1: %2, geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2, not written: %3</source>
+        <translation>%1: %2, nicht geschrieben: %3</translation>
+    </message>
+</context>
+<context>
+    <name>basMemoryFill</name>
+    <message>
+        <source>%1: not filled from the memory, %2 cannot write &apos;%3&apos;</source>
+        <translation>%1: nicht aus dem Übersetzungsspeicher gefüllt, %2 kann &apos;%3&apos; nicht schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>basMergeConflict</name>
+    <message>
+        <source>an unresolved merge conflict (a line of Git&apos;s conflict markers); resolve it and remove the marker lines</source>
+        <translation>ein ungelöster Zusammenführungskonflikt (eine Zeile mit Gits Konfliktmarkierungen); lösen Sie ihn und entfernen Sie die Markierungszeilen</translation>
     </message>
 </context>
 <context>
@@ -631,6 +991,107 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>basPoFile</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder: %1</source>
+        <translation>es kann kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: the text holds a NUL character, which PO cannot carry</source>
+        <translation>%1 %2: der Text enthält ein NUL-Zeichen, das PO nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>the PO writer failed</source>
+        <translation>das Schreiben der PO-Datei schlug fehl</translation>
+    </message>
+</context>
+<context>
+    <name>basPoReader</name>
+    <message>
+        <source>line %1: unexpected character &apos;%2&apos;</source>
+        <translation>Zeile %1: unerwartetes Zeichen &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>line %1: keyword &quot;%2&quot; unknown</source>
+        <translation>Zeile %1: Schlüsselwort „%2“ unbekannt</translation>
+    </message>
+    <message>
+        <source>line %1: msgstr[ without its number and ]</source>
+        <translation>Zeile %1: msgstr[ ohne seine Nummer und ]</translation>
+    </message>
+    <message>
+        <source>line %1: a string not closed on its line</source>
+        <translation>Zeile %1: eine Zeichenkette, die auf ihrer Zeile nicht geschlossen wird</translation>
+    </message>
+    <message>
+        <source>line %1: invalid control sequence \%2 in a string</source>
+        <translation>Zeile %1: ungültige Steuersequenz \%2 in einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a string without its keyword</source>
+        <translation>eine Zeichenkette ohne ihr Schlüsselwort</translation>
+    </message>
+    <message>
+        <source>line %1: duplicate message definition (the first is on line %2)</source>
+        <translation>Zeile %1: doppelte Meldungsdefinition (die erste steht in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 without its string</source>
+        <translation>%1 ohne seine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>msgid expected</source>
+        <translation>msgid erwartet</translation>
+    </message>
+    <message>
+        <source>msgstr expected</source>
+        <translation>msgstr erwartet</translation>
+    </message>
+    <message>
+        <source>msgstr[0] expected after msgid_plural</source>
+        <translation>msgstr[0] nach msgid_plural erwartet</translation>
+    </message>
+    <message>
+        <source>msgstr[%1] without a msgid_plural</source>
+        <translation>msgstr[%1] ohne msgid_plural</translation>
+    </message>
+    <message>
+        <source>line %1: a NUL character (\000), which no language file can hold and PO tools cut a text at; nothing was imported</source>
+        <translation>Zeile %1: ein NUL-Zeichen (\000), das keine Sprachdatei aufnehmen kann und an dem PO-Werkzeuge einen Text abschneiden; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>unknown charset &apos;%1&apos; in the header</source>
+        <translation>unbekannter Zeichensatz &apos;%1&apos; im Kopf</translation>
+    </message>
+    <message>
+        <source>plural forms are not used by these files</source>
+        <translation>Pluralformen werden von diesen Dateien nicht verwendet</translation>
+    </message>
+    <message>
+        <source>line %1: bytes that are not valid %2, the file&apos;s charset; nothing was imported</source>
+        <translation>Zeile %1: Bytes, die kein gültiges %2 sind, der Zeichensatz der Datei; nichts wurde importiert</translation>
+    </message>
+</context>
+<context>
+    <name>basSavedAsUtf8</name>
+    <message>
+        <source>the file starts with a UTF-8 byte-order mark, so it was saved as UTF-8 (load it as UTF-8, or save it in %1)</source>
+        <translation>die Datei beginnt mit einer UTF-8-Bytereihenfolge-Markierung, wurde also als UTF-8 gespeichert (laden Sie sie als UTF-8, oder speichern Sie sie in %1)</translation>
+    </message>
+    <message>
+        <source>the file reads as valid UTF-8, so it was most likely saved as UTF-8: %1 reads &apos;%2&apos; where UTF-8 reads &apos;%3&apos; (load it as UTF-8, or save it in %1)</source>
+        <translation>die Datei ist gültiges UTF-8, wurde also höchstwahrscheinlich als UTF-8 gespeichert: %1 liest &apos;%2&apos;, wo UTF-8 &apos;%3&apos; liest (laden Sie sie als UTF-8, oder speichern Sie sie in %1)</translation>
+    </message>
+</context>
+<context>
     <name>basSecondaryFormat</name>
     <message>
         <source>&apos;%1&apos; is not a TXTnnn: head</source>
@@ -657,6 +1118,145 @@ Möchten Sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>basThreeWayMerge</name>
+    <message>
+        <source>%1 changed on our side and removed on the other: the change is left out (&quot;%2&quot;)</source>
+        <translation>%1 auf unserer Seite geändert und auf der anderen entfernt: die Änderung entfällt („%2“)</translation>
+    </message>
+    <message>
+        <source>%1 changed on their side and removed on the other: the change is left out (&quot;%2&quot;)</source>
+        <translation>%1 auf ihrer Seite geändert und auf der anderen entfernt: die Änderung entfällt („%2“)</translation>
+    </message>
+    <message>
+        <source>both sides added entries before %1, the other side %2 more; they follow ours</source>
+        <translation>beide Seiten fügten vor %1 Einträge hinzu, die andere Seite %2 mehr; sie folgen unseren</translation>
+    </message>
+    <message>
+        <source>both sides added entries before the end, the other side %1 more; they follow ours</source>
+        <translation>beide Seiten fügten vor dem Ende Einträge hinzu, die andere Seite %1 mehr; sie folgen unseren</translation>
+    </message>
+    <message>
+        <source>%1 changed on their side and removed on the other: the change is kept</source>
+        <translation>%1 auf ihrer Seite geändert und auf der anderen entfernt: die Änderung bleibt</translation>
+    </message>
+    <message>
+        <source>%1 changed on our side and removed on the other: the change is kept</source>
+        <translation>%1 auf unserer Seite geändert und auf der anderen entfernt: die Änderung bleibt</translation>
+    </message>
+    <message>
+        <source>: one side marked it done, the other for review: ours is kept</source>
+        <translation>: eine Seite markierte es als erledigt, die andere zur Prüfung: unsere Markierung bleibt</translation>
+    </message>
+    <message>
+        <source>: both sides changed the note: both are kept, ours first</source>
+        <translation>: beide Seiten änderten die Notiz: beide bleiben, unsere zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>basTmxFile</name>
+    <message>
+        <source>%1: the text holds a control character that XML cannot carry</source>
+        <translation>%1: der Text enthält ein Steuerzeichen, das XML nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>the XML writer failed</source>
+        <translation>das Schreiben des XML schlug fehl</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>; nothing was read</source>
+        <translation>; nichts wurde gelesen</translation>
+    </message>
+    <message>
+        <source>not a TMX document (the root is &lt;%1&gt;)</source>
+        <translation>kein TMX-Dokument (die Wurzel ist &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>the entity &amp;%1; was not expanded (only the file&apos;s own declarations are read, no DTD or external entity), so the text would lose it; nothing was read</source>
+        <translation>die Entität &amp;%1; wurde nicht aufgelöst (nur die eigenen Deklarationen der Datei werden gelesen, keine DTD und keine externe Entität), der Text verlöre sie also; nichts wurde gelesen</translation>
+    </message>
+    <message>
+        <source>not a TMX document</source>
+        <translation>kein TMX-Dokument</translation>
+    </message>
+</context>
+<context>
+    <name>basUiHarvest</name>
+    <message>
+        <source>%1: cannot make the folder</source>
+        <translation>%1: der Ordner kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>basXliffFile</name>
+    <message>
+        <source>%1 %2: the text holds a control character that XML cannot carry</source>
+        <translation>%1 %2: der Text enthält ein Steuerzeichen, das XML nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>the XML writer failed</source>
+        <translation>das Schreiben des XML schlug fehl</translation>
+    </message>
+    <message>
+        <source>; nothing was imported</source>
+        <translation>; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>not an XLIFF document (the root is &lt;%1&gt;)</source>
+        <translation>kein XLIFF-Dokument (die Wurzel ist &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>the &lt;xliff&gt; root gives no version; only XLIFF 1.2 and 1.1 are read</source>
+        <translation>die Wurzel &lt;xliff&gt; nennt keine Version; nur XLIFF 1.2 und 1.1 werden gelesen</translation>
+    </message>
+    <message>
+        <source>XLIFF %1 is not read, only XLIFF 1.2 (as export writes it) and 1.1</source>
+        <translation>XLIFF %1 wird nicht gelesen, nur XLIFF 1.2 (wie export es schreibt) und 1.1</translation>
+    </message>
+    <message>
+        <source>line %1: the state &quot;%2&quot; is not one XLIFF 1.2 defines; its translations are taken as to review</source>
+        <translation>Zeile %1: der Status „%2“ ist keiner, den XLIFF 1.2 definiert; seine Übersetzungen werden als zu prüfen übernommen</translation>
+    </message>
+    <message>
+        <source>the entity &amp;%1; was not expanded (only the file&apos;s own declarations are read, no DTD or external entity), so the text would lose it</source>
+        <translation>die Entität &amp;%1; wurde nicht aufgelöst (nur die eigenen Deklarationen der Datei werden gelesen, keine DTD und keine externe Entität), der Text verlöre sie also</translation>
+    </message>
+    <message>
+        <source>the unit has more than one &lt;target&gt;</source>
+        <translation>die Einheit hat mehr als ein &lt;target&gt;</translation>
+    </message>
+    <message>
+        <source>not an XLIFF document</source>
+        <translation>kein XLIFF-Dokument</translation>
+    </message>
+</context>
+<context>
+    <name>basXmlText</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line 1: the encoding %1 is not known</source>
+        <translation>Zeile 1: die Kodierung %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>line %1: bytes that are not valid %2, the file&apos;s encoding</source>
+        <translation>Zeile %1: Bytes, die kein gültiges %2 sind, die Kodierung der Datei</translation>
+    </message>
+    <message>
+        <source>the entity %1 comes from outside the file (%2), which is not read</source>
+        <translation>die Entität %1 kommt von außerhalb der Datei (%2), und das wird nicht gelesen</translation>
+    </message>
+</context>
+<context>
     <name>clsCodePage</name>
     <message>
         <source>unknown code page &apos;%1&apos; (for example windows-1252, windows-1250, UTF-8)</source>
@@ -673,6 +1273,53 @@ Möchten Sie ersetzen?</translation>
     <message>
         <source>bytes %1 at column %2 are not valid %3 (is the code page right?)</source>
         <translation>die Bytes %1 in Spalte %2 sind in %3 nicht gültig (ist die Codepage richtig?)</translation>
+    </message>
+</context>
+<context>
+    <name>clsCompiledLanguage</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>is cut short (%1 bytes)</source>
+        <translation>ist abgeschnitten (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>is not a compiled language of this version</source>
+        <translation>ist keine kompilierte Sprache dieser Version</translation>
+    </message>
+    <message>
+        <source>is cut short or damaged (%1 bytes where it was written with %2)</source>
+        <translation>ist abgeschnitten oder beschädigt (%1 Byte, geschrieben wurde sie mit %2)</translation>
+    </message>
+    <message>
+        <source>is damaged (a table lies outside the file)</source>
+        <translation>ist beschädigt (eine Tabelle liegt außerhalb der Datei)</translation>
+    </message>
+    <message>
+        <source>was compiled for the code page %1, not %2</source>
+        <translation>wurde für die Codepage %1 kompiliert, nicht für %2</translation>
+    </message>
+    <message>
+        <source>was compiled with a source language, and this load has none</source>
+        <translation>wurde mit einer Quellsprache kompiliert, und dieses Laden hat keine</translation>
+    </message>
+    <message>
+        <source>was compiled without a source language, and this load has one</source>
+        <translation>wurde ohne Quellsprache kompiliert, und dieses Laden hat eine</translation>
+    </message>
+    <message>
+        <source>is damaged (its stamps)</source>
+        <translation>ist beschädigt (ihre Dateistempel)</translation>
+    </message>
+    <message>
+        <source>is older than %1 (or that file changed since): run tralyx-lrc compile again</source>
+        <translation>ist älter als %1 (oder diese Datei wurde seitdem geändert): führen Sie tralyx-lrc compile erneut aus</translation>
+    </message>
+    <message>
+        <source>is older than the source language&apos;s %1 (or that file changed since): run tralyx-lrc compile again</source>
+        <translation>ist älter als die %1 der Quellsprache (oder diese Datei wurde seitdem geändert): führen Sie tralyx-lrc compile erneut aus</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1400,43 @@ Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen?
     </message>
 </context>
 <context>
+    <name>clsFileLock</name>
+    <message>
+        <source>%1 is being changed by another program (an import, an update or a save holds its lock); nothing was written (run again when it has finished)</source>
+        <translation>%1 wird gerade von einem anderen Programm geändert (ein Import, eine Aktualisierung oder ein Speichern hält seine Sperre); nichts wurde geschrieben (erneut ausführen, wenn es fertig ist)</translation>
+    </message>
+</context>
+<context>
+    <name>clsFolderTransaction</name>
+    <message>
+        <source>%1 is a link (to %2); the state is never written through a link: replace it with the file it names, or remove it</source>
+        <translation>%1 ist eine Verknüpfung (auf %2); der Bearbeitungsstand wird nie durch eine Verknüpfung geschrieben: ersetzen Sie sie durch die Datei, auf die sie zeigt, oder entfernen Sie sie</translation>
+    </message>
+    <message>
+        <source>; it is never replaced by a state that lacks what it holds (mend it, or give --discard-state to replace it)</source>
+        <translation>; er wird nie durch einen Bearbeitungsstand ersetzt, dem fehlt, was er enthält (reparieren Sie ihn, oder ersetzen Sie ihn mit --discard-state)</translation>
+    </message>
+</context>
+<context>
+    <name>clsLanguageFolder</name>
+    <message>
+        <source>the file starts with a UTF-8 byte-order mark but is read as %1: load it as UTF-8, or save it in %1 without the mark</source>
+        <translation>die Datei beginnt mit einer UTF-8-Bytereihenfolge-Markierung, wird aber als %1 gelesen: laden Sie sie als UTF-8, oder speichern Sie sie ohne die Markierung in %1</translation>
+    </message>
+    <message>
+        <source>the last line has no line end: is the file cut short?</source>
+        <translation>die letzte Zeile hat kein Zeilenende: ist die Datei abgeschnitten?</translation>
+    </message>
+    <message>
+        <source>: the files changed while they were read (%1 times): another program is writing the folder; load it again when it is done</source>
+        <translation>: die Dateien wurden während des Lesens geändert (%1-mal): ein anderes Programm schreibt in den Ordner; laden Sie ihn erneut, wenn es fertig ist</translation>
+    </message>
+    <message>
+        <source>: not enough memory to read the language</source>
+        <translation>: nicht genug Arbeitsspeicher, um die Sprache zu lesen</translation>
+    </message>
+</context>
+<context>
     <name>clsLayoutFits</name>
     <message>
         <source>label</source>
@@ -789,6 +1473,44 @@ Durch die Prüf- und Erledigt-Markierungen und Notizen dieses Fensters ersetzen?
     <message>
         <source>, measured in %1 for %2, which is not installed</source>
         <translation>, gemessen in %1 statt %2, die nicht installiert ist</translation>
+    </message>
+</context>
+<context>
+    <name>clsMergeCandidates</name>
+    <message>
+        <source>: not valid JSON (%1)</source>
+        <translation>: kein gültiges JSON (%1)</translation>
+    </message>
+    <message>
+        <source>: a candidate of %1 without an id</source>
+        <translation>: ein Kandidat von %1 ohne id</translation>
+    </message>
+    <message>
+        <source>: cannot be removed</source>
+        <translation>: kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>: is a link; nothing is written through it</source>
+        <translation>: ist eine Verknüpfung; nichts wird durch sie geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>clsSpeller</name>
+    <message>
+        <source>%1 is not a language such as de or de_DE</source>
+        <translation>%1 ist keine Sprache wie de oder de_DE</translation>
+    </message>
+    <message>
+        <source>no temporary folder for the spelling dictionary could be made</source>
+        <translation>für das Rechtschreibwörterbuch konnte kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>no spelling dictionary for %1 is installed</source>
+        <translation>kein Rechtschreibwörterbuch für %1 installiert</translation>
+    </message>
+    <message>
+        <source> (the Debian package %1 adds one)</source>
+        <translation> (das Debian-Paket %1 bringt eines mit)</translation>
     </message>
 </context>
 <context>
@@ -829,10 +1551,126 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>clsTralyx_Merge</name>
+    <message>
+        <source> does not exist: merged without the old source</source>
+        <translation> ist nicht vorhanden: ohne die alte Quelle zusammengeführt</translation>
+    </message>
+    <message>
+        <source>%1 is the old source file itself; an update never writes over its input</source>
+        <translation>%1 ist die Datei der alten Quelle selbst; eine Aktualisierung überschreibt nie ihre Eingabe</translation>
+    </message>
+    <message>
+        <source>%1 is the old or the new file itself; an update never writes over its input</source>
+        <translation>%1 ist die alte oder die neue Datei selbst; eine Aktualisierung überschreibt nie ihre Eingabe</translation>
+    </message>
+    <message>
+        <source>the destination folder&apos;s name is blank</source>
+        <translation>der Name des Zielordners ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>clsTranslationConsistency</name>
     <message>
         <source>the source %1 is translated %2 here and %3 at %4 (%5:%6)</source>
         <translation>die Quelle %1 ist hier mit %2 übersetzt und mit %3 bei %4 (%5:%6)</translation>
+    </message>
+</context>
+<context>
+    <name>clsTranslationMemory</name>
+    <message>
+        <source>%1: its language is %2, the memory&apos;s %3</source>
+        <translation>%1: seine Sprache ist %2, die des Übersetzungsspeichers %3</translation>
+    </message>
+    <message>
+        <source>%1: none of its %2 units has a translation in %3</source>
+        <translation>%1: keine seiner %2 Einheiten hat eine Übersetzung in %3</translation>
+    </message>
+    <message>
+        <source>a second language</source>
+        <translation>einer zweiten Sprache</translation>
+    </message>
+    <message>
+        <source>%1: no source folder beside it (a sibling folder named English)</source>
+        <translation>%1: kein Quellordner daneben (ein Nachbarordner namens English)</translation>
+    </message>
+    <message>
+        <source>%1: neither a language folder nor a .tmx file</source>
+        <translation>%1: weder ein Sprachordner noch eine .tmx-Datei</translation>
+    </message>
+    <message>
+        <source>%1: no such file or folder</source>
+        <translation>%1: keine Datei und kein Ordner dieses Namens</translation>
+    </message>
+</context>
+<context>
+    <name>clsTranslationState</name>
+    <message>
+        <source>%1 is larger than %2 MiB (%3 bytes), more than the state of any language folder</source>
+        <translation>%1 ist größer als %2 MiB (%3 Byte), mehr als der Bearbeitungsstand jedes Sprachordners</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a translation state file (no &quot;%1&quot; version)</source>
+        <translation>keine Datei mit Bearbeitungsstand (keine Version „%1“)</translation>
+    </message>
+    <message>
+        <source>version %1 of the state file is not known to this Tralyx (it reads version %2)</source>
+        <translation>Version %1 der Datei mit dem Bearbeitungsstand kennt dieses Tralyx nicht (es liest Version %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list</source>
+        <translation>„%1“ muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; entry %2: %3</source>
+        <translation>„%1“ Eintrag %2: %3</translation>
+    </message>
+    <message>
+        <source>must be an object with an &quot;id&quot;</source>
+        <translation>muss ein Objekt mit einer „id“ sein</translation>
+    </message>
+    <message>
+        <source>&quot;review&quot;, &quot;movedFrom&quot;, &quot;note&quot; and &quot;for&quot; must be strings, &quot;done&quot; true or false</source>
+        <translation>„review“, „movedFrom“, „note“ und „for“ müssen Zeichenketten sein, „done“ true oder false</translation>
+    </message>
+    <message>
+        <source>its done mark is not applied</source>
+        <translation>seine Erledigt-Markierung wird nicht übernommen</translation>
+    </message>
+    <message>
+        <source>its review ends (the translation is not the one to review)</source>
+        <translation>seine Prüfung endet (die Übersetzung ist nicht die zu prüfende)</translation>
+    </message>
+    <message>
+        <source>its note was written for an earlier text</source>
+        <translation>seine Notiz wurde für einen früheren Text geschrieben</translation>
+    </message>
+    <message>
+        <source>the state was given for another text than the entry has now: </source>
+        <translation>der Bearbeitungsstand galt einem anderen Text, als der Eintrag jetzt hat: </translation>
+    </message>
+</context>
+<context>
+    <name>clsUiForm</name>
+    <message>
+        <source>not a Qt Designer form: the document is &lt;%1&gt;, not &lt;ui&gt;</source>
+        <translation>kein Qt-Designer-Formular: das Dokument ist &lt;%1&gt;, nicht &lt;ui&gt;</translation>
+    </message>
+    <message>
+        <source>not a Qt Designer form: it has no &lt;widget&gt;</source>
+        <translation>kein Qt-Designer-Formular: es hat kein &lt;widget&gt;</translation>
+    </message>
+    <message>
+        <source>widgets and layouts nest more than %1 deep</source>
+        <translation>Widgets und Layouts sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
 </context>
 <context>
@@ -2996,6 +3834,13 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
     </message>
 </context>
 <context>
+    <name>udtFileIssue</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>udtFileRead</name>
     <message>
         <source>and %1 more lines were skipped</source>
@@ -3008,6 +3853,26 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
     <message>
         <source>not enough memory</source>
         <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>the table has %L1 records; a file can hold at most %L2</source>
+        <translation>die Tabelle hat %L1 Datensätze; eine Datei kann höchstens %L2 aufnehmen</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 messages, the most it can hold</source>
+        <translation>die Datei hat mehr als %1 Meldungen; mehr kann sie nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>the table has %1 messages; a file can number at most %2</source>
+        <translation>die Tabelle hat %1 Meldungen; eine Datei kann höchstens %2 nummerieren</translation>
+    </message>
+    <message>
+        <source>the file has more than %L1 entries, the most a table can hold</source>
+        <translation>die Datei hat mehr als %L1 Einträge; mehr kann eine Tabelle nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>the table has %L1 entries; a file can hold at most %L2</source>
+        <translation>die Tabelle hat %L1 Einträge; eine Datei kann höchstens %L2 aufnehmen</translation>
     </message>
 </context>
 <context>

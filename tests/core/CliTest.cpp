@@ -105,6 +105,8 @@ TEST(CliLanguageTest, GermanUnderAGermanLocaleEnglishUnderC)
     clsTempDir objDir;
     objDir.Write("English/core.lrc", "frmMain.mnuFile.0.C:&File\r\n");
     objDir.Write("German/core.lrc", "frmMain.mnuFile.0.C:Datei\r\n");
+    objDir.Write("Bad/translation-state.json", "{\n  \"tralyx-translation-state\": 9\n}\n");
+    objDir.Write("empty.po", "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n");
     const struct {
         const char *Language, *All;
         QStringList Args;  // "tralyx" first: the editor; DIR: the folder made above
@@ -121,6 +123,10 @@ TEST(CliLanguageTest, GermanUnderAGermanLocaleEnglishUnderC)
         {"fr:de", nullptr, {"--frobnicate"}, "tralyx-lrc: unbekannter Befehl '--frobnicate'\nAufruf:"},
         {"C", nullptr, {"lint", "DIR/German"}, "accelerator: the source has an access key (&File), the translation has none\n"},
         {"de", "C", {"check", "DIR/core.lrc"}, "DIR/core.lrc: does not exist\n"},
+        {"de", nullptr, {"import", "DIR/empty.po", "DIR/German"}, "DIR/empty.po: nichts zu importieren (die Datei enthält keine Einträge)\n"},
+        // the line of a state file's problem stays apart from its reason, whatever the language
+        {"de", nullptr, {"check", "DIR/Bad/translation-state.json"}, "translation-state.json:2: Version 9 der Datei mit dem Bearbeitungsstand"},
+        {"C", nullptr, {"check", "DIR/Bad/translation-state.json"}, "translation-state.json:2: version 9 of the state file is not known"},
     };
     for (const auto& c : udtCases) {
         const clsScopedEnvironment objLanguage({{"LANGUAGE", c.Language}, {"LC_ALL", c.All ? QByteArray(c.All) : QByteArray()}});

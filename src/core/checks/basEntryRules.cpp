@@ -79,9 +79,9 @@ QString Described(QStringView pstrBlanks)
         const QChar chr = pstrBlanks[i];
         if (chr == u'\r' && i + 1 < pstrBlanks.size() && pstrBlanks[i + 1] == u'\n') ++i;
         strParts.append(chr == u'\r' || chr == u'\n' ? QCoreApplication::translate("basEntryRules", "line break")
-                        : chr == u'\t'                ? QStringLiteral("tab")
+                        : chr == u'\t'                ? QCoreApplication::translate("basEntryRules", "tab")
                         : chr == QChar(0xA0)          ? QCoreApplication::translate("basEntryRules", "no-break space")
-                                                      : QStringLiteral("space"));
+                                                      : QCoreApplication::translate("basEntryRules", "space"));
     }
     return strParts.join(QStringLiteral(", "));
 }
@@ -385,11 +385,12 @@ bool Markers(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     if (strSourceViews != strViews) {
         const QStringList strSourceNames = MarkerNames(pudtEntry.Source), strNames = MarkerNames(pudtEntry.Translation);
         const QStringList strLacking = Without(strSourceNames, strNames), strAdded = Without(strNames, strSourceNames);
-        QStringList strParts;
-        if (!strLacking.isEmpty()) strParts.append(QStringLiteral("lacks ") + MarkerList(strLacking));
-        if (!strAdded.isEmpty()) strParts.append(QStringLiteral("adds ") + MarkerList(strAdded));
-        pobjReport(QCoreApplication::translate("basEntryRules", "the translation %1; the application replaces the source's markers only")
-                       .arg(strParts.join(QStringLiteral(" and "))));
+        pobjReport(strAdded.isEmpty()     ? QCoreApplication::translate("basEntryRules", "the translation lacks %1; the application replaces the source's markers only")
+                                                .arg(MarkerList(strLacking))
+                   : strLacking.isEmpty() ? QCoreApplication::translate("basEntryRules", "the translation adds %1; the application replaces the source's markers only")
+                                                .arg(MarkerList(strAdded))
+                                          : QCoreApplication::translate("basEntryRules", "the translation lacks %1 and adds %2; the application replaces the source's markers only")
+                                                .arg(MarkerList(strLacking), MarkerList(strAdded)));
     }
     if (booUnclosed && !booSourceUnclosed)
         pobjReport(QCoreApplication::translate("basEntryRules", "\"[#!\" without its closing \"!#]\": the end user sees the raw marker"));
@@ -485,9 +486,9 @@ bool Brackets(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
     QStringList strParts;
     const auto Unpaired = [&](int32_t plngCount, const char* pstrMark, const char* pstrPartner) {
         if (plngCount > 0)
-            strParts.append(QStringLiteral("%1 \"%2\" without %3 \"%4\"")
-                                .arg(plngCount == 1 ? QStringLiteral("a") : QString::number(plngCount), QLatin1StringView(pstrMark),
-                                     plngCount == 1 ? QStringLiteral("its") : QStringLiteral("their"), QLatin1StringView(pstrPartner)));
+            strParts.append(plngCount == 1 ? QCoreApplication::translate("basEntryRules", "a \"%1\" without its \"%2\"").arg(QLatin1StringView(pstrMark), QLatin1StringView(pstrPartner))
+                                           : QCoreApplication::translate("basEntryRules", "%1 \"%2\" without their \"%3\"")
+                                                 .arg(QString::number(plngCount), QLatin1StringView(pstrMark), QLatin1StringView(pstrPartner)));
     };
     for (int k = 0; k < 3; ++k) {
         if (udtBalance.Open[k] == udtSource.Open[k] && udtBalance.Close[k] == udtSource.Close[k]) continue;
@@ -495,7 +496,7 @@ bool Brackets(const udtEntryText& pudtEntry, const clsRuleReport& pobjReport)
         Unpaired(udtBalance.Close[k], pstrKinds[k][1], pstrKinds[k][0]);
     }
     if (udtBalance.Quotes && !udtSource.Quotes) strParts.append(QCoreApplication::translate("basEntryRules", "a quotation mark without its partner"));
-    if (!strParts.isEmpty()) pobjReport(QCoreApplication::translate("basEntryRules", "the translation has ") + strParts.join(QStringLiteral(" and ")));
+    if (!strParts.isEmpty()) pobjReport(QCoreApplication::translate("basEntryRules", "the translation has ") + strParts.join(QCoreApplication::translate("basEntryRules", " and ")));
     return true;
 }
 

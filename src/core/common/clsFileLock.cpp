@@ -1,5 +1,6 @@
 #include "common/clsFileLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <chrono>
 #include <thread>
@@ -81,7 +82,7 @@ bool clsFileLock::Take(const QString& pstrFileName, bool pbooFolder, bool pbooSh
         close(lngHandle);
         if (steady_clock::now() >= tGiveUp) break;
     }
-    pstrReason = QStringLiteral("%1 is being changed by another program (an import, an update or a save holds its lock); "
+    pstrReason = QCoreApplication::translate("clsFileLock", "%1 is being changed by another program (an import, an update or a save holds its lock); "
                                 "nothing was written (run again when it has finished)")
                      .arg(pstrFileName);
     return false;

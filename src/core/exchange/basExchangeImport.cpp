@@ -7,6 +7,7 @@
 #include "store/basSafeFile.h"
 #include "store/clsLineReader.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QTemporaryFile>
@@ -96,7 +97,7 @@ bool PlanEdits(enuFileKind penuFile, const QByteArray& pbytContent, const std::v
         const qsizetype lngEnd =
             udtChange.Record + 1 < plngRecordLines.size() ? plngRecordLines[udtChange.Record + 1] - 1 : lngLines;
         if (lngFirst < 0 || lngFirst >= lngEnd || lngEnd > lngLines) {
-            pstrReason = QStringLiteral("the lines of record %1 are not where they were read").arg(udtChange.Record + 1);
+            pstrReason = QCoreApplication::translate("basExchangeImport", "the lines of record %1 are not where they were read").arg(udtChange.Record + 1);
             return false;
         }
         const QString strFirst = LineText(lngFirst);
@@ -145,7 +146,7 @@ bool PlanEdits(enuFileKind penuFile, const QByteArray& pbytContent, const std::v
             const bool booCore = penuFile == enuFileKind::ControlText;
             // A multi-line core.lrc text is read from consecutive lines only.
             if (booCore && lngGroup.back() - lngGroup.front() + 1 != static_cast<qsizetype>(lngGroup.size())) {
-                pstrReason = QStringLiteral("the lines of %1 are not consecutive").arg(udtChange.ObjectPath);
+                pstrReason = QCoreApplication::translate("basExchangeImport", "the lines of %1 are not consecutive").arg(udtChange.ObjectPath);
                 return false;
             }
             udtEdit.At = lngGroup.front();
@@ -175,7 +176,7 @@ bool ApplyEdits(const QByteArray& pbytContent, const std::vector<udtLine>& pudtL
             const udtEdit& udtEdit = pudtEdits[lngNextEdit];
             if (!booAtLineStart) pbytOut += "\r\n";
             if (!pobjCodePage.Encode(udtEdit.Lines, pbytOut)) {
-                pstrReason = QStringLiteral("%1 cannot write '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(udtEdit.Lines));
+                pstrReason = QCoreApplication::translate("basExchangeImport", "%1 cannot write '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(udtEdit.Lines));
                 return false;
             }
             pbytOut += udtEdit.LineEnd;
@@ -200,15 +201,15 @@ bool ReadsBackAs(enuFileKind penuFile, const QByteArray& pbytContent, const QStr
 {
     QTemporaryFile objTemp;
     if (!objTemp.open() || objTemp.write(pbytContent) != pbytContent.size() || !objTemp.flush()) {
-        pstrReason = QStringLiteral("cannot make a temporary file: %1").arg(objTemp.errorString());
+        pstrReason = QCoreApplication::translate("basExchangeImport", "cannot make a temporary file: %1").arg(objTemp.errorString());
         return false;
     }
     objRead.SetCodePage(pstrCodePage);
     bool booOK = false;
     LoadFile(objRead, penuFile, objTemp.fileName(), booOK);
     if (booOK && SameTable(objRead, pobjExpected, penuFile)) return true;
-    pstrReason = booOK ? QStringLiteral("the changed file would not read back as the translations say; it was left as it is")
-                       : QStringLiteral("the changed file would not load (%1); it was left as it is").arg(objRead.LastError().Text());
+    pstrReason = booOK ? QCoreApplication::translate("basExchangeImport", "the changed file would not read back as the translations say; it was left as it is")
+                       : QCoreApplication::translate("basExchangeImport", "the changed file would not load (%1); it was left as it is").arg(objRead.LastError().Text());
     return false;
 }
 
@@ -244,15 +245,15 @@ QString CannotHold(const udtEntryText& pudtEntry, const QString& pstrText, const
 {
     if (!pudtEntry.Storable)
         return pudtEntry.Kind == enuTextKind::Caption
-                   ? QStringLiteral("core.lrc has no caption line for a txt... control")
-                   : QStringLiteral("core.lrc has no tool-tip line for an mnu... or [cap... control");
+                   ? QCoreApplication::translate("basExchangeImport", "core.lrc has no caption line for a txt... control")
+                   : QCoreApplication::translate("basExchangeImport", "core.lrc has no tool-tip line for an mnu... or [cap... control");
     if (pudtEntry.Kind == enuTextKind::MessageTitle && HasLineBreak(pstrText))
-        return QStringLiteral("a message title cannot hold a line break");
+        return QCoreApplication::translate("basExchangeImport", "a message title cannot hold a line break");
     if ((pudtEntry.Kind == enuTextKind::Caption || pudtEntry.Kind == enuTextKind::ToolTip) && pstrText.startsWith(u' '))
-        return QStringLiteral("core.lrc drops the blanks at the start of a text");
+        return QCoreApplication::translate("basExchangeImport", "core.lrc drops the blanks at the start of a text");
     QByteArray bytScratch;
     if (!pobjCodePage.Encode(pstrText, bytScratch))
-        return QStringLiteral("%1 cannot write the characters '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(pstrText));
+        return QCoreApplication::translate("basExchangeImport", "%1 cannot write the characters '%2'").arg(pobjCodePage.Name(), pobjCodePage.Unencodable(pstrText));
     return QString();
 }
 
@@ -301,8 +302,8 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
         const QString strFileName = LanguageFileName(enuFile);
         const std::vector<const udtExchangeEntry*> udtIncoming = udtByFile.take(strFileName);
         if (pudtFolder.FileOf(enuFile).isEmpty() || !pudtFolder.ErrorOf(enuFile).isEmpty()) {
-            const QString strWhy = pudtFolder.FileOf(enuFile).isEmpty() ? QStringLiteral("the folder has no %1").arg(strFileName)
-                                                                        : QStringLiteral("the folder's %1 could not be read").arg(strFileName);
+            const QString strWhy = pudtFolder.FileOf(enuFile).isEmpty() ? QCoreApplication::translate("basExchangeImport", "the folder has no %1").arg(strFileName)
+                                                                        : QCoreApplication::translate("basExchangeImport", "the folder's %1 could not be read").arg(strFileName);
             for (const udtExchangeEntry* p : udtIncoming)
                 if (!p->Translation.isEmpty()) udtPlan.NotApplied.push_back({strFileName, p->Key, strWhy});
             continue;
@@ -348,12 +349,12 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 pudtEntry = AtLine(*p);
                 if (!pudtEntry) {
                     if (!p->Translation.isEmpty())
-                        NotApplied(booSource ? QStringLiteral("the file names the entry by its line only (%1 line %2), where the "
+                        NotApplied(booSource ? QCoreApplication::translate("basExchangeImport", "the file names the entry by its line only (%1 line %2), where the "
                                                               "source has no one text \"%3\"")
                                                    .arg(strFileName)
                                                    .arg(p->FileLine)
                                                    .arg(Shortened(FromExchangeText(p->Source)))
-                                             : QStringLiteral("the file names the entry by its line only (%1 line %2): without "
+                                             : QCoreApplication::translate("basExchangeImport", "the file names the entry by its line only (%1 line %2): without "
                                                               "the source folder nothing says which text it is")
                                                    .arg(strFileName)
                                                    .arg(p->FileLine));
@@ -361,11 +362,11 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 }
             }
             if (!pudtEntry) {
-                if (!p->Translation.isEmpty()) NotApplied(QStringLiteral("the folder's %1 has no such entry").arg(strFileName));
+                if (!p->Translation.isEmpty()) NotApplied(QCoreApplication::translate("basExchangeImport", "the folder's %1 has no such entry").arg(strFileName));
                 continue;
             }
             if (booSeen.contains(pudtEntry->Key)) {
-                NotApplied(QStringLiteral("the exchange file has this entry twice; the first one was taken"));
+                NotApplied(QCoreApplication::translate("basExchangeImport", "the exchange file has this entry twice; the first one was taken"));
                 continue;
             }
             booSeen.insert(pudtEntry->Key, true);
@@ -377,9 +378,9 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 // A converter that drops the obsolete mark (xliff2po) brings the entry back as it was.
                 const bool booAsItIs = pudtEntry->Obsolete() && FromExchangeText(p->Translation) == pudtEntry->Translation;
                 if (!p->Translation.isEmpty())
-                    NotApplied(pudtEntry->Obsolete() ? QStringLiteral("the source has no such entry any more") +
-                                                           (booAsItIs ? QStringLiteral("; left as it is") : QString())
-                                                     : QStringLiteral("the English changed since the export (it is now \"%1\")")
+                    NotApplied(pudtEntry->Obsolete() ? QCoreApplication::translate("basExchangeImport", "the source has no such entry any more") +
+                                                           (booAsItIs ? QCoreApplication::translate("basExchangeImport", "; left as it is") : QString())
+                                                     : QCoreApplication::translate("basExchangeImport", "the English changed since the export (it is now \"%1\")")
                                                            .arg(Shortened(pudtEntry->Source)),
                                booAsItIs);
                 continue;
@@ -392,11 +393,11 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
                 const bool booFolderChanged =
                     TextFingerprint(strNow) != p->Exported && !(p->Exported == TextFingerprint(QString()) && strNow == p->Source);
                 if (booFolderChanged && !booFileChanged) {
-                    NotApplied(QStringLiteral("changed in the folder since the export, not in the file; left as it is"), true);
+                    NotApplied(QCoreApplication::translate("basExchangeImport", "changed in the folder since the export, not in the file; left as it is"), true);
                     continue;
                 }
                 if (booFolderChanged && !p->Translation.isEmpty() && p->Translation != strNow && !pbooTheirs) {
-                    NotApplied(QStringLiteral("conflict: the file has \"%1\", the folder changed it since the export to \"%2\"; "
+                    NotApplied(QCoreApplication::translate("basExchangeImport", "conflict: the file has \"%1\", the folder changed it since the export to \"%2\"; "
                                               "left as it is (--theirs takes the file's)")
                                    .arg(Shortened(FromExchangeText(p->Translation)), Shortened(pudtEntry->Translation)));
                     udtPlan.NotApplied.back().Conflict = true;
@@ -407,7 +408,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
             objState.SetNote(enuFile, pudtEntry->Key, p->Comment);
             if (p->Translation.isEmpty()) {
                 if (!pudtEntry->Translation.isEmpty() || !p->Source.isEmpty())
-                    NotApplied(QStringLiteral("empty translation, left as it is"), true);
+                    NotApplied(QCoreApplication::translate("basExchangeImport", "empty translation, left as it is"), true);
                 continue;
             }
             const QString strText = FromExchangeText(p->Translation);
@@ -436,7 +437,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
             } else if (udtFileStamp::Of(udtFile.Path, bytOld) != (pudtFolder.Store.*FileKind(enuFile).Stamp)()) {
                 // The splice works on the lines the load found: only in the bytes it read.
                 udtFile.Refused = true;
-                udtFile.Reason = QStringLiteral("the file changed since it was read; run again");
+                udtFile.Reason = QCoreApplication::translate("basExchangeImport", "the file changed since it was read; run again");
             } else {
                 const qsizetype lngMark = objCodePage.IsUtf8() && bytOld.startsWith("\xEF\xBB\xBF") ? 3 : 0;
                 const std::vector<udtLine> udtLines = SplitLines(bytOld, lngMark);
@@ -460,7 +461,7 @@ udtImportPlan PlanImport(const udtLanguageFolder& pudtFolder, const udtExchangeD
     for (auto it = udtByFile.cbegin(); it != udtByFile.cend(); ++it)
         for (const udtExchangeEntry* p : it.value())
             if (!p->Translation.isEmpty())
-                udtPlan.NotApplied.push_back({it.key(), p->Key, QStringLiteral("no language file has this name")});
+                udtPlan.NotApplied.push_back({it.key(), p->Key, QCoreApplication::translate("basExchangeImport", "no language file has this name")});
     return udtPlan;
 }
 

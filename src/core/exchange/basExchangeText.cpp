@@ -3,6 +3,7 @@
 #include "common/basTextSyntax.h"
 #include "exchange/basLanguageFolder.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
@@ -127,7 +128,7 @@ QString DeclaredCodePageDoubt(const QByteArray& pbytContent, const QString& pstr
     QStringDecoder objUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     (void)objUtf8.decode(pbytContent);
     if (objUtf8.hasError()) return QString();
-    return QStringLiteral("the file says its code page is %1, but its bytes are UTF-8: its texts may be garbled (read as %1, "
+    return QCoreApplication::translate("basExchangeText", "the file says its code page is %1, but its bytes are UTF-8: its texts may be garbled (read as %1, "
                           "as the file says)")
         .arg(pstrDeclared);
 }

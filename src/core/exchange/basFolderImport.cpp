@@ -6,6 +6,8 @@
 #include "store/basSafeFile.h"
 #include "store/basSourceFolder.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 namespace {
 
@@ -18,6 +20,13 @@ bool SameLanguage(const QString& pstrOne, const QString& pstrOther)
         return s.left(i).toLower();
     };
     return Primary(pstrOne) == Primary(pstrOther);
+}
+
+// Whole sentences for one and for more, so that each language says them its own way.
+QString ChangedText(int32_t plngChanged)
+{
+    return plngChanged == 1 ? QCoreApplication::translate("basFolderImport", "1 entry changed")
+                            : QCoreApplication::translate("basFolderImport", "%1 entries changed").arg(plngChanged);
 }
 
 }  // namespace
@@ -40,10 +49,10 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
         !(booPo ? ReadPo(bytContent, udtDocument, strError) : ReadXliff(bytContent, udtDocument, strError)))
         return Fail(QStringLiteral("%1: %2").arg(r.File, strError));
     for (const QString& strWarning : udtDocument.Warnings) Err(QStringLiteral("%1: warning: %2").arg(r.File, strWarning));
-    if (udtDocument.Entries.empty()) return Fail(QStringLiteral("%1: nothing to import (the file holds no entries)").arg(r.File));
+    if (udtDocument.Entries.empty()) return Fail(QCoreApplication::translate("basFolderImport", "%1: nothing to import (the file holds no entries)").arg(r.File));
     const QString strLanguage = r.Language.isEmpty() ? LanguageCodeOfFolder(r.Folder) : r.Language;
     if (!udtDocument.TargetLanguage.isEmpty() && !strLanguage.isEmpty() && !SameLanguage(udtDocument.TargetLanguage, strLanguage))
-        return Fail(QStringLiteral("%1: the translations are for the language '%2', %3 is '%4'; nothing was imported "
+        return Fail(QCoreApplication::translate("basFolderImport", "%1: the translations are for the language '%2', %3 is '%4'; nothing was imported "
                                    "(--language %2 imports them all the same)")
                         .arg(r.File, udtDocument.TargetLanguage, r.Folder, strLanguage));
 
@@ -61,7 +70,7 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
         if (!objChange.Begin(r.Folder, strError)) return Fail(strError);
         if (r.DiscardState) objChange.DiscardState();
         if (const QString strProblem = objChange.StateProblem(); !strProblem.isEmpty())
-            return Fail(strProblem + QStringLiteral("; nothing was written"));
+            return Fail(strProblem + QCoreApplication::translate("basFolderImport", "; nothing was written"));
     }
     udtLanguageFolder udtFolder;
     QStringList strErrors;
@@ -81,10 +90,10 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
     }
     for (const QString& strLine : strErrors) Err(strLine);
     if (strSource.isEmpty())
-        Out(QStringLiteral("%1: no source folder (no sibling folder named English; --source DIR names one): the "
+        Out(QCoreApplication::translate("basFolderImport", "%1: no source folder (no sibling folder named English; --source DIR names one): the "
                            "translations were not compared with the source, and the checks did not run")
                 .arg(r.Folder));
-    if (!udtFolder.StateIssue.isEmpty()) Err(QStringLiteral("warning: %1; it is ignored").arg(udtFolder.StateIssue));
+    if (!udtFolder.StateIssue.isEmpty()) Err(QStringLiteral("warning: ") + QCoreApplication::translate("basFolderImport", "%1; it is ignored").arg(udtFolder.StateIssue));
     const clsTranslationState objStateRead = udtFolder.State;  // as its file holds it
     for (const auto& u : VerifyFolderState(udtFolder, strSource.isEmpty() ? nullptr : &udtSource))
         Err(u.Warning(r.Folder));
@@ -96,18 +105,18 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
     std::vector<udtFolderWrite> udtWrites;  // the files whose state goes with them, and those written
     std::vector<std::pair<size_t, const udtImportedFile*>> udtPending;  // lines said once the writes are done
     for (const udtImportedFile& udtFile : udtPlan.Files) {
-        const QString strChanged = QStringLiteral("%1 %2 changed").arg(udtFile.Changed).arg(udtFile.Changed == 1 ? "entry" : "entries");
+        const QString strChanged = ChangedText(udtFile.Changed);
         if (udtFile.Changed == 0) {
             udtWrites.push_back({udtFile.File, {}});
-            Out(QStringLiteral("%1: no change, not written").arg(udtFile.Path));
+            Out(QCoreApplication::translate("basFolderImport", "%1: no change, not written").arg(udtFile.Path));
         } else if (udtFile.Refused) {
             booAllWell = false;
-            Err(QStringLiteral("%1: %2, not written: %3").arg(udtFile.Path, strChanged, udtFile.Reason));
+            Err(QCoreApplication::translate("basFolderImport", "%1: %2, not written: %3").arg(udtFile.Path, strChanged, udtFile.Reason));
         } else if (r.DryRun) {
-            Out(QStringLiteral("%1: %2, would be written (dry run)").arg(udtFile.Path, strChanged));
+            Out(QCoreApplication::translate("basFolderImport", "%1: %2, would be written (dry run)").arg(udtFile.Path, strChanged));
         } else if (!r.Force) {
             booAllWell = false;
-            Err(QStringLiteral("%1: %2, not written: the file exists (give --force to replace it)").arg(udtFile.Path, strChanged));
+            Err(QCoreApplication::translate("basFolderImport", "%1: %2, not written: the file exists (give --force to replace it)").arg(udtFile.Path, strChanged));
         } else {
             udtWrites.push_back({udtFile.File, [&udtFile](QString& pstrReason) {
                                      return WriteFileAtomically(udtFile.Path, udtFile.Content, pstrReason, true, &udtFile.Old);
@@ -124,47 +133,46 @@ udtImportRun ImportIntoFolder(const udtImportRequest& r)
         size_t i = 0;
         for (const udtWrittenFile& udtWritten : udtCommit.Files) {
             const auto [lngLine, pudtFile] = udtPending[i++];
-            const QString strChanged =
-                QStringLiteral("%1 %2 changed").arg(pudtFile->Changed).arg(pudtFile->Changed == 1 ? "entry" : "entries");
+            const QString strChanged = ChangedText(pudtFile->Changed);
             booAllWell = udtWritten.Written && booAllWell;
             udtLines[lngLine] = udtWritten.Written
-                                    ? udtReportLine{false, QStringLiteral("%1: %2, written").arg(pudtFile->Path, strChanged)}
-                                    : udtReportLine{true, QStringLiteral("%1: %2, not written: %3").arg(pudtFile->Path, strChanged, udtWritten.Reason)};
+                                    ? udtReportLine{false, QCoreApplication::translate("basFolderImport", "%1: %2, written").arg(pudtFile->Path, strChanged)}
+                                    : udtReportLine{true, QCoreApplication::translate("basFolderImport", "%1: %2, not written: %3").arg(pudtFile->Path, strChanged, udtWritten.Reason)};
         }
         if (booStateChanges && !udtCommit.StateReason.isEmpty()) {
             booAllWell = false;
-            Err(QStringLiteral("%1: not written: %2").arg(strStateFile, udtCommit.StateReason));
+            Err(QCoreApplication::translate("basFolderImport", "%1: not written: %2").arg(strStateFile, udtCommit.StateReason));
         } else if (booStateChanges && udtCommit.StateWritten) {
-            Out(QStringLiteral("%1: written").arg(strStateFile));
+            Out(QCoreApplication::translate("basFolderImport", "%1: written").arg(strStateFile));
         }
     } else if (booStateChanges && r.DryRun) {
-        Out(QStringLiteral("%1: the state changes, would be written (dry run)").arg(strStateFile));
+        Out(QCoreApplication::translate("basFolderImport", "%1: the state changes, would be written (dry run)").arg(strStateFile));
     } else if (booStateChanges) {
         booAllWell = false;
-        Err(QStringLiteral("%1: the state changes, not written (give --force to write it)").arg(strStateFile));
+        Err(QCoreApplication::translate("basFolderImport", "%1: the state changes, not written (give --force to write it)").arg(strStateFile));
     }
     qsizetype lngNotApplied = 0;
     for (const udtNotApplied& udtItem : udtPlan.NotApplied) {
         QString strLine = QStringLiteral("%1 %2: %3").arg(udtItem.FileName, udtItem.Key, udtItem.Reason);
         if (udtItem.Conflict) strLine = QStringLiteral("%1:%2: %3").arg(r.File).arg(udtItem.Line).arg(strLine);
         if (udtItem.Informational) {
-            Out(QStringLiteral("left as it is: ") + strLine);
+            Out(QCoreApplication::translate("basFolderImport", "left as it is: ") + strLine);
         } else {
             ++lngNotApplied;
-            Err(QStringLiteral("not applied: ") + strLine);
+            Err(QCoreApplication::translate("basFolderImport", "not applied: ") + strLine);
         }
     }
     if (lngNotApplied > 0) {
         booAllWell = false;
-        Err(QStringLiteral("%1: %2 translations not applied").arg(r.File).arg(lngNotApplied));
+        Err(QCoreApplication::translate("basFolderImport", "%1: %2 translations not applied").arg(r.File).arg(lngNotApplied));
     }
     if (!udtPlan.Problems.empty()) {
         booAllWell = false;
-        Err(QStringLiteral("%1: the import brings in %2 %3 of the checks (listed first; the translations are the "
-                           "translator's, and are written all the same)")
-                .arg(r.File)
-                .arg(udtPlan.Problems.size())
-                .arg(udtPlan.Problems.size() == 1 ? "error" : "errors"));
+        const QString strWhy = QCoreApplication::translate("basFolderImport", "listed first; the translations are the translator's, and are written all the same");
+        Err(udtPlan.Problems.size() == 1
+                ? QCoreApplication::translate("basFolderImport", "%1: the import brings in 1 error of the checks (%2)").arg(r.File, strWhy)
+                : QCoreApplication::translate("basFolderImport", "%1: the import brings in %2 errors of the checks (%3)")
+                      .arg(r.File, QString::number(udtPlan.Problems.size()), strWhy));
     }
     udtRun.AllWell = booAllWell;
     return udtRun;

@@ -3,6 +3,7 @@
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,7 +26,7 @@ void PoError(int pintSeverity, po_message_t, const char* pstrFile, size_t plngLi
 {
     if (pintSeverity != PO_SEVERITY_WARNING) {
         QString strText = QString::fromUtf8(pstrText).trimmed();
-        if (pstrFile && plngLine != static_cast<size_t>(-1)) strText = QStringLiteral("line %1: %2").arg(plngLine).arg(strText);
+        if (pstrFile && plngLine != static_cast<size_t>(-1)) strText = QCoreApplication::translate("basPoFile", "line %1: %2").arg(plngLine).arg(strText);
         gudtPoErrors.Errors.append(strText);
     }
     if (pintSeverity == PO_SEVERITY_FATAL_ERROR && gudtPoErrors.Fatal) std::longjmp(*gudtPoErrors.Fatal, 1);
@@ -72,14 +73,14 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
 {
     QTemporaryDir objDir;
     if (!objDir.isValid()) {
-        pstrReason = QStringLiteral("cannot make a temporary folder: %1").arg(objDir.errorString());
+        pstrReason = QCoreApplication::translate("basPoFile", "cannot make a temporary folder: %1").arg(objDir.errorString());
         return false;
     }
     const QByteArray bytPath = QFile::encodeName(objDir.filePath(QStringLiteral("out.po")));
     // libgettextpo takes C strings: a text would be cut at its first NUL.
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
         if (udtEntry.Source.contains(QChar(0)) || udtEntry.Translation.contains(QChar(0)) || udtEntry.Key.contains(QChar(0))) {
-            pstrReason = QStringLiteral("%1 %2: the text holds a NUL character, which PO cannot carry").arg(udtEntry.FileName, udtEntry.Id);
+            pstrReason = QCoreApplication::translate("basPoFile", "%1 %2: the text holds a NUL character, which PO cannot carry").arg(udtEntry.FileName, udtEntry.Id);
             return false;
         }
     }
@@ -136,7 +137,7 @@ bool WritePo(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QStri
     const bool booWritten = GuardedWrite(objFile, bytPath.constData());
     po_file_free(objFile);
     if (!booWritten || !gudtPoErrors.Errors.isEmpty()) {
-        pstrReason = gudtPoErrors.Errors.isEmpty() ? QStringLiteral("the PO writer failed") : gudtPoErrors.Errors.join(u"; ");
+        pstrReason = gudtPoErrors.Errors.isEmpty() ? QCoreApplication::translate("basPoFile", "the PO writer failed") : gudtPoErrors.Errors.join(u"; ");
         return false;
     }
     QFile objOut(QFile::decodeName(bytPath));

@@ -4,6 +4,7 @@
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -82,7 +83,7 @@ public:
             }
             if (c == '"') return ReadString(pudtOut, pstrReason);
             if (std::isalpha(static_cast<uint8_t>(c)) || c == '_') return ReadKeyword(pudtOut, pstrReason);
-            pstrReason = QStringLiteral("line %1: unexpected character '%2'").arg(mlngLine).arg(PrintableByte(c));
+            pstrReason = QCoreApplication::translate("basPoReader", "line %1: unexpected character '%2'").arg(mlngLine).arg(PrintableByte(c));
             return false;
         }
     }
@@ -102,7 +103,7 @@ private:
         pudtOut.Text = QByteArray(pstrStart, mpstrAt - pstrStart);
         static const QByteArrayList bytKeywords = {"domain", "msgctxt", "msgid", "msgid_plural", "msgstr"};
         if (!bytKeywords.contains(pudtOut.Text)) {
-            pstrReason = QStringLiteral("line %1: keyword \"%2\" unknown").arg(mlngLine).arg(QString::fromLatin1(pudtOut.Text.left(40)));
+            pstrReason = QCoreApplication::translate("basPoReader", "line %1: keyword \"%2\" unknown").arg(mlngLine).arg(QString::fromLatin1(pudtOut.Text.left(40)));
             return false;
         }
         if (pudtOut.Text != "msgstr") return true;
@@ -115,7 +116,7 @@ private:
         while (pstrAfter < mpstrEnd && std::isdigit(static_cast<uint8_t>(*pstrAfter)) && lngIndex < 1000000)
             lngIndex = lngIndex * 10 + (*pstrAfter++ - '0');
         if (pstrAfter == pstrDigits || pstrAfter == mpstrEnd || *pstrAfter != ']') {
-            pstrReason = QStringLiteral("line %1: msgstr[ without its number and ]").arg(mlngLine);
+            pstrReason = QCoreApplication::translate("basPoReader", "line %1: msgstr[ without its number and ]").arg(mlngLine);
             return false;
         }
         mpstrAt = pstrAfter + 1;
@@ -130,7 +131,7 @@ private:
         QByteArray& bytText = pudtOut.Text;
         for (;;) {
             if (mpstrAt == mpstrEnd || *mpstrAt == '\n') {
-                pstrReason = QStringLiteral("line %1: a string not closed on its line").arg(mlngLine);
+                pstrReason = QCoreApplication::translate("basPoReader", "line %1: a string not closed on its line").arg(mlngLine);
                 return false;
             }
             const char c = *mpstrAt++;
@@ -160,7 +161,7 @@ private:
                 }
                 bytText.append(static_cast<char>(intValue));
             } else {
-                pstrReason = QStringLiteral("line %1: invalid control sequence \\%2 in a string").arg(mlngLine).arg(PrintableByte(e));
+                pstrReason = QCoreApplication::translate("basPoReader", "line %1: invalid control sequence \\%2 in a string").arg(mlngLine).arg(PrintableByte(e));
                 return false;
             }
         }
@@ -198,7 +199,7 @@ public:
                 if (!Advance(pstrReason)) return false;
                 continue;
             }
-            if (t.Kind == enuPoToken::String) return Fail(pstrReason, QStringLiteral("a string without its keyword"));
+            if (t.Kind == enuPoToken::String) return Fail(pstrReason, QCoreApplication::translate("basPoReader", "a string without its keyword"));
             if (t.Previous) {
                 const QByteArray bytKeyword = t.Text;
                 QByteArray bytText;
@@ -216,7 +217,7 @@ public:
                 QByteArray bytKey = bytDomain + '\x04' + (udtPending.HasContext ? "c" + udtPending.Context : QByteArray("n")) + '\x04' + udtPending.Id;
                 const auto objSeen = lngSeen.constFind(bytKey);
                 if (objSeen != lngSeen.cend()) {
-                    pstrReason = QStringLiteral("line %1: duplicate message definition (the first is on line %2)").arg(udtPending.Line).arg(*objSeen);
+                    pstrReason = QCoreApplication::translate("basPoReader", "line %1: duplicate message definition (the first is on line %2)").arg(udtPending.Line).arg(*objSeen);
                     return false;
                 }
                 lngSeen.insert(std::move(bytKey), udtPending.Line);
@@ -234,7 +235,7 @@ private:
 
     bool Fail(QString& pstrReason, const QString& pstrWhat) const
     {
-        pstrReason = QStringLiteral("line %1: %2").arg(mudtToken.Line).arg(pstrWhat);
+        pstrReason = QCoreApplication::translate("basPoReader", "line %1: %2").arg(mudtToken.Line).arg(pstrWhat);
         return false;
     }
 
@@ -242,7 +243,7 @@ private:
     bool Strings(QByteArray& pbytOut, const QByteArray& pbytKeyword, QString& pstrReason)
     {
         if (mudtToken.Kind != enuPoToken::String)
-            return Fail(pstrReason, QStringLiteral("%1 without its string").arg(QString::fromLatin1(pbytKeyword)));
+            return Fail(pstrReason, QCoreApplication::translate("basPoReader", "%1 without its string").arg(QString::fromLatin1(pbytKeyword)));
         const bool booPrevious = mudtToken.Previous;
         while (mudtToken.Kind == enuPoToken::String && mudtToken.Previous == booPrevious) {
             pbytOut += mudtToken.Text;
@@ -265,7 +266,7 @@ private:
             pudtMessage.ContextLine = mudtToken.Line;
             if (!Advance(pstrReason) || !Strings(pudtMessage.Context, "msgctxt", pstrReason)) return false;
         }
-        if (!IsKeyword("msgid")) return Fail(pstrReason, QStringLiteral("msgid expected"));
+        if (!IsKeyword("msgid")) return Fail(pstrReason, QCoreApplication::translate("basPoReader", "msgid expected"));
         pudtMessage.Line = mudtToken.Line;
         if (!Advance(pstrReason) || !Strings(pudtMessage.Id, "msgid", pstrReason)) return false;
         if (IsKeyword("msgid_plural")) {
@@ -273,10 +274,10 @@ private:
             QByteArray bytPlural;
             if (!Advance(pstrReason) || !Strings(bytPlural, "msgid_plural", pstrReason)) return false;
         }
-        if (!IsKeyword("msgstr")) return Fail(pstrReason, QStringLiteral("msgstr expected"));
+        if (!IsKeyword("msgstr")) return Fail(pstrReason, QCoreApplication::translate("basPoReader", "msgstr expected"));
         if ((mudtToken.Plural >= 0) != pudtMessage.Plural)
-            return Fail(pstrReason, pudtMessage.Plural ? QStringLiteral("msgstr[0] expected after msgid_plural")
-                                                       : QStringLiteral("msgstr[%1] without a msgid_plural").arg(mudtToken.Plural));
+            return Fail(pstrReason, pudtMessage.Plural ? QCoreApplication::translate("basPoReader", "msgstr[0] expected after msgid_plural")
+                                                       : QCoreApplication::translate("basPoReader", "msgstr[%1] without a msgid_plural").arg(mudtToken.Plural));
         pudtMessage.StrLine = mudtToken.Line;
         while (IsKeyword("msgstr") && (mudtToken.Plural >= 0) == pudtMessage.Plural) {
             QByteArray bytStr;
@@ -391,7 +392,7 @@ void TakeLocation(const QString& pstrReference, udtExchangeEntry& pudtEntry)
 bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString& pstrReason)
 {
     if (const int64_t lngLine = LineOfNul(pbytContent)) {
-        pstrReason = QStringLiteral("line %1: a NUL character (\\000), which no language file can hold and PO tools cut a text "
+        pstrReason = QCoreApplication::translate("basPoReader", "line %1: a NUL character (\\000), which no language file can hold and PO tools cut a text "
                                     "at; nothing was imported")
                          .arg(lngLine);
         return false;
@@ -416,7 +417,7 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
 
     QStringDecoder objDecoder(strCharset.toLatin1().constData(), QStringConverter::Flag::Stateless);
     if (!objDecoder.isValid()) {
-        pstrReason = QStringLiteral("unknown charset '%1' in the header").arg(strCharset);
+        pstrReason = QCoreApplication::translate("basPoReader", "unknown charset '%1' in the header").arg(strCharset);
         return false;
     }
     if (const QString strDoubt = DeclaredCodePageDoubt(pbytContent, strCharset); !strDoubt.isEmpty())
@@ -439,7 +440,7 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
             udtEntry.FileName = LanguageFileOfKey(strContext);
         }
         udtEntry.Source = Decode(udtMessage.Id, udtMessage.Line);
-        if (udtMessage.Plural) udtEntry.Refused = QStringLiteral("plural forms are not used by these files");
+        if (udtMessage.Plural) udtEntry.Refused = QCoreApplication::translate("basPoReader", "plural forms are not used by these files");
         else udtEntry.Translation = Decode(udtMessage.Str, udtMessage.StrLine);
         udtEntry.Fuzzy = udtMessage.Fuzzy;
         udtEntry.PreviousSource = Decode(udtMessage.PreviousId, udtMessage.Line);
@@ -451,7 +452,7 @@ bool ReadPo(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QString
     }
     if (lngBadLine) {
         pudtOut.Entries.clear();
-        pstrReason = QStringLiteral("line %1: bytes that are not valid %2, the file's charset; nothing was imported").arg(lngBadLine).arg(strCharset);
+        pstrReason = QCoreApplication::translate("basPoReader", "line %1: bytes that are not valid %2, the file's charset; nothing was imported").arg(lngBadLine).arg(strCharset);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "exchange/basExchangeText.h"
 #include "exchange/basXmlText.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -70,7 +71,7 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
         if (!FitsXml(udtEntry.Source) || !FitsXml(udtEntry.Translation) || !FitsXml(udtEntry.Key) || !FitsXml(udtEntry.Comment) ||
             !FitsXml(udtEntry.PreviousSource)) {
-            pstrReason = QStringLiteral("%1 %2: the text holds a control character that XML cannot carry")
+            pstrReason = QCoreApplication::translate("basXliffFile", "%1 %2: the text holds a control character that XML cannot carry")
                              .arg(udtEntry.FileName, udtEntry.Id);
             return false;
         }
@@ -148,7 +149,7 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
     }
     objXml.writeEndDocument();  // closes what is open
     if (objXml.hasError()) {
-        pstrReason = QStringLiteral("the XML writer failed");
+        pstrReason = QCoreApplication::translate("basXliffFile", "the XML writer failed");
         return false;
     }
     pbytOut = strXml.toUtf8();
@@ -159,7 +160,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
 {
     QString strContent, strEncoding;
     if (!DecodeXml(pbytContent, strContent, strEncoding, pstrReason)) {
-        pstrReason += QStringLiteral("; nothing was imported");
+        pstrReason += QCoreApplication::translate("basXliffFile", "; nothing was imported");
         return false;
     }
     QXmlStreamReader objXml(strContent);
@@ -170,7 +171,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
     bool booHasTarget = false;
     QStringList strUnknownStates;  // warned of once each
     auto Fail = [&](const QString& pstrWhat) {
-        pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
+        pstrReason = QCoreApplication::translate("basXliffFile", "line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
     };
     while (!objXml.atEnd()) {
@@ -184,7 +185,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         // one is refused whole (nothing is fetched for an imported file).
         if (enuToken == QXmlStreamReader::DTD) {
             if (const QString strOutside = ExternalEntityReason(objXml); !strOutside.isEmpty())
-                return Fail(strOutside + QStringLiteral("; nothing was imported"));
+                return Fail(strOutside + QCoreApplication::translate("basXliffFile", "; nothing was imported"));
             continue;
         }
         if (enuToken == QXmlStreamReader::EndElement) {
@@ -198,12 +199,12 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         const QStringView strName = objXml.name();
         const QXmlStreamAttributes objAttributes = objXml.attributes();
         if (!booXliff) {
-            if (strName != u"xliff") return Fail(QStringLiteral("not an XLIFF document (the root is <%1>)").arg(strName));
+            if (strName != u"xliff") return Fail(QCoreApplication::translate("basXliffFile", "not an XLIFF document (the root is <%1>)").arg(strName));
             const QStringView strVersion = objAttributes.value(QLatin1StringView("version"));
             // 1.1 as Translate Toolkit's po2xliff writes it: the same elements, in its own namespace.
             if (strVersion != u"1.2" && strVersion != u"1.1")
-                return Fail(strVersion.isEmpty() ? QStringLiteral("the <xliff> root gives no version; only XLIFF 1.2 and 1.1 are read")
-                                                 : QStringLiteral("XLIFF %1 is not read, only XLIFF 1.2 (as export writes it) and 1.1")
+                return Fail(strVersion.isEmpty() ? QCoreApplication::translate("basXliffFile", "the <xliff> root gives no version; only XLIFF 1.2 and 1.1 are read")
+                                                 : QCoreApplication::translate("basXliffFile", "XLIFF %1 is not read, only XLIFF 1.2 (as export writes it) and 1.1")
                                                        .arg(strVersion));
             strNamespace = objXml.namespaceUri().toString();
             booXliff = true;
@@ -234,7 +235,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
                 if (enuState != enuTargetState::Done) pudtUnit->Fuzzy = true;
                 if (enuState == enuTargetState::Unknown && !strUnknownStates.contains(strState.toString())) {
                     strUnknownStates.append(strState.toString());
-                    pudtOut.Warnings.append(QStringLiteral("line %1: the state \"%2\" is not one XLIFF 1.2 defines; its "
+                    pudtOut.Warnings.append(QCoreApplication::translate("basXliffFile", "line %1: the state \"%2\" is not one XLIFF 1.2 defines; its "
                                                            "translations are taken as to review")
                                                 .arg(objXml.lineNumber())
                                                 .arg(strState));
@@ -244,10 +245,10 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
             const QString strText = ElementText(objXml, strUnexpanded);
             (booTarget ? pudtUnit->Translation : pudtUnit->Source) = strText;
             if (!strUnexpanded.isEmpty() && pudtUnit->Refused.isEmpty())
-                pudtUnit->Refused = QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, "
+                pudtUnit->Refused = QCoreApplication::translate("basXliffFile", "the entity &%1; was not expanded (only the file's own declarations are read, "
                                                    "no DTD or external entity), so the text would lose it")
                                         .arg(strUnexpanded);
-            if (booTarget && booHasTarget) pudtUnit->Refused = QStringLiteral("the unit has more than one <target>");
+            if (booTarget && booHasTarget) pudtUnit->Refused = QCoreApplication::translate("basXliffFile", "the unit has more than one <target>");
             booHasTarget = booHasTarget || booTarget;
         } else if (pudtUnit && strName == u"context") {
             // po2xliff keeps a PO entry's reference ("#: core.lrc:12") and drops its context: the
@@ -289,7 +290,7 @@ bool ReadXliff(const QByteArray& pbytContent, udtExchangeDocument& pudtOut, QStr
         }
     }
     if (objXml.hasError()) return Fail(objXml.errorString());
-    if (!booXliff) return Fail(QStringLiteral("not an XLIFF document"));
+    if (!booXliff) return Fail(QCoreApplication::translate("basXliffFile", "not an XLIFF document"));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "exchange/basXmlText.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -31,7 +32,7 @@ bool DecodeXml(const QByteArray& pbytContent, QString& pstrText, QString& pstrEn
     // The reader's own look at the start: a byte-order mark, UTF-16 without one, the declaration.
     QXmlStreamReader objProbe(pbytContent);
     if (objProbe.readNext() == QXmlStreamReader::Invalid) {
-        pstrReason = QStringLiteral("line %1: %2").arg(objProbe.lineNumber()).arg(objProbe.errorString());
+        pstrReason = QCoreApplication::translate("basXmlText", "line %1: %2").arg(objProbe.lineNumber()).arg(objProbe.errorString());
         return false;
     }
     pstrEncoding = objProbe.documentEncoding().toString();
@@ -42,7 +43,7 @@ bool DecodeXml(const QByteArray& pbytContent, QString& pstrText, QString& pstrEn
     }
     QStringDecoder objDecoder(strDecoder.toLatin1().constData(), QStringDecoder::Flag::Stateless);
     if (!objDecoder.isValid()) {
-        pstrReason = QStringLiteral("line 1: the encoding %1 is not known").arg(strDecoder);
+        pstrReason = QCoreApplication::translate("basXmlText", "line 1: the encoding %1 is not known").arg(strDecoder);
         return false;
     }
     pstrText = objDecoder.decode(pbytContent);
@@ -64,7 +65,7 @@ bool DecodeXml(const QByteArray& pbytContent, QString& pstrText, QString& pstrEn
         lngFrom = lngEnd;
     }
     pstrText.clear();
-    pstrReason = QStringLiteral("line %1: bytes that are not valid %2, the file's encoding").arg(lngLine).arg(strDecoder);
+    pstrReason = QCoreApplication::translate("basXmlText", "line %1: bytes that are not valid %2, the file's encoding").arg(lngLine).arg(strDecoder);
     return false;
 }
 
@@ -72,7 +73,7 @@ QString ExternalEntityReason(const QXmlStreamReader& pobjXml)
 {
     for (const QXmlStreamEntityDeclaration& udtEntity : pobjXml.entityDeclarations())
         if (!udtEntity.systemId().isEmpty() || !udtEntity.publicId().isEmpty())
-            return QStringLiteral("the entity %1 comes from outside the file (%2), which is not read")
+            return QCoreApplication::translate("basXmlText", "the entity %1 comes from outside the file (%2), which is not read")
                 .arg(udtEntity.name(), udtEntity.systemId().isEmpty() ? udtEntity.publicId() : udtEntity.systemId());
     return QString();
 }

@@ -8,6 +8,7 @@
 #include "store/basLayoutFile.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -139,7 +140,7 @@ std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSu
     }
     if (!booRead) return udtLines;
     if (!QFileInfo(r.Folder).isDir()) {
-        udtLines.push_back({true, QStringLiteral("%1: no such folder").arg(r.Folder)});
+        udtLines.push_back({true, QCoreApplication::translate("basJoinFormText", "%1: no such folder").arg(r.Folder)});
         return udtLines;
     }
 
@@ -152,7 +153,7 @@ std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSu
         return udtLines;
     }
     if (const QString strProblem = objChange.StateProblem(); !strProblem.isEmpty()) {
-        udtLines.push_back({true, strProblem + QStringLiteral("; nothing was written")});
+        udtLines.push_back({true, strProblem + QCoreApplication::translate("basJoinFormText", "; nothing was written")});
         return udtLines;
     }
     QString strCore = FindLanguageFile(r.Folder, enuFileKind::ControlText);
@@ -163,7 +164,7 @@ std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSu
     bool booMark = false;
     for (const QString& strFile : r.FormFiles)
         if (booExists && fs::SameFile(strFile, strCore)) {
-            udtLines.push_back({true, QStringLiteral("%1: this is the folder's core.lrc itself, not a form file; nothing was written").arg(strFile)});
+            udtLines.push_back({true, QCoreApplication::translate("basJoinFormText", "%1: this is the folder's core.lrc itself, not a form file; nothing was written").arg(strFile)});
             return udtLines;
         }
     // And the file's own lock, which a writer of core.lrc alone (the editor's Save, write) takes.
@@ -176,22 +177,22 @@ std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSu
 
     const udtJoinPlan udtPlan = JoinFormTexts(udtCore, udtForms, r.Prune);
     for (const ControlTextItem& udtGone : udtPlan.Gone)
-        udtLines.push_back({false, QStringLiteral("%1: %2 is no longer on its form%3")
-                                       .arg(strCore, KeyOf(udtGone), r.Prune ? QStringLiteral(", removed") : QString())});
+        udtLines.push_back({false, QCoreApplication::translate("basJoinFormText", "%1: %2 is no longer on its form%3")
+                                       .arg(strCore, KeyOf(udtGone), r.Prune ? QCoreApplication::translate("basJoinFormText", ", removed") : QString())});
     QByteArray bytNew;
     udtFileIssue udtError;
     if (!WriteControlText(udtPlan.Table, objCodePage, booMark, bytNew, udtError)) {
-        udtLines.push_back({true, QStringLiteral("%1: not written: %2").arg(strCore, udtError.Reason)});
+        udtLines.push_back({true, QCoreApplication::translate("basJoinFormText", "%1: not written: %2").arg(strCore, udtError.Reason)});
         return udtLines;
     }
-    const QString strCounts = QStringLiteral("%1 added, %2 changed, %3 removed")
+    const QString strCounts = QCoreApplication::translate("basJoinFormText", "%1 added, %2 changed, %3 removed")
                                   .arg(udtPlan.Added)
                                   .arg(udtPlan.Changed)
                                   .arg(r.Prune ? udtPlan.Gone.size() : 0);
     // Texts the same as before leave the file as it is, even where the store would write it otherwise
     // (the blank a harvest puts after a tab caption's colon).
     if (booExists && (bytNew == bytOld || (udtPlan.Added == 0 && udtPlan.Changed == 0 && (!r.Prune || udtPlan.Gone.isEmpty())))) {
-        udtLines.push_back({false, strCore + QStringLiteral(": no change, not written")});
+        udtLines.push_back({false, strCore + QCoreApplication::translate("basJoinFormText", ": no change, not written")});
         pbooSuccess = true;
         return udtLines;
     }
@@ -200,8 +201,8 @@ std::vector<udtReportLine> JoinControlText(const udtJoinRequest& r, bool& pbooSu
     }}});
     const udtWrittenFile& udtWritten = udtCommit.Files.front();
     pbooSuccess = udtWritten.Written;
-    udtLines.push_back(udtWritten.Written ? udtReportLine{false, QStringLiteral("%1: %2, written").arg(strCore, strCounts)}
-                                          : udtReportLine{true, QStringLiteral("%1: %2, not written: %3").arg(strCore, strCounts, udtWritten.Reason)});
+    udtLines.push_back(udtWritten.Written ? udtReportLine{false, QCoreApplication::translate("basJoinFormText", "%1: %2, written").arg(strCore, strCounts)}
+                                          : udtReportLine{true, QCoreApplication::translate("basJoinFormText", "%1: %2, not written: %3").arg(strCore, strCounts, udtWritten.Reason)});
     return udtLines;
 }
 

@@ -4,6 +4,7 @@
 #include "harvest/clsUiForm.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tralyx {
@@ -41,7 +42,7 @@ udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder,
     udtControlTextRead udtRead;
     ReadControlText(bytContent, pobjCodePage, udtRead);
     udtOut.NotKept = UnwritableTexts(udtRead.Table);
-    if (!QDir().mkpath(pstrFolder)) udtOut.Error = QStringLiteral("%1: cannot make the folder").arg(pstrFolder);
+    if (!QDir().mkpath(pstrFolder)) udtOut.Error = QCoreApplication::translate("basUiHarvest", "%1: cannot make the folder").arg(pstrFolder);
     else if (!WriteFileAtomically(udtOut.FormFile, bytContent, strReason)) udtOut.Error = strReason;
     return udtOut;
 }

@@ -3,6 +3,7 @@
 #include "common/basStoreText.h"
 #include "common/clsRuntimeError.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -63,7 +64,7 @@ public:
         bool booWidget = false;
         if (mobjXml.readNextStartElement()) {
             if (mobjXml.name() != u"ui") {
-                mobjXml.raiseError(QStringLiteral("not a Qt Designer form: the document is <%1>, not <ui>").arg(mobjXml.name()));
+                mobjXml.raiseError(QCoreApplication::translate("clsUiForm", "not a Qt Designer form: the document is <%1>, not <ui>").arg(mobjXml.name()));
             } else {
                 while (mobjXml.readNextStartElement()) {
                     if (mobjXml.name() == u"widget" && !booWidget) {
@@ -78,7 +79,7 @@ public:
             }
         }
         if (!mobjXml.hasError() && !booWidget)
-            mobjXml.raiseError(QStringLiteral("not a Qt Designer form: it has no <widget>"));
+            mobjXml.raiseError(QCoreApplication::translate("clsUiForm", "not a Qt Designer form: it has no <widget>"));
         if (mobjXml.hasError()) {
             pudtError = {static_cast<int64_t>(qMax<qint64>(1, mobjXml.lineNumber())), mobjXml.errorString()};
             return false;
@@ -94,7 +95,7 @@ private:
     bool Deeper()
     {
         if (++mintDepth <= MaxDepth) return true;
-        mobjXml.raiseError(QStringLiteral("widgets and layouts nest more than %1 deep").arg(MaxDepth));
+        mobjXml.raiseError(QCoreApplication::translate("clsUiForm", "widgets and layouts nest more than %1 deep").arg(MaxDepth));
         return false;
     }
 

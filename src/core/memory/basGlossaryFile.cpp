@@ -4,6 +4,7 @@
 #include "exchange/basXmlText.h"
 #include "memory/basTmxFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -54,7 +55,7 @@ bool CsvRecord(QStringView pstrText, qsizetype& plngAt, QChar pchrSeparator, QSt
         if (plngAt < pstrText.size() && pstrText[plngAt] == u'"') {
             for (++plngAt;; ++plngAt) {
                 if (plngAt >= pstrText.size()) {
-                    pstrReason = QStringLiteral("line %1: a quoted field is not closed").arg(lngStart);
+                    pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: a quoted field is not closed").arg(lngStart);
                     return false;
                 }
                 const QChar chr = pstrText[plngAt];
@@ -71,7 +72,7 @@ bool CsvRecord(QStringView pstrText, qsizetype& plngAt, QChar pchrSeparator, QSt
                 const QChar chr = pstrText[plngAt];
                 if (chr == pchrSeparator || chr == u'\n' || chr == u'\r') break;
                 if (chr == u'"') {
-                    pstrReason = QStringLiteral("line %1: a quote inside a field that does not start with one").arg(plngLine);
+                    pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: a quote inside a field that does not start with one").arg(plngLine);
                     return false;
                 }
                 strField += chr;
@@ -86,7 +87,7 @@ bool CsvRecord(QStringView pstrText, qsizetype& plngAt, QChar pchrSeparator, QSt
             ++plngLine;
             return true;
         }
-        pstrReason = QStringLiteral("line %1: text after a quoted field's closing quote").arg(plngLine);
+        pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: text after a quoted field's closing quote").arg(plngLine);
         return false;
     }
 }
@@ -99,7 +100,7 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
     if (!DecodeXml(pbytContent, strContent, strEncoding, pstrReason)) return false;
     QXmlStreamReader objXml(strContent);
     const auto Fail = [&](const QString& pstrWhat) {
-        pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
+        pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
     };
     bool booRoot = false;
@@ -108,11 +109,11 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
         const QXmlStreamReader::TokenType enuToken = objXml.readNext();
         if (enuToken == QXmlStreamReader::DTD) {
             if (const QString strOutside = ExternalEntityReason(objXml); !strOutside.isEmpty())
-                return Fail(strOutside + QStringLiteral("; nothing was read"));
+                return Fail(strOutside + QCoreApplication::translate("basGlossaryFile", "; nothing was read"));
             continue;
         }
         if (enuToken == QXmlStreamReader::EntityReference)
-            return Fail(QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, no DTD "
+            return Fail(QCoreApplication::translate("basGlossaryFile", "the entity &%1; was not expanded (only the file's own declarations are read, no DTD "
                                        "or external entity), so a term would lose it; nothing was read")
                             .arg(objXml.name()));
         const QStringView strName = objXml.name();
@@ -123,7 +124,7 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
         }
         if (enuToken != QXmlStreamReader::StartElement) continue;
         if (!booRoot) {
-            if (strName != u"martif" && strName != u"tbx") return Fail(QStringLiteral("not a TBX document (the root is <%1>)").arg(strName));
+            if (strName != u"martif" && strName != u"tbx") return Fail(QCoreApplication::translate("basGlossaryFile", "not a TBX document (the root is <%1>)").arg(strName));
             booRoot = true;
         } else if (strName == u"langSet" || strName == u"langSec") {  // TBX-Basic, TBX v3
             const QXmlStreamAttributes objAttributes = objXml.attributes();
@@ -138,7 +139,7 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
                 case QXmlStreamReader::StartElement: ++lngDepth; break;
                 case QXmlStreamReader::EndElement: --lngDepth; break;
                 case QXmlStreamReader::EntityReference:
-                    return Fail(QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, "
+                    return Fail(QCoreApplication::translate("basGlossaryFile", "the entity &%1; was not expanded (only the file's own declarations are read, "
                                                "no DTD or external entity), so a term would lose it; nothing was read")
                                     .arg(objXml.name()));
                 default: break;
@@ -149,7 +150,7 @@ bool ReadTbx(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut, QStrin
         }
     }
     if (objXml.hasError()) return Fail(objXml.errorString());
-    if (!booRoot) return Fail(QStringLiteral("not a TBX document"));
+    if (!booRoot) return Fail(QCoreApplication::translate("basGlossaryFile", "not a TBX document"));
     return true;
 }
 
@@ -159,7 +160,7 @@ bool ReadGlossaryCsv(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut
     QString strText = objDecoder.decode(pbytContent);
     if (objDecoder.hasError()) {
         const qsizetype lngBad = strText.indexOf(QChar::ReplacementCharacter);
-        pstrReason = QStringLiteral("line %1: bytes that are not valid UTF-8").arg(QStringView(strText).left(lngBad).count(u'\n') + 1);
+        pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: bytes that are not valid UTF-8").arg(QStringView(strText).left(lngBad).count(u'\n') + 1);
         return false;
     }
     if (strText.startsWith(QChar::ByteOrderMark)) strText.remove(0, 1);
@@ -171,7 +172,7 @@ bool ReadGlossaryCsv(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut
     QStringList strHeader, strFields;
     if (!CsvRecord(strText, lngAt, chrSeparator, strHeader, lngLine, pstrReason)) return false;
     if (strHeader.size() < 2) {
-        pstrReason = QStringLiteral("line 1: the header names %1 language; give two or more, such as en,de").arg(strHeader.size());
+        pstrReason = QCoreApplication::translate("basGlossaryFile", "line 1: the header names %1 language; give two or more, such as en,de").arg(strHeader.size());
         return false;
     }
     qsizetype lngSource = -1, lngTarget = -1;
@@ -181,7 +182,7 @@ bool ReadGlossaryCsv(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut
         if (lngSide > 0 && lngTarget < 0) lngTarget = i;
     }
     if (lngSource < 0 || lngTarget < 0) {
-        pstrReason = QStringLiteral("line 1: the header \"%1\" names no column of %2").arg(strHeader.join(chrSeparator),
+        pstrReason = QCoreApplication::translate("basGlossaryFile", "line 1: the header \"%1\" names no column of %2").arg(strHeader.join(chrSeparator),
                                       lngSource < 0 ? (pudtOut.SourceLanguage.isEmpty() ? QStringLiteral("en") : pudtOut.SourceLanguage)
                                                     : pudtOut.TargetLanguage);
         return false;
@@ -191,7 +192,7 @@ bool ReadGlossaryCsv(const QByteArray& pbytContent, udtGlossaryDocument& pudtOut
         if (!CsvRecord(strText, lngAt, chrSeparator, strFields, lngLine, pstrReason)) return false;
         if (strFields.size() == 1 && strFields.front().trimmed().isEmpty()) continue;  // a blank line
         if (strFields.size() != strHeader.size()) {
-            pstrReason = QStringLiteral("line %1: %2 fields, the header has %3").arg(lngRecordLine).arg(strFields.size()).arg(strHeader.size());
+            pstrReason = QCoreApplication::translate("basGlossaryFile", "line %1: %2 fields, the header has %3").arg(lngRecordLine).arg(strFields.size()).arg(strHeader.size());
             return false;
         }
         const QString strSource = strFields[lngSource].simplified(), strTarget = strFields[lngTarget].simplified();
@@ -204,7 +205,7 @@ bool WriteTbx(const udtGlossaryDocument& pudtDocument, QByteArray& pbytOut, QStr
 {
     for (const udtGlossaryPair& u : pudtDocument.Pairs)
         if (!FitsXml(u.Source) || !FitsXml(u.Translation) || !FitsXml(u.Note)) {
-            pstrReason = QStringLiteral("\"%1\": the text holds a control character that XML cannot carry").arg(u.Source);
+            pstrReason = QCoreApplication::translate("basGlossaryFile", "\"%1\": the text holds a control character that XML cannot carry").arg(u.Source);
             return false;
         }
     QString strXml;

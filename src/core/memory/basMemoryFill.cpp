@@ -2,6 +2,8 @@
 
 #include "state/clsFolderTransaction.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 
 bool WantsFill(const udtEntryText& pudtEntry, const udtTextState& pudtState)
@@ -17,7 +19,7 @@ std::optional<QString> FillFor(const udtEntryText& pudtEntry, const clsTranslati
     if (!udtBest || udtBest->Translation == pudtEntry.Source) return std::nullopt;
     QByteArray bytScratch;
     if (!pobjCodePage.Encode(udtBest->Translation, bytScratch)) {
-        pstrSkipped.append(QStringLiteral("%1: not filled from the memory, %2 cannot write '%3'")
+        pstrSkipped.append(QCoreApplication::translate("basMemoryFill", "%1: not filled from the memory, %2 cannot write '%3'")
                                .arg(pudtEntry.Key, pobjCodePage.Name(), pobjCodePage.Unencodable(udtBest->Translation)));
         return std::nullopt;
     }

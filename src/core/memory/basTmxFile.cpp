@@ -5,6 +5,7 @@
 #include "common/Version.h"
 #include "exchange/basXmlText.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -75,7 +76,7 @@ bool WriteTmx(const udtTmxDocument& pudtDocument, QByteArray& pbytOut, QString& 
 {
     for (const udtTmxUnit& udtUnit : pudtDocument.Units) {
         if (!FitsXml(udtUnit.Source) || !FitsXml(udtUnit.Translation) || !FitsXml(udtUnit.Id) || !FitsXml(udtUnit.Note)) {
-            pstrReason = QStringLiteral("%1: the text holds a control character that XML cannot carry").arg(udtUnit.Id);
+            pstrReason = QCoreApplication::translate("basTmxFile", "%1: the text holds a control character that XML cannot carry").arg(udtUnit.Id);
             return false;
         }
     }
@@ -107,7 +108,7 @@ bool WriteTmx(const udtTmxDocument& pudtDocument, QByteArray& pbytOut, QString& 
     }
     objXml.writeEndDocument();
     if (objXml.hasError()) {
-        pstrReason = QStringLiteral("the XML writer failed");
+        pstrReason = QCoreApplication::translate("basTmxFile", "the XML writer failed");
         return false;
     }
     strXml += u'\n';
@@ -121,7 +122,7 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
     if (!DecodeXml(pbytContent, strContent, strEncoding, pstrReason)) return false;
     QXmlStreamReader objXml(strContent);
     const auto Fail = [&](const QString& pstrWhat) {
-        pstrReason = QStringLiteral("line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
+        pstrReason = QCoreApplication::translate("basTmxFile", "line %1: %2").arg(objXml.lineNumber()).arg(pstrWhat);
         return false;
     };
     const auto LanguageOf = [&]() {
@@ -159,13 +160,13 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
         // it is used.
         if (enuToken == QXmlStreamReader::DTD) {
             if (const QString strOutside = ExternalEntityReason(objXml); !strOutside.isEmpty())
-                return Fail(strOutside + QStringLiteral("; nothing was read"));
+                return Fail(strOutside + QCoreApplication::translate("basTmxFile", "; nothing was read"));
             continue;
         }
         if (enuToken != QXmlStreamReader::StartElement) continue;
         const QStringView strName = objXml.name();
         if (!booRoot) {
-            if (strName != u"tmx") return Fail(QStringLiteral("not a TMX document (the root is <%1>)").arg(strName));
+            if (strName != u"tmx") return Fail(QCoreApplication::translate("basTmxFile", "not a TMX document (the root is <%1>)").arg(strName));
             booRoot = true;
         } else if (strName == u"header") {
             const QString strHeaderSource = objXml.attributes().value(QLatin1StringView("srclang")).toString();
@@ -188,7 +189,7 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
             udtVariants.back().Text = ReadSegment(objXml, strUnexpanded);
             // A match that lost a character would be offered as exact: the memory is taken whole or not.
             if (!strUnexpanded.isEmpty())
-                return Fail(QStringLiteral("the entity &%1; was not expanded (only the file's own declarations are read, no DTD "
+                return Fail(QCoreApplication::translate("basTmxFile", "the entity &%1; was not expanded (only the file's own declarations are read, no DTD "
                                            "or external entity), so the text would lose it; nothing was read")
                                 .arg(strUnexpanded));
         } else if (strName == u"prop" || strName == u"ude") {
@@ -196,7 +197,7 @@ bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& ps
         }
     }
     if (objXml.hasError()) return Fail(objXml.errorString());
-    if (!booRoot) return Fail(QStringLiteral("not a TMX document"));
+    if (!booRoot) return Fail(QCoreApplication::translate("basTmxFile", "not a TMX document"));
     return true;
 }
 

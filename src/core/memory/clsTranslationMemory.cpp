@@ -10,6 +10,7 @@
 #include "state/basStateIds.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <iterator>
@@ -74,7 +75,7 @@ void clsTranslationMemory::AddTables(enuFileKind penuFile, const clsTralyx& pobj
 bool clsTranslationMemory::LanguageFits(const QString& pstrTarget, const QString& pstrWhat, QString& pstrError) const
 {
     if (pstrTarget.isEmpty() || TargetLanguage.isEmpty() || SameLanguage(pstrTarget, TargetLanguage)) return true;
-    pstrError = QStringLiteral("%1: its language is %2, the memory's %3").arg(pstrWhat, pstrTarget, TargetLanguage);
+    pstrError = QCoreApplication::translate("clsTranslationMemory", "%1: its language is %2, the memory's %3").arg(pstrWhat, pstrTarget, TargetLanguage);
     return false;
 }
 
@@ -119,10 +120,10 @@ bool clsTranslationMemory::AddTmx(const QString& pstrPath, QString& pstrError)
     const bool booAny = std::any_of(udtDocument.Units.begin(), udtDocument.Units.end(),
                                     [](const udtTmxUnit& u) { return !u.Translation.isEmpty(); });
     if (!udtDocument.Units.empty() && !booAny) {
-        pstrError = QStringLiteral("%1: none of its %2 units has a translation in %3")
+        pstrError = QCoreApplication::translate("clsTranslationMemory", "%1: none of its %2 units has a translation in %3")
                         .arg(pstrPath)
                         .arg(udtDocument.Units.size())
-                        .arg(udtDocument.TargetLanguage.isEmpty() ? QStringLiteral("a second language") : udtDocument.TargetLanguage);
+                        .arg(udtDocument.TargetLanguage.isEmpty() ? QCoreApplication::translate("clsTranslationMemory", "a second language") : udtDocument.TargetLanguage);
         return false;
     }
     if (!LanguageFits(udtDocument.TargetLanguage, pstrPath, pstrError)) return false;
@@ -139,14 +140,14 @@ bool clsTranslationMemory::AddPath(const QString& pstrPath, const QString& pstrC
     if (objPath.isDir()) {
         const QString strSource = FindSourceFolder(pstrPath);
         if (strSource.isEmpty()) {
-            pstrError = QStringLiteral("%1: no source folder beside it (a sibling folder named English)").arg(pstrPath);
+            pstrError = QCoreApplication::translate("clsTranslationMemory", "%1: no source folder beside it (a sibling folder named English)").arg(pstrPath);
             return false;
         }
         return AddFolderPair(strSource, pstrPath, pstrCodePage, pstrError);
     }
     if (pstrPath.endsWith(QLatin1StringView(".tmx"), Qt::CaseInsensitive)) return AddTmx(pstrPath, pstrError);
-    pstrError = objPath.exists() ? QStringLiteral("%1: neither a language folder nor a .tmx file").arg(pstrPath)
-                                 : QStringLiteral("%1: no such file or folder").arg(pstrPath);
+    pstrError = objPath.exists() ? QCoreApplication::translate("clsTranslationMemory", "%1: neither a language folder nor a .tmx file").arg(pstrPath)
+                                 : QCoreApplication::translate("clsTranslationMemory", "%1: no such file or folder").arg(pstrPath);
     return false;
 }
 

@@ -9,6 +9,8 @@
 #include "store/basSafeFile.h"
 #include "store/clsTralyx.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace tralyx {
@@ -38,7 +40,7 @@ QByteArray FormTextFileContent(clsForm& pfrmPassedForm, const clsCodePage& pobjC
         const QString strLine =
             clsTralyx::FormatEntryLines(pstrPath, pchrTag, strText, pbooBlankAfterColon) + QStringLiteral("\r\n");
         if (!pobjCodePage.Encode(strLine, bytOut) && strUnencodable.isEmpty())
-            strUnencodable = QStringLiteral("%1.%2 holds '%3', which %4 cannot write")
+            strUnencodable = QCoreApplication::translate("basFormTextFile", "%1.%2 holds '%3', which %4 cannot write")
                                  .arg(pstrPath, pchrTag, pobjCodePage.Unencodable(strLine), pobjCodePage.Name());
     };
 
@@ -113,7 +115,7 @@ QByteArray WindowTextFileContent(clsForm& pfrmPassedForm, const QString& pstrTit
     }
     QByteArray bytTitle, bytMenus;
     if (!pobjCodePage.Encode(strTitle, bytTitle) || !pobjCodePage.Encode(strMenus, bytMenus))
-        throw clsRuntimeError(ErrInvalidArgument, QStringLiteral("%1 cannot write the characters '%2'")
+        throw clsRuntimeError(ErrInvalidArgument, QCoreApplication::translate("basFormTextFile", "%1 cannot write the characters '%2'")
                                                       .arg(pobjCodePage.Name(), pobjCodePage.Unencodable(strTitle + strMenus))
                                                       .toStdString());
     return bytTitle + bytControls + bytMenus;

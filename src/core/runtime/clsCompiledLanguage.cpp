@@ -3,6 +3,7 @@
 #include "runtime/udtLoadedLanguages.h"
 #include "store/basFileKind.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
@@ -210,12 +211,12 @@ bool clsCompiledLanguage::Open(const QString& pstrFolder, const QString& pstrSou
     mobjFile = std::make_unique<QFile>(pstrFolder + u'/' + FileName());
     if (!mobjFile->exists()) return false;
     if (!mobjFile->open(QIODevice::ReadOnly)) {
-        pstrWhy = QStringLiteral("cannot be read (%1)").arg(mobjFile->errorString());
+        pstrWhy = QCoreApplication::translate("clsCompiledLanguage", "cannot be read (%1)").arg(mobjFile->errorString());
         return false;
     }
     const qint64 lngSize = mobjFile->size();
     if (lngSize < HeaderSize || lngSize > qint64(UINT32_MAX)) {
-        pstrWhy = QStringLiteral("is cut short (%1 bytes)").arg(lngSize);
+        pstrWhy = QCoreApplication::translate("clsCompiledLanguage", "is cut short (%1 bytes)").arg(lngSize);
         return false;
     }
     mbytData = mobjFile->map(0, lngSize);
@@ -230,9 +231,9 @@ bool clsCompiledLanguage::Open(const QString& pstrFolder, const QString& pstrSou
         return false;
     };
     if (std::memcmp(mbytData, Magic, 8) != 0 || U32(At(hVersion)) != Version)
-        return Refuse(QStringLiteral("is not a compiled language of this version"));
+        return Refuse(QCoreApplication::translate("clsCompiledLanguage", "is not a compiled language of this version"));
     if (U32(At(hFileSize)) != mlngSize)
-        return Refuse(QStringLiteral("is cut short or damaged (%1 bytes where it was written with %2)").arg(mlngSize).arg(U32(At(hFileSize))));
+        return Refuse(QCoreApplication::translate("clsCompiledLanguage", "is cut short or damaged (%1 bytes where it was written with %2)").arg(mlngSize).arg(U32(At(hFileSize))));
     mlngStringsAt = U32(At(hStringsAt));
     mlngStringUnits = U32(At(hStringUnits));
     mlngBuckets = U32(At(hBucketCount));
@@ -250,25 +251,26 @@ bool clsCompiledLanguage::Open(const QString& pstrFolder, const QString& pstrSou
     if (!Fits(mlngStringsAt, mlngStringUnits, 2) || !Fits(lngStampsAt, lngStamps, StampSize) || !Fits(mlngBucketsAt, mlngBuckets, 4) ||
         !Fits(mlngEntriesAt, mlngEntries, EntrySize) || !Fits(mlngMessagesAt, mlngMessages, MessageSize) ||
         !Fits(mlngTextsAt, mlngTexts, TextSize) || mlngBuckets == 0 || (mlngBuckets & (mlngBuckets - 1)) != 0 || mlngEntries >= mlngBuckets)
-        return Refuse(QStringLiteral("is damaged (a table lies outside the file)"));
+        return Refuse(QCoreApplication::translate("clsCompiledLanguage", "is damaged (a table lies outside the file)"));
 
     if (ViewAt({U32(At(hCodePage)), U32(At(hCodePage + 4))}).compare(pstrCodePage, Qt::CaseInsensitive) != 0)
-        return Refuse(QStringLiteral("was compiled for the code page %1, not %2").arg(StringAt({U32(At(hCodePage)), U32(At(hCodePage + 4))}), pstrCodePage));
+        return Refuse(QCoreApplication::translate("clsCompiledLanguage", "was compiled for the code page %1, not %2").arg(StringAt({U32(At(hCodePage)), U32(At(hCodePage + 4))}), pstrCodePage));
     const bool booHasSource = U32(At(hFlags)) & HasSourceFlag;
     if (booHasSource != !pstrSourceFolder.isEmpty())
-        return Refuse(booHasSource ? QStringLiteral("was compiled with a source language, and this load has none")
-                                   : QStringLiteral("was compiled without a source language, and this load has one"));
-    if (lngStamps != (booHasSource ? 6u : 3u)) return Refuse(QStringLiteral("is damaged (its stamps)"));
+        return Refuse(booHasSource ? QCoreApplication::translate("clsCompiledLanguage", "was compiled with a source language, and this load has none")
+                                   : QCoreApplication::translate("clsCompiledLanguage", "was compiled without a source language, and this load has one"));
+    if (lngStamps != (booHasSource ? 6u : 3u)) return Refuse(QCoreApplication::translate("clsCompiledLanguage", "is damaged (its stamps)"));
     for (uint32_t i = 0; i < lngStamps; ++i) {
         const uchar* p = At(lngStampsAt + i * StampSize);
         const uint32_t lngRole = U32(p), lngKind = U32(p + 4);
-        if (lngRole > 1 || lngKind > 2) return Refuse(QStringLiteral("is damaged (its stamps)"));
+        if (lngRole > 1 || lngKind > 2) return Refuse(QCoreApplication::translate("clsCompiledLanguage", "is damaged (its stamps)"));
         const udtStamp udtNow = StampOf(lngRole == 0 ? pstrFolder : pstrSourceFolder, lngRole, static_cast<enuFileKind>(lngKind));
         // A copy that did not keep the files' times (git, cp without -p) is told by their hashes.
         if (udtNow.Present != (U32(p + 8) != 0) || udtNow.Size != I64(p + 16) ||
             (udtNow.Time != I64(p + 24) && Sha1Of(udtNow.Path) != QByteArrayView(reinterpret_cast<const char*>(p + 32), 20)))
-            return Refuse(QStringLiteral("is older than %1%2 (or that file changed since): run tralyx-lrc compile again")
-                              .arg(lngRole == 0 ? QString() : QStringLiteral("the source language's "), LanguageFileName(static_cast<enuFileKind>(lngKind))));
+            return Refuse((lngRole == 0 ? QCoreApplication::translate("clsCompiledLanguage", "is older than %1 (or that file changed since): run tralyx-lrc compile again")
+                                        : QCoreApplication::translate("clsCompiledLanguage", "is older than the source language's %1 (or that file changed since): run tralyx-lrc compile again"))
+                              .arg(LanguageFileName(static_cast<enuFileKind>(lngKind))));
     }
     return true;
 }

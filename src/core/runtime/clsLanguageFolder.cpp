@@ -8,6 +8,7 @@
 #include "store/basSecondaryFormat.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 
 namespace tralyx {
@@ -67,7 +68,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
             }
             // The mark says UTF-8: read in another code page, the first entry would take it for text.
             if (!objCodePage.IsUtf8() && pbytOut.startsWith("\xEF\xBB\xBF")) {
-                pstrError = IssueText(strFile, {1, QStringLiteral("the file starts with a UTF-8 byte-order mark but is read as "
+                pstrError = IssueText(strFile, {1, QCoreApplication::translate("clsLanguageFolder", "the file starts with a UTF-8 byte-order mark but is read as "
                                                                   "%1: load it as UTF-8, or save it in %1 without the mark")
                                                        .arg(objCodePage.Name())});
                 return false;
@@ -76,7 +77,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
                 pstrWarnings.append(IssueText(strFile, udtDoubt));
             // The writers end every line; a hand edit may not, but so does a file cut short.
             if (!pbytOut.isEmpty() && !pbytOut.endsWith('\n') && !pbytOut.endsWith('\r'))
-                pstrWarnings.append(IssueText(strFile, {0, QStringLiteral("the last line has no line end: is the file cut short?")}));
+                pstrWarnings.append(IssueText(strFile, {0, QCoreApplication::translate("clsLanguageFolder", "the last line has no line end: is the file cut short?")}));
             return true;
         };
         const auto Failed = [&](enuFileKind penuKind, const udtFileIssue& pudtError) {
@@ -123,7 +124,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
                 return false;
             if (Identities() == bytBefore) break;
             if (lngTry == MaxReadTries) {
-                pstrError = pstrFolder + QStringLiteral(": the files changed while they were read (%1 times): another "
+                pstrError = pstrFolder + QCoreApplication::translate("clsLanguageFolder", ": the files changed while they were read (%1 times): another "
                                                         "program is writing the folder; load it again when it is done")
                                              .arg(MaxReadTries);
                 return false;
@@ -154,7 +155,7 @@ bool clsLanguageFolder::Load(const QString& pstrFolder, const QString& pstrCodeP
         mbooHasEntries[static_cast<size_t>(enuFileKind::Secondary)] = udtTexts.Lines.first() > 0;
         return true;
     } catch (const std::bad_alloc&) {
-        pstrError = pstrFolder + QStringLiteral(": not enough memory to read the language");
+        pstrError = pstrFolder + QCoreApplication::translate("clsLanguageFolder", ": not enough memory to read the language");
         return false;
     }
 }

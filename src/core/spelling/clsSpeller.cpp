@@ -1,5 +1,6 @@
 #include "spelling/clsSpeller.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,7 +98,7 @@ clsSpeller::clsSpeller(const QString& pstrLanguage, enuWordList penuWordList) : 
 {
     mstrLanguage = DictionaryFor(pstrLanguage);
     if (mstrLanguage.isEmpty()) {
-        mstrProblem = QStringLiteral("%1 is not a language such as de or de_DE").arg(pstrLanguage);
+        mstrProblem = QCoreApplication::translate("clsSpeller", "%1 is not a language such as de or de_DE").arg(pstrLanguage);
         return;
     }
     const QByteArray bytTag = mstrLanguage.toUtf8();
@@ -105,7 +106,7 @@ clsSpeller::clsSpeller(const QString& pstrLanguage, enuWordList penuWordList) : 
     {
         std::optional<clsScratchConfigFolder> objScratch;
         if (penuWordList == enuWordList::ReadOnly && !objScratch.emplace(strUserFolder).IsValid()) {
-            mstrProblem = QStringLiteral("no temporary folder for the spelling dictionary could be made");
+            mstrProblem = QCoreApplication::translate("clsSpeller", "no temporary folder for the spelling dictionary could be made");
             return;
         }
         mudtEnchant->Broker = enchant_broker_init();
@@ -114,8 +115,8 @@ clsSpeller::clsSpeller(const QString& pstrLanguage, enuWordList penuWordList) : 
     }
     if (!mudtEnchant->Dict) {
         const QString strPackage = PackageFor(mstrLanguage);
-        mstrProblem = QStringLiteral("no spelling dictionary for %1 is installed").arg(mstrLanguage) +
-                      (strPackage.isEmpty() ? QString() : QStringLiteral(" (the Debian package %1 adds one)").arg(strPackage));
+        mstrProblem = QCoreApplication::translate("clsSpeller", "no spelling dictionary for %1 is installed").arg(mstrLanguage) +
+                      (strPackage.isEmpty() ? QString() : QCoreApplication::translate("clsSpeller", " (the Debian package %1 adds one)").arg(strPackage));
         return;
     }
     if (penuWordList == enuWordList::ReadOnly) {

@@ -4,6 +4,7 @@
 #include "store/basFileKind.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +87,7 @@ bool clsFolderTransaction::Begin(const QString& pstrFolder, QString& pstrReason,
     const QFileInfo objInfo(strPath);
     if (objInfo.isSymLink()) {
         // Written through, the link would replace whatever file it names (a .lrc file, a source).
-        mstrLink = QStringLiteral("%1 is a link (to %2); the state is never written through a link: replace it with the file it "
+        mstrLink = QCoreApplication::translate("clsFolderTransaction", "%1 is a link (to %2); the state is never written through a link: replace it with the file it "
                                   "names, or remove it")
                        .arg(strPath, objInfo.symLinkTarget());
         return true;
@@ -100,7 +101,7 @@ QString clsFolderTransaction::StateProblem() const
 {
     if (!mstrLink.isEmpty()) return mstrLink;
     if (!mstrUnreadable.isEmpty() && !mbooDiscard)
-        return mstrUnreadable + QStringLiteral("; it is never replaced by a state that lacks what it holds (mend it, or give "
+        return mstrUnreadable + QCoreApplication::translate("clsFolderTransaction", "; it is never replaced by a state that lacks what it holds (mend it, or give "
                                                "--discard-state to replace it)");
     return QString();
 }

@@ -4,6 +4,7 @@
 #include "state/basStateIds.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -32,7 +33,7 @@ bool clsMergeCandidates::Load(const QString& pstrFolder, QString& pstrReason)
     QJsonParseError udtError;
     const QJsonDocument objDoc = QJsonDocument::fromJson(bytJson, &udtError);
     if (udtError.error != QJsonParseError::NoError || !objDoc.isObject()) {
-        pstrReason = FileName() + QStringLiteral(": not valid JSON (%1)").arg(udtError.errorString());
+        pstrReason = FileName() + QCoreApplication::translate("clsMergeCandidates", ": not valid JSON (%1)").arg(udtError.errorString());
         return false;
     }
     const QJsonObject objRoot = objDoc.object();
@@ -42,7 +43,7 @@ bool clsMergeCandidates::Load(const QString& pstrFolder, QString& pstrReason)
             udtMergeCandidate u{o.value(u"id").toString(), o.value(u"kept").toString(), o.value(u"other").toString(),
                                 o.value(u"base").toString()};
             if (u.Id.isEmpty()) {
-                pstrReason = FileName() + QStringLiteral(": a candidate of %1 without an id").arg(LanguageFileName(k));
+                pstrReason = FileName() + QCoreApplication::translate("clsMergeCandidates", ": a candidate of %1 without an id").arg(LanguageFileName(k));
                 mudtFiles = {};
                 return false;
             }
@@ -57,12 +58,12 @@ bool clsMergeCandidates::Save(const QString& pstrFolder, QString& pstrReason) co
     const QString strPath = PathIn(pstrFolder);
     if (IsEmpty()) {
         if (!QFileInfo::exists(strPath) || QFile::remove(strPath)) return true;
-        pstrReason = FileName() + QStringLiteral(": cannot be removed");
+        pstrReason = FileName() + QCoreApplication::translate("clsMergeCandidates", ": cannot be removed");
         return false;
     }
     // A link under the name would have the write land on the file it names (a language file, say).
     if (QFileInfo(strPath).isSymLink()) {
-        pstrReason = FileName() + QStringLiteral(": is a link; nothing is written through it");
+        pstrReason = FileName() + QCoreApplication::translate("clsMergeCandidates", ": is a link; nothing is written through it");
         return false;
     }
     QJsonObject objRoot;

@@ -6,6 +6,7 @@
 #include "store/basMergeConflict.h"
 #include "store/basSafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -23,9 +24,9 @@ constexpr int32_t Version = 1;
 
 void AppendString(QByteArray& pbytOut, QStringView pstrText) { AppendJsonString(pbytOut, pstrText, enuJsonTab::Unicode); }
 
-QString LineOf(const QByteArray& pbytJson, qsizetype plngOffset)
+int64_t LineOf(const QByteArray& pbytJson, qsizetype plngOffset)
 {
-    return QString::number(QByteArrayView(pbytJson).first(std::clamp<qsizetype>(plngOffset, 0, pbytJson.size())).count('\n') + 1);
+    return QByteArrayView(pbytJson).first(std::clamp<qsizetype>(plngOffset, 0, pbytJson.size())).count('\n') + 1;
 }
 
 // Where a value starts in a text that parsed as JSON: the one under pbytKeys (object keys from the
@@ -106,7 +107,7 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, Q
     QString strWhy;
     const QFileInfo objInfo(strPath);
     if (objInfo.isFile() && objInfo.size() > MaxFileSize) {
-        pstrReason = QStringLiteral("%1 is larger than %2 MiB (%3 bytes), more than the state of any language folder")
+        pstrReason = QCoreApplication::translate("clsTranslationState", "%1 is larger than %2 MiB (%3 bytes), more than the state of any language folder")
                          .arg(strPath)
                          .arg(MaxFileSize / (1024 * 1024))
                          .arg(objInfo.size());
@@ -124,33 +125,39 @@ bool clsTranslationState::Load(const QString& pstrFolder, QString& pstrReason, Q
 
 bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
 {
+    udtFileIssue udtProblem;
+    if (Parse(pbytJson, udtProblem)) return true;
+    pstrReason = udtProblem.Text();
+    return false;
+}
+
+bool clsTranslationState::Parse(const QByteArray& pbytJson, udtFileIssue& pudtProblem)
+{
     *this = {};
     if (const int32_t lngConflict = MergeConflictLine(pbytJson)) {
-        const udtFileIssue udtIssue = MergeConflictIssue(lngConflict);
-        pstrReason = QStringLiteral("line %1: %2").arg(udtIssue.Line).arg(udtIssue.Reason);
+        pudtProblem = MergeConflictIssue(lngConflict);
         return false;
     }
     QJsonParseError udtError;
     const QJsonDocument objDocument = QJsonDocument::fromJson(pbytJson, &udtError);
     if (udtError.error != QJsonParseError::NoError) {
-        pstrReason = QStringLiteral("line %1: not valid JSON: %2").arg(LineOf(pbytJson, udtError.offset), udtError.errorString());
+        pudtProblem = {LineOf(pbytJson, udtError.offset), QCoreApplication::translate("clsTranslationState", "not valid JSON: %1").arg(udtError.errorString())};
         return false;
     }
-    const auto Line = [&](qsizetype plngOffset) { return QStringLiteral("line %1: ").arg(LineOf(pbytJson, plngOffset)); };
     const QByteArray bytVersionKey = QByteArray(VersionKey.latin1(), VersionKey.size());
     const QJsonObject objRoot = objDocument.object();
     const QJsonValue varVersion = objRoot.value(VersionKey);
     if (!objDocument.isObject() || !varVersion.isDouble()) {
         const qsizetype lngVersion = ValueOffset(pbytJson, {bytVersionKey});
-        pstrReason = Line(lngVersion < 0 ? ValueOffset(pbytJson, {}) : lngVersion) +
-                     QStringLiteral("not a translation state file (no \"%1\" version)").arg(VersionKey);
+        pudtProblem = {LineOf(pbytJson, lngVersion < 0 ? ValueOffset(pbytJson, {}) : lngVersion),
+                       QCoreApplication::translate("clsTranslationState", "not a translation state file (no \"%1\" version)").arg(VersionKey)};
         return false;
     }
     if (varVersion.toInt() != Version) {
-        pstrReason = Line(ValueOffset(pbytJson, {bytVersionKey})) +
-                     QStringLiteral("version %1 of the state file is not known to this Tralyx (it reads version %2)")
-                         .arg(varVersion.toDouble())
-                         .arg(Version);
+        pudtProblem = {LineOf(pbytJson, ValueOffset(pbytJson, {bytVersionKey})),
+                       QCoreApplication::translate("clsTranslationState", "version %1 of the state file is not known to this Tralyx (it reads version %2)")
+                           .arg(varVersion.toDouble())
+                           .arg(Version)};
         return false;
     }
     const QJsonObject objFiles = objRoot.value(QLatin1StringView("files")).toObject();
@@ -160,9 +167,9 @@ bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
         if (varTexts.isUndefined()) continue;
         const auto Fail = [&](qsizetype plngEntry, const QString& pstrWhat) {
             const QByteArray bytFile = LanguageFileName(enuFile).toLatin1();
-            pstrReason = Line(ValueOffset(pbytJson, {"files", bytFile}, plngEntry)) +
-                         (plngEntry < 0 ? QStringLiteral("\"%1\" must be a list").arg(LanguageFileName(enuFile))
-                                        : QStringLiteral("\"%1\" entry %2: %3").arg(LanguageFileName(enuFile)).arg(plngEntry + 1).arg(pstrWhat));
+            pudtProblem = {LineOf(pbytJson, ValueOffset(pbytJson, {"files", bytFile}, plngEntry)),
+                           plngEntry < 0 ? QCoreApplication::translate("clsTranslationState", "\"%1\" must be a list").arg(LanguageFileName(enuFile))
+                                         : QCoreApplication::translate("clsTranslationState", "\"%1\" entry %2: %3").arg(LanguageFileName(enuFile)).arg(plngEntry + 1).arg(pstrWhat)};
             return false;
         };
         if (!varTexts.isArray()) return Fail(-1, QString());
@@ -176,10 +183,10 @@ bool clsTranslationState::Parse(const QByteArray& pbytJson, QString& pstrReason)
                              varNote = objText.value(QLatin1StringView("note")),
                              varFor = objText.value(QLatin1StringView("for"));
             if (!objTexts[i].isObject() || !varId.isString() || varId.toString().isEmpty())
-                return Fail(i, QStringLiteral("must be an object with an \"id\""));
+                return Fail(i, QCoreApplication::translate("clsTranslationState", "must be an object with an \"id\""));
             const auto Typed = [](const QJsonValue& v, bool pbooString) { return v.isUndefined() || (pbooString ? v.isString() : v.isBool()); };
             if (!Typed(varReview, true) || !Typed(varFrom, true) || !Typed(varNote, true) || !Typed(varDone, false) || !Typed(varFor, true))
-                return Fail(i, QStringLiteral("\"review\", \"movedFrom\", \"note\" and \"for\" must be strings, \"done\" true or false"));
+                return Fail(i, QCoreApplication::translate("clsTranslationState", "\"review\", \"movedFrom\", \"note\" and \"for\" must be strings, \"done\" true or false"));
             udtTextState udtState;
             udtState.Review = varReview.isString();
             udtState.PreviousSource = varReview.toString();
@@ -420,10 +427,10 @@ private:
 QString clsTranslationState::udtMismatch::Text() const
 {
     QStringList strWhat;
-    if (DoneDropped) strWhat << QStringLiteral("its done mark is not applied");
-    if (ReviewEnded) strWhat << QStringLiteral("its review ends (the translation is not the one to review)");
-    if (NoteKept) strWhat << QStringLiteral("its note was written for an earlier text");
-    return QStringLiteral("the state was given for another text than the entry has now: ") + strWhat.join(QStringLiteral("; "));
+    if (DoneDropped) strWhat << QCoreApplication::translate("clsTranslationState", "its done mark is not applied");
+    if (ReviewEnded) strWhat << QCoreApplication::translate("clsTranslationState", "its review ends (the translation is not the one to review)");
+    if (NoteKept) strWhat << QCoreApplication::translate("clsTranslationState", "its note was written for an earlier text");
+    return QCoreApplication::translate("clsTranslationState", "the state was given for another text than the entry has now: ") + strWhat.join(QStringLiteral("; "));
 }
 
 QString clsTranslationState::udtMismatch::Warning(const QString& pstrFolder) const

@@ -36,6 +36,8 @@ public:
     static constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
     bool Load(const QString& pstrFolder, QString& pstrReason, QByteArray* pbytRead = nullptr, bool* pbooConflict = nullptr);
     bool Parse(const QByteArray& pbytJson, QString& pstrReason);
+    // The same with the line apart (Line 3, "why"), for a caller that names the file and line itself.
+    bool Parse(const QByteArray& pbytJson, udtFileIssue& pudtProblem);
     // The file's bytes: UTF-8 JSON, one text a line, sorted by id within each file.
     QByteArray ToJson() const;
 

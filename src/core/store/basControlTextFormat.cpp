@@ -399,7 +399,7 @@ bool WriteControlText(const QVector<ControlTextItem>& pudtTable, const clsCodePa
         }
         return true;
     };
-    return WriteRecords(pudtTable, clsTralyx::MaxRecords, u"the table has %L1 records; a file can hold at most %L2", pobjCodePage,
+    return WriteRecords(pudtTable, clsTralyx::MaxRecords, QT_TRANSLATE_NOOP("udtFileRead", "the table has %L1 records; a file can hold at most %L2"), pobjCodePage,
                         pbooMark, pbytOut, pudtError, Lines,
                         [](const ControlTextItem& udtItem, qsizetype) { return clsTralyx::ObjectPath(udtItem); });
 }

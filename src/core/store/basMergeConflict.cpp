@@ -1,5 +1,7 @@
 #include "store/basMergeConflict.h"
 
+#include <QCoreApplication>
+
 namespace tralyx {
 namespace {
 
@@ -48,7 +50,7 @@ int32_t MergeConflictLine(QByteArrayView pbytContent)
 
 udtFileIssue MergeConflictIssue(int32_t plngLine)
 {
-    return {plngLine, QStringLiteral("an unresolved merge conflict (a line of Git's conflict markers); resolve it "
+    return {plngLine, QCoreApplication::translate("basMergeConflict", "an unresolved merge conflict (a line of Git's conflict markers); resolve it "
                                      "and remove the marker lines")};
 }
 

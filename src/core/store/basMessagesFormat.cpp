@@ -30,7 +30,7 @@ void ReadMessagesLines(const QByteArray& pbytContent, const clsCodePage& pobjCod
             if (*lngNumber != objRead.LastNumber()) {
                 if (pbooExact && *lngNumber != objRead.Records() + 1)
                     return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), objRead.Records() + 1));
-                if (!objRead.StartRecord(*lngNumber, MaxMessages, u"the file has more than %1 messages, the most it can hold"))
+                if (!objRead.StartRecord(*lngNumber, MaxMessages, QT_TRANSLATE_NOOP("udtFileRead", "the file has more than %1 messages, the most it can hold")))
                     return false;
                 objRead.Current().Identifier = static_cast<uint8_t>(*lngNumber);
                 booMessageLine = false;
@@ -88,7 +88,7 @@ bool WriteMessages(const QVector<MessageItem>& pudtTable, const clsCodePage& pob
         strRecord += QLatin1StringView("\r\n");
         return true;
     };
-    return WriteRecords(pudtTable, clsTralyx::MaxMessages, u"the table has %1 messages; a file can number at most %2", pobjCodePage,
+    return WriteRecords(pudtTable, clsTralyx::MaxMessages, QT_TRANSLATE_NOOP("udtFileRead", "the table has %1 messages; a file can number at most %2"), pobjCodePage,
                         pbooMark, pbytOut, pudtError, Lines,
                         [](const MessageItem&, qsizetype i) { return RecordHead("MSG", static_cast<int32_t>(i + 1)).Id().toString(); });
 }

@@ -1,5 +1,6 @@
 #include "store/basSavedAsUtf8.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace tralyx {
@@ -67,13 +68,13 @@ udtFileIssue SavedAsUtf8(QByteArrayView pbytContent, const clsCodePage& pobjCode
     }
     if (!pbytFirst) {
         if (!booMark) return {};
-        return {1, QStringLiteral("the file starts with a UTF-8 byte-order mark, so it was saved as UTF-8 "
+        return {1, QCoreApplication::translate("basSavedAsUtf8", "the file starts with a UTF-8 byte-order mark, so it was saved as UTF-8 "
                                   "(load it as UTF-8, or save it in %1)").arg(pobjCodePage.Name())};
     }
     const char* pchrFirst = reinterpret_cast<const char*>(pbytFirst);
     return {LineAt(pbytStart, pbytFirst),
-            QStringLiteral("the file reads as valid UTF-8, so it was most likely saved as UTF-8: %1 reads '%2' "
-                           "where UTF-8 reads '%3' (load it as UTF-8, or save it in %1)")
+            QCoreApplication::translate("basSavedAsUtf8", "the file reads as valid UTF-8, so it was most likely saved as UTF-8: %1 reads '%2' "
+                                        "where UTF-8 reads '%3' (load it as UTF-8, or save it in %1)")
                               .arg(pobjCodePage.Name(), pobjCodePage.Decode(pchrFirst, lngFirstSize),
                                    QString::fromUtf8(pchrFirst, lngFirstSize))};
 }

@@ -32,7 +32,7 @@ void ReadSecondaryLines(const QByteArray& pbytContent, const clsCodePage& pobjCo
         if (*lngNumber != objRead.LastNumber()) {
             const int32_t lngExpected = (objRead.Records() + 1) % 1000;
             if (pbooExact && *lngNumber != lngExpected) return objRead.Fail(OutOfPlaceReason(QStringView(strLine).left(6), lngExpected));
-            if (!objRead.StartRecord(*lngNumber, clsTralyx::MaxRecords, u"the file has more than %L1 entries, the most a table can hold"))
+            if (!objRead.StartRecord(*lngNumber, clsTralyx::MaxRecords, QT_TRANSLATE_NOOP("udtFileRead", "the file has more than %L1 entries, the most a table can hold")))
                 return false;
             objRead.Current() = strLine.mid(7);
         } else {
@@ -67,7 +67,7 @@ bool WriteSecondary(const QStringList& pstrTable, const clsCodePage& pobjCodePag
         strRecord += QLatin1StringView("\r\n");
         return true;
     };
-    return WriteRecords(pstrTable, clsTralyx::MaxRecords, u"the table has %L1 entries; a file can hold at most %L2", pobjCodePage,
+    return WriteRecords(pstrTable, clsTralyx::MaxRecords, QT_TRANSLATE_NOOP("udtFileRead", "the table has %L1 entries; a file can hold at most %L2"), pobjCodePage,
                         pbooMark, pbytOut, pudtError, Lines, [](const QString&, qsizetype i) { return SecondaryEntryName(i); });
 }
 

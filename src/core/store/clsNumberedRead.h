@@ -46,10 +46,10 @@ public:
     void Skip(const QString& pstrReason) { AddWarning(mudtOut, mlngLine, pstrReason); }
 
     // Starts the next record on the current line, numbered plngNumber; fails with pstrTooMany (%1
-    // plngMax) when the table holds plngMax records already.
-    bool StartRecord(int32_t plngNumber, int32_t plngMax, QStringView pstrTooMany)
+    // plngMax; marked QT_TRANSLATE_NOOP("udtFileRead", ...)) when the table holds plngMax records already.
+    bool StartRecord(int32_t plngNumber, int32_t plngMax, const char* pstrTooMany)
     {
-        if (mlngRecords >= plngMax) return Fail(pstrTooMany.toString().arg(plngMax));
+        if (mlngRecords >= plngMax) return Fail(QCoreApplication::translate("udtFileRead", pstrTooMany).arg(plngMax));
         ++mlngRecords;
         mlngLastNumber = plngNumber;
         if (mlngRecords > mudtOut.Table.size()) mudtOut.Table.resize(mlngRecords);

@@ -13,7 +13,7 @@ namespace tralyx {
 
 QString udtFileIssue::Text() const
 {
-    return Line > 0 ? QStringLiteral("line %1: %2").arg(Line).arg(Reason) : Reason;
+    return Line > 0 ? QCoreApplication::translate("udtFileIssue", "line %1: %2").arg(Line).arg(Reason) : Reason;
 }
 
 void clsTralyx::SetControlTextTable(QVector<ControlTextItem> pudtTable)

@@ -71,17 +71,17 @@ inline void FinishWithMark(const clsCodePage& pobjCodePage, bool pbooMark, QByte
 }
 
 // The loop the three writers share. A table with more than plngMax records is refused with
-// pstrTooMany (%1 the records, %2 plngMax). Each record's lines go into one buffer, kept from record
+// pstrTooMany (%1 the records, %2 plngMax; marked QT_TRANSLATE_NOOP("udtFileRead", ...)). Each record's lines go into one buffer, kept from record
 // to record: pfnLines(record, position, lines, error) appends them, or refuses a record the format
 // cannot carry. A record the code page cannot write is named by pfnName(record, position), made only
 // then. The byte-order mark goes back in front at the end.
 template <class TTable, class FnLines, class FnName>
-bool WriteRecords(const TTable& pudtTable, qsizetype plngMax, QStringView pstrTooMany, const clsCodePage& pobjCodePage,
+bool WriteRecords(const TTable& pudtTable, qsizetype plngMax, const char* pstrTooMany, const clsCodePage& pobjCodePage,
                   bool pbooMark, QByteArray& pbytOut, udtFileIssue& pudtError, FnLines pfnLines, FnName pfnName)
 {
     pbytOut.clear();
     if (pudtTable.size() > plngMax) {
-        pudtError = {0, pstrTooMany.toString().arg(pudtTable.size()).arg(plngMax)};
+        pudtError = {0, QCoreApplication::translate("udtFileRead", pstrTooMany).arg(pudtTable.size()).arg(plngMax)};
         return false;
     }
     pbytOut.reserve(pudtTable.size() * 96);

@@ -36,7 +36,7 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
         // The marks it holds would be lost in the destination's state without a word.
         if (pbooWrite && !pbooDiscardState) {
             udtOut.StateFailed = true;
-            Add(strReason + QStringLiteral("; its marks and notes would be lost, so nothing was written (mend it, or give "
+            Add(strReason + QCoreApplication::translate("basFolderUpdate", "; its marks and notes would be lost, so nothing was written (mend it, or give "
                                            "--discard-state to update without them)"));
             return udtOut;
         }
@@ -64,7 +64,7 @@ udtFolderUpdate UpdateLanguageFolder(const udtUpdateFolders& pudtFolders, const 
         if (objChange.Begin(pudtFolders.Destination, strProblem)) {
             if (pbooDiscardState) objChange.DiscardState();
             if (const QString strState = objChange.StateProblem(); !strState.isEmpty())
-                strProblem = strState + QStringLiteral("; nothing was written");
+                strProblem = strState + QCoreApplication::translate("basFolderUpdate", "; nothing was written");
         }
         if (!strProblem.isEmpty()) {
             for (const enuFileKind enuFile : enuWritten) {

@@ -5,6 +5,7 @@
 #include "update/basMerge.h"
 #include "update/basRecordTexts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <tuple>
@@ -126,8 +127,9 @@ public:
             } else if (xBase[ux] < 0) {
                 lngAfter[static_cast<size_t>(lngAnchor + 1)].push_back(static_cast<int32_t>(x));
             } else if (!(X[x] == mudtBase[xBase[ux]])) {
-                Note(QStringLiteral("%1 changed on %2 side and removed on the other: the change is left out (\"%3\")")
-                         .arg(RecordKey(mudtBase, xBase[ux]), mbooTheirsSkeleton ? QStringLiteral("our") : QStringLiteral("their"), Shown(X[x])));
+                Note((mbooTheirsSkeleton ? QCoreApplication::translate("basThreeWayMerge", "%1 changed on our side and removed on the other: the change is left out (\"%2\")")
+                                         : QCoreApplication::translate("basThreeWayMerge", "%1 changed on their side and removed on the other: the change is left out (\"%2\")"))
+                         .arg(RecordKey(mudtBase, xBase[ux]), Shown(X[x])));
             }
         }
         // Messages and procedural texts: entries both sides added at one place are paired by place
@@ -146,8 +148,11 @@ public:
                 std::vector<int32_t> lngRest(lngRun.begin() + k, lngRun.end());
                 lngRun.clear();
                 if (!lngRest.empty()) {
-                    Note(QStringLiteral("both sides added entries before %1, the other side %2 more; they follow ours")
-                             .arg(s < nS ? RecordKey(S, s) : QStringLiteral("the end")).arg(lngRest.size()));
+                    Note(s < nS ? QCoreApplication::translate("basThreeWayMerge", "both sides added entries before %1, the other side %2 more; they follow ours")
+                                      .arg(RecordKey(S, s))
+                                      .arg(lngRest.size())
+                                : QCoreApplication::translate("basThreeWayMerge", "both sides added entries before the end, the other side %1 more; they follow ours")
+                                      .arg(lngRest.size()));
                     lngAfter[static_cast<size_t>(s)] = std::move(lngRest);
                 }
             }
@@ -172,8 +177,9 @@ public:
                 else pudtResult.append(MergeRecord(pudtBaseItem, S[s], udtX, pudtResult.size()));
             } else if (b >= 0) {
                 if (!(S[s] == mudtBase[b])) {
-                    Note(QStringLiteral("%1 changed on %2 side and removed on the other: the change is kept")
-                             .arg(RecordKey(mudtBase, b), mbooTheirsSkeleton ? QStringLiteral("their") : QStringLiteral("our")));
+                    Note((mbooTheirsSkeleton ? QCoreApplication::translate("basThreeWayMerge", "%1 changed on their side and removed on the other: the change is kept")
+                                             : QCoreApplication::translate("basThreeWayMerge", "%1 changed on our side and removed on the other: the change is kept"))
+                             .arg(RecordKey(mudtBase, b)));
                     pudtResult.append(S[s]);
                     if (mbooTheirsSkeleton) ++mudtReport.TakenFromTheirs;
                 }
@@ -293,13 +299,13 @@ udtThreeWayReport MergeThreeWay(const clsTranslationState& pobjBase, const clsTr
                 std::tie(r.Review, r.PreviousSource, r.MovedFrom) = ReviewPart(o);
                 r.Done = o.Done;
                 booMarksFromTheirs = false;
-                udtReport.Notes.append(strWhere + QStringLiteral(": one side marked it done, the other for review: ours is kept"));
+                udtReport.Notes.append(strWhere + QCoreApplication::translate("basThreeWayMerge", ": one side marked it done, the other for review: ours is kept"));
             }
             if (o.Note != t.Note && o.Note == b.Note) {
                 r.Note = t.Note;
             } else if (o.Note != t.Note && t.Note != b.Note) {
                 r.Note = o.Note.isEmpty() ? t.Note : t.Note.isEmpty() ? o.Note : o.Note + u'\n' + t.Note;
-                udtReport.Notes.append(strWhere + QStringLiteral(": both sides changed the note: both are kept, ours first"));
+                udtReport.Notes.append(strWhere + QCoreApplication::translate("basThreeWayMerge", ": both sides changed the note: both are kept, ours first"));
             }
             r.For = booMarksFromTheirs ? t.For : o.For;
             pobjResult.Set(k, strId, r);

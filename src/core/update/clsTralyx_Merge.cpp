@@ -11,6 +11,7 @@
 #include "update/basMerge.h"
 #include "update/udtUpdateReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -75,7 +76,7 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
     if (!pudtFolders.OldSource.isEmpty()) {
         const QString strOldSource = JoinPath(pudtFolders.OldSource, udtReport.FileName);
         if (!QFileInfo::exists(strOldSource))
-            udtReport.Warnings.append(strOldSource + QStringLiteral(" does not exist: merged without the old source"));
+            udtReport.Warnings.append(strOldSource + QCoreApplication::translate("clsTralyx_Merge", " does not exist: merged without the old source"));
         else if (!Load(pudtFolders.OldSource, udtOldSource)) return udtReport;
         else udtReport.OldSourceFile = strOldSource;
     }
@@ -114,10 +115,10 @@ udtUpdateReport RunUpdate(clsTralyx& pobjStore, const udtMergeKind<TTable>& pudt
     // Never over one of its own inputs: DEST the old or the new folder, or a link to one of their files.
     for (const QString* pstrInput : {&pudtFolders.Old, &pudtFolders.New, &pudtFolders.OldSource})
         if (!pstrInput->isEmpty() && fs::SameFile(udtReport.DestinationFile, JoinPath(*pstrInput, udtReport.FileName)))
-            return NotWritten({0, QStringLiteral("%1 is the %2 file itself; an update never writes over its input")
-                                      .arg(udtReport.DestinationFile, pstrInput == &pudtFolders.OldSource
-                                                                          ? QStringLiteral("old source")
-                                                                          : QStringLiteral("old or the new"))});
+            return NotWritten({0, (pstrInput == &pudtFolders.OldSource
+                                       ? QCoreApplication::translate("clsTralyx_Merge", "%1 is the old source file itself; an update never writes over its input")
+                                       : QCoreApplication::translate("clsTralyx_Merge", "%1 is the old or the new file itself; an update never writes over its input"))
+                                      .arg(udtReport.DestinationFile)});
     if (pbooWrite) {
         if (!pbooDeferWrite) WriteMerged(pobjStore, pudtKind.Kind, pudtFolders, udtReport);
         else udtReport.Outcome = enuUpdateOutcome::Merged;
@@ -144,10 +145,10 @@ void WriteMerged(clsTralyx& pobjStore, enuFileKind penuFile, const udtUpdateFold
     // A destination that is not there yet is made (with its parents) for the first file written to
     // it; never one whose name is only blanks, which is a slip and not a folder anyone wants.
     if (!QFileInfo(pudtFolders.Destination).isDir() && pudtFolders.Destination.trimmed().isEmpty())
-        return NotWritten({0, QStringLiteral("the destination folder's name is blank")});
+        return NotWritten({0, QCoreApplication::translate("clsTralyx_Merge", "the destination folder's name is blank")});
     if (QString strReason; !QFileInfo(pudtFolders.Destination).isDir() && !fs::MakeFolder(pudtFolders.Destination, strReason)) {
         const QString strBlocked = FolderBlockedBy(pudtFolders.Destination);
-        return NotWritten({0, strBlocked.isEmpty() ? strReason : QStringLiteral("%1 is not a folder").arg(strBlocked)});
+        return NotWritten({0, strBlocked.isEmpty() ? strReason : QCoreApplication::translate("clsTralyx_Merge", "%1 is not a folder").arg(strBlocked)});
     }
     // Another writer of the file (an import, the editor) waits while this one replaces it.
     clsFileLock objLock;
