@@ -38,7 +38,8 @@ TEST(MergeConflictTest, FindsTheFirstMarkerLine)
     for (int i = 0; i < 14; ++i)
         for (const char* pstrMarker : {"<<<<<<< ours", ">>>>>>>", "|||||||", "=======", "<<<<<<", "========"}) {
             const QByteArray bytContent = QByteArray(i, 'x') + "\r\n" + pstrMarker + "\r\n";
-            EXPECT_EQ(MergeConflictLine(bytContent), std::strlen(pstrMarker) == 7 || pstrMarker[7] == ' ' ? 2 : 0) << bytContent.toStdString();
+            const size_t lngLength = std::strlen(pstrMarker);
+            EXPECT_EQ(MergeConflictLine(bytContent), lngLength == 7 || (lngLength > 7 && pstrMarker[7] == ' ') ? 2 : 0) << bytContent.toStdString();
         }
 }
 
