@@ -16,15 +16,6 @@ namespace tralyx {
     QT_TRANSLATE_NOOP("clsLayoutFits", "frame"),         QT_TRANSLATE_NOOP("clsLayoutFits", "tab"),
 };
 
-QString udtFit::Summary() const
-{
-    const QString strUnit = Height ? QStringLiteral("px high") : QStringLiteral("px");
-    return (Fits() ? QStringLiteral("fits: %1 of %2 %3") : Height ? QStringLiteral("too tall: %1 of %2 %3") : QStringLiteral("too wide: %1 of %2 %3"))
-        .arg(Needed)
-        .arg(Room)
-        .arg(strUnit);
-}
-
 bool clsLayoutFits::Load(const QString& pstrSourceFolder, QString& pstrProblem)
 {
     pstrProblem.clear();

@@ -34,7 +34,6 @@ struct udtFit {
     int Room = 0;
     QString StandIn;  // the family that stood in for the control's font, when it did
     bool Fits() const { return Needed <= Room; }
-    QString Summary() const;  // "fits: 61 of 75 px", "too wide: 106 of 75 px"
 };
 
 class clsLayoutFits {

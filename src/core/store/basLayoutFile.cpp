@@ -45,14 +45,15 @@ int LineAt(const QByteArray& pbytContent, qsizetype plngOffset)
 }
 
 // An integer member from 0 to 1,000,000 (a form larger than any screen is a damaged file).
-bool ReadSize(const QJsonObject& pobjObject, const QString& pstrKey, int& plngOut)
+bool ReadSize(const QJsonValue& varValue, int& plngOut)
 {
-    const QJsonValue varValue = pobjObject.value(pstrKey);
     const double dblValue = varValue.toDouble(-1);
     if (!varValue.isDouble() || dblValue < -1000000 || dblValue > 1000000 || dblValue != static_cast<int>(dblValue)) return false;
     plngOut = static_cast<int>(dblValue);
     return true;
 }
+
+bool ReadSize(const QJsonObject& pobjObject, const QString& pstrKey, int& plngOut) { return ReadSize(pobjObject.value(pstrKey), plngOut); }
 
 bool ReadControl(const QJsonObject& pobjControl, udtControlLayout& u, QString& pstrReason)
 {
@@ -67,10 +68,9 @@ bool ReadControl(const QJsonObject& pobjControl, udtControlLayout& u, QString& p
     u.Font.Family = objFont.value(u"family"_s).toString();
     u.Font.PointSize = objFont.value(u"size"_s).toDouble();
     u.Font.Italic = objFont.value(u"italic"_s).toBool();
-    const QJsonObject objRoomSizes{{u"w"_s, objRoom.at(0)}, {u"h"_s, objRoom.at(1)}};
     if (!ReadSize(pobjControl, u"x"_s, u.X) || !ReadSize(pobjControl, u"y"_s, u.Y) || !ReadSize(pobjControl, u"width"_s, u.Width) ||
         !ReadSize(pobjControl, u"height"_s, u.Height) || !ReadSize(objFont, u"weight"_s, u.Font.Weight) ||
-        objRoom.size() != 2 || !ReadSize(objRoomSizes, u"w"_s, u.RoomWidth) || !ReadSize(objRoomSizes, u"h"_s, u.RoomHeight) ||
+        objRoom.size() != 2 || !ReadSize(objRoom.at(0), u.RoomWidth) || !ReadSize(objRoom.at(1), u.RoomHeight) ||
         u.Font.Family.isEmpty() || !(u.Font.PointSize > 0 && u.Font.PointSize < 1000))
         return pstrReason = QStringLiteral("%1: a size, its room or its font is missing or out of range").arg(u.Entry), false;
     u.Wrap = pobjControl.value(u"wrap"_s).toBool();

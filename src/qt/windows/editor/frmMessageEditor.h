@@ -269,6 +269,8 @@ private:
     QString mstrLayoutProblem;
     mutable std::unique_ptr<clsFontMeasurer> mobjMeasurer;  // made when first measured
     clsFontMeasurer& Measurer() const;
+    const ControlTextItem* CurrentControlItem() const;  // the selected row's, with a layout to measure it; else null
+    QString TypedCaption() const;
     mutable std::vector<udtRowSuggestion> mudtSuggestions;  // of mstrSuggestedFor
     mutable QString mstrSuggestedFor;
     mutable bool mbooSuggested = false;

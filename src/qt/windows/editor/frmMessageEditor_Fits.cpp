@@ -20,15 +20,28 @@ void frmMessageEditor::LoadLayout(const QString& pstrSourceFolder)
     else if (!mstrLayoutProblem.isEmpty()) mstrLayoutProblem = tr("The form layout was not read: %1").arg(mstrLayoutProblem);
 }
 
+namespace {
+
+// The control and index a layout names an entry's control by: "cmdDelete.0".
+QString LayoutEntry(const ControlTextItem& pudtItem) { return pudtItem.ControlName + u'.' + QString::number(pudtItem.Index); }
+
+}  // namespace
+
+const ControlTextItem* frmMessageEditor::CurrentControlItem() const
+{
+    if (!mobjFits || !gobjTextStore || mlngCurrentItem < 0) return nullptr;
+    const QVector<ControlTextItem>& udtTable = gobjTextStore->ControlTextTable();
+    return mlngCurrentItem < udtTable.size() ? &udtTable[mlngCurrentItem] : nullptr;
+}
+
+// The caption as it is being typed, not yet committed.
+QString frmMessageEditor::TypedCaption() const { return fraMessage->Text(clsEditorStates::ColumnOf(enuTextKind::Caption)); }
+
 std::optional<udtFit> frmMessageEditor::CurrentFit() const
 {
-    if (!mobjFits || !HasSource() || !gobjTextStore || mlngCurrentItem < 0) return std::nullopt;
-    const QVector<ControlTextItem>& udtTable = gobjTextStore->ControlTextTable();
-    if (mlngCurrentItem >= udtTable.size()) return std::nullopt;
-    const ControlTextItem& udtItem = udtTable[mlngCurrentItem];
-    const QString strPath = udtItem.FormName + u'.' + udtItem.ControlName + u'.' + QString::number(udtItem.Index);
-    // The caption as it is being typed, not yet committed.
-    return mobjFits->Fit(strPath, fraMessage->Text(clsEditorStates::ColumnOf(enuTextKind::Caption)), Measurer());
+    const ControlTextItem* pudtItem = HasSource() ? CurrentControlItem() : nullptr;
+    if (!pudtItem) return std::nullopt;
+    return mobjFits->Fit(QString(pudtItem->FormName + u'.' + LayoutEntry(*pudtItem)), TypedCaption(), Measurer());
 }
 
 QString frmMessageEditor::FitText() const
@@ -47,31 +60,14 @@ QString frmMessageEditor::FitText() const
 bool frmMessageEditor::PreviewForm(udtFormPreview& pudtOut) const
 {
     pudtOut = udtFormPreview();
-    if (!mobjFits || !gobjTextStore || mlngCurrentItem < 0) return false;
-    const QVector<ControlTextItem>& udtTable = gobjTextStore->ControlTextTable();
-    if (mlngCurrentItem >= udtTable.size()) return false;
-    const QString strForm = udtTable[mlngCurrentItem].FormName;
+    const ControlTextItem* pudtCurrent = CurrentControlItem();
+    if (!pudtCurrent) return false;
+    const QString strForm = pudtCurrent->FormName;
     const auto itForm = std::find_if(mobjFits->Forms().begin(), mobjFits->Forms().end(),
                                      [&](const udtFormLayout& u) { return u.Form == strForm; });
     if (itForm == mobjFits->Forms().end()) return false;
-    pudtOut.Form = *itForm;
-    for (const udtControlLayout& udtControl : itForm->Controls) pudtOut.Controls.append({&udtControl, QString(), true, false});
-    const QString strCurrent = udtTable[mlngCurrentItem].ControlName + u'.' + QString::number(udtTable[mlngCurrentItem].Index);
-    for (qsizetype i = 0; i < udtTable.size(); ++i) {
-        const ControlTextItem& udtItem = udtTable[i];
-        if (udtItem.FormName != strForm) continue;
-        const QString strEntry = udtItem.ControlName + u'.' + QString::number(udtItem.Index);
-        for (udtPreviewControl& udtShown : pudtOut.Controls) {
-            if (udtShown.Layout->Entry != strEntry) continue;
-            // The current row as it is being typed.
-            udtShown.Current = strEntry == strCurrent;
-            udtShown.Text = udtShown.Current ? fraMessage->Text(clsEditorStates::ColumnOf(enuTextKind::Caption)) : udtItem.Caption;
-            const std::optional<udtFit> udtFitted = mobjFits->Fit(strForm + u'.' + strEntry, udtShown.Text, Measurer());
-            udtShown.Fits = !udtFitted || udtFitted->Fits();
-        }
-    }
-    // Each pointer is into the copy of the form. Of each tab control, the page shown is the one of
-    // the row's control, else its first.
+    // Of each tab control, the page shown is the one of the row's control, else its first.
+    const QString strCurrent = LayoutEntry(*pudtCurrent);
     QString strPage;
     for (const udtControlLayout& udtControl : itForm->Controls)
         if (udtControl.Entry == strCurrent) strPage = udtControl.Kind == enuLayoutKind::Tab ? udtControl.Entry : udtControl.Page;
@@ -80,12 +76,20 @@ bool frmMessageEditor::PreviewForm(udtFormPreview& pudtOut) const
         const QString strTabs = pstrPage.section(u'.', 0, 0);
         return strPage.section(u'.', 0, 0) == strTabs ? pstrPage == strPage : pstrPage == strTabs + QStringLiteral(".0");
     };
-    for (qsizetype i = pudtOut.Controls.size() - 1; i >= 0; --i) {
-        if (Shown(itForm->Controls[i].Page)) continue;
-        pudtOut.Controls.removeAt(i);
-        pudtOut.Form.Controls.removeAt(i);
+    pudtOut.Form = *itForm;
+    pudtOut.Form.Controls.removeIf([&](const udtControlLayout& u) { return !Shown(u.Page); });
+    for (const udtControlLayout& udtControl : pudtOut.Form.Controls) pudtOut.Controls.append({&udtControl, QString(), true, false});
+    for (const ControlTextItem& udtItem : gobjTextStore->ControlTextTable()) {
+        if (udtItem.FormName != strForm) continue;
+        const QString strEntry = LayoutEntry(udtItem);
+        for (udtPreviewControl& udtShown : pudtOut.Controls) {
+            if (udtShown.Layout->Entry != strEntry) continue;
+            udtShown.Current = strEntry == strCurrent;
+            udtShown.Text = udtShown.Current ? TypedCaption() : udtItem.Caption;
+            const std::optional<udtFit> udtFitted = mobjFits->Fit(QString(strForm + u'.' + strEntry), udtShown.Text, Measurer());
+            udtShown.Fits = !udtFitted || udtFitted->Fits();
+        }
     }
-    for (qsizetype i = 0; i < pudtOut.Controls.size(); ++i) pudtOut.Controls[i].Layout = &pudtOut.Form.Controls[i];
     return true;
 }
 
