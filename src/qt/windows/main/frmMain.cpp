@@ -12,6 +12,7 @@
 #include "windows/list/clsEditorFilter.h"
 #include "windows/main/basIcons.h"
 #include "windows/main/clsClipboardCommands.h"
+#include "windows/main/clsKeptTile.h"
 #include "windows/main/clsStatusPanels.h"
 #include "windows/main/clsToolBar.h"
 #include "windows/main/clsViewMenu.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(QWidget* pobjParent) : QMainWindow(pobjParent)
     setWindowIcon(ApplicationIcon());
 
     mdiArea = new QMdiArea(this);
+    mobjKeptTile = new clsKeptTile(*mdiArea);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -20,6 +20,7 @@ class clsRecentFiles;
 class clsWelcome;
 class clsSourceDock;
 class clsFormPreview;
+class clsKeptTile;
 class clsSpellingMenu;
 class clsWorkbenchMemory;
 class clsWorkbenchGlossary;
@@ -119,7 +120,7 @@ private:
     void ActivateEditor(frmMessageEditor* pfrmEditor);  // in front, with the focus
     QList<frmMessageEditor*> FolderEditors(const frmMessageEditor& pfrmEditor) const;  // of its folder, itself too
     QString LanguageProgress(const frmMessageEditor& pfrmEditor) const;  // the folder's total, with several open
-    void TileToRead(int pintWindows);  // the frame as large as the screen, its windows tiled
+    void TileToRead();  // the frame as large as the screen, its windows tiled
 
     QMdiArea* mdiArea = nullptr;
     clsToolBar* tbToolBar = nullptr;
@@ -134,6 +135,7 @@ private:
     clsFileDialog dlgCommonDialog;
     clsSourceDock* dckSource = nullptr;
     clsFormPreview* dckFormPreview = nullptr;
+    clsKeptTile* mobjKeptTile = nullptr;
     clsFilterBar* tbFilter = nullptr;
     clsWorkbenchMemory* mobjMemory = nullptr;
     clsWorkbenchGlossary* mobjGlossary = nullptr;

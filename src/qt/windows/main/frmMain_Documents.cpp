@@ -14,6 +14,7 @@
 #include "windows/documents/clsRecentFiles.h"
 #include "windows/editor/frmMessageEditor.h"
 #include "windows/main/basArrange.h"
+#include "windows/main/clsKeptTile.h"
 #include "windows/workbench/clsSourceDock.h"
 
 #include <QDir>
@@ -138,34 +139,31 @@ bool frmMain::OpenFolder(const QString& pstrFolder)
         booFound = true;
         intOpened += OpenFile(objFolder.filePath(*objName)) ? 1 : 0;
     }
-    if (intOpened > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead(intOpened);
+    if (intOpened > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead();
     return booFound;
 }
 
-void frmMain::TileToRead(int pintWindows)
+void frmMain::TileToRead()
 {
     // The screen at hand, all of it: several windows need the room.
     if (isVisible() && !isMaximized() && !isFullScreen()) {
         showMaximized();
         layout()->activate();
     }
-    // Side by side where each keeps the width of a new window, else one above the other; once more
-    // when the dock has taken its place and the window manager has answered.
-    const auto Tile = [this, pintWindows](bool pbooAnswered) {
+    // Side by side where each keeps the width of a new window, else one above the other; again
+    // whenever the frame takes its size from the window manager (the tiles follow it for a while).
+    mobjKeptTile->Tile(TwipsToPixels(7935, logicalDpiX()));
+    QTimer::singleShot(100, this, [this] {
         // Asked to maximise and still its small self: nothing maximises windows here (no window
         // manager, or one that ignored it), so the frame takes the screen's room itself.
-        if (pbooAnswered && isMaximized() && screen()) {
+        if (isMaximized() && screen()) {
             const QRect objRoom = screen()->availableGeometry();
             if (frameGeometry().width() < objRoom.width() * 3 / 4) {
                 setGeometry(objRoom);
                 layout()->activate();
             }
         }
-        const bool booSideBySide = mdiArea->viewport()->width() / pintWindows >= TwipsToPixels(7935, logicalDpiX());
-        Arrange(*mdiArea, booSideBySide ? vbTileVertical : vbTileHorizontal);
-    };
-    Tile(false);
-    QTimer::singleShot(100, this, [Tile] { Tile(true); });
+    });
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -232,7 +230,7 @@ void frmMain::OpenUpdateResult(const QStringList& pstrFiles, const QString& pstr
     // The folder's source is remembered, so that the files opened again later are shown against it too.
     RememberSourceFolder(QFileInfo(pstrFiles.first()).absolutePath(), pstrSourceFolder);
     OpenFiles(pstrFiles);
-    if (pstrFiles.size() > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead(static_cast<int>(pstrFiles.size()));
+    if (pstrFiles.size() > 1 && !(ActiveChild() && ActiveChild()->isMaximized())) TileToRead();
     // Each window on its first entry that needs work (F8 goes on from there), the first such in front.
     QMdiSubWindow* pobjFirst = nullptr;
     for (QMdiSubWindow* pobjChild : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
