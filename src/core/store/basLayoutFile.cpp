@@ -5,8 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace tralyx {
 namespace {
@@ -41,41 +42,298 @@ QJsonObject ControlObject(const udtControlLayout& u)
 
 int LineAt(const QByteArray& pbytContent, qsizetype plngOffset)
 {
-    return 1 + static_cast<int>(pbytContent.left(plngOffset).count('\n'));
+    return 1 + static_cast<int>(QByteArrayView(pbytContent).first(qMin(plngOffset, pbytContent.size())).count('\n'));
 }
 
-// An integer member from 0 to 1,000,000 (a form larger than any screen is a damaged file).
-bool ReadSize(const QJsonValue& varValue, int& plngOut)
+// A reader of JSON that fills the layout as it goes: a full-size folder's layout is megabytes, and
+// building a document of it first cost more than the measuring. Any JSON is read (members in any
+// order, white space anywhere, members it does not know skipped); a member of the wrong type reads
+// as missing, as QJsonObject::value() would give it.
+class clsLayoutReader {
+public:
+    explicit clsLayoutReader(const QByteArray& pbytContent) : mbytContent(pbytContent), p(pbytContent.constData()), e(p + pbytContent.size()) {}
+
+    bool Failed() const { return !mstrError.isEmpty(); }
+    // "line 3: a string not closed" for the first fault met.
+    QString Error() const { return QStringLiteral("line %1: %2").arg(LineAt(mbytContent, mlngErrorAt)).arg(mstrError); }
+    qsizetype Offset() const { return p - mbytContent.constData(); }
+
+    // The members of an object, each handed to pfnMember with the reader on its value, which it
+    // reads or skips. False, with the fault, where the text is not JSON or is not an object here
+    // (pbooOptional: a value of another kind is skipped, and the object is taken as empty).
+    template <typename F>
+    bool Object(F&& pfnMember, bool pbooOptional = false)
+    {
+        if (!Peek('{')) return pbooOptional ? SkipValue() : Fail("an object was expected");
+        ++p;
+        if (Peek('}')) return ++p, true;
+        for (;;) {
+            QByteArrayView bytKey;
+            if (!Peek('"') || !Key(bytKey)) return Fail("a member's name in quotes was expected");
+            if (!Peek(':')) return Fail("a ':' was expected after a member's name");
+            ++p;
+            if (!Peek()) return Fail("a value was expected");
+            if (!pfnMember(bytKey) || Failed()) return false;
+            if (Peek(',')) {
+                ++p;
+                continue;
+            }
+            if (Peek('}')) return ++p, true;
+            return Fail("a ',' or '}' was expected");
+        }
+    }
+    template <typename F>
+    bool Array(F&& pfnItem)
+    {
+        if (!Peek('[')) return SkipValue();  // read as an empty array
+        ++p;
+        if (Peek(']')) return ++p, true;
+        for (;;) {
+            if (!Peek()) return Fail("a value was expected");
+            if (!pfnItem() || Failed()) return false;
+            if (Peek(',')) {
+                ++p;
+                continue;
+            }
+            if (Peek(']')) return ++p, true;
+            return Fail("a ',' or ']' was expected");
+        }
+    }
+    bool String(QString& pstrOut)
+    {
+        pstrOut.clear();
+        if (!Peek('"')) return SkipValue();
+        QByteArray bytText;
+        if (!StringBytes(bytText)) return false;
+        pstrOut = QString::fromUtf8(bytText);
+        return true;
+    }
+    // A number as a double; anything else reads as pdblMissing.
+    bool Number(double& pdblOut, double pdblMissing = -1e300)
+    {
+        pdblOut = pdblMissing;
+        if (!Peek() || !(*p == '-' || (*p >= '0' && *p <= '9'))) return SkipValue();
+        const char* pStart = p;
+        if (*p == '-') ++p;
+        if (p < e && *p == '0') ++p;
+        else if (!Digits()) return Fail("a number was expected");
+        if (p < e && *p == '.' && (++p, !Digits())) return Fail("a digit was expected after '.'");
+        if (p < e && (*p == 'e' || *p == 'E')) {
+            ++p;
+            if (p < e && (*p == '+' || *p == '-')) ++p;
+            if (!Digits()) return Fail("a digit was expected in the exponent");
+        }
+        bool booOk = false;
+        const double dblValue = QByteArrayView(pStart, p - pStart).toDouble(&booOk);
+        if (booOk) pdblOut = dblValue;
+        return true;
+    }
+    bool Bool(bool& pbooOut)
+    {
+        pbooOut = false;
+        if (Word("true")) return pbooOut = true, true;
+        return SkipValue();
+    }
+    bool SkipValue()
+    {
+        if (!Peek()) return Fail("a value was expected");
+        switch (*p) {
+        case '{': return Object([this](QByteArrayView) { return SkipValue(); });
+        case '[': return Array([this] { return SkipValue(); });
+        case '"': {
+            QByteArray bytIgnored;
+            return StringBytes(bytIgnored);
+        }
+        case 't': return Word("true") || Fail("not a JSON value");
+        case 'f': return Word("false") || Fail("not a JSON value");
+        case 'n': return Word("null") || Fail("not a JSON value");
+        default: {
+            if (*p != '-' && !(*p >= '0' && *p <= '9')) return Fail("not a JSON value");
+            double dblIgnored;
+            return Number(dblIgnored);
+        }
+        }
+    }
+    bool End() { return !Peek() || Fail("something after the end of the layout"); }
+
+private:
+    bool Fail(const char* pstrWhat)
+    {
+        if (!Failed()) {
+            mstrError = QString::fromLatin1(pstrWhat);
+            mlngErrorAt = Offset();
+        }
+        return false;
+    }
+    // Past white space; whether a character follows (pchrWanted: that one).
+    bool Peek(char pchrWanted = 0)
+    {
+        while (p < e && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t')) ++p;
+        return p < e && (!pchrWanted || *p == pchrWanted);
+    }
+    bool Digits()
+    {
+        const char* pStart = p;
+        while (p < e && *p >= '0' && *p <= '9') ++p;
+        return p > pStart;
+    }
+    bool Word(const char* pstrWord)
+    {
+        const qsizetype lngLength = qsizetype(strlen(pstrWord));
+        if (e - p < lngLength || memcmp(p, pstrWord, size_t(lngLength)) != 0) return false;
+        p += lngLength;
+        return true;
+    }
+    // A member's name: the names this file uses have no escapes, so the bytes are the name; one with
+    // escapes is read whole, and then matches no member of ours.
+    bool Key(QByteArrayView& pbytOut)
+    {
+        const char* pStart = p + 1;
+        const char* pEnd = static_cast<const char*>(memchr(pStart, '"', size_t(e - pStart)));
+        if (pEnd && !memchr(pStart, '\\', size_t(pEnd - pStart))) {
+            pbytOut = QByteArrayView(pStart, pEnd - pStart);
+            if (!Utf8(pbytOut)) return Fail("a name that is not UTF-8");
+            p = pEnd + 1;
+            return true;
+        }
+        QByteArray bytIgnored;
+        pbytOut = QByteArrayView("\\");
+        return StringBytes(bytIgnored);
+    }
+    static bool Utf8(QByteArrayView pbytText)
+    {
+        return pbytText.isValidUtf8() && std::none_of(pbytText.begin(), pbytText.end(), [](char c) { return uchar(c) < 0x20; });
+    }
+    static int Hex(char c) { return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1; }
+    bool Hex4(char32_t& plngOut)
+    {
+        if (e - p < 4) return false;
+        plngOut = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int intDigit = Hex(p[i]);
+            if (intDigit < 0) return false;
+            plngOut = plngOut * 16 + char32_t(intDigit);
+        }
+        p += 4;
+        return true;
+    }
+    // A string's UTF-8 bytes, its escapes undone; at the opening quote.
+    bool StringBytes(QByteArray& pbytOut)
+    {
+        const char* pStart = ++p;
+        for (;;) {
+            while (p < e && *p != '"' && *p != '\\' && uchar(*p) >= 0x20) ++p;
+            if (p >= e) return Fail("a string not closed");
+            if (uchar(*p) < 0x20) return Fail("a control character in a string");
+            pbytOut.append(pStart, p - pStart);
+            if (*p == '"') break;
+            if (++p >= e) return Fail("a string not closed");
+            const char chrEscape = *p++;
+            switch (chrEscape) {
+            case '"': case '\\': case '/': pbytOut.append(chrEscape); break;
+            case 'b': pbytOut.append('\b'); break;
+            case 'f': pbytOut.append('\f'); break;
+            case 'n': pbytOut.append('\n'); break;
+            case 'r': pbytOut.append('\r'); break;
+            case 't': pbytOut.append('\t'); break;
+            case 'u': {
+                char32_t lngCode = 0, lngLow = 0;
+                if (!Hex4(lngCode)) return Fail("a \\u escape without four hex digits");
+                if (QChar::isHighSurrogate(lngCode)) {
+                    if (!Word("\\u") || !Hex4(lngLow) || !QChar::isLowSurrogate(lngLow)) return Fail("half of a surrogate pair");
+                    lngCode = QChar::surrogateToUcs4(char16_t(lngCode), char16_t(lngLow));
+                } else if (QChar::isLowSurrogate(lngCode)) {
+                    return Fail("half of a surrogate pair");
+                }
+                pbytOut.append(QString::fromUcs4(&lngCode, 1).toUtf8());
+                break;
+            }
+            default: return Fail("an unknown escape in a string");
+            }
+            pStart = p;
+        }
+        ++p;
+        if (!QByteArrayView(pbytOut).isValidUtf8()) return Fail("a string that is not UTF-8");
+        return true;
+    }
+
+    const QByteArray& mbytContent;
+    const char* p;
+    const char* e;
+    QString mstrError;
+    qsizetype mlngErrorAt = 0;
+};
+
+// An integer from -1,000,000 to 1,000,000 (a form larger than any screen is a damaged file).
+bool ReadSize(double pdblValue, int& plngOut)
 {
-    const double dblValue = varValue.toDouble(-1);
-    if (!varValue.isDouble() || dblValue < -1000000 || dblValue > 1000000 || dblValue != static_cast<int>(dblValue)) return false;
-    plngOut = static_cast<int>(dblValue);
+    if (!(pdblValue >= -1000000 && pdblValue <= 1000000) || pdblValue != static_cast<int>(pdblValue)) return false;
+    plngOut = static_cast<int>(pdblValue);
     return true;
 }
 
-bool ReadSize(const QJsonObject& pobjObject, const QString& pstrKey, int& plngOut) { return ReadSize(pobjObject.value(pstrKey), plngOut); }
+struct udtReadControl {
+    udtControlLayout Control;
+    QString Kind;
+    double X = -1e300, Y = -1e300, Width = -1e300, Height = -1e300, Weight = -1e300, Size = 0;
+    QVector<double> Room;
+};
 
-bool ReadControl(const QJsonObject& pobjControl, udtControlLayout& u, QString& pstrReason)
+bool ReadFont(clsLayoutReader& r, udtReadControl& u)
 {
-    u.Entry = pobjControl.value(u"entry"_s).toString();
-    if (u.Entry.isEmpty()) return pstrReason = QStringLiteral("a control without its entry"), false;
-    const QString strKind = pobjControl.value(u"kind"_s).toString();
-    const auto itKind = std::find_if(KindNames.begin(), KindNames.end(), [&](const auto& p) { return strKind == QLatin1StringView(p.second); });
-    if (itKind == KindNames.end()) return pstrReason = QStringLiteral("%1: unknown kind \"%2\"").arg(u.Entry, strKind), false;
-    u.Kind = itKind->first;
-    const QJsonArray objRoom = pobjControl.value(u"room"_s).toArray();
-    const QJsonObject objFont = pobjControl.value(u"font"_s).toObject();
-    u.Font.Family = objFont.value(u"family"_s).toString();
-    u.Font.PointSize = objFont.value(u"size"_s).toDouble();
-    u.Font.Italic = objFont.value(u"italic"_s).toBool();
-    if (!ReadSize(pobjControl, u"x"_s, u.X) || !ReadSize(pobjControl, u"y"_s, u.Y) || !ReadSize(pobjControl, u"width"_s, u.Width) ||
-        !ReadSize(pobjControl, u"height"_s, u.Height) || !ReadSize(objFont, u"weight"_s, u.Font.Weight) ||
-        objRoom.size() != 2 || !ReadSize(objRoom.at(0), u.RoomWidth) || !ReadSize(objRoom.at(1), u.RoomHeight) ||
-        u.Font.Family.isEmpty() || !(u.Font.PointSize > 0 && u.Font.PointSize < 1000))
-        return pstrReason = QStringLiteral("%1: a size, its room or its font is missing or out of range").arg(u.Entry), false;
-    u.Wrap = pobjControl.value(u"wrap"_s).toBool();
-    u.Widens = pobjControl.value(u"widens"_s).toBool();
-    u.Page = pobjControl.value(u"page"_s).toString();
+    return r.Object(
+        [&](QByteArrayView k) {
+            if (k == "family") return r.String(u.Control.Font.Family);
+            if (k == "size") return r.Number(u.Size, 0);
+            if (k == "weight") return r.Number(u.Weight);
+            if (k == "italic") return r.Bool(u.Control.Font.Italic);
+            return r.SkipValue();
+        },
+        true);
+}
+
+bool ReadControlMembers(clsLayoutReader& r, udtReadControl& u)
+{
+    udtControlLayout& c = u.Control;
+    return r.Object(
+        [&](QByteArrayView k) {
+            if (k == "entry") return r.String(c.Entry);
+            if (k == "kind") return r.String(u.Kind);
+            if (k == "x") return r.Number(u.X);
+            if (k == "y") return r.Number(u.Y);
+            if (k == "width") return r.Number(u.Width);
+            if (k == "height") return r.Number(u.Height);
+            if (k == "font") return ReadFont(r, u);
+            if (k == "room") {
+                u.Room.clear();
+                return r.Array([&] {
+                    double dblValue;
+                    const bool booRead = r.Number(dblValue);
+                    u.Room.append(dblValue);
+                    return booRead;
+                });
+            }
+            if (k == "wrap") return r.Bool(c.Wrap);
+            if (k == "widens") return r.Bool(c.Widens);
+            if (k == "page") return r.String(c.Page);
+            return r.SkipValue();
+        },
+        true);
+}
+
+// What the members read make of the control; false with the reason where they are not one.
+bool CheckControl(udtReadControl& u, QString& pstrReason)
+{
+    udtControlLayout& c = u.Control;
+    if (c.Entry.isEmpty()) return pstrReason = QStringLiteral("a control without its entry"), false;
+    const auto itKind = std::find_if(KindNames.begin(), KindNames.end(), [&](const auto& k) { return u.Kind == QLatin1StringView(k.second); });
+    if (itKind == KindNames.end()) return pstrReason = QStringLiteral("%1: unknown kind \"%2\"").arg(c.Entry, u.Kind), false;
+    c.Kind = itKind->first;
+    c.Font.PointSize = u.Size;
+    if (!ReadSize(u.X, c.X) || !ReadSize(u.Y, c.Y) || !ReadSize(u.Width, c.Width) || !ReadSize(u.Height, c.Height) ||
+        !ReadSize(u.Weight, c.Font.Weight) || u.Room.size() != 2 || !ReadSize(u.Room[0], c.RoomWidth) || !ReadSize(u.Room[1], c.RoomHeight) ||
+        c.Font.Family.isEmpty() || !(c.Font.PointSize > 0 && c.Font.PointSize < 1000))
+        return pstrReason = QStringLiteral("%1: a size, its room or its font is missing or out of range").arg(c.Entry), false;
     return true;
 }
 
@@ -111,41 +369,68 @@ QByteArray LayoutFileContent(const QVector<udtFormLayout>& pudtForms)
 bool ParseLayoutFile(const QByteArray& pbytContent, QVector<udtFormLayout>& pudtForms, QString& pstrReason)
 {
     pudtForms.clear();
-    QJsonParseError udtError;
-    const QJsonDocument objDocument = QJsonDocument::fromJson(pbytContent, &udtError);
-    if (udtError.error != QJsonParseError::NoError) {
-        pstrReason = QStringLiteral("line %1: %2").arg(LineAt(pbytContent, udtError.offset)).arg(udtError.errorString());
-        return false;
-    }
-    const QJsonObject objRoot = objDocument.object();
-    if (objRoot.value(u"format"_s).toString() != Format) {
-        pstrReason = QStringLiteral("line 1: not a layout file of this version (\"format\" is not \"%1\")").arg(Format);
-        return false;
-    }
-    const QJsonArray objForms = objRoot.value(u"forms"_s).toArray();
-    qsizetype lngFormAt = 0;  // where the form's "form" key is: its line is the one named
-    for (const QJsonValue& varForm : objForms) {
-        const QJsonObject objForm = varForm.toObject();
+    clsLayoutReader r(pbytContent);
+    QString strFormat;
+    QString strRefusal;  // a form or control that is not one: the reading stops there
+    const auto ReadForm = [&] {
         udtFormLayout udtForm;
-        udtForm.Form = objForm.value(u"form"_s).toString();
-        lngFormAt = qMax<qsizetype>(0, pbytContent.indexOf("\"form\"", lngFormAt + 1));
-        const auto lngLine = [&] { return LineAt(pbytContent, lngFormAt); };  // counted only for a refusal
-        if (udtForm.Form.isEmpty() || !ReadSize(objForm, u"width"_s, udtForm.Width) || !ReadSize(objForm, u"height"_s, udtForm.Height) ||
-            !ReadSize(objForm, u"dpi"_s, udtForm.Dpi) || udtForm.Dpi <= 0) {
-            pstrReason = QStringLiteral("line %1: a form without its name, size or DPI").arg(lngLine());
+        double dblWidth = -1e300, dblHeight = -1e300, dblDpi = -1e300;
+        const qsizetype lngFormAt = r.Offset();  // the line named for the form is the one it starts on
+        const auto ReadControls = [&] {
+            return r.Array([&] {
+                udtReadControl udtControl;
+                const qsizetype lngAt = r.Offset();
+                if (!ReadControlMembers(r, udtControl)) return false;
+                if (!CheckControl(udtControl, strRefusal)) {
+                    strRefusal = QStringLiteral("line %1: %2.%3").arg(LineAt(pbytContent, lngAt)).arg(udtForm.Form, strRefusal);
+                    return false;
+                }
+                udtForm.Controls.append(std::move(udtControl.Control));
+                return true;
+            });
+        };
+        const bool booRead = r.Object(
+            [&](QByteArrayView k) {
+                if (k == "form") return r.String(udtForm.Form);
+                if (k == "width") return r.Number(dblWidth);
+                if (k == "height") return r.Number(dblHeight);
+                if (k == "dpi") return r.Number(dblDpi);
+                if (k == "controls") {
+                    udtForm.Controls.clear();
+                    return ReadControls();
+                }
+                return r.SkipValue();
+            },
+            true);
+        if (!booRead) return false;
+        if (udtForm.Form.isEmpty() || !ReadSize(dblWidth, udtForm.Width) || !ReadSize(dblHeight, udtForm.Height) ||
+            !ReadSize(dblDpi, udtForm.Dpi) || udtForm.Dpi <= 0) {
+            strRefusal = QStringLiteral("line %1: a form without its name, size or DPI").arg(LineAt(pbytContent, lngFormAt));
             return false;
         }
-        for (const QJsonValue& varControl : objForm.value(u"controls"_s).toArray()) {
-            udtControlLayout udtControl;
-            if (!ReadControl(varControl.toObject(), udtControl, pstrReason)) {
-                const QByteArray bytEntry = Compact(QJsonObject{{u"entry"_s, udtControl.Entry}}).mid(1).chopped(1);
-                const qsizetype lngAt = udtControl.Entry.isEmpty() ? -1 : pbytContent.indexOf(bytEntry, lngFormAt);
-                pstrReason = QStringLiteral("line %1: %2.%3").arg(lngAt < 0 ? lngLine() : LineAt(pbytContent, lngAt)).arg(udtForm.Form, pstrReason);
-                return false;
-            }
-            udtForm.Controls.append(std::move(udtControl));
-        }
         pudtForms.append(std::move(udtForm));
+        return true;
+    };
+    bool booRead = r.Object([&](QByteArrayView k) {
+        if (k == "format") return r.String(strFormat);
+        if (k == "forms") {
+            // The format comes first in every file written: a layout of another version is not read on.
+            if (!strFormat.isEmpty() && strFormat != Format) return r.SkipValue();
+            pudtForms.clear();
+            return r.Array(ReadForm);
+        }
+        return r.SkipValue();
+    });
+    if (booRead) booRead = r.End();
+    if (!booRead) {
+        pstrReason = r.Failed() ? r.Error() : strRefusal;
+        pudtForms.clear();
+        return false;
+    }
+    if (strFormat != Format) {
+        pstrReason = QStringLiteral("line 1: not a layout file of this version (\"format\" is not \"%1\")").arg(Format);
+        pudtForms.clear();
+        return false;
     }
     return true;
 }
