@@ -2,7 +2,8 @@
 # Whole-process time of `tralyx-lrc export` of a full-size German folder against a full-size English
 # one (32,767 core.lrc records, 255 messages, 32,767 procedural texts each, with line breaks and
 # characters beyond ASCII) to PO and to XLIFF, against `tralyx-lrc check` of the same six files;
-# and the import of that PO (dry run) against msgcat reading and rewriting it.
+# and the import of that PO (dry run) against msgcat reading and rewriting it; the XLIFF export
+# against xmllint reading that XLIFF. The largest resident size of each follows the times.
 #   bench/export-vs-check.sh [BUILD_DIR]        (default: build; hyperfine if installed)
 set -euo pipefail
 build=${1:-build}
@@ -44,9 +45,9 @@ commands=("$lrc check $en/core.lrc $en/messages.lrc $en/secondary.lrc $de/core.l
           "$lrc export --force $de $work/de.po"
           "$lrc export --force $de $work/de.xlf"
           "$lrc import --dry-run $work/de.po $de"
-          "msgcat $work/de.po -o /dev/null")
+          "msgcat $work/de.po -o /dev/null"
+          "xmllint --noout $work/de.xlf")
 if command -v hyperfine >/dev/null; then
   hyperfine -N --warmup 1 --runs "${RUNS:-10}" --style basic --output null "${commands[@]}"
-else
-  for c in "${commands[@]}"; do /usr/bin/time -f "%e s elapsed, %M KB max: $c" $c >/dev/null; done
 fi
+for c in "${commands[@]}"; do /usr/bin/time -f "%e s elapsed, %M KB max: $c" $c >/dev/null; done

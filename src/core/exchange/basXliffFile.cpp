@@ -1,14 +1,14 @@
-// XLIFF 1.2: one <file> per language file, one <trans-unit> per text, through Qt's XML stream
-// classes. XML turns every CR LF and lone CR of the document into LF when read; texts go out with
-// LF for their line breaks, and any CR of their own as the character reference &#13;, which a
-// parser keeps.
+// XLIFF 1.2: one <file> per language file, one <trans-unit> per text, written as bytes and read
+// through Qt's XML stream reader. XML turns every CR LF and lone CR of the document into LF when
+// read; texts go out with LF for their line breaks, and any CR of their own as the character
+// reference &#13;, which a parser keeps.
 #include "exchange/basExchangeFiles.h"
 #include "exchange/basExchangeText.h"
 #include "exchange/basXmlText.h"
 
 #include <QCoreApplication>
+#include <QStringEncoder>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 #include <algorithm>
 
 namespace tralyx {
@@ -66,6 +66,102 @@ std::optional<enuExchangeFormat> ExchangeFormatOf(const QString& pstrPath)
     return std::nullopt;
 }
 
+namespace {
+
+// The document's bytes as they are made: UTF-8 straight from each text, escaped as XML writers
+// escape (QXmlStreamWriter's choices, which earlier exports were written with: a quote as &quot; in
+// text too, and tab, line feed and carriage return as references in attributes).
+class clsXliffOut {
+public:
+    explicit clsXliffOut(qsizetype plngReserve) { mbytOut.reserve(plngReserve); }
+    QByteArray Take() { return std::move(mbytOut); }
+
+    clsXliffOut& operator<<(const char* pstrRaw)
+    {
+        mbytOut.append(pstrRaw);
+        return *this;
+    }
+    // A start tag's opening on a line of its own, pintDepth levels in: "\n    <name".
+    clsXliffOut& Open(int pintDepth, const char* pstrName)
+    {
+        mbytOut.append('\n');
+        mbytOut.append(qsizetype(pintDepth) * 2, ' ');
+        mbytOut.append('<');
+        mbytOut.append(pstrName);
+        return *this;
+    }
+    clsXliffOut& Close(int pintDepth, const char* pstrName)
+    {
+        mbytOut.append('\n');
+        mbytOut.append(qsizetype(pintDepth) * 2, ' ');
+        mbytOut.append("</");
+        mbytOut.append(pstrName);
+        mbytOut.append('>');
+        return *this;
+    }
+    clsXliffOut& Attribute(const char* pstrName, QStringView pstrValue)
+    {
+        mbytOut.append(' ');
+        mbytOut.append(pstrName);
+        mbytOut.append("=\"");
+        Escaped(pstrValue, true);
+        mbytOut.append('"');
+        return *this;
+    }
+    // An element with its text on one line: "\n        <source>text</source>".
+    clsXliffOut& Element(int pintDepth, const char* pstrName, QStringView pstrText)
+    {
+        Open(pintDepth, pstrName) << ">";
+        Text(pstrText);
+        mbytOut.append("</");
+        mbytOut.append(pstrName);
+        mbytOut.append('>');
+        return *this;
+    }
+    clsXliffOut& Text(QStringView pstrText)
+    {
+        Escaped(pstrText, false);
+        return *this;
+    }
+
+private:
+    void Utf8(QStringView pstrText)
+    {
+        if (pstrText.isEmpty()) return;
+        const qsizetype lngAt = mbytOut.size();
+        mbytOut.resize(lngAt + mobjEncoder.requiredSpace(pstrText.size()));
+        char* pEnd = mobjEncoder.appendToBuffer(mbytOut.data() + lngAt, pstrText);
+        mbytOut.resize(pEnd - mbytOut.constData());
+    }
+    void Escaped(QStringView pstrText, bool pbooAttribute)
+    {
+        qsizetype lngFrom = 0;
+        for (qsizetype i = 0; i < pstrText.size(); ++i) {
+            const char* pstrEscape = nullptr;
+            switch (pstrText[i].unicode()) {
+            case u'<': pstrEscape = "&lt;"; break;
+            case u'>': pstrEscape = "&gt;"; break;
+            case u'&': pstrEscape = "&amp;"; break;
+            case u'"': pstrEscape = "&quot;"; break;
+            case u'\r': pstrEscape = "&#13;"; break;
+            case u'\t': pstrEscape = pbooAttribute ? "&#9;" : nullptr; break;
+            case u'\n': pstrEscape = pbooAttribute ? "&#10;" : nullptr; break;
+            default: break;
+            }
+            if (!pstrEscape) continue;
+            Utf8(pstrText.sliced(lngFrom, i - lngFrom));
+            mbytOut.append(pstrEscape);
+            lngFrom = i + 1;
+        }
+        Utf8(pstrText.sliced(lngFrom));
+    }
+
+    QByteArray mbytOut;
+    QStringEncoder mobjEncoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+};
+
+}  // namespace
+
 bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QString& pstrReason)
 {
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
@@ -76,83 +172,58 @@ bool WriteXliff(const udtExchangeDocument& pudtDocument, QByteArray& pbytOut, QS
             return false;
         }
     }
-    // Into a string, encoded once at the end: a writer on a byte array goes through a QBuffer and an
-    // encoder for every piece.
-    QString strXml;
-    strXml.reserve(static_cast<qsizetype>(pudtDocument.Entries.size()) * 300);
-    strXml += QLatin1StringView("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    QXmlStreamWriter objXml(&strXml);
-    objXml.setAutoFormatting(true);
-    objXml.setAutoFormattingIndent(2);
-    objXml.writeDefaultNamespace(gstrNamespace);
+    // Written as bytes, with the layout an auto-formatting XML writer gives it (two spaces a level,
+    // a text on its element's line): a writer's namespace and element bookkeeping was most of an
+    // export's time.
+    clsXliffOut objXml(static_cast<qsizetype>(pudtDocument.Entries.size()) * 400);
+    const QByteArray bytNamespace = gstrNamespace.toUtf8(), bytOurNamespace = gstrOurNamespace.toUtf8();
+    objXml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff xmlns=\"" << bytNamespace.constData() << "\"";
     if (std::any_of(pudtDocument.Entries.begin(), pudtDocument.Entries.end(), [](const udtExchangeEntry& u) { return !u.Exported.isEmpty(); }))
-        objXml.writeNamespace(gstrOurNamespace, QStringLiteral("tralyx"));
-    objXml.writeStartElement(gstrNamespace, QStringLiteral("xliff"));
-    objXml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
-    QString strOpenFile;
-    bool booFileOpen = false;
+        objXml << " xmlns:tralyx=\"" << bytOurNamespace.constData() << "\"";
+    objXml << " version=\"1.2\"";
+    if (pudtDocument.Entries.empty()) {
+        objXml << "/>\n";
+        pbytOut = objXml.Take();
+        return true;
+    }
+    objXml << ">";
+    const QString* pstrOpenFile = nullptr;
     for (const udtExchangeEntry& udtEntry : pudtDocument.Entries) {
-        if (!booFileOpen || udtEntry.FileName != strOpenFile) {
-            if (booFileOpen) {
-                objXml.writeEndElement();  // body
-                objXml.writeEndElement();  // file
-            }
-            objXml.writeStartElement(QStringLiteral("file"));
-            objXml.writeAttribute(QStringLiteral("original"), udtEntry.FileName);
-            objXml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("plaintext"));
-            objXml.writeAttribute(QStringLiteral("source-language"), pudtDocument.SourceLanguage);
-            if (!pudtDocument.TargetLanguage.isEmpty())
-                objXml.writeAttribute(QStringLiteral("target-language"), pudtDocument.TargetLanguage);
-            objXml.writeStartElement(QStringLiteral("body"));
-            strOpenFile = udtEntry.FileName;
-            booFileOpen = true;
+        if (!pstrOpenFile || udtEntry.FileName != *pstrOpenFile) {
+            if (pstrOpenFile) objXml.Close(2, "body").Close(1, "file");
+            objXml.Open(1, "file").Attribute("original", udtEntry.FileName) << " datatype=\"plaintext\"";
+            objXml.Attribute("source-language", pudtDocument.SourceLanguage);
+            if (!pudtDocument.TargetLanguage.isEmpty()) objXml.Attribute("target-language", pudtDocument.TargetLanguage);
+            objXml << ">";
+            objXml.Open(2, "body") << ">";
+            pstrOpenFile = &udtEntry.FileName;
         }
         // Translated units are approved: the tools take a unit without it for one still to check.
         const bool booTranslated = !udtEntry.Translation.isEmpty() && !udtEntry.Fuzzy && !udtEntry.Obsolete;
-        objXml.writeStartElement(QStringLiteral("trans-unit"));
-        objXml.writeAttribute(QStringLiteral("id"), udtEntry.Key);
-        objXml.writeAttribute(QStringLiteral("resname"), udtEntry.Id);
-        objXml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        if (booTranslated) objXml.writeAttribute(QStringLiteral("approved"), QStringLiteral("yes"));
-        if (udtEntry.Obsolete) objXml.writeAttribute(QStringLiteral("translate"), QStringLiteral("no"));
-        if (!udtEntry.Exported.isEmpty()) objXml.writeAttribute(gstrOurNamespace, QStringLiteral("exported"), udtEntry.Exported);
-        objXml.writeStartElement(QStringLiteral("source"));
-        WriteXmlText(objXml, udtEntry.Source);
-        objXml.writeEndElement();
-        objXml.writeStartElement(QStringLiteral("target"));
-        objXml.writeAttribute(QStringLiteral("state"), udtEntry.Translation.isEmpty() ? QStringLiteral("needs-translation")
-                                                       : udtEntry.Fuzzy              ? QStringLiteral("needs-review-translation")
-                                                                                     : QStringLiteral("translated"));
-        WriteXmlText(objXml, udtEntry.Translation);
-        objXml.writeEndElement();
+        objXml.Open(3, "trans-unit").Attribute("id", udtEntry.Key).Attribute("resname", udtEntry.Id) << " xml:space=\"preserve\"";
+        if (booTranslated) objXml << " approved=\"yes\"";
+        if (udtEntry.Obsolete) objXml << " translate=\"no\"";
+        if (!udtEntry.Exported.isEmpty()) objXml.Attribute("tralyx:exported", udtEntry.Exported);
+        objXml << ">";
+        objXml.Element(4, "source", udtEntry.Source);
+        objXml.Open(4, "target") << (udtEntry.Translation.isEmpty() ? " state=\"needs-translation\">"
+                                     : udtEntry.Fuzzy              ? " state=\"needs-review-translation\">"
+                                                                   : " state=\"translated\">");
+        objXml.Text(udtEntry.Translation) << "</target>";
         // To review: the English it was made for, as the previous version CAT tools show beside it.
         if (udtEntry.Fuzzy && !udtEntry.PreviousSource.isEmpty()) {
-            objXml.writeStartElement(QStringLiteral("alt-trans"));
-            objXml.writeAttribute(QStringLiteral("alttranstype"), QStringLiteral("previous-version"));
-            objXml.writeStartElement(QStringLiteral("source"));
-            WriteXmlText(objXml, udtEntry.PreviousSource);
-            objXml.writeEndElement();
-            objXml.writeStartElement(QStringLiteral("target"));
-            WriteXmlText(objXml, udtEntry.Translation);
-            objXml.writeEndElement();
-            objXml.writeEndElement();
+            objXml.Open(4, "alt-trans") << " alttranstype=\"previous-version\">";
+            objXml.Element(5, "source", udtEntry.PreviousSource).Element(5, "target", udtEntry.Translation).Close(4, "alt-trans");
         }
-        for (const auto& [strFrom, strNote] : {std::pair{QStringLiteral("tralyx"), udtEntry.Note},
-                                               std::pair{QStringLiteral("translator"), udtEntry.Comment}}) {
-            if (strNote.isEmpty()) continue;
-            objXml.writeStartElement(QStringLiteral("note"));
-            objXml.writeAttribute(QStringLiteral("from"), strFrom);
-            WriteXmlText(objXml, strNote);
-            objXml.writeEndElement();
+        for (const auto& [pstrFrom, pstrNote] : {std::pair{"tralyx", &udtEntry.Note}, std::pair{"translator", &udtEntry.Comment}}) {
+            if (pstrNote->isEmpty()) continue;
+            objXml.Open(4, "note") << " from=\"" << pstrFrom << "\">";
+            objXml.Text(*pstrNote) << "</note>";
         }
-        objXml.writeEndElement();  // trans-unit
+        objXml.Close(3, "trans-unit");
     }
-    objXml.writeEndDocument();  // closes what is open
-    if (objXml.hasError()) {
-        pstrReason = QCoreApplication::translate("basXliffFile", "the XML writer failed");
-        return false;
-    }
-    pbytOut = strXml.toUtf8();
+    objXml.Close(2, "body").Close(1, "file") << "\n</xliff>\n";
+    pbytOut = objXml.Take();
     return true;
 }
 
