@@ -375,6 +375,49 @@ TEST(ExchangeXliff, CarriesLoneCrAndLineBreaks)
     EXPECT_EQ(udtRead.TargetLanguage, QStringLiteral("de"));
 }
 
+// The bytes exports have always had (Qt's XML writer made them before the writer of our own): the
+// layout, and the escapes in text and in attributes.
+TEST(ExchangeXliff, WritesTheBytesEarlierExportsHad)
+{
+    udtExchangeDocument udtDocument{QStringLiteral("en"), QStringLiteral("de"), {}, {}};
+    udtDocument.Entries.push_back(Entry("core.lrc", "f.c.0.C", QStringLiteral("\"<&>\t\u00e9\r\n"), true, QStringLiteral("a\rb\nc")));
+    udtDocument.Entries[0].PreviousSource = QStringLiteral("o\"ld");
+    udtDocument.Entries[0].Exported = QStringLiteral("a\tb\nc\"");
+    udtDocument.Entries[0].Note = QStringLiteral("n");
+    udtDocument.Entries.push_back(Entry("secondary.lrc", "TXT001", QString()));
+    udtDocument.Entries[1].Obsolete = true;
+    QByteArray bytXml;
+    QString strReason;
+    ASSERT_TRUE(WriteXliff(udtDocument, bytXml, strReason));
+    EXPECT_EQ(bytXml.toStdString(),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\" xmlns:tralyx=\"urn:tralyx:exchange\" version=\"1.2\">\n"
+              "  <file original=\"core.lrc\" datatype=\"plaintext\" source-language=\"en\" target-language=\"de\">\n"
+              "    <body>\n"
+              "      <trans-unit id=\"f.c.0.C\" resname=\"f.c.0.C\" xml:space=\"preserve\" tralyx:exported=\"a&#9;b&#10;c&quot;\">\n"
+              "        <source>a&#13;b\nc</source>\n"
+              "        <target state=\"needs-review-translation\">&quot;&lt;&amp;&gt;\t\xc3\xa9&#13;\n</target>\n"
+              "        <alt-trans alttranstype=\"previous-version\">\n"
+              "          <source>o&quot;ld</source>\n"
+              "          <target>&quot;&lt;&amp;&gt;\t\xc3\xa9&#13;\n</target>\n"
+              "        </alt-trans>\n"
+              "        <note from=\"tralyx\">n</note>\n"
+              "      </trans-unit>\n"
+              "    </body>\n"
+              "  </file>\n"
+              "  <file original=\"secondary.lrc\" datatype=\"plaintext\" source-language=\"en\" target-language=\"de\">\n"
+              "    <body>\n"
+              "      <trans-unit id=\"TXT001\" resname=\"TXT001\" xml:space=\"preserve\" translate=\"no\">\n"
+              "        <source></source>\n"
+              "        <target state=\"needs-translation\"></target>\n"
+              "      </trans-unit>\n"
+              "    </body>\n"
+              "  </file>\n"
+              "</xliff>\n");
+    ASSERT_TRUE(WriteXliff({QStringLiteral("en"), QString(), {}, {}}, bytXml, strReason));
+    EXPECT_EQ(bytXml.toStdString(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\" version=\"1.2\"/>\n");
+}
+
 // The state goes out and comes back through a tool's rewrap: fuzzy with the source it was made for,
 // done as translated, notes as comments, obsolete entries out of the way; what the translator
 // changed comes back, checked.
