@@ -38,6 +38,7 @@ TEST(LayoutFile, ReadsAnyJsonOfItsShapeAndNamesTheLineOfAnythingElse)
         {"a form without its DPI", Head + QByteArray(Form).replace("\"dpi\": 96, ", "") + "]}]}", "line 2: a form without its name, size or DPI"},
         {"bytes that are not UTF-8", Head + Form + QByteArray(Control).replace("cmdOK", "cmd\xC3") + "]}]}", "line 3: a string that is not UTF-8"},
         {"half a surrogate", Head + Form + QByteArray(Control).replace("cmdOK", "cmd\\ud83d") + "]}]}", "line 3: half of a surrogate pair"},
+        {"nested past any layout", Head + QByteArray(100000, '[') , "line 2: objects and arrays nested more than 64 deep"},
         {"a number cut off", Head + Form + QByteArray(Control).replace("\"x\": 1", "\"x\": 1.") + "]}]}", "line 3: a digit was expected"},
     };
     for (const auto& udtCase : udtCases) {

@@ -65,6 +65,8 @@ public:
     bool Object(F&& pfnMember, bool pbooOptional = false)
     {
         if (!Peek('{')) return pbooOptional ? SkipValue() : Fail("an object was expected");
+        const auto Leave = Deeper();
+        if (!Leave.Within) return Fail("objects and arrays nested more than 64 deep");
         ++p;
         if (Peek('}')) return ++p, true;
         for (;;) {
@@ -86,6 +88,8 @@ public:
     bool Array(F&& pfnItem)
     {
         if (!Peek('[')) return SkipValue();  // read as an empty array
+        const auto Leave = Deeper();
+        if (!Leave.Within) return Fail("objects and arrays nested more than 64 deep");
         ++p;
         if (Peek(']')) return ++p, true;
         for (;;) {
@@ -157,6 +161,15 @@ public:
     bool End() { return !Peek() || Fail("something after the end of the layout"); }
 
 private:
+    // A layout nests four deep; a file nested far deeper is damaged, and would run the reader,
+    // which goes down one call a level, out of stack.
+    struct udtLevel {
+        int& Depth;
+        bool Within;
+        ~udtLevel() { --Depth; }
+    };
+    udtLevel Deeper() { return {mintDepth, ++mintDepth <= 64}; }
+
     bool Fail(const char* pstrWhat)
     {
         if (!Failed()) {
@@ -262,6 +275,7 @@ private:
     const char* e;
     QString mstrError;
     qsizetype mlngErrorAt = 0;
+    int mintDepth = 0;
 };
 
 // An integer from -1,000,000 to 1,000,000 (a form larger than any screen is a damaged file).
