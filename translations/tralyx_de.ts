@@ -1197,10 +1197,6 @@ Möchten Sie ersetzen?</translation>
         <translation>%1 %2: der Text enthält ein Steuerzeichen, das XML nicht aufnehmen kann</translation>
     </message>
     <message>
-        <source>the XML writer failed</source>
-        <translation>das Schreiben des XML schlug fehl</translation>
-    </message>
-    <message>
         <source>; nothing was imported</source>
         <translation>; nichts wurde importiert</translation>
     </message>
