@@ -36,7 +36,6 @@ int CmdHarvest(const QStringList& pstrArgs)
             PrintError(udtHarvest.Error);
             booAll = false;
         } else {
-            PrintOutput(Lrc::tr("%1: written %2").arg(strForm, udtHarvest.FormFile));
             if (!udtHarvest.LayoutWhy.isEmpty())
                 PrintError(Lrc::tr("%1: warning: no layout written, %2").arg(strForm, udtHarvest.LayoutWhy));
             if (!udtHarvest.Unplaced.isEmpty())
@@ -45,6 +44,8 @@ int CmdHarvest(const QStringList& pstrArgs)
                                .arg(strForm)
                                .arg(udtHarvest.Unplaced.size())
                                .arg(udtHarvest.Unplaced.join(QStringLiteral(", "))));
+            if (udtHarvest.LayoutFile.isEmpty()) PrintOutput(Lrc::tr("%1: written %2").arg(strForm, udtHarvest.FormFile));
+            else PrintOutput(Lrc::tr("%1: written %2 and %3").arg(strForm, udtHarvest.FormFile, udtHarvest.LayoutFile));
         }
     }
     return booAll ? 0 : 1;
