@@ -3840,6 +3840,10 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
         <source>%1: warning: layouts place %2 of its controls, which have no size in the file (%3); harvest the running application to check them</source>
         <translation>%1: Warnung: %2 seiner Steuerelemente werden von Layouts platziert und haben in der Datei keine Größe (%3); sammeln Sie sie aus der laufenden Anwendung, um sie zu prüfen</translation>
     </message>
+    <message>
+        <source>%1: written %2 and %3</source>
+        <translation>%1: %2 und %3 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>udtFileIssue</name>
