@@ -3,6 +3,7 @@
 #include "harvest/clsUiForm.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace tralyx {
@@ -55,7 +56,11 @@ struct udtPlace {
 
 class clsLayoutWalk {
 public:
-    clsLayoutWalk(udtFormLayout& pudtLayout, QStringList& pstrUnplaced) : mudtLayout(pudtLayout), mstrUnplaced(pstrUnplaced) {}
+    // plngMenuBar: the height of the form's menu bar, above a main window's central widget.
+    clsLayoutWalk(udtFormLayout& pudtLayout, QStringList& pstrUnplaced, int plngMenuBar)
+        : mudtLayout(pudtLayout), mstrUnplaced(pstrUnplaced), mlngMenuBar(plngMenuBar)
+    {
+    }
 
     void Children(const udtUiWidget& pudtParent, const udtPlace& pudtPlace)
     {
@@ -78,8 +83,6 @@ public:
             Children(udtChild, udtOwn);
         }
     }
-
-    int mlngMenuBar = 0;
 
 private:
     void Add(const udtUiWidget& pudtWidget, const udtPlace& pudtPlace)
@@ -149,6 +152,7 @@ private:
 
     udtFormLayout& mudtLayout;
     QStringList& mstrUnplaced;
+    int mlngMenuBar;
 };
 
 }  // namespace
@@ -166,10 +170,9 @@ bool clsUiForm::Layout(udtFormLayout& pudtLayout, QStringList& pstrUnplaced, QSt
     pudtLayout.Height = mudtForm.Geometry->height();
     pudtLayout.Dpi = 96;
     const udtPlace udtForm{QPoint(0, 0), Resolved(DefaultFont, mudtForm.Font), QString()};
-    clsLayoutWalk objWalk(pudtLayout, pstrUnplaced);
     const bool booMenuBar = std::any_of(mudtForm.Children.begin(), mudtForm.Children.end(),
                                         [](const udtUiWidget& u) { return u.Class == u"QMenuBar"; });
-    if (booMenuBar) objWalk.mlngMenuBar = LineHeight(udtForm.Font) + MenuBarPadding;
+    clsLayoutWalk objWalk(pudtLayout, pstrUnplaced, booMenuBar ? LineHeight(udtForm.Font) + MenuBarPadding : 0);
     objWalk.Children(mudtForm, udtForm);
     return true;
 }
