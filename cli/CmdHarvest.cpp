@@ -36,7 +36,16 @@ int CmdHarvest(const QStringList& pstrArgs)
             PrintError(udtHarvest.Error);
             booAll = false;
         } else {
-            PrintOutput(Lrc::tr("%1: written %2").arg(strForm, udtHarvest.FormFile));
+            if (!udtHarvest.LayoutWhy.isEmpty())
+                PrintError(Lrc::tr("%1: warning: no layout written, %2").arg(strForm, udtHarvest.LayoutWhy));
+            if (!udtHarvest.Unplaced.isEmpty())
+                PrintError(Lrc::tr("%1: warning: layouts place %2 of its controls, which have no size in the file (%3); harvest the "
+                                   "running application to check them")
+                               .arg(strForm)
+                               .arg(udtHarvest.Unplaced.size())
+                               .arg(udtHarvest.Unplaced.join(QStringLiteral(", "))));
+            if (udtHarvest.LayoutFile.isEmpty()) PrintOutput(Lrc::tr("%1: written %2").arg(strForm, udtHarvest.FormFile));
+            else PrintOutput(Lrc::tr("%1: written %2 and %3").arg(strForm, udtHarvest.FormFile, udtHarvest.LayoutFile));
         }
     }
     return booAll ? 0 : 1;

@@ -1668,6 +1668,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>widgets and layouts nest more than %1 deep</source>
         <translation>Widgets und Layouts sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
+    <message>
+        <source>the form has no geometry of its own</source>
+        <translation>das Formular hat keine eigene Geometrie</translation>
+    </message>
 </context>
 <context>
     <name>tralyx</name>
@@ -3827,6 +3831,18 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
     <message>
         <source>tralyx-lrc lint: %1; captions are not measured (rule fits)</source>
         <translation>tralyx-lrc lint: %1; Beschriftungen werden nicht gemessen (Regel fits)</translation>
+    </message>
+    <message>
+        <source>%1: warning: no layout written, %2</source>
+        <translation>%1: Warnung: kein Layout geschrieben, %2</translation>
+    </message>
+    <message>
+        <source>%1: warning: layouts place %2 of its controls, which have no size in the file (%3); harvest the running application to check them</source>
+        <translation>%1: Warnung: %2 seiner Steuerelemente werden von Layouts platziert und haben in der Datei keine Größe (%3); sammeln Sie sie aus der laufenden Anwendung, um sie zu prüfen</translation>
+    </message>
+    <message>
+        <source>%1: written %2 and %3</source>
+        <translation>%1: %2 und %3 geschrieben</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,9 @@
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "runtime/Translation.h"
+#include "store/basLayoutFile.h"
 #include "ui_frmContainers.h"
+#include "ui_frmFixed.h"
 #include "ui_frmSample.h"
 #include "ui_frmWizard.h"
 
@@ -59,4 +61,38 @@ TEST(UiHarvestTest, ContainersAreWalkedAsTheWindowIs)
     const auto [bytWizard, bytWizardUi] = BothHarvests<QWizard, Ui::frmWizard>(objDir, QStringLiteral("frmWizard"));
     EXPECT_EQ(bytWizardUi, bytWizard);
     EXPECT_TRUE(bytWizard.contains("frmWizard.cmdInSub.0.C:In a sub-window\r\n"));
+}
+
+// The layout from the file is the window's for every control placed by hand (the room within a pixel);
+// those a layout places, and those inside them, are left out.
+TEST(UiHarvestTest, LayoutIsTheWindowsForPlacedControls)
+{
+    const clsTempDir objDir;
+    const auto [bytWindow, bytUi] = BothHarvests<QDialog, Ui::frmFixed>(objDir, QStringLiteral("frmFixed"));
+    EXPECT_EQ(bytUi, bytWindow);
+    QVector<udtFormLayout> udtWindow, udtUi;
+    QString strReason;
+    ASSERT_TRUE(ReadLayoutFile(objDir.Path(QStringLiteral("window/frmFixed.layout.json")), udtWindow, strReason)) << strReason.toStdString();
+    ASSERT_TRUE(ReadLayoutFile(objDir.Path(QStringLiteral("ui/frmFixed.layout.json")), udtUi, strReason)) << strReason.toStdString();
+    ASSERT_EQ(udtUi.size(), 1);
+    EXPECT_EQ(udtUi[0].Width, udtWindow[0].Width);
+    EXPECT_EQ(udtUi[0].Height, udtWindow[0].Height);
+    QStringList strLeftOut;
+    for (const udtControlLayout& w : udtWindow[0].Controls) {
+        const auto u = std::find_if(udtUi[0].Controls.cbegin(), udtUi[0].Controls.cend(), [&](const auto& c) { return c.Entry == w.Entry; });
+        if (u == udtUi[0].Controls.cend()) {
+            strLeftOut.append(w.Entry);
+            continue;
+        }
+        SCOPED_TRACE(w.Entry.toStdString());
+        EXPECT_EQ(std::tuple(u->Kind, u->X, u->Y, u->Width, u->Height, u->Wrap, u->Widens, u->Page),
+                  std::tuple(w.Kind, w.X, w.Y, w.Width, w.Height, w.Wrap, w.Widens, w.Page));
+        // A tab's padding and a title's height depend on the family's metrics, which a file has not.
+        EXPECT_NEAR(u->RoomWidth, w.RoomWidth, 1);
+        EXPECT_NEAR(u->RoomHeight, w.RoomHeight, 1);
+        EXPECT_EQ(std::tuple(u->Font.Family, u->Font.PointSize, u->Font.Weight, u->Font.Italic),
+                  std::tuple(w.Font.Family, w.Font.PointSize, w.Font.Weight, w.Font.Italic));
+    }
+    EXPECT_EQ(strLeftOut, QStringList({QStringLiteral("cmdLaidOut.0"), QStringLiteral("fraLaidOut.0"), QStringLiteral("chkInLaidOut.0")}));
+    EXPECT_EQ(udtUi[0].Controls.size(), udtWindow[0].Controls.size() - strLeftOut.size());
 }

@@ -2,6 +2,7 @@
 
 #include "common/clsRuntimeError.h"
 #include "harvest/clsUiForm.h"
+#include "store/basLayoutFile.h"
 #include "store/basSafeFile.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,12 @@ udtUiHarvest HarvestUiFile(const QString& pstrUiFile, const QString& pstrFolder,
     udtOut.NotKept = UnwritableTexts(udtRead.Table);
     if (!QDir().mkpath(pstrFolder)) udtOut.Error = QCoreApplication::translate("basUiHarvest", "%1: cannot make the folder").arg(pstrFolder);
     else if (!WriteFileAtomically(udtOut.FormFile, bytContent, strReason)) udtOut.Error = strReason;
+    if (!udtOut.Error.isEmpty()) return udtOut;
+    udtFormLayout udtLayout;
+    if (!frmForm.Layout(udtLayout, udtOut.Unplaced, udtOut.LayoutWhy)) return udtOut;
+    const QString strLayoutFile = QDir(pstrFolder).filePath(FormLayoutName(udtLayout.Form));
+    if (WriteLayoutFile(strLayoutFile, {udtLayout}, strReason)) udtOut.LayoutFile = strLayoutFile;
+    else udtOut.LayoutWhy = strReason;
     return udtOut;
 }
 

@@ -5,10 +5,20 @@
 #include "runtime/clsControl.h"
 
 #include <QHash>
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tralyx {
+
+// A "font" property: only what it sets, the rest coming from the parent as Qt resolves fonts.
+struct udtUiFont {
+    std::optional<QString> Family;
+    std::optional<double> PointSize;
+    std::optional<int> Weight;  // as QFont counts: 400 normal, 700 bold
+    std::optional<bool> Italic;
+};
 
 // A widget or an action of the form, after uic's naming.
 struct udtUiWidget {
@@ -22,6 +32,12 @@ struct udtUiWidget {
     std::vector<udtUiWidget> Actions;   // its actions (those of its action groups after them)
     // A combo box's items, a tree or table widget's columns: each one's text and tool-tip.
     std::vector<QString> Items, ItemToolTips;
+    // What its place and size are, as far as the file tells them.
+    std::optional<QRect> Geometry;  // Designer writes one only for a widget that no layout places
+    bool LaidOut = false;           // an item of its parent's layout
+    udtUiFont Font;
+    bool WordWrap = false;
+    int Margin = 0, Indent = -1;  // a label's
 
     QString Text(const QString& pstrProperty) const { return Texts.value(pstrProperty); }
     // Whether the widget is a window of its own (a menu, a dialog): not a control of the form.

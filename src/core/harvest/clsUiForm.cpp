@@ -133,7 +133,9 @@ private:
             while (mobjXml.readNextStartElement()) {
                 if (mobjXml.name() == u"widget") {
                     pudtOwner.Layout.push_back({QString(), QString(), true});
-                    ReadWidget(pudtOwner.LaidOut.emplace_back());
+                    udtRawWidget& udtLaidOut = pudtOwner.LaidOut.emplace_back();
+                    ReadWidget(udtLaidOut);
+                    udtLaidOut.Widget.LaidOut = true;
                 } else if (mobjXml.name() == u"layout") {
                     ReadLayout(pudtOwner);
                 } else if (mobjXml.name() == u"spacer") {
@@ -194,10 +196,58 @@ private:
                 else pudtTexts.insert(strName, strText);
             } else if (strName == u"Index") {
                 pudtWidget.Index = IndexFrom(strType, mobjXml.readElementText(QXmlStreamReader::SkipChildElements));
+            } else if (strType == u"rect" && strName == u"geometry") {
+                pudtWidget.Geometry = ReadRect();
+            } else if (strType == u"font" && strName == u"font") {
+                ReadFont(pudtWidget.Font);
+            } else if (strType == u"bool" && strName == u"wordWrap") {
+                pudtWidget.WordWrap = mobjXml.readElementText(QXmlStreamReader::SkipChildElements).trimmed() == u"true";
+            } else if (strType == u"number" && (strName == u"margin" || strName == u"indent")) {
+                (strName == u"margin" ? pudtWidget.Margin : pudtWidget.Indent) =
+                    mobjXml.readElementText(QXmlStreamReader::SkipChildElements).trimmed().toInt();
             } else {
                 mobjXml.skipCurrentElement();
             }
         }
+    }
+
+    // The numbers of a child element each ("x", "width" ...), what else it has skipped.
+    QHash<QString, QString> ReadFields()
+    {
+        QHash<QString, QString> strOut;
+        while (mobjXml.readNextStartElement()) {
+            const QString strField = mobjXml.name().toString();
+            strOut.insert(strField, mobjXml.readElementText(QXmlStreamReader::SkipChildElements).trimmed());
+        }
+        return strOut;
+    }
+
+    QRect ReadRect()
+    {
+        const QHash<QString, QString> strFields = ReadFields();
+        const auto Number = [&](const char* pstrField) { return strFields.value(QLatin1StringView(pstrField)).toInt(); };
+        return QRect(Number("x"), Number("y"), qMax(0, Number("width")), qMax(0, Number("height")));
+    }
+
+    // A <font>: Qt 6's <fontweight> name, else <bold>, else Qt 5's <weight> (50 normal, 75 bold).
+    void ReadFont(udtUiFont& pudtFont)
+    {
+        const QHash<QString, QString> strFields = ReadFields();
+        if (const QString strFamily = strFields.value(QStringLiteral("family")); !strFamily.isEmpty()) pudtFont.Family = strFamily;
+        bool booNumber = false;
+        if (const double dblSize = strFields.value(QStringLiteral("pointsize")).toDouble(&booNumber); booNumber && dblSize > 0)
+            pudtFont.PointSize = dblSize;
+        if (strFields.contains(QStringLiteral("italic"))) pudtFont.Italic = strFields.value(QStringLiteral("italic")) == u"true";
+        static const QHash<QString, int> lngWeights{{QStringLiteral("Thin"), 100},     {QStringLiteral("ExtraLight"), 200},
+                                                    {QStringLiteral("Light"), 300},    {QStringLiteral("Normal"), 400},
+                                                    {QStringLiteral("Medium"), 500},   {QStringLiteral("DemiBold"), 600},
+                                                    {QStringLiteral("Bold"), 700},     {QStringLiteral("ExtraBold"), 800},
+                                                    {QStringLiteral("Black"), 900}};
+        const QString strWeight = strFields.value(QStringLiteral("fontweight"));
+        if (lngWeights.contains(strWeight)) pudtFont.Weight = lngWeights.value(strWeight);
+        else if (strFields.contains(QStringLiteral("bold"))) pudtFont.Weight = strFields.value(QStringLiteral("bold")) == u"true" ? 700 : 400;
+        else if (const int lngOld = strFields.value(QStringLiteral("weight")).toInt(&booNumber); booNumber && lngOld > 0)
+            pudtFont.Weight = lngOld >= 100 ? lngOld : lngOld < 38 ? 300 : lngOld < 57 ? 400 : lngOld < 69 ? 600 : lngOld < 81 ? 700 : 900;
     }
 
     void ReadCustomWidgets()

@@ -13,6 +13,7 @@
 #include "runtime/basFormTextFile.h"
 #include "runtime/clsForm.h"
 #include "store/clsTralyx.h"
+#include "store/udtFormLayout.h"
 
 #include <QByteArray>
 
@@ -32,6 +33,12 @@ public:
     // The window's title, and its named menus then its named actions, as the window's harvest takes them.
     QString Title() const { return mudtForm.Text(QStringLiteral("windowTitle")); }
     QVector<udtMenuText> Menus() const;
+
+    // The layout a harvest of the window records, as far as the file tells it: the controls that
+    // Designer placed by hand, with the frames of Qt's Fusion style at 96 DPI. A control that a
+    // layout places has no size in the file: its entry goes to pstrUnplaced instead. False, with
+    // why, when the form has no size of its own.
+    bool Layout(udtFormLayout& pudtLayout, QStringList& pstrUnplaced, QString& pstrWhy) const;
 
 private:
     udtUiWidget mudtForm;
