@@ -5,6 +5,7 @@
 // LastWarnings() say (the control-text reader's unexpected-tag box is one per warning).
 #include "common/basDesktop.h"
 
+#include <QMutex>
 #include <QStringList>
 
 namespace tralyx::cli {
@@ -27,6 +28,7 @@ public:
 
 private:
     bool mbooForce;
+    QMutex mobjShown;
     QStringList mstrShown;
     QString mstrClipboard;
 };

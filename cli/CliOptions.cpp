@@ -1,6 +1,11 @@
 #include "CliOptions.h"
 
 #include "common/clsCodePage.h"
+#include "store/basFileKind.h"
+#include "store/basLanguageNames.h"
+#include "state/clsTranslationState.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <iterator>
@@ -226,6 +231,13 @@ bool AsksForHelp(const QStringList& pstrArgs)
     const qsizetype lngOptionsEnd = pstrArgs.indexOf(QStringLiteral("--"));
     const QStringList strOptions = lngOptionsEnd < 0 ? pstrArgs : pstrArgs.mid(0, lngOptionsEnd);
     return strOptions.contains(QStringLiteral("--help")) || strOptions.contains(QStringLiteral("-h"));
+}
+
+bool IsLanguageFolder(const QString& pstrFolder)
+{
+    for (const enuFileKind enuFile : AllFileKinds)
+        if (!FindLanguageFile(pstrFolder, enuFile).isEmpty()) return true;
+    return QFileInfo::exists(clsTranslationState::PathIn(pstrFolder));
 }
 
 }  // namespace tralyx::cli

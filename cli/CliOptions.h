@@ -84,6 +84,10 @@ int UsageHelp(const char* pstrUsage);
 // it looks at its action.
 bool AsksForHelp(const QStringList& pstrArgs);
 
+// A folder that holds a language file, or a state, is a language folder; one that holds none but
+// has language folders under it is a root.
+bool IsLanguageFolder(const QString& pstrFolder);
+
 // Prints "tralyx-lrc COMMAND: message" and the command's usage line to stderr; returns exit code 2.
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage);
 // A command's options parsed into pudtOut; the exit code when the command ends there (its --help: 0;

@@ -57,15 +57,6 @@ const char StatusUsage[] =
 
 QString FolderName(const QString& pstrFolder) { return QFileInfo(QDir::cleanPath(pstrFolder)).fileName(); }
 
-// A folder that holds a language file, or a state, is a language folder; one that holds none but
-// has language folders under it is a root.
-bool IsLanguageFolder(const QString& pstrFolder)
-{
-    for (const enuFileKind enuFile : AllFileKinds)
-        if (!FindLanguageFile(pstrFolder, enuFile).isEmpty()) return true;
-    return QFileInfo::exists(clsTranslationState::PathIn(pstrFolder));
-}
-
 int Lint(const QStringList& pstrArgs, bool pbooStatus)
 {
     const QString strCommand = pbooStatus ? QStringLiteral("status") : QStringLiteral("lint");

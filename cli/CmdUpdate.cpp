@@ -5,14 +5,19 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
+#include "common/basJsonString.h"
 #include "memory/basMemoryFill.h"
+#include "store/basLanguageNames.h"
 #include "store/clsTralyx.h"
 #include "update/basFolderUpdate.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace tralyx::cli {
 namespace {
@@ -35,6 +40,8 @@ const char* const UpdateUsage =
     "  --json           print the reports as JSON, with every entry taken new and every one dropped\n"    "  --discard-state  go on when OLD's or DEST's translation-state.json cannot be read (its marks\n"
     "                   and notes are lost); without it nothing is written\n"
     "  --code-page NAME the code page of the files (default windows-1252)\n"
+    "  OLD may be a root, a folder of language folders: each of them but its English is updated into\n"
+    "  DEST/<its name>, against that English as the old source (or --old-source), on every core.\n"
     "  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.");
 
 // A dry run's first line: what the write would do, judged without writing. False when the file
@@ -217,6 +224,108 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
     return booAll;
 }
 
+// Prints what an update of one folder did (as JSON into pbytJson where given), after filling DEST
+// from the memory where asked; false when a file was not written. pstrHeading: a line before it.
+bool PrintUpdate(const udtCliOptions& pudtOptions, const udtFolderUpdate& pudtUpdate, const QString& pstrNew,
+                 const QString& pstrDestination, const QString& pstrHeading, QByteArray* pbytJson = nullptr)
+{
+    const QVector<udtUpdateReport>& udtReports = pudtUpdate.Files;
+    bool booAllWell = !pudtUpdate.StateFailed;
+    QStringList strSummaries, strTexts;
+    for (const udtUpdateReport& udtReport : udtReports) {
+        QString strSummary = udtReport.Summary();
+        if (udtReport.Outcome == enuUpdateOutcome::Merged) {
+            booAllWell = DescribeDryRun(udtReport, pudtOptions.Force, strSummary) && booAllWell;
+        } else {
+            booAllWell = udtReport.Written() && booAllWell;
+            if (udtReport.Issue.Declined) strSummary += Lrc::tr(" (--force overwrites it)");
+        }
+        strSummaries.append(strSummary);
+        if (!pudtOptions.Json) {
+            const QString strRest = udtReport.Text().section(u'\n', 1);
+            strTexts.append(strRest.isEmpty() ? strSummary : strSummary + u'\n' + strRest);
+        }
+    }
+    QString strFill;
+    if (pudtOptions.FillFromMemory) {
+        if (pudtOptions.DryRun) strFill = Lrc::tr("fill from memory: not tried in a dry run");
+        else if (!booAllWell) strFill = Lrc::tr("fill from memory: not done, the update did not write every file");
+        else booAllWell = FillDestination(pudtOptions, pstrNew, pstrDestination, strFill) && booAllWell;
+    }
+    if (pudtOptions.Json) {
+        const QByteArray bytJson = JsonReports(pudtUpdate, strSummaries, strFill);
+        if (pbytJson) *pbytJson = bytJson;
+        else std::fwrite((bytJson + '\n').constData(), 1, static_cast<size_t>(bytJson.size() + 1), stdout);
+    } else {
+        if (!pstrHeading.isEmpty()) PrintOutput(pstrHeading);
+        if (!pudtUpdate.DestinationLine.isEmpty()) PrintOutput(pudtUpdate.DestinationLine);
+        for (const QString& strText : strTexts) PrintOutput(strText);
+        if (!pudtUpdate.StateLine.isEmpty()) PrintOutput(pudtUpdate.StateLine);
+        if (!strFill.isEmpty()) PrintOutput(strFill);
+    }
+    return booAllWell;
+}
+
+// Every language folder under the root OLD but its English (the old source, unless --old-source
+// names another) into DEST/<its name>, as many at once as there are cores; each printed as one
+// update prints, after a line naming it, in the folders' order.
+QByteArray JsonString(const QString& pstrText)
+{
+    QByteArray bytOut;
+    AppendJsonString(bytOut, pstrText, enuJsonTab::Short);
+    return bytOut;
+}
+
+int UpdateRoot(const udtCliOptions& pudtOptions, const QStringList& pstrUnder)
+{
+    const QString strCommand = QStringLiteral("update");
+    const QStringList& strFolders = pudtOptions.Operands;
+    if (pudtOptions.FillFromMemory)
+        return UsageError(strCommand, Lrc::tr("--fill-from-memory fills one language; update its folder alone"), UpdateUsage);
+    QString strOldSource = pudtOptions.OldSource;
+    for (const QString& strLanguage : pstrUnder)
+        if (strOldSource.isEmpty() && QFileInfo(strLanguage).fileName().compare(u"English", Qt::CaseInsensitive) == 0)
+            strOldSource = strLanguage;
+    if (strOldSource.isEmpty())
+        return UsageError(strCommand, Lrc::tr("%1 has no folder named English; name the old source with --old-source DIR").arg(strFolders[0]),
+                          UpdateUsage);
+    std::vector<udtUpdateFolders> udtJobs;
+    for (const QString& strLanguage : pstrUnder) {
+        const QString strCanonical = QFileInfo(strLanguage).canonicalFilePath();
+        if (strCanonical == QFileInfo(strOldSource).canonicalFilePath() || strCanonical == QFileInfo(strFolders[1]).canonicalFilePath()) continue;
+        udtJobs.push_back({strLanguage, strFolders[1], QDir(strFolders[2]).filePath(QFileInfo(strLanguage).fileName()), strOldSource});
+    }
+    std::vector<udtFolderUpdate> udtUpdates(udtJobs.size());
+    {
+        const clsCliDesktop objDesktop(pudtOptions.Force);
+        std::atomic<size_t> lngNext{0};
+        const auto Work = [&] {
+            for (size_t i; (i = lngNext++) < udtJobs.size();)
+                udtUpdates[i] = UpdateLanguageFolder(udtJobs[i], pudtOptions.CodePage, !pudtOptions.DryRun, pudtOptions.DiscardState);
+        };
+        std::vector<std::thread> objThreads;
+        for (size_t i = 1; i < std::min<size_t>(std::max(1, QThread::idealThreadCount()), udtJobs.size()); ++i) objThreads.emplace_back(Work);
+        Work();
+        for (std::thread& objThread : objThreads) objThread.join();
+    }
+    bool booAllWell = true;
+    QByteArray bytJson = "{\"root\": " + JsonString(strFolders[0]) + ", \"languages\": [";
+    for (size_t i = 0; i < udtJobs.size(); ++i) {
+        QByteArray bytOne;
+        booAllWell = PrintUpdate(pudtOptions, udtUpdates[i], udtJobs[i].New, udtJobs[i].Destination,
+                                 Lrc::tr("%1 into %2:").arg(udtJobs[i].Old, udtJobs[i].Destination), &bytOne) &&
+                     booAllWell;
+        if (pudtOptions.Json)
+            bytJson += (i ? ",\n  " : "\n  ") + QByteArray("{\"folder\": ") + JsonString(udtJobs[i].Old) +
+                       ", \"destination\": " + JsonString(udtJobs[i].Destination) + ", \"update\": " + bytOne + "}";
+    }
+    if (pudtOptions.Json) {
+        bytJson += udtJobs.empty() ? "]}\n" : "\n]}\n";
+        std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
+    }
+    return booAllWell ? 0 : 1;
+}
+
 }  // namespace
 
 int CmdUpdate(const QStringList& pstrArgs)
@@ -243,45 +352,17 @@ int CmdUpdate(const QStringList& pstrArgs)
     if (udtOptions.FillFromMemory != !udtOptions.Memory.isEmpty())
         return UsageError(strCommand, Lrc::tr("--fill-from-memory and --memory PATH go together"), UpdateUsage);
 
+    if (!IsLanguageFolder(strFolders[0]))
+        if (const QStringList strUnder = LanguageFoldersUnder(strFolders[0]); !strUnder.isEmpty())
+            return UpdateRoot(udtOptions, strUnder);
+
     udtFolderUpdate udtUpdate;
     {
         const clsCliDesktop objDesktop(udtOptions.Force);
         udtUpdate = UpdateLanguageFolder({strFolders[0], strFolders[1], strFolders[2], udtOptions.OldSource}, udtOptions.CodePage,
                                          !udtOptions.DryRun, udtOptions.DiscardState);
     }
-    const QVector<udtUpdateReport>& udtReports = udtUpdate.Files;
-    bool booAllWell = !udtUpdate.StateFailed;
-    QStringList strSummaries, strTexts;
-    for (const udtUpdateReport& udtReport : udtReports) {
-        QString strSummary = udtReport.Summary();
-        if (udtReport.Outcome == enuUpdateOutcome::Merged) {
-            booAllWell = DescribeDryRun(udtReport, udtOptions.Force, strSummary) && booAllWell;
-        } else {
-            booAllWell = udtReport.Written() && booAllWell;
-            if (udtReport.Issue.Declined) strSummary += Lrc::tr(" (--force overwrites it)");
-        }
-        strSummaries.append(strSummary);
-        if (!udtOptions.Json) {
-            const QString strRest = udtReport.Text().section(u'\n', 1);
-            strTexts.append(strRest.isEmpty() ? strSummary : strSummary + u'\n' + strRest);
-        }
-    }
-    QString strFill;
-    if (udtOptions.FillFromMemory) {
-        if (udtOptions.DryRun) strFill = Lrc::tr("fill from memory: not tried in a dry run");
-        else if (!booAllWell) strFill = Lrc::tr("fill from memory: not done, the update did not write every file");
-        else booAllWell = FillDestination(udtOptions, strFolders[1], strFolders[2], strFill) && booAllWell;
-    }
-    if (udtOptions.Json) {
-        const QByteArray bytJson = JsonReports(udtUpdate, strSummaries, strFill) + '\n';
-        std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
-    } else {
-        if (!udtUpdate.DestinationLine.isEmpty()) PrintOutput(udtUpdate.DestinationLine);
-        for (const QString& strText : strTexts) PrintOutput(strText);
-        if (!udtUpdate.StateLine.isEmpty()) PrintOutput(udtUpdate.StateLine);
-        if (!strFill.isEmpty()) PrintOutput(strFill);
-    }
-    return booAllWell ? 0 : 1;
+    return PrintUpdate(udtOptions, udtUpdate, strFolders[1], strFolders[2], QString()) ? 0 : 1;
 }
 
 }  // namespace tralyx::cli

@@ -3575,46 +3575,6 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
         <translation>unbekannte Aktion &apos;%1&apos; (export oder suggest)</translation>
     </message>
     <message>
-        <source>usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
-                         [--dry-run] [--json] [--discard-state] [--code-page NAME]
-  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those
-  of the new release&apos;s folder NEW into DEST (made when it does not exist): entries the old files
-  already had keep their text.
-  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept
-                   for review, texts follow their source to a new number, renamed controls keep
-                   their translation; the state goes to DEST/translation-state.json
-  --fill-from-memory  then put the memory&apos;s exact match into every untranslated text of DEST, each
-                   marked for review in DEST/translation-state.json (not in a dry run)
-  --memory PATH    a translated language folder (its source the sibling English folder) or a .tmx
-                   file of the memory; repeatable
-  --force          overwrite files that already exist in DEST (otherwise they are left alone)
-  --dry-run        write nothing; report what would happen
-  --json           print the reports as JSON, with every entry taken new and every one dropped
-  --discard-state  go on when OLD&apos;s or DEST&apos;s translation-state.json cannot be read (its marks
-                   and notes are lost); without it nothing is written
-  --code-page NAME the code page of the files (default windows-1252)
-  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.</source>
-        <translation>Aufruf: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
-                          [--dry-run] [--json] [--discard-state] [--code-page NAME]
-  Führt core.lrc, messages.lrc und secondary.lrc des alten (übersetzten) Ordners OLD mit denen des
-  Ordners NEW der neuen Version in DEST zusammen (angelegt, wenn er nicht vorhanden ist): Einträge,
-  die die alten Dateien schon hatten, behalten ihren Text.
-  --old-source DIR der Quellordner, aus dem OLD übersetzt wurde: ein Text, dessen Quelle sich geändert hat,
-                   bleibt zur Prüfung erhalten, Texte folgen ihrer Quelle zu einer neuen Nummer, umbenannte
-                   Steuerelemente behalten ihre Übersetzung; der Bearbeitungsstand kommt in DEST/translation-state.json
-  --fill-from-memory  danach den genauen Treffer des Speichers in jeden nicht übersetzten Text von DEST setzen,
-                   jeden in DEST/translation-state.json zur Prüfung markiert (nicht im Probelauf)
-  --memory PATH    ein übersetzter Sprachordner (seine Quelle der benachbarte Ordner English) oder eine
-                   .tmx-Datei des Speichers; wiederholbar
-  --force          Dateien überschreiben, die in DEST schon vorhanden sind (sonst bleiben sie unverändert)
-  --dry-run        nichts schreiben; melden, was geschehen würde
-  --json           die Berichte als JSON ausgeben, mit jedem neu aufgenommenen und jedem entfallenen Eintrag
-  --discard-state  fortfahren, wenn die translation-state.json von OLD oder DEST nicht lesbar ist (ihre
-                   Markierungen und Notizen gehen verloren); ohne diese Option wird nichts geschrieben
-  --code-page NAME die Codepage der Dateien (Vorgabe windows-1252)
-  Exit-Status: 0 alle drei Dateien geschrieben, 1 eine Datei wurde übersprungen oder schlug fehl, 2 Aufruffehler.</translation>
-    </message>
-    <message>
         <source>%1 would not be written: %2 is not a folder</source>
         <translation>%1 würde nicht geschrieben: %2 ist kein Ordner</translation>
     </message>
@@ -3843,6 +3803,62 @@ Exit-Status: 0 alles in Ordnung, 1 eine Datei ließ sich nicht laden oder schrei
     <message>
         <source>%1: written %2 and %3</source>
         <translation>%1: %2 und %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>usage: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
+                         [--dry-run] [--json] [--discard-state] [--code-page NAME]
+  Merges core.lrc, messages.lrc and secondary.lrc of the old (translated) folder OLD with those
+  of the new release&apos;s folder NEW into DEST (made when it does not exist): entries the old files
+  already had keep their text.
+  --old-source DIR the source folder OLD was translated from: a text whose source changed is kept
+                   for review, texts follow their source to a new number, renamed controls keep
+                   their translation; the state goes to DEST/translation-state.json
+  --fill-from-memory  then put the memory&apos;s exact match into every untranslated text of DEST, each
+                   marked for review in DEST/translation-state.json (not in a dry run)
+  --memory PATH    a translated language folder (its source the sibling English folder) or a .tmx
+                   file of the memory; repeatable
+  --force          overwrite files that already exist in DEST (otherwise they are left alone)
+  --dry-run        write nothing; report what would happen
+  --json           print the reports as JSON, with every entry taken new and every one dropped
+  --discard-state  go on when OLD&apos;s or DEST&apos;s translation-state.json cannot be read (its marks
+                   and notes are lost); without it nothing is written
+  --code-page NAME the code page of the files (default windows-1252)
+  OLD may be a root, a folder of language folders: each of them but its English is updated into
+  DEST/&lt;its name&gt;, against that English as the old source (or --old-source), on every core.
+  Exit status: 0 all three files written, 1 a file was skipped or failed, 2 usage error.</source>
+        <translation>Aufruf: tralyx-lrc update OLD NEW DEST [--old-source DIR] [--fill-from-memory --memory PATH...] [--force]
+                          [--dry-run] [--json] [--discard-state] [--code-page NAME]
+  Führt core.lrc, messages.lrc und secondary.lrc des alten (übersetzten) Ordners OLD mit denen des
+  Ordners NEW der neuen Version in DEST zusammen (angelegt, wenn er nicht vorhanden ist): Einträge,
+  die die alten Dateien schon hatten, behalten ihren Text.
+  --old-source DIR der Quellordner, aus dem OLD übersetzt wurde: ein Text, dessen Quelle sich geändert hat,
+                   bleibt zur Prüfung erhalten, Texte folgen ihrer Quelle zu einer neuen Nummer, umbenannte
+                   Steuerelemente behalten ihre Übersetzung; der Bearbeitungsstand kommt in DEST/translation-state.json
+  --fill-from-memory  danach den genauen Treffer des Speichers in jeden nicht übersetzten Text von DEST setzen,
+                   jeden in DEST/translation-state.json zur Prüfung markiert (nicht im Probelauf)
+  --memory PATH    ein übersetzter Sprachordner (seine Quelle der benachbarte Ordner English) oder eine
+                   .tmx-Datei des Speichers; wiederholbar
+  --force          Dateien überschreiben, die in DEST schon vorhanden sind (sonst bleiben sie unverändert)
+  --dry-run        nichts schreiben; melden, was geschehen würde
+  --json           die Berichte als JSON ausgeben, mit jedem neu aufgenommenen und jedem entfallenen Eintrag
+  --discard-state  fortfahren, wenn die translation-state.json von OLD oder DEST nicht lesbar ist (ihre
+                   Markierungen und Notizen gehen verloren); ohne diese Option wird nichts geschrieben
+  --code-page NAME die Codepage der Dateien (Vorgabe windows-1252)
+  OLD darf ein Wurzelordner sein, ein Ordner von Sprachordnern: jeder von ihnen außer seinem English
+  wird nach DEST/&lt;sein Name&gt; aktualisiert, mit diesem English als alter Quelle (oder --old-source), auf allen Kernen.
+  Exit-Status: 0 alle drei Dateien geschrieben, 1 eine Datei wurde übersprungen oder schlug fehl, 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>--fill-from-memory fills one language; update its folder alone</source>
+        <translation>--fill-from-memory füllt eine Sprache; aktualisieren Sie ihren Ordner allein</translation>
+    </message>
+    <message>
+        <source>%1 has no folder named English; name the old source with --old-source DIR</source>
+        <translation>%1 hat keinen Ordner namens English; nennen Sie die alte Quelle mit --old-source DIR</translation>
+    </message>
+    <message>
+        <source>%1 into %2:</source>
+        <translation>%1 nach %2:</translation>
     </message>
 </context>
 <context>

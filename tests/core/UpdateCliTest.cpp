@@ -135,3 +135,43 @@ TEST(CliUpdateTest, FillFromMemoryTranslatesTheRenamedControlForReview)
         }
     }
 }
+
+// A root of language folders: each language but the English goes into DEST as its own update
+// against that English would put it, in one command.
+TEST(CliUpdateTest, ARootUpdatesEachLanguageAsItsOwnUpdateWould)
+{
+    clsTempDir objDir;
+    const QByteArray OldEnglish = "frmMain.cmdOK.0.T:Accept\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.cmdGo.0.T:\r\nfrmMain.cmdGo.0.C:Go\r\n";
+    objDir.Write(Q("R1/English/core.lrc"), OldEnglish);
+    objDir.Write(Q("R1/German/core.lrc"), "frmMain.cmdOK.0.T:Annehmen\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.cmdGo.0.T:\r\nfrmMain.cmdGo.0.C:Los\r\n");
+    objDir.Write(Q("R1/French/core.lrc"), OldCore);
+    const QByteArray NewEnglish = "frmMain.cmdOK.0.T:Accept\r\nfrmMain.cmdOK.0.C:OK\r\nfrmMain.cmdGo.0.T:\r\nfrmMain.cmdGo.0.C:Start\r\n";
+    objDir.Write(Q("R2/English/core.lrc"), NewEnglish);
+    for (const char* pstrFolder : {"R1/English", "R1/German", "R1/French", "R2/English"}) {
+        objDir.Write(Q(pstrFolder) + "/messages.lrc", Messages);
+        objDir.Write(Q(pstrFolder) + "/secondary.lrc", Secondary);
+    }
+    const udtRun udtRoot = RunUpdate({objDir.Path(Q("R1")), objDir.Path(Q("R2/English")), objDir.Path(Q("R2")), Q("--json")});
+    ASSERT_EQ(udtRoot.ExitCode, 0) << udtRoot.Err.toStdString();
+    const QJsonArray udtLanguages = QJsonDocument::fromJson(udtRoot.Out.toUtf8()).object()[Q("languages")].toArray();
+    ASSERT_EQ(udtLanguages.size(), 2);
+    EXPECT_EQ(udtLanguages[0].toObject()[Q("folder")].toString(), objDir.Path(Q("R1/French")));
+    for (const char* pstrLanguage : {"French", "German"}) {
+        SCOPED_TRACE(pstrLanguage);
+        const udtRun udtAlone = RunUpdate({objDir.Path(Q("R1/") + pstrLanguage), objDir.Path(Q("R2/English")), objDir.Path(Q("alone/") + pstrLanguage),
+                                           Q("--old-source"), objDir.Path(Q("R1/English"))});
+        ASSERT_EQ(udtAlone.ExitCode, 0) << udtAlone.Err.toStdString();
+        for (const char* pstrFile : {"core.lrc", "translation-state.json"})
+            EXPECT_EQ(clsTempDir::Read(objDir.Path(Q("R2/") + pstrLanguage + "/" + pstrFile)),
+                      clsTempDir::Read(objDir.Path(Q("alone/") + pstrLanguage + "/" + pstrFile)))
+                << pstrFile;
+    }
+    EXPECT_EQ(clsTempDir::Read(objDir.Path(Q("R2/English/core.lrc"))), NewEnglish);  // the source is not touched
+    // A root without its English, and a fill that belongs to one language, are usage errors.
+    QFile::rename(objDir.Path(Q("R1/English")), objDir.Path(Q("English")));
+    EXPECT_EQ(RunUpdate({objDir.Path(Q("R1")), objDir.Path(Q("R2/English")), objDir.Path(Q("R3"))}).ExitCode, 2);
+    EXPECT_EQ(RunUpdate({objDir.Path(Q("R1")), objDir.Path(Q("R2/English")), objDir.Path(Q("R3")), Q("--old-source"), objDir.Path(Q("English")),
+                         Q("--fill-from-memory"), Q("--memory"), objDir.Path(Q("English"))})
+                  .ExitCode,
+              2);
+}
