@@ -96,6 +96,29 @@ TEST(Fits, TheLayoutIsHarvestedBesideTheFormTextAndCostsCoreLrcNoByte)
     EXPECT_FALSE(QFileInfo::exists(strPlain + QStringLiteral("/layout.json")));
 }
 
+// Lint tells most captions that fit from their characters' and pairs' advances, without shaping
+// them whole: it may say "fits" only where the measure of the whole says so too, in any room.
+TEST(Fits, ACaptionToldToFitWithoutMeasuringDoesFit)
+{
+    clsFontMeasurer objMeasurer;
+    const QString strTexts[] = {QStringLiteral("Notiz in den Papierkorb"), QStringLiteral("office fluffy affine efficient"),
+                                QStringLiteral("AVATAR To Ty Wa Yo f) f? ïf"), QString::fromUtf8("„Täglich“ – 5 € … «Über»"),
+                                QStringLiteral("Zwei\nZeilen, die zweite länger"), QString::fromUtf8("Ελληνικά кириллица")};
+    for (const char* pstrFamily : {"Liberation Sans", "Liberation Serif", "DejaVu Serif", "No Such Font"})
+        for (const double dblSize : {7.0, 9.0, 16.0}) {
+            const udtLayoutFont udtFont{QString::fromLatin1(pstrFamily), dblSize, 400, false};
+            for (const QString& strText : strTexts) {
+                const int lngExact = objMeasurer.Measure(udtFont, 96, strText, 0).Width;
+                for (int lngRoom = lngExact - 8; lngRoom <= lngExact + 8; ++lngRoom) {
+                    if (!objMeasurer.ClearlyFits(udtFont, 96, strText, lngRoom)) continue;
+                    EXPECT_LE(lngExact, lngRoom) << pstrFamily << " " << dblSize << ": " << strText.toStdString();
+                }
+                EXPECT_TRUE(objMeasurer.ClearlyFits(udtFont, 96, strText, lngExact + 20) || strText.startsWith(u'\u0395'))
+                    << strText.toStdString();  // most are told without measuring
+            }
+        }
+}
+
 TEST(Fits, EachCaptionIsMeasuredAgainstItsControl)
 {
     const clsTempDir objDir;

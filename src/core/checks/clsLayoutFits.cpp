@@ -62,7 +62,8 @@ QString DrawnCaption(QStringView pstrCaption)
     return strOut;
 }
 
-std::optional<udtFit> clsLayoutFits::Fit(QStringView pstrObjectPath, const QString& pstrCaption, clsTextMeasurer& pobjMeasurer) const
+std::optional<udtFit> clsLayoutFits::Fit(QStringView pstrObjectPath, const QString& pstrCaption, clsTextMeasurer& pobjMeasurer,
+                                         bool pbooVerdict) const
 {
     const udtFormLayout* pudtForm = nullptr;
     const udtControlLayout* pudtControl = Find(pstrObjectPath, &pudtForm);
@@ -70,11 +71,15 @@ std::optional<udtFit> clsLayoutFits::Fit(QStringView pstrObjectPath, const QStri
     const udtControlLayout& c = *pudtControl;
     udtFit udtOut;
     udtOut.Control = pudtControl;
-    udtOut.StandIn = pobjMeasurer.StandIn(c.Font);
     const QString strDrawn = DrawnCaption(pstrCaption);
     const int lngFrame = c.Width - c.RoomWidth;  // what the control draws around its text
     // A widened check box may reach the form's right edge, never less than it has now.
     const int lngWidth = c.Widens ? qMax(c.Width, pudtForm->Width - c.X) : c.Width;
+    if (pbooVerdict && !c.Wrap && pobjMeasurer.ClearlyFits(c.Font, pudtForm->Dpi, strDrawn, lngWidth - lngFrame)) {
+        udtOut.Room = lngWidth;
+        return udtOut;
+    }
+    udtOut.StandIn = pobjMeasurer.StandIn(c.Font);
     if (c.Wrap) {
         const udtTextExtent udtWrapped = pobjMeasurer.Measure(c.Font, pudtForm->Dpi, strDrawn, qMax(1, c.RoomWidth));
         if (udtWrapped.Width > c.RoomWidth) {  // a word longer than the line
@@ -102,7 +107,7 @@ void CheckFits(const clsLayoutFits& pobjLayout, clsTextMeasurer& pobjMeasurer, e
 {
     if (pudtEntry.Kind != enuTextKind::Caption || pudtEntry.Missing() || pudtEntry.Obsolete() || pudtEntry.Translation.isEmpty())
         return;
-    const std::optional<udtFit> udtFitted = pobjLayout.Fit(pudtEntry.ObjectPath, pudtEntry.Translation, pobjMeasurer);
+    const std::optional<udtFit> udtFitted = pobjLayout.Fit(pudtEntry.ObjectPath, pudtEntry.Translation, pobjMeasurer, true);
     if (!udtFitted || udtFitted->Fits()) return;
     const udtControlLayout& c = *udtFitted->Control;
     const QString strKind = LayoutKindName(c.Kind);

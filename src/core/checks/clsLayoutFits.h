@@ -23,6 +23,9 @@ public:
     virtual udtTextExtent Measure(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngWrapWidth) = 0;
     // The family drawn instead of the font's own where that is not installed; empty when it is.
     virtual QString StandIn(const udtLayoutFont& pudtFont) = 0;
+    // True when the unwrapped text is sure to take at most plngRoom pixels, told without measuring
+    // it whole; false when it may not, or the measurer cannot tell.
+    virtual bool ClearlyFits(const udtLayoutFont&, int /*plngDpi*/, const QString& /*pstrText*/, int /*plngRoom*/) { return false; }
 };
 
 // How a caption sits in its control. Sizes are the control's, its frame included: a text that needs
@@ -47,8 +50,10 @@ public:
 
     // The recorded control of a caption's object path ("frmMain.cmdDelete.0"); null when none.
     const udtControlLayout* Find(QStringView pstrObjectPath, const udtFormLayout** ppudtForm = nullptr) const;
-    // How the caption fits; nothing when its control has no layout.
-    std::optional<udtFit> Fit(QStringView pstrObjectPath, const QString& pstrCaption, clsTextMeasurer& pobjMeasurer) const;
+    // How the caption fits; nothing when its control has no layout. pbooVerdict: only whether it
+    // fits is wanted, so a caption that clearly fits is not measured (its Needed is then 0).
+    std::optional<udtFit> Fit(QStringView pstrObjectPath, const QString& pstrCaption, clsTextMeasurer& pobjMeasurer,
+                              bool pbooVerdict = false) const;
 
 private:
     QVector<udtFormLayout> mudtForms;

@@ -103,10 +103,30 @@ public:
             return Fail("a ',' or ']' was expected");
         }
     }
-    bool String(QString& pstrOut)
+    // pintRepeats, from 1 to 2: a member whose value most controls share (a font's family, a kind),
+    // whose last value is kept once.
+    bool String(QString& pstrOut, int pintRepeats = 0)
     {
         pstrOut.clear();
         if (!Peek('"')) return SkipValue();
+        // Most strings hold no escape: their bytes are the text.
+        const char* pStart = p + 1;
+        const char* pEnd = static_cast<const char*>(memchr(pStart, '"', size_t(e - pStart)));
+        const QByteArrayView bytPlain = pEnd ? QByteArrayView(pStart, pEnd - pStart) : QByteArrayView();
+        if (pEnd && !bytPlain.contains('\\') && Utf8(bytPlain)) {
+            p = pEnd + 1;
+            if (pintRepeats <= 0 || pintRepeats > 2) {
+                pstrOut = QString::fromUtf8(bytPlain);
+            } else {
+                auto& [bytLast, strLast] = mudtRepeated[size_t(pintRepeats - 1)];
+                if (bytPlain != bytLast) {
+                    bytLast = bytPlain.toByteArray();
+                    strLast = QString::fromUtf8(bytPlain);
+                }
+                pstrOut = strLast;
+            }
+            return true;
+        }
         QByteArray bytText;
         if (!StringBytes(bytText)) return false;
         pstrOut = QString::fromUtf8(bytText);
@@ -276,6 +296,7 @@ private:
     QString mstrError;
     qsizetype mlngErrorAt = 0;
     int mintDepth = 0;
+    std::array<std::pair<QByteArray, QString>, 2> mudtRepeated;
 };
 
 // An integer from -1,000,000 to 1,000,000 (a form larger than any screen is a damaged file).
@@ -297,7 +318,7 @@ bool ReadFont(clsLayoutReader& r, udtReadControl& u)
 {
     return r.Object(
         [&](QByteArrayView k) {
-            if (k == "family") return r.String(u.Control.Font.Family);
+            if (k == "family") return r.String(u.Control.Font.Family, 1);
             if (k == "size") return r.Number(u.Size, 0);
             if (k == "weight") return r.Number(u.Weight);
             if (k == "italic") return r.Bool(u.Control.Font.Italic);
@@ -312,7 +333,7 @@ bool ReadControlMembers(clsLayoutReader& r, udtReadControl& u)
     return r.Object(
         [&](QByteArrayView k) {
             if (k == "entry") return r.String(c.Entry);
-            if (k == "kind") return r.String(u.Kind);
+            if (k == "kind") return r.String(u.Kind, 2);
             if (k == "x") return r.Number(u.X);
             if (k == "y") return r.Number(u.Y);
             if (k == "width") return r.Number(u.Width);

@@ -56,6 +56,65 @@ udtTextExtent clsFontMeasurer::Measure(const udtLayoutFont& pudtFont, int plngDp
     return {static_cast<int>(std::ceil(dblWidest)), static_cast<int>(std::ceil(objMetrics.lineSpacing() * strLines.size()))};
 }
 
+namespace {
+
+// The characters whose advances are kept: Latin to Latin Extended-B, and general punctuation with
+// the currency signs ("„", "…", "–", "€"); -1 for any other, whose text is measured whole.
+constexpr int CharCount = 0x250 + 0xD0;
+int CharIndex(char16_t pchrChar)
+{
+    if (pchrChar >= 0x20 && pchrChar < 0x250) return pchrChar;
+    if (pchrChar >= 0x2000 && pchrChar < 0x20D0) return 0x250 + (pchrChar - 0x2000);
+    return -1;
+}
+
+}  // namespace
+
+clsFontMeasurer::udtAdvances& clsFontMeasurer::AdvancesOf(const QFontMetricsF& pobjMetrics)
+{
+    udtAdvances& udtOut = mudtAdvances[&pobjMetrics];
+    if (udtOut.Char.empty()) {
+        udtOut.Char.assign(CharCount, std::nanf(""));
+        udtOut.Pair.assign(size_t(CharCount) * CharCount, std::nanf(""));
+        // Shaping three or more characters at once (a ligature of three, contextual forms) moves a
+        // text's width by well under a tenth of its font's height, or two pixels.
+        udtOut.Margin = float(qMax(2.0, pobjMetrics.height() * 0.15));
+    }
+    return udtOut;
+}
+
+bool clsFontMeasurer::ClearlyFits(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngRoom)
+{
+    const QFontMetricsF& objMetrics = Metrics(pudtFont, plngDpi);
+    udtAdvances& udtAdvance = AdvancesOf(objMetrics);
+    const auto Advance = [&](qsizetype i, int lngIndex) {
+        float& sngAdvance = udtAdvance.Char[size_t(lngIndex)];
+        if (std::isnan(sngAdvance)) sngAdvance = float(objMetrics.horizontalAdvance(pstrText[i]));
+        return sngAdvance;
+    };
+    float sngLine = 0;
+    int lngPrevious = -1;
+    for (qsizetype i = 0; i < pstrText.size(); ++i) {
+        if (pstrText[i] == u'\n') {
+            lngPrevious = -1;
+            sngLine = 0;
+            continue;
+        }
+        const int lngIndex = CharIndex(pstrText[i].unicode());
+        if (lngIndex < 0) return false;
+        sngLine += Advance(i, lngIndex);
+        if (lngPrevious >= 0) {
+            float& sngPair = udtAdvance.Pair[size_t(lngPrevious) * CharCount + size_t(lngIndex)];
+            if (std::isnan(sngPair))
+                sngPair = float(objMetrics.horizontalAdvance(pstrText.mid(i - 1, 2))) - Advance(i - 1, lngPrevious) - Advance(i, lngIndex);
+            sngLine += sngPair;
+        }
+        lngPrevious = lngIndex;
+        if (sngLine + udtAdvance.Margin > float(plngRoom)) return false;
+    }
+    return true;
+}
+
 QString clsFontMeasurer::StandIn(const udtLayoutFont& pudtFont)
 {
     const auto it = mstrStandIns.constFind(pudtFont.Family);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <memory>
+#include <vector>
 
 namespace tralyx {
 
@@ -17,9 +18,18 @@ class clsFontMeasurer : public clsTextMeasurer {
 public:
     udtTextExtent Measure(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngWrapWidth) override;
     QString StandIn(const udtLayoutFont& pudtFont) override;
+    // From the advances of its characters and of each pair of them (which carries the pair's kerning
+    // and ligature), each measured once per font: for the Latin letters and the common punctuation,
+    // within a margin that takes in what shaping more than two characters at once may change.
+    bool ClearlyFits(const udtLayoutFont& pudtFont, int plngDpi, const QString& pstrText, int plngRoom) override;
 
 private:
     const QFontMetricsF& Metrics(const udtLayoutFont& pudtFont, int plngDpi);
+    struct udtAdvances {
+        std::vector<float> Char, Pair;  // by CharIndex; NaN until measured
+        float Margin = 0;
+    };
+    udtAdvances& AdvancesOf(const QFontMetricsF& pobjMetrics);
 
     QHash<int, std::shared_ptr<QImage>> mobjDevices;  // a device of each DPI the metrics are taken at
     QHash<QString, std::shared_ptr<QFontMetricsF>> mobjMetrics;
@@ -28,6 +38,7 @@ private:
     udtLayoutFont mudtLastFont;
     int mlngLastDpi = 0;
     const QFontMetricsF* mobjLastMetrics = nullptr;
+    QHash<const QFontMetricsF*, udtAdvances> mudtAdvances;
 };
 
 }  // namespace tralyx
