@@ -5,6 +5,7 @@
 #include "store/basLanguageNames.h"
 #include "state/clsTranslationState.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -238,6 +239,13 @@ bool IsLanguageFolder(const QString& pstrFolder)
     for (const enuFileKind enuFile : AllFileKinds)
         if (!FindLanguageFile(pstrFolder, enuFile).isEmpty()) return true;
     return QFileInfo::exists(clsTranslationState::PathIn(pstrFolder));
+}
+
+QString EnglishFolderAmong(const QStringList& pstrFolders)
+{
+    for (const QString& strFolder : pstrFolders)
+        if (QFileInfo(QDir::cleanPath(strFolder)).fileName().compare(u"English", Qt::CaseInsensitive) == 0) return strFolder;
+    return QString();
 }
 
 }  // namespace tralyx::cli

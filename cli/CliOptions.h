@@ -87,6 +87,8 @@ bool AsksForHelp(const QStringList& pstrArgs);
 // A folder that holds a language file, or a state, is a language folder; one that holds none but
 // has language folders under it is a root.
 bool IsLanguageFolder(const QString& pstrFolder);
+// Of a root's language folders, the one named English (in any case); empty when none is.
+QString EnglishFolderAmong(const QStringList& pstrFolders);
 
 // Prints "tralyx-lrc COMMAND: message" and the command's usage line to stderr; returns exit code 2.
 int UsageError(const QString& pstrCommand, const QString& pstrMessage, const char* pstrUsage);

@@ -55,8 +55,6 @@ const char StatusUsage[] =
     "  the entries, translated, to review, untranslated, errors, warnings and words to do.\n"
     "  Exit status as lint's.");
 
-QString FolderName(const QString& pstrFolder) { return QFileInfo(QDir::cleanPath(pstrFolder)).fileName(); }
-
 int Lint(const QStringList& pstrArgs, bool pbooStatus)
 {
     const QString strCommand = pbooStatus ? QStringLiteral("status") : QStringLiteral("lint");
@@ -89,9 +87,7 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
                             udtOptions.TargetLanguage.isEmpty() ? LanguageCodeOfFolder(strFolder) : udtOptions.TargetLanguage});
     } else {
         udtRun.Root = strFolder;
-        QString strSource = udtOptions.Source;
-        for (const QString& strLanguage : strUnder)
-            if (strSource.isEmpty() && FolderName(strLanguage).compare(u"English", Qt::CaseInsensitive) == 0) strSource = strLanguage;
+        const QString strSource = udtOptions.Source.isEmpty() ? EnglishFolderAmong(strUnder) : udtOptions.Source;
         if (strSource.isEmpty())
             return UsageError(strCommand, Lrc::tr("%1 has no folder named English; name the source with --source DIR").arg(strFolder),
                               Usage);

@@ -5,7 +5,7 @@
 #include "CliOptions.h"
 #include "Commands.h"
 #include "common/basFileSystem.h"
-#include "common/basJsonString.h"
+#include "common/basOnEveryCore.h"
 #include "memory/basMemoryFill.h"
 #include "store/basLanguageNames.h"
 #include "store/clsTralyx.h"
@@ -13,11 +13,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <thread>
 
 namespace tralyx::cli {
 namespace {
@@ -94,110 +91,107 @@ const char* OutcomeName(enuUpdateOutcome penuOutcome)
 // "from", "text", "review"}], "new": [{"entry", "text"}], "dropped": [{"entry", "text", "duplicate"}],
 // "warnings": [...]}], "destinationCreated": bool (in a dry run: would be), "state": null or {"summary", "failed"},
 // "fill" (with --fill-from-memory): what the fill did}
-QByteArray JsonReports(const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries, const QString& pstrFill)
+void WriteJsonReports(clsJsonWriter& pobjJson, const udtFolderUpdate& pudtUpdate, const QStringList& pstrSummaries, const QString& pstrFill)
 {
     const QVector<udtUpdateReport>& pudtReports = pudtUpdate.Files;
-    QByteArray bytOut;
-    clsJsonWriter objJson(bytOut);
-    objJson.BeginObject();
-    objJson.Key("files");
-    objJson.BeginArray(2, 0);
-    const auto OrNull = [&objJson](const char* pstrKey, const QString& pstrValue) {
-        objJson.Key(pstrKey);
-        if (pstrValue.isEmpty()) objJson.Null();
-        else objJson.String(pstrValue);
+    pobjJson.BeginObject();
+    pobjJson.Key("files");
+    pobjJson.BeginArray(2, 0);
+    const auto OrNull = [&pobjJson](const char* pstrKey, const QString& pstrValue) {
+        pobjJson.Key(pstrKey);
+        if (pstrValue.isEmpty()) pobjJson.Null();
+        else pobjJson.String(pstrValue);
     };
     // The lists each start a line, their entries one a line below them.
-    const auto EntryList = [&objJson](const char* pstrKey, const auto& pudtEntries) {
-        objJson.BreakLine(3);
-        objJson.Key(pstrKey);
-        objJson.BeginArray(4);
+    const auto EntryList = [&pobjJson](const char* pstrKey, const auto& pudtEntries) {
+        pobjJson.BreakLine(3);
+        pobjJson.Key(pstrKey);
+        pobjJson.BeginArray(4);
         for (const auto& udtEntry : pudtEntries) {
-            objJson.BeginObject();
-            objJson.Field("entry", udtEntry.Key);
-            objJson.Field("text", udtEntry.Text);
+            pobjJson.BeginObject();
+            pobjJson.Field("entry", udtEntry.Key);
+            pobjJson.Field("text", udtEntry.Text);
             if constexpr (requires { udtEntry.Duplicate; }) {
-                objJson.Key("duplicate");
-                objJson.Bool(udtEntry.Duplicate);
+                pobjJson.Key("duplicate");
+                pobjJson.Bool(udtEntry.Duplicate);
             }
-            objJson.EndObject();
+            pobjJson.EndObject();
         }
-        objJson.EndArray();
+        pobjJson.EndArray();
     };
     // Changed and moved entries, named by the report: the ids are made here.
     const auto CarriedList = [&](const udtUpdateReport& r, const char* pstrKey, const QVector<udtCarriedEntry>& pudtEntries,
                                  bool pbooChanged) {
-        objJson.BreakLine(3);
-        objJson.Key(pstrKey);
-        objJson.BeginArray(4);
+        pobjJson.BreakLine(3);
+        pobjJson.Key(pstrKey);
+        pobjJson.BeginArray(4);
         for (const udtCarriedEntry& u : pudtEntries) {
             const QString strKey = r.KeyAt(u.Position), strFrom = r.OldKeyAt(u.From);
-            objJson.BeginObject();
-            objJson.Field("entry", strKey);
+            pobjJson.BeginObject();
+            pobjJson.Field("entry", strKey);
             OrNull("from", strFrom == strKey ? QString() : strFrom);
-            objJson.Field("text", u.Text);
+            pobjJson.Field("text", u.Text);
             if (pbooChanged) {
-                objJson.Field("previous", u.Previous);
-                objJson.Field("source", u.Source);
+                pobjJson.Field("previous", u.Previous);
+                pobjJson.Field("source", u.Source);
             } else {
-                objJson.Key("review");
-                objJson.Bool(u.Review);
+                pobjJson.Key("review");
+                pobjJson.Bool(u.Review);
             }
-            objJson.EndObject();
+            pobjJson.EndObject();
         }
-        objJson.EndArray();
+        pobjJson.EndArray();
     };
     for (qsizetype f = 0; f < pudtReports.size(); ++f) {
         const udtUpdateReport& udtReport = pudtReports[f];
-        objJson.BeginObject();
-        objJson.Field("file", udtReport.FileName);
-        objJson.Field("destination", udtReport.DestinationFile);
-        objJson.Field("outcome", QString::fromLatin1(OutcomeName(udtReport.Outcome)));
-        objJson.Field("summary", pstrSummaries[f]);
-        objJson.Key("error");
+        pobjJson.BeginObject();
+        pobjJson.Field("file", udtReport.FileName);
+        pobjJson.Field("destination", udtReport.DestinationFile);
+        pobjJson.Field("outcome", QString::fromLatin1(OutcomeName(udtReport.Outcome)));
+        pobjJson.Field("summary", pstrSummaries[f]);
+        pobjJson.Key("error");
         if (udtReport.FailedFile.isEmpty()) {
-            objJson.Null();
+            pobjJson.Null();
         } else {
-            objJson.BeginObject();
-            objJson.Field("file", udtReport.FailedFile);
-            objJson.Field("line", udtReport.Issue.Line);
-            objJson.Field("reason", udtReport.Issue.Reason);
-            objJson.EndObject();
+            pobjJson.BeginObject();
+            pobjJson.Field("file", udtReport.FailedFile);
+            pobjJson.Field("line", udtReport.Issue.Line);
+            pobjJson.Field("reason", udtReport.Issue.Reason);
+            pobjJson.EndObject();
         }
         OrNull("oldSource", udtReport.OldSourceFile);
-        objJson.Field("kept", udtReport.KeptFromOld);
-        objJson.BreakLine(3);
-        objJson.Key("keptEntries");
-        objJson.BeginArray();
-        for (const int32_t lngPosition : udtReport.Kept) objJson.String(udtReport.KeyAt(lngPosition));
-        objJson.EndArray();
+        pobjJson.Field("kept", udtReport.KeptFromOld);
+        pobjJson.BreakLine(3);
+        pobjJson.Key("keptEntries");
+        pobjJson.BeginArray();
+        for (const int32_t lngPosition : udtReport.Kept) pobjJson.String(udtReport.KeyAt(lngPosition));
+        pobjJson.EndArray();
         CarriedList(udtReport, "changed", udtReport.Changed, true);
         CarriedList(udtReport, "moved", udtReport.Moved, false);
         EntryList("new", udtReport.TakenNew);
         EntryList("dropped", udtReport.Dropped);
-        objJson.BreakLine(3);
-        objJson.Key("warnings");
-        objJson.BeginArray();
-        for (const QString& strWarning : udtReport.Warnings) objJson.String(strWarning);
-        objJson.EndArray();
-        objJson.EndObject();
+        pobjJson.BreakLine(3);
+        pobjJson.Key("warnings");
+        pobjJson.BeginArray();
+        for (const QString& strWarning : udtReport.Warnings) pobjJson.String(strWarning);
+        pobjJson.EndArray();
+        pobjJson.EndObject();
     }
-    objJson.EndArray();
-    objJson.Key("destinationCreated");
-    objJson.Bool(!pudtUpdate.DestinationLine.isEmpty());
-    objJson.Key("state");
+    pobjJson.EndArray();
+    pobjJson.Key("destinationCreated");
+    pobjJson.Bool(!pudtUpdate.DestinationLine.isEmpty());
+    pobjJson.Key("state");
     if (pudtUpdate.StateLine.isEmpty()) {
-        objJson.Null();
+        pobjJson.Null();
     } else {
-        objJson.BeginObject();
-        objJson.Field("summary", pudtUpdate.StateLine);
-        objJson.Key("failed");
-        objJson.Bool(pudtUpdate.StateFailed);
-        objJson.EndObject();
+        pobjJson.BeginObject();
+        pobjJson.Field("summary", pudtUpdate.StateLine);
+        pobjJson.Key("failed");
+        pobjJson.Bool(pudtUpdate.StateFailed);
+        pobjJson.EndObject();
     }
-    if (!pstrFill.isEmpty()) objJson.Field("fill", pstrFill);
-    objJson.EndObject();
-    return bytOut;
+    if (!pstrFill.isEmpty()) pobjJson.Field("fill", pstrFill);
+    pobjJson.EndObject();
 }
 
 // The memory's exact matches into the untranslated texts of DEST, as the update wrote it; false
@@ -224,10 +218,11 @@ bool FillDestination(const udtCliOptions& pudtOptions, const QString& pstrSource
     return booAll;
 }
 
-// Prints what an update of one folder did (as JSON into pbytJson where given), after filling DEST
-// from the memory where asked; false when a file was not written. pstrHeading: a line before it.
+// Prints what an update of one folder did (with --json: into pobjJson where given, a document of its
+// own where not), after filling DEST from the memory where asked; false when a file was not written.
+// pstrHeading: a line before it.
 bool PrintUpdate(const udtCliOptions& pudtOptions, const udtFolderUpdate& pudtUpdate, const QString& pstrNew,
-                 const QString& pstrDestination, const QString& pstrHeading, QByteArray* pbytJson = nullptr)
+                 const QString& pstrDestination, const QString& pstrHeading, clsJsonWriter* pobjJson = nullptr)
 {
     const QVector<udtUpdateReport>& udtReports = pudtUpdate.Files;
     bool booAllWell = !pudtUpdate.StateFailed;
@@ -252,10 +247,14 @@ bool PrintUpdate(const udtCliOptions& pudtOptions, const udtFolderUpdate& pudtUp
         else if (!booAllWell) strFill = Lrc::tr("fill from memory: not done, the update did not write every file");
         else booAllWell = FillDestination(pudtOptions, pstrNew, pstrDestination, strFill) && booAllWell;
     }
-    if (pudtOptions.Json) {
-        const QByteArray bytJson = JsonReports(pudtUpdate, strSummaries, strFill);
-        if (pbytJson) *pbytJson = bytJson;
-        else std::fwrite((bytJson + '\n').constData(), 1, static_cast<size_t>(bytJson.size() + 1), stdout);
+    if (pudtOptions.Json && pobjJson) {
+        WriteJsonReports(*pobjJson, pudtUpdate, strSummaries, strFill);
+    } else if (pudtOptions.Json) {
+        QByteArray bytJson;
+        clsJsonWriter objJson(bytJson);
+        WriteJsonReports(objJson, pudtUpdate, strSummaries, strFill);
+        bytJson += '\n';
+        std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
     } else {
         if (!pstrHeading.isEmpty()) PrintOutput(pstrHeading);
         if (!pudtUpdate.DestinationLine.isEmpty()) PrintOutput(pudtUpdate.DestinationLine);
@@ -269,23 +268,13 @@ bool PrintUpdate(const udtCliOptions& pudtOptions, const udtFolderUpdate& pudtUp
 // Every language folder under the root OLD but its English (the old source, unless --old-source
 // names another) into DEST/<its name>, as many at once as there are cores; each printed as one
 // update prints, after a line naming it, in the folders' order.
-QByteArray JsonString(const QString& pstrText)
-{
-    QByteArray bytOut;
-    AppendJsonString(bytOut, pstrText, enuJsonTab::Short);
-    return bytOut;
-}
-
 int UpdateRoot(const udtCliOptions& pudtOptions, const QStringList& pstrUnder)
 {
     const QString strCommand = QStringLiteral("update");
     const QStringList& strFolders = pudtOptions.Operands;
     if (pudtOptions.FillFromMemory)
         return UsageError(strCommand, Lrc::tr("--fill-from-memory fills one language; update its folder alone"), UpdateUsage);
-    QString strOldSource = pudtOptions.OldSource;
-    for (const QString& strLanguage : pstrUnder)
-        if (strOldSource.isEmpty() && QFileInfo(strLanguage).fileName().compare(u"English", Qt::CaseInsensitive) == 0)
-            strOldSource = strLanguage;
+    const QString strOldSource = pudtOptions.OldSource.isEmpty() ? EnglishFolderAmong(pstrUnder) : pudtOptions.OldSource;
     if (strOldSource.isEmpty())
         return UsageError(strCommand, Lrc::tr("%1 has no folder named English; name the old source with --old-source DIR").arg(strFolders[0]),
                           UpdateUsage);
@@ -298,29 +287,33 @@ int UpdateRoot(const udtCliOptions& pudtOptions, const QStringList& pstrUnder)
     std::vector<udtFolderUpdate> udtUpdates(udtJobs.size());
     {
         const clsCliDesktop objDesktop(pudtOptions.Force);
-        std::atomic<size_t> lngNext{0};
-        const auto Work = [&] {
-            for (size_t i; (i = lngNext++) < udtJobs.size();)
-                udtUpdates[i] = UpdateLanguageFolder(udtJobs[i], pudtOptions.CodePage, !pudtOptions.DryRun, pudtOptions.DiscardState);
-        };
-        std::vector<std::thread> objThreads;
-        for (size_t i = 1; i < std::min<size_t>(std::max(1, QThread::idealThreadCount()), udtJobs.size()); ++i) objThreads.emplace_back(Work);
-        Work();
-        for (std::thread& objThread : objThreads) objThread.join();
+        OnEveryCore(udtJobs.size(), [&](size_t i) {
+            udtUpdates[i] = UpdateLanguageFolder(udtJobs[i], pudtOptions.CodePage, !pudtOptions.DryRun, pudtOptions.DiscardState);
+        });
     }
     bool booAllWell = true;
-    QByteArray bytJson = "{\"root\": " + JsonString(strFolders[0]) + ", \"languages\": [";
+    QByteArray bytJson;
+    clsJsonWriter objJson(bytJson);
+    objJson.BeginObject();
+    objJson.Field("root", strFolders[0]);
+    objJson.Key("languages");
+    objJson.BeginArray(2, 0);
     for (size_t i = 0; i < udtJobs.size(); ++i) {
-        QByteArray bytOne;
+        if (pudtOptions.Json) {
+            objJson.BeginObject();
+            objJson.Field("folder", udtJobs[i].Old);
+            objJson.Field("destination", udtJobs[i].Destination);
+            objJson.Key("update");
+        }
         booAllWell = PrintUpdate(pudtOptions, udtUpdates[i], udtJobs[i].New, udtJobs[i].Destination,
-                                 Lrc::tr("%1 into %2:").arg(udtJobs[i].Old, udtJobs[i].Destination), &bytOne) &&
+                                 Lrc::tr("%1 into %2:").arg(udtJobs[i].Old, udtJobs[i].Destination), &objJson) &&
                      booAllWell;
-        if (pudtOptions.Json)
-            bytJson += (i ? ",\n  " : "\n  ") + QByteArray("{\"folder\": ") + JsonString(udtJobs[i].Old) +
-                       ", \"destination\": " + JsonString(udtJobs[i].Destination) + ", \"update\": " + bytOne + "}";
+        if (pudtOptions.Json) objJson.EndObject();
     }
+    objJson.EndArray();
+    objJson.EndObject();
     if (pudtOptions.Json) {
-        bytJson += udtJobs.empty() ? "]}\n" : "\n]}\n";
+        bytJson += '\n';
         std::fwrite(bytJson.constData(), 1, static_cast<size_t>(bytJson.size()), stdout);
     }
     return booAllWell ? 0 : 1;

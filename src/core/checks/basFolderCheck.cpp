@@ -3,17 +3,15 @@
 #include "state/clsMergeCandidates.h"
 
 #include "checks/clsTranslationConsistency.h"
+#include "common/basOnEveryCore.h"
 #include "store/basSafeFile.h"
 #include "store/basSavedAsUtf8.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <thread>
 
 namespace tralyx {
 namespace {
@@ -161,16 +159,11 @@ std::vector<udtFolderCheck> CheckFolders(const std::vector<udtFolderPair>& pudtP
                                          const ExtraEntryRule& pfnExtraRule)
 {
     std::vector<udtFolderCheck> udtOut(pudtPairs.size());
-    std::atomic<size_t> lngNext{0};
-    const auto Work = [&] {
-        for (size_t i; (i = lngNext++) < pudtPairs.size();)
-            udtOut[i] = CheckFolder(pudtPairs[i].Source, pudtPairs[i].Folder, pstrCodePage, pfnExtraRule, pudtPairs[i].Language);
-    };
-    const size_t lngThreads = pfnExtraRule ? 1 : std::min<size_t>(std::max(1, QThread::idealThreadCount()), pudtPairs.size());
-    std::vector<std::thread> objThreads;
-    for (size_t i = 1; i < lngThreads; ++i) objThreads.emplace_back(Work);
-    Work();
-    for (std::thread& objThread : objThreads) objThread.join();
+    // An extra rule need not be safe to share: then one folder after the other.
+    OnEveryCore(
+        pudtPairs.size(),
+        [&](size_t i) { udtOut[i] = CheckFolder(pudtPairs[i].Source, pudtPairs[i].Folder, pstrCodePage, pfnExtraRule, pudtPairs[i].Language); },
+        pfnExtraRule ? 1 : 0);
     return udtOut;
 }
 

@@ -81,24 +81,9 @@ public:
         mbytOut.append(pstrRaw);
         return *this;
     }
-    // A start tag's opening on a line of its own, pintDepth levels in: "\n    <name".
-    clsXliffOut& Open(int pintDepth, const char* pstrName)
-    {
-        mbytOut.append('\n');
-        mbytOut.append(qsizetype(pintDepth) * 2, ' ');
-        mbytOut.append('<');
-        mbytOut.append(pstrName);
-        return *this;
-    }
-    clsXliffOut& Close(int pintDepth, const char* pstrName)
-    {
-        mbytOut.append('\n');
-        mbytOut.append(qsizetype(pintDepth) * 2, ' ');
-        mbytOut.append("</");
-        mbytOut.append(pstrName);
-        mbytOut.append('>');
-        return *this;
-    }
+    // A start tag's opening, or an end tag, on a line of its own pintDepth levels in.
+    clsXliffOut& Open(int pintDepth, const char* pstrName) { return Line(pintDepth, "<", pstrName, ""); }
+    clsXliffOut& Close(int pintDepth, const char* pstrName) { return Line(pintDepth, "</", pstrName, ">"); }
     clsXliffOut& Attribute(const char* pstrName, QStringView pstrValue)
     {
         mbytOut.append(' ');
@@ -125,6 +110,14 @@ public:
     }
 
 private:
+    // A new line, pintDepth levels in, and a tag's start: "\n    <name".
+    clsXliffOut& Line(int pintDepth, const char* pstrBefore, const char* pstrName, const char* pstrAfter)
+    {
+        mbytOut.append('\n');
+        mbytOut.append(qsizetype(pintDepth) * 2, ' ');
+        mbytOut.append(pstrBefore).append(pstrName).append(pstrAfter);
+        return *this;
+    }
     void Utf8(QStringView pstrText)
     {
         if (pstrText.isEmpty()) return;

@@ -14,6 +14,12 @@ QList<QMdiSubWindow*> Windows(QMdiArea& pobjArea, bool pbooMinimised)
     return objOut;
 }
 
+}  // namespace
+
+QList<QMdiSubWindow*> ShownWindows(QMdiArea& pobjArea) { return Windows(pobjArea, false); }
+
+namespace {
+
 // Splits plngTotal into plngParts lengths that differ by at most one and add up to the whole.
 int Share(int plngTotal, int plngParts, int plngPart) { return plngTotal * (plngPart + 1) / plngParts - plngTotal * plngPart / plngParts; }
 int Offset(int plngTotal, int plngParts, int plngPart) { return plngTotal * plngPart / plngParts; }

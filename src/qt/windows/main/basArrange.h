@@ -1,5 +1,7 @@
 #pragma once
 // Arranging the child windows of the main window's frame.
+#include <QList>
+
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -11,6 +13,9 @@ enum enuArrange : int { vbCascade = 0, vbTileHorizontal = 1, vbTileVertical = 2,
 // 2 tile vertically: side by side, each the full height; 3 line up the minimised windows along the
 // bottom edge. Minimised windows keep their place when tiling or cascading. Other codes: nothing.
 void Arrange(QMdiArea& pobjArea, int pintCode);
+
+// The frame's windows that show and are not minimised, in the order they were made: those tiling arranges.
+QList<QMdiSubWindow*> ShownWindows(QMdiArea& pobjArea);
 
 // Places a window just added to the frame as the desktop places a new document window: cascaded
 // one title bar below and right of the windows before it, at its preferred size but never beyond

@@ -13,14 +13,6 @@ namespace {
 // later leaves the windows where they are.
 constexpr qint64 SettleMilliseconds = 3000;
 
-QList<QMdiSubWindow*> Tiled(QMdiArea& pobjArea)
-{
-    QList<QMdiSubWindow*> objOut;
-    for (QMdiSubWindow* pobjWindow : pobjArea.subWindowList(QMdiArea::CreationOrder))
-        if (pobjWindow->isVisible() && !pobjWindow->isMinimized()) objOut.append(pobjWindow);
-    return objOut;
-}
-
 }  // namespace
 
 clsKeptTile::clsKeptTile(QMdiArea& pobjArea) : QObject(&pobjArea), mobjArea(pobjArea)
@@ -37,7 +29,7 @@ void clsKeptTile::Tile(int pintMinWidth)
 
 void clsKeptTile::Arrange()
 {
-    const QList<QMdiSubWindow*> objWindows = Tiled(mobjArea);
+    const QList<QMdiSubWindow*> objWindows = ShownWindows(mobjArea);
     if (objWindows.isEmpty()) return;
     const bool booSideBySide = mobjArea.viewport()->width() / int(objWindows.size()) >= mintMinWidth;
     tralyx::Arrange(mobjArea, booSideBySide ? vbTileVertical : vbTileHorizontal);
@@ -47,7 +39,7 @@ void clsKeptTile::Arrange()
 
 bool clsKeptTile::Untouched() const
 {
-    const QList<QMdiSubWindow*> objWindows = Tiled(mobjArea);
+    const QList<QMdiSubWindow*> objWindows = ShownWindows(mobjArea);
     if (objWindows.size() != mobjTiles.size()) return false;
     for (qsizetype i = 0; i < objWindows.size(); ++i)
         if (mobjTiles[i].first != objWindows[i] || mobjTiles[i].second != objWindows[i]->geometry()) return false;
