@@ -11,10 +11,15 @@
 #include "memory/basTmxFile.h"
 #include "measure/clsFontMeasurer.h"
 #include "spelling/basSpellingCheck.h"
+#include "store/basLayoutFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <future>
+#include <map>
+#include <memory>
+#include <set>
 #include <optional>
 #include <cstdio>
 
@@ -119,14 +124,30 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         return !objGlossary.IsEmpty() && (pudtPair.Language.isEmpty() || objGlossary.TargetLanguage.isEmpty() ||
                                           SameLanguage(pudtPair.Language, objGlossary.TargetLanguage));
     };
-    // The source's layout, where the harvest recorded one: each folder is measured against it.
-    std::vector<clsLayoutFits> objLayouts(udtPairs.size());
-    bool booLayout = false;
-    for (size_t i = 0; i < udtPairs.size(); ++i) {
-        QString strProblem;
-        booLayout = objLayouts[i].Load(udtPairs[i].Source, strProblem) || booLayout;
-        if (!strProblem.isEmpty()) PrintError(Lrc::tr("tralyx-lrc lint: %1; captions are not measured (rule fits)").arg(strProblem));
-    }
+    // The source's layout, where the harvest recorded one: each folder is measured against it. It is
+    // read once per source, on a thread of its own while the folders load; a rule waits for it.
+    struct udtLayoutRead {
+        clsLayoutFits Fits;
+        QString Problem;
+    };
+    std::map<QString, std::shared_future<std::shared_ptr<const udtLayoutRead>>> objLayoutOf;
+    for (const udtFolderPair& udtPair : udtPairs)
+        if (!objLayoutOf.count(udtPair.Source) && QFileInfo::exists(FolderLayoutPath(udtPair.Source)))
+            objLayoutOf[udtPair.Source] = std::async(std::launch::async, [strSource = udtPair.Source] {
+                                              auto udtRead = std::make_shared<udtLayoutRead>();
+                                              udtRead->Fits.Load(strSource, udtRead->Problem);
+                                              return std::shared_ptr<const udtLayoutRead>(std::move(udtRead));
+                                          }).share();
+    std::set<QString> strTold;  // the sources whose unreadable layout was reported
+    const auto LayoutOf = [&](const QString& pstrSource) -> const clsLayoutFits* {
+        const auto it = objLayoutOf.find(pstrSource);
+        if (it == objLayoutOf.end()) return nullptr;
+        const udtLayoutRead& udtRead = *it->second.get();
+        if (!udtRead.Problem.isEmpty() && strTold.insert(pstrSource).second)
+            PrintError(Lrc::tr("tralyx-lrc lint: %1; captions are not measured (rule fits)").arg(udtRead.Problem));
+        return udtRead.Fits.IsEmpty() ? nullptr : &udtRead.Fits;
+    };
+    const bool booLayout = !objLayoutOf.empty();
     clsFontMeasurer objMeasurer;
     if (!udtOptions.Spell && objGlossary.IsEmpty() && !booLayout) {
         udtRun.Folders = CheckFolders(udtPairs, udtOptions.CodePage);
@@ -134,7 +155,8 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
         // A dictionary, a glossary, a layout per language, one folder after the other.
         for (size_t lngPair = 0; lngPair < udtPairs.size(); ++lngPair) {
             const udtFolderPair& udtPair = udtPairs[lngPair];
-            const clsLayoutFits& objFits = objLayouts[lngPair];
+            const clsLayoutFits* objFits = nullptr;  // the layout once it is read
+            bool booFitsAsked = false;
             const QString strLanguage = udtOptions.Dictionary.isEmpty() ? udtPair.Language : udtOptions.Dictionary;
             if (udtOptions.Spell && strLanguage.isEmpty())
                 return UsageError(strCommand,
@@ -152,11 +174,13 @@ int Lint(const QStringList& pstrArgs, bool pbooStatus)
             const ExtraEntryRule fnExtra = [&](enuFileKind penuFile, const udtEntryText& pudtEntry, std::vector<udtProblem>& pudtOut) {
                 if (objSpeller) CheckSpelling(*objSpeller, penuFile, pudtEntry, pudtOut);
                 if (booGlossary) CheckGlossary(objGlossary, penuFile, pudtEntry, pudtOut);
-                if (!objFits.IsEmpty()) CheckFits(objFits, objMeasurer, penuFile, pudtEntry, pudtOut);
+                if (!booFitsAsked) booFitsAsked = true, objFits = LayoutOf(udtPair.Source);
+                if (objFits) CheckFits(*objFits, objMeasurer, penuFile, pudtEntry, pudtOut);
             };
+            const bool booFits = objLayoutOf.count(udtPair.Source) > 0;
             udtRun.Folders.push_back(CheckFolder(udtPair.Source, udtPair.Folder, udtOptions.CodePage,
-                                                 objSpeller || booGlossary || !objFits.IsEmpty() ? fnExtra : ExtraEntryRule(),
-                                                 udtPair.Language));
+                                                 objSpeller || booGlossary || booFits ? fnExtra : ExtraEntryRule(), udtPair.Language));
+            LayoutOf(udtPair.Source);  // its problem told, where no entry asked for it
         }
     }
 

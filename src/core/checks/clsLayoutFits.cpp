@@ -32,17 +32,27 @@ void clsLayoutFits::SetForms(QVector<udtFormLayout> pudtForms)
 {
     mudtForms = std::move(pudtForms);
     mudtIndex.clear();
-    for (qsizetype i = 0; i < mudtForms.size(); ++i)
-        for (qsizetype j = 0; j < mudtForms[i].Controls.size(); ++j)
-            mudtIndex.insert(mudtForms[i].Form + u'.' + mudtForms[i].Controls[j].Entry, {i, j});
+    // The keys are views of the forms' own names, which the forms keep for as long as the index.
+    const QVector<udtFormLayout>& udtForms = mudtForms;
+    for (qsizetype i = 0; i < udtForms.size(); ++i) {
+        udtFormIndex& udtForm = mudtIndex.insert_or_assign(QStringView(udtForms[i].Form), udtFormIndex{i, {}}).first->second;
+        udtForm.Controls.reserve(size_t(udtForms[i].Controls.size()));
+        for (qsizetype j = 0; j < udtForms[i].Controls.size(); ++j)
+            udtForm.Controls.insert_or_assign(QStringView(udtForms[i].Controls[j].Entry), j);
+    }
 }
 
 const udtControlLayout* clsLayoutFits::Find(QStringView pstrObjectPath, const udtFormLayout** ppudtForm) const
 {
-    const auto it = mudtIndex.constFind(pstrObjectPath.toString());
-    if (it == mudtIndex.cend()) return nullptr;
-    if (ppudtForm) *ppudtForm = &mudtForms[it->first];
-    return &mudtForms[it->first].Controls[it->second];
+    const qsizetype lngDot = pstrObjectPath.indexOf(u'.');
+    if (lngDot < 0) return nullptr;
+    const auto itForm = mudtIndex.find(pstrObjectPath.first(lngDot));
+    if (itForm == mudtIndex.end()) return nullptr;
+    const auto itControl = itForm->second.Controls.find(pstrObjectPath.sliced(lngDot + 1));
+    if (itControl == itForm->second.Controls.end()) return nullptr;
+    const udtFormLayout& udtForm = mudtForms[itForm->second.Form];
+    if (ppudtForm) *ppudtForm = &udtForm;
+    return &udtForm.Controls[itControl->second];
 }
 
 QString DrawnCaption(QStringView pstrCaption)

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <optional>
+#include <unordered_map>
 
 namespace tralyx {
 
@@ -57,7 +58,15 @@ public:
 
 private:
     QVector<udtFormLayout> mudtForms;
-    QHash<QString, std::pair<qsizetype, qsizetype>> mudtIndex;  // "frmMain.cmdDelete.0": form, control
+    struct udtViewHash {
+        size_t operator()(QStringView pstrKey) const { return qHash(pstrKey); }
+    };
+    struct udtFormIndex {
+        qsizetype Form = 0;
+        std::unordered_map<QStringView, qsizetype, udtViewHash> Controls;  // "cmdDelete.0": its control
+    };
+    // "frmMain": the form and its controls, looked up by views of an object path without a copy.
+    std::unordered_map<QStringView, udtFormIndex, udtViewHash> mudtIndex;
 };
 
 // The caption as it is drawn: access-key ampersands taken out ("&&" stays one "&"), lines by LF.

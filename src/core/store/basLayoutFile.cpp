@@ -141,6 +141,13 @@ public:
         if (*p == '-') ++p;
         if (p < e && *p == '0') ++p;
         else if (!Digits()) return Fail("a number was expected");
+        // Nearly every number of a layout is a small integer: read it without the double parser.
+        if (p - pStart <= 16 && (p >= e || (*p != '.' && *p != 'e' && *p != 'E'))) {
+            qint64 lngValue = 0;
+            for (const char* q = pStart + (*pStart == '-'); q < p; ++q) lngValue = lngValue * 10 + (*q - '0');
+            pdblOut = double(*pStart == '-' ? -lngValue : lngValue);
+            return true;
+        }
         if (p < e && *p == '.' && (++p, !Digits())) return Fail("a digit was expected after '.'");
         if (p < e && (*p == 'e' || *p == 'E')) {
             ++p;
@@ -311,7 +318,8 @@ struct udtReadControl {
     udtControlLayout Control;
     QString Kind;
     double X = -1e300, Y = -1e300, Width = -1e300, Height = -1e300, Weight = -1e300, Size = 0;
-    QVector<double> Room;
+    std::array<double, 2> Room{-1e300, -1e300};
+    int RoomCount = 0;
 };
 
 bool ReadFont(clsLayoutReader& r, udtReadControl& u)
@@ -340,11 +348,12 @@ bool ReadControlMembers(clsLayoutReader& r, udtReadControl& u)
             if (k == "height") return r.Number(u.Height);
             if (k == "font") return ReadFont(r, u);
             if (k == "room") {
-                u.Room.clear();
+                u.RoomCount = 0;
                 return r.Array([&] {
                     double dblValue;
                     const bool booRead = r.Number(dblValue);
-                    u.Room.append(dblValue);
+                    if (u.RoomCount < 2) u.Room[size_t(u.RoomCount)] = dblValue;
+                    ++u.RoomCount;
                     return booRead;
                 });
             }
@@ -366,7 +375,7 @@ bool CheckControl(udtReadControl& u, QString& pstrReason)
     c.Kind = itKind->first;
     c.Font.PointSize = u.Size;
     if (!ReadSize(u.X, c.X) || !ReadSize(u.Y, c.Y) || !ReadSize(u.Width, c.Width) || !ReadSize(u.Height, c.Height) ||
-        !ReadSize(u.Weight, c.Font.Weight) || u.Room.size() != 2 || !ReadSize(u.Room[0], c.RoomWidth) || !ReadSize(u.Room[1], c.RoomHeight) ||
+        !ReadSize(u.Weight, c.Font.Weight) || u.RoomCount != 2 || !ReadSize(u.Room[0], c.RoomWidth) || !ReadSize(u.Room[1], c.RoomHeight) ||
         c.Font.Family.isEmpty() || !(c.Font.PointSize > 0 && c.Font.PointSize < 1000))
         return pstrReason = QStringLiteral("%1: a size, its room or its font is missing or out of range").arg(c.Entry), false;
     return true;

@@ -50,6 +50,7 @@ udtTextExtent clsFontMeasurer::Measure(const udtLayoutFont& pudtFont, int plngDp
         const QRectF objBounds = objMetrics.boundingRect(QRectF(0, 0, plngWrapWidth, 1e6), Qt::TextWordWrap, pstrText);
         return {static_cast<int>(std::ceil(objBounds.width())), static_cast<int>(std::ceil(objBounds.height()))};
     }
+    if (!pstrText.contains(u'\n')) return {static_cast<int>(std::ceil(objMetrics.horizontalAdvance(pstrText))), static_cast<int>(std::ceil(objMetrics.lineSpacing()))};
     qreal dblWidest = 0;
     const QStringList strLines = pstrText.split(u'\n');
     for (const QString& strLine : strLines) dblWidest = qMax(dblWidest, objMetrics.horizontalAdvance(strLine));
@@ -75,7 +76,7 @@ clsFontMeasurer::udtAdvances& clsFontMeasurer::AdvancesOf(const QFontMetricsF& p
     udtAdvances& udtOut = mudtAdvances[&pobjMetrics];
     if (udtOut.Char.empty()) {
         udtOut.Char.assign(CharCount, std::nanf(""));
-        udtOut.Pair.assign(size_t(CharCount) * CharCount, std::nanf(""));
+        udtOut.Pair.resize(CharCount);
         // Shaping three or more characters at once (a ligature of three, contextual forms) moves a
         // text's width by well under a tenth of its font's height, or two pixels.
         udtOut.Margin = float(qMax(2.0, pobjMetrics.height() * 0.15));
@@ -104,7 +105,12 @@ bool clsFontMeasurer::ClearlyFits(const udtLayoutFont& pudtFont, int plngDpi, co
         if (lngIndex < 0) return false;
         sngLine += Advance(i, lngIndex);
         if (lngPrevious >= 0) {
-            float& sngPair = udtAdvance.Pair[size_t(lngPrevious) * CharCount + size_t(lngIndex)];
+            std::unique_ptr<float[]>& sngRow = udtAdvance.Pair[size_t(lngPrevious)];
+            if (!sngRow) {  // a row of pairs for each first character met: most are never
+                sngRow = std::make_unique<float[]>(CharCount);
+                std::fill_n(sngRow.get(), CharCount, std::nanf(""));
+            }
+            float& sngPair = sngRow[size_t(lngIndex)];
             if (std::isnan(sngPair))
                 sngPair = float(objMetrics.horizontalAdvance(pstrText.mid(i - 1, 2))) - Advance(i - 1, lngPrevious) - Advance(i, lngIndex);
             sngLine += sngPair;

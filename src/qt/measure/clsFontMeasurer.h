@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace tralyx {
@@ -26,7 +27,8 @@ public:
 private:
     const QFontMetricsF& Metrics(const udtLayoutFont& pudtFont, int plngDpi);
     struct udtAdvances {
-        std::vector<float> Char, Pair;  // by CharIndex; NaN until measured
+        std::vector<float> Char;  // by CharIndex; NaN until measured
+        std::vector<std::unique_ptr<float[]>> Pair;  // by the first's CharIndex, then the second's
         float Margin = 0;
     };
     udtAdvances& AdvancesOf(const QFontMetricsF& pobjMetrics);
@@ -38,7 +40,7 @@ private:
     udtLayoutFont mudtLastFont;
     int mlngLastDpi = 0;
     const QFontMetricsF* mobjLastMetrics = nullptr;
-    QHash<const QFontMetricsF*, udtAdvances> mudtAdvances;
+    std::unordered_map<const QFontMetricsF*, udtAdvances> mudtAdvances;
 };
 
 }  // namespace tralyx
