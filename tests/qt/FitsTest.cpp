@@ -119,6 +119,17 @@ TEST(Fits, ACaptionToldToFitWithoutMeasuringDoesFit)
         }
 }
 
+// A font the machine lacks is named with the one drawn for it; a generic family (a form that sets
+// no font records Qt's "Sans Serif") is the system's own choice, and nothing stands in for it.
+TEST(Fits, OnlyAMissingFontHasAStandIn)
+{
+    clsFontMeasurer objMeasurer;
+    const std::pair<const char*, bool> udtCases[] = {
+        {"Liberation Sans", false}, {"liberation sans", false}, {"Sans Serif", false}, {"serif", false}, {"Monospace", false}, {"No Such Font", true}};
+    for (const auto& [pstrFamily, booStandIn] : udtCases)
+        EXPECT_EQ(!objMeasurer.StandIn({QString::fromLatin1(pstrFamily), 9, 400, false}).isEmpty(), booStandIn) << pstrFamily;
+}
+
 TEST(Fits, EachCaptionIsMeasuredAgainstItsControl)
 {
     const clsTempDir objDir;

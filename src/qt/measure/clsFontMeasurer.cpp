@@ -3,6 +3,8 @@
 #include <QFontInfo>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace tralyx {
 QFont FontOf(const udtLayoutFont& pudtFont)
 {
@@ -125,8 +127,14 @@ QString clsFontMeasurer::StandIn(const udtLayoutFont& pudtFont)
 {
     const auto it = mstrStandIns.constFind(pudtFont.Family);
     if (it != mstrStandIns.cend()) return *it;
+    // A generic family ("Sans Serif", Qt's default for a form that sets none) is whatever font the
+    // system picks for it, here as on the application's machine: nothing stands in for it.
+    static const QStringList strGeneric{u"sans serif"_s, u"sans-serif"_s, u"sans"_s, u"serif"_s, u"monospace"_s, u"mono"_s, u"system-ui"_s};
     const QString strDrawn = QFontInfo(FontOf(pudtFont)).family();
-    const QString strStandIn = strDrawn.compare(pudtFont.Family, Qt::CaseInsensitive) == 0 ? QString() : strDrawn;
+    const QString strStandIn =
+        strDrawn.compare(pudtFont.Family, Qt::CaseInsensitive) == 0 || strGeneric.contains(pudtFont.Family.trimmed(), Qt::CaseInsensitive)
+            ? QString()
+            : strDrawn;
     mstrStandIns.insert(pudtFont.Family, strStandIn);
     return strStandIn;
 }
