@@ -15,4 +15,10 @@ QString Shortened(QStringView pstrText, qsizetype plngMaxChars)
     return booCut ? strOut + QStringLiteral("...") : strOut;
 }
 
+QString Shortened(const QString& pstrText, qsizetype plngMaxChars)
+{
+    if (pstrText.size() <= plngMaxChars && !pstrText.contains(u'\r') && !pstrText.contains(u'\n')) return pstrText;
+    return Shortened(QStringView(pstrText), plngMaxChars);
+}
+
 }  // namespace tralyx

@@ -7,5 +7,8 @@
 namespace tralyx {
 
 QString Shortened(QStringView pstrText, qsizetype plngMaxChars = 60);
+// The same; a text that is short already is given back shared, not copied (an update's report
+// quotes thousands).
+QString Shortened(const QString& pstrText, qsizetype plngMaxChars = 60);
 
 }  // namespace tralyx
