@@ -3,6 +3,8 @@
 #include "common/FileFunctions.h"
 #include "store/basFormatText.h"
 
+#include <algorithm>
+
 namespace tralyx {
 namespace {
 
@@ -80,11 +82,20 @@ QString RecordId(enuFileKind penuKind, qsizetype plngPosition)
     const udtFileKind& udtKind = FileKind(penuKind);
     if (!udtKind.RecordTag) return QString();
     const int32_t lngNumber = RecordNumber(penuKind, plngPosition);
-    // One allocation per entry: ids are made for every record of a file.
-    QString strId = lngNumber > 999 ? QLatin1StringView(udtKind.RecordTag) + ThreeDigits(lngNumber)
-                                    : RecordHead(udtKind.RecordTag, lngNumber).Id().toString();
-    if (udtKind.NumbersWrap && plngPosition >= 999) strId += u'#' + QString::number(plngPosition + 1);
-    return strId;
+    if (lngNumber > 999) return QLatin1StringView(udtKind.RecordTag) + ThreeDigits(lngNumber);
+    // One allocation per entry: ids are made for every record of a file ("TXT123", "TXT123#1123").
+    char16_t chrId[32];
+    const udtRecordHead udtHead = RecordHead(udtKind.RecordTag, lngNumber);
+    qsizetype lngLength = udtHead.Id().size();
+    std::copy(udtHead.Chars, udtHead.Chars + lngLength, chrId);
+    if (udtKind.NumbersWrap && plngPosition >= 999) {
+        chrId[lngLength++] = u'#';
+        char16_t chrDigits[20];
+        qsizetype lngDigits = 0;
+        for (qsizetype lngRest = plngPosition + 1; lngRest > 0; lngRest /= 10) chrDigits[lngDigits++] = char16_t(u'0' + lngRest % 10);
+        while (lngDigits > 0) chrId[lngLength++] = chrDigits[--lngDigits];
+    }
+    return QString(reinterpret_cast<const QChar*>(chrId), lngLength);
 }
 
 }  // namespace tralyx
