@@ -329,6 +329,31 @@ TEST_P(MemoryTmxBytes, ReadsAsQtsReaderDoes)
     EXPECT_EQ(booRestarted, !GetParam().Bytes) << qPrintable(strGot[true]);
 }
 
+// A file of many pieces reads as the same bytes whole do, each piece from its bytes.
+TEST(MemoryTmxBytes, AFileReadInPiecesGivesEveryUnit)
+{
+    udtTmxDocument udtDocument = TrickyDocument();
+    for (int32_t i = 0; udtDocument.Units.size() < 60000; ++i)
+        udtDocument.Units.push_back({QStringLiteral("core.lrc:frm%1.cmd.0.C").arg(i), QStringLiteral("&Öffnen %1\nZeile").arg(i),
+                                     QStringLiteral("Open %1 < > &").arg(i), i % 7 ? QString() : QStringLiteral("n")});
+    QByteArray bytTmx;
+    QString strReason;
+    ASSERT_TRUE(WriteTmx(udtDocument, bytTmx, strReason));
+    ASSERT_GT(bytTmx.size(), 3 * (4 << 20));
+    const clsTempDir objDir;
+    struct clsUnits final : clsTmxUnitSink {
+        std::vector<udtTmxUnit> Units;
+        bool Restarted = false;
+        void Unit(udtTmxUnit& u) override { Units.push_back(u); }
+        void Restart() override { Restarted = true; }
+    } objUnits;
+    udtTmxDocument udtRead;
+    ASSERT_TRUE(ReadTmxFile(objDir.Write(QStringLiteral("big.tmx"), bytTmx), udtRead, objUnits, strReason)) << qPrintable(strReason);
+    EXPECT_FALSE(objUnits.Restarted);
+    udtRead.Units = std::move(objUnits.Units);
+    EXPECT_TRUE(udtRead == udtDocument);
+}
+
 #define TU(A, B) "<tu tuid=\"x\"><tuv xml:lang=\"en-US\"><seg>" A "</seg></tuv>\n<tuv xml:lang=\"de\"><seg>" B "</seg></tuv></tu>"
 INSTANTIATE_TEST_SUITE_P(
     Table, MemoryTmxBytes,

@@ -3,14 +3,19 @@
 #include "memory/basTmxFile.h"
 
 #include "common/Version.h"
+#include "common/basFileSystem.h"
 #include "exchange/basXmlText.h"
+#include "store/basSafeFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <iterator>
+#include <string>
 #include <utility>
 
 namespace tralyx {
@@ -64,20 +69,36 @@ struct udtVariant {
     QString Language, Text;
 };
 
+// SameLanguage for the few codes of a file, which each of its units asks again: remembered.
+bool SameLanguageOften(const QString& pstrOne, const QString& pstrOther)
+{
+    struct udtKnown {
+        QString One, Other;
+        bool Same;
+    };
+    thread_local std::vector<udtKnown> udtKnown;
+    for (const struct udtKnown& u : udtKnown)
+        if (u.One == pstrOne && u.Other == pstrOther) return u.Same;
+    const bool booSame = SameLanguage(pstrOne, pstrOther);
+    if (udtKnown.size() == 16) udtKnown.erase(udtKnown.begin());
+    udtKnown.push_back({pstrOne, pstrOther, booSame});
+    return booSame;
+}
+
 // A unit's source and translation from its variants: the source in the header's language, else
 // the first variant; false when it has nothing in the source language.
 bool TakeVariants(std::vector<udtVariant>& pudtVariants, const QString& pstrSourceLanguage, bool pbooAllSources,
                   udtTmxDocument& pudtOut, udtTmxUnit& pudtUnit)
 {
     auto itSource = std::find_if(pudtVariants.begin(), pudtVariants.end(), [&](const udtVariant& u) {
-        return !pstrSourceLanguage.isEmpty() && SameLanguage(u.Language, pstrSourceLanguage);
+        return !pstrSourceLanguage.isEmpty() && SameLanguageOften(u.Language, pstrSourceLanguage);
     });
     if (itSource == pudtVariants.end() && (pbooAllSources || pstrSourceLanguage.isEmpty())) itSource = pudtVariants.begin();
     if (itSource == pudtVariants.end()) return false;
     for (auto it = pudtVariants.begin(); it != pudtVariants.end(); ++it) {
-        if (it == itSource || SameLanguage(it->Language, itSource->Language)) continue;
+        if (it == itSource || SameLanguageOften(it->Language, itSource->Language)) continue;
         if (pudtOut.TargetLanguage.isEmpty()) pudtOut.TargetLanguage = it->Language;
-        if (!SameLanguage(it->Language, pudtOut.TargetLanguage)) continue;
+        if (!SameLanguageOften(it->Language, pudtOut.TargetLanguage)) continue;
         pudtUnit.Translation = std::move(it->Text);
         break;
     }
@@ -90,7 +111,10 @@ bool TakeVariants(std::vector<udtVariant>& pudtVariants, const QString& pstrSour
 // be well-formed and gives up (false) at anything else, which Qt's reader then reads or names.
 class clsTmxBytes {
 public:
-    explicit clsTmxBytes(QByteArrayView pbytContent) : p(pbytContent.data()), mpEnd(pbytContent.data() + pbytContent.size()) {}
+    // The file in pieces, each but the last ending just before a "<", so that no token but a
+    // comment spans two (a comment cut gives up); false after the last.
+    using fncPiece = std::function<bool(QByteArray&)>;
+    explicit clsTmxBytes(fncPiece pfncPiece) : mfncPiece(std::move(pfncPiece)) { Refill(); }
 
     bool Read(udtTmxDocument& pudtOut, clsTmxUnitSink& pobjSink)
     {
@@ -140,6 +164,15 @@ public:
 private:
     enum class enuToken { Start, End, Text, Done, Bad };
 
+    bool Refill()
+    {
+        mbytPiece.clear();
+        mbooMore = mbooMore && mfncPiece(mbytPiece);  // never asked again after the last
+        p = mbytPiece.constData();
+        mpEnd = p + mbytPiece.size();
+        return mbooMore;
+    }
+
     static bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
     static bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
     static bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
@@ -177,25 +210,28 @@ private:
         if (c >= 0xFDD0 && c <= 0xFDEF) return false;
         return (c & 0xFFFE) != 0xFFFE && c <= 0x10FFFF;
     }
-    static void Put(char32_t c, QString& pstrOut)
+    // Texts are made in a buffer and then copied once, so that each string is of its very size.
+    using chrText = std::vector<char16_t>;
+    static QString Text(const chrText& pchrText) { return QString(reinterpret_cast<const QChar*>(pchrText.data()), static_cast<qsizetype>(pchrText.size())); }
+    static void Put(char32_t c, chrText& pchrOut)
     {
         if (c < 0x10000) {
-            pstrOut += QChar(static_cast<char16_t>(c));
+            pchrOut.push_back(static_cast<char16_t>(c));
         } else {
-            pstrOut += QChar(QChar::highSurrogate(c));
-            pstrOut += QChar(QChar::lowSurrogate(c));
+            pchrOut.push_back(QChar::highSurrogate(c));
+            pchrOut.push_back(QChar::lowSurrogate(c));
         }
     }
     // The characters of [pFrom, pTo) appended: UTF-8 checked, XML's own entities and character
     // references expanded, line ends made LF.
-    static bool Decode(const char* pFrom, const char* pTo, QString& pstrOut)
+    static bool Decode(const char* pFrom, const char* pTo, chrText& pstrOut)
     {
         for (const char* q = pFrom; q < pTo;) {
             const unsigned char c = static_cast<unsigned char>(*q);
             if (c >= 0x20 && c < 0x7F && c != '&') {
                 const char* r = q + 1;
                 while (r < pTo && static_cast<unsigned char>(*r) >= 0x20 && static_cast<unsigned char>(*r) < 0x7F && *r != '&') ++r;
-                pstrOut += QLatin1StringView(q, r - q);
+                pstrOut.insert(pstrOut.end(), q, r);
                 q = r;
                 continue;
             }
@@ -234,7 +270,7 @@ private:
                 } else if (c != '\n' && c != '\t') {
                     return false;
                 }
-                pstrOut += c == '\t' ? u'\t' : u'\n';
+                pstrOut.push_back(c == '\t' ? u'\t' : u'\n');
                 ++q;
                 continue;
             }
@@ -311,8 +347,8 @@ private:
         p += 4;
         const char* const pEnd = static_cast<const char*>(std::memchr(p, '-', static_cast<size_t>(mpEnd - p)));
         if (!pEnd || pEnd + 2 >= mpEnd || pEnd[1] != '-' || pEnd[2] != '>') return false;  // "--" only to close
-        QString strIgnored;
-        if (!Decode(p, pEnd, strIgnored)) return false;
+        chrText chrIgnored;
+        if (!Decode(p, pEnd, chrIgnored)) return false;
         p = pEnd + 3;
         return true;
     }
@@ -327,20 +363,22 @@ private:
             return enuToken::End;
         }
         for (;;) {
+            if (p == mpEnd && Refill()) continue;
             if (mlngDepth == 0 && mbooRootDone) {
                 SkipSpace();
+                if (p == mpEnd && Refill()) continue;
                 if (p == mpEnd) return enuToken::Done;
                 if (!At("<!--") || !Comment()) return enuToken::Bad;
                 continue;
             }
             if (p == mpEnd) return enuToken::Bad;  // cut short
             if (*p != '<') {
-                const char* const pLt = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(mpEnd - p)));
-                if (!pLt) return enuToken::Bad;
+                const char* pLt = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(mpEnd - p)));
+                if (!pLt) pLt = mpEnd;  // the next piece starts with the "<", or there is none, which the next token finds
                 const char* const pFrom = p;
                 p = pLt;
-                mstrText.clear();
-                if (std::search(pFrom, pLt, "]]>", "]]>" + 3) != pLt || !Decode(pFrom, pLt, mstrText)) return enuToken::Bad;
+                mchrText.clear();
+                if (std::search(pFrom, pLt, "]]>", "]]>" + 3) != pLt || !Decode(pFrom, pLt, mchrText)) return enuToken::Bad;
                 return enuToken::Text;
             }
             if (At("<!--")) {
@@ -351,7 +389,8 @@ private:
                 p += 2;
                 mbytName = Name(false);
                 SkipSpace();
-                if (mbytName.isEmpty() || p == mpEnd || *p != '>' || mbytOpen.empty() || mbytOpen.back() != mbytName) return enuToken::Bad;
+                if (mbytName.isEmpty() || p == mpEnd || *p != '>' || mbytOpen.empty() || QByteArrayView(mbytOpen.back().data(), static_cast<qsizetype>(mbytOpen.back().size())) != mbytName)
+                    return enuToken::Bad;
                 ++p;
                 mbytOpen.pop_back();
                 --mlngDepth;
@@ -397,7 +436,7 @@ private:
                 if (mlngDepth == 1) mbooRootDone = true;
             } else {
                 ++p;
-                mbytOpen.push_back(mbytName);
+                mbytOpen.emplace_back(mbytName.data(), static_cast<size_t>(mbytName.size()));
             }
             return enuToken::Start;
         }
@@ -405,7 +444,7 @@ private:
     QString Attribute(QByteArrayView pbytName) const
     {
         for (int32_t i = 0; i < mlngAttributes; ++i)
-            if (mudtAttributes[static_cast<size_t>(i)].Name == pbytName) return mudtAttributes[static_cast<size_t>(i)].Value;
+            if (mudtAttributes[static_cast<size_t>(i)].Name == pbytName) return Text(mudtAttributes[static_cast<size_t>(i)].Value);
         return QString();
     }
     // Past the end of the element whose start was read.
@@ -422,10 +461,10 @@ private:
     // that of <hi> and <sub>, not the native codes of <bpt>, <ept>, <ph>, <it> and <ut>.
     bool ElementText(QString& pstrOut, bool pbooSegment)
     {
-        pstrOut.clear();
+        mchrElement.clear();
         for (int32_t lngDepth = 1; lngDepth > 0;) {
             switch (Next()) {
-            case enuToken::Text: pstrOut += mstrText; break;
+            case enuToken::Text: mchrElement.insert(mchrElement.end(), mchrText.begin(), mchrText.end()); break;
             case enuToken::Start:
                 if (!pbooSegment || mbytName == "hi" || mbytName == "sub") ++lngDepth;
                 else if (!Skip()) return false;
@@ -434,22 +473,27 @@ private:
             default: return false;
             }
         }
+        pstrOut = Text(mchrElement);
         return true;
     }
 
     struct udtAttribute {
         QByteArrayView Name;
-        QString Value;
+        chrText Value;
     };
-    const char* p;
-    const char* const mpEnd;
+    fncPiece mfncPiece;
+    QByteArray mbytPiece;
+    bool mbooMore = true;  // until the last piece was had
+    const char* p = nullptr;
+    const char* mpEnd = nullptr;
     QByteArrayView mbytName;                // of the last tag
     std::vector<udtAttribute> mudtAttributes;  // of the last start tag: the first mlngAttributes
     int32_t mlngAttributes = 0;
-    std::vector<QByteArrayView> mbytOpen;  // the elements open, outermost first
+    std::vector<std::string> mbytOpen;  // the elements open, outermost first
     int32_t mlngDepth = 0;
     bool mbooPendingEnd = false, mbooRootDone = false;
-    QString mstrText;  // of the last text
+    chrText mchrText;     // of the last text
+    chrText mchrElement;  // ElementText's
 };
 
 
@@ -581,13 +625,66 @@ bool ReadTmxDecoded(const QByteArray& pbytContent, udtTmxDocument& pudtOut, clsT
 bool ReadTmxUnits(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason)
 {
     udtTmxDocument udtLanguages{pudtLanguages.SourceLanguage, pudtLanguages.TargetLanguage, {}};
-    if (clsTmxBytes(pbytContent).Read(udtLanguages, pobjSink)) {
+    bool booGiven = false;
+    clsTmxBytes objBytes([&](QByteArray& pbytPiece) {
+        if (booGiven) return false;
+        booGiven = true;
+        pbytPiece = pbytContent;
+        return true;
+    });
+    if (objBytes.Read(udtLanguages, pobjSink)) {
         pudtLanguages.SourceLanguage = udtLanguages.SourceLanguage;
         pudtLanguages.TargetLanguage = udtLanguages.TargetLanguage;
         return true;
     }
     pobjSink.Restart();
     return ReadTmxDecoded(pbytContent, pudtLanguages, pobjSink, pstrReason);
+}
+
+bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason)
+{
+    constexpr qint64 Block = qint64(4) << 20;
+    QFile objFile(pstrPath);
+    const bool booPieces = fs::KindOfPath(pstrPath) == fs::enuPathKind::Regular && objFile.open(QIODevice::ReadOnly);
+    if (booPieces) {
+        udtTmxDocument udtLanguages{pudtLanguages.SourceLanguage, pudtLanguages.TargetLanguage, {}};
+        QByteArray bytCarry;
+        qint64 lngTotal = 0;
+        bool booFailed = false;
+        clsTmxBytes objBytes([&](QByteArray& pbytPiece) {
+            for (;;) {
+                const qsizetype lngHave = bytCarry.size();
+                bytCarry.resize(lngHave + Block);
+                const qint64 lngRead = std::max<qint64>(objFile.read(bytCarry.data() + lngHave, Block), 0);
+                bytCarry.truncate(lngHave + lngRead);
+                lngTotal += lngRead;
+                booFailed = booFailed || objFile.error() != QFileDevice::NoError || lngTotal > fs::MaxFileSize;
+                if (booFailed) return false;
+                if (lngRead == 0) {
+                    pbytPiece = std::exchange(bytCarry, QByteArray());
+                    return !pbytPiece.isEmpty();
+                }
+                if (const qsizetype lngLt = bytCarry.lastIndexOf('<'); lngLt > 0) {
+                    pbytPiece = std::move(bytCarry);
+                    bytCarry = pbytPiece.sliced(lngLt);
+                    pbytPiece.truncate(lngLt);
+                    return true;
+                }
+            }
+        });
+        if (objBytes.Read(udtLanguages, pobjSink) && !booFailed) {
+            pudtLanguages.SourceLanguage = udtLanguages.SourceLanguage;
+            pudtLanguages.TargetLanguage = udtLanguages.TargetLanguage;
+            return true;
+        }
+        pobjSink.Restart();
+        objFile.close();
+    }
+    // Whole, for its reasons when it cannot be read, and for Qt's reader.
+    QByteArray bytContent;
+    if (!ReadWholeFile(pstrPath, bytContent, pstrReason)) return false;
+    return booPieces ? ReadTmxDecoded(bytContent, pudtLanguages, pobjSink, pstrReason)
+                     : ReadTmxUnits(bytContent, pudtLanguages, pobjSink, pstrReason);
 }
 
 bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& pstrReason)

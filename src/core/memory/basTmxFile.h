@@ -47,6 +47,9 @@ public:
 // own) is read straight from its bytes; any other, and any fault, by Qt's reader over the decoded
 // text, which gives the reasons.
 bool ReadTmxUnits(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
+// ReadTmxUnits of a file, read a piece at a time when the reader from the bytes takes it, so that
+// the file is not held whole; the reasons of ReadWholeFile when it cannot be read.
+bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
 // Only the reader over the decoded text, which takes every file: for comparing the two.
 bool ReadTmxDecoded(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
 

@@ -138,7 +138,6 @@ void clsTranslationMemory::DropUnitsFrom(size_t plngFirst)
 
 bool clsTranslationMemory::AddTmx(const QString& pstrPath, QString& pstrError)
 {
-    QByteArray bytContent;
     QString strReason;
     udtTmxDocument udtLanguages;
     udtLanguages.SourceLanguage = SourceLanguage;
@@ -166,12 +165,11 @@ bool clsTranslationMemory::AddTmx(const QString& pstrPath, QString& pstrError)
             AnyTranslation = false;
         }
     } objSink(*this, pstrPath);
-    if (!ReadWholeFile(pstrPath, bytContent, strReason) || !ReadTmxUnits(bytContent, udtLanguages, objSink, strReason)) {
+    if (!ReadTmxFile(pstrPath, udtLanguages, objSink, strReason)) {
         objSink.Restart();
         pstrError = QStringLiteral("%1: %2").arg(pstrPath, strReason);
         return false;
     }
-    bytContent = QByteArray();  // before the index is built
     if (objSink.Read > 0 && !objSink.AnyTranslation) {
         pstrError = QCoreApplication::translate("clsTranslationMemory", "%1: none of its %2 units has a translation in %3")
                         .arg(pstrPath)
