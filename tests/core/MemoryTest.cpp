@@ -376,6 +376,7 @@ INSTANTIATE_TEST_SUITE_P(
         udtBytesCase{"<tmx><body><tu tuid=\"a\nb\">" TU("a", "b") "</tu></body></tmx>", false},
         udtBytesCase{"<tmx xmlns:t=\"u\"><body><t:tu/>" TU("a", "b") "</body></tmx>", false},
         udtBytesCase{"<!DOCTYPE tmx [<!ENTITY e \"E\">]><tmx><body>" TU("&e;", "b") "</body></tmx>", false},
+        udtBytesCase{"<!DOCTYPE tmx SYSTEM \"a&amp;b\"><tmx><body>" TU("a", "b") "</body></tmx>", false},
         udtBytesCase{"<tmx><body>" TU("a", "b") "</body></tmx><tmx/>", false},
         udtBytesCase{"<tmx><body><?pi x?>" TU("a", "b") "</body></tmx>", false}),
     [](const testing::TestParamInfo<udtBytesCase>& info) { return "Case" + std::to_string(info.index); });

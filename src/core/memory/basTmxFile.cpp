@@ -331,7 +331,8 @@ private:
                 // <!DOCTYPE tmx SYSTEM "...">: no internal subset.
                 const QList<QByteArray> bytParts = QByteArray(p, pEnd - p).simplified().split(' ');
                 const auto Quoted = [](const QByteArray& b) {
-                    return b.size() >= 2 && (b[0] == '"' || b[0] == '\'') && b.back() == b[0] && b.count(b[0]) == 2 && !b.contains('[');
+                    return b.size() >= 2 && (b[0] == '"' || b[0] == '\'') && b.back() == b[0] &&
+                           std::all_of(b.begin() + 1, b.end() - 1, [](char c) { return IsNameChar(c) || c == '/' || c == ':'; });
                 };
                 if (!IsSpace(*p) || bytParts.size() != 3 || bytParts[1] != "SYSTEM" || !Quoted(bytParts[2]) || bytParts[0].isEmpty() ||
                     !std::all_of(bytParts[0].begin(), bytParts[0].end(), IsNameChar) || !IsNameStart(bytParts[0][0]))
