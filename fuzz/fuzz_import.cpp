@@ -53,15 +53,25 @@ void CheckImport(const udtExchangeDocument& pudtDocument)
     }
 }
 
-// The same bytes as a memory: read, or refused with a reason.
+// The same bytes as a memory: read, or refused with a reason; the reader from the bytes gives what
+// Qt's reader of the decoded text gives.
 void CheckTmx(const QByteArray& pbytContent)
 {
     udtTmxDocument udtTmx;
     QString strReason;
-    if (!ReadTmx(pbytContent, udtTmx, strReason)) {
-        Check(!strReason.isEmpty(), "a TMX refusal without a reason");
-        return;
-    }
+    const bool booRead = ReadTmx(pbytContent, udtTmx, strReason);
+    if (!booRead) Check(!strReason.isEmpty(), "a TMX refusal without a reason");
+    struct clsToDocument final : clsTmxUnitSink {
+        std::vector<udtTmxUnit> Units;
+        void Unit(udtTmxUnit& u) override { Units.push_back(u); }
+        void Restart() override { Units.clear(); }
+    } objDecoded;
+    udtTmxDocument udtDecoded;
+    QString strDecodedReason;
+    const bool booDecoded = ReadTmxDecoded(pbytContent, udtDecoded, objDecoded, strDecodedReason);
+    udtDecoded.Units = std::move(objDecoded.Units);
+    Check(booRead == booDecoded && strReason == strDecodedReason && (!booRead || udtTmx == udtDecoded),
+          "the TMX readers differ: " + strReason.toStdString() + " / " + strDecodedReason.toStdString());
 }
 
 // The same bytes as a glossary, TBX and CSV: read, or refused with a line; its lookup stays in the text.

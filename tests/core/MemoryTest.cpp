@@ -296,6 +296,92 @@ INSTANTIATE_TEST_SUITE_P(
                     "error: line 1: the entity x comes from outside the file (file:///etc/hostname), which is not read; nothing was read"}),
     [](const testing::TestParamInfo<udtReadCase>& info) { return "Case" + std::to_string(info.index); });
 
+// The reader of the usual file from its bytes against Qt's reader of the decoded text: the same
+// units and languages, or the same error, each file taken by the one it is meant for.
+struct udtBytesCase {
+    const char* Xml;  // after the declaration
+    bool Bytes;       // read from the bytes, not left to Qt's reader
+};
+
+class MemoryTmxBytes : public testing::TestWithParam<udtBytesCase> {};
+
+TEST_P(MemoryTmxBytes, ReadsAsQtsReaderDoes)
+{
+    struct clsUnits final : clsTmxUnitSink {
+        QString Got;
+        bool Restarted = false;
+        void Unit(udtTmxUnit& u) override { Got += u.Id + u'|' + u.Source + u'=' + u.Translation + u'|' + u.Note + u';'; }
+        void Restart() override { Got.clear(), Restarted = true; }
+    };
+    const QByteArray bytXml = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + GetParam().Xml;
+    QString strGot[2];
+    bool booRestarted = false;
+    for (const bool booBytes : {true, false}) {
+        clsUnits objUnits;
+        udtTmxDocument udtLanguages{QStringLiteral("en"), QString(), {}};
+        QString strReason;
+        const bool booRead = booBytes ? ReadTmxUnits(bytXml, udtLanguages, objUnits, strReason)
+                                      : ReadTmxDecoded(bytXml, udtLanguages, objUnits, strReason);
+        strGot[booBytes] = booRead ? objUnits.Got + udtLanguages.SourceLanguage + u'>' + udtLanguages.TargetLanguage : strReason;
+        if (booBytes) booRestarted = objUnits.Restarted;
+    }
+    EXPECT_EQ(strGot[true], strGot[false]);
+    EXPECT_EQ(booRestarted, !GetParam().Bytes) << qPrintable(strGot[true]);
+}
+
+// A file of many pieces reads as the same bytes whole do, each piece from its bytes.
+TEST(MemoryTmxBytes, AFileReadInPiecesGivesEveryUnit)
+{
+    udtTmxDocument udtDocument = TrickyDocument();
+    for (int32_t i = 0; udtDocument.Units.size() < 60000; ++i)
+        udtDocument.Units.push_back({QStringLiteral("core.lrc:frm%1.cmd.0.C").arg(i), QStringLiteral("&Öffnen %1\nZeile").arg(i),
+                                     QStringLiteral("Open %1 < > &").arg(i), i % 7 ? QString() : QStringLiteral("n")});
+    QByteArray bytTmx;
+    QString strReason;
+    ASSERT_TRUE(WriteTmx(udtDocument, bytTmx, strReason));
+    ASSERT_GT(bytTmx.size(), 3 * (4 << 20));
+    const clsTempDir objDir;
+    struct clsUnits final : clsTmxUnitSink {
+        std::vector<udtTmxUnit> Units;
+        bool Restarted = false;
+        void Unit(udtTmxUnit& u) override { Units.push_back(u); }
+        void Restart() override { Restarted = true; }
+    } objUnits;
+    udtTmxDocument udtRead;
+    ASSERT_TRUE(ReadTmxFile(objDir.Write(QStringLiteral("big.tmx"), bytTmx), udtRead, objUnits, strReason)) << qPrintable(strReason);
+    EXPECT_FALSE(objUnits.Restarted);
+    udtRead.Units = std::move(objUnits.Units);
+    EXPECT_TRUE(udtRead == udtDocument);
+}
+
+#define TU(A, B) "<tu tuid=\"x\"><tuv xml:lang=\"en-US\"><seg>" A "</seg></tuv>\n<tuv xml:lang=\"de\"><seg>" B "</seg></tuv></tu>"
+INSTANTIATE_TEST_SUITE_P(
+    Table, MemoryTmxBytes,
+    testing::Values(
+        udtBytesCase{"\n<!DOCTYPE tmx SYSTEM \"tmx14.dtd\">\n<tmx version=\"1.4\"><header srclang='en' datatype=\"plaintext\"/><body>"
+                     TU("&amp;Open &lt;&gt;&quot;&apos; &#13;&#xE9;&#128512; \xC3\xB6\xE2\x82\xAC\xF0\x9F\x98\x80", "A\r\nB\rC\nD\tE")
+                     "<!-- c --><tu><note>n <x>1</x></note><note/><tuv lang=\"en\"><seg>a<bpt i=\"1\">&lt;b></bpt><hi>b<ph/></hi></seg></tuv>"
+                     "<prop type=\"p\">q</prop><tuv xml:lang=\"fr\"><seg>f</seg></tuv><tuv xml:lang=\"de-DE\" ><seg/></tuv></tu></body></tmx>\n", true},
+        udtBytesCase{"<tmx><header srclang=\"*all*\"/><body>" TU("a", "b") "</body></tmx><!-- end -->", true},
+        udtBytesCase{"<xliff/>", false},
+        udtBytesCase{"<tmx><body>" TU("a", "b") "</body>", false},
+        udtBytesCase{"<tmx><body>" TU("a", "b") "</bodi></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a &nbsp;", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a &#1;", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a \xC3", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a \xE0\x80\x80", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a \x01", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a ]]> <![CDATA[b]]>", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx a='1' a='2'><body>" TU("a", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body><tu tuid=\"a\nb\">" TU("a", "b") "</tu></body></tmx>", false},
+        udtBytesCase{"<tmx xmlns:t=\"u\"><body><t:tu/>" TU("a", "b") "</body></tmx>", false},
+        udtBytesCase{"<!DOCTYPE tmx [<!ENTITY e \"E\">]><tmx><body>" TU("&e;", "b") "</body></tmx>", false},
+        udtBytesCase{"<!DOCTYPE tmx SYSTEM \"a&amp;b\"><tmx><body>" TU("a", "b") "</body></tmx>", false},
+        udtBytesCase{"<tmx><body>" TU("a", "b") "</body></tmx><tmx/>", false},
+        udtBytesCase{"<tmx><body><?pi x?>" TU("a", "b") "</body></tmx>", false}),
+    [](const testing::TestParamInfo<udtBytesCase>& info) { return "Case" + std::to_string(info.index); });
+#undef TU
+
 // Languages/English and Languages/<pstrLanguage>, copies of the sample folders.
 QString SampleFolders(const clsTempDir& pobjDir, const QString& pstrLanguage = QStringLiteral("German"))
 {

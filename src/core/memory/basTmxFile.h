@@ -33,6 +33,26 @@ bool WriteTmx(const udtTmxDocument& pudtDocument, QByteArray& pbytOut, QString& 
 // TMX, holds bytes its encoding cannot decode, or uses an entity that is not its own.
 bool ReadTmx(const QByteArray& pbytContent, udtTmxDocument& pudtOut, QString& pstrReason);
 
+// Where ReadTmxUnits puts the units as it reads them, so that a large memory is not held twice.
+class clsTmxUnitSink {
+public:
+    virtual ~clsTmxUnitSink() = default;
+    virtual void Unit(udtTmxUnit& pudtUnit) = 0;  // may take its texts
+    // The units given so far are void: they come again, from the first.
+    virtual void Restart() = 0;
+};
+
+// ReadTmx a unit at a time: pudtLanguages as ReadTmx's pudtOut, its Units untouched. A file of the
+// shape a TMX writer gives (UTF-8 declared, no internal DTD subset, no CDATA, no entity but XML's
+// own) is read straight from its bytes; any other, and any fault, by Qt's reader over the decoded
+// text, which gives the reasons.
+bool ReadTmxUnits(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
+// ReadTmxUnits of a file, read a piece at a time when the reader from the bytes takes it, so that
+// the file is not held whole; the reasons of ReadWholeFile when it cannot be read.
+bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
+// Only the reader over the decoded text, which takes every file: for comparing the two.
+bool ReadTmxDecoded(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason);
+
 // Whether two language codes name the same language: "de", "de-DE", "DE_de" all do; "de-AT" and
 // "de-CH" do not name the same one, but each matches plain "de".
 bool SameLanguage(QStringView pstrOne, QStringView pstrOther);

@@ -33,7 +33,10 @@ clsMemoryIndex::clsMemoryIndex(const std::vector<udtMemoryUnit>& pudtUnits)
     std::vector<int32_t> lngKeyCount;
     std::vector<uint64_t> lngKeys;
     for (size_t i = 0; i < lngUnits; ++i) {
-        mstrMasked.push_back(MaskedText(pudtUnits[i].Source));
+        // Most texts have nothing to mask: they share the unit's string instead of a copy.
+        const QString& strSource = pudtUnits[i].Source;
+        const bool booPlain = !strSource.contains(u'&') && !strSource.contains(u'[') && !strSource.contains(u'\r');
+        mstrMasked.push_back(booPlain ? strSource : MaskedText(strSource));
         const QString& strMasked = mstrMasked.back();
         mlngLength.push_back(static_cast<int32_t>(strMasked.size()));
         // Chained in order, so that a query meets the first origin's unit first.

@@ -17,6 +17,15 @@
 
 namespace tralyx {
 
+namespace {
+
+uint64_t PairHash(const QString& pstrSource, const QString& pstrTranslation)
+{
+    return TextHash(pstrSource) ^ (TextHash(pstrTranslation) * 0x9E3779B97F4A7C15ull);
+}
+
+}  // namespace
+
 clsTranslationMemory::clsTranslationMemory() = default;
 
 clsTranslationMemory::~clsTranslationMemory() = default;
@@ -33,7 +42,7 @@ int32_t clsTranslationMemory::OriginIndex(const QString& pstrOrigin)
 bool clsTranslationMemory::AddUnit(const QString& pstrSource, const QString& pstrTranslation, const QString& pstrOrigin,
                                    const QString& pstrEntry)
 {
-    const uint64_t lngHash = TextHash(pstrSource) ^ (TextHash(pstrTranslation) * 0x9E3779B97F4A7C15ull);
+    const uint64_t lngHash = PairHash(pstrSource, pstrTranslation);
     const int32_t lngUnit = static_cast<int32_t>(mudtUnits.size());
     auto it = mlngFirstOfPair.find(lngHash);
     if (it == mlngFirstOfPair.end()) {
@@ -106,31 +115,73 @@ bool clsTranslationMemory::AddFolderPair(const QString& pstrSourceFolder, const 
     return true;
 }
 
+void clsTranslationMemory::DropUnitsFrom(size_t plngFirst)
+{
+    // From the last: a unit dropped is the last of its chain.
+    while (mudtUnits.size() > plngFirst) {
+        const udtMemoryUnit& udtUnit = mudtUnits.back();
+        const int32_t lngUnit = static_cast<int32_t>(mudtUnits.size() - 1);
+        const auto it = mlngFirstOfPair.find(PairHash(udtUnit.Source, udtUnit.Translation));
+        if (it.value() == lngUnit) {
+            mlngFirstOfPair.erase(it);
+        } else {
+            int32_t u = it.value();
+            while (mlngNextOfPair[static_cast<size_t>(u)] != lngUnit) u = mlngNextOfPair[static_cast<size_t>(u)];
+            mlngNextOfPair[static_cast<size_t>(u)] = -1;
+        }
+        mudtUnits.pop_back();
+        mlngNextOfPair.pop_back();
+    }
+    mobjIndex.reset();
+    mobjConcordance.reset();
+}
+
 bool clsTranslationMemory::AddTmx(const QString& pstrPath, QString& pstrError)
 {
-    QByteArray bytContent;
     QString strReason;
-    udtTmxDocument udtDocument;
-    udtDocument.SourceLanguage = SourceLanguage;
-    udtDocument.TargetLanguage = TargetLanguage;
-    if (!ReadWholeFile(pstrPath, bytContent, strReason) || !ReadTmx(bytContent, udtDocument, strReason)) {
+    udtTmxDocument udtLanguages;
+    udtLanguages.SourceLanguage = SourceLanguage;
+    udtLanguages.TargetLanguage = TargetLanguage;
+    // Each unit goes into the memory as it is read; a file that fails leaves none of its own.
+    struct clsToMemory final : clsTmxUnitSink {
+        clsTranslationMemory& Memory;
+        const QString& Path;
+        const size_t First;
+        qsizetype Read = 0;
+        bool AnyTranslation = false;
+        clsToMemory(clsTranslationMemory& pobjMemory, const QString& pstrPath)
+            : Memory(pobjMemory), Path(pstrPath), First(pobjMemory.mudtUnits.size()) {}
+        void Unit(udtTmxUnit& u) override
+        {
+            ++Read;
+            if (u.Translation.isEmpty()) return;
+            AnyTranslation = true;
+            if (!u.Source.isEmpty()) Memory.AddUnit(FromExchangeText(u.Source), FromExchangeText(u.Translation), Path, u.Id);
+        }
+        void Restart() override
+        {
+            Memory.DropUnitsFrom(First);
+            Read = 0;
+            AnyTranslation = false;
+        }
+    } objSink(*this, pstrPath);
+    if (!ReadTmxFile(pstrPath, udtLanguages, objSink, strReason)) {
+        objSink.Restart();
         pstrError = QStringLiteral("%1: %2").arg(pstrPath, strReason);
         return false;
     }
-    const bool booAny = std::any_of(udtDocument.Units.begin(), udtDocument.Units.end(),
-                                    [](const udtTmxUnit& u) { return !u.Translation.isEmpty(); });
-    if (!udtDocument.Units.empty() && !booAny) {
+    if (objSink.Read > 0 && !objSink.AnyTranslation) {
         pstrError = QCoreApplication::translate("clsTranslationMemory", "%1: none of its %2 units has a translation in %3")
                         .arg(pstrPath)
-                        .arg(udtDocument.Units.size())
-                        .arg(udtDocument.TargetLanguage.isEmpty() ? QCoreApplication::translate("clsTranslationMemory", "a second language") : udtDocument.TargetLanguage);
+                        .arg(objSink.Read)
+                        .arg(udtLanguages.TargetLanguage.isEmpty() ? QCoreApplication::translate("clsTranslationMemory", "a second language") : udtLanguages.TargetLanguage);
         return false;
     }
-    if (!LanguageFits(udtDocument.TargetLanguage, pstrPath, pstrError)) return false;
-    TakeLanguages(udtDocument.SourceLanguage, udtDocument.TargetLanguage);
-    for (const udtTmxUnit& u : udtDocument.Units)
-        if (!u.Source.isEmpty() && !u.Translation.isEmpty())
-            AddUnit(FromExchangeText(u.Source), FromExchangeText(u.Translation), pstrPath, u.Id);
+    if (!LanguageFits(udtLanguages.TargetLanguage, pstrPath, pstrError)) {
+        objSink.Restart();
+        return false;
+    }
+    TakeLanguages(udtLanguages.SourceLanguage, udtLanguages.TargetLanguage);
     return true;
 }
 

@@ -109,6 +109,7 @@ public:
 
 private:
     int32_t OriginIndex(const QString& pstrOrigin);
+    void DropUnitsFrom(size_t plngFirst);  // the units from that one on, as if never added
     bool LanguageFits(const QString& pstrTarget, const QString& pstrWhat, QString& pstrError) const;
     void TakeLanguages(const QString& pstrSource, const QString& pstrTarget);
     const clsMemoryIndex& Index() const;
