@@ -4,6 +4,7 @@
 #include "common/basTextFingerprint.h"
 #include "common/basJsonString.h"
 #include "store/basMergeConflict.h"
+#include "store/clsFirstPathIndex.h"
 #include "store/basSafeFile.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,6 @@
 #include <QSet>
 #include <algorithm>
 #include <optional>
-#include <unordered_map>
 
 namespace tralyx {
 namespace {
@@ -363,84 +363,17 @@ void clsTranslationState::TakeChanges(enuFileKind penuFile, const clsTranslation
 
 namespace {
 
-// A hash of an object path ("frmMain.cmdDelete.0"), the same for its text and for a record's parts,
-// so that a record is looked up without making its path.
-class clsPathHash {
-public:
-    void Add(QStringView pstrText)
-    {
-        for (const QChar chr : pstrText) Add(chr.unicode());
-    }
-    void Add(char16_t pchrChar) { mlngHash = (mlngHash ^ pchrChar) * 1099511628211ull; }
-    size_t Value() const { return size_t(mlngHash); }
-
-private:
-    uint64_t mlngHash = 14695981039346656037ull;
-};
-
-size_t HashOfPath(QStringView pstrPath)
-{
-    clsPathHash objHash;
-    objHash.Add(pstrPath);
-    return objHash.Value();
-}
-
-size_t HashOfRecord(const ControlTextItem& pudtItem, QStringView pstrIndex)
-{
-    clsPathHash objHash;
-    objHash.Add(pudtItem.FormName);
-    objHash.Add(u'.');
-    objHash.Add(pudtItem.ControlName);
-    objHash.Add(u'.');
-    objHash.Add(pstrIndex);
-    return objHash.Value();
-}
-
-bool PathIsRecord(QStringView pstrPath, const ControlTextItem& pudtItem, QStringView pstrIndex)
-{
-    const qsizetype lngForm = pudtItem.FormName.size(), lngControl = pudtItem.ControlName.size();
-    return pstrPath.size() == lngForm + lngControl + 2 + pstrIndex.size() && pstrPath.startsWith(pudtItem.FormName) &&
-           pstrPath[lngForm] == u'.' && pstrPath.sliced(lngForm + 1, lngControl) == pudtItem.ControlName &&
-           pstrPath[lngForm + 1 + lngControl] == u'.' && pstrPath.sliced(lngForm + lngControl + 2) == pstrIndex;
-}
-
 // The texts a state id names in a translation and its source: false when the translation has no
-// such text. pstrSource is left null when the source is not known or lacks the entry. Of core.lrc
-// only the paths of the ids asked for are looked up: a state names a few of a table's records.
+// such text. pstrSource is left null when the source is not known or lacks the entry.
 class clsStateTexts {
 public:
-    // pbooStamped: the texts of the ids whose state is stamped are wanted, else those not stamped.
-    clsStateTexts(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource,
-                  const QHash<QString, udtTextState>& pudtStates, bool pbooStamped)
+    clsStateTexts(enuFileKind penuFile, const clsTralyx& pobjTranslation, const clsTralyx* pobjSource)
         : menuFile(penuFile), mobjTranslation(pobjTranslation), mobjSource(pobjSource)
     {
         if (penuFile != enuFileKind::ControlText) return;
-        for (auto it = pudtStates.cbegin(); it != pudtStates.cend(); ++it) {
-            if (it->For.isEmpty() == pbooStamped || !(it.key().endsWith(u".C") || it.key().endsWith(u".T"))) continue;
-            const QStringView strPath = QStringView(it.key()).chopped(2);  // a view of the state's own key
-            if (Slot(strPath) >= 0) continue;
-            mudtSlotOf.emplace(HashOfPath(strPath), static_cast<int32_t>(mudtWanted.size()));
-            mudtWanted.push_back({strPath, -1, -1});
-        }
-        if (mudtWanted.empty()) return;
-        // The first record of a path is the entry.
-        const auto Index = [&](const clsTralyx& pobjTable, int32_t udtWanted::*plngAt) {
-            const auto& udtTable = pobjTable.ControlTextTable();
-            for (qsizetype i = 0; i < udtTable.size(); ++i) {
-                const ControlTextItem& u = udtTable[i];
-                char16_t chrIndex[3];  // an index is 0 to 255
-                const qsizetype lngDigits = u.Index < 10 ? 1 : u.Index < 100 ? 2 : 3;
-                for (unsigned lngIndex = u.Index, k = unsigned(lngDigits); k-- > 0; lngIndex /= 10) chrIndex[k] = char16_t(u'0' + lngIndex % 10);
-                const QStringView strIndex(chrIndex, lngDigits);
-                const auto [itFrom, itTo] = mudtSlotOf.equal_range(HashOfRecord(u, strIndex));
-                for (auto it = itFrom; it != itTo; ++it) {
-                    udtWanted& w = mudtWanted[size_t(it->second)];
-                    if (w.*plngAt < 0 && PathIsRecord(w.Path, u, strIndex)) w.*plngAt = static_cast<int32_t>(i);
-                }
-            }
-        };
-        Index(pobjTranslation, &udtWanted::TranslationAt);
-        if (pobjSource) Index(*pobjSource, &udtWanted::SourceAt);
+        // Indexed by the records' names and numbers, without a path string made for each record.
+        mobjTranslationAt.emplace(pobjTranslation.ControlTextTable());
+        if (pobjSource) mobjSourceAt.emplace(pobjSource->ControlTextTable());
     }
 
     // plngRecord: the translation's record that holds the text.
@@ -450,17 +383,18 @@ public:
         if (menuFile == enuFileKind::ControlText) {
             if (!pstrId.endsWith(u".C") && !pstrId.endsWith(u".T")) return false;
             const bool booCaption = pstrId.endsWith(u".C");
-            const int32_t lngSlot = Slot(QStringView(pstrId).chopped(2));
-            if (lngSlot < 0) return false;
-            const udtWanted& w = mudtWanted[size_t(lngSlot)];
-            if (w.TranslationAt < 0) return false;
+            ControlTextItem udtKey;
+            if (!path_index::KeyOfPath(QStringView(pstrId).chopped(2), udtKey)) return false;
+            const int32_t lngAt = mobjTranslationAt->Find(udtKey);
+            if (lngAt < 0) return false;
             const auto Text = [&](const clsTralyx& pobjTable, int32_t plngAt) {
                 const ControlTextItem& u = pobjTable.ControlTextTable()[plngAt];
                 return booCaption ? u.Caption : u.ToolTip;
             };
-            pstrTranslation = Text(mobjTranslation, w.TranslationAt);
-            if (plngRecord) *plngRecord = w.TranslationAt;
-            if (mobjSource && w.SourceAt >= 0) pstrSource = Text(*mobjSource, w.SourceAt);
+            pstrTranslation = Text(mobjTranslation, lngAt);
+            if (plngRecord) *plngRecord = lngAt;
+            if (const int32_t lngSourceAt = mobjSourceAt ? mobjSourceAt->Find(udtKey) : -1; lngSourceAt >= 0)
+                pstrSource = Text(*mobjSource, lngSourceAt);
             return true;
         }
         qsizetype lngPosition = 0;
@@ -479,23 +413,10 @@ public:
     }
 
 private:
-    struct udtWanted {
-        QStringView Path;
-        int32_t TranslationAt, SourceAt;  // the first record of the path; -1 where there is none
-    };
-    int32_t Slot(QStringView pstrPath) const
-    {
-        const auto [itFrom, itTo] = mudtSlotOf.equal_range(HashOfPath(pstrPath));
-        for (auto it = itFrom; it != itTo; ++it)
-            if (mudtWanted[size_t(it->second)].Path == pstrPath) return it->second;
-        return -1;
-    }
-
     enuFileKind menuFile;
     const clsTralyx& mobjTranslation;
     const clsTralyx* mobjSource;
-    std::vector<udtWanted> mudtWanted;
-    std::unordered_multimap<size_t, int32_t> mudtSlotOf;  // by the hash of a path
+    std::optional<clsFirstPathIndex> mobjTranslationAt, mobjSourceAt;  // core.lrc: the first record of each path
 };
 
 }  // namespace
@@ -525,8 +446,7 @@ void clsTranslationState::Verify(enuFileKind penuFile, const clsTralyx& pobjTran
     QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
     const bool booStamped = std::any_of(udtFile.cbegin(), udtFile.cend(), [](const udtTextState& u) { return !u.For.isEmpty(); });
     if (!booStamped) return;
-    udtFile.detach();  // the texts' index keeps views of its keys
-    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource, udtFile, true);
+    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource);
     std::vector<udtMismatch> udtFound;
     for (auto it = udtFile.begin(); it != udtFile.end(); ++it) {
         udtTextState& u = it.value();
@@ -567,8 +487,7 @@ void clsTranslationState::Stamp(enuFileKind penuFile, const clsTralyx& pobjTrans
 {
     QHash<QString, udtTextState>& udtFile = mudtFiles[Slot(penuFile)];
     if (std::none_of(udtFile.cbegin(), udtFile.cend(), [](const udtTextState& u) { return u.For.isEmpty(); })) return;
-    udtFile.detach();  // the texts' index keeps views of its keys
-    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource, udtFile, false);
+    const clsStateTexts objTexts(penuFile, pobjTranslation, pobjSource);
     for (auto it = udtFile.begin(); it != udtFile.end(); ++it) {
         if (!it->For.isEmpty()) continue;
         QString strTranslation;

@@ -34,6 +34,27 @@ inline uint32_t PathHash(const ControlTextItem& pudtItem)
     return lngHash;
 }
 
+// The key of an object path's text ("frmMain.cmdDelete.0", as clsTralyx::ObjectPath writes it:
+// names without dots, the index without leading zeros); false for any other text. The names are
+// views of pstrPath, which must outlive the key.
+inline bool KeyOfPath(QStringView pstrPath, ControlTextItem& pudtOut)
+{
+    const qsizetype lngFirst = pstrPath.indexOf(u'.'), lngSecond = lngFirst < 0 ? -1 : pstrPath.indexOf(u'.', lngFirst + 1);
+    if (lngSecond < 0) return false;
+    const QStringView strIndex = pstrPath.sliced(lngSecond + 1);
+    if (strIndex.isEmpty() || strIndex.size() > 3 || (strIndex.size() > 1 && strIndex[0] == u'0')) return false;
+    unsigned lngIndex = 0;
+    for (const QChar chrDigit : strIndex) {
+        if (chrDigit < u'0' || chrDigit > u'9') return false;
+        lngIndex = lngIndex * 10 + unsigned(chrDigit.unicode() - u'0');
+    }
+    if (lngIndex > 255) return false;
+    pudtOut.FormName = QString::fromRawData(pstrPath.data(), lngFirst);
+    pudtOut.ControlName = QString::fromRawData(pstrPath.data() + lngFirst + 1, lngSecond - lngFirst - 1);
+    pudtOut.Index = static_cast<uint8_t>(lngIndex);
+    return true;
+}
+
 }  // namespace path_index
 
 // The first position of each path in a table. Built once, it answers in constant time what a scan
