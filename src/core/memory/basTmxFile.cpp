@@ -497,7 +497,6 @@ private:
     chrText mchrElement;  // ElementText's
 };
 
-
 }  // namespace
 
 bool SameLanguage(QStringView pstrOne, QStringView pstrOther)
@@ -623,23 +622,36 @@ bool ReadTmxDecoded(const QByteArray& pbytContent, udtTmxDocument& pudtOut, clsT
     return true;
 }
 
-bool ReadTmxUnits(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason)
+namespace {
+
+// The bytes reader over the pieces; the languages are taken only from a file it read whole, and a
+// file it gave up on (or whose pieces failed, pbooFailed) leaves the sink restarted.
+bool ReadPieces(clsTmxBytes::fncPiece pfncPiece, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink,
+                const bool& pbooFailed = false)
 {
     udtTmxDocument udtLanguages{pudtLanguages.SourceLanguage, pudtLanguages.TargetLanguage, {}};
+    clsTmxBytes objBytes(std::move(pfncPiece));
+    if (!objBytes.Read(udtLanguages, pobjSink) || pbooFailed) {
+        pobjSink.Restart();
+        return false;
+    }
+    pudtLanguages.SourceLanguage = udtLanguages.SourceLanguage;
+    pudtLanguages.TargetLanguage = udtLanguages.TargetLanguage;
+    return true;
+}
+
+}  // namespace
+
+bool ReadTmxUnits(const QByteArray& pbytContent, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason)
+{
     bool booGiven = false;
-    clsTmxBytes objBytes([&](QByteArray& pbytPiece) {
+    const auto Whole = [&](QByteArray& pbytPiece) {
         if (booGiven) return false;
         booGiven = true;
         pbytPiece = pbytContent;
         return true;
-    });
-    if (objBytes.Read(udtLanguages, pobjSink)) {
-        pudtLanguages.SourceLanguage = udtLanguages.SourceLanguage;
-        pudtLanguages.TargetLanguage = udtLanguages.TargetLanguage;
-        return true;
-    }
-    pobjSink.Restart();
-    return ReadTmxDecoded(pbytContent, pudtLanguages, pobjSink, pstrReason);
+    };
+    return ReadPieces(Whole, pudtLanguages, pobjSink) || ReadTmxDecoded(pbytContent, pudtLanguages, pobjSink, pstrReason);
 }
 
 bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxUnitSink& pobjSink, QString& pstrReason)
@@ -648,11 +660,10 @@ bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxU
     QFile objFile(pstrPath);
     const bool booPieces = fs::KindOfPath(pstrPath) == fs::enuPathKind::Regular && objFile.open(QIODevice::ReadOnly);
     if (booPieces) {
-        udtTmxDocument udtLanguages{pudtLanguages.SourceLanguage, pudtLanguages.TargetLanguage, {}};
         QByteArray bytCarry;
         qint64 lngTotal = 0;
         bool booFailed = false;
-        clsTmxBytes objBytes([&](QByteArray& pbytPiece) {
+        const auto Next = [&](QByteArray& pbytPiece) {
             for (;;) {
                 const qsizetype lngHave = bytCarry.size();
                 bytCarry.resize(lngHave + Block);
@@ -672,13 +683,8 @@ bool ReadTmxFile(const QString& pstrPath, udtTmxDocument& pudtLanguages, clsTmxU
                     return true;
                 }
             }
-        });
-        if (objBytes.Read(udtLanguages, pobjSink) && !booFailed) {
-            pudtLanguages.SourceLanguage = udtLanguages.SourceLanguage;
-            pudtLanguages.TargetLanguage = udtLanguages.TargetLanguage;
-            return true;
-        }
-        pobjSink.Restart();
+        };
+        if (ReadPieces(Next, pudtLanguages, pobjSink, booFailed)) return true;
         objFile.close();
     }
     // Whole, for its reasons when it cannot be read, and for Qt's reader.
