@@ -52,7 +52,6 @@ udtTextExtent clsFontMeasurer::Measure(const udtLayoutFont& pudtFont, int plngDp
         const QRectF objBounds = objMetrics.boundingRect(QRectF(0, 0, plngWrapWidth, 1e6), Qt::TextWordWrap, pstrText);
         return {static_cast<int>(std::ceil(objBounds.width())), static_cast<int>(std::ceil(objBounds.height()))};
     }
-    if (!pstrText.contains(u'\n')) return {static_cast<int>(std::ceil(objMetrics.horizontalAdvance(pstrText))), static_cast<int>(std::ceil(objMetrics.lineSpacing()))};
     qreal dblWidest = 0;
     const QStringList strLines = pstrText.split(u'\n');
     for (const QString& strLine : strLines) dblWidest = qMax(dblWidest, objMetrics.horizontalAdvance(strLine));
